@@ -1,0 +1,24 @@
+# Sourced by the other scripts: installs the Debian packages the build, the tests and the
+# demo need, once, and only those that are missing.
+OSTREL_PACKAGES="cmake g++ make qtbase5-dev libqt5sql5-sqlite libqt5serialport5-dev \
+qttools5-dev qttools5-dev-tools xvfb xauth imagemagick poppler-utils fonts-dejavu-core"
+
+ostrel_install_deps() {
+    local missing=()
+    for pkg in $OSTREL_PACKAGES; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
+            || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -q
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+}
+
+ostrel_build() {
+    local build_dir="$1"
+    cmake -S "$OSTREL_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE="${OSTREL_BUILD_TYPE:-RelWithDebInfo}"
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}

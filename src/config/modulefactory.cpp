@@ -1,0 +1,74 @@
+#include "modulefactory.h"
+
+#include "modul.h"
+#include "modules/psl.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+template<class T>
+Modul *create(quint8 number)
+{
+    return new T(number);
+}
+
+struct ModuleType
+{
+    int type;
+    const char *shortName;
+    Modul *(*create)(quint8 number);
+    QString (*faultText)(quint8 code);
+    void (*initFaultTexts)();
+    // Some classes fill their table once at start-up; the others only on construction.
+    bool filledAtStartup;
+};
+
+#define OSTREL_MODULE(code, Class, startup) \
+    { code, QT_TRANSLATE_NOOP("Modul", #Class), &create<Class>, &Class::faultText, \
+      &Class::initFaultTexts, startup }
+
+const ModuleType moduleTypes[] = {
+    OSTREL_MODULE(0xF0, PSL, false),
+};
+
+#undef OSTREL_MODULE
+
+const ModuleType *findType(int type)
+{
+    for (const ModuleType &entry : moduleTypes) {
+        if (entry.type == type)
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Modul *createModule(int type, quint8 number)
+{
+    const ModuleType *entry = findType(type);
+    return entry ? entry->create(number) : nullptr;
+}
+
+QString moduleName(int type)
+{
+    const ModuleType *entry = findType(type);
+    return entry ? QCoreApplication::translate("Modul", entry->shortName)
+                 : QStringLiteral("-");
+}
+
+QString faultText(int type, quint8 code)
+{
+    const ModuleType *entry = findType(type);
+    return entry ? entry->faultText(code) : Modul::faultText(code);
+}
+
+void initFaultTextTables()
+{
+    Modul::initFaultTexts();
+    for (const ModuleType &entry : moduleTypes) {
+        if (entry.filledAtStartup)
+            entry.initFaultTexts();
+    }
+}

@@ -1,0 +1,272 @@
+#include "usbmanager.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QMutexLocker>
+#include <QSerialPortInfo>
+
+namespace {
+const char *const errorNames[] = {
+    QT_TRANSLATE_NOOP("USBManager", "NoError"),
+    QT_TRANSLATE_NOOP("USBManager", "DeviceNotFoundError"),
+    QT_TRANSLATE_NOOP("USBManager", "PermissionError"),
+    QT_TRANSLATE_NOOP("USBManager", "OpenError"),
+    QT_TRANSLATE_NOOP("USBManager", "ParityError"),
+    QT_TRANSLATE_NOOP("USBManager", "FramingError"),
+    QT_TRANSLATE_NOOP("USBManager", "BreakConditionError"),
+    QT_TRANSLATE_NOOP("USBManager", "WriteError"),
+    QT_TRANSLATE_NOOP("USBManager", "ReadError"),
+    QT_TRANSLATE_NOOP("USBManager", "ResourceError"),
+    QT_TRANSLATE_NOOP("USBManager", "UnsupportedOperationError"),
+    QT_TRANSLATE_NOOP("USBManager", "UnknownError"),
+    QT_TRANSLATE_NOOP("USBManager", "TimeoutError"),
+    QT_TRANSLATE_NOOP("USBManager", "NotOpenError"),
+};
+} // namespace
+
+USBManager::USBManager(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<Device::COMMAND>("Device::COMMAND");
+    m_commandTimer.setParent(this);
+    m_answerTimer.setParent(this);
+    m_keepAliveTimer.setParent(this);
+    m_answerTimer.setSingleShot(false);
+    m_keepAliveTimer.setInterval(KeepAliveMs);
+    connect(&m_commandTimer, &QTimer::timeout, this, &USBManager::slotCommandTimeout);
+    connect(&m_answerTimer, &QTimer::timeout, this, &USBManager::slotDataTimerTimeout);
+    connect(&m_keepAliveTimer, &QTimer::timeout, this, &USBManager::slotConnectionTimerTimeout);
+    connect(this, &USBManager::signalUsbPortOpened, this, &USBManager::slotUsbPortOpened);
+    connect(this, &USBManager::signalUsbPortClosed, this, &USBManager::slotUsbPortClosed);
+    m_commandTimer.start(CommandTickMs);
+}
+
+USBManager::~USBManager()
+{
+    delete m_port;
+}
+
+bool USBManager::openPort(const QString &portName)
+{
+    if (!m_port) {
+        m_port = new QSerialPort;
+        m_port->setBaudRate(QSerialPort::Baud19200, QSerialPort::AllDirections);
+        m_port->setDataBits(QSerialPort::Data8);
+        m_port->setParity(QSerialPort::NoParity);
+        m_port->setStopBits(QSerialPort::OneStop);
+        m_port->setFlowControl(QSerialPort::NoFlowControl);
+    }
+    if (m_port->isOpen())
+        m_port->close();
+    m_port->setPortName(portName);
+    if (!m_port->open(QIODevice::ReadWrite))
+        return false;
+    connect(m_port, &QSerialPort::errorOccurred, this, &USBManager::slotUsbError,
+            Qt::UniqueConnection);
+    connect(m_port, &QSerialPort::readyRead, this, &USBManager::slotReadReady,
+            Qt::UniqueConnection);
+    emit signalWriteMessage(tr("Port został otwarty. Próba komunikacji z urządzeniem na porcie ")
+                                    + portName,
+                            5000);
+    emit signalUsbPortOpened();
+    return true;
+}
+
+void USBManager::closePort()
+{
+    if (m_port && m_port->isOpen()) {
+        m_port->close();
+        emit signalUsbPortClosed();
+    }
+    delete m_port;
+    m_port = nullptr;
+}
+
+bool USBManager::isOpen() const
+{
+    return m_port && m_port->isOpen();
+}
+
+void USBManager::queueFrame(const QByteArray &frame)
+{
+    QMutexLocker locker(&m_queueMutex);
+    m_queue.append(frame);
+}
+
+int USBManager::queuedCount()
+{
+    QMutexLocker locker(&m_queueMutex);
+    return m_queue.size();
+}
+
+// The answer timer starts whether or not a port is open, so requests queued while
+// disconnected still run through their three attempts and are dropped.
+void USBManager::write()
+{
+    QMutexLocker locker(&m_queueMutex);
+    if (m_queue.isEmpty())
+        return;
+    m_answerTimer.start(AnswerTimeoutMs);
+    ++m_attemptCount;
+    if (m_port && m_port->isOpen()) {
+        const QByteArray &frame = m_queue.constFirst();
+        qDebug().noquote() << "OUT:" << frame.toHex(' ');
+        if (m_noAnswerFlag)
+            emit signalWriteMessage(tr("Brak odpowiedzi na ramkę. Ponowna próba połączenia..."),
+                                    1000);
+        m_port->write(frame);
+    }
+}
+
+int USBManager::decodeFrame(Device::COMMAND &command, const QByteArray &frame, QByteArray &payload)
+{
+    payload.clear();
+    if (frame.size() < 3)
+        return 1;
+    const int length = (quint8(frame.at(1)) << 8) | quint8(frame.at(2));
+    // A frame too short for its own header or CRC is as bad as a CRC mismatch; reading past
+    // its end would decode garbage (or crash on a truncated file).
+    if (length < 5 || frame.size() <= length)
+        return 1;
+    command = Device::COMMAND(qint8(frame.at(4)));
+    if (!checkCrc(frame.constData(), length))
+        return 1;
+    payload = frame.mid(5, length - 5);
+    return 0;
+}
+
+QStringList USBManager::availablePortNames()
+{
+    QStringList names;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : ports)
+        names.append(info.portName());
+    return names;
+}
+
+QString USBManager::errorName(int error)
+{
+    if (error < 0 || error >= int(std::size(errorNames)))
+        return QString();
+    return QCoreApplication::translate("USBManager", errorNames[error]);
+}
+
+void USBManager::slotUsbError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError)
+        return;
+    const QString name = errorName(int(error));
+    if (m_port) {
+        disconnect(m_port, &QSerialPort::errorOccurred, this, &USBManager::slotUsbError);
+        qDebug().noquote() << name;
+        m_port->close();
+        // The port may be the sender of this very signal.
+        m_port->deleteLater();
+        m_port = nullptr;
+    }
+    emit signalUsbPortClosed();
+    emit signalWriteMessage(name, 5000);
+}
+
+void USBManager::slotUsbPortOpened()
+{
+    m_keepAliveTimer.start();
+}
+
+void USBManager::slotUsbPortClosed()
+{
+    m_keepAliveTimer.stop();
+}
+
+void USBManager::slotDataTimerTimeout()
+{
+    QMutexLocker locker(&m_queueMutex);
+    if (m_attemptCount >= MaxAttempts) {
+        if (!m_queue.isEmpty())
+            m_queue.removeFirst();
+        m_attemptCount = 0;
+    }
+    m_answerTimer.stop();
+    m_noAnswerFlag = true;
+    reset();
+}
+
+void USBManager::slotConnectionTimerTimeout()
+{
+    if (queuedCount() == 0) {
+        QByteArray frame;
+        buildFrame(ReadClock, QByteArray(), frame);
+        queueFrame(frame);
+    }
+}
+
+int USBManager::slotReceivedFrame(Device::COMMAND command, QByteArray payload)
+{
+    m_noAnswerFlag = false;
+    if (command != EventLogPart) {
+        m_singleAnswer = payload;
+        return 0;
+    }
+    QByteArray head;
+    {
+        QMutexLocker locker(&m_queueMutex);
+        if (m_queue.isEmpty())
+            return 0;
+        head = m_queue.constFirst();
+    }
+    if (payload.size() < 2)
+        return 2;
+    const quint8 count = quint8(payload.at(0));
+    const quint8 index = quint8(payload.at(1));
+    const quint8 requested = head.size() > 6 ? quint8(head.at(6)) : 0;
+    if (index == 0)
+        m_multiPartAnswer.clear();
+    if (index != requested)
+        return 0;
+    // The follow-up goes out for the last part too: the unit expects a request for part
+    // index == count to close the transfer.
+    if (index + 1 <= count) {
+        QByteArray frame;
+        QByteArray request;
+        request.append(char(count));
+        request.append(char(index + 1));
+        buildFrame(ReadEventLog, request, frame);
+        queueFrame(frame);
+    }
+    m_multiPartAnswer.append(payload.mid(2));
+    return qint8(index + 1) != qint8(count) ? 1 : 0;
+}
+
+void USBManager::slotReadReady()
+{
+    if (!m_port)
+        return;
+    const QByteArray bytes = m_port->readAll();
+    emit signalWriteMessage(QString::fromLatin1(bytes.toHex()), 0);
+    const QByteArray frame = checkData(bytes);
+    if (frame.isEmpty())
+        return;
+    qDebug().noquote() << "IN: " << frame.toHex(' ');
+    Device::COMMAND command = ReadClock;
+    QByteArray payload;
+    if (decodeFrame(command, frame, payload) != 0) {
+        qDebug() << "Blad transmisji";
+        return;
+    }
+    const int result = slotReceivedFrame(command, payload);
+    if (m_answerTimer.isActive()) {
+        QMutexLocker locker(&m_queueMutex);
+        if (!m_queue.isEmpty())
+            m_queue.removeFirst();
+        m_attemptCount = 0;
+        m_answerTimer.stop();
+    }
+    if (result == 0)
+        emit signalReceivedPacket(command,
+                                  command == EventLogPart ? m_multiPartAnswer : m_singleAnswer);
+}
+
+void USBManager::slotCommandTimeout()
+{
+    if (!m_answerTimer.isActive())
+        write();
+}
