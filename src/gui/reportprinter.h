@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+// Prints an HTML report through a text document (document margin 0) on a high-resolution
+// printer: through a print preview, or as a PDF file chosen in the "Eksport PDF" dialog.
+namespace ReportPrinter {
+
+// Shows the print preview (through the dialog seam).
+void printPreview(QWidget *parent, const QString &html);
+// Asks for a file name and writes the PDF; appends ".pdf" when the name has no suffix.
+// Returns the file written, or an empty string when cancelled or failed.
+QString exportPdf(QWidget *parent, const QString &html);
+// Writes the PDF to the given file without asking.
+bool writePdf(const QString &html, const QString &fileName);
+// Lays the report out on the given printer.
+void print(const QString &html, QPrinter *printer);
+
+} // namespace ReportPrinter
