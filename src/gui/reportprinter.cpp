@@ -10,12 +10,14 @@
 
 namespace ReportPrinter {
 
-void print(const QString &html, QPrinter *printer)
+bool print(const QString &html, QPrinter *printer, QWidget *progressParent)
 {
+    Q_UNUSED(progressParent)
     QTextDocument document;
     document.setDocumentMargin(0);
     document.setHtml(html);
     document.print(printer);
+    return true;
 }
 
 void printPreview(QWidget *parent, const QString &html)
@@ -36,15 +38,23 @@ bool writePdf(const QString &html, const QString &fileName)
     return QFileInfo::exists(fileName);
 }
 
-QString exportPdf(QWidget *parent, const QString &html)
+QString pdfFileName(QWidget *parent, const QString &proposedName)
 {
     QString fileName = Dialogs::instance()->getSaveFileName(
-            parent, QCoreApplication::translate("ReportPrinter", "Eksport PDF"), QString(),
+            parent, QCoreApplication::translate("ReportPrinter", "Eksport PDF"), proposedName,
             QStringLiteral("*.pdf"));
     if (fileName.isEmpty())
         return QString();
     if (QFileInfo(fileName).suffix().isEmpty())
         fileName.append(QStringLiteral(".pdf"));
+    return fileName;
+}
+
+QString exportPdf(QWidget *parent, const QString &html)
+{
+    const QString fileName = pdfFileName(parent);
+    if (fileName.isEmpty())
+        return QString();
     return writePdf(html, fileName) ? fileName : QString();
 }
 
