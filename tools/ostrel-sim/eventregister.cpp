@@ -30,7 +30,7 @@ void EventRegister::append(const QDateTime &when, quint8 code, quint8 source)
 }
 
 void EventRegister::generate(int count, const QDateTime &end, const QVector<Source> &sources,
-                             bool signalLines, std::mt19937 &rng)
+                             const QVector<Fault> &present, bool signalLines, std::mt19937 &rng)
 {
     m_records.clear();
     count = std::clamp(count, 0, Capacity);
@@ -54,11 +54,39 @@ void EventRegister::generate(int count, const QDateTime &end, const QVector<Sour
     }
     // Active faults as (source byte, index); a fault that appeared must disappear again before
     // it can reappear, as on the real unit.
-    QVector<QPair<quint8, quint8>> active;
+    QVector<Fault> active;
     std::uniform_int_distribution<int> percent(0, 99);
     auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
 
-    for (int i = 0; i < count - 1; ++i) {
+    // Events that bring the active faults to the present ones: clear the others, raise these.
+    auto settle = [&active, &present] {
+        QVector<QPair<Fault, bool>> steps;
+        for (const Fault &f : qAsConst(active)) {
+            if (!present.contains(f))
+                steps.append({f, false});
+        }
+        for (const Fault &f : present) {
+            if (!active.contains(f))
+                steps.append({f, true});
+        }
+        return steps;
+    };
+
+    int i = 0;
+    while (i < count - 1) {
+        const auto steps = settle();
+        const int left = count - 1 - i;
+        if (left <= steps.size() + 1) {
+            if (left > steps.size())
+                append(times[i++], LogRead, 0x00);
+            for (const auto &step : steps) {
+                if (i >= count - 1)
+                    break;
+                const quint8 code = step.first.second | (step.second ? 0 : 0x80);
+                append(times[i++], code, step.first.first);
+            }
+            break;
+        }
         const int roll = percent(rng);
         quint8 code = SystemStart;
         quint8 source = 0x00;
@@ -70,7 +98,7 @@ void EventRegister::generate(int count, const QDateTime &end, const QVector<Sour
         } else if (!faulty.isEmpty() && roll < 65) {
             const Source *s = faulty[pick(faulty.size())];
             const quint8 index = s->faults[pick(s->faults.size())];
-            const QPair<quint8, quint8> fault(s->byte, index);
+            const Fault fault(s->byte, index);
             if (active.contains(fault)) {
                 code = quint8(index | 0x80);
                 active.removeOne(fault);
@@ -94,7 +122,7 @@ void EventRegister::generate(int count, const QDateTime &end, const QVector<Sour
         } else {
             code = SystemStart;
         }
-        append(times[i], code, source);
+        append(times[i++], code, source);
     }
     append(times[count - 1], SystemStart, 0x00);
 }

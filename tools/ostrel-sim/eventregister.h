@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QPair>
 #include <QVector>
 
 #include <random>
@@ -39,10 +40,13 @@ public:
 
     static QByteArray encode(const QDateTime &when, quint8 code, quint8 source);
 
+    using Fault = QPair<quint8, quint8>;   // source byte, fault index
+
     // A plausible history of `count` entries ending at `end` with a system start: faults that
-    // come and go, relay and line activations, resets, reads and writes.
+    // come and go, relay and line activations, resets, reads and writes. It leaves exactly the
+    // `present` faults standing, so the log agrees with the unit's faults record.
     void generate(int count, const QDateTime &end, const QVector<Source> &sources,
-                  bool signalLines, std::mt19937 &rng);
+                  const QVector<Fault> &present, bool signalLines, std::mt19937 &rng);
     void append(const QDateTime &when, quint8 code, quint8 source);
     void clear() { m_records.clear(); }
 

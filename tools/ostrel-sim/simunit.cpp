@@ -68,18 +68,25 @@ SimUnit::SimUnit(const SimOptions &options)
 
     QList<sim::ModuleRecord> records;
     QVector<sim::EventRegister::Source> sources;
+    QVector<sim::EventRegister::Fault> present;
     for (const sim::FittedModule &m : m_hardware.modules) {
         records.append(m.record);
         const sim::ModuleKind *kind = sim::moduleKind(m.record.type);
-        if (kind && !kind->eventFaults.isEmpty())
-            sources.append({quint8((m.record.type & 0xF0) | (m.record.number & 0x0F)),
-                            kind->eventFaults});
+        if (!kind || kind->eventFaults.isEmpty())
+            continue;
+        const quint8 source = quint8((m.record.type & 0xF0) | (m.record.number & 0x0F));
+        sources.append({source, kind->eventFaults});
+        for (int index : m.activeFaults) {
+            if (kind->eventFaults.contains(quint8(index)))
+                present.append({source, quint8(index)});
+        }
     }
     m_image = sim::buildImage(records);
 
     QDateTime end = options.clockStart.isValid() ? options.clockStart : unitNow();
     end = end.addMSecs(-end.time().msec());
-    m_log.generate(options.logEntries, end, sources, m_hardware.hasSignalLines, m_rng);
+    m_log.generate(options.logEntries, end, sources, present, m_hardware.hasSignalLines,
+                   m_rng);
 }
 
 QDateTime SimUnit::unitNow() const
