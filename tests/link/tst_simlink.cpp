@@ -223,6 +223,8 @@ private slots:
     void faultInjection();
     void unansweredRequestIsWrittenThreeTimes();
     void hangUpClosesThePortAndRemovesTheLink();
+    void linkRemovedWhenStopped();
+    void nothingStaleAfterReopen();
     void pacedAnswerTakesItsWireTime();
 
 private:
@@ -793,6 +795,55 @@ void TestSimLink::hangUpClosesThePortAndRemovesTheLink()
     QVERIFY(sim.waitForExit(3000));
     QCOMPARE(sim.process().exitCode(), 0);
     QVERIFY(!QFileInfo(linkPath).exists() && !QFileInfo(linkPath).isSymLink());
+}
+
+void TestSimLink::linkRemovedWhenStopped()
+{
+    QTemporaryDir dir;
+    const QString linkPath = dir.filePath("ostrel");
+    QFile::link("/nonexistent/stale", linkPath);    // left over from a killed run
+    SimProcess sim(ostrelSimPath(), {"--fast", "--link", linkPath});
+    QVERIFY(sim.start());
+    QCOMPARE(QFileInfo(linkPath).symLinkTarget(), sim.portName());
+    sim.process().terminate();
+    QVERIFY(sim.waitForExit(3000));
+    QCOMPARE(sim.process().exitStatus(), QProcess::NormalExit);
+    QVERIFY(!QFileInfo(linkPath).isSymLink());
+}
+
+// An answer still on the wire when the PC closes the port is lost with the cable; it must not
+// greet the next program that opens the port.
+void TestSimLink::nothingStaleAfterReopen()
+{
+    SimProcess sim(ostrelSimPath(), {"--log-entries", "255"});
+    QVERIFY(sim.start());
+    QByteArray request;
+    Device::buildFrame(Device::ReadEventLog, twoBytes(0, 0), request);
+    {
+        QSerialPort port(sim.portName());
+        QVERIFY(port.open(QIODevice::ReadWrite));
+        port.write(request);
+        QVERIFY(port.waitForBytesWritten(1000));
+        QTest::qWait(300);
+    }
+    QTRY_VERIFY(sim.log().contains("the PC closed the port"));
+    QTest::qWait(1000);     // the 2048-byte answer would have been complete by now
+
+    QSerialPort port(sim.portName());
+    QVERIFY(port.open(QIODevice::ReadWrite));
+    QByteArray clock;
+    Device::buildFrame(Device::ReadClock, {}, clock);
+    port.write(clock);
+    QByteArray received;
+    QElapsedTimer timer;
+    timer.start();
+    while (received.size() < 13 && timer.elapsed() < 3000) {
+        port.waitForReadyRead(50);
+        received += port.readAll();
+    }
+    QCOMPARE(received.size(), 13);
+    QCOMPARE(received.at(0), char(0x02));
+    QCOMPARE(received.at(4), char(Device::ClockData));
 }
 
 // A full event-log part (2048 bytes) cannot arrive sooner than 19200 baud allows.
