@@ -46,20 +46,24 @@ bool parseOptions(const QCoreApplication &app, SimOptions *options)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-            "Simulated Ostrel unit on a pseudo-terminal. Prints the device path on its first "
-            "line of standard output; open that path (or the --link path) as the serial port.\n"
+            "Simulated Ostrel unit on a pseudo-terminal. The first line of standard output is\n"
+            "the device path; open it (or the --link path) as the serial port. The log goes to\n"
+            "standard error.\n"
             "\n"
-            "Event log: the register is sent in parts of up to 255 events, answered by the part "
-            "index of each request; an empty register is one empty part. The request for part "
-            "index == count that the PC sends after the last part is answered with an empty "
-            "part [count, index], which the PC retires without delivering anything; that request "
-            "also marks the read in the register."));
+            "Event log: the register goes out in parts of up to 255 events, each answering the\n"
+            "part index of its request; an empty register is one empty part. The request for\n"
+            "part index == count that the PC sends after the last part gets an empty part\n"
+            "[count, index]: the PC retires it without delivering anything, and the unit notes\n"
+            "the completed read in the register.\n"
+            "\n"
+            "Requests are answered in arrival order; with --delay of 2000 ms or more the PC\n"
+            "repeats its request before the answer comes, and the unit answers every copy."));
     parser.addHelpOption();
     parser.addOptions({
             {"preset", "Modules fitted: basic (PSB, ACL, PSL, PSR), smoke-vent (CTM, LNM, RLA, "
                        "RLH, PSV) or extinguishing (SCA to SCG).",
              "name", "basic"},
-            {"log-entries", QStringLiteral("Events in the register at start, 0 to %1.")
+            {"log-entries", QStringLiteral("Events in the register at start, 0 to %1 (500).")
                                     .arg(sim::EventRegister::Capacity),
              "n"},
             {"seed", "Seed of the generated history and of the line faults.", "n"},
