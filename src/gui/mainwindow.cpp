@@ -86,9 +86,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     resize(initialSize());
 
     // Module objects look their option lists and fault texts up in these tables, so they must
-    // exist before any window can create a module.
-    buildOptionLists();
-    initFaultTextTables();
+    // exist before any window can create a module. They are built once and live for the run,
+    // however many main windows a host opens.
+    static const bool tablesBuilt = [] {
+        buildOptionLists();
+        initFaultTextTables();
+        return true;
+    }();
+    Q_UNUSED(tablesBuilt)
 
     createTabs();
 
