@@ -26,7 +26,13 @@ RecordManagement::RecordManagement(USBManager *link, QWidget *parent, Device::CO
 {
 }
 
-RecordManagement::~RecordManagement() = default;
+RecordManagement::~RecordManagement()
+{
+    // Closing the tabs while the window goes would activate the others and query the list
+    // through a subclass that is gone already.
+    if (m_widgets.mdiArea)
+        disconnect(m_widgets.mdiArea, nullptr, this, nullptr);
+}
 
 void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
 {
