@@ -12,7 +12,8 @@
 class Setting;
 
 // One row of a module's settings table. Names and comments are translation sources in the
-// module's class context; a name may hold %1, filled with the block number after translation.
+// module's class context; they may hold %1 and %2, filled with the block numbers after
+// translation.
 struct SettingRow
 {
     const char *name;
@@ -32,10 +33,11 @@ struct SettingRow
 // How a repeated block (a line, a relay, a zone) shifts its row template.
 struct BlockShift
 {
-    int number = 0; // replaces %1 in the names when non-zero
+    int number = 0; // replaces %1 in the names and comments when non-zero
     int offset = 0;
     int index = 0;
     int id = 0;
+    int number2 = 0; // replaces %2 when non-zero: a block inside a block (zone n of relay k)
 };
 
 struct FaultTextRow
