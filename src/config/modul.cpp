@@ -169,13 +169,16 @@ static QString fillBlockNumbers(QString text, const BlockShift &shift)
         text = text.arg(shift.number);
     if (shift.number2 != 0 && text.contains(QLatin1String("%2")))
         text = text.arg(shift.number2);
+    if (shift.number3 != 0 && text.contains(QLatin1String("%3")))
+        text = text.arg(shift.number3);
     return text;
 }
 
 Setting *Modul::addSetting(const SettingRow &row, const BlockShift &shift)
 {
     const char *context = metaObject()->className();
-    const QString name = fillBlockNumbers(QCoreApplication::translate(context, row.name), shift);
+    const QString name = QString::fromUtf8(shift.prefix)
+            + fillBlockNumbers(QCoreApplication::translate(context, row.name), shift);
     const QString comment = (row.comment && *row.comment)
             ? fillBlockNumbers(QCoreApplication::translate(context, row.comment), shift)
             : QString();

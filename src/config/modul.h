@@ -12,7 +12,7 @@
 class Setting;
 
 // One row of a module's settings table. Names and comments are translation sources in the
-// module's class context; they may hold %1 and %2, filled with the block numbers after
+// module's class context; they may hold %1, %2 and %3, filled with the block numbers after
 // translation.
 struct SettingRow
 {
@@ -38,6 +38,8 @@ struct BlockShift
     int index = 0;
     int id = 0;
     int number2 = 0; // replaces %2 when non-zero: a block inside a block (zone n of relay k)
+    int number3 = 0; // replaces %3 when non-zero: a third level (line j of group g of zone z)
+    const char *prefix = ""; // put in front of every name, e.g. the indent of alternate blocks
 };
 
 struct FaultTextRow
