@@ -457,7 +457,8 @@ void TestModules::faults_data()
                                   << QStringList{"Uszkodzenie ogólne z systemu Tarven B"};
     QTest::newRow("PSB two") << 0xE0 << bytesWith(36, {{0, 1}, {7, 9}})
                              << QStringList{"Brak napięcia sieciowego 230V",
-                                            "Wysoka temperatura wewnątrz Ostrel (powyżej 40 st. C)"};
+                                            "Wysoka temperatura wewnątrz Ostrel "
+                                            "(powyżej 40 st. C)"};
     QTest::newRow("PSR text") << 0x83 << hex("010000")
                               << QStringList{"Brak łączności z dodatkowym PSB"};
     QTest::newRow("PSR last byte") << 0x83 << hex("000001") << QStringList();
@@ -509,7 +510,8 @@ void TestModules::faultText_data()
     QTest::newRow("ACL removed") << 0xD0 << 0x80 << "Brak komunikacji z modułem ACL USUNIĘTE";
     QTest::newRow("CTM two blanks") << 0xA0 << 0x80 << "LNM nr 1 – brak łączności  USUNIĘTE";
     QTest::newRow("CTM number") << 0xA0 << 0x95 << "21 USUNIĘTE";
-    QTest::newRow("CTM trailing blank") << 0xA0 << 0x14 << "Kalendarz - Brak synchronizacji zegara ";
+    QTest::newRow("CTM trailing blank")
+            << 0xA0 << 0x14 << "Kalendarz - Brak synchronizacji zegara ";
     QTest::newRow("LNM") << 0x90 << 0x8F << "Wyjście główne – bezpiecznik USUNIĘTE";
     QTest::newRow("RLA") << 0xC0 << 0x85 << "Przekaźnik PK2 – brak ciągłości USUNIĘTE";
     QTest::newRow("RLH") << 0x80 << 0x8E << "Flash – błąd sumy kontrolnej USUNIĘTE";
