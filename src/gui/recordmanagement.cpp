@@ -131,7 +131,9 @@ void RecordManagement::showRecord(uint id, const QString &nazwa)
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setProperty("ID", id);
     window->setWindowTitle(nazwa);
-    window->show();
+    // In tabbed view a tab fills the area; one opened while the window's tab is hidden would
+    // otherwise come up as a small frame when the user turns to it.
+    window->showMaximized();
     // A hidden area activates nothing; the record just opened is the current one all the same.
     if (m_widgets.mdiArea->activeSubWindow() != window)
         m_widgets.mdiArea->setActiveSubWindow(window);
