@@ -11,8 +11,9 @@
 #include <QPushButton>
 
 namespace {
-const char *const PassStyle = "QLabel { background-color: rgba(50, 200, 2); }";
-const char *const FailStyle = "QLabel { background-color: rgba(255, 50, 30); }";
+// The colours as rgb(): Qt rejects an rgba() without its alpha and would show no colour.
+const char *const PassStyle = "QLabel { background-color: rgb(50, 200, 2); }";
+const char *const FailStyle = "QLabel { background-color: rgb(255, 50, 30); }";
 
 QLabel *cellLabel(QTableWidget *table, int row, int column, const QString &text, bool wrap)
 {
