@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResizeEvent>
 
 namespace {
 // The colours as rgb(): Qt rejects an rgba() without its alpha and would show no colour.
@@ -67,7 +68,7 @@ void DetailsManagement::buildLiveTable()
     QTableWidget *table = ui->tableWidget;
     table->setRowCount(Diagnostics::LiveRowCount);
     table->setColumnCount(3);
-    table->setHorizontalHeaderLabels({tr("Nazwa"), tr("Wartość bin"), tr("Wartość str")});
+    table->setHorizontalHeaderLabels({tr("Nazwa"), tr("Bin"), tr("Wartość")});
     for (int row = 0; row < Diagnostics::LiveRowCount; ++row) {
         cellLabel(table, row, 0, Diagnostics::liveRowName(row), true);
         m_rawLabels.insert(row, cellLabel(table, row, 1, QString(), false));
@@ -79,9 +80,7 @@ void DetailsManagement::buildLiveTable()
     header->setSectionResizeMode(2, QHeaderView::Stretch);
     table->setColumnWidth(0, 250);
     table->setColumnWidth(1, 70);
-    connect(header, &QHeaderView::sectionResized, this,
-            [this, table] { fitRowHeights(table); });
-    fitRowHeights(table);
+    watchWidth(table);
 }
 
 void DetailsManagement::buildTestTable()
@@ -104,9 +103,31 @@ void DetailsManagement::buildTestTable()
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int column = 1; column < 5; ++column)
         header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    connect(header, &QHeaderView::sectionResized, this,
+    watchWidth(table);
+}
+
+// Rows as tall as one line of text, so that the nine results fit without scrolling; wrapped
+// labels get more room through fitRowHeights whenever the columns change width.
+void DetailsManagement::watchWidth(QTableWidget *table)
+{
+    table->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 4);
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    table->viewport()->installEventFilter(this);
+    connect(table->horizontalHeader(), &QHeaderView::sectionResized, this,
             [this, table] { fitRowHeights(table); });
     fitRowHeights(table);
+}
+
+bool DetailsManagement::eventFilter(QObject *watched, QEvent *event)
+{
+    // Stretched columns change width with the view without always reporting it per section.
+    if (event->type() == QEvent::Resize) {
+        for (QTableWidget *table : {ui->tableWidget, ui->tableWidgetTest}) {
+            if (watched == table->viewport())
+                QTimer::singleShot(0, this, [this, table] { fitRowHeights(table); });
+        }
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 // Cell widgets do not take part in the view's own row sizing, so wrapped labels would be cut
@@ -119,7 +140,7 @@ void DetailsManagement::fitRowHeights(QTableWidget *table)
         for (int column = 0; column < table->columnCount(); ++column) {
             auto *label = qobject_cast<QLabel *>(table->cellWidget(row, column));
             if (label && label->wordWrap())
-                height = qMax(height, label->heightForWidth(table->columnWidth(column)));
+                height = qMax(height, label->heightForWidth(table->columnWidth(column)) + 2);
         }
         if (table->rowHeight(row) != height)
             table->setRowHeight(row, height);

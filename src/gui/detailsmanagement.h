@@ -33,6 +33,9 @@ public:
     int mode() const { return m_mode; }
     int pendingLiveRequests() const { return m_pending; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     void signalAdcChanged();
 
@@ -55,6 +58,7 @@ private:
     bool confirmStart(const QString &title, const QString &text);
     void queue(Device::COMMAND command);
     void updateButtons();
+    void watchWidth(QTableWidget *table);
     void fitRowHeights(QTableWidget *table);
 
     Ui::DetailsManagement *ui;

@@ -439,10 +439,8 @@ void TestDetailsManagement::selfTestAgainstTheUnit()
         QCOMPARE(w.result(row, 4)->styleSheet(), PassStyle);
     }
     // Live polling has resumed.
-    const QString before = w.liveText(0, 1);
     w.label(w.live(), 0, 1)->setText(QString());
     QTRY_VERIFY_WITH_TIMEOUT(!w.liveText(0, 1).isEmpty(), 5000);
-    Q_UNUSED(before)
 }
 
 void TestDetailsManagement::selfTestRefusedInCalibrationMode()
