@@ -77,8 +77,6 @@ class TestDetailsManagement : public QObject
 private slots:
     void initialForm();
     void workedLivePayload();
-    void liveRow_data();
-    void liveRow();
     void moreThan35ValuesAndUnaskedAnswers();
     void testProgressOnly();
     void finishedTestAndClear();
@@ -150,36 +148,6 @@ void TestDetailsManagement::workedLivePayload()
         QCOMPARE(w.liveText(row, 1), QString::number(full.at(row)));
         QCOMPARE(w.liveText(row, 2), before.at(row));
     }
-}
-
-void TestDetailsManagement::liveRow_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<quint16>("value");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("temperature 199") << 5 << quint16(199) << "Brak sondy";
-    QTest::newRow("temperature 931") << 5 << quint16(931) << "25.0107";
-    QTest::newRow("line 90") << 33 << quint16(90) << "STAN Y";
-    QTest::newRow("line 4000") << 34 << quint16(4000) << "PRZERWA";
-    QTest::newRow("line 0") << 33 << quint16(0) << "NIEAKTYWNA";
-    QTest::newRow("output code 6") << 30 << quint16(6) << "";
-    QTest::newRow("signed positive") << 13 << quint16(1000) << "8.89";
-}
-
-void TestDetailsManagement::liveRow()
-{
-    QFETCH(int, row);
-    QFETCH(quint16, value);
-    QFETCH(QString, text);
-    USBManager link;
-    Window w(&link);
-    QVector<quint16> values(35, 1);
-    values[row] = value;
-    w.window.sendRequestToDevice();
-    deliver(link, Device::LiveStateData, livePayload(values));
-    QCOMPARE(w.liveText(row, 1), QString::number(value));
-    QCOMPARE(w.liveText(row, 2), text);
 }
 
 void TestDetailsManagement::moreThan35ValuesAndUnaskedAnswers()

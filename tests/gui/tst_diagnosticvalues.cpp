@@ -29,7 +29,6 @@ private slots:
     void parseTestResults();
     void liveText_data();
     void liveText();
-    void everyLiveRowHasAName();
     void testResult_data();
     void testResult();
 };
@@ -144,17 +143,6 @@ void TestDiagnosticValues::liveText()
     QFETCH(Values, values);
     QFETCH(QString, text);
     QCOMPARE(Diagnostics::liveText(row, values), text);
-}
-
-void TestDiagnosticValues::everyLiveRowHasAName()
-{
-    QSet<QString> names;
-    for (int row = 0; row < Diagnostics::LiveRowCount; ++row)
-        names.insert(Diagnostics::liveRowName(row));
-    QCOMPARE(names.size(), Diagnostics::LiveRowCount);
-    QVERIFY(!names.contains(QString()));
-    QCOMPARE(Diagnostics::liveRowName(32), QStringLiteral("Stan linii sygnałowej LS4"));
-    QCOMPARE(Diagnostics::liveRowName(35), QString());
 }
 
 void TestDiagnosticValues::testResult_data()
