@@ -11,11 +11,17 @@ TimeManagement::TimeManagement(USBManager *link, QWidget *parent)
     : QFrame(parent), ui(new Ui::TimeManagement), m_link(link)
 {
     ui->setupUi(this);
+    // The unit's clock is plain wall-clock fields. UTC edits take them as they are, where the
+    // PC's zone would move a time inside its spring-forward gap (02:30 on a DST night).
+    ui->dateReadTimeEdit->setTimeSpec(Qt::UTC);
+    ui->dateSetTimeEdit->setTimeSpec(Qt::UTC);
     // Shown when the unit reports a date that does not exist, rather than keeping the
     // previous value beside a fresh arrival time.
-    ui->dateReadTimeEdit->setMinimumDateTime(QDateTime(QDate(1999, 12, 31), QTime(0, 0)));
+    ui->dateReadTimeEdit->setMinimumDateTime(
+            QDateTime(QDate(1999, 12, 31), QTime(0, 0), Qt::UTC));
     ui->dateReadTimeEdit->setSpecialValueText(tr("Nieprawidłowa data"));
-    ui->dateSetTimeEdit->setDateTime(QDateTime::currentDateTime());
+    const QDateTime now = QDateTime::currentDateTime();
+    ui->dateSetTimeEdit->setDateTime(QDateTime(now.date(), now.time(), Qt::UTC));
     // Read-only displays: the flag box mirrors the unit and must not look editable.
     ui->checkBoxChangeTimeRead->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->checkBoxChangeTimeRead->setFocusPolicy(Qt::NoFocus);
@@ -56,7 +62,7 @@ bool TimeManagement::parseClock(const QByteArray &payload, QDateTime *dateTime, 
         return false;
     const auto byte = [&payload](int i) { return int(quint8(payload.at(i))); };
     *dateTime = QDateTime(QDate(2000 + byte(0), byte(1), byte(2)),
-                          QTime(byte(3), byte(4), byte(5), 0));
+                          QTime(byte(3), byte(4), byte(5), 0), Qt::UTC);
     *dstFlag = payload.size() > 6 ? byte(6) : -1;
     return true;
 }

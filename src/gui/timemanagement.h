@@ -24,8 +24,8 @@ public:
 
     // The seven-byte clock payload: year - 2000, month, day, hour, minute, second, DST flag.
     static QByteArray clockPayload(const QDateTime &dateTime, bool automaticDst);
-    // Reads a clock answer; false for payloads of 5 bytes or fewer. dstFlag is -1 when the
-    // answer has no seventh byte.
+    // Reads a clock answer into wall-clock fields (UTC spec); false for payloads of 5 bytes or
+    // fewer. dstFlag is -1 when the answer has no seventh byte.
     static bool parseClock(const QByteArray &payload, QDateTime *dateTime, int *dstFlag);
 
 public slots:

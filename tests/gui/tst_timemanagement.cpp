@@ -5,9 +5,23 @@
 #include <QDateTimeEdit>
 #include <QPushButton>
 
+#include <ctime>
+
 using namespace servicetest;
 
 namespace {
+// The unit's clock as wall-clock fields, as the window keeps it.
+QDateTime wall(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
+// What a wall-clock display means in the PC's own zone.
+QDateTime local(const QDateTimeEdit *edit)
+{
+    return QDateTime(edit->date(), edit->time());
+}
+
 template<typename T>
 T *child(QWidget &window, const char *name)
 {
@@ -22,6 +36,7 @@ class TestTimeManagement : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void clockPayload_data();
     void clockPayload();
     void answers_data();
@@ -34,6 +49,13 @@ private slots:
     void idleClockAdvancesWithTheUnit();
     void settingTheUnitClock();
 };
+
+void TestTimeManagement::initTestCase()
+{
+    // A technician's zone, where 2024-03-31 02:30 falls into the spring-forward gap.
+    qputenv("TZ", "Europe/Warsaw");
+    tzset();
+}
 
 void TestTimeManagement::clockPayload_data()
 {
@@ -64,8 +86,8 @@ void TestTimeManagement::answers_data()
     QTest::addColumn<QDateTime>("shown");
     QTest::addColumn<bool>("boxAfter");
 
-    const QDateTime before(QDate(2010, 5, 5), QTime(5, 5, 5));
-    const QDateTime received(QDate(2024, 3, 31), QTime(2, 30, 0));
+    const QDateTime before = wall(QDate(2010, 5, 5), QTime(5, 5, 5));
+    const QDateTime received = wall(QDate(2024, 3, 31), QTime(2, 30, 0));
     QTest::newRow("7 bytes set the flag") << false << QByteArray::fromHex("18031F021E0001")
                                           << received << true;
     QTest::newRow("7 bytes clear the flag") << true << QByteArray::fromHex("18031F021E0000")
@@ -93,9 +115,9 @@ void TestTimeManagement::answers()
     auto *unitTime = child<QDateTimeEdit>(window, "dateReadTimeEdit");
     auto *arrival = child<QDateTimeEdit>(window, "dateSystemTimeEdit");
     auto *box = child<QCheckBox>(window, "checkBoxChangeTimeRead");
-    const QDateTime before(QDate(2010, 5, 5), QTime(5, 5, 5));
+    const QDateTime before = wall(QDate(2010, 5, 5), QTime(5, 5, 5));
     unitTime->setDateTime(before);
-    arrival->setDateTime(before);
+    arrival->setDateTime(before.toLocalTime());
     box->setChecked(boxBefore);
 
     const QDateTime sentAt = QDateTime::currentDateTime().addSecs(-1);
@@ -105,7 +127,7 @@ void TestTimeManagement::answers()
     QCOMPARE(unitTime->dateTime(), shown);
     QCOMPARE(box->isChecked(), boxAfter);
     if (shown == before)
-        QCOMPARE(arrival->dateTime(), before);
+        QCOMPARE(arrival->dateTime(), before.toLocalTime());
     else
         QVERIFY(arrival->dateTime() >= sentAt.addSecs(-1)
                 && arrival->dateTime() <= QDateTime::currentDateTime());
@@ -125,7 +147,8 @@ void TestTimeManagement::otherCommandsAreIgnored()
     emit link.signalReceivedPacket(Device::ClockData, QByteArray::fromHex("18001F021E0001"));
     QCOMPARE(unitTime->text(), QStringLiteral("Nieprawidłowa data"));
     emit link.signalReceivedPacket(Device::ClockData, QByteArray::fromHex("18031F021E0001"));
-    QCOMPARE(unitTime->dateTime(), QDateTime(QDate(2024, 3, 31), QTime(2, 30)));
+    QCOMPARE(unitTime->dateTime(), wall(QDate(2024, 3, 31), QTime(2, 30)));
+    QCOMPARE(unitTime->text(), QStringLiteral("31.03.2024 02:30:00"));
 }
 
 void TestTimeManagement::buttonsFollowThePort()
@@ -150,8 +173,7 @@ void TestTimeManagement::sendsTypedTime()
     PtyUnit unit;
     QVERIFY(unit.open());
     TimeManagement window(&unit.link);
-    child<QDateTimeEdit>(window, "dateSetTimeEdit")
-            ->setDateTime(QDateTime(QDate(2024, 3, 31), QTime(2, 30, 0)));
+    child<QDateTimeEdit>(window, "dateSetTimeEdit")->setDateTime(wall(QDate(2024, 3, 31), {2, 30}));
     child<QCheckBox>(window, "checkBoxChangeTimeSend")->setChecked(true);
     QTest::mouseClick(child<QPushButton>(window, "sendTimeButton"), Qt::LeftButton);
 
@@ -162,7 +184,7 @@ void TestTimeManagement::sendsTypedTime()
     // The unit answers with its new clock, which the window shows.
     unit.answer(Device::ClockData, QByteArray::fromHex("18031F021E0001"));
     auto *unitTime = child<QDateTimeEdit>(window, "dateReadTimeEdit");
-    QTRY_COMPARE(unitTime->dateTime(), QDateTime(QDate(2024, 3, 31), QTime(2, 30)));
+    QTRY_COMPARE(unitTime->dateTime(), wall(QDate(2024, 3, 31), QTime(2, 30)));
     QVERIFY(child<QCheckBox>(window, "checkBoxChangeTimeRead")->isChecked());
 }
 
@@ -171,8 +193,7 @@ void TestTimeManagement::sendsComputerTime()
     PtyUnit unit;
     QVERIFY(unit.open());
     TimeManagement window(&unit.link);
-    child<QDateTimeEdit>(window, "dateSetTimeEdit")
-            ->setDateTime(QDateTime(QDate(2001, 1, 1), QTime(1, 1)));
+    child<QDateTimeEdit>(window, "dateSetTimeEdit")->setDateTime(wall(QDate(2001, 1, 1), {1, 1}));
     const QDateTime before = QDateTime::currentDateTime();
     QTest::mouseClick(child<QPushButton>(window, "sendComputerTimeButton"), Qt::LeftButton);
     const QDateTime after = QDateTime::currentDateTime();
@@ -183,6 +204,7 @@ void TestTimeManagement::sendsComputerTime()
     int flag = -1;
     QVERIFY(TimeManagement::parseClock(payload, &sent, &flag));
     QCOMPARE(flag, 0);
+    sent = QDateTime(sent.date(), sent.time());
     QVERIFY2(sent >= before.addMSecs(-before.time().msec()) && sent <= after,
              qPrintable(sent.toString()));
 }
@@ -213,7 +235,7 @@ void TestTimeManagement::idleClockAdvancesWithTheUnit()
     // No user action: only the link's idle reads bring the clock in.
     QTRY_VERIFY_WITH_TIMEOUT(unitTime->dateTime() != initial, 6000);
     const QDateTime first = unitTime->dateTime();
-    QVERIFY2(qAbs(first.secsTo(QDateTime::currentDateTime())) <= 5,
+    QVERIFY2(qAbs(local(unitTime).secsTo(QDateTime::currentDateTime())) <= 5,
              qPrintable(first.toString(Qt::ISODate)));
     QTRY_VERIFY_WITH_TIMEOUT(unitTime->dateTime() > first, 6000);
     const qint64 step = first.secsTo(unitTime->dateTime());
@@ -229,7 +251,8 @@ void TestTimeManagement::settingTheUnitClock()
     TimeManagement window(&link);
     auto *unitTime = child<QDateTimeEdit>(window, "dateReadTimeEdit");
     auto *flagShown = child<QCheckBox>(window, "checkBoxChangeTimeRead");
-    const QDateTime set(QDate(2024, 3, 31), QTime(2, 30, 0));
+    // The day before the DST night: the simulator keeps its clock in the PC's zone.
+    const QDateTime set = wall(QDate(2024, 3, 30), QTime(2, 30, 0));
     child<QDateTimeEdit>(window, "dateSetTimeEdit")->setDateTime(set);
     child<QCheckBox>(window, "checkBoxChangeTimeSend")->setChecked(true);
     QTest::mouseClick(child<QPushButton>(window, "sendTimeButton"), Qt::LeftButton);
@@ -244,7 +267,7 @@ void TestTimeManagement::settingTheUnitClock()
     child<QCheckBox>(window, "checkBoxChangeTimeSend")->setChecked(false);
     QTest::mouseClick(child<QPushButton>(window, "sendComputerTimeButton"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!flagShown->isChecked(), 6000);
-    QVERIFY(qAbs(unitTime->dateTime().secsTo(QDateTime::currentDateTime())) <= 3);
+    QVERIFY(qAbs(local(unitTime).secsTo(QDateTime::currentDateTime())) <= 3);
 }
 
 QTEST_MAIN(TestTimeManagement)
