@@ -4,7 +4,10 @@
 #include "buildinfo.h"
 #include "detailsmanagement.h"
 #include "dialogs.h"
+#include "eventsmanagement.h"
+#include "faultsmanagement.h"
 #include "servicemanagement.h"
+#include "softwaremanagement.h"
 #include "timemanagement.h"
 #include "startup.h"
 #include "config/modulefactory.h"
@@ -207,7 +210,10 @@ int MainWindow::addWindowTab(Window *&window, TabId tab)
 // The windows are added in tab order, one line each.
 void MainWindow::createTabs()
 {
+    m_eventsTabIndex = addWindowTab(m_eventsManagement, EventsTab);
     m_detailsTabIndex = addWindowTab(m_detailsManagement, DetailsTab);
+    m_faultsTabIndex = addWindowTab(m_faultsManagement, FaultsTab);
+    m_softwareTabIndex = addWindowTab(m_softwareManagement, SoftwareTab);
     m_timeTabIndex = addWindowTab(m_timeManagement, TimeTab);
     m_serviceTabIndex = addWindowTab(m_serviceManagement, ServiceTab);
     if (m_configTabIndex >= 0)
