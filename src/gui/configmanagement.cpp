@@ -72,7 +72,11 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
     sendAction->setEnabled(open);
 }
 
-ConfigManagement::~ConfigManagement() = default;
+ConfigManagement::~ConfigManagement()
+{
+    // Tearing down the tabs activates others; this part of the window is already gone then.
+    disconnect(ui->mdiArea, nullptr, this, nullptr);
+}
 
 QAction *ConfigManagement::makeAction(const char *icon, const QString &text, const QString &tip)
 {
