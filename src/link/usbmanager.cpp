@@ -99,22 +99,28 @@ int USBManager::queuedCount()
 }
 
 // The answer timer starts whether or not a port is open, so requests queued while
-// disconnected still run through their three attempts and are dropped.
+// disconnected still run through their three attempts and are dropped. The status text is
+// emitted after the mutex is released: a slot that queues a frame or closes the port would
+// otherwise deadlock on it or pull the head frame out from under us.
 void USBManager::write()
 {
-    QMutexLocker locker(&m_queueMutex);
-    if (m_queue.isEmpty())
-        return;
-    m_answerTimer.start(AnswerTimeoutMs);
-    ++m_attemptCount;
-    if (m_port && m_port->isOpen()) {
-        const QByteArray &frame = m_queue.constFirst();
-        qDebug().noquote() << "OUT:" << frame.toHex(' ');
-        if (m_noAnswerFlag)
-            emit signalWriteMessage(tr("Brak odpowiedzi na ramkę. Ponowna próba połączenia..."),
-                                    1000);
-        m_port->write(frame);
+    QByteArray frame;
+    {
+        QMutexLocker locker(&m_queueMutex);
+        if (m_queue.isEmpty())
+            return;
+        m_answerTimer.start(AnswerTimeoutMs);
+        ++m_attemptCount;
+        if (!m_port || !m_port->isOpen())
+            return;
+        frame = m_queue.constFirst();
     }
+    qDebug().noquote() << "OUT:" << frame.toHex(' ');
+    if (m_noAnswerFlag)
+        emit signalWriteMessage(tr("Brak odpowiedzi na ramkę. Ponowna próba połączenia..."),
+                                1000);
+    if (m_port && m_port->isOpen())
+        m_port->write(frame);
 }
 
 int USBManager::decodeFrame(Device::COMMAND &command, const QByteArray &frame, QByteArray &payload)
