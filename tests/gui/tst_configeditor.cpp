@@ -68,6 +68,7 @@ private slots:
     void closingChangedAsksOnceAndNoDiscards();
     void closingChangedAndYesSaves();
     void expandAndCollapse();
+    void longNamesAreNotCut();
 };
 
 void TestConfigEditor::initTestCase()
@@ -233,6 +234,28 @@ void TestConfigEditor::expandAndCollapse()
 
     // Typing a filter opens the modules so the matches are in sight.
     editor->findChild<QLineEdit *>(QStringLiteral("filterModule"))->setText(QStringLiteral("T2"));
+    QVERIFY(view->isExpanded(view->model()->index(0, 0)));
+}
+
+void TestConfigEditor::longNamesAreNotCut()
+{
+    auto editor = makeEditor();
+    editor->resize(1280, 800);
+    editor->show();
+    auto *view = editor->findChild<QTreeView *>(QStringLiteral("configView"));
+    QCOMPARE(view->columnWidth(0), 400);
+    const QString longest = QStringLiteral("Linia sygnałowa LS1 - T1 - czas opóźnienia wysterowania");
+    editor->findChild<QLineEdit *>(QStringLiteral("filterModule"))->setText(QStringLiteral("LS1 - T1"));
+    const int needed = view->fontMetrics().horizontalAdvance(longest) + view->indentation();
+    QVERIFY2(needed > 400, "the name must be wider than the starting column for this check");
+    QTRY_VERIFY2(view->columnWidth(0) >= needed,
+                 qPrintable(QStringLiteral("%1 < %2").arg(view->columnWidth(0)).arg(needed)));
+    // Expanding by hand grows it too, and the branch of an expanded module stays open.
+    editor->findChild<QLineEdit *>(QStringLiteral("filterModule"))->clear();
+    view->collapseAll();
+    view->setColumnWidth(0, 400);
+    view->expand(view->model()->index(0, 0));
+    QTRY_VERIFY(view->columnWidth(0) >= needed);
     QVERIFY(view->isExpanded(view->model()->index(0, 0)));
 }
 
