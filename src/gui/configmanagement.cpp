@@ -588,6 +588,12 @@ void ConfigManagement::slotExportPdf()
     }
 }
 
+bool ConfigManagement::closeEditors()
+{
+    ui->mdiArea->closeAllSubWindows();
+    return ui->mdiArea->subWindowList().isEmpty();
+}
+
 void ConfigManagement::slotUsbPortOpened()
 {
     readAction->setEnabled(true);
