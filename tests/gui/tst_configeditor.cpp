@@ -137,7 +137,8 @@ void TestConfigEditor::undeclaredModules()
     QCOMPARE(shownSettings(proxy, 1).size(), 29);
 
     // A name filter in force stays in force: the view keeps agreeing with the line edit.
-    editor->findChild<QLineEdit *>(QStringLiteral("filterModule"))->setText(QStringLiteral("ciągłości"));
+    auto *filter = editor->findChild<QLineEdit *>(QStringLiteral("filterModule"));
+    filter->setText(QStringLiteral("ciągłości"));
     QTest::mouseClick(box, Qt::LeftButton);
     QTest::mouseClick(box, Qt::LeftButton);
     QCOMPARE(shownSettings(proxy, 1).size(), 4);
@@ -244,14 +245,16 @@ void TestConfigEditor::longNamesAreNotCut()
     editor->show();
     auto *view = editor->findChild<QTreeView *>(QStringLiteral("configView"));
     QCOMPARE(view->columnWidth(0), 400);
-    const QString longest = QStringLiteral("Linia sygnałowa LS1 - T1 - czas opóźnienia wysterowania");
-    editor->findChild<QLineEdit *>(QStringLiteral("filterModule"))->setText(QStringLiteral("LS1 - T1"));
+    const QString longest =
+            QStringLiteral("Linia sygnałowa LS1 - T1 - czas opóźnienia wysterowania");
+    auto *filter = editor->findChild<QLineEdit *>(QStringLiteral("filterModule"));
+    filter->setText(QStringLiteral("LS1 - T1"));
     const int needed = view->fontMetrics().horizontalAdvance(longest) + view->indentation();
     QVERIFY2(needed > 400, "the name must be wider than the starting column for this check");
     QTRY_VERIFY2(view->columnWidth(0) >= needed,
                  qPrintable(QStringLiteral("%1 < %2").arg(view->columnWidth(0)).arg(needed)));
     // Expanding by hand grows it too, and the branch of an expanded module stays open.
-    editor->findChild<QLineEdit *>(QStringLiteral("filterModule"))->clear();
+    filter->clear();
     view->collapseAll();
     view->setColumnWidth(0, 400);
     view->expand(view->model()->index(0, 0));

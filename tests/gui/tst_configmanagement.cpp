@@ -419,8 +419,8 @@ void TestConfigManagement::sendOffersToSavePendingEdits()
                                          "zmieniona. Czy zapisać zmiany?"),
                           QStringLiteral("question|Konfigurator Ostrel|Czy wysłać konfigurację Do "
                                          "wysłania do urządzenia?")}));
-    QCOMPARE(store()->readConfig(id),
-             activeEditor(window)->model()->konfiguracja()->toByteArray(Konfiguracja::FromDatabase));
+    Konfiguracja *edited = activeEditor(window)->model()->konfiguracja();
+    QCOMPARE(store()->readConfig(id), edited->toByteArray(Konfiguracja::FromDatabase));
     QCOMPARE(link.queuedCount(), 1);
 
     // Without a tab there is nothing to send.
@@ -479,7 +479,8 @@ void TestConfigManagement::corruptedCfgRefused_data()
     Konfiguracja big(nullptr);
     for (int number = 1; number <= 30; ++number)
         big.addModule(createModule(0xF0, quint8(number)));
-    const QByteArray large = frameOf(Device::ConfigData, big.toByteArray(Konfiguracja::FromDatabase));
+    const QByteArray large =
+            frameOf(Device::ConfigData, big.toByteArray(Konfiguracja::FromDatabase));
     QVERIFY(large.size() > 2048);
 
     QTest::newRow("bad crc") << badCrc;
@@ -618,7 +619,8 @@ bool TestConfigManagement::startSimulator(const QStringList &arguments)
 #ifdef OSTREL_SIM_PATH
     m_sim = std::make_unique<QProcess>();
     m_sim->setProcessChannelMode(QProcess::SeparateChannels);
-    m_sim->start(QStringLiteral(OSTREL_SIM_PATH), QStringList{QStringLiteral("--fast")} + arguments);
+    m_sim->start(QStringLiteral(OSTREL_SIM_PATH),
+                 QStringList{QStringLiteral("--fast")} + arguments);
     if (!m_sim->waitForStarted(5000))
         return false;
     while (!m_sim->canReadLine()) {
@@ -689,7 +691,8 @@ void TestConfigManagement::sendWritesUnitFormAndReadsBack()
     m_dialogs->texts << QStringLiteral("Z centrali");
     press(window, "readButton");
     QTRY_COMPARE_WITH_TIMEOUT(storedCount(), 1, 10000);
-    const QByteArray fromUnit = store()->readConfig(store()->findConfigId(QStringLiteral("Z centrali")));
+    const QByteArray fromUnit =
+            store()->readConfig(store()->findConfigId(QStringLiteral("Z centrali")));
 
     ConfigEditor *editor = activeEditor(window);
     QVERIFY(editor);

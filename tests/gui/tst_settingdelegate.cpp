@@ -22,8 +22,17 @@ namespace {
 
 constexpr int TestList = 900;
 
-enum Row { Declaration, YesNoRow, NumberRow, DurationRow, OptionRow, MinutesRow, NoKindRow, LockedRow,
-           LongRow };
+enum Row {
+    Declaration,
+    YesNoRow,
+    NumberRow,
+    DurationRow,
+    OptionRow,
+    MinutesRow,
+    NoKindRow,
+    LockedRow,
+    LongRow
+};
 
 // One setting of every kind, in display order (index = row).
 class KindsModule : public Modul
