@@ -25,7 +25,8 @@ namespace {
 std::unique_ptr<ConfigEditor> makeEditor()
 {
     auto editor = std::make_unique<ConfigEditor>();
-    auto *config = new Konfiguracja(QStringLiteral("test"), nullptr);
+    auto *config = new Konfiguracja(nullptr);
+    config->addModule(createModule(0xF0, 1));
     config->addModule(createModule(0xF0, 2));
     config->getModule(0)->getSetting(0)->setValue(1);
     config->getModule(1)->getSetting(0)->setValue(0);
