@@ -21,6 +21,7 @@
 namespace {
 
 constexpr int TestList = 900;
+constexpr int MissingList = 953;
 
 enum Row {
     Declaration,
@@ -31,7 +32,8 @@ enum Row {
     MinutesRow,
     NoKindRow,
     LockedRow,
-    LongRow
+    LongRow,
+    TextlessRow
 };
 
 // One setting of every kind, in display order (index = row).
@@ -52,6 +54,7 @@ public:
             {"bez rodzaju", "", 0, 9, 0, 1, 12, 6, 0, 6, true, 0},
             {"zablokowane", "", 0, 9, 0, 1, 13, 7, Setting::Number, 7, false, 0},
             {"długi czas", "", 1, 16777215, 0, 4, 14, 8, Setting::Duration, 8, true, 0},
+            {"opcja bez tekstów", "", 1, 3, 2, 1, 18, 9, Setting::Option, 9, true, MissingList},
         });
     }
 };
@@ -127,6 +130,7 @@ void TestSettingDelegate::editorByKind_data()
     QTest::newRow("minutes") << int(MinutesRow) << QByteArray("QTimeEdit");
     QTest::newRow("no kind") << int(NoKindRow) << QByteArray();
     QTest::newRow("not editable") << int(LockedRow) << QByteArray();
+    QTest::newRow("option without texts") << int(TextlessRow) << QByteArray("QSpinBox");
 }
 
 void TestSettingDelegate::editorByKind()
@@ -149,10 +153,19 @@ void TestSettingDelegate::editorByKind()
         QCOMPARE(combo->itemText(1), QStringLiteral("Tak"));
         QCOMPARE(combo->currentIndex(), 0);
     }
-    if (auto *spin = qobject_cast<QSpinBox *>(editor.get())) {
+    if (auto *spin = qobject_cast<QSpinBox *>(editor.get()); spin && row == NumberRow) {
         QCOMPARE(spin->minimum(), 3);
         QCOMPARE(spin->maximum(), 250);
         QCOMPARE(spin->value(), 10);
+    }
+    // A list that holds no texts still lets the value be set within the setting's range.
+    if (auto *spin = qobject_cast<QSpinBox *>(editor.get()); spin && row == TextlessRow) {
+        QCOMPARE(spin->minimum(), 1);
+        QCOMPARE(spin->maximum(), 3);
+        QCOMPARE(spin->value(), 2);
+        spin->setValue(3);
+        f.delegate.setModelData(spin, &f.proxy, f.cell(row));
+        QCOMPARE(f.setting(row)->getValue(), 3u);
     }
     // Module rows have no editor of their own.
     QVERIFY(!f.editorFor(f.proxy.index(0, 1)));
