@@ -2,7 +2,10 @@
 
 #include "appsettings.h"
 #include "buildinfo.h"
+#include "detailsmanagement.h"
 #include "dialogs.h"
+#include "servicemanagement.h"
+#include "timemanagement.h"
 #include "startup.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
@@ -204,6 +207,9 @@ int MainWindow::addWindowTab(Window *&window, TabId tab)
 // The windows are added in tab order, one line each.
 void MainWindow::createTabs()
 {
+    m_detailsTabIndex = addWindowTab(m_detailsManagement, DetailsTab);
+    m_timeTabIndex = addWindowTab(m_timeManagement, TimeTab);
+    m_serviceTabIndex = addWindowTab(m_serviceManagement, ServiceTab);
     if (m_configTabIndex >= 0)
         m_tabWidget->setCurrentIndex(m_configTabIndex);
 }
