@@ -1,4 +1,5 @@
 #include "configdialogs.h"
+#include "simprocess.h"
 
 #include "gui/configeditor.h"
 #include "gui/configmanagement.h"
@@ -177,7 +178,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ConfigDialogs> m_dialogs;
-    std::unique_ptr<QProcess> m_sim;
+    std::unique_ptr<SimProcess> m_sim;
     QString m_simDevice;
 };
 
@@ -200,11 +201,7 @@ void TestConfigManagement::init()
 void TestConfigManagement::cleanup()
 {
     m_dialogs.reset();
-    if (m_sim) {
-        m_sim->terminate();
-        m_sim->waitForFinished(3000);
-        m_sim.reset();
-    }
+    m_sim.reset();
     store()->close();
     m_dir.reset();
 }
@@ -617,18 +614,12 @@ void TestConfigManagement::closingTheWindowOffersToSaveEveryEditor()
 bool TestConfigManagement::startSimulator(const QStringList &arguments)
 {
 #ifdef OSTREL_SIM_PATH
-    m_sim = std::make_unique<QProcess>();
-    m_sim->setProcessChannelMode(QProcess::SeparateChannels);
-    m_sim->start(QStringLiteral(OSTREL_SIM_PATH),
-                 QStringList{QStringLiteral("--fast")} + arguments);
-    if (!m_sim->waitForStarted(5000))
+    m_sim = std::make_unique<SimProcess>(ostrelSimPath(),
+                                         QStringList{QStringLiteral("--fast")} + arguments);
+    if (!m_sim->start())
         return false;
-    while (!m_sim->canReadLine()) {
-        if (!m_sim->waitForReadyRead(5000))
-            return false;
-    }
-    m_simDevice = QString::fromLocal8Bit(m_sim->readLine()).trimmed();
-    return !m_simDevice.isEmpty();
+    m_simDevice = m_sim->portName();
+    return true;
 #else
     Q_UNUSED(arguments);
     return false;
