@@ -83,11 +83,6 @@ void TestConfigEditor::formAndModel()
     ConfigEditor editor;
     QVERIFY(!editor.setModel(nullptr));
     auto editorWithModel = makeEditor();
-    auto *view = editorWithModel->findChild<QTreeView *>(QStringLiteral("configView"));
-    QVERIFY(view);
-    QVERIFY(view->isColumnHidden(2));
-    QCOMPARE(view->columnWidth(0), 400);
-    QVERIFY(!editorWithModel->findChild<QPushButton *>(QStringLiteral("save"))->isEnabled());
     QAbstractItemModelTester tester(editorWithModel->proxyModel(),
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
 }

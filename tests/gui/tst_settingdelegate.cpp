@@ -1,5 +1,4 @@
 #include "gui/configsortfilterproxymodel.h"
-#include "gui/namedelegate.h"
 #include "gui/settingdelegate.h"
 #include "gui/treemodel.h"
 
@@ -10,8 +9,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QImage>
-#include <QPainter>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QtTest>
@@ -105,7 +102,6 @@ private slots:
     void writesBack();
     void timeEditorCommitsOnEditingFinished();
     void groupRowPicksTheDeclaredMember();
-    void namesPaintWithoutTouchingTheModel();
 };
 
 void TestSettingDelegate::initTestCase()
@@ -307,24 +303,6 @@ void TestSettingDelegate::groupRowPicksTheDeclaredMember()
     f.delegate.setModelData(combo, &f.proxy, f.groupCell());
     QCOMPARE(f.proxy.rowCount(), 1);
     QCOMPARE(f.groupCell().data().toString(), QStringLiteral("None"));
-}
-
-void TestSettingDelegate::namesPaintWithoutTouchingTheModel()
-{
-    Fixture f;
-    NameDelegate names;
-    QImage image(400, 30, QImage::Format_ARGB32);
-    QPainter painter(&image);
-    QStyleOptionViewItem option;
-    option.rect = QRect(0, 0, 400, 30);
-    f.setting(NumberRow)->setModified(true);
-    f.setting(DurationRow)->setConflict(true);
-    const QModelIndex module = f.proxy.index(0, 0);
-    for (const QModelIndex &index : {module, f.proxy.index(NumberRow, 0, module),
-                                     f.proxy.index(DurationRow, 0, module),
-                                     f.proxy.index(1, 0)})
-        names.paint(&painter, option, index);
-    QCOMPARE(f.setting(NumberRow)->getValue(), 10u);
 }
 
 QTEST_MAIN(TestSettingDelegate)
