@@ -1,0 +1,60 @@
+#include "appsettings.h"
+#include "ui_appsettings.h"
+
+#include "store/dbmanager.h"
+
+#include <QFont>
+#include <QPushButton>
+#include <QSqlQueryModel>
+
+AppSettings::AppSettings(QWidget *parent)
+    : QDialog(parent), ui(std::make_unique<Ui::AppSettings>()), m_languages(new QSqlQueryModel(this))
+{
+    ui->setupUi(this);
+    DbManager *store = DbManager::instance();
+
+    bool sizeOk = false;
+    const int pixelSize =
+            QString::fromUtf8(store->readAppSetting(DbManager::FontSizeSetting)).toInt(&sizeOk);
+    if (sizeOk && pixelSize != 0)
+        ui->fontSize->setValue(pixelSize);
+
+    const QString family = QString::fromUtf8(store->readAppSetting(DbManager::FontTypeSetting));
+    if (!family.isEmpty())
+        ui->fontComboBox->setCurrentFont(QFont(family));
+
+    ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj", "Cancel"));
+
+    m_languages->setQuery(QStringLiteral("select slj_NazwaOrg,slj_Id from sl_Jezyki"));
+    ui->languageBox->setModel(m_languages);
+    ui->languageBox->setModelColumn(0);
+
+    // The ids are 1, 2, 3, ... in query order, so the id picks the row directly.
+    const int languageId =
+            QString::fromUtf8(store->readAppSetting(DbManager::LanguageSetting)).toInt();
+    ui->languageBox->setCurrentIndex(languageId % 256 - 1);
+}
+
+AppSettings::~AppSettings() = default;
+
+void AppSettings::setHostedMode()
+{
+    ui->languageWidget->hide();
+}
+
+void AppSettings::on_buttonBox_accepted()
+{
+    DbManager *store = DbManager::instance();
+    const int row = ui->languageBox->currentIndex();
+    // With no valid row there is no language to store; the stored one stays as it was.
+    if (row >= 0) {
+        const QString languageId = m_languages->index(row, 1).data().toString();
+        store->updateAppSetting(DbManager::LanguageSetting, QStringLiteral("S_LANGUAGE"),
+                                languageId.toUtf8());
+    }
+    store->updateAppSetting(DbManager::FontSizeSetting, QStringLiteral("S_FONT_SIZE"),
+                            QByteArray::number(ui->fontSize->value()));
+    store->updateAppSetting(DbManager::FontTypeSetting, QStringLiteral("S_FONT_TYPE"),
+                            ui->fontComboBox->currentFont().family().toUtf8());
+    emit signalSettingChanged();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QSqlQueryModel;
+
+namespace Ui {
+class AppSettings;
+}
+
+// The "Widok" dialog: interface language (applied at the next start) and the application font
+// (applied at once through signalSettingChanged). The choices are stored as application settings.
+class AppSettings : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit AppSettings(QWidget *parent = nullptr);
+    ~AppSettings() override;
+
+    // Inside a host application the language belongs to the host: hide its row.
+    void setHostedMode();
+
+signals:
+    void signalSettingChanged();
+
+private slots:
+    void on_buttonBox_accepted();
+
+private:
+    std::unique_ptr<Ui::AppSettings> ui;
+    QSqlQueryModel *m_languages;
+};

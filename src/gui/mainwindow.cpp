@@ -1,0 +1,280 @@
+#include "mainwindow.h"
+
+#include "appsettings.h"
+#include "buildinfo.h"
+#include "dialogs.h"
+#include "config/modulefactory.h"
+#include "config/optionlists.h"
+#include "link/usbmanager.h"
+#include "store/dbmanager.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QFont>
+#include <QIcon>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTime>
+#include <QTimeEdit>
+#include <QToolBar>
+
+namespace {
+struct TabInfo
+{
+    const char *title;
+    const char *icon;
+};
+
+// Indexed by MainWindow::TabId.
+const TabInfo tabTable[] = {
+    {QT_TRANSLATE_NOOP("MainWindow", "Konfiguracja"), ":/icons/zarzadzaj-konfiguracja.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Zdarzenia"), ":/icons/lista-uszkodzen_bledow.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Debug"), ":/icons/lista-uszkodzen_bledow.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Uszkodzenia"), ":/icons/uszkodzenie.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Wersje oprogramowania"),
+     ":/icons/wersje-oprogramowania.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Data i czas"), ":/icons/clock.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Serwis"), ":/icons/funkcje-serwisowe.png"},
+};
+
+// Shorter entries are incomplete names ("COM" without its number) and are not tried.
+constexpr int MinimumPortNameLength = 4;
+constexpr int ClockIntervalMs = 1000;
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    m_standalone = true;
+    m_tabWidget = new QTabWidget(this);
+    m_tabWidget->setObjectName(QStringLiteral("tabWidget"));
+    m_tabWidget->setTabShape(QTabWidget::Rounded);
+    m_clock = new QTimeEdit(this);
+    m_link = std::make_unique<USBManager>();
+    setCentralWidget(m_tabWidget);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/logo.ico")));
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    slotUpdateAppSettings();
+
+    setWindowTitle(tr("Konfigurator Ostrel"));
+    setUnifiedTitleAndToolBarOnMac(true);
+
+    // Module objects look their option lists and fault texts up in these tables, so they must
+    // exist before any window can create a module.
+    buildOptionLists();
+    initFaultTextTables();
+
+    createTabs();
+
+    connect(m_link.get(), &USBManager::signalUsbPortClosed, this, &MainWindow::slotUsbPortClosed);
+    connect(m_link.get(), &USBManager::signalUsbPortOpened, this, &MainWindow::slotUsbPortOpened,
+            Qt::UniqueConnection);
+    connect(m_link.get(), &USBManager::signalWriteMessage, this, &MainWindow::slotWriteMessage,
+            Qt::UniqueConnection);
+
+    // Every window starts in its disconnected state.
+    emit m_link->signalUsbPortClosed();
+
+    updateTime();
+    connect(&m_clockTimer, &QTimer::timeout, this, &MainWindow::updateTime);
+    m_clockTimer.start(ClockIntervalMs);
+}
+
+MainWindow::~MainWindow()
+{
+    // The windows hold the link without owning it: they go first.
+    delete m_tabWidget;
+    m_tabWidget = nullptr;
+    m_link.reset();
+}
+
+void MainWindow::createActions()
+{
+    m_connectAction = new QAction(QIcon(QStringLiteral(":/icons/polacz.png")),
+                                  tr("&Połącz", "Connect"), this);
+    m_connectAction->setObjectName(QStringLiteral("actionConnect"));
+    m_connectAction->setStatusTip(tr("Connect over USB"));
+    connect(m_connectAction, &QAction::triggered, this, &MainWindow::slotUsbConnect);
+
+    m_disconnectAction = new QAction(QIcon(QStringLiteral(":/icons/rozlacz.png")),
+                                     tr("&Rozłącz", "Disconnect"), this);
+    m_disconnectAction->setObjectName(QStringLiteral("actionDisconnect"));
+    m_disconnectAction->setStatusTip(tr("Disconnect"));
+    m_disconnectAction->setEnabled(false);
+    connect(m_disconnectAction, &QAction::triggered, this, &MainWindow::slotUsbDisconnect);
+
+    m_aboutAction = new QAction(tr("&O programie", "About"), this);
+    m_aboutAction->setObjectName(QStringLiteral("actionAbout"));
+    m_aboutAction->setStatusTip(tr("Wyświetla informacje o programie", "About programm"));
+    connect(m_aboutAction, &QAction::triggered, this, &MainWindow::about);
+
+    m_viewAction = new QAction(tr("&Widok", "View"), this);
+    m_viewAction->setObjectName(QStringLiteral("actionView"));
+    m_viewAction->setStatusTip(tr("Parametry wyświetlania", "Window view settings"));
+    connect(m_viewAction, &QAction::triggered, this, &MainWindow::settings);
+}
+
+void MainWindow::createMenus()
+{
+    m_connectionMenu = menuBar()->addMenu(tr("&Połączenie"));
+    m_connectionMenu->addAction(m_connectAction);
+    m_connectionMenu->addAction(m_disconnectAction);
+
+    m_settingsMenu = menuBar()->addMenu(tr("&Ustawienia"));
+    m_settingsMenu->addAction(m_viewAction);
+
+    m_connectionMenu->addSeparator();
+    menuBar()->addSeparator();
+
+    m_helpMenu = menuBar()->addMenu(tr("&Pomoc"));
+    m_helpMenu->addAction(m_aboutAction);
+}
+
+void MainWindow::createToolBar()
+{
+    m_connectionToolBar = addToolBar(tr("Połączenie", "Connection"));
+    m_connectionToolBar->setObjectName(QStringLiteral("connectionToolBar"));
+    m_connectionToolBar->setIconSize(QSize(32, 32));
+    m_connectionToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_connectionToolBar->addAction(m_connectAction);
+    m_connectionToolBar->addAction(m_disconnectAction);
+}
+
+void MainWindow::createStatusBar()
+{
+    statusBar()->showMessage(tr("Ready"));
+
+    m_clock->setObjectName(QStringLiteral("clockEdit"));
+    m_clock->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    m_clock->setReadOnly(true);
+    m_clock->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    m_clock->setFocusPolicy(Qt::NoFocus);
+    m_clock->setAlignment(Qt::AlignCenter);
+    m_clock->setToolTip(tr("Czas komputera"));
+    // A fixed width keeps the clock at its own size; the stretch would otherwise let it eat the
+    // room that the status messages need.
+    m_clock->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    statusBar()->addPermanentWidget(m_clock, 20);
+}
+
+// Each window gets the link (not owned) and no parent; the tab widget adopts it.
+template <class Window>
+int MainWindow::addWindowTab(Window *&window, TabId tab)
+{
+    window = new Window(m_link.get(), nullptr);
+    const TabInfo &info = tabTable[tab];
+    return m_tabWidget->addTab(window, QIcon(QString::fromLatin1(info.icon)), tr(info.title));
+}
+
+// The windows are added in tab order, one line each.
+void MainWindow::createTabs()
+{
+    if (m_configTabIndex >= 0)
+        m_tabWidget->setCurrentIndex(m_configTabIndex);
+}
+
+void MainWindow::slotWriteMessage(QString text, int timeMs)
+{
+    statusBar()->showMessage(text, timeMs);
+}
+
+void MainWindow::slotUsbDisconnect()
+{
+    m_link->closePort();
+}
+
+void MainWindow::slotUsbPortClosed()
+{
+    m_connectAction->setEnabled(true);
+    m_disconnectAction->setEnabled(false);
+    emit signalUsbPortClosed();
+}
+
+void MainWindow::slotUsbPortOpened()
+{
+    m_connectAction->setEnabled(false);
+    m_disconnectAction->setEnabled(true);
+    emit signalUsbPortOpened();
+}
+
+void MainWindow::slotUsbConnect()
+{
+    QInputDialog dialog(this, Qt::Dialog);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(tr("Port:", "Port komunikacyjny"));
+    dialog.setLabelText(tr("Wybierz port:"));
+    dialog.setCancelButtonText(tr("Anuluj"));
+    dialog.setComboBoxItems(USBManager::availablePortNames());
+    // Editable, so that a port the system does not list (a simulator's path) can be typed.
+    dialog.setComboBoxEditable(true);
+    if (Dialogs::instance()->exec(&dialog) != QDialog::Accepted)
+        return;
+    const QString portName = dialog.textValue().trimmed();
+    if (portName.length() < MinimumPortNameLength)
+        return;
+    if (!m_link->openPort(portName)) {
+        qDebug() << "Port nie został otwarty";
+        // Without this the technician would see no reaction at all to a failed connect.
+        slotWriteMessage(tr("Port nie został otwarty: %1").arg(portName), 5000);
+    }
+}
+
+void MainWindow::slotUpdateAppSettings()
+{
+    DbManager *store = DbManager::instance();
+    bool sizeOk = false;
+    const int pixelSize =
+            QString::fromUtf8(store->readAppSetting(DbManager::FontSizeSetting)).toInt(&sizeOk);
+    const QString family =
+            QString::fromUtf8(store->readAppSetting(DbManager::FontTypeSetting)).trimmed();
+
+    // Start from the application font so that a missing setting keeps its default.
+    QFont appFont;
+    if (!family.isEmpty())
+        appFont.setFamily(family);
+    if (sizeOk && pixelSize > 0)
+        appFont.setPixelSize(pixelSize);
+    setFont(appFont);
+}
+
+void MainWindow::about()
+{
+    qDebug() << "Data kompilacji:" << OSTREL_BUILD_DATE;
+    QMessageBox box(this);
+    box.setWindowTitle(tr("O programie konfigurator Ostrel"));
+    box.setText(tr("Wersja programu %1 \nSHA %2 \nDATA %3 %4")
+                        .arg(QStringLiteral(OSTREL_VERSION), QStringLiteral(OSTREL_GIT_COMMIT),
+                             QStringLiteral(OSTREL_BUILD_DATE), QString()));
+    box.setIconPixmap(windowIcon().pixmap(64, 64));
+    box.setStandardButtons(QMessageBox::Ok);
+    Dialogs::instance()->exec(&box);
+}
+
+void MainWindow::settings()
+{
+    AppSettings dialog(this);
+    if (!m_standalone)
+        dialog.setHostedMode();
+    connect(&dialog, &AppSettings::signalSettingChanged, this,
+            &MainWindow::slotUpdateAppSettings);
+    Dialogs::instance()->exec(&dialog);
+}
+
+void MainWindow::updateTime()
+{
+    m_clock->setTime(QTime::currentTime());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closeSignal();
+}

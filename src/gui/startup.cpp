@@ -1,0 +1,34 @@
+#include "startup.h"
+
+#include "store/dbmanager.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QTranslator>
+
+void registerResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
+bool openLocalStore(const QString &dir)
+{
+    DbManager *store = DbManager::instance();
+    if (!store->openDatabase(dir))
+        return false;
+    store->initTables();
+    return true;
+}
+
+bool loadTranslation(QTranslator &translator)
+{
+    const QString fileName = DbManager::instance()->getLanguageFileName();
+    if (fileName.isEmpty())
+        return false;
+    const QString dir = QCoreApplication::applicationDirPath();
+    if (!translator.load(fileName, dir)) {
+        qDebug() << "Brak pliku tłumaczenia" << fileName << "w" << dir;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QTranslator;
+
+// Start-up steps shared by the program and the tests that start it in-process.
+
+// Registers the icons and images compiled into the program. They live in a static library,
+// so nothing registers them unless asked to.
+void registerResources();
+// Opens the local store in dir and creates its missing tables; false when it cannot be opened.
+bool openLocalStore(const QString &dir);
+// Loads the translation named by the stored language from the program's directory. False when
+// there is none; the interface then stays in Polish.
+bool loadTranslation(QTranslator &translator);
