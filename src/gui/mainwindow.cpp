@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "buildinfo.h"
 #include "dialogs.h"
+#include "startup.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
 #include "link/usbmanager.h"
@@ -49,6 +50,9 @@ constexpr int ClockIntervalMs = 1000;
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
+    // A host application has no main() of ours to register the icons; registering twice is
+    // harmless.
+    registerResources();
     m_standalone = true;
     m_tabWidget = new QTabWidget(this);
     m_tabWidget->setObjectName(QStringLiteral("tabWidget"));
