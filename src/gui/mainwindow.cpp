@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "buildinfo.h"
+#include "configmanagement.h"
 #include "dialogs.h"
 #include "startup.h"
 #include "config/modulefactory.h"
@@ -181,6 +182,7 @@ int MainWindow::addWindowTab(Window *&window, TabId tab)
 // The windows are added in tab order, one line each.
 void MainWindow::createTabs()
 {
+    m_configTabIndex = addWindowTab(m_configManagement, ConfigTab);
     if (m_configTabIndex >= 0)
         m_tabWidget->setCurrentIndex(m_configTabIndex);
 }
