@@ -5,14 +5,28 @@
 find_package(Git QUIET)
 set(OSTREL_GIT_COMMIT "unknown")
 if(GIT_FOUND)
-    execute_process(COMMAND ${GIT_EXECUTABLE} rev-parse --verify HEAD
+    # Only our own checkout counts: a source tree unpacked inside some other repository must
+    # not report that repository's commit.
+    execute_process(COMMAND ${GIT_EXECUTABLE} rev-parse --show-toplevel
                     WORKING_DIRECTORY ${SOURCE_DIR}
-                    OUTPUT_VARIABLE commit
+                    OUTPUT_VARIABLE toplevel
                     RESULT_VARIABLE result
                     ERROR_QUIET
                     OUTPUT_STRIP_TRAILING_WHITESPACE)
-    if(result EQUAL 0 AND commit MATCHES "^[0-9a-f]+$")
-        set(OSTREL_GIT_COMMIT ${commit})
+    get_filename_component(source_real ${SOURCE_DIR} REALPATH)
+    if(result EQUAL 0)
+        get_filename_component(toplevel ${toplevel} REALPATH)
+    endif()
+    if(result EQUAL 0 AND toplevel STREQUAL source_real)
+        execute_process(COMMAND ${GIT_EXECUTABLE} rev-parse --verify HEAD
+                        WORKING_DIRECTORY ${SOURCE_DIR}
+                        OUTPUT_VARIABLE commit
+                        RESULT_VARIABLE result
+                        ERROR_QUIET
+                        OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(result EQUAL 0 AND commit MATCHES "^[0-9a-f]+$")
+            set(OSTREL_GIT_COMMIT ${commit})
+        endif()
     endif()
 endif()
 # TIMESTAMP honours SOURCE_DATE_EPOCH, which keeps reproducible builds reproducible.

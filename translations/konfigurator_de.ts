@@ -909,7 +909,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/gui/mainwindow.cpp" line="+35"/>
+        <location filename="../src/gui/mainwindow.cpp" line="+40"/>
         <source>Konfiguracja</source>
         <translation type="unfinished"></translation>
     </message>
@@ -944,12 +944,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+37"/>
         <source>Konfigurator Ostrel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>&amp;Połącz</source>
         <comment>Connect</comment>
         <translation type="unfinished"></translation>
@@ -1021,7 +1021,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+12"/>
         <source>Czas komputera</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1042,7 +1042,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Port nie został otwarty: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1261,6 +1261,49 @@ DATA %3 %4</source>
     <message>
         <location line="+1"/>
         <source>Odczyt uszkodzeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PSInterface</name>
+    <message>
+        <location filename="../src/host/psinterface.cpp" line="+24"/>
+        <source>Deklaracja modułu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Linia sygnałowa LS%1 - tryb pracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Linia kontrolna LK1 - tryb pracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Linia kontrolna LK2 - tryb pracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Przekaźnik PU - tryb pracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Przekaźnik PK - tryb pracy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Przekaźnik PK - kryterium wysterowania</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1486,7 +1529,7 @@ DATA %3 %4</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+53"/>
         <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
         <translation type="unfinished"></translation>
     </message>

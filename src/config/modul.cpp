@@ -161,14 +161,26 @@ Setting *Modul::getSetting(int index) const
     return m_settings.at(index);
 }
 
+// Only placeholders the text really holds are filled, so a block may number its names but
+// leave a shared comment alone.
+static QString fillBlockNumbers(QString text, const BlockShift &shift)
+{
+    if (shift.number != 0 && text.contains(QLatin1String("%1")))
+        text = text.arg(shift.number);
+    if (shift.number2 != 0 && text.contains(QLatin1String("%2")))
+        text = text.arg(shift.number2);
+    if (shift.number3 != 0 && text.contains(QLatin1String("%3")))
+        text = text.arg(shift.number3);
+    return text;
+}
+
 Setting *Modul::addSetting(const SettingRow &row, const BlockShift &shift)
 {
     const char *context = metaObject()->className();
-    QString name = QCoreApplication::translate(context, row.name);
-    if (shift.number != 0)
-        name = name.arg(shift.number);
+    const QString name = QString::fromUtf8(shift.prefix)
+            + fillBlockNumbers(QCoreApplication::translate(context, row.name), shift);
     const QString comment = (row.comment && *row.comment)
-            ? QCoreApplication::translate(context, row.comment)
+            ? fillBlockNumbers(QCoreApplication::translate(context, row.comment), shift)
             : QString();
     auto *setting = new Setting(name, comment, row.minimum, row.maximum, row.value, row.size,
                                 row.offset + shift.offset, row.index + shift.index, row.kind,

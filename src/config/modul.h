@@ -12,7 +12,8 @@
 class Setting;
 
 // One row of a module's settings table. Names and comments are translation sources in the
-// module's class context; a name may hold %1, filled with the block number after translation.
+// module's class context; they may hold %1, %2 and %3, filled with the block numbers after
+// translation.
 struct SettingRow
 {
     const char *name;
@@ -32,10 +33,13 @@ struct SettingRow
 // How a repeated block (a line, a relay, a zone) shifts its row template.
 struct BlockShift
 {
-    int number = 0; // replaces %1 in the names when non-zero
+    int number = 0; // replaces %1 in the names and comments when non-zero
     int offset = 0;
     int index = 0;
     int id = 0;
+    int number2 = 0; // replaces %2 when non-zero: a block inside a block (zone n of relay k)
+    int number3 = 0; // replaces %3 when non-zero: a third level (line j of group g of zone z)
+    const char *prefix = ""; // put in front of every name, e.g. the indent of alternate blocks
 };
 
 struct FaultTextRow

@@ -2,6 +2,13 @@
 
 #include "modul.h"
 #include "modules/psl.h"
+#include "modules/sca.h"
+#include "modules/scb.h"
+#include "modules/scc.h"
+#include "modules/scd.h"
+#include "modules/sce.h"
+#include "modules/scf.h"
+#include "modules/scg.h"
 
 #include <QCoreApplication>
 
@@ -29,6 +36,13 @@ struct ModuleType
       &Class::initFaultTexts, startup }
 
 const ModuleType moduleTypes[] = {
+    OSTREL_MODULE(0x45, SCF, false),
+    OSTREL_MODULE(0x50, SCD, false),
+    OSTREL_MODULE(0x51, SCG, false),
+    OSTREL_MODULE(0x53, SCE, false),
+    OSTREL_MODULE(0x55, SCB, false),
+    OSTREL_MODULE(0x56, SCC, false),
+    OSTREL_MODULE(0x57, SCA, false),
     OSTREL_MODULE(0xF0, PSL, false),
 };
 

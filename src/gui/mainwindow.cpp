@@ -12,13 +12,17 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDebug>
 #include <QFont>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPalette>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTime>
@@ -47,6 +51,15 @@ const TabInfo tabTable[] = {
 // Shorter entries are incomplete names ("COM" without its number) and are not tried.
 constexpr int MinimumPortNameLength = 4;
 constexpr int ClockIntervalMs = 1000;
+
+// Room for the record lists and the settings tree, but never larger than the screen.
+QSize initialSize()
+{
+    QSize size(1100, 720);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() * 0.9);
+    return size;
+}
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
@@ -71,11 +84,17 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 
     setWindowTitle(tr("Konfigurator Ostrel"));
     setUnifiedTitleAndToolBarOnMac(true);
+    resize(initialSize());
 
     // Module objects look their option lists and fault texts up in these tables, so they must
-    // exist before any window can create a module.
-    buildOptionLists();
-    initFaultTextTables();
+    // exist before any window can create a module. They are built once and live for the run,
+    // however many main windows a host opens.
+    static const bool tablesBuilt = [] {
+        buildOptionLists();
+        initFaultTextTables();
+        return true;
+    }();
+    Q_UNUSED(tablesBuilt)
 
     createTabs();
 
@@ -160,6 +179,10 @@ void MainWindow::createStatusBar()
     m_clock->setObjectName(QStringLiteral("clockEdit"));
     m_clock->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     m_clock->setReadOnly(true);
+    m_clock->setFrame(false);
+    QPalette clockPalette = m_clock->palette();
+    clockPalette.setColor(QPalette::Base, Qt::transparent);
+    m_clock->setPalette(clockPalette);
     m_clock->setButtonSymbols(QAbstractSpinBox::NoButtons);
     m_clock->setFocusPolicy(Qt::NoFocus);
     m_clock->setAlignment(Qt::AlignCenter);
@@ -221,6 +244,10 @@ void MainWindow::slotUsbConnect()
     dialog.setComboBoxItems(USBManager::availablePortNames());
     // Editable, so that a port the system does not list (a simulator's path) can be typed.
     dialog.setComboBoxEditable(true);
+    // Wide enough for a typed device path, not only for "COM3". The dialog sizes itself to its
+    // contents, so the width goes on the combo box.
+    if (auto *portBox = dialog.findChild<QComboBox *>())
+        portBox->setMinimumWidth(320);
     if (Dialogs::instance()->exec(&dialog) != QDialog::Accepted)
         return;
     const QString portName = dialog.textValue().trimmed();
