@@ -128,6 +128,12 @@ QString Konfiguracja::toHtml()
     return html;
 }
 
+void Konfiguracja::addModule(Modul *module)
+{
+    if (module)
+        m_modules.append(module);
+}
+
 Modul *Konfiguracja::getModule(int index) const
 {
     if (index < 0 || index >= m_modules.size())

@@ -42,6 +42,8 @@ public:
     QByteArray toByteArray(Konfiguracja::ConfigSource source);
     QString toHtml();
 
+    // Appends a module after the existing ones; the configuration takes ownership.
+    void addModule(Modul *module);
     Modul *getModule(int index) const;
     QList<Modul *> getModules() const { return m_modules; }
     QMap<int, ModuleGroup *> getGroups() const { return m_groups; }

@@ -1,7 +1,15 @@
 #include "modulefactory.h"
 
 #include "modul.h"
+#include "modules/acl.h"
+#include "modules/ctm.h"
+#include "modules/lnm.h"
+#include "modules/psb.h"
 #include "modules/psl.h"
+#include "modules/psr.h"
+#include "modules/psv.h"
+#include "modules/rla.h"
+#include "modules/rlh.h"
 #include "modules/sca.h"
 #include "modules/scb.h"
 #include "modules/scc.h"
@@ -43,6 +51,14 @@ const ModuleType moduleTypes[] = {
     OSTREL_MODULE(0x55, SCB, false),
     OSTREL_MODULE(0x56, SCC, false),
     OSTREL_MODULE(0x57, SCA, false),
+    OSTREL_MODULE(0x80, RLH, true),
+    OSTREL_MODULE(0x83, PSR, true),
+    OSTREL_MODULE(0x90, LNM, true),
+    OSTREL_MODULE(0xA0, CTM, true),
+    OSTREL_MODULE(0xB0, PSV, true),
+    OSTREL_MODULE(0xC0, RLA, true),
+    OSTREL_MODULE(0xD0, ACL, true),
+    OSTREL_MODULE(0xE0, PSB, true),
     OSTREL_MODULE(0xF0, PSL, false),
 };
 
