@@ -47,8 +47,6 @@ public:
     Modul *getModule(int index) const;
     QList<Modul *> getModules() const { return m_modules; }
     QMap<int, ModuleGroup *> getGroups() const { return m_groups; }
-    // Appends a module that the configuration then owns.
-    void addModule(Modul *module) { m_modules.append(module); }
     // Registers a group under its number; the group is not owned.
     void addGroup(ModuleGroup *group) { m_groups.insert(group->number(), group); }
     QString getName() const { return m_name; }
