@@ -1,15 +1,10 @@
 #pragma once
 
+#include "host/ostrelexport.h"
+
 #include <QString>
-#include <QtGlobal>
 
 #include <cstddef>
-
-#if defined(OSTREL_HOST_BUILD)
-#define OSTREL_HOST_EXPORT Q_DECL_EXPORT
-#else
-#define OSTREL_HOST_EXPORT Q_DECL_IMPORT
-#endif
 
 // The interface a host application in the same process uses to open the tool on a store
 // directory and to receive, when the user closes it, a summary of one named configuration.
