@@ -42,6 +42,16 @@ void onDone(Record cfg)
     ++callbacks;
 }
 
+// A host that is done with the tool as soon as it has its record.
+PSInterface *deleteOnDone = nullptr;
+
+void onDoneDelete(Record cfg)
+{
+    onDone(cfg);
+    delete deleteOnDone;
+    deleteOnDone = nullptr;
+}
+
 // Answers the tool's dialogs without a user; a test may run code inside getText, where the real
 // dialog would run its own event loop.
 class HostDialogs : public Dialogs
@@ -197,6 +207,7 @@ private slots:
     void nestedExecReturnsAtOnce();
     void deleteWhileToolIsOpen();
     void deleteBelowAToolDialog();
+    void deleteFromTheCallback();
     void secondObjectDoesNotMoveTheStore();
 
     void changeDBNameMissingName();
@@ -660,6 +671,20 @@ void TestPSInterface::deleteBelowAToolDialog()
     QCOMPARE(callbacks, 0);
     QVERIFY(window.isNull());
     QCOMPARE(storedNames(m_dir->path()), QStringList{QStringLiteral("Po usunięciu")});
+}
+
+void TestPSInterface::deleteFromTheCallback()
+{
+    deleteOnDone = new PSInterface(m_dir->path());
+    QPointer<MainWindow> window;
+    deleteOnDone->configToSet(QStringLiteral("Nowa"));
+    deleteOnDone->callWhenDone(onDoneDelete);
+    closeWhenShown([&window](MainWindow *shown) { window = shown; });
+    deleteOnDone->exec();
+    QCOMPARE(callbacks, 1);
+    QVERIFY(!deleteOnDone);
+    QVERIFY(window.isNull());
+    QVERIFY(!DbManager::instance()->isOpen());
 }
 
 void TestPSInterface::secondObjectDoesNotMoveTheStore()
