@@ -35,31 +35,29 @@ struct ModuleType
     Modul *(*create)(quint8 number);
     QString (*faultText)(quint8 code);
     void (*initFaultTexts)();
-    // Some classes fill their table once at start-up; the others only on construction.
-    bool filledAtStartup;
 };
 
-#define OSTREL_MODULE(code, Class, startup) \
+#define OSTREL_MODULE(code, Class) \
     { code, QT_TRANSLATE_NOOP("Modul", #Class), &create<Class>, &Class::faultText, \
-      &Class::initFaultTexts, startup }
+      &Class::initFaultTexts }
 
 const ModuleType moduleTypes[] = {
-    OSTREL_MODULE(0x45, SCF, false),
-    OSTREL_MODULE(0x50, SCD, false),
-    OSTREL_MODULE(0x51, SCG, false),
-    OSTREL_MODULE(0x53, SCE, false),
-    OSTREL_MODULE(0x55, SCB, false),
-    OSTREL_MODULE(0x56, SCC, false),
-    OSTREL_MODULE(0x57, SCA, false),
-    OSTREL_MODULE(0x80, RLH, true),
-    OSTREL_MODULE(0x83, PSR, true),
-    OSTREL_MODULE(0x90, LNM, true),
-    OSTREL_MODULE(0xA0, CTM, true),
-    OSTREL_MODULE(0xB0, PSV, true),
-    OSTREL_MODULE(0xC0, RLA, true),
-    OSTREL_MODULE(0xD0, ACL, true),
-    OSTREL_MODULE(0xE0, PSB, true),
-    OSTREL_MODULE(0xF0, PSL, false),
+    OSTREL_MODULE(0x45, SCF),
+    OSTREL_MODULE(0x50, SCD),
+    OSTREL_MODULE(0x51, SCG),
+    OSTREL_MODULE(0x53, SCE),
+    OSTREL_MODULE(0x55, SCB),
+    OSTREL_MODULE(0x56, SCC),
+    OSTREL_MODULE(0x57, SCA),
+    OSTREL_MODULE(0x80, RLH),
+    OSTREL_MODULE(0x83, PSR),
+    OSTREL_MODULE(0x90, LNM),
+    OSTREL_MODULE(0xA0, CTM),
+    OSTREL_MODULE(0xB0, PSV),
+    OSTREL_MODULE(0xC0, RLA),
+    OSTREL_MODULE(0xD0, ACL),
+    OSTREL_MODULE(0xE0, PSB),
+    OSTREL_MODULE(0xF0, PSL),
 };
 
 #undef OSTREL_MODULE
@@ -94,11 +92,11 @@ QString faultText(int type, quint8 code)
     return entry ? entry->faultText(code) : Modul::faultText(code);
 }
 
+// Every class's table is filled here, not only on construction: the event log names faults of
+// modules that may not have been built yet in this run, and would otherwise show empty texts.
 void initFaultTextTables()
 {
     Modul::initFaultTexts();
-    for (const ModuleType &entry : moduleTypes) {
-        if (entry.filledAtStartup)
-            entry.initFaultTexts();
-    }
+    for (const ModuleType &entry : moduleTypes)
+        entry.initFaultTexts();
 }

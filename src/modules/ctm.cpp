@@ -33,8 +33,9 @@ const SettingRow lnmSupply = {QT_TRANSLATE_NOOP("CTM", "Zasilanie LNM nr %1 - PS
 
 const SettingRow middle[] = {
     {QT_TRANSLATE_NOOP("CTM", "Sygnalizowanie stanów na BZ7x"),
-     QT_TRANSLATE_NOOP("CTM", "TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan całej "
-                              "centrali)\nNIE- Sygnalizowanie optyczne stanu tylko modułu LNM nr 1"),
+     QT_TRANSLATE_NOOP("CTM", "TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan "
+                              "całej centrali)\nNIE- Sygnalizowanie optyczne stanu tylko "
+                              "modułu LNM nr 1"),
      0, 1, 0, 1, 13, 12, Setting::YesNo, 116, true, 0},
     {QT_TRANSLATE_NOOP("CTM", "Blokowanie odłączenia baterii w alarmie"),
      QT_TRANSLATE_NOOP("CTM", "Blokowanie odłączenia baterii w alarmie"), 0, 1, 0, 1, 14, 13,
