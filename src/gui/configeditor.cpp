@@ -11,10 +11,24 @@
 
 #include <QCloseEvent>
 #include <QRegExp>
+#include <QTreeView>
+
+#include <algorithm>
+
+namespace {
+// Room kept for the value column when the name column grows.
+constexpr int ValueColumnRoom = 260;
+} // namespace
 
 ConfigEditor::ConfigEditor(QWidget *parent) : QFrame(parent), ui(new Ui::ConfigEditor)
 {
     ui->setupUi(this);
+    // The tree announces expanded rows while it is still laying them out; measuring then would
+    // disturb that layout, so the fit runs once the event loop is back.
+    m_fitNameColumn.setParent(this);
+    m_fitNameColumn.setSingleShot(true);
+    m_fitNameColumn.setInterval(0);
+    connect(&m_fitNameColumn, &QTimer::timeout, this, &ConfigEditor::fitNameColumn);
 }
 
 ConfigEditor::~ConfigEditor() = default;
@@ -35,6 +49,8 @@ bool ConfigEditor::setModel(TreeModel *model)
     ui->configView->hideColumn(TreeModel::DescriptionColumn);
     ui->configView->setColumnWidth(TreeModel::NameColumn, 400);
     connect(model, &TreeModel::dataChanged, this, &ConfigEditor::slotDataChanged);
+    connect(ui->configView, &QTreeView::expanded, &m_fitNameColumn,
+            QOverload<>::of(&QTimer::start));
     return true;
 }
 
@@ -67,8 +83,23 @@ void ConfigEditor::applyNameFilter()
             QRegExp(ui->filterModule->text(), Qt::CaseInsensitive, QRegExp::FixedString));
     m_proxy->setFilterKeyColumn(0);
     // Matches sit inside the modules; show them without making the user open every module.
-    if (!ui->filterModule->text().isEmpty())
+    if (!ui->filterModule->text().isEmpty()) {
         ui->configView->expandAll();
+        m_fitNameColumn.start();
+    }
+}
+
+// Many names differ only in their last words (the line, zone or group they concern), so a cut
+// name is useless: the column grows to the longest shown name while the value keeps its room.
+void ConfigEditor::fitNameColumn()
+{
+    QTreeView *tree = ui->configView;
+    // The tree's own size hint (public through the base) counts the indentation of its rows.
+    const QAbstractItemView *view = tree;
+    const int wanted = std::min(view->sizeHintForColumn(TreeModel::NameColumn),
+                                tree->viewport()->width() - ValueColumnRoom);
+    if (wanted > tree->columnWidth(TreeModel::NameColumn))
+        tree->setColumnWidth(TreeModel::NameColumn, wanted);
 }
 
 void ConfigEditor::on_filtrujButton_clicked()
@@ -93,9 +124,10 @@ void ConfigEditor::on_zadeklarowaneBox_clicked()
 
 void ConfigEditor::on_expandView_stateChanged(int state)
 {
-    if (state != 0)
+    if (state != 0) {
         ui->configView->expandAll();
-    else
+        m_fitNameColumn.start();
+    } else
         ui->configView->collapseAll();
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFrame>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -49,10 +50,13 @@ protected:
 
 private:
     void applyNameFilter();
+    void fitNameColumn();
 
     std::unique_ptr<Ui::ConfigEditor> ui;
     TreeModel *m_model = nullptr;
     ConfigSortFilterProxyModel *m_proxy = nullptr;
     SettingDelegate *m_settingDelegate = nullptr;
     NameDelegate *m_nameDelegate = nullptr;
+    // Fits the name column once the tree has finished laying out its rows.
+    QTimer m_fitNameColumn;
 };

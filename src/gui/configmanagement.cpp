@@ -72,7 +72,11 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
     sendAction->setEnabled(open);
 }
 
-ConfigManagement::~ConfigManagement() = default;
+ConfigManagement::~ConfigManagement()
+{
+    // Tearing down the tabs activates others; this part of the window is already gone then.
+    disconnect(ui->mdiArea, nullptr, this, nullptr);
+}
 
 QAction *ConfigManagement::makeAction(const char *icon, const QString &text, const QString &tip)
 {
@@ -582,6 +586,12 @@ void ConfigManagement::slotExportPdf()
         Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
                                      tr("Nie udało się zapisać pliku %1.").arg(path));
     }
+}
+
+bool ConfigManagement::closeEditors()
+{
+    ui->mdiArea->closeAllSubWindows();
+    return ui->mdiArea->subWindowList().isEmpty();
 }
 
 void ConfigManagement::slotUsbPortOpened()

@@ -38,6 +38,9 @@ public:
     // parse and returns what could be read.
     Konfiguracja *parseConfig(QByteArray data, int source);
     QString reportHtml(int id);
+    // Closes every editor tab, each one offering to store its pending changes (for a window
+    // that is going away). True when no tab is left.
+    bool closeEditors();
 
     static QString generatedName();
 
