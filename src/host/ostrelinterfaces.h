@@ -21,6 +21,7 @@ public:
         int lk2Mode;
         bool puAlarmDriven;
         bool pkAlarmDriven;
+        // LS1 to LS4. Hosts read them at offset 16, where bools alone would land at 14.
         alignas(4) bool lsAlarmDriven[4];
     };
 
