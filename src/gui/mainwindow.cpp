@@ -3,7 +3,10 @@
 #include "appsettings.h"
 #include "buildinfo.h"
 #include "configmanagement.h"
+#include "detailsmanagement.h"
 #include "dialogs.h"
+#include "servicemanagement.h"
+#include "timemanagement.h"
 #include "startup.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
@@ -206,6 +209,9 @@ int MainWindow::addWindowTab(Window *&window, TabId tab)
 void MainWindow::createTabs()
 {
     m_configTabIndex = addWindowTab(m_configManagement, ConfigTab);
+    m_detailsTabIndex = addWindowTab(m_detailsManagement, DetailsTab);
+    m_timeTabIndex = addWindowTab(m_timeManagement, TimeTab);
+    m_serviceTabIndex = addWindowTab(m_serviceManagement, ServiceTab);
     if (m_configTabIndex >= 0)
         m_tabWidget->setCurrentIndex(m_configTabIndex);
 }

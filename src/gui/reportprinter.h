@@ -14,9 +14,13 @@ void printPreview(QWidget *parent, const QString &html);
 // Asks for a file name and writes the PDF; appends ".pdf" when the name has no suffix.
 // Returns the file written, or an empty string when cancelled or failed.
 QString exportPdf(QWidget *parent, const QString &html);
+// The "Eksport PDF" question alone: the chosen file with ".pdf" appended when it has no
+// suffix, or an empty string when cancelled.
+QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLiteral("nazwa"));
 // Writes the PDF to the given file without asking.
 bool writePdf(const QString &html, const QString &fileName);
-// Lays the report out on the given printer.
-void print(const QString &html, QPrinter *printer);
+// Lays the report out on the given printer. A long report shows its progress over the given
+// window and can be cancelled there; false when it was cancelled.
+bool print(const QString &html, QPrinter *printer, QWidget *progressParent = nullptr);
 
 } // namespace ReportPrinter

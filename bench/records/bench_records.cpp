@@ -1,0 +1,141 @@
+// The largest event register the protocol carries: decoding, opening its tab, and its PDF,
+// next to the PDF printed through one QTextDocument holding the whole table.
+
+#include "config/modul.h"
+#include "config/modulefactory.h"
+#include "gui/eventsmanagement.h"
+#include "gui/reportprinter.h"
+#include "records/pamietnik.h"
+#include "store/dbmanager.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QRandomGenerator>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <cstdio>
+
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray largestRegister(int entries)
+{
+    static const quint8 sources[] = {0x00, 0xE1, 0xF0, 0xF1, 0x50, 0x57, 0x80, 0xA0, 0x91};
+    QRandomGenerator random(7);
+    QByteArray data;
+    data.reserve(entries * Pamietnik::RecordSize);
+    QDateTime when(QDate(2019, 1, 1), QTime(6, 0));
+    for (int i = 0; i < entries; ++i) {
+        when = when.addSecs(60 + random.bounded(4000));
+        const QDate d = when.date();
+        const QTime t = when.time();
+        data.append(char(d.year() - 2000)).append(char(d.month())).append(char(d.day()));
+        data.append(char(t.hour())).append(char(t.minute())).append(char(t.second()));
+        data.append(char(random.bounded(35) | (random.bounded(3) == 0 ? 0x80 : 0)));
+        data.append(char(sources[random.bounded(int(sizeof sources))]));
+    }
+    return data;
+}
+
+double seconds(const QElapsedTimer &timer)
+{
+    return timer.nsecsElapsed() / 1e9;
+}
+
+int pdfPages(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return file.readAll().count("/Type /Page\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const int entries = argc > 1 ? atoi(argv[1]) : 255 * 255;
+    const bool baseline = !(argc > 2 && QByteArray(argv[2]) == "--no-baseline");
+    initFaultTextTables();
+    for (int type : {0xF0, 0x50, 0x57})
+        delete createModule(type, 1);
+
+    QTemporaryDir dir;
+    if (!DbManager::instance()->openDatabase(dir.path()))
+        return 1;
+    DbManager::instance()->initTables();
+    const QByteArray data = largestRegister(entries);
+
+    QElapsedTimer timer;
+    timer.start();
+    Pamietnik decoded;
+    decoded.parse(data);
+    const double decodeS = seconds(timer);
+    printf("decoded %d entries in %.3f s\n", decoded.getEvents().size(), decodeS);
+
+    const int id = DbManager::instance()->writeLog(QStringLiteral("L_najwiekszy"), data);
+    EventsManagement window;
+    window.resize(1000, 700);
+    window.show();
+    app.processEvents();
+    timer.restart();
+    window.showLog(uint(id), QStringLiteral("L_najwiekszy"));
+    auto *mdi = window.findChild<QMdiArea *>(QStringLiteral("mdiArea"));
+    QWidget *view = mdi->activeSubWindow()->widget();
+    view->repaint();
+    app.processEvents();
+    const double openMs = seconds(timer) * 1000;
+    auto *table = qobject_cast<QTableView *>(view);
+    printf("opened the tab with %d rows in %.0f ms\n", table->model()->rowCount(), openMs);
+    // Scrolling: jump through the table as a dragged scroll bar does.
+    timer.restart();
+    for (int step = 0; step <= 50; ++step) {
+        table->scrollTo(table->model()->index(step * (entries - 1) / 50, 0));
+        table->viewport()->repaint();
+    }
+    printf("scrolled through 50 screens in %.0f ms\n", seconds(timer) * 1000);
+
+    const QString html = window.reportHtml(id);
+    const QString fast = dir.filePath(QStringLiteral("fast.pdf"));
+    timer.restart();
+    ReportPrinter::writePdf(html, fast);
+    const double pdfS = seconds(timer);
+    printf("PDF: %.2f s, %d pages\n", pdfS, pdfPages(fast));
+
+    double baselineS = 0;
+    if (baseline) {
+        const QString whole = dir.filePath(QStringLiteral("whole.pdf"));
+        timer.restart();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(whole);
+        QTextDocument document;
+        document.setDocumentMargin(0);
+        document.setHtml(html);
+        document.print(&printer);
+        baselineS = seconds(timer);
+        printf("single-document PDF: %.2f s, %d pages\n", baselineS, pdfPages(whole));
+    }
+    if (argc > 3) {
+        QFile::copy(fast, QString::fromLocal8Bit(argv[3]) + QStringLiteral("-fast.pdf"));
+        if (baseline)
+            QFile::copy(dir.filePath(QStringLiteral("whole.pdf")),
+                        QString::fromLocal8Bit(argv[3]) + QStringLiteral("-whole.pdf"));
+    }
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    printf("records: entries=%d decode_per_s=%.0f open_ms=%.0f pdf_s=%.2f baseline_pdf_s=%.2f "
+           "speedup=%.1f peak_mb=%.0f\n",
+           entries, entries / decodeS, openMs, pdfS, baselineS,
+           pdfS > 0 ? baselineS / pdfS : 0.0, usage.ru_maxrss / 1024.0);
+    return 0;
+}

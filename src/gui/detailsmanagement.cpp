@@ -1,0 +1,371 @@
+#include "detailsmanagement.h"
+#include "ui_detailsmanagement.h"
+
+#include "diagnosticvalues.h"
+#include "dialogs.h"
+#include "link/usbmanager.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace {
+// The colours as rgb(): Qt rejects an rgba() without its alpha and would show no colour.
+const char *const PassStyle = "QLabel { background-color: rgb(50, 200, 2); }";
+const char *const FailStyle = "QLabel { background-color: rgb(255, 50, 30); }";
+
+QLabel *cellLabel(QTableWidget *table, int row, int column, const QString &text, bool wrap)
+{
+    auto *label = new QLabel(text);
+    label->setMargin(2);
+    label->setWordWrap(wrap);
+    table->setCellWidget(row, column, label);
+    return label;
+}
+} // namespace
+
+DetailsManagement::DetailsManagement(QWidget *parent) : DetailsManagement(nullptr, parent) { }
+
+DetailsManagement::DetailsManagement(USBManager *link, QWidget *parent)
+    : QFrame(parent), ui(new Ui::DetailsManagement), m_link(link)
+{
+    ui->setupUi(this);
+    buildLiveTable();
+    buildTestTable();
+    m_pollTimer.setInterval(PollIntervalMs);
+    connect(&m_pollTimer, &QTimer::timeout, this, &DetailsManagement::sendRequestToDevice);
+    if (m_link) {
+        connect(m_link, &USBManager::signalReceivedPacket, this,
+                &DetailsManagement::slotReceivedPacket);
+        connect(m_link, &USBManager::signalUsbPortClosed, this,
+                &DetailsManagement::slotUsbPortClosed);
+        connect(m_link, &USBManager::signalUsbPortOpened, this,
+                &DetailsManagement::slotUsbPortOpened, Qt::UniqueConnection);
+    }
+    connect(ui->buttonCalibr, &QPushButton::clicked, this,
+            &DetailsManagement::slotClickedStartCalibr);
+    connect(ui->buttonTest, &QPushButton::clicked, this,
+            &DetailsManagement::slotClickedStartTest);
+    connect(ui->buttonClear, &QPushButton::clicked, this,
+            &DetailsManagement::slotClickedClearTest);
+    connect(this, &DetailsManagement::signalAdcChanged, this,
+            &DetailsManagement::slotAdcChanged);
+    if (m_link && m_link->isOpen())
+        slotUsbPortOpened();
+    else
+        updateButtons();
+}
+
+DetailsManagement::~DetailsManagement()
+{
+    delete ui;
+}
+
+void DetailsManagement::buildLiveTable()
+{
+    QTableWidget *table = ui->tableWidget;
+    table->setRowCount(Diagnostics::LiveRowCount);
+    table->setColumnCount(3);
+    table->setHorizontalHeaderLabels({tr("Nazwa"), tr("Bin"), tr("Wartość")});
+    for (int row = 0; row < Diagnostics::LiveRowCount; ++row) {
+        cellLabel(table, row, 0, Diagnostics::liveRowName(row), true);
+        m_rawLabels.insert(row, cellLabel(table, row, 1, QString(), false));
+        m_valueLabels.insert(row, cellLabel(table, row, 2, tr("Brak funkcji"), true));
+    }
+    QHeaderView *header = table->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Interactive);
+    header->setSectionResizeMode(1, QHeaderView::Interactive);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
+    table->setColumnWidth(0, 250);
+    table->setColumnWidth(1, 70);
+    watchWidth(table);
+}
+
+void DetailsManagement::buildTestTable()
+{
+    QTableWidget *table = ui->tableWidgetTest;
+    table->setRowCount(Diagnostics::TestRowCount);
+    table->setColumnCount(5);
+    table->setHorizontalHeaderLabels({tr("Nazwa testu"), tr("Prawidłowy zakres"),
+                                      tr("Wartość bin"), tr("Wartość str"), tr("Wynik")});
+    for (int row = 0; row < Diagnostics::TestRowCount; ++row) {
+        cellLabel(table, row, 0, Diagnostics::testName(row), true);
+        cellLabel(table, row, 1, Diagnostics::testRange(row), false);
+        m_testRawLabels.append(cellLabel(table, row, 2, QString(), false));
+        m_testValueLabels.append(cellLabel(table, row, 3, QString(), false));
+        QLabel *verdict = cellLabel(table, row, 4, QString(), false);
+        verdict->setAlignment(Qt::AlignCenter);
+        m_testVerdictLabels.append(verdict);
+    }
+    QHeaderView *header = table->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < 5; ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    watchWidth(table);
+}
+
+// Rows as tall as one line of text, so that the nine results fit without scrolling; wrapped
+// labels get more room through fitRowHeights whenever the columns change width.
+void DetailsManagement::watchWidth(QTableWidget *table)
+{
+    table->verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 4);
+    table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    table->viewport()->installEventFilter(this);
+    connect(table->horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this, table] { fitRowHeights(table); });
+    fitRowHeights(table);
+}
+
+bool DetailsManagement::eventFilter(QObject *watched, QEvent *event)
+{
+    // Stretched columns change width with the view without always reporting it per section.
+    if (event->type() == QEvent::Resize) {
+        for (QTableWidget *table : {ui->tableWidget, ui->tableWidgetTest}) {
+            if (watched == table->viewport())
+                QTimer::singleShot(0, this, [this, table] { fitRowHeights(table); });
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+// Cell widgets do not take part in the view's own row sizing, so wrapped labels would be cut
+// off; give each row the height its tallest label needs at the current column widths.
+void DetailsManagement::fitRowHeights(QTableWidget *table)
+{
+    const int minimum = table->verticalHeader()->defaultSectionSize();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        int height = minimum;
+        for (int column = 0; column < table->columnCount(); ++column) {
+            auto *label = qobject_cast<QLabel *>(table->cellWidget(row, column));
+            if (label && label->wordWrap())
+                height = qMax(height, label->heightForWidth(table->columnWidth(column)) + 2);
+        }
+        if (table->rowHeight(row) != height)
+            table->setRowHeight(row, height);
+    }
+}
+
+void DetailsManagement::slotReceivedPacket(Device::COMMAND command, QByteArray packet)
+{
+    if (command != expectedAnswer)
+        return;
+    switch (command) {
+    case Device::LiveStateData:
+        m_liveValues = Diagnostics::parseLiveState(packet);
+        emit signalAdcChanged();
+        // An answer to a request sent before the count was reset must not push it below 0,
+        // or calibration and self-test requests would never go out.
+        if (m_pending > 0)
+            --m_pending;
+        break;
+    case Device::CalibrationState:
+        handleCalibrationState(packet);
+        break;
+    case Device::TestState:
+        handleTestState(packet);
+        break;
+    default:
+        break;
+    }
+}
+
+void DetailsManagement::handleCalibrationState(const QByteArray &packet)
+{
+    if (packet.isEmpty() || packet.at(0) != 1)
+        return;
+    m_mode = LiveMode;
+    // Cleared before the modal box, whose event loop could deliver the answer to a second
+    // queued request and report the calibration twice.
+    expectedAnswer = 0;
+    ui->progressBarCalibr->setRange(0, 1);
+    ui->progressBarCalibr->setValue(1);
+    updateButtons();
+    Dialogs::instance()->information(this, tr("Kalibracja"),
+                                     tr("Kalibracja zakończona. Zresetuj mikrokontroler."));
+}
+
+void DetailsManagement::handleTestState(const QByteArray &packet)
+{
+    if (packet.isEmpty())
+        return;
+    const quint8 accepted = quint8(packet.at(0));
+    if (accepted == 0) {
+        m_mode = LiveMode;
+        expectedAnswer = 0;
+        ui->progressBarTest->reset();
+        updateButtons();
+        Dialogs::instance()->information(
+                this, tr("Tester"),
+                tr("Nie można wykonać testu ponieważ włączony jest tryb kalibracji"));
+        return;
+    }
+    if (accepted != 1 || packet.size() < 3)
+        return;
+    const quint8 finished = quint8(packet.at(1));
+    if (finished > 1)
+        return;
+    ui->progressBarTest->setValue(qMin(int(quint8(packet.at(2))), Diagnostics::TestStepCount));
+    if (finished == 0)
+        return;
+    m_testResults = Diagnostics::parseTestResults(packet);
+    slotTestEnd();
+    m_mode = LiveMode;
+    expectedAnswer = 0;
+    m_resultsShown = true;
+    ui->tableWidgetTest->setEnabled(true);
+    updateButtons();
+    Dialogs::instance()->information(this, tr("Tester"), tr("Zakończono testowanie."));
+}
+
+void DetailsManagement::sendRequestToDevice()
+{
+    switch (m_mode) {
+    case LiveMode:
+        sentCommand = Device::ReadLiveState;
+        expectedAnswer = Device::LiveStateData;
+        ++m_pending;
+        queue(Device::ReadLiveState);
+        break;
+    case CalibrationMode:
+        if (m_pending != 0)
+            return;
+        sentCommand = Device::Calibrate;
+        expectedAnswer = Device::CalibrationState;
+        queue(Device::Calibrate);
+        break;
+    case TestMode:
+        if (m_pending != 0)
+            return;
+        sentCommand = Device::RunTest;
+        expectedAnswer = Device::TestState;
+        queue(Device::RunTest);
+        break;
+    default:
+        break;
+    }
+}
+
+void DetailsManagement::queue(Device::COMMAND command)
+{
+    if (!m_link)
+        return;
+    QByteArray frame;
+    Device::buildFrame(command, QByteArray(), frame);
+    m_link->queueFrame(frame);
+}
+
+void DetailsManagement::slotUsbPortOpened()
+{
+    m_portOpen = true;
+    m_pollTimer.start();
+    updateButtons();
+}
+
+void DetailsManagement::slotUsbPortClosed()
+{
+    m_portOpen = false;
+    m_pollTimer.stop();
+    // Live requests still queued will be dropped unanswered; counting them would block
+    // calibration and the self-test after reconnecting.
+    m_pending = 0;
+    updateButtons();
+}
+
+void DetailsManagement::slotAdcChanged()
+{
+    const int rows = qMin(m_liveValues.size(), Diagnostics::LiveRowCount);
+    for (int row = 0; row < rows; ++row) {
+        m_rawLabels.value(row)->setText(QString::number(m_liveValues.at(row)));
+        m_valueLabels.value(row)->setText(Diagnostics::liveText(row, m_liveValues));
+    }
+    fitRowHeights(ui->tableWidget);
+}
+
+bool DetailsManagement::confirmStart(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    this);
+    box.button(QMessageBox::Yes)->setText(tr("Tak", "YES"));
+    box.button(QMessageBox::No)->setText(tr("Nie", "No"));
+    box.setDefaultButton(QMessageBox::No);
+    return Dialogs::instance()->exec(&box) == QMessageBox::Yes;
+}
+
+void DetailsManagement::slotClickedStartCalibr()
+{
+    if (!confirmStart(tr("Kalibracja"),
+                      tr("Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy "
+                         "masz podłączone zasilanie 27.3 V")))
+        return;
+    m_mode = CalibrationMode;
+    // A live request the link gave up on would otherwise hold the start back for good.
+    m_pending = 0;
+    ui->progressBarCalibr->setRange(0, 0);
+    updateButtons();
+}
+
+void DetailsManagement::slotClickedStartTest()
+{
+    if (!confirmStart(tr("Tester"),
+                      tr("Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz "
+                         "podłączony akumulator i włączone zasilanie Ostrel.")))
+        return;
+    m_mode = TestMode;
+    m_pending = 0;
+    ui->progressBarTest->setValue(0);
+    updateButtons();
+}
+
+void DetailsManagement::slotClickedClearTest()
+{
+    m_resultsShown = false;
+    ui->tableWidgetTest->setEnabled(false);
+    ui->progressBarTest->reset();
+    updateButtons();
+}
+
+void DetailsManagement::slotTestEnd()
+{
+    for (int row = 0; row < Diagnostics::TestRowCount; ++row) {
+        QLabel *raw = m_testRawLabels.at(row);
+        QLabel *value = m_testValueLabels.at(row);
+        QLabel *verdictLabel = m_testVerdictLabels.at(row);
+        // Rows the unit did not report this time must not keep an earlier test's figures.
+        if (row >= m_testResults.size()) {
+            raw->clear();
+            value->clear();
+            verdictLabel->clear();
+            verdictLabel->setStyleSheet(QString());
+            continue;
+        }
+        const quint16 result = m_testResults.at(row);
+        raw->setText(QString::number(result));
+        value->setText(Diagnostics::testText(row, result));
+        switch (Diagnostics::testVerdict(row, result)) {
+        case Diagnostics::Verdict::Pass:
+            verdictLabel->setText(tr("OK"));
+            verdictLabel->setStyleSheet(QLatin1String(PassStyle));
+            break;
+        case Diagnostics::Verdict::Fail:
+            verdictLabel->setText(tr("BŁĄD"));
+            verdictLabel->setStyleSheet(QLatin1String(FailStyle));
+            break;
+        case Diagnostics::Verdict::None:
+            verdictLabel->clear();
+            verdictLabel->setStyleSheet(QString());
+            break;
+        }
+    }
+    fitRowHeights(ui->tableWidgetTest);
+}
+
+void DetailsManagement::updateButtons()
+{
+    // One unit procedure at a time: starting the other would silently replace the running one.
+    const bool idle = m_portOpen && m_mode == LiveMode;
+    ui->buttonCalibr->setEnabled(idle);
+    ui->buttonTest->setEnabled(idle && !m_resultsShown);
+    ui->buttonClear->setEnabled(m_resultsShown);
+}

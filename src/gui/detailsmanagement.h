@@ -1,0 +1,81 @@
+#pragma once
+
+#include "link/device.h"
+
+#include <QByteArray>
+#include <QFrame>
+#include <QList>
+#include <QMap>
+#include <QTimer>
+#include <QVector>
+
+class QLabel;
+class QTableWidget;
+class USBManager;
+
+namespace Ui {
+class DetailsManagement;
+}
+
+// The "Debug" tab: polls the unit's live values once a second while the port is open, and
+// runs the unit's automatic calibration or its self-test, showing the test's verdicts.
+class DetailsManagement : public QFrame
+{
+    Q_OBJECT
+public:
+    enum Mode { LiveMode = 0, CalibrationMode = 1, TestMode = 2 };
+    static constexpr int PollIntervalMs = 1000;
+
+    explicit DetailsManagement(QWidget *parent = nullptr);
+    explicit DetailsManagement(USBManager *link, QWidget *parent = nullptr);
+    ~DetailsManagement() override;
+
+    int mode() const { return m_mode; }
+    int pendingLiveRequests() const { return m_pending; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+signals:
+    void signalAdcChanged();
+
+public slots:
+    void slotReceivedPacket(Device::COMMAND command, QByteArray packet);
+    void sendRequestToDevice();
+    void slotUsbPortOpened();
+    void slotUsbPortClosed();
+    void slotAdcChanged();
+    void slotClickedStartCalibr();
+    void slotClickedStartTest();
+    void slotClickedClearTest();
+    void slotTestEnd();
+
+private:
+    void buildLiveTable();
+    void buildTestTable();
+    void handleCalibrationState(const QByteArray &packet);
+    void handleTestState(const QByteArray &packet);
+    bool confirmStart(const QString &title, const QString &text);
+    void queue(Device::COMMAND command);
+    void updateButtons();
+    void watchWidth(QTableWidget *table);
+    void fitRowHeights(QTableWidget *table);
+
+    Ui::DetailsManagement *ui;
+    USBManager *m_link = nullptr;
+    int m_mode = LiveMode;
+    int sentCommand = 0;
+    int expectedAnswer = 0;
+    int m_pending = 0;
+    bool m_portOpen = false;
+    // Results on screen keep "Testuj" disabled until the technician clears them.
+    bool m_resultsShown = false;
+    QMap<int, QLabel *> m_rawLabels;
+    QMap<int, QLabel *> m_valueLabels;
+    QVector<quint16> m_liveValues;
+    QList<QLabel *> m_testRawLabels;
+    QList<QLabel *> m_testValueLabels;
+    QList<QLabel *> m_testVerdictLabels;
+    QVector<quint16> m_testResults;
+    QTimer m_pollTimer;
+};

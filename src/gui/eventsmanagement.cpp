@@ -1,0 +1,104 @@
+#include "eventsmanagement.h"
+#include "ui_eventsmanagement.h"
+
+#include "records/eventlogmodel.h"
+#include "records/pamietnik.h"
+#include "store/dbmanager.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+#include <memory>
+
+EventsManagement::EventsManagement(QWidget *parent) : EventsManagement(nullptr, parent) {}
+
+EventsManagement::EventsManagement(USBManager *usb, QWidget *parent)
+    : RecordManagement(usb, parent, Device::ReadEventLog, Device::EventLogPart),
+      form(new Ui::EventsManagement)
+{
+    form->setupUi(this);
+    setupWindow({form->lista, form->mdiArea, form->readButton, form->deleteButton,
+                 form->printButton, form->pdfButton},
+                {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
+                 tr("Drukuj"), tr("Drukuj"), tr("Usunięcie rejestru zdarzeń"),
+                 tr("Usunięcie rejestru zdarzeń o nazwie: %1")});
+}
+
+EventsManagement::~EventsManagement()
+{
+    delete form;
+}
+
+Pamietnik *EventsManagement::makeRegister(QByteArray data)
+{
+    auto *events = new Pamietnik();
+    events->parse(data);
+    return events;
+}
+
+void EventsManagement::slotClickListaConfig(QModelIndex index)
+{
+    openListed(index);
+}
+
+void EventsManagement::showLog(uint id, QString nazwa)
+{
+    showRecord(id, nazwa);
+}
+
+void EventsManagement::setCurrentLogId(int id)
+{
+    currentId = id;
+}
+
+QString EventsManagement::namePrefix() const
+{
+    return QStringLiteral("L_");
+}
+
+QString EventsManagement::listQuery() const
+{
+    return QStringLiteral("SELECT nazwa,id from PAMIETNIK");
+}
+
+int EventsManagement::writeRecord(const QString &name, const QByteArray &data)
+{
+    return DbManager::instance()->writeLog(name, data);
+}
+
+QByteArray EventsManagement::readRecord(int id)
+{
+    return DbManager::instance()->readLog(id);
+}
+
+QString EventsManagement::readRecordName(int id)
+{
+    return DbManager::instance()->readLogName(id);
+}
+
+void EventsManagement::deleteRecord(uint id)
+{
+    DbManager::instance()->deleteLog(id);
+}
+
+QWidget *EventsManagement::createView(const QByteArray &data)
+{
+    const std::unique_ptr<Pamietnik> events(makeRegister(data));
+    auto *view = new QTableView();
+    view->setModel(new EventLogModel(events->events(), view));
+    view->setColumnWidth(EventLogModel::DateColumn, 120);
+    view->setColumnWidth(EventLogModel::EventColumn, 300);
+    view->setColumnWidth(EventLogModel::ModuleColumn, 50);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Every row is one line high: the view need not measure 65,000 of them.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->setWordWrap(false);
+    return view;
+}
+
+QString EventsManagement::buildReport(const QByteArray &data, const QString &name)
+{
+    const std::unique_ptr<Pamietnik> events(makeRegister(data));
+    events->name = name;
+    return events->toHtml();
+}

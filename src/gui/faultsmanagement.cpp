@@ -1,0 +1,97 @@
+#include "faultsmanagement.h"
+#include "ui_faultsmanagement.h"
+
+#include "records/uszkodzenia.h"
+#include "store/dbmanager.h"
+
+#include <QStandardItemModel>
+#include <QTreeView>
+
+#include <memory>
+
+FaultsManagement::FaultsManagement(QWidget *parent) : FaultsManagement(nullptr, parent) {}
+
+FaultsManagement::FaultsManagement(USBManager *usb, QWidget *parent)
+    : RecordManagement(usb, parent, Device::ReadFaults, Device::FaultsData),
+      form(new Ui::FaultsManagement)
+{
+    form->setupUi(this);
+    setupWindow({form->lista, form->mdiArea, form->readButton, form->deleteButton,
+                 form->printButton, form->pdfButton},
+                {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
+                 tr("&Drukuj"), tr("Drukuj"), tr("Usunięcie uszkodzeń"),
+                 tr("Usunięcie listy uszkodzeń o nazwie: %1")});
+}
+
+FaultsManagement::~FaultsManagement()
+{
+    delete form;
+}
+
+Uszkodzenia *FaultsManagement::makeFaults(QByteArray data)
+{
+    auto *faults = new Uszkodzenia();
+    faults->parse(data);
+    return faults;
+}
+
+void FaultsManagement::slotClickListaFault(QModelIndex index)
+{
+    openListed(index);
+}
+
+void FaultsManagement::showFaults(uint id, QString nazwa)
+{
+    showRecord(id, nazwa);
+}
+
+QString FaultsManagement::namePrefix() const
+{
+    return QStringLiteral("S_");
+}
+
+QString FaultsManagement::listQuery() const
+{
+    return QStringLiteral("SELECT nazwa,id from USZKODZENIA");
+}
+
+int FaultsManagement::writeRecord(const QString &name, const QByteArray &data)
+{
+    return DbManager::instance()->writeFaults(name, data);
+}
+
+QByteArray FaultsManagement::readRecord(int id)
+{
+    return DbManager::instance()->readFaults(id);
+}
+
+QString FaultsManagement::readRecordName(int id)
+{
+    return DbManager::instance()->readFaultsName(id);
+}
+
+void FaultsManagement::deleteRecord(uint id)
+{
+    DbManager::instance()->deleteFaults(id);
+}
+
+QWidget *FaultsManagement::createView(const QByteArray &data)
+{
+    const std::unique_ptr<Uszkodzenia> faults(makeFaults(data));
+    auto *view = new QTreeView();
+    QStandardItemModel *tree = faults->model();
+    // The tree holds only texts and stays with the view when the record goes.
+    tree->setParent(view);
+    view->setModel(tree);
+    view->setHeaderHidden(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->expandAll();
+    return view;
+}
+
+QString FaultsManagement::buildReport(const QByteArray &data, const QString &name)
+{
+    const std::unique_ptr<Uszkodzenia> faults(makeFaults(data));
+    faults->name = name;
+    return faults->toHtml();
+}

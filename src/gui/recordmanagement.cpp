@@ -1,0 +1,244 @@
+#include "recordmanagement.h"
+
+#include "dialogs.h"
+#include "link/usbmanager.h"
+#include "reportprinter.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QIcon>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QSqlQueryModel>
+#include <QToolButton>
+
+RecordManagement::RecordManagement(USBManager *link, QWidget *parent, Device::COMMAND request,
+                                   Device::COMMAND answer)
+    : QFrame(parent),
+      usb(link),
+      sentCommand(request),
+      expectedAnswer(answer),
+      m_request(request),
+      m_answer(answer)
+{
+}
+
+RecordManagement::~RecordManagement()
+{
+    // Closing the tabs while the window goes would activate the others and query the list
+    // through a subclass that is gone already.
+    if (m_widgets.mdiArea)
+        disconnect(m_widgets.mdiArea, nullptr, this, nullptr);
+}
+
+void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
+{
+    m_widgets = widgets;
+    m_texts = texts;
+
+    readAction = new QAction(QIcon(QStringLiteral(":/icons/odczytaj.png")), texts.read, this);
+    readAction->setStatusTip(texts.readTip);
+    readAction->setEnabled(false);
+    connect(readAction, &QAction::triggered, this, &RecordManagement::slotRead);
+    widgets.readButton->setDefaultAction(readAction);
+
+    deleteAction = new QAction(QIcon(QStringLiteral(":/icons/usun.png")), texts.remove, this);
+    deleteAction->setStatusTip(texts.remove);
+    connect(deleteAction, &QAction::triggered, this, &RecordManagement::slotDelete);
+    widgets.deleteButton->setDefaultAction(deleteAction);
+
+    pdfAction = new QAction(QIcon(QStringLiteral(":/icons/eksportPdf.png")), texts.pdf, this);
+    pdfAction->setStatusTip(texts.pdf);
+    connect(pdfAction, &QAction::triggered, this, &RecordManagement::slotExportPdf);
+    widgets.pdfButton->setDefaultAction(pdfAction);
+
+    printAction = new QAction(QIcon(QStringLiteral(":/icons/drukuj.png")), texts.print, this);
+    printAction->setStatusTip(texts.printTip);
+    connect(printAction, &QAction::triggered, this, &RecordManagement::slotPrint);
+    widgets.printButton->setDefaultAction(printAction);
+
+    model = new QSqlQueryModel(this);
+    widgets.lista->setModel(model);
+    setupModels();
+    widgets.lista->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(widgets.lista, &QListView::clicked, this, &RecordManagement::openListed);
+    connect(widgets.mdiArea, &QMdiArea::subWindowActivated, this,
+            &RecordManagement::slotSubWindowActivated);
+
+    if (usb) {
+        connect(usb, &USBManager::signalReceivedPacket, this,
+                &RecordManagement::slotReceivedPacket);
+        connect(usb, &USBManager::signalUsbPortClosed, this,
+                &RecordManagement::slotUsbPortClosed);
+        connect(usb, &USBManager::signalUsbPortOpened, this,
+                &RecordManagement::slotUsbPortOpened, Qt::UniqueConnection);
+    }
+}
+
+void RecordManagement::setupModels()
+{
+    model->setQuery(listQuery());
+    m_widgets.lista->setModelColumn(0);
+}
+
+void RecordManagement::slotRead()
+{
+    if (!usb)
+        return;
+    sentCommand = m_request;
+    expectedAnswer = m_answer;
+    QByteArray frame;
+    Device::buildFrame(m_request, QByteArray(2, '\0'), frame);
+    usb->queueFrame(frame);
+}
+
+void RecordManagement::slotReceivedPacket(Device::COMMAND cmd, QByteArray ba)
+{
+    if (cmd != expectedAnswer)
+        return;
+    if (oneAnswerPerRequest())
+        expectedAnswer = 0;
+    const QString name = namePrefix()
+            + QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_HH:mm:ss"));
+    const int id = writeRecord(name, ba);
+    setupModels();
+    showRecord(uint(id), name);
+}
+
+QMdiSubWindow *RecordManagement::findSubWindow(int id) const
+{
+    const QList<QMdiSubWindow *> windows = m_widgets.mdiArea->subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        if (window->property("ID").toInt() == id)
+            return window;
+    }
+    return nullptr;
+}
+
+void RecordManagement::showRecord(uint id, const QString &nazwa)
+{
+    if (QMdiSubWindow *open = findSubWindow(int(id))) {
+        m_widgets.mdiArea->setActiveSubWindow(open);
+        setupModels();
+        return;
+    }
+    QWidget *view = createView(readRecord(int(id)));
+    view->setProperty("ID", id);
+    QMdiSubWindow *window = m_widgets.mdiArea->addSubWindow(view);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setProperty("ID", id);
+    window->setWindowTitle(nazwa);
+    // In tabbed view a tab fills the area; one opened while the window's tab is hidden would
+    // otherwise come up as a small frame when the user turns to it.
+    window->showMaximized();
+    // A hidden area activates nothing; the record just opened is the current one all the same.
+    if (m_widgets.mdiArea->activeSubWindow() != window)
+        m_widgets.mdiArea->setActiveSubWindow(window);
+    currentId = int(id);
+}
+
+void RecordManagement::openListed(const QModelIndex &index)
+{
+    const uint id = model->index(index.row(), 1).data().toUInt();
+    showRecord(id, index.data().toString());
+}
+
+void RecordManagement::slotSubWindowActivated(QMdiSubWindow *sw)
+{
+    if (sw)
+        currentId = sw->property("ID").toInt();
+    setupModels();
+}
+
+bool RecordManagement::isListed(int id) const
+{
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->index(row, 1).data().toInt() == id)
+            return true;
+    }
+    return false;
+}
+
+void RecordManagement::slotDelete()
+{
+    QListView *lista = m_widgets.lista;
+    lista->setUpdatesEnabled(false);
+    QString name;
+    bool deleted = false;
+    const QModelIndexList selected = lista->selectionModel()->selectedIndexes();
+    if (!selected.isEmpty()) {
+        // The selected record goes; a tab showing it stays open.
+        for (int i = selected.size() - 1; i >= 0; --i) {
+            currentId = model->index(selected.at(i).row(), 1).data().toInt();
+            name = readRecordName(currentId);
+            deleteRecord(uint(currentId));
+            deleted = true;
+        }
+    } else {
+        // The record of the active tab goes, and its tab with it. A tab whose record is gone
+        // already is only closed: there is nothing to delete and nothing to report.
+        QMdiSubWindow *active = m_widgets.mdiArea->activeSubWindow();
+        const int id = active ? active->property("ID").toInt() : currentId;
+        if (isListed(id)) {
+            currentId = id;
+            name = readRecordName(id);
+            deleteRecord(uint(id));
+            deleted = true;
+        }
+        if (active)
+            active->close();
+    }
+    lista->setUpdatesEnabled(true);
+    if (deleted)
+        Dialogs::instance()->information(this, m_texts.deletedTitle,
+                                         m_texts.deletedMessage.arg(name));
+    setupModels();
+}
+
+QString RecordManagement::reportHtml(int id)
+{
+    return buildReport(readRecord(id), readRecordName(id));
+}
+
+int RecordManagement::reportId()
+{
+    const QModelIndexList selected = m_widgets.lista->selectionModel()->selectedIndexes();
+    if (!selected.isEmpty())
+        currentId = model->index(selected.constFirst().row(), 1).data().toInt();
+    return currentId;
+}
+
+void RecordManagement::printPreview(QPrinter *printer)
+{
+    ReportPrinter::print(reportHtml(reportId()), printer, this);
+}
+
+void RecordManagement::slotExportPdf()
+{
+    const QString fileName = ReportPrinter::pdfFileName(this);
+    if (fileName.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    printPreview(&printer);
+}
+
+void RecordManagement::slotPrint()
+{
+    // The report is made once; the preview lays it out again on every change of page setup.
+    ReportPrinter::printPreview(this, reportHtml(reportId()));
+}
+
+void RecordManagement::slotUsbPortOpened()
+{
+    readAction->setEnabled(true);
+}
+
+void RecordManagement::slotUsbPortClosed()
+{
+    readAction->setEnabled(false);
+}

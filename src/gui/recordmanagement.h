@@ -1,0 +1,113 @@
+#pragma once
+
+#include "link/device.h"
+
+#include <QByteArray>
+#include <QFrame>
+#include <QModelIndex>
+#include <QString>
+
+class QAction;
+class QListView;
+class QMdiArea;
+class QMdiSubWindow;
+class QPrinter;
+class QSqlQueryModel;
+class QToolButton;
+class USBManager;
+
+// What the event-log, faults and software windows share: a record read from the unit is stored
+// under a generated name and opened in a tab of the window's MDI area; the stored records are
+// listed, opened or activated by a click, deleted, previewed and exported as PDF reports.
+// A subclass brings its form, its texts, its request and answer commands, its store operations,
+// its tab widget and its report.
+class RecordManagement : public QFrame
+{
+    Q_OBJECT
+public:
+    ~RecordManagement() override;
+
+    int getCurrentId() const { return currentId; }
+    // Runs the list query again.
+    void setupModels();
+    // The report of a stored record.
+    QString reportHtml(int id);
+
+public slots:
+    void slotReceivedPacket(Device::COMMAND cmd, QByteArray ba);
+    void slotSubWindowActivated(QMdiSubWindow *sw);
+    void slotDelete();
+    void slotExportPdf();
+    void slotPrint();
+    void printPreview(QPrinter *printer);
+    void slotRead();
+    void slotUsbPortOpened();
+    void slotUsbPortClosed();
+
+protected:
+    struct Widgets
+    {
+        QListView *lista;
+        QMdiArea *mdiArea;
+        QToolButton *readButton;
+        QToolButton *deleteButton;
+        QToolButton *printButton;
+        QToolButton *pdfButton;
+    };
+    // Translated in the subclass's own context.
+    struct Texts
+    {
+        QString read;
+        QString readTip;
+        QString remove;
+        QString pdf;
+        QString print;
+        QString printTip;
+        QString deletedTitle;
+        QString deletedMessage; // "%1" is the deleted record's name
+    };
+
+    RecordManagement(USBManager *usb, QWidget *parent, Device::COMMAND request,
+                     Device::COMMAND answer);
+
+    // Called by the subclass once its form is set up.
+    void setupWindow(const Widgets &widgets, const Texts &texts);
+
+    // Opens the record in its tab, or activates the tab when it is open already.
+    void showRecord(uint id, const QString &nazwa);
+    // The list's click: the id from column 1 of the clicked row, the name from the cell.
+    void openListed(const QModelIndex &index);
+
+    virtual QString namePrefix() const = 0;
+    virtual QString listQuery() const = 0;
+    // One record stored per request; the window then waits for the next request.
+    virtual bool oneAnswerPerRequest() const { return false; }
+    virtual int writeRecord(const QString &name, const QByteArray &data) = 0;
+    virtual QByteArray readRecord(int id) = 0;
+    virtual QString readRecordName(int id) = 0;
+    virtual void deleteRecord(uint id) = 0;
+    // The tab's widget for the stored bytes, without a parent.
+    virtual QWidget *createView(const QByteArray &data) = 0;
+    virtual QString buildReport(const QByteArray &data, const QString &name) = 0;
+
+    int currentId = 0;
+    USBManager *usb = nullptr;
+    QSqlQueryModel *model = nullptr;
+    int sentCommand = 0;
+    int expectedAnswer = 0;
+    QAction *readAction = nullptr;
+    QAction *deleteAction = nullptr;
+    QAction *pdfAction = nullptr;
+    QAction *printAction = nullptr;
+
+private:
+    QMdiSubWindow *findSubWindow(int id) const;
+    bool isListed(int id) const;
+    // The record the report is made of: the selected row's, else the current one.
+    int reportId();
+
+    Widgets m_widgets{};
+    Texts m_texts;
+    Device::COMMAND m_request;
+    Device::COMMAND m_answer;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "link/device.h"
+
+#include <QByteArray>
+#include <QFrame>
+
+class QSignalMapper;
+class USBManager;
+
+namespace Ui {
+class ServiceManagement;
+}
+
+// The "Serwis" tab: single-command service operations. Each button is mapped to its command
+// number, so a further operation is one more mapped button.
+class ServiceManagement : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit ServiceManagement(QWidget *parent = nullptr);
+    explicit ServiceManagement(USBManager *link, QWidget *parent = nullptr);
+    ~ServiceManagement() override;
+
+signals:
+    void signalSendCommand(int command);
+
+public slots:
+    void slotReceivedPacket(Device::COMMAND command, QByteArray packet);
+    void slotSendCommand(int command);
+    void slotUsbPortOpened();
+    void slotUsbPortClosed();
+
+private:
+    Ui::ServiceManagement *ui;
+    USBManager *m_link = nullptr;
+    QSignalMapper *m_mapper = nullptr;
+    int sentCommand = 0;
+    int expectedAnswer = 0;
+};

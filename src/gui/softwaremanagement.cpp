@@ -1,0 +1,88 @@
+#include "softwaremanagement.h"
+#include "ui_softwaremanagement.h"
+
+#include "records/softwareversions.h"
+#include "store/dbmanager.h"
+
+#include <QStandardItemModel>
+#include <QTableView>
+
+SoftwareManagement::SoftwareManagement(QWidget *parent) : SoftwareManagement(nullptr, parent) {}
+
+SoftwareManagement::SoftwareManagement(USBManager *usb, QWidget *parent)
+    : RecordManagement(usb, parent, Device::ReadSoftware, Device::SoftwareData),
+      form(new Ui::SoftwareManagement)
+{
+    // Nothing has been asked for yet: an answer nobody requested is not stored.
+    expectedAnswer = 0;
+    form->setupUi(this);
+    setupWindow({form->lista, form->mdiArea, form->readButton, form->deleteButton,
+                 form->printButton, form->pdfButton},
+                {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
+                 tr("&Drukuj"), tr("Drukuj"), tr("Usunięcie wersji oprogramowania"),
+                 tr("Usunięcie wersji o nazwie: %1")});
+}
+
+SoftwareManagement::~SoftwareManagement()
+{
+    delete form;
+}
+
+void SoftwareManagement::slotClickListaConfig(QModelIndex index)
+{
+    openListed(index);
+}
+
+void SoftwareManagement::showSoftware(uint id, QString nazwa)
+{
+    showRecord(id, nazwa);
+}
+
+QString SoftwareManagement::namePrefix() const
+{
+    return QStringLiteral("S_");
+}
+
+QString SoftwareManagement::listQuery() const
+{
+    return QStringLiteral("SELECT nazwa,id from OPROGRAMOWANIE");
+}
+
+bool SoftwareManagement::oneAnswerPerRequest() const
+{
+    return true;
+}
+
+int SoftwareManagement::writeRecord(const QString &name, const QByteArray &data)
+{
+    return DbManager::instance()->writeSoftwareVersions(name, data);
+}
+
+QByteArray SoftwareManagement::readRecord(int id)
+{
+    return DbManager::instance()->readSoftwareVersions(id);
+}
+
+QString SoftwareManagement::readRecordName(int id)
+{
+    return DbManager::instance()->readSoftwareVersionsName(id);
+}
+
+void SoftwareManagement::deleteRecord(uint id)
+{
+    DbManager::instance()->deleteSoftwareVersions(id);
+}
+
+QWidget *SoftwareManagement::createView(const QByteArray &data)
+{
+    auto *view = new QTableView();
+    view->setModel(SoftwareVersions::model(data, view));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    return view;
+}
+
+QString SoftwareManagement::buildReport(const QByteArray &data, const QString &name)
+{
+    return SoftwareVersions::toHtml(data, name);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+// One dated entry of the unit's event register.
+struct EventEntry
+{
+    QDateTime dateTime;
+    quint8 code = 0;   // bits 0-6: event number in the module type's table; bit 7: fault gone
+    quint8 number = 0; // module number, 0 when not given
+    quint8 type = 0;   // module type code (high nibble of the source byte, not shifted)
+};
+Q_DECLARE_TYPEINFO(EventEntry, Q_MOVABLE_TYPE);
+
+// The unit's event register: 8-byte records decoded into entries, and the register's report.
+class Pamietnik : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int RecordSize = 8;
+
+    explicit Pamietnik(QObject *parent = nullptr);
+
+    // Appends one entry per complete 8-byte record; a shorter remainder is ignored.
+    void parse(QByteArray data);
+    QList<EventEntry> getEvents() const { return m_events; }
+    const QList<EventEntry> &events() const { return m_events; }
+    QString toHtml();
+
+    // Texts shown for an entry, in the tab and in the report.
+    static QString moduleText(const EventEntry &entry);
+    static QString eventText(const EventEntry &entry);
+    static QString dateTimeText(const EventEntry &entry);
+
+    QString name;
+
+private:
+    QList<EventEntry> m_events;
+};

@@ -1,0 +1,54 @@
+#include "simprocess.h"
+
+#include <QElapsedTimer>
+
+SimProcess::SimProcess(const QString &program, const QStringList &arguments)
+    : m_program(program), m_arguments(arguments)
+{
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+}
+
+SimProcess::~SimProcess()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000)) {
+            m_process.kill();
+            m_process.waitForFinished(1000);
+        }
+    }
+}
+
+bool SimProcess::start(int timeoutMs)
+{
+    m_process.start(m_program, m_arguments);
+    if (!m_process.waitForStarted(timeoutMs))
+        return false;
+    QElapsedTimer timer;
+    timer.start();
+    while (!m_process.canReadLine()) {
+        if (m_process.state() == QProcess::NotRunning || timer.elapsed() > timeoutMs)
+            return false;
+        m_process.waitForReadyRead(100);
+    }
+    m_portName = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    return !m_portName.isEmpty();
+}
+
+QString SimProcess::log()
+{
+    m_log.append(m_process.readAllStandardError());
+    return QString::fromUtf8(m_log);
+}
+
+int SimProcess::countInLog(const QString &text)
+{
+    return log().count(text);
+}
+
+bool SimProcess::waitForExit(int timeoutMs)
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return true;
+    return m_process.waitForFinished(timeoutMs);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Everything the command line can change about the simulated unit and its wire.
+struct SimOptions
+{
+    enum class Preset { Basic, SmokeVent, Extinguishing };
+
+    Preset preset = Preset::Basic;
+    int logEntries = 500;
+    quint32 seed = 1;
+    // Invalid means "start from the PC's clock".
+    QDateTime clockStart;
+    bool calibrationMode = false;
+
+    bool fast = false;
+    int dropEvery = 0;
+    int corruptEvery = 0;
+    bool noise = false;
+    bool split = false;
+    int delayMs = 0;
+    int hangupAfter = 0;
+    bool verbose = false;
+
+    QString linkPath;
+};
