@@ -134,17 +134,25 @@ QWidget *SettingDelegate::createEditor(QWidget *parent, const QStyleOptionViewIt
         return edit;
     }
     case Setting::Option: {
+        QList<int> keys;
+        if (const EnumList *list = setting->getOptionList())
+            keys = list->texts().keys();
+        std::sort(keys.begin(), keys.end());
         auto *combo = new QComboBox(parent);
-        if (const EnumList *list = setting->getOptionList()) {
-            QList<int> keys = list->texts().keys();
-            std::sort(keys.begin(), keys.end());
-            for (int key : qAsConst(keys)) {
-                if (key >= 0 && quint32(key) <= setting->getMaximum())
-                    combo->addItem(list->text(key), uint(key));
-            }
+        for (int key : qAsConst(keys)) {
+            if (key >= 0 && quint32(key) <= setting->getMaximum())
+                combo->addItem(setting->getOptionList()->text(key), uint(key));
         }
-        fitPopup(combo);
-        return combo;
+        if (combo->count() > 0) {
+            fitPopup(combo);
+            return combo;
+        }
+        // Some modules refer to lists that hold no texts; their values are still edited
+        // within the setting's range.
+        delete combo;
+        auto *spin = new QSpinBox(parent);
+        spin->setRange(clampToInt(setting->getMinimum()), clampToInt(setting->getMaximum()));
+        return spin;
     }
     default:
         return nullptr;
@@ -164,14 +172,14 @@ void SettingDelegate::setEditorData(QWidget *editor, const QModelIndex &index) c
     if (!row.setting)
         return;
     const quint32 value = row.setting->getValue();
+    if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
+        spin->setValue(clampToInt(value));
+        return;
+    }
     switch (row.setting->getKind()) {
     case Setting::YesNo:
         if (auto *combo = qobject_cast<QComboBox *>(editor))
             combo->setCurrentIndex(value < quint32(combo->count()) ? int(value) : -1);
-        break;
-    case Setting::Number:
-        if (auto *spin = qobject_cast<QSpinBox *>(editor))
-            spin->setValue(clampToInt(value));
         break;
     case Setting::Duration:
     case Setting::Minutes:
@@ -205,18 +213,17 @@ void SettingDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
     }
     if (!row.setting)
         return;
+    if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
+        spin->interpretText();
+        model->setData(index, uint(spin->value()), Qt::EditRole);
+        return;
+    }
     switch (row.setting->getKind()) {
     case Setting::YesNo:
         if (auto *combo = qobject_cast<QComboBox *>(editor)) {
             // A value outside the list leaves the editor without a choice: nothing to write.
             if (combo->currentIndex() >= 0)
                 model->setData(index, uint(combo->currentIndex()), Qt::EditRole);
-        }
-        break;
-    case Setting::Number:
-        if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
-            spin->interpretText();
-            model->setData(index, uint(spin->value()), Qt::EditRole);
         }
         break;
     case Setting::Duration:

@@ -84,7 +84,8 @@ public:
                              .arg(box->windowTitle(), box->text(), buttons.join(QLatin1Char(',')));
             return answers.isEmpty() ? QMessageBox::No : answers.dequeue();
         }
-        shown << QStringLiteral("exec|%1|").arg(QString::fromLatin1(dialog->metaObject()->className()));
+        shown << QStringLiteral("exec|%1|").arg(
+                QString::fromLatin1(dialog->metaObject()->className()));
         return QDialog::Rejected;
     }
 };

@@ -1,4 +1,5 @@
 #include "configdialogs.h"
+#include "simprocess.h"
 
 #include "gui/configeditor.h"
 #include "gui/configmanagement.h"
@@ -177,7 +178,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<ConfigDialogs> m_dialogs;
-    std::unique_ptr<QProcess> m_sim;
+    std::unique_ptr<SimProcess> m_sim;
     QString m_simDevice;
 };
 
@@ -200,11 +201,7 @@ void TestConfigManagement::init()
 void TestConfigManagement::cleanup()
 {
     m_dialogs.reset();
-    if (m_sim) {
-        m_sim->terminate();
-        m_sim->waitForFinished(3000);
-        m_sim.reset();
-    }
+    m_sim.reset();
     store()->close();
     m_dir.reset();
 }
@@ -419,8 +416,8 @@ void TestConfigManagement::sendOffersToSavePendingEdits()
                                          "zmieniona. Czy zapisać zmiany?"),
                           QStringLiteral("question|Konfigurator Ostrel|Czy wysłać konfigurację Do "
                                          "wysłania do urządzenia?")}));
-    QCOMPARE(store()->readConfig(id),
-             activeEditor(window)->model()->konfiguracja()->toByteArray(Konfiguracja::FromDatabase));
+    Konfiguracja *edited = activeEditor(window)->model()->konfiguracja();
+    QCOMPARE(store()->readConfig(id), edited->toByteArray(Konfiguracja::FromDatabase));
     QCOMPARE(link.queuedCount(), 1);
 
     // Without a tab there is nothing to send.
@@ -479,7 +476,8 @@ void TestConfigManagement::corruptedCfgRefused_data()
     Konfiguracja big(nullptr);
     for (int number = 1; number <= 30; ++number)
         big.addModule(createModule(0xF0, quint8(number)));
-    const QByteArray large = frameOf(Device::ConfigData, big.toByteArray(Konfiguracja::FromDatabase));
+    const QByteArray large =
+            frameOf(Device::ConfigData, big.toByteArray(Konfiguracja::FromDatabase));
     QVERIFY(large.size() > 2048);
 
     QTest::newRow("bad crc") << badCrc;
@@ -616,17 +614,12 @@ void TestConfigManagement::closingTheWindowOffersToSaveEveryEditor()
 bool TestConfigManagement::startSimulator(const QStringList &arguments)
 {
 #ifdef OSTREL_SIM_PATH
-    m_sim = std::make_unique<QProcess>();
-    m_sim->setProcessChannelMode(QProcess::SeparateChannels);
-    m_sim->start(QStringLiteral(OSTREL_SIM_PATH), QStringList{QStringLiteral("--fast")} + arguments);
-    if (!m_sim->waitForStarted(5000))
+    m_sim = std::make_unique<SimProcess>(ostrelSimPath(),
+                                         QStringList{QStringLiteral("--fast")} + arguments);
+    if (!m_sim->start())
         return false;
-    while (!m_sim->canReadLine()) {
-        if (!m_sim->waitForReadyRead(5000))
-            return false;
-    }
-    m_simDevice = QString::fromLocal8Bit(m_sim->readLine()).trimmed();
-    return !m_simDevice.isEmpty();
+    m_simDevice = m_sim->portName();
+    return true;
 #else
     Q_UNUSED(arguments);
     return false;
@@ -689,7 +682,8 @@ void TestConfigManagement::sendWritesUnitFormAndReadsBack()
     m_dialogs->texts << QStringLiteral("Z centrali");
     press(window, "readButton");
     QTRY_COMPARE_WITH_TIMEOUT(storedCount(), 1, 10000);
-    const QByteArray fromUnit = store()->readConfig(store()->findConfigId(QStringLiteral("Z centrali")));
+    const QByteArray fromUnit =
+            store()->readConfig(store()->findConfigId(QStringLiteral("Z centrali")));
 
     ConfigEditor *editor = activeEditor(window);
     QVERIFY(editor);

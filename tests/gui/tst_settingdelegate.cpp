@@ -1,5 +1,4 @@
 #include "gui/configsortfilterproxymodel.h"
-#include "gui/namedelegate.h"
 #include "gui/settingdelegate.h"
 #include "gui/treemodel.h"
 
@@ -10,8 +9,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QImage>
-#include <QPainter>
 #include <QSpinBox>
 #include <QTimeEdit>
 #include <QtTest>
@@ -21,9 +18,20 @@
 namespace {
 
 constexpr int TestList = 900;
+constexpr int MissingList = 953;
 
-enum Row { Declaration, YesNoRow, NumberRow, DurationRow, OptionRow, MinutesRow, NoKindRow, LockedRow,
-           LongRow };
+enum Row {
+    Declaration,
+    YesNoRow,
+    NumberRow,
+    DurationRow,
+    OptionRow,
+    MinutesRow,
+    NoKindRow,
+    LockedRow,
+    LongRow,
+    TextlessRow
+};
 
 // One setting of every kind, in display order (index = row).
 class KindsModule : public Modul
@@ -43,6 +51,7 @@ public:
             {"bez rodzaju", "", 0, 9, 0, 1, 12, 6, 0, 6, true, 0},
             {"zablokowane", "", 0, 9, 0, 1, 13, 7, Setting::Number, 7, false, 0},
             {"długi czas", "", 1, 16777215, 0, 4, 14, 8, Setting::Duration, 8, true, 0},
+            {"opcja bez tekstów", "", 1, 3, 2, 1, 18, 9, Setting::Option, 9, true, MissingList},
         });
     }
 };
@@ -93,7 +102,6 @@ private slots:
     void writesBack();
     void timeEditorCommitsOnEditingFinished();
     void groupRowPicksTheDeclaredMember();
-    void namesPaintWithoutTouchingTheModel();
 };
 
 void TestSettingDelegate::initTestCase()
@@ -118,6 +126,7 @@ void TestSettingDelegate::editorByKind_data()
     QTest::newRow("minutes") << int(MinutesRow) << QByteArray("QTimeEdit");
     QTest::newRow("no kind") << int(NoKindRow) << QByteArray();
     QTest::newRow("not editable") << int(LockedRow) << QByteArray();
+    QTest::newRow("option without texts") << int(TextlessRow) << QByteArray("QSpinBox");
 }
 
 void TestSettingDelegate::editorByKind()
@@ -140,10 +149,19 @@ void TestSettingDelegate::editorByKind()
         QCOMPARE(combo->itemText(1), QStringLiteral("Tak"));
         QCOMPARE(combo->currentIndex(), 0);
     }
-    if (auto *spin = qobject_cast<QSpinBox *>(editor.get())) {
+    if (auto *spin = qobject_cast<QSpinBox *>(editor.get()); spin && row == NumberRow) {
         QCOMPARE(spin->minimum(), 3);
         QCOMPARE(spin->maximum(), 250);
         QCOMPARE(spin->value(), 10);
+    }
+    // A list that holds no texts still lets the value be set within the setting's range.
+    if (auto *spin = qobject_cast<QSpinBox *>(editor.get()); spin && row == TextlessRow) {
+        QCOMPARE(spin->minimum(), 1);
+        QCOMPARE(spin->maximum(), 3);
+        QCOMPARE(spin->value(), 2);
+        spin->setValue(3);
+        f.delegate.setModelData(spin, &f.proxy, f.cell(row));
+        QCOMPARE(f.setting(row)->getValue(), 3u);
     }
     // Module rows have no editor of their own.
     QVERIFY(!f.editorFor(f.proxy.index(0, 1)));
@@ -285,24 +303,6 @@ void TestSettingDelegate::groupRowPicksTheDeclaredMember()
     f.delegate.setModelData(combo, &f.proxy, f.groupCell());
     QCOMPARE(f.proxy.rowCount(), 1);
     QCOMPARE(f.groupCell().data().toString(), QStringLiteral("None"));
-}
-
-void TestSettingDelegate::namesPaintWithoutTouchingTheModel()
-{
-    Fixture f;
-    NameDelegate names;
-    QImage image(400, 30, QImage::Format_ARGB32);
-    QPainter painter(&image);
-    QStyleOptionViewItem option;
-    option.rect = QRect(0, 0, 400, 30);
-    f.setting(NumberRow)->setModified(true);
-    f.setting(DurationRow)->setConflict(true);
-    const QModelIndex module = f.proxy.index(0, 0);
-    for (const QModelIndex &index : {module, f.proxy.index(NumberRow, 0, module),
-                                     f.proxy.index(DurationRow, 0, module),
-                                     f.proxy.index(1, 0)})
-        names.paint(&painter, option, index);
-    QCOMPARE(f.setting(NumberRow)->getValue(), 10u);
 }
 
 QTEST_MAIN(TestSettingDelegate)
