@@ -5,20 +5,9 @@
 #include "fakedialogs.h"
 #include "ptypair.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFontComboBox>
-#include <QInputDialog>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QSerialPort>
-#include <QSpinBox>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
 QAction *action(MainWindow &window, const char *name)
@@ -61,7 +50,6 @@ private slots:
     void connectDialog();
     void settingsDialog_data();
     void settingsDialog();
-    void aboutNamesVersionCommitAndDate();
 
 private:
     QTemporaryDir m_dir;
@@ -78,6 +66,14 @@ void TestMainWindow::startInEmptyDirectory()
     QCOMPARE(window.windowTitle(), QStringLiteral("Konfigurator Ostrel"));
     QCOMPARE(offered(window), QStringLiteral("actionConnect"));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Ready"));
+    FakeDialogs dialogs(QMessageBox::Ok);
+    action(window, "actionAbout")->trigger();
+    QVERIFY2(QRegularExpression(QStringLiteral(
+                     "^box\\|O programie konfigurator Ostrel\\|Wersja programu 2\\.08 \\n"
+                     "SHA ([0-9a-f]{40}|unknown) \\nDATA \\d{4}-\\d{2}-\\d{2} \\|"))
+                     .match(dialogs.lines().value(0))
+                     .hasMatch(),
+             qPrintable(dialogs.lines().value(0)));
 
     // Each tab already shows what it shows after a port was closed.
     auto *tabs = qobject_cast<QTabWidget *>(window.centralWidget());
@@ -135,54 +131,43 @@ void TestMainWindow::connectDialog()
         return;
     }
     QCOMPARE(offered(window), QStringLiteral("actionDisconnect"));
-    action(window, "actionDisconnect")->trigger();
-    QCOMPARE(offered(window), QStringLiteral("actionConnect"));
-    action(window, "actionConnect")->trigger();
-    QVERIFY(window.usbManager()->isOpen());
 
     // A pulled cable switches the actions back and names the error.
     pty.closeMaster();
     QTRY_COMPARE_WITH_TIMEOUT(offered(window), QStringLiteral("actionConnect"), 10000);
-    QStringList errorNames;
-    for (int error = QSerialPort::DeviceNotFoundError; error <= QSerialPort::NotOpenError; ++error)
-        errorNames << USBManager::errorName(error);
-    QVERIFY2(errorNames.contains(window.statusBar()->currentMessage()),
-             qPrintable(window.statusBar()->currentMessage()));
+    const QString error = window.statusBar()->currentMessage();
+    QVERIFY2(error == USBManager::errorName(QSerialPort::ReadError)
+                     || error == USBManager::errorName(QSerialPort::ResourceError),
+             qPrintable(error));
 }
 
 void TestMainWindow::settingsDialog_data()
 {
-    QTest::addColumn<QByteArray>("language"); // stored before
+    QTest::addColumn<QString>("language"); // stored before
     QTest::addColumn<bool>("hosted");
-    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("ok");
     QTest::addColumn<int>("row"); // the language row shown
-    QTest::addColumn<QByteArrayList>("stored"); // language, font size and family after
-    const int ok = QDialogButtonBox::Ok;
-    const QByteArrayList chosen{"1", "14", "DejaVu Sans"};
-    QTest::newRow("OK stores, the font follows") << QByteArray("2") << false << ok << 1 << chosen;
-    QTest::newRow("Cancel stores nothing") << QByteArray("2") << false
-                                           << int(QDialogButtonBox::Cancel) << 1
-                                           << QByteArrayList{"2", "12", "Arial"};
-    QTest::newRow("no such language") << QByteArray("7") << false << ok << -1
-                                      << QByteArrayList{"7", "14", "DejaVu Sans"};
-    QTest::newRow("hosted: no language to pick") << QByteArray("5") << true << ok << 4
-                                                 << QByteArrayList{"5", "14", "DejaVu Sans"};
+    QTest::addColumn<QString>("stored"); // language, font size and family after
+    QTest::newRow("OK stores, the font follows") << "2" << false << true << 1 << "1,14,DejaVu Sans";
+    QTest::newRow("Cancel stores nothing") << "2" << false << false << 1 << "2,12,Arial";
+    QTest::newRow("no such language") << "7" << false << true << -1 << "7,14,DejaVu Sans";
+    QTest::newRow("hosted: no language to pick") << "5" << true << true << 4 << "5,14,DejaVu Sans";
 }
 
 void TestMainWindow::settingsDialog()
 {
-    QFETCH(QByteArray, language);
+    QFETCH(QString, language);
     QFETCH(bool, hosted);
-    QFETCH(int, button);
+    QFETCH(bool, ok);
     QFETCH(int, row);
-    QFETCH(QByteArrayList, stored);
-    storeSetting(DbManager::LanguageSetting, "S_LANGUAGE", language);
+    QFETCH(QString, stored);
+    storeSetting(DbManager::LanguageSetting, "S_LANGUAGE", language.toUtf8());
     MainWindow window;
     if (hosted)
         window.setHostedMode();
     FakeDialogs dialogs;
     int shownRow = -2;
-    dialogs.onExec = [button, &shownRow](QDialog *dialog) {
+    dialogs.onExec = [ok, &shownRow](QDialog *dialog) {
         // The technician picks the first language when the row is shown and has a choice.
         auto *languages = dialog->findChild<QComboBox *>(QStringLiteral("languageBox"));
         shownRow = languages->currentIndex();
@@ -193,32 +178,19 @@ void TestMainWindow::settingsDialog()
         dialog->findChild<QFontComboBox *>(QStringLiteral("fontComboBox"))
                 ->setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
         dialog->findChild<QDialogButtonBox *>()
-                ->button(QDialogButtonBox::StandardButton(button))
+                ->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
                 ->click();
         return dialog->result();
     };
     action(window, "actionView")->trigger();
     QCOMPARE(shownRow, row);
     DbManager *store = DbManager::instance();
-    QCOMPARE(QByteArrayList({store->readAppSetting(DbManager::LanguageSetting),
-                             store->readAppSetting(DbManager::FontSizeSetting),
-                             store->readAppSetting(DbManager::FontTypeSetting)}),
-             stored);
-    QCOMPARE(window.font().pixelSize(), stored.at(1).toInt());
-    QCOMPARE(window.font().family(), QString::fromUtf8(stored.at(2)));
-}
-
-void TestMainWindow::aboutNamesVersionCommitAndDate()
-{
-    MainWindow window;
-    FakeDialogs dialogs(QMessageBox::Ok);
-    action(window, "actionAbout")->trigger();
-    const QRegularExpression expected(QStringLiteral(
-            "^box\\|O programie konfigurator Ostrel\\|Wersja programu 2\\.08 \\n"
-            "SHA ([0-9a-f]{40}|unknown) \\nDATA \\d{4}-\\d{2}-\\d{2} \\|"));
-    QCOMPARE(dialogs.shown.size(), 1);
-    QVERIFY2(expected.match(dialogs.lines().first()).hasMatch(),
-             qPrintable(dialogs.lines().first()));
+    QCOMPARE(store->readAppSetting(DbManager::LanguageSetting) + ','
+                     + store->readAppSetting(DbManager::FontSizeSetting) + ','
+                     + store->readAppSetting(DbManager::FontTypeSetting),
+             stored.toUtf8());
+    QCOMPARE(QString::number(window.font().pixelSize()) + ',' + window.font().family(),
+             stored.section(QLatin1Char(','), 1));
 }
 
 QTEST_MAIN(TestMainWindow)
