@@ -6,11 +6,10 @@
 #include "link/device.h"
 #include "link/usbmanager.h"
 #include "ptypair.h"
+#include "simprocess.h"
 
-#include <QProcess>
 #include <QSignalSpy>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -67,53 +66,31 @@ struct PtyUnit
     }
 };
 
-// The simulated unit on its own pseudo-terminal, reached through a stable link path.
+// The simulated unit, fast, on its own pseudo-terminal; not started when it is not built.
 class SimUnit
 {
 public:
     explicit SimUnit(const QStringList &extraArguments = {})
+        : m_process(program(), QStringList{QStringLiteral("--fast")} + extraArguments),
+          m_ready(!program().isEmpty() && m_process.start())
     {
-#ifdef OSTREL_SIM_PATH
-        if (!m_dir.isValid())
-            return;
-        m_path = m_dir.filePath(QStringLiteral("ostrel"));
-        m_process.setProgram(QStringLiteral(OSTREL_SIM_PATH));
-        m_process.setArguments(QStringList{QStringLiteral("--fast"), QStringLiteral("--link"),
-                                           m_path}
-                               + extraArguments);
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start();
-        if (!m_process.waitForStarted(5000))
-            return;
-        QElapsedTimer timer;
-        timer.start();
-        while (!QFileInfo::exists(m_path) && timer.elapsed() < 5000)
-            QTest::qWait(20);
-        m_ready = QFileInfo::exists(m_path);
-#else
-        Q_UNUSED(extraArguments)
-#endif
     }
-    ~SimUnit()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(3000))
-                m_process.kill();
-            m_process.waitForFinished(1000);
-        }
-    }
-    SimUnit(const SimUnit &) = delete;
-    SimUnit &operator=(const SimUnit &) = delete;
 
     bool isReady() const { return m_ready; }
-    QString devicePath() const { return m_path; }
+    QString devicePath() const { return m_process.portName(); }
 
 private:
-    QTemporaryDir m_dir;
-    QProcess m_process;
-    QString m_path;
-    bool m_ready = false;
+    static QString program()
+    {
+#ifdef OSTREL_SIM_PATH
+        return ostrelSimPath();
+#else
+        return QString();
+#endif
+    }
+
+    SimProcess m_process;
+    bool m_ready;
 };
 
 #ifdef OSTREL_SIM_PATH
