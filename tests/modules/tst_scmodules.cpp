@@ -10,6 +10,7 @@
 #include "modules/sce.h"
 #include "modules/scf.h"
 #include "modules/scg.h"
+#include "modules_support.h"
 
 #include <QtTest>
 
@@ -18,16 +19,8 @@
 namespace {
 
 using ModulePtr = std::unique_ptr<Modul>;
-
-ModulePtr make(int type, int number)
-{
-    return ModulePtr(createModule(type, quint8(number)));
-}
-
-QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(text);
-}
+using ModulesTest::hex;
+using ModulesTest::makeModule;
 
 // `size` zero bytes with the given offsets set to 1.
 QByteArray bytesWithOnes(int size, const QList<int> &ones)
@@ -129,7 +122,7 @@ void TestScModules::faultTablesFilledAtStartupAndOnConstruction()
     QVERIFY(!::faultText(0x57, 17).isEmpty());
     const FaultTextTable atStartup = SCA::faultTexts();
     for (const ModuleCase &module : allModules)
-        make(module.type, module.number);
+        makeModule(module.type, module.number);
     QCOMPARE(SCA::faultTexts(), atStartup);
     QCOMPARE(SCA::faultTexts().size(), 33);
     QCOMPARE(SCB::faultTexts().size(), 110);
@@ -141,7 +134,7 @@ void TestScModules::faultTablesFilledAtStartupAndOnConstruction()
 
     // A second construction rewrites the same entries.
     const FaultTextTable before = SCB::faultTexts();
-    make(0x55, 5);
+    makeModule(0x55, 5);
     QCOMPARE(SCB::faultTexts(), before);
 }
 
@@ -190,7 +183,7 @@ void TestScModules::freshModule()
     QFETCH(int, settingCount);
     QFETCH(QByteArray, payload);
 
-    ModulePtr module = make(type, number);
+    ModulePtr module = makeModule(type, number);
     QVERIFY(module);
     QCOMPARE(module->getType(), type);
     QCOMPARE(module->getName(), name);
@@ -338,7 +331,7 @@ void TestScModules::settingRows()
     QFETCH(QString, name);
     QFETCH(QString, row);
 
-    ModulePtr module = make(type, number);
+    ModulePtr module = makeModule(type, number);
     const Setting *setting = module->getSetting(position);
     QVERIFY(setting);
     QCOMPARE(setting->getName(), name);
@@ -419,7 +412,7 @@ void TestScModules::decode()
     QFETCH(quint32, value);
     QFETCH(QString, text);
 
-    ModulePtr module = make(type, number);
+    ModulePtr module = makeModule(type, number);
     QCOMPARE(module->parse(payload), 0);
     const Setting *setting = module->getSetting(position);
     QVERIFY(setting);
@@ -452,7 +445,7 @@ void TestScModules::declaration()
     QFETCH(QByteArray, payload);
     QFETCH(bool, declared);
 
-    ModulePtr module = make(type, number);
+    ModulePtr module = makeModule(type, number);
     if (!payload.isNull())
         module->parse(payload);
     QCOMPARE(module->isDeclared(), declared);
@@ -521,7 +514,7 @@ void TestScModules::faults()
     QFETCH(QByteArray, block);
     QFETCH(QStringList, faults);
 
-    ModulePtr module = make(type, 1);
+    ModulePtr module = makeModule(type, 1);
     module->setFaultBytes(block);
     QCOMPARE(module->getFaults(), faults);
 }
@@ -559,7 +552,7 @@ void TestScModules::faultText()
     QFETCH(QString, text);
 
     // The extinguishing types fill their tables when a module of the type is built.
-    make(type, 1);
+    makeModule(type, 1);
     QCOMPARE(::faultText(type, quint8(code)), text);
 }
 
@@ -587,7 +580,7 @@ void TestScModules::roundTrip()
     QFETCH(int, size);
 
     const QByteArray payload = busyPayload(size);
-    ModulePtr module = make(type, number);
+    ModulePtr module = makeModule(type, number);
     module->parse(payload);
     for (const Setting *setting : module->getSettings()) {
         if (setting->getSize() > 0)
@@ -611,7 +604,7 @@ void TestScModules::imageRoundTrip()
 
     QByteArray image(1, char(std::size(allModules)));
     for (const ModuleCase &module : allModules) {
-        const int size = int(make(module.type, module.number)->toByteArray().size());
+        const int size = int(makeModule(module.type, module.number)->toByteArray().size());
         image.append(char(module.type));
         image.append(char(module.number));
         if (module.type == Konfiguracja::TwoByteLengthType)
@@ -654,7 +647,7 @@ void TestScModules::scbTwoByteLength()
 
     // A fresh SCB serialises with the 400-byte length in two bytes.
     Konfiguracja fresh;
-    const QByteArray freshImage = header + make(0x55, number)->toByteArray() + tail;
+    const QByteArray freshImage = header + makeModule(0x55, number)->toByteArray() + tail;
     QVERIFY(fresh.parse(freshImage, form));
     QCOMPARE(fresh.toByteArray(form).toHex(), freshImage.toHex());
 
@@ -703,7 +696,7 @@ void TestScModules::scbCutToUnitLength()
 
 void TestScModules::configTable()
 {
-    ModulePtr module = make(0x57, 1);
+    ModulePtr module = makeModule(0x57, 1);
     QByteArray payload(63, '\0');
     payload[7] = 0x07;
     payload[8] = 0x08;
