@@ -2415,41 +2415,6 @@ DATE %3 %4</translation>
     </message>
 </context>
 <context>
-    <name>PSInterface</name>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
-        <translation>Signalling line LS%1 - activation criterion</translation>
-    </message>
-    <message>
-        <source>Linia sygnałowa LS%1 - tryb pracy</source>
-        <translation>Signalling line LS%1 - operating mode</translation>
-    </message>
-    <message>
-        <source>Linia kontrolna LK1 - tryb pracy</source>
-        <translation>Control line LK1 - operating mode</translation>
-    </message>
-    <message>
-        <source>Linia kontrolna LK2 - tryb pracy</source>
-        <translation>Control line LK2 - operating mode</translation>
-    </message>
-    <message>
-        <source>Przekaźnik PU - tryb pracy</source>
-        <translation>PU relay - operating mode</translation>
-    </message>
-    <message>
-        <source>Przekaźnik PK - tryb pracy</source>
-        <translation>PK relay - operating mode</translation>
-    </message>
-    <message>
-        <source>Przekaźnik PK - kryterium wysterowania</source>
-        <translation>PK relay - activation criterion</translation>
-    </message>
-</context>
-<context>
     <name>PSL</name>
     <message>
         <source>Deklaracja modułu</source>
