@@ -402,7 +402,7 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>Zmiana nazwy.</source>
-        <translation>Rename.</translation>
+        <translation>Rename</translation>
     </message>
     <message>
         <source>Zmieniono nazwe konfiguracji %1</source>
@@ -1673,7 +1673,7 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>Wyjście grupy -  tryb pracy</source>
-        <translation>Group output -  operating mode</translation>
+        <translation>Group output - operating mode</translation>
     </message>
     <message>
         <source>Tryb pracy wyjścia 0-nieaktywne</source>
@@ -1697,7 +1697,7 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>Wyjście grupy -  kontrola ciągłości zasilania</source>
-        <translation>Group output -  supply continuity monitoring</translation>
+        <translation>Group output - supply continuity monitoring</translation>
     </message>
     <message>
         <source>Kontrola zwarcia i przerwy zasilania </source>
@@ -1705,7 +1705,7 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>Wyjście grupy - T1 - czas  opóźnienia zadziałania</source>
-        <translation>Group output - T1 - operation  delay</translation>
+        <translation>Group output - T1 - operation delay</translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania wyjścia w trybie 1,2,3</source>
@@ -1809,7 +1809,7 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>Wyjście grupy -  czas TKA</source>
-        <translation>Group output -  TKA time</translation>
+        <translation>Group output - TKA time</translation>
     </message>
     <message>
         <source>Czas opóźnienia wyłączenia po kasowaniu</source>
@@ -1853,7 +1853,7 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>Przełącznik krańcowy KR1  – zwarcie </source>
-        <translation>Limit switch KR1  – short circuit </translation>
+        <translation>Limit switch KR1 – short circuit </translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR1 – przerwa </source>
@@ -1861,7 +1861,7 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>Przełącznik krańcowy KR2  – zwarcie </source>
-        <translation>Limit switch KR2  – short circuit </translation>
+        <translation>Limit switch KR2 – short circuit </translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR2 – przerwa </source>
@@ -3238,7 +3238,7 @@ and/or LNM zone product.
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation>L%1 - zone number</translation>
+        <translation>L%1 - Zone number</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja wyjścia/wejścia</source>
@@ -3286,19 +3286,19 @@ and/or LNM zone product.
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Potential line - operation delay Ton</translation>
+        <translation>L%1 - Potential line - Operation delay Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Potential line - switch-off delay Toff</translation>
+        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Potential line - pulse duration T-imp</translation>
+        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Potential line - pause duration T-przerw</translation>
+        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
@@ -3314,7 +3314,7 @@ and/or LNM zone product.
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - zone number</translation>
+        <translation>PK%1 - Zone number</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
@@ -3342,19 +3342,19 @@ and/or LNM zone product.
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potential-free line - operation delay Ton</translation>
+        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potential-free line - switch-off delay Toff</translation>
+        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potential-free line - pulse duration T-imp</translation>
+        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potential-free line - pause duration T-przerw</translation>
+        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
@@ -3484,7 +3484,7 @@ and/or LNM zone product.
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - zone number</translation>
+        <translation>PK%1 - Zone number</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
@@ -3512,19 +3512,19 @@ and/or LNM zone product.
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potential-free line - operation delay Ton</translation>
+        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potential-free line - switch-off delay Toff</translation>
+        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potential-free line - pulse duration T-imp</translation>
+        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potential-free line - pause duration T-przerw</translation>
+        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
@@ -3536,7 +3536,7 @@ and/or LNM zone product.
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation>L%1 - zone number</translation>
+        <translation>L%1 - Zone number</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii kontrolnej</source>
@@ -3588,19 +3588,19 @@ and/or LNM zone product.
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Potential line - operation delay Ton</translation>
+        <translation>L%1 - Potential line - Operation delay Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Potential line - switch-off delay Toff</translation>
+        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Potential line - pulse duration T-imp</translation>
+        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Potential line - pause duration T-przerw</translation>
+        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
@@ -3707,7 +3707,7 @@ and/or LNM zone product.
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - zone number</translation>
+        <translation>PK%1 - Zone number</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
@@ -3735,19 +3735,19 @@ and/or LNM zone product.
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potential-free line - operation delay Ton</translation>
+        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potential-free line - switch-off delay Toff</translation>
+        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potential-free line - pulse duration T-imp</translation>
+        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potential-free line - pause duration T-przerw</translation>
+        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
@@ -3837,7 +3837,7 @@ and/or LNM zone product.
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation>L%1 - zone number</translation>
+        <translation>L%1 - Zone number</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii potencjałowej</source>
@@ -3865,19 +3865,19 @@ and/or LNM zone product.
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Potential line - operation delay Ton</translation>
+        <translation>L%1 - Potential line - Operation delay Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Potential line - switch-off delay Toff</translation>
+        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Potential line - pulse duration T-imp</translation>
+        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Potential line - pause duration T-przerw</translation>
+        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
