@@ -308,6 +308,15 @@ PrintDocument preparePrint(const QString &html, QPaintDevice *device)
     return print;
 }
 
+// Text positions go through 26.6 fixed point and single-precision glyph positions, which lose
+// the glyphs millions of device units down a long document (and overflow past 33 million).
+// There text is drawn from its page's top; nearer the top exactly as the document layout
+// draws it.
+qreal textShift(qreal pageTop)
+{
+    return pageTop > 4e6 ? pageTop : 0;
+}
+
 // The page number where QTextDocument::print puts it.
 void paintPageNumber(QPainter *painter, const PrintDocument &print, int page, const QRectF &view)
 {
@@ -321,8 +330,12 @@ void paintPageNumber(QPainter *painter, const PrintDocument &print, int page, co
     painter->setClipping(false);
     painter->setFont(QFont(print.doc->defaultFont()));
     const QString text = QString::number(page);
+    const qreal shift = textShift(view.top());
+    painter->save();
+    painter->translate(0, shift);
     painter->drawText(qRound(position.x() - painter->fontMetrics().horizontalAdvance(text)),
-                      qRound(position.y() + view.top()), text);
+                      qRound(position.y() + view.top() - shift), text);
+    painter->restore();
 }
 
 QRectF pageView(const PrintDocument &print, int page)
@@ -1208,7 +1221,11 @@ void TablePrinter::paintTablePage(QPainter *painter, const QVector<int> &rows,
                 continue;
             const QPen pen = painter->pen();
             painter->setPen(Qt::black);
-            text.draw(painter, origin, {}, QRectF());
+            const qreal shift = textShift(clip.top());
+            painter->save();
+            painter->translate(0, shift);
+            text.draw(painter, origin - QPointF(0, shift), {}, QRectF());
+            painter->restore();
             painter->setPen(pen);
         }
     }
