@@ -47,6 +47,8 @@ public:
     Modul *getModule(int index) const;
     QList<Modul *> getModules() const { return m_modules; }
     QMap<int, ModuleGroup *> getGroups() const { return m_groups; }
+    // Registers a group under its number; the group is not owned.
+    void addGroup(ModuleGroup *group) { m_groups.insert(group->number(), group); }
     QString getName() const { return m_name; }
     void setName(const QString &name) { m_name = name; }
 

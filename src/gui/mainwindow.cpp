@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "buildinfo.h"
+#include "configmanagement.h"
 #include "detailsmanagement.h"
 #include "dialogs.h"
 #include "eventsmanagement.h"
@@ -210,6 +211,7 @@ int MainWindow::addWindowTab(Window *&window, TabId tab)
 // The windows are added in tab order, one line each.
 void MainWindow::createTabs()
 {
+    m_configTabIndex = addWindowTab(m_configManagement, ConfigTab);
     m_eventsTabIndex = addWindowTab(m_eventsManagement, EventsTab);
     m_detailsTabIndex = addWindowTab(m_detailsManagement, DetailsTab);
     m_faultsTabIndex = addWindowTab(m_faultsManagement, FaultsTab);
@@ -318,6 +320,10 @@ void MainWindow::updateTime()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // Unsaved edits are offered for saving before the tool goes away; a host reads the stored
+    // configuration right after this.
+    if (m_configManagement)
+        m_configManagement->closeEditors();
     event->accept();
     emit closeSignal();
 }

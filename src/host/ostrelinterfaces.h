@@ -1,15 +1,10 @@
 #pragma once
 
+#include "host/ostrelexport.h"
+
 #include <QString>
-#include <QtGlobal>
 
 #include <cstddef>
-
-#if defined(OSTREL_HOST_BUILD)
-#define OSTREL_HOST_EXPORT Q_DECL_EXPORT
-#else
-#define OSTREL_HOST_EXPORT Q_DECL_IMPORT
-#endif
 
 // The interface a host application in the same process uses to open the tool on a store
 // directory and to receive, when the user closes it, a summary of one named configuration.
@@ -26,6 +21,7 @@ public:
         int lk2Mode;
         bool puAlarmDriven;
         bool pkAlarmDriven;
+        // LS1 to LS4. Hosts read them at offset 16, where bools alone would land at 14.
         alignas(4) bool lsAlarmDriven[4];
     };
 

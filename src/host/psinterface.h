@@ -1,10 +1,12 @@
 #pragma once
 
-#include "ostrelinterfaces.h"
+#include "host/ostrelinterfaces.h"
 
 class MainWindow;
 class Modul;
 
+// Runs the whole tool for a host: the main window in hosted mode on the host's store directory,
+// and, once the user has closed it, the summary of the chosen configuration to the callback.
 class OSTREL_HOST_EXPORT PSInterface : public OstrelInterfaces
 {
 public:
@@ -17,14 +19,16 @@ public:
 
     static void parsePSLModule(OstrelInterfaces::OstrelConfig &cfg, Modul *module);
     static void parsePSBModule(OstrelInterfaces::OstrelConfig &cfg, Modul *module);
+    // The record before any module is folded in: absent modules leave the AND fields true.
     static OstrelInterfaces::OstrelConfig initialConfig();
 
 private:
+    struct Run;
+
     MainWindow *m_mainWindow = nullptr;
     QString m_configName;
     QString m_dir;
-    // Set while exec() runs its loop, so that deleting the object from inside the loop ends
-    // the loop instead of leaving exec() running on a dead object.
-    bool *m_destroyed = nullptr;
-    class QEventLoop *m_loop = nullptr;
+    // Set while exec() runs its loop: a nested exec() returns at once, and deleting the object
+    // ends the loop and leaves the window to exec(), which may be below a dialog of the tool.
+    Run *m_run = nullptr;
 };

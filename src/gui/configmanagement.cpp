@@ -1,0 +1,607 @@
+#include "configmanagement.h"
+#include "ui_configmanagement.h"
+
+#include "configeditor.h"
+#include "dialogs.h"
+#include "reportprinter.h"
+#include "treemodel.h"
+
+#include "config/modul.h"
+#include "link/usbmanager.h"
+#include "store/dbmanager.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+
+namespace {
+
+constexpr int MaxFileSize = 2048;
+
+// Generated names carry colons, which no file system on Windows accepts in a file name.
+QString fileNameFor(const QString &name)
+{
+    QString fileName = QFileInfo(name).fileName();
+    for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
+        fileName.replace(c, QLatin1Char('_'));
+    return fileName;
+}
+
+DbManager *store()
+{
+    return DbManager::instance();
+}
+
+} // namespace
+
+ConfigManagement::ConfigManagement(QWidget *parent) : ConfigManagement(nullptr, parent) {}
+
+ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
+    : QFrame(parent), ui(new Ui::ConfigManagement), usb(usb)
+{
+    ui->setupUi(this);
+    createActions();
+
+    model = new QSqlQueryModel(this);
+    setupModels();
+    ui->listaKonfiguracji->setSelectionMode(QAbstractItemView::SingleSelection);
+    ui->listaKonfiguracji->setModel(model);
+    ui->listaKonfiguracji->setModelColumn(0);
+
+    connect(ui->listaKonfiguracji, &QListView::clicked, this,
+            &ConfigManagement::slotClickListaConfig);
+    connect(ui->mdiArea, &QMdiArea::subWindowActivated, this,
+            &ConfigManagement::slotSubWindowActivated);
+    if (usb) {
+        connect(usb, &USBManager::signalReceivedPacket, this,
+                &ConfigManagement::slotReceivedPacket);
+        connect(usb, &USBManager::signalUsbPortClosed, this,
+                &ConfigManagement::slotUsbPortClosed);
+        connect(usb, &USBManager::signalUsbPortOpened, this,
+                &ConfigManagement::slotUsbPortOpened, Qt::UniqueConnection);
+    }
+    const bool open = usb && usb->isOpen();
+    readAction->setEnabled(open);
+    sendAction->setEnabled(open);
+}
+
+ConfigManagement::~ConfigManagement()
+{
+    // Tearing down the tabs activates others; this part of the window is already gone then.
+    disconnect(ui->mdiArea, nullptr, this, nullptr);
+}
+
+QAction *ConfigManagement::makeAction(const char *icon, const QString &text, const QString &tip)
+{
+    auto *action = new QAction(QIcon(QString::fromLatin1(icon)), text, this);
+    action->setStatusTip(tip);
+    action->setToolTip(tip);
+    return action;
+}
+
+void ConfigManagement::createActions()
+{
+    readAction = makeAction(":/icons/odczytaj.png", tr("Odczytaj"), tr("Wczytaj z urządzenia"));
+    sendAction = makeAction(":/icons/wyslij.png", tr("Wyślij"), tr("Wyślij do urządzenia"));
+    addConfigAction = makeAction(":/icons/dodaj.png", tr("Dodaj"),
+                                 tr("Dodaj nową konfigrację", "Add new config"));
+    deleteAction = makeAction(":/icons/usun.png", tr("Usuń"), tr("Usuń"));
+    renameAction = makeAction(":/icons/zmien-nazwe.png", tr("Zmień nazwę"), tr("Zmień nazwę"));
+    printAction = makeAction(":/icons/drukuj.png", tr("Drukuj"), tr("Drukuj"));
+    pdfAction = makeAction(":/icons/eksportPdf.png", tr("Zapisz do PDF"), tr("Zapisz do pdf"));
+    importAction = makeAction(":/icons/importPlik.png", tr("Wczytaj z pliku"),
+                              tr("Wczytaj z pliku"));
+    exportAction = makeAction(":/icons/eksportPlik.png", tr("Zapisz do pliku"),
+                              tr("Zapisz do pliku"));
+
+    connect(readAction, &QAction::triggered, this, &ConfigManagement::slotReadUsb);
+    connect(sendAction, &QAction::triggered, this, &ConfigManagement::slotSend);
+    connect(addConfigAction, &QAction::triggered, this, &ConfigManagement::slotAdd);
+    connect(deleteAction, &QAction::triggered, this, &ConfigManagement::slotDelete);
+    connect(renameAction, &QAction::triggered, this, &ConfigManagement::slotRename);
+    connect(printAction, &QAction::triggered, this, &ConfigManagement::slotPrint);
+    connect(pdfAction, &QAction::triggered, this, &ConfigManagement::slotExportPdf);
+    connect(importAction, &QAction::triggered, this, &ConfigManagement::slotImportFile);
+    connect(exportAction, &QAction::triggered, this, &ConfigManagement::slotExportFile);
+
+    ui->readButton->setDefaultAction(readAction);
+    ui->sendButton->setDefaultAction(sendAction);
+    ui->addButton->setDefaultAction(addConfigAction);
+    ui->deleteButton->setDefaultAction(deleteAction);
+    ui->renameButton->setDefaultAction(renameAction);
+    ui->printButton_2->setDefaultAction(printAction);
+    ui->pdfButton->setDefaultAction(pdfAction);
+    ui->importButton->setDefaultAction(importAction);
+    ui->exportButton->setDefaultAction(exportAction);
+}
+
+QString ConfigManagement::generatedName()
+{
+    return QStringLiteral("C_")
+            + QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_HH:mm:ss"));
+}
+
+void ConfigManagement::setupModels()
+{
+    model->setQuery(QStringLiteral("SELECT nazwa,id from KONFIGURACJA"), store()->database());
+    while (model->canFetchMore())
+        model->fetchMore();
+    // Keep the list pointing at the configuration the window works on.
+    if (currentId == 0 || !ui->listaKonfiguracji->selectionModel())
+        return;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->index(row, 1).data().toInt() == currentId) {
+            ui->listaKonfiguracji->selectionModel()->select(model->index(row, 0),
+                                                            QItemSelectionModel::ClearAndSelect);
+            ui->listaKonfiguracji->setCurrentIndex(model->index(row, 0));
+            break;
+        }
+    }
+}
+
+int ConfigManagement::getCurrentConfigId()
+{
+    const QModelIndexList selected = ui->listaKonfiguracji->selectionModel()
+            ? ui->listaKonfiguracji->selectionModel()->selectedIndexes()
+            : QModelIndexList();
+    if (!selected.isEmpty())
+        currentId = model->index(selected.first().row(), 1).data().toInt();
+    return currentId;
+}
+
+Konfiguracja *ConfigManagement::parseImage(const QByteArray &bytes, int source, bool *ok)
+{
+    auto *config = new Konfiguracja(static_cast<QObject *>(nullptr));
+    *ok = config->parse(bytes, Konfiguracja::ConfigSource(source));
+    if (!*ok) {
+        Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
+                                     tr("Błąd przy odczycie konfiguracji", "Configuration error"));
+    }
+    return config;
+}
+
+Konfiguracja *ConfigManagement::parseConfig(QByteArray bytes, int source)
+{
+    bool ok = false;
+    return parseImage(bytes, source, &ok);
+}
+
+QMdiSubWindow *ConfigManagement::findTab(const char *property, const QVariant &value) const
+{
+    const QList<QMdiSubWindow *> windows = ui->mdiArea->subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        if (window->property(property) == value)
+            return window;
+    }
+    return nullptr;
+}
+
+ConfigEditor *ConfigManagement::editorOf(QMdiSubWindow *window) const
+{
+    return window ? qobject_cast<ConfigEditor *>(window->widget()) : nullptr;
+}
+
+void ConfigManagement::openEditor(uint id, const QString &name, Konfiguracja *config)
+{
+    auto *editor = new ConfigEditor;
+    connect(editor, &ConfigEditor::signalSaveConfig, this, &ConfigManagement::slotSaveConfig);
+    editor->setModel(new TreeModel(config, editor));
+    editor->setProperty("ID", id);
+    editor->setProperty("NAME", name);
+    QMdiSubWindow *window = ui->mdiArea->addSubWindow(editor);
+    window->setOption(QMdiSubWindow::RubberBandMove);
+    window->setProperty("ID", id);
+    window->setProperty("NAME", name);
+    window->setWindowTitle(name);
+    window->showMaximized();
+    ui->mdiArea->setActiveSubWindow(window);
+}
+
+void ConfigManagement::showConfig(uint id, QString nazwa, Konfiguracja::ConfigSource source)
+{
+    currentId = int(id);
+    const QByteArray image = store()->readConfig(int(id));
+    const QString storedName = store()->readConfigName(int(id));
+    if (image.isNull() && storedName.isEmpty()) {
+        qDebug() << "No stored configuration" << id << nazwa;
+        return;
+    }
+    nazwa = storedName;
+    if (QMdiSubWindow *window = findTab("ID", id)) {
+        ui->mdiArea->setActiveSubWindow(window);
+        setupModels();
+        return;
+    }
+    openEditor(id, nazwa, parseConfig(image, source));
+}
+
+void ConfigManagement::showConfig(Konfiguracja *config)
+{
+    if (!config)
+        return;
+    if (QMdiSubWindow *window = findTab("NAME", config->getName())) {
+        ui->mdiArea->setActiveSubWindow(window);
+        delete config;
+        return;
+    }
+    const int id = store()->findConfigId(config->getName());
+    currentId = id;
+    openEditor(uint(id), config->getName(), config);
+}
+
+void ConfigManagement::slotClickListaConfig(QModelIndex index)
+{
+    if (!index.isValid())
+        return;
+    const uint id = model->index(index.row(), 1).data().toUInt();
+    showConfig(id, index.data().toString(), Konfiguracja::FromDatabase);
+}
+
+void ConfigManagement::slotSubWindowActivated(QMdiSubWindow *window)
+{
+    if (window) {
+        currentId = window->property("ID").toInt();
+        currentName = window->property("NAME").toString();
+    }
+    setupModels();
+}
+
+void ConfigManagement::queue(Device::COMMAND command, const QByteArray &payload)
+{
+    if (!usb)
+        return;
+    QByteArray frame;
+    Device::buildFrame(command, payload, frame);
+    usb->queueFrame(frame);
+}
+
+void ConfigManagement::slotReadUsb()
+{
+    sentCommand = Device::ReadConfig;
+    expectedAnswer = Device::ConfigData;
+    queue(Device::ReadConfig, QByteArray());
+}
+
+void ConfigManagement::slotReceivedPacket(Device::COMMAND cmd, QByteArray ba)
+{
+    if (int(cmd) != expectedAnswer)
+        return;
+
+    if (expectedAnswer == Device::ConfigData) {
+        currentName.clear();
+        bool ok = false;
+        QString name = Dialogs::instance()->getText(this, tr("Nazwa Konfiguracji"),
+                                                    tr("Wprowadź nazwę:"), QString(), &ok);
+        ui->listaKonfiguracji->setUpdatesEnabled(false);
+        if (ok) {
+            if (name.isEmpty())
+                name = generatedName();
+            const int id = store()->writeConfig(name, ba);
+            if (id == 0) {
+                Dialogs::instance()->warning(
+                        this, tr("Konfigurator Ostrel"),
+                        tr("Nie udało się zapisać konfiguracji %1 w bazie danych.").arg(name));
+            } else {
+                setupModels();
+                showConfig(uint(id), name, Konfiguracja::FromDevice);
+            }
+        }
+        ui->listaKonfiguracji->setUpdatesEnabled(true);
+        setupModels();
+    } else if (expectedAnswer == Device::Acknowledge) {
+        Dialogs::instance()->information(this, tr("Info"), tr("Dane wysłane poprawnie."));
+        expectedAnswer = 0;
+    }
+}
+
+void ConfigManagement::slotSend()
+{
+    QMdiSubWindow *window = ui->mdiArea->activeSubWindow();
+    if (!window)
+        return;
+    currentId = window->property("ID").toInt();
+    currentName = window->property("NAME").toString();
+    if (currentId == 0)
+        return;
+    // What goes to the unit is the stored image: offer to store pending edits first, so the
+    // unit never gets something other than what the technician sees.
+    ConfigEditor *editor = editorOf(window);
+    if (editor && editor->hasUnsavedChanges()) {
+        const auto save = Dialogs::instance()->question(
+                this, ConfigEditor::tr("Konfiguracja"),
+                ConfigEditor::tr("Konfiguracja %1 została zmieniona. Czy zapisać zmiany?")
+                        .arg(currentName),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (save == QMessageBox::Yes) {
+            editor->on_save_clicked();
+            if (editor->hasUnsavedChanges())
+                return;
+        }
+    }
+    const auto answer = Dialogs::instance()->question(
+            this, tr("Konfigurator Ostrel"),
+            tr("Czy wysłać konfigurację %1 do urządzenia?").arg(currentName),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        slotSendUsb();
+        currentId = 0;
+    }
+}
+
+void ConfigManagement::slotSendUsb()
+{
+    sentCommand = Device::ConfigData;
+    expectedAnswer = Device::Acknowledge;
+    bool ok = false;
+    std::unique_ptr<Konfiguracja> config(
+            parseImage(store()->readConfig(currentId), Konfiguracja::FromDatabase, &ok));
+    // A stored image that does not parse would reach the unit cut short: send nothing.
+    if (!ok)
+        return;
+    queue(Device::ConfigData, config->toByteArray(Konfiguracja::FromDevice));
+}
+
+void ConfigManagement::slotSaveConfig(uint id, QString name, QByteArray bytes)
+{
+    if (name.isEmpty())
+        name = store()->readConfigName(int(id));
+    if (store()->updateConfig(id, name, bytes) == 0) {
+        Dialogs::instance()->information(this, tr("Konfiguracja"),
+                                         tr("Konfiguracja została zapisana."));
+    } else {
+        Dialogs::instance()->warning(this, tr("Konfiguracja"),
+                                     tr("Nie udało się zapisać konfiguracji %1.").arg(name));
+        // The edits are still only in the editor: keep them marked as unsaved.
+        if (ConfigEditor *editor = editorOf(findTab("ID", id)))
+            editor->setUnsavedChanges(true);
+    }
+    setupModels();
+}
+
+void ConfigManagement::slotAdd()
+{
+    bool ok = false;
+    QString name = Dialogs::instance()->getText(this, tr("Stwórz nową konfigurację"),
+                                                tr("Wprowadź nową nazwę:"), currentName, &ok);
+    if (!ok)
+        return;
+    if (name.isEmpty())
+        name = generatedName();
+    createConfig(name);
+}
+
+void ConfigManagement::createConfig(QString name)
+{
+    if (name.isEmpty())
+        return;
+    const int existing = store()->findConfigId(name);
+    if (existing != 0) {
+        showConfig(uint(existing), name, Konfiguracja::FromDatabase);
+        setupModels();
+        return;
+    }
+    auto *config = new Konfiguracja(name, nullptr);
+    if (store()->writeConfig(name, config->toByteArray(Konfiguracja::FromDatabase)) == 0) {
+        delete config;
+        Dialogs::instance()->warning(
+                this, tr("Konfigurator Ostrel"),
+                tr("Nie udało się zapisać konfiguracji %1 w bazie danych.").arg(name));
+        return;
+    }
+    showConfig(config);
+    setupModels();
+}
+
+bool ConfigManagement::slotRename()
+{
+    const QModelIndexList selected = ui->listaKonfiguracji->selectionModel()->selectedIndexes();
+    if (selected.size() > 1) {
+        Dialogs::instance()->warning(this, tr("Błąd"),
+                                     tr("Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną "
+                                        "konfigurację, aby zmienić nazwę."));
+        return false;
+    }
+    if (selected.isEmpty() && currentId == 0)
+        return true;
+
+    bool ok = false;
+    QString name = Dialogs::instance()->getText(this, tr("Zmiana nazwy."),
+                                                tr("Wprowadź nową nazwę:"), currentName, &ok);
+    if (!ok)
+        return true;
+    ui->listaKonfiguracji->setUpdatesEnabled(false);
+    if (selected.size() == 1)
+        currentId = model->index(selected.first().row(), 1).data().toInt();
+    if (name.isEmpty())
+        name = generatedName();
+    store()->renameConfig(uint(currentId), name);
+    currentName = name;
+    // An open tab of that configuration follows the new name.
+    if (QMdiSubWindow *window = findTab("ID", uint(currentId))) {
+        window->setProperty("NAME", name);
+        window->setWindowTitle(name);
+        if (ConfigEditor *editor = editorOf(window))
+            editor->setProperty("NAME", name);
+    }
+    ui->listaKonfiguracji->setUpdatesEnabled(true);
+    Dialogs::instance()->information(this, tr("Konfiguracja"),
+                                     tr("Zmieniono nazwe konfiguracji %1").arg(currentId));
+    setupModels();
+    return true;
+}
+
+void ConfigManagement::slotDelete()
+{
+    ui->listaKonfiguracji->setUpdatesEnabled(false);
+    QMdiSubWindow *window = ui->mdiArea->activeSubWindow();
+    if (!window) {
+        ui->listaKonfiguracji->setUpdatesEnabled(true);
+        return;
+    }
+    currentId = window->property("ID").toInt();
+    currentName = window->property("NAME").toString();
+    if (currentId != 0) {
+        const QString storedName = store()->readConfigName(currentId);
+        QMessageBox box(QMessageBox::Question, tr("Konfigurator Ostrel"),
+                        tr("Czy usunąć konfigurację %1").arg(storedName),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.button(QMessageBox::Yes)->setText(tr("Tak", "YES"));
+        box.button(QMessageBox::No)->setText(tr("Nie", "No"));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        if (Dialogs::instance()->exec(&box) == QMessageBox::Yes) {
+            store()->deleteConfig(uint(currentId));
+            // The record is gone: closing its tab must not offer to store the edits.
+            if (ConfigEditor *editor = editorOf(window))
+                editor->setUnsavedChanges(false);
+            currentId = 0;
+            currentName.clear();
+            window->close();
+            Dialogs::instance()->information(this, tr("Usunięcie konfiguracji"),
+                                             tr("Usunięcie konfiguracji o nazwie: %1")
+                                                     .arg(storedName));
+        }
+    }
+    ui->listaKonfiguracji->setUpdatesEnabled(true);
+    setupModels();
+}
+
+void ConfigManagement::slotExportFile()
+{
+    const QModelIndexList selected = ui->listaKonfiguracji->selectionModel()->selectedIndexes();
+    if (selected.size() > 1) {
+        Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
+                                     tr("Zaznaczono więcej niż 1 konfigurację na liście.\n "
+                                        "Zaznacz jedną konfigurację, aby ją wyeksportować."));
+        return;
+    }
+    const int id = getCurrentConfigId();
+    const QString name = store()->readConfigName(id);
+    const QByteArray image = store()->readConfig(id);
+    if (id == 0 || image.isNull())
+        return;
+    QString path = Dialogs::instance()->getSaveFileName(
+            this, tr("Eksport config"), fileNameFor(name) + QStringLiteral(".cfg"),
+            QStringLiteral("*.cfg"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".cfg");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    QByteArray frame;
+    Device::buildFrame(Device::ConfigData, image, frame);
+    const bool written = file.write(frame) == frame.size() && file.flush();
+    file.close();
+    if (!written) {
+        Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
+                                     tr("Nie udało się zapisać pliku %1.").arg(path));
+        return;
+    }
+    Dialogs::instance()->information(
+            this, tr("Info"), tr("Configuration ") + name + tr(" saved in file") + path);
+}
+
+void ConfigManagement::slotImportFile()
+{
+    const QString path = Dialogs::instance()->getOpenFileName(this, tr("Import conf"), QString(),
+                                                              QStringLiteral("*.cfg"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.read(MaxFileSize);
+    file.close();
+
+    // decodeFrame keeps no state of the link, so a private instance serves without a port.
+    USBManager decoder;
+    Device::COMMAND command = Device::ReadConfig;
+    QByteArray payload;
+    const int result = decoder.decodeFrame(command, bytes, payload);
+    if (result != 0)
+        qDebug() << "Last error " << result;
+    // A damaged file would otherwise be stored as an empty configuration under its path.
+    if (result != 0 || command != Device::ConfigData) {
+        Dialogs::instance()->warning(
+                this, tr("Konfigurator Ostrel"),
+                tr("Plik %1 nie zawiera poprawnej konfiguracji.").arg(path));
+        return;
+    }
+    bool ok = false;
+    std::unique_ptr<Konfiguracja> config(parseImage(payload, Konfiguracja::FromDatabase, &ok));
+    if (!ok)
+        return;
+    if (store()->writeConfig(path, config->toByteArray(Konfiguracja::FromDatabase)) == 0) {
+        Dialogs::instance()->warning(
+                this, tr("Konfigurator Ostrel"),
+                tr("Nie udało się zapisać konfiguracji %1 w bazie danych.").arg(path));
+    }
+    setupModels();
+}
+
+QString ConfigManagement::reportHtml(int id)
+{
+    std::unique_ptr<Konfiguracja> config(
+            parseConfig(store()->readConfig(id), Konfiguracja::FromDatabase));
+    config->setName(store()->readConfigName(id));
+    return config->toHtml();
+}
+
+void ConfigManagement::printPreview(QPrinter *printer)
+{
+    ReportPrinter::print(reportHtml(getCurrentConfigId()), printer);
+}
+
+void ConfigManagement::slotPrint()
+{
+    const int id = getCurrentConfigId();
+    if (id == 0)
+        return;
+    ReportPrinter::printPreview(this, reportHtml(id));
+}
+
+void ConfigManagement::slotExportPdf()
+{
+    const int id = getCurrentConfigId();
+    if (id == 0)
+        return;
+    QString path = Dialogs::instance()->getSaveFileName(
+            this, tr("Eksport PDF"),
+            fileNameFor(store()->readConfigName(id)) + QStringLiteral(".pdf"),
+            QStringLiteral("*.pdf"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    if (!ReportPrinter::writePdf(reportHtml(id), path)) {
+        Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
+                                     tr("Nie udało się zapisać pliku %1.").arg(path));
+    }
+}
+
+bool ConfigManagement::closeEditors()
+{
+    ui->mdiArea->closeAllSubWindows();
+    return ui->mdiArea->subWindowList().isEmpty();
+}
+
+void ConfigManagement::slotUsbPortOpened()
+{
+    readAction->setEnabled(true);
+    sendAction->setEnabled(true);
+}
+
+void ConfigManagement::slotUsbPortClosed()
+{
+    readAction->setEnabled(false);
+    sendAction->setEnabled(false);
+}

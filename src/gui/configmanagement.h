@@ -1,0 +1,97 @@
+#pragma once
+
+#include "config/konfiguracja.h"
+#include "link/device.h"
+
+#include <QByteArray>
+#include <QFrame>
+#include <QModelIndex>
+#include <QString>
+
+#include <memory>
+
+class ConfigEditor;
+class QAction;
+class QMdiSubWindow;
+class QPrinter;
+class QSqlQueryModel;
+class USBManager;
+
+namespace Ui {
+class ConfigManagement;
+}
+
+// The "Konfiguracja" tab: the stored configurations, reading one from the unit and sending one
+// back, creating, renaming and deleting them, .cfg files and printed reports. Every opened
+// configuration is an editor tab carrying the record's "ID" and "NAME".
+class ConfigManagement : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit ConfigManagement(QWidget *parent = nullptr);
+    ConfigManagement(USBManager *usb, QWidget *parent = nullptr);
+    ~ConfigManagement() override;
+
+    // Opens the stored configuration of that name, or stores a new default one under it.
+    void createConfig(QString name);
+    // A new configuration (owned by the caller) parsed from the bytes; warns when they do not
+    // parse and returns what could be read.
+    Konfiguracja *parseConfig(QByteArray data, int source);
+    QString reportHtml(int id);
+    // Closes every editor tab, each one offering to store its pending changes (for a window
+    // that is going away). True when no tab is left.
+    bool closeEditors();
+
+    static QString generatedName();
+
+public slots:
+    void slotReceivedPacket(Device::COMMAND cmd, QByteArray ba);
+    void slotSaveConfig(uint id, QString name, QByteArray data);
+    void printPreview(QPrinter *printer);
+    void slotClickListaConfig(QModelIndex index);
+    void slotDelete();
+    void slotAdd();
+    bool slotRename();
+    void slotExportPdf();
+    void slotExportFile();
+    void slotImportFile();
+    void slotPrint();
+    void slotReadUsb();
+    void slotSendUsb();
+    void slotSend();
+    void setupModels();
+    void showConfig(uint id, QString nazwa, Konfiguracja::ConfigSource source);
+    // Takes ownership of the configuration.
+    void showConfig(Konfiguracja *config);
+    int getCurrentConfigId();
+    void slotUsbPortOpened();
+    void slotUsbPortClosed();
+    void slotSubWindowActivated(QMdiSubWindow *window);
+
+private:
+    void createActions();
+    QAction *makeAction(const char *icon, const QString &text, const QString &tip);
+    Konfiguracja *parseImage(const QByteArray &data, int source, bool *ok);
+    void openEditor(uint id, const QString &name, Konfiguracja *config);
+    QMdiSubWindow *findTab(const char *property, const QVariant &value) const;
+    ConfigEditor *editorOf(QMdiSubWindow *window) const;
+    void queue(Device::COMMAND command, const QByteArray &payload);
+
+    int currentId = 0;
+    QString currentName;
+    std::unique_ptr<Ui::ConfigManagement> ui;
+    USBManager *usb = nullptr;
+    QSqlQueryModel *model = nullptr;
+    int sentCommand = Device::ReadConfig;
+    int expectedAnswer = Device::ConfigData;
+
+    QAction *readAction = nullptr;
+    QAction *sendAction = nullptr;
+    QAction *addConfigAction = nullptr;
+    QAction *deleteAction = nullptr;
+    QAction *renameAction = nullptr;
+    QAction *printAction = nullptr;
+    QAction *pdfAction = nullptr;
+    QAction *importAction = nullptr;
+    QAction *exportAction = nullptr;
+};

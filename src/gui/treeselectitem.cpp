@@ -1,0 +1,3 @@
+#include "treeselectitem.h"
+
+TreeSelectItem::~TreeSelectItem() = default;

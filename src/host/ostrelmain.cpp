@@ -1,0 +1,31 @@
+#include "host/ostrelmain.h"
+
+#include "gui/mainwindow.h"
+#include "gui/startup.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QIcon>
+#include <QTranslator>
+
+int ostrelMain(int argc, char *argv[])
+{
+    registerResources();
+    // QApplication keeps a reference to the count for its whole life.
+    int count = argc;
+    QApplication app(count, argv);
+    QTranslator translator;
+
+    if (!openLocalStore(QStringLiteral("./"))) {
+        qDebug() << "Nie nawiązano połaczenia z bazą danych";
+        return 1;
+    }
+
+    loadTranslation(translator);
+    app.installTranslator(&translator);
+    app.setWindowIcon(QIcon(QStringLiteral(":/icons/logo.ico")));
+
+    MainWindow window;
+    window.show();
+    return app.exec();
+}
