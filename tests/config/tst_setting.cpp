@@ -33,12 +33,9 @@ private slots:
         QTest::newRow("minutes 600") << 5 << 600u << 0 << "10m";
         QTest::newRow("minutes 3600 wraps") << 5 << 3600u << 0 << " 0m";
         QTest::newRow("option list 5 key 3") << 4 << 3u << 5 << "Załączenie impulsowo-cykliczne";
-        QTest::newRow("option beyond keys") << 4 << 5u << 5 << "";
         QTest::newRow("option in a gap") << 4 << 2u << 11 << "";
         QTest::newRow("option list 50 has no texts") << 4 << 0u << 50 << "";
-        QTest::newRow("kind 6") << 6 << 1u << 5 << "";
     }
-
     void valueText()
     {
         QFETCH(int, kind);
@@ -81,16 +78,14 @@ private slots:
             criteria << QStringLiteral("%1 - L11 LD-alarm").arg(key);
         QTest::newRow("27") << 27 << criteria + QStringList{"7 - LK-EZ Wspólny"};
     }
-
     void optionLists()
     {
         QFETCH(int, id);
         QFETCH(QStringList, texts);
         QHash<int, QString> expected;
-        for (int key = 0; key < texts.size(); ++key) {
+        for (int key = 0; key < texts.size(); ++key)
             if (!texts.at(key).isNull())
                 expected.insert(key, texts.at(key));
-        }
         QVERIFY(EnumList::find(id));
         QCOMPARE(EnumList::find(id)->texts(), expected);
     }

@@ -19,7 +19,6 @@ private slots:
         QCOMPARE(model->rowCount(), 2); // the empty position is left out
         QCOMPARE(model->item(0, 3)->text(), QStringLiteral("0x120B"));
         QCOMPARE(model->item(1, 2)->text(), QStringLiteral("1.a"));
-
         QCOMPARE(SoftwareVersions::toHtml(data, QStringLiteral("S_x")),
                  QStringLiteral("<html><head><link rel='stylesheet' type='text/css' "
                                 "href='format.css'></head><body> <img src=':/images/logohaslo.jpg' "
