@@ -1580,6 +1580,125 @@ connected to module LNM no. 1 to control ventilation
     </message>
 </context>
 <context>
+    <name>ExtinguishingBlocks</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Potential-free line declared</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Potential-free line - Output group</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Potential-free line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Potential-free line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Potential-free line - Logic</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Potential line declared</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Potential line - Output group</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Potential line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Potential line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Potential line - Logic</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Potential line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Potential line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Potential line - Number of pulses N-imp</translation>
+    </message>
+</context>
+<context>
     <name>FaultsManagement</name>
     <message>
         <source>Odczytaj</source>
