@@ -61,10 +61,22 @@ struct ModuleTranslator : QTranslator
     }
 };
 
-// The tool's window is application-modal while it is shown.
+// Dismisses the tool's warnings, so that a fault fails a test instead of waiting for a user.
+struct QuietDialogs : Dialogs
+{
+    QMessageBox::StandardButton warning(QWidget *, const QString &, const QString &) override
+    {
+        return QMessageBox::Ok;
+    }
+} quiet;
+
 MainWindow *visibleTool()
 {
-    return qobject_cast<MainWindow *>(QApplication::activeModalWidget());
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *tool = qobject_cast<MainWindow *>(widget); tool && tool->isVisible())
+            return tool;
+    }
+    return nullptr;
 }
 
 Modul *makeModule(int type, quint8 number, const Values &values)
@@ -105,7 +117,7 @@ class TestPSInterface : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { buildOptionLists(); initFaultTextTables(); }
+    void initTestCase() { buildOptionLists(); initFaultTextTables(); Dialogs::setInstance(&quiet); }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); received.clear(); }
     void foldModule_data();
     void foldModule();
@@ -192,7 +204,10 @@ void TestPSInterface::execReportsTheChosenConfiguration()
     tool.callWhenDone(onDone);
     // As most hosts do, open the tool from inside the host's running application.
     QTimer::singleShot(0, this, [this, &tool] {
-        closeSoon([](MainWindow *window) { QVERIFY(!window->isStandalone()); });
+        closeSoon([](MainWindow *window) {
+            QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+            QVERIFY(!window->isStandalone());
+        });
         tool.exec();
         QCoreApplication::exit(0);
     });
@@ -232,7 +247,7 @@ void TestPSInterface::deleteBelowAToolDialog()
 {
     // While the new-name dialog is up, the host deletes the tool. The tool's code continues once
     // the dialog returns, so its windows must outlive the object.
-    struct DeletingDialogs : Dialogs
+    struct DeletingDialogs : QuietDialogs
     {
         PSInterface *tool = nullptr;
         QPointer<MainWindow> window;
@@ -250,7 +265,7 @@ void TestPSInterface::deleteBelowAToolDialog()
     Dialogs::setInstance(&dialogs);
     QTimer::singleShot(0, this, [] { visibleTool()->configManagement()->slotAdd(); });
     dialogs.tool->exec();
-    Dialogs::setInstance(nullptr);
+    Dialogs::setInstance(&quiet);
     QCOMPARE(received.size(), 0);
     QVERIFY(dialogs.window.isNull());
     QVERIFY(!DbManager::instance()->isOpen());
@@ -287,7 +302,9 @@ void TestPSInterface::storesOfOtherDirectories()
     PSInterface inert(missing);
     inert.configToSet(QStringLiteral("Tutaj"));
     inert.callWhenDone(onDone);
+    closeSoon([](MainWindow *) { QFAIL("the tool opened without its store"); });
     inert.exec();
+    QCoreApplication::processEvents();
     QCOMPARE(received.size(), 1);
 }
 
