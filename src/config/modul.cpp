@@ -86,8 +86,9 @@ QString Modul::faultsToHtml()
     if (faults.isEmpty())
         return QString();
     QString html = tableHeader(getName(), getDescription(), getNumber());
+    // The name column is headed in the report's language like the configuration table's.
     html += QLatin1String("<tr><th width = '40'>") + tr("Lp", "liczba porządkowa")
-            + QLatin1String("</th><th width = '400'>") + QLatin1String("Nazwa")
+            + QLatin1String("</th><th width = '400'>") + tr("Nazwa")
             + QLatin1String("</th></tr>");
     int row = 1;
     for (const QString &fault : faults) {
@@ -176,7 +177,11 @@ static QString fillBlockNumbers(QString text, const BlockShift &shift)
 
 Setting *Modul::addSetting(const SettingRow &row, const BlockShift &shift)
 {
-    const char *context = metaObject()->className();
+    return addSetting(metaObject()->className(), row, shift);
+}
+
+Setting *Modul::addSetting(const char *context, const SettingRow &row, const BlockShift &shift)
+{
     const QString name = QString::fromUtf8(shift.prefix)
             + fillBlockNumbers(QCoreApplication::translate(context, row.name), shift);
     const QString comment = (row.comment && *row.comment)
@@ -193,8 +198,14 @@ Setting *Modul::addSetting(const SettingRow &row, const BlockShift &shift)
 
 void Modul::addSettings(const SettingRow *rows, int count, const BlockShift &shift)
 {
+    addSettings(metaObject()->className(), rows, count, shift);
+}
+
+void Modul::addSettings(const char *context, const SettingRow *rows, int count,
+                        const BlockShift &shift)
+{
     for (int i = 0; i < count; ++i)
-        addSetting(rows[i], shift);
+        addSetting(context, rows[i], shift);
 }
 
 void Modul::addSettings(std::initializer_list<SettingRow> rows, const BlockShift &shift)

@@ -12,8 +12,8 @@
 class Setting;
 
 // One row of a module's settings table. Names and comments are translation sources in the
-// module's class context; they may hold %1, %2 and %3, filled with the block numbers after
-// translation.
+// module's class context, or in the context of a table several module types share; they may
+// hold %1, %2 and %3, filled with the block numbers after translation.
 struct SettingRow
 {
     const char *name;
@@ -88,10 +88,14 @@ public:
     static const FaultTextTable &genericFaultTexts();
 
 protected:
-    // Builds settings from a table; a block template is passed once per repetition.
+    // Builds settings from a table; a block template is passed once per repetition. A table
+    // shared by several module types is passed with the context its texts are translated in.
     void addSettings(std::initializer_list<SettingRow> rows, const BlockShift &shift = {});
     void addSettings(const SettingRow *rows, int count, const BlockShift &shift = {});
+    void addSettings(const char *context, const SettingRow *rows, int count,
+                     const BlockShift &shift = {});
     Setting *addSetting(const SettingRow &row, const BlockShift &shift = {});
+    Setting *addSetting(const char *context, const SettingRow &row, const BlockShift &shift = {});
 
     QStringList faultsFrom(const FaultTextTable &table) const;
     static void fillFaultTexts(FaultTextTable &table, const char *context,

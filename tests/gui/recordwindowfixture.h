@@ -3,7 +3,8 @@
 // Shared set-up of the record-window tests: a real store in a temporary directory, the
 // simulated unit on its pseudo-terminal, and dialogs answered without a user.
 
-#include "gui/dialogs.h"
+#include "config/modulefactory.h"
+#include "fakedialogs.h"
 #include "link/usbmanager.h"
 #include "simprocess.h"
 #include "store/dbmanager.h"
@@ -23,53 +24,41 @@
 
 #include <memory>
 
-class ScriptedDialogs : public Dialogs
+// What every record-window test case holds: the store, one of its record tables emptied before
+// each test, and a fresh dialog script for each test.
+class RecordWindowFixture
 {
 public:
-    struct Message
-    {
-        QString title;
-        QString text;
-    };
-    QList<Message> messages;
-    QString saveFileName;
-    QString saveCaption;
-    QString saveProposal;
-    int execs = 0;
+    explicit RecordWindowFixture(const char *table) : m_table(table) { }
 
-    QMessageBox::StandardButton information(QWidget *, const QString &title,
-                                            const QString &text) override
+    // Once per test case: the store and the fault texts the windows show.
+    bool open()
     {
-        messages.append({title, text});
-        return QMessageBox::Ok;
+        if (!m_dir.isValid() || !DbManager::instance()->openDatabase(m_dir.path()))
+            return false;
+        DbManager::instance()->initTables();
+        initFaultTextTables();
+        return true;
     }
-    QString getSaveFileName(QWidget *, const QString &caption, const QString &dir,
-                            const QString &) override
+    // Before each test.
+    void reset()
     {
-        saveCaption = caption;
-        saveProposal = dir;
-        return saveFileName;
+        QSqlQuery query;
+        query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(m_table)));
+        m_dialogs = std::make_unique<FakeDialogs>();
     }
-    int exec(QDialog *) override
+    FakeDialogs &dialogs() { return *m_dialogs; }
+    // The information boxes shown so far.
+    QList<ShownDialog> messages() const
     {
-        ++execs;
-        return 0;
+        return m_dialogs->ofKind(QStringLiteral("information"));
     }
+
+private:
+    const char *m_table;
+    QTemporaryDir m_dir;
+    std::unique_ptr<FakeDialogs> m_dialogs;
 };
-
-inline bool openTestStore(QTemporaryDir &dir)
-{
-    if (!dir.isValid() || !DbManager::instance()->openDatabase(dir.path()))
-        return false;
-    DbManager::instance()->initTables();
-    return true;
-}
-
-inline void clearRecords(const char *table)
-{
-    QSqlQuery query;
-    query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
-}
 
 inline QString pdfText(const QString &fileName)
 {

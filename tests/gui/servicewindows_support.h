@@ -1,16 +1,12 @@
 #pragma once
 
-// Shared by the clock, service and diagnostics window tests: a dialog seam that answers and
-// records, a link opened on a pseudo-terminal, and the simulated unit as a child process.
+// Shared by the clock, service and diagnostics window tests: a link opened on a
+// pseudo-terminal, and the simulated unit as a child process.
 
-#include "gui/dialogs.h"
 #include "link/device.h"
 #include "link/usbmanager.h"
 #include "ptypair.h"
 
-#include <QAbstractButton>
-#include <QDialog>
-#include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStringList>
@@ -20,67 +16,6 @@
 #include <memory>
 
 namespace servicetest {
-
-struct ShownDialog
-{
-    QString kind;
-    QString title;
-    QString text;
-    QStringList buttons;
-};
-
-// Answers every modal dialog at once and keeps what was shown.
-class ScriptedDialogs : public Dialogs
-{
-public:
-    ScriptedDialogs() { Dialogs::setInstance(this); }
-    ~ScriptedDialogs() override { Dialogs::setInstance(nullptr); }
-
-    QMessageBox::StandardButton answer = QMessageBox::Yes;
-    QList<ShownDialog> shown;
-
-    QMessageBox::StandardButton question(QWidget *, const QString &title, const QString &text,
-                                         QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton) override
-    {
-        shown.append({QStringLiteral("question"), title, text, {}});
-        return answer;
-    }
-    QMessageBox::StandardButton information(QWidget *, const QString &title,
-                                            const QString &text) override
-    {
-        shown.append({QStringLiteral("information"), title, text, {}});
-        return QMessageBox::Ok;
-    }
-    QMessageBox::StandardButton warning(QWidget *, const QString &title,
-                                        const QString &text) override
-    {
-        shown.append({QStringLiteral("warning"), title, text, {}});
-        return QMessageBox::Ok;
-    }
-    int exec(QDialog *dialog) override
-    {
-        auto *box = qobject_cast<QMessageBox *>(dialog);
-        if (!box) {
-            shown.append({QStringLiteral("dialog"), dialog->windowTitle(), QString(), {}});
-            return QDialog::Rejected;
-        }
-        ShownDialog record{QStringLiteral("box"), box->windowTitle(), box->text(), {}};
-        const auto buttons = box->buttons();
-        for (QAbstractButton *button : buttons)
-            record.buttons.append(button->text());
-        shown.append(record);
-        return answer;
-    }
-
-    int count(const QString &text) const
-    {
-        int n = 0;
-        for (const ShownDialog &dialog : shown)
-            n += dialog.text == text ? 1 : 0;
-        return n;
-    }
-};
 
 inline QByteArray frameFor(Device::COMMAND command, const QByteArray &payload)
 {

@@ -1,4 +1,4 @@
-#include "configdialogs.h"
+#include "fakedialogs.h"
 
 #include "gui/configeditor.h"
 #include "gui/configsortfilterproxymodel.h"
@@ -171,7 +171,7 @@ void TestConfigEditor::saveEmitsOnceWithEmptyName()
 
 void TestConfigEditor::closingUnchangedAsksNothing()
 {
-    ConfigDialogs dialogs;
+    FakeDialogs dialogs;
     auto editor = makeEditor();
     editor->show();
     QVERIFY(editor->close());
@@ -180,7 +180,7 @@ void TestConfigEditor::closingUnchangedAsksNothing()
 
 void TestConfigEditor::closingChangedAsksOnceAndNoDiscards()
 {
-    ConfigDialogs dialogs;
+    FakeDialogs dialogs;
     dialogs.answers << QMessageBox::No;
     auto editor = makeEditor();
     editor->show();
@@ -189,7 +189,7 @@ void TestConfigEditor::closingChangedAsksOnceAndNoDiscards()
     proxy->setData(proxy->index(1, 1, proxy->index(0, 0)), 2u, Qt::EditRole);
 
     QVERIFY(editor->close());
-    QCOMPARE(dialogs.shown,
+    QCOMPARE(dialogs.lines(),
              QStringList{QStringLiteral("question|Konfiguracja|Konfiguracja Hala A została "
                                         "zmieniona. Czy zapisać zmiany?")});
     QCOMPARE(saved.count(), 0);
@@ -202,7 +202,7 @@ void TestConfigEditor::closingChangedAsksOnceAndNoDiscards()
 
 void TestConfigEditor::closingChangedAndYesSaves()
 {
-    ConfigDialogs dialogs;
+    FakeDialogs dialogs;
     dialogs.answers << QMessageBox::Yes;
     auto editor = makeEditor();
     editor->show();

@@ -1,4 +1,4 @@
-#include "configdialogs.h"
+#include "fakedialogs.h"
 #include "simprocess.h"
 
 #include "gui/configeditor.h"
@@ -177,7 +177,7 @@ private:
     bool startSimulator(const QStringList &arguments);
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ConfigDialogs> m_dialogs;
+    std::unique_ptr<FakeDialogs> m_dialogs;
     std::unique_ptr<SimProcess> m_sim;
     QString m_simDevice;
 };
@@ -195,7 +195,7 @@ void TestConfigManagement::init()
     QVERIFY(m_dir->isValid());
     QVERIFY(store()->openDatabase(m_dir->path()));
     store()->initTables();
-    m_dialogs = std::make_unique<ConfigDialogs>();
+    m_dialogs = std::make_unique<FakeDialogs>();
 }
 
 void TestConfigManagement::cleanup()
@@ -246,13 +246,13 @@ void TestConfigManagement::addCreatesDefaultAndReusesExistingName()
     QCOMPARE(tab->widget()->property("ID").toInt(), id);
     QVERIFY(tab->isMaximized());
     QVERIFY(listRow(window, QStringLiteral("Hala A")).isValid());
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("getText")),
+    QCOMPARE(m_dialogs->lines(QStringLiteral("getText")),
              QStringList{QStringLiteral("getText|Stwórz nową konfigurację|Wprowadź nową nazwę:|")});
 
     // The prompt proposes the current name; giving an existing one opens it, stores nothing.
     m_dialogs->texts << QStringLiteral("Hala A");
     press(window, "addButton");
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("getText")).last(),
+    QCOMPARE(m_dialogs->lines(QStringLiteral("getText")).last(),
              QStringLiteral("getText|Stwórz nową konfigurację|Wprowadź nową nazwę:|Hala A"));
     QCOMPARE(storedCount(), 1);
     QCOMPARE(tabs(window).size(), 1);
@@ -266,7 +266,7 @@ void TestConfigManagement::addCreatesDefaultAndReusesExistingName()
     QCOMPARE(storedCount(), 2);
     QVERIFY2(generatedName.match(activeTab(window)->windowTitle()).hasMatch(),
              qPrintable(activeTab(window)->windowTitle()));
-    QVERIFY(m_dialogs->ofKind(QStringLiteral("warning")).isEmpty());
+    QVERIFY(m_dialogs->lines(QStringLiteral("warning")).isEmpty());
 }
 
 void TestConfigManagement::twoClicksGiveOneTab()
@@ -299,9 +299,9 @@ void TestConfigManagement::renameReportsIdAndRetitlesTab()
     clickRow(window, QStringLiteral("Stara nazwa"));
     m_dialogs->texts << QStringLiteral("Nowa nazwa");
     press(window, "renameButton");
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("getText")),
+    QCOMPARE(m_dialogs->lines(QStringLiteral("getText")),
              QStringList{QStringLiteral("getText|Zmiana nazwy.|Wprowadź nową nazwę:|Stara nazwa")});
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("information")),
+    QCOMPARE(m_dialogs->lines(QStringLiteral("information")),
              QStringList{QStringLiteral("information|Konfiguracja|Zmieniono nazwe konfiguracji %1")
                                  .arg(id)});
     QCOMPARE(store()->readConfigName(id), QStringLiteral("Nowa nazwa"));
@@ -349,7 +349,7 @@ void TestConfigManagement::deleteActiveTab()
     QCOMPARE(storedCount(), 1);
     QVERIFY(store()->readConfig(id).isNull());
     QTRY_COMPARE(tabs(window).size(), 0);
-    QCOMPARE(m_dialogs->shown,
+    QCOMPARE(m_dialogs->lines(),
              (QStringList{QStringLiteral("box|Konfigurator Ostrel|Czy usunąć konfigurację Do "
                                          "usunięcia|Nie,Tak"),
                           QStringLiteral("box|Konfigurator Ostrel|Czy usunąć konfigurację Do "
@@ -371,8 +371,9 @@ void TestConfigManagement::saveStoresAndReports()
     changeAValue(editor, 4321, &changed);
     QVERIFY(editor->hasUnsavedChanges());
     editor->findChild<QPushButton *>(QStringLiteral("save"))->click();
-    QCOMPARE(m_dialogs->shown, QStringList{QStringLiteral("information|Konfiguracja|Konfiguracja "
-                                                          "została zapisana.")});
+    QCOMPARE(m_dialogs->lines(),
+             QStringList{QStringLiteral("information|Konfiguracja|Konfiguracja "
+                                        "została zapisana.")});
     QVERIFY(!editor->hasUnsavedChanges());
     const QByteArray stored = store()->readConfig(id);
     QCOMPARE(stored, editor->model()->konfiguracja()->toByteArray(Konfiguracja::FromDatabase));
@@ -392,9 +393,9 @@ void TestConfigManagement::failedSaveWarnsAndKeepsChanges()
     // The record disappears behind the editor's back, so the update finds nothing to write.
     store()->deleteConfig(uint(id));
     editor->findChild<QPushButton *>(QStringLiteral("save"))->click();
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("information")), QStringList());
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("warning")).size(), 1);
-    QVERIFY(m_dialogs->shown.first().startsWith(QStringLiteral("warning|Konfiguracja|")));
+    QCOMPARE(m_dialogs->lines(QStringLiteral("information")), QStringList());
+    QCOMPARE(m_dialogs->lines(QStringLiteral("warning")).size(), 1);
+    QVERIFY(m_dialogs->lines().first().startsWith(QStringLiteral("warning|Konfiguracja|")));
     QVERIFY(editor->hasUnsavedChanges());
 }
 
@@ -411,7 +412,7 @@ void TestConfigManagement::sendOffersToSavePendingEdits()
 
     m_dialogs->answers << QMessageBox::Yes << QMessageBox::Yes;
     press(window, "sendButton");
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("question")),
+    QCOMPARE(m_dialogs->lines(QStringLiteral("question")),
              (QStringList{QStringLiteral("question|Konfiguracja|Konfiguracja Do wysłania została "
                                          "zmieniona. Czy zapisać zmiany?"),
                           QStringLiteral("question|Konfigurator Ostrel|Czy wysłać konfigurację Do "
@@ -440,7 +441,8 @@ void TestConfigManagement::cfgExportAndImportRoundTrip()
     m_dialogs->files << path;
     press(window, "exportButton");
     // The proposed file name is one every file system accepts.
-    QCOMPARE(m_dialogs->proposedFiles, QStringList{QStringLiteral("C_2024_03_05_14_07_09.cfg")});
+    QCOMPARE(m_dialogs->lines(QStringLiteral("save")),
+             QStringList{QStringLiteral("save|Eksport config|C_2024_03_05_14_07_09.cfg")});
     const QByteArray file = fileBytes(path + QStringLiteral(".cfg"));
     QCOMPARE(file.size(), image.size() + 6);
     QCOMPARE(quint8(file.at(0)), quint8(0x02));
@@ -448,7 +450,7 @@ void TestConfigManagement::cfgExportAndImportRoundTrip()
     QCOMPARE(quint8(file.at(4)), quint8(0x41));
     QCOMPARE(file.mid(5, image.size()), image);
     QVERIFY(Device::checkCrc(file.constData(), file.size() - 1));
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("information")),
+    QCOMPARE(m_dialogs->lines(QStringLiteral("information")),
              QStringList{QStringLiteral("information|Info|Configuration %1 saved in file%2.cfg")
                                  .arg(name, path)});
 
@@ -459,7 +461,7 @@ void TestConfigManagement::cfgExportAndImportRoundTrip()
     QVERIFY(imported != 0);
     QCOMPARE(store()->readConfig(imported), image);
     QVERIFY(listRow(window, path + QStringLiteral(".cfg")).isValid());
-    QVERIFY(m_dialogs->ofKind(QStringLiteral("warning")).isEmpty());
+    QVERIFY(m_dialogs->lines(QStringLiteral("warning")).isEmpty());
 }
 
 void TestConfigManagement::corruptedCfgRefused_data()
@@ -499,8 +501,8 @@ void TestConfigManagement::corruptedCfgRefused()
     m_dialogs->files << path;
     press(window, "importButton");
     QCOMPARE(storedCount(), 0);
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("warning")).size(), 1);
-    QVERIFY(m_dialogs->ofKind(QStringLiteral("information")).isEmpty());
+    QCOMPARE(m_dialogs->lines(QStringLiteral("warning")).size(), 1);
+    QVERIFY(m_dialogs->lines(QStringLiteral("information")).isEmpty());
 }
 
 void TestConfigManagement::pdfExport()
@@ -516,7 +518,7 @@ void TestConfigManagement::pdfExport()
     const QString path = m_dir->filePath(QStringLiteral("raport"));
     m_dialogs->files << path;
     press(window, "pdfButton");
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("save")),
+    QCOMPARE(m_dialogs->lines(QStringLiteral("save")),
              QStringList{QStringLiteral("save|Eksport PDF|Raport.pdf")});
     const QByteArray pdf = fileBytes(path + QStringLiteral(".pdf"));
     QVERIFY(pdf.startsWith("%PDF-"));
@@ -565,7 +567,7 @@ void TestConfigManagement::printGoesThroughPreview()
     QVERIFY(m_dialogs->shown.isEmpty()); // nothing chosen yet: nothing to print
     clickRow(window, QStringLiteral("Druk"));
     press(window, "printButton_2");
-    QCOMPARE(m_dialogs->shown, QStringList{QStringLiteral("exec|QPrintPreviewDialog|")});
+    QCOMPARE(m_dialogs->lines(), QStringList{QStringLiteral("exec|QPrintPreviewDialog|")});
     QVERIFY(window.reportHtml(store()->findConfigId(QStringLiteral("Druk")))
                     .contains(QStringLiteral("<H2>Konfiguracja Ostrel: Druk</H2>")));
 }
@@ -588,8 +590,9 @@ void TestConfigManagement::hostInterfaceOperations()
     QVERIFY(m_dialogs->shown.isEmpty());
 
     std::unique_ptr<Konfiguracja> broken(window.parseConfig(QByteArray::fromHex("02f0"), 2));
-    QCOMPARE(m_dialogs->shown, QStringList{QStringLiteral("warning|Konfigurator Ostrel|Błąd przy "
-                                                          "odczycie konfiguracji")});
+    QCOMPARE(m_dialogs->lines(),
+             QStringList{QStringLiteral("warning|Konfigurator Ostrel|Błąd przy "
+                                        "odczycie konfiguracji")});
 }
 
 void TestConfigManagement::closingTheWindowOffersToSaveEveryEditor()
@@ -605,7 +608,7 @@ void TestConfigManagement::closingTheWindowOffersToSaveEveryEditor()
     clickRow(window, QStringLiteral("B"));
     m_dialogs->answers << QMessageBox::Yes;
     QVERIFY(window.closeEditors());
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("question")),
+    QCOMPARE(m_dialogs->lines(QStringLiteral("question")),
              QStringList{QStringLiteral("question|Konfiguracja|Konfiguracja A została zmieniona. "
                                         "Czy zapisać zmiany?")});
     QCOMPARE(store()->readConfig(first), edited);
@@ -639,7 +642,7 @@ void TestConfigManagement::readFromUnitWithEmptyName()
     m_dialogs->texts << QStringLiteral("");
     press(window, "readButton");
     QTRY_COMPARE_WITH_TIMEOUT(storedCount(), 1, 10000);
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("getText")),
+    QCOMPARE(m_dialogs->lines(QStringLiteral("getText")),
              QStringList{QStringLiteral("getText|Nazwa Konfiguracji|Wprowadź nazwę:|")});
     QSqlQuery query(store()->database());
     QVERIFY(query.exec(QStringLiteral("SELECT nazwa, dane FROM KONFIGURACJA")) && query.next());
@@ -650,7 +653,7 @@ void TestConfigManagement::readFromUnitWithEmptyName()
     QCOMPARE(activeTab(window)->windowTitle(), name);
     QVERIFY(activeTab(window)->isMaximized());
     QVERIFY(activeEditor(window)->proxyModel()->rowCount() > 0);
-    QVERIFY(m_dialogs->ofKind(QStringLiteral("warning")).isEmpty());
+    QVERIFY(m_dialogs->lines(QStringLiteral("warning")).isEmpty());
 }
 
 void TestConfigManagement::readFromUnitCancelled()
@@ -664,7 +667,7 @@ void TestConfigManagement::readFromUnitCancelled()
     QVERIFY(link.openPort(m_simDevice));
     m_dialogs->texts << QString();
     press(window, "readButton");
-    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->ofKind(QStringLiteral("getText")).size(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->lines(QStringLiteral("getText")).size(), 1, 10000);
     QCOMPARE(storedCount(), 0);
     QCOMPARE(tabs(window).size(), 0);
 }
@@ -695,8 +698,8 @@ void TestConfigManagement::sendWritesUnitFormAndReadsBack()
 
     m_dialogs->answers << QMessageBox::Yes;
     press(window, "sendButton");
-    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->ofKind(QStringLiteral("information")).size(), 2, 10000);
-    QCOMPARE(m_dialogs->ofKind(QStringLiteral("information")).last(),
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->lines(QStringLiteral("information")).size(), 2, 10000);
+    QCOMPARE(m_dialogs->lines(QStringLiteral("information")).last(),
              QStringLiteral("information|Info|Dane wysłane poprawnie."));
 
     m_dialogs->texts << QStringLiteral("Z powrotem");
@@ -704,7 +707,7 @@ void TestConfigManagement::sendWritesUnitFormAndReadsBack()
     QTRY_COMPARE_WITH_TIMEOUT(storedCount(), 2, 10000);
     // What the unit holds now is exactly the unit form that was sent.
     QCOMPARE(store()->readConfig(store()->findConfigId(QStringLiteral("Z powrotem"))), sentForm);
-    QVERIFY(m_dialogs->ofKind(QStringLiteral("warning")).isEmpty());
+    QVERIFY(m_dialogs->lines(QStringLiteral("warning")).isEmpty());
 }
 
 QTEST_MAIN(TestConfigManagement)

@@ -1,5 +1,6 @@
 #include "gui/detailsmanagement.h"
 #include "gui/diagnosticvalues.h"
+#include "fakedialogs.h"
 #include "servicewindows_support.h"
 
 #include <QHeaderView>
@@ -168,7 +169,7 @@ void TestDetailsManagement::moreThan35ValuesAndUnaskedAnswers()
 
 void TestDetailsManagement::testProgressOnly()
 {
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs(QMessageBox::Yes);
     USBManager link;
     Window w(&link);
     w.window.slotClickedStartTest();
@@ -184,7 +185,7 @@ void TestDetailsManagement::testProgressOnly()
 
 void TestDetailsManagement::finishedTestAndClear()
 {
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs(QMessageBox::Yes);
     PtyUnit unit;
     QVERIFY(unit.open());
     Window w(&unit.link);
@@ -248,8 +249,7 @@ void TestDetailsManagement::finishedTestAndClear()
 
 void TestDetailsManagement::declinedStartChangesNothing()
 {
-    ScriptedDialogs dialogs;
-    dialogs.answer = QMessageBox::No;
+    FakeDialogs dialogs(QMessageBox::No);
     PtyUnit unit;
     QVERIFY(unit.open());
     Window w(&unit.link);
@@ -290,7 +290,7 @@ void TestDetailsManagement::pollsWhileOpenAndCountsPending()
 
 void TestDetailsManagement::lateLiveAnswerKeepsCountAtZero()
 {
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs(QMessageBox::Yes);
     USBManager link;
     Window w(&link);
     w.window.sendRequestToDevice();
@@ -307,7 +307,7 @@ void TestDetailsManagement::lateLiveAnswerKeepsCountAtZero()
 
 void TestDetailsManagement::droppedLiveRequestNoLongerBlocksStart()
 {
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs(QMessageBox::Yes);
     PtyUnit unit;
     QVERIFY(unit.open());
     Window w(&unit.link);
@@ -372,7 +372,7 @@ void TestDetailsManagement::selfTestAgainstTheUnit()
 {
     SimUnit sim;
     REQUIRE_SIM(sim);
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs(QMessageBox::Yes);
     USBManager link;
     Window w(&link);
     QVERIFY(link.openPort(sim.devicePath()));
@@ -415,7 +415,7 @@ void TestDetailsManagement::selfTestRefusedInCalibrationMode()
 {
     SimUnit sim({QStringLiteral("--calibration-mode")});
     REQUIRE_SIM(sim);
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs(QMessageBox::Yes);
     USBManager link;
     Window w(&link);
     QVERIFY(link.openPort(sim.devicePath()));
@@ -433,7 +433,7 @@ void TestDetailsManagement::calibrationAgainstTheUnit()
 {
     SimUnit sim;
     REQUIRE_SIM(sim);
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs(QMessageBox::Yes);
     USBManager link;
     Window w(&link);
     QVERIFY(link.openPort(sim.devicePath()));

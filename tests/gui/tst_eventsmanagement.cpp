@@ -10,9 +10,8 @@ class tst_EventsManagement : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase() { Dialogs::setInstance(nullptr); }
-    void init();
+    void initTestCase() { QVERIFY(m_fixture.open()); }
+    void init() { m_fixture.reset(); }
 
     void readsStoresAndOpens();
     void clickOpensOrActivates();
@@ -21,22 +20,8 @@ private slots:
     void pdfExportAndPreview();
 
 private:
-    QTemporaryDir m_dir;
-    ScriptedDialogs m_dialogs;
+    RecordWindowFixture m_fixture{"PAMIETNIK"};
 };
-
-void tst_EventsManagement::initTestCase()
-{
-    QVERIFY(openTestStore(m_dir));
-    initFaultTextTables();
-    Dialogs::setInstance(&m_dialogs);
-}
-
-void tst_EventsManagement::init()
-{
-    clearRecords("PAMIETNIK");
-    m_dialogs = ScriptedDialogs();
-}
 
 void tst_EventsManagement::readsStoresAndOpens()
 {
@@ -140,9 +125,9 @@ void tst_EventsManagement::deleteWithSelectionKeepsTab()
 
     list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
     actionOf(window, "deleteButton")->trigger();
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(m_dialogs.messages.at(0).title, QStringLiteral("Usunięcie rejestru zdarzeń"));
-    QCOMPARE(m_dialogs.messages.at(0).text,
+    QCOMPARE(m_fixture.messages().size(), 1);
+    QCOMPARE(m_fixture.messages().at(0).title, QStringLiteral("Usunięcie rejestru zdarzeń"));
+    QCOMPARE(m_fixture.messages().at(0).text,
              QStringLiteral("Usunięcie rejestru zdarzeń o nazwie: usuwany"));
     QVERIFY(DbManager::instance()->readLog(gone).isNull());
     QVERIFY(!DbManager::instance()->readLog(kept).isNull() || DbManager::instance()->readLogName(kept) == QStringLiteral("zostaje"));
@@ -166,8 +151,8 @@ void tst_EventsManagement::deleteWithoutSelectionClosesTab()
     QVERIFY(listOf(window)->selectionModel()->selectedIndexes().isEmpty());
 
     actionOf(window, "deleteButton")->trigger();
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(m_dialogs.messages.at(0).text,
+    QCOMPARE(m_fixture.messages().size(), 1);
+    QCOMPARE(m_fixture.messages().at(0).text,
              QStringLiteral("Usunięcie rejestru zdarzeń o nazwie: usuwany"));
     QVERIFY(DbManager::instance()->readLogName(gone).isEmpty());
     QCOMPARE(DbManager::instance()->readLogName(kept), QStringLiteral("zostaje"));
@@ -179,14 +164,14 @@ void tst_EventsManagement::deleteWithoutSelectionClosesTab()
     listOf(window)->selectionModel()->select(listOf(window)->model()->index(0, 0),
                                              QItemSelectionModel::ClearAndSelect);
     actionOf(window, "deleteButton")->trigger();
-    QCOMPARE(m_dialogs.messages.size(), 2);
+    QCOMPARE(m_fixture.messages().size(), 2);
     QCOMPARE(mdi->subWindowList().size(), 1);
     actionOf(window, "deleteButton")->trigger();
-    QCOMPARE(m_dialogs.messages.size(), 2);
+    QCOMPARE(m_fixture.messages().size(), 2);
     QTRY_COMPARE(mdi->subWindowList().size(), 0);
     // With no tab and no selection there is nothing to delete.
     actionOf(window, "deleteButton")->trigger();
-    QCOMPARE(m_dialogs.messages.size(), 2);
+    QCOMPARE(m_fixture.messages().size(), 2);
 }
 
 void tst_EventsManagement::pdfExportAndPreview()
@@ -204,10 +189,10 @@ void tst_EventsManagement::pdfExportAndPreview()
     window.showLog(uint(id), QStringLiteral("L_raport"));
 
     QTemporaryDir out;
-    m_dialogs.saveFileName = out.filePath(QStringLiteral("rejestr"));
+    m_fixture.dialogs().files << out.filePath(QStringLiteral("rejestr"));
     actionOf(window, "pdfButton")->trigger();
-    QCOMPARE(m_dialogs.saveCaption, QStringLiteral("Eksport PDF"));
-    QCOMPARE(m_dialogs.saveProposal, QStringLiteral("nazwa"));
+    QCOMPARE(m_fixture.dialogs().lines(QStringLiteral("save")),
+             QStringList{QStringLiteral("save|Eksport PDF|nazwa")});
     QFile pdf(out.filePath(QStringLiteral("rejestr.pdf")));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
@@ -219,7 +204,7 @@ void tst_EventsManagement::pdfExportAndPreview()
     QVERIFY(text.contains(QStringLiteral("121")));
 
     actionOf(window, "printButton")->trigger();
-    QCOMPARE(m_dialogs.execs, 1);
+    QCOMPARE(m_fixture.dialogs().execCount, 1);
 }
 
 QTEST_MAIN(tst_EventsManagement)

@@ -11,9 +11,8 @@ class tst_FaultsManagement : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase() { Dialogs::setInstance(nullptr); }
-    void init();
+    void initTestCase() { QVERIFY(m_fixture.open()); }
+    void init() { m_fixture.reset(); }
 
     void readsStoresAndOpensExpandedTree();
     void emptyListAndActivation();
@@ -21,22 +20,8 @@ private slots:
     void pdfExport();
 
 private:
-    QTemporaryDir m_dir;
-    ScriptedDialogs m_dialogs;
+    RecordWindowFixture m_fixture{"USZKODZENIA"};
 };
-
-void tst_FaultsManagement::initTestCase()
-{
-    QVERIFY(openTestStore(m_dir));
-    initFaultTextTables();
-    Dialogs::setInstance(&m_dialogs);
-}
-
-void tst_FaultsManagement::init()
-{
-    clearRecords("USZKODZENIA");
-    m_dialogs = ScriptedDialogs();
-}
 
 void tst_FaultsManagement::readsStoresAndOpensExpandedTree()
 {
@@ -121,16 +106,18 @@ void tst_FaultsManagement::deleteWithAndWithoutSelection()
 
     list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
     actionOf(window, "deleteButton")->trigger();
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(m_dialogs.messages.at(0).title, QStringLiteral("Usunięcie uszkodzeń"));
-    QCOMPARE(m_dialogs.messages.at(0).text, QStringLiteral("Usunięcie listy uszkodzeń o nazwie: pierwsza"));
+    QCOMPARE(m_fixture.messages().size(), 1);
+    QCOMPARE(m_fixture.messages().at(0).title, QStringLiteral("Usunięcie uszkodzeń"));
+    QCOMPARE(m_fixture.messages().at(0).text,
+             QStringLiteral("Usunięcie listy uszkodzeń o nazwie: pierwsza"));
     QCOMPARE(mdi->subWindowList().size(), 2);
     QVERIFY(DbManager::instance()->readFaultsName(first).isEmpty());
 
     QCOMPARE(mdi->activeSubWindow()->property("ID").toInt(), second);
     actionOf(window, "deleteButton")->trigger();
-    QCOMPARE(m_dialogs.messages.size(), 2);
-    QCOMPARE(m_dialogs.messages.at(1).text, QStringLiteral("Usunięcie listy uszkodzeń o nazwie: druga"));
+    QCOMPARE(m_fixture.messages().size(), 2);
+    QCOMPARE(m_fixture.messages().at(1).text,
+             QStringLiteral("Usunięcie listy uszkodzeń o nazwie: druga"));
     QTRY_COMPARE(mdi->subWindowList().size(), 1);
     QCOMPARE(list->model()->rowCount(), 0);
 }
@@ -147,9 +134,10 @@ void tst_FaultsManagement::pdfExport()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.showFaults(uint(id), QStringLiteral("S_raport"));
     QTemporaryDir out;
-    m_dialogs.saveFileName = out.filePath(QStringLiteral("uszkodzenia.pdf"));
+    const QString pdf = out.filePath(QStringLiteral("uszkodzenia.pdf"));
+    m_fixture.dialogs().files << pdf;
     actionOf(window, "pdfButton")->trigger();
-    const QString text = pdfText(m_dialogs.saveFileName);
+    const QString text = pdfText(pdf);
     QVERIFY(text.contains(QStringLiteral("Uszkodzenia Ostrel: S_raport")));
     QVERIFY(text.contains(faultText(0xF0, 0).trimmed()));
     QVERIFY(text.contains(faultText(0xF0, 3).trimmed()));

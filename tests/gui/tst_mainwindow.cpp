@@ -1,4 +1,4 @@
-#include "scripteddialogs.h"
+#include "fakedialogs.h"
 
 #include "gui/appsettings.h"
 #include "gui/mainwindow.h"
@@ -159,7 +159,7 @@ void TestMainWindow::startInEmptyDirectory()
 void TestMainWindow::portDialogOffersEditablePortList()
 {
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     bool checked = false;
     dialogs.onExec = [&checked](QDialog *dialog) {
         auto *input = qobject_cast<QInputDialog *>(dialog);
@@ -183,7 +183,7 @@ void TestMainWindow::portDialogOffersEditablePortList()
 void TestMainWindow::shortPortNameDoesNothing()
 {
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     dialogs.onExec = choosePort(QStringLiteral("COM"));
     action(window, "actionConnect")->trigger();
     QCOMPARE(dialogs.execCount, 1);
@@ -197,7 +197,7 @@ void TestMainWindow::cancelledPortDialogDoesNothing()
     PtyPair pty;
     QVERIFY(pty.isValid());
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     dialogs.onExec = choosePort(pty.slavePath(), QDialog::Rejected);
     action(window, "actionConnect")->trigger();
     QVERIFY(!window.usbManager()->isOpen());
@@ -207,7 +207,7 @@ void TestMainWindow::cancelledPortDialogDoesNothing()
 void TestMainWindow::unopenablePortStaysDisconnected()
 {
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     QSignalSpy opened(&window, &MainWindow::signalUsbPortOpened);
     dialogs.onExec = choosePort(m_dir.filePath(QStringLiteral("no-such-port")));
     QTest::ignoreMessage(QtDebugMsg, "Port nie został otwarty");
@@ -223,7 +223,7 @@ void TestMainWindow::pseudoTerminalConnectsAndCableLossDisconnects()
     PtyPair pty;
     QVERIFY(pty.isValid());
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     QSignalSpy opened(&window, &MainWindow::signalUsbPortOpened);
     QSignalSpy closed(&window, &MainWindow::signalUsbPortClosed);
     dialogs.onExec = choosePort(pty.slavePath());
@@ -249,7 +249,7 @@ void TestMainWindow::disconnectActionClosesPort()
     PtyPair pty;
     QVERIFY(pty.isValid());
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     dialogs.onExec = choosePort(QStringLiteral("  %1  ").arg(pty.slavePath()));
     action(window, "actionConnect")->trigger();
     QVERIFY(isConnectedState(window));
@@ -268,7 +268,7 @@ void TestMainWindow::disconnectActionClosesPort()
 void TestMainWindow::settingsOkChangesFontAtOnce()
 {
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     int sizeWhileOpen = 0;
     dialogs.onExec = [&window, &sizeWhileOpen](QDialog *dialog) {
         auto *settings = qobject_cast<AppSettings *>(dialog);
@@ -298,7 +298,7 @@ void TestMainWindow::settingsOkChangesFontAtOnce()
 void TestMainWindow::settingsCancelKeepsFont()
 {
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     dialogs.onExec = [](QDialog *dialog) {
         dialog->findChild<QSpinBox *>(QStringLiteral("fontSize"))->setValue(20);
         dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
@@ -314,7 +314,7 @@ void TestMainWindow::settingsCancelKeepsFont()
 void TestMainWindow::hostedModeHidesLanguage()
 {
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     QList<bool> languageHidden;
     dialogs.onExec = [&languageHidden](QDialog *dialog) {
         languageHidden.append(
@@ -331,7 +331,7 @@ void TestMainWindow::hostedModeHidesLanguage()
 void TestMainWindow::aboutNamesVersionCommitAndDate()
 {
     MainWindow window;
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     QString title;
     QString text;
     dialogs.onExec = [&title, &text](QDialog *dialog) {

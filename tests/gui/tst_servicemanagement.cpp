@@ -1,4 +1,5 @@
 #include "gui/servicemanagement.h"
+#include "fakedialogs.h"
 #include "servicewindows_support.h"
 
 #include <QPushButton>
@@ -53,7 +54,7 @@ void TestServiceManagement::buttonFollowsThePort()
 
 void TestServiceManagement::buttonQueuesClearLog()
 {
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     PtyUnit unit;
     QVERIFY(unit.open());
     ServiceManagement window(&unit.link);
@@ -81,7 +82,7 @@ void TestServiceManagement::buttonQueuesClearLog()
 
 void TestServiceManagement::strayAcknowledgeShowsNothing()
 {
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     USBManager link;
     ServiceManagement window(&link);
     emit link.signalReceivedPacket(Device::Acknowledge, QByteArray());
@@ -91,7 +92,7 @@ void TestServiceManagement::strayAcknowledgeShowsNothing()
 
 void TestServiceManagement::acknowledgeAfterReconnectIsNotOurs()
 {
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     PtyUnit unit;
     QVERIFY(unit.open());
     ServiceManagement window(&unit.link);
@@ -107,7 +108,7 @@ void TestServiceManagement::clearsTheUnitsLog()
 {
     SimUnit sim({QStringLiteral("--log-entries"), QStringLiteral("40")});
     REQUIRE_SIM(sim);
-    ScriptedDialogs dialogs;
+    FakeDialogs dialogs;
     USBManager link;
     QVERIFY(link.openPort(sim.devicePath()));
     ServiceManagement window(&link);

@@ -11,31 +11,16 @@ class tst_SoftwareManagement : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanupTestCase() { Dialogs::setInstance(nullptr); }
-    void init();
+    void initTestCase() { QVERIFY(m_fixture.open()); }
+    void init() { m_fixture.reset(); }
 
     void onePerRequest();
     void activationAndDelete();
     void pdfExport();
 
 private:
-    QTemporaryDir m_dir;
-    ScriptedDialogs m_dialogs;
+    RecordWindowFixture m_fixture{"OPROGRAMOWANIE"};
 };
-
-void tst_SoftwareManagement::initTestCase()
-{
-    QVERIFY(openTestStore(m_dir));
-    initFaultTextTables();
-    Dialogs::setInstance(&m_dialogs);
-}
-
-void tst_SoftwareManagement::init()
-{
-    clearRecords("OPROGRAMOWANIE");
-    m_dialogs = ScriptedDialogs();
-}
 
 void tst_SoftwareManagement::onePerRequest()
 {
@@ -112,15 +97,15 @@ void tst_SoftwareManagement::activationAndDelete()
 
     list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
     actionOf(window, "deleteButton")->trigger();
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(m_dialogs.messages.at(0).title, QStringLiteral("Usunięcie wersji oprogramowania"));
-    QCOMPARE(m_dialogs.messages.at(0).text, QStringLiteral("Usunięcie wersji o nazwie: b"));
+    QCOMPARE(m_fixture.messages().size(), 1);
+    QCOMPARE(m_fixture.messages().at(0).title, QStringLiteral("Usunięcie wersji oprogramowania"));
+    QCOMPARE(m_fixture.messages().at(0).text, QStringLiteral("Usunięcie wersji o nazwie: b"));
     QVERIFY(DbManager::instance()->readSoftwareVersions(second).isNull());
     QCOMPARE(mdi->subWindowList().size(), 2);
 
     QCOMPARE(mdi->activeSubWindow()->property("ID").toInt(), first);
     actionOf(window, "deleteButton")->trigger();
-    QCOMPARE(m_dialogs.messages.at(1).text, QStringLiteral("Usunięcie wersji o nazwie: a"));
+    QCOMPARE(m_fixture.messages().at(1).text, QStringLiteral("Usunięcie wersji o nazwie: a"));
     QTRY_COMPARE(mdi->subWindowList().size(), 1);
 }
 
@@ -135,7 +120,7 @@ void tst_SoftwareManagement::pdfExport()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.showSoftware(uint(id), QStringLiteral("S_wersje"));
     QTemporaryDir out;
-    m_dialogs.saveFileName = out.filePath(QStringLiteral("wersje"));
+    m_fixture.dialogs().files << out.filePath(QStringLiteral("wersje"));
     actionOf(window, "pdfButton")->trigger();
     const QString text = pdfText(out.filePath(QStringLiteral("wersje.pdf")));
     QVERIFY(text.contains(QStringLiteral("Oprogramowanie Ostrel: S_wersje")));
