@@ -221,10 +221,7 @@ void RecordManagement::slotExportPdf()
     const QString fileName = ReportPrinter::pdfFileName(this);
     if (fileName.isEmpty())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    printPreview(&printer);
+    ReportPrinter::writePdf(reportHtml(reportId()), fileName, this);
 }
 
 void RecordManagement::slotPrint()
