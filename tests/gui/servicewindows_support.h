@@ -1,20 +1,14 @@
 #pragma once
 
-// Shared by the clock, service and diagnostics window tests: a link opened on a
-// pseudo-terminal, and the simulated unit as a child process.
+// Shared by the clock, service and diagnostics window tests: the unit played on a
+// pseudo-terminal, or simulated.
 
 #include "link/device.h"
 #include "link/usbmanager.h"
 #include "ptypair.h"
 #include "simprocess.h"
 
-#include <QSignalSpy>
-#include <QStringList>
 #include <QtTest>
-
-#include <memory>
-
-namespace servicetest {
 
 inline QByteArray frameFor(Device::COMMAND command, const QByteArray &payload)
 {
@@ -23,15 +17,12 @@ inline QByteArray frameFor(Device::COMMAND command, const QByteArray &payload)
     return frame;
 }
 
-inline Device::COMMAND commandOf(const QByteArray &frame)
+template<typename T>
+T *child(const QObject &parent, const char *name)
 {
-    return Device::COMMAND(qint8(frame.at(4)));
-}
-
-inline QByteArray payloadOf(const QByteArray &frame)
-{
-    const int length = (quint8(frame.at(1)) << 8) | quint8(frame.at(2));
-    return frame.mid(5, length - 5);
+    if (T *widget = parent.findChild<T *>(QLatin1String(name)))
+        return widget;
+    qFatal("missing %s", name);
 }
 
 // The link opened on a pseudo-terminal whose master side the test plays as the unit.
@@ -41,63 +32,33 @@ struct PtyUnit
     USBManager link;
 
     bool open() { return pty.isValid() && link.openPort(pty.slavePath()); }
-
-    // The next request with the given command; the link's idle clock reads on the way are
-    // answered so that the queue keeps moving.
-    QByteArray request(Device::COMMAND command, int timeoutMs = 5000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < timeoutMs) {
-            const QByteArray frame = pty.readFrame(int(timeoutMs - timer.elapsed()));
-            if (frame.size() < 7)
-                break;
-            if (commandOf(frame) == command)
-                return frame;
-            if (commandOf(frame) == Device::ReadClock)
-                answer(Device::ClockData, QByteArray::fromHex("180101000000"));
-        }
-        return QByteArray();
-    }
-
     void answer(Device::COMMAND command, const QByteArray &payload)
     {
         pty.write(frameFor(command, payload));
     }
+    // The next request with the given command; the link's idle clock reads on the way are
+    // answered so that its queue keeps moving.
+    QByteArray request(Device::COMMAND command)
+    {
+        for (QByteArray frame; (frame = pty.readFrame(5000)).size() >= 7;) {
+            if (Device::COMMAND(frame.at(4)) == command)
+                return frame;
+            if (Device::COMMAND(frame.at(4)) == Device::ReadClock)
+                answer(Device::ClockData, QByteArray::fromHex("180101000000"));
+        }
+        return QByteArray();
+    }
 };
 
-// The simulated unit, fast, on its own pseudo-terminal; not started when it is not built.
-class SimUnit
+// The simulated unit, unpaced, with a link to open on its pseudo-terminal.
+struct SimUnit
 {
-public:
-    explicit SimUnit(const QStringList &extraArguments = {})
-        : m_process(program(), QStringList{QStringLiteral("--fast")} + extraArguments),
-          m_ready(!program().isEmpty() && m_process.start())
+    explicit SimUnit(const QStringList &arguments = {})
+        : process(QStringLiteral(OSTREL_SIM_PATH), QStringList{"--fast"} + arguments)
     {
     }
+    bool open() { return process.start() && link.openPort(process.portName()); }
 
-    bool isReady() const { return m_ready; }
-    QString devicePath() const { return m_process.portName(); }
-
-private:
-    static QString program()
-    {
-#ifdef OSTREL_SIM_PATH
-        return ostrelSimPath();
-#else
-        return QString();
-#endif
-    }
-
-    SimProcess m_process;
-    bool m_ready;
+    SimProcess process;
+    USBManager link;
 };
-
-#ifdef OSTREL_SIM_PATH
-#define REQUIRE_SIM(sim)                                                                          \
-    QVERIFY2((sim).isReady(), "ostrel-sim did not start")
-#else
-#define REQUIRE_SIM(sim) QSKIP("ostrel-sim is not built")
-#endif
-
-} // namespace servicetest
