@@ -1,5 +1,4 @@
 #include "gui/startup.h"
-#include "store/dbmanager.h"
 
 #include <QtGui>
 #include <QtTest>
@@ -13,7 +12,6 @@ private slots:
     void program_data();
     void program();
     void images();
-    void translationFollowsStoredLanguage();
 };
 
 void TestStartup::program_data()
@@ -65,21 +63,6 @@ void TestStartup::images()
     for (int side : {16, 32, 256})
         QVERIFY(sizes.contains(QSize(side, side)));
     QCOMPARE(QImage(QStringLiteral(":/images/logohaslo.jpg")).width(), 600);
-}
-
-void TestStartup::translationFollowsStoredLanguage()
-{
-    QTemporaryDir dir;
-    QVERIFY(openLocalStore(dir.path()));
-    DbManager *store = DbManager::instance();
-    store->updateAppSetting(DbManager::LanguageSetting, QStringLiteral("S_LANGUAGE"), "1");
-    QTranslator translator;
-    QVERIFY(loadTranslation(translator));
-    QCOMPARE(translator.translate("MainWindow", "Konfigurator Ostrel"),
-             QStringLiteral("Ostrel Configurator"));
-    // A language without a translation file keeps the Polish texts.
-    store->updateAppSetting(DbManager::LanguageSetting, QStringLiteral("S_LANGUAGE"), "7");
-    QVERIFY(!loadTranslation(translator));
 }
 
 QTEST_MAIN(TestStartup)
