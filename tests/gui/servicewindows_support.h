@@ -54,9 +54,7 @@ struct PtyUnit
 struct SimUnit
 {
     explicit SimUnit(const QStringList &arguments = {})
-        : process(QStringLiteral(OSTREL_SIM_PATH), QStringList{"--fast"} + arguments)
-    {
-    }
+        : process(QStringLiteral(OSTREL_SIM_PATH), QStringList{"--fast"} + arguments) { }
     bool open() { return process.start() && link.openPort(process.portName()); }
 
     SimProcess process;

@@ -45,7 +45,6 @@ class TestMainWindow : public QObject
     Q_OBJECT
 private slots:
     void startInEmptyDirectory();
-    void init();
     void connectDialog_data();
     void connectDialog();
     void settingsDialog_data();
@@ -85,16 +84,6 @@ void TestMainWindow::startInEmptyDirectory()
     emit window.usbManager()->signalUsbPortClosed();
     for (int i = 0; i < tabs->count(); ++i)
         QCOMPARE(enabledStates(tabs->widget(i)), before.at(i));
-}
-
-// Every later case starts from the defaults of a first start.
-void TestMainWindow::init()
-{
-    if (!DbManager::instance()->isOpen())
-        return;
-    storeSetting(DbManager::LanguageSetting, "S_LANGUAGE", "2");
-    storeSetting(DbManager::FontSizeSetting, "S_FONT_SIZE", "12");
-    storeSetting(DbManager::FontTypeSetting, "S_FONT_TYPE", "Arial");
 }
 
 void TestMainWindow::connectDialog_data()
@@ -162,6 +151,8 @@ void TestMainWindow::settingsDialog()
     QFETCH(int, row);
     QFETCH(QString, stored);
     storeSetting(DbManager::LanguageSetting, "S_LANGUAGE", language.toUtf8());
+    storeSetting(DbManager::FontSizeSetting, "S_FONT_SIZE", "12");
+    storeSetting(DbManager::FontTypeSetting, "S_FONT_TYPE", "Arial");
     MainWindow window;
     if (hosted)
         window.setHostedMode();
