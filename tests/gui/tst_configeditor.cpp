@@ -68,8 +68,6 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, undeclared);
         QFETCH(int, count);
-        QAbstractItemModelTester tester(m_editor->proxyModel(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         child<QLineEdit>("filterModule")->setText(text);
         if (undeclared)
             QTest::mouseClick(child<QCheckBox>("zadeklarowaneBox"), Qt::LeftButton);

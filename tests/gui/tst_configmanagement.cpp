@@ -189,15 +189,9 @@ private slots:
         };
         QByteArray badCrc = frameOf(Device::ConfigData, defaultImage());
         badCrc.back() = char(badCrc.back() ^ 0x5A);
-        // Thirty PSL modules make a frame of about 2400 bytes; a file is read up to 2048 bytes.
-        Konfiguracja big(nullptr);
-        for (int number = 1; number <= 30; ++number)
-            big.addModule(createModule(0xF0, quint8(number)));
-        const QByteArray large =
-                frameOf(Device::ConfigData, big.toByteArray(Konfiguracja::FromDatabase));
-        QVERIFY(large.size() > 2048);
         QTest::newRow("bad crc") << badCrc;
-        QTest::newRow("cut at 2048 bytes") << large;
+        // A file is read up to 2048 bytes: a longer frame is cut there.
+        QTest::newRow("cut at 2048 bytes") << frameOf(Device::ConfigData, QByteArray(2400, 1));
         QTest::newRow("not a frame") << QByteArray("to nie jest plik konfiguracji\n");
         QTest::newRow("another command") << frameOf(Device::FaultsData, defaultImage());
     }
@@ -223,10 +217,8 @@ private slots:
         const QString path = m_dir.filePath("raport");
         storeDefault("Raport");
         QVERIFY(click("Raport"));
-        m_dialogs->files << path << path + ".x";
+        m_dialogs->files << path;
         QVERIFY(press("pdfButton"));
-        QVERIFY(press("pdfButton")); // a name with a suffix keeps it
-        QVERIFY(QFileInfo(path + ".x").size() > 0);
 
         QProcess text;
         text.start(pdftotext, {path + ".pdf", "-"});
