@@ -2,1057 +2,2146 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB">
 <context>
+    <name>ACL</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>ACL</source>
+        <translation>ACL</translation>
+    </message>
+    <message>
+        <source>Moduł Komunikacji Adresowalnej</source>
+        <translation>Addressable Communication Module</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z modułem ACL</source>
+        <translation>No communication with the ACL module</translation>
+    </message>
+</context>
+<context>
     <name>AppSettings</name>
     <message>
-        <location filename="../src/gui/appsettings.ui" line="+14"/>
         <source>Ustawienia aplikacji</source>
         <translation>Application settings</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>Język:</source>
         <translation>Language:</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Język interfejsu; zmiana obowiązuje od następnego uruchomienia programu</source>
         <translation>Interface language; a change takes effect the next time the program starts</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Czcionka:</source>
         <translation>Font:</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Wielkość czcionki w pikselach</source>
         <translation>Font size in pixels</translation>
     </message>
     <message>
-        <location filename="../src/gui/appsettings.cpp" line="+26"/>
         <source>Anuluj</source>
         <comment>Cancel</comment>
         <translation>Cancel</translation>
     </message>
 </context>
 <context>
+    <name>CTM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Wejście alarmu zewnętrznego (CSP)</source>
+        <translation>External alarm input (CSP)</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał alarmu zewnętrznego</source>
+        <translation>External alarm signal active / inactive</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA - kontrola ciągłości</source>
+        <translation>PKA alarm relay - continuity monitoring</translation>
+    </message>
+    <message>
+        <source>Aktywna / nieaktywna kontrola ciągłości toru wyjściowego PKA</source>
+        <translation>Continuity monitoring of the PKA output circuit active / inactive</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu - czas Top</source>
+        <translation>Alarm relay - Top time</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania przekaźnika alarmu</source>
+        <translation>Activation delay of the alarm relay</translation>
+    </message>
+    <message>
+        <source>Automatyka pogodowa</source>
+        <translation>Weather control</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał z czujnika deszczu/wiatru</source>
+        <translation>Rain/wind sensor signal active / inactive</translation>
+    </message>
+    <message>
+        <source>Zasilanie LNM nr %1 - PSV nr </source>
+        <translation>Supply of LNM no. %1 - PSV no. </translation>
+    </message>
+    <message>
+        <source>Zasilanie modułu LNM-60 nr %1 z modułu PSV-60 nr</source>
+        <translation>Supply of module LNM-60 no. %1 from module PSV-60 no.</translation>
+    </message>
+    <message>
+        <source>Sygnalizowanie stanów na BZ7x</source>
+        <translation>State indication on BZ7x</translation>
+    </message>
+    <message>
+        <source>TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan całej centrali)
+NIE- Sygnalizowanie optyczne stanu tylko modułu LNM nr 1</source>
+        <translation>YES- Visual indication of the state of all modules (state of the whole panel)
+NO- Visual indication of the state of LNM no. 1 only</translation>
+    </message>
+    <message>
+        <source>Blokowanie odłączenia baterii w alarmie</source>
+        <translation>Battery disconnection blocked in alarm</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do LNM %1</source>
+        <translation>Ventilation – LNM1 buttons to LNM %1</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach LNM nr %1</source>
+        <translation>Use of the OPEN/CLOSE ventilation buttons 
+connected to module LNM no. 1 to control ventilation
+ in modules LNM no. %1</translation>
+    </message>
+    <message>
+        <source>Scenariusz</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>Scenariusz dedykowany dla obiektu</source>
+        <translation>Scenario dedicated to the site</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do RLH %1 PK%2</source>
+        <translation>Ventilation – LNM1 buttons to RLH %1 PK%2</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach RLH nr %1 PK nr %2</source>
+        <translation>Use of the OPEN/CLOSE ventilation buttons 
+connected to module LNM no. 1 to control ventilation
+ in modules RLH no. %1 PK no. %2</translation>
+    </message>
+    <message>
+        <source>CTM</source>
+        <translation>CTM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Main Control Module</translation>
+    </message>
+    <message>
+        <source>LNM nr 1 – brak łączności </source>
+        <translation>LNM no. 1 – no communication </translation>
+    </message>
+    <message>
+        <source>LNM nr 2 – brak łączności </source>
+        <translation>LNM no. 2 – no communication </translation>
+    </message>
+    <message>
+        <source>LNM nr 3 – brak łączności </source>
+        <translation>LNM no. 3 – no communication </translation>
+    </message>
+    <message>
+        <source>LNM nr 4 – brak łączności </source>
+        <translation>LNM no. 4 – no communication </translation>
+    </message>
+    <message>
+        <source>LNM nr 5 – brak łączności </source>
+        <translation>LNM no. 5 – no communication </translation>
+    </message>
+    <message>
+        <source>LNM nr 6 – brak łączności </source>
+        <translation>LNM no. 6 – no communication </translation>
+    </message>
+    <message>
+        <source>LNM nr 7 – brak łączności </source>
+        <translation>LNM no. 7 – no communication </translation>
+    </message>
+    <message>
+        <source>LNM nr 8 – brak łączności </source>
+        <translation>LNM no. 8 – no communication </translation>
+    </message>
+    <message>
+        <source>RLH nr 1 – brak łączności </source>
+        <translation>RLH no. 1 – no communication </translation>
+    </message>
+    <message>
+        <source>RLH nr 2 – brak łączności </source>
+        <translation>RLH no. 2 – no communication </translation>
+    </message>
+    <message>
+        <source>RLH nr 3 – brak łączności </source>
+        <translation>RLH no. 3 – no communication </translation>
+    </message>
+    <message>
+        <source>RLH nr 4 – brak łączności </source>
+        <translation>RLH no. 4 – no communication </translation>
+    </message>
+    <message>
+        <source>PSV nr 1 – brak łączności </source>
+        <translation>PSV no. 1 – no communication </translation>
+    </message>
+    <message>
+        <source>PSV nr 2 – brak łączności </source>
+        <translation>PSV no. 2 – no communication </translation>
+    </message>
+    <message>
+        <source>PSV nr 3 – brak łączności </source>
+        <translation>PSV no. 3 – no communication </translation>
+    </message>
+    <message>
+        <source>PSV nr 4 – brak łączności </source>
+        <translation>PSV no. 4 – no communication </translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – zwarcie</source>
+        <translation>External alarm line – short circuit</translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – przerwa</source>
+        <translation>External alarm line – open circuit</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA – brak ciągłości</source>
+        <translation>PKA alarm relay – no continuity</translation>
+    </message>
+    <message>
+        <source>Czujnik D/W – brak zasilania (bezpiecznik)</source>
+        <translation>Rain/wind sensor – no supply (fuse)</translation>
+    </message>
+    <message>
+        <source>Kalendarz - Brak synchronizacji zegara </source>
+        <translation>Calendar - clock not synchronised </translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – checksum error</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Software version</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditor</name>
+    <message>
+        <source>Frame</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Filtruj</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Pokaż tylko zadeklarowane moduły na liście konfiguracyjnej</source>
+        <translation>Show only the declared modules in the configuration list</translation>
+    </message>
+    <message>
+        <source>Pokaż niezadeklarowane</source>
+        <translation>Show undeclared</translation>
+    </message>
+    <message>
+        <source>Rozwiń</source>
+        <translation>Expand</translation>
+    </message>
+    <message>
+        <source>ZAPISZ</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</source>
+        <translation>Configuration %1 has been changed. Save the changes?</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Read from the unit</translation>
+    </message>
+    <message>
+        <source>Wyślij</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Wyślij do urządzenia</source>
+        <translation>Send to the unit</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Dodaj nową konfigrację</source>
+        <comment>Add new config</comment>
+        <translation>Add a new configuration</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zmień nazwę</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Zapisz do pdf</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Wczytaj z pliku</source>
+        <translation>Load from file</translation>
+    </message>
+    <message>
+        <source>Zapisz do pliku</source>
+        <translation>Save to file</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Ostrel Configurator</translation>
+    </message>
+    <message>
+        <source>Błąd przy odczycie konfiguracji</source>
+        <comment>Configuration error</comment>
+        <translation>Error reading the configuration</translation>
+    </message>
+    <message>
+        <source>Nazwa Konfiguracji</source>
+        <translation>Configuration name</translation>
+    </message>
+    <message>
+        <source>Wprowadź nazwę:</source>
+        <translation>Enter a name:</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1 w bazie danych.</source>
+        <translation>Configuration %1 could not be saved in the database.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Data sent successfully.</translation>
+    </message>
+    <message>
+        <source>Czy wysłać konfigurację %1 do urządzenia?</source>
+        <translation>Send configuration %1 to the unit?</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja została zapisana.</source>
+        <translation>The configuration has been saved.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1.</source>
+        <translation>Configuration %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Stwórz nową konfigurację</source>
+        <translation>Create a new configuration</translation>
+    </message>
+    <message>
+        <source>Wprowadź nową nazwę:</source>
+        <translation>Enter the new name:</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną konfigurację, aby zmienić nazwę.</source>
+        <translation>More than one configuration is selected. Select one configuration to rename it.</translation>
+    </message>
+    <message>
+        <source>Zmiana nazwy.</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Zmieniono nazwe konfiguracji %1</source>
+        <translation>Configuration %1 has been renamed</translation>
+    </message>
+    <message>
+        <source>Czy usunąć konfigurację %1</source>
+        <translation>Delete configuration %1?</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji</source>
+        <translation>Configuration deleted</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji o nazwie: %1</source>
+        <translation>Deleted the configuration named: %1</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż 1 konfigurację na liście.
+ Zaznacz jedną konfigurację, aby ją wyeksportować.</source>
+        <translation>More than 1 configuration is selected in the list.
+ Select one configuration to export it.</translation>
+    </message>
+    <message>
+        <source>Eksport config</source>
+        <translation>Export configuration</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>File %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>Configuration </source>
+        <translation>Configuration </translation>
+    </message>
+    <message>
+        <source> saved in file</source>
+        <translation> saved in file</translation>
+    </message>
+    <message>
+        <source>Import conf</source>
+        <translation>Import configuration</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie zawiera poprawnej konfiguracji.</source>
+        <translation>File %1 does not hold a valid configuration.</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsManagement</name>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Kalibracja</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Autokalibracja</source>
+        <translation>Autocalibration</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Instrukcja postępowania:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Wyłącz zasilanie Ostrel.&lt;/li&gt;&lt;li&gt;Odłącz złącze zasilania 24 V od modułu PSB (wejście zasilane z modułu zasilacza sieciowego).&lt;/li&gt;&lt;li&gt;Podłącz zasilacz laboratoryjny równolegle z woltomierzem do wejścia akumulatora i ustaw dokładnie 27.3 V.&lt;/li&gt;&lt;li&gt;Załącz akumulator.&lt;/li&gt;&lt;li&gt;Naciśnij przycisk „Autokalibracja”.&lt;/li&gt;&lt;li&gt;Po krótkim czasie pojawi się okno z informacją o poprawnie wykonanej kalibracji.&lt;/li&gt;&lt;li&gt;Zresetuj mikrokontroler.&lt;/li&gt;&lt;/ol&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Procedure:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Switch the Ostrel supply off.&lt;/li&gt;&lt;li&gt;Disconnect the 24 V supply connector from the PSB module (the input fed by the mains power supply module).&lt;/li&gt;&lt;li&gt;Connect a laboratory power supply, with a voltmeter in parallel, to the battery input and set exactly 27.3 V.&lt;/li&gt;&lt;li&gt;Switch the battery on.&lt;/li&gt;&lt;li&gt;Press the “Autocalibration” button.&lt;/li&gt;&lt;li&gt;After a short time a window reports that the calibration succeeded.&lt;/li&gt;&lt;li&gt;Reset the microcontroller.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Tester Ostrel</source>
+        <translation>Ostrel tester</translation>
+    </message>
+    <message>
+        <source>Testuj</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Skasuj</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Podgląd na żywo</source>
+        <translation>Live view</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Bin</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Brak funkcji</source>
+        <translation>No function</translation>
+    </message>
+    <message>
+        <source>Nazwa testu</source>
+        <translation>Test name</translation>
+    </message>
+    <message>
+        <source>Prawidłowy zakres</source>
+        <translation>Valid range</translation>
+    </message>
+    <message>
+        <source>Wartość bin</source>
+        <translation>Bin value</translation>
+    </message>
+    <message>
+        <source>Wartość str</source>
+        <translation>Str value</translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Kalibracja zakończona. Zresetuj mikrokontroler.</source>
+        <translation>Calibration finished. Reset the microcontroller.</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Nie można wykonać testu ponieważ włączony jest tryb kalibracji</source>
+        <translation>The test cannot run because calibration mode is on</translation>
+    </message>
+    <message>
+        <source>Zakończono testowanie.</source>
+        <translation>Testing finished.</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz podłączone zasilanie 27.3 V</source>
+        <translation>Do you really want to run the Ostrel autocalibration? Make sure the 27.3 V supply is connected</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz podłączony akumulator i włączone zasilanie Ostrel.</source>
+        <translation>Do you really want to run the Ostrel test? Make sure the battery is connected and the Ostrel supply is on.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>BŁĄD</source>
+        <translation>ERROR</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V przed diodą</source>
+        <translation>230 V voltage before the diode</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V za diodą</source>
+        <translation>230 V voltage after the diode</translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatora</source>
+        <translation>Battery voltage</translation>
+    </message>
+    <message>
+        <source>Prąd ładowania</source>
+        <translation>Charging current</translation>
+    </message>
+    <message>
+        <source>Rezystancja akumulatora</source>
+        <translation>Battery resistance</translation>
+    </message>
+    <message>
+        <source>Temp. wewnątrz obudowy</source>
+        <translation>Temp. inside the enclosure</translation>
+    </message>
+    <message>
+        <source>Dioda idealna</source>
+        <translation>Ideal diode</translation>
+    </message>
+    <message>
+        <source>Klucz akumulatora</source>
+        <translation>Battery switch</translation>
+    </message>
+    <message>
+        <source>Stan zasilacza Ostrel</source>
+        <translation>Ostrel power supply state</translation>
+    </message>
+    <message>
+        <source>Stan ładowania akumulatora</source>
+        <translation>Battery charging state</translation>
+    </message>
+    <message>
+        <source>Offset temperaturowy</source>
+        <translation>Temperature offset</translation>
+    </message>
+    <message>
+        <source>PWM sterowania binarnie</source>
+        <translation>Control PWM, binary</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V przed dioda</source>
+        <translation>Offset of 230 V voltage before the diode</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V za dioda</source>
+        <translation>Offset of 230 V voltage after the diode</translation>
+    </message>
+    <message>
+        <source>Offset napiecie akumulatora</source>
+        <translation>Offset of battery voltage</translation>
+    </message>
+    <message>
+        <source>Offset prąd ładowania</source>
+        <translation>Offset of charging current</translation>
+    </message>
+    <message>
+        <source>Ilość przejść do CC z CV</source>
+        <translation>Number of changes from CV to CC</translation>
+    </message>
+    <message>
+        <source>Ilość przeciążeń akumulatora</source>
+        <translation>Number of battery overloads</translation>
+    </message>
+    <message>
+        <source>Ilość pomiarów rezystancji</source>
+        <translation>Number of resistance measurements</translation>
+    </message>
+    <message>
+        <source>Ilość załączeń diody</source>
+        <translation>Number of diode switch-ons</translation>
+    </message>
+    <message>
+        <source>Ilość wyłączeń diody</source>
+        <translation>Number of diode switch-offs</translation>
+    </message>
+    <message>
+        <source>Ilość wylaczen diody podczas blokowania 2s</source>
+        <translation>Number of diode switch-offs during the 2 s lock</translation>
+    </message>
+    <message>
+        <source>Ilość prób zalaczen diody po sprawdeniu napiecia sieciowego</source>
+        <translation>Number of diode switch-on attempts after the mains voltage check</translation>
+    </message>
+    <message>
+        <source>Ilość zalaczen diody po sprawdeniu napiecia siecowego</source>
+        <translation>Number of diode switch-ons after the mains voltage check</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout R</source>
+        <translation>Number of R timeouts</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 5h</source>
+        <translation>Number of CC 5h charging timeouts</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 48h</source>
+        <translation>Number of CC 48h charging timeouts</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CC</source>
+        <translation>Number of charger errors in CC</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CV</source>
+        <translation>Number of charger errors in CV</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS1</source>
+        <translation>Signalling line LS1 state</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS2</source>
+        <translation>Signalling line LS2 state</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS3</source>
+        <translation>Signalling line LS3 state</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS4</source>
+        <translation>Signalling line LS4 state</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK1</source>
+        <translation>Control line LK1 state</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK2</source>
+        <translation>Control line LK2 state</translation>
+    </message>
+    <message>
+        <source>BATTERY AND SUPPLY</source>
+        <translation>BATTERY AND SUPPLY</translation>
+    </message>
+    <message>
+        <source>ONLY BATTERY</source>
+        <translation>ONLY BATTERY</translation>
+    </message>
+    <message>
+        <source>ONLY SUPPLY</source>
+        <translation>ONLY SUPPLY</translation>
+    </message>
+    <message>
+        <source>CURRENT MODE</source>
+        <translation>CURRENT MODE</translation>
+    </message>
+    <message>
+        <source>VOLTAGE MODE</source>
+        <translation>VOLTAGE MODE</translation>
+    </message>
+    <message>
+        <source>TEMPERATURE MODE</source>
+        <translation>TEMPERATURE MODE</translation>
+    </message>
+    <message>
+        <source>WYSTEROWANIE</source>
+        <translation>ACTIVATED</translation>
+    </message>
+    <message>
+        <source>ZWARCIE</source>
+        <translation>SHORT CIRCUIT</translation>
+    </message>
+    <message>
+        <source>PRZECIĄŻENIE</source>
+        <translation>OVERLOAD</translation>
+    </message>
+    <message>
+        <source>PRZERWA</source>
+        <translation>OPEN CIRCUIT</translation>
+    </message>
+    <message>
+        <source>DOZÓR</source>
+        <translation>STANDBY</translation>
+    </message>
+    <message>
+        <source>NIEAKTYWNA</source>
+        <translation>INACTIVE</translation>
+    </message>
+    <message>
+        <source>Test RAM</source>
+        <translation>RAM test</translation>
+    </message>
+    <message>
+        <source>Test FLASH</source>
+        <translation>FLASH test</translation>
+    </message>
+    <message>
+        <source>Test czujnika prądu bez obciążenia</source>
+        <translation>Current sensor test without load</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - rezystnacja</source>
+        <translation>Resistance measurement test - resistance</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora bez obciążenia</source>
+        <translation>Resistance measurement test - battery U without load</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora z obciążeniem</source>
+        <translation>Resistance measurement test - battery U under load</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - I akumulatora z obciążeniem</source>
+        <translation>Resistance measurement test - battery I under load</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie minimalne</source>
+        <translation>Power supply test - minimum voltage</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie maksymalne</source>
+        <translation>Power supply test - maximum voltage</translation>
+    </message>
+    <message>
+        <source>Sprawny/Uszkodzony</source>
+        <translation>OK/Faulty</translation>
+    </message>
+    <message>
+        <source>od 0.1 do -0.1 A</source>
+        <translation>from 0.1 to -0.1 A</translation>
+    </message>
+    <message>
+        <source>&lt; 0.300 ohm</source>
+        <translation>&lt; 0.300 ohm</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>od 2.9 do 3.9 A</source>
+        <translation>from 2.9 to 3.9 A</translation>
+    </message>
+    <message>
+        <source>&lt; 20 V</source>
+        <translation>&lt; 20 V</translation>
+    </message>
+    <message>
+        <source>&gt; 30 V</source>
+        <translation>&gt; 30 V</translation>
+    </message>
+    <message>
+        <source>STAN Y</source>
+        <translation>STATE Y</translation>
+    </message>
+    <message>
+        <source>STAN X</source>
+        <translation>STATE X</translation>
+    </message>
+    <message>
+        <source>STAN DOZOROWANIA</source>
+        <translation>STANDBY STATE</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>Brak sondy</source>
+        <translation>No probe</translation>
+    </message>
+    <message>
+        <source>NIEDOTYCZY</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy</source>
+        <translation>0 - max. voltage, 4095 - min. converter output voltage</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje sie po resecie</source>
+        <translation>The value is cleared on reset</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje się po resecie</source>
+        <translation>The value is cleared on reset</translation>
+    </message>
+</context>
+<context>
     <name>EnumList</name>
     <message>
-        <location filename="../src/config/optionlists.cpp" line="+26"/>
-        <location line="+57"/>
         <source>Brak – wyjście nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>None – output inactive</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+57"/>
         <source>Alarm - ogólny Halvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm - Halvo general</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+57"/>
         <source>Alarm - wejście zewnętrzne</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm - external input</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+57"/>
         <source>Alarm - system Tarven A/B</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm - Tarven A/B system</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+57"/>
         <source>Alarm - suma stref LNM</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm - LNM zone sum</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+57"/>
         <source>Alarm - iloczyn stref LNM</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm - LNM zone product</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+57"/>
         <source>Alarm – wejście zewnętrzne + suma stref LNMn</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm – external input + LNMn zone sum</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+57"/>
         <source>Alarm – wejście zewnętrzne + iloczyn stref LNMn</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm – external input + LNMn zone product</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+57"/>
         <source>Alarm – Tarven A/B + suma stref LNMn</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm – Tarven A/B + LNMn zone sum</translation>
     </message>
     <message>
-        <location line="-56"/>
-        <location line="+57"/>
         <source>Alarm – Tarven A/B + iloczyn stref LNMn</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm – Tarven A/B + LNMn zone product</translation>
     </message>
     <message>
-        <location line="-56"/>
         <source>Alarm – wejście zewnętrzne + własny</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm – external input + own</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Alarm – system Tarven A/B + własny</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm – Tarven A/B system + own</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Alarm - iloczyn stref + wlasny</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm - zone product + own</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+55"/>
-        <location line="+1"/>
         <source>Zarezerwowane</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserved</translation>
     </message>
     <message>
-        <location line="-53"/>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>NIE</source>
-        <translation type="unfinished"></translation>
+        <translation>NO</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Alarm - ogólny</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm - general</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Alarm - LDK</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm - LDK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Alarm - BZ7x</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm - BZ7x</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Osiągnięta pozycja pożarowa (FIRE SAFE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fire position reached (FIRE SAFE)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Nieaktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>Inactive</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Kontrola zadziałania PK</source>
-        <translation type="unfinished"></translation>
+        <translation>PK operation check</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wejście potwierdzenia zewnętrznego</source>
-        <translation type="unfinished"></translation>
+        <translation>External confirmation input</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wejście kasowania zewnętrznego</source>
-        <translation type="unfinished"></translation>
+        <translation>External reset input</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Blokowanie wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>Output blocking</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Blokowanie warunkowe wyjscia LNM</source>
-        <translation type="unfinished"></translation>
+        <translation>Conditional blocking of the LNM output</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zamrożenie stanu</source>
-        <translation type="unfinished"></translation>
+        <translation>State freeze</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+36"/>
         <source>Wyjście nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>Output inactive</translation>
     </message>
     <message>
-        <location line="-35"/>
         <source>Załączenie na stałe</source>
-        <translation type="unfinished"></translation>
+        <translation>Steady on</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Załączenie czasowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Timed on</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Załączenie impulsowo-cykliczne</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsed, cyclic</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Załączenie impulsowo-ilościowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsed, counted</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0-nieaktywny</source>
-        <translation type="unfinished"></translation>
+        <translation>0-inactive</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1-załączenie na stałe</source>
-        <translation type="unfinished"></translation>
+        <translation>1-steady on</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2-załączenie czasowe</source>
-        <translation type="unfinished"></translation>
+        <translation>2-timed on</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3-załączenie impulsowo-cykliczne</source>
-        <translation type="unfinished"></translation>
+        <translation>3-pulsed, cyclic</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4-załączenie impulsowo-ilościowe</source>
-        <translation type="unfinished"></translation>
+        <translation>4-pulsed, counted</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>5-klapy Gryfit czas T2 – wysterowanie w dozorowaniu</source>
-        <translation type="unfinished"></translation>
+        <translation>5-Gryfit dampers time T2 – activation in standby</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0-nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>0-inactive</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1-siłownik dwukierunkowy</source>
-        <translation type="unfinished"></translation>
+        <translation>1-two-way actuator</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2-siłownik ze sprężyną powrotną</source>
-        <translation type="unfinished"></translation>
+        <translation>2-spring-return actuator</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3-przerwa napięciowa lub impuls prądowy</source>
-        <translation type="unfinished"></translation>
+        <translation>3-voltage break or current pulse</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Aktywne przewietrzanie</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventilation active</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Linia kontrolna LK1 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
-        <translation type="unfinished"></translation>
+        <translation>Control line LK1 (on state X in two-state mode, or on state Y or X in three-state mode)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Linia kontrolna LK2 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
-        <translation type="unfinished"></translation>
+        <translation>Control line LK2 (on state X in two-state mode, or on state Y or X in three-state mode)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>System Tarven B</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarven B system</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Wejście nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>Input inactive</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+5"/>
         <source>Tryb 2-stanowy</source>
-        <translation type="unfinished"></translation>
+        <translation>2-state mode</translation>
     </message>
     <message>
-        <location line="-4"/>
-        <location line="+5"/>
         <source>Tryb 3-stanowy</source>
-        <translation type="unfinished"></translation>
+        <translation>3-state mode</translation>
     </message>
     <message>
-        <location line="-2"/>
         <source>Brak – wejście nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>None – input inactive</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Port nieaktywny</source>
-        <translation type="unfinished"></translation>
+        <translation>Port inactive</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Protokół Modbus</source>
-        <translation type="unfinished"></translation>
+        <translation>Modbus protocol</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Komunikacja z Ostrel nr. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Communication with Ostrel no. 2</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+12"/>
         <source>Brak konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>Not configured</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>1200</source>
-        <translation type="unfinished"></translation>
+        <translation>1200</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2400</source>
-        <translation type="unfinished"></translation>
+        <translation>2400</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4800</source>
-        <translation type="unfinished"></translation>
+        <translation>4800</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>19200</source>
-        <translation type="unfinished"></translation>
+        <translation>19200</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>38400</source>
-        <translation type="unfinished"></translation>
+        <translation>38400</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>57600</source>
-        <translation type="unfinished"></translation>
+        <translation>57600</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
         <source>115200</source>
-        <translation type="unfinished"></translation>
+        <translation>115200</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Wybierz pojemność akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose the battery capacity</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>7 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Ah</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>18 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>18 Ah</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>28 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>28 Ah</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>40 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>40 Ah</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>80 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>80 Ah</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>134 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>134 Ah</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+118"/>
         <source>0 - Strefa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Zone 1</translation>
     </message>
     <message>
-        <location line="-117"/>
         <source>1 - Strefa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Zone 2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2 - Strefa 1 + 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Zone 1 + 2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3 - Nie związane z strefą</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Not tied to a zone</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+4"/>
-        <location line="+5"/>
-        <location line="+7"/>
-        <location line="+29"/>
-        <location line="+87"/>
-        <location line="+4"/>
-        <location line="+4"/>
-        <location line="+6"/>
         <source>0 - Nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Inactive</translation>
     </message>
     <message>
-        <location line="-145"/>
-        <location line="+45"/>
-        <location line="+95"/>
-        <location line="+6"/>
         <source>1 - Linia kontrolna aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Control line active</translation>
     </message>
     <message>
-        <location line="-142"/>
         <source>1 - Linia kontrolna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Control line</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2 - Linia potencjałowa</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Potential line</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>1 - Linia Kontrolna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Control line</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2 - Linia dozorowa</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Detection line</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3 - Linia potencjałowa</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Potential line</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4 - Wyjście zasilające 24 V</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - 24 V supply output</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>1 - Linia bezpotencjałowa</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Potential-free line</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Urządzenie zewnętrzne</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - External device</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - Blokada Gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Extinguishing inhibit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2 - Sterowanie ręczne</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Manual control</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3 - Dodatek</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Supplementary</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4 - Stop gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - Extinguishing stop</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>5 - Start gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - Extinguishing start</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>6 - LK. wypływu</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Flow LK</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>7 - Alarm zewnętrzny</source>
-        <translation type="unfinished"></translation>
+        <translation>7 - External alarm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>8 - Ciśnienie/masa</source>
-        <translation type="unfinished"></translation>
+        <translation>8 - Pressure/weight</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>9 - Blok.Nieel.</source>
-        <translation type="unfinished"></translation>
+        <translation>9 - Non-el. inhibit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>10 - Kasowanie alarmu</source>
-        <translation type="unfinished"></translation>
+        <translation>10 - Alarm reset</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Alarm 1 strefa</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Alarm zone 1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - Alarm 2 strefa</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Alarm zone 2</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+17"/>
         <source>2 - Start gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Extinguishing start</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+17"/>
         <source>3 - EZ</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - EZ</translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+17"/>
         <source>4 - Wyładowanie</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - Release</translation>
     </message>
     <message>
-        <location line="-16"/>
         <source>5 - Wypływy</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - Flows</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Tryb 1 stanowy</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - 1-state mode</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - Tryb 2 stanowy</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - 2-state mode</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+95"/>
         <source>2 - Linia potencjałowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Potential line active</translation>
     </message>
     <message>
-        <location line="-92"/>
         <source>0 - Alarm 1 stopnia</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Stage 1 alarm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - Alarm 2 stopnia</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Stage 2 alarm</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>5 - Wypływ</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - Flow</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>6 - Wyładowanie dodatku</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - Supplementary release</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>7 - Sterowanie ręczne</source>
-        <translation type="unfinished"></translation>
+        <translation>7 - Manual control</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>8 - Stop gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>8 - Extinguishing stop</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>9 - Blokada gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>9 - Extinguishing inhibit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>10 - Blokada Nieelek</source>
-        <translation type="unfinished"></translation>
+        <translation>10 - Non-electrical inhibit</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>11 - Uszkodzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>11 - Fault</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>12 - Kasowanie</source>
-        <translation type="unfinished"></translation>
+        <translation>12 - Reset</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>13 - Ciśń/masa</source>
-        <translation type="unfinished"></translation>
+        <translation>13 - Press./weight</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Grupa ogólna</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - General group</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - Sygnalizatory zewnętrzne</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - External sounders</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2 - Sygnalizatory ostrzegawcze</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Warning devices</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3 - Urządzenia transmisji</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Transmission equipment</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4 - Urządzenia zabezpieczające</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - Fire protection equipment</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Brak kryterium</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - No criterion</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - L11 LD-alarm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - L11 LD-alarm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - L11 LD-alarm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - L11 LD-alarm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>5 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - L11 LD-alarm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>6 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - L11 LD-alarm</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>7 - LK-EZ Wspólny</source>
-        <translation type="unfinished"></translation>
+        <translation>7 - LK-EZ common</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Brak</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - None</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - ciągły</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - continuous</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2 - 1 impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - 1 pulse</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3 - cykliczny</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - cyclic</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4 - cykliczny skończony</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - cyclic, limited</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Wyłączone</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Off</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - Włączone</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - On</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - 0 linii</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - 0 lines</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - 1 linia</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - 1 line</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2 - 2 linie</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - 2 lines</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3 - 3 linie</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - 3 lines</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Nie</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - No</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - Tak</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Yes</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Tak</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Yes</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - Nie</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - No</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>0 - Z wyjścia EZ</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - From the EZ output</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - Z wejścia LK-wypływ</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - From the LK-flow input</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+5"/>
         <source>1 - Nieblokowane</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Not blocked</translation>
     </message>
     <message>
-        <location line="-4"/>
-        <location line="+5"/>
         <source>2 - Blokowane</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Blocked</translation>
     </message>
     <message>
-        <location line="-2"/>
         <source>0 - Strefa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Zone 2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>0 - Brak modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - No module</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 - SCA</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - SCA</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>2 - SCB</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - SCB</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3 - SCC</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - SCC</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4 - SCD</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - SCD</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>5 - SCG</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - SCG</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>6 - SCE</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - SCE</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>7 - SCF</source>
-        <translation type="unfinished"></translation>
+        <translation>7 - SCF</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>1 - Linia potencjałowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Potential line active</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>1 - Linia bezpotencjałowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Potential-free line active</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>3 - Wyjście zasilajace 24 V aktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - 24 V supply output active</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>2 - Linia dozorowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Detection line active</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>3 - Linia potencjałowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Potential line active</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>4 - Wyjście zasilajace 24 V aktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - 24 V supply output active</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Uszkodzenie Ostrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel fault</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Uszkodzenie Ostrel + wysterowanie z Tarven B</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostrel fault + activation from Tarven B</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Module</translation>
+    </message>
+</context>
+<context>
+    <name>EventsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Read from the unit</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń</source>
+        <translation>Event log deleted</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
+        <translation>Deleted the event log named: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExtinguishingBlocks</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Potential-free line declared</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Potential-free line - Output group</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Potential-free line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Potential-free line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Potential-free line - Logic</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Potential line declared</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Potential line - Output group</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Potential line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Potential line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Potential line - Logic</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Potential line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Potential line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Potential line - Number of pulses N-imp</translation>
+    </message>
+</context>
+<context>
+    <name>FaultsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Read from the unit</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Usunięcie uszkodzeń</source>
+        <translation>Faults deleted</translation>
+    </message>
+    <message>
+        <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
+        <translation>Deleted the fault list named: %1</translation>
     </message>
 </context>
 <context>
     <name>Konfiguracja</name>
     <message>
-        <location filename="../src/config/konfiguracja.cpp" line="+124"/>
         <source>Konfiguracja Ostrel: %1</source>
         <translation>Ostrel configuration: %1</translation>
     </message>
 </context>
 <context>
+    <name>LNM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Prąd grupy [A]</source>
+        <translation>Group current [A]</translation>
+    </message>
+    <message>
+        <source>Prąd modułu:</source>
+        <translation>Module current:</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa konwencjonalna</source>
+        <translation>Conventional detection line</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa aktywna/ nieaktywna</source>
+        <translation>Detection line active/ inactive</translation>
+    </message>
+    <message>
+        <source>Kasowanie wstępne czujek (60s)</source>
+        <translation>Detector pre-reset (60s)</translation>
+    </message>
+    <message>
+        <source>Kasowanie aktywne / nieaktywne</source>
+        <translation>Reset active / inactive</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia WYZWOLENIE</source>
+        <translation>BZ7x smoke vent button - TRIGGER line</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia WYZW aktywna / nieaktywna</source>
+        <translation>Button - TRIG line active / inactive</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia KASOWANIE</source>
+        <translation>BZ7x smoke vent button - RESET line</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia KASOW aktywna / nieaktywna</source>
+        <translation>Button - RESET line active / inactive</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  tryb pracy</source>
+        <translation>Group output - operating mode</translation>
+    </message>
+    <message>
+        <source>Tryb pracy wyjścia 0-nieaktywne</source>
+        <translation>Output operating mode 0-inactive</translation>
+    </message>
+    <message>
+        <source>Wyjscie grupy - kryterium wysterowania</source>
+        <translation>Group output - activation criterion</translation>
+    </message>
+    <message>
+        <source>Kryterium – warianty wysterowania</source>
+        <translation>Criterion – activation variants</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - sterowanie 3 przewodowe</source>
+        <translation>Group output - 3-wire control</translation>
+    </message>
+    <message>
+        <source>Sterowanie w trybie pracy 1; 0: 2-przew. 1: 3-przew. </source>
+        <translation>Control in operating mode 1; 0: 2-wire 1: 3-wire </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  kontrola ciągłości zasilania</source>
+        <translation>Group output - supply continuity monitoring</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy zasilania </source>
+        <translation>Monitoring of supply short and open circuits </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T1 - czas  opóźnienia zadziałania</source>
+        <translation>Group output - T1 - operation delay</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Output activation delay in modes 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T2 - czas wysterowania</source>
+        <translation>Group output - T2 - activation time</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Output activation time in modes 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T3 - czas przerwy wysterowania</source>
+        <translation>Group output - T3 - activation pause time</translation>
+    </message>
+    <message>
+        <source>Czas przerwy w trybie 3</source>
+        <translation>Pause time in mode 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - liczba impulsów</source>
+        <translation>Group output - number of pulses</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów na wyjściu w trybie 3</source>
+        <translation>Number of output pulses in mode 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola krańcówek</source>
+        <translation>Group output - limit switch monitoring</translation>
+    </message>
+    <message>
+        <source>Kontrola pozycji urządzenia sterowanego</source>
+        <translation>Position monitoring of the controlled device</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola ciągłości krańcówek</source>
+        <translation>Group output - limit switch continuity monitoring</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy obwodów krańcówek</source>
+        <translation>Monitoring of limit switch circuits for short and open circuits</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - odłączanie napięcia</source>
+        <translation>Group output - voltage disconnection</translation>
+    </message>
+    <message>
+        <source>Odłączanie napięcia w trybie pracy 1</source>
+        <translation>Voltage disconnection in operating mode 1</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - forsowanie (deadlock)</source>
+        <translation>Group output - forcing (deadlock)</translation>
+    </message>
+    <message>
+        <source>Funkcja forsowania wyjścia – funkcja przeciwoblodzeniowa</source>
+        <translation>Output forcing function – anti-icing function</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - przyciski - tryb pracy</source>
+        <translation>Ventilation - buttons - operating mode</translation>
+    </message>
+    <message>
+        <source>Sposób działania przycisków przewietrzania</source>
+        <translation>How the ventilation buttons work</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - blokowanie pogodowe</source>
+        <translation>Ventilation - weather blocking</translation>
+    </message>
+    <message>
+        <source>Blokowanie przewietrzania w przypadku deszczu / wiatru</source>
+        <translation>Ventilation blocked in rain / wind</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp1</source>
+        <translation>Ventilation - Tp1 time</translation>
+    </message>
+    <message>
+        <source>Czas otwierania</source>
+        <translation>Opening time</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp2</source>
+        <translation>Ventilation - Tp2 time</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie</source>
+        <translation>Time after which automatic closing follows</translation>
+    </message>
+    <message>
+        <source>Strefa LNM nr %1</source>
+        <translation>LNM zone no. %1</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO</source>
+        <translation>0 – NO 1 – General al. 2 – LDK alarm 3 – RPO alarm</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  czas TKA</source>
+        <translation>Group output - TKA time</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Switch-off delay after reset</translation>
+    </message>
+    <message>
+        <source>LNM</source>
+        <translation>LNM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Liniowy</source>
+        <translation>Main Line Module</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – zwarcie </source>
+        <translation>Detection line – short circuit </translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – przerwa </source>
+        <translation>Detection line – open circuit </translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – zwarcie</source>
+        <translation>BZ7x TRIGGER button line – short circuit</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – przerwa</source>
+        <translation>BZ7x TRIGGER button line – open circuit</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – zwarcie</source>
+        <translation>BZ7x RESET button line – short circuit</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – przerwa</source>
+        <translation>BZ7x RESET button line – open circuit</translation>
+    </message>
+    <message>
+        <source>BZ7x przycisk KASOWANIE – brak lub uszkodzenie</source>
+        <translation>BZ7x RESET button – missing or faulty</translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1  – zwarcie </source>
+        <translation>Limit switch KR1 – short circuit </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1 – przerwa </source>
+        <translation>Limit switch KR1 – open circuit </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2  – zwarcie </source>
+        <translation>Limit switch KR2 – short circuit </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2 – przerwa </source>
+        <translation>Limit switch KR2 – open circuit </translation>
+    </message>
+    <message>
+        <source>Wyjście główne – brak ciągłości zasilania</source>
+        <translation>Main output – no supply continuity</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja</source>
+        <translation>Main output – wrong position</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR1</source>
+        <translation>Main output – wrong position KR1</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR2</source>
+        <translation>Main output – wrong position KR2</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – bezpiecznik</source>
+        <translation>Main output – fuse</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania OTWÓRZ – zwarcie</source>
+        <translation>Ventilation button OPEN – short circuit</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania ZAMKNIJ – zwarcie</source>
+        <translation>Ventilation button CLOSE – short circuit</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – checksum error</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Software version</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/gui/mainwindow.cpp" line="+40"/>
         <source>Konfiguracja</source>
         <translation>Configuration</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zdarzenia</source>
         <translation>Events</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Debug</source>
         <translation>Debug</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Uszkodzenia</source>
         <translation>Faults</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wersje oprogramowania</source>
         <translation>Software versions</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Data i czas</source>
         <translation>Date and time</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Serwis</source>
         <translation>Service</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Konfigurator Ostrel</source>
         <translation>Ostrel Configurator</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>&amp;Połącz</source>
         <comment>Connect</comment>
         <translation>&amp;Connect</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Connect over USB</source>
         <translation>Connect over USB</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Rozłącz</source>
         <comment>Disconnect</comment>
         <translation>&amp;Disconnect</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Disconnect</source>
         <translation>Disconnect</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;O programie</source>
         <comment>About</comment>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Wyświetla informacje o programie</source>
         <comment>About programm</comment>
         <translation>Shows information about the program</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Widok</source>
         <comment>View</comment>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Parametry wyświetlania</source>
         <comment>Window view settings</comment>
         <translation>Display settings</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;Połączenie</source>
         <translation>&amp;Connection</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Ustawienia</source>
         <translation>&amp;Settings</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;Pomoc</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Połączenie</source>
         <comment>Connection</comment>
         <translation>Connection</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Czas komputera</source>
         <translation>PC time</translation>
     </message>
     <message>
-        <location line="+51"/>
         <source>Port:</source>
         <comment>Port komunikacyjny</comment>
         <translation>Port:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wybierz port:</source>
         <translation>Choose the port:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Anuluj</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Port nie został otwarty: %1</source>
         <translation>The port could not be opened: %1</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>O programie konfigurator Ostrel</source>
         <translation>About Ostrel Configurator</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wersja programu %1 
 SHA %2 
 DATA %3 %4</source>
@@ -1064,476 +2153,2171 @@ DATE %3 %4</translation>
 <context>
     <name>Modul</name>
     <message>
-        <location filename="../src/config/modul.cpp" line="+60"/>
         <source>Moduł: </source>
-        <translation type="unfinished"></translation>
+        <translation>Module: </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source> ,nr </source>
-        <translation type="unfinished"></translation>
+        <translation> ,no. </translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location line="+20"/>
         <source>Lp</source>
         <comment>liczba porządkowa</comment>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
-        <location line="-19"/>
         <source>Nazwa</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wartość</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
-        <location line="+146"/>
         <source>USUNIĘTE</source>
-        <translation type="unfinished"></translation>
+        <translation>CLEARED</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of signalling line output 1 (LS1)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of signalling line output 2 (LS2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of signalling line output 3 (LS3)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of signalling line output 4 (LS4)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of signalling line output 1 (LS1)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of signalling line output 2 (LS2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of signalling line output 3 (LS3)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of signalling line output 4 (LS4)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
-        <translation type="unfinished"></translation>
+        <translation>Overload of signalling line output 1 (LS1) </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
-        <translation type="unfinished"></translation>
+        <translation>Overload of signalling line output 2 (LS2) </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
-        <translation type="unfinished"></translation>
+        <translation>Overload of signalling line output 3 (LS3) </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
-        <translation type="unfinished"></translation>
+        <translation>Overload of signalling line output 4 (LS4) </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Uszkodzenie bezpiecznika numer 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuse number 2 fault</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Uszkodzenie bezpiecznika numer 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuse number 3 fault</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Uszkodzenie bezpiecznika numer 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuse number 4 fault</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Uszkodzenie ogólne zasilacza nr. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>General fault of power supply no. 2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Brak komunikacji z zasilaczem Ostrel nr. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>No communication with Ostrel power supply no. 2</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Brak komunikacji przez protokół Modbus</source>
-        <translation type="unfinished"></translation>
+        <translation>No communication over the Modbus protocol</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of control line input 1 (LK1)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of control line input 2 (LK2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of control line input 1 (LK1)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of control line input 2 (LK2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Start systemu / reset</source>
-        <translation type="unfinished"></translation>
+        <translation>System start / reset</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Skasowanie rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Event log cleared</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zapis nowej konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>New configuration written</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zapis nowej daty i czasu</source>
-        <translation type="unfinished"></translation>
+        <translation>New date and time written</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wysterowanie przekaźnika uszkodzenia PU</source>
-        <translation type="unfinished"></translation>
+        <translation>PU fault relay activated</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wysterowanie przekaźnika bezpotencjałowego PK</source>
-        <translation type="unfinished"></translation>
+        <translation>PK potential-free relay activated</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wysterowanie linii sygnałowej LS1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS1 activated</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wysterowanie linii sygnałowej LS2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS2 activated</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wysterowanie linii sygnałowej LS3</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS3 activated</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Wysterowanie linii sygnałowej LS4</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS4 activated</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Odczyt rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Event log read</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Odczyt uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Faults read</translation>
     </message>
 </context>
 <context>
-    <name>PSInterface</name>
+    <name>PSB</name>
     <message>
-        <location filename="../src/host/psinterface.cpp" line="+24"/>
         <source>Deklaracja modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Module declared</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
-        <translation type="unfinished"></translation>
+        <source>Pojemność Akumulatorów</source>
+        <translation>Battery capacity</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Linia sygnałowa LS%1 - tryb pracy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Linia kontrolna LK1 - tryb pracy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Linia kontrolna LK2 - tryb pracy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Przekaźnik PU - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>PU relay - operating mode</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przekaźnik PK - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>PK relay - operating mode</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Przekaźnik PK - kryterium wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>PK relay - activation criterion</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T1 - czas opóźnienia wysterowania</source>
+        <translation>PK relay - T1 - activation delay</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T2 - czas wysterowania</source>
+        <translation>PK relay - T2 - activation time</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T3 - czas przerwy wysterowania</source>
+        <translation>PK relay - T3 - activation pause time</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - liczba impulsów</source>
+        <translation>PK relay - number of pulses</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - kontrola ciągłości</source>
+        <translation>PK relay - continuity monitoring</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 - tryb pracy</source>
+        <translation>Control line LK1 - operating mode</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 - tryb pracy</source>
+        <translation>Control line LK2 - operating mode</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - tryb pracy</source>
+        <translation>RS232 port - operating mode</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - prędkość transmisji</source>
+        <translation>RS232 port - Modbus protocol - baud rate</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - adres</source>
+        <translation>RS232 port - Modbus protocol - address</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - Time Out</source>
+        <translation>RS232 port - Modbus protocol - Time Out</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Komunikacja z Ostrel nr. 2 - Master/Slave</source>
+        <translation>RS232 port - Communication with Ostrel no. 2 - Master/Slave</translation>
+    </message>
+    <message>
+        <source>PSB</source>
+        <translation>PSB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Main Control Module</translation>
+    </message>
+    <message>
+        <source>Brak napięcia sieciowego 230V</source>
+        <translation>No 230V mains voltage</translation>
+    </message>
+    <message>
+        <source>Niskie napięcie akumulatora (poniżej 22 V)</source>
+        <translation>Low battery voltage (below 22 V)</translation>
+    </message>
+    <message>
+        <source>Akumulator został odłączony (napięcie akumulatora poniżej 19 V)</source>
+        <translation>Battery disconnected (battery voltage below 19 V)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonych akumulatorów</source>
+        <translation>No batteries connected</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja toru akumulatora (Uszkodzone akumulatory)</source>
+        <translation>High battery circuit resistance (Faulty batteries)</translation>
+    </message>
+    <message>
+        <source>Zadziałanie kontroli doziemienia</source>
+        <translation>Earth fault detected</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowarki akumulatorów</source>
+        <translation>Battery charger fault</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura wewnątrz Ostrel (powyżej 40 st. C)</source>
+        <translation>High temperature inside Ostrel (above 40 deg. C)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonej sondy temperaturowej</source>
+        <translation>No temperature probe connected</translation>
+    </message>
+    <message>
+        <source>Rozwarty obwód przekaźnika konfigurowalnego PK</source>
+        <translation>Open circuit of the PK configurable relay</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie pamięci flash mikrokontrolera</source>
+        <translation>Microcontroller flash memory fault</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 1</source>
+        <translation>Fuse number 1 fault</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 2</source>
+        <translation>Fuse number 2 fault</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 3</source>
+        <translation>Fuse number 3 fault</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 4</source>
+        <translation>Fuse number 4 fault</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne zasilacza Ostrel nr. 2 (slave)</source>
+        <translation>General fault of Ostrel power supply no. 2 (slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z zasilaczem Ostrel nr. 2 (slave)</source>
+        <translation>No communication with Ostrel power supply no. 2 (slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji przez protokół Modbus</source>
+        <translation>No communication over the Modbus protocol</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Short circuit of control line input 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Short circuit of control line input 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Open circuit of control line input 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Open circuit of control line input 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne z systemu Tarven B</source>
+        <translation>General fault from the Tarven B system</translation>
+    </message>
+    <message>
+        <source>Start systemu / reset</source>
+        <translation>System start / reset</translation>
+    </message>
+    <message>
+        <source>Skasowanie rejestru zdarzeń</source>
+        <translation>Event log cleared</translation>
+    </message>
+    <message>
+        <source>Zapis nowej konfiguracji</source>
+        <translation>New configuration written</translation>
+    </message>
+    <message>
+        <source>Zapis nowej daty i czasu</source>
+        <translation>New date and time written</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika uszkodzenia PU</source>
+        <translation>PU fault relay activated</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika konfigurowalnego PK</source>
+        <translation>PK configurable relay activated</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS1</source>
+        <translation>Signalling line LS1 activated</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS2</source>
+        <translation>Signalling line LS2 activated</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS3</source>
+        <translation>Signalling line LS3 activated</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS4</source>
+        <translation>Signalling line LS4 activated</translation>
+    </message>
+    <message>
+        <source>Odczyt rejestru zdarzeń</source>
+        <translation>Event log read</translation>
+    </message>
+    <message>
+        <source>Odczyt uszkodzeń</source>
+        <translation>Faults read</translation>
     </message>
 </context>
 <context>
     <name>PSL</name>
     <message>
-        <location filename="../src/modules/psl.cpp" line="+11"/>
         <source>Deklaracja modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Module declared</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Linia sygnałowa LS%1 - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS%1 - operating mode</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS%1 - activation criterion</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Linia sygnałowa LS%1 - T1 - czas opóźnienia wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS%1 - T1 - activation delay</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Linia sygnałowa LS%1 - T2 - czas wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS%1 - T2 - activation time</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Linia sygnałowa LS%1 - T3 - czas przerwy wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS%1 - T3 - activation pause time</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Linia sygnałowa LS%1 - liczba impulsów</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS%1 - number of pulses</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Linia sygnałowa LS%1 - kontrola ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalling line LS%1 - continuity monitoring</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>PSL</source>
-        <translation type="unfinished"></translation>
+        <translation>PSL</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Moduł Przekaźników Dodatkowych</source>
-        <translation type="unfinished"></translation>
+        <translation>Additional Relays Module</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of signalling line output 1 (LS1)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of signalling line output 2 (LS2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of signalling line output 3 (LS3)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit of signalling line output 4 (LS4)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of signalling line output 1 (LS1)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of signalling line output 2 (LS2)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of signalling line output 3 (LS3)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Open circuit of signalling line output 4 (LS4)</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
-        <translation type="unfinished"></translation>
+        <translation>Overload of signalling line output 1 (LS1) </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
-        <translation type="unfinished"></translation>
+        <translation>Overload of signalling line output 2 (LS2) </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
-        <translation type="unfinished"></translation>
+        <translation>Overload of signalling line output 3 (LS3) </translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
-        <translation type="unfinished"></translation>
+        <translation>Overload of signalling line output 4 (LS4) </translation>
+    </message>
+</context>
+<context>
+    <name>PSR</name>
+    <message>
+        <source>Deklaracja modułu - modułu PSR nie trzeba konfigurować</source>
+        <translation>Module declared - the PSR module needs no configuration</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>PSR</source>
+        <translation>PSR</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Redundantnego</source>
+        <translation>Redundant Power Module</translation>
+    </message>
+    <message>
+        <source>Brak łączności z dodatkowym PSB</source>
+        <translation>No communication with the additional PSB</translation>
+    </message>
+</context>
+<context>
+    <name>PSV</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Module active/inactive</translation>
+    </message>
+    <message>
+        <source>PSV</source>
+        <translation>PSV</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Uniwersalnego</source>
+        <translation>Universal Power Module</translation>
+    </message>
+    <message>
+        <source>Zasilacz lub brak 230V</source>
+        <translation>Power supply or no 230V</translation>
+    </message>
+    <message>
+        <source>Niskie napiecie baterii akumulatorów</source>
+        <translation>Low battery voltage</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejscia baterii akumulatorów</source>
+        <translation>Short circuit of the battery input</translation>
+    </message>
+    <message>
+        <source>Brak baterii akumulatorów</source>
+        <translation>No batteries</translation>
+    </message>
+    <message>
+        <source>Doziemienie</source>
+        <translation>Earth fault</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja baterii akumulatorów</source>
+        <translation>High battery resistance</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowania</source>
+        <translation>Charging fault</translation>
+    </message>
+    <message>
+        <source>24 V zewnętrzne (bezpiecznik)</source>
+        <translation>External 24 V (fuse)</translation>
+    </message>
+    <message>
+        <source>Sterowanie zasilacza</source>
+        <translation>Power supply control</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura</source>
+        <translation>High temperature</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – checksum error</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Software version</translation>
+    </message>
+</context>
+<context>
+    <name>Pamietnik</name>
+    <message>
+        <source>Zdarzenia Ostrel: %1</source>
+        <translation>Ostrel events: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Event</translation>
+    </message>
+</context>
+<context>
+    <name>RLA</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>PK%1 relay - operating mode</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>PK%1 relay - activation criterion</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>PK%1 relay - T1 - activation delay</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>PK%1 relay - T2 - activation time</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>PK%1 relay - T3 - activation pause time</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>PK%1 relay - number of pulses</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kontrola ciągłości</source>
+        <translation>PK%1 relay - continuity monitoring</translation>
+    </message>
+    <message>
+        <source>Przekaźnik nieaktywny
+Wysterowanie na stałe, możliwość opóźnienia wysterowania – czas T1
+Wysterowanie czasowe, czasy T1 i T2
+Wysterowanie impulsowo – cykliczne: czasy T1, T2 i T3
+Wysterowanie impulsowo – ilościowe Czasy T1, T2 i T3 
+oraz liczba impulsów sterujących n 
+Impuls kasujący o czasie trwania T2 z opóźnieniem
+wysterowania TKA (dla kryterium wysterowania PK1: 1 - Alarm - ogólny Halvo)
+(rys.6.7.5)
+Wtórnik sygnału DW w przypadku kaskadowego 
+łączenia Halvo B - jeden czujnik pogodowy wspólny
+</source>
+        <translation>Relay inactive
+Steady activation, activation may be delayed – time T1
+Timed activation, times T1 and T2
+Pulsed – cyclic activation: times T1, T2 and T3
+Pulsed – counted activation: times T1, T2 and T3 
+and the number of control pulses n 
+Reset pulse lasting T2 with activation
+delay TKA (for PK1 activation criterion: 1 - Alarm - Halvo general)
+(fig. 6.7.5)
+Rain/wind (DW) signal repeater for cascaded 
+Halvo B units - one shared weather sensor
+</translation>
+    </message>
+    <message>
+        <source>0 – Brak. Przekaźnik nieaktywny
+1 – Alarm - ogólny Halvo.
+ Jakikolwiek alarm w Halvo, również z systemu Tarven A/B
+2 – Alarm - wejście zewnętrzne.
+ Alarm z systemu zewnętrznego np. Vardel
+3 – Alarm – system Tarven A/B.
+ Rozkaz z systemu nadrzędnego Tarven A/B
+4 – Alarm - suma stref LNM.
+ o najmniej 1 strefa LNM w alarmie – patrz poz. 22-29
+5 – Alarm - iloczyn stref LNM.
+ Co najmniej 2 strefy LNM w alarmie – patrz poz. 22-29
+6 – Alarm - wejście zewnętrzne i/lub suma stref LNM.
+ Alarm zewnętrzny lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+7 – Alarm - wejście zewnętrzne 
+i/lub iloczyn stref LNM
+. Alarm zewnętrzny lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+8 – Alarm - system Tarven A/B 
+i/lub suma stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+9 – Alarm - system Tarven A/B 
+i/lub iloczyn stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+10 – Aktywne przewietrzanie– patrz poz. 22-29
+</source>
+        <translation>0 – None. Relay inactive
+1 – Alarm - Halvo general.
+ Any alarm in Halvo, also from the Tarven A/B system
+2 – Alarm - external input.
+ Alarm from an external system, e.g. Vardel
+3 – Alarm – Tarven A/B system.
+ Command from the master Tarven A/B system
+4 – Alarm - LNM zone sum.
+ At least 1 LNM zone in alarm – see items 22-29
+5 – Alarm - LNM zone product.
+ At least 2 LNM zones in alarm – see items 22-29
+6 – Alarm - external input and/or LNM zone sum.
+ External alarm and/or at least 
+1 LNM zone in alarm – see items 22-29
+7 – Alarm - external input 
+and/or LNM zone product
+. External alarm and/or at least 
+2 LNM zones in alarm – see items 22-29
+8 – Alarm - Tarven A/B system 
+and/or LNM zone sum.
+ Command from the Tarven system and/or at least 
+1 LNM zone in alarm – see items 22-29
+9 – Alarm - Tarven A/B system 
+and/or LNM zone product.
+ Command from the Tarven system and/or at least 
+2 LNM zones in alarm – see items 22-29
+10 – Ventilation active– see items 22-29
+</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania (rys 6.7.1)</source>
+        <translation>Activation delay (fig 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania PK1 (rys 6.7.1)</source>
+        <translation>PK1 activation time (fig 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas przerwy wysterowania (rys 6.7.1)</source>
+        <translation>Activation pause time (fig 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Number of pulses</translation>
+    </message>
+    <message>
+        <source>Kontrola ciągłości obwodu wyjściowego przekaźnika</source>
+        <translation>Continuity monitoring of the relay output circuit</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>under development</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Activation delay</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Activation time</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Control line LK%1 - operating mode</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - Czas Tk%1</source>
+        <translation>Control line LK%1 - Time Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Operation confirmation time in mode 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - LNM zone no. %2</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO 4 – zadziałanie krańcówki </source>
+        <translation>0 – NO 1 – General al. 2 – LDK alarm 3 – RPO alarm 4 – limit switch operated </translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - czas TKA</source>
+        <translation>PK%1 relay - TKA time</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Switch-off delay after reset</translation>
+    </message>
+    <message>
+        <source>RLA</source>
+        <translation>RLA</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Dodatkowych</source>
+        <translation>Additional Relays Module</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- zwarcie</source>
+        <translation>Control line LK1- short circuit</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- przerwa</source>
+        <translation>Control line LK1- open circuit</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2- zwarcie</source>
+        <translation>Control line LK2- short circuit</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2– przerwa</source>
+        <translation>Control line LK2– open circuit</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 – brak ciągłości</source>
+        <translation>PK1 relay – no continuity</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 – brak ciągłości</source>
+        <translation>PK2 relay – no continuity</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 1 – zwarcie w trybie 4 i 5</source>
+        <translation>Control line no. 1 – short circuit in modes 4 and 5</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 2 – zwarcie w trybie 4 i 5</source>
+        <translation>Control line no. 2 – short circuit in modes 4 and 5</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – checksum error</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Software version</translation>
+    </message>
+</context>
+<context>
+    <name>RLH</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Module active/inactive</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>PK%1 relay - operating mode</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>PK%1 relay - activation criterion</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>PK%1 relay - T1 - activation delay</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Activation delay</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>PK%1 relay - T2 - activation time</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Activation time</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>PK%1 relay - T3 - activation pause time</translation>
+    </message>
+    <message>
+        <source>Czas przerwy</source>
+        <translation>Pause time</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>PK%1 relay - number of pulses</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Number of pulses</translation>
+    </message>
+    <message>
+        <source>....</source>
+        <translation>....</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>under development</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu ..</source>
+        <translation>under development ..</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Control line LK%1 - operating mode</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - czas Tk%1</source>
+        <translation>Control line LK%1 - time Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Operation confirmation time in mode 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - LNM zone no. %2</translation>
+    </message>
+    <message>
+        <source>Al. ogólny LNM 6 – alarm z czujki (LDK) lub RPO</source>
+        <translation>General al. LNM 6 – alarm from a detector (LDK) or RPO</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TKA</source>
+        <translation>PK1 relay - TKA time</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Switch-off delay after reset</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TKA</source>
+        <translation>PK2 relay - TKA time</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TP[minuty]</source>
+        <translation>PK1 relay - TP time[minutes]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK1 [minuty]</source>
+        <translation>Time after which PK1 closes automatically [minutes]</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TP[minuty]</source>
+        <translation>PK2 relay - TP time[minutes]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK2 [minuty]</source>
+        <translation>Time after which PK2 closes automatically [minutes]</translation>
+    </message>
+    <message>
+        <source>RLH</source>
+        <translation>RLH</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Wysokonapięciowych</source>
+        <translation>High-Voltage Relays Module</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – zwarcie</source>
+        <translation>Control line LK1 – short circuit</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – przerwa</source>
+        <translation>Control line LK1 – open circuit</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – zwarcie</source>
+        <translation>Control line LK2 – short circuit</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – przerwa</source>
+        <translation>Control line LK2 – open circuit</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – checksum error</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Software version</translation>
     </message>
 </context>
 <context>
     <name>ReportPrinter</name>
     <message>
-        <location filename="../src/gui/reportprinter.cpp" line="+42"/>
         <source>Eksport PDF</source>
         <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Przygotowanie wydruku...</source>
+        <translation>Preparing the printout...</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SCA</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Automatyczne ponawianie włączenia urządzeń alarmowych</source>
+        <translation>Automatic re-activation of alarm devices</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T1</source>
+        <translation>Zone %1 - Stage 2 alarm delay - T1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T2</source>
+        <translation>Zone %1 - Stage 2 alarm delay - T2</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas ewakuacji Tewak.</source>
+        <translation>Zone %1 - Evacuation time Tewak.</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas blokowania kasowania alarmu</source>
+        <translation>Zone %1 - Alarm reset blocking time</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1</source>
+        <translation>Zone %1 - Release indication from the signal in zone %1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wyładowanie do więcej niż 1 strefy</source>
+        <translation>Zone %1 - Release into more than 1 zone</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1 </source>
+        <translation>Zone %1 - Release indication from the signal in zone %1 </translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wymagana liczba linii w stanie alarmowania - Grupa %2 koincydencji</source>
+        <translation>Zone %1 - Required number of lines in alarm - Coincidence group %2</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Linia Dozorowa - L1%3 należy do grupy %2</source>
+        <translation>Zone %1 - Detection line - L1%3 belongs to group %2</translation>
+    </message>
+    <message>
+        <source>SCA</source>
+        <translation>SCA</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Main Control Module</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 1</source>
+        <translation>no extinguishing agent flow - zone 1</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 1</source>
+        <translation>no pressure or weight - zone 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 1</source>
+        <translation>system fault - zone 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 1</source>
+        <translation>supply fault - zone 1</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 2</source>
+        <translation>no extinguishing agent flow - zone 2</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 2</source>
+        <translation>no pressure or weight - zone 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 2</source>
+        <translation>system fault - zone 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 2</source>
+        <translation>supply fault - zone 2</translation>
+    </message>
+    <message>
+        <source>za duża rezystancja wewnętrzna akumulatorów</source>
+        <translation>battery internal resistance too high</translation>
+    </message>
+    <message>
+        <source>brak baterii akumulatorów</source>
+        <translation>no batteries</translation>
+    </message>
+    <message>
+        <source>brak zasilania sieciowego 230V</source>
+        <translation>no 230V mains supply</translation>
+    </message>
+    <message>
+        <source>obnizenie napiecia akumulatorów</source>
+        <translation>battery voltage low</translation>
+    </message>
+    <message>
+        <source>doziemienie</source>
+        <translation>earth fault</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B0-Can.A,</source>
+        <translation>24V fault on bus B0-Can.A,</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B1-Can.B</source>
+        <translation>24V fault on bus B1-Can.B</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr1</source>
+        <translation>no supply after B=6,3A in SCBno1</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr2</source>
+        <translation>no supply after B=6,3A in SCBno2</translation>
+    </message>
+    <message>
+        <source>moduł nr 1 nie odpowiada</source>
+        <translation>module no. 1 not responding</translation>
+    </message>
+    <message>
+        <source>moduł nr 2 nie odpowiada</source>
+        <translation>module no. 2 not responding</translation>
+    </message>
+    <message>
+        <source>moduł nr 3 nie odpowiada</source>
+        <translation>module no. 3 not responding</translation>
+    </message>
+    <message>
+        <source>moduł nr 4 nie odpowiada</source>
+        <translation>module no. 4 not responding</translation>
+    </message>
+    <message>
+        <source>moduł nr 5 nie odpowiada</source>
+        <translation>module no. 5 not responding</translation>
+    </message>
+    <message>
+        <source>moduł nr 6 nie odpowiada</source>
+        <translation>module no. 6 not responding</translation>
+    </message>
+    <message>
+        <source>moduł nr 7 nie odpowiada</source>
+        <translation>module no. 7 not responding</translation>
+    </message>
+    <message>
+        <source>moduł nr 8 nie odpowiada</source>
+        <translation>module no. 8 not responding</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 1</source>
+        <translation>system fault of module no. 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 2</source>
+        <translation>system fault of module no. 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 3</source>
+        <translation>system fault of module no. 3</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 4</source>
+        <translation>system fault of module no. 4</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 5</source>
+        <translation>system fault of module no. 5</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 6</source>
+        <translation>system fault of module no. 6</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 7</source>
+        <translation>system fault of module no. 7</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 8</source>
+        <translation>system fault of module no. 8</translation>
+    </message>
+</context>
+<context>
+    <name>SCB</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>L%1 - Numer strefy</source>
+        <translation>L%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja Linii kontrolnej</source>
+        <translation>L%1 - Control line declared</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Control line declared</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja wyjścia/wejścia</source>
+        <translation>L%1 - Output/input declared</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Funkcja wejścia</source>
+        <translation>L%1 - Control line - Input function</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Stan</source>
+        <translation>L%1 - Control line - State</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Ilość stanów</source>
+        <translation>L%1 - Control line - Number of states</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie X</source>
+        <translation>L%1 - Control line - Delay X</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie Y</source>
+        <translation>L%1 - Control line - Delay Y</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Potential line - Output group</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Potential line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Potential line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Potential line - Logic</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Potential line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Potential line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Potential line - Number of pulses N-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Wstępne kasowanie</source>
+        <translation>L%1 - Detection line - Pre-reset</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Opóźnienie</source>
+        <translation>L%1 - Detection line - Delay</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Potential-free line declared</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Potential-free line - Output group</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Potential-free line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Potential-free line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Potential-free line - Logic</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
+    </message>
+    <message>
+        <source>SCB</source>
+        <translation>SCB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Main Control Module</translation>
+    </message>
+    <message>
+        <source>L%1 - przerwa</source>
+        <translation>L%1 - open circuit</translation>
+    </message>
+    <message>
+        <source>L%1 - zwarcie</source>
+        <translation>L%1 - short circuit</translation>
+    </message>
+    <message>
+        <source>L%1 - przeciążenie lub brak wysterowania</source>
+        <translation>L%1 - overload or no activation</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L%1 - no active state X of ext. device</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L%1 - no active state Y of ext. device</translation>
+    </message>
+    <message>
+        <source>L%1 - brak ciągłości obwodu styków PK %2</source>
+        <translation>L%1 - no continuity of PK %2 contact circuit</translation>
+    </message>
+    <message>
+        <source>L%1 - ---</source>
+        <translation>L%1 - ---</translation>
+    </message>
+    <message>
+        <source>L9 - brak stanu aktywnego Y</source>
+        <translation>L9 - no active state Y</translation>
+    </message>
+    <message>
+        <source>L12 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L12 - no active state Y of ext. device </translation>
+    </message>
+    <message>
+        <source>L14 - brak stanu aktywnego Y urządz. zewn.  </source>
+        <translation>L14 - no active state Y of ext. device  </translation>
+    </message>
+    <message>
+        <source>L15 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L15 - no active state Y of ext. device </translation>
+    </message>
+    <message>
+        <source>L17 - ---  </source>
+        <translation>L17 - ---  </translation>
+    </message>
+    <message>
+        <source>L18 - --  </source>
+        <translation>L18 - --  </translation>
+    </message>
+    <message>
+        <source>L19 - --- </source>
+        <translation>L19 - --- </translation>
+    </message>
+    <message>
+        <source>L20 - ---.</source>
+        <translation>L20 - ---.</translation>
+    </message>
+    <message>
+        <source>L20 - ---       </source>
+        <translation>L20 - ---       </translation>
+    </message>
+</context>
+<context>
+    <name>SCC</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>SCC</source>
+        <translation>SCC</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Main Control Module</translation>
+    </message>
+</context>
+<context>
+    <name>SCD</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Potential-free line declared</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Potential-free line - Output group</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Potential-free line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Potential-free line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Potential-free line - Logic</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Control line declared</translation>
+    </message>
+    <message>
+        <source>L%1 - Funkcja wejścia</source>
+        <translation>L%1 - Input function</translation>
+    </message>
+    <message>
+        <source>L%1 - Kryterium wysterowania</source>
+        <translation>L%1 - Activation criterion</translation>
+    </message>
+    <message>
+        <source>L%1 - Ilość stanów</source>
+        <translation>L%1 - Number of states</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie X</source>
+        <translation>L%1 - Delay X</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie Y</source>
+        <translation>L%1 - Delay Y</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Potential line declared</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Potential line - Output group</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Potential line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Potential line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Potential line - Logic</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Potential line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Potential line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Potential line - Number of pulses N-imp</translation>
+    </message>
+    <message>
+        <source>SCD</source>
+        <translation>SCD</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Main Control Module</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - no continuity of PK 1 contact circuit</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania PK 1</source>
+        <translation>L1 - overload or no activation PK 1</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - no continuity of PK 2 contact circuit</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania PK 2</source>
+        <translation>L2 - overload or no activation PK 2</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa LK 1</source>
+        <translation>L3 - open circuit LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie LK 1</source>
+        <translation>L3 - short circuit LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L3 - no active state X of ext. device</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L3 - no active state Y of ext. device</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa LK 2</source>
+        <translation>L4 - open circuit LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie LK 2</source>
+        <translation>L4 - short circuit LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L4 - no active state X of ext. device</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L4 - no active state Y of ext. device</translation>
+    </message>
+    <message>
+        <source>L5 - przerwa</source>
+        <translation>L5 - open circuit</translation>
+    </message>
+    <message>
+        <source>L5 - zwarcie</source>
+        <translation>L5 - short circuit</translation>
+    </message>
+    <message>
+        <source>L5 - przeciążenie lub brak wysterowania</source>
+        <translation>L5 - overload or no activation</translation>
+    </message>
+    <message>
+        <source>L6 - przerwa</source>
+        <translation>L6 - open circuit</translation>
+    </message>
+    <message>
+        <source>L6 - zwarcie</source>
+        <translation>L6 - short circuit</translation>
+    </message>
+    <message>
+        <source>L6 - przeciążenie lub brak wysterowania</source>
+        <translation>L6 - overload or no activation</translation>
+    </message>
+</context>
+<context>
+    <name>SCE</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Potential-free line declared</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Potential-free line - Output group</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Potential-free line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Potential-free line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Potential-free line - Logic</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
+    </message>
+    <message>
+        <source>SCE</source>
+        <translation>SCE</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Main Control Module</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - no continuity of PK 1 contact circuit</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - overload or no activation</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - no continuity of PK 2 contact circuit</translation>
+    </message>
+    <message>
+        <source>L3 - brak ciągłości obwodu styków PK 3</source>
+        <translation>L3 - no continuity of PK 3 contact circuit</translation>
+    </message>
+    <message>
+        <source>L4 - brak ciągłości obwodu styków PK 4</source>
+        <translation>L4 - no continuity of PK 4 contact circuit</translation>
+    </message>
+    <message>
+        <source>L2 - brak wysterowania</source>
+        <translation>L2 - no activation</translation>
+    </message>
+</context>
+<context>
+    <name>SCF</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>SCF</source>
+        <translation>SCF</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Main Control Module</translation>
+    </message>
+</context>
+<context>
+    <name>SCG</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Module declared</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Module active / inactive</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - Zone number</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Potential line declared</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Potential line - Output group</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Potential line - Criterion 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Potential line - Criterion 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Potential line - Logic</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Potential line - Output switch-on signal type</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Potential line - Operation delay Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Potential line - Number of pulses N-imp</translation>
+    </message>
+    <message>
+        <source>SCG</source>
+        <translation>SCG</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Main Control Module</translation>
+    </message>
+    <message>
+        <source>L1 - przerwa</source>
+        <translation>L1 - open circuit</translation>
+    </message>
+    <message>
+        <source>L1 - zwarcie</source>
+        <translation>L1 - short circuit</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania</source>
+        <translation>L1 - overload or no activation</translation>
+    </message>
+    <message>
+        <source>L2 - przerwa</source>
+        <translation>L2 - open circuit</translation>
+    </message>
+    <message>
+        <source>L2 - zwarcie</source>
+        <translation>L2 - short circuit</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - overload or no activation</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa</source>
+        <translation>L3 - open circuit</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie</source>
+        <translation>L3 - short circuit</translation>
+    </message>
+    <message>
+        <source>L3 - przeciążenie lub brak wysterowania</source>
+        <translation>L3 - overload or no activation</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa</source>
+        <translation>L4 - open circuit</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie</source>
+        <translation>L4 - short circuit</translation>
+    </message>
+    <message>
+        <source>L4 - przeciążenie lub brak wysterowania</source>
+        <translation>L4 - overload or no activation</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceManagement</name>
+    <message>
+        <source>Serwis</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Funkcje serwisowe</source>
+        <translation>Service functions</translation>
+    </message>
+    <message>
+        <source>Wyczyść rejestr zdarzeń</source>
+        <translation>Clear the event log</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Data sent successfully.</translation>
     </message>
 </context>
 <context>
     <name>Setting</name>
     <message>
-        <location filename="../src/config/setting.cpp" line="+32"/>
         <source>Nie</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Tak</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1g:%2m:%3s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1h:%2m:%3s</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>%1m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1m</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDelegate</name>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Yes</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Read from the unit</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji oprogramowania</source>
+        <translation>Software versions deleted</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji o nazwie: %1</source>
+        <translation>Deleted the versions named: %1</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Wersja</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Suma CRC</source>
+        <translation>CRC sum</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie Ostrel: %1</source>
+        <translation>Ostrel software: %1</translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <comment>liczba porządkowa</comment>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Suma</source>
+        <translation>Checksum</translation>
+    </message>
+</context>
+<context>
+    <name>TimeManagement</name>
+    <message>
+        <source>Data i czas</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Aktualna data i czas w centrali</source>
+        <translation>Current date and time in the panel</translation>
+    </message>
+    <message>
+        <source>Odczytaj datę i czas z centrali</source>
+        <translation>Read the date and time from the panel</translation>
+    </message>
+    <message>
+        <source>Automatyczna zmiana czasu LATO/ZIMA</source>
+        <translation>Automatic SUMMER/WINTER time change</translation>
+    </message>
+    <message>
+        <source>Moment pobrania czasu:</source>
+        <translation>Time read at:</translation>
+    </message>
+    <message>
+        <source>Ustaw datę i czas w centrali</source>
+        <translation>Set the date and time in the panel</translation>
+    </message>
+    <message>
+        <source>Wyślij podaną datę i czas do centrali</source>
+        <translation>Send the entered date and time to the panel</translation>
+    </message>
+    <message>
+        <source>Wyślij czas z komputer</source>
+        <translation>Send the PC time</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa data</source>
+        <translation>Invalid date</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>WĘZEŁ</source>
+        <translation>NODE</translation>
+    </message>
+    <message>
+        <source>WARTOŚĆ</source>
+        <translation>VALUE</translation>
+    </message>
+    <message>
+        <source>OPIS</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>ACTIVE MODULE %1</source>
+        <translation>ACTIVE MODULE %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
     </message>
 </context>
 <context>
     <name>USBManager</name>
     <message>
-        <location filename="../src/link/usbmanager.cpp" line="+10"/>
         <source>NoError</source>
         <translation>NoError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>DeviceNotFoundError</source>
         <translation>DeviceNotFoundError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>PermissionError</source>
         <translation>PermissionError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>OpenError</source>
         <translation>OpenError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>ParityError</source>
         <translation>ParityError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>FramingError</source>
         <translation>FramingError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>BreakConditionError</source>
         <translation>BreakConditionError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>WriteError</source>
         <translation>WriteError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>ReadError</source>
         <translation>ReadError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>ResourceError</source>
         <translation>ResourceError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>UnsupportedOperationError</source>
         <translation>UnsupportedOperationError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>UnknownError</source>
         <translation>UnknownError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>TimeoutError</source>
         <translation>TimeoutError</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>NotOpenError</source>
         <translation>NotOpenError</translation>
     </message>
     <message>
-        <location line="+44"/>
         <source>Port został otwarty. Próba komunikacji z urządzeniem na porcie </source>
         <translation>The port is open. Trying to reach the unit on port </translation>
     </message>
     <message>
-        <location line="+53"/>
         <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
         <translation>No answer to the frame. Trying again...</translation>
+    </message>
+</context>
+<context>
+    <name>Uszkodzenia</name>
+    <message>
+        <source>Uszkodzenia Ostrel: %1</source>
+        <translation>Ostrel faults: %1</translation>
     </message>
 </context>
 </TS>

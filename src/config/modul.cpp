@@ -86,8 +86,9 @@ QString Modul::faultsToHtml()
     if (faults.isEmpty())
         return QString();
     QString html = tableHeader(getName(), getDescription(), getNumber());
+    // The name column is headed in the report's language like the configuration table's.
     html += QLatin1String("<tr><th width = '40'>") + tr("Lp", "liczba porządkowa")
-            + QLatin1String("</th><th width = '400'>") + QLatin1String("Nazwa")
+            + QLatin1String("</th><th width = '400'>") + tr("Nazwa")
             + QLatin1String("</th></tr>");
     int row = 1;
     for (const QString &fault : faults) {

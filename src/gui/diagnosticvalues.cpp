@@ -97,35 +97,37 @@ const char *const testRanges[TestRowCount] = {
     QT_TRANSLATE_NOOP("DetailsManagement", "> 30 V"),
 };
 
-QString tr(const char *text)
+// The values are shown in the diagnostics window and translated in its context. A bare tr()
+// here would be filed by lupdate under this namespace, where no translation is ever looked up.
+struct Texts
 {
-    return QCoreApplication::translate("DetailsManagement", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DetailsManagement)
+};
 
 template<int N>
 QString fromTable(const char *const (&table)[N], int index)
 {
-    return index >= 0 && index < N ? tr(table[index]) : QString();
+    return index >= 0 && index < N ? Texts::tr(table[index]) : QString();
 }
 
 QString lineMeasurement(quint16 value)
 {
     if (value == 0)
-        return tr("NIEAKTYWNA");
+        return Texts::tr("NIEAKTYWNA");
     if (value < 90)
-        return tr("ZWARCIE");
+        return Texts::tr("ZWARCIE");
     if (value < 452)
-        return tr("STAN Y");
+        return Texts::tr("STAN Y");
     if (value < 1456)
-        return tr("STAN X");
+        return Texts::tr("STAN X");
     if (value < 4000)
-        return tr("STAN DOZOROWANIA");
-    return tr("PRZERWA");
+        return Texts::tr("STAN DOZOROWANIA");
+    return Texts::tr("PRZERWA");
 }
 
 QString onOff(quint16 value)
 {
-    return value == 1 ? tr("ON") : tr("OFF");
+    return value == 1 ? Texts::tr("ON") : Texts::tr("OFF");
 }
 } // namespace
 
@@ -192,7 +194,7 @@ QString liveText(int row, const QVector<quint16> &values)
         return cutNumber(value * ResistanceFactor, 5);
     case 5:
         if (value <= 199)
-            return tr("Brak sondy");
+            return Texts::tr("Brak sondy");
         return QString::asprintf("%g", (value * 0.0008057 - 0.75) * 100 + 25);
     case 6:
     case 7:
@@ -201,7 +203,7 @@ QString liveText(int row, const QVector<quint16> &values)
         return fromTable(supplyStates, value);
     case 9:
         if (values.at(8) != 0)
-            return tr("NIEDOTYCZY");
+            return Texts::tr("NIEDOTYCZY");
         return fromTable(chargeModes, value);
     case 10:
         if (values.at(9) == 0)
@@ -210,7 +212,7 @@ QString liveText(int row, const QVector<quint16> &values)
             return QString::asprintf("%g", value * 0.036);
         return QString();
     case 11:
-        return tr("0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy");
+        return Texts::tr("0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy");
     case 12:
     case 13:
     case 14:
@@ -219,7 +221,7 @@ QString liveText(int row, const QVector<quint16> &values)
         return signedNumber(value, CurrentFactor);
     case 16:
     case 17:
-        return tr("Wartość zeruje sie po resecie");
+        return Texts::tr("Wartość zeruje sie po resecie");
     case 29:
     case 30:
     case 31:
@@ -230,7 +232,7 @@ QString liveText(int row, const QVector<quint16> &values)
         return lineMeasurement(value);
     default:
         if (row >= 18 && row <= 28)
-            return tr("Wartość zeruje się po resecie");
+            return Texts::tr("Wartość zeruje się po resecie");
         return QString();
     }
 }

@@ -13,7 +13,10 @@
 EventsManagement::EventsManagement(QWidget *parent) : EventsManagement(nullptr, parent) {}
 
 EventsManagement::EventsManagement(USBManager *usb, QWidget *parent)
-    : RecordManagement(usb, parent, Device::ReadEventLog, Device::EventLogPart),
+    : RecordManagement(usb, parent, Device::ReadEventLog, Device::EventLogPart,
+                       {QStringLiteral("L_"), QStringLiteral("PAMIETNIK"),
+                        &DbManager::writeLog, &DbManager::readLogName,
+                        &DbManager::readLog, &DbManager::deleteLog}),
       form(new Ui::EventsManagement)
 {
     form->setupUi(this);
@@ -49,36 +52,6 @@ void EventsManagement::showLog(uint id, QString nazwa)
 void EventsManagement::setCurrentLogId(int id)
 {
     currentId = id;
-}
-
-QString EventsManagement::namePrefix() const
-{
-    return QStringLiteral("L_");
-}
-
-QString EventsManagement::listQuery() const
-{
-    return QStringLiteral("SELECT nazwa,id from PAMIETNIK");
-}
-
-int EventsManagement::writeRecord(const QString &name, const QByteArray &data)
-{
-    return DbManager::instance()->writeLog(name, data);
-}
-
-QByteArray EventsManagement::readRecord(int id)
-{
-    return DbManager::instance()->readLog(id);
-}
-
-QString EventsManagement::readRecordName(int id)
-{
-    return DbManager::instance()->readLogName(id);
-}
-
-void EventsManagement::deleteRecord(uint id)
-{
-    DbManager::instance()->deleteLog(id);
 }
 
 QWidget *EventsManagement::createView(const QByteArray &data)

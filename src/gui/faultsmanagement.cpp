@@ -12,7 +12,10 @@
 FaultsManagement::FaultsManagement(QWidget *parent) : FaultsManagement(nullptr, parent) {}
 
 FaultsManagement::FaultsManagement(USBManager *usb, QWidget *parent)
-    : RecordManagement(usb, parent, Device::ReadFaults, Device::FaultsData),
+    : RecordManagement(usb, parent, Device::ReadFaults, Device::FaultsData,
+                       {QStringLiteral("S_"), QStringLiteral("USZKODZENIA"),
+                        &DbManager::writeFaults, &DbManager::readFaultsName,
+                        &DbManager::readFaults, &DbManager::deleteFaults}),
       form(new Ui::FaultsManagement)
 {
     form->setupUi(this);
@@ -43,36 +46,6 @@ void FaultsManagement::slotClickListaFault(QModelIndex index)
 void FaultsManagement::showFaults(uint id, QString nazwa)
 {
     showRecord(id, nazwa);
-}
-
-QString FaultsManagement::namePrefix() const
-{
-    return QStringLiteral("S_");
-}
-
-QString FaultsManagement::listQuery() const
-{
-    return QStringLiteral("SELECT nazwa,id from USZKODZENIA");
-}
-
-int FaultsManagement::writeRecord(const QString &name, const QByteArray &data)
-{
-    return DbManager::instance()->writeFaults(name, data);
-}
-
-QByteArray FaultsManagement::readRecord(int id)
-{
-    return DbManager::instance()->readFaults(id);
-}
-
-QString FaultsManagement::readRecordName(int id)
-{
-    return DbManager::instance()->readFaultsName(id);
-}
-
-void FaultsManagement::deleteRecord(uint id)
-{
-    DbManager::instance()->deleteFaults(id);
 }
 
 QWidget *FaultsManagement::createView(const QByteArray &data)

@@ -25,12 +25,6 @@ public slots:
     void showFaults(uint id, QString nazwa);
 
 protected:
-    QString namePrefix() const override;
-    QString listQuery() const override;
-    int writeRecord(const QString &name, const QByteArray &data) override;
-    QByteArray readRecord(int id) override;
-    QString readRecordName(int id) override;
-    void deleteRecord(uint id) override;
     QWidget *createView(const QByteArray &data) override;
     QString buildReport(const QByteArray &data, const QString &name) override;
 

@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "link/usbmanager.h"
 #include "reportprinter.h"
+#include "store/dbmanager.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -16,11 +17,12 @@
 #include <QToolButton>
 
 RecordManagement::RecordManagement(USBManager *link, QWidget *parent, Device::COMMAND request,
-                                   Device::COMMAND answer)
+                                   Device::COMMAND answer, const Records &records)
     : QFrame(parent),
       usb(link),
       sentCommand(request),
       expectedAnswer(answer),
+      m_records(records),
       m_request(request),
       m_answer(answer)
 {
@@ -80,7 +82,7 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
 
 void RecordManagement::setupModels()
 {
-    model->setQuery(listQuery());
+    model->setQuery(QStringLiteral("SELECT nazwa,id from ") + m_records.table);
     m_widgets.lista->setModelColumn(0);
 }
 
@@ -101,7 +103,7 @@ void RecordManagement::slotReceivedPacket(Device::COMMAND cmd, QByteArray ba)
         return;
     if (oneAnswerPerRequest())
         expectedAnswer = 0;
-    const QString name = namePrefix()
+    const QString name = m_records.namePrefix
             + QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_HH:mm:ss"));
     const int id = writeRecord(name, ba);
     setupModels();
@@ -198,6 +200,26 @@ void RecordManagement::slotDelete()
     setupModels();
 }
 
+int RecordManagement::writeRecord(const QString &name, const QByteArray &data) const
+{
+    return (DbManager::instance()->*m_records.write)(name, data);
+}
+
+QByteArray RecordManagement::readRecord(int id) const
+{
+    return (DbManager::instance()->*m_records.read)(id);
+}
+
+QString RecordManagement::readRecordName(int id) const
+{
+    return (DbManager::instance()->*m_records.readName)(id);
+}
+
+void RecordManagement::deleteRecord(uint id) const
+{
+    (DbManager::instance()->*m_records.remove)(id);
+}
+
 QString RecordManagement::reportHtml(int id)
 {
     return buildReport(readRecord(id), readRecordName(id));
@@ -221,10 +243,7 @@ void RecordManagement::slotExportPdf()
     const QString fileName = ReportPrinter::pdfFileName(this);
     if (fileName.isEmpty())
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    printPreview(&printer);
+    ReportPrinter::writePdf(reportHtml(reportId()), fileName, this);
 }
 
 void RecordManagement::slotPrint()

@@ -14,13 +14,14 @@ class QMdiSubWindow;
 class QPrinter;
 class QSqlQueryModel;
 class QToolButton;
+class DbManager;
 class USBManager;
 
 // What the event-log, faults and software windows share: a record read from the unit is stored
 // under a generated name and opened in a tab of the window's MDI area; the stored records are
 // listed, opened or activated by a click, deleted, previewed and exported as PDF reports.
-// A subclass brings its form, its texts, its request and answer commands, its store operations,
-// its tab widget and its report.
+// A subclass brings its form, its texts, its request and answer commands, its records in the
+// store, its tab widget and its report.
 class RecordManagement : public QFrame
 {
     Q_OBJECT
@@ -67,8 +68,19 @@ protected:
         QString deletedMessage; // "%1" is the deleted record's name
     };
 
+    // Where the window's records live in the store.
+    struct Records
+    {
+        QString namePrefix; // of a record read from the unit; the time follows
+        QString table;
+        int (DbManager::*write)(QString name, QByteArray data);
+        QString (DbManager::*readName)(int id);
+        QByteArray (DbManager::*read)(int id);
+        int (DbManager::*remove)(uint id);
+    };
+
     RecordManagement(USBManager *usb, QWidget *parent, Device::COMMAND request,
-                     Device::COMMAND answer);
+                     Device::COMMAND answer, const Records &records);
 
     // Called by the subclass once its form is set up.
     void setupWindow(const Widgets &widgets, const Texts &texts);
@@ -78,14 +90,8 @@ protected:
     // The list's click: the id from column 1 of the clicked row, the name from the cell.
     void openListed(const QModelIndex &index);
 
-    virtual QString namePrefix() const = 0;
-    virtual QString listQuery() const = 0;
     // One record stored per request; the window then waits for the next request.
     virtual bool oneAnswerPerRequest() const { return false; }
-    virtual int writeRecord(const QString &name, const QByteArray &data) = 0;
-    virtual QByteArray readRecord(int id) = 0;
-    virtual QString readRecordName(int id) = 0;
-    virtual void deleteRecord(uint id) = 0;
     // The tab's widget for the stored bytes, without a parent.
     virtual QWidget *createView(const QByteArray &data) = 0;
     virtual QString buildReport(const QByteArray &data, const QString &name) = 0;
@@ -105,6 +111,12 @@ private:
     bool isListed(int id) const;
     // The record the report is made of: the selected row's, else the current one.
     int reportId();
+    int writeRecord(const QString &name, const QByteArray &data) const;
+    QByteArray readRecord(int id) const;
+    QString readRecordName(int id) const;
+    void deleteRecord(uint id) const;
+
+    Records m_records;
 
     Widgets m_widgets{};
     Texts m_texts;

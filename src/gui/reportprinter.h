@@ -17,8 +17,10 @@ QString exportPdf(QWidget *parent, const QString &html);
 // The "Eksport PDF" question alone: the chosen file with ".pdf" appended when it has no
 // suffix, or an empty string when cancelled.
 QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLiteral("nazwa"));
-// Writes the PDF to the given file without asking.
-bool writePdf(const QString &html, const QString &fileName);
+// Writes the PDF to the given file without asking. A long report shows its progress over the
+// given window and can be cancelled there; a cancelled or failed export removes the file and
+// returns false.
+bool writePdf(const QString &html, const QString &fileName, QWidget *progressParent = nullptr);
 // Lays the report out on the given printer. A long report shows its progress over the given
 // window and can be cancelled there; false when it was cancelled.
 bool print(const QString &html, QPrinter *printer, QWidget *progressParent = nullptr);

@@ -10,7 +10,10 @@
 SoftwareManagement::SoftwareManagement(QWidget *parent) : SoftwareManagement(nullptr, parent) {}
 
 SoftwareManagement::SoftwareManagement(USBManager *usb, QWidget *parent)
-    : RecordManagement(usb, parent, Device::ReadSoftware, Device::SoftwareData),
+    : RecordManagement(usb, parent, Device::ReadSoftware, Device::SoftwareData,
+                       {QStringLiteral("S_"), QStringLiteral("OPROGRAMOWANIE"),
+                        &DbManager::writeSoftwareVersions, &DbManager::readSoftwareVersionsName,
+                        &DbManager::readSoftwareVersions, &DbManager::deleteSoftwareVersions}),
       form(new Ui::SoftwareManagement)
 {
     // Nothing has been asked for yet: an answer nobody requested is not stored.
@@ -38,39 +41,9 @@ void SoftwareManagement::showSoftware(uint id, QString nazwa)
     showRecord(id, nazwa);
 }
 
-QString SoftwareManagement::namePrefix() const
-{
-    return QStringLiteral("S_");
-}
-
-QString SoftwareManagement::listQuery() const
-{
-    return QStringLiteral("SELECT nazwa,id from OPROGRAMOWANIE");
-}
-
 bool SoftwareManagement::oneAnswerPerRequest() const
 {
     return true;
-}
-
-int SoftwareManagement::writeRecord(const QString &name, const QByteArray &data)
-{
-    return DbManager::instance()->writeSoftwareVersions(name, data);
-}
-
-QByteArray SoftwareManagement::readRecord(int id)
-{
-    return DbManager::instance()->readSoftwareVersions(id);
-}
-
-QString SoftwareManagement::readRecordName(int id)
-{
-    return DbManager::instance()->readSoftwareVersionsName(id);
-}
-
-void SoftwareManagement::deleteRecord(uint id)
-{
-    DbManager::instance()->deleteSoftwareVersions(id);
 }
 
 QWidget *SoftwareManagement::createView(const QByteArray &data)

@@ -21,13 +21,7 @@ public slots:
     void showSoftware(uint id, QString nazwa);
 
 protected:
-    QString namePrefix() const override;
-    QString listQuery() const override;
     bool oneAnswerPerRequest() const override;
-    int writeRecord(const QString &name, const QByteArray &data) override;
-    QByteArray readRecord(int id) override;
-    QString readRecordName(int id) override;
-    void deleteRecord(uint id) override;
     QWidget *createView(const QByteArray &data) override;
     QString buildReport(const QByteArray &data, const QString &name) override;
 

@@ -1,5 +1,6 @@
 #include "scb.h"
 
+#include "extinguishingblocks.h"
 #include "config/setting.h"
 
 #include <iterator>
@@ -7,20 +8,9 @@
 
 namespace {
 
-const char *const Dots = QT_TRANSLATE_NOOP("SCB", "...");
-const char *const Indent = "    "; // even lines and relays are indented in the unit's tables
+namespace Shared = ExtinguishingBlocks;
 
-// SCB nr 1 is always present: its declaration is fixed. Any other SCB may be left out.
-const SettingRow firstDeclaration = {
-    QT_TRANSLATE_NOOP("SCB", "Deklaracja modułu"),
-    QT_TRANSLATE_NOOP("SCB", "Moduł aktywny / nieaktywny"), 1, 1, 1, 1, 0, 0, Setting::YesNo, 0,
-    false, 0};
-const SettingRow otherDeclaration = {
-    QT_TRANSLATE_NOOP("SCB", "Deklaracja modułu"),
-    QT_TRANSLATE_NOOP("SCB", "Moduł aktywny / nieaktywny"), 0, 1, 0, 1, 0, 0, Setting::YesNo, 0,
-    true, 0};
-const SettingRow address = {QT_TRANSLATE_NOOP("SCB", "Adres modułu"), Dots, 0, 7, 0, 1, 1, 1,
-                            Setting::Option, 1, true, 51};
+const char *const Dots = QT_TRANSLATE_NOOP("SCB", "...");
 
 // Line blocks are assembled from the parts below; offsets and indexes are relative to the block.
 // Every part's ids are those of the input/output lines: 1, 2 and then 3.
@@ -88,34 +78,6 @@ const SettingRow detectionRows[] = {
      Setting::Option, 3, true, 29},
 };
 
-const SettingRow relayBlock[] = {
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - numer strefy"), Dots, 0, 3, 0, 1, 0, 0, Setting::Option, 1,
-     true, 16},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Deklaracja linii bezpotencjałowej"), Dots, 0, 4, 0, 1, 1, 1,
-     Setting::Option, 2, true, 38},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - Grupa wyjść"), Dots, 0, 4, 0, 1, 2, 2,
-     Setting::Option, 3, true, 26},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - Kryterium 1"), Dots, 0, 14, 0, 1, 3,
-     3, Setting::Option, 3, true, 25},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - Kryterium 2"), Dots, 0, 7, 0, 1, 4, 4,
-     Setting::Option, 3, true, 27},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - Logika"), Dots, 0, 1, 0, 1, 5, 5,
-     Setting::Option, 3, true, 50},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia"), Dots,
-     1, 4, 1, 1, 6, 6, Setting::Option, 3, true, 28},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton"),
-     Dots, 0, 5940, 0, 2, 7, 7, Setting::Duration, 3, true, 0},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff"),
-     Dots, 0, 5940, 0, 2, 9, 8, Setting::Duration, 3, true, 0},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp"), Dots, 0,
-     5940, 0, 2, 11, 9, Setting::Duration, 3, true, 0},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw"), Dots,
-     0, 5940, 0, 2, 13, 10, Setting::Duration, 3, true, 0},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp"), Dots, 0, 99,
-     0, 1, 15, 11, Setting::Number, 3, true, 0},
-    {QT_TRANSLATE_NOOP("SCB", "PK%1 - Linia bezpotencjałowa - Kontrola ciągłości"), Dots, 0, 1, 0,
-     1, 16, 12, Setting::Option, 3, true, 53},
-};
 
 using Rows = std::vector<SettingRow>;
 
@@ -151,7 +113,7 @@ Rows lineBlock(int line)
 Rows relayRows()
 {
     Rows rows;
-    append(rows, relayBlock);
+    append(rows, Shared::relayBlock);
     return rows;
 }
 
@@ -178,25 +140,24 @@ int SCB::declareSettings()
 
 int SCB::declareSettings(bool firstModule)
 {
-    addSetting(firstModule ? firstDeclaration : otherDeclaration);
-    addSetting(address);
+    // SCB nr 1 is always present: its declaration is fixed. Any other SCB may be left out.
+    SettingRow declaration = Shared::head[0];
+    if (firstModule) {
+        declaration.minimum = declaration.value = 1;
+        declaration.editable = false;
+    }
+    addSetting(Shared::Context, declaration);
+    addSetting(Shared::Context, Shared::head[1]);
     // SCB nr 1 serves zone 1 and any other SCB zone 2, unless the technician changes it.
     const quint32 zone = firstModule ? 0 : 1;
-    int offset = 2;
-    int index = 2;
+    Shared::BlockLayout layout;
     for (int block = 1; block <= 22; ++block) {
         const bool relay = block > 16;
         const int number = relay ? block - 16 : block;
         Rows rows = relay ? relayRows() : lineBlock(number);
         rows.front().value = zone;
-        BlockShift shift;
-        shift.number = number;
-        shift.offset = offset;
-        shift.index = index;
-        shift.prefix = number % 2 == 0 ? Indent : "";
-        addSettings(rows.data(), int(rows.size()), shift);
-        offset += blockBytes(rows);
-        index += int(rows.size());
+        addSettings(relay ? Shared::Context : "SCB", rows.data(), int(rows.size()),
+                    layout.next(number, blockBytes(rows), int(rows.size())));
     }
     return 0;
 }

@@ -1,72 +1,53 @@
-#include "fakedialogs.h"
-
-#include "gui/appsettings.h"
 #include "gui/mainwindow.h"
 #include "gui/startup.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
+#include "fakedialogs.h"
 #include "ptypair.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QFontComboBox>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSignalSpy>
+#include <QSerialPort>
 #include <QSpinBox>
-#include <QSqlQuery>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTimeEdit>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
 QAction *action(MainWindow &window, const char *name)
 {
-    return window.findChild<QAction *>(QString::fromLatin1(name));
+    return window.findChild<QAction *>(QLatin1String(name));
 }
-
-bool isConnectedState(MainWindow &window)
+// Which of the two connection actions the user can press.
+QString offered(MainWindow &window)
 {
-    return !action(window, "actionConnect")->isEnabled()
-            && action(window, "actionDisconnect")->isEnabled();
+    QStringList names;
+    for (const char *name : {"actionConnect", "actionDisconnect"}) {
+        if (action(window, name)->isEnabled())
+            names << QLatin1String(name);
+    }
+    return names.join(QLatin1Char(','));
 }
-
-bool isDisconnectedState(MainWindow &window)
-{
-    return action(window, "actionConnect")->isEnabled()
-            && !action(window, "actionDisconnect")->isEnabled();
-}
-
-// What a window lets the user press: every widget's and action's enabled flag, in a fixed order.
+// What a window lets the user press: every widget's and action's enabled flag.
 QList<bool> enabledStates(QWidget *page)
 {
     QList<bool> states;
-    const auto widgets = page->findChildren<QWidget *>();
-    for (const QWidget *widget : widgets)
-        states.append(widget->isEnabled());
-    const auto actions = page->findChildren<QAction *>();
-    for (const QAction *each : actions)
-        states.append(each->isEnabled());
+    for (const QWidget *widget : page->findChildren<QWidget *>())
+        states << widget->isEnabled();
+    for (const QAction *each : page->findChildren<QAction *>())
+        states << each->isEnabled();
     return states;
 }
-
-// Answers the port chooser with the given text.
-std::function<int(QDialog *)> choosePort(const QString &text, int result = QDialog::Accepted)
+void storeSetting(uint id, const char *name, const QByteArray &value)
 {
-    return [text, result](QDialog *dialog) {
-        auto *input = qobject_cast<QInputDialog *>(dialog);
-        if (!input)
-            return int(QDialog::Rejected);
-        input->setTextValue(text);
-        return result;
-    };
+    DbManager::instance()->updateAppSetting(id, QLatin1String(name), value);
 }
 } // namespace
 
@@ -74,311 +55,170 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
     void startInEmptyDirectory();
-    void portDialogOffersEditablePortList();
-    void shortPortNameDoesNothing();
-    void cancelledPortDialogDoesNothing();
-    void unopenablePortStaysDisconnected();
-    void pseudoTerminalConnectsAndCableLossDisconnects();
-    void disconnectActionClosesPort();
-    void settingsOkChangesFontAtOnce();
-    void settingsCancelKeepsFont();
-    void hostedModeHidesLanguage();
+    void init();
+    void connectDialog_data();
+    void connectDialog();
+    void settingsDialog_data();
+    void settingsDialog();
     void aboutNamesVersionCommitAndDate();
-    void closeEmitsCloseSignal();
-    void storedLanguageTranslatesWindow();
 
 private:
     QTemporaryDir m_dir;
 };
 
-void TestMainWindow::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    registerResources();
-}
-
-// Every case starts from the defaults of a first start.
-void TestMainWindow::init()
-{
-    DbManager *store = DbManager::instance();
-    if (!store->isOpen())
-        return;
-    store->updateAppSetting(DbManager::LanguageSetting, QStringLiteral("S_LANGUAGE"), "2");
-    store->updateAppSetting(DbManager::FontSizeSetting, QStringLiteral("S_FONT_SIZE"), "12");
-    store->updateAppSetting(DbManager::FontTypeSetting, QStringLiteral("S_FONT_TYPE"), "Arial");
-}
-
 void TestMainWindow::startInEmptyDirectory()
 {
-    QVERIFY(QDir(m_dir.path()).isEmpty());
+    QVERIFY(QDir::setCurrent(m_dir.path()));
     QVERIFY(openLocalStore(QStringLiteral("./")));
-    QVERIFY(QFileInfo::exists(m_dir.filePath(QStringLiteral("ostrel.db3"))));
-    QSqlQuery tables(QStringLiteral("select count(*) from sqlite_master where type = 'table' "
-                                    "and name in ('KONFIGURACJA', 'PAMIETNIK', 'USZKODZENIA', "
-                                    "'OPROGRAMOWANIE', 'APLIKACJA', 'sl_Jezyki')"));
-    QVERIFY(tables.next());
-    QCOMPARE(tables.value(0).toInt(), 6);
-
+    QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("ostrel.db3"))).size() > 0);
     MainWindow window;
-    QSignalSpy opened(&window, &MainWindow::signalUsbPortOpened);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-
     QCOMPARE(window.windowTitle(), QStringLiteral("Konfigurator Ostrel"));
-    QVERIFY(window.isStandalone());
-    QVERIFY(!window.windowIcon().isNull());
-    QVERIFY(isDisconnectedState(window));
-    QVERIFY(!window.usbManager()->isOpen());
+    QCOMPARE(offered(window), QStringLiteral("actionConnect"));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Ready"));
-    QCOMPARE(window.font().pixelSize(), 12);
-    QCOMPARE(window.font().family(), QStringLiteral("Arial"));
-
-    auto *clock = window.findChild<QTimeEdit *>(QStringLiteral("clockEdit"));
-    QVERIFY(clock);
-    QVERIFY(qAbs(clock->time().secsTo(QTime::currentTime())) <= 2);
 
     // Each tab already shows what it shows after a port was closed.
-    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
-    QVERIFY(tabs);
-    QCOMPARE(window.centralWidget(), tabs);
+    auto *tabs = qobject_cast<QTabWidget *>(window.centralWidget());
+    QCOMPARE(tabs->count(), 7);
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Konfiguracja"));
     QList<QList<bool>> before;
     for (int i = 0; i < tabs->count(); ++i)
-        before.append(enabledStates(tabs->widget(i)));
+        before << enabledStates(tabs->widget(i));
     emit window.usbManager()->signalUsbPortClosed();
     for (int i = 0; i < tabs->count(); ++i)
         QCOMPARE(enabledStates(tabs->widget(i)), before.at(i));
-    if (tabs->count() > 0)
-        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Konfiguracja"));
-    QCOMPARE(opened.count(), 0);
 }
 
-void TestMainWindow::portDialogOffersEditablePortList()
+// Every later case starts from the defaults of a first start.
+void TestMainWindow::init()
 {
+    if (!DbManager::instance()->isOpen())
+        return;
+    storeSetting(DbManager::LanguageSetting, "S_LANGUAGE", "2");
+    storeSetting(DbManager::FontSizeSetting, "S_FONT_SIZE", "12");
+    storeSetting(DbManager::FontTypeSetting, "S_FONT_TYPE", "Arial");
+}
+
+void TestMainWindow::connectDialog_data()
+{
+    QTest::addColumn<QString>("text"); // "%1" stands for the pseudo-terminal
+    QTest::addColumn<QString>("status"); // empty: the port opens
+    QTest::newRow("3 characters do nothing") << "COM" << "Ready";
+    QTest::newRow("unopenable") << "/nonexistent" << "Port nie został otwarty: /nonexistent";
+    QTest::newRow("pseudo-terminal typed with blanks") << "  %1 " << "";
+}
+
+void TestMainWindow::connectDialog()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, status);
+    PtyPair pty;
     MainWindow window;
     FakeDialogs dialogs;
-    bool checked = false;
-    dialogs.onExec = [&checked](QDialog *dialog) {
+    dialogs.onExec = [&](QDialog *dialog) {
+        // Editable, so that a simulator's path can be typed.
         auto *input = qobject_cast<QInputDialog *>(dialog);
-        if (!input)
-            return int(QDialog::Rejected);
-        checked = true;
-        [&] {
-            QCOMPARE(input->windowTitle(), QStringLiteral("Port:"));
-            QCOMPARE(input->labelText(), QStringLiteral("Wybierz port:"));
-            QCOMPARE(input->cancelButtonText(), QStringLiteral("Anuluj"));
-            QCOMPARE(input->inputMode(), QInputDialog::TextInput);
-            QVERIFY(input->isComboBoxEditable());
-            QCOMPARE(input->comboBoxItems(), USBManager::availablePortNames());
-        }();
-        return int(QDialog::Rejected);
+        if (input && input->isComboBoxEditable())
+            input->setTextValue(text.contains(QLatin1String("%1")) ? text.arg(pty.slavePath())
+                                                                   : text);
+        return int(QDialog::Accepted);
     };
-    action(window, "actionConnect")->trigger();
-    QVERIFY(checked);
-}
-
-void TestMainWindow::shortPortNameDoesNothing()
-{
-    MainWindow window;
-    FakeDialogs dialogs;
-    dialogs.onExec = choosePort(QStringLiteral("COM"));
+    if (status.startsWith(QLatin1String("Port")))
+        QTest::ignoreMessage(QtDebugMsg, "Port nie został otwarty");
     action(window, "actionConnect")->trigger();
     QCOMPARE(dialogs.execCount, 1);
-    QVERIFY(!window.usbManager()->isOpen());
-    QVERIFY(isDisconnectedState(window));
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Ready"));
-}
-
-void TestMainWindow::cancelledPortDialogDoesNothing()
-{
-    PtyPair pty;
-    QVERIFY(pty.isValid());
-    MainWindow window;
-    FakeDialogs dialogs;
-    dialogs.onExec = choosePort(pty.slavePath(), QDialog::Rejected);
-    action(window, "actionConnect")->trigger();
-    QVERIFY(!window.usbManager()->isOpen());
-    QVERIFY(isDisconnectedState(window));
-}
-
-void TestMainWindow::unopenablePortStaysDisconnected()
-{
-    MainWindow window;
-    FakeDialogs dialogs;
-    QSignalSpy opened(&window, &MainWindow::signalUsbPortOpened);
-    dialogs.onExec = choosePort(m_dir.filePath(QStringLiteral("no-such-port")));
-    QTest::ignoreMessage(QtDebugMsg, "Port nie został otwarty");
-    action(window, "actionConnect")->trigger();
-    QVERIFY(!window.usbManager()->isOpen());
-    QVERIFY(isDisconnectedState(window));
-    QCOMPARE(opened.count(), 0);
-    QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("no-such-port")));
-}
-
-void TestMainWindow::pseudoTerminalConnectsAndCableLossDisconnects()
-{
-    PtyPair pty;
-    QVERIFY(pty.isValid());
-    MainWindow window;
-    FakeDialogs dialogs;
-    QSignalSpy opened(&window, &MainWindow::signalUsbPortOpened);
-    QSignalSpy closed(&window, &MainWindow::signalUsbPortClosed);
-    dialogs.onExec = choosePort(pty.slavePath());
-
+    QCOMPARE(window.usbManager()->isOpen(), status.isEmpty());
+    if (!status.isEmpty()) {
+        QCOMPARE(window.statusBar()->currentMessage(), status);
+        return;
+    }
+    QCOMPARE(offered(window), QStringLiteral("actionDisconnect"));
+    action(window, "actionDisconnect")->trigger();
+    QCOMPARE(offered(window), QStringLiteral("actionConnect"));
     action(window, "actionConnect")->trigger();
     QVERIFY(window.usbManager()->isOpen());
-    QVERIFY(isConnectedState(window));
-    QCOMPARE(opened.count(), 1);
 
+    // A pulled cable switches the actions back and names the error.
     pty.closeMaster();
-    QTRY_VERIFY_WITH_TIMEOUT(isDisconnectedState(window), 10000);
-    QCOMPARE(closed.count(), 1);
-    QVERIFY(!window.usbManager()->isOpen());
+    QTRY_COMPARE_WITH_TIMEOUT(offered(window), QStringLiteral("actionConnect"), 10000);
     QStringList errorNames;
     for (int error = QSerialPort::DeviceNotFoundError; error <= QSerialPort::NotOpenError; ++error)
-        errorNames.append(USBManager::errorName(error));
+        errorNames << USBManager::errorName(error);
     QVERIFY2(errorNames.contains(window.statusBar()->currentMessage()),
              qPrintable(window.statusBar()->currentMessage()));
 }
 
-void TestMainWindow::disconnectActionClosesPort()
+void TestMainWindow::settingsDialog_data()
 {
-    PtyPair pty;
-    QVERIFY(pty.isValid());
-    MainWindow window;
-    FakeDialogs dialogs;
-    dialogs.onExec = choosePort(QStringLiteral("  %1  ").arg(pty.slavePath()));
-    action(window, "actionConnect")->trigger();
-    QVERIFY(isConnectedState(window));
-
-    QSignalSpy closed(&window, &MainWindow::signalUsbPortClosed);
-    action(window, "actionDisconnect")->trigger();
-    QCOMPARE(closed.count(), 1);
-    QVERIFY(!window.usbManager()->isOpen());
-    QVERIFY(isDisconnectedState(window));
-
-    // The same port can be taken again.
-    action(window, "actionConnect")->trigger();
-    QVERIFY(isConnectedState(window));
+    QTest::addColumn<QByteArray>("language"); // stored before
+    QTest::addColumn<bool>("hosted");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("row"); // the language row shown
+    QTest::addColumn<QByteArrayList>("stored"); // language, font size and family after
+    const int ok = QDialogButtonBox::Ok;
+    const QByteArrayList chosen{"1", "14", "DejaVu Sans"};
+    QTest::newRow("OK stores, the font follows") << QByteArray("2") << false << ok << 1 << chosen;
+    QTest::newRow("Cancel stores nothing") << QByteArray("2") << false
+                                           << int(QDialogButtonBox::Cancel) << 1
+                                           << QByteArrayList{"2", "12", "Arial"};
+    QTest::newRow("no such language") << QByteArray("7") << false << ok << -1
+                                      << QByteArrayList{"7", "14", "DejaVu Sans"};
+    QTest::newRow("hosted: no language to pick") << QByteArray("5") << true << ok << 4
+                                                 << QByteArrayList{"5", "14", "DejaVu Sans"};
 }
 
-void TestMainWindow::settingsOkChangesFontAtOnce()
+void TestMainWindow::settingsDialog()
 {
+    QFETCH(QByteArray, language);
+    QFETCH(bool, hosted);
+    QFETCH(int, button);
+    QFETCH(int, row);
+    QFETCH(QByteArrayList, stored);
+    storeSetting(DbManager::LanguageSetting, "S_LANGUAGE", language);
     MainWindow window;
+    if (hosted)
+        window.setHostedMode();
     FakeDialogs dialogs;
-    int sizeWhileOpen = 0;
-    dialogs.onExec = [&window, &sizeWhileOpen](QDialog *dialog) {
-        auto *settings = qobject_cast<AppSettings *>(dialog);
-        if (!settings)
-            return int(QDialog::Rejected);
-        settings->findChild<QSpinBox *>(QStringLiteral("fontSize"))->setValue(14);
-        settings->findChild<QFontComboBox *>(QStringLiteral("fontComboBox"))
+    int shownRow = -2;
+    dialogs.onExec = [button, &shownRow](QDialog *dialog) {
+        // The technician picks the first language when the row is shown and has a choice.
+        auto *languages = dialog->findChild<QComboBox *>(QStringLiteral("languageBox"));
+        shownRow = languages->currentIndex();
+        if (!dialog->findChild<QWidget *>(QStringLiteral("languageWidget"))->isHidden()
+            && shownRow >= 0)
+            languages->setCurrentIndex(0);
+        dialog->findChild<QSpinBox *>(QStringLiteral("fontSize"))->setValue(14);
+        dialog->findChild<QFontComboBox *>(QStringLiteral("fontComboBox"))
                 ->setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
-        settings->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
-                ->button(QDialogButtonBox::Ok)
-                ->click();
-        sizeWhileOpen = window.font().pixelSize();
-        return settings->result();
-    };
-    action(window, "actionView")->trigger();
-
-    QCOMPARE(dialogs.execCount, 1);
-    QCOMPARE(sizeWhileOpen, 14);
-    DbManager *store = DbManager::instance();
-    QCOMPARE(store->readAppSetting(DbManager::FontSizeSetting), QByteArray("14"));
-    QCOMPARE(store->readAppSetting(DbManager::FontTypeSetting), QByteArray("DejaVu Sans"));
-    QCOMPARE(window.font().pixelSize(), 14);
-    QCOMPARE(window.font().family(), QStringLiteral("DejaVu Sans"));
-    QCOMPARE(window.statusBar()->font().pixelSize(), 14);
-}
-
-void TestMainWindow::settingsCancelKeepsFont()
-{
-    MainWindow window;
-    FakeDialogs dialogs;
-    dialogs.onExec = [](QDialog *dialog) {
-        dialog->findChild<QSpinBox *>(QStringLiteral("fontSize"))->setValue(20);
-        dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))
-                ->button(QDialogButtonBox::Cancel)
+        dialog->findChild<QDialogButtonBox *>()
+                ->button(QDialogButtonBox::StandardButton(button))
                 ->click();
         return dialog->result();
     };
     action(window, "actionView")->trigger();
-    QCOMPARE(DbManager::instance()->readAppSetting(DbManager::FontSizeSetting), QByteArray("12"));
-    QCOMPARE(window.font().pixelSize(), 12);
-}
-
-void TestMainWindow::hostedModeHidesLanguage()
-{
-    MainWindow window;
-    FakeDialogs dialogs;
-    QList<bool> languageHidden;
-    dialogs.onExec = [&languageHidden](QDialog *dialog) {
-        languageHidden.append(
-                dialog->findChild<QWidget *>(QStringLiteral("languageWidget"))->isHidden());
-        return int(QDialog::Rejected);
-    };
-    action(window, "actionView")->trigger();
-    window.setHostedMode();
-    QVERIFY(!window.isStandalone());
-    action(window, "actionView")->trigger();
-    QCOMPARE(languageHidden, QList<bool>({false, true}));
+    QCOMPARE(shownRow, row);
+    DbManager *store = DbManager::instance();
+    QCOMPARE(QByteArrayList({store->readAppSetting(DbManager::LanguageSetting),
+                             store->readAppSetting(DbManager::FontSizeSetting),
+                             store->readAppSetting(DbManager::FontTypeSetting)}),
+             stored);
+    QCOMPARE(window.font().pixelSize(), stored.at(1).toInt());
+    QCOMPARE(window.font().family(), QString::fromUtf8(stored.at(2)));
 }
 
 void TestMainWindow::aboutNamesVersionCommitAndDate()
 {
     MainWindow window;
-    FakeDialogs dialogs;
-    QString title;
-    QString text;
-    dialogs.onExec = [&title, &text](QDialog *dialog) {
-        title = dialog->windowTitle();
-        if (auto *box = qobject_cast<QMessageBox *>(dialog))
-            text = box->text();
-        return int(QMessageBox::Ok);
-    };
+    FakeDialogs dialogs(QMessageBox::Ok);
     action(window, "actionAbout")->trigger();
-    QCOMPARE(title, QStringLiteral("O programie konfigurator Ostrel"));
     const QRegularExpression expected(QStringLiteral(
-            "^Wersja programu 2\\.08 \\nSHA ([0-9a-f]{40}|unknown) \\nDATA \\d{4}-\\d{2}-\\d{2} $"));
-    QVERIFY2(expected.match(text).hasMatch(), qPrintable(text));
-}
-
-void TestMainWindow::closeEmitsCloseSignal()
-{
-    MainWindow window;
-    QSignalSpy closing(&window, &MainWindow::closeSignal);
-    window.show();
-    QVERIFY(window.close());
-    QCOMPARE(closing.count(), 1);
-}
-
-void TestMainWindow::storedLanguageTranslatesWindow()
-{
-    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting,
-                                            QStringLiteral("S_LANGUAGE"), "1");
-    QTranslator english;
-    QVERIFY(loadTranslation(english));
-    QCoreApplication::installTranslator(&english);
-    {
-        MainWindow window;
-        QCOMPARE(window.windowTitle(), QStringLiteral("Ostrel Configurator"));
-        QCOMPARE(action(window, "actionConnect")->text(), QStringLiteral("&Connect"));
-    }
-    QCoreApplication::removeTranslator(&english);
-
-    // A language without a translation file keeps the Polish texts.
-    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting,
-                                            QStringLiteral("S_LANGUAGE"), "7");
-    QTranslator none;
-    QVERIFY(!loadTranslation(none));
-    QCoreApplication::installTranslator(&none);
-    MainWindow window;
-    QCOMPARE(window.windowTitle(), QStringLiteral("Konfigurator Ostrel"));
-    QCoreApplication::removeTranslator(&none);
+            "^box\\|O programie konfigurator Ostrel\\|Wersja programu 2\\.08 \\n"
+            "SHA ([0-9a-f]{40}|unknown) \\nDATA \\d{4}-\\d{2}-\\d{2} \\|"));
+    QCOMPARE(dialogs.shown.size(), 1);
+    QVERIFY2(expected.match(dialogs.lines().first()).hasMatch(),
+             qPrintable(dialogs.lines().first()));
 }
 
 QTEST_MAIN(TestMainWindow)

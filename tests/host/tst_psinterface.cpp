@@ -11,148 +11,87 @@
 #include "store/dbmanager.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QMdiSubWindow>
 #include <QPointer>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 
-#include <cstring>
 #include <functional>
 #include <memory>
 
 using Record = OstrelInterfaces::OstrelConfig;
+using Values = QList<QPair<QString, quint32>>;
 
 namespace {
 constexpr int PsbType = 0xE0;
 constexpr int PslType = 0xF0;
+const QString declaration = QStringLiteral("Deklaracja modułu");
+const QString lk1 = QStringLiteral("Linia kontrolna LK1 - tryb pracy");
+const QString lk2 = QStringLiteral("Linia kontrolna LK2 - tryb pracy");
+const QString pu = QStringLiteral("Przekaźnik PU - tryb pracy");
+const QString pk = QStringLiteral("Przekaźnik PK - tryb pracy");
+const QString pkWhen = QStringLiteral("Przekaźnik PK - kryterium wysterowania");
+QString lsMode(int n) { return QStringLiteral("Linia sygnałowa LS%1 - tryb pracy").arg(n); }
+QString lsWhen(int n) { return lsMode(n).replace("tryb pracy", "kryterium wysterowania"); }
 
-// What the host's callback received.
-Record received;
-int callbacks = 0;
-
+QList<Record> received;
 void onDone(Record cfg)
 {
-    received = cfg;
-    ++callbacks;
+    received << cfg;
 }
 
-// A host that is done with the tool as soon as it has its record.
-PSInterface *deleteOnDone = nullptr;
-
-void onDoneDelete(Record cfg)
+// The record in one line, so that a wrong field shows up in the failure message.
+QString describe(const Record &r)
 {
-    onDone(cfg);
-    delete deleteOnDone;
-    deleteOnDone = nullptr;
+    return QStringLiteral("psb%1 psl%2 lk%3/%4 pu%5 pk%6 ls%7%8%9%10")
+            .arg(r.psbDeclared).arg(r.pslDeclared).arg(r.lk1Mode).arg(r.lk2Mode)
+            .arg(r.puAlarmDriven).arg(r.pkAlarmDriven).arg(r.lsAlarmDriven[0])
+            .arg(r.lsAlarmDriven[1]).arg(r.lsAlarmDriven[2]).arg(r.lsAlarmDriven[3]);
 }
 
-// Answers the tool's dialogs without a user; a test may run code inside getText, where the real
-// dialog would run its own event loop.
-class HostDialogs : public Dialogs
+// Renames the module classes' settings as a translation file would.
+struct ModuleTranslator : QTranslator
 {
-public:
-    HostDialogs() { Dialogs::setInstance(this); }
-    ~HostDialogs() override { Dialogs::setInstance(nullptr); }
-
-    QStringList warnings;
-    std::function<QString(bool *)> onGetText;
-
-    QMessageBox::StandardButton warning(QWidget *, const QString &, const QString &text) override
-    {
-        warnings << text;
-        return QMessageBox::Ok;
-    }
-    QMessageBox::StandardButton information(QWidget *, const QString &, const QString &) override
-    {
-        return QMessageBox::Ok;
-    }
-    QMessageBox::StandardButton question(QWidget *, const QString &, const QString &,
-                                         QMessageBox::StandardButtons,
-                                         QMessageBox::StandardButton) override
-    {
-        return QMessageBox::No;
-    }
-    QString getText(QWidget *, const QString &, const QString &, const QString &,
-                    bool *ok) override
-    {
-        if (onGetText)
-            return onGetText(ok);
-        *ok = false;
-        return QString();
-    }
-    int exec(QDialog *) override { return QDialog::Rejected; }
-};
-
-// Renames the settings of the module classes as a translation file would; the tool's other
-// texts stay as they are.
-class ModuleTranslator : public QTranslator
-{
-public:
     bool isEmpty() const override { return false; }
     QString translate(const char *context, const char *source, const char *, int) const override
     {
-        if (qstrcmp(context, "PSL") == 0 || qstrcmp(context, "PSB") == 0)
-            return QLatin1String("EN ") + QString::fromUtf8(source);
-        return QString();
+        const bool module = qstrcmp(context, "PSL") == 0 || qstrcmp(context, "PSB") == 0;
+        return module ? QLatin1String("EN ") + QString::fromUtf8(source) : QString();
     }
 };
 
-QList<MainWindow *> visibleTools()
+// Dismisses the tool's warnings, so that a fault fails a test instead of waiting for a user.
+struct QuietDialogs : Dialogs
 {
-    QList<MainWindow *> tools;
-    const QWidgetList widgets = QApplication::topLevelWidgets();
-    for (QWidget *widget : widgets) {
-        if (auto *tool = qobject_cast<MainWindow *>(widget); tool && tool->isVisible())
-            tools << tool;
+    QMessageBox::StandardButton warning(QWidget *, const QString &, const QString &) override
+    {
+        return QMessageBox::Ok;
     }
-    return tools;
-}
+} quiet;
 
-Setting *settingNamed(Modul *module, const QString &name)
+MainWindow *visibleTool()
 {
-    const QList<Setting *> settings = module->getSettings();
-    for (Setting *setting : settings) {
-        if (setting->getName() == name)
-            return setting;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *tool = qobject_cast<MainWindow *>(widget); tool && tool->isVisible())
+            return tool;
     }
     return nullptr;
 }
 
-struct Value
-{
-    QString name;
-    quint32 value;
-};
-
-Modul *makeModule(int type, quint8 number, const QList<Value> &values)
+Modul *makeModule(int type, quint8 number, const Values &values)
 {
     Modul *module = createModule(type, number);
-    for (const Value &v : values) {
-        Setting *setting = settingNamed(module, v.name);
-        if (!setting)
-            qFatal("no setting %s", qPrintable(v.name));
-        setting->setValue(v.value);
+    for (const auto &v : values) {
+        Setting *found = nullptr;
+        for (Setting *setting : module->getSettings())
+            found = setting->getName() == v.first ? setting : found;
+        if (!found)
+            qFatal("no setting %s", qPrintable(v.first));
+        found->setValue(v.second);
     }
     return module;
 }
-
-QString lsMode(int line)
-{
-    return QStringLiteral("Linia sygnałowa LS%1 - tryb pracy").arg(line);
-}
-
-QString lsCriterion(int line)
-{
-    return QStringLiteral("Linia sygnałowa LS%1 - kryterium wysterowania").arg(line);
-}
-
-const QString declaration = QStringLiteral("Deklaracja modułu");
 
 QByteArray imageOf(const QList<Modul *> &modules)
 {
@@ -164,18 +103,12 @@ QByteArray imageOf(const QList<Modul *> &modules)
 
 QStringList storedNames(const QString &dir)
 {
+    DbManager store(QStringLiteral("names"));
+    store.openDatabase(dir);
     QStringList names;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                    QStringLiteral("tst_names"));
-        db.setDatabaseName(dir + QLatin1String("/ostrel.db3"));
-        if (db.open()) {
-            QSqlQuery query(QStringLiteral("SELECT nazwa FROM KONFIGURACJA ORDER BY id"), db);
-            while (query.next())
-                names << query.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("tst_names"));
+    for (int id = 1; id < 9; ++id)
+        names << store.readConfigName(id);
+    names.removeAll(QString());
     return names;
 }
 } // namespace
@@ -184,596 +117,195 @@ class TestPSInterface : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void defaultConfigurationRecord();
-    void storedConfigurationWithoutPsl();
-    void twoPslModulesFoldIntoOneRecord();
-    void damagedImageStillReported();
-    void recordIsTheSameUnderATranslation();
-
-    void pslSignallingLine_data();
-    void pslSignallingLine();
-    void psbModesAndRelays_data();
-    void psbModesAndRelays();
-    void foldersIgnoreOtherModules();
-
-    void execWithoutNameMakesNoCallback();
-    void unopenableStoreIsInert();
-    void execReturnsWhenWindowClosed();
-    void execAgainAfterStoreClosed();
-    void nestedExecReturnsAtOnce();
-    void deleteWhileToolIsOpen();
+    void initTestCase() { buildOptionLists(); initFaultTextTables(); Dialogs::setInstance(&quiet); }
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); received.clear(); }
+    void foldModule_data();
+    void foldModule();
+    void execReportsTheChosenConfiguration();
     void deleteBelowAToolDialog();
-    void deleteFromTheCallback();
-    void secondObjectDoesNotMoveTheStore();
-
-    void changeDBNameMissingName();
-    void changeDBNameRenamesFirstMatch();
-    void changeDBNameLeavesRunningToolAlone();
-    void changeDBNameUnopenableStore();
+    void storesOfOtherDirectories();
 
 private:
-    // Closes the tool as the user would, once exec() has shown it; `before` runs first.
-    void closeWhenShown(std::function<void(MainWindow *)> before = {});
-    Record runTool(const QString &dir, const QString &name, const QByteArray &image);
+    // Closes the tool, first running `before`, once exec() has shown it and waits.
+    void closeSoon(std::function<void(MainWindow *)> before = {})
+    {
+        QTimer::singleShot(0, this, [before] {
+            if (MainWindow *tool = visibleTool(); tool && before)
+                before(tool);
+            if (MainWindow *tool = visibleTool())
+                tool->close();
+        });
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<HostDialogs> m_dialogs;
 };
 
-void TestPSInterface::initTestCase()
+void TestPSInterface::foldModule_data()
 {
-    // Module objects need these; the tool's main window builds them too.
-    buildOptionLists();
-    initFaultTextTables();
-}
-
-void TestPSInterface::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_dialogs = std::make_unique<HostDialogs>();
-    callbacks = 0;
-    std::memset(&received, 0xAA, sizeof received);
-}
-
-void TestPSInterface::cleanup()
-{
-    // No test may leave a tool window behind for the next one to find.
-    const QList<MainWindow *> left = visibleTools();
-    for (MainWindow *tool : left)
-        tool->hide();
-    m_dialogs.reset();
-    m_dir.reset();
-}
-
-void TestPSInterface::closeWhenShown(std::function<void(MainWindow *)> before)
-{
-    auto *timer = new QTimer(this);
-    timer->setInterval(5);
-    connect(timer, &QTimer::timeout, this, [timer, before] {
-        const QList<MainWindow *> tools = visibleTools();
-        if (tools.isEmpty())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (before)
-            before(tools.first());
-        tools.first()->close();
-    });
-    timer->start();
-}
-
-// Stores the image under the name (when given), runs the tool on it and returns the record.
-Record TestPSInterface::runTool(const QString &dir, const QString &name, const QByteArray &image)
-{
-    PSInterface tool(dir);
-    if (!image.isNull())
-        DbManager::instance()->writeConfig(name, image);
-    tool.configToSet(name);
-    tool.callWhenDone(onDone);
-    closeWhenShown();
-    tool.exec();
-    return received;
-}
-
-void TestPSInterface::defaultConfigurationRecord()
-{
-    const QString name = QStringLiteral("Nowa");
-    runTool(m_dir->path(), name, QByteArray());
-
-    QCOMPARE(callbacks, 1);
-    QCOMPARE(received.psbDeclared, true);
-    QCOMPARE(received.pslDeclared, false);
-    QCOMPARE(received.lk1Mode, 0);
-    QCOMPARE(received.lk2Mode, 0);
-    QCOMPARE(received.puAlarmDriven, false);
-    QCOMPARE(received.pkAlarmDriven, false);
-    for (bool driven : received.lsAlarmDriven)
-        QCOMPARE(driven, false);
-    // exec() created the configuration in the host's store.
-    QCOMPARE(storedNames(m_dir->path()), QStringList{name});
-}
-
-void TestPSInterface::storedConfigurationWithoutPsl()
-{
-    // Built while a tool exists, so that the module classes are set up as in the product.
-    PSInterface builder(m_dir->path());
-    const QByteArray image = imageOf(
-            {makeModule(PsbType, 1,
-                        {{QStringLiteral("Linia kontrolna LK1 - tryb pracy"), 2},
-                         {QStringLiteral("Linia kontrolna LK2 - tryb pracy"), 1},
-                         {QStringLiteral("Przekaźnik PU - tryb pracy"), 1},
-                         {QStringLiteral("Przekaźnik PK - tryb pracy"), 3},
-                         {QStringLiteral("Przekaźnik PK - kryterium wysterowania"), 3}})});
-
-    runTool(m_dir->path(), QStringLiteral("Bez PSL"), image);
-
-    QCOMPARE(callbacks, 1);
-    QCOMPARE(received.psbDeclared, true);
-    QCOMPARE(received.pslDeclared, false);
-    QCOMPARE(received.lk1Mode, 2);
-    QCOMPARE(received.lk2Mode, 1);
-    QCOMPARE(received.puAlarmDriven, true);
-    QCOMPARE(received.pkAlarmDriven, true);
-    for (bool driven : received.lsAlarmDriven)
-        QCOMPARE(driven, true);
-}
-
-void TestPSInterface::twoPslModulesFoldIntoOneRecord()
-{
-    PSInterface builder(m_dir->path());
-    auto pslImage = [](bool firstDeclared, bool secondDeclared) {
-        // LS1 follows the alarm system in both, LS2 only in the first, LS3 in neither: the AND
-        // fields keep what all modules agree on.
-        return imageOf({makeModule(PslType, 1,
-                                   {{declaration, firstDeclared},
-                                    {lsMode(1), 1}, {lsCriterion(1), 3},
-                                    {lsMode(2), 3}, {lsCriterion(2), 3},
-                                    {lsMode(4), 1}, {lsCriterion(4), 3}}),
-                        makeModule(PslType, 2,
-                                   {{declaration, secondDeclared},
-                                    {lsMode(1), 1}, {lsCriterion(1), 3},
-                                    {lsMode(2), 2}, {lsCriterion(2), 3},
-                                    {lsMode(4), 1}, {lsCriterion(4), 3}})});
+    QTest::addColumn<int>("type");
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<QString>("record");
+    auto row = [](const char *name, int type, const Values &values, const char *record) {
+        QTest::newRow(name) << type << values << QString::fromLatin1(record);
     };
-    DbManager::instance()->writeConfig(QStringLiteral("last undeclared"), pslImage(true, false));
-    DbManager::instance()->writeConfig(QStringLiteral("last declared"), pslImage(false, true));
-
-    runTool(m_dir->path(), QStringLiteral("last undeclared"), QByteArray());
-    QCOMPARE(callbacks, 1);
-    QCOMPARE(received.pslDeclared, false);
-    QCOMPARE(received.lsAlarmDriven[0], true);
-    QCOMPARE(received.lsAlarmDriven[1], false);
-    QCOMPARE(received.lsAlarmDriven[2], false);
-    QCOMPARE(received.lsAlarmDriven[3], true);
-    // No PSB in this configuration: its AND field stays true, the assigned ones at rest.
-    QCOMPARE(received.psbDeclared, false);
-    QCOMPARE(received.pkAlarmDriven, true);
-    QCOMPARE(received.puAlarmDriven, false);
-
-    runTool(m_dir->path(), QStringLiteral("last declared"), QByteArray());
-    QCOMPARE(callbacks, 2);
-    QCOMPARE(received.pslDeclared, true);
-    QCOMPARE(received.lsAlarmDriven[1], false);
+    // A PSB before this module left LK 7/7 and PU on. Bit 0 of a mode switches an output on;
+    // criterion 3 is the host's alarm system.
+    row("LS2 mode 3", PslType, {{lsMode(2), 3}}, "psb0 psl1 lk7/7 pu1 pk1 ls1111");
+    row("LS2 mode 2", PslType, {{lsMode(2), 2}}, "psb0 psl1 lk7/7 pu1 pk1 ls1011");
+    row("LS2 criterion 2", PslType, {{lsWhen(2), 2}}, "psb0 psl1 lk7/7 pu1 pk1 ls1011");
+    row("PU, PK on Tarven B", PsbType, {{lk1, 1}, {lk2, 2}, {pu, 1}, {pk, 1}, {pkWhen, 3}},
+        "psb1 psl0 lk1/2 pu1 pk1 ls1111");
+    row("PK mode 2", PsbType, {{pu, 1}, {pk, 2}, {pkWhen, 3}}, "psb1 psl0 lk0/0 pu1 pk0 ls1111");
+    row("PK criterion 1", PsbType, {{pk, 1}, {pkWhen, 1}}, "psb1 psl0 lk0/0 pu0 pk0 ls1111");
 }
 
-void TestPSInterface::damagedImageStillReported()
+void TestPSInterface::foldModule()
 {
-    PSInterface builder(m_dir->path());
-    QByteArray image = imageOf({makeModule(PslType, 1,
-                                           {{declaration, 1}, {lsMode(1), 1}, {lsCriterion(1), 3}}),
-                                makeModule(PsbType, 1, {})});
-    // Claim a third module that is not there.
-    image[0] = char(3);
-
-    runTool(m_dir->path(), QStringLiteral("uszkodzona"), image);
-
-    QVERIFY(!m_dialogs->warnings.isEmpty());
-    QCOMPARE(callbacks, 1);
-    QCOMPARE(received.pslDeclared, true);
-    QCOMPARE(received.psbDeclared, true);
-    QCOMPARE(received.lsAlarmDriven[0], true);
-    QCOMPARE(received.lsAlarmDriven[1], false);
-}
-
-void TestPSInterface::recordIsTheSameUnderATranslation()
-{
-    ModuleTranslator translator;
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    PSInterface builder(m_dir->path());
-    Modul *psl = makeModule(PslType, 1, {});
-    // The module now names its settings in the other language.
-    QVERIFY(!settingNamed(psl, declaration));
-    settingNamed(psl, QLatin1String("EN ") + declaration)->setValue(1);
-    settingNamed(psl, QLatin1String("EN ") + lsMode(3))->setValue(1);
-    settingNamed(psl, QLatin1String("EN ") + lsCriterion(3))->setValue(3);
-    Modul *psb = makeModule(PsbType, 1, {});
-    settingNamed(psb, QStringLiteral("EN Linia kontrolna LK2 - tryb pracy"))->setValue(2);
-    const QByteArray image = imageOf({psl, psb});
-
-    runTool(m_dir->path(), QStringLiteral("EN"), image);
-    QCoreApplication::removeTranslator(&translator);
-
-    QCOMPARE(callbacks, 1);
-    QCOMPARE(received.pslDeclared, true);
-    QCOMPARE(received.psbDeclared, true);
-    QCOMPARE(received.lk2Mode, 2);
-    QCOMPARE(received.lsAlarmDriven[0], false);
-    QCOMPARE(received.lsAlarmDriven[2], true);
-}
-
-void TestPSInterface::pslSignallingLine_data()
-{
-    QTest::addColumn<quint32>("mode");
-    QTest::addColumn<quint32>("criterion");
-    QTest::addColumn<bool>("driven");
-
-    // Bit 0 of the mode switches the line on; criterion 3 is the host's alarm system.
-    QTest::newRow("pulsed-cyclic, Tarven B") << 3u << 3u << true;
-    QTest::newRow("mode 2, Tarven B") << 2u << 3u << false;
-    QTest::newRow("mode 1, Tarven B") << 1u << 3u << true;
-    QTest::newRow("mode 1, criterion 2") << 1u << 2u << false;
-    QTest::newRow("mode 1, criterion 4") << 1u << 4u << false;
-    QTest::newRow("off, Tarven B") << 0u << 3u << false;
-}
-
-void TestPSInterface::pslSignallingLine()
-{
-    QFETCH(quint32, mode);
-    QFETCH(quint32, criterion);
-    QFETCH(bool, driven);
-
-    std::unique_ptr<Modul> psl(makeModule(PslType, 1,
-                                          {{declaration, 1}, {lsMode(2), mode},
-                                           {lsCriterion(2), criterion},
-                                           {lsMode(1), 1}, {lsCriterion(1), 3},
-                                           {lsMode(3), 1}, {lsCriterion(3), 3},
-                                           {lsMode(4), 1}, {lsCriterion(4), 3}}));
+    QFETCH(int, type);
+    QFETCH(Values, values);
+    QFETCH(QString, record);
+    Values all = {{declaration, 1}};
+    for (int n = 1; type == PslType && n <= 4; ++n)
+        all << qMakePair(lsMode(n), 1u) << qMakePair(lsWhen(n), 3u);
+    std::unique_ptr<Modul> module(makeModule(type, 1, all + values));
+    const auto fold = type == PslType ? PSInterface::parsePSLModule : PSInterface::parsePSBModule;
     Record cfg = PSInterface::initialConfig();
-    PSInterface::parsePSLModule(cfg, psl.get());
+    cfg.lk1Mode = cfg.lk2Mode = 7;
+    cfg.puAlarmDriven = true;
+    fold(cfg, module.get());
+    QCOMPARE(describe(cfg), record);
 
-    QCOMPARE(cfg.pslDeclared, true);
-    QCOMPARE(cfg.lsAlarmDriven[1], driven);
-    // The other lines are not disturbed by LS2's settings.
-    QCOMPARE(cfg.lsAlarmDriven[0], true);
-    QCOMPARE(cfg.lsAlarmDriven[2], true);
-    QCOMPARE(cfg.lsAlarmDriven[3], true);
-
-    // A line that an earlier module left false stays false.
-    cfg.lsAlarmDriven[1] = false;
-    PSInterface::parsePSLModule(cfg, psl.get());
-    QCOMPARE(cfg.lsAlarmDriven[1], false);
+    // The AND fields: what an earlier module left false stays false.
+    cfg.pkAlarmDriven = false;
+    std::fill(std::begin(cfg.lsAlarmDriven), std::end(cfg.lsAlarmDriven), false);
+    fold(cfg, module.get());
+    QCOMPARE(describe(cfg).section(QLatin1Char(' '), 4), QStringLiteral("pk0 ls0000"));
 }
 
-void TestPSInterface::psbModesAndRelays_data()
-{
-    QTest::addColumn<quint32>("lk1");
-    QTest::addColumn<quint32>("lk2");
-    QTest::addColumn<quint32>("pu");
-    QTest::addColumn<quint32>("pkMode");
-    QTest::addColumn<quint32>("pkCriterion");
-    QTest::addColumn<bool>("puDriven");
-    QTest::addColumn<bool>("pkDriven");
-
-    QTest::newRow("two-state lines, PU on Tarven B, PK on Tarven B")
-            << 1u << 2u << 1u << 1u << 3u << true << true;
-    QTest::newRow("inactive lines, PU fault only") << 0u << 0u << 0u << 1u << 3u << false << true;
-    QTest::newRow("PK mode with bit 0 (5), Tarven B") << 2u << 1u << 0u << 5u << 3u << false << true;
-    QTest::newRow("PK mode without bit 0 (2), Tarven B")
-            << 2u << 2u << 1u << 2u << 3u << true << false;
-    QTest::newRow("PK on, other criterion") << 0u << 1u << 1u << 1u << 1u << true << false;
-    QTest::newRow("PK off, other criterion") << 0u << 1u << 0u << 0u << 0u << false << false;
-}
-
-void TestPSInterface::psbModesAndRelays()
-{
-    QFETCH(quint32, lk1);
-    QFETCH(quint32, lk2);
-    QFETCH(quint32, pu);
-    QFETCH(quint32, pkMode);
-    QFETCH(quint32, pkCriterion);
-    QFETCH(bool, puDriven);
-    QFETCH(bool, pkDriven);
-
-    std::unique_ptr<Modul> psb(makeModule(
-            PsbType, 1,
-            {{QStringLiteral("Linia kontrolna LK1 - tryb pracy"), lk1},
-             {QStringLiteral("Linia kontrolna LK2 - tryb pracy"), lk2},
-             {QStringLiteral("Przekaźnik PU - tryb pracy"), pu},
-             {QStringLiteral("Przekaźnik PK - tryb pracy"), pkMode},
-             {QStringLiteral("Przekaźnik PK - kryterium wysterowania"), pkCriterion}}));
-    Record cfg = PSInterface::initialConfig();
-    PSInterface::parsePSBModule(cfg, psb.get());
-
-    QCOMPARE(cfg.psbDeclared, true);
-    QCOMPARE(cfg.lk1Mode, int(lk1));
-    QCOMPARE(cfg.lk2Mode, int(lk2));
-    QCOMPARE(cfg.puAlarmDriven, puDriven);
-    QCOMPARE(cfg.pkAlarmDriven, pkDriven);
-    QCOMPARE(cfg.pslDeclared, false);
-    for (bool driven : cfg.lsAlarmDriven)
-        QCOMPARE(driven, true);
-
-    // A second PSB assigns PU and the modes again but can only narrow PK.
-    std::unique_ptr<Modul> second(makeModule(
-            PsbType, 2,
-            {{QStringLiteral("Przekaźnik PU - tryb pracy"), 1 - pu},
-             {QStringLiteral("Przekaźnik PK - tryb pracy"), 1},
-             {QStringLiteral("Przekaźnik PK - kryterium wysterowania"), 3}}));
-    PSInterface::parsePSBModule(cfg, second.get());
-    QCOMPARE(cfg.lk1Mode, 0);
-    QCOMPARE(cfg.puAlarmDriven, !puDriven);
-    QCOMPARE(cfg.pkAlarmDriven, pkDriven);
-}
-
-void TestPSInterface::foldersIgnoreOtherModules()
-{
-    std::unique_ptr<Modul> psl(makeModule(PslType, 1, {{declaration, 1}, {lsMode(1), 2}}));
-    std::unique_ptr<Modul> psb(makeModule(PsbType, 1,
-                                          {{QStringLiteral("Przekaźnik PK - tryb pracy"), 0}}));
-    const Record initial = PSInterface::initialConfig();
-
-    Record cfg = initial;
-    PSInterface::parsePSBModule(cfg, psl.get());
-    PSInterface::parsePSLModule(cfg, psb.get());
-    PSInterface::parsePSLModule(cfg, nullptr);
-    PSInterface::parsePSBModule(cfg, nullptr);
-    QCOMPARE(QByteArray(reinterpret_cast<const char *>(&cfg), sizeof cfg),
-             QByteArray(reinterpret_cast<const char *>(&initial), sizeof initial));
-}
-
-void TestPSInterface::execWithoutNameMakesNoCallback()
-{
-    {
-        PSInterface tool(m_dir->path());
-        DbManager::instance()->writeConfig(QStringLiteral("Inna"), imageOf({}));
-        tool.callWhenDone(onDone);
-        closeWhenShown([](MainWindow *window) {
-            // Nothing was opened for the user.
-            QVERIFY(window->configManagement()->findChildren<QMdiSubWindow *>().isEmpty());
-        });
-        tool.exec();
-    }
-    QCOMPARE(callbacks, 0);
-    // Nothing was created either.
-    QCOMPARE(storedNames(m_dir->path()), QStringList{QStringLiteral("Inna")});
-}
-
-void TestPSInterface::unopenableStoreIsInert()
-{
-    // A directory where the database file belongs: SQLite cannot open it.
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ostrel.db3")));
-    const int toolsBefore = visibleTools().size();
-    QTest::ignoreMessage(QtDebugMsg, "Nie nawiązano połaczenia z bazą danych");
-
-    PSInterface tool(m_dir->path());
-    tool.configToSet(QStringLiteral("Nowa"));
-    tool.callWhenDone(onDone);
-    QElapsedTimer clock;
-    clock.start();
-    // Should exec() wait for a window after all, this ends the wait and the test fails below.
-    QTimer::singleShot(5000, this, [] {
-        for (MainWindow *tool : visibleTools())
-            tool->close();
-    });
-    tool.exec();
-    QVERIFY(clock.elapsed() < 5000);
-    QCOMPARE(visibleTools().size(), toolsBefore);
-    tool.callDoneFunction();
-    QCOMPARE(callbacks, 0);
-}
-
-void TestPSInterface::execReturnsWhenWindowClosed()
+void TestPSInterface::execReportsTheChosenConfiguration()
 {
     QSignalSpy lastWindow(qApp, &QGuiApplication::lastWindowClosed);
     PSInterface tool(m_dir->path());
-    QPointer<MainWindow> shown;
-    closeWhenShown([&shown](MainWindow *window) {
-        shown = window;
-        QCOMPARE(window->windowModality(), Qt::ApplicationModal);
-        QVERIFY(!window->isStandalone());
-        QVERIFY(DbManager::instance()->isOpen());
-    });
+    auto psb = [] {
+        return makeModule(PsbType, 1, {{lk1, 2}, {lk2, 1}, {pu, 1}, {pk, 3}, {pkWhen, 3}});
+    };
+    // LS1 and LS4 follow the alarm system, LS2 only in module 1, LS3 in neither.
+    auto psl = [](quint8 number, bool declared) {
+        return makeModule(PslType, number,
+                          {{declaration, declared}, {lsMode(1), 1}, {lsWhen(1), 3}, {lsMode(4), 1},
+                           {lsWhen(4), 3}, {lsMode(2), number == 1 ? 3u : 2u}, {lsWhen(2), 3}});
+    };
+    DbManager *store = DbManager::instance();
+    store->writeConfig("PSB", imageOf({psb()}));
+    // Two PSL modules, the last one undeclared, then declared.
+    store->writeConfig("PSL 10", imageOf({psl(1, true), psl(2, false)}));
+    store->writeConfig("PSL 01", imageOf({psl(1, false), psl(2, true)}));
+    store->writeConfig("EN", imageOf({psb(), psl(1, true)}));
+    tool.callWhenDone(onDone);
     // As most hosts do, open the tool from inside the host's running application.
-    bool returned = false;
-    QTimer::singleShot(0, this, [&tool, &returned] {
+    QTimer::singleShot(0, this, [this, &tool] {
+        closeSoon([](MainWindow *window) {
+            QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+            QVERIFY(!window->isStandalone());
+        });
         tool.exec();
-        returned = true;
         QCoreApplication::exit(0);
     });
-    QCoreApplication::exec();
-
-    QVERIFY(returned);
-    QVERIFY(shown);
-    QVERIFY(!shown->isVisible());
-    // The store is closed until the tool runs again.
-    QVERIFY(!DbManager::instance()->isOpen());
+    QCOMPARE(QCoreApplication::exec(), 0);
+    // No name set and none stored under the empty name: nothing to report.
+    QCOMPARE(received.size(), 0);
+    QVERIFY(!store->isOpen());
     // Closing the tool, though its window was the last one, is not the end of the host.
     QCOMPARE(lastWindow.count(), 0);
-}
 
-void TestPSInterface::execAgainAfterStoreClosed()
-{
-    PSInterface tool(m_dir->path());
-    tool.configToSet(QStringLiteral("Pierwsza"));
-    tool.callWhenDone(onDone);
-    closeWhenShown();
-    tool.exec();
-    QCOMPARE(callbacks, 1);
-    QVERIFY(!DbManager::instance()->isOpen());
-
-    // The host opens the tool again, on another configuration.
-    tool.configToSet(QStringLiteral("Druga"));
-    bool storeOpen = false;
-    closeWhenShown([&storeOpen](MainWindow *) { storeOpen = DbManager::instance()->isOpen(); });
-    tool.exec();
-    QVERIFY(storeOpen);
-    QCOMPARE(callbacks, 2);
-    QCOMPARE(received.psbDeclared, true);
-    QCOMPARE(storedNames(m_dir->path()),
-             (QStringList{QStringLiteral("Pierwsza"), QStringLiteral("Druga")}));
-}
-
-void TestPSInterface::nestedExecReturnsAtOnce()
-{
-    PSInterface tool(m_dir->path());
-    tool.callWhenDone(onDone);
-    tool.configToSet(QStringLiteral("Jedna"));
-    bool nestedReturned = false;
-    closeWhenShown([&tool, &nestedReturned](MainWindow *) {
+    // Again and again: each run reopens the store that the one before closed. Setting names are
+    // looked up in the module's own translation context, so EN reads as it would untranslated.
+    const char *const runs[][2] = {{"Nowa", "psb1 psl0 lk0/0 pu0 pk0 ls0000"},
+                                   {"PSB", "psb1 psl0 lk2/1 pu1 pk1 ls1111"},
+                                   {"PSL 10", "psb0 psl0 lk0/0 pu0 pk1 ls1001"},
+                                   {"PSL 01", "psb0 psl1 lk0/0 pu0 pk1 ls1001"},
+                                   {"EN", "psb1 psl1 lk2/1 pu1 pk1 ls1101"}};
+    ModuleTranslator translator;
+    QStringList expected, records;
+    for (const auto &[name, record] : runs) {
+        if (qstrcmp(name, "EN") == 0) {
+            QCoreApplication::installTranslator(&translator);
+            std::unique_ptr<Modul> renamed(createModule(PslType, 1));
+            QVERIFY(renamed->getSettings().first()->getName().startsWith(QLatin1String("EN ")));
+        }
+        tool.configToSet(QString::fromLatin1(name));
+        closeSoon();
         tool.exec();
-        nestedReturned = true;
-    });
-    tool.exec();
-    QVERIFY(nestedReturned);
-    QCOMPARE(callbacks, 1);
-}
-
-void TestPSInterface::deleteWhileToolIsOpen()
-{
-    auto *tool = new PSInterface(m_dir->path());
-    tool->configToSet(QStringLiteral("Nowa"));
-    tool->callWhenDone(onDone);
-    QPointer<MainWindow> window;
-    QTimer::singleShot(0, this, [&window, tool] {
-        window = visibleTools().value(0);
-        // The host deletes the tool while the user still has it open.
-        delete tool;
-    });
-    tool->exec();
-    QCOMPARE(callbacks, 0);
-    QTRY_VERIFY(window.isNull());
-    QVERIFY(!DbManager::instance()->isOpen());
+        expected << QString::fromLatin1(record);
+    }
+    for (const Record &record : qAsConst(received))
+        records << describe(record);
+    QCOMPARE(records, expected);
 }
 
 void TestPSInterface::deleteBelowAToolDialog()
 {
-    auto *tool = new PSInterface(m_dir->path());
-    tool->callWhenDone(onDone);
-    QPointer<MainWindow> window;
-    // The user asks for a new configuration; while the name dialog is up, the host deletes the
-    // tool. The tool's code continues once the dialog returns, so its windows must still exist.
-    m_dialogs->onGetText = [&window, tool](bool *ok) {
-        window = visibleTools().value(0);
-        delete tool;
-        *ok = true;
-        return QStringLiteral("Po usunięciu");
-    };
-    QTimer::singleShot(0, this, [] {
-        if (MainWindow *shown = visibleTools().value(0))
-            shown->configManagement()->slotAdd();
-    });
-    tool->exec();
-    QCOMPARE(callbacks, 0);
-    QVERIFY(window.isNull());
+    // While the new-name dialog is up, the host deletes the tool. The tool's code continues once
+    // the dialog returns, so its windows must outlive the object.
+    struct DeletingDialogs : QuietDialogs
+    {
+        PSInterface *tool = nullptr;
+        QPointer<MainWindow> window;
+        QString getText(QWidget *, const QString &, const QString &, const QString &,
+                        bool *ok) override
+        {
+            window = visibleTool();
+            delete tool;
+            *ok = true;
+            return QStringLiteral("Po usunięciu");
+        }
+    } dialogs;
+    dialogs.tool = new PSInterface(m_dir->path());
+    dialogs.tool->callWhenDone(onDone);
+    Dialogs::setInstance(&dialogs);
+    QTimer::singleShot(0, this, [] { visibleTool()->configManagement()->slotAdd(); });
+    dialogs.tool->exec();
+    Dialogs::setInstance(&quiet);
+    QCOMPARE(received.size(), 0);
+    QVERIFY(dialogs.window.isNull());
+    QVERIFY(!DbManager::instance()->isOpen());
     QCOMPARE(storedNames(m_dir->path()), QStringList{QStringLiteral("Po usunięciu")});
 }
 
-void TestPSInterface::deleteFromTheCallback()
-{
-    deleteOnDone = new PSInterface(m_dir->path());
-    QPointer<MainWindow> window;
-    deleteOnDone->configToSet(QStringLiteral("Nowa"));
-    deleteOnDone->callWhenDone(onDoneDelete);
-    closeWhenShown([&window](MainWindow *shown) { window = shown; });
-    deleteOnDone->exec();
-    QCOMPARE(callbacks, 1);
-    QVERIFY(!deleteOnDone);
-    QVERIFY(window.isNull());
-    QVERIFY(!DbManager::instance()->isOpen());
-}
-
-void TestPSInterface::secondObjectDoesNotMoveTheStore()
+void TestPSInterface::storesOfOtherDirectories()
 {
     QTemporaryDir other;
-    QVERIFY(other.isValid());
-    PSInterface first(m_dir->path());
-    DbManager::instance()->writeConfig(QStringLiteral("Tutaj"),
-                                       imageOf({makeModule(PsbType, 1, {{QStringLiteral(
-                                               "Linia kontrolna LK1 - tryb pracy"), 2}})}));
-    // A second object on another directory takes the shared connection along.
-    PSInterface second(other.path());
-
-    first.configToSet(QStringLiteral("Tutaj"));
-    first.callWhenDone(onDone);
-    closeWhenShown();
-    first.exec();
-
-    QCOMPARE(callbacks, 1);
-    QCOMPARE(received.lk1Mode, 2);
-    QCOMPARE(storedNames(m_dir->path()), QStringList{QStringLiteral("Tutaj")});
-    QVERIFY(storedNames(other.path()).isEmpty());
-}
-
-void TestPSInterface::changeDBNameMissingName()
-{
-    {
-        PSInterface tool(m_dir->path());
-        DbManager::instance()->writeConfig(QStringLiteral("A"), imageOf({}));
-        DbManager::instance()->close();
-    }
-    QVERIFY(changeDBName(m_dir->path(), QStringLiteral("B"), QStringLiteral("C")));
-    QCOMPARE(storedNames(m_dir->path()), QStringList{QStringLiteral("A")});
-}
-
-void TestPSInterface::changeDBNameRenamesFirstMatch()
-{
-    {
-        PSInterface tool(m_dir->path());
-        DbManager::instance()->writeConfig(QStringLiteral("A"), imageOf({}));
-        DbManager::instance()->writeConfig(QStringLiteral("B"), imageOf({}));
-        DbManager::instance()->writeConfig(QStringLiteral("A"), imageOf({}));
-        DbManager::instance()->close();
-    }
-    QVERIFY(changeDBName(m_dir->path(), QStringLiteral("A"), QStringLiteral("Nowa nazwa")));
-    QCOMPARE(storedNames(m_dir->path()),
-             (QStringList{QStringLiteral("Nowa nazwa"), QStringLiteral("B"), QStringLiteral("A")}));
-    // Its own handle is gone again.
-    QVERIFY(!QSqlDatabase::contains(QStringLiteral("ostrel-rename")));
-}
-
-void TestPSInterface::changeDBNameLeavesRunningToolAlone()
-{
-    QTemporaryDir other;
-    QVERIFY(other.isValid());
-    {
-        PSInterface elsewhere(other.path());
-        DbManager::instance()->writeConfig(QStringLiteral("Stara"), imageOf({}));
-    }
-
     PSInterface tool(m_dir->path());
-    DbManager::instance()->writeConfig(QStringLiteral("Stara"), imageOf({}));
-    const QString connectionFile = QSqlDatabase::database().databaseName();
-    bool renamed = false;
-    bool stillOpen = false;
-    int idInTool = -1;
-    QString fileWhileRunning;
-    closeWhenShown([&](MainWindow *) {
-        renamed = changeDBName(other.path(), QStringLiteral("Stara"), QStringLiteral("Nowa"));
-        stillOpen = DbManager::instance()->isOpen();
-        fileWhileRunning = QSqlDatabase::database().databaseName();
-        idInTool = DbManager::instance()->findConfigId(QStringLiteral("Stara"));
+    // A second object on another directory takes the shared connection along.
+    PSInterface elsewhere(other.path());
+    for (const char *name : {"A", "B", "A"})
+        DbManager::instance()->writeConfig(QString::fromLatin1(name), "x");
+    tool.configToSet(QStringLiteral("Tutaj"));
+    tool.callWhenDone(onDone);
+    closeSoon([&other](MainWindow *) {
+        const QString file = QSqlDatabase::database().databaseName();
+        // The host renames in the other store while the tool is open on its own.
+        QVERIFY(changeDBName(other.path(), QStringLiteral("brak"), QStringLiteral("C")));
+        QVERIFY(changeDBName(other.path(), QStringLiteral("A"), QStringLiteral("Nowa")));
+        QVERIFY(DbManager::instance()->isOpen());
+        QCOMPARE(QSqlDatabase::database().databaseName(), file);
     });
     tool.exec();
+    QCOMPARE(received.size(), 1);
+    QCOMPARE(storedNames(m_dir->path()), QStringList{QStringLiteral("Tutaj")});
+    QCOMPARE(storedNames(other.path()), (QStringList{"Nowa", "B", "A"}));
 
-    QVERIFY(renamed);
-    QVERIFY(stillOpen);
-    QCOMPARE(fileWhileRunning, connectionFile);
-    QVERIFY(idInTool > 0);
-    QCOMPARE(storedNames(other.path()), QStringList{QStringLiteral("Nowa")});
-    QCOMPARE(storedNames(m_dir->path()), QStringList{QStringLiteral("Stara")});
-}
-
-void TestPSInterface::changeDBNameUnopenableStore()
-{
-    QVERIFY(!changeDBName(m_dir->filePath(QStringLiteral("brak")), QStringLiteral("A"),
-                          QStringLiteral("B")));
-    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("ostrel.db3")));
-    QVERIFY(!changeDBName(m_dir->path(), QStringLiteral("A"), QStringLiteral("B")));
+    // A store that cannot be opened: changeDBName says so; exec() returns at once, no callback.
+    const QString missing = m_dir->filePath(QStringLiteral("brak"));
+    QVERIFY(!changeDBName(missing, QStringLiteral("A"), QStringLiteral("B")));
+    QTest::ignoreMessage(QtDebugMsg, "Nie nawiązano połaczenia z bazą danych");
+    PSInterface inert(missing);
+    inert.configToSet(QStringLiteral("Tutaj"));
+    inert.callWhenDone(onDone);
+    closeSoon([](MainWindow *) { QFAIL("the tool opened without its store"); });
+    inert.exec();
+    QCoreApplication::processEvents();
+    QCOMPARE(received.size(), 1);
 }
 
 QTEST_MAIN(TestPSInterface)

@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QString>
 
 #include <initializer_list>
 #include <memory>
@@ -25,11 +24,11 @@ inline QByteArray hex(const char *text)
 inline void initStartupTables()
 {
     static bool done = false;
-    if (done)
-        return;
-    buildOptionLists();
-    initFaultTextTables();
-    done = true;
+    if (!done) {
+        buildOptionLists();
+        initFaultTextTables();
+        done = true;
+    }
 }
 
 inline std::unique_ptr<Modul> makeModule(int type, int number = 1)
@@ -42,7 +41,7 @@ inline QList<int> factoryTypes()
 {
     QList<int> types;
     for (int type = 0; type < 256; ++type) {
-        if (auto module = makeModule(type))
+        if (makeModule(type))
             types.append(type);
     }
     return types;

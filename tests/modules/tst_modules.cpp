@@ -1,218 +1,276 @@
 #include "modules_support.h"
 
+#include "config/konfiguracja.h"
+
+#include <QCryptographicHash>
 #include <QtTest>
 
-#include <algorithm>
-
 using namespace ModulesTest;
+
+namespace {
+
+// The module's own texts, then everything a setting row fixes, one line per setting in list
+// order: one recorded hash per module pins every name, comment, range, layout, id and list.
+QStringList settingRows(Modul &module)
+{
+    QStringList rows{module.getName(), module.getDescription()};
+    for (const Setting *s : module.getSettings()) {
+        QStringList fields{s->getName(), s->getComment()};
+        for (qint64 n : {qint64(s->getMinimum()), qint64(s->getMaximum()), qint64(s->getValue()),
+                         qint64(s->getSize()), qint64(s->getOffset()), qint64(s->getIndex()),
+                         qint64(s->getKind()), qint64(s->getId()), qint64(s->isEditable()),
+                         qint64(s->getOptionListId())})
+            fields << QString::number(n);
+        rows << fields.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+// Every event-log code of a type as the event log shows it, removal mark included.
+QStringList faultRows(int type)
+{
+    QStringList rows;
+    for (int code = 0; code < 256; ++code) {
+        const QString text = ::faultText(type, quint8(code));
+        if (!text.isEmpty())
+            rows << QString::number(code) + QLatin1Char('=') + text;
+    }
+    return rows;
+}
+
+// The rows' hash; when it is not the recorded one the rows go to the log, so that a diff
+// against a good build shows the changed setting or text.
+QString fingerprint(const QStringList &rows, const QString &recorded)
+{
+    const QByteArray utf8 = rows.join(QLatin1Char('\n')).toUtf8();
+    const QString hash = QString::fromLatin1(
+            QCryptographicHash::hash(utf8, QCryptographicHash::Sha1).toHex().left(12));
+    if (hash != recorded)
+        qInfo().noquote() << rows.join(QLatin1Char('\n'));
+    return hash;
+}
+
+QByteArray ones(int size, std::initializer_list<int> offsets)
+{
+    QByteArray bytes(size, '\0');
+    for (int offset : offsets)
+        bytes[offset] = 1;
+    return bytes;
+}
+
+// PSL with LS4 (offset 58) filled with distinct values, everything else zero.
+QByteArray pslLs4()
+{
+    return QByteArray(58, '\0') + hex("0403" "00015180" "00ffffff" "0000003c" "00000100" "01");
+}
+
+} // namespace
 
 class TestModules : public QObject
 {
     Q_OBJECT
 private slots:
-    // Runs first: it looks at the fault tables before any module has been built.
-    void faultTablesFilledAtStartup_data();
-    void faultTablesFilledAtStartup();
+    void initTestCase();
 
-    void layout_data();
-    void layout();
-    void roundTrip_data();
-    void roundTrip();
+    void catalogue_data();
+    void catalogue();
     void decode_data();
     void decode();
-    void texts_data();
-    void texts();
-    void treeOrder_data();
-    void treeOrder();
-    void duplicateIds_data();
-    void duplicateIds();
-    void declaration_data();
-    void declaration();
+    void pslEncode();
     void psbIsDefaultClearsPayload();
     void faults_data();
     void faults();
     void faultText_data();
     void faultText();
+    void scbImage_data();
+    void scbImage();
+
+private:
+    QHash<int, QStringList> m_startupFaults;
 };
 
-void TestModules::faultTablesFilledAtStartup_data()
+// The event log names faults of types no module may have been built for yet in this run, so
+// every table is read here, straight after start-up and before the first module exists.
+void TestModules::initTestCase()
 {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("PSB") << 0xE0 << 25 << "Zapis nowej konfiguracji";
-    QTest::newRow("PSR") << 0x83 << 0 << "Brak łączności z dodatkowym PSB";
-    QTest::newRow("ACL") << 0xD0 << 0 << "Brak komunikacji z modułem ACL";
-    QTest::newRow("CTM") << 0xA0 << 31 << "Wersja oprogramowania";
-    QTest::newRow("LNM") << 0x90 << 15 << "Wyjście główne – bezpiecznik";
-    QTest::newRow("RLA") << 0xC0 << 5 << "Przekaźnik PK2 – brak ciągłości";
-    QTest::newRow("RLH") << 0x80 << 3 << "Linia kontrolna LK2 – przerwa";
-    QTest::newRow("PSV") << 0xB0 << 9 << "Wysoka temperatura";
-    // Event-log texts must not depend on whether a module of the type was built in this run.
-    QTest::newRow("PSL") << 0xF0 << 0 << "Zwarcie wyjścia linii sygnałowej numer 1 (LS1)";
-}
-
-void TestModules::faultTablesFilledAtStartup()
-{
-    QFETCH(int, type);
-    QFETCH(int, index);
-    QFETCH(QString, text);
-
     initStartupTables();
-    QCOMPARE(::faultText(type, quint8(index)), text);
-    auto module = makeModule(type);
-    QCOMPARE(::faultText(type, quint8(index)), text);
+    for (int type = 0; type < 256; ++type)
+        m_startupFaults.insert(type, faultRows(type));
 }
 
-// One row per module type and number; SC* rows may be added here or in their own test file.
-void TestModules::layout_data()
+// Number-dependent modules get a row per variant. The hashes were recorded from a reviewed
+// build; a slip in any row of a module's tables changes its hash.
+void TestModules::catalogue_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("number");
-    QTest::addColumn<int>("settingCount");
+    QTest::addColumn<int>("count");
     QTest::addColumn<QByteArray>("fresh");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("faults");
 
-    QTest::newRow("PSL") << 0xF0 << 1 << 29 << QByteArray(77, '\0');
-    QTest::newRow("PSB") << 0xE0 << 1 << 17 << QByteArray(32, '\0');
-    QTest::newRow("PSR") << 0x83 << 1 << 1 << QByteArray();
-    QTest::newRow("ACL") << 0xD0 << 1 << 1 << hex("00");
-    QTest::newRow("CTM: LNM nr 1 fed by PSV nr 1") << 0xA0 << 1 << 31 << bytesWith(31, {{5, 1}});
-    QTest::newRow("LNM nr 1: declared, 8 A") << 0x90 << 1 << 31 << bytesWith(47, {{0, 1}, {1, 8}});
-    QTest::newRow("LNM nr 2: not declared") << 0x90 << 2 << 31 << bytesWith(47, {{1, 8}});
-    QTest::newRow("RLA: both criteria 1") << 0xC0 << 1 << 37 << bytesWith(63, {{2, 1}, {21, 1}});
-    QTest::newRow("RLH: PK1 criterion 1") << 0x80 << 1 << 37 << bytesWith(63, {{2, 1}});
-    QTest::newRow("PSV nr 1") << 0xB0 << 1 << 1 << hex("01");
-    QTest::newRow("PSV nr 3") << 0xB0 << 3 << 1 << hex("00");
+    const QByteArray scbSignals = ones(400, {69, 92, 115, 138, 161, 186, 211, 236, 261, 286, 304,
+                                             321, 338, 355, 372, 389});
+    QByteArray scb1 = scbSignals, scb2 = scbSignals;
+    scb1[0] = 1;
+    for (int zone : {2, 11, 20, 29, 38, 47, 56, 79, 102, 125, 148, 173, 198, 223, 248, 273, 298,
+                     315, 332, 349, 366, 383})
+        scb2[zone] = 1;
+
+    QTest::newRow("PSL") << 0xF0 << 1 << 29 << QByteArray(77, '\0')
+                         << "9a416400f417" << "ed0a03152320";
+    QTest::newRow("PSB") << 0xE0 << 1 << 17 << QByteArray(32, '\0')
+                         << "d6e041c3bb10" << "bb1dd6c7871b";
+    QTest::newRow("PSR") << 0x83 << 1 << 1 << QByteArray() << "aa2fcff00bde" << "350710310df6";
+    QTest::newRow("ACL") << 0xD0 << 1 << 1 << hex("00") << "e027d664dfa6" << "23ae4fad0d5b";
+    QTest::newRow("CTM") << 0xA0 << 1 << 31 << ones(31, {5}) << "a9dd4ed83595" << "f94484258c55";
+    QTest::newRow("LNM nr 1") << 0x90 << 1 << 31 << bytesWith(47, {{0, 1}, {1, 8}})
+                              << "cc70d2a166b0" << "c6e0e3a01e1b";
+    QTest::newRow("LNM nr 2") << 0x90 << 2 << 31 << bytesWith(47, {{1, 8}})
+                              << "837c2ba0f44c" << "c6e0e3a01e1b";
+    QTest::newRow("RLA") << 0xC0 << 1 << 37 << ones(63, {2, 21})
+                         << "628f4b0b235d" << "ba2d2d22c1f5";
+    QTest::newRow("RLH") << 0x80 << 1 << 37 << ones(63, {2}) << "2e65b8390100" << "7ec0d1e062ba";
+    QTest::newRow("PSV nr 1") << 0xB0 << 1 << 1 << hex("01") << "79ebe05339a1" << "2f461aa259a7";
+    QTest::newRow("PSV nr 3") << 0xB0 << 3 << 1 << hex("00") << "ab7b7c341a0e" << "2f461aa259a7";
+    QTest::newRow("SCA") << 0x57 << 1 << 56 << QByteArray(63, '\0')
+                         << "65bc875f57bb" << "270e14766043";
+    QTest::newRow("SCB nr 1") << 0x55 << 1 << 304 << scb1 << "893941342274" << "3e2aeab548e1";
+    QTest::newRow("SCB nr 2") << 0x55 << 2 << 304 << scb2 << "274f9d4f31af" << "3e2aeab548e1";
+    QTest::newRow("SCC") << 0x56 << 1 << 2 << hex("0000") << "e89edba48694" << "f94484258c55";
+    QTest::newRow("SCD") << 0x50 << 1 << 66 << ones(86, {8, 25, 60, 76})
+                         << "de2a7463f698" << "d9462ceb4711";
+    QTest::newRow("SCE") << 0x53 << 1 << 54 << ones(70, {8, 25, 42, 59})
+                         << "9eb576ef2a37" << "aaa001a93d14";
+    QTest::newRow("SCF") << 0x45 << 2 << 2 << hex("0000") << "f4b632705efa" << "f94484258c55";
+    QTest::newRow("SCG") << 0x51 << 1 << 50 << ones(66, {8, 24, 40, 56})
+                         << "8e2ae0c46c49" << "62624cbb39ae";
 }
 
-void TestModules::layout()
+void TestModules::catalogue()
 {
     QFETCH(int, type);
     QFETCH(int, number);
-    QFETCH(int, settingCount);
+    QFETCH(int, count);
     QFETCH(QByteArray, fresh);
+    QFETCH(QString, settings);
+    QFETCH(QString, faults);
 
-    initStartupTables();
+    QCOMPARE(fingerprint(m_startupFaults.value(type), faults), faults);
     auto module = makeModule(type, number);
     QVERIFY(module);
-    QCOMPARE(module->getType(), type);
-    QCOMPARE(module->getNumber(), quint8(number));
     QCOMPARE(module->getName(), moduleName(type));
-    QCOMPARE(module->getSettings().size(), settingCount);
-    QCOMPARE(module->toByteArray(), fresh);
+    QCOMPARE(module->getSettings().size(), count);
+    QCOMPARE(module->toByteArray().toHex(), fresh.toHex());
+    QCOMPARE(fingerprint(settingRows(*module), settings), settings);
+    // Construction fills the table again, with the same entries.
+    QCOMPARE(fingerprint(faultRows(type), faults), faults);
 
-    // Serialising ignores offsets, so the settings must tile the payload in list order.
-    int next = 0;
-    for (Setting *setting : module->getSettings()) {
-        if (setting->getSize() == 0)
-            continue;
-        QVERIFY2(setting->getOffset() == next, qPrintable(setting->getName()));
-        next += setting->getSize();
-    }
-    QCOMPARE(next, fresh.size());
-}
-
-void TestModules::roundTrip_data()
-{
-    layout_data();
-}
-
-void TestModules::roundTrip()
-{
-    QFETCH(int, type);
-    QFETCH(int, number);
-    QFETCH(QByteArray, fresh);
-
-    initStartupTables();
-    auto module = makeModule(type, number);
+    // Round trip: parsing ignores list order and serialising ignores offsets, so a row whose
+    // offset disagrees with its place, a gap or an overlap changes a byte.
     const QByteArray payload = nonZeroBytes(fresh.size());
     QCOMPARE(module->parse(payload), 0);
-    for (Setting *setting : module->getSettings()) {
-        if (setting->getSize() > 0)
-            QVERIFY2(setting->getValue() != 0, qPrintable(setting->getName()));
-    }
-    QCOMPARE(module->toByteArray(), payload);
+    for (const Setting *setting : module->getSettings())
+        QVERIFY2(!setting->getSize() || setting->getValue(), qPrintable(setting->getName()));
+    QCOMPARE(module->toByteArray().toHex(), payload.toHex());
 }
 
+// A setting at a list position after decoding a payload, often a short one.
 void TestModules::decode_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("number");
     QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QString>("setting");
+    QTest::addColumn<int>("position");
     QTest::addColumn<quint32>("value");
     QTest::addColumn<QString>("text");
 
-    const QByteArray ones31(31, '\x01');
-    QTest::newRow("PSL T1 3600 s") << 0xF0 << 1 << bytesWith(77, {{5, 0x0E}, {6, 0x10}})
-                                   << "Linia sygnałowa LS1 - T1 - czas opóźnienia wysterowania"
-                                   << 3600u << " 1g: 0m: 0s";
-    QTest::newRow("PSL 20 bytes reach LS1") << 0xF0 << 1 << QByteArray(20, '\x01')
-                                            << "Linia sygnałowa LS1 - kontrola ciągłości" << 1u
-                                            << "Tak";
-    QTest::newRow("PSL 20 bytes miss LS2") << 0xF0 << 1 << QByteArray(20, '\x01')
-                                           << "Linia sygnałowa LS2 - tryb pracy" << 0u
-                                           << "Wyjście nieaktywne";
-    QTest::newRow("PSB capacity 28 Ah") << 0xE0 << 1 << bytesWith(32, {{1, 0x1C}})
-                                        << "Pojemność Akumulatorów" << 28u << "28";
-    QTest::newRow("PSB declaration has no byte") << 0xE0 << 1 << QByteArray(32, '\0')
-                                                 << "Deklaracja modułu" << 1u << "Tak";
-    QTest::newRow("PSB 31 bytes: time-out read")
-            << 0xE0 << 1 << ones31 << "Złącze RS232 - Protokół Modbus - Time Out" << 0x01010101u
-            << "22g:36m:49s";
-    QTest::newRow("PSB 31 bytes: master/slave 0")
-            << 0xE0 << 1 << ones31
-            << "Złącze RS232 - Komunikacja z Ostrel nr. 2 - Master/Slave" << 0u
-            << "Brak konfiguracji";
-    QTest::newRow("PSB 27 bytes: time-out 0")
-            << 0xE0 << 1 << ones31.left(27) << "Złącze RS232 - Protokół Modbus - Time Out" << 0u
-            << " 0g: 0m: 0s";
-    QTest::newRow("PSR ignores its payload")
-            << 0x83 << 1 << hex("aabb") << "Deklaracja modułu - modułu PSR nie trzeba konfigurować"
-            << 0u << "Nie";
-    QTest::newRow("ACL 01") << 0xD0 << 1 << hex("01") << "Deklaracja modułu" << 1u << "Tak";
-    QTest::newRow("ACL empty") << 0xD0 << 1 << QByteArray() << "Deklaracja modułu" << 0u << "Nie";
-    QTest::newRow("CTM Top 3600 s") << 0xA0 << 1 << bytesWith(31, {{2, 0x0E}, {3, 0x10}})
-                                    << "Przekaźnik alarmu - czas Top" << 3600u << " 1g: 0m: 0s";
-    QTest::newRow("CTM 5 bytes: weather read") << 0xA0 << 1 << QByteArray(5, '\x01')
-                                               << "Automatyka pogodowa" << 1u << "Tak";
-    QTest::newRow("CTM 5 bytes: LNM nr 1 supply 0 below its minimum")
-            << 0xA0 << 1 << QByteArray(5, '\x01') << "Zasilanie LNM nr 1 - PSV nr " << 0u << "0";
-    QTest::newRow("CTM last RLH row") << 0xA0 << 1 << bytesWith(31, {{30, 1}})
-                                      << "Przewietrzanie – przyciski z LNM1 do RLH 4 PK2" << 1u
-                                      << "Tak";
-    QTest::newRow("LNM current 6 has no option") << 0x90 << 1 << bytesWith(47, {{1, 6}})
-                                                 << "Prąd grupy [A]" << 6u << "";
-    QTest::newRow("LNM current 4") << 0x90 << 1 << bytesWith(47, {{1, 4}}) << "Prąd grupy [A]"
-                                   << 4u << "4";
-    QTest::newRow("LNM zone 8") << 0x90 << 1 << bytesWith(47, {{44, 3}}) << "Strefa LNM nr 8"
-                                << 3u << "Alarm - BZ7x";
-    QTest::newRow("LNM 47 bytes: TKA") << 0x90 << 1 << bytesWith(47, {{45, 1}, {46, 2}})
-                                       << "Wyjście grupy -  czas TKA" << 258u << " 0g: 4m:18s";
-    QTest::newRow("LNM 46 bytes: TKA 0") << 0x90 << 1 << QByteArray(46, '\x01')
-                                         << "Wyjście grupy -  czas TKA" << 0u << " 0g: 0m: 0s";
-    QTest::newRow("LNM 45 bytes: TKA 0") << 0x90 << 1 << QByteArray(45, '\x01')
-                                         << "Wyjście grupy -  czas TKA" << 0u << " 0g: 0m: 0s";
-    QTest::newRow("RLA mode 5 has no option") << 0xC0 << 1 << bytesWith(63, {{1, 5}})
-                                              << "Przekaźnik PK1 - tryb pracy" << 5u << "";
-    QTest::newRow("RLA PK2 zone 8") << 0xC0 << 1 << bytesWith(63, {{58, 4}})
-                                    << "PK2 - strefa LNM nr 8" << 4u
+    const QByteArray ls4 = pslLs4();
+    const QByteArray x01(400, '\x01');
+    QTest::newRow("PSL LS1 T1 3600 s") << 0xF0 << 1 << bytesWith(77, {{5, 0x0E}, {6, 0x10}}) << 3
+                                       << 3600u << " 1g: 0m: 0s";
+    QTest::newRow("PSL LS4 mode") << 0xF0 << 1 << ls4 << 22 << 4u
+                                  << "Załączenie impulsowo-ilościowe";
+    QTest::newRow("PSL LS4 criterion") << 0xF0 << 1 << ls4 << 23 << 3u << "System Tarven B";
+    QTest::newRow("PSL LS4 T1 a day wraps") << 0xF0 << 1 << ls4 << 24 << 86400u << " 0g: 0m: 0s";
+    QTest::newRow("PSL LS4 T2 24-bit max") << 0xF0 << 1 << ls4 << 25 << 16777215u << " 4g:20m:15s";
+    QTest::newRow("PSL LS4 pulses") << 0xF0 << 1 << ls4 << 27 << 256u << "256";
+    QTest::newRow("PSL LS4 continuity") << 0xF0 << 1 << ls4 << 28 << 1u << "Tak";
+    QTest::newRow("PSL mode outside list") << 0xF0 << 1 << bytesWith(77, {{1, 7}}) << 1 << 7u << "";
+    QTest::newRow("PSL 20 bytes reach LS1") << 0xF0 << 1 << x01.left(20) << 7 << 1u << "Tak";
+    QTest::newRow("PSL 20 bytes miss LS2")
+            << 0xF0 << 1 << x01.left(20) << 8 << 0u << "Wyjście nieaktywne";
+    QTest::newRow("PSB capacity 28 Ah") << 0xE0 << 1 << bytesWith(32, {{1, 28}}) << 1 << 28u
+                                        << "28";
+    QTest::newRow("PSB declaration has no byte") << 0xE0 << 1 << QByteArray(32, '\0') << 0 << 1u
+                                                 << "Tak";
+    QTest::newRow("PSB 31 bytes: time-out read") << 0xE0 << 1 << x01.left(31) << 15 << 0x01010101u
+                                                 << "22g:36m:49s";
+    QTest::newRow("PSB 31 bytes: master/slave 0") << 0xE0 << 1 << x01.left(31) << 16 << 0u
+                                                  << "Brak konfiguracji";
+    QTest::newRow("PSB 27 bytes: time-out 0") << 0xE0 << 1 << x01.left(27) << 15 << 0u
+                                              << " 0g: 0m: 0s";
+    QTest::newRow("PSR ignores its payload") << 0x83 << 1 << hex("aabb") << 0 << 0u << "Nie";
+    QTest::newRow("ACL 01") << 0xD0 << 1 << hex("01") << 0 << 1u << "Tak";
+    QTest::newRow("ACL empty") << 0xD0 << 1 << QByteArray() << 0 << 0u << "Nie";
+    QTest::newRow("CTM Top 3600 s") << 0xA0 << 1 << bytesWith(31, {{2, 0x0E}, {3, 0x10}}) << 3
+                                    << 3600u << " 1g: 0m: 0s";
+    QTest::newRow("CTM 5 bytes: weather read") << 0xA0 << 1 << x01.left(5) << 4 << 1u << "Tak";
+    QTest::newRow("CTM 5 bytes: supply 0 below its minimum") << 0xA0 << 1 << x01.left(5) << 5
+                                                              << 0u << "0";
+    QTest::newRow("LNM current 6 has no option") << 0x90 << 1 << bytesWith(47, {{1, 6}}) << 1 << 6u
+                                                 << "";
+    QTest::newRow("LNM zone 8") << 0x90 << 1 << bytesWith(47, {{44, 3}}) << 29 << 3u
+                                << "Alarm - BZ7x";
+    QTest::newRow("LNM 47 bytes: TKA") << 0x90 << 1 << bytesWith(47, {{45, 1}, {46, 2}}) << 30
+                                       << 258u << " 0g: 4m:18s";
+    QTest::newRow("LNM 46 bytes: TKA 0") << 0x90 << 1 << x01.left(46) << 30 << 0u << " 0g: 0m: 0s";
+    QTest::newRow("RLA mode 5 has no option") << 0xC0 << 1 << bytesWith(63, {{1, 5}}) << 1 << 5u
+                                              << "";
+    QTest::newRow("RLA PK2 zone 8") << 0xC0 << 1 << bytesWith(63, {{58, 4}}) << 34 << 4u
                                     << "Osiągnięta pozycja pożarowa (FIRE SAFE)";
-    QTest::newRow("RLA 60 bytes: PK1 TKA 0") << 0xC0 << 1 << QByteArray(60, '\x01')
-                                             << "Przekaźnik PK1 - czas TKA" << 0u << " 0g: 0m: 0s";
-    QTest::newRow("RLA PK2 TKA") << 0xC0 << 1 << bytesWith(63, {{61, 0x0E}, {62, 0x10}})
-                                 << "Przekaźnik PK2 - czas TKA" << 3600u << " 1g: 0m: 0s";
-    QTest::newRow("RLH line mode 2 outside its range")
-            << 0x80 << 1 << bytesWith(63, {{37, 2}}) << "Linia kontrolna LK1 - tryb pracy" << 2u
-            << "Wejście potwierdzenia zewnętrznego";
-    QTest::newRow("RLH 61 bytes: PK2 TKA read") << 0x80 << 1 << QByteArray(61, '\x01')
-                                                << "Przekaźnik PK2 - czas TKA" << 257u
+    QTest::newRow("RLA 60 bytes: PK1 TKA 0") << 0xC0 << 1 << x01.left(60) << 35 << 0u
+                                             << " 0g: 0m: 0s";
+    QTest::newRow("RLH line mode 2 outside its range") << 0x80 << 1 << bytesWith(63, {{37, 2}})
+                                                       << 13 << 2u
+                                                       << "Wejście potwierdzenia zewnętrznego";
+    QTest::newRow("RLH 61 bytes: PK2 TKA read") << 0x80 << 1 << x01.left(61) << 34 << 257u
                                                 << " 0g: 4m:17s";
-    QTest::newRow("RLH 61 bytes: PK1 TP 0") << 0x80 << 1 << QByteArray(61, '\x01')
-                                            << "Przekaźnik PK1 - czas TP[minuty]" << 0u << "0";
-    QTest::newRow("PSV nr 1 empty payload") << 0xB0 << 1 << QByteArray() << "Deklaracja modułu"
-                                            << 0u << "Nie";
+    QTest::newRow("RLH 61 bytes: PK1 TP 0") << 0x80 << 1 << x01.left(61) << 35 << 0u << "0";
+    QTest::newRow("PSV nr 1 empty payload") << 0xB0 << 1 << QByteArray() << 0 << 0u << "Nie";
+    QTest::newRow("SCA reset blocking 07 08 is 30 minutes")
+            << 0x57 << 1 << bytesWith(63, {{7, 7}, {8, 8}}) << 5 << 1800u << "30m";
+    QTest::newRow("SCA zone 2 T1 at its limit") << 0x57 << 1 << bytesWith(63, {{32, 2}, {33, 0x58}})
+                                                << 29 << 600u << " 0g:10m: 0s";
+    QTest::newRow("SCA declaration keeps 1 on an empty payload") << 0x57 << 1 << QByteArray() << 0
+                                                                 << 1u << "Tak";
+    QTest::newRow("SCA retry on an empty payload") << 0x57 << 1 << QByteArray() << 1 << 0u
+                                                   << "0 - Strefa 1";
+    QTest::newRow("SCB 399 bytes: last reads 0") << 0x55 << 1 << x01.left(399) << 303 << 0u << "";
+    QTest::newRow("SCB 399 bytes: one before read") << 0x55 << 1 << x01.left(399) << 302 << 1u
+                                                    << "1";
+    QTest::newRow("SCB input function 11: past list 21") << 0x55 << 1 << bytesWith(400, {{4, 11}})
+                                                         << 4 << 11u << "";
+    QTest::newRow("SCB nr 2 L8 zone") << 0x55 << 2 << bytesWith(400, {{79, 2}}) << 61 << 2u
+                                      << "2 - Strefa 1 + 2";
+    QTest::newRow("SCB criterion 14: past list 25") << 0x55 << 1 << bytesWith(400, {{158, 14}})
+                                                    << 120 << 14u << "";
+    QTest::newRow("SCB pre-reset: list 52 is absent") << 0x55 << 1 << bytesWith(400, {{171, 1}})
+                                                      << 129 << 1u << "";
+    QTest::newRow("SCB nr 2 zone 0 from a zero payload") << 0x55 << 2 << QByteArray(400, '\0') << 2
+                                                         << 0u << "0 - Strefa 1";
+    QTest::newRow("SCC 01 05: address without a list") << 0x56 << 1 << hex("0105") << 1 << 5u
+                                                       << "";
+    QTest::newRow("SCD L4 delay Y across 52 and 53") << 0x50 << 1
+                                                     << bytesWith(86, {{52, 3}, {53, 0xE8}}) << 41
+                                                     << 1000u << " 0g:16m:40s";
+    QTest::newRow("SCE PK2 signal type") << 0x53 << 1 << bytesWith(70, {{25, 4}}) << 21 << 4u
+                                         << "4 - cykliczny skończony";
+    QTest::newRow("SCG 66 bytes: last read") << 0x51 << 1 << QByteArray(66, 5) << 49 << 5u << "5";
+    QTest::newRow("SCG 65 bytes: last reads 0") << 0x51 << 1 << QByteArray(65, 5) << 49 << 0u
+                                                << "0";
+    QTest::newRow("SCG L1 Ton 05 05") << 0x51 << 1 << QByteArray(66, 5) << 9 << 0x0505u
+                                      << " 0g:21m:25s";
 }
 
 void TestModules::decode()
@@ -220,200 +278,36 @@ void TestModules::decode()
     QFETCH(int, type);
     QFETCH(int, number);
     QFETCH(QByteArray, payload);
-    QFETCH(QString, setting);
+    QFETCH(int, position);
     QFETCH(quint32, value);
     QFETCH(QString, text);
 
-    initStartupTables();
     auto module = makeModule(type, number);
-    module->parse(payload);
-    Setting *found = settingNamed(module.get(), setting);
-    QVERIFY2(found, qPrintable(setting));
-    QCOMPARE(found->getValue(), value);
-    QCOMPARE(found->getValueText(), text);
-}
-
-// Names and comments with odd spellings, blanks and line breaks, at their list position.
-void TestModules::texts_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("comment");
-
-    QTest::newRow("PSR") << 0x83 << 0 << "Deklaracja modułu - modułu PSR nie trzeba konfigurować"
-                         << "Moduł aktywny / nieaktywny";
-    QTest::newRow("CTM supply 8") << 0xA0 << 12 << "Zasilanie LNM nr 8 - PSV nr "
-                                  << "Zasilanie modułu LNM-60 nr 8 z modułu PSV-60 nr";
-    QTest::newRow("CTM BZ7x")
-            << 0xA0 << 13 << "Sygnalizowanie stanów na BZ7x"
-            << "TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan całej centrali)\n"
-               "NIE- Sygnalizowanie optyczne stanu tylko modułu LNM nr 1";
-    QTest::newRow("CTM LNM 8") << 0xA0 << 21 << "Przewietrzanie – przyciski z LNM1 do LNM 8"
-                               << "Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ \n"
-                                  "podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem\n"
-                                  " w modułach LNM nr 8";
-    QTest::newRow("CTM RLH 3 PK1") << 0xA0 << 27 << "Przewietrzanie – przyciski z LNM1 do RLH 3 PK1"
-                                   << "Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ \n"
-                                      "podłączonych do modułu LNM nr 1 do sterowania "
-                                      "przewietrzaniem\n w modułach RLH nr 3 PK nr 1";
-    QTest::newRow("LNM double blank") << 0x90 << 6 << "Wyjście grupy -  tryb pracy"
-                                      << "Tryb pracy wyjścia 0-nieaktywne";
-    QTest::newRow("LNM unaccented") << 0x90 << 7 << "Wyjscie grupy - kryterium wysterowania"
-                                    << "Kryterium – warianty wysterowania";
-    QTest::newRow("LNM trailing blank") << 0x90 << 8 << "Wyjście grupy - sterowanie 3 przewodowe"
-                                        << "Sterowanie w trybie pracy 1; 0: 2-przew. 1: 3-przew. ";
-    QTest::newRow("RLA PK2 mode") << 0xC0 << 8 << "Przekaźnik PK2 - tryb pracy" << "...";
-    QTest::newRow("RLA LK2 capital C") << 0xC0 << 18 << "Linia kontrolna LK2 - Czas Tk2"
-                                       << "Czas potwierdzenia zadziałania w trybie 1";
-    QTest::newRow("RLA PK2 zone 1")
-            << 0xC0 << 27 << "PK2 - strefa LNM nr 1"
-            << "0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO 4 – zadziałanie krańcówki ";
-    QTest::newRow("RLH PK1 mode") << 0x80 << 1 << "Przekaźnik PK1 - tryb pracy"
-                                  << "....";
-    QTest::newRow("RLH PK2 criterion") << 0x80 << 8 << "Przekaźnik PK2 - kryterium wysterowania"
-                                       << "w opracowaniu ..";
-    QTest::newRow("RLH LK2 lower-case c") << 0x80 << 16 << "Linia kontrolna LK2 - czas Tk2"
-                                          << "Czas potwierdzenia zadziałania w trybie 1";
-    QTest::newRow("PSV") << 0xB0 << 0 << "Deklaracja modułu" << "Moduł aktywny/nieaktywny";
-}
-
-void TestModules::texts()
-{
-    QFETCH(int, type);
-    QFETCH(int, position);
-    QFETCH(QString, name);
-    QFETCH(QString, comment);
-
-    initStartupTables();
-    auto module = makeModule(type);
-    Setting *setting = module->getSetting(position);
+    QCOMPARE(module->parse(payload), 0);
+    const Setting *setting = module->getSetting(position);
     QVERIFY(setting);
-    QCOMPARE(setting->getName(), name);
-    QCOMPARE(setting->getComment(), comment);
+    QCOMPARE(setting->getValue(), value);
+    QCOMPARE(setting->getValueText(), text);
 }
 
-// The settings tree orders a module's rows by index, keeping list order among equal indices;
-// the report keeps list order. Rows are numbered from 1.
-void TestModules::treeOrder_data()
+// Values set one by one go out big-endian at their offsets, declaration first.
+void TestModules::pslEncode()
 {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("setting");
-    QTest::addColumn<int>("treeRow");
-    QTest::addColumn<int>("reportRow");
-
-    QTest::newRow("CTM scenario") << 0xA0 << "Scenariusz" << 31 << 23;
-    QTest::newRow("CTM last RLH row")
-            << 0xA0 << "Przewietrzanie – przyciski z LNM1 do RLH 4 PK2" << 30 << 31;
-    QTest::newRow("LNM TKA") << 0x90 << "Wyjście grupy -  czas TKA" << 14 << 31;
-    QTest::newRow("RLA PK1 TKA") << 0xC0 << "Przekaźnik PK1 - czas TKA" << 7 << 36;
-    QTest::newRow("RLA PK2 TKA") << 0xC0 << "Przekaźnik PK2 - czas TKA" << 15 << 37;
-    QTest::newRow("RLH PK1 TP") << 0x80 << "Przekaźnik PK1 - czas TP[minuty]" << 8 << 36;
-    QTest::newRow("RLH PK2 TKA") << 0x80 << "Przekaźnik PK2 - czas TKA" << 15 << 35;
-    QTest::newRow("RLH PK2 TP") << 0x80 << "Przekaźnik PK2 - czas TP[minuty]" << 16 << 37;
-    QTest::newRow("PSB capacity after declaration") << 0xE0 << "Pojemność Akumulatorów" << 2 << 2;
-}
-
-void TestModules::treeOrder()
-{
-    QFETCH(int, type);
-    QFETCH(QString, setting);
-    QFETCH(int, treeRow);
-    QFETCH(int, reportRow);
-
-    initStartupTables();
-    auto module = makeModule(type);
-    const QList<Setting *> list = module->getSettings();
-    QList<Setting *> tree = list;
-    std::stable_sort(tree.begin(), tree.end(),
-                     [](Setting *a, Setting *b) { return a->getIndex() < b->getIndex(); });
-    Setting *found = settingNamed(module.get(), setting);
-    QVERIFY(found);
-    QCOMPARE(tree.indexOf(found) + 1, treeRow);
-    QCOMPARE(list.indexOf(found) + 1, reportRow);
-}
-
-void TestModules::duplicateIds_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("first");
-
-    QTest::newRow("PSB 41") << 0xE0 << 41 << 3 << "Przekaźnik PK - liczba impulsów";
-    QTest::newRow("PSB 45") << 0xE0 << 45 << 4 << "Linia kontrolna LK2 - tryb pracy";
-    QTest::newRow("CTM 118") << 0xA0 << 118 << 9 << "Przewietrzanie – przyciski z LNM1 do LNM 2";
-    QTest::newRow("RLH 129") << 0x80 << 129 << 3 << "Przekaźnik PK2 - czas TKA";
-    QTest::newRow("RLA 84 is PK1 zone 1") << 0xC0 << 84 << 1 << "PK1 - strefa LNM nr 1";
-    QTest::newRow("RLH 115 is PK2 zone 8") << 0x80 << 115 << 1 << "PK2 - strefa LNM nr 8";
-}
-
-void TestModules::duplicateIds()
-{
-    QFETCH(int, type);
-    QFETCH(int, id);
-    QFETCH(int, count);
-    QFETCH(QString, first);
-
-    initStartupTables();
-    auto module = makeModule(type);
-    QStringList names;
-    for (Setting *setting : module->getSettings()) {
-        if (setting->getId() == id)
-            names.append(setting->getName());
-    }
-    QCOMPARE(names.size(), count);
-    QCOMPARE(names.first(), first);
-}
-
-// Only a setting with id 0 counts as the declaration; several modules tag theirs otherwise.
-void TestModules::declaration_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<bool>("declared");
-    QTest::addColumn<bool>("switchable");
-    QTest::addColumn<bool>("editable");
-
-    QTest::newRow("PSB") << 0xE0 << 1 << true << true << false;
-    QTest::newRow("PSR") << 0x83 << 1 << false << true << false;
-    QTest::newRow("CTM") << 0xA0 << 1 << true << true << false;
-    QTest::newRow("ACL id 49") << 0xD0 << 1 << false << false << true;
-    QTest::newRow("PSL id 28") << 0xF0 << 1 << false << false << true;
-    QTest::newRow("LNM nr 1 id 5") << 0x90 << 1 << false << false << false;
-    QTest::newRow("LNM nr 2") << 0x90 << 2 << false << false << true;
-    QTest::newRow("RLA id 28") << 0xC0 << 1 << false << false << true;
-    QTest::newRow("RLH id 50") << 0x80 << 1 << false << false << true;
-    QTest::newRow("PSV nr 1 id 47") << 0xB0 << 1 << false << false << false;
-    QTest::newRow("PSV nr 3") << 0xB0 << 3 << false << false << true;
-}
-
-void TestModules::declaration()
-{
-    QFETCH(int, type);
-    QFETCH(int, number);
-    QFETCH(bool, declared);
-    QFETCH(bool, switchable);
-    QFETCH(bool, editable);
-
-    initStartupTables();
-    auto module = makeModule(type, number);
-    QCOMPARE(module->getSetting(0)->isEditable(), editable);
-    module->parse(QByteArray(128, '\x01'));
-    QCOMPARE(module->isDeclared(), declared);
-    module->setDeclared(!declared);
-    QCOMPARE(module->isDeclared(), switchable ? !declared : false);
+    auto psl = makeModule(0xF0);
+    psl->getSetting(0)->setValue(1);
+    const quint32 ls4[] = {4, 3, 86400, 16777215, 60, 256, 1};
+    for (int i = 0; i < 7; ++i)
+        psl->getSetting(22 + i)->setValue(ls4[i]);
+    QCOMPARE(psl->toByteArray().toHex(' '), (hex("01") + pslLs4().mid(1)).toHex(' '));
 }
 
 void TestModules::psbIsDefaultClearsPayload()
 {
-    initStartupTables();
-    auto module = makeModule(0xE0);
-    module->parse(nonZeroBytes(32));
-    QVERIFY(module->isDefault());
-    QCOMPARE(module->toByteArray(), QByteArray(32, '\0'));
-    QCOMPARE(module->getSetting(0)->getValue(), 1u);
-    QCOMPARE(settingNamed(module.get(), "Przekaźnik PK - kryterium wysterowania")->getValue(), 0u);
+    auto psb = makeModule(0xE0);
+    psb->parse(nonZeroBytes(32));
+    QVERIFY(psb->isDefault());
+    QCOMPARE(psb->toByteArray(), QByteArray(32, '\0'));
+    QCOMPARE(psb->getSetting(0)->getValue(), 1u);
 }
 
 void TestModules::faults_data()
@@ -422,39 +316,45 @@ void TestModules::faults_data()
     QTest::addColumn<QByteArray>("block");
     QTest::addColumn<QStringList>("faults");
 
-    QTest::newRow("PSL byte 12 is the last") << 0xF0 << bytesWith(13, {{12, 1}}) << QStringList();
-    QTest::newRow("PSL trailing blank")
-            << 0xF0 << bytesWith(13, {{11, 1}})
+    const QString ls1 = QStringLiteral(" wyjścia linii sygnałowej numer 1 (LS1)");
+    QTest::newRow("PSL byte 12 is the last") << 0xF0 << ones(13, {12}) << QStringList();
+    QTest::newRow("PSL trailing blank") << 0xF0 << ones(13, {11})
             << QStringList{"Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) "};
-    QTest::newRow("PSB Tarven B") << 0xE0 << bytesWith(36, {{22, 1}, {35, 1}})
+    QTest::newRow("PSL index without text") << 0xF0 << ones(14, {12}) << QStringList{QString()};
+    QTest::newRow("PSL two in order") << 0xF0 << hex("01000000ff00000000000000")
+                                      << QStringList{"Zwarcie" + ls1, "Przerwa" + ls1};
+    QTest::newRow("PSL one byte") << 0xF0 << hex("01") << QStringList();
+    QTest::newRow("PSB Tarven B") << 0xE0 << ones(36, {22, 35})
                                   << QStringList{"Uszkodzenie ogólne z systemu Tarven B"};
-    QTest::newRow("PSB two") << 0xE0 << bytesWith(36, {{0, 1}, {7, 9}})
-                             << QStringList{"Brak napięcia sieciowego 230V",
-                                            "Wysoka temperatura wewnątrz Ostrel "
-                                            "(powyżej 40 st. C)"};
-    QTest::newRow("PSR text") << 0x83 << hex("010000")
-                              << QStringList{"Brak łączności z dodatkowym PSB"};
-    QTest::newRow("PSR last byte") << 0x83 << hex("000001") << QStringList();
-    QTest::newRow("PSR number") << 0x83 << hex("000100") << QStringList{"1"};
+    QTest::newRow("PSR text, then numbers") << 0x83 << hex("01010000")
+                                            << QStringList{"Brak łączności z dodatkowym PSB", "1"};
     QTest::newRow("ACL") << 0xD0 << hex("0500") << QStringList{"Brak komunikacji z modułem ACL"};
-    QTest::newRow("ACL one byte") << 0xD0 << hex("05") << QStringList();
-    QTest::newRow("CTM") << 0xA0 << bytesWith(31, {{0, 1}, {30, 1}})
-                         << QStringList{"LNM nr 1 – brak łączności "};
-    QTest::newRow("LNM") << 0x90 << hex("010001") << QStringList{"Linia dozorowa – zwarcie "};
-    QTest::newRow("LNM double blank") << 0x90 << bytesWith(32, {{7, 1}})
+    QTest::newRow("CTM") << 0xA0 << ones(31, {0, 30}) << QStringList{"LNM nr 1 – brak łączności "};
+    QTest::newRow("LNM double blank") << 0x90 << ones(32, {7})
                                       << QStringList{"Przełącznik krańcowy KR1  – zwarcie "};
-    QTest::newRow("RLA") << 0xC0 << bytesWith(16, {{14, 1}, {15, 1}})
-                         << QStringList{"Flash – błąd sumy kontrolnej"};
     QTest::newRow("RLA dashes") << 0xC0 << hex("0000010100")
-                                << QStringList{"Linia kontrolna LK2- zwarcie",
-                                               "Linia kontrolna LK2– przerwa"};
-    QTest::newRow("RLH") << 0x80 << hex("00000100")
-                         << QStringList{"Linia kontrolna LK2 – zwarcie"};
-    QTest::newRow("PSV unaccented") << 0xB0 << bytesWith(16, {{1, 1}, {14, 1}})
-                                    << QStringList{"Niskie napiecie baterii akumulatorów",
-                                                   "Flash – błąd sumy kontrolnej"};
-    QTest::newRow("PSV beyond the table") << 0xB0 << bytesWith(18, {{16, 1}})
-                                          << QStringList{QString()};
+            << QStringList{"Linia kontrolna LK2- zwarcie", "Linia kontrolna LK2– przerwa"};
+    QTest::newRow("RLH") << 0x80 << hex("00000100") << QStringList{"Linia kontrolna LK2 – zwarcie"};
+    QTest::newRow("PSV unaccented") << 0xB0 << ones(16, {1, 14})
+            << QStringList{"Niskie napiecie baterii akumulatorów", "Flash – błąd sumy kontrolnej"};
+    QTest::newRow("SCA unaccented, in order") << 0x57 << ones(34, {0, 11, 13, 32})
+            << QStringList{"brak wyplywu srodka ganiczego - strefa 1",
+                           "obnizenie napiecia akumulatorów",
+                           "uszkodzenie 24V na magistrali B0-Can.A,",
+                           "uszkodzenie systemowe modułu nmoduł nr 8"};
+    QTest::newRow("SCB trailing blanks") << 0x55 << ones(111, {59, 69, 99})
+            << QStringList{"L12 - brak stanu aktywnego Y urządz. zewn. ",
+                           "L14 - brak stanu aktywnego Y urządz. zewn.  ", "L20 - ---       "};
+    QTest::newRow("SCC: CTM texts") << 0x56 << hex("00000100")
+                                    << QStringList{"LNM nr 3 – brak łączności "};
+    QTest::newRow("SCD L3 break") << 0x50 << ones(18, {4}) << QStringList{"L3 - przerwa LK 1"};
+    QTest::newRow("SCE repeated L2 texts") << 0x53 << ones(9, {1, 5, 7})
+            << QStringList{"L2 - przeciążenie lub brak wysterowania",
+                           "L2 - przeciążenie lub brak wysterowania", "L2 - brak wysterowania"};
+    QTest::newRow("SCF: numbers as texts") << 0x45 << ones(33, {21, 29, 31})
+                                           << QStringList{"21", "29", "Wersja oprogramowania"};
+    QTest::newRow("SCG") << 0x51 << ones(13, {0, 11})
+                         << QStringList{"L1 - przerwa", "L4 - przeciążenie lub brak wysterowania"};
 }
 
 void TestModules::faults()
@@ -463,10 +363,10 @@ void TestModules::faults()
     QFETCH(QByteArray, block);
     QFETCH(QStringList, faults);
 
-    initStartupTables();
     auto module = makeModule(type);
     module->setFaultBytes(block);
     QCOMPARE(module->getFaults(), faults);
+    QCOMPARE(module->faultsToHtml().isEmpty(), faults.isEmpty());
 }
 
 void TestModules::faultText_data()
@@ -475,21 +375,23 @@ void TestModules::faultText_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
 
+    QTest::newRow("PSL trailing blank") << 0xF0 << 0x0B
+                                        << "Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) ";
     QTest::newRow("PSB removed") << 0xE0 << 0x99 << "Zapis nowej konfiguracji USUNIĘTE";
-    QTest::newRow("PSB 0x83") << 0xE0 << 0x83 << "Brak podłączonych akumulatorów USUNIĘTE";
     QTest::newRow("PSR 15") << 0x83 << 0x0F << "15";
     QTest::newRow("PSR no entry") << 0x83 << 0x10 << "";
-    QTest::newRow("ACL removed") << 0xD0 << 0x80 << "Brak komunikacji z modułem ACL USUNIĘTE";
     QTest::newRow("CTM two blanks") << 0xA0 << 0x80 << "LNM nr 1 – brak łączności  USUNIĘTE";
-    QTest::newRow("CTM number") << 0xA0 << 0x95 << "21 USUNIĘTE";
-    QTest::newRow("CTM trailing blank")
-            << 0xA0 << 0x14 << "Kalendarz - Brak synchronizacji zegara ";
-    QTest::newRow("LNM") << 0x90 << 0x8F << "Wyjście główne – bezpiecznik USUNIĘTE";
-    QTest::newRow("RLA") << 0xC0 << 0x85 << "Przekaźnik PK2 – brak ciągłości USUNIĘTE";
-    QTest::newRow("RLH") << 0x80 << 0x8E << "Flash – błąd sumy kontrolnej USUNIĘTE";
+    QTest::newRow("CTM trailing blank") << 0xA0 << 0x14
+                                        << "Kalendarz - Brak synchronizacji zegara ";
     QTest::newRow("PSV") << 0xB0 << 0x83 << "Brak baterii akumulatorów USUNIĘTE";
-    QTest::newRow("PSL") << 0xF0 << 0x0B << "Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) ";
-    QTest::newRow("unknown type: generic table") << 0x12 << 23 << "Start systemu / reset";
+    QTest::newRow("SCA 17") << 0x57 << 17 << "moduł nr 1 nie odpowiada";
+    QTest::newRow("SCA 0x91: whole code, no removal mark") << 0x57 << 0x91 << "";
+    QTest::newRow("SCA 32") << 0x57 << 32 << "uszkodzenie systemowe modułu nmoduł nr 8";
+    QTest::newRow("SCB 84 two blanks") << 0x55 << 84 << "L17 - ---  ";
+    QTest::newRow("SCB 98 full stop") << 0x55 << 98 << "L20 - ---.";
+    QTest::newRow("SCB 0xAC removed") << 0x55 << 0xAC << "L9 - brak stanu aktywnego Y USUNIĘTE";
+    QTest::newRow("SCC two blanks") << 0x56 << 0x80 << "LNM nr 1 – brak łączności  USUNIĘTE";
+    QTest::newRow("SCE 7 only through the event log") << 0x53 << 7 << "L2 - brak wysterowania";
 }
 
 void TestModules::faultText()
@@ -498,9 +400,43 @@ void TestModules::faultText()
     QFETCH(int, code);
     QFETCH(QString, text);
 
-    initStartupTables();
-    auto module = makeModule(type);
     QCOMPARE(::faultText(type, quint8(code)), text);
+}
+
+// The SCB record carries a two-byte length, high byte first. Each image is parsed in its form
+// and written in both: the unit gets each module cut to the length it reported, the store
+// (ending in 00) keeps whole payloads.
+void TestModules::scbImage_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<QByteArray>("unit");
+    QTest::addColumn<QByteArray>("store");
+
+    const QByteArray scb = hex("0255010190") + nonZeroBytes(400);
+    const QByteArray sca = hex("57013f" "3f0102") + QByteArray(60, '\0');
+    const QByteArray cut = hex("0155010102") + nonZeroBytes(258);
+    const int unit = Konfiguracja::FromDevice;
+    QTest::newRow("SCB then SCA, from the unit") << unit << scb + hex("570103" "3f0102")
+            << scb + hex("570103" "3f0102") << scb + sca + hex("00");
+    QTest::newRow("SCB then SCA, from the store") << int(Konfiguracja::FromDatabase)
+            << scb + hex("570103" "3f0102" "00") << scb + sca << scb + sca + hex("00");
+    QTest::newRow("SCB of 258 bytes, from the unit") << unit << cut << cut
+            << hex("0155010190") + nonZeroBytes(258) + QByteArray(142, '\0') + hex("00");
+}
+
+void TestModules::scbImage()
+{
+    QFETCH(int, source);
+    QFETCH(QByteArray, image);
+    QFETCH(QByteArray, unit);
+    QFETCH(QByteArray, store);
+
+    resetDataLengths();
+    Konfiguracja config;
+    QVERIFY(config.parse(image, Konfiguracja::ConfigSource(source)));
+    QCOMPARE(config.toByteArray(Konfiguracja::FromDevice).toHex(), unit.toHex());
+    QCOMPARE(config.toByteArray(Konfiguracja::FromDatabase).toHex(), store.toHex());
 }
 
 QTEST_GUILESS_MAIN(TestModules)

@@ -2,114 +2,63 @@
 #include "config/modulefactory.h"
 #include "records/uszkodzenia.h"
 
-#include <QAbstractItemModelTester>
 #include <QStandardItemModel>
 #include <QtTest>
-
-#include <memory>
 
 class tst_Uszkodzenia : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
+    void initTestCase() { initFaultTextTables(); }
+
+    void blocks_data()
     {
-        initFaultTextTables();
-        // PSL and SCD fill their tables when the first module object is made.
-        delete createModule(0xF0, 1);
-        delete createModule(0x50, 1);
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QString>("modules"); // "type/number:flag bytes in hex"
+        const auto hex = QByteArray::fromHex;
+        QTest::newRow("empty payload") << QByteArray() << "";
+        QTest::newRow("second block past the end") << hex("02f00102000050010501") << "f0/1:0000";
+        QTest::newRow("first block past the end") << hex("02f00109500101ff") << "";
+        QTest::newRow("unknown type skips its flag bytes")
+                << hex("03120102aabbf00203000100500101ff") << "f0/2:000100 50/1:ff";
+        QTest::newRow("unknown type running past the end") << hex("02120109aabbf00203000100") << "";
+        QTest::newRow("length 128 or more: no flags") << hex("02f00180500101ff") << "f0/1: 50/1:ff";
     }
-    void blocks_data();
-    void blocks();
-    void treeAndReport();
-    void noActiveFaults();
+    void blocks()
+    {
+        QFETCH(QByteArray, payload);
+        Uszkodzenia faults;
+        QVERIFY(faults.parse(payload));
+        QStringList decoded;
+        for (Modul *module : faults.getModules())
+            decoded << QStringLiteral("%1/%2:").arg(module->getType(), 0, 16)
+                               .arg(module->getNumber()) + module->getFaultBytes().toHex();
+        QTEST(decoded.join(' '), "modules");
+    }
+
+    // A module without active faults shows neither in the tree nor in the report.
+    void treeAndReport()
+    {
+        Uszkodzenia faults; // SCD 3 without faults, PSL 2 with faults 0 and 2
+        faults.name = QStringLiteral("S_x");
+        faults.parse(QByteArray::fromHex("02" "50030400000000" "f0020401000100"));
+        QScopedPointer<QStandardItemModel> tree(faults.model());
+        QAbstractItemModelTester tester(tree.data(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(tree->rowCount(), 1);
+        QCOMPARE(tree->item(0)->text(), QStringLiteral("PSL 2"));
+        QCOMPARE(tree->item(0)->rowCount(), 2);
+        QCOMPARE(tree->item(0)->child(1)->text(), faultText(0xF0, 2));
+        QCOMPARE(faults.toHtml(),
+                 "<html><head><link rel='stylesheet' type='text/css' href='format.css'></head>"
+                 "<body><H2>Uszkodzenia Ostrel: S_x</H2><H3>Moduł: PSL, Moduł Przekaźników "
+                 "Dodatkowych ,nr 2</H3><table BORDER='1'style=\"background-color:white\" "
+                 "cellpadding='2' cellspacing='0' width = '600'><tr><th width = '40'>Lp</th>"
+                 "<th width = '400'>Nazwa</th></tr><tr><td> 1</td><td> " + faultText(0xF0, 0)
+                         + "</td></tr><tr><td> 2</td><td> " + faultText(0xF0, 2)
+                         + "</td></tr></table ></body></html>");
+    }
 };
-
-void tst_Uszkodzenia::blocks_data()
-{
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QStringList>("modules"); // "type:number:flag bytes in hex"
-
-    QTest::newRow("empty payload") << QByteArray() << QStringList();
-    QTest::newRow("no blocks") << QByteArray::fromHex("00") << QStringList();
-    QTest::newRow("negative count") << QByteArray::fromHex("fff0010100") << QStringList();
-    QTest::newRow("one block") << QByteArray::fromHex("01f00103000100")
-                               << QStringList{"240:1:000100"};
-    QTest::newRow("second block runs past the end")
-            << QByteArray::fromHex("02f001020000500105" "01") << QStringList{"240:1:0000"};
-    QTest::newRow("first block runs past the end, second never read")
-            << QByteArray::fromHex("02f0010900" "500102aabb") << QStringList();
-    QTest::newRow("count 3, one block present") << QByteArray::fromHex("03f00102aabb")
-                                                << QStringList{"240:1:aabb"};
-    QTest::newRow("unknown type skips its flag bytes")
-            << QByteArray::fromHex("03" "120102aabb" "f00203000100" "500101ff")
-            << QStringList{"240:2:000100", "80:1:ff"};
-    QTest::newRow("unknown type running past the end")
-            << QByteArray::fromHex("02" "120109aabb" "f00203000100") << QStringList();
-    QTest::newRow("length 128 or more gives an empty block")
-            << QByteArray::fromHex("02f00180" "500101ff") << QStringList{"240:1:", "80:1:ff"};
-    QTest::newRow("fewer than 4 bytes left") << QByteArray::fromHex("02f00100" "500100")
-                                             << QStringList{"240:1:"};
-}
-
-void tst_Uszkodzenia::blocks()
-{
-    QFETCH(QByteArray, payload);
-    QFETCH(QStringList, modules);
-    Uszkodzenia faults;
-    QVERIFY(faults.parse(payload));
-    QStringList decoded;
-    for (Modul *module : faults.getModules())
-        decoded << QStringLiteral("%1:%2:%3")
-                           .arg(module->getType())
-                           .arg(module->getNumber())
-                           .arg(QString::fromLatin1(module->getFaultBytes().toHex()));
-    QCOMPARE(decoded, modules);
-}
-
-void tst_Uszkodzenia::treeAndReport()
-{
-    // PSL 1 with fault 1, SCD 3 with all flags clear, PSL 2 with faults 0 and 2.
-    Uszkodzenia faults;
-    faults.name = QStringLiteral("S_2024_03_05_14:07:09");
-    faults.parse(QByteArray::fromHex("03" "f00103000100" "50030400000000" "f0020401000100"));
-    QCOMPARE(faults.getModules().size(), 3);
-
-    std::unique_ptr<QStandardItemModel> tree(faults.model());
-    QAbstractItemModelTester tester(tree.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QVERIFY(!tree->QObject::parent());
-    QCOMPARE(tree->rowCount(), 2);
-    QCOMPARE(tree->item(0)->text(), moduleName(0xF0) + QStringLiteral(" 1"));
-    QCOMPARE(tree->item(0)->rowCount(), 1);
-    QCOMPARE(tree->item(0)->child(0)->text(), faultText(0xF0, 1));
-    QCOMPARE(tree->item(1)->text(), moduleName(0xF0) + QStringLiteral(" 2"));
-    QCOMPARE(tree->item(1)->rowCount(), 2);
-    QCOMPARE(tree->item(1)->child(0)->text(), faultText(0xF0, 0));
-    QCOMPARE(tree->item(1)->child(1)->text(), faultText(0xF0, 2));
-
-    const QString html = faults.toHtml();
-    QVERIFY(html.startsWith(QStringLiteral(
-            "<html><head><link rel='stylesheet' type='text/css' href='format.css'></head><body>"
-            "<H2>Uszkodzenia Ostrel: S_2024_03_05_14:07:09</H2><H3>")));
-    QVERIFY(html.endsWith(QStringLiteral("</table ></body></html>")));
-    QCOMPARE(html.count(QStringLiteral("<table")), 2);
-    QVERIFY(html.contains(faultText(0xF0, 2)));
-    // The module without active faults has no table.
-    QVERIFY(!html.contains(moduleName(0x50)));
-}
-
-void tst_Uszkodzenia::noActiveFaults()
-{
-    Uszkodzenia faults;
-    faults.name = QStringLiteral("x");
-    faults.parse(QByteArray::fromHex("00"));
-    std::unique_ptr<QStandardItemModel> tree(faults.model());
-    QCOMPARE(tree->rowCount(), 0);
-    QCOMPARE(faults.toHtml(),
-             QStringLiteral("<html><head><link rel='stylesheet' type='text/css' "
-                            "href='format.css'></head><body><H2>Uszkodzenia Ostrel: x</H2>"
-                            "</body></html>"));
-}
 
 QTEST_GUILESS_MAIN(tst_Uszkodzenia)
 #include "tst_uszkodzenia.moc"

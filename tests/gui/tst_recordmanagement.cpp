@@ -1,0 +1,271 @@
+#include "gui/eventsmanagement.h"
+#include "gui/faultsmanagement.h"
+#include "gui/softwaremanagement.h"
+#include "config/modulefactory.h"
+#include "fakedialogs.h"
+#include "link/usbmanager.h"
+#include "records/pamietnik.h"
+#include "simprocess.h"
+#include "store/dbmanager.h"
+
+#include <QAction>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+// The event-register, faults and software windows share their flows: each row runs one of them.
+namespace {
+enum Kind { Events, Faults, Software };
+
+std::unique_ptr<RecordManagement> makeWindow(int kind, USBManager *link)
+{
+    if (kind == Events)
+        return std::make_unique<EventsManagement>(link, nullptr);
+    if (kind == Faults)
+        return std::make_unique<FaultsManagement>(link, nullptr);
+    return std::make_unique<SoftwareManagement>(link, nullptr);
+}
+
+void storeRecord(int kind, const QString &name, const QByteArray &data)
+{
+    static int (DbManager::*const write[])(QString, QByteArray) = {
+            &DbManager::writeLog, &DbManager::writeFaults, &DbManager::writeSoftwareVersions};
+    (DbManager::instance()->*write[kind])(name, data);
+}
+
+QAction *action(QWidget *window, const char *button)
+{
+    return window->findChild<QToolButton *>(QLatin1String(button))->defaultAction();
+}
+
+void clickRow(QListView *list, int row)
+{
+    const QRect cell = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+}
+} // namespace
+
+class tst_RecordManagement : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void readFromUnit_data();
+    void readFromUnit();
+    void openAndDelete_data() { pdfExport_data(); }
+    void openAndDelete();
+    void pdfExport_data();
+    void pdfExport();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_RecordManagement::initTestCase()
+{
+    QVERIFY(m_dir.isValid() && DbManager::instance()->openDatabase(m_dir.path()));
+    DbManager::instance()->initTables();
+    initFaultTextTables();
+}
+
+void tst_RecordManagement::init()
+{
+    for (const char *table : {"PAMIETNIK", "USZKODZENIA", "OPROGRAMOWANIE"})
+        QSqlQuery().exec(QLatin1String("DELETE FROM ") + QLatin1String(table));
+}
+
+void tst_RecordManagement::readFromUnit_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("simArgument");
+    QTest::newRow("events") << int(Events) << "L_" << "--log-entries=3";
+    QTest::newRow("faults") << int(Faults) << "S_" << "--preset=extinguishing";
+    QTest::newRow("software") << int(Software) << "S_" << "--preset=extinguishing";
+}
+
+void tst_RecordManagement::readFromUnit()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, prefix);
+    QFETCH(QString, simArgument);
+    SimProcess sim(ostrelSimPath(), {QStringLiteral("--fast"), simArgument});
+    QVERIFY(sim.start());
+    USBManager link;
+    const auto window = makeWindow(kind, &link);
+    window->show();
+    QAction *read = action(window.get(), "readButton");
+    QVERIFY(!read->isEnabled());
+    QVERIFY(link.openPort(sim.portName()));
+    QVERIFY(read->isEnabled());
+
+    // Software lists are stored only when asked for through the window, one per request.
+    QSignalSpy answers(&link, &USBManager::signalReceivedPacket);
+    QByteArray unrequested;
+    Device::buildFrame(Device::ReadSoftware, QByteArray(2, '\0'), unrequested);
+    const auto answerArrives = [&] {
+        answers.clear();
+        link.queueFrame(unrequested);
+        QTRY_VERIFY_WITH_TIMEOUT(!answers.isEmpty(), 15000);
+    };
+    QAbstractItemModel *list = window->findChild<QListView *>(QStringLiteral("lista"))->model();
+    if (kind == Software) {
+        answerArrives();
+        QCOMPARE(list->rowCount(), 0);
+    }
+
+    read->trigger();
+    auto *mdi = window->findChild<QMdiArea *>(QStringLiteral("mdiArea"));
+    QTRY_COMPARE_WITH_TIMEOUT(mdi->subWindowList().size(), 1, 15000);
+    QCOMPARE(list->rowCount(), 1);
+    const QString name = list->index(0, 0).data().toString();
+    const int id = list->index(0, 1).data().toInt();
+    const QRegularExpression stamp("^" + prefix + R"(\d{4}(_\d\d){2}_\d\d(:\d\d){2}$)");
+    QVERIFY2(stamp.match(name).hasMatch(), qPrintable(name));
+    QCOMPARE(mdi->activeSubWindow()->windowTitle(), name);
+    QCOMPARE(window->getCurrentId(), id);
+
+    QWidget *view = mdi->activeSubWindow()->widget();
+    if (kind == Events) {
+        // The newest of the three events is on top.
+        Pamietnik stored;
+        stored.parse(DbManager::instance()->readLog(id));
+        QAbstractItemModel *table = qobject_cast<QTableView *>(view)->model();
+        QCOMPARE(table->rowCount(), 3);
+        for (int row = 0; row < 3; ++row) {
+            const EventEntry entry = stored.getEvents().at(2 - row);
+            QCOMPARE(table->index(row, 0).data().toString(), Pamietnik::dateTimeText(entry));
+            QCOMPARE(table->index(row, 1).data().toString(), Pamietnik::eventText(entry));
+        }
+    } else if (kind == Faults) {
+        auto *tree = qobject_cast<QTreeView *>(view);
+        QVERIFY(tree->model()->rowCount() >= 2);
+        for (int row = 0; row < tree->model()->rowCount(); ++row)
+            QVERIFY(tree->isExpanded(tree->model()->index(row, 0)));
+    } else {
+        answerArrives();
+        QCOMPARE(list->rowCount(), 1);
+        QCOMPARE(mdi->subWindowList().size(), 1);
+    }
+
+    link.closePort();
+    QVERIFY(!read->isEnabled());
+    // The window goes with its tab open.
+}
+
+void tst_RecordManagement::openAndDelete()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, data);
+    QFETCH(QString, deleted);
+    storeRecord(kind, QStringLiteral("a"), data);
+    storeRecord(kind, QStringLiteral("b"), data);
+    FakeDialogs dialogs;
+    const auto window = makeWindow(kind, nullptr);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
+    auto *mdi = window->findChild<QMdiArea *>(QStringLiteral("mdiArea"));
+    const auto activeTab = [mdi] { return mdi->activeSubWindow()->windowTitle(); };
+    const auto reported = [&](const char *name) { return "information|" + deleted.arg(name); };
+
+    clickRow(list, 0);
+    clickRow(list, 1);
+    QCOMPARE(activeTab(), QStringLiteral("b"));
+    // A click on a record already open activates its tab.
+    clickRow(list, 0);
+    QCOMPARE(mdi->subWindowList().size(), 2);
+    QCOMPARE(activeTab(), QStringLiteral("a"));
+    QCOMPARE(window->getCurrentId(), mdi->activeSubWindow()->property("ID").toInt());
+
+    // The selected record goes; its tab stays open.
+    list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+    action(window.get(), "deleteButton")->trigger();
+    QCOMPARE(dialogs.lines(), QStringList(reported("b")));
+    QCOMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("a"));
+    QCOMPARE(mdi->subWindowList().size(), 2);
+
+    // Without a selection the active tab's record goes, and its tab with it.
+    list->selectionModel()->clear();
+    action(window.get(), "deleteButton")->trigger();
+    QCOMPARE(dialogs.lines(), QStringList({reported("b"), reported("a")}));
+    QCOMPARE(list->model()->rowCount(), 0);
+    QTRY_COMPARE(mdi->subWindowList().size(), 1);
+
+    // A tab whose record is gone already only closes: nothing is deleted or reported.
+    QTRY_COMPARE(activeTab(), QStringLiteral("b"));
+    action(window.get(), "deleteButton")->trigger();
+    QTRY_COMPARE(mdi->subWindowList().size(), 0);
+    action(window.get(), "deleteButton")->trigger();
+    QCOMPARE(dialogs.shown.size(), 2);
+}
+
+// Per window: a record, the message of its deletion ("title|text"), and its report's title and
+// first and last rows.
+void tst_RecordManagement::pdfExport_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("deleted");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("firstRow");
+    QTest::addColumn<QString>("lastRow");
+    QByteArray events; // several pages
+    for (int i = 0; i < 120; ++i)
+        events += QByteArray::fromHex("1803050e0709") + char(i % 35) + char(0xF1);
+    events += QByteArray::fromHex("19010203040583f2");
+    QTest::newRow("events") << int(Events) << events
+            << "Usunięcie rejestru zdarzeń|Usunięcie rejestru zdarzeń o nazwie: %1"
+            << "Zdarzenia Ostrel: raport" << R"(\n1\s+2024-03-05\s+PSL 1\s)"
+            << R"(\n121\s+2025-01-02\s+PSL 2)";
+    QTest::newRow("faults") << int(Faults)
+            << QByteArray::fromHex("02f0010501000001" "00" "f0020401000100")
+            << "Usunięcie uszkodzeń|Usunięcie listy uszkodzeń o nazwie: %1"
+            << "Uszkodzenia Ostrel: raport" << R"(nr 1\s+Lp\s+Nazwa\s+1\s+Zwarcie[^\n]+1 \(LS1\))"
+            << R"(\n2\s+Zwarcie[^\n]+3 \(LS3\))";
+    QTest::newRow("software") << int(Software)
+            << QByteArray::fromHex("f00123120b" "50010000ff" "5702050001")
+            << "Usunięcie wersji oprogramowania|Usunięcie wersji o nazwie: %1"
+            << "Oprogramowanie Ostrel: raport" << R"(\n1\s+PSL 1\s+2\.3\s+120B)"
+            << R"(\n3\s+SCA 2\s+0\.5\s+0001)";
+}
+
+void tst_RecordManagement::pdfExport()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, data);
+    QFETCH(QString, title);
+    QFETCH(QString, firstRow);
+    QFETCH(QString, lastRow);
+    storeRecord(kind, QStringLiteral("raport"), data);
+    FakeDialogs dialogs;
+    QTemporaryDir out;
+    dialogs.files << out.filePath(QStringLiteral("raport"));
+    const auto window = makeWindow(kind, nullptr);
+    auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
+    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
+    action(window.get(), "pdfButton")->trigger();
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", out.filePath(QStringLiteral("raport.pdf")), "-"});
+    QVERIFY2(pdftotext.waitForFinished(60000), "pdftotext is needed");
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.startsWith(title), qPrintable(text));
+    const int first = text.indexOf(QRegularExpression(firstRow));
+    QVERIFY2(first > 0 && text.indexOf(QRegularExpression(lastRow)) > first, qPrintable(text));
+    action(window.get(), "printButton")->trigger();
+    QCOMPARE(dialogs.execCount, 1);
+}
+
+QTEST_MAIN(tst_RecordManagement)
+#include "tst_recordmanagement.moc"
