@@ -52,9 +52,10 @@ class TestConfigManagement : public QObject
     }
     bool click(const QString &name)
     {
-        count();
-        const QModelIndexList rows = list()->model()->match(list()->model()->index(0, 0),
-                                                            Qt::DisplayRole, name);
+        m_window->setupModels();
+        const QAbstractItemModel *model = list()->model();
+        const QModelIndexList rows =
+                model->match(model->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
         const QRect rect = list()->visualRect(rows.value(0));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
         return rect.isValid();
