@@ -13,33 +13,15 @@
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 
-#include <QSqlQuery>
+#include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
 
-DbManager *store()
-{
-    return DbManager::instance();
-}
-
 QByteArray defaultImage()
 {
     return Konfiguracja(QString(), nullptr).toByteArray(Konfiguracja::FromDatabase);
-}
-
-QByteArray frameOf(Device::COMMAND command, const QByteArray &payload)
-{
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    return frame;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -49,44 +31,42 @@ class TestConfigManagement : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_dir;
     std::unique_ptr<FakeDialogs> m_dialogs;
     USBManager m_link;
     std::unique_ptr<ConfigManagement> m_window;
 
-    int count() const
-    {
-        QSqlQuery query("SELECT count(*) FROM KONFIGURACJA", store()->database());
-        return query.next() ? query.value(0).toInt() : -1;
-    }
+    static DbManager *store() { return DbManager::instance(); }
     int storeDefault(const QString &name) { return store()->writeConfig(name, defaultImage()); }
-    QByteArray stored(const QString &name) const
-    {
-        return store()->readConfig(store()->findConfigId(name));
-    }
+    QByteArray stored(const QString &n) { return store()->readConfig(store()->findConfigId(n)); }
     QMdiArea *mdi() const { return m_window->findChild<QMdiArea *>("mdiArea"); }
     int tabs() const { return mdi()->subWindowList().size(); }
     QMdiSubWindow *tab() const { return mdi()->activeSubWindow(); }
     ConfigEditor *editor() const { return qobject_cast<ConfigEditor *>(tab()->widget()); }
     QListView *list() const { return m_window->findChild<QListView *>("listaKonfiguracji"); }
-    // The list's row of that name, brought up to date with the store.
-    QModelIndex row(const QString &name) const
+    // The records stored, as the list shows them once brought up to date.
+    int count() const
     {
         m_window->setupModels();
-        const QAbstractItemModel *model = list()->model();
-        return model->match(model->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly)
-                .value(0);
+        return list()->model()->rowCount();
     }
     bool click(const QString &name)
     {
-        const QRect rect = list()->visualRect(row(name));
+        m_window->setupModels();
+        const QAbstractItemModel *model = list()->model();
+        const QModelIndexList rows =
+                model->match(model->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        const QRect rect = list()->visualRect(rows.value(0));
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rect.center());
         return rect.isValid();
     }
     bool press(const char *name)
     {
         auto *button = m_window->findChild<QToolButton *>(name);
-        return button && button->isEnabled() && (button->click(), true);
+        const bool enabled = button && button->isEnabled();
+        if (enabled)
+            button->click();
+        return enabled;
     }
     // Flips a setting of the first module as the value delegate would: on the tree model,
     // since the view hides undeclared modules.
@@ -104,50 +84,39 @@ class TestConfigManagement : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<Device::COMMAND>("Device::COMMAND");
         buildOptionLists();
         initFaultTextTables();
+        QVERIFY(store()->openDatabase(m_dir.path()));
+        store()->initTables();
     }
     void init()
     {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(store()->openDatabase(m_dir->path()));
-        store()->initTables();
+        QSqlQuery("DELETE FROM KONFIGURACJA", store()->database());
         m_dialogs = std::make_unique<FakeDialogs>();
         m_window = std::make_unique<ConfigManagement>(&m_link, nullptr);
         m_window->show();
     }
-    void cleanup()
-    {
-        m_window.reset();
-        m_link.closePort();
-        m_dialogs.reset();
-        store()->close();
-    }
+    void cleanup() { m_link.closePort(); }
 
-    void addRenameAndTabs()
+    void addOpenRenameDelete()
     {
         m_dialogs->texts << "Hala A" << "Hala A" << QString() << "Nowa nazwa";
         QVERIFY(press("addButton"));
         const int id = store()->findConfigId("Hala A");
         QCOMPARE(stored("Hala A"), defaultImage());
-        QCOMPARE(tab()->property("ID").toInt(), id);
-        QCOMPARE(tab()->property("NAME").toString(), QStringLiteral("Hala A"));
-        QVERIFY(tab()->isMaximized());
         // Adding under an existing name (the one proposed) opens it; cancel adds nothing.
         QVERIFY(press("addButton"));
         QVERIFY(press("addButton"));
         QCOMPARE(m_dialogs->lines().value(1),
                  "getText|Stwórz nową konfigurację|Wprowadź nową nazwę:|Hala A");
         QCOMPARE(count(), 1);
-        // Two clicks on a row give one tab; a click on another row opens a second one.
+        // Two clicks on a row give one tab.
         storeDefault("Magazyn");
         QVERIFY(click("Magazyn"));
         QVERIFY(click("Magazyn"));
-        QVERIFY(click("Hala A"));
         QCOMPARE(tabs(), 2);
-        QCOMPARE(tab()->windowTitle(), QStringLiteral("Hala A"));
         // The rename message gives the record's id.
+        QVERIFY(click("Hala A"));
         QVERIFY(press("renameButton"));
         QCOMPARE(m_dialogs->lines().mid(3),
                  (QStringList{"getText|Zmiana nazwy.|Wprowadź nową nazwę:|Hala A",
@@ -155,21 +124,18 @@ private slots:
                                       .arg(id)}));
         QCOMPARE(store()->readConfigName(id), QStringLiteral("Nowa nazwa"));
         QCOMPARE(tab()->windowTitle(), QStringLiteral("Nowa nazwa"));
-    }
 
-    void deleteTakesOnlyTheActiveTab()
-    {
-        storeDefault("Do usunięcia");
+        // Still chosen in the list but without a tab open, nothing is deleted, nothing asked.
         m_dialogs->answer = QMessageBox::Yes;
-        // A row chosen in the list without its tab open is not deleted, and nothing is asked.
-        list()->setCurrentIndex(row("Do usunięcia"));
+        m_dialogs->shown.clear();
+        QVERIFY(m_window->closeEditors());
         QVERIFY(press("deleteButton"));
         QVERIFY(m_dialogs->shown.isEmpty());
-        // With its tab open it is, and its edits are not offered for saving on the way out.
-        QVERIFY(click("Do usunięcia"));
+        // The active tab's record is; its edits are not offered for saving on the way out.
+        QVERIFY(click("Magazyn"));
         QVERIFY(edit());
         QVERIFY(press("deleteButton"));
-        QCOMPARE(count(), 0);
+        QCOMPARE(stored("Magazyn"), QByteArray());
         QTRY_COMPARE(tabs(), 0);
         QVERIFY(m_dialogs->lines("question").isEmpty());
     }
@@ -188,8 +154,7 @@ private slots:
         QFETCH(bool, recordGone);
         QFETCH(QString, report);
         const int id = storeDefault("Edytowana");
-        QVERIFY(click("Edytowana"));
-        QVERIFY(edit());
+        QVERIFY(click("Edytowana") && edit());
         if (recordGone)
             store()->deleteConfig(uint(id));
         editor()->findChild<QPushButton *>("save")->click();
@@ -202,47 +167,39 @@ private slots:
 
     void cfgExportImportsBack()
     {
-        const QString path = m_dir->filePath("eksport");
-        const QByteArray image = defaultImage();
+        const QString path = m_dir.filePath("eksport");
         storeDefault("C_2024_03_05_14:07:09");
         QVERIFY(click("C_2024_03_05_14:07:09"));
         m_dialogs->files << path << path + ".cfg";
         QVERIFY(press("exportButton"));
         // The proposed file name is one every file system accepts.
         QCOMPARE(m_dialogs->lines().value(0), "save|Eksport config|C_2024_03_05_14_07_09.cfg");
-        const QByteArray file = fileBytes(path + ".cfg");
-        QCOMPARE(file.size(), image.size() + 6);
-        // A ConfigData frame around the image; byte 3 is the frame's sequence number.
-        const QByteArray frame = frameOf(Device::ConfigData, image);
-        QCOMPARE(file.left(3) + file.mid(4, image.size() + 1),
-                 frame.left(3) + frame.mid(4, image.size() + 1));
-        QVERIFY(Device::checkCrc(file.constData(), file.size() - 1));
+        QCOMPARE(QFileInfo(path + ".cfg").size(), defaultImage().size() + 6);
+        // Its frame passes the checks an import makes, and gives back the same image.
         QVERIFY(press("importButton"));
-        QCOMPARE(stored(path + ".cfg"), image);
-        QVERIFY(m_dialogs->lines("warning").isEmpty());
+        QCOMPARE(stored(path + ".cfg"), defaultImage());
     }
 
     void corruptedCfgRefused_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        auto frameOf = [](Device::COMMAND command, const QByteArray &payload) {
+            QByteArray frame;
+            Device::buildFrame(command, payload, frame);
+            return frame;
+        };
         QByteArray badCrc = frameOf(Device::ConfigData, defaultImage());
         badCrc.back() = char(badCrc.back() ^ 0x5A);
-        // Thirty PSL modules make a frame of about 2400 bytes; a file is read up to 2048 bytes.
-        Konfiguracja big(nullptr);
-        for (int number = 1; number <= 30; ++number)
-            big.addModule(createModule(0xF0, quint8(number)));
-        const QByteArray large =
-                frameOf(Device::ConfigData, big.toByteArray(Konfiguracja::FromDatabase));
-        QVERIFY(large.size() > 2048);
         QTest::newRow("bad crc") << badCrc;
-        QTest::newRow("cut at 2048 bytes") << large;
+        // A file is read up to 2048 bytes: a longer frame is cut there.
+        QTest::newRow("cut at 2048 bytes") << frameOf(Device::ConfigData, QByteArray(2400, 1));
         QTest::newRow("not a frame") << QByteArray("to nie jest plik konfiguracji\n");
         QTest::newRow("another command") << frameOf(Device::FaultsData, defaultImage());
     }
     void corruptedCfgRefused()
     {
         QFETCH(QByteArray, bytes);
-        QFile file(m_dir->filePath("zly.cfg"));
+        QFile file(m_dir.filePath("zly.cfg"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
         m_dialogs->files << file.fileName();
@@ -258,15 +215,11 @@ private slots:
         const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
         if (pdftotext.isEmpty())
             QSKIP("pdftotext is not installed");
-        const QString path = m_dir->filePath("raport");
+        const QString path = m_dir.filePath("raport");
         storeDefault("Raport");
         QVERIFY(click("Raport"));
-        m_dialogs->files << path << path + ".x";
+        m_dialogs->files << path;
         QVERIFY(press("pdfButton"));
-        QCOMPARE(m_dialogs->lines().value(0), "save|Eksport PDF|Raport.pdf");
-        QVERIFY(fileBytes(path + ".pdf").startsWith("%PDF-"));
-        QVERIFY(press("pdfButton")); // a name with a suffix keeps it
-        QVERIFY(fileBytes(path + ".x").startsWith("%PDF-"));
 
         QProcess text;
         text.start(pdftotext, {path + ".pdf", "-"});
@@ -325,7 +278,6 @@ private slots:
         QVERIFY(press("readButton"));
         QTRY_COMPARE_WITH_TIMEOUT(count(), 2, 10000);
         QCOMPARE(stored("Z powrotem"), sent);
-        QVERIFY(m_dialogs->lines("warning").isEmpty());
 #endif
     }
 };
