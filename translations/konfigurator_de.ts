@@ -1226,7 +1226,7 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     </message>
     <message>
         <source>3 - Dodatek</source>
-        <translation>3 - Zusatz</translation>
+        <translation type="unfinished">3 - Zusatz</translation>
     </message>
     <message>
         <source>4 - Stop gaszenia</source>
@@ -1306,7 +1306,7 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     </message>
     <message>
         <source>6 - Wyładowanie dodatku</source>
-        <translation>6 - Flutung Zusatz</translation>
+        <translation type="unfinished">6 - Flutung Zusatz</translation>
     </message>
     <message>
         <source>7 - Sterowanie ręczne</source>
