@@ -1,11 +1,11 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1" language="ro_RO">
+<TS version="2.1" language="ru_RU">
 <context>
     <name>ACL</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>ACL</source>
@@ -13,136 +13,136 @@
     </message>
     <message>
         <source>Moduł Komunikacji Adresowalnej</source>
-        <translation>Modul de comunicație adresabilă</translation>
+        <translation>Модуль адресной связи</translation>
     </message>
     <message>
         <source>Brak komunikacji z modułem ACL</source>
-        <translation>Lipsă comunicație cu modulul ACL</translation>
+        <translation>Нет связи с модулем ACL</translation>
     </message>
 </context>
 <context>
     <name>AppSettings</name>
     <message>
         <source>Ustawienia aplikacji</source>
-        <translation>Setările aplicației</translation>
+        <translation>Настройки программы</translation>
     </message>
     <message>
         <source>Język:</source>
-        <translation>Limbă:</translation>
+        <translation>Язык:</translation>
     </message>
     <message>
         <source>Język interfejsu; zmiana obowiązuje od następnego uruchomienia programu</source>
-        <translation>Limba interfeței; o modificare intră în vigoare la următoarea pornire a programului</translation>
+        <translation>Язык интерфейса; изменение вступает в силу при следующем запуске программы</translation>
     </message>
     <message>
         <source>Czcionka:</source>
-        <translation>Font:</translation>
+        <translation>Шрифт:</translation>
     </message>
     <message>
         <source>Wielkość czcionki w pikselach</source>
-        <translation>Mărimea fontului în pixeli</translation>
+        <translation>Размер шрифта в пикселях</translation>
     </message>
     <message>
         <source>Anuluj</source>
         <comment>Cancel</comment>
-        <translation>Anulează</translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>CTM</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Wejście alarmu zewnętrznego (CSP)</source>
-        <translation>Intrare alarmă externă (CSP)</translation>
+        <translation>Вход внешней тревоги (CSP)</translation>
     </message>
     <message>
         <source>Aktywny / nieaktywny sygnał alarmu zewnętrznego</source>
-        <translation>Semnal alarmă externă activ / inactiv</translation>
+        <translation>Сигнал внешней тревоги активен / неактивен</translation>
     </message>
     <message>
         <source>Przekaźnik alarmu PKA - kontrola ciągłości</source>
-        <translation>Releu de alarmă PKA - monitorizarea continuității</translation>
+        <translation>Реле тревоги PKA - контроль целостности</translation>
     </message>
     <message>
         <source>Aktywna / nieaktywna kontrola ciągłości toru wyjściowego PKA</source>
-        <translation>Monitorizarea continuității circuitului de ieșire PKA activă / inactivă</translation>
+        <translation>Контроль целостности выходной цепи PKA активен / неактивен</translation>
     </message>
     <message>
         <source>Przekaźnik alarmu - czas Top</source>
-        <translation>Releu de alarmă - timp Top</translation>
+        <translation>Реле тревоги - время Top</translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania przekaźnika alarmu</source>
-        <translation>Întârzierea activării releului de alarmă</translation>
+        <translation>Задержка включения реле тревоги</translation>
     </message>
     <message>
         <source>Automatyka pogodowa</source>
-        <translation>Automatizare meteo</translation>
+        <translation>Погодная автоматика</translation>
     </message>
     <message>
         <source>Aktywny / nieaktywny sygnał z czujnika deszczu/wiatru</source>
-        <translation>Semnal de la senzorul ploaie/vânt activ / inactiv</translation>
+        <translation>Сигнал датчика дождя/ветра активен / неактивен</translation>
     </message>
     <message>
         <source>Zasilanie LNM nr %1 - PSV nr </source>
-        <translation>Alimentare LNM nr. %1 - PSV nr. </translation>
+        <translation>Питание LNM № %1 - PSV № </translation>
     </message>
     <message>
         <source>Zasilanie modułu LNM-60 nr %1 z modułu PSV-60 nr</source>
-        <translation>Alimentarea modulului LNM-60 nr. %1 din modulul PSV-60 nr.</translation>
+        <translation>Питание модуля LNM-60 № %1 от модуля PSV-60 №</translation>
     </message>
     <message>
         <source>Sygnalizowanie stanów na BZ7x</source>
-        <translation>Semnalizarea stărilor pe BZ7x</translation>
+        <translation>Индикация состояний на BZ7x</translation>
     </message>
     <message>
         <source>TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan całej centrali)
 NIE- Sygnalizowanie optyczne stanu tylko modułu LNM nr 1</source>
-        <translation>DA- Semnalizare optică a stării tuturor modulelor (starea întregii centrale)
-NU- Semnalizare optică a stării doar pentru modulul LNM nr. 1</translation>
+        <translation>ДА- Световая индикация состояния всех модулей (состояние всего прибора)
+НЕТ- Световая индикация состояния только модуля LNM № 1</translation>
     </message>
     <message>
         <source>Blokowanie odłączenia baterii w alarmie</source>
-        <translation>Blocarea deconectării acumulatorului în alarmă</translation>
+        <translation>Блокировка отключения аккумулятора при тревоге</translation>
     </message>
     <message>
         <source>Przewietrzanie – przyciski z LNM1 do LNM %1</source>
-        <translation>Ventilare – butoane de la LNM1 la LNM %1</translation>
+        <translation>Проветривание – кнопки с LNM1 на LNM %1</translation>
     </message>
     <message>
         <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
 podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
  w modułach LNM nr %1</source>
-        <translation>Utilizarea butoanelor de ventilare DESCHIDE/ÎNCHIDE 
-conectate la modulul LNM nr. 1 pentru comanda ventilării
- în modulele LNM nr. %1</translation>
+        <translation>Использование кнопок проветривания ОТКРЫТЬ/ЗАКРЫТЬ 
+подключённых к модулю LNM № 1, для управления проветриванием
+ в модулях LNM № %1</translation>
     </message>
     <message>
         <source>Scenariusz</source>
-        <translation>Scenariu</translation>
+        <translation>Сценарий</translation>
     </message>
     <message>
         <source>Scenariusz dedykowany dla obiektu</source>
-        <translation>Scenariu dedicat obiectivului</translation>
+        <translation>Сценарий для конкретного объекта</translation>
     </message>
     <message>
         <source>Przewietrzanie – przyciski z LNM1 do RLH %1 PK%2</source>
-        <translation>Ventilare – butoane de la LNM1 la RLH %1 PK%2</translation>
+        <translation>Проветривание – кнопки с LNM1 на RLH %1 PK%2</translation>
     </message>
     <message>
         <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
 podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
  w modułach RLH nr %1 PK nr %2</source>
-        <translation>Utilizarea butoanelor de ventilare DESCHIDE/ÎNCHIDE 
-conectate la modulul LNM nr. 1 pentru comanda ventilării
- în modulele RLH nr. %1 PK nr. %2</translation>
+        <translation>Использование кнопок проветривания ОТКРЫТЬ/ЗАКРЫТЬ 
+подключённых к модулю LNM № 1, для управления проветриванием
+ в модулях RLH № %1 PK № %2</translation>
     </message>
     <message>
         <source>CTM</source>
@@ -150,358 +150,358 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
-        <translation>Modul principal de comandă</translation>
+        <translation>Главный модуль управления</translation>
     </message>
     <message>
         <source>LNM nr 1 – brak łączności </source>
-        <translation>LNM nr. 1 – lipsă comunicație </translation>
+        <translation>LNM № 1 – нет связи </translation>
     </message>
     <message>
         <source>LNM nr 2 – brak łączności </source>
-        <translation>LNM nr. 2 – lipsă comunicație </translation>
+        <translation>LNM № 2 – нет связи </translation>
     </message>
     <message>
         <source>LNM nr 3 – brak łączności </source>
-        <translation>LNM nr. 3 – lipsă comunicație </translation>
+        <translation>LNM № 3 – нет связи </translation>
     </message>
     <message>
         <source>LNM nr 4 – brak łączności </source>
-        <translation>LNM nr. 4 – lipsă comunicație </translation>
+        <translation>LNM № 4 – нет связи </translation>
     </message>
     <message>
         <source>LNM nr 5 – brak łączności </source>
-        <translation>LNM nr. 5 – lipsă comunicație </translation>
+        <translation>LNM № 5 – нет связи </translation>
     </message>
     <message>
         <source>LNM nr 6 – brak łączności </source>
-        <translation>LNM nr. 6 – lipsă comunicație </translation>
+        <translation>LNM № 6 – нет связи </translation>
     </message>
     <message>
         <source>LNM nr 7 – brak łączności </source>
-        <translation>LNM nr. 7 – lipsă comunicație </translation>
+        <translation>LNM № 7 – нет связи </translation>
     </message>
     <message>
         <source>LNM nr 8 – brak łączności </source>
-        <translation>LNM nr. 8 – lipsă comunicație </translation>
+        <translation>LNM № 8 – нет связи </translation>
     </message>
     <message>
         <source>RLH nr 1 – brak łączności </source>
-        <translation>RLH nr. 1 – lipsă comunicație </translation>
+        <translation>RLH № 1 – нет связи </translation>
     </message>
     <message>
         <source>RLH nr 2 – brak łączności </source>
-        <translation>RLH nr. 2 – lipsă comunicație </translation>
+        <translation>RLH № 2 – нет связи </translation>
     </message>
     <message>
         <source>RLH nr 3 – brak łączności </source>
-        <translation>RLH nr. 3 – lipsă comunicație </translation>
+        <translation>RLH № 3 – нет связи </translation>
     </message>
     <message>
         <source>RLH nr 4 – brak łączności </source>
-        <translation>RLH nr. 4 – lipsă comunicație </translation>
+        <translation>RLH № 4 – нет связи </translation>
     </message>
     <message>
         <source>PSV nr 1 – brak łączności </source>
-        <translation>PSV nr. 1 – lipsă comunicație </translation>
+        <translation>PSV № 1 – нет связи </translation>
     </message>
     <message>
         <source>PSV nr 2 – brak łączności </source>
-        <translation>PSV nr. 2 – lipsă comunicație </translation>
+        <translation>PSV № 2 – нет связи </translation>
     </message>
     <message>
         <source>PSV nr 3 – brak łączności </source>
-        <translation>PSV nr. 3 – lipsă comunicație </translation>
+        <translation>PSV № 3 – нет связи </translation>
     </message>
     <message>
         <source>PSV nr 4 – brak łączności </source>
-        <translation>PSV nr. 4 – lipsă comunicație </translation>
+        <translation>PSV № 4 – нет связи </translation>
     </message>
     <message>
         <source>Linia alarmu zewnętrznego – zwarcie</source>
-        <translation>Linie alarmă externă – scurtcircuit</translation>
+        <translation>Линия внешней тревоги – КЗ</translation>
     </message>
     <message>
         <source>Linia alarmu zewnętrznego – przerwa</source>
-        <translation>Linie alarmă externă – întrerupere</translation>
+        <translation>Линия внешней тревоги – обрыв</translation>
     </message>
     <message>
         <source>Przekaźnik alarmu PKA – brak ciągłości</source>
-        <translation>Releu de alarmă PKA – lipsă continuitate</translation>
+        <translation>Реле тревоги PKA – нарушение целостности</translation>
     </message>
     <message>
         <source>Czujnik D/W – brak zasilania (bezpiecznik)</source>
-        <translation>Senzor ploaie/vânt – lipsă alimentare (siguranță)</translation>
+        <translation>Датчик Д/В – нет питания (предохранитель)</translation>
     </message>
     <message>
         <source>Kalendarz - Brak synchronizacji zegara </source>
-        <translation>Calendar - ceas nesincronizat </translation>
+        <translation>Календарь - часы не синхронизированы </translation>
     </message>
     <message>
         <source>Flash – błąd sumy kontrolnej</source>
-        <translation>Flash – eroare sumă de control</translation>
+        <translation>Flash – ошибка контрольной суммы</translation>
     </message>
     <message>
         <source>Wersja oprogramowania</source>
-        <translation>Versiune software</translation>
+        <translation>Версия ПО</translation>
     </message>
 </context>
 <context>
     <name>ConfigEditor</name>
     <message>
         <source>Frame</source>
-        <translation>Cadru</translation>
+        <translation>Рамка</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation>Meniu</translation>
+        <translation>Меню</translation>
     </message>
     <message>
         <source>Filtruj</source>
-        <translation>Filtrează</translation>
+        <translation>Фильтр</translation>
     </message>
     <message>
         <source>Pokaż tylko zadeklarowane moduły na liście konfiguracyjnej</source>
-        <translation>Afișează în lista de configurare doar modulele declarate</translation>
+        <translation>Показывать в списке конфигурации только объявленные модули</translation>
     </message>
     <message>
         <source>Pokaż niezadeklarowane</source>
-        <translation>Afișează nedeclarate</translation>
+        <translation>Показать необъявленные</translation>
     </message>
     <message>
         <source>Rozwiń</source>
-        <translation>Extinde</translation>
+        <translation>Развернуть</translation>
     </message>
     <message>
         <source>ZAPISZ</source>
-        <translation>SALVEAZĂ</translation>
+        <translation>СОХРАНИТЬ</translation>
     </message>
     <message>
         <source>Konfiguracja</source>
-        <translation>Configurație</translation>
+        <translation>Конфигурация</translation>
     </message>
     <message>
         <source>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</source>
-        <translation>Configurația %1 a fost modificată. Salvați modificările?</translation>
+        <translation>Конфигурация %1 изменена. Сохранить изменения?</translation>
     </message>
 </context>
 <context>
     <name>ConfigManagement</name>
     <message>
         <source>Odczytaj</source>
-        <translation>Citește</translation>
+        <translation>Считать</translation>
     </message>
     <message>
         <source>Wczytaj z urządzenia</source>
-        <translation>Citește din dispozitiv</translation>
+        <translation>Считать с устройства</translation>
     </message>
     <message>
         <source>Wyślij</source>
-        <translation>Trimite</translation>
+        <translation>Отправить</translation>
     </message>
     <message>
         <source>Wyślij do urządzenia</source>
-        <translation>Trimite la dispozitiv</translation>
+        <translation>Отправить в устройство</translation>
     </message>
     <message>
         <source>Dodaj</source>
-        <translation>Adaugă</translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Dodaj nową konfigrację</source>
         <comment>Add new config</comment>
-        <translation>Adaugă o configurație nouă</translation>
+        <translation>Добавить новую конфигурацию</translation>
     </message>
     <message>
         <source>Usuń</source>
-        <translation>Șterge</translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Zmień nazwę</source>
-        <translation>Redenumește</translation>
+        <translation>Переименовать</translation>
     </message>
     <message>
         <source>Drukuj</source>
-        <translation>Tipărește</translation>
+        <translation>Печать</translation>
     </message>
     <message>
         <source>Zapisz do PDF</source>
-        <translation>Salvează ca PDF</translation>
+        <translation>Сохранить в PDF</translation>
     </message>
     <message>
         <source>Zapisz do pdf</source>
-        <translation>Salvează ca PDF</translation>
+        <translation>Сохранить в PDF</translation>
     </message>
     <message>
         <source>Wczytaj z pliku</source>
-        <translation>Încarcă din fișier</translation>
+        <translation>Загрузить из файла</translation>
     </message>
     <message>
         <source>Zapisz do pliku</source>
-        <translation>Salvează în fișier</translation>
+        <translation>Сохранить в файл</translation>
     </message>
     <message>
         <source>Konfigurator Ostrel</source>
-        <translation>Configurator Ostrel</translation>
+        <translation>Конфигуратор Ostrel</translation>
     </message>
     <message>
         <source>Błąd przy odczycie konfiguracji</source>
         <comment>Configuration error</comment>
-        <translation>Eroare la citirea configurației</translation>
+        <translation>Ошибка чтения конфигурации</translation>
     </message>
     <message>
         <source>Nazwa Konfiguracji</source>
-        <translation>Numele configurației</translation>
+        <translation>Имя конфигурации</translation>
     </message>
     <message>
         <source>Wprowadź nazwę:</source>
-        <translation>Introduceți un nume:</translation>
+        <translation>Введите имя:</translation>
     </message>
     <message>
         <source>Nie udało się zapisać konfiguracji %1 w bazie danych.</source>
-        <translation>Configurația %1 nu a putut fi salvată în baza de date.</translation>
+        <translation>Не удалось сохранить конфигурацию %1 в базе данных.</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation>Info</translation>
+        <translation>Инфо</translation>
     </message>
     <message>
         <source>Dane wysłane poprawnie.</source>
-        <translation>Datele au fost trimise corect.</translation>
+        <translation>Данные успешно отправлены.</translation>
     </message>
     <message>
         <source>Czy wysłać konfigurację %1 do urządzenia?</source>
-        <translation>Trimiteți configurația %1 la dispozitiv?</translation>
+        <translation>Отправить конфигурацию %1 в устройство?</translation>
     </message>
     <message>
         <source>Konfiguracja</source>
-        <translation>Configurație</translation>
+        <translation>Конфигурация</translation>
     </message>
     <message>
         <source>Konfiguracja została zapisana.</source>
-        <translation>Configurația a fost salvată.</translation>
+        <translation>Конфигурация сохранена.</translation>
     </message>
     <message>
         <source>Nie udało się zapisać konfiguracji %1.</source>
-        <translation>Configurația %1 nu a putut fi salvată.</translation>
+        <translation>Не удалось сохранить конфигурацию %1.</translation>
     </message>
     <message>
         <source>Stwórz nową konfigurację</source>
-        <translation>Creează o configurație nouă</translation>
+        <translation>Создать новую конфигурацию</translation>
     </message>
     <message>
         <source>Wprowadź nową nazwę:</source>
-        <translation>Introduceți noul nume:</translation>
+        <translation>Введите новое имя:</translation>
     </message>
     <message>
         <source>Błąd</source>
-        <translation>Eroare</translation>
+        <translation>Ошибка</translation>
     </message>
     <message>
         <source>Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną konfigurację, aby zmienić nazwę.</source>
-        <translation>Este selectată mai mult de o configurație. Selectați o singură configurație pentru a o redenumi.</translation>
+        <translation>Выбрано несколько конфигураций. Выберите одну конфигурацию, чтобы её переименовать.</translation>
     </message>
     <message>
         <source>Zmiana nazwy.</source>
-        <translation>Redenumire.</translation>
+        <translation>Переименование.</translation>
     </message>
     <message>
         <source>Zmieniono nazwe konfiguracji %1</source>
-        <translation>Configurația %1 a fost redenumită</translation>
+        <translation>Конфигурация %1 переименована</translation>
     </message>
     <message>
         <source>Czy usunąć konfigurację %1</source>
-        <translation>Ștergeți configurația %1?</translation>
+        <translation>Удалить конфигурацию %1</translation>
     </message>
     <message>
         <source>Tak</source>
         <comment>YES</comment>
-        <translation>Da</translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>Nie</source>
         <comment>No</comment>
-        <translation>Nu</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Usunięcie konfiguracji</source>
-        <translation>Ștergerea configurației</translation>
+        <translation>Удаление конфигурации</translation>
     </message>
     <message>
         <source>Usunięcie konfiguracji o nazwie: %1</source>
-        <translation>A fost ștearsă configurația cu numele: %1</translation>
+        <translation>Удаление конфигурации с именем: %1</translation>
     </message>
     <message>
         <source>Zaznaczono więcej niż 1 konfigurację na liście.
  Zaznacz jedną konfigurację, aby ją wyeksportować.</source>
-        <translation>În listă este selectată mai mult de 1 configurație.
- Selectați o singură configurație pentru a o exporta.</translation>
+        <translation>В списке выбрано несколько конфигураций.
+ Выберите одну конфигурацию, чтобы её экспортировать.</translation>
     </message>
     <message>
         <source>Eksport config</source>
-        <translation>Export configurație</translation>
+        <translation>Экспорт конфигурации</translation>
     </message>
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
-        <translation>Fișierul %1 nu a putut fi salvat.</translation>
+        <translation>Не удалось сохранить файл %1.</translation>
     </message>
     <message>
         <source>Configuration </source>
-        <translation>Configurația </translation>
+        <translation>Конфигурация </translation>
     </message>
     <message>
         <source> saved in file</source>
-        <translation> salvată în fișierul</translation>
+        <translation> сохранена в файле</translation>
     </message>
     <message>
         <source>Import conf</source>
-        <translation>Import configurație</translation>
+        <translation>Импорт конфигурации</translation>
     </message>
     <message>
         <source>Plik %1 nie zawiera poprawnej konfiguracji.</source>
-        <translation>Fișierul %1 nu conține o configurație validă.</translation>
+        <translation>Файл %1 не содержит допустимой конфигурации.</translation>
     </message>
     <message>
         <source>Eksport PDF</source>
-        <translation>Export PDF</translation>
+        <translation>Экспорт PDF</translation>
     </message>
 </context>
 <context>
     <name>DetailsManagement</name>
     <message>
         <source>Debug</source>
-        <translation>Depanare</translation>
+        <translation>Отладка</translation>
     </message>
     <message>
         <source>Kalibracja</source>
-        <translation>Calibrare</translation>
+        <translation>Калибровка</translation>
     </message>
     <message>
         <source>Autokalibracja</source>
-        <translation>Autocalibrare</translation>
+        <translation>Автокалибровка</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Instrukcja postępowania:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Wyłącz zasilanie Ostrel.&lt;/li&gt;&lt;li&gt;Odłącz złącze zasilania 24 V od modułu PSB (wejście zasilane z modułu zasilacza sieciowego).&lt;/li&gt;&lt;li&gt;Podłącz zasilacz laboratoryjny równolegle z woltomierzem do wejścia akumulatora i ustaw dokładnie 27.3 V.&lt;/li&gt;&lt;li&gt;Załącz akumulator.&lt;/li&gt;&lt;li&gt;Naciśnij przycisk „Autokalibracja”.&lt;/li&gt;&lt;li&gt;Po krótkim czasie pojawi się okno z informacją o poprawnie wykonanej kalibracji.&lt;/li&gt;&lt;li&gt;Zresetuj mikrokontroler.&lt;/li&gt;&lt;/ol&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Procedură:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Opriți alimentarea Ostrel.&lt;/li&gt;&lt;li&gt;Deconectați conectorul de alimentare de 24 V de la modulul PSB (intrarea alimentată de modulul sursei de rețea).&lt;/li&gt;&lt;li&gt;Conectați o sursă de laborator, cu un voltmetru în paralel, la intrarea acumulatorului și setați exact 27.3 V.&lt;/li&gt;&lt;li&gt;Conectați acumulatorul.&lt;/li&gt;&lt;li&gt;Apăsați butonul „Autocalibrare”.&lt;/li&gt;&lt;li&gt;După scurt timp apare o fereastră care confirmă calibrarea reușită.&lt;/li&gt;&lt;li&gt;Resetați microcontrolerul.&lt;/li&gt;&lt;/ol&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Порядок действий:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Отключите питание Ostrel.&lt;/li&gt;&lt;li&gt;Отсоедините разъём питания 24 V от модуля PSB (вход, питаемый от модуля сетевого источника питания).&lt;/li&gt;&lt;li&gt;Подключите лабораторный источник питания параллельно с вольтметром ко входу аккумулятора и установите ровно 27.3 V.&lt;/li&gt;&lt;li&gt;Включите аккумулятор.&lt;/li&gt;&lt;li&gt;Нажмите кнопку «Автокалибровка».&lt;/li&gt;&lt;li&gt;Через короткое время появится окно с сообщением об успешной калибровке.&lt;/li&gt;&lt;li&gt;Перезапустите микроконтроллер.&lt;/li&gt;&lt;/ol&gt;</translation>
     </message>
     <message>
         <source>Tester Ostrel</source>
-        <translation>Tester Ostrel</translation>
+        <translation>Тестер Ostrel</translation>
     </message>
     <message>
         <source>Testuj</source>
-        <translation>Testează</translation>
+        <translation>Тестировать</translation>
     </message>
     <message>
         <source>Skasuj</source>
-        <translation>Golește</translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Podgląd na żywo</source>
-        <translation>Vizualizare în timp real</translation>
+        <translation>Просмотр в реальном времени</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation>Nume</translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Bin</source>
@@ -509,65 +509,65 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>Wartość</source>
-        <translation>Valoare</translation>
+        <translation>Значение</translation>
     </message>
     <message>
         <source>Brak funkcji</source>
-        <translation>Nicio funcție</translation>
+        <translation>Нет функции</translation>
     </message>
     <message>
         <source>Nazwa testu</source>
-        <translation>Nume test</translation>
+        <translation>Название теста</translation>
     </message>
     <message>
         <source>Prawidłowy zakres</source>
-        <translation>Domeniu corect</translation>
+        <translation>Допустимый диапазон</translation>
     </message>
     <message>
         <source>Wartość bin</source>
-        <translation>Valoare bin</translation>
+        <translation>Значение bin</translation>
     </message>
     <message>
         <source>Wartość str</source>
-        <translation>Valoare str</translation>
+        <translation>Значение str</translation>
     </message>
     <message>
         <source>Wynik</source>
-        <translation>Rezultat</translation>
+        <translation>Результат</translation>
     </message>
     <message>
         <source>Kalibracja zakończona. Zresetuj mikrokontroler.</source>
-        <translation>Calibrare încheiată. Resetați microcontrolerul.</translation>
+        <translation>Калибровка завершена. Перезапустите микроконтроллер.</translation>
     </message>
     <message>
         <source>Tester</source>
-        <translation>Tester</translation>
+        <translation>Тестер</translation>
     </message>
     <message>
         <source>Nie można wykonać testu ponieważ włączony jest tryb kalibracji</source>
-        <translation>Testul nu poate fi executat deoarece modul de calibrare este activ</translation>
+        <translation>Тест невозможен, так как включён режим калибровки</translation>
     </message>
     <message>
         <source>Zakończono testowanie.</source>
-        <translation>Testare încheiată.</translation>
+        <translation>Тестирование завершено.</translation>
     </message>
     <message>
         <source>Tak</source>
         <comment>YES</comment>
-        <translation>Da</translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>Nie</source>
         <comment>No</comment>
-        <translation>Nu</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz podłączone zasilanie 27.3 V</source>
-        <translation>Sigur doriți să executați autocalibrarea Ostrel? Asigurați-vă că alimentarea de 27.3 V este conectată</translation>
+        <translation>Вы действительно хотите выполнить автокалибровку Ostrel? Убедитесь, что подключено питание 27.3 V</translation>
     </message>
     <message>
         <source>Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz podłączony akumulator i włączone zasilanie Ostrel.</source>
-        <translation>Sigur doriți să executați testul Ostrel? Asigurați-vă că acumulatorul este conectat și alimentarea Ostrel este pornită.</translation>
+        <translation>Вы действительно хотите выполнить тест Ostrel? Убедитесь, что аккумулятор подключён и питание Ostrel включено.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -575,239 +575,239 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>BŁĄD</source>
-        <translation>EROARE</translation>
+        <translation>ОШИБКА</translation>
     </message>
     <message>
         <source>Napięcie 230 V przed diodą</source>
-        <translation>Tensiune 230 V înainte de diodă</translation>
+        <translation>Напряжение 230 V до диода</translation>
     </message>
     <message>
         <source>Napięcie 230 V za diodą</source>
-        <translation>Tensiune 230 V după diodă</translation>
+        <translation>Напряжение 230 V после диода</translation>
     </message>
     <message>
         <source>Napięcie akumulatora</source>
-        <translation>Tensiunea acumulatorului</translation>
+        <translation>Напряжение аккумулятора</translation>
     </message>
     <message>
         <source>Prąd ładowania</source>
-        <translation>Curent de încărcare</translation>
+        <translation>Ток заряда</translation>
     </message>
     <message>
         <source>Rezystancja akumulatora</source>
-        <translation>Rezistența acumulatorului</translation>
+        <translation>Сопротивление аккумулятора</translation>
     </message>
     <message>
         <source>Temp. wewnątrz obudowy</source>
-        <translation>Temp. în interiorul carcasei</translation>
+        <translation>Темп. внутри корпуса</translation>
     </message>
     <message>
         <source>Dioda idealna</source>
-        <translation>Diodă ideală</translation>
+        <translation>Идеальный диод</translation>
     </message>
     <message>
         <source>Klucz akumulatora</source>
-        <translation>Comutator acumulator</translation>
+        <translation>Ключ аккумулятора</translation>
     </message>
     <message>
         <source>Stan zasilacza Ostrel</source>
-        <translation>Starea sursei Ostrel</translation>
+        <translation>Состояние ИП Ostrel</translation>
     </message>
     <message>
         <source>Stan ładowania akumulatora</source>
-        <translation>Starea încărcării acumulatorului</translation>
+        <translation>Состояние заряда аккумулятора</translation>
     </message>
     <message>
         <source>Offset temperaturowy</source>
-        <translation>Offset de temperatură</translation>
+        <translation>Смещение температуры</translation>
     </message>
     <message>
         <source>PWM sterowania binarnie</source>
-        <translation>PWM de comandă, binar</translation>
+        <translation>ШИМ управления, двоичный</translation>
     </message>
     <message>
         <source>Offset napiecie 230 V przed dioda</source>
-        <translation>Offset tensiune 230 V înainte de diodă</translation>
+        <translation>Смещение напряжения 230 V до диода</translation>
     </message>
     <message>
         <source>Offset napiecie 230 V za dioda</source>
-        <translation>Offset tensiune 230 V după diodă</translation>
+        <translation>Смещение напряжения 230 V после диода</translation>
     </message>
     <message>
         <source>Offset napiecie akumulatora</source>
-        <translation>Offset tensiune acumulator</translation>
+        <translation>Смещение напряжения аккумулятора</translation>
     </message>
     <message>
         <source>Offset prąd ładowania</source>
-        <translation>Offset curent de încărcare</translation>
+        <translation>Смещение тока заряда</translation>
     </message>
     <message>
         <source>Ilość przejść do CC z CV</source>
-        <translation>Număr de treceri din CV în CC</translation>
+        <translation>Число переходов из CV в CC</translation>
     </message>
     <message>
         <source>Ilość przeciążeń akumulatora</source>
-        <translation>Număr de suprasarcini ale acumulatorului</translation>
+        <translation>Число перегрузок аккумулятора</translation>
     </message>
     <message>
         <source>Ilość pomiarów rezystancji</source>
-        <translation>Număr de măsurări ale rezistenței</translation>
+        <translation>Число измерений сопротивления</translation>
     </message>
     <message>
         <source>Ilość załączeń diody</source>
-        <translation>Număr de porniri ale diodei</translation>
+        <translation>Число включений диода</translation>
     </message>
     <message>
         <source>Ilość wyłączeń diody</source>
-        <translation>Număr de opriri ale diodei</translation>
+        <translation>Число отключений диода</translation>
     </message>
     <message>
         <source>Ilość wylaczen diody podczas blokowania 2s</source>
-        <translation>Număr de opriri ale diodei în timpul blocării de 2 s</translation>
+        <translation>Число отключений диода во время блокировки 2 s</translation>
     </message>
     <message>
         <source>Ilość prób zalaczen diody po sprawdeniu napiecia sieciowego</source>
-        <translation>Număr de încercări de pornire a diodei după verificarea tensiunii de rețea</translation>
+        <translation>Число попыток включения диода после проверки сетевого напряжения</translation>
     </message>
     <message>
         <source>Ilość zalaczen diody po sprawdeniu napiecia siecowego</source>
-        <translation>Număr de porniri ale diodei după verificarea tensiunii de rețea</translation>
+        <translation>Число включений диода после проверки сетевого напряжения</translation>
     </message>
     <message>
         <source>Ilość wejscia w timeout R</source>
-        <translation>Număr de timeout-uri R</translation>
+        <translation>Число тайм-аутов R</translation>
     </message>
     <message>
         <source>Ilość wejscia w timeout ladowania CC 5h</source>
-        <translation>Număr de timeout-uri de încărcare CC 5h</translation>
+        <translation>Число тайм-аутов заряда CC 5h</translation>
     </message>
     <message>
         <source>Ilość wejscia w timeout ladowania CC 48h</source>
-        <translation>Număr de timeout-uri de încărcare CC 48h</translation>
+        <translation>Число тайм-аутов заряда CC 48h</translation>
     </message>
     <message>
         <source>Ilość wejścia w błąd ładowarki w CC</source>
-        <translation>Număr de erori ale încărcătorului în CC</translation>
+        <translation>Число ошибок зарядного устройства в CC</translation>
     </message>
     <message>
         <source>Ilość wejścia w błąd ładowarki w CV</source>
-        <translation>Număr de erori ale încărcătorului în CV</translation>
+        <translation>Число ошибок зарядного устройства в CV</translation>
     </message>
     <message>
         <source>Stan linii sygnałowej LS1</source>
-        <translation>Starea liniei de semnalizare LS1</translation>
+        <translation>Состояние сигнальной линии LS1</translation>
     </message>
     <message>
         <source>Stan linii sygnałowej LS2</source>
-        <translation>Starea liniei de semnalizare LS2</translation>
+        <translation>Состояние сигнальной линии LS2</translation>
     </message>
     <message>
         <source>Stan linii sygnałowej LS3</source>
-        <translation>Starea liniei de semnalizare LS3</translation>
+        <translation>Состояние сигнальной линии LS3</translation>
     </message>
     <message>
         <source>Stan linii sygnałowej LS4</source>
-        <translation>Starea liniei de semnalizare LS4</translation>
+        <translation>Состояние сигнальной линии LS4</translation>
     </message>
     <message>
         <source>Stan linii kontrolnej LK1</source>
-        <translation>Starea liniei de control LK1</translation>
+        <translation>Состояние контрольной линии LK1</translation>
     </message>
     <message>
         <source>Stan linii kontrolnej LK2</source>
-        <translation>Starea liniei de control LK2</translation>
+        <translation>Состояние контрольной линии LK2</translation>
     </message>
     <message>
         <source>BATTERY AND SUPPLY</source>
-        <translation>ACUMULATOR ȘI REȚEA</translation>
+        <translation>АККУМУЛЯТОР И СЕТЬ</translation>
     </message>
     <message>
         <source>ONLY BATTERY</source>
-        <translation>DOAR ACUMULATOR</translation>
+        <translation>ТОЛЬКО АККУМУЛЯТОР</translation>
     </message>
     <message>
         <source>ONLY SUPPLY</source>
-        <translation>DOAR REȚEA</translation>
+        <translation>ТОЛЬКО СЕТЬ</translation>
     </message>
     <message>
         <source>CURRENT MODE</source>
-        <translation>MOD CURENT</translation>
+        <translation>РЕЖИМ ТОКА</translation>
     </message>
     <message>
         <source>VOLTAGE MODE</source>
-        <translation>MOD TENSIUNE</translation>
+        <translation>РЕЖИМ НАПРЯЖЕНИЯ</translation>
     </message>
     <message>
         <source>TEMPERATURE MODE</source>
-        <translation>MOD TEMPERATURĂ</translation>
+        <translation>РЕЖИМ ТЕМПЕРАТУРЫ</translation>
     </message>
     <message>
         <source>WYSTEROWANIE</source>
-        <translation>ACTIVAT</translation>
+        <translation>АКТИВАЦИЯ</translation>
     </message>
     <message>
         <source>ZWARCIE</source>
-        <translation>SCURTCIRCUIT</translation>
+        <translation>КЗ</translation>
     </message>
     <message>
         <source>PRZECIĄŻENIE</source>
-        <translation>SUPRASARCINĂ</translation>
+        <translation>ПЕРЕГРУЗКА</translation>
     </message>
     <message>
         <source>PRZERWA</source>
-        <translation>ÎNTRERUPERE</translation>
+        <translation>ОБРЫВ</translation>
     </message>
     <message>
         <source>DOZÓR</source>
-        <translation>VEGHE</translation>
+        <translation>ДЕЖУРНЫЙ</translation>
     </message>
     <message>
         <source>NIEAKTYWNA</source>
-        <translation>INACTIVĂ</translation>
+        <translation>НЕАКТИВНА</translation>
     </message>
     <message>
         <source>Test RAM</source>
-        <translation>Test RAM</translation>
+        <translation>Тест RAM</translation>
     </message>
     <message>
         <source>Test FLASH</source>
-        <translation>Test FLASH</translation>
+        <translation>Тест FLASH</translation>
     </message>
     <message>
         <source>Test czujnika prądu bez obciążenia</source>
-        <translation>Test senzor de curent fără sarcină</translation>
+        <translation>Тест датчика тока без нагрузки</translation>
     </message>
     <message>
         <source>Test pomiaru rezystancji - rezystnacja</source>
-        <translation>Test măsurare rezistență - rezistență</translation>
+        <translation>Тест измерения сопротивления - сопротивление</translation>
     </message>
     <message>
         <source>Test pomiaru rezystancji - U akumulatora bez obciążenia</source>
-        <translation>Test măsurare rezistență - U acumulator fără sarcină</translation>
+        <translation>Тест измерения сопротивления - U аккумулятора без нагрузки</translation>
     </message>
     <message>
         <source>Test pomiaru rezystancji - U akumulatora z obciążeniem</source>
-        <translation>Test măsurare rezistență - U acumulator cu sarcină</translation>
+        <translation>Тест измерения сопротивления - U аккумулятора под нагрузкой</translation>
     </message>
     <message>
         <source>Test pomiaru rezystancji - I akumulatora z obciążeniem</source>
-        <translation>Test măsurare rezistență - I acumulator cu sarcină</translation>
+        <translation>Тест измерения сопротивления - I аккумулятора под нагрузкой</translation>
     </message>
     <message>
         <source>Test zasilacza - napięcie minimalne</source>
-        <translation>Test sursă - tensiune minimă</translation>
+        <translation>Тест ИП - минимальное напряжение</translation>
     </message>
     <message>
         <source>Test zasilacza - napięcie maksymalne</source>
-        <translation>Test sursă - tensiune maximă</translation>
+        <translation>Тест ИП - максимальное напряжение</translation>
     </message>
     <message>
         <source>Sprawny/Uszkodzony</source>
-        <translation>Funcțional/Defect</translation>
+        <translation>Исправен/Неисправен</translation>
     </message>
     <message>
         <source>od 0.1 do -0.1 A</source>
-        <translation>de la 0.1 la -0.1 A</translation>
+        <translation>от 0.1 до -0.1 A</translation>
     </message>
     <message>
         <source>&lt; 0.300 ohm</source>
@@ -819,7 +819,7 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>od 2.9 do 3.9 A</source>
-        <translation>de la 2.9 la 3.9 A</translation>
+        <translation>от 2.9 до 3.9 A</translation>
     </message>
     <message>
         <source>&lt; 20 V</source>
@@ -831,102 +831,102 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>STAN Y</source>
-        <translation>STARE Y</translation>
+        <translation>СОСТОЯНИЕ Y</translation>
     </message>
     <message>
         <source>STAN X</source>
-        <translation>STARE X</translation>
+        <translation>СОСТОЯНИЕ X</translation>
     </message>
     <message>
         <source>STAN DOZOROWANIA</source>
-        <translation>STARE DE VEGHE</translation>
+        <translation>ДЕЖУРНЫЙ РЕЖИМ</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation>PORNIT</translation>
+        <translation>ВКЛ</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation>OPRIT</translation>
+        <translation>ВЫКЛ</translation>
     </message>
     <message>
         <source>Brak sondy</source>
-        <translation>Lipsă sondă</translation>
+        <translation>Нет датчика</translation>
     </message>
     <message>
         <source>NIEDOTYCZY</source>
-        <translation>NU SE APLICĂ</translation>
+        <translation>НЕ ПРИМЕНИМО</translation>
     </message>
     <message>
         <source>0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy</source>
-        <translation>0 - tensiune max., 4095 - tensiune min. de ieșire a convertorului</translation>
+        <translation>0 - макс. напряжение, 4095 - мин. выходное напряжение преобразователя</translation>
     </message>
     <message>
         <source>Wartość zeruje sie po resecie</source>
-        <translation>Valoarea se resetează la repornire</translation>
+        <translation>Значение обнуляется после сброса</translation>
     </message>
     <message>
         <source>Wartość zeruje się po resecie</source>
-        <translation>Valoarea se resetează la repornire</translation>
+        <translation>Значение обнуляется после сброса</translation>
     </message>
 </context>
 <context>
     <name>EnumList</name>
     <message>
         <source>Brak – wyjście nieaktywne</source>
-        <translation>Niciuna – ieșire inactivă</translation>
+        <translation>Нет – выход неактивен</translation>
     </message>
     <message>
         <source>Alarm - ogólny Halvo</source>
-        <translation>Alarmă - generală Halvo</translation>
+        <translation>Тревога - общая Halvo</translation>
     </message>
     <message>
         <source>Alarm - wejście zewnętrzne</source>
-        <translation>Alarmă - intrare externă</translation>
+        <translation>Тревога - внешний вход</translation>
     </message>
     <message>
         <source>Alarm - system Tarven A/B</source>
-        <translation>Alarmă - sistem Tarven A/B</translation>
+        <translation>Тревога - система Tarven A/B</translation>
     </message>
     <message>
         <source>Alarm - suma stref LNM</source>
-        <translation>Alarmă - suma zonelor LNM</translation>
+        <translation>Тревога - сумма зон LNM</translation>
     </message>
     <message>
         <source>Alarm - iloczyn stref LNM</source>
-        <translation>Alarmă - produsul zonelor LNM</translation>
+        <translation>Тревога - произведение зон LNM</translation>
     </message>
     <message>
         <source>Alarm – wejście zewnętrzne + suma stref LNMn</source>
-        <translation>Alarmă – intrare externă + suma zonelor LNMn</translation>
+        <translation>Тревога – внешний вход + сумма зон LNMn</translation>
     </message>
     <message>
         <source>Alarm – wejście zewnętrzne + iloczyn stref LNMn</source>
-        <translation>Alarmă – intrare externă + produsul zonelor LNMn</translation>
+        <translation>Тревога – внешний вход + произведение зон LNMn</translation>
     </message>
     <message>
         <source>Alarm – Tarven A/B + suma stref LNMn</source>
-        <translation>Alarmă – Tarven A/B + suma zonelor LNMn</translation>
+        <translation>Тревога – Tarven A/B + сумма зон LNMn</translation>
     </message>
     <message>
         <source>Alarm – Tarven A/B + iloczyn stref LNMn</source>
-        <translation>Alarmă – Tarven A/B + produsul zonelor LNMn</translation>
+        <translation>Тревога – Tarven A/B + произведение зон LNMn</translation>
     </message>
     <message>
         <source>Alarm – wejście zewnętrzne + własny</source>
-        <translation>Alarmă – intrare externă + proprie</translation>
+        <translation>Тревога – внешний вход + собственная</translation>
     </message>
     <message>
         <source>Alarm – system Tarven A/B + własny</source>
-        <translation>Alarmă – sistem Tarven A/B + proprie</translation>
+        <translation>Тревога – система Tarven A/B + собственная</translation>
     </message>
     <message>
         <source>Alarm - iloczyn stref + wlasny</source>
-        <translation>Alarmă - produsul zonelor + proprie</translation>
+        <translation>Тревога - произведение зон + собственная</translation>
     </message>
     <message>
         <source>Zarezerwowane</source>
-        <translation>Rezervat</translation>
+        <translation>Зарезервировано</translation>
     </message>
     <message>
         <source>4</source>
@@ -938,159 +938,159 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>NIE</source>
-        <translation>NU</translation>
+        <translation>НЕТ</translation>
     </message>
     <message>
         <source>Alarm - ogólny</source>
-        <translation>Alarmă - generală</translation>
+        <translation>Тревога - общая</translation>
     </message>
     <message>
         <source>Alarm - LDK</source>
-        <translation>Alarmă - LDK</translation>
+        <translation>Тревога - LDK</translation>
     </message>
     <message>
         <source>Alarm - BZ7x</source>
-        <translation>Alarmă - BZ7x</translation>
+        <translation>Тревога - BZ7x</translation>
     </message>
     <message>
         <source>Osiągnięta pozycja pożarowa (FIRE SAFE)</source>
-        <translation>Poziție de incendiu atinsă (FIRE SAFE)</translation>
+        <translation>Достигнуто пожарное положение (FIRE SAFE)</translation>
     </message>
     <message>
         <source>Nieaktywna</source>
-        <translation>Inactivă</translation>
+        <translation>Неактивна</translation>
     </message>
     <message>
         <source>Kontrola zadziałania PK</source>
-        <translation>Controlul acționării PK</translation>
+        <translation>Контроль срабатывания PK</translation>
     </message>
     <message>
         <source>Wejście potwierdzenia zewnętrznego</source>
-        <translation>Intrare confirmare externă</translation>
+        <translation>Вход внешнего подтверждения</translation>
     </message>
     <message>
         <source>Wejście kasowania zewnętrznego</source>
-        <translation>Intrare resetare externă</translation>
+        <translation>Вход внешнего сброса</translation>
     </message>
     <message>
         <source>Blokowanie wyjść</source>
-        <translation>Blocarea ieșirilor</translation>
+        <translation>Блокировка выходов</translation>
     </message>
     <message>
         <source>Blokowanie warunkowe wyjscia LNM</source>
-        <translation>Blocarea condiționată a ieșirii LNM</translation>
+        <translation>Условная блокировка выхода LNM</translation>
     </message>
     <message>
         <source>Zamrożenie stanu</source>
-        <translation>Înghețarea stării</translation>
+        <translation>Фиксация состояния</translation>
     </message>
     <message>
         <source>Wyjście nieaktywne</source>
-        <translation>Ieșire inactivă</translation>
+        <translation>Выход неактивен</translation>
     </message>
     <message>
         <source>Załączenie na stałe</source>
-        <translation>Activare permanentă</translation>
+        <translation>Постоянное включение</translation>
     </message>
     <message>
         <source>Załączenie czasowe</source>
-        <translation>Activare temporizată</translation>
+        <translation>Включение на время</translation>
     </message>
     <message>
         <source>Załączenie impulsowo-cykliczne</source>
-        <translation>Activare în impulsuri, ciclică</translation>
+        <translation>Импульсно-циклическое включение</translation>
     </message>
     <message>
         <source>Załączenie impulsowo-ilościowe</source>
-        <translation>Activare în impulsuri, numărate</translation>
+        <translation>Импульсно-счётное включение</translation>
     </message>
     <message>
         <source>0-nieaktywny</source>
-        <translation>0-inactiv</translation>
+        <translation>0-неактивен</translation>
     </message>
     <message>
         <source>1-załączenie na stałe</source>
-        <translation>1-activare permanentă</translation>
+        <translation>1-постоянное включение</translation>
     </message>
     <message>
         <source>2-załączenie czasowe</source>
-        <translation>2-activare temporizată</translation>
+        <translation>2-включение на время</translation>
     </message>
     <message>
         <source>3-załączenie impulsowo-cykliczne</source>
-        <translation>3-activare în impulsuri, ciclică</translation>
+        <translation>3-импульсно-циклическое включение</translation>
     </message>
     <message>
         <source>4-załączenie impulsowo-ilościowe</source>
-        <translation>4-activare în impulsuri, numărate</translation>
+        <translation>4-импульсно-счётное включение</translation>
     </message>
     <message>
         <source>5-klapy Gryfit czas T2 – wysterowanie w dozorowaniu</source>
-        <translation>5-clapete Gryfit timp T2 – activare în starea de veghe</translation>
+        <translation>5-клапаны Gryfit время T2 – активация в дежурном режиме</translation>
     </message>
     <message>
         <source>0-nieaktywne</source>
-        <translation>0-inactiv</translation>
+        <translation>0-неактивно</translation>
     </message>
     <message>
         <source>1-siłownik dwukierunkowy</source>
-        <translation>1-actuator bidirecțional</translation>
+        <translation>1-реверсивный привод</translation>
     </message>
     <message>
         <source>2-siłownik ze sprężyną powrotną</source>
-        <translation>2-actuator cu arc de revenire</translation>
+        <translation>2-привод с возвратной пружиной</translation>
     </message>
     <message>
         <source>3-przerwa napięciowa lub impuls prądowy</source>
-        <translation>3-întrerupere de tensiune sau impuls de curent</translation>
+        <translation>3-снятие напряжения или импульс тока</translation>
     </message>
     <message>
         <source>Aktywne przewietrzanie</source>
-        <translation>Ventilare activă</translation>
+        <translation>Проветривание активно</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
-        <translation>Linie de control LK1 (la starea X în modul cu două stări sau la starea Y ori X în modul cu trei stări)</translation>
+        <translation>Контрольная линия LK1 (от состояния X в двухпозиционном режиме или от состояния Y или X в трёхпозиционном режиме)</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
-        <translation>Linie de control LK2 (la starea X în modul cu două stări sau la starea Y ori X în modul cu trei stări)</translation>
+        <translation>Контрольная линия LK2 (от состояния X в двухпозиционном режиме или от состояния Y или X в трёхпозиционном режиме)</translation>
     </message>
     <message>
         <source>System Tarven B</source>
-        <translation>Sistem Tarven B</translation>
+        <translation>Система Tarven B</translation>
     </message>
     <message>
         <source>Wejście nieaktywne</source>
-        <translation>Intrare inactivă</translation>
+        <translation>Вход неактивен</translation>
     </message>
     <message>
         <source>Tryb 2-stanowy</source>
-        <translation>Mod cu 2 stări</translation>
+        <translation>2-позиционный режим</translation>
     </message>
     <message>
         <source>Tryb 3-stanowy</source>
-        <translation>Mod cu 3 stări</translation>
+        <translation>3-позиционный режим</translation>
     </message>
     <message>
         <source>Brak – wejście nieaktywne</source>
-        <translation>Niciuna – intrare inactivă</translation>
+        <translation>Нет – вход неактивен</translation>
     </message>
     <message>
         <source>Port nieaktywny</source>
-        <translation>Port inactiv</translation>
+        <translation>Порт неактивен</translation>
     </message>
     <message>
         <source>Protokół Modbus</source>
-        <translation>Protocol Modbus</translation>
+        <translation>Протокол Modbus</translation>
     </message>
     <message>
         <source>Komunikacja z Ostrel nr. 2</source>
-        <translation>Comunicație cu Ostrel nr. 2</translation>
+        <translation>Связь с Ostrel № 2</translation>
     </message>
     <message>
         <source>Brak konfiguracji</source>
-        <translation>Neconfigurat</translation>
+        <translation>Нет конфигурации</translation>
     </message>
     <message>
         <source>1200</source>
@@ -1134,7 +1134,7 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>Wybierz pojemność akumulatora</source>
-        <translation>Alegeți capacitatea acumulatorului</translation>
+        <translation>Выберите ёмкость аккумулятора</translation>
     </message>
     <message>
         <source>7 Ah</source>
@@ -1162,111 +1162,111 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>0 - Strefa 1</source>
-        <translation>0 - Zona 1</translation>
+        <translation>0 - Зона 1</translation>
     </message>
     <message>
         <source>1 - Strefa 2</source>
-        <translation>1 - Zona 2</translation>
+        <translation>1 - Зона 2</translation>
     </message>
     <message>
         <source>2 - Strefa 1 + 2</source>
-        <translation>2 - Zona 1 + 2</translation>
+        <translation>2 - Зона 1 + 2</translation>
     </message>
     <message>
         <source>3 - Nie związane z strefą</source>
-        <translation>3 - Neasociat unei zone</translation>
+        <translation>3 - Не связано с зоной</translation>
     </message>
     <message>
         <source>0 - Nieaktywne</source>
-        <translation>0 - Inactiv</translation>
+        <translation>0 - Неактивно</translation>
     </message>
     <message>
         <source>1 - Linia kontrolna aktywna</source>
-        <translation>1 - Linie de control activă</translation>
+        <translation>1 - Контрольная линия активна</translation>
     </message>
     <message>
         <source>1 - Linia kontrolna</source>
-        <translation>1 - Linie de control</translation>
+        <translation>1 - Контрольная линия</translation>
     </message>
     <message>
         <source>2 - Linia potencjałowa</source>
-        <translation>2 - Linie cu potențial</translation>
+        <translation>2 - Потенциальная линия</translation>
     </message>
     <message>
         <source>1 - Linia Kontrolna</source>
-        <translation>1 - Linie de control</translation>
+        <translation>1 - Контрольная линия</translation>
     </message>
     <message>
         <source>2 - Linia dozorowa</source>
-        <translation>2 - Linie de detecție</translation>
+        <translation>2 - Шлейф сигнализации</translation>
     </message>
     <message>
         <source>3 - Linia potencjałowa</source>
-        <translation>3 - Linie cu potențial</translation>
+        <translation>3 - Потенциальная линия</translation>
     </message>
     <message>
         <source>4 - Wyjście zasilające 24 V</source>
-        <translation>4 - Ieșire de alimentare 24 V</translation>
+        <translation>4 - Выход питания 24 V</translation>
     </message>
     <message>
         <source>1 - Linia bezpotencjałowa</source>
-        <translation>1 - Linie fără potențial</translation>
+        <translation>1 - Беспотенциальная линия</translation>
     </message>
     <message>
         <source>0 - Urządzenie zewnętrzne</source>
-        <translation>0 - Dispozitiv extern</translation>
+        <translation>0 - Внешнее устройство</translation>
     </message>
     <message>
         <source>1 - Blokada Gaszenia</source>
-        <translation>1 - Blocare stingere</translation>
+        <translation>1 - Блокировка тушения</translation>
     </message>
     <message>
         <source>2 - Sterowanie ręczne</source>
-        <translation>2 - Comandă manuală</translation>
+        <translation>2 - Ручное управление</translation>
     </message>
     <message>
         <source>3 - Dodatek</source>
-        <translation type="unfinished">3 - Suplimentar</translation>
+        <translation type="unfinished">3 - Дополнительный</translation>
     </message>
     <message>
         <source>4 - Stop gaszenia</source>
-        <translation>4 - Stop stingere</translation>
+        <translation>4 - Стоп тушения</translation>
     </message>
     <message>
         <source>5 - Start gaszenia</source>
-        <translation>5 - Start stingere</translation>
+        <translation>5 - Пуск тушения</translation>
     </message>
     <message>
         <source>6 - LK. wypływu</source>
-        <translation>6 - LK curgere</translation>
+        <translation>6 - LK выхода ОТВ</translation>
     </message>
     <message>
         <source>7 - Alarm zewnętrzny</source>
-        <translation>7 - Alarmă externă</translation>
+        <translation>7 - Внешняя тревога</translation>
     </message>
     <message>
         <source>8 - Ciśnienie/masa</source>
-        <translation>8 - Presiune/masă</translation>
+        <translation>8 - Давление/масса</translation>
     </message>
     <message>
         <source>9 - Blok.Nieel.</source>
-        <translation>9 - Blocare neel.</translation>
+        <translation>9 - Неэл. блок.</translation>
     </message>
     <message>
         <source>10 - Kasowanie alarmu</source>
-        <translation>10 - Resetare alarmă</translation>
+        <translation>10 - Сброс тревоги</translation>
     </message>
     <message>
         <source>0 - Alarm 1 strefa</source>
-        <translation>0 - Alarmă zona 1</translation>
+        <translation>0 - Тревога зона 1</translation>
     </message>
     <message>
         <source>1 - Alarm 2 strefa</source>
-        <translation>1 - Alarmă zona 2</translation>
+        <translation>1 - Тревога зона 2</translation>
     </message>
     <message>
         <source>2 - Start gaszenia</source>
-        <translation>2 - Start stingere</translation>
+        <translation>2 - Пуск тушения</translation>
     </message>
     <message>
         <source>3 - EZ</source>
@@ -1274,203 +1274,203 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>4 - Wyładowanie</source>
-        <translation>4 - Descărcare</translation>
+        <translation>4 - Выпуск</translation>
     </message>
     <message>
         <source>5 - Wypływy</source>
-        <translation>5 - Curgeri</translation>
+        <translation>5 - Выходы ОТВ</translation>
     </message>
     <message>
         <source>0 - Tryb 1 stanowy</source>
-        <translation>0 - Mod cu 1 stare</translation>
+        <translation>0 - 1-позиционный режим</translation>
     </message>
     <message>
         <source>1 - Tryb 2 stanowy</source>
-        <translation>1 - Mod cu 2 stări</translation>
+        <translation>1 - 2-позиционный режим</translation>
     </message>
     <message>
         <source>2 - Linia potencjałowa aktywna</source>
-        <translation>2 - Linie cu potențial activă</translation>
+        <translation>2 - Потенциальная линия активна</translation>
     </message>
     <message>
         <source>0 - Alarm 1 stopnia</source>
-        <translation>0 - Alarmă de nivel 1</translation>
+        <translation>0 - Тревога 1 ступени</translation>
     </message>
     <message>
         <source>1 - Alarm 2 stopnia</source>
-        <translation>1 - Alarmă de nivel 2</translation>
+        <translation>1 - Тревога 2 ступени</translation>
     </message>
     <message>
         <source>5 - Wypływ</source>
-        <translation>5 - Curgere</translation>
+        <translation>5 - Выход ОТВ</translation>
     </message>
     <message>
         <source>6 - Wyładowanie dodatku</source>
-        <translation type="unfinished">6 - Descărcare suplimentară</translation>
+        <translation type="unfinished">6 - Дополнительный выпуск</translation>
     </message>
     <message>
         <source>7 - Sterowanie ręczne</source>
-        <translation>7 - Comandă manuală</translation>
+        <translation>7 - Ручное управление</translation>
     </message>
     <message>
         <source>8 - Stop gaszenia</source>
-        <translation>8 - Stop stingere</translation>
+        <translation>8 - Стоп тушения</translation>
     </message>
     <message>
         <source>9 - Blokada gaszenia</source>
-        <translation>9 - Blocare stingere</translation>
+        <translation>9 - Блокировка тушения</translation>
     </message>
     <message>
         <source>10 - Blokada Nieelek</source>
-        <translation>10 - Blocare neelectrică</translation>
+        <translation>10 - Неэлектрическая блокировка</translation>
     </message>
     <message>
         <source>11 - Uszkodzenie</source>
-        <translation>11 - Defect</translation>
+        <translation>11 - Неисправность</translation>
     </message>
     <message>
         <source>12 - Kasowanie</source>
-        <translation>12 - Resetare</translation>
+        <translation>12 - Сброс</translation>
     </message>
     <message>
         <source>13 - Ciśń/masa</source>
-        <translation>13 - Pres./masă</translation>
+        <translation>13 - Давл./масса</translation>
     </message>
     <message>
         <source>0 - Grupa ogólna</source>
-        <translation>0 - Grup general</translation>
+        <translation>0 - Общая группа</translation>
     </message>
     <message>
         <source>1 - Sygnalizatory zewnętrzne</source>
-        <translation>1 - Dispozitive de alarmare externe</translation>
+        <translation>1 - Внешние оповещатели</translation>
     </message>
     <message>
         <source>2 - Sygnalizatory ostrzegawcze</source>
-        <translation>2 - Dispozitive de avertizare</translation>
+        <translation>2 - Предупредительные оповещатели</translation>
     </message>
     <message>
         <source>3 - Urządzenia transmisji</source>
-        <translation>3 - Echipamente de transmisie</translation>
+        <translation>3 - Устройства передачи извещений</translation>
     </message>
     <message>
         <source>4 - Urządzenia zabezpieczające</source>
-        <translation>4 - Echipamente de protecție</translation>
+        <translation>4 - Устройства противопожарной защиты</translation>
     </message>
     <message>
         <source>0 - Brak kryterium</source>
-        <translation>0 - Fără criteriu</translation>
+        <translation>0 - Нет критерия</translation>
     </message>
     <message>
         <source>1 - L11 LD-alarm</source>
-        <translation>1 - L11 LD-alarmă</translation>
+        <translation>1 - L11 LD-тревога</translation>
     </message>
     <message>
         <source>2 - L11 LD-alarm</source>
-        <translation>2 - L11 LD-alarmă</translation>
+        <translation>2 - L11 LD-тревога</translation>
     </message>
     <message>
         <source>3 - L11 LD-alarm</source>
-        <translation>3 - L11 LD-alarmă</translation>
+        <translation>3 - L11 LD-тревога</translation>
     </message>
     <message>
         <source>4 - L11 LD-alarm</source>
-        <translation>4 - L11 LD-alarmă</translation>
+        <translation>4 - L11 LD-тревога</translation>
     </message>
     <message>
         <source>5 - L11 LD-alarm</source>
-        <translation>5 - L11 LD-alarmă</translation>
+        <translation>5 - L11 LD-тревога</translation>
     </message>
     <message>
         <source>6 - L11 LD-alarm</source>
-        <translation>6 - L11 LD-alarmă</translation>
+        <translation>6 - L11 LD-тревога</translation>
     </message>
     <message>
         <source>7 - LK-EZ Wspólny</source>
-        <translation>7 - LK-EZ comun</translation>
+        <translation>7 - LK-EZ общая</translation>
     </message>
     <message>
         <source>0 - Brak</source>
-        <translation>0 - Niciunul</translation>
+        <translation>0 - Нет</translation>
     </message>
     <message>
         <source>1 - ciągły</source>
-        <translation>1 - continuu</translation>
+        <translation>1 - непрерывный</translation>
     </message>
     <message>
         <source>2 - 1 impuls</source>
-        <translation>2 - 1 impuls</translation>
+        <translation>2 - 1 импульс</translation>
     </message>
     <message>
         <source>3 - cykliczny</source>
-        <translation>3 - ciclic</translation>
+        <translation>3 - циклический</translation>
     </message>
     <message>
         <source>4 - cykliczny skończony</source>
-        <translation>4 - ciclic limitat</translation>
+        <translation>4 - циклический ограниченный</translation>
     </message>
     <message>
         <source>0 - Wyłączone</source>
-        <translation>0 - Oprit</translation>
+        <translation>0 - Выключено</translation>
     </message>
     <message>
         <source>1 - Włączone</source>
-        <translation>1 - Pornit</translation>
+        <translation>1 - Включено</translation>
     </message>
     <message>
         <source>0 - 0 linii</source>
-        <translation>0 - 0 linii</translation>
+        <translation>0 - 0 линий</translation>
     </message>
     <message>
         <source>1 - 1 linia</source>
-        <translation>1 - 1 linie</translation>
+        <translation>1 - 1 линия</translation>
     </message>
     <message>
         <source>2 - 2 linie</source>
-        <translation>2 - 2 linii</translation>
+        <translation>2 - 2 линии</translation>
     </message>
     <message>
         <source>3 - 3 linie</source>
-        <translation>3 - 3 linii</translation>
+        <translation>3 - 3 линии</translation>
     </message>
     <message>
         <source>0 - Nie</source>
-        <translation>0 - Nu</translation>
+        <translation>0 - Нет</translation>
     </message>
     <message>
         <source>1 - Tak</source>
-        <translation>1 - Da</translation>
+        <translation>1 - Да</translation>
     </message>
     <message>
         <source>0 - Tak</source>
-        <translation>0 - Da</translation>
+        <translation>0 - Да</translation>
     </message>
     <message>
         <source>1 - Nie</source>
-        <translation>1 - Nu</translation>
+        <translation>1 - Нет</translation>
     </message>
     <message>
         <source>0 - Z wyjścia EZ</source>
-        <translation>0 - De la ieșirea EZ</translation>
+        <translation>0 - С выхода EZ</translation>
     </message>
     <message>
         <source>1 - Z wejścia LK-wypływ</source>
-        <translation>1 - De la intrarea LK-curgere</translation>
+        <translation>1 - Со входа LK-выход ОТВ</translation>
     </message>
     <message>
         <source>1 - Nieblokowane</source>
-        <translation>1 - Neblocat</translation>
+        <translation>1 - Не блокируется</translation>
     </message>
     <message>
         <source>2 - Blokowane</source>
-        <translation>2 - Blocat</translation>
+        <translation>2 - Блокируется</translation>
     </message>
     <message>
         <source>0 - Strefa 2</source>
-        <translation>0 - Zona 2</translation>
+        <translation>0 - Зона 2</translation>
     </message>
     <message>
         <source>0 - Brak modułu</source>
-        <translation>0 - Fără modul</translation>
+        <translation>0 - Нет модуля</translation>
     </message>
     <message>
         <source>1 - SCA</source>
@@ -1502,81 +1502,81 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>1 - Linia potencjałowa aktywna</source>
-        <translation>1 - Linie cu potențial activă</translation>
+        <translation>1 - Потенциальная линия активна</translation>
     </message>
     <message>
         <source>1 - Linia bezpotencjałowa aktywna</source>
-        <translation>1 - Linie fără potențial activă</translation>
+        <translation>1 - Беспотенциальная линия активна</translation>
     </message>
     <message>
         <source>3 - Wyjście zasilajace 24 V aktywne</source>
-        <translation>3 - Ieșire de alimentare 24 V activă</translation>
+        <translation>3 - Выход питания 24 V активен</translation>
     </message>
     <message>
         <source>2 - Linia dozorowa aktywna</source>
-        <translation>2 - Linie de detecție activă</translation>
+        <translation>2 - Шлейф сигнализации активен</translation>
     </message>
     <message>
         <source>3 - Linia potencjałowa aktywna</source>
-        <translation>3 - Linie cu potențial activă</translation>
+        <translation>3 - Потенциальная линия активна</translation>
     </message>
     <message>
         <source>4 - Wyjście zasilajace 24 V aktywne</source>
-        <translation>4 - Ieșire de alimentare 24 V activă</translation>
+        <translation>4 - Выход питания 24 V активен</translation>
     </message>
     <message>
         <source>Uszkodzenie Ostrel</source>
-        <translation>Defect Ostrel</translation>
+        <translation>Неисправность Ostrel</translation>
     </message>
     <message>
         <source>Uszkodzenie Ostrel + wysterowanie z Tarven B</source>
-        <translation>Defect Ostrel + activare de la Tarven B</translation>
+        <translation>Неисправность Ostrel + активация от Tarven B</translation>
     </message>
 </context>
 <context>
     <name>EventLogModel</name>
     <message>
         <source>Data</source>
-        <translation>Data</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation>Eveniment</translation>
+        <translation>Событие</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation>Modul</translation>
+        <translation>Модуль</translation>
     </message>
 </context>
 <context>
     <name>EventsManagement</name>
     <message>
         <source>Odczytaj</source>
-        <translation>Citește</translation>
+        <translation>Считать</translation>
     </message>
     <message>
         <source>Wczytaj z urządzenia</source>
-        <translation>Citește din dispozitiv</translation>
+        <translation>Считать с устройства</translation>
     </message>
     <message>
         <source>Usuń</source>
-        <translation>Șterge</translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Zapisz do PDF</source>
-        <translation>Salvează ca PDF</translation>
+        <translation>Сохранить в PDF</translation>
     </message>
     <message>
         <source>Drukuj</source>
-        <translation>Tipărește</translation>
+        <translation>Печать</translation>
     </message>
     <message>
         <source>Usunięcie rejestru zdarzeń</source>
-        <translation>Ștergerea jurnalului de evenimente</translation>
+        <translation>Удаление журнала событий</translation>
     </message>
     <message>
         <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
-        <translation>A fost șters jurnalul de evenimente cu numele: %1</translation>
+        <translation>Удаление журнала событий с именем: %1</translation>
     </message>
 </context>
 <context>
@@ -1587,352 +1587,352 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation>Adresa modulului</translation>
+        <translation>Адрес модуля</translation>
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - numărul zonei</translation>
+        <translation>PK%1 - номер зоны</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Linie fără potențial declarată</translation>
+        <translation>PK%1 - Объявление беспотенциальной линии</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Linie fără potențial - Grup de ieșiri</translation>
+        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Linie fără potențial - Criteriul 1</translation>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Linie fără potențial - Criteriul 2</translation>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Linie fără potențial - Logică</translation>
+        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Linie fără potențial - Tipul semnalului de pornire a ieșirii</translation>
+        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Linie fără potențial - întârziere la acționare Ton</translation>
+        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Linie fără potențial - întârziere la oprire Toff</translation>
+        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Linie fără potențial - durata impulsului T-imp</translation>
+        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Linie fără potențial - durata pauzei T-przerw</translation>
+        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Linie fără potențial - Număr de impulsuri N-imp</translation>
+        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Linie fără potențial - Monitorizarea continuității</translation>
+        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation>L%1 - numărul zonei</translation>
+        <translation>L%1 - номер зоны</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Linie cu potențial declarată</translation>
+        <translation>L%1 - Объявление потенциальной линии</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Linie cu potențial - Grup de ieșiri</translation>
+        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Linie cu potențial - Criteriul 1</translation>
+        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Linie cu potențial - Criteriul 2</translation>
+        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Linie cu potențial - Logică</translation>
+        <translation>L%1 - Потенциальная линия - Логика</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Linie cu potențial - Tipul semnalului de pornire a ieșirii</translation>
+        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Linie cu potențial - întârziere la acționare Ton</translation>
+        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Linie cu potențial - întârziere la oprire Toff</translation>
+        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Linie cu potențial - durata impulsului T-imp</translation>
+        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Linie cu potențial - durata pauzei T-przerw</translation>
+        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Linie cu potențial - Număr de impulsuri N-imp</translation>
+        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
     </message>
 </context>
 <context>
     <name>FaultsManagement</name>
     <message>
         <source>Odczytaj</source>
-        <translation>Citește</translation>
+        <translation>Считать</translation>
     </message>
     <message>
         <source>Wczytaj z urządzenia</source>
-        <translation>Citește din dispozitiv</translation>
+        <translation>Считать с устройства</translation>
     </message>
     <message>
         <source>Usuń</source>
-        <translation>Șterge</translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Zapisz do PDF</source>
-        <translation>Salvează ca PDF</translation>
+        <translation>Сохранить в PDF</translation>
     </message>
     <message>
         <source>&amp;Drukuj</source>
-        <translation>&amp;Tipărește</translation>
+        <translation>&amp;Печать</translation>
     </message>
     <message>
         <source>Drukuj</source>
-        <translation>Tipărește</translation>
+        <translation>Печать</translation>
     </message>
     <message>
         <source>Usunięcie uszkodzeń</source>
-        <translation>Ștergerea defectelor</translation>
+        <translation>Удаление неисправностей</translation>
     </message>
     <message>
         <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
-        <translation>A fost ștearsă lista de defecte cu numele: %1</translation>
+        <translation>Удаление списка неисправностей с именем: %1</translation>
     </message>
 </context>
 <context>
     <name>Konfiguracja</name>
     <message>
         <source>Konfiguracja Ostrel: %1</source>
-        <translation>Configurație Ostrel: %1</translation>
+        <translation>Конфигурация Ostrel: %1</translation>
     </message>
 </context>
 <context>
     <name>LNM</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Prąd grupy [A]</source>
-        <translation>Curentul grupului [A]</translation>
+        <translation>Ток группы [A]</translation>
     </message>
     <message>
         <source>Prąd modułu:</source>
-        <translation>Curentul modulului:</translation>
+        <translation>Ток модуля:</translation>
     </message>
     <message>
         <source>Linia dozorowa konwencjonalna</source>
-        <translation>Linie de detecție convențională</translation>
+        <translation>Неадресный шлейф сигнализации</translation>
     </message>
     <message>
         <source>Linia dozorowa aktywna/ nieaktywna</source>
-        <translation>Linie de detecție activă/ inactivă</translation>
+        <translation>Шлейф сигнализации активен/ неактивен</translation>
     </message>
     <message>
         <source>Kasowanie wstępne czujek (60s)</source>
-        <translation>Resetare preliminară a detectoarelor (60s)</translation>
+        <translation>Предварительный сброс извещателей (60s)</translation>
     </message>
     <message>
         <source>Kasowanie aktywne / nieaktywne</source>
-        <translation>Resetare activă / inactivă</translation>
+        <translation>Сброс активен / неактивен</translation>
     </message>
     <message>
         <source>Przycisk oddymiania BZ7x - linia WYZWOLENIE</source>
-        <translation>Buton de desfumare BZ7x - linia DECLANȘARE</translation>
+        <translation>Кнопка дымоудаления BZ7x - линия ПУСК</translation>
     </message>
     <message>
         <source>Przycisk - Linia WYZW aktywna / nieaktywna</source>
-        <translation>Buton - Linia DECL activă / inactivă</translation>
+        <translation>Кнопка - Линия ПУСК активна / неактивна</translation>
     </message>
     <message>
         <source>Przycisk oddymiania BZ7x - linia KASOWANIE</source>
-        <translation>Buton de desfumare BZ7x - linia RESETARE</translation>
+        <translation>Кнопка дымоудаления BZ7x - линия СБРОС</translation>
     </message>
     <message>
         <source>Przycisk - Linia KASOW aktywna / nieaktywna</source>
-        <translation>Buton - Linia RESET activă / inactivă</translation>
+        <translation>Кнопка - Линия СБРОС активна / неактивна</translation>
     </message>
     <message>
         <source>Wyjście grupy -  tryb pracy</source>
-        <translation>Ieșire grup - mod de funcționare</translation>
+        <translation>Выход группы -  режим работы</translation>
     </message>
     <message>
         <source>Tryb pracy wyjścia 0-nieaktywne</source>
-        <translation>Modul de funcționare al ieșirii 0-inactiv</translation>
+        <translation>Режим работы выхода 0-неактивно</translation>
     </message>
     <message>
         <source>Wyjscie grupy - kryterium wysterowania</source>
-        <translation>Ieșire grup - criteriu de activare</translation>
+        <translation>Выход группы - критерий активации</translation>
     </message>
     <message>
         <source>Kryterium – warianty wysterowania</source>
-        <translation>Criteriu – variante de activare</translation>
+        <translation>Критерий – варианты активации</translation>
     </message>
     <message>
         <source>Wyjście grupy - sterowanie 3 przewodowe</source>
-        <translation>Ieșire grup - comandă pe 3 fire</translation>
+        <translation>Выход группы - 3-проводное управление</translation>
     </message>
     <message>
         <source>Sterowanie w trybie pracy 1; 0: 2-przew. 1: 3-przew. </source>
-        <translation>Comandă în modul de funcționare 1; 0: 2 fire 1: 3 fire </translation>
+        <translation>Управление в режиме работы 1; 0: 2-пров. 1: 3-пров. </translation>
     </message>
     <message>
         <source>Wyjście grupy -  kontrola ciągłości zasilania</source>
-        <translation>Ieșire grup - monitorizarea continuității alimentării</translation>
+        <translation>Выход группы -  контроль целостности питания</translation>
     </message>
     <message>
         <source>Kontrola zwarcia i przerwy zasilania </source>
-        <translation>Monitorizarea scurtcircuitului și întreruperii alimentării </translation>
+        <translation>Контроль КЗ и обрыва питания </translation>
     </message>
     <message>
         <source>Wyjście grupy - T1 - czas  opóźnienia zadziałania</source>
-        <translation>Ieșire grup - T1 - întârziere la acționare</translation>
+        <translation>Выход группы - T1 - задержка  срабатывания</translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania wyjścia w trybie 1,2,3</source>
-        <translation>Întârzierea activării ieșirii în modurile 1,2,3</translation>
+        <translation>Задержка активации выхода в режимах 1,2,3</translation>
     </message>
     <message>
         <source>Wyjście grupy - T2 - czas wysterowania</source>
-        <translation>Ieșire grup - T2 - durata activării</translation>
+        <translation>Выход группы - T2 - время активации</translation>
     </message>
     <message>
         <source>Czas wysterowania wyjścia w trybie 1,2,3</source>
-        <translation>Durata activării ieșirii în modurile 1,2,3</translation>
+        <translation>Время активации выхода в режимах 1,2,3</translation>
     </message>
     <message>
         <source>Wyjście grupy - T3 - czas przerwy wysterowania</source>
-        <translation>Ieșire grup - T3 - durata pauzei de activare</translation>
+        <translation>Выход группы - T3 - время паузы активации</translation>
     </message>
     <message>
         <source>Czas przerwy w trybie 3</source>
-        <translation>Durata pauzei în modul 3</translation>
+        <translation>Время паузы в режиме 3</translation>
     </message>
     <message>
         <source>Wyjście grupy - liczba impulsów</source>
-        <translation>Ieșire grup - număr de impulsuri</translation>
+        <translation>Выход группы - число импульсов</translation>
     </message>
     <message>
         <source>Liczba impulsów na wyjściu w trybie 3</source>
-        <translation>Număr de impulsuri la ieșire în modul 3</translation>
+        <translation>Число импульсов на выходе в режиме 3</translation>
     </message>
     <message>
         <source>Wyjście grupy - kontrola krańcówek</source>
-        <translation>Ieșire grup - monitorizarea limitatoarelor de cursă</translation>
+        <translation>Выход группы - контроль концевых выключателей</translation>
     </message>
     <message>
         <source>Kontrola pozycji urządzenia sterowanego</source>
-        <translation>Monitorizarea poziției dispozitivului comandat</translation>
+        <translation>Контроль положения управляемого устройства</translation>
     </message>
     <message>
         <source>Wyjście grupy - kontrola ciągłości krańcówek</source>
-        <translation>Ieșire grup - monitorizarea continuității limitatoarelor</translation>
+        <translation>Выход группы - контроль целостности концевых выключателей</translation>
     </message>
     <message>
         <source>Kontrola zwarcia i przerwy obwodów krańcówek</source>
-        <translation>Monitorizarea circuitelor limitatoarelor la scurtcircuit și întrerupere</translation>
+        <translation>Контроль КЗ и обрыва цепей концевых выключателей</translation>
     </message>
     <message>
         <source>Wyjście grupy - odłączanie napięcia</source>
-        <translation>Ieșire grup - deconectarea tensiunii</translation>
+        <translation>Выход группы - снятие напряжения</translation>
     </message>
     <message>
         <source>Odłączanie napięcia w trybie pracy 1</source>
-        <translation>Deconectarea tensiunii în modul de funcționare 1</translation>
+        <translation>Снятие напряжения в режиме работы 1</translation>
     </message>
     <message>
         <source>Wyjście grupy - forsowanie (deadlock)</source>
-        <translation>Ieșire grup - forțare (deadlock)</translation>
+        <translation>Выход группы - форсирование (deadlock)</translation>
     </message>
     <message>
         <source>Funkcja forsowania wyjścia – funkcja przeciwoblodzeniowa</source>
-        <translation>Funcția de forțare a ieșirii – funcție antigivraj</translation>
+        <translation>Функция форсирования выхода – защита от обледенения</translation>
     </message>
     <message>
         <source>Przewietrzanie - przyciski - tryb pracy</source>
-        <translation>Ventilare - butoane - mod de funcționare</translation>
+        <translation>Проветривание - кнопки - режим работы</translation>
     </message>
     <message>
         <source>Sposób działania przycisków przewietrzania</source>
-        <translation>Modul de acționare a butoanelor de ventilare</translation>
+        <translation>Способ работы кнопок проветривания</translation>
     </message>
     <message>
         <source>Przewietrzanie - blokowanie pogodowe</source>
-        <translation>Ventilare - blocare meteo</translation>
+        <translation>Проветривание - погодная блокировка</translation>
     </message>
     <message>
         <source>Blokowanie przewietrzania w przypadku deszczu / wiatru</source>
-        <translation>Blocarea ventilării în caz de ploaie / vânt</translation>
+        <translation>Блокировка проветривания при дожде / ветре</translation>
     </message>
     <message>
         <source>Przewietrzanie - czas Tp1</source>
-        <translation>Ventilare - timp Tp1</translation>
+        <translation>Проветривание - время Tp1</translation>
     </message>
     <message>
         <source>Czas otwierania</source>
-        <translation>Timp de deschidere</translation>
+        <translation>Время открывания</translation>
     </message>
     <message>
         <source>Przewietrzanie - czas Tp2</source>
-        <translation>Ventilare - timp Tp2</translation>
+        <translation>Проветривание - время Tp2</translation>
     </message>
     <message>
         <source>Czas, po którym nastąpi automatyczne zamknięcie</source>
-        <translation>Timpul după care urmează închiderea automată</translation>
+        <translation>Время, по истечении которого произойдёт автоматическое закрытие</translation>
     </message>
     <message>
         <source>Strefa LNM nr %1</source>
-        <translation>Zona LNM nr. %1</translation>
+        <translation>Зона LNM № %1</translation>
     </message>
     <message>
         <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO</source>
-        <translation>0 – NU 1 – Al. generală 2 – alarmă LDK 3 – alarmă RPO</translation>
+        <translation>0 – НЕТ 1 – Общ. трев. 2 – тревога LDK 3 – тревога RPO</translation>
     </message>
     <message>
         <source>Wyjście grupy -  czas TKA</source>
-        <translation>Ieșire grup - timp TKA</translation>
+        <translation>Выход группы -  время TKA</translation>
     </message>
     <message>
         <source>Czas opóźnienia wyłączenia po kasowaniu</source>
-        <translation>Întârziere la oprire după resetare</translation>
+        <translation>Задержка выключения после сброса</translation>
     </message>
     <message>
         <source>LNM</source>
@@ -1940,449 +1940,449 @@ conectate la modulul LNM nr. 1 pentru comanda ventilării
     </message>
     <message>
         <source>Moduł Główny Liniowy</source>
-        <translation>Modul principal de linii</translation>
+        <translation>Главный линейный модуль</translation>
     </message>
     <message>
         <source>Linia dozorowa – zwarcie </source>
-        <translation>Linie de detecție – scurtcircuit </translation>
+        <translation>Шлейф сигнализации – КЗ </translation>
     </message>
     <message>
         <source>Linia dozorowa – przerwa </source>
-        <translation>Linie de detecție – întrerupere </translation>
+        <translation>Шлейф сигнализации – обрыв </translation>
     </message>
     <message>
         <source>BZ7x linia przycisku WYZWOLENIE – zwarcie</source>
-        <translation>BZ7x linia butonului DECLANȘARE – scurtcircuit</translation>
+        <translation>BZ7x линия кнопки ПУСК – КЗ</translation>
     </message>
     <message>
         <source>BZ7x linia przycisku WYZWOLENIE – przerwa</source>
-        <translation>BZ7x linia butonului DECLANȘARE – întrerupere</translation>
+        <translation>BZ7x линия кнопки ПУСК – обрыв</translation>
     </message>
     <message>
         <source>BZ7x linia przycisku KASOWANIE – zwarcie</source>
-        <translation>BZ7x linia butonului RESETARE – scurtcircuit</translation>
+        <translation>BZ7x линия кнопки СБРОС – КЗ</translation>
     </message>
     <message>
         <source>BZ7x linia przycisku KASOWANIE – przerwa</source>
-        <translation>BZ7x linia butonului RESETARE – întrerupere</translation>
+        <translation>BZ7x линия кнопки СБРОС – обрыв</translation>
     </message>
     <message>
         <source>BZ7x przycisk KASOWANIE – brak lub uszkodzenie</source>
-        <translation>BZ7x butonul RESETARE – lipsă sau defect</translation>
+        <translation>BZ7x кнопка СБРОС – отсутствует или неисправна</translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR1  – zwarcie </source>
-        <translation>Limitator de cursă KR1  – scurtcircuit </translation>
+        <translation>Концевой выключатель KR1  – КЗ </translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR1 – przerwa </source>
-        <translation>Limitator de cursă KR1 – întrerupere </translation>
+        <translation>Концевой выключатель KR1 – обрыв </translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR2  – zwarcie </source>
-        <translation>Limitator de cursă KR2  – scurtcircuit </translation>
+        <translation>Концевой выключатель KR2  – КЗ </translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR2 – przerwa </source>
-        <translation>Limitator de cursă KR2 – întrerupere </translation>
+        <translation>Концевой выключатель KR2 – обрыв </translation>
     </message>
     <message>
         <source>Wyjście główne – brak ciągłości zasilania</source>
-        <translation>Ieșire principală – lipsă continuitate alimentare</translation>
+        <translation>Основной выход – нарушение целостности питания</translation>
     </message>
     <message>
         <source>Wyjście główne – nieprawidłowa pozycja</source>
-        <translation>Ieșire principală – poziție incorectă</translation>
+        <translation>Основной выход – неверное положение</translation>
     </message>
     <message>
         <source>Wyjście główne – nieprawidłowa pozycja KR1</source>
-        <translation>Ieșire principală – poziție incorectă KR1</translation>
+        <translation>Основной выход – неверное положение KR1</translation>
     </message>
     <message>
         <source>Wyjście główne – nieprawidłowa pozycja KR2</source>
-        <translation>Ieșire principală – poziție incorectă KR2</translation>
+        <translation>Основной выход – неверное положение KR2</translation>
     </message>
     <message>
         <source>Wyjście główne – bezpiecznik</source>
-        <translation>Ieșire principală – siguranță</translation>
+        <translation>Основной выход – предохранитель</translation>
     </message>
     <message>
         <source>Przycisk przewietrzania OTWÓRZ – zwarcie</source>
-        <translation>Buton de ventilare DESCHIDE – scurtcircuit</translation>
+        <translation>Кнопка проветривания ОТКРЫТЬ – КЗ</translation>
     </message>
     <message>
         <source>Przycisk przewietrzania ZAMKNIJ – zwarcie</source>
-        <translation>Buton de ventilare ÎNCHIDE – scurtcircuit</translation>
+        <translation>Кнопка проветривания ЗАКРЫТЬ – КЗ</translation>
     </message>
     <message>
         <source>Flash – błąd sumy kontrolnej</source>
-        <translation>Flash – eroare sumă de control</translation>
+        <translation>Flash – ошибка контрольной суммы</translation>
     </message>
     <message>
         <source>Wersja oprogramowania</source>
-        <translation>Versiune software</translation>
+        <translation>Версия ПО</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Konfiguracja</source>
-        <translation>Configurație</translation>
+        <translation>Конфигурация</translation>
     </message>
     <message>
         <source>Zdarzenia</source>
-        <translation>Evenimente</translation>
+        <translation>События</translation>
     </message>
     <message>
         <source>Debug</source>
-        <translation>Depanare</translation>
+        <translation>Отладка</translation>
     </message>
     <message>
         <source>Uszkodzenia</source>
-        <translation>Defecte</translation>
+        <translation>Неисправности</translation>
     </message>
     <message>
         <source>Wersje oprogramowania</source>
-        <translation>Versiuni software</translation>
+        <translation>Версии ПО</translation>
     </message>
     <message>
         <source>Data i czas</source>
-        <translation>Data și ora</translation>
+        <translation>Дата и время</translation>
     </message>
     <message>
         <source>Serwis</source>
-        <translation>Service</translation>
+        <translation>Сервис</translation>
     </message>
     <message>
         <source>Konfigurator Ostrel</source>
-        <translation>Configurator Ostrel</translation>
+        <translation>Конфигуратор Ostrel</translation>
     </message>
     <message>
         <source>&amp;Połącz</source>
         <comment>Connect</comment>
-        <translation>&amp;Conectare</translation>
+        <translation>&amp;Подключить</translation>
     </message>
     <message>
         <source>Connect over USB</source>
-        <translation>Conectare prin USB</translation>
+        <translation>Подключиться через USB</translation>
     </message>
     <message>
         <source>&amp;Rozłącz</source>
         <comment>Disconnect</comment>
-        <translation>&amp;Deconectare</translation>
+        <translation>&amp;Отключить</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation>Deconectare</translation>
+        <translation>Отключиться</translation>
     </message>
     <message>
         <source>&amp;O programie</source>
         <comment>About</comment>
-        <translation>&amp;Despre</translation>
+        <translation>&amp;О программе</translation>
     </message>
     <message>
         <source>Wyświetla informacje o programie</source>
         <comment>About programm</comment>
-        <translation>Afișează informații despre program</translation>
+        <translation>Показывает сведения о программе</translation>
     </message>
     <message>
         <source>&amp;Widok</source>
         <comment>View</comment>
-        <translation>&amp;Vizualizare</translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>Parametry wyświetlania</source>
         <comment>Window view settings</comment>
-        <translation>Parametri de afișare</translation>
+        <translation>Параметры отображения</translation>
     </message>
     <message>
         <source>&amp;Połączenie</source>
-        <translation>C&amp;onexiune</translation>
+        <translation>&amp;Подключение</translation>
     </message>
     <message>
         <source>&amp;Ustawienia</source>
-        <translation>&amp;Setări</translation>
+        <translation>&amp;Настройки</translation>
     </message>
     <message>
         <source>&amp;Pomoc</source>
-        <translation>A&amp;jutor</translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>Połączenie</source>
         <comment>Connection</comment>
-        <translation>Conexiune</translation>
+        <translation>Подключение</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation>Gata</translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Czas komputera</source>
-        <translation>Ora calculatorului</translation>
+        <translation>Время компьютера</translation>
     </message>
     <message>
         <source>Port:</source>
         <comment>Port komunikacyjny</comment>
-        <translation>Port:</translation>
+        <translation>Порт:</translation>
     </message>
     <message>
         <source>Wybierz port:</source>
-        <translation>Alegeți portul:</translation>
+        <translation>Выберите порт:</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation>Anulează</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Port nie został otwarty: %1</source>
-        <translation>Portul nu a putut fi deschis: %1</translation>
+        <translation>Не удалось открыть порт: %1</translation>
     </message>
     <message>
         <source>O programie konfigurator Ostrel</source>
-        <translation>Despre Configurator Ostrel</translation>
+        <translation>О программе Конфигуратор Ostrel</translation>
     </message>
     <message>
         <source>Wersja programu %1 
 SHA %2 
 DATA %3 %4</source>
-        <translation>Versiunea programului %1 
+        <translation>Версия программы %1 
 SHA %2 
-DATA %3 %4</translation>
+ДАТА %3 %4</translation>
     </message>
 </context>
 <context>
     <name>Modul</name>
     <message>
         <source>Moduł: </source>
-        <translation>Modul: </translation>
+        <translation>Модуль: </translation>
     </message>
     <message>
         <source> ,nr </source>
-        <translation> ,nr. </translation>
+        <translation> ,№ </translation>
     </message>
     <message>
         <source>Lp</source>
         <comment>liczba porządkowa</comment>
-        <translation>Nr.</translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation>Nume</translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Wartość</source>
-        <translation>Valoare</translation>
+        <translation>Значение</translation>
     </message>
     <message>
         <source>USUNIĘTE</source>
-        <translation>ȘTERS</translation>
+        <translation>УДАЛЕНО</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation>Scurtcircuit la ieșirea liniei de semnalizare numărul 1 (LS1)</translation>
+        <translation>КЗ выхода сигнальной линии № 1 (LS1)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation>Scurtcircuit la ieșirea liniei de semnalizare numărul 2 (LS2)</translation>
+        <translation>КЗ выхода сигнальной линии № 2 (LS2)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation>Scurtcircuit la ieșirea liniei de semnalizare numărul 3 (LS3)</translation>
+        <translation>КЗ выхода сигнальной линии № 3 (LS3)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation>Scurtcircuit la ieșirea liniei de semnalizare numărul 4 (LS4)</translation>
+        <translation>КЗ выхода сигнальной линии № 4 (LS4)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation>Întrerupere la ieșirea liniei de semnalizare numărul 1 (LS1)</translation>
+        <translation>Обрыв выхода сигнальной линии № 1 (LS1)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation>Întrerupere la ieșirea liniei de semnalizare numărul 2 (LS2)</translation>
+        <translation>Обрыв выхода сигнальной линии № 2 (LS2)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation>Întrerupere la ieșirea liniei de semnalizare numărul 3 (LS3)</translation>
+        <translation>Обрыв выхода сигнальной линии № 3 (LS3)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation>Întrerupere la ieșirea liniei de semnalizare numărul 4 (LS4)</translation>
+        <translation>Обрыв выхода сигнальной линии № 4 (LS4)</translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
-        <translation>Suprasarcină la ieșirea liniei de semnalizare numărul 1 (LS1) </translation>
+        <translation>Перегрузка выхода сигнальной линии № 1 (LS1) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
-        <translation>Suprasarcină la ieșirea liniei de semnalizare numărul 2 (LS2) </translation>
+        <translation>Перегрузка выхода сигнальной линии № 2 (LS2) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
-        <translation>Suprasarcină la ieșirea liniei de semnalizare numărul 3 (LS3) </translation>
+        <translation>Перегрузка выхода сигнальной линии № 3 (LS3) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
-        <translation>Suprasarcină la ieșirea liniei de semnalizare numărul 4 (LS4) </translation>
+        <translation>Перегрузка выхода сигнальной линии № 4 (LS4) </translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 2</source>
-        <translation>Defect siguranța numărul 2</translation>
+        <translation>Неисправность предохранителя № 2</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 3</source>
-        <translation>Defect siguranța numărul 3</translation>
+        <translation>Неисправность предохранителя № 3</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 4</source>
-        <translation>Defect siguranța numărul 4</translation>
+        <translation>Неисправность предохранителя № 4</translation>
     </message>
     <message>
         <source>Uszkodzenie ogólne zasilacza nr. 2</source>
-        <translation>Defect general al sursei nr. 2</translation>
+        <translation>Общая неисправность ИП № 2</translation>
     </message>
     <message>
         <source>Brak komunikacji z zasilaczem Ostrel nr. 2</source>
-        <translation>Lipsă comunicație cu sursa Ostrel nr. 2</translation>
+        <translation>Нет связи с ИП Ostrel № 2</translation>
     </message>
     <message>
         <source>Brak komunikacji przez protokół Modbus</source>
-        <translation>Lipsă comunicație prin protocolul Modbus</translation>
+        <translation>Нет связи по протоколу Modbus</translation>
     </message>
     <message>
         <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation>Scurtcircuit la intrarea liniei de control numărul 1 (LK1)</translation>
+        <translation>КЗ входа контрольной линии № 1 (LK1)</translation>
     </message>
     <message>
         <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation>Scurtcircuit la intrarea liniei de control numărul 2 (LK2)</translation>
+        <translation>КЗ входа контрольной линии № 2 (LK2)</translation>
     </message>
     <message>
         <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation>Întrerupere la intrarea liniei de control numărul 1 (LK1)</translation>
+        <translation>Обрыв входа контрольной линии № 1 (LK1)</translation>
     </message>
     <message>
         <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation>Întrerupere la intrarea liniei de control numărul 2 (LK2)</translation>
+        <translation>Обрыв входа контрольной линии № 2 (LK2)</translation>
     </message>
     <message>
         <source>Start systemu / reset</source>
-        <translation>Pornire sistem / resetare</translation>
+        <translation>Запуск системы / сброс</translation>
     </message>
     <message>
         <source>Skasowanie rejestru zdarzeń</source>
-        <translation>Golirea jurnalului de evenimente</translation>
+        <translation>Очистка журнала событий</translation>
     </message>
     <message>
         <source>Zapis nowej konfiguracji</source>
-        <translation>Scrierea unei configurații noi</translation>
+        <translation>Запись новой конфигурации</translation>
     </message>
     <message>
         <source>Zapis nowej daty i czasu</source>
-        <translation>Scrierea unei date și ore noi</translation>
+        <translation>Запись новой даты и времени</translation>
     </message>
     <message>
         <source>Wysterowanie przekaźnika uszkodzenia PU</source>
-        <translation>Activarea releului de defect PU</translation>
+        <translation>Активация реле неисправности PU</translation>
     </message>
     <message>
         <source>Wysterowanie przekaźnika bezpotencjałowego PK</source>
-        <translation>Activarea releului fără potențial PK</translation>
+        <translation>Активация беспотенциального реле PK</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS1</source>
-        <translation>Activarea liniei de semnalizare LS1</translation>
+        <translation>Активация сигнальной линии LS1</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS2</source>
-        <translation>Activarea liniei de semnalizare LS2</translation>
+        <translation>Активация сигнальной линии LS2</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS3</source>
-        <translation>Activarea liniei de semnalizare LS3</translation>
+        <translation>Активация сигнальной линии LS3</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS4</source>
-        <translation>Activarea liniei de semnalizare LS4</translation>
+        <translation>Активация сигнальной линии LS4</translation>
     </message>
     <message>
         <source>Odczyt rejestru zdarzeń</source>
-        <translation>Citirea jurnalului de evenimente</translation>
+        <translation>Чтение журнала событий</translation>
     </message>
     <message>
         <source>Odczyt uszkodzeń</source>
-        <translation>Citirea defectelor</translation>
+        <translation>Чтение неисправностей</translation>
     </message>
 </context>
 <context>
     <name>PSB</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Pojemność Akumulatorów</source>
-        <translation>Capacitatea acumulatorilor</translation>
+        <translation>Ёмкость аккумуляторов</translation>
     </message>
     <message>
         <source>Przekaźnik PU - tryb pracy</source>
-        <translation>Releu PU - mod de funcționare</translation>
+        <translation>Реле PU - режим работы</translation>
     </message>
     <message>
         <source>Przekaźnik PK - tryb pracy</source>
-        <translation>Releu PK - mod de funcționare</translation>
+        <translation>Реле PK - режим работы</translation>
     </message>
     <message>
         <source>Przekaźnik PK - kryterium wysterowania</source>
-        <translation>Releu PK - criteriu de activare</translation>
+        <translation>Реле PK - критерий активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK - T1 - czas opóźnienia wysterowania</source>
-        <translation>Releu PK - T1 - întârzierea activării</translation>
+        <translation>Реле PK - T1 - задержка активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK - T2 - czas wysterowania</source>
-        <translation>Releu PK - T2 - durata activării</translation>
+        <translation>Реле PK - T2 - время активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK - T3 - czas przerwy wysterowania</source>
-        <translation>Releu PK - T3 - durata pauzei de activare</translation>
+        <translation>Реле PK - T3 - время паузы активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK - liczba impulsów</source>
-        <translation>Releu PK - număr de impulsuri</translation>
+        <translation>Реле PK - число импульсов</translation>
     </message>
     <message>
         <source>Przekaźnik PK - kontrola ciągłości</source>
-        <translation>Releu PK - monitorizarea continuității</translation>
+        <translation>Реле PK - контроль целостности</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1 - tryb pracy</source>
-        <translation>Linie de control LK1 - mod de funcționare</translation>
+        <translation>Контрольная линия LK1 - режим работы</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2 - tryb pracy</source>
-        <translation>Linie de control LK2 - mod de funcționare</translation>
+        <translation>Контрольная линия LK2 - режим работы</translation>
     </message>
     <message>
         <source>Złącze RS232 - tryb pracy</source>
-        <translation>Port RS232 - mod de funcționare</translation>
+        <translation>Порт RS232 - режим работы</translation>
     </message>
     <message>
         <source>Złącze RS232 - Protokół Modbus - prędkość transmisji</source>
-        <translation>Port RS232 - Protocol Modbus - viteză de transmisie</translation>
+        <translation>Порт RS232 - Протокол Modbus - скорость передачи</translation>
     </message>
     <message>
         <source>Złącze RS232 - Protokół Modbus - adres</source>
-        <translation>Port RS232 - Protocol Modbus - adresă</translation>
+        <translation>Порт RS232 - Протокол Modbus - адрес</translation>
     </message>
     <message>
         <source>Złącze RS232 - Protokół Modbus - Time Out</source>
-        <translation>Port RS232 - Protocol Modbus - Time Out</translation>
+        <translation>Порт RS232 - Протокол Modbus - Time Out</translation>
     </message>
     <message>
         <source>Złącze RS232 - Komunikacja z Ostrel nr. 2 - Master/Slave</source>
-        <translation>Port RS232 - Comunicație cu Ostrel nr. 2 - Master/Slave</translation>
+        <translation>Порт RS232 - Связь с Ostrel № 2 - Master/Slave</translation>
     </message>
     <message>
         <source>PSB</source>
@@ -2390,182 +2390,182 @@ DATA %3 %4</translation>
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
-        <translation>Modul principal de comandă</translation>
+        <translation>Главный модуль управления</translation>
     </message>
     <message>
         <source>Brak napięcia sieciowego 230V</source>
-        <translation>Lipsă tensiune de rețea 230V</translation>
+        <translation>Нет сетевого напряжения 230V</translation>
     </message>
     <message>
         <source>Niskie napięcie akumulatora (poniżej 22 V)</source>
-        <translation>Tensiune scăzută a acumulatorului (sub 22 V)</translation>
+        <translation>Низкое напряжение аккумулятора (ниже 22 V)</translation>
     </message>
     <message>
         <source>Akumulator został odłączony (napięcie akumulatora poniżej 19 V)</source>
-        <translation>Acumulatorul a fost deconectat (tensiunea acumulatorului sub 19 V)</translation>
+        <translation>Аккумулятор отключён (напряжение аккумулятора ниже 19 V)</translation>
     </message>
     <message>
         <source>Brak podłączonych akumulatorów</source>
-        <translation>Niciun acumulator conectat</translation>
+        <translation>Аккумуляторы не подключены</translation>
     </message>
     <message>
         <source>Wysoka rezystancja toru akumulatora (Uszkodzone akumulatory)</source>
-        <translation>Rezistență mare a circuitului acumulatorilor (acumulatori defecți)</translation>
+        <translation>Высокое сопротивление цепи аккумулятора (Неисправные аккумуляторы)</translation>
     </message>
     <message>
         <source>Zadziałanie kontroli doziemienia</source>
-        <translation>Acționarea controlului punerii la pământ</translation>
+        <translation>Срабатывание контроля замыкания на землю</translation>
     </message>
     <message>
         <source>Uszkodzenie ładowarki akumulatorów</source>
-        <translation>Defect încărcător acumulatori</translation>
+        <translation>Неисправность зарядного устройства аккумуляторов</translation>
     </message>
     <message>
         <source>Wysoka temperatura wewnątrz Ostrel (powyżej 40 st. C)</source>
-        <translation>Temperatură ridicată în interiorul Ostrel (peste 40 °C)</translation>
+        <translation>Высокая температура внутри Ostrel (выше 40 °C)</translation>
     </message>
     <message>
         <source>Brak podłączonej sondy temperaturowej</source>
-        <translation>Sondă de temperatură neconectată</translation>
+        <translation>Не подключён датчик температуры</translation>
     </message>
     <message>
         <source>Rozwarty obwód przekaźnika konfigurowalnego PK</source>
-        <translation>Circuit deschis al releului configurabil PK</translation>
+        <translation>Обрыв цепи конфигурируемого реле PK</translation>
     </message>
     <message>
         <source>Uszkodzenie pamięci flash mikrokontrolera</source>
-        <translation>Defect memorie flash a microcontrolerului</translation>
+        <translation>Неисправность flash-памяти микроконтроллера</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 1</source>
-        <translation>Defect siguranța numărul 1</translation>
+        <translation>Неисправность предохранителя № 1</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 2</source>
-        <translation>Defect siguranța numărul 2</translation>
+        <translation>Неисправность предохранителя № 2</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 3</source>
-        <translation>Defect siguranța numărul 3</translation>
+        <translation>Неисправность предохранителя № 3</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 4</source>
-        <translation>Defect siguranța numărul 4</translation>
+        <translation>Неисправность предохранителя № 4</translation>
     </message>
     <message>
         <source>Uszkodzenie ogólne zasilacza Ostrel nr. 2 (slave)</source>
-        <translation>Defect general al sursei Ostrel nr. 2 (slave)</translation>
+        <translation>Общая неисправность ИП Ostrel № 2 (slave)</translation>
     </message>
     <message>
         <source>Brak komunikacji z zasilaczem Ostrel nr. 2 (slave)</source>
-        <translation>Lipsă comunicație cu sursa Ostrel nr. 2 (slave)</translation>
+        <translation>Нет связи с ИП Ostrel № 2 (slave)</translation>
     </message>
     <message>
         <source>Brak komunikacji przez protokół Modbus</source>
-        <translation>Lipsă comunicație prin protocolul Modbus</translation>
+        <translation>Нет связи по протоколу Modbus</translation>
     </message>
     <message>
         <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation>Scurtcircuit la intrarea liniei de control numărul 1 (LK1)</translation>
+        <translation>КЗ входа контрольной линии № 1 (LK1)</translation>
     </message>
     <message>
         <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation>Scurtcircuit la intrarea liniei de control numărul 2 (LK2)</translation>
+        <translation>КЗ входа контрольной линии № 2 (LK2)</translation>
     </message>
     <message>
         <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation>Întrerupere la intrarea liniei de control numărul 1 (LK1)</translation>
+        <translation>Обрыв входа контрольной линии № 1 (LK1)</translation>
     </message>
     <message>
         <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation>Întrerupere la intrarea liniei de control numărul 2 (LK2)</translation>
+        <translation>Обрыв входа контрольной линии № 2 (LK2)</translation>
     </message>
     <message>
         <source>Uszkodzenie ogólne z systemu Tarven B</source>
-        <translation>Defect general de la sistemul Tarven B</translation>
+        <translation>Общая неисправность от системы Tarven B</translation>
     </message>
     <message>
         <source>Start systemu / reset</source>
-        <translation>Pornire sistem / resetare</translation>
+        <translation>Запуск системы / сброс</translation>
     </message>
     <message>
         <source>Skasowanie rejestru zdarzeń</source>
-        <translation>Golirea jurnalului de evenimente</translation>
+        <translation>Очистка журнала событий</translation>
     </message>
     <message>
         <source>Zapis nowej konfiguracji</source>
-        <translation>Scrierea unei configurații noi</translation>
+        <translation>Запись новой конфигурации</translation>
     </message>
     <message>
         <source>Zapis nowej daty i czasu</source>
-        <translation>Scrierea unei date și ore noi</translation>
+        <translation>Запись новой даты и времени</translation>
     </message>
     <message>
         <source>Wysterowanie przekaźnika uszkodzenia PU</source>
-        <translation>Activarea releului de defect PU</translation>
+        <translation>Активация реле неисправности PU</translation>
     </message>
     <message>
         <source>Wysterowanie przekaźnika konfigurowalnego PK</source>
-        <translation>Activarea releului configurabil PK</translation>
+        <translation>Активация конфигурируемого реле PK</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS1</source>
-        <translation>Activarea liniei de semnalizare LS1</translation>
+        <translation>Активация сигнальной линии LS1</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS2</source>
-        <translation>Activarea liniei de semnalizare LS2</translation>
+        <translation>Активация сигнальной линии LS2</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS3</source>
-        <translation>Activarea liniei de semnalizare LS3</translation>
+        <translation>Активация сигнальной линии LS3</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS4</source>
-        <translation>Activarea liniei de semnalizare LS4</translation>
+        <translation>Активация сигнальной линии LS4</translation>
     </message>
     <message>
         <source>Odczyt rejestru zdarzeń</source>
-        <translation>Citirea jurnalului de evenimente</translation>
+        <translation>Чтение журнала событий</translation>
     </message>
     <message>
         <source>Odczyt uszkodzeń</source>
-        <translation>Citirea defectelor</translation>
+        <translation>Чтение неисправностей</translation>
     </message>
 </context>
 <context>
     <name>PSL</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - tryb pracy</source>
-        <translation>Linie de semnalizare LS%1 - mod de funcționare</translation>
+        <translation>Сигнальная линия LS%1 - режим работы</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
-        <translation>Linie de semnalizare LS%1 - criteriu de activare</translation>
+        <translation>Сигнальная линия LS%1 - критерий активации</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - T1 - czas opóźnienia wysterowania</source>
-        <translation>Linie de semnalizare LS%1 - T1 - întârzierea activării</translation>
+        <translation>Сигнальная линия LS%1 - T1 - задержка активации</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - T2 - czas wysterowania</source>
-        <translation>Linie de semnalizare LS%1 - T2 - durata activării</translation>
+        <translation>Сигнальная линия LS%1 - T2 - время активации</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - T3 - czas przerwy wysterowania</source>
-        <translation>Linie de semnalizare LS%1 - T3 - durata pauzei de activare</translation>
+        <translation>Сигнальная линия LS%1 - T3 - время паузы активации</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - liczba impulsów</source>
-        <translation>Linie de semnalizare LS%1 - număr de impulsuri</translation>
+        <translation>Сигнальная линия LS%1 - число импульсов</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - kontrola ciągłości</source>
-        <translation>Linie de semnalizare LS%1 - monitorizarea continuității</translation>
+        <translation>Сигнальная линия LS%1 - контроль целостности</translation>
     </message>
     <message>
         <source>PSL</source>
@@ -2573,66 +2573,66 @@ DATA %3 %4</translation>
     </message>
     <message>
         <source>Moduł Przekaźników Dodatkowych</source>
-        <translation>Modul de relee suplimentare</translation>
+        <translation>Модуль дополнительных реле</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation>Scurtcircuit la ieșirea liniei de semnalizare numărul 1 (LS1)</translation>
+        <translation>КЗ выхода сигнальной линии № 1 (LS1)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation>Scurtcircuit la ieșirea liniei de semnalizare numărul 2 (LS2)</translation>
+        <translation>КЗ выхода сигнальной линии № 2 (LS2)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation>Scurtcircuit la ieșirea liniei de semnalizare numărul 3 (LS3)</translation>
+        <translation>КЗ выхода сигнальной линии № 3 (LS3)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation>Scurtcircuit la ieșirea liniei de semnalizare numărul 4 (LS4)</translation>
+        <translation>КЗ выхода сигнальной линии № 4 (LS4)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation>Întrerupere la ieșirea liniei de semnalizare numărul 1 (LS1)</translation>
+        <translation>Обрыв выхода сигнальной линии № 1 (LS1)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation>Întrerupere la ieșirea liniei de semnalizare numărul 2 (LS2)</translation>
+        <translation>Обрыв выхода сигнальной линии № 2 (LS2)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation>Întrerupere la ieșirea liniei de semnalizare numărul 3 (LS3)</translation>
+        <translation>Обрыв выхода сигнальной линии № 3 (LS3)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation>Întrerupere la ieșirea liniei de semnalizare numărul 4 (LS4)</translation>
+        <translation>Обрыв выхода сигнальной линии № 4 (LS4)</translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
-        <translation>Suprasarcină la ieșirea liniei de semnalizare numărul 1 (LS1) </translation>
+        <translation>Перегрузка выхода сигнальной линии № 1 (LS1) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
-        <translation>Suprasarcină la ieșirea liniei de semnalizare numărul 2 (LS2) </translation>
+        <translation>Перегрузка выхода сигнальной линии № 2 (LS2) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
-        <translation>Suprasarcină la ieșirea liniei de semnalizare numărul 3 (LS3) </translation>
+        <translation>Перегрузка выхода сигнальной линии № 3 (LS3) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
-        <translation>Suprasarcină la ieșirea liniei de semnalizare numărul 4 (LS4) </translation>
+        <translation>Перегрузка выхода сигнальной линии № 4 (LS4) </translation>
     </message>
 </context>
 <context>
     <name>PSR</name>
     <message>
         <source>Deklaracja modułu - modułu PSR nie trzeba konfigurować</source>
-        <translation>Modul declarat - modulul PSR nu necesită configurare</translation>
+        <translation>Модуль объявлен - модуль PSR не требует настройки</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>PSR</source>
@@ -2640,22 +2640,22 @@ DATA %3 %4</translation>
     </message>
     <message>
         <source>Moduł Zasilania Redundantnego</source>
-        <translation>Modul de alimentare redundantă</translation>
+        <translation>Модуль резервного питания</translation>
     </message>
     <message>
         <source>Brak łączności z dodatkowym PSB</source>
-        <translation>Lipsă comunicație cu PSB suplimentar</translation>
+        <translation>Нет связи с дополнительным PSB</translation>
     </message>
 </context>
 <context>
     <name>PSV</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny/nieaktywny</source>
-        <translation>Modul activ/inactiv</translation>
+        <translation>Модуль активен/неактивен</translation>
     </message>
     <message>
         <source>PSV</source>
@@ -2663,113 +2663,113 @@ DATA %3 %4</translation>
     </message>
     <message>
         <source>Moduł Zasilania Uniwersalnego</source>
-        <translation>Modul de alimentare universal</translation>
+        <translation>Универсальный модуль питания</translation>
     </message>
     <message>
         <source>Zasilacz lub brak 230V</source>
-        <translation>Sursă sau lipsă 230V</translation>
+        <translation>ИП или нет 230V</translation>
     </message>
     <message>
         <source>Niskie napiecie baterii akumulatorów</source>
-        <translation>Tensiune scăzută a bateriei de acumulatori</translation>
+        <translation>Низкое напряжение батареи аккумуляторов</translation>
     </message>
     <message>
         <source>Zwarcie wejscia baterii akumulatorów</source>
-        <translation>Scurtcircuit la intrarea bateriei de acumulatori</translation>
+        <translation>КЗ входа батареи аккумуляторов</translation>
     </message>
     <message>
         <source>Brak baterii akumulatorów</source>
-        <translation>Lipsă baterie de acumulatori</translation>
+        <translation>Нет батареи аккумуляторов</translation>
     </message>
     <message>
         <source>Doziemienie</source>
-        <translation>Punere la pământ</translation>
+        <translation>Замыкание на землю</translation>
     </message>
     <message>
         <source>Wysoka rezystancja baterii akumulatorów</source>
-        <translation>Rezistență mare a bateriei de acumulatori</translation>
+        <translation>Высокое сопротивление батареи аккумуляторов</translation>
     </message>
     <message>
         <source>Uszkodzenie ładowania</source>
-        <translation>Defect de încărcare</translation>
+        <translation>Неисправность заряда</translation>
     </message>
     <message>
         <source>24 V zewnętrzne (bezpiecznik)</source>
-        <translation>24 V extern (siguranță)</translation>
+        <translation>Внешнее 24 V (предохранитель)</translation>
     </message>
     <message>
         <source>Sterowanie zasilacza</source>
-        <translation>Comanda sursei</translation>
+        <translation>Управление ИП</translation>
     </message>
     <message>
         <source>Wysoka temperatura</source>
-        <translation>Temperatură ridicată</translation>
+        <translation>Высокая температура</translation>
     </message>
     <message>
         <source>Flash – błąd sumy kontrolnej</source>
-        <translation>Flash – eroare sumă de control</translation>
+        <translation>Flash – ошибка контрольной суммы</translation>
     </message>
     <message>
         <source>Wersja oprogramowania</source>
-        <translation>Versiune software</translation>
+        <translation>Версия ПО</translation>
     </message>
 </context>
 <context>
     <name>Pamietnik</name>
     <message>
         <source>Zdarzenia Ostrel: %1</source>
-        <translation>Evenimente Ostrel: %1</translation>
+        <translation>События Ostrel: %1</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation>Data</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation>Modul</translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation>Eveniment</translation>
+        <translation>Событие</translation>
     </message>
 </context>
 <context>
     <name>RLA</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - tryb pracy</source>
-        <translation>Releu PK%1 - mod de funcționare</translation>
+        <translation>Реле PK%1 - режим работы</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - kryterium wysterowania</source>
-        <translation>Releu PK%1 - criteriu de activare</translation>
+        <translation>Реле PK%1 - критерий активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
-        <translation>Releu PK%1 - T1 - întârzierea activării</translation>
+        <translation>Реле PK%1 - T1 - задержка активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
-        <translation>Releu PK%1 - T2 - durata activării</translation>
+        <translation>Реле PK%1 - T2 - время активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
-        <translation>Releu PK%1 - T3 - durata pauzei de activare</translation>
+        <translation>Реле PK%1 - T3 - время паузы активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - liczba impulsów</source>
-        <translation>Releu PK%1 - număr de impulsuri</translation>
+        <translation>Реле PK%1 - число импульсов</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - kontrola ciągłości</source>
-        <translation>Releu PK%1 - monitorizarea continuității</translation>
+        <translation>Реле PK%1 - контроль целостности</translation>
     </message>
     <message>
         <source>Przekaźnik nieaktywny
@@ -2784,17 +2784,17 @@ wysterowania TKA (dla kryterium wysterowania PK1: 1 - Alarm - ogólny Halvo)
 Wtórnik sygnału DW w przypadku kaskadowego 
 łączenia Halvo B - jeden czujnik pogodowy wspólny
 </source>
-        <translation>Releu inactiv
-Activare permanentă, activarea poate fi întârziată – timp T1
-Activare temporizată, timpii T1 și T2
-Activare în impulsuri – ciclică: timpii T1, T2 și T3
-Activare în impulsuri – numărate: timpii T1, T2 și T3 
-și numărul de impulsuri de comandă n 
-Impuls de resetare cu durata T2 cu întârzierea
-activării TKA (pentru criteriul de activare PK1: 1 - Alarmă - generală Halvo)
-(fig. 6.7.5)
-Repetor al semnalului ploaie/vânt (DW) la conectarea în cascadă 
-a Halvo B - un singur senzor meteo comun
+        <translation>Реле неактивно
+Постоянная активация, возможна задержка активации – время T1
+Активация на время, времена T1 и T2
+Импульсно – циклическая активация: времена T1, T2 и T3
+Импульсно – счётная активация: времена T1, T2 и T3 
+и число управляющих импульсов n 
+Импульс сброса длительностью T2 с задержкой
+активации TKA (для критерия активации PK1: 1 - Тревога - общая Halvo)
+(рис. 6.7.5)
+Повторитель сигнала DW при каскадном 
+соединении Halvo B - один общий погодный датчик
 </translation>
     </message>
     <message>
@@ -2826,54 +2826,54 @@ i/lub iloczyn stref LNM.
 2 strefy LNM w alarmie – patrz poz. 22-29
 10 – Aktywne przewietrzanie– patrz poz. 22-29
 </source>
-        <translation>0 – Niciuna. Releu inactiv
-1 – Alarmă - generală Halvo.
- Orice alarmă în Halvo, inclusiv de la sistemul Tarven A/B
-2 – Alarmă - intrare externă.
- Alarmă de la un sistem extern, de ex. Vardel
-3 – Alarmă – sistem Tarven A/B.
- Comandă de la sistemul master Tarven A/B
-4 – Alarmă - suma zonelor LNM.
- Cel puțin 1 zonă LNM în alarmă – vezi poz. 22-29
-5 – Alarmă - produsul zonelor LNM.
- Cel puțin 2 zone LNM în alarmă – vezi poz. 22-29
-6 – Alarmă - intrare externă și/sau suma zonelor LNM.
- Alarmă externă și/sau cel puțin 
-1 zonă LNM în alarmă – vezi poz. 22-29
-7 – Alarmă - intrare externă 
-și/sau produsul zonelor LNM
-. Alarmă externă și/sau cel puțin 
-2 zone LNM în alarmă – vezi poz. 22-29
-8 – Alarmă - sistem Tarven A/B 
-și/sau suma zonelor LNM.
- Comandă de la sistemul Tarven și/sau cel puțin 
-1 zonă LNM în alarmă – vezi poz. 22-29
-9 – Alarmă - sistem Tarven A/B 
-și/sau produsul zonelor LNM.
- Comandă de la sistemul Tarven și/sau cel puțin 
-2 zone LNM în alarmă – vezi poz. 22-29
-10 – Ventilare activă– vezi poz. 22-29
+        <translation>0 – Нет. Реле неактивно
+1 – Тревога - общая Halvo.
+ Любая тревога в Halvo, в том числе от системы Tarven A/B
+2 – Тревога - внешний вход.
+ Тревога от внешней системы, напр. Vardel
+3 – Тревога – система Tarven A/B.
+ Команда от вышестоящей системы Tarven A/B
+4 – Тревога - сумма зон LNM.
+ Не менее 1 зоны LNM в тревоге – см. поз. 22-29
+5 – Тревога - произведение зон LNM.
+ Не менее 2 зон LNM в тревоге – см. поз. 22-29
+6 – Тревога - внешний вход и/или сумма зон LNM.
+ Внешняя тревога и/или не менее 
+1 зоны LNM в тревоге – см. поз. 22-29
+7 – Тревога - внешний вход 
+и/или произведение зон LNM
+. Внешняя тревога и/или не менее 
+2 зон LNM в тревоге – см. поз. 22-29
+8 – Тревога - система Tarven A/B 
+и/или сумма зон LNM.
+ Команда от системы Tarven и/или не менее 
+1 зоны LNM в тревоге – см. поз. 22-29
+9 – Тревога - система Tarven A/B 
+и/или произведение зон LNM.
+ Команда от системы Tarven и/или не менее 
+2 зон LNM в тревоге – см. поз. 22-29
+10 – Проветривание активно– см. поз. 22-29
 </translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania (rys 6.7.1)</source>
-        <translation>Întârzierea activării (fig. 6.7.1)</translation>
+        <translation>Задержка активации (рис 6.7.1)</translation>
     </message>
     <message>
         <source>Czas wysterowania PK1 (rys 6.7.1)</source>
-        <translation>Durata activării PK1 (fig. 6.7.1)</translation>
+        <translation>Время активации PK1 (рис 6.7.1)</translation>
     </message>
     <message>
         <source>Czas przerwy wysterowania (rys 6.7.1)</source>
-        <translation>Durata pauzei de activare (fig. 6.7.1)</translation>
+        <translation>Время паузы активации (рис 6.7.1)</translation>
     </message>
     <message>
         <source>Liczba impulsów</source>
-        <translation>Număr de impulsuri</translation>
+        <translation>Число импульсов</translation>
     </message>
     <message>
         <source>Kontrola ciągłości obwodu wyjściowego przekaźnika</source>
-        <translation>Monitorizarea continuității circuitului de ieșire al releului</translation>
+        <translation>Контроль целостности выходной цепи реле</translation>
     </message>
     <message>
         <source>...</source>
@@ -2881,43 +2881,43 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>w opracowaniu</source>
-        <translation>în lucru</translation>
+        <translation>в разработке</translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania</source>
-        <translation>Întârzierea activării</translation>
+        <translation>Задержка активации</translation>
     </message>
     <message>
         <source>Czas wysterowania</source>
-        <translation>Durata activării</translation>
+        <translation>Время активации</translation>
     </message>
     <message>
         <source>Linia kontrolna LK%1 - tryb pracy</source>
-        <translation>Linie de control LK%1 - mod de funcționare</translation>
+        <translation>Контрольная линия LK%1 - режим работы</translation>
     </message>
     <message>
         <source>Linia kontrolna LK%1 - Czas Tk%1</source>
-        <translation>Linie de control LK%1 - Timp Tk%1</translation>
+        <translation>Контрольная линия LK%1 - Время Tk%1</translation>
     </message>
     <message>
         <source>Czas potwierdzenia zadziałania w trybie 1</source>
-        <translation>Timp de confirmare a acționării în modul 1</translation>
+        <translation>Время подтверждения срабатывания в режиме 1</translation>
     </message>
     <message>
         <source>PK%1 - strefa LNM nr %2</source>
-        <translation>PK%1 - zona LNM nr. %2</translation>
+        <translation>PK%1 - зона LNM № %2</translation>
     </message>
     <message>
         <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO 4 – zadziałanie krańcówki </source>
-        <translation>0 – NU 1 – Al. generală 2 – alarmă LDK 3 – alarmă RPO 4 – acționare limitator de cursă </translation>
+        <translation>0 – НЕТ 1 – Общ. трев. 2 – тревога LDK 3 – тревога RPO 4 – срабатывание концевика </translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - czas TKA</source>
-        <translation>Releu PK%1 - timp TKA</translation>
+        <translation>Реле PK%1 - время TKA</translation>
     </message>
     <message>
         <source>Czas opóźnienia wyłączenia po kasowaniu</source>
-        <translation>Întârziere la oprire după resetare</translation>
+        <translation>Задержка выключения после сброса</translation>
     </message>
     <message>
         <source>RLA</source>
@@ -2925,98 +2925,98 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Przekaźników Dodatkowych</source>
-        <translation>Modul de relee suplimentare</translation>
+        <translation>Модуль дополнительных реле</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1- zwarcie</source>
-        <translation>Linie de control LK1- scurtcircuit</translation>
+        <translation>Контрольная линия LK1- КЗ</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1- przerwa</source>
-        <translation>Linie de control LK1- întrerupere</translation>
+        <translation>Контрольная линия LK1- обрыв</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2- zwarcie</source>
-        <translation>Linie de control LK2- scurtcircuit</translation>
+        <translation>Контрольная линия LK2- КЗ</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2– przerwa</source>
-        <translation>Linie de control LK2– întrerupere</translation>
+        <translation>Контрольная линия LK2– обрыв</translation>
     </message>
     <message>
         <source>Przekaźnik PK1 – brak ciągłości</source>
-        <translation>Releu PK1 – lipsă continuitate</translation>
+        <translation>Реле PK1 – нарушение целостности</translation>
     </message>
     <message>
         <source>Przekaźnik PK2 – brak ciągłości</source>
-        <translation>Releu PK2 – lipsă continuitate</translation>
+        <translation>Реле PK2 – нарушение целостности</translation>
     </message>
     <message>
         <source>Linia kontrolna nr 1 – zwarcie w trybie 4 i 5</source>
-        <translation>Linie de control nr. 1 – scurtcircuit în modurile 4 și 5</translation>
+        <translation>Контрольная линия № 1 – КЗ в режимах 4 и 5</translation>
     </message>
     <message>
         <source>Linia kontrolna nr 2 – zwarcie w trybie 4 i 5</source>
-        <translation>Linie de control nr. 2 – scurtcircuit în modurile 4 și 5</translation>
+        <translation>Контрольная линия № 2 – КЗ в режимах 4 и 5</translation>
     </message>
     <message>
         <source>Flash – błąd sumy kontrolnej</source>
-        <translation>Flash – eroare sumă de control</translation>
+        <translation>Flash – ошибка контрольной суммы</translation>
     </message>
     <message>
         <source>Wersja oprogramowania</source>
-        <translation>Versiune software</translation>
+        <translation>Версия ПО</translation>
     </message>
 </context>
 <context>
     <name>RLH</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny/nieaktywny</source>
-        <translation>Modul activ/inactiv</translation>
+        <translation>Модуль активен/неактивен</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - tryb pracy</source>
-        <translation>Releu PK%1 - mod de funcționare</translation>
+        <translation>Реле PK%1 - режим работы</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - kryterium wysterowania</source>
-        <translation>Releu PK%1 - criteriu de activare</translation>
+        <translation>Реле PK%1 - критерий активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
-        <translation>Releu PK%1 - T1 - întârzierea activării</translation>
+        <translation>Реле PK%1 - T1 - задержка активации</translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania</source>
-        <translation>Întârzierea activării</translation>
+        <translation>Задержка активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
-        <translation>Releu PK%1 - T2 - durata activării</translation>
+        <translation>Реле PK%1 - T2 - время активации</translation>
     </message>
     <message>
         <source>Czas wysterowania</source>
-        <translation>Durata activării</translation>
+        <translation>Время активации</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
-        <translation>Releu PK%1 - T3 - durata pauzei de activare</translation>
+        <translation>Реле PK%1 - T3 - время паузы активации</translation>
     </message>
     <message>
         <source>Czas przerwy</source>
-        <translation>Durata pauzei</translation>
+        <translation>Время паузы</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - liczba impulsów</source>
-        <translation>Releu PK%1 - număr de impulsuri</translation>
+        <translation>Реле PK%1 - число импульсов</translation>
     </message>
     <message>
         <source>Liczba impulsów</source>
-        <translation>Număr de impulsuri</translation>
+        <translation>Число импульсов</translation>
     </message>
     <message>
         <source>....</source>
@@ -3024,7 +3024,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>w opracowaniu</source>
-        <translation>în lucru</translation>
+        <translation>в разработке</translation>
     </message>
     <message>
         <source>...</source>
@@ -3032,55 +3032,55 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>w opracowaniu ..</source>
-        <translation>în lucru ..</translation>
+        <translation>в разработке ..</translation>
     </message>
     <message>
         <source>Linia kontrolna LK%1 - tryb pracy</source>
-        <translation>Linie de control LK%1 - mod de funcționare</translation>
+        <translation>Контрольная линия LK%1 - режим работы</translation>
     </message>
     <message>
         <source>Linia kontrolna LK%1 - czas Tk%1</source>
-        <translation>Linie de control LK%1 - timp Tk%1</translation>
+        <translation>Контрольная линия LK%1 - время Tk%1</translation>
     </message>
     <message>
         <source>Czas potwierdzenia zadziałania w trybie 1</source>
-        <translation>Timp de confirmare a acționării în modul 1</translation>
+        <translation>Время подтверждения срабатывания в режиме 1</translation>
     </message>
     <message>
         <source>PK%1 - strefa LNM nr %2</source>
-        <translation>PK%1 - zona LNM nr. %2</translation>
+        <translation>PK%1 - зона LNM № %2</translation>
     </message>
     <message>
         <source>Al. ogólny LNM 6 – alarm z czujki (LDK) lub RPO</source>
-        <translation>Al. generală LNM 6 – alarmă de la detector (LDK) sau RPO</translation>
+        <translation>Общ. трев. LNM 6 – тревога от извещателя (LDK) или RPO</translation>
     </message>
     <message>
         <source>Przekaźnik PK1 - czas TKA</source>
-        <translation>Releu PK1 - timp TKA</translation>
+        <translation>Реле PK1 - время TKA</translation>
     </message>
     <message>
         <source>Czas opóźnienia wyłączenia po kasowaniu</source>
-        <translation>Întârziere la oprire după resetare</translation>
+        <translation>Задержка выключения после сброса</translation>
     </message>
     <message>
         <source>Przekaźnik PK2 - czas TKA</source>
-        <translation>Releu PK2 - timp TKA</translation>
+        <translation>Реле PK2 - время TKA</translation>
     </message>
     <message>
         <source>Przekaźnik PK1 - czas TP[minuty]</source>
-        <translation>Releu PK1 - timp TP[minute]</translation>
+        <translation>Реле PK1 - время TP[минуты]</translation>
     </message>
     <message>
         <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK1 [minuty]</source>
-        <translation>Timpul după care urmează închiderea automată pentru PK1 [minute]</translation>
+        <translation>Время, по истечении которого PK1 автоматически закроется [минуты]</translation>
     </message>
     <message>
         <source>Przekaźnik PK2 - czas TP[minuty]</source>
-        <translation>Releu PK2 - timp TP[minute]</translation>
+        <translation>Реле PK2 - время TP[минуты]</translation>
     </message>
     <message>
         <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK2 [minuty]</source>
-        <translation>Timpul după care urmează închiderea automată pentru PK2 [minute]</translation>
+        <translation>Время, по истечении которого PK2 автоматически закроется [минуты]</translation>
     </message>
     <message>
         <source>RLH</source>
@@ -3088,46 +3088,46 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Przekaźników Wysokonapięciowych</source>
-        <translation>Modul de relee de înaltă tensiune</translation>
+        <translation>Модуль высоковольтных реле</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1 – zwarcie</source>
-        <translation>Linie de control LK1 – scurtcircuit</translation>
+        <translation>Контрольная линия LK1 – КЗ</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1 – przerwa</source>
-        <translation>Linie de control LK1 – întrerupere</translation>
+        <translation>Контрольная линия LK1 – обрыв</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2 – zwarcie</source>
-        <translation>Linie de control LK2 – scurtcircuit</translation>
+        <translation>Контрольная линия LK2 – КЗ</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2 – przerwa</source>
-        <translation>Linie de control LK2 – întrerupere</translation>
+        <translation>Контрольная линия LK2 – обрыв</translation>
     </message>
     <message>
         <source>Flash – błąd sumy kontrolnej</source>
-        <translation>Flash – eroare sumă de control</translation>
+        <translation>Flash – ошибка контрольной суммы</translation>
     </message>
     <message>
         <source>Wersja oprogramowania</source>
-        <translation>Versiune software</translation>
+        <translation>Версия ПО</translation>
     </message>
 </context>
 <context>
     <name>ReportPrinter</name>
     <message>
         <source>Eksport PDF</source>
-        <translation>Export PDF</translation>
+        <translation>Экспорт PDF</translation>
     </message>
     <message>
         <source>Przygotowanie wydruku...</source>
-        <translation>Se pregătește tipărirea...</translation>
+        <translation>Подготовка к печати...</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation>Anulează</translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -3138,51 +3138,51 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Automatyczne ponawianie włączenia urządzeń alarmowych</source>
-        <translation>Repornirea automată a dispozitivelor de alarmare</translation>
+        <translation>Автоматическое повторное включение оповещателей</translation>
     </message>
     <message>
         <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T1</source>
-        <translation>Zona %1 - Întârzierea alarmei de nivel 2 - T1</translation>
+        <translation>Зона %1 - Задержка тревоги 2 ступени - T1</translation>
     </message>
     <message>
         <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T2</source>
-        <translation>Zona %1 - Întârzierea alarmei de nivel 2 - T2</translation>
+        <translation>Зона %1 - Задержка тревоги 2 ступени - T2</translation>
     </message>
     <message>
         <source>Strefa %1 - Czas ewakuacji Tewak.</source>
-        <translation>Zona %1 - Timp de evacuare Tewak.</translation>
+        <translation>Зона %1 - Время эвакуации Tewak.</translation>
     </message>
     <message>
         <source>Strefa %1 - Czas blokowania kasowania alarmu</source>
-        <translation>Zona %1 - Timp de blocare a resetării alarmei</translation>
+        <translation>Зона %1 - Время блокировки сброса тревоги</translation>
     </message>
     <message>
         <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1</source>
-        <translation>Zona %1 - Semnalizarea descărcării pe baza semnalului din zona %1</translation>
+        <translation>Зона %1 - Индикация выпуска по сигналу в зоне %1</translation>
     </message>
     <message>
         <source>Strefa %1 - Wyładowanie do więcej niż 1 strefy</source>
-        <translation>Zona %1 - Descărcare în mai mult de 1 zonă</translation>
+        <translation>Зона %1 - Выпуск в более чем 1 зону</translation>
     </message>
     <message>
         <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1 </source>
-        <translation>Zona %1 - Semnalizarea descărcării pe baza semnalului din zona %1 </translation>
+        <translation>Зона %1 - Индикация выпуска по сигналу в зоне %1 </translation>
     </message>
     <message>
         <source>Strefa %1 - Wymagana liczba linii w stanie alarmowania - Grupa %2 koincydencji</source>
-        <translation>Zona %1 - Număr necesar de linii în stare de alarmă - Grupul de coincidență %2</translation>
+        <translation>Зона %1 - Требуемое число линий в состоянии тревоги - Группа %2 совпадения</translation>
     </message>
     <message>
         <source>Strefa %1 - Linia Dozorowa - L1%3 należy do grupy %2</source>
-        <translation>Zona %1 - Linie de detecție - L1%3 aparține grupului %2</translation>
+        <translation>Зона %1 - Шлейф сигнализации - L1%3 входит в группу %2</translation>
     </message>
     <message>
         <source>SCA</source>
@@ -3190,139 +3190,139 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
-        <translation>Modul principal de comandă</translation>
+        <translation>Главный модуль управления</translation>
     </message>
     <message>
         <source>brak wyplywu srodka ganiczego - strefa 1</source>
-        <translation>lipsă curgere agent de stingere - zona 1</translation>
+        <translation>нет выхода огнетушащего вещества - зона 1</translation>
     </message>
     <message>
         <source>brak cisnienia lub masy - strefa 1</source>
-        <translation>lipsă presiune sau masă - zona 1</translation>
+        <translation>нет давления или массы - зона 1</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe - strefa 1</source>
-        <translation>defect de sistem - zona 1</translation>
+        <translation>системная неисправность - зона 1</translation>
     </message>
     <message>
         <source>uszkodzenie zasilania - strefa 1</source>
-        <translation>defect de alimentare - zona 1</translation>
+        <translation>неисправность питания - зона 1</translation>
     </message>
     <message>
         <source>brak wyplywu srodka ganiczego - strefa 2</source>
-        <translation>lipsă curgere agent de stingere - zona 2</translation>
+        <translation>нет выхода огнетушащего вещества - зона 2</translation>
     </message>
     <message>
         <source>brak cisnienia lub masy - strefa 2</source>
-        <translation>lipsă presiune sau masă - zona 2</translation>
+        <translation>нет давления или массы - зона 2</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe - strefa 2</source>
-        <translation>defect de sistem - zona 2</translation>
+        <translation>системная неисправность - зона 2</translation>
     </message>
     <message>
         <source>uszkodzenie zasilania - strefa 2</source>
-        <translation>defect de alimentare - zona 2</translation>
+        <translation>неисправность питания - зона 2</translation>
     </message>
     <message>
         <source>za duża rezystancja wewnętrzna akumulatorów</source>
-        <translation>rezistență internă prea mare a acumulatorilor</translation>
+        <translation>слишком высокое внутреннее сопротивление аккумуляторов</translation>
     </message>
     <message>
         <source>brak baterii akumulatorów</source>
-        <translation>lipsă baterie de acumulatori</translation>
+        <translation>нет батареи аккумуляторов</translation>
     </message>
     <message>
         <source>brak zasilania sieciowego 230V</source>
-        <translation>lipsă alimentare de rețea 230V</translation>
+        <translation>нет сетевого питания 230V</translation>
     </message>
     <message>
         <source>obnizenie napiecia akumulatorów</source>
-        <translation>tensiune scăzută a acumulatorilor</translation>
+        <translation>снижение напряжения аккумуляторов</translation>
     </message>
     <message>
         <source>doziemienie</source>
-        <translation>punere la pământ</translation>
+        <translation>замыкание на землю</translation>
     </message>
     <message>
         <source>uszkodzenie 24V na magistrali B0-Can.A,</source>
-        <translation>defect 24V pe magistrala B0-Can.A,</translation>
+        <translation>неисправность 24V на шине B0-Can.A,</translation>
     </message>
     <message>
         <source>uszkodzenie 24V na magistrali B1-Can.B</source>
-        <translation>defect 24V pe magistrala B1-Can.B</translation>
+        <translation>неисправность 24V на шине B1-Can.B</translation>
     </message>
     <message>
         <source>brak zasil za B=6,3A w SCBnr1</source>
-        <translation>lipsă alimentare după B=6,3A în SCB nr. 1</translation>
+        <translation>нет питания за B=6,3A в SCB№1</translation>
     </message>
     <message>
         <source>brak zasil za B=6,3A w SCBnr2</source>
-        <translation>lipsă alimentare după B=6,3A în SCB nr. 2</translation>
+        <translation>нет питания за B=6,3A в SCB№2</translation>
     </message>
     <message>
         <source>moduł nr 1 nie odpowiada</source>
-        <translation>modulul nr. 1 nu răspunde</translation>
+        <translation>модуль № 1 не отвечает</translation>
     </message>
     <message>
         <source>moduł nr 2 nie odpowiada</source>
-        <translation>modulul nr. 2 nu răspunde</translation>
+        <translation>модуль № 2 не отвечает</translation>
     </message>
     <message>
         <source>moduł nr 3 nie odpowiada</source>
-        <translation>modulul nr. 3 nu răspunde</translation>
+        <translation>модуль № 3 не отвечает</translation>
     </message>
     <message>
         <source>moduł nr 4 nie odpowiada</source>
-        <translation>modulul nr. 4 nu răspunde</translation>
+        <translation>модуль № 4 не отвечает</translation>
     </message>
     <message>
         <source>moduł nr 5 nie odpowiada</source>
-        <translation>modulul nr. 5 nu răspunde</translation>
+        <translation>модуль № 5 не отвечает</translation>
     </message>
     <message>
         <source>moduł nr 6 nie odpowiada</source>
-        <translation>modulul nr. 6 nu răspunde</translation>
+        <translation>модуль № 6 не отвечает</translation>
     </message>
     <message>
         <source>moduł nr 7 nie odpowiada</source>
-        <translation>modulul nr. 7 nu răspunde</translation>
+        <translation>модуль № 7 не отвечает</translation>
     </message>
     <message>
         <source>moduł nr 8 nie odpowiada</source>
-        <translation>modulul nr. 8 nu răspunde</translation>
+        <translation>модуль № 8 не отвечает</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 1</source>
-        <translation>defect de sistem al modulului nr. 1</translation>
+        <translation>системная неисправность модуля № 1</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 2</source>
-        <translation>defect de sistem al modulului nr. 2</translation>
+        <translation>системная неисправность модуля № 2</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 3</source>
-        <translation>defect de sistem al modulului nr. 3</translation>
+        <translation>системная неисправность модуля № 3</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 4</source>
-        <translation>defect de sistem al modulului nr. 4</translation>
+        <translation>системная неисправность модуля № 4</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 5</source>
-        <translation>defect de sistem al modulului nr. 5</translation>
+        <translation>системная неисправность модуля № 5</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 6</source>
-        <translation>defect de sistem al modulului nr. 6</translation>
+        <translation>системная неисправность модуля № 6</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 7</source>
-        <translation>defect de sistem al modulului nr. 7</translation>
+        <translation>системная неисправность модуля № 7</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 8</source>
-        <translation>defect de sistem al modulului nr. 8</translation>
+        <translation>системная неисправность модуля № 8</translation>
     </message>
 </context>
 <context>
@@ -3333,155 +3333,155 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation>Adresa modulului</translation>
+        <translation>Адрес модуля</translation>
     </message>
     <message>
         <source>L%1 - Numer strefy</source>
-        <translation>L%1 - Numărul zonei</translation>
+        <translation>L%1 - Номер зоны</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja Linii kontrolnej</source>
-        <translation>L%1 - Linie de control declarată</translation>
+        <translation>L%1 - Объявление контрольной линии</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii kontrolnej</source>
-        <translation>L%1 - Linie de control declarată</translation>
+        <translation>L%1 - Объявление контрольной линии</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation>L%1 - numărul zonei</translation>
+        <translation>L%1 - номер зоны</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja wyjścia/wejścia</source>
-        <translation>L%1 - Ieșire/intrare declarată</translation>
+        <translation>L%1 - Объявление выхода/входа</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Funkcja wejścia</source>
-        <translation>L%1 - Linie de control - Funcția intrării</translation>
+        <translation>L%1 - Контрольная линия - Функция входа</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Stan</source>
-        <translation>L%1 - Linie de control - Stare</translation>
+        <translation>L%1 - Контрольная линия - Состояние</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Ilość stanów</source>
-        <translation>L%1 - Linie de control - Număr de stări</translation>
+        <translation>L%1 - Контрольная линия - Число состояний</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Opóźnienie X</source>
-        <translation>L%1 - Linie de control - Întârziere X</translation>
+        <translation>L%1 - Контрольная линия - Задержка X</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Opóźnienie Y</source>
-        <translation>L%1 - Linie de control - Întârziere Y</translation>
+        <translation>L%1 - Контрольная линия - Задержка Y</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Linie cu potențial - Grup de ieșiri</translation>
+        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Linie cu potențial - Criteriul 1</translation>
+        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Linie cu potențial - Criteriul 2</translation>
+        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Linie cu potențial - Logică</translation>
+        <translation>L%1 - Потенциальная линия - Логика</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Linie cu potențial - Tipul semnalului de pornire a ieșirii</translation>
+        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Linie cu potențial - întârziere la acționare Ton</translation>
+        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Linie cu potențial - întârziere la oprire Toff</translation>
+        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Linie cu potențial - durata impulsului T-imp</translation>
+        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Linie cu potențial - durata pauzei T-przerw</translation>
+        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Linie cu potențial - Număr de impulsuri N-imp</translation>
+        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Dozorowa - Wstępne kasowanie</source>
-        <translation>L%1 - Linie de detecție - Resetare preliminară</translation>
+        <translation>L%1 - Шлейф сигнализации - Предварительный сброс</translation>
     </message>
     <message>
         <source>L%1 - Linia Dozorowa - Opóźnienie</source>
-        <translation>L%1 - Linie de detecție - Întârziere</translation>
+        <translation>L%1 - Шлейф сигнализации - Задержка</translation>
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - numărul zonei</translation>
+        <translation>PK%1 - номер зоны</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Linie fără potențial declarată</translation>
+        <translation>PK%1 - Объявление беспотенциальной линии</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Linie fără potențial - Grup de ieșiri</translation>
+        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Linie fără potențial - Criteriul 1</translation>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Linie fără potențial - Criteriul 2</translation>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Linie fără potențial - Logică</translation>
+        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Linie fără potențial - Tipul semnalului de pornire a ieșirii</translation>
+        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Linie fără potențial - întârziere la acționare Ton</translation>
+        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Linie fără potențial - întârziere la oprire Toff</translation>
+        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Linie fără potențial - durata impulsului T-imp</translation>
+        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Linie fără potențial - durata pauzei T-przerw</translation>
+        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Linie fără potențial - Număr de impulsuri N-imp</translation>
+        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Linie fără potențial - Monitorizarea continuității</translation>
+        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
     </message>
     <message>
         <source>SCB</source>
@@ -3489,31 +3489,31 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
-        <translation>Modul principal de comandă</translation>
+        <translation>Главный модуль управления</translation>
     </message>
     <message>
         <source>L%1 - przerwa</source>
-        <translation>L%1 - întrerupere</translation>
+        <translation>L%1 - обрыв</translation>
     </message>
     <message>
         <source>L%1 - zwarcie</source>
-        <translation>L%1 - scurtcircuit</translation>
+        <translation>L%1 - КЗ</translation>
     </message>
     <message>
         <source>L%1 - przeciążenie lub brak wysterowania</source>
-        <translation>L%1 - suprasarcină sau lipsă activare</translation>
+        <translation>L%1 - перегрузка или нет активации</translation>
     </message>
     <message>
         <source>L%1 - brak stanu aktywnego X urządz. zewn.</source>
-        <translation>L%1 - lipsă stare activă X disp. ext.</translation>
+        <translation>L%1 - нет активного состояния X внеш. устр.</translation>
     </message>
     <message>
         <source>L%1 - brak stanu aktywnego Y urządz. zewn.</source>
-        <translation>L%1 - lipsă stare activă Y disp. ext.</translation>
+        <translation>L%1 - нет активного состояния Y внеш. устр.</translation>
     </message>
     <message>
         <source>L%1 - brak ciągłości obwodu styków PK %2</source>
-        <translation>L%1 - lipsă continuitate circuit contacte PK %2</translation>
+        <translation>L%1 - нарушение целостности цепи контактов PK %2</translation>
     </message>
     <message>
         <source>L%1 - ---</source>
@@ -3521,19 +3521,19 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L9 - brak stanu aktywnego Y</source>
-        <translation>L9 - lipsă stare activă Y</translation>
+        <translation>L9 - нет активного состояния Y</translation>
     </message>
     <message>
         <source>L12 - brak stanu aktywnego Y urządz. zewn. </source>
-        <translation>L12 - lipsă stare activă Y disp. ext. </translation>
+        <translation>L12 - нет активного состояния Y внеш. устр. </translation>
     </message>
     <message>
         <source>L14 - brak stanu aktywnego Y urządz. zewn.  </source>
-        <translation>L14 - lipsă stare activă Y disp. ext.  </translation>
+        <translation>L14 - нет активного состояния Y внеш. устр.  </translation>
     </message>
     <message>
         <source>L15 - brak stanu aktywnego Y urządz. zewn. </source>
-        <translation>L15 - lipsă stare activă Y disp. ext. </translation>
+        <translation>L15 - нет активного состояния Y внеш. устр. </translation>
     </message>
     <message>
         <source>L17 - ---  </source>
@@ -3560,15 +3560,15 @@ i/lub iloczyn stref LNM.
     <name>SCC</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation>Adresa modulului</translation>
+        <translation>Адрес модуля</translation>
     </message>
     <message>
         <source>...</source>
@@ -3580,7 +3580,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
-        <translation>Modul principal de comandă</translation>
+        <translation>Главный модуль управления</translation>
     </message>
 </context>
 <context>
@@ -3591,139 +3591,139 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation>Adresa modulului</translation>
+        <translation>Адрес модуля</translation>
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - numărul zonei</translation>
+        <translation>PK%1 - номер зоны</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Linie fără potențial declarată</translation>
+        <translation>PK%1 - Объявление беспотенциальной линии</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Linie fără potențial - Grup de ieșiri</translation>
+        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Linie fără potențial - Criteriul 1</translation>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Linie fără potențial - Criteriul 2</translation>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Linie fără potențial - Logică</translation>
+        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Linie fără potențial - Tipul semnalului de pornire a ieșirii</translation>
+        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Linie fără potențial - întârziere la acționare Ton</translation>
+        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Linie fără potențial - întârziere la oprire Toff</translation>
+        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Linie fără potențial - durata impulsului T-imp</translation>
+        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Linie fără potențial - durata pauzei T-przerw</translation>
+        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Linie fără potențial - Număr de impulsuri N-imp</translation>
+        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Linie fără potențial - Monitorizarea continuității</translation>
+        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation>L%1 - numărul zonei</translation>
+        <translation>L%1 - номер зоны</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii kontrolnej</source>
-        <translation>L%1 - Linie de control declarată</translation>
+        <translation>L%1 - Объявление контрольной линии</translation>
     </message>
     <message>
         <source>L%1 - Funkcja wejścia</source>
-        <translation>L%1 - Funcția intrării</translation>
+        <translation>L%1 - Функция входа</translation>
     </message>
     <message>
         <source>L%1 - Kryterium wysterowania</source>
-        <translation>L%1 - Criteriu de activare</translation>
+        <translation>L%1 - Критерий активации</translation>
     </message>
     <message>
         <source>L%1 - Ilość stanów</source>
-        <translation>L%1 - Număr de stări</translation>
+        <translation>L%1 - Число состояний</translation>
     </message>
     <message>
         <source>L%1 - Opóźnienie X</source>
-        <translation>L%1 - Întârziere X</translation>
+        <translation>L%1 - Задержка X</translation>
     </message>
     <message>
         <source>L%1 - Opóźnienie Y</source>
-        <translation>L%1 - Întârziere Y</translation>
+        <translation>L%1 - Задержка Y</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Linie cu potențial declarată</translation>
+        <translation>L%1 - Объявление потенциальной линии</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Linie cu potențial - Grup de ieșiri</translation>
+        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Linie cu potențial - Criteriul 1</translation>
+        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Linie cu potențial - Criteriul 2</translation>
+        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Linie cu potențial - Logică</translation>
+        <translation>L%1 - Потенциальная линия - Логика</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Linie cu potențial - Tipul semnalului de pornire a ieșirii</translation>
+        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Linie cu potențial - întârziere la acționare Ton</translation>
+        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Linie cu potențial - întârziere la oprire Toff</translation>
+        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Linie cu potențial - durata impulsului T-imp</translation>
+        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Linie cu potențial - durata pauzei T-przerw</translation>
+        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Linie cu potențial - Număr de impulsuri N-imp</translation>
+        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
     </message>
     <message>
         <source>SCD</source>
@@ -3731,79 +3731,79 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
-        <translation>Modul principal de comandă</translation>
+        <translation>Главный модуль управления</translation>
     </message>
     <message>
         <source>L1 - brak ciągłości obwodu styków PK 1</source>
-        <translation>L1 - lipsă continuitate circuit contacte PK 1</translation>
+        <translation>L1 - нарушение целостности цепи контактов PK 1</translation>
     </message>
     <message>
         <source>L1 - przeciążenie lub brak wysterowania PK 1</source>
-        <translation>L1 - suprasarcină sau lipsă activare PK 1</translation>
+        <translation>L1 - перегрузка или нет активации PK 1</translation>
     </message>
     <message>
         <source>L2 - brak ciągłości obwodu styków PK 2</source>
-        <translation>L2 - lipsă continuitate circuit contacte PK 2</translation>
+        <translation>L2 - нарушение целостности цепи контактов PK 2</translation>
     </message>
     <message>
         <source>L2 - przeciążenie lub brak wysterowania PK 2</source>
-        <translation>L2 - suprasarcină sau lipsă activare PK 2</translation>
+        <translation>L2 - перегрузка или нет активации PK 2</translation>
     </message>
     <message>
         <source>L3 - przerwa LK 1</source>
-        <translation>L3 - întrerupere LK 1</translation>
+        <translation>L3 - обрыв LK 1</translation>
     </message>
     <message>
         <source>L3 - zwarcie LK 1</source>
-        <translation>L3 - scurtcircuit LK 1</translation>
+        <translation>L3 - КЗ LK 1</translation>
     </message>
     <message>
         <source>L3 - brak stanu aktywnego X urządz. zewn.</source>
-        <translation>L3 - lipsă stare activă X disp. ext.</translation>
+        <translation>L3 - нет активного состояния X внеш. устр.</translation>
     </message>
     <message>
         <source>L3 - brak stanu aktywnego Y urządz. zewn.</source>
-        <translation>L3 - lipsă stare activă Y disp. ext.</translation>
+        <translation>L3 - нет активного состояния Y внеш. устр.</translation>
     </message>
     <message>
         <source>L4 - przerwa LK 2</source>
-        <translation>L4 - întrerupere LK 2</translation>
+        <translation>L4 - обрыв LK 2</translation>
     </message>
     <message>
         <source>L4 - zwarcie LK 2</source>
-        <translation>L4 - scurtcircuit LK 2</translation>
+        <translation>L4 - КЗ LK 2</translation>
     </message>
     <message>
         <source>L4 - brak stanu aktywnego X urządz. zewn.</source>
-        <translation>L4 - lipsă stare activă X disp. ext.</translation>
+        <translation>L4 - нет активного состояния X внеш. устр.</translation>
     </message>
     <message>
         <source>L4 - brak stanu aktywnego Y urządz. zewn.</source>
-        <translation>L4 - lipsă stare activă Y disp. ext.</translation>
+        <translation>L4 - нет активного состояния Y внеш. устр.</translation>
     </message>
     <message>
         <source>L5 - przerwa</source>
-        <translation>L5 - întrerupere</translation>
+        <translation>L5 - обрыв</translation>
     </message>
     <message>
         <source>L5 - zwarcie</source>
-        <translation>L5 - scurtcircuit</translation>
+        <translation>L5 - КЗ</translation>
     </message>
     <message>
         <source>L5 - przeciążenie lub brak wysterowania</source>
-        <translation>L5 - suprasarcină sau lipsă activare</translation>
+        <translation>L5 - перегрузка или нет активации</translation>
     </message>
     <message>
         <source>L6 - przerwa</source>
-        <translation>L6 - întrerupere</translation>
+        <translation>L6 - обрыв</translation>
     </message>
     <message>
         <source>L6 - zwarcie</source>
-        <translation>L6 - scurtcircuit</translation>
+        <translation>L6 - КЗ</translation>
     </message>
     <message>
         <source>L6 - przeciążenie lub brak wysterowania</source>
-        <translation>L6 - suprasarcină sau lipsă activare</translation>
+        <translation>L6 - перегрузка или нет активации</translation>
     </message>
 </context>
 <context>
@@ -3814,67 +3814,67 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation>Adresa modulului</translation>
+        <translation>Адрес модуля</translation>
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - numărul zonei</translation>
+        <translation>PK%1 - номер зоны</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Linie fără potențial declarată</translation>
+        <translation>PK%1 - Объявление беспотенциальной линии</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Linie fără potențial - Grup de ieșiri</translation>
+        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Linie fără potențial - Criteriul 1</translation>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Linie fără potențial - Criteriul 2</translation>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Linie fără potențial - Logică</translation>
+        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Linie fără potențial - Tipul semnalului de pornire a ieșirii</translation>
+        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Linie fără potențial - întârziere la acționare Ton</translation>
+        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Linie fără potențial - întârziere la oprire Toff</translation>
+        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Linie fără potențial - durata impulsului T-imp</translation>
+        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Linie fără potențial - durata pauzei T-przerw</translation>
+        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Linie fără potențial - Număr de impulsuri N-imp</translation>
+        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Linie fără potențial - Monitorizarea continuității</translation>
+        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
     </message>
     <message>
         <source>SCE</source>
@@ -3882,46 +3882,46 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
-        <translation>Modul principal de comandă</translation>
+        <translation>Главный модуль управления</translation>
     </message>
     <message>
         <source>L1 - brak ciągłości obwodu styków PK 1</source>
-        <translation>L1 - lipsă continuitate circuit contacte PK 1</translation>
+        <translation>L1 - нарушение целостности цепи контактов PK 1</translation>
     </message>
     <message>
         <source>L2 - przeciążenie lub brak wysterowania</source>
-        <translation>L2 - suprasarcină sau lipsă activare</translation>
+        <translation>L2 - перегрузка или нет активации</translation>
     </message>
     <message>
         <source>L2 - brak ciągłości obwodu styków PK 2</source>
-        <translation>L2 - lipsă continuitate circuit contacte PK 2</translation>
+        <translation>L2 - нарушение целостности цепи контактов PK 2</translation>
     </message>
     <message>
         <source>L3 - brak ciągłości obwodu styków PK 3</source>
-        <translation>L3 - lipsă continuitate circuit contacte PK 3</translation>
+        <translation>L3 - нарушение целостности цепи контактов PK 3</translation>
     </message>
     <message>
         <source>L4 - brak ciągłości obwodu styków PK 4</source>
-        <translation>L4 - lipsă continuitate circuit contacte PK 4</translation>
+        <translation>L4 - нарушение целостности цепи контактов PK 4</translation>
     </message>
     <message>
         <source>L2 - brak wysterowania</source>
-        <translation>L2 - lipsă activare</translation>
+        <translation>L2 - нет активации</translation>
     </message>
 </context>
 <context>
     <name>SCF</name>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation>Adresa modulului</translation>
+        <translation>Адрес модуля</translation>
     </message>
     <message>
         <source>...</source>
@@ -3933,7 +3933,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
-        <translation>Modul principal de comandă</translation>
+        <translation>Главный модуль управления</translation>
     </message>
 </context>
 <context>
@@ -3944,63 +3944,63 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Deklaracja modułu</source>
-        <translation>Modul declarat</translation>
+        <translation>Модуль объявлен</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul activ / inactiv</translation>
+        <translation>Модуль активен / неактивен</translation>
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation>Adresa modulului</translation>
+        <translation>Адрес модуля</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation>L%1 - numărul zonei</translation>
+        <translation>L%1 - номер зоны</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Linie cu potențial declarată</translation>
+        <translation>L%1 - Объявление потенциальной линии</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Linie cu potențial - Grup de ieșiri</translation>
+        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Linie cu potențial - Criteriul 1</translation>
+        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Linie cu potențial - Criteriul 2</translation>
+        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Linie cu potențial - Logică</translation>
+        <translation>L%1 - Потенциальная линия - Логика</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Linie cu potențial - Tipul semnalului de pornire a ieșirii</translation>
+        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Linie cu potențial - întârziere la acționare Ton</translation>
+        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Linie cu potențial - întârziere la oprire Toff</translation>
+        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Linie cu potențial - durata impulsului T-imp</translation>
+        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Linie cu potențial - durata pauzei T-przerw</translation>
+        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Linie cu potențial - Număr de impulsuri N-imp</translation>
+        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
     </message>
     <message>
         <source>SCG</source>
@@ -4008,89 +4008,89 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
-        <translation>Modul principal de comandă</translation>
+        <translation>Главный модуль управления</translation>
     </message>
     <message>
         <source>L1 - przerwa</source>
-        <translation>L1 - întrerupere</translation>
+        <translation>L1 - обрыв</translation>
     </message>
     <message>
         <source>L1 - zwarcie</source>
-        <translation>L1 - scurtcircuit</translation>
+        <translation>L1 - КЗ</translation>
     </message>
     <message>
         <source>L1 - przeciążenie lub brak wysterowania</source>
-        <translation>L1 - suprasarcină sau lipsă activare</translation>
+        <translation>L1 - перегрузка или нет активации</translation>
     </message>
     <message>
         <source>L2 - przerwa</source>
-        <translation>L2 - întrerupere</translation>
+        <translation>L2 - обрыв</translation>
     </message>
     <message>
         <source>L2 - zwarcie</source>
-        <translation>L2 - scurtcircuit</translation>
+        <translation>L2 - КЗ</translation>
     </message>
     <message>
         <source>L2 - przeciążenie lub brak wysterowania</source>
-        <translation>L2 - suprasarcină sau lipsă activare</translation>
+        <translation>L2 - перегрузка или нет активации</translation>
     </message>
     <message>
         <source>L3 - przerwa</source>
-        <translation>L3 - întrerupere</translation>
+        <translation>L3 - обрыв</translation>
     </message>
     <message>
         <source>L3 - zwarcie</source>
-        <translation>L3 - scurtcircuit</translation>
+        <translation>L3 - КЗ</translation>
     </message>
     <message>
         <source>L3 - przeciążenie lub brak wysterowania</source>
-        <translation>L3 - suprasarcină sau lipsă activare</translation>
+        <translation>L3 - перегрузка или нет активации</translation>
     </message>
     <message>
         <source>L4 - przerwa</source>
-        <translation>L4 - întrerupere</translation>
+        <translation>L4 - обрыв</translation>
     </message>
     <message>
         <source>L4 - zwarcie</source>
-        <translation>L4 - scurtcircuit</translation>
+        <translation>L4 - КЗ</translation>
     </message>
     <message>
         <source>L4 - przeciążenie lub brak wysterowania</source>
-        <translation>L4 - suprasarcină sau lipsă activare</translation>
+        <translation>L4 - перегрузка или нет активации</translation>
     </message>
 </context>
 <context>
     <name>ServiceManagement</name>
     <message>
         <source>Serwis</source>
-        <translation>Service</translation>
+        <translation>Сервис</translation>
     </message>
     <message>
         <source>Funkcje serwisowe</source>
-        <translation>Funcții de service</translation>
+        <translation>Сервисные функции</translation>
     </message>
     <message>
         <source>Wyczyść rejestr zdarzeń</source>
-        <translation>Golește jurnalul de evenimente</translation>
+        <translation>Очистить журнал событий</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation>Info</translation>
+        <translation>Инфо</translation>
     </message>
     <message>
         <source>Dane wysłane poprawnie.</source>
-        <translation>Datele au fost trimise corect.</translation>
+        <translation>Данные успешно отправлены.</translation>
     </message>
 </context>
 <context>
     <name>Setting</name>
     <message>
         <source>Nie</source>
-        <translation>Nu</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Tak</source>
-        <translation>Da</translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>%1g:%2m:%3s</source>
@@ -4105,141 +4105,141 @@ i/lub iloczyn stref LNM.
     <name>SettingDelegate</name>
     <message>
         <source>None</source>
-        <translation>Niciunul</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Nie</source>
-        <translation>Nu</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Tak</source>
-        <translation>Da</translation>
+        <translation>Да</translation>
     </message>
 </context>
 <context>
     <name>SoftwareManagement</name>
     <message>
         <source>Odczytaj</source>
-        <translation>Citește</translation>
+        <translation>Считать</translation>
     </message>
     <message>
         <source>Wczytaj z urządzenia</source>
-        <translation>Citește din dispozitiv</translation>
+        <translation>Считать с устройства</translation>
     </message>
     <message>
         <source>Usuń</source>
-        <translation>Șterge</translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Zapisz do PDF</source>
-        <translation>Salvează ca PDF</translation>
+        <translation>Сохранить в PDF</translation>
     </message>
     <message>
         <source>&amp;Drukuj</source>
-        <translation>&amp;Tipărește</translation>
+        <translation>&amp;Печать</translation>
     </message>
     <message>
         <source>Drukuj</source>
-        <translation>Tipărește</translation>
+        <translation>Печать</translation>
     </message>
     <message>
         <source>Usunięcie wersji oprogramowania</source>
-        <translation>Ștergerea versiunilor software</translation>
+        <translation>Удаление версий ПО</translation>
     </message>
     <message>
         <source>Usunięcie wersji o nazwie: %1</source>
-        <translation>Au fost șterse versiunile cu numele: %1</translation>
+        <translation>Удаление версий с именем: %1</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation>Nume</translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Numer</source>
-        <translation>Număr</translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Wersja</source>
-        <translation>Versiune</translation>
+        <translation>Версия</translation>
     </message>
     <message>
         <source>Suma CRC</source>
-        <translation>Suma CRC</translation>
+        <translation>Сумма CRC</translation>
     </message>
     <message>
         <source>Oprogramowanie Ostrel: %1</source>
-        <translation>Software Ostrel: %1</translation>
+        <translation>ПО Ostrel: %1</translation>
     </message>
     <message>
         <source>Lp</source>
         <comment>liczba porządkowa</comment>
-        <translation>Nr.</translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Suma</source>
-        <translation>Sumă de control</translation>
+        <translation>Контр. сумма</translation>
     </message>
 </context>
 <context>
     <name>TimeManagement</name>
     <message>
         <source>Data i czas</source>
-        <translation>Data și ora</translation>
+        <translation>Дата и время</translation>
     </message>
     <message>
         <source>Aktualna data i czas w centrali</source>
-        <translation>Data și ora curente în centrală</translation>
+        <translation>Текущие дата и время в приборе</translation>
     </message>
     <message>
         <source>Odczytaj datę i czas z centrali</source>
-        <translation>Citește data și ora din centrală</translation>
+        <translation>Считать дату и время с прибора</translation>
     </message>
     <message>
         <source>Automatyczna zmiana czasu LATO/ZIMA</source>
-        <translation>Trecere automată la ora de VARĂ/IARNĂ</translation>
+        <translation>Автоматический переход на ЛЕТНЕЕ/ЗИМНЕЕ время</translation>
     </message>
     <message>
         <source>Moment pobrania czasu:</source>
-        <translation>Momentul citirii orei:</translation>
+        <translation>Момент считывания времени:</translation>
     </message>
     <message>
         <source>Ustaw datę i czas w centrali</source>
-        <translation>Setează data și ora în centrală</translation>
+        <translation>Установить дату и время в приборе</translation>
     </message>
     <message>
         <source>Wyślij podaną datę i czas do centrali</source>
-        <translation>Trimite data și ora introduse la centrală</translation>
+        <translation>Отправить указанные дату и время в прибор</translation>
     </message>
     <message>
         <source>Wyślij czas z komputer</source>
-        <translation>Trimite ora calculatorului</translation>
+        <translation>Отправить время компьютера</translation>
     </message>
     <message>
         <source>Nieprawidłowa data</source>
-        <translation>Dată incorectă</translation>
+        <translation>Неверная дата</translation>
     </message>
 </context>
 <context>
     <name>TreeModel</name>
     <message>
         <source>WĘZEŁ</source>
-        <translation>NOD</translation>
+        <translation>УЗЕЛ</translation>
     </message>
     <message>
         <source>WARTOŚĆ</source>
-        <translation>VALOARE</translation>
+        <translation>ЗНАЧЕНИЕ</translation>
     </message>
     <message>
         <source>OPIS</source>
-        <translation>DESCRIERE</translation>
+        <translation>ОПИСАНИЕ</translation>
     </message>
     <message>
         <source>ACTIVE MODULE %1</source>
-        <translation>MODUL ACTIV %1</translation>
+        <translation>АКТИВНЫЙ МОДУЛЬ %1</translation>
     </message>
     <message>
         <source>None</source>
-        <translation>Niciunul</translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>...</source>
@@ -4306,18 +4306,18 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Port został otwarty. Próba komunikacji z urządzeniem na porcie </source>
-        <translation>Portul a fost deschis. Se încearcă comunicarea cu dispozitivul pe portul </translation>
+        <translation>Порт открыт. Попытка связи с устройством на порту </translation>
     </message>
     <message>
         <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
-        <translation>Niciun răspuns la cadru. Se reîncearcă conectarea...</translation>
+        <translation>Нет ответа на кадр. Повторная попытка подключения...</translation>
     </message>
 </context>
 <context>
     <name>Uszkodzenia</name>
     <message>
         <source>Uszkodzenia Ostrel: %1</source>
-        <translation>Defecte Ostrel: %1</translation>
+        <translation>Неисправности Ostrel: %1</translation>
     </message>
 </context>
 </TS>
