@@ -874,678 +874,678 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <name>EnumList</name>
     <message>
         <source>Brak – wyjście nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає – вихід неактивний</translation>
     </message>
     <message>
         <source>Alarm - ogólny Halvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога - загальна Halvo</translation>
     </message>
     <message>
         <source>Alarm - wejście zewnętrzne</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога - зовнішній вхід</translation>
     </message>
     <message>
         <source>Alarm - system Tarven A/B</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога - система Tarven A/B</translation>
     </message>
     <message>
         <source>Alarm - suma stref LNM</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога - сума зон LNM</translation>
     </message>
     <message>
         <source>Alarm - iloczyn stref LNM</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога - добуток зон LNM</translation>
     </message>
     <message>
         <source>Alarm – wejście zewnętrzne + suma stref LNMn</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога – зовнішній вхід + сума зон LNMn</translation>
     </message>
     <message>
         <source>Alarm – wejście zewnętrzne + iloczyn stref LNMn</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога – зовнішній вхід + добуток зон LNMn</translation>
     </message>
     <message>
         <source>Alarm – Tarven A/B + suma stref LNMn</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога – Tarven A/B + сума зон LNMn</translation>
     </message>
     <message>
         <source>Alarm – Tarven A/B + iloczyn stref LNMn</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога – Tarven A/B + добуток зон LNMn</translation>
     </message>
     <message>
         <source>Alarm – wejście zewnętrzne + własny</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога – зовнішній вхід + власна</translation>
     </message>
     <message>
         <source>Alarm – system Tarven A/B + własny</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога – система Tarven A/B + власна</translation>
     </message>
     <message>
         <source>Alarm - iloczyn stref + wlasny</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога - добуток зон + власна</translation>
     </message>
     <message>
         <source>Zarezerwowane</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарезервовано</translation>
     </message>
     <message>
         <source>4</source>
-        <translation type="unfinished"></translation>
+        <translation>4</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="unfinished"></translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>NIE</source>
-        <translation type="unfinished"></translation>
+        <translation>НІ</translation>
     </message>
     <message>
         <source>Alarm - ogólny</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога - загальна</translation>
     </message>
     <message>
         <source>Alarm - LDK</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога - LDK</translation>
     </message>
     <message>
         <source>Alarm - BZ7x</source>
-        <translation type="unfinished"></translation>
+        <translation>Тривога - BZ7x</translation>
     </message>
     <message>
         <source>Osiągnięta pozycja pożarowa (FIRE SAFE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Досягнуто пожежного положення (FIRE SAFE)</translation>
     </message>
     <message>
         <source>Nieaktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>Неактивна</translation>
     </message>
     <message>
         <source>Kontrola zadziałania PK</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль спрацювання PK</translation>
     </message>
     <message>
         <source>Wejście potwierdzenia zewnętrznego</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхід зовнішнього підтвердження</translation>
     </message>
     <message>
         <source>Wejście kasowania zewnętrznego</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхід зовнішнього скидання</translation>
     </message>
     <message>
         <source>Blokowanie wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокування виходів</translation>
     </message>
     <message>
         <source>Blokowanie warunkowe wyjscia LNM</source>
-        <translation type="unfinished"></translation>
+        <translation>Умовне блокування виходу LNM</translation>
     </message>
     <message>
         <source>Zamrożenie stanu</source>
-        <translation type="unfinished"></translation>
+        <translation>Заморожування стану</translation>
     </message>
     <message>
         <source>Wyjście nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід неактивний</translation>
     </message>
     <message>
         <source>Załączenie na stałe</source>
-        <translation type="unfinished"></translation>
+        <translation>Постійне увімкнення</translation>
     </message>
     <message>
         <source>Załączenie czasowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Увімкнення на час</translation>
     </message>
     <message>
         <source>Załączenie impulsowo-cykliczne</source>
-        <translation type="unfinished"></translation>
+        <translation>Імпульсно-циклічне увімкнення</translation>
     </message>
     <message>
         <source>Załączenie impulsowo-ilościowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Імпульсно-кількісне увімкнення</translation>
     </message>
     <message>
         <source>0-nieaktywny</source>
-        <translation type="unfinished"></translation>
+        <translation>0-неактивний</translation>
     </message>
     <message>
         <source>1-załączenie na stałe</source>
-        <translation type="unfinished"></translation>
+        <translation>1-постійне увімкнення</translation>
     </message>
     <message>
         <source>2-załączenie czasowe</source>
-        <translation type="unfinished"></translation>
+        <translation>2-увімкнення на час</translation>
     </message>
     <message>
         <source>3-załączenie impulsowo-cykliczne</source>
-        <translation type="unfinished"></translation>
+        <translation>3-імпульсно-циклічне увімкнення</translation>
     </message>
     <message>
         <source>4-załączenie impulsowo-ilościowe</source>
-        <translation type="unfinished"></translation>
+        <translation>4-імпульсно-кількісне увімкнення</translation>
     </message>
     <message>
         <source>5-klapy Gryfit czas T2 – wysterowanie w dozorowaniu</source>
-        <translation type="unfinished"></translation>
+        <translation>5-клапани Gryfit час T2 – активація в черговому режимі</translation>
     </message>
     <message>
         <source>0-nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>0-неактивне</translation>
     </message>
     <message>
         <source>1-siłownik dwukierunkowy</source>
-        <translation type="unfinished"></translation>
+        <translation>1-реверсивний привод</translation>
     </message>
     <message>
         <source>2-siłownik ze sprężyną powrotną</source>
-        <translation type="unfinished"></translation>
+        <translation>2-привод із зворотною пружиною</translation>
     </message>
     <message>
         <source>3-przerwa napięciowa lub impuls prądowy</source>
-        <translation type="unfinished"></translation>
+        <translation>3-переривання напруги або імпульс струму</translation>
     </message>
     <message>
         <source>Aktywne przewietrzanie</source>
-        <translation type="unfinished"></translation>
+        <translation>Активне провітрювання</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK1 (від стану X у режимі 2 станів або від стану Y чи X у режимі 3 станів)</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK2 (від стану X у режимі 2 станів або від стану Y чи X у режимі 3 станів)</translation>
     </message>
     <message>
         <source>System Tarven B</source>
-        <translation type="unfinished"></translation>
+        <translation>Система Tarven B</translation>
     </message>
     <message>
         <source>Wejście nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>Вхід неактивний</translation>
     </message>
     <message>
         <source>Tryb 2-stanowy</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим 2 станів</translation>
     </message>
     <message>
         <source>Tryb 3-stanowy</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим 3 станів</translation>
     </message>
     <message>
         <source>Brak – wejście nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає – вхід неактивний</translation>
     </message>
     <message>
         <source>Port nieaktywny</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт неактивний</translation>
     </message>
     <message>
         <source>Protokół Modbus</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол Modbus</translation>
     </message>
     <message>
         <source>Komunikacja z Ostrel nr. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Зв’язок з Ostrel № 2</translation>
     </message>
     <message>
         <source>Brak konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>Не налаштовано</translation>
     </message>
     <message>
         <source>1200</source>
-        <translation type="unfinished"></translation>
+        <translation>1200</translation>
     </message>
     <message>
         <source>2400</source>
-        <translation type="unfinished"></translation>
+        <translation>2400</translation>
     </message>
     <message>
         <source>4800</source>
-        <translation type="unfinished"></translation>
+        <translation>4800</translation>
     </message>
     <message>
         <source>9600</source>
-        <translation type="unfinished"></translation>
+        <translation>9600</translation>
     </message>
     <message>
         <source>19200</source>
-        <translation type="unfinished"></translation>
+        <translation>19200</translation>
     </message>
     <message>
         <source>38400</source>
-        <translation type="unfinished"></translation>
+        <translation>38400</translation>
     </message>
     <message>
         <source>57600</source>
-        <translation type="unfinished"></translation>
+        <translation>57600</translation>
     </message>
     <message>
         <source>115200</source>
-        <translation type="unfinished"></translation>
+        <translation>115200</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>Slave</translation>
     </message>
     <message>
         <source>Wybierz pojemność akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть ємність акумулятора</translation>
     </message>
     <message>
         <source>7 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Ah</translation>
     </message>
     <message>
         <source>18 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>18 Ah</translation>
     </message>
     <message>
         <source>28 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>28 Ah</translation>
     </message>
     <message>
         <source>40 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>40 Ah</translation>
     </message>
     <message>
         <source>80 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>80 Ah</translation>
     </message>
     <message>
         <source>134 Ah</source>
-        <translation type="unfinished"></translation>
+        <translation>134 Ah</translation>
     </message>
     <message>
         <source>0 - Strefa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Зона 1</translation>
     </message>
     <message>
         <source>1 - Strefa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Зона 2</translation>
     </message>
     <message>
         <source>2 - Strefa 1 + 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Зона 1 + 2</translation>
     </message>
     <message>
         <source>3 - Nie związane z strefą</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Не пов’язано із зоною</translation>
     </message>
     <message>
         <source>0 - Nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Неактивне</translation>
     </message>
     <message>
         <source>1 - Linia kontrolna aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Контрольна лінія активна</translation>
     </message>
     <message>
         <source>1 - Linia kontrolna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Контрольна лінія</translation>
     </message>
     <message>
         <source>2 - Linia potencjałowa</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Потенційна лінія</translation>
     </message>
     <message>
         <source>1 - Linia Kontrolna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Контрольна лінія</translation>
     </message>
     <message>
         <source>2 - Linia dozorowa</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Шлейф сигналізації</translation>
     </message>
     <message>
         <source>3 - Linia potencjałowa</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Потенційна лінія</translation>
     </message>
     <message>
         <source>4 - Wyjście zasilające 24 V</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - Вихід живлення 24 V</translation>
     </message>
     <message>
         <source>1 - Linia bezpotencjałowa</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Безпотенційна лінія</translation>
     </message>
     <message>
         <source>0 - Urządzenie zewnętrzne</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Зовнішній пристрій</translation>
     </message>
     <message>
         <source>1 - Blokada Gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Блокування гасіння</translation>
     </message>
     <message>
         <source>2 - Sterowanie ręczne</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Ручне керування</translation>
     </message>
     <message>
         <source>3 - Dodatek</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">3 - Додаткова подача</translation>
     </message>
     <message>
         <source>4 - Stop gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - Стоп гасіння</translation>
     </message>
     <message>
         <source>5 - Start gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - Пуск гасіння</translation>
     </message>
     <message>
         <source>6 - LK. wypływu</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - LK. витікання</translation>
     </message>
     <message>
         <source>7 - Alarm zewnętrzny</source>
-        <translation type="unfinished"></translation>
+        <translation>7 - Зовнішня тривога</translation>
     </message>
     <message>
         <source>8 - Ciśnienie/masa</source>
-        <translation type="unfinished"></translation>
+        <translation>8 - Тиск/маса</translation>
     </message>
     <message>
         <source>9 - Blok.Nieel.</source>
-        <translation type="unfinished"></translation>
+        <translation>9 - Блок.Неел.</translation>
     </message>
     <message>
         <source>10 - Kasowanie alarmu</source>
-        <translation type="unfinished"></translation>
+        <translation>10 - Скидання тривоги</translation>
     </message>
     <message>
         <source>0 - Alarm 1 strefa</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Тривога зона 1</translation>
     </message>
     <message>
         <source>1 - Alarm 2 strefa</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Тривога зона 2</translation>
     </message>
     <message>
         <source>2 - Start gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Пуск гасіння</translation>
     </message>
     <message>
         <source>3 - EZ</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - EZ</translation>
     </message>
     <message>
         <source>4 - Wyładowanie</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - Випуск</translation>
     </message>
     <message>
         <source>5 - Wypływy</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - Витікання</translation>
     </message>
     <message>
         <source>0 - Tryb 1 stanowy</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Режим 1 стану</translation>
     </message>
     <message>
         <source>1 - Tryb 2 stanowy</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Режим 2 станів</translation>
     </message>
     <message>
         <source>2 - Linia potencjałowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Потенційна лінія активна</translation>
     </message>
     <message>
         <source>0 - Alarm 1 stopnia</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Тривога 1 ступеня</translation>
     </message>
     <message>
         <source>1 - Alarm 2 stopnia</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Тривога 2 ступеня</translation>
     </message>
     <message>
         <source>5 - Wypływ</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - Витікання</translation>
     </message>
     <message>
         <source>6 - Wyładowanie dodatku</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">6 - Випуск додаткової подачі</translation>
     </message>
     <message>
         <source>7 - Sterowanie ręczne</source>
-        <translation type="unfinished"></translation>
+        <translation>7 - Ручне керування</translation>
     </message>
     <message>
         <source>8 - Stop gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>8 - Стоп гасіння</translation>
     </message>
     <message>
         <source>9 - Blokada gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>9 - Блокування гасіння</translation>
     </message>
     <message>
         <source>10 - Blokada Nieelek</source>
-        <translation type="unfinished"></translation>
+        <translation>10 - Блокування неелектр.</translation>
     </message>
     <message>
         <source>11 - Uszkodzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>11 - Несправність</translation>
     </message>
     <message>
         <source>12 - Kasowanie</source>
-        <translation type="unfinished"></translation>
+        <translation>12 - Скидання</translation>
     </message>
     <message>
         <source>13 - Ciśń/masa</source>
-        <translation type="unfinished"></translation>
+        <translation>13 - Тиск/маса</translation>
     </message>
     <message>
         <source>0 - Grupa ogólna</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Загальна група</translation>
     </message>
     <message>
         <source>1 - Sygnalizatory zewnętrzne</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Зовнішні оповіщувачі</translation>
     </message>
     <message>
         <source>2 - Sygnalizatory ostrzegawcze</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Попереджувальні оповіщувачі</translation>
     </message>
     <message>
         <source>3 - Urządzenia transmisji</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Обладнання передавання</translation>
     </message>
     <message>
         <source>4 - Urządzenia zabezpieczające</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - Обладнання протипожежного захисту</translation>
     </message>
     <message>
         <source>0 - Brak kryterium</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Немає критерію</translation>
     </message>
     <message>
         <source>1 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - L11 LD-тривога</translation>
     </message>
     <message>
         <source>2 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - L11 LD-тривога</translation>
     </message>
     <message>
         <source>3 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - L11 LD-тривога</translation>
     </message>
     <message>
         <source>4 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - L11 LD-тривога</translation>
     </message>
     <message>
         <source>5 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - L11 LD-тривога</translation>
     </message>
     <message>
         <source>6 - L11 LD-alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - L11 LD-тривога</translation>
     </message>
     <message>
         <source>7 - LK-EZ Wspólny</source>
-        <translation type="unfinished"></translation>
+        <translation>7 - LK-EZ спільна</translation>
     </message>
     <message>
         <source>0 - Brak</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Немає</translation>
     </message>
     <message>
         <source>1 - ciągły</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - безперервний</translation>
     </message>
     <message>
         <source>2 - 1 impuls</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - 1 імпульс</translation>
     </message>
     <message>
         <source>3 - cykliczny</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - циклічний</translation>
     </message>
     <message>
         <source>4 - cykliczny skończony</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - циклічний обмежений</translation>
     </message>
     <message>
         <source>0 - Wyłączone</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Вимкнено</translation>
     </message>
     <message>
         <source>1 - Włączone</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Увімкнено</translation>
     </message>
     <message>
         <source>0 - 0 linii</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - 0 ліній</translation>
     </message>
     <message>
         <source>1 - 1 linia</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - 1 лінія</translation>
     </message>
     <message>
         <source>2 - 2 linie</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - 2 лінії</translation>
     </message>
     <message>
         <source>3 - 3 linie</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - 3 лінії</translation>
     </message>
     <message>
         <source>0 - Nie</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Ні</translation>
     </message>
     <message>
         <source>1 - Tak</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Так</translation>
     </message>
     <message>
         <source>0 - Tak</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Так</translation>
     </message>
     <message>
         <source>1 - Nie</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Ні</translation>
     </message>
     <message>
         <source>0 - Z wyjścia EZ</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Від виходу EZ</translation>
     </message>
     <message>
         <source>1 - Z wejścia LK-wypływ</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Від входу LK-витікання</translation>
     </message>
     <message>
         <source>1 - Nieblokowane</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Неблоковане</translation>
     </message>
     <message>
         <source>2 - Blokowane</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Блоковане</translation>
     </message>
     <message>
         <source>0 - Strefa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Зона 2</translation>
     </message>
     <message>
         <source>0 - Brak modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - Немає модуля</translation>
     </message>
     <message>
         <source>1 - SCA</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - SCA</translation>
     </message>
     <message>
         <source>2 - SCB</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - SCB</translation>
     </message>
     <message>
         <source>3 - SCC</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - SCC</translation>
     </message>
     <message>
         <source>4 - SCD</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - SCD</translation>
     </message>
     <message>
         <source>5 - SCG</source>
-        <translation type="unfinished"></translation>
+        <translation>5 - SCG</translation>
     </message>
     <message>
         <source>6 - SCE</source>
-        <translation type="unfinished"></translation>
+        <translation>6 - SCE</translation>
     </message>
     <message>
         <source>7 - SCF</source>
-        <translation type="unfinished"></translation>
+        <translation>7 - SCF</translation>
     </message>
     <message>
         <source>1 - Linia potencjałowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Потенційна лінія активна</translation>
     </message>
     <message>
         <source>1 - Linia bezpotencjałowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>1 - Безпотенційна лінія активна</translation>
     </message>
     <message>
         <source>3 - Wyjście zasilajace 24 V aktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Вихід живлення 24 V активний</translation>
     </message>
     <message>
         <source>2 - Linia dozorowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>2 - Шлейф сигналізації активний</translation>
     </message>
     <message>
         <source>3 - Linia potencjałowa aktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>3 - Потенційна лінія активна</translation>
     </message>
     <message>
         <source>4 - Wyjście zasilajace 24 V aktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - Вихід живлення 24 V активний</translation>
     </message>
     <message>
         <source>Uszkodzenie Ostrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність Ostrel</translation>
     </message>
     <message>
         <source>Uszkodzenie Ostrel + wysterowanie z Tarven B</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність Ostrel + активація від Tarven B</translation>
     </message>
 </context>
 <context>
     <name>EventLogModel</name>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Подія</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль</translation>
     </message>
 </context>
 <context>
@@ -1572,18 +1572,18 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Usunięcie rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалення журналу подій</translation>
     </message>
     <message>
         <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалено журнал подій з назвою: %1</translation>
     </message>
 </context>
 <context>
     <name>ExtinguishingBlocks</name>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Deklaracja modułu</source>
@@ -1595,107 +1595,107 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса модуля</translation>
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - номер зони</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - номер зони</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Оголошення потенційної лінії</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Група виходів</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Логіка</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
     </message>
 </context>
 <context>
@@ -1718,7 +1718,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>&amp;Drukuj</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Друкувати</translation>
     </message>
     <message>
         <source>Drukuj</source>
@@ -1726,18 +1726,18 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Usunięcie uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалення несправностей</translation>
     </message>
     <message>
         <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалено список несправностей з назвою: %1</translation>
     </message>
 </context>
 <context>
     <name>Konfiguracja</name>
     <message>
         <source>Konfiguracja Ostrel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурація Ostrel: %1</translation>
     </message>
 </context>
 <context>
@@ -1752,267 +1752,267 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Prąd grupy [A]</source>
-        <translation type="unfinished"></translation>
+        <translation>Струм групи [A]</translation>
     </message>
     <message>
         <source>Prąd modułu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Струм модуля:</translation>
     </message>
     <message>
         <source>Linia dozorowa konwencjonalna</source>
-        <translation type="unfinished"></translation>
+        <translation>Неадресний шлейф сигналізації</translation>
     </message>
     <message>
         <source>Linia dozorowa aktywna/ nieaktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейф сигналізації активний/ неактивний</translation>
     </message>
     <message>
         <source>Kasowanie wstępne czujek (60s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Попереднє скидання сповіщувачів (60s)</translation>
     </message>
     <message>
         <source>Kasowanie aktywne / nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>Скидання активне / неактивне</translation>
     </message>
     <message>
         <source>Przycisk oddymiania BZ7x - linia WYZWOLENIE</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопка димовидалення BZ7x - лінія ПУСК</translation>
     </message>
     <message>
         <source>Przycisk - Linia WYZW aktywna / nieaktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопка - Лінія ПУСК активна / неактивна</translation>
     </message>
     <message>
         <source>Przycisk oddymiania BZ7x - linia KASOWANIE</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопка димовидалення BZ7x - лінія СКИДАННЯ</translation>
     </message>
     <message>
         <source>Przycisk - Linia KASOW aktywna / nieaktywna</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопка - Лінія СКИД активна / неактивна</translation>
     </message>
     <message>
         <source>Wyjście grupy -  tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - режим роботи</translation>
     </message>
     <message>
         <source>Tryb pracy wyjścia 0-nieaktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим роботи виходу 0-неактивне</translation>
     </message>
     <message>
         <source>Wyjscie grupy - kryterium wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - критерій активації</translation>
     </message>
     <message>
         <source>Kryterium – warianty wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Критерій – варіанти активації</translation>
     </message>
     <message>
         <source>Wyjście grupy - sterowanie 3 przewodowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - 3-провідне керування</translation>
     </message>
     <message>
         <source>Sterowanie w trybie pracy 1; 0: 2-przew. 1: 3-przew. </source>
-        <translation type="unfinished"></translation>
+        <translation>Керування в режимі роботи 1; 0: 2-пров. 1: 3-пров. </translation>
     </message>
     <message>
         <source>Wyjście grupy -  kontrola ciągłości zasilania</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - контроль цілісності живлення</translation>
     </message>
     <message>
         <source>Kontrola zwarcia i przerwy zasilania </source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль замикання та обриву живлення </translation>
     </message>
     <message>
         <source>Wyjście grupy - T1 - czas  opóźnienia zadziałania</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - T1 - затримка спрацювання</translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania wyjścia w trybie 1,2,3</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка активації виходу в режимах 1,2,3</translation>
     </message>
     <message>
         <source>Wyjście grupy - T2 - czas wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - T2 - час активації</translation>
     </message>
     <message>
         <source>Czas wysterowania wyjścia w trybie 1,2,3</source>
-        <translation type="unfinished"></translation>
+        <translation>Час активації виходу в режимах 1,2,3</translation>
     </message>
     <message>
         <source>Wyjście grupy - T3 - czas przerwy wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - T3 - час паузи активації</translation>
     </message>
     <message>
         <source>Czas przerwy w trybie 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Час паузи в режимі 3</translation>
     </message>
     <message>
         <source>Wyjście grupy - liczba impulsów</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - кількість імпульсів</translation>
     </message>
     <message>
         <source>Liczba impulsów na wyjściu w trybie 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість імпульсів на виході в режимі 3</translation>
     </message>
     <message>
         <source>Wyjście grupy - kontrola krańcówek</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - контроль кінцевих вимикачів</translation>
     </message>
     <message>
         <source>Kontrola pozycji urządzenia sterowanego</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль положення керованого пристрою</translation>
     </message>
     <message>
         <source>Wyjście grupy - kontrola ciągłości krańcówek</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - контроль цілісності кінцевих вимикачів</translation>
     </message>
     <message>
         <source>Kontrola zwarcia i przerwy obwodów krańcówek</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль замикання та обриву кіл кінцевих вимикачів</translation>
     </message>
     <message>
         <source>Wyjście grupy - odłączanie napięcia</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - відключення напруги</translation>
     </message>
     <message>
         <source>Odłączanie napięcia w trybie pracy 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Відключення напруги в режимі роботи 1</translation>
     </message>
     <message>
         <source>Wyjście grupy - forsowanie (deadlock)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - форсування (deadlock)</translation>
     </message>
     <message>
         <source>Funkcja forsowania wyjścia – funkcja przeciwoblodzeniowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Функція форсування виходу – функція проти обмерзання</translation>
     </message>
     <message>
         <source>Przewietrzanie - przyciski - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Провітрювання - кнопки - режим роботи</translation>
     </message>
     <message>
         <source>Sposób działania przycisków przewietrzania</source>
-        <translation type="unfinished"></translation>
+        <translation>Спосіб роботи кнопок провітрювання</translation>
     </message>
     <message>
         <source>Przewietrzanie - blokowanie pogodowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Провітрювання - погодне блокування</translation>
     </message>
     <message>
         <source>Blokowanie przewietrzania w przypadku deszczu / wiatru</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокування провітрювання в разі дощу / вітру</translation>
     </message>
     <message>
         <source>Przewietrzanie - czas Tp1</source>
-        <translation type="unfinished"></translation>
+        <translation>Провітрювання - час Tp1</translation>
     </message>
     <message>
         <source>Czas otwierania</source>
-        <translation type="unfinished"></translation>
+        <translation>Час відкривання</translation>
     </message>
     <message>
         <source>Przewietrzanie - czas Tp2</source>
-        <translation type="unfinished"></translation>
+        <translation>Провітрювання - час Tp2</translation>
     </message>
     <message>
         <source>Czas, po którym nastąpi automatyczne zamknięcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Час, після якого відбудеться автоматичне закриття</translation>
     </message>
     <message>
         <source>Strefa LNM nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона LNM № %1</translation>
     </message>
     <message>
         <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO</source>
-        <translation type="unfinished"></translation>
+        <translation>0 – НІ 1 – Заг. тривога 2 – тривога LDK 3 – тривога RPO</translation>
     </message>
     <message>
         <source>Wyjście grupy -  czas TKA</source>
-        <translation type="unfinished"></translation>
+        <translation>Вихід групи - час TKA</translation>
     </message>
     <message>
         <source>Czas opóźnienia wyłączenia po kasowaniu</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка вимкнення після скидання</translation>
     </message>
     <message>
         <source>LNM</source>
-        <translation type="unfinished"></translation>
+        <translation>LNM</translation>
     </message>
     <message>
         <source>Moduł Główny Liniowy</source>
-        <translation type="unfinished"></translation>
+        <translation>Головний лінійний модуль</translation>
     </message>
     <message>
         <source>Linia dozorowa – zwarcie </source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейф сигналізації – коротке замикання </translation>
     </message>
     <message>
         <source>Linia dozorowa – przerwa </source>
-        <translation type="unfinished"></translation>
+        <translation>Шлейф сигналізації – обрив </translation>
     </message>
     <message>
         <source>BZ7x linia przycisku WYZWOLENIE – zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>BZ7x лінія кнопки ПУСК – коротке замикання</translation>
     </message>
     <message>
         <source>BZ7x linia przycisku WYZWOLENIE – przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>BZ7x лінія кнопки ПУСК – обрив</translation>
     </message>
     <message>
         <source>BZ7x linia przycisku KASOWANIE – zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>BZ7x лінія кнопки СКИДАННЯ – коротке замикання</translation>
     </message>
     <message>
         <source>BZ7x linia przycisku KASOWANIE – przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>BZ7x лінія кнопки СКИДАННЯ – обрив</translation>
     </message>
     <message>
         <source>BZ7x przycisk KASOWANIE – brak lub uszkodzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>BZ7x кнопка СКИДАННЯ – відсутня або несправна</translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR1  – zwarcie </source>
-        <translation type="unfinished"></translation>
+        <translation>Кінцевий вимикач KR1 – коротке замикання </translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR1 – przerwa </source>
-        <translation type="unfinished"></translation>
+        <translation>Кінцевий вимикач KR1 – обрив </translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR2  – zwarcie </source>
-        <translation type="unfinished"></translation>
+        <translation>Кінцевий вимикач KR2 – коротке замикання </translation>
     </message>
     <message>
         <source>Przełącznik krańcowy KR2 – przerwa </source>
-        <translation type="unfinished"></translation>
+        <translation>Кінцевий вимикач KR2 – обрив </translation>
     </message>
     <message>
         <source>Wyjście główne – brak ciągłości zasilania</source>
-        <translation type="unfinished"></translation>
+        <translation>Головний вихід – порушення цілісності живлення</translation>
     </message>
     <message>
         <source>Wyjście główne – nieprawidłowa pozycja</source>
-        <translation type="unfinished"></translation>
+        <translation>Головний вихід – неправильне положення</translation>
     </message>
     <message>
         <source>Wyjście główne – nieprawidłowa pozycja KR1</source>
-        <translation type="unfinished"></translation>
+        <translation>Головний вихід – неправильне положення KR1</translation>
     </message>
     <message>
         <source>Wyjście główne – nieprawidłowa pozycja KR2</source>
-        <translation type="unfinished"></translation>
+        <translation>Головний вихід – неправильне положення KR2</translation>
     </message>
     <message>
         <source>Wyjście główne – bezpiecznik</source>
-        <translation type="unfinished"></translation>
+        <translation>Головний вихід – запобіжник</translation>
     </message>
     <message>
         <source>Przycisk przewietrzania OTWÓRZ – zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопка провітрювання ВІДКРИТИ – коротке замикання</translation>
     </message>
     <message>
         <source>Przycisk przewietrzania ZAMKNIJ – zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопка провітрювання ЗАКРИТИ – коротке замикання</translation>
     </message>
     <message>
         <source>Flash – błąd sumy kontrolnej</source>
@@ -2031,7 +2031,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Zdarzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Події</translation>
     </message>
     <message>
         <source>Debug</source>
@@ -2039,19 +2039,19 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправності</translation>
     </message>
     <message>
         <source>Wersje oprogramowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Версії ПЗ</translation>
     </message>
     <message>
         <source>Data i czas</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата і час</translation>
     </message>
     <message>
         <source>Serwis</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервіс</translation>
     </message>
     <message>
         <source>Konfigurator Ostrel</source>
@@ -2060,108 +2060,110 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>&amp;Połącz</source>
         <comment>Connect</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Під’єднати</translation>
     </message>
     <message>
         <source>Connect over USB</source>
-        <translation type="unfinished"></translation>
+        <translation>Під’єднатися через USB</translation>
     </message>
     <message>
         <source>&amp;Rozłącz</source>
         <comment>Disconnect</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Від’єднати</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>Від’єднатися</translation>
     </message>
     <message>
         <source>&amp;O programie</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Про програму</translation>
     </message>
     <message>
         <source>Wyświetla informacje o programie</source>
         <comment>About programm</comment>
-        <translation type="unfinished"></translation>
+        <translation>Показує відомості про програму</translation>
     </message>
     <message>
         <source>&amp;Widok</source>
         <comment>View</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вигляд</translation>
     </message>
     <message>
         <source>Parametry wyświetlania</source>
         <comment>Window view settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>Параметри відображення</translation>
     </message>
     <message>
         <source>&amp;Połączenie</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;З’єднання</translation>
     </message>
     <message>
         <source>&amp;Ustawienia</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Налаштування</translation>
     </message>
     <message>
         <source>&amp;Pomoc</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Довідка</translation>
     </message>
     <message>
         <source>Połączenie</source>
         <comment>Connection</comment>
-        <translation type="unfinished"></translation>
+        <translation>З’єднання</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Czas komputera</source>
-        <translation type="unfinished"></translation>
+        <translation>Час комп’ютера</translation>
     </message>
     <message>
         <source>Port:</source>
         <comment>Port komunikacyjny</comment>
-        <translation type="unfinished"></translation>
+        <translation>Порт:</translation>
     </message>
     <message>
         <source>Wybierz port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть порт:</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Port nie został otwarty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося відкрити порт: %1</translation>
     </message>
     <message>
         <source>O programie konfigurator Ostrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Про програму Конфігуратор Ostrel</translation>
     </message>
     <message>
         <source>Wersja programu %1 
 SHA %2 
 DATA %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Версія програми %1 
+SHA %2 
+ДАТА %3 %4</translation>
     </message>
 </context>
 <context>
     <name>Modul</name>
     <message>
         <source>Moduł: </source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль: </translation>
     </message>
     <message>
         <source> ,nr </source>
-        <translation type="unfinished"></translation>
+        <translation> ,№ </translation>
     </message>
     <message>
         <source>Lp</source>
         <comment>liczba porządkowa</comment>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Nazwa</source>
@@ -2173,143 +2175,143 @@ DATA %3 %4</source>
     </message>
     <message>
         <source>USUNIĘTE</source>
-        <translation type="unfinished"></translation>
+        <translation>УСУНЕНО</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання виходу сигнальної лінії № 1 (LS1)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання виходу сигнальної лінії № 2 (LS2)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання виходу сигнальної лінії № 3 (LS3)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання виходу сигнальної лінії № 4 (LS4)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив виходу сигнальної лінії № 1 (LS1)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив виходу сигнальної лінії № 2 (LS2)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив виходу сигнальної лінії № 3 (LS3)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив виходу сигнальної лінії № 4 (LS4)</translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
-        <translation type="unfinished"></translation>
+        <translation>Перевантаження виходу сигнальної лінії № 1 (LS1) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
-        <translation type="unfinished"></translation>
+        <translation>Перевантаження виходу сигнальної лінії № 2 (LS2) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
-        <translation type="unfinished"></translation>
+        <translation>Перевантаження виходу сигнальної лінії № 3 (LS3) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
-        <translation type="unfinished"></translation>
+        <translation>Перевантаження виходу сигнальної лінії № 4 (LS4) </translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність запобіжника № 2</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність запобіжника № 3</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність запобіжника № 4</translation>
     </message>
     <message>
         <source>Uszkodzenie ogólne zasilacza nr. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальна несправність блока живлення № 2</translation>
     </message>
     <message>
         <source>Brak komunikacji z zasilaczem Ostrel nr. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає зв’язку з блоком живлення Ostrel № 2</translation>
     </message>
     <message>
         <source>Brak komunikacji przez protokół Modbus</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає зв’язку за протоколом Modbus</translation>
     </message>
     <message>
         <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання входу контрольної лінії № 1 (LK1)</translation>
     </message>
     <message>
         <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання входу контрольної лінії № 2 (LK2)</translation>
     </message>
     <message>
         <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив входу контрольної лінії № 1 (LK1)</translation>
     </message>
     <message>
         <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив входу контрольної лінії № 2 (LK2)</translation>
     </message>
     <message>
         <source>Start systemu / reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск системи / скидання</translation>
     </message>
     <message>
         <source>Skasowanie rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Очищення журналу подій</translation>
     </message>
     <message>
         <source>Zapis nowej konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис нової конфігурації</translation>
     </message>
     <message>
         <source>Zapis nowej daty i czasu</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис нових дати і часу</translation>
     </message>
     <message>
         <source>Wysterowanie przekaźnika uszkodzenia PU</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація реле несправності PU</translation>
     </message>
     <message>
         <source>Wysterowanie przekaźnika bezpotencjałowego PK</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація безпотенційного реле PK</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS1</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація сигнальної лінії LS1</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS2</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація сигнальної лінії LS2</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS3</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація сигнальної лінії LS3</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS4</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація сигнальної лінії LS4</translation>
     </message>
     <message>
         <source>Odczyt rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування журналу подій</translation>
     </message>
     <message>
         <source>Odczyt uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування несправностей</translation>
     </message>
 </context>
 <context>
@@ -2320,71 +2322,71 @@ DATA %3 %4</source>
     </message>
     <message>
         <source>Pojemność Akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Ємність акумуляторів</translation>
     </message>
     <message>
         <source>Przekaźnik PU - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PU - режим роботи</translation>
     </message>
     <message>
         <source>Przekaźnik PK - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK - режим роботи</translation>
     </message>
     <message>
         <source>Przekaźnik PK - kryterium wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK - критерій активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK - T1 - czas opóźnienia wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK - T1 - затримка активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK - T2 - czas wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK - T2 - час активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK - T3 - czas przerwy wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK - T3 - час паузи активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK - liczba impulsów</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK - кількість імпульсів</translation>
     </message>
     <message>
         <source>Przekaźnik PK - kontrola ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK - контроль цілісності</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1 - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK1 - режим роботи</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2 - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK2 - режим роботи</translation>
     </message>
     <message>
         <source>Złącze RS232 - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт RS232 - режим роботи</translation>
     </message>
     <message>
         <source>Złącze RS232 - Protokół Modbus - prędkość transmisji</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт RS232 - Протокол Modbus - швидкість передавання</translation>
     </message>
     <message>
         <source>Złącze RS232 - Protokół Modbus - adres</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт RS232 - Протокол Modbus - адреса</translation>
     </message>
     <message>
         <source>Złącze RS232 - Protokół Modbus - Time Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт RS232 - Протокол Modbus - тайм-аут</translation>
     </message>
     <message>
         <source>Złącze RS232 - Komunikacja z Ostrel nr. 2 - Master/Slave</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт RS232 - Зв’язок з Ostrel № 2 - Master/Slave</translation>
     </message>
     <message>
         <source>PSB</source>
-        <translation type="unfinished"></translation>
+        <translation>PSB</translation>
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
@@ -2392,143 +2394,143 @@ DATA %3 %4</source>
     </message>
     <message>
         <source>Brak napięcia sieciowego 230V</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає напруги мережі 230V</translation>
     </message>
     <message>
         <source>Niskie napięcie akumulatora (poniżej 22 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Низька напруга акумулятора (нижче 22 V)</translation>
     </message>
     <message>
         <source>Akumulator został odłączony (napięcie akumulatora poniżej 19 V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Акумулятор відключено (напруга акумулятора нижче 19 V)</translation>
     </message>
     <message>
         <source>Brak podłączonych akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Акумулятори не підключено</translation>
     </message>
     <message>
         <source>Wysoka rezystancja toru akumulatora (Uszkodzone akumulatory)</source>
-        <translation type="unfinished"></translation>
+        <translation>Високий опір кола акумулятора (Несправні акумулятори)</translation>
     </message>
     <message>
         <source>Zadziałanie kontroli doziemienia</source>
-        <translation type="unfinished"></translation>
+        <translation>Спрацював контроль замикання на землю</translation>
     </message>
     <message>
         <source>Uszkodzenie ładowarki akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність зарядного пристрою акумуляторів</translation>
     </message>
     <message>
         <source>Wysoka temperatura wewnątrz Ostrel (powyżej 40 st. C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Висока температура всередині Ostrel (вище 40 °C)</translation>
     </message>
     <message>
         <source>Brak podłączonej sondy temperaturowej</source>
-        <translation type="unfinished"></translation>
+        <translation>Не підключено температурний зонд</translation>
     </message>
     <message>
         <source>Rozwarty obwód przekaźnika konfigurowalnego PK</source>
-        <translation type="unfinished"></translation>
+        <translation>Розімкнене коло конфігурованого реле PK</translation>
     </message>
     <message>
         <source>Uszkodzenie pamięci flash mikrokontrolera</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність flash-пам’яті мікроконтролера</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність запобіжника № 1</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність запобіжника № 2</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність запобіжника № 3</translation>
     </message>
     <message>
         <source>Uszkodzenie bezpiecznika numer 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність запобіжника № 4</translation>
     </message>
     <message>
         <source>Uszkodzenie ogólne zasilacza Ostrel nr. 2 (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальна несправність блока живлення Ostrel № 2 (slave)</translation>
     </message>
     <message>
         <source>Brak komunikacji z zasilaczem Ostrel nr. 2 (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає зв’язку з блоком живлення Ostrel № 2 (slave)</translation>
     </message>
     <message>
         <source>Brak komunikacji przez protokół Modbus</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає зв’язку за протоколом Modbus</translation>
     </message>
     <message>
         <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання входу контрольної лінії № 1 (LK1)</translation>
     </message>
     <message>
         <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання входу контрольної лінії № 2 (LK2)</translation>
     </message>
     <message>
         <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив входу контрольної лінії № 1 (LK1)</translation>
     </message>
     <message>
         <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив входу контрольної лінії № 2 (LK2)</translation>
     </message>
     <message>
         <source>Uszkodzenie ogólne z systemu Tarven B</source>
-        <translation type="unfinished"></translation>
+        <translation>Загальна несправність від системи Tarven B</translation>
     </message>
     <message>
         <source>Start systemu / reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Запуск системи / скидання</translation>
     </message>
     <message>
         <source>Skasowanie rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Очищення журналу подій</translation>
     </message>
     <message>
         <source>Zapis nowej konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис нової конфігурації</translation>
     </message>
     <message>
         <source>Zapis nowej daty i czasu</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис нових дати і часу</translation>
     </message>
     <message>
         <source>Wysterowanie przekaźnika uszkodzenia PU</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація реле несправності PU</translation>
     </message>
     <message>
         <source>Wysterowanie przekaźnika konfigurowalnego PK</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація конфігурованого реле PK</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS1</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація сигнальної лінії LS1</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS2</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація сигнальної лінії LS2</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS3</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація сигнальної лінії LS3</translation>
     </message>
     <message>
         <source>Wysterowanie linii sygnałowej LS4</source>
-        <translation type="unfinished"></translation>
+        <translation>Активація сигнальної лінії LS4</translation>
     </message>
     <message>
         <source>Odczyt rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування журналу подій</translation>
     </message>
     <message>
         <source>Odczyt uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування несправностей</translation>
     </message>
 </context>
 <context>
@@ -2539,94 +2541,94 @@ DATA %3 %4</source>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигнальна лінія LS%1 - режим роботи</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигнальна лінія LS%1 - критерій активації</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - T1 - czas opóźnienia wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигнальна лінія LS%1 - T1 - затримка активації</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - T2 - czas wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигнальна лінія LS%1 - T2 - час активації</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - T3 - czas przerwy wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигнальна лінія LS%1 - T3 - час паузи активації</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - liczba impulsów</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигнальна лінія LS%1 - кількість імпульсів</translation>
     </message>
     <message>
         <source>Linia sygnałowa LS%1 - kontrola ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>Сигнальна лінія LS%1 - контроль цілісності</translation>
     </message>
     <message>
         <source>PSL</source>
-        <translation type="unfinished"></translation>
+        <translation>PSL</translation>
     </message>
     <message>
         <source>Moduł Przekaźników Dodatkowych</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль додаткових реле</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання виходу сигнальної лінії № 1 (LS1)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання виходу сигнальної лінії № 2 (LS2)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання виходу сигнальної лінії № 3 (LS3)</translation>
     </message>
     <message>
         <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання виходу сигнальної лінії № 4 (LS4)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив виходу сигнальної лінії № 1 (LS1)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив виходу сигнальної лінії № 2 (LS2)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив виходу сигнальної лінії № 3 (LS3)</translation>
     </message>
     <message>
         <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обрив виходу сигнальної лінії № 4 (LS4)</translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
-        <translation type="unfinished"></translation>
+        <translation>Перевантаження виходу сигнальної лінії № 1 (LS1) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
-        <translation type="unfinished"></translation>
+        <translation>Перевантаження виходу сигнальної лінії № 2 (LS2) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
-        <translation type="unfinished"></translation>
+        <translation>Перевантаження виходу сигнальної лінії № 3 (LS3) </translation>
     </message>
     <message>
         <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
-        <translation type="unfinished"></translation>
+        <translation>Перевантаження виходу сигнальної лінії № 4 (LS4) </translation>
     </message>
 </context>
 <context>
     <name>PSR</name>
     <message>
         <source>Deklaracja modułu - modułu PSR nie trzeba konfigurować</source>
-        <translation type="unfinished"></translation>
+        <translation>Оголошення модуля - модуль PSR не потребує налаштування</translation>
     </message>
     <message>
         <source>Moduł aktywny / nieaktywny</source>
@@ -2634,15 +2636,15 @@ DATA %3 %4</source>
     </message>
     <message>
         <source>PSR</source>
-        <translation type="unfinished"></translation>
+        <translation>PSR</translation>
     </message>
     <message>
         <source>Moduł Zasilania Redundantnego</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль резервного живлення</translation>
     </message>
     <message>
         <source>Brak łączności z dodatkowym PSB</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає зв’язку з додатковим PSB</translation>
     </message>
 </context>
 <context>
@@ -2653,55 +2655,55 @@ DATA %3 %4</source>
     </message>
     <message>
         <source>Moduł aktywny/nieaktywny</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль активний/неактивний</translation>
     </message>
     <message>
         <source>PSV</source>
-        <translation type="unfinished"></translation>
+        <translation>PSV</translation>
     </message>
     <message>
         <source>Moduł Zasilania Uniwersalnego</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль універсального живлення</translation>
     </message>
     <message>
         <source>Zasilacz lub brak 230V</source>
-        <translation type="unfinished"></translation>
+        <translation>Блок живлення або немає 230V</translation>
     </message>
     <message>
         <source>Niskie napiecie baterii akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Низька напруга акумуляторної батареї</translation>
     </message>
     <message>
         <source>Zwarcie wejscia baterii akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке замикання входу акумуляторної батареї</translation>
     </message>
     <message>
         <source>Brak baterii akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає акумуляторної батареї</translation>
     </message>
     <message>
         <source>Doziemienie</source>
-        <translation type="unfinished"></translation>
+        <translation>Замикання на землю</translation>
     </message>
     <message>
         <source>Wysoka rezystancja baterii akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Високий опір акумуляторної батареї</translation>
     </message>
     <message>
         <source>Uszkodzenie ładowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність заряджання</translation>
     </message>
     <message>
         <source>24 V zewnętrzne (bezpiecznik)</source>
-        <translation type="unfinished"></translation>
+        <translation>Зовнішні 24 V (запобіжник)</translation>
     </message>
     <message>
         <source>Sterowanie zasilacza</source>
-        <translation type="unfinished"></translation>
+        <translation>Керування блоком живлення</translation>
     </message>
     <message>
         <source>Wysoka temperatura</source>
-        <translation type="unfinished"></translation>
+        <translation>Висока температура</translation>
     </message>
     <message>
         <source>Flash – błąd sumy kontrolnej</source>
@@ -2716,19 +2718,19 @@ DATA %3 %4</source>
     <name>Pamietnik</name>
     <message>
         <source>Zdarzenia Ostrel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Події Ostrel: %1</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Подія</translation>
     </message>
 </context>
 <context>
@@ -2743,31 +2745,31 @@ DATA %3 %4</source>
     </message>
     <message>
         <source>Przekaźnik PK%1 - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - режим роботи</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - kryterium wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - критерій активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - T1 - затримка активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - T2 - час активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - T3 - час паузи активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - liczba impulsów</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - кількість імпульсів</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - kontrola ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - контроль цілісності</translation>
     </message>
     <message>
         <source>Przekaźnik nieaktywny
@@ -2782,7 +2784,18 @@ wysterowania TKA (dla kryterium wysterowania PK1: 1 - Alarm - ogólny Halvo)
 Wtórnik sygnału DW w przypadku kaskadowego 
 łączenia Halvo B - jeden czujnik pogodowy wspólny
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Реле неактивне
+Постійна активація, можлива затримка активації – час T1
+Активація на час, часи T1 і T2
+Імпульсно – циклічна активація: часи T1, T2 і T3
+Імпульсно – кількісна активація: часи T1, T2 і T3 
+та кількість керувальних імпульсів n 
+Скидальний імпульс тривалістю T2 із затримкою
+активації TKA (для критерію активації PK1: 1 - Тривога - загальна Halvo)
+(рис.6.7.5)
+Повторювач сигналу DW у разі каскадного 
+з’єднання Halvo B - один спільний погодний датчик
+</translation>
     </message>
     <message>
         <source>0 – Brak. Przekaźnik nieaktywny
@@ -2813,11 +2826,38 @@ i/lub iloczyn stref LNM.
 2 strefy LNM w alarmie – patrz poz. 22-29
 10 – Aktywne przewietrzanie– patrz poz. 22-29
 </source>
-        <translation type="unfinished"></translation>
+        <translation>0 – Немає. Реле неактивне
+1 – Тривога - загальна Halvo.
+ Будь-яка тривога в Halvo, також від системи Tarven A/B
+2 – Тривога - зовнішній вхід.
+ Тривога від зовнішньої системи, напр. Vardel
+3 – Тривога – система Tarven A/B.
+ Команда від системи верхнього рівня Tarven A/B
+4 – Тривога - сума зон LNM.
+ Щонайменше 1 зона LNM у тривозі – див. поз. 22-29
+5 – Тривога - добуток зон LNM.
+ Щонайменше 2 зони LNM у тривозі – див. поз. 22-29
+6 – Тривога - зовнішній вхід і/або сума зон LNM.
+ Зовнішня тривога і/або щонайменше 
+1 зона LNM у тривозі – див. поз. 22-29
+7 – Тривога - зовнішній вхід 
+і/або добуток зон LNM
+. Зовнішня тривога і/або щонайменше 
+2 зони LNM у тривозі – див. поз. 22-29
+8 – Тривога - система Tarven A/B 
+і/або сума зон LNM.
+ Команда від системи Tarven і/або щонайменше 
+1 зона LNM у тривозі – див. поз. 22-29
+9 – Тривога - система Tarven A/B 
+і/або добуток зон LNM.
+ Команда від системи Tarven і/або щонайменше 
+2 зони LNM у тривозі – див. поз. 22-29
+10 – Активне провітрювання– див. поз. 22-29
+</translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania (rys 6.7.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка активації (рис 6.7.1)</translation>
     </message>
     <message>
         <source>Czas wysterowania PK1 (rys 6.7.1)</source>
@@ -2837,7 +2877,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>w opracowaniu</source>
@@ -2877,7 +2917,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Czas opóźnienia wyłączenia po kasowaniu</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка вимкнення після скидання</translation>
     </message>
     <message>
         <source>RLA</source>
@@ -2885,7 +2925,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł Przekaźników Dodatkowych</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль додаткових реле</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1- zwarcie</source>
@@ -2936,19 +2976,19 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Moduł aktywny/nieaktywny</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль активний/неактивний</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - режим роботи</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - kryterium wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - критерій активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - T1 - затримка активації</translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania</source>
@@ -2956,7 +2996,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - T2 - час активації</translation>
     </message>
     <message>
         <source>Czas wysterowania</source>
@@ -2964,7 +3004,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - T3 - час паузи активації</translation>
     </message>
     <message>
         <source>Czas przerwy</source>
@@ -2972,7 +3012,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Przekaźnik PK%1 - liczba impulsów</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - кількість імпульсів</translation>
     </message>
     <message>
         <source>Liczba impulsów</source>
@@ -2988,7 +3028,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>w opracowaniu ..</source>
@@ -3020,7 +3060,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Czas opóźnienia wyłączenia po kasowaniu</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка вимкнення після скидання</translation>
     </message>
     <message>
         <source>Przekaźnik PK2 - czas TKA</source>
@@ -3087,14 +3127,14 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
     <name>SCA</name>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Deklaracja modułu</source>
@@ -3289,7 +3329,7 @@ i/lub iloczyn stref LNM.
     <name>SCB</name>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Deklaracja modułu</source>
@@ -3301,7 +3341,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса модуля</translation>
     </message>
     <message>
         <source>L%1 - Numer strefy</source>
@@ -3317,7 +3357,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - номер зони</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja wyjścia/wejścia</source>
@@ -3345,43 +3385,43 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Група виходів</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Логіка</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Dozorowa - Wstępne kasowanie</source>
@@ -3393,55 +3433,55 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - номер зони</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
     </message>
     <message>
         <source>SCB</source>
@@ -3528,11 +3568,11 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса модуля</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>SCC</source>
@@ -3547,7 +3587,7 @@ i/lub iloczyn stref LNM.
     <name>SCD</name>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Deklaracja modułu</source>
@@ -3559,63 +3599,63 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса модуля</translation>
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - номер зони</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - номер зони</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii kontrolnej</source>
@@ -3643,47 +3683,47 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Оголошення потенційної лінії</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Група виходів</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Логіка</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
     </message>
     <message>
         <source>SCD</source>
@@ -3770,7 +3810,7 @@ i/lub iloczyn stref LNM.
     <name>SCE</name>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Deklaracja modułu</source>
@@ -3782,59 +3822,59 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса модуля</translation>
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - номер зони</translation>
     </message>
     <message>
         <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
     </message>
     <message>
         <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
     </message>
     <message>
         <source>SCE</source>
@@ -3881,11 +3921,11 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса модуля</translation>
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>SCF</source>
@@ -3900,7 +3940,7 @@ i/lub iloczyn stref LNM.
     <name>SCG</name>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <source>Deklaracja modułu</source>
@@ -3912,55 +3952,55 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Adres modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса модуля</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - номер зони</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Оголошення потенційної лінії</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Група виходів</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Логіка</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
     </message>
     <message>
         <source>SCG</source>
@@ -4023,7 +4063,7 @@ i/lub iloczyn stref LNM.
     <name>ServiceManagement</name>
     <message>
         <source>Serwis</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервіс</translation>
     </message>
     <message>
         <source>Funkcje serwisowe</source>
@@ -4096,7 +4136,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>&amp;Drukuj</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Друкувати</translation>
     </message>
     <message>
         <source>Drukuj</source>
@@ -4133,7 +4173,7 @@ i/lub iloczyn stref LNM.
     <message>
         <source>Lp</source>
         <comment>liczba porządkowa</comment>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Suma</source>
@@ -4144,7 +4184,7 @@ i/lub iloczyn stref LNM.
     <name>TimeManagement</name>
     <message>
         <source>Data i czas</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата і час</translation>
     </message>
     <message>
         <source>Aktualna data i czas w centrali</source>
@@ -4203,7 +4243,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
 </context>
 <context>
