@@ -2861,19 +2861,19 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Czas wysterowania PK1 (rys 6.7.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Час активації PK1 (рис 6.7.1)</translation>
     </message>
     <message>
         <source>Czas przerwy wysterowania (rys 6.7.1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Час паузи активації (рис 6.7.1)</translation>
     </message>
     <message>
         <source>Liczba impulsów</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість імпульсів</translation>
     </message>
     <message>
         <source>Kontrola ciągłości obwodu wyjściowego przekaźnika</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль цілісності вихідного кола реле</translation>
     </message>
     <message>
         <source>...</source>
@@ -2881,39 +2881,39 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>w opracowaniu</source>
-        <translation type="unfinished"></translation>
+        <translation>у розробці</translation>
     </message>
     <message>
         <source>Czas opóźnienia wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка активації</translation>
     </message>
     <message>
         <source>Czas wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Час активації</translation>
     </message>
     <message>
         <source>Linia kontrolna LK%1 - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK%1 - режим роботи</translation>
     </message>
     <message>
         <source>Linia kontrolna LK%1 - Czas Tk%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK%1 - Час Tk%1</translation>
     </message>
     <message>
         <source>Czas potwierdzenia zadziałania w trybie 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Час підтвердження спрацювання в режимі 1</translation>
     </message>
     <message>
         <source>PK%1 - strefa LNM nr %2</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - зона LNM № %2</translation>
     </message>
     <message>
         <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO 4 – zadziałanie krańcówki </source>
-        <translation type="unfinished"></translation>
+        <translation>0 – НІ 1 – Заг. тривога 2 – тривога LDK 3 – тривога RPO 4 – спрацювання кінцевого вимикача </translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - czas TKA</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK%1 - час TKA</translation>
     </message>
     <message>
         <source>Czas opóźnienia wyłączenia po kasowaniu</source>
@@ -2921,7 +2921,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>RLA</source>
-        <translation type="unfinished"></translation>
+        <translation>RLA</translation>
     </message>
     <message>
         <source>Moduł Przekaźników Dodatkowych</source>
@@ -2929,35 +2929,35 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Linia kontrolna LK1- zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK1- коротке замикання</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1- przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK1- обрив</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2- zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK2- коротке замикання</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2– przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK2– обрив</translation>
     </message>
     <message>
         <source>Przekaźnik PK1 – brak ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK1 – порушення цілісності</translation>
     </message>
     <message>
         <source>Przekaźnik PK2 – brak ciągłości</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK2 – порушення цілісності</translation>
     </message>
     <message>
         <source>Linia kontrolna nr 1 – zwarcie w trybie 4 i 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія № 1 – коротке замикання в режимах 4 і 5</translation>
     </message>
     <message>
         <source>Linia kontrolna nr 2 – zwarcie w trybie 4 i 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія № 2 – коротке замикання в режимах 4 і 5</translation>
     </message>
     <message>
         <source>Flash – błąd sumy kontrolnej</source>
@@ -2992,7 +2992,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Czas opóźnienia wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Затримка активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
@@ -3000,7 +3000,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Czas wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Час активації</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
@@ -3008,7 +3008,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Czas przerwy</source>
-        <translation type="unfinished"></translation>
+        <translation>Час паузи</translation>
     </message>
     <message>
         <source>Przekaźnik PK%1 - liczba impulsów</source>
@@ -3016,15 +3016,15 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Liczba impulsów</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість імпульсів</translation>
     </message>
     <message>
         <source>....</source>
-        <translation type="unfinished"></translation>
+        <translation>....</translation>
     </message>
     <message>
         <source>w opracowaniu</source>
-        <translation type="unfinished"></translation>
+        <translation>у розробці</translation>
     </message>
     <message>
         <source>...</source>
@@ -3032,31 +3032,31 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>w opracowaniu ..</source>
-        <translation type="unfinished"></translation>
+        <translation>у розробці ..</translation>
     </message>
     <message>
         <source>Linia kontrolna LK%1 - tryb pracy</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK%1 - режим роботи</translation>
     </message>
     <message>
         <source>Linia kontrolna LK%1 - czas Tk%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK%1 - час Tk%1</translation>
     </message>
     <message>
         <source>Czas potwierdzenia zadziałania w trybie 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Час підтвердження спрацювання в режимі 1</translation>
     </message>
     <message>
         <source>PK%1 - strefa LNM nr %2</source>
-        <translation type="unfinished"></translation>
+        <translation>PK%1 - зона LNM № %2</translation>
     </message>
     <message>
         <source>Al. ogólny LNM 6 – alarm z czujki (LDK) lub RPO</source>
-        <translation type="unfinished"></translation>
+        <translation>Заг. тривога LNM 6 – тривога від сповіщувача (LDK) або RPO</translation>
     </message>
     <message>
         <source>Przekaźnik PK1 - czas TKA</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK1 - час TKA</translation>
     </message>
     <message>
         <source>Czas opóźnienia wyłączenia po kasowaniu</source>
@@ -3064,47 +3064,47 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Przekaźnik PK2 - czas TKA</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK2 - час TKA</translation>
     </message>
     <message>
         <source>Przekaźnik PK1 - czas TP[minuty]</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK1 - час TP[хвилини]</translation>
     </message>
     <message>
         <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK1 [minuty]</source>
-        <translation type="unfinished"></translation>
+        <translation>Час, після якого відбудеться автоматичне закриття для PK1 [хвилини]</translation>
     </message>
     <message>
         <source>Przekaźnik PK2 - czas TP[minuty]</source>
-        <translation type="unfinished"></translation>
+        <translation>Реле PK2 - час TP[хвилини]</translation>
     </message>
     <message>
         <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK2 [minuty]</source>
-        <translation type="unfinished"></translation>
+        <translation>Час, після якого відбудеться автоматичне закриття для PK2 [хвилини]</translation>
     </message>
     <message>
         <source>RLH</source>
-        <translation type="unfinished"></translation>
+        <translation>RLH</translation>
     </message>
     <message>
         <source>Moduł Przekaźników Wysokonapięciowych</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуль високовольтних реле</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1 – zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK1 – коротке замикання</translation>
     </message>
     <message>
         <source>Linia kontrolna LK1 – przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK1 – обрив</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2 – zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK2 – коротке замикання</translation>
     </message>
     <message>
         <source>Linia kontrolna LK2 – przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>Контрольна лінія LK2 – обрив</translation>
     </message>
     <message>
         <source>Flash – błąd sumy kontrolnej</source>
@@ -3123,7 +3123,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Przygotowanie wydruku...</source>
-        <translation type="unfinished"></translation>
+        <translation>Підготовка друку...</translation>
     </message>
     <message>
         <source>Anuluj</source>
@@ -3146,47 +3146,47 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Automatyczne ponawianie włączenia urządzeń alarmowych</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматичне повторне увімкнення пристроїв оповіщення</translation>
     </message>
     <message>
         <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T1</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона %1 - Затримка тривоги 2 ступеня - T1</translation>
     </message>
     <message>
         <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T2</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона %1 - Затримка тривоги 2 ступеня - T2</translation>
     </message>
     <message>
         <source>Strefa %1 - Czas ewakuacji Tewak.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона %1 - Час евакуації Tewak.</translation>
     </message>
     <message>
         <source>Strefa %1 - Czas blokowania kasowania alarmu</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона %1 - Час блокування скидання тривоги</translation>
     </message>
     <message>
         <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона %1 - Сигналізація випуску за сигналом у зоні %1</translation>
     </message>
     <message>
         <source>Strefa %1 - Wyładowanie do więcej niż 1 strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона %1 - Випуск у більш ніж 1 зону</translation>
     </message>
     <message>
         <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Зона %1 - Сигналізація випуску за сигналом у зоні %1 </translation>
     </message>
     <message>
         <source>Strefa %1 - Wymagana liczba linii w stanie alarmowania - Grupa %2 koincydencji</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона %1 - Потрібна кількість ліній у стані тривоги - Група збігу %2</translation>
     </message>
     <message>
         <source>Strefa %1 - Linia Dozorowa - L1%3 należy do grupy %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Зона %1 - Шлейф сигналізації - L1%3 належить до групи %2</translation>
     </message>
     <message>
         <source>SCA</source>
-        <translation type="unfinished"></translation>
+        <translation>SCA</translation>
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
@@ -3194,135 +3194,135 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>brak wyplywu srodka ganiczego - strefa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>немає витікання вогнегасної речовини - зона 1</translation>
     </message>
     <message>
         <source>brak cisnienia lub masy - strefa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>немає тиску або маси - зона 1</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe - strefa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність - зона 1</translation>
     </message>
     <message>
         <source>uszkodzenie zasilania - strefa 1</source>
-        <translation type="unfinished"></translation>
+        <translation>несправність живлення - зона 1</translation>
     </message>
     <message>
         <source>brak wyplywu srodka ganiczego - strefa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>немає витікання вогнегасної речовини - зона 2</translation>
     </message>
     <message>
         <source>brak cisnienia lub masy - strefa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>немає тиску або маси - зона 2</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe - strefa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність - зона 2</translation>
     </message>
     <message>
         <source>uszkodzenie zasilania - strefa 2</source>
-        <translation type="unfinished"></translation>
+        <translation>несправність живлення - зона 2</translation>
     </message>
     <message>
         <source>za duża rezystancja wewnętrzna akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>завеликий внутрішній опір акумуляторів</translation>
     </message>
     <message>
         <source>brak baterii akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>немає акумуляторної батареї</translation>
     </message>
     <message>
         <source>brak zasilania sieciowego 230V</source>
-        <translation type="unfinished"></translation>
+        <translation>немає мережевого живлення 230V</translation>
     </message>
     <message>
         <source>obnizenie napiecia akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>знижена напруга акумуляторів</translation>
     </message>
     <message>
         <source>doziemienie</source>
-        <translation type="unfinished"></translation>
+        <translation>замикання на землю</translation>
     </message>
     <message>
         <source>uszkodzenie 24V na magistrali B0-Can.A,</source>
-        <translation type="unfinished"></translation>
+        <translation>несправність 24V на шині B0-Can.A,</translation>
     </message>
     <message>
         <source>uszkodzenie 24V na magistrali B1-Can.B</source>
-        <translation type="unfinished"></translation>
+        <translation>несправність 24V на шині B1-Can.B</translation>
     </message>
     <message>
         <source>brak zasil za B=6,3A w SCBnr1</source>
-        <translation type="unfinished"></translation>
+        <translation>немає живлення після B=6,3A в SCB№1</translation>
     </message>
     <message>
         <source>brak zasil za B=6,3A w SCBnr2</source>
-        <translation type="unfinished"></translation>
+        <translation>немає живлення після B=6,3A в SCB№2</translation>
     </message>
     <message>
         <source>moduł nr 1 nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль № 1 не відповідає</translation>
     </message>
     <message>
         <source>moduł nr 2 nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль № 2 не відповідає</translation>
     </message>
     <message>
         <source>moduł nr 3 nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль № 3 не відповідає</translation>
     </message>
     <message>
         <source>moduł nr 4 nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль № 4 не відповідає</translation>
     </message>
     <message>
         <source>moduł nr 5 nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль № 5 не відповідає</translation>
     </message>
     <message>
         <source>moduł nr 6 nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль № 6 не відповідає</translation>
     </message>
     <message>
         <source>moduł nr 7 nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль № 7 не відповідає</translation>
     </message>
     <message>
         <source>moduł nr 8 nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль № 8 не відповідає</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 1</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність модуля № 1</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 2</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність модуля № 2</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 3</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність модуля № 3</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 4</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність модуля № 4</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 5</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність модуля № 5</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 6</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність модуля № 6</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 7</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність модуля № 7</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 8</source>
-        <translation type="unfinished"></translation>
+        <translation>системна несправність модуля № 8</translation>
     </message>
 </context>
 <context>
@@ -3345,15 +3345,15 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L%1 - Numer strefy</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Номер зони</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja Linii kontrolnej</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Оголошення контрольної лінії</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii kontrolnej</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Оголошення контрольної лінії</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
@@ -3361,27 +3361,27 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L%1 - Deklaracja wyjścia/wejścia</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Оголошення виходу/входу</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Funkcja wejścia</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Контрольна лінія - Функція входу</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Stan</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Контрольна лінія - Стан</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Ilość stanów</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Контрольна лінія - Кількість станів</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Opóźnienie X</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Контрольна лінія - Затримка X</translation>
     </message>
     <message>
         <source>L%1 - Linia Kontrolna - Opóźnienie Y</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Контрольна лінія - Затримка Y</translation>
     </message>
     <message>
         <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
@@ -3425,11 +3425,11 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L%1 - Linia Dozorowa - Wstępne kasowanie</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Шлейф сигналізації - Попереднє скидання</translation>
     </message>
     <message>
         <source>L%1 - Linia Dozorowa - Opóźnienie</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Шлейф сигналізації - Затримка</translation>
     </message>
     <message>
         <source>PK%1 - numer strefy</source>
@@ -3485,7 +3485,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>SCB</source>
-        <translation type="unfinished"></translation>
+        <translation>SCB</translation>
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
@@ -3493,67 +3493,67 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L%1 - przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - обрив</translation>
     </message>
     <message>
         <source>L%1 - zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - коротке замикання</translation>
     </message>
     <message>
         <source>L%1 - przeciążenie lub brak wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - перевантаження або немає активації</translation>
     </message>
     <message>
         <source>L%1 - brak stanu aktywnego X urządz. zewn.</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - немає активного стану X зовн. пристрою</translation>
     </message>
     <message>
         <source>L%1 - brak stanu aktywnego Y urządz. zewn.</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - немає активного стану Y зовн. пристрою</translation>
     </message>
     <message>
         <source>L%1 - brak ciągłości obwodu styków PK %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - порушення цілісності кола контактів PK %2</translation>
     </message>
     <message>
         <source>L%1 - ---</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - ---</translation>
     </message>
     <message>
         <source>L9 - brak stanu aktywnego Y</source>
-        <translation type="unfinished"></translation>
+        <translation>L9 - немає активного стану Y</translation>
     </message>
     <message>
         <source>L12 - brak stanu aktywnego Y urządz. zewn. </source>
-        <translation type="unfinished"></translation>
+        <translation>L12 - немає активного стану Y зовн. пристрою </translation>
     </message>
     <message>
         <source>L14 - brak stanu aktywnego Y urządz. zewn.  </source>
-        <translation type="unfinished"></translation>
+        <translation>L14 - немає активного стану Y зовн. пристрою  </translation>
     </message>
     <message>
         <source>L15 - brak stanu aktywnego Y urządz. zewn. </source>
-        <translation type="unfinished"></translation>
+        <translation>L15 - немає активного стану Y зовн. пристрою </translation>
     </message>
     <message>
         <source>L17 - ---  </source>
-        <translation type="unfinished"></translation>
+        <translation>L17 - ---  </translation>
     </message>
     <message>
         <source>L18 - --  </source>
-        <translation type="unfinished"></translation>
+        <translation>L18 - --  </translation>
     </message>
     <message>
         <source>L19 - --- </source>
-        <translation type="unfinished"></translation>
+        <translation>L19 - --- </translation>
     </message>
     <message>
         <source>L20 - ---.</source>
-        <translation type="unfinished"></translation>
+        <translation>L20 - ---.</translation>
     </message>
     <message>
         <source>L20 - ---       </source>
-        <translation type="unfinished"></translation>
+        <translation>L20 - ---       </translation>
     </message>
 </context>
 <context>
@@ -3576,7 +3576,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>SCC</source>
-        <translation type="unfinished"></translation>
+        <translation>SCC</translation>
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
@@ -3659,27 +3659,27 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L%1 - Deklaracja linii kontrolnej</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Оголошення контрольної лінії</translation>
     </message>
     <message>
         <source>L%1 - Funkcja wejścia</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Функція входу</translation>
     </message>
     <message>
         <source>L%1 - Kryterium wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Критерій активації</translation>
     </message>
     <message>
         <source>L%1 - Ilość stanów</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Кількість станів</translation>
     </message>
     <message>
         <source>L%1 - Opóźnienie X</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Затримка X</translation>
     </message>
     <message>
         <source>L%1 - Opóźnienie Y</source>
-        <translation type="unfinished"></translation>
+        <translation>L%1 - Затримка Y</translation>
     </message>
     <message>
         <source>L%1 - Deklaracja linii potencjałowej</source>
@@ -3727,7 +3727,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>SCD</source>
-        <translation type="unfinished"></translation>
+        <translation>SCD</translation>
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
@@ -3735,75 +3735,75 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L1 - brak ciągłości obwodu styków PK 1</source>
-        <translation type="unfinished"></translation>
+        <translation>L1 - порушення цілісності кола контактів PK 1</translation>
     </message>
     <message>
         <source>L1 - przeciążenie lub brak wysterowania PK 1</source>
-        <translation type="unfinished"></translation>
+        <translation>L1 - перевантаження або немає активації PK 1</translation>
     </message>
     <message>
         <source>L2 - brak ciągłości obwodu styków PK 2</source>
-        <translation type="unfinished"></translation>
+        <translation>L2 - порушення цілісності кола контактів PK 2</translation>
     </message>
     <message>
         <source>L2 - przeciążenie lub brak wysterowania PK 2</source>
-        <translation type="unfinished"></translation>
+        <translation>L2 - перевантаження або немає активації PK 2</translation>
     </message>
     <message>
         <source>L3 - przerwa LK 1</source>
-        <translation type="unfinished"></translation>
+        <translation>L3 - обрив LK 1</translation>
     </message>
     <message>
         <source>L3 - zwarcie LK 1</source>
-        <translation type="unfinished"></translation>
+        <translation>L3 - коротке замикання LK 1</translation>
     </message>
     <message>
         <source>L3 - brak stanu aktywnego X urządz. zewn.</source>
-        <translation type="unfinished"></translation>
+        <translation>L3 - немає активного стану X зовн. пристрою</translation>
     </message>
     <message>
         <source>L3 - brak stanu aktywnego Y urządz. zewn.</source>
-        <translation type="unfinished"></translation>
+        <translation>L3 - немає активного стану Y зовн. пристрою</translation>
     </message>
     <message>
         <source>L4 - przerwa LK 2</source>
-        <translation type="unfinished"></translation>
+        <translation>L4 - обрив LK 2</translation>
     </message>
     <message>
         <source>L4 - zwarcie LK 2</source>
-        <translation type="unfinished"></translation>
+        <translation>L4 - коротке замикання LK 2</translation>
     </message>
     <message>
         <source>L4 - brak stanu aktywnego X urządz. zewn.</source>
-        <translation type="unfinished"></translation>
+        <translation>L4 - немає активного стану X зовн. пристрою</translation>
     </message>
     <message>
         <source>L4 - brak stanu aktywnego Y urządz. zewn.</source>
-        <translation type="unfinished"></translation>
+        <translation>L4 - немає активного стану Y зовн. пристрою</translation>
     </message>
     <message>
         <source>L5 - przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>L5 - обрив</translation>
     </message>
     <message>
         <source>L5 - zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>L5 - коротке замикання</translation>
     </message>
     <message>
         <source>L5 - przeciążenie lub brak wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L5 - перевантаження або немає активації</translation>
     </message>
     <message>
         <source>L6 - przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>L6 - обрив</translation>
     </message>
     <message>
         <source>L6 - zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>L6 - коротке замикання</translation>
     </message>
     <message>
         <source>L6 - przeciążenie lub brak wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L6 - перевантаження або немає активації</translation>
     </message>
 </context>
 <context>
@@ -3878,7 +3878,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>SCE</source>
-        <translation type="unfinished"></translation>
+        <translation>SCE</translation>
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
@@ -3886,27 +3886,27 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L1 - brak ciągłości obwodu styków PK 1</source>
-        <translation type="unfinished"></translation>
+        <translation>L1 - порушення цілісності кола контактів PK 1</translation>
     </message>
     <message>
         <source>L2 - przeciążenie lub brak wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L2 - перевантаження або немає активації</translation>
     </message>
     <message>
         <source>L2 - brak ciągłości obwodu styków PK 2</source>
-        <translation type="unfinished"></translation>
+        <translation>L2 - порушення цілісності кола контактів PK 2</translation>
     </message>
     <message>
         <source>L3 - brak ciągłości obwodu styków PK 3</source>
-        <translation type="unfinished"></translation>
+        <translation>L3 - порушення цілісності кола контактів PK 3</translation>
     </message>
     <message>
         <source>L4 - brak ciągłości obwodu styków PK 4</source>
-        <translation type="unfinished"></translation>
+        <translation>L4 - порушення цілісності кола контактів PK 4</translation>
     </message>
     <message>
         <source>L2 - brak wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L2 - немає активації</translation>
     </message>
 </context>
 <context>
@@ -3929,7 +3929,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>SCF</source>
-        <translation type="unfinished"></translation>
+        <translation>SCF</translation>
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
@@ -4004,7 +4004,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>SCG</source>
-        <translation type="unfinished"></translation>
+        <translation>SCG</translation>
     </message>
     <message>
         <source>Moduł Główny Sterowania</source>
@@ -4012,51 +4012,51 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>L1 - przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>L1 - обрив</translation>
     </message>
     <message>
         <source>L1 - zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>L1 - коротке замикання</translation>
     </message>
     <message>
         <source>L1 - przeciążenie lub brak wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L1 - перевантаження або немає активації</translation>
     </message>
     <message>
         <source>L2 - przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>L2 - обрив</translation>
     </message>
     <message>
         <source>L2 - zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>L2 - коротке замикання</translation>
     </message>
     <message>
         <source>L2 - przeciążenie lub brak wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L2 - перевантаження або немає активації</translation>
     </message>
     <message>
         <source>L3 - przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>L3 - обрив</translation>
     </message>
     <message>
         <source>L3 - zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>L3 - коротке замикання</translation>
     </message>
     <message>
         <source>L3 - przeciążenie lub brak wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L3 - перевантаження або немає активації</translation>
     </message>
     <message>
         <source>L4 - przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>L4 - обрив</translation>
     </message>
     <message>
         <source>L4 - zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>L4 - коротке замикання</translation>
     </message>
     <message>
         <source>L4 - przeciążenie lub brak wysterowania</source>
-        <translation type="unfinished"></translation>
+        <translation>L4 - перевантаження або немає активації</translation>
     </message>
 </context>
 <context>
@@ -4067,11 +4067,11 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Funkcje serwisowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервісні функції</translation>
     </message>
     <message>
         <source>Wyczyść rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистити журнал подій</translation>
     </message>
     <message>
         <source>Info</source>
@@ -4086,34 +4086,34 @@ i/lub iloczyn stref LNM.
     <name>Setting</name>
     <message>
         <source>Nie</source>
-        <translation type="unfinished"></translation>
+        <translation>Ні</translation>
     </message>
     <message>
         <source>Tak</source>
-        <translation type="unfinished"></translation>
+        <translation>Так</translation>
     </message>
     <message>
         <source>%1g:%2m:%3s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1h:%2m:%3s</translation>
     </message>
     <message>
         <source>%1m</source>
-        <translation type="unfinished"></translation>
+        <translation>%1m</translation>
     </message>
 </context>
 <context>
     <name>SettingDelegate</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає</translation>
     </message>
     <message>
         <source>Nie</source>
-        <translation type="unfinished"></translation>
+        <translation>Ні</translation>
     </message>
     <message>
         <source>Tak</source>
-        <translation type="unfinished"></translation>
+        <translation>Так</translation>
     </message>
 </context>
 <context>
@@ -4144,11 +4144,11 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Usunięcie wersji oprogramowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалення версій ПЗ</translation>
     </message>
     <message>
         <source>Usunięcie wersji o nazwie: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалено версії з назвою: %1</translation>
     </message>
     <message>
         <source>Nazwa</source>
@@ -4156,19 +4156,19 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Numer</source>
-        <translation type="unfinished"></translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Wersja</source>
-        <translation type="unfinished"></translation>
+        <translation>Версія</translation>
     </message>
     <message>
         <source>Suma CRC</source>
-        <translation type="unfinished"></translation>
+        <translation>Сума CRC</translation>
     </message>
     <message>
         <source>Oprogramowanie Ostrel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Програмне забезпечення Ostrel: %1</translation>
     </message>
     <message>
         <source>Lp</source>
@@ -4177,7 +4177,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Suma</source>
-        <translation type="unfinished"></translation>
+        <translation>Сума</translation>
     </message>
 </context>
 <context>
@@ -4188,58 +4188,58 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Aktualna data i czas w centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Поточні дата і час у приладі</translation>
     </message>
     <message>
         <source>Odczytaj datę i czas z centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитати дату і час із приладу</translation>
     </message>
     <message>
         <source>Automatyczna zmiana czasu LATO/ZIMA</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматичний перехід на ЛІТНІЙ/ЗИМОВИЙ час</translation>
     </message>
     <message>
         <source>Moment pobrania czasu:</source>
-        <translation type="unfinished"></translation>
+        <translation>Момент зчитування часу:</translation>
     </message>
     <message>
         <source>Ustaw datę i czas w centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Встановити дату і час у приладі</translation>
     </message>
     <message>
         <source>Wyślij podaną datę i czas do centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Надіслати введені дату і час у прилад</translation>
     </message>
     <message>
         <source>Wyślij czas z komputer</source>
-        <translation type="unfinished"></translation>
+        <translation>Надіслати час комп’ютера</translation>
     </message>
     <message>
         <source>Nieprawidłowa data</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильна дата</translation>
     </message>
 </context>
 <context>
     <name>TreeModel</name>
     <message>
         <source>WĘZEŁ</source>
-        <translation type="unfinished"></translation>
+        <translation>ВУЗОЛ</translation>
     </message>
     <message>
         <source>WARTOŚĆ</source>
-        <translation type="unfinished"></translation>
+        <translation>ЗНАЧЕННЯ</translation>
     </message>
     <message>
         <source>OPIS</source>
-        <translation type="unfinished"></translation>
+        <translation>ОПИС</translation>
     </message>
     <message>
         <source>ACTIVE MODULE %1</source>
-        <translation type="unfinished"></translation>
+        <translation>АКТИВНИЙ МОДУЛЬ %1</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає</translation>
     </message>
     <message>
         <source>...</source>
@@ -4250,74 +4250,74 @@ i/lub iloczyn stref LNM.
     <name>USBManager</name>
     <message>
         <source>NoError</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає помилки</translation>
     </message>
     <message>
         <source>DeviceNotFoundError</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристрій не знайдено</translation>
     </message>
     <message>
         <source>PermissionError</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає прав доступу до порту</translation>
     </message>
     <message>
         <source>OpenError</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка відкриття порту</translation>
     </message>
     <message>
         <source>ParityError</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка парності</translation>
     </message>
     <message>
         <source>FramingError</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка кадру</translation>
     </message>
     <message>
         <source>BreakConditionError</source>
-        <translation type="unfinished"></translation>
+        <translation>Стан розриву лінії</translation>
     </message>
     <message>
         <source>WriteError</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка запису</translation>
     </message>
     <message>
         <source>ReadError</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка читання</translation>
     </message>
     <message>
         <source>ResourceError</source>
-        <translation type="unfinished"></translation>
+        <translation>Ресурс недоступний</translation>
     </message>
     <message>
         <source>UnsupportedOperationError</source>
-        <translation type="unfinished"></translation>
+        <translation>Непідтримувана операція</translation>
     </message>
     <message>
         <source>UnknownError</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідома помилка</translation>
     </message>
     <message>
         <source>TimeoutError</source>
-        <translation type="unfinished"></translation>
+        <translation>Тайм-аут</translation>
     </message>
     <message>
         <source>NotOpenError</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт не відкрито</translation>
     </message>
     <message>
         <source>Port został otwarty. Próba komunikacji z urządzeniem na porcie </source>
-        <translation type="unfinished"></translation>
+        <translation>Порт відкрито. Спроба зв’язку з пристроєм на порту </translation>
     </message>
     <message>
         <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає відповіді на кадр. Повторна спроба з’єднання...</translation>
     </message>
 </context>
 <context>
     <name>Uszkodzenia</name>
     <message>
         <source>Uszkodzenia Ostrel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправності Ostrel: %1</translation>
     </message>
 </context>
 </TS>
