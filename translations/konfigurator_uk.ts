@@ -1564,7 +1564,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Zapisz do PDF</source>
-        <translation>Зберегти в PDF</translation>
+        <translation>У PDF</translation>
     </message>
     <message>
         <source>Drukuj</source>
@@ -1714,7 +1714,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Zapisz do PDF</source>
-        <translation>Зберегти в PDF</translation>
+        <translation>У PDF</translation>
     </message>
     <message>
         <source>&amp;Drukuj</source>
@@ -4132,7 +4132,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Zapisz do PDF</source>
-        <translation>Зберегти в PDF</translation>
+        <translation>У PDF</translation>
     </message>
     <message>
         <source>&amp;Drukuj</source>
