@@ -4,7 +4,10 @@
 #include "configdiffmodel.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QScreen>
+#include <QStyle>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -66,12 +69,39 @@ void ConfigReviewDialog::setShowAll(bool showAll)
     fitColumns();
 }
 
-// Setting names differ in their last words and values are short: every column is as wide as
-// its longest text, so nothing is cut.
+// Setting names differ in their last words: every column is as wide as its longest text over
+// all rows (the view itself measures only the rows on screen), and the window grows to show
+// them all, within the screen.
 void ConfigReviewDialog::fitColumns()
 {
-    for (int column = 0; column < m_model->columnCount(); ++column)
-        ui->rowsView->resizeColumnToContents(column);
+    QTreeView *view = ui->rowsView;
+    QStyle *style = view->style();
+    const int padding = 2 * style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 16;
+    const int check = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 8;
+    const QFontMetrics header(view->header()->font());
+    int total = 0;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        int width = header.horizontalAdvance(
+                            m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole)
+                                    .toString())
+                + padding;
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            const QModelIndex index = m_model->index(row, column);
+            const QVariant font = index.data(Qt::FontRole);
+            const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : view->font());
+            const int extra = index.data(Qt::CheckStateRole).isValid() ? check : 0;
+            width = qMax(width,
+                         metrics.horizontalAdvance(index.data().toString()) + padding + extra);
+        }
+        view->setColumnWidth(column, width);
+        total += width;
+    }
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = total + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view)
+            + 2 * view->frameWidth() + margins.left() + margins.right();
+    const int room = screen() ? screen()->availableGeometry().width() - 40 : wanted;
+    if (wanted > width())
+        resize(qMin(wanted, room), height());
 }
 
 void ConfigReviewDialog::updateSendButton()

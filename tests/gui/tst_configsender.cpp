@@ -221,10 +221,12 @@ private slots:
         QCOMPARE(backupsAtReview.size(), 1);
         QCOMPARE(backups(), backupsAtReview);
         QCOMPARE(store()->readConfig(store()->findConfigId(backupsAtReview.first())), before);
-        QCOMPARE(m_dialogs->lines().last(), result.arg(newAddress).arg(address)
-                         + (addressTaken ? QString()
-                                         : "\n\nPoprzednia konfiguracja urządzenia jest "
-                                           "zapisana jako " + backupsAtReview.first() + "."));
+        if (!addressTaken) {
+            result = result.arg(newAddress).arg(address)
+                    + "\n\nPoprzednia konfiguracja urządzenia jest zapisana jako "
+                    + backupsAtReview.first() + ".";
+        }
+        QCOMPARE(m_dialogs->lines().last(), result);
         const QByteArray after = unitImage();
         QCOMPARE(psbValue(after, Capacity), capacity);
         QCOMPARE(psbValue(after, Address), addressTaken ? newAddress : address);
