@@ -18,6 +18,14 @@ QString moduleLabel(Modul *module)
     return QStringLiteral("%1 %2").arg(module->getName()).arg(module->getNumber());
 }
 
+// A value the setting has no text for (an option outside its list, a setting without a kind)
+// would show as nothing; the number at least tells the two sides apart.
+QString shownValue(const Setting &setting)
+{
+    const QString text = setting.getValueText();
+    return text.isEmpty() ? QString::number(setting.getValue()) : text;
+}
+
 ConfigDifference moduleRow(ConfigDifference::Kind kind, Modul *module, int position)
 {
     ConfigDifference row;
@@ -101,8 +109,8 @@ ConfigComparison compareConfigurations(const Konfiguracja &left, const Konfigura
             row.settingName = x->getName();
             row.leftValue = x->getValue();
             row.rightValue = y->getValue();
-            row.leftText = x->getValueText();
-            row.rightText = y->getValueText();
+            row.leftText = shownValue(*x);
+            row.rightText = shownValue(*y);
             ++(row.kind == ConfigDifference::Changed ? result.changed : result.unchanged);
             result.rows.append(row);
         }
