@@ -653,12 +653,9 @@ Send it to the unit anyway?</translation>
         <source>Konfiguracja zweryfikowana</source>
         <translation>Configuration verified</translation>
     </message>
-    <message numerus="yes">
-        <source>… i %n innych</source>
-        <translation>
-            <numerusform>… and %n more</numerusform>
-            <numerusform>… and %n more</numerusform>
-        </translation>
+    <message>
+        <source>… i jeszcze %1</source>
+        <translation>… and %1 more</translation>
     </message>
     <message>
         <source>%1, %2: wysłano %3, urządzenie ma %4</source>

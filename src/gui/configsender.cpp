@@ -194,7 +194,7 @@ void ConfigSender::verify(const QByteArray &unitImage)
     const QList<ConfigDifference> differences = comparison.differences();
     for (const ConfigDifference &row : differences) {
         if (lines.size() == ListedSettings) {
-            lines << tr("… i %n innych", nullptr, differences.size() - ListedSettings);
+            lines << tr("… i jeszcze %1").arg(differences.size() - ListedSettings);
             break;
         }
         switch (row.kind) {
