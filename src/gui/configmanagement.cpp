@@ -296,6 +296,9 @@ void ConfigManagement::queue(Device::COMMAND command, const QByteArray &payload)
 
 void ConfigManagement::slotReadUsb()
 {
+    // The send reads the unit itself; an image arriving meanwhile is not one to store.
+    if (m_sender->isBusy())
+        return;
     sentCommand = Device::ReadConfig;
     expectedAnswer = Device::ConfigData;
     queue(Device::ReadConfig, QByteArray());

@@ -232,6 +232,21 @@ private slots:
         QCOMPARE(psbValue(after, Address), addressTaken ? newAddress : address);
     }
 
+    // What the unit holds already is not sent again; the backup is made all the same.
+    void nothingToSend()
+    {
+        std::unique_ptr<SimProcess> sim;
+        QVERIFY(startSim({}, &sim));
+        open("Bez zmian", unitImage());
+        QSignalSpy finished(sender(), &ConfigSender::finished);
+        QVERIFY(send());
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(m_dialogs->lines().last(), "information|Konfigurator Ostrel|Urządzenie ma już "
+                                            "konfigurację Bez zmian. Nic nie wysłano.");
+        QCOMPARE(m_dialogs->execCount, 0);
+        QCOMPARE(backups().size(), 1);
+    }
+
     // An extinguishing set for a basic unit: the review says so, a second question follows,
     // and declining it leaves the unit as it was.
     void otherModuleSetNeedsSecondConfirmation()
