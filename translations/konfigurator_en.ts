@@ -610,6 +610,10 @@ connected to module LNM no. 1 to control ventilation
         <translation>No connection to the unit.</translation>
     </message>
     <message>
+        <source>Brak połączenia z urządzeniem. Nic nie wysłano.</source>
+        <translation>No connection to the unit. Nothing was sent.</translation>
+    </message>
+    <message>
         <source>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</source>
         <translation>The unit&apos;s configuration could not be backed up. Nothing was sent.</translation>
     </message>

@@ -604,7 +604,7 @@ std::unique_ptr<Konfiguracja> ConfigManagement::usableConfig(const QByteArray &i
     return nullptr;
 }
 
-ConfigEditor *ConfigManagement::activeEditor()
+ConfigEditor *ConfigManagement::editorToCompare()
 {
     ConfigEditor *editor = editorOf(ui->mdiArea->activeSubWindow());
     if (!editor || !editor->model() || !editor->model()->konfiguracja()) {
@@ -617,7 +617,7 @@ ConfigEditor *ConfigManagement::activeEditor()
 
 void ConfigManagement::slotCompareStored()
 {
-    ConfigEditor *editor = activeEditor();
+    ConfigEditor *editor = editorToCompare();
     if (!editor)
         return;
     const int activeId = editor->property("ID").toInt();
@@ -653,7 +653,7 @@ void ConfigManagement::slotCompareStored()
 
 void ConfigManagement::slotCompareFile()
 {
-    if (!activeEditor())
+    if (!editorToCompare())
         return;
     const QString path = Dialogs::instance()->getOpenFileName(this, tr("Porównaj z plikiem"),
                                                               QString(), QStringLiteral("*.cfg"));
@@ -667,7 +667,7 @@ void ConfigManagement::slotCompareFile()
 
 void ConfigManagement::slotCompareUnit()
 {
-    if (!activeEditor() || m_compareRequest->isRunning() || m_sender->isBusy())
+    if (!editorToCompare() || m_compareRequest->isRunning() || m_sender->isBusy())
         return;
     // The answer is the comparison's, not an image to store under a new name.
     expectedAnswer = 0;

@@ -43,6 +43,8 @@ public:
     // Closes every editor tab, each one offering to store its pending changes (for a window
     // that is going away). True when no tab is left.
     bool closeEditors();
+    // Runs "Wyślij": read, back up, review, send, verify.
+    ConfigSender *configSender() const { return m_sender; }
 
     static QString generatedName();
 
@@ -74,9 +76,6 @@ public slots:
     void slotCompareFile();
     void slotCompareUnit();
 
-public:
-    ConfigSender *configSender() const { return m_sender; }
-
 private:
     void createActions();
     QAction *makeAction(const char *icon, const QString &text, const QString &tip);
@@ -90,7 +89,8 @@ private:
     // A configuration that holds modules, or null after a warning naming `what`.
     std::unique_ptr<Konfiguracja> usableConfig(const QByteArray &image, int source,
                                                const QString &what);
-    ConfigEditor *activeEditor();
+    // The active editor to compare, or null after asking the user to open one.
+    ConfigEditor *editorToCompare();
     void showComparison(const Konfiguracja &other, const QString &otherTitle);
 
     int currentId = 0;

@@ -168,9 +168,14 @@ void ConfigSender::backUpAndReview(const QByteArray &unitImage)
 
     std::unique_ptr<Konfiguracja> toSend(applyDifferences(*unit, *m_toSend, chosen));
     m_sentImage = toSend->toByteArray(Konfiguracja::FromDevice);
+    // The port may have closed while the review was open.
+    if (!m_request->start(Device::ConfigData, m_sentImage, Device::Acknowledge)) {
+        dialogs->warning(m_window, title,
+                         withBackup(tr("Brak połączenia z urządzeniem. Nic nie wysłano.")));
+        finish(false);
+        return;
+    }
     m_state = Sending;
-    if (!m_request->start(Device::ConfigData, m_sentImage, Device::Acknowledge))
-        onFailed();
 }
 
 void ConfigSender::verify(const QByteArray &unitImage)
