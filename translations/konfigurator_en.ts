@@ -246,6 +246,29 @@ connected to module LNM no. 1 to control ventilation
     </message>
 </context>
 <context>
+    <name>ConfigDiffModel</name>
+    <message>
+        <source>cały moduł, tylko po lewej</source>
+        <translation>whole module, left side only</translation>
+    </message>
+    <message>
+        <source>cały moduł, tylko po prawej</source>
+        <translation>whole module, right side only</translation>
+    </message>
+    <message>
+        <source>(brak modułu)</source>
+        <translation>(no module)</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Ustawienie</source>
+        <translation>Setting</translation>
+    </message>
+</context>
+<context>
     <name>ConfigEditor</name>
     <message>
         <source>Frame</source>
@@ -463,6 +486,220 @@ connected to module LNM no. 1 to control ventilation
     <message>
         <source>Eksport PDF</source>
         <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>urządzenia</source>
+        <translation>of the unit</translation>
+    </message>
+    <message>
+        <source>Urządzenie</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada. Porównanie przerwane.</source>
+        <translation>The unit does not answer. The comparison was stopped.</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Porównaj otwartą konfigurację z inną</source>
+        <translation>Compare the open configuration with another one</translation>
+    </message>
+    <message>
+        <source>z zapisaną konfiguracją…</source>
+        <translation>with a stored configuration…</translation>
+    </message>
+    <message>
+        <source>z plikiem .cfg…</source>
+        <translation>with a .cfg file…</translation>
+    </message>
+    <message>
+        <source>z konfiguracją urządzenia</source>
+        <translation>with the unit&apos;s configuration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zawiera żadnego modułu.</source>
+        <translation>Configuration %1 holds no module.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.</source>
+        <translation>Configuration %1 cannot be read: its data is damaged.</translation>
+    </message>
+    <message>
+        <source>Otwórz konfigurację, którą chcesz porównać.</source>
+        <translation>Open the configuration you want to compare.</translation>
+    </message>
+    <message>
+        <source>Nie ma innej zapisanej konfiguracji.</source>
+        <translation>There is no other stored configuration.</translation>
+    </message>
+    <message>
+        <source>Porównaj %1 z konfiguracją:</source>
+        <translation>Compare %1 with the configuration:</translation>
+    </message>
+    <message>
+        <source>Porównaj z plikiem</source>
+        <translation>Compare with a file</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>No connection to the unit.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigReviewDialog</name>
+    <message>
+        <source>Porównanie konfiguracji</source>
+        <translation>Configuration comparison</translation>
+    </message>
+    <message>
+        <source>Pokaż:</source>
+        <translation>Show:</translation>
+    </message>
+    <message>
+        <source>tylko różnice</source>
+        <translation>differences only</translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>UWAGA: zestaw modułów się różni (tylko po lewej: %1, tylko po prawej: %2). Ta konfiguracja może należeć do innej centrali.</source>
+        <translation>WARNING: the module sets differ (left only: %1, right only: %2). This configuration may belong to another unit.</translation>
+    </message>
+    <message>
+        <source>Przegląd przed wysłaniem</source>
+        <translation>Review before sending</translation>
+    </message>
+    <message>
+        <source>Wyślij zaznaczone</source>
+        <translation>Send ticked</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Moduły: %1 po lewej, %2 po prawej. Tylko po lewej: %3, tylko po prawej: %4. Zmienione ustawienia: %5, bez zmian: %6.</source>
+        <translation>Modules: %1 on the left, %2 on the right. Left only: %3, right only: %4. Changed settings: %5, unchanged: %6.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSender</name>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Ostrel Configurator</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest uszkodzony.</source>
+        <translation>Configuration %1 will not be sent: its stored image is damaged.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.</source>
+        <translation>Configuration %1 will not be sent: it holds no module.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>No connection to the unit.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem. Nic nie wysłano.</source>
+        <translation>No connection to the unit. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</source>
+        <translation>The unit&apos;s configuration could not be backed up. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej z urządzenia nie da się odczytać, więc nie można jej porównać. Nic nie wysłano.</source>
+        <translation>The configuration read from the unit cannot be decoded, so it cannot be compared. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Urządzenie ma już konfigurację %1. Nic nie wysłano.</source>
+        <translation>The unit already holds configuration %1. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Urządzenie (teraz)</source>
+        <translation>Unit (now)</translation>
+    </message>
+    <message>
+        <source>Do wysłania: %1</source>
+        <translation>To send: %1</translation>
+    </message>
+    <message>
+        <source>Nie zaznaczono żadnej zmiany. Nic nie wysłano.</source>
+        <translation>No change was ticked. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do innej centrali.
+
+Czy na pewno wysłać ją do urządzenia?</source>
+        <translation>The unit&apos;s module set differs from configuration %1 (in the unit only: %2, in the configuration to send only: %3). This configuration may belong to another unit.
+
+Send it to the unit anyway?</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Data sent successfully.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zweryfikowana</source>
+        <translation>Configuration verified</translation>
+    </message>
+    <message>
+        <source>… i jeszcze %1</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>%1, %2: wysłano %3, urządzenie ma %4</source>
+        <translation>%1, %2: sent %3, the unit has %4</translation>
+    </message>
+    <message>
+        <source>%1: urządzenie nie ma tego modułu</source>
+        <translation>%1: the unit does not have this module</translation>
+    </message>
+    <message>
+        <source>%1: moduł, którego nie wysłano</source>
+        <translation>%1: a module that was not sent</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:</source>
+        <translation>The unit acknowledged the configuration but did not take these settings:</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej po wysłaniu nie da się odczytać.</source>
+        <translation>The configuration read back after sending cannot be decoded.</translation>
+    </message>
+    <message>
+        <source>Weryfikacja konfiguracji</source>
+        <translation>Configuration verification</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</source>
+        <translation>The unit does not answer the configuration read. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</source>
+        <translation>The unit did not acknowledge the configuration. Whether it took it is unknown: read the configuration to check.</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</source>
+        <translation>The unit acknowledged the configuration but does not answer the check read. The configuration was not verified.</translation>
+    </message>
+    <message>
+        <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
+        <translation>The unit&apos;s previous configuration is stored as %1.</translation>
     </message>
 </context>
 <context>
@@ -4100,6 +4337,14 @@ and/or LNM zone product.
         <source>%1m</source>
         <translation>%1m</translation>
     </message>
+    <message>
+        <source>Zakres: %1 – %2</source>
+        <translation>Range: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Zakres: pozycje listy od 0 do %1</source>
+        <translation>Range: list entries 0 to %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingDelegate</name>
@@ -4244,6 +4489,10 @@ and/or LNM zone product.
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>Wartość %1 jest poza zakresem.</source>
+        <translation>The value %1 is out of range.</translation>
     </message>
 </context>
 <context>
