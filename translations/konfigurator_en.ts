@@ -3569,18 +3569,6 @@ and/or LNM zone product.
         <translation>...</translation>
     </message>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
         <source>L%1 - Numer strefy</source>
         <translation>L%1 - Zone number</translation>
     </message>
@@ -3669,58 +3657,6 @@ and/or LNM zone product.
         <translation>L%1 - Detection line - Delay</translation>
     </message>
     <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - Zone number</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Potential-free line declared</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Potential-free line - Output group</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Potential-free line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Potential-free line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Potential-free line - Logic</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
-    </message>
-    <message>
         <source>SCB</source>
         <translation>SCB</translation>
     </message>
@@ -3796,22 +3732,6 @@ and/or LNM zone product.
 <context>
     <name>SCC</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCC</source>
         <translation>SCC</translation>
     </message>
@@ -3825,70 +3745,6 @@ and/or LNM zone product.
     <message>
         <source>...</source>
         <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - Zone number</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Potential-free line declared</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Potential-free line - Output group</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Potential-free line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Potential-free line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Potential-free line - Logic</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
@@ -3917,50 +3773,6 @@ and/or LNM zone product.
     <message>
         <source>L%1 - Opóźnienie Y</source>
         <translation>L%1 - Delay Y</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Potential line declared</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Potential line - Output group</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Potential line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Potential line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Potential line - Logic</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Potential line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Potential line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Potential line - Number of pulses N-imp</translation>
     </message>
     <message>
         <source>SCD</source>
@@ -4046,74 +3858,6 @@ and/or LNM zone product.
 <context>
     <name>SCE</name>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - Zone number</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Potential-free line declared</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Potential-free line - Output group</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Potential-free line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Potential-free line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Potential-free line - Logic</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
-    </message>
-    <message>
         <source>SCE</source>
         <translation>SCE</translation>
     </message>
@@ -4149,22 +3893,6 @@ and/or LNM zone product.
 <context>
     <name>SCF</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCF</source>
         <translation>SCF</translation>
     </message>
@@ -4175,70 +3903,6 @@ and/or LNM zone product.
 </context>
 <context>
     <name>SCG</name>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>L%1 - numer strefy</source>
-        <translation>L%1 - Zone number</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Potential line declared</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Potential line - Output group</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Potential line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Potential line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Potential line - Logic</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Potential line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Potential line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Potential line - Number of pulses N-imp</translation>
-    </message>
     <message>
         <source>SCG</source>
         <translation>SCG</translation>
