@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The "Eksport PDF" question and the export it leads to; the pages come from ReportPrinter.
+namespace ReportPrinter {
+
+// The "Eksport PDF" question alone: the chosen file with ".pdf" appended when it has no
+// suffix, or an empty string when cancelled.
+QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLiteral("nazwa"));
+// Asks for a file name and writes the PDF, showing its progress over the parent.
+// Returns the file written, or an empty string when cancelled or failed.
+QString exportPdf(QWidget *parent, const QString &html);
+
+} // namespace ReportPrinter
