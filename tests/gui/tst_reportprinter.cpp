@@ -141,10 +141,12 @@ QVector<int> pixelDifferences(const QString &a, const QString &b, const QString 
 
 } // namespace
 
-// How many pixels of a page at 40 dpi may differ from the single document's: a continued table
-// opens each slice with its own top border where the single document draws the border of its
-// page break, a line of about 330 pixels across the page's width.
-constexpr int MaxPixelsPerPage = 400;
+// How many pixels of a page (331 by 468 at 40 dpi) may differ from the single document's. Far
+// down that document its text and rules land a fraction of a pixel off where a small document
+// puts them, so the anti-aliased edges of a text line or two and of the border at a page break
+// differ: up to about 2,000 pixels. A row missing, doubled or moved to another page shifts
+// everything below it and differs by more than 10,000.
+constexpr int MaxPixelsPerPage = 2500;
 
 class tst_ReportPrinter : public QObject
 {
@@ -196,7 +198,6 @@ void tst_ReportPrinter::looksAsOneDocument()
     const QStringList expected = pageTexts(whole);
     const QStringList actual = pageTexts(sliced);
     QCOMPARE(actual.size(), pages);
-    if (qEnvironmentVariableIsSet("DUMPDIR")) { QFile::copy(sliced, qEnvironmentVariable("DUMPDIR") + "/" + tag + "-s.pdf"); QFile::copy(whole, qEnvironmentVariable("DUMPDIR") + "/" + tag + "-w.pdf"); }
     for (int page = 0; page < pages; ++page)
         QCOMPARE(actual.at(page), expected.at(page));
 
