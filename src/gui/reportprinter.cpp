@@ -1,14 +1,11 @@
 #include "reportprinter.h"
 
-#include "dialogs.h"
-
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QRegularExpression>
@@ -25,34 +22,33 @@
 // event register does not come out at all. A report whose bulk is one long table is therefore
 // printed as a sequence of small documents, each holding the next slice of the table's rows and
 // set up as QTextDocument::print sets up its copy (the page size, 2 cm margins, the page number
-// at the bottom right). Each slice is laid out by Qt; all of its pages but the last are painted,
-// and the rows that begin on the last page open the next slice, so that every page is filled as
-// the one document would fill it.
+// at the bottom right). Each slice is laid out by Qt; its pages are painted up to the last page
+// break that no row crosses, and the rows after that break open the next slice, so that every
+// page is filled as the one document would fill it.
 
 namespace {
 
 constexpr int LongTableRows = 300; // fewer rows print fast enough as one document
-constexpr int SliceRows = 160;
+constexpr int SliceRows = 100; // parsed in one go: few enough to keep the window live
 constexpr int ProgressSteps = 1000;
 
 int indexOfTag(const QString &html, QLatin1String tag, int from)
 {
     for (int i = html.indexOf(tag, from, Qt::CaseInsensitive); i >= 0;
          i = html.indexOf(tag, i + 1, Qt::CaseInsensitive)) {
-        const int next = i + tag.size();
-        if (next < html.size() && (html.at(next) == QLatin1Char('>') || html.at(next).isSpace()))
+        const QChar next = html.at(qMin(i + tag.size(), html.size() - 1));
+        if (next == QLatin1Char('>') || next.isSpace())
             return i;
     }
     return -1;
 }
 
-// The report's last table, cut at its rows. Header rows (those with <th> cells) stay with the
-// report's beginning, which only the first slice holds.
+// The report's last table, cut at its rows. Its header rows (those with <th> cells) stay with
+// the report's beginning, which only the first slice holds.
 struct LongTable
 {
-    QString lead;       // what opens every slice after the first: the body tag and the table tag
-    QVector<int> rows;  // where each data row starts, then where "</table" starts
-    int dataStart = 0;  // where the first slice's rows begin
+    QString lead;      // what opens every further slice: the body tag and the table tag
+    QVector<int> rows; // where each data row starts, then where "</table" starts
 };
 
 bool findLongTable(const QString &html, LongTable *table)
@@ -60,29 +56,22 @@ bool findLongTable(const QString &html, LongTable *table)
     const int start = html.lastIndexOf(QLatin1String("<table"), -1, Qt::CaseInsensitive);
     const int end = html.indexOf(QLatin1String("</table"), start, Qt::CaseInsensitive);
     const int tagEnd = html.indexOf(QLatin1Char('>'), start);
-    if (start < 0 || end < 0 || tagEnd < 0 || tagEnd > end)
-        return false;
     // A spanning cell joins rows, which then could not be carried one by one.
-    const QStringRef inner = html.midRef(tagEnd, end - tagEnd);
-    if (inner.contains(QLatin1String("rowspan"), Qt::CaseInsensitive))
+    if (start < 0 || end < 0 || tagEnd < 0 || tagEnd > end
+        || html.midRef(tagEnd, end - tagEnd).contains(QLatin1String("rowspan"),
+                                                      Qt::CaseInsensitive))
         return false;
-    bool header = true;
     for (int row = indexOfTag(html, QLatin1String("<tr"), tagEnd); row >= 0 && row < end;) {
         const int next = indexOfTag(html, QLatin1String("<tr"), row + 3);
-        const int rowEnd = next < 0 || next > end ? end : next;
-        if (header && html.midRef(row, rowEnd - row).contains(QLatin1String("<th"),
-                                                              Qt::CaseInsensitive)) {
-            row = next;
-            continue;
-        }
-        header = false;
-        table->rows.append(row);
+        const int length = (next < 0 || next > end ? end : next) - row;
+        if (!table->rows.isEmpty()
+            || !html.midRef(row, length).contains(QLatin1String("<th"), Qt::CaseInsensitive))
+            table->rows.append(row);
         row = next;
     }
     if (table->rows.size() < LongTableRows)
         return false;
     table->rows.append(end);
-    table->dataStart = table->rows.first();
     const int body = indexOfTag(html, QLatin1String("<body"), 0);
     const int bodyEnd = body >= 0 && body < start ? html.indexOf(QLatin1Char('>'), body) + 1 : 0;
     table->lead = html.left(bodyEnd) + html.midRef(start, tagEnd + 1 - start);
@@ -100,32 +89,24 @@ QTextTable *lastTable(const QTextDocument &document)
 }
 
 // The page as QTextDocument::print lays its copy out: the printer's page in device pixels and
-// 2 cm margins, given in the screen's resolution, which the layout scales to the printer's.
+// 2 cm margins given in the screen's resolution, which the layout scales to the printer's.
 struct PageSetup
 {
     QSizeF size;
-    int marginX = 0;
-    int marginY = 0;
-    qreal scaleX = 1;
-    qreal scaleY = 1;
+    QPointF margins;
+    QPointF scale = QPointF(1, 1);
 };
 
-// The layout scales a document's lengths to the printer from the resolution the text system
-// takes for the screen, which the screen itself does not always report; it is read off a probe.
-QPointF layoutScale(QPrinter *printer)
+void layOut(QTextDocument *document, QPrinter *printer, const PageSetup &setup)
 {
-    constexpr qreal Margin = 100;
-    QTextDocument probe;
-    probe.setDocumentMargin(0);
-    probe.setPlainText(QStringLiteral("x"));
-    probe.documentLayout()->setPaintDevice(printer);
-    QTextFrameFormat format = probe.rootFrame()->frameFormat();
-    format.setLeftMargin(Margin);
-    format.setTopMargin(Margin);
-    probe.rootFrame()->setFrameFormat(format);
-    probe.setPageSize(QSizeF(printer->width(), printer->height()));
-    const QRectF block = probe.documentLayout()->blockBoundingRect(probe.firstBlock());
-    return block.left() > 0 && block.top() > 0 ? block.topLeft() / Margin : QPointF(1, 1);
+    document->documentLayout()->setPaintDevice(printer);
+    QTextFrameFormat format = document->rootFrame()->frameFormat();
+    format.setLeftMargin(setup.margins.x());
+    format.setRightMargin(setup.margins.x());
+    format.setTopMargin(setup.margins.y());
+    format.setBottomMargin(setup.margins.y());
+    document->rootFrame()->setFrameFormat(format);
+    document->setPageSize(setup.size);
 }
 
 PageSetup pageSetup(QPrinter *printer)
@@ -133,26 +114,20 @@ PageSetup pageSetup(QPrinter *printer)
     // A printer without margins gets 2 mm ones, as QTextDocument::print gives it.
     if (printer->pageLayout().margins(QPageLayout::Millimeter).isNull())
         printer->setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
-    const QPointF scale = layoutScale(printer);
     PageSetup setup;
     setup.size = QSizeF(printer->width(), printer->height());
-    setup.scaleX = scale.x();
-    setup.scaleY = scale.y();
-    setup.marginX = int(2 / 2.54 * qRound(printer->logicalDpiX() / scale.x()));
-    setup.marginY = int(2 / 2.54 * qRound(printer->logicalDpiY() / scale.y()));
+    // The resolution the layout scales from is not always the one the screen reports; it is
+    // read off a probe with margins of 100.
+    setup.margins = QPointF(100, 100);
+    QTextDocument probe;
+    probe.setPlainText(QStringLiteral("x"));
+    layOut(&probe, printer, setup);
+    const QPointF at = probe.documentLayout()->blockBoundingRect(probe.firstBlock()).topLeft();
+    if (at.x() > 0 && at.y() > 0)
+        setup.scale = at / 100;
+    setup.margins = QPointF(int(2 / 2.54 * qRound(printer->logicalDpiX() / setup.scale.x())),
+                            int(2 / 2.54 * qRound(printer->logicalDpiY() / setup.scale.y())));
     return setup;
-}
-
-void layOut(QTextDocument *document, QPrinter *printer, const PageSetup &setup)
-{
-    document->documentLayout()->setPaintDevice(printer);
-    QTextFrameFormat format = document->rootFrame()->frameFormat();
-    format.setLeftMargin(setup.marginX);
-    format.setRightMargin(setup.marginX);
-    format.setTopMargin(setup.marginY);
-    format.setBottomMargin(setup.marginY);
-    document->rootFrame()->setFrameFormat(format);
-    document->setPageSize(setup.size);
 }
 
 void paintPage(QPainter *painter, const QTextDocument &document, const PageSetup &setup,
@@ -173,17 +148,16 @@ void paintPage(QPainter *painter, const QTextDocument &document, const PageSetup
     painter->setFont(document.defaultFont());
     const QString text = QString::number(number);
     const QPaintDevice *device = painter->device();
-    const qreal x = setup.size.width() - setup.marginX * setup.scaleX
+    const qreal x = setup.size.width() - setup.margins.x() * setup.scale.x()
             - painter->fontMetrics().horizontalAdvance(text);
-    const qreal y = setup.size.height() - setup.marginY * setup.scaleY
+    const qreal y = setup.size.height() - setup.margins.y() * setup.scale.y()
             + QFontMetrics(document.defaultFont(), device).ascent()
             + 5 * device->logicalDpiY() / 72.0;
     painter->drawText(qRound(x), qRound(y), text);
     painter->restore();
 }
 
-// Progress over a window, counted in pages painted against the pages the rows so far promise;
-// cancellable. Nothing shows without a window.
+// Progress over a window, cancellable; nothing shows without a window.
 class Progress
 {
 public:
@@ -203,15 +177,17 @@ public:
         m_clock.start();
     }
 
-    // False once the user has cancelled. Events are processed about 20 times a second: often
-    // enough for the window, rare enough to cost nothing.
-    bool step(qreal done)
+    // Records the share of the work done, when given; false once the user has cancelled.
+    // Events are processed about 20 times a second: often enough for the window, rare enough
+    // to cost nothing.
+    bool step(qreal done = -1)
     {
         if (!m_dialog)
             return true;
+        m_done = done >= 0 ? done : m_done;
         if (m_clock.elapsed() >= 50) {
             m_clock.restart();
-            m_dialog->setValue(qBound(0, qRound(done * ProgressSteps), ProgressSteps - 1));
+            m_dialog->setValue(qBound(0, qRound(m_done * ProgressSteps), ProgressSteps - 1));
             QCoreApplication::processEvents();
         }
         return !m_dialog->wasCanceled();
@@ -220,75 +196,61 @@ public:
 private:
     std::unique_ptr<QProgressDialog> m_dialog;
     QElapsedTimer m_clock;
-};
-
-struct Carry
-{
-    int rows = 0;
-    int pages = 0;
+    qreal m_done = 0;
 };
 
 class SlicedPrint
 {
 public:
-    SlicedPrint(const QString &html, const LongTable &table, QPrinter *printer)
-        : m_html(html), m_table(table), m_printer(printer), m_setup(pageSetup(printer))
+    SlicedPrint(const QString &html, const LongTable &table, QPrinter *printer,
+                Progress *progress)
+        : m_html(html), m_table(table), m_printer(printer), m_progress(progress),
+          m_setup(pageSetup(printer)), m_total(table.rows.size() - 1)
     {
-        const int from = printer->fromPage();
-        const int to = printer->toPage();
-        m_firstPage = qMax(1, from);
-        m_lastPage = from == 0 && to == 0 ? INT_MAX : qMax(m_firstPage, to);
+        m_firstPage = qMax(1, printer->fromPage());
+        if (printer->fromPage() != 0 || printer->toPage() != 0)
+            m_lastPage = qMax(m_firstPage, printer->toPage());
     }
 
-    bool run(Progress *progress)
+    bool run()
     {
         fitColumns();
         QPainter painter;
-        const int total = m_table.rows.size() - 1;
         int first = 0;
         int number = 0; // the last page number given
-        bool painted = false;
-        while (first < total && number < m_lastPage) {
-            int count = SliceRows;
+        while (first < m_total && number < m_lastPage) {
             std::unique_ptr<QTextDocument> document;
-            Carry carried;
-            // A slice must give at least one page before its last; a slice on one page grows.
-            for (;;) {
-                count = qMin(count, total - first);
+            int rows = 0;
+            int pages = 0;
+            // A slice must give a page before its last page break; a slice on one page grows.
+            for (int count = SliceRows; rows == 0; count *= 2) {
+                count = qMin(count, m_total - first);
                 document = slice(first, count);
-                if (!progress->step(done(first)))
+                if (!m_progress->step(qreal(first) / m_total))
                     return cancel(&painter);
-                if (first + count >= total)
-                    carried = {count, document->pageCount()};
-                else
-                    carried = carry(*document, first, count);
-                if (carried.rows > 0)
-                    break;
-                count *= 2;
+                rows = count;
+                pages = document->pageCount();
+                if (first + count < m_total)
+                    carry(*document, first, &rows, &pages);
             }
-            for (int page = 1; page <= carried.pages && number < m_lastPage; ++page) {
+            for (int page = 1; page <= pages && number < m_lastPage; ++page) {
                 if (++number < m_firstPage)
                     continue;
-                if (!painted && !painter.begin(m_printer))
+                if (!painter.isActive() && !painter.begin(m_printer))
                     return false;
-                if (painted && !m_printer->newPage())
+                if (number > m_firstPage && !m_printer->newPage())
                     return cancel(&painter);
-                painted = true;
                 paintPage(&painter, *document, m_setup, page, number);
-                const qreal rows = first + qreal(carried.rows) * page / carried.pages;
-                if (!progress->step(done(rows)))
+                // Each page counts for the rows it holds: the progress moves with the pages.
+                if (!m_progress->step((first + qreal(rows) * page / pages) / m_total))
                     return cancel(&painter);
             }
-            first += carried.rows;
+            first += rows;
         }
-        return !painted || painter.end();
+        return !painter.isActive() || painter.end();
     }
 
 private:
-    // The share of the work done. Each painted page counts for the rows it holds, so that the
-    // progress moves evenly with the pages rather than with the rows laid out.
-    qreal done(qreal rowsPainted) const { return rowsPainted / (m_table.rows.size() - 1); }
-
     bool cancel(QPainter *painter)
     {
         if (painter->isActive())
@@ -296,23 +258,24 @@ private:
         return false;
     }
 
-    QString sliceHtml(int first, int count) const
+    QStringRef rowHtml(int first, int count = 1) const
     {
         const QVector<int> &rows = m_table.rows;
-        QString html = first == 0 ? m_html.left(m_table.dataStart) : m_table.lead;
-        html += m_html.midRef(rows.at(first), rows.at(first + count) - rows.at(first));
-        if (first + count == rows.size() - 1)
-            html += m_html.midRef(rows.last());
-        else
-            html += QLatin1String("</table>");
-        return html;
+        return m_html.midRef(rows.at(first), rows.at(first + count) - rows.at(first));
     }
 
     std::unique_ptr<QTextDocument> slice(int first, int count) const
     {
+        QString html = first == 0 ? m_html.left(m_table.rows.first()) : m_table.lead;
+        html += rowHtml(first, count);
+        if (first + count == m_total)
+            html += m_html.midRef(m_table.rows.last());
+        else
+            html += QLatin1String("</table>");
         auto document = std::make_unique<QTextDocument>();
         document->setDocumentMargin(0);
-        document->setHtml(sliceHtml(first, count));
+        document->setHtml(html);
+        m_progress->step();
         QTextTable *table = lastTable(*document);
         if (table && !m_columns.isEmpty()) {
             QTextTableFormat format = table->format();
@@ -323,17 +286,48 @@ private:
         return document;
     }
 
+    // Pages up to the last page break before the last page that no row crosses, and the rows
+    // on them; untouched when there is no such break.
+    void carry(const QTextDocument &document, int first, int *rows, int *pages) const
+    {
+        const QTextTable *table = lastTable(document);
+        const int header = first == 0 ? m_headerRows : 0;
+        const auto top = [&](int r) {
+            const QTextBlock block = table->cellAt(header + r, 0).firstCursorPosition().block();
+            return document.documentLayout()->blockBoundingRect(block).top();
+        };
+        const auto bottom = [&](int r) {
+            qreal y = 0;
+            for (int c = 0; c < table->columns(); ++c) {
+                const QTextBlock block = table->cellAt(header + r, c).lastCursorPosition().block();
+                y = qMax(y, document.documentLayout()->blockBoundingRect(block).bottom());
+            }
+            return y;
+        };
+        int r = *rows - 1;
+        for (int page = document.pageCount(); table && page > 1; --page) {
+            const qreal pageTop = (page - 1) * m_setup.size.height();
+            while (r > 0 && top(r - 1) >= pageTop)
+                --r;
+            if (r > 0 && top(r) >= pageTop && bottom(r - 1) <= pageTop) {
+                *rows = r;
+                *pages = page - 1;
+                return;
+            }
+        }
+        *rows = 0;
+    }
+
     // Qt sizes a table's columns by the widest content of each over all its rows, which a slice
     // does not hold. A probe with the header and the rows of each column's longest word and
-    // longest text gets the widths of the whole table; every slice gets them as fixed widths,
+    // longest text gets the whole table's widths; the slices get them as fixed widths,
     // adjusted until the probe's columns come out as wide as they were.
     void fitColumns()
     {
         const QVector<int> widest = widestRows();
-        QString html = m_html.left(m_table.dataStart);
+        QString html = m_html.left(m_table.rows.first());
         for (int row : widest)
-            html += m_html.midRef(m_table.rows.at(row),
-                                  m_table.rows.at(row + 1) - m_table.rows.at(row));
+            html += rowHtml(row);
         QTextDocument probe;
         probe.setDocumentMargin(0);
         probe.setHtml(html + QLatin1String("</table>"));
@@ -351,30 +345,29 @@ private:
             return w;
         };
         const QVector<qreal> wanted = widths();
-        QVector<QTextLength> columns;
-        for (qreal w : wanted)
-            columns.append(QTextLength(QTextLength::FixedLength, w / m_setup.scaleX));
+        QVector<QTextLength> columns(wanted.size());
+        QVector<qreal> got(wanted.size(), 0);
         for (int attempt = 0; attempt < 4; ++attempt) {
+            bool same = attempt > 0;
+            for (int c = 0; c < columns.size(); ++c) {
+                same = same && qAbs(got.at(c) - wanted.at(c)) < 0.5;
+                const qreal set = attempt == 0 ? 0 : columns.at(c).rawValue();
+                columns[c] = QTextLength(QTextLength::FixedLength,
+                                         set + (wanted.at(c) - got.at(c)) / m_setup.scale.x());
+            }
+            if (same) {
+                m_columns = table->format().columnWidthConstraints();
+                return;
+            }
             QTextTableFormat format = table->format();
             format.setColumnWidthConstraints(columns);
             table->setFormat(format);
-            const QVector<qreal> got = widths();
-            bool same = true;
-            for (int c = 0; c < columns.size(); ++c) {
-                same = same && qAbs(got.at(c) - wanted.at(c)) < 0.5;
-                columns[c] = QTextLength(QTextLength::FixedLength,
-                                         columns.at(c).rawValue()
-                                                 + (wanted.at(c) - got.at(c)) / m_setup.scaleX);
-            }
-            if (same) {
-                m_columns = format.columnWidthConstraints();
-                return;
-            }
+            got = widths();
         }
     }
 
-    // Per column, the rows with the widest word and the widest text, as the printer's font
-    // measures them; a few of each, for the measure here is plainer than the layout's.
+    // Per column, the two rows with the widest word and the two with the widest text, as the
+    // printer's font measures them.
     QVector<int> widestRows() const
     {
         static const QRegularExpression cellStart(QStringLiteral("<t[dh][\\s>]"),
@@ -384,85 +377,45 @@ private:
         QHash<QString, qreal> measured;
         const auto width = [&](const QString &text) {
             auto it = measured.find(text);
-            if (it == measured.end())
-                it = measured.insert(text, metrics.horizontalAdvance(text));
-            return it.value();
+            return it != measured.end() ? *it
+                                        : *measured.insert(text, metrics.horizontalAdvance(text));
         };
-        constexpr int Kept = 3;
-        QVector<QVector<QPair<qreal, int>>> best; // per measure and column, widest first
-        for (int row = 0; row + 1 < m_table.rows.size(); ++row) {
-            const QString html = m_html.mid(m_table.rows.at(row),
-                                            m_table.rows.at(row + 1) - m_table.rows.at(row));
-            QStringList cells = html.split(cellStart);
-            cells.removeFirst();
+        QVector<QPair<qreal, int>> best; // two per measure and column, the widest first
+        for (int row = 0; row < m_total; ++row) {
+            if (row % 256 == 0)
+                m_progress->step();
+            const QStringList cells = rowHtml(row).toString().split(cellStart).mid(1);
+            best.resize(qMax(best.size(), 4 * cells.size()));
             for (int c = 0; c < cells.size(); ++c) {
-                QString text = cells.at(c);
-                text = text.mid(text.indexOf(QLatin1Char('>')) + 1).remove(tag).simplified();
+                QString text = cells.at(c).mid(cells.at(c).indexOf(QLatin1Char('>')) + 1);
+                text = text.remove(tag).replace(QLatin1String("&amp;"), QLatin1String("&"));
+                text = text.simplified();
                 qreal word = 0;
                 for (const QString &w : text.split(QLatin1Char(' ')))
                     word = qMax(word, width(w));
-                const qreal values[] = {word, width(text)};
-                for (int m = 0; m < 2; ++m) {
-                    const int slot = 2 * c + m;
-                    if (best.size() <= slot)
-                        best.resize(slot + 1);
-                    auto &list = best[slot];
-                    list.append({values[m], row});
-                    std::sort(list.begin(), list.end(), [](const auto &a, const auto &b) {
-                        return a.first > b.first;
-                    });
-                    if (list.size() > Kept)
-                        list.removeLast();
+                for (int i : {4 * c, 4 * c + 2}) {
+                    const qreal value = i == 4 * c ? word : width(text);
+                    if (value > best.at(i + 1).first)
+                        best[i + 1] = {value, row};
+                    if (best.at(i + 1).first > best.at(i).first)
+                        best.swapItemsAt(i, i + 1);
                 }
             }
         }
         QVector<int> rows;
-        for (const auto &list : best) {
-            for (const auto &entry : list)
-                rows.append(entry.second);
-        }
+        for (const auto &entry : best)
+            rows.append(entry.second);
         std::sort(rows.begin(), rows.end());
         rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
         return rows;
     }
 
-    // The rows that end before a page break no row crosses, as late in the slice as there is
-    // one before the last page, and the pages they fill; no rows when there is none.
-    Carry carry(const QTextDocument &document, int first, int count) const
-    {
-        QTextTable *table = lastTable(document);
-        if (!table)
-            return {};
-        const int header = first == 0 ? m_headerRows : 0;
-        QAbstractTextDocumentLayout *layout = document.documentLayout();
-        const qreal height = m_setup.size.height();
-        const auto rowTop = [&](int r) {
-            return layout->blockBoundingRect(table->cellAt(header + r, 0).firstCursorPosition()
-                                                     .block()).top();
-        };
-        const auto rowBottom = [&](int r) {
-            qreal bottom = 0;
-            for (int c = 0; c < table->columns(); ++c) {
-                const QTextBlock block = table->cellAt(header + r, c).lastCursorPosition().block();
-                bottom = qMax(bottom, layout->blockBoundingRect(block).bottom());
-            }
-            return bottom;
-        };
-        for (int page = document.pageCount(); page > 1; --page) {
-            const qreal top = (page - 1) * height;
-            int r = count - 1;
-            while (r > 0 && rowTop(r - 1) >= top)
-                --r;
-            if (r > 0 && rowTop(r) >= top && rowBottom(r - 1) <= top)
-                return {r, page - 1};
-        }
-        return {};
-    }
-
     const QString &m_html;
     const LongTable &m_table;
     QPrinter *m_printer;
+    Progress *m_progress;
     PageSetup m_setup;
+    int m_total;
     int m_firstPage = 1;
     int m_lastPage = INT_MAX;
     int m_headerRows = 0;
@@ -478,22 +431,13 @@ bool print(const QString &html, QPrinter *printer, QWidget *progressParent)
     LongTable table;
     if (findLongTable(html, &table)) {
         Progress progress(progressParent);
-        return SlicedPrint(html, table, printer).run(&progress);
+        return SlicedPrint(html, table, printer, &progress).run();
     }
     QTextDocument document;
     document.setDocumentMargin(0);
     document.setHtml(html);
     document.print(printer);
     return printer->printerState() != QPrinter::Error;
-}
-
-void printPreview(QWidget *parent, const QString &html)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&html, &preview](QPrinter *target) { print(html, target, &preview); });
-    Dialogs::instance()->exec(&preview);
 }
 
 bool writePdf(const QString &html, const QString &fileName, QWidget *progressParent)

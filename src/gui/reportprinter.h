@@ -1,18 +1,16 @@
 #pragma once
 
-#include "pdfexport.h"
+#include "reportdialogs.h"
 
 #include <QString>
 
 class QPrinter;
 class QWidget;
 
-// Prints an HTML report through a text document (document margin 0) on a high-resolution
-// printer: through a print preview, or into a PDF file.
+// Prints an HTML report through text documents (document margin 0) on a high-resolution
+// printer or into a PDF file. The dialogs around it are in reportdialogs.h.
 namespace ReportPrinter {
 
-// Shows the print preview (through the dialog seam).
-void printPreview(QWidget *parent, const QString &html);
 // Writes the PDF to the given file without asking. A long report shows its progress over the
 // given window and can be cancelled there; a cancelled or failed export removes the file and
 // returns false.

@@ -4,9 +4,12 @@
 
 class QWidget;
 
-// The "Eksport PDF" question and the export it leads to; the pages come from ReportPrinter.
+// The dialogs around a report's printout: the print preview and the "Eksport PDF" question.
+// The pages themselves come from ReportPrinter::print.
 namespace ReportPrinter {
 
+// Shows the print preview (through the dialog seam).
+void printPreview(QWidget *parent, const QString &html);
 // The "Eksport PDF" question alone: the chosen file with ".pdf" appended when it has no
 // suffix, or an empty string when cancelled.
 QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLiteral("nazwa"));

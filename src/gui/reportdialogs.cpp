@@ -1,12 +1,23 @@
-#include "pdfexport.h"
+#include "reportdialogs.h"
 
 #include "dialogs.h"
 #include "reportprinter.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace ReportPrinter {
+
+void printPreview(QWidget *parent, const QString &html)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&html, &preview](QPrinter *target) { print(html, target, &preview); });
+    Dialogs::instance()->exec(&preview);
+}
 
 QString pdfFileName(QWidget *parent, const QString &proposedName)
 {
