@@ -213,7 +213,7 @@ void tst_ReportPrinter::looksAsOneDocument()
 // A page range from the print dialog gives those pages, numbered as in the whole report.
 void tst_ReportPrinter::printsTheChosenPages()
 {
-    const QString html = registerReport(1500);
+    const QString html = registerReport(700);
     const QString all = m_dir.filePath(QStringLiteral("all.pdf"));
     const QString some = m_dir.filePath(QStringLiteral("some.pdf"));
     QVERIFY(ReportPrinter::writePdf(html, all));
