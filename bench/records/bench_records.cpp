@@ -57,6 +57,30 @@ int pdfPages(const QString &fileName)
     return file.readAll().count("/Type /Page\n");
 }
 
+// Seconds per page of the one-document print of a small register, the pace at which Qt prints
+// a report it lays out without trouble.
+double singleDocumentSecondsPerPage(const QString &dir, int entries)
+{
+    Pamietnik small;
+    small.parse(largestRegister(entries));
+    small.name = QStringLiteral("L_maly");
+    const QString html = small.toHtml();
+    const QString fileName = dir + QStringLiteral("/small-whole.pdf");
+    QElapsedTimer timer;
+    timer.start();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setHtml(html);
+    document.print(&printer);
+    const double s = seconds(timer);
+    const int pages = pdfPages(fileName);
+    printf("single-document PDF of %d entries: %.2f s, %d pages\n", entries, s, pages);
+    return pages > 0 ? s / pages : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -108,7 +132,11 @@ int main(int argc, char **argv)
     timer.restart();
     ReportPrinter::writePdf(html, fast);
     const double pdfS = seconds(timer);
-    printf("PDF: %.2f s, %d pages\n", pdfS, pdfPages(fast));
+    const int pdfPageCount = pdfPages(fast);
+    printf("PDF: %.2f s, %d pages\n", pdfS, pdfPageCount);
+    const double smallPerPage = singleDocumentSecondsPerPage(dir.path(), 1000);
+    const double pageRatio =
+            pdfPageCount > 0 && smallPerPage > 0 ? pdfS / pdfPageCount / smallPerPage : 0;
 
     double baselineS = 0;
     if (baseline) {
@@ -134,8 +162,8 @@ int main(int argc, char **argv)
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     printf("records: entries=%d decode_per_s=%.0f open_ms=%.0f pdf_s=%.2f baseline_pdf_s=%.2f "
-           "speedup=%.1f peak_mb=%.0f\n",
+           "speedup=%.1f peak_mb=%.0f pdf_page_ratio=%.2f\n",
            entries, entries / decodeS, openMs, pdfS, baselineS,
-           pdfS > 0 ? baselineS / pdfS : 0.0, usage.ru_maxrss / 1024.0);
+           pdfS > 0 ? baselineS / pdfS : 0.0, usage.ru_maxrss / 1024.0, pageRatio);
     return 0;
 }

@@ -1,22 +1,16 @@
 #pragma once
 
+#include "reportdialogs.h"
+
 #include <QString>
 
 class QPrinter;
 class QWidget;
 
-// Prints an HTML report through a text document (document margin 0) on a high-resolution
-// printer: through a print preview, or as a PDF file chosen in the "Eksport PDF" dialog.
+// Prints an HTML report through text documents (document margin 0) on a high-resolution
+// printer or into a PDF file. The dialogs around it are in reportdialogs.h.
 namespace ReportPrinter {
 
-// Shows the print preview (through the dialog seam).
-void printPreview(QWidget *parent, const QString &html);
-// Asks for a file name and writes the PDF; appends ".pdf" when the name has no suffix.
-// Returns the file written, or an empty string when cancelled or failed.
-QString exportPdf(QWidget *parent, const QString &html);
-// The "Eksport PDF" question alone: the chosen file with ".pdf" appended when it has no
-// suffix, or an empty string when cancelled.
-QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLiteral("nazwa"));
 // Writes the PDF to the given file without asking. A long report shows its progress over the
 // given window and can be cancelled there; a cancelled or failed export removes the file and
 // returns false.

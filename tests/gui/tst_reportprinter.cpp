@@ -1,5 +1,5 @@
 // Printing reports: a long table must come out whole and look as the single text document
-// prints it, and a long export can be cancelled without leaving a file behind.
+// prints it, page for page, and a long export can be cancelled without leaving a file behind.
 
 #include "config/modulefactory.h"
 #include "gui/reportprinter.h"
@@ -17,15 +17,11 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <algorithm>
+#include <climits>
+#include <utility>
+
 namespace {
-
-QStringList g_printerMessages;
-
-void collectMessages(QtMsgType, const QMessageLogContext &, const QString &message)
-{
-    if (message.startsWith(QLatin1String("ReportPrinter:")))
-        g_printerMessages.append(message);
-}
 
 // An event register of the given size, with the unit's sources and codes mixed.
 QString registerReport(int entries)
@@ -106,14 +102,26 @@ int pageCount(const QString &pdf)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-// Renders both PDFs and returns the pages whose pixels differ.
-QStringList differingPages(const QString &a, const QString &b, const QString &dir)
+// The text of each page, as pdftotext lays it out.
+QStringList pageTexts(const QString &pdf)
 {
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"),
-                                     QStringLiteral("-gray"), a, dir + QStringLiteral("/a")});
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"),
-                                     QStringLiteral("-gray"), b, dir + QStringLiteral("/b")});
-    QStringList differing;
+    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf,
+                                                           QStringLiteral("-")});
+    QStringList pages = text.split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+// Renders both PDFs at 40 dpi and returns, per page, how many pixels differ.
+QVector<int> pixelDifferences(const QString &a, const QString &b, const QString &dir)
+{
+    for (const auto &[pdf, prefix] : {std::make_pair(a, QStringLiteral("/a")),
+                                     std::make_pair(b, QStringLiteral("/b"))})
+        run(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-gray"), pdf,
+             dir + prefix});
+    QVector<int> differences;
     const QStringList pages =
             QDir(dir).entryList({QStringLiteral("a-*.pgm")}, QDir::Files, QDir::Name);
     for (const QString &page : pages) {
@@ -124,22 +132,30 @@ QStringList differingPages(const QString &a, const QString &b, const QString &di
                                     dir + QLatin1Char('/') + page, other,
                                     QStringLiteral("null:")},
                                    &exitCode);
-        if (exitCode != 0 || pixels.trimmed() != QLatin1String("0"))
-            differing.append(page + QLatin1Char(' ') + pixels.trimmed());
+        bool ok = false;
+        const int count = pixels.trimmed().toInt(&ok);
+        differences.append(exitCode == 2 || !ok ? INT_MAX : count);
     }
-    return differing;
+    return differences;
 }
 
 } // namespace
+
+// How many pixels of a page (331 by 468 at 40 dpi) may differ from the single document's. Far
+// down that document its text and rules land a fraction of a pixel off where a small document
+// puts them, so the anti-aliased edges of a text line or two and of the border at a page break
+// differ: up to about 2,000 pixels. A row missing, doubled or moved to another page shifts
+// everything below it and differs by more than 10,000.
+constexpr int MaxPixelsPerPage = 2500;
 
 class tst_ReportPrinter : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void init();
     void looksAsOneDocument_data();
     void looksAsOneDocument();
+    void printsTheChosenPages();
     void largeRegisterKeepsEveryRow();
     void cancelledExportLeavesNoFile();
 
@@ -151,74 +167,97 @@ void tst_ReportPrinter::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     initFaultTextTables();
-    qInstallMessageHandler(collectMessages);
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()
-        || QStandardPaths::findExecutable(QStringLiteral("compare")).isEmpty())
-        QSKIP("pdftoppm and ImageMagick's compare are needed");
-}
-
-void tst_ReportPrinter::init()
-{
-    g_printerMessages.clear();
+    for (const char *tool : {"pdftoppm", "pdftotext", "pdfinfo", "compare"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            QSKIP("poppler-utils and ImageMagick's compare are needed");
+    }
 }
 
 void tst_ReportPrinter::looksAsOneDocument_data()
 {
     QTest::addColumn<QString>("html");
-    QTest::newRow("event register") << registerReport(700);
+    QTest::newRow("event register of 700") << registerReport(700);
+    QTest::newRow("event register of 3000") << registerReport(3000);
     QTest::newRow("rows of one to many lines") << mixedReport(450);
 }
 
-// Small enough for the single document to print correctly: the pages must be the same pixels.
+// Small enough for the single document to print correctly: the same pages, the same text on
+// each, and pixels that differ at most by the border at the top of a page.
 void tst_ReportPrinter::looksAsOneDocument()
 {
     QFETCH(QString, html);
     const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
-    const QString fast = m_dir.filePath(tag + QStringLiteral("-fast.pdf"));
+    const QString sliced = m_dir.filePath(tag + QStringLiteral("-sliced.pdf"));
     const QString whole = m_dir.filePath(tag + QStringLiteral("-whole.pdf"));
-    QVERIFY(ReportPrinter::writePdf(html, fast));
-    // The long table went the fast way, not back through the single document.
-    QVERIFY2(g_printerMessages.isEmpty(), qPrintable(g_printerMessages.join('\n')));
+    QVERIFY(ReportPrinter::writePdf(html, sliced));
     QVERIFY(printSingleDocument(html, whole));
 
     const int pages = pageCount(whole);
     QVERIFY(pages > 10);
-    QCOMPARE(pageCount(fast), pages);
+    QCOMPARE(pageCount(sliced), pages);
+    const QStringList expected = pageTexts(whole);
+    const QStringList actual = pageTexts(sliced);
+    QCOMPARE(actual.size(), pages);
+    for (int page = 0; page < pages; ++page)
+        QCOMPARE(actual.at(page), expected.at(page));
+
     const QString pixels = m_dir.filePath(tag);
     QVERIFY(QDir().mkpath(pixels));
-    const QStringList differing = differingPages(fast, whole, pixels);
-    QVERIFY2(differing.isEmpty(), qPrintable(differing.join('\n')));
+    const QVector<int> differences = pixelDifferences(sliced, whole, pixels);
+    QCOMPARE(differences.size(), pages);
+    const int worst = *std::max_element(differences.cbegin(), differences.cend());
+    qInfo("largest difference: %d pixels", worst);
+    QVERIFY2(worst <= MaxPixelsPerPage, qPrintable(QString::number(worst)));
 }
 
-// Past about 2,400 pages the single document's layout overflows and prints one empty page;
-// the register must come out with every row, in order, on numbered pages.
+// A page range from the print dialog gives those pages, numbered as in the whole report.
+void tst_ReportPrinter::printsTheChosenPages()
+{
+    const QString html = registerReport(700);
+    const QString all = m_dir.filePath(QStringLiteral("all.pdf"));
+    const QString some = m_dir.filePath(QStringLiteral("some.pdf"));
+    QVERIFY(ReportPrinter::writePdf(html, all));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(some);
+        printer.setFromTo(9, 21);
+        QVERIFY(ReportPrinter::print(html, &printer));
+    }
+    const QStringList whole = pageTexts(all);
+    QCOMPARE(pageTexts(some), whole.mid(8, 13));
+}
+
+// The single document's layout cannot hold the largest register; the slices must bring out
+// every row, in order, on numbered pages.
 void tst_ReportPrinter::largeRegisterKeepsEveryRow()
 {
-    const int entries = 56000;
+    const int entries = 255 * 255;
     const QString pdf = m_dir.filePath(QStringLiteral("large.pdf"));
     QVERIFY(ReportPrinter::writePdf(registerReport(entries), pdf));
-    QVERIFY2(g_printerMessages.isEmpty(), qPrintable(g_printerMessages.join('\n')));
     const int pages = pageCount(pdf);
-    QVERIFY2(pages > 2450, qPrintable(QString::number(pages)));
+    QVERIFY2(pages > 2600, qPrintable(QString::number(pages)));
 
-    const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf,
-                                                           QStringLiteral("-")});
-    QVERIFY(text.contains(QLatin1String("Zdarzenia Ostrel: L_test")));
+    const QStringList texts = pageTexts(pdf);
+    QCOMPARE(texts.size(), pages);
+    QVERIFY(texts.first().contains(QLatin1String("Zdarzenia Ostrel: L_test")));
     // Each page ends with its number; the first column's numbers run 1 to the last entry.
-    const QStringList pageTexts = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-    QCOMPARE(pageTexts.size(), pages);
-    QCOMPARE(pageTexts.last().trimmed().section(QLatin1Char('\n'), -1).trimmed(),
-             QString::number(pages));
+    for (int page = 0; page < pages; ++page) {
+        const QString number = texts.at(page).trimmed().section(QLatin1Char('\n'), -1).trimmed();
+        QVERIFY2(number == QString::number(page + 1), qPrintable(number));
+    }
     const QRegularExpression rowStart(QStringLiteral("^\\s*(\\d+)\\s+\\d{4}-\\d{2}-\\d{2}"),
                                       QRegularExpression::MultilineOption);
     // Every row starts a text line with its number and date; a number split over two lines by
     // its narrow column shows its first digits.
-    QStringList ids;
-    for (auto it = rowStart.globalMatch(text); it.hasNext();)
-        ids.append(it.next().captured(1));
-    QCOMPARE(ids.size(), entries);
-    QCOMPARE(ids.first(), QStringLiteral("1"));
-    QVERIFY2(QString::number(entries).startsWith(ids.last()), qPrintable(ids.last()));
+    int expected = 0;
+    for (auto it = rowStart.globalMatch(texts.join(QLatin1Char('\f'))); it.hasNext();) {
+        const QString id = it.next().captured(1);
+        ++expected;
+        QVERIFY2(QString::number(expected).startsWith(id),
+                 qPrintable(QStringLiteral("row %1 shows %2").arg(expected).arg(id)));
+    }
+    QCOMPARE(expected, entries);
 }
 
 void tst_ReportPrinter::cancelledExportLeavesNoFile()

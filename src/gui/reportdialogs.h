@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The dialogs around a report's printout: the print preview and the "Eksport PDF" question.
+// The pages themselves come from ReportPrinter::print.
+namespace ReportPrinter {
+
+// Shows the print preview (through the dialog seam).
+void printPreview(QWidget *parent, const QString &html);
+// The "Eksport PDF" question alone: the chosen file with ".pdf" appended when it has no
+// suffix, or an empty string when cancelled.
+QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLiteral("nazwa"));
+// Asks for a file name and writes the PDF, showing its progress over the parent.
+// Returns the file written, or an empty string when cancelled or failed.
+QString exportPdf(QWidget *parent, const QString &html);
+
+} // namespace ReportPrinter
