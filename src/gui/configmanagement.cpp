@@ -4,9 +4,11 @@
 #include "configeditor.h"
 #include "dialogs.h"
 #include "reportprinter.h"
+#include "transferprogress.h"
 #include "treemodel.h"
 
 #include "config/modul.h"
+#include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 
@@ -60,6 +62,20 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
     connect(ui->mdiArea, &QMdiArea::subWindowActivated, this,
             &ConfigManagement::slotSubWindowActivated);
     if (usb) {
+        // Made first, so that a request counts as ended before its answer is handled.
+        m_readTracker = new RequestTracker(usb, this);
+        m_sendTracker = new RequestTracker(usb, this);
+        for (RequestTracker *tracker : {m_readTracker, m_sendTracker})
+            connect(tracker, &RequestTracker::signalBusyChanged, this,
+                    &ConfigManagement::updateDeviceActions);
+        auto *reading = new TransferProgress(m_readTracker, usb, tr("odczyt konfiguracji"), this);
+        reading->placeBelow(ui->mdiArea);
+        auto *sending = new TransferProgress(m_sendTracker, usb, tr("wysyłanie konfiguracji"),
+                                             this);
+        // The unit cannot be told to forget an image it has received.
+        sending->setCancellable(false);
+        sending->setLostNote(tr("Nie wiadomo, czy centrala przyjęła konfigurację."));
+        sending->placeBelow(ui->mdiArea);
         connect(usb, &USBManager::signalReceivedPacket, this,
                 &ConfigManagement::slotReceivedPacket);
         connect(usb, &USBManager::signalUsbPortClosed, this,
@@ -67,9 +83,8 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
         connect(usb, &USBManager::signalUsbPortOpened, this,
                 &ConfigManagement::slotUsbPortOpened, Qt::UniqueConnection);
     }
-    const bool open = usb && usb->isOpen();
-    readAction->setEnabled(open);
-    sendAction->setEnabled(open);
+    m_portOpen = usb && usb->isOpen();
+    updateDeviceActions();
 }
 
 ConfigManagement::~ConfigManagement()
@@ -259,11 +274,30 @@ void ConfigManagement::queue(Device::COMMAND command, const QByteArray &payload)
         return;
     QByteArray frame;
     Device::buildFrame(command, payload, frame);
-    usb->queueFrame(frame);
+    const bool read = command == Device::ReadConfig;
+    RequestTracker *tracker = read ? m_readTracker : m_sendTracker;
+    if (!tracker->start(frame, read ? Device::ConfigData : Device::Acknowledge))
+        usb->writeMessage(tr("Poprzednie polecenie dla urządzenia jeszcze trwa."), 5000);
+}
+
+bool ConfigManagement::isBusy() const
+{
+    return (m_readTracker && m_readTracker->isBusy())
+            || (m_sendTracker && m_sendTracker->isBusy());
+}
+
+void ConfigManagement::updateDeviceActions()
+{
+    const bool enabled = m_portOpen && !isBusy();
+    readAction->setEnabled(enabled);
+    sendAction->setEnabled(enabled);
 }
 
 void ConfigManagement::slotReadUsb()
 {
+    // Read and send share the expected answer: a second request would redirect the first.
+    if (isBusy())
+        return;
     sentCommand = Device::ReadConfig;
     expectedAnswer = Device::ConfigData;
     queue(Device::ReadConfig, QByteArray());
@@ -337,6 +371,8 @@ void ConfigManagement::slotSend()
 
 void ConfigManagement::slotSendUsb()
 {
+    if (isBusy())
+        return;
     sentCommand = Device::ConfigData;
     expectedAnswer = Device::Acknowledge;
     bool ok = false;
@@ -596,12 +632,12 @@ bool ConfigManagement::closeEditors()
 
 void ConfigManagement::slotUsbPortOpened()
 {
-    readAction->setEnabled(true);
-    sendAction->setEnabled(true);
+    m_portOpen = true;
+    updateDeviceActions();
 }
 
 void ConfigManagement::slotUsbPortClosed()
 {
-    readAction->setEnabled(false);
-    sendAction->setEnabled(false);
+    m_portOpen = false;
+    updateDeviceActions();
 }

@@ -15,6 +15,7 @@ class QAction;
 class QMdiSubWindow;
 class QPrinter;
 class QSqlQueryModel;
+class RequestTracker;
 class USBManager;
 
 namespace Ui {
@@ -43,6 +44,11 @@ public:
     bool closeEditors();
 
     static QString generatedName();
+
+    // The read and the send of the window; while either is under way both actions wait.
+    RequestTracker *readTracker() const { return m_readTracker; }
+    RequestTracker *sendTracker() const { return m_sendTracker; }
+    bool isBusy() const;
 
 public slots:
     void slotReceivedPacket(Device::COMMAND cmd, QByteArray ba);
@@ -76,6 +82,7 @@ private:
     QMdiSubWindow *findTab(const char *property, const QVariant &value) const;
     ConfigEditor *editorOf(QMdiSubWindow *window) const;
     void queue(Device::COMMAND command, const QByteArray &payload);
+    void updateDeviceActions();
 
     int currentId = 0;
     QString currentName;
@@ -94,4 +101,8 @@ private:
     QAction *pdfAction = nullptr;
     QAction *importAction = nullptr;
     QAction *exportAction = nullptr;
+
+    bool m_portOpen = false;
+    RequestTracker *m_readTracker = nullptr;
+    RequestTracker *m_sendTracker = nullptr;
 };
