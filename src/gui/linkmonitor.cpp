@@ -54,7 +54,7 @@ LinkMonitor::LinkMonitor(USBManager *link, QWidget *parent)
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 4);
     m_view->horizontalHeader()->setStretchLastSection(true);
-    m_view->setColumnWidth(TrafficLog::TimeColumn, 95);
+    m_view->setColumnWidth(TrafficLog::TimeColumn, 105);
     m_view->setColumnWidth(TrafficLog::DirectionColumn, 110);
     m_view->setColumnWidth(TrafficLog::CommandColumn, 130);
     m_view->setColumnWidth(TrafficLog::LengthColumn, 60);
