@@ -4182,6 +4182,14 @@ and/or LNM zone product.
         <source>Dane wysłane poprawnie.</source>
         <translation>Data sent successfully.</translation>
     </message>
+    <message>
+        <source>czyszczenie rejestru zdarzeń</source>
+        <translation>clearing the event log</translation>
+    </message>
+    <message>
+        <source>Nie wiadomo, czy centrala wykonała polecenie.</source>
+        <translation>It is not known whether the unit carried out the command.</translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4322,6 +4330,10 @@ and/or LNM zone product.
     <message>
         <source>Nieprawidłowa data</source>
         <translation>Invalid date</translation>
+    </message>
+    <message>
+        <source>odczyt lub ustawienie zegara</source>
+        <translation>reading or setting the clock</translation>
     </message>
 </context>
 <context>

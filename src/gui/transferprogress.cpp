@@ -137,7 +137,8 @@ void TransferProgress::finished(int outcome, const QString &reason)
                 + (reason.isEmpty() ? tr("Port został zamknięty.")
                                     : tr("Przyczyna: %1.").arg(reason));
     }
-    text += QLatin1Char('\n') + m_lostNote;
+    if (!m_lostNote.isEmpty())
+        text += QLatin1Char('\n') + m_lostNote;
     // Not from inside the link's own error handling: the box runs an event loop.
     QTimer::singleShot(0, this, [this, text] {
         Dialogs::instance()->warning(window(), tr("Konfigurator Ostrel"), text);

@@ -8,7 +8,9 @@
 #include "gui/faultsmanagement.h"
 #include "gui/linkhealthwidget.h"
 #include "gui/mainwindow.h"
+#include "gui/servicemanagement.h"
 #include "gui/softwaremanagement.h"
+#include "gui/timemanagement.h"
 #include "gui/transferprogress.h"
 #include "config/modulefactory.h"
 #include "fakedialogs.h"
@@ -78,6 +80,7 @@ private slots:
     void busyWindowCancelsWhileUnitIsSilent_data();
     void busyWindowCancelsWhileUnitIsSilent();
     void cablePullSaysWhichTransferWasLost();
+    void silentUnitIsReportedByTheWindow_data();
     void silentUnitIsReportedByTheWindow();
     void healthWidgetSaysNotAnswering();
     void liveViewIsStaleAfterPortCloses();
@@ -223,20 +226,42 @@ void tst_TransferWindows::cablePullSaysWhichTransferWasLost()
     QVERIFY(!QTest::qWaitFor([] { return !stored("PAMIETNIK").isEmpty(); }, 1000));
 }
 
+void tst_TransferWindows::silentUnitIsReportedByTheWindow_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("faults read") << 0;
+    QTest::newRow("event log clear") << 1;
+    QTest::newRow("clock read") << 2;
+}
+
 void tst_TransferWindows::silentUnitIsReportedByTheWindow()
 {
+    QFETCH(int, kind);
     FakeDialogs dialogs;
     PtyPair pty;
     QVERIFY(pty.isValid());
     USBManager link;
-    FaultsManagement window(&link, nullptr);
-    window.show();
+    std::unique_ptr<QWidget> window;
+    QAbstractButton *button = nullptr;
+    if (kind == 0) {
+        window = std::make_unique<FaultsManagement>(&link, nullptr);
+        button = window->findChild<QToolButton *>(QStringLiteral("readButton"));
+    } else {
+        if (kind == 1)
+            window = std::make_unique<ServiceManagement>(&link, nullptr);
+        else
+            window = std::make_unique<TimeManagement>(&link, nullptr);
+        button = window->findChild<QPushButton *>(
+                QLatin1String(kind == 1 ? "sendAckButton" : "readTimeButton"));
+    }
+    window->show();
     QVERIFY(link.openPort(pty.slavePath()));
-    action(&window, "readButton")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 12000);
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(!button->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 14000);
     QVERIFY(dialogs.ofKind("warning").first().text.startsWith(
             QStringLiteral("Urządzenie nie odpowiada\n")));
-    QVERIFY(action(&window, "readButton")->isEnabled());
+    QVERIFY(button->isEnabled());
 }
 
 void tst_TransferWindows::healthWidgetSaysNotAnswering()
