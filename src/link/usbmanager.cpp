@@ -449,7 +449,7 @@ void USBManager::slotReadReady()
     }
     if (command == EventLogPart && result == 2 && m_transferActive) {
         // No further part is asked for after a malformed one: the read cannot complete.
-        abandonTransfer();
+        cancelRequest(ReadEventLog);
         emit signalRequestDropped(ReadEventLog);
         return;
     }
