@@ -61,7 +61,6 @@ private slots:
     void secondReadIsRefused();
     void progressArrivesInOrder();
     void cancelMidTransferDeliversNothing();
-    void cablePullEndsTheTransfer();
     void silentUnitIsNotAnsweringAndDropsTheRequest();
     void corruptedAnswerIsCounted();
     void trafficLogKeepsTheNewest_data();
@@ -141,23 +140,6 @@ void TestTransfer::cancelMidTransferDeliversNothing()
     QCOMPARE(finished.last().at(0).toInt(), int(RequestTracker::Answered));
     QCOMPARE(unit.logs.size(), 1);
     QCOMPARE(unit.logs.first().size(), entries * RecordSize);
-}
-
-void TestTransfer::cablePullEndsTheTransfer()
-{
-    Unit unit(withEntries(8 * EntriesPerPart, {QStringLiteral("--hangup-after"),
-                                               QStringLiteral("3")}));
-    QVERIFY(unit.open());
-    RequestTracker tracker(&unit.link, nullptr);
-    QSignalSpy finished(&tracker, &RequestTracker::signalFinished);
-    QVERIFY(tracker.start(ReadFromStart, Device::EventLogPart));
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
-    QCOMPARE(finished.first().at(0).toInt(), int(RequestTracker::PortLost));
-    const QString reason = finished.first().at(1).toString();
-    QVERIFY2(reason.contains(QLatin1String("Error)")), qPrintable(reason));
-    QVERIFY(!unit.link.transferInProgress());
-    QVERIFY(!unit.link.isOutstanding(Device::ReadEventLog));
-    QVERIFY(!QTest::qWaitFor([&] { return !unit.logs.isEmpty(); }, 1000));
 }
 
 void TestTransfer::silentUnitIsNotAnsweringAndDropsTheRequest()
