@@ -701,6 +701,22 @@ Send it to the unit anyway?</translation>
         <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
         <translation>The unit&apos;s previous configuration is stored as %1.</translation>
     </message>
+    <message>
+        <source>odczyt konfiguracji</source>
+        <translation>reading the configuration</translation>
+    </message>
+    <message>
+        <source>wysyłanie konfiguracji</source>
+        <translation>sending the configuration</translation>
+    </message>
+    <message>
+        <source>Nie wiadomo, czy centrala przyjęła konfigurację.</source>
+        <translation>It is not known whether the unit accepted the configuration.</translation>
+    </message>
+    <message>
+        <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
+        <translation>The previous request to the unit is still running.</translation>
+    </message>
 </context>
 <context>
     <name>DetailsManagement</name>
@@ -1105,6 +1121,14 @@ Send it to the unit anyway?</translation>
     <message>
         <source>Wartość zeruje się po resecie</source>
         <translation>The value is cleared on reset</translation>
+    </message>
+    <message>
+        <source>brak danych</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>Wartości poniżej nie są aktualne: port jest zamknięty albo centrala nie przysłała nowych przez dwa okresy odpytywania</source>
+        <translation>The values below are not current: the port is closed or the unit has sent no new ones for two poll periods</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1839,10 @@ Send it to the unit anyway?</translation>
         <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
         <translation>Deleted the event log named: %1</translation>
     </message>
+    <message>
+        <source>odczyt rejestru zdarzeń</source>
+        <translation>reading the event log</translation>
+    </message>
 </context>
 <context>
     <name>ExtinguishingBlocks</name>
@@ -1968,6 +1996,10 @@ Send it to the unit anyway?</translation>
     <message>
         <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
         <translation>Deleted the fault list named: %1</translation>
+    </message>
+    <message>
+        <source>odczyt listy uszkodzeń</source>
+        <translation>reading the faults list</translation>
     </message>
 </context>
 <context>
@@ -2261,6 +2293,60 @@ Send it to the unit anyway?</translation>
     </message>
 </context>
 <context>
+    <name>LinkHealthWidget</name>
+    <message>
+        <source>&lt;b&gt;Stan łącza z centralą&lt;/b&gt;&lt;br&gt;Kolor: szary – brak otwartego portu; czerwony – port otwarty, ale centrala nie odpowiada dłużej niż 2 s; zielony – centrala odpowiada (podany jest wiek ostatniej odpowiedzi).&lt;br&gt;&lt;b&gt;Powtórzenia&lt;/b&gt;: ramki wysłane ponownie, bo odpowiedź nie przyszła w 2 s.&lt;br&gt;&lt;b&gt;Utracone&lt;/b&gt;: zapytania porzucone po trzeciej próbie bez odpowiedzi.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: odebrane ramki odrzucone z powodu błędnej sumy kontrolnej.&lt;br&gt;Liczniki są zerowane przy każdym połączeniu.</source>
+        <translation>&lt;b&gt;State of the link to the unit&lt;/b&gt;&lt;br&gt;Colour: grey – no port open; red – port open but the unit has not answered for more than 2 s; green – the unit answers (the age of its last answer is shown).&lt;br&gt;&lt;b&gt;Repeats&lt;/b&gt;: frames sent again because no answer came within 2 s.&lt;br&gt;&lt;b&gt;Lost&lt;/b&gt;: requests given up after the third attempt without an answer.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: received frames rejected for a wrong checksum.&lt;br&gt;The counters are reset on every connection.</translation>
+    </message>
+    <message>
+        <source>Brak portu</source>
+        <translation>No port</translation>
+    </message>
+    <message>
+        <source>Port otwarty, oczekiwanie na centralę</source>
+        <translation>Port open, waiting for the unit</translation>
+    </message>
+    <message>
+        <source>Centrala nie odpowiada</source>
+        <translation>The unit is not answering</translation>
+    </message>
+    <message>
+        <source>Centrala odpowiada (%1 s temu)</source>
+        <translation>The unit answers (%1 s ago)</translation>
+    </message>
+    <message>
+        <source> · powtórzenia: %1 · utracone: %2 · CRC: %3</source>
+        <translation> · repeats: %1 · lost: %2 · CRC: %3</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>Monitor łącza</source>
+        <translation>Link monitor</translation>
+    </message>
+    <message>
+        <source>Wstrzymaj</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Wstrzymuje zapis ramek, aby można je było spokojnie przeczytać</source>
+        <translation>Stops recording frames so that they can be read at leisure</translation>
+    </message>
+    <message>
+        <source>Wyczyść</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Kopiuj</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
+        <translation>Copies the selected frames (all of them when none is selected) to the clipboard</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Konfiguracja</source>
@@ -2385,6 +2471,14 @@ DATA %3 %4</source>
         <translation>Program version %1 
 SHA %2 
 DATE %3 %4</translation>
+    </message>
+    <message>
+        <source>Monitor łącza</source>
+        <translation>Link monitor</translation>
+    </message>
+    <message>
+        <source>Pokazuje ramki wymieniane z centralą</source>
+        <translation>Shows the frames exchanged with the unit</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3447,13 @@ and/or LNM zone product.
     </message>
 </context>
 <context>
+    <name>RecordManagement</name>
+    <message>
+        <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
+        <translation>A read from the unit is already running; wait for it to end.</translation>
+    </message>
+</context>
+<context>
     <name>ReportPrinter</name>
     <message>
         <source>Eksport PDF</source>
@@ -3982,6 +4083,14 @@ and/or LNM zone product.
         <source>Dane wysłane poprawnie.</source>
         <translation>Data sent successfully.</translation>
     </message>
+    <message>
+        <source>czyszczenie rejestru zdarzeń</source>
+        <translation>clearing the event log</translation>
+    </message>
+    <message>
+        <source>Nie wiadomo, czy centrala wykonała polecenie.</source>
+        <translation>It is not known whether the unit carried out the command.</translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4088,6 +4197,10 @@ and/or LNM zone product.
         <source>Suma</source>
         <translation>Checksum</translation>
     </message>
+    <message>
+        <source>odczyt wersji oprogramowania</source>
+        <translation>reading the software versions</translation>
+    </message>
 </context>
 <context>
     <name>TimeManagement</name>
@@ -4126,6 +4239,112 @@ and/or LNM zone product.
     <message>
         <source>Nieprawidłowa data</source>
         <translation>Invalid date</translation>
+    </message>
+    <message>
+        <source>odczyt lub ustawienie zegara</source>
+        <translation>reading or setting the clock</translation>
+    </message>
+</context>
+<context>
+    <name>TrafficLog</name>
+    <message>
+        <source>Czas</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Kierunek</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Polecenie</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Długość</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Ramka</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>PC → centrala</source>
+        <translation>PC → unit</translation>
+    </message>
+    <message>
+        <source>centrala → PC</source>
+        <translation>unit → PC</translation>
+    </message>
+    <message>
+        <source>%1 (błędne CRC)</source>
+        <translation>%1 (bad CRC)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>Nic nie zostało zapisane.</source>
+        <translation>Nothing has been stored.</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Przerywa tę operację; nic z niej nie zostanie zapisane</source>
+        <translation>Stops this operation; nothing of it will be stored</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>oczekiwanie na odpowiedź…</source>
+        <translation>waiting for the answer…</translation>
+    </message>
+    <message>
+        <source>część %1 z %2</source>
+        <translation>part %1 of %2</translation>
+    </message>
+    <message>
+        <source>wpisów: %1</source>
+        <translation>entries: %1</translation>
+    </message>
+    <message>
+        <source>pozostało ok. %1</source>
+        <translation>about %1 left</translation>
+    </message>
+    <message>
+        <source>Anulowano: %1. Nic nie zostało zapisane.</source>
+        <translation>Cancelled: %1. Nothing has been stored.</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada</source>
+        <translation>The unit is not answering</translation>
+    </message>
+    <message>
+        <source>Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie centrali.</source>
+        <translation>No answer to %1 after three attempts. Check the cable and the power supply of the unit.</translation>
+    </message>
+    <message>
+        <source>Połączenie z urządzeniem zostało przerwane (%1)</source>
+        <translation>The connection to the unit was interrupted (%1)</translation>
+    </message>
+    <message>
+        <source>Port został zamknięty.</source>
+        <translation>The port was closed.</translation>
+    </message>
+    <message>
+        <source>Przyczyna: %1.</source>
+        <translation>Cause: %1.</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Ostrel Configurator</translation>
     </message>
 </context>
 <context>
@@ -4224,6 +4443,58 @@ and/or LNM zone product.
     <message>
         <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
         <translation>No answer to the frame. Trying again...</translation>
+    </message>
+    <message>
+        <source>nie znaleziono urządzenia na tym porcie</source>
+        <translation>no device found on this port</translation>
+    </message>
+    <message>
+        <source>brak dostępu do portu (może używa go inny program)</source>
+        <translation>no access to the port (another program may be using it)</translation>
+    </message>
+    <message>
+        <source>port jest już otwarty przez inny program</source>
+        <translation>the port is already open in another program</translation>
+    </message>
+    <message>
+        <source>błąd parzystości na łączu</source>
+        <translation>parity error on the line</translation>
+    </message>
+    <message>
+        <source>błąd ramki na łączu (zakłócenia lub zła prędkość)</source>
+        <translation>framing error on the line (interference or wrong speed)</translation>
+    </message>
+    <message>
+        <source>przerwa w linii transmisyjnej</source>
+        <translation>break on the transmission line</translation>
+    </message>
+    <message>
+        <source>nie można wysłać danych do portu</source>
+        <translation>cannot send data to the port</translation>
+    </message>
+    <message>
+        <source>nie można odczytać danych z portu (kabel odłączony?)</source>
+        <translation>cannot read data from the port (cable unplugged?)</translation>
+    </message>
+    <message>
+        <source>port zniknął: kabel USB odłączony lub centrala wyłączona</source>
+        <translation>the port is gone: USB cable unplugged or the unit switched off</translation>
+    </message>
+    <message>
+        <source>port nie obsługuje tej operacji</source>
+        <translation>the port does not support this operation</translation>
+    </message>
+    <message>
+        <source>nieznany błąd portu</source>
+        <translation>unknown port error</translation>
+    </message>
+    <message>
+        <source>przekroczony czas operacji na porcie</source>
+        <translation>port operation timed out</translation>
+    </message>
+    <message>
+        <source>port nie jest otwarty</source>
+        <translation>the port is not open</translation>
     </message>
 </context>
 <context>

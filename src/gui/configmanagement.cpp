@@ -6,11 +6,13 @@
 #include "configsender.h"
 #include "dialogs.h"
 #include "reportprinter.h"
+#include "transferprogress.h"
 #include "treemodel.h"
 
 #include "config/configdiff.h"
 #include "config/modul.h"
 #include "config/setting.h"
+#include "link/requesttracker.h"
 #include "link/unitrequest.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
@@ -79,6 +81,18 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
     connect(ui->mdiArea, &QMdiArea::subWindowActivated, this,
             &ConfigManagement::slotSubWindowActivated);
     if (usb) {
+        // Made first, so that a request counts as ended before its answer is handled.
+        m_readTracker = new RequestTracker(usb, this);
+        connect(m_readTracker, &RequestTracker::signalBusyChanged, this,
+                &ConfigManagement::updateDeviceActions);
+        auto *reading = new TransferProgress(m_readTracker, usb, tr("odczyt konfiguracji"), this);
+        reading->placeBelow(ui->mdiArea);
+        // The safe send and the comparison with the unit keep their own requests.
+        connect(m_sender, &ConfigSender::finished, this, &ConfigManagement::updateDeviceActions);
+        connect(m_compareRequest, &UnitRequest::answered, this,
+                &ConfigManagement::updateDeviceActions);
+        connect(m_compareRequest, &UnitRequest::failed, this,
+                &ConfigManagement::updateDeviceActions);
         connect(usb, &USBManager::signalReceivedPacket, this,
                 &ConfigManagement::slotReceivedPacket);
         connect(usb, &USBManager::signalUsbPortClosed, this,
@@ -86,9 +100,8 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
         connect(usb, &USBManager::signalUsbPortOpened, this,
                 &ConfigManagement::slotUsbPortOpened, Qt::UniqueConnection);
     }
-    const bool open = usb && usb->isOpen();
-    readAction->setEnabled(open);
-    sendAction->setEnabled(open);
+    m_portOpen = usb && usb->isOpen();
+    updateDeviceActions();
 }
 
 ConfigManagement::~ConfigManagement()
@@ -291,13 +304,29 @@ void ConfigManagement::queue(Device::COMMAND command, const QByteArray &payload)
         return;
     QByteArray frame;
     Device::buildFrame(command, payload, frame);
-    usb->queueFrame(frame);
+    if (!m_readTracker->start(frame, command == Device::ReadConfig ? Device::ConfigData
+                                                                    : Device::Acknowledge))
+        usb->writeMessage(tr("Poprzednie polecenie dla urządzenia jeszcze trwa."), 5000);
+}
+
+bool ConfigManagement::isBusy() const
+{
+    return (m_readTracker && m_readTracker->isBusy()) || m_sender->isBusy()
+            || m_compareRequest->isRunning();
+}
+
+void ConfigManagement::updateDeviceActions()
+{
+    const bool enabled = m_portOpen && !isBusy();
+    readAction->setEnabled(enabled);
+    sendAction->setEnabled(enabled);
 }
 
 void ConfigManagement::slotReadUsb()
 {
-    // The send reads the unit itself; an image arriving meanwhile is not one to store.
-    if (m_sender->isBusy())
+    // Read, send and comparison share the expected answer: a second request would redirect the
+    // first, and an image the sender reads is not one to store.
+    if (isBusy())
         return;
     sentCommand = Device::ReadConfig;
     expectedAnswer = Device::ConfigData;
@@ -374,11 +403,12 @@ void ConfigManagement::slotSend()
 // answers on the way belong to the sender, so this window expects none of its own.
 void ConfigManagement::slotSendUsb()
 {
-    if (m_sender->isBusy())
+    if (isBusy())
         return;
     sentCommand = Device::ConfigData;
     expectedAnswer = 0;
     m_sender->start(currentId, store()->readConfigName(currentId));
+    updateDeviceActions();
 }
 
 void ConfigManagement::slotSaveConfig(uint id, QString name, QByteArray bytes)
@@ -667,13 +697,14 @@ void ConfigManagement::slotCompareFile()
 
 void ConfigManagement::slotCompareUnit()
 {
-    if (!editorToCompare() || m_compareRequest->isRunning() || m_sender->isBusy())
+    if (!editorToCompare() || isBusy())
         return;
     // The answer is the comparison's, not an image to store under a new name.
     expectedAnswer = 0;
     if (!m_compareRequest->start(Device::ReadConfig, QByteArray(), Device::ConfigData))
         Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
                                      tr("Brak połączenia z urządzeniem."));
+    updateDeviceActions();
 }
 
 void ConfigManagement::showComparison(const Konfiguracja &other, const QString &otherTitle)
@@ -753,12 +784,12 @@ bool ConfigManagement::closeEditors()
 
 void ConfigManagement::slotUsbPortOpened()
 {
-    readAction->setEnabled(true);
-    sendAction->setEnabled(true);
+    m_portOpen = true;
+    updateDeviceActions();
 }
 
 void ConfigManagement::slotUsbPortClosed()
 {
-    readAction->setEnabled(false);
-    sendAction->setEnabled(false);
+    m_portOpen = false;
+    updateDeviceActions();
 }

@@ -16,6 +16,7 @@ class QAction;
 class QMdiSubWindow;
 class QPrinter;
 class QSqlQueryModel;
+class RequestTracker;
 class UnitRequest;
 class USBManager;
 
@@ -47,6 +48,11 @@ public:
     ConfigSender *configSender() const { return m_sender; }
 
     static QString generatedName();
+
+    // While the read, the safe send or a comparison with the unit is under way, the read and
+    // send actions wait.
+    RequestTracker *readTracker() const { return m_readTracker; }
+    bool isBusy() const;
 
 public slots:
     void slotReceivedPacket(Device::COMMAND cmd, QByteArray ba);
@@ -92,6 +98,7 @@ private:
     // The active editor to compare, or null after asking the user to open one.
     ConfigEditor *editorToCompare();
     void showComparison(const Konfiguracja &other, const QString &otherTitle);
+    void updateDeviceActions();
 
     int currentId = 0;
     QString currentName;
@@ -113,4 +120,7 @@ private:
     QAction *compareAction = nullptr;
     ConfigSender *m_sender = nullptr;
     UnitRequest *m_compareRequest = nullptr;
+
+    bool m_portOpen = false;
+    RequestTracker *m_readTracker = nullptr;
 };

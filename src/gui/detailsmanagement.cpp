@@ -36,6 +36,16 @@ DetailsManagement::DetailsManagement(USBManager *link, QWidget *parent)
     buildTestTable();
     m_pollTimer.setInterval(PollIntervalMs);
     connect(&m_pollTimer, &QTimer::timeout, this, &DetailsManagement::sendRequestToDevice);
+    m_staleLabel = new QLabel(tr("brak danych"), this);
+    m_staleLabel->setObjectName(QStringLiteral("labelStale"));
+    m_staleLabel->setStyleSheet(QStringLiteral("QLabel { color: rgb(190, 30, 30); }"));
+    m_staleLabel->setToolTip(tr("Wartości poniżej nie są aktualne: port jest zamknięty albo "
+                                "centrala nie przysłała nowych przez dwa okresy odpytywania"));
+    ui->layoutOnline->insertWidget(1, m_staleLabel);
+    m_staleTimer.setSingleShot(true);
+    m_staleTimer.setInterval(2 * PollIntervalMs);
+    connect(&m_staleTimer, &QTimer::timeout, this, [this] { setLiveStale(true); });
+    setLiveStale(true);
     if (m_link) {
         connect(m_link, &USBManager::signalReceivedPacket, this,
                 &DetailsManagement::slotReceivedPacket);
@@ -155,6 +165,9 @@ void DetailsManagement::slotReceivedPacket(Device::COMMAND command, QByteArray p
     case Device::LiveStateData:
         m_liveValues = Diagnostics::parseLiveState(packet);
         emit signalAdcChanged();
+        setLiveStale(false);
+        if (m_portOpen)
+            m_staleTimer.start();
         // An answer to a request sent before the count was reset must not push it below 0,
         // or calibration and self-test requests would never go out.
         if (m_pending > 0)
@@ -260,6 +273,7 @@ void DetailsManagement::slotUsbPortOpened()
 {
     m_portOpen = true;
     m_pollTimer.start();
+    m_staleTimer.start();
     updateButtons();
 }
 
@@ -270,7 +284,17 @@ void DetailsManagement::slotUsbPortClosed()
     // Live requests still queued will be dropped unanswered; counting them would block
     // calibration and the self-test after reconnecting.
     m_pending = 0;
+    m_staleTimer.stop();
+    setLiveStale(true);
     updateButtons();
+}
+
+// Greyed with a red "brak danych" over it, so old values are never read as the unit's state.
+void DetailsManagement::setLiveStale(bool stale)
+{
+    m_stale = stale;
+    m_staleLabel->setVisible(stale);
+    ui->tableWidget->setEnabled(!stale);
 }
 
 void DetailsManagement::slotAdcChanged()

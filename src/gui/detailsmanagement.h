@@ -32,6 +32,9 @@ public:
 
     int mode() const { return m_mode; }
     int pendingLiveRequests() const { return m_pending; }
+    // The live values on show are not current: the port closed, or no live answer came for
+    // two poll periods.
+    bool isLiveStale() const { return m_stale; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,6 +63,7 @@ private:
     void updateButtons();
     void watchWidth(QTableWidget *table);
     void fitRowHeights(QTableWidget *table);
+    void setLiveStale(bool stale);
 
     Ui::DetailsManagement *ui;
     USBManager *m_link = nullptr;
@@ -78,4 +82,7 @@ private:
     QList<QLabel *> m_testVerdictLabels;
     QVector<quint16> m_testResults;
     QTimer m_pollTimer;
+    QTimer m_staleTimer;
+    QLabel *m_staleLabel = nullptr;
+    bool m_stale = false;
 };

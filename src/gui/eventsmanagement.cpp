@@ -1,6 +1,7 @@
 #include "eventsmanagement.h"
 #include "ui_eventsmanagement.h"
 
+#include "transferprogress.h"
 #include "records/eventlogmodel.h"
 #include "records/pamietnik.h"
 #include "store/dbmanager.h"
@@ -24,7 +25,10 @@ EventsManagement::EventsManagement(USBManager *usb, QWidget *parent)
                  form->printButton, form->pdfButton},
                 {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
                  tr("Drukuj"), tr("Drukuj"), tr("Usunięcie rejestru zdarzeń"),
-                 tr("Usunięcie rejestru zdarzeń o nazwie: %1")});
+                 tr("Usunięcie rejestru zdarzeń o nazwie: %1"),
+                 tr("odczyt rejestru zdarzeń")});
+    if (transferProgress())
+        transferProgress()->setEntrySize(Pamietnik::RecordSize);
 }
 
 EventsManagement::~EventsManagement()

@@ -23,7 +23,8 @@ FaultsManagement::FaultsManagement(USBManager *usb, QWidget *parent)
                  form->printButton, form->pdfButton},
                 {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
                  tr("&Drukuj"), tr("Drukuj"), tr("Usunięcie uszkodzeń"),
-                 tr("Usunięcie listy uszkodzeń o nazwie: %1")});
+                 tr("Usunięcie listy uszkodzeń o nazwie: %1"),
+                 tr("odczyt listy uszkodzeń")});
 }
 
 FaultsManagement::~FaultsManagement()

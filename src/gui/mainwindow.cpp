@@ -7,6 +7,8 @@
 #include "dialogs.h"
 #include "eventsmanagement.h"
 #include "faultsmanagement.h"
+#include "linkhealthwidget.h"
+#include "linkmonitor.h"
 #include "servicemanagement.h"
 #include "softwaremanagement.h"
 #include "timemanagement.h"
@@ -80,6 +82,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     m_clock = new QTimeEdit(this);
     m_link = std::make_unique<USBManager>();
     setCentralWidget(m_tabWidget);
+    m_linkMonitor = new LinkMonitor(m_link.get(), this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_linkMonitor);
+    m_linkMonitor->hide();
     setWindowIcon(QIcon(QStringLiteral(":/icons/logo.ico")));
 
     createActions();
@@ -160,6 +165,11 @@ void MainWindow::createMenus()
 
     m_settingsMenu = menuBar()->addMenu(tr("&Ustawienia"));
     m_settingsMenu->addAction(m_viewAction);
+    QAction *monitorAction = m_linkMonitor->toggleViewAction();
+    monitorAction->setObjectName(QStringLiteral("actionLinkMonitor"));
+    monitorAction->setText(tr("Monitor łącza"));
+    monitorAction->setStatusTip(tr("Pokazuje ramki wymieniane z centralą"));
+    m_settingsMenu->addAction(monitorAction);
 
     m_connectionMenu->addSeparator();
     menuBar()->addSeparator();
@@ -196,6 +206,8 @@ void MainWindow::createStatusBar()
     // A fixed width keeps the clock at its own size; the stretch would otherwise let it eat the
     // room that the status messages need.
     m_clock->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_linkHealth = new LinkHealthWidget(m_link.get(), this);
+    statusBar()->addPermanentWidget(m_linkHealth);
     statusBar()->addPermanentWidget(m_clock, 20);
 }
 
@@ -224,7 +236,18 @@ void MainWindow::createTabs()
 
 void MainWindow::slotWriteMessage(QString text, int timeMs)
 {
+    // The hex of every answer comes "until replaced"; it must not wipe out a message that the
+    // technician still has time to read.
+    if (timeMs == 0 && m_timedMessage.isValid() && !m_timedMessage.hasExpired(m_timedMessageMs)
+        && !statusBar()->currentMessage().isEmpty())
+        return;
     statusBar()->showMessage(text, timeMs);
+    if (timeMs > 0) {
+        m_timedMessage.start();
+        m_timedMessageMs = timeMs;
+    } else {
+        m_timedMessage.invalidate();
+    }
 }
 
 void MainWindow::slotUsbDisconnect()

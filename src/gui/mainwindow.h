@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
@@ -10,6 +11,8 @@ class ConfigManagement;
 class DetailsManagement;
 class EventsManagement;
 class FaultsManagement;
+class LinkHealthWidget;
+class LinkMonitor;
 class ServiceManagement;
 class SoftwareManagement;
 class TimeManagement;
@@ -37,6 +40,8 @@ public:
     void setHostedMode() { m_standalone = false; }
     bool isStandalone() const { return m_standalone; }
     USBManager *usbManager() const { return m_link.get(); }
+    LinkHealthWidget *linkHealthWidget() const { return m_linkHealth; }
+    LinkMonitor *linkMonitor() const { return m_linkMonitor; }
 
 signals:
     void signalUsbPortOpened();
@@ -74,6 +79,11 @@ private:
     QTabWidget *m_tabWidget = nullptr;
     QTimeEdit *m_clock = nullptr;
     QTimer m_clockTimer;
+    LinkHealthWidget *m_linkHealth = nullptr;
+    LinkMonitor *m_linkMonitor = nullptr;
+    // The timed status message on show, which raw traffic must not replace.
+    QElapsedTimer m_timedMessage;
+    int m_timedMessageMs = 0;
 
     ConfigManagement *m_configManagement = nullptr;
     EventsManagement *m_eventsManagement = nullptr;

@@ -1,6 +1,8 @@
 #include "recordmanagement.h"
 
 #include "dialogs.h"
+#include "transferprogress.h"
+#include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "reportprinter.h"
 #include "store/dbmanager.h"
@@ -71,6 +73,12 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
             &RecordManagement::slotSubWindowActivated);
 
     if (usb) {
+        // One read at a time per window: the action stays disabled until the read has ended.
+        m_readTracker = new RequestTracker(usb, this);
+        connect(m_readTracker, &RequestTracker::signalBusyChanged, this,
+                &RecordManagement::updateReadAction);
+        m_progress = new TransferProgress(m_readTracker, usb, texts.transfer, this);
+        m_progress->placeBelow(widgets.mdiArea);
         connect(usb, &USBManager::signalReceivedPacket, this,
                 &RecordManagement::slotReceivedPacket);
         connect(usb, &USBManager::signalUsbPortClosed, this,
@@ -88,13 +96,19 @@ void RecordManagement::setupModels()
 
 void RecordManagement::slotRead()
 {
-    if (!usb)
+    if (!usb || !m_readTracker || m_readTracker->isBusy())
         return;
     sentCommand = m_request;
     expectedAnswer = m_answer;
     QByteArray frame;
     Device::buildFrame(m_request, QByteArray(2, '\0'), frame);
-    usb->queueFrame(frame);
+    if (!m_readTracker->start(frame, m_answer))
+        usb->writeMessage(tr("Odczyt z urządzenia już trwa; poczekaj na jego koniec."), 5000);
+}
+
+void RecordManagement::updateReadAction()
+{
+    readAction->setEnabled(m_portOpen && !(m_readTracker && m_readTracker->isBusy()));
 }
 
 void RecordManagement::slotReceivedPacket(Device::COMMAND cmd, QByteArray ba)
@@ -254,10 +268,12 @@ void RecordManagement::slotPrint()
 
 void RecordManagement::slotUsbPortOpened()
 {
-    readAction->setEnabled(true);
+    m_portOpen = true;
+    updateReadAction();
 }
 
 void RecordManagement::slotUsbPortClosed()
 {
-    readAction->setEnabled(false);
+    m_portOpen = false;
+    updateReadAction();
 }

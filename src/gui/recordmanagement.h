@@ -15,6 +15,8 @@ class QPrinter;
 class QSqlQueryModel;
 class QToolButton;
 class DbManager;
+class RequestTracker;
+class TransferProgress;
 class USBManager;
 
 // What the event-log, faults and software windows share: a record read from the unit is stored
@@ -29,6 +31,9 @@ public:
     ~RecordManagement() override;
 
     int getCurrentId() const { return currentId; }
+    // The read under way, if any (null without a link).
+    RequestTracker *readTracker() const { return m_readTracker; }
+    TransferProgress *transferProgress() const { return m_progress; }
     // Runs the list query again.
     void setupModels();
     // The report of a stored record.
@@ -66,6 +71,7 @@ protected:
         QString printTip;
         QString deletedTitle;
         QString deletedMessage; // "%1" is the deleted record's name
+        QString transfer;       // the read in the middle of a sentence: "odczyt ..."
     };
 
     // Where the window's records live in the store.
@@ -107,6 +113,8 @@ protected:
     QAction *printAction = nullptr;
 
 private:
+    void updateReadAction();
+
     QMdiSubWindow *findSubWindow(int id) const;
     bool isListed(int id) const;
     // The record the report is made of: the selected row's, else the current one.
@@ -122,4 +130,7 @@ private:
     Texts m_texts;
     Device::COMMAND m_request;
     Device::COMMAND m_answer;
+    bool m_portOpen = false;
+    RequestTracker *m_readTracker = nullptr;
+    TransferProgress *m_progress = nullptr;
 };

@@ -2,7 +2,11 @@
 #include "ui_servicemanagement.h"
 
 #include "dialogs.h"
+#include "transferprogress.h"
+#include "link/requesttracker.h"
 #include "link/usbmanager.h"
+
+#include <QLayout>
 
 #include <QSignalMapper>
 
@@ -13,6 +17,15 @@ ServiceManagement::ServiceManagement(USBManager *link, QWidget *parent)
 {
     ui->setupUi(this);
     if (m_link) {
+        m_tracker = new RequestTracker(m_link, this);
+        connect(m_tracker, &RequestTracker::signalBusyChanged, this,
+                &ServiceManagement::updateButton);
+        auto *strip = new TransferProgress(m_tracker, m_link, tr("czyszczenie rejestru zdarzeń"),
+                                           this);
+        // A clear the unit has received cannot be taken back.
+        strip->setCancellable(false);
+        strip->setLostNote(tr("Nie wiadomo, czy centrala wykonała polecenie."));
+        layout()->addWidget(strip);
         connect(m_link, &USBManager::signalReceivedPacket, this,
                 &ServiceManagement::slotReceivedPacket);
         connect(m_link, &USBManager::signalUsbPortClosed, this,
@@ -26,7 +39,13 @@ ServiceManagement::ServiceManagement(USBManager *link, QWidget *parent)
     connect(m_mapper, &QSignalMapper::mappedInt, this, &ServiceManagement::signalSendCommand);
     connect(this, &ServiceManagement::signalSendCommand, this,
             &ServiceManagement::slotSendCommand);
-    ui->sendAckButton->setEnabled(m_link && m_link->isOpen());
+    m_portOpen = m_link && m_link->isOpen();
+    updateButton();
+}
+
+void ServiceManagement::updateButton()
+{
+    ui->sendAckButton->setEnabled(m_portOpen && !(m_tracker && m_tracker->isBusy()));
 }
 
 ServiceManagement::~ServiceManagement()
@@ -46,23 +65,25 @@ void ServiceManagement::slotReceivedPacket(Device::COMMAND command, QByteArray p
 
 void ServiceManagement::slotSendCommand(int command)
 {
+    if (!m_link || m_tracker->isBusy())
+        return;
     expectedAnswer = Device::Acknowledge;
     sentCommand = command;
-    if (!m_link)
-        return;
     QByteArray frame;
     Device::buildFrame(Device::COMMAND(command), QByteArray(), frame);
-    m_link->queueFrame(frame);
+    m_tracker->start(frame, Device::Acknowledge);
 }
 
 void ServiceManagement::slotUsbPortOpened()
 {
-    ui->sendAckButton->setEnabled(true);
+    m_portOpen = true;
+    updateButton();
 }
 
 void ServiceManagement::slotUsbPortClosed()
 {
-    ui->sendAckButton->setEnabled(false);
+    m_portOpen = false;
+    updateButton();
     // An acknowledge after reconnecting answers somebody else's request, not ours.
     expectedAnswer = 0;
 }

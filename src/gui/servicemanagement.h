@@ -6,6 +6,7 @@
 #include <QFrame>
 
 class QSignalMapper;
+class RequestTracker;
 class USBManager;
 
 namespace Ui {
@@ -37,4 +38,9 @@ private:
     QSignalMapper *m_mapper = nullptr;
     int sentCommand = 0;
     int expectedAnswer = 0;
+    bool m_portOpen = false;
+    // The operation under way; the button waits for its end.
+    RequestTracker *m_tracker = nullptr;
+
+    void updateButton();
 };

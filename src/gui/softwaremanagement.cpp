@@ -23,7 +23,8 @@ SoftwareManagement::SoftwareManagement(USBManager *usb, QWidget *parent)
                  form->printButton, form->pdfButton},
                 {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
                  tr("&Drukuj"), tr("Drukuj"), tr("Usunięcie wersji oprogramowania"),
-                 tr("Usunięcie wersji o nazwie: %1")});
+                 tr("Usunięcie wersji o nazwie: %1"),
+                 tr("odczyt wersji oprogramowania")});
 }
 
 SoftwareManagement::~SoftwareManagement()

@@ -1,7 +1,11 @@
 #include "timemanagement.h"
 #include "ui_timemanagement.h"
 
+#include "transferprogress.h"
+#include "link/requesttracker.h"
 #include "link/usbmanager.h"
+
+#include <QLayout>
 
 #include <QDebug>
 
@@ -26,6 +30,14 @@ TimeManagement::TimeManagement(USBManager *link, QWidget *parent)
     ui->checkBoxChangeTimeRead->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->checkBoxChangeTimeRead->setFocusPolicy(Qt::NoFocus);
     if (m_link) {
+        m_tracker = new RequestTracker(m_link, this);
+        connect(m_tracker, &RequestTracker::signalBusyChanged, this,
+                &TimeManagement::updateButtons);
+        auto *strip = new TransferProgress(m_tracker, m_link, tr("odczyt lub ustawienie zegara"),
+                                           this);
+        strip->setCancellable(false);
+        strip->setLostNote(QString());
+        layout()->addWidget(strip);
         connect(m_link, &USBManager::signalReceivedPacket, this,
                 &TimeManagement::slotReceivedPacket);
         connect(m_link, &USBManager::signalUsbPortClosed, this,
@@ -33,7 +45,8 @@ TimeManagement::TimeManagement(USBManager *link, QWidget *parent)
         connect(m_link, &USBManager::signalUsbPortOpened, this,
                 &TimeManagement::slotUsbPortOpened, Qt::UniqueConnection);
     }
-    setButtonsEnabled(m_link && m_link->isOpen());
+    m_portOpen = m_link && m_link->isOpen();
+    updateButtons();
 }
 
 TimeManagement::~TimeManagement()
@@ -107,12 +120,19 @@ void TimeManagement::on_sendComputerTimeButton_clicked()
 
 void TimeManagement::slotUsbPortOpened()
 {
-    setButtonsEnabled(true);
+    m_portOpen = true;
+    updateButtons();
 }
 
 void TimeManagement::slotUsbPortClosed()
 {
-    setButtonsEnabled(false);
+    m_portOpen = false;
+    updateButtons();
+}
+
+void TimeManagement::updateButtons()
+{
+    setButtonsEnabled(m_portOpen && !(m_tracker && m_tracker->isBusy()));
 }
 
 void TimeManagement::sendDateTime(const QDateTime &dateTime)
@@ -124,11 +144,12 @@ void TimeManagement::sendDateTime(const QDateTime &dateTime)
 
 void TimeManagement::queue(Device::COMMAND command, const QByteArray &payload)
 {
-    if (!m_link)
+    if (!m_link || !m_tracker || m_tracker->isBusy())
         return;
     QByteArray frame;
     Device::buildFrame(command, payload, frame);
-    m_link->queueFrame(frame);
+    // Both the read and the setting are answered with the unit's clock.
+    m_tracker->start(frame, Device::ClockData);
 }
 
 void TimeManagement::setButtonsEnabled(bool enabled)

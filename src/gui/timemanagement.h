@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFrame>
 
+class RequestTracker;
 class USBManager;
 
 namespace Ui {
@@ -45,4 +46,9 @@ private:
     USBManager *m_link = nullptr;
     int sentCommand = 0;
     int expectedAnswer = 0;
+    bool m_portOpen = false;
+    // The read or setting of the clock under way; the buttons wait for its end.
+    RequestTracker *m_tracker = nullptr;
+
+    void updateButtons();
 };

@@ -91,6 +91,8 @@ QByteArray Device::checkData(const QByteArray &data)
             if (m_expectedLength == 0) {
                 m_expectedLength = quint16((quint8(m_buffer.at(1)) << 8) | quint8(m_buffer.at(2)));
                 if (m_expectedLength > MaxLength) {
+                    ++m_rejectedFrames;
+                    m_lastRejected = m_buffer;
                     reset();
                     break;
                 }
@@ -102,6 +104,8 @@ QByteArray Device::checkData(const QByteArray &data)
                 qDebug() << "Frame received correctly," << m_buffer.size() << "bytes";
                 result = m_buffer;
             } else {
+                ++m_rejectedFrames;
+                m_lastRejected = m_buffer.left(m_expectedLength + 1);
                 reset();
                 break;
             }

@@ -44,12 +44,19 @@ public:
 
     static const quint8 crcTable[256];
 
+    // Frames thrown away for a bad CRC or an oversize length since construction, and the
+    // bytes of the last one, for the link's health counters and its traffic monitor.
+    int rejectedFrames() const { return m_rejectedFrames; }
+    QByteArray lastRejectedFrame() const { return m_lastRejected; }
+
 private:
     enum State { Hunting = 0, Collecting = 1, Delivered = 2 };
 
     int m_state = Hunting;
     quint16 m_expectedLength = 0;
     QByteArray m_buffer;
+    int m_rejectedFrames = 0;
+    QByteArray m_lastRejected;
 };
 
 Q_DECLARE_METATYPE(Device::COMMAND)

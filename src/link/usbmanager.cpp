@@ -22,6 +22,36 @@ const char *const errorNames[] = {
     QT_TRANSLATE_NOOP("USBManager", "TimeoutError"),
     QT_TRANSLATE_NOOP("USBManager", "NotOpenError"),
 };
+
+// Indexed like errorNames: what each error means at the service desk.
+const char *const errorExplanations[] = {
+    "",
+    QT_TRANSLATE_NOOP("USBManager", "nie znaleziono urządzenia na tym porcie"),
+    QT_TRANSLATE_NOOP("USBManager", "brak dostępu do portu (może używa go inny program)"),
+    QT_TRANSLATE_NOOP("USBManager", "port jest już otwarty przez inny program"),
+    QT_TRANSLATE_NOOP("USBManager", "błąd parzystości na łączu"),
+    QT_TRANSLATE_NOOP("USBManager", "błąd ramki na łączu (zakłócenia lub zła prędkość)"),
+    QT_TRANSLATE_NOOP("USBManager", "przerwa w linii transmisyjnej"),
+    QT_TRANSLATE_NOOP("USBManager", "nie można wysłać danych do portu"),
+    QT_TRANSLATE_NOOP("USBManager", "nie można odczytać danych z portu (kabel odłączony?)"),
+    QT_TRANSLATE_NOOP("USBManager", "port zniknął: kabel USB odłączony lub centrala wyłączona"),
+    QT_TRANSLATE_NOOP("USBManager", "port nie obsługuje tej operacji"),
+    QT_TRANSLATE_NOOP("USBManager", "nieznany błąd portu"),
+    QT_TRANSLATE_NOOP("USBManager", "przekroczony czas operacji na porcie"),
+    QT_TRANSLATE_NOOP("USBManager", "port nie jest otwarty"),
+};
+
+Device::COMMAND commandOf(const QByteArray &frame)
+{
+    return frame.size() > 4 ? Device::COMMAND(qint8(frame.at(4))) : Device::COMMAND(0);
+}
+
+// The request that opens an event-log read: part count 0, part index 0.
+bool isTransferStart(const QByteArray &frame)
+{
+    return frame.size() > 6 && commandOf(frame) == Device::ReadEventLog && frame.at(5) == 0
+            && frame.at(6) == 0;
+}
 } // namespace
 
 USBManager::USBManager(QObject *parent) : QObject(parent)
@@ -64,10 +94,18 @@ bool USBManager::openPort(const QString &portName)
             Qt::UniqueConnection);
     connect(m_port, &QSerialPort::readyRead, this, &USBManager::slotReadReady,
             Qt::UniqueConnection);
+    m_repeats = 0;
+    m_dropped = 0;
+    m_decodeFailures = 0;
+    m_rejectedAtOpen = rejectedFrames();
+    m_lastAnswer.invalidate();
+    m_openedAt.start();
+    m_closeReason.clear();
     emit signalWriteMessage(tr("Port został otwarty. Próba komunikacji z urządzeniem na porcie ")
                                     + portName,
                             5000);
     emit signalUsbPortOpened();
+    emit signalHealthChanged();
     return true;
 }
 
@@ -75,10 +113,43 @@ void USBManager::closePort()
 {
     if (m_port && m_port->isOpen()) {
         m_port->close();
+        portLost(QString());
         emit signalUsbPortClosed();
+        emit signalHealthChanged();
     }
     delete m_port;
     m_port = nullptr;
+}
+
+// A read whose parts can no longer arrive is over: its follow-up requests go and nothing of it
+// is delivered later, so a reconnect cannot complete it from stale parts.
+void USBManager::portLost(const QString &reason)
+{
+    m_closeReason = reason;
+    m_openedAt.invalidate();
+    if (m_transferActive)
+        cancelRequest(ReadEventLog);
+}
+
+void USBManager::abandonTransfer()
+{
+    m_transferActive = false;
+    m_multiPartAnswer.clear();
+}
+
+void USBManager::writeMessage(const QString &text, int timeMs)
+{
+    emit signalWriteMessage(text, timeMs);
+}
+
+qint64 USBManager::lastAnswerAgeMs() const
+{
+    return m_lastAnswer.isValid() ? m_lastAnswer.elapsed() : -1;
+}
+
+qint64 USBManager::openAgeMs() const
+{
+    return m_openedAt.isValid() ? m_openedAt.elapsed() : -1;
 }
 
 bool USBManager::isOpen() const
@@ -86,10 +157,48 @@ bool USBManager::isOpen() const
     return m_port && m_port->isOpen();
 }
 
-void USBManager::queueFrame(const QByteArray &frame)
+bool USBManager::queueFrame(const QByteArray &frame)
 {
     QMutexLocker locker(&m_queueMutex);
+    if (isTransferStart(frame)) {
+        // Two reads would interleave their parts into one register of duplicated, shuffled
+        // parts (and the second would store another copy of it).
+        if (m_transferActive)
+            return false;
+        m_transferActive = true;
+    }
     m_queue.append(frame);
+    return true;
+}
+
+bool USBManager::isOutstanding(Device::COMMAND request)
+{
+    QMutexLocker locker(&m_queueMutex);
+    for (int i = 0; i < m_queue.size(); ++i) {
+        if (commandOf(m_queue.at(i)) == request && !(i == 0 && m_headCancelled))
+            return true;
+    }
+    return false;
+}
+
+void USBManager::cancelRequest(Device::COMMAND request)
+{
+    {
+        QMutexLocker locker(&m_queueMutex);
+        for (int i = m_queue.size() - 1; i >= 0; --i) {
+            if (commandOf(m_queue.at(i)) != request)
+                continue;
+            if (i == 0 && m_answerTimer.isActive()) {
+                m_headCancelled = true;
+            } else {
+                m_queue.removeAt(i);
+                if (i == 0)
+                    m_attemptCount = 0;
+            }
+        }
+    }
+    if (request == ReadEventLog)
+        abandonTransfer();
 }
 
 int USBManager::queuedCount()
@@ -105,6 +214,7 @@ int USBManager::queuedCount()
 void USBManager::write()
 {
     QByteArray frame;
+    bool repeat = false;
     {
         QMutexLocker locker(&m_queueMutex);
         if (m_queue.isEmpty())
@@ -114,13 +224,20 @@ void USBManager::write()
         if (!m_port || !m_port->isOpen())
             return;
         frame = m_queue.constFirst();
+        repeat = m_attemptCount > 1;
     }
     qDebug().noquote() << "OUT:" << frame.toHex(' ');
     if (m_noAnswerFlag)
         emit signalWriteMessage(tr("Brak odpowiedzi na ramkę. Ponowna próba połączenia..."),
                                 1000);
-    if (m_port && m_port->isOpen())
+    if (m_port && m_port->isOpen()) {
         m_port->write(frame);
+        emit signalTraffic(true, frame, true);
+        if (repeat) {
+            ++m_repeats;
+            emit signalHealthChanged();
+        }
+    }
 }
 
 int USBManager::decodeFrame(Device::COMMAND &command, const QByteArray &frame, QByteArray &payload)
@@ -156,11 +273,20 @@ QString USBManager::errorName(int error)
     return QCoreApplication::translate("USBManager", errorNames[error]);
 }
 
+QString USBManager::errorExplanation(int error)
+{
+    if (error <= 0 || error >= int(std::size(errorExplanations)))
+        return errorName(error);
+    const QString explanation = QCoreApplication::translate("USBManager", errorExplanations[error]);
+    return QStringLiteral("%1 (%2)").arg(explanation, errorName(error));
+}
+
 void USBManager::slotUsbError(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError)
         return;
     const QString name = errorName(int(error));
+    portLost(errorExplanation(int(error)));
     if (m_port) {
         disconnect(m_port, &QSerialPort::errorOccurred, this, &USBManager::slotUsbError);
         qDebug().noquote() << name;
@@ -171,6 +297,7 @@ void USBManager::slotUsbError(QSerialPort::SerialPortError error)
     }
     emit signalUsbPortClosed();
     emit signalWriteMessage(name, 5000);
+    emit signalHealthChanged();
 }
 
 void USBManager::slotUsbPortOpened()
@@ -185,15 +312,36 @@ void USBManager::slotUsbPortClosed()
 
 void USBManager::slotDataTimerTimeout()
 {
-    QMutexLocker locker(&m_queueMutex);
-    if (m_attemptCount >= MaxAttempts) {
-        if (!m_queue.isEmpty())
-            m_queue.removeFirst();
-        m_attemptCount = 0;
+    bool dropped = false;
+    Device::COMMAND command = ReadClock;
+    {
+        QMutexLocker locker(&m_queueMutex);
+        if (m_headCancelled) {
+            // Nobody waits for it any more: no repeat.
+            if (!m_queue.isEmpty())
+                m_queue.removeFirst();
+            m_attemptCount = 0;
+            m_headCancelled = false;
+        } else if (m_attemptCount >= MaxAttempts) {
+            if (!m_queue.isEmpty()) {
+                command = commandOf(m_queue.takeFirst());
+                dropped = true;
+            }
+            m_attemptCount = 0;
+        }
+        m_answerTimer.stop();
+        m_noAnswerFlag = true;
+        reset();
     }
-    m_answerTimer.stop();
-    m_noAnswerFlag = true;
-    reset();
+    if (!dropped)
+        return;
+    if (command == ReadEventLog)
+        abandonTransfer();
+    // Requests that run out while the port is closed are not the unit's silence.
+    if (isOpen())
+        ++m_dropped;
+    emit signalRequestDropped(command);
+    emit signalHealthChanged();
 }
 
 void USBManager::slotConnectionTimerTimeout()
@@ -239,6 +387,11 @@ int USBManager::slotReceivedFrame(Device::COMMAND command, QByteArray payload)
         queueFrame(frame);
     }
     m_multiPartAnswer.append(payload.mid(2));
+    if (index < count) {
+        m_progressPending = true;
+        m_progressPart = index + 1;
+        m_progressCount = count;
+    }
     return qint8(index + 1) != qint8(count) ? 1 : 0;
 }
 
@@ -248,7 +401,12 @@ void USBManager::slotReadReady()
         return;
     const QByteArray bytes = m_port->readAll();
     emit signalWriteMessage(QString::fromLatin1(bytes.toHex()), 0);
+    const int rejectedBefore = rejectedFrames();
     const QByteArray frame = checkData(bytes);
+    if (rejectedFrames() != rejectedBefore) {
+        emit signalTraffic(false, lastRejectedFrame(), false);
+        emit signalHealthChanged();
+    }
     if (frame.isEmpty())
         return;
     qDebug().noquote() << "IN: " << frame.toHex(' ');
@@ -256,6 +414,24 @@ void USBManager::slotReadReady()
     QByteArray payload;
     if (decodeFrame(command, frame, payload) != 0) {
         qDebug() << "Blad transmisji";
+        ++m_decodeFailures;
+        emit signalTraffic(false, frame, false);
+        emit signalHealthChanged();
+        return;
+    }
+    emit signalTraffic(false, frame, true);
+    m_lastAnswer.start();
+    if (m_headCancelled && m_answerTimer.isActive()) {
+        // The answer to a cancelled request: retired, never delivered, no further part asked.
+        QMutexLocker locker(&m_queueMutex);
+        if (!m_queue.isEmpty())
+            m_queue.removeFirst();
+        m_attemptCount = 0;
+        m_answerTimer.stop();
+        m_headCancelled = false;
+        m_noAnswerFlag = false;
+        locker.unlock();
+        emit signalHealthChanged();
         return;
     }
     const int result = slotReceivedFrame(command, payload);
@@ -266,9 +442,23 @@ void USBManager::slotReadReady()
         m_attemptCount = 0;
         m_answerTimer.stop();
     }
-    if (result == 0)
+    emit signalHealthChanged();
+    if (m_progressPending) {
+        m_progressPending = false;
+        emit signalTransferProgress(m_progressPart, m_progressCount, m_multiPartAnswer.size());
+    }
+    if (command == EventLogPart && result == 2 && m_transferActive) {
+        // No further part is asked for after a malformed one: the read cannot complete.
+        cancelRequest(ReadEventLog);
+        emit signalRequestDropped(ReadEventLog);
+        return;
+    }
+    if (result == 0) {
+        if (command == EventLogPart)
+            m_transferActive = false;
         emit signalReceivedPacket(command,
                                   command == EventLogPart ? m_multiPartAnswer : m_singleAnswer);
+    }
 }
 
 void USBManager::slotCommandTimeout()

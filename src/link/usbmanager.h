@@ -3,6 +3,7 @@
 #include "device.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
 #include <QObject>
@@ -28,19 +29,54 @@ public:
     bool openPort(const QString &portName);
     void closePort();
     bool isOpen() const;
-    void queueFrame(const QByteArray &frame);
+    // False when the frame is refused: a new event-log read ([0, 0]) while one is in progress.
+    bool queueFrame(const QByteArray &frame);
     int queuedCount();
+    // Whether a request with this command is queued or being answered.
+    bool isOutstanding(Device::COMMAND request);
+    // Whether a multi-part event-log read has been queued and has not ended yet.
+    bool transferInProgress() const { return m_transferActive; }
+    // Withdraws every queued request with this command. One already on the wire stays at the
+    // head until its answer (which is swallowed) or its time-out, so that no late answer is
+    // taken for the next request; it is not repeated. Cancelling the event-log read also stops
+    // the link asking for further parts and throws away the parts collected.
+    void cancelRequest(Device::COMMAND request);
+
+    // Why the port closed last: the error's explanation, or empty after a user's disconnect.
+    QString closeReason() const { return m_closeReason; }
+    // Status texts of the windows take the same route to the status bar as the link's own.
+    void writeMessage(const QString &text, int timeMs);
+
+    // Link health since the port was last opened.
+    int repeatCount() const { return m_repeats; }
+    int droppedCount() const { return m_dropped; }
+    int rejectedCount() const { return rejectedFrames() - m_rejectedAtOpen + m_decodeFailures; }
+    // Milliseconds since the last decoded answer; -1 when none came since the port opened.
+    qint64 lastAnswerAgeMs() const;
+    // Milliseconds since the port was opened; -1 while it is closed.
+    qint64 openAgeMs() const;
     void write();
     int decodeFrame(Device::COMMAND &command, const QByteArray &frame, QByteArray &payload);
 
     static QStringList availablePortNames();
     static QString errorName(int error);
+    // What a port error means to a technician, with its name.
+    static QString errorExplanation(int error);
 
 signals:
     void signalUsbPortOpened();
     void signalUsbPortClosed();
     void signalReceivedPacket(Device::COMMAND command, QByteArray dane);
     void signalWriteMessage(QString text, int timeMs);
+    // A part of the event-log read has arrived: its number (1 to count) and the data bytes
+    // collected so far.
+    void signalTransferProgress(int part, int count, int bytes);
+    // A request was given up after its third unanswered write.
+    void signalRequestDropped(Device::COMMAND request);
+    // A frame crossed the wire: written, assembled and valid, or rejected for its CRC.
+    void signalTraffic(bool outgoing, QByteArray frame, bool valid);
+    // The health counters or the time of the last answer changed, or the port opened/closed.
+    void signalHealthChanged();
 
 public slots:
     void slotUsbError(QSerialPort::SerialPortError error);
@@ -53,6 +89,9 @@ public slots:
     void slotCommandTimeout();
 
 private:
+    void abandonTransfer();
+    void portLost(const QString &reason);
+
     QTimer m_commandTimer;
     QTimer m_answerTimer;
     QTimer m_keepAliveTimer;
@@ -63,4 +102,18 @@ private:
     QSerialPort *m_port = nullptr;
     QMutex m_queueMutex;
     bool m_noAnswerFlag = false;
+
+    bool m_transferActive = false;
+    // The head was cancelled while on the wire: its answer is not delivered, nor is it repeated.
+    bool m_headCancelled = false;
+    bool m_progressPending = false;
+    int m_progressPart = 0;
+    int m_progressCount = 0;
+    QString m_closeReason;
+    int m_repeats = 0;
+    int m_dropped = 0;
+    int m_rejectedAtOpen = 0;
+    int m_decodeFailures = 0;
+    QElapsedTimer m_lastAnswer;
+    QElapsedTimer m_openedAt;
 };

@@ -89,8 +89,12 @@ void TestTimeManagement::sendsClock()
     unit.answer(Device::ClockData, frame.mid(5, 7));
 
     flag->setChecked(false);
+    // One request of the window at a time: the buttons wait for the unit's answer.
+    auto *sendNow = child<QPushButton>(window, "sendComputerTimeButton");
+    QVERIFY(!sendNow->isEnabled());
+    QTRY_VERIFY(sendNow->isEnabled());
     const QDateTime now = QDateTime::currentDateTime();
-    QTest::mouseClick(child<QPushButton>(window, "sendComputerTimeButton"), Qt::LeftButton);
+    QTest::mouseClick(sendNow, Qt::LeftButton);
     frame = unit.request(Device::ClockData);
     QDateTime sent;
     int dst = -1;

@@ -1,0 +1,146 @@
+#include "transferprogress.h"
+
+#include "dialogs.h"
+#include "link/requesttracker.h"
+#include "link/usbmanager.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+TransferProgress::TransferProgress(RequestTracker *tracker, USBManager *link,
+                                   const QString &description, QWidget *parent)
+    : QFrame(parent),
+      m_tracker(tracker),
+      m_link(link),
+      m_description(description),
+      m_lostNote(tr("Nic nie zostało zapisane."))
+{
+    setObjectName(QStringLiteral("transferProgress"));
+    setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 3, 6, 3);
+    m_title = new QLabel(this);
+    m_bar = new QProgressBar(this);
+    m_bar->setTextVisible(true);
+    m_bar->setMinimumWidth(160);
+    m_detail = new QLabel(this);
+    m_detail->setObjectName(QStringLiteral("transferDetail"));
+    m_cancel = new QPushButton(QIcon(QStringLiteral(":/icons/anuluj.png")), tr("Anuluj"), this);
+    m_cancel->setObjectName(QStringLiteral("transferCancel"));
+    m_cancel->setToolTip(tr("Przerywa tę operację; nic z niej nie zostanie zapisane"));
+    layout->addWidget(m_title);
+    layout->addWidget(m_bar, 1);
+    layout->addWidget(m_detail);
+    layout->addWidget(m_cancel);
+    hide();
+
+    if (!tracker)
+        return;
+    connect(m_cancel, &QPushButton::clicked, tracker, &RequestTracker::cancel);
+    connect(tracker, &RequestTracker::signalBusyChanged, this, [this](bool busy) {
+        if (busy)
+            started();
+    });
+    connect(tracker, &RequestTracker::signalProgress, this, &TransferProgress::showProgress);
+    connect(tracker, &RequestTracker::signalFinished, this, &TransferProgress::finished);
+}
+
+void TransferProgress::setCancellable(bool cancellable)
+{
+    m_cancel->setVisible(cancellable);
+}
+
+QString TransferProgress::progressText() const
+{
+    return m_detail->text();
+}
+
+void TransferProgress::placeBelow(QWidget *area)
+{
+    QWidget *window = area->parentWidget();
+    if (!window || !window->layout())
+        return;
+    // A second strip of the same window goes under the first.
+    if (window->objectName() == QLatin1String("transferColumn")) {
+        window->layout()->addWidget(this);
+        return;
+    }
+    auto *column = new QWidget(window);
+    column->setObjectName(QStringLiteral("transferColumn"));
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    delete window->layout()->replaceWidget(area, column);
+    layout->addWidget(area, 1);
+    layout->addWidget(this);
+}
+
+QString TransferProgress::durationText(qint64 ms)
+{
+    const qint64 seconds = (ms + 999) / 1000;
+    if (seconds < 60)
+        return tr("%1 s").arg(seconds);
+    return tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+void TransferProgress::started()
+{
+    QString title = m_description;
+    if (!title.isEmpty())
+        title[0] = title.at(0).toUpper();
+    m_title->setText(title + QLatin1Char(':'));
+    // A busy bar until the first part says how many there are.
+    m_bar->setRange(0, 0);
+    m_bar->setValue(0);
+    m_bar->setFormat(QString());
+    m_detail->setText(tr("oczekiwanie na odpowiedź…"));
+    show();
+}
+
+void TransferProgress::showProgress(int part, int count, int bytes, qint64 remainingMs)
+{
+    m_bar->setRange(0, count);
+    m_bar->setValue(part);
+    m_bar->setFormat(tr("część %1 z %2").arg(part).arg(count));
+    QStringList details;
+    if (m_entrySize > 0)
+        details << tr("wpisów: %1").arg(bytes / m_entrySize);
+    if (remainingMs > 0)
+        details << tr("pozostało ok. %1").arg(durationText(remainingMs));
+    m_detail->setText(details.join(QStringLiteral(" · ")));
+}
+
+void TransferProgress::finished(int outcome, const QString &reason)
+{
+    hide();
+    if (outcome == RequestTracker::Answered)
+        return;
+    if (outcome == RequestTracker::Cancelled) {
+        if (m_link)
+            m_link->writeMessage(tr("Anulowano: %1. Nic nie zostało zapisane.").arg(m_description),
+                                 5000);
+        return;
+    }
+    QString text;
+    if (outcome == RequestTracker::Dropped) {
+        text = tr("Urządzenie nie odpowiada") + QLatin1Char('\n')
+                + tr("Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie "
+                     "centrali.")
+                          .arg(m_description);
+    } else {
+        text = tr("Połączenie z urządzeniem zostało przerwane (%1)").arg(m_description)
+                + QLatin1Char('\n')
+                + (reason.isEmpty() ? tr("Port został zamknięty.")
+                                    : tr("Przyczyna: %1.").arg(reason));
+    }
+    if (!m_lostNote.isEmpty())
+        text += QLatin1Char('\n') + m_lostNote;
+    // Not from inside the link's own error handling: the box runs an event loop.
+    QTimer::singleShot(0, this, [this, text] {
+        Dialogs::instance()->warning(window(), tr("Konfigurator Ostrel"), text);
+    });
+}
