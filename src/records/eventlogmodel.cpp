@@ -53,5 +53,8 @@ QVariant EventLogModel::headerData(int section, Qt::Orientation orientation, int
             return tr("Moduł");
         }
     }
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0
+        && section < m_entries.size())
+        return registerIndex(section) + 1;
     return QAbstractTableModel::headerData(section, orientation, role);
 }

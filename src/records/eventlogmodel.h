@@ -22,6 +22,9 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     const EventEntry &entry(int row) const { return m_entries.at(row); }
+    // The entry's place in the register, 0 for the first record; the row header shows it
+    // counted from 1, as the report and the CSV export number the entries.
+    int registerIndex(int row) const { return m_entries.size() - 1 - row; }
 
 private:
     QString text(const EventEntry &entry, int column) const;

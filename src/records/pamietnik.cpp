@@ -4,6 +4,10 @@
 
 #include <QDebug>
 
+#include <numeric>
+
+Q_LOGGING_CATEGORY(lcEventRecords, "ostrel.eventlog.records", QtInfoMsg)
+
 Pamietnik::Pamietnik(QObject *parent) : QObject(parent) {}
 
 void Pamietnik::parse(QByteArray data)
@@ -25,7 +29,8 @@ void Pamietnik::parse(QByteArray data)
         entry.code = quint8(record[6]);
         entry.number = quint8(record[7]) & 0x0F;
         entry.type = quint8(record[7]) & 0xF0;
-        qDebug() << QByteArray::fromRawData(record, RecordSize).toHex().toUpper();
+        qCDebug(lcEventRecords)
+                << QByteArray::fromRawData(record, RecordSize).toHex().toUpper();
         m_events.append(entry);
     }
 }
@@ -50,8 +55,15 @@ QString Pamietnik::dateTimeText(const EventEntry &entry)
 
 QString Pamietnik::toHtml()
 {
+    QVector<int> indexes(m_events.size());
+    std::iota(indexes.begin(), indexes.end(), 0);
+    return toHtml(indexes);
+}
+
+QString Pamietnik::toHtml(const QVector<int> &indexes)
+{
     QString html;
-    html.reserve(400 + m_events.size() * 130);
+    html.reserve(400 + indexes.size() * 130);
     html += QLatin1String("<html><head><link rel='stylesheet' type='text/css' href='format.css'>"
                           "</head><body><H2>")
             + tr("Zdarzenia Ostrel: %1").arg(name) + QLatin1String("</H2>");
@@ -60,9 +72,9 @@ QString Pamietnik::toHtml()
     html += QLatin1String("<tr><th width = '35'>Id</th><th width = '120'>") + tr("Data")
             + QLatin1String("</th> <th width = '50'>") + tr("Moduł") + QLatin1String("</th><th>")
             + tr("Zdarzenie") + QLatin1String("</th></tr>");
-    int row = 1;
-    for (const EventEntry &entry : qAsConst(m_events)) {
-        html += QLatin1String("<tr><td> ") + QString::number(row++)
+    for (int index : indexes) {
+        const EventEntry &entry = m_events.at(index);
+        html += QLatin1String("<tr><td> ") + QString::number(index + 1)
                 + QLatin1String("</td><td> ") + dateTimeText(entry)
                 + QLatin1String("</td><td> ") + moduleText(entry)
                 + QLatin1String("</td><td> ") + eventText(entry) + QLatin1String("</td></tr>");
