@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QModelIndex>
 #include <QString>
+#include <QVector>
 
 class QAction;
 class QListView;
@@ -39,6 +40,7 @@ public slots:
     void slotSubWindowActivated(QMdiSubWindow *sw);
     void slotDelete();
     void slotExportPdf();
+    void slotExportCsv();
     void slotPrint();
     void printPreview(QPrinter *printer);
     void slotRead();
@@ -54,6 +56,7 @@ protected:
         QToolButton *deleteButton;
         QToolButton *printButton;
         QToolButton *pdfButton;
+        QToolButton *csvButton;
     };
     // Translated in the subclass's own context.
     struct Texts
@@ -95,6 +98,15 @@ protected:
     // The tab's widget for the stored bytes, without a parent.
     virtual QWidget *createView(const QByteArray &data) = 0;
     virtual QString buildReport(const QByteArray &data, const QString &name) = 0;
+    virtual QByteArray buildCsv(const QByteArray &data) = 0;
+
+    // A tab that filters its rows: the rows a filter leaves visible in the record's open tab,
+    // in their order there, when it hides any; false when the tab shows the whole record.
+    virtual bool filteredRows(int id, QVector<int> *rows, int *total) const;
+    // The report and the CSV of those rows alone.
+    virtual QString buildRowsReport(const QByteArray &data, const QString &name,
+                                    const QVector<int> &rows);
+    virtual QByteArray buildRowsCsv(const QByteArray &data, const QVector<int> &rows);
 
     int currentId = 0;
     USBManager *usb = nullptr;
@@ -105,9 +117,16 @@ protected:
     QAction *deleteAction = nullptr;
     QAction *pdfAction = nullptr;
     QAction *printAction = nullptr;
+    QAction *csvAction = nullptr;
+
+    QMdiSubWindow *findSubWindow(int id) const;
 
 private:
-    QMdiSubWindow *findSubWindow(int id) const;
+    // What a report or an export holds: the whole record, or the rows a filter leaves visible.
+    enum class Scope { Whole, Visible, Cancelled };
+    Scope chooseScope(int id, const QString &title, QVector<int> *rows);
+    QString scopedReport(int id, Scope scope, const QVector<int> &rows);
+
     bool isListed(int id) const;
     // The record the report is made of: the selected row's, else the current one.
     int reportId();

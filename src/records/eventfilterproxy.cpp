@@ -10,14 +10,19 @@ namespace {
 constexpr int EventKeys = 16 * 256;
 constexpr int ModuleKeys = 256;
 
-int eventKey(const EventEntry &entry)
+// The source byte holds the module type in its high nibble and the number in the low one.
+int eventKey(quint8 code, quint8 source)
 {
-    return (entry.type >> 4) << 8 | entry.code;
+    return (source >> 4) << 8 | code;
 }
 
-int moduleKey(const EventEntry &entry)
+EventEntry textsOf(int eventKey, int source)
 {
-    return entry.type | entry.number;
+    EventEntry entry;
+    entry.code = quint8(eventKey & 0xFF);
+    entry.type = quint8(source & 0xF0);
+    entry.number = quint8(source & 0x0F);
+    return entry;
 }
 } // namespace
 
@@ -44,9 +49,8 @@ void EventFilterProxy::rankTexts()
     QVector<bool> eventSeen(EventKeys, false);
     QVector<bool> moduleSeen(ModuleKeys, false);
     for (int row = 0; row < m_model->rowCount(); ++row) {
-        const EventEntry &entry = m_model->entry(row);
-        eventSeen[eventKey(entry)] = true;
-        moduleSeen[moduleKey(entry)] = true;
+        eventSeen[eventKey(m_model->code(row), m_model->source(row))] = true;
+        moduleSeen[m_model->source(row)] = true;
     }
 
     struct Text
@@ -66,7 +70,7 @@ void EventFilterProxy::rankTexts()
     QVector<Text> events;
     for (int key = 0; key < EventKeys; ++key) {
         if (eventSeen.at(key))
-            events.append({key, faultText((key >> 8) << 4, quint8(key & 0xFF)), 0});
+            events.append({key, Pamietnik::eventText(textsOf(key, (key >> 8) << 4)), 0});
     }
     rank(events, m_eventRank);
     // "PSB 2" before "PSB 10": the module's name first, then its number.
@@ -85,7 +89,11 @@ void EventFilterProxy::setEventFilter(const EventFilter &filter)
         m_moduleMatch.fill(-1);
     }
     m_filter = filter;
-    invalidateFilter();
+    m_fromKey = filter.from.isValid() ? Pamietnik::timeKey(filter.from) : -1;
+    m_toKey = filter.to.isValid() ? Pamietnik::timeKey(filter.to) : -1;
+    // One layout change instead of a removal per run of hidden rows: a view of 65,000 rows
+    // would redo its rows for each of thousands of runs.
+    invalidate();
 }
 
 bool EventFilterProxy::hidesRows() const
@@ -119,58 +127,74 @@ QStringList EventFilterProxy::eventTextsPresent() const
     QStringList texts;
     for (int key = 0; key < EventKeys; ++key) {
         if (m_eventRank.at(key) >= 0)
-            texts.append(faultText((key >> 8) << 4, quint8(key & 0xFF)));
+            texts.append(Pamietnik::eventText(textsOf(key, (key >> 8) << 4)));
     }
     return texts;
 }
 
-bool EventFilterProxy::textMatches(const EventEntry &entry) const
+bool EventFilterProxy::textMatches(quint8 code, quint8 source) const
 {
-    qint8 &event = m_eventMatch[eventKey(entry)];
-    if (event < 0)
-        event = Pamietnik::eventText(entry).contains(m_filter.text, Qt::CaseInsensitive);
-    if (event)
+    const int event = eventKey(code, source);
+    qint8 &eventMatch = m_eventMatch[event];
+    if (eventMatch < 0) {
+        eventMatch = Pamietnik::eventText(textsOf(event, source))
+                             .contains(m_filter.text, Qt::CaseInsensitive);
+    }
+    if (eventMatch)
         return true;
-    qint8 &module = m_moduleMatch[moduleKey(entry)];
-    if (module < 0)
-        module = Pamietnik::moduleText(entry).contains(m_filter.text, Qt::CaseInsensitive);
-    return module;
+    qint8 &moduleMatch = m_moduleMatch[source];
+    if (moduleMatch < 0) {
+        moduleMatch = Pamietnik::moduleText(textsOf(event, source))
+                              .contains(m_filter.text, Qt::CaseInsensitive);
+    }
+    return moduleMatch;
 }
 
 bool EventFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
-    const EventEntry &entry = m_model->entry(sourceRow);
-    const bool removed = entry.code & 0x80;
+    const quint8 code = m_model->code(sourceRow);
+    const bool removed = code & 0x80;
     if ((m_filter.state == EventFilter::ActiveOnly && removed)
         || (m_filter.state == EventFilter::RemovedOnly && !removed))
         return false;
-    if (m_filter.source >= 0 && moduleKey(entry) != m_filter.source)
+    const quint8 source = m_model->source(sourceRow);
+    if (m_filter.source >= 0 && source != m_filter.source)
         return false;
-    if (m_filter.from.isValid() && entry.dateTime < m_filter.from)
-        return false;
-    if (m_filter.to.isValid() && m_filter.to < entry.dateTime)
-        return false;
-    return m_filter.text.isEmpty() || textMatches(entry);
+    if (m_fromKey >= 0 || m_toKey >= 0) {
+        const qint64 time = m_model->timeKey(sourceRow);
+        if ((m_fromKey >= 0 && time < m_fromKey) || (m_toKey >= 0 && time > m_toKey))
+            return false;
+    }
+    return m_filter.text.isEmpty() || textMatches(code, source);
 }
 
 bool EventFilterProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
-    const EventEntry &a = m_model->entry(left.row());
-    const EventEntry &b = m_model->entry(right.row());
+    const int a = left.row();
+    const int b = right.row();
     switch (left.column()) {
-    case EventLogModel::DateColumn:
-        if (a.dateTime != b.dateTime)
-            return a.dateTime < b.dateTime;
-        break;
-    case EventLogModel::EventColumn:
-        if (m_eventRank.at(eventKey(a)) != m_eventRank.at(eventKey(b)))
-            return m_eventRank.at(eventKey(a)) < m_eventRank.at(eventKey(b));
-        break;
-    case EventLogModel::ModuleColumn:
-        if (m_moduleRank.at(moduleKey(a)) != m_moduleRank.at(moduleKey(b)))
-            return m_moduleRank.at(moduleKey(a)) < m_moduleRank.at(moduleKey(b));
+    case EventLogModel::DateColumn: {
+        const qint64 timeA = m_model->timeKey(a);
+        const qint64 timeB = m_model->timeKey(b);
+        if (timeA != timeB)
+            return timeA < timeB;
         break;
     }
+    case EventLogModel::EventColumn: {
+        const int rankA = m_eventRank.at(eventKey(m_model->code(a), m_model->source(a)));
+        const int rankB = m_eventRank.at(eventKey(m_model->code(b), m_model->source(b)));
+        if (rankA != rankB)
+            return rankA < rankB;
+        break;
+    }
+    case EventLogModel::ModuleColumn: {
+        const int rankA = m_moduleRank.at(m_model->source(a));
+        const int rankB = m_moduleRank.at(m_model->source(b));
+        if (rankA != rankB)
+            return rankA < rankB;
+        break;
+    }
+    }
     // The source shows the newest first: a higher row is an earlier record.
-    return left.row() > right.row();
+    return a > b;
 }

@@ -6,7 +6,6 @@
 #include <QVector>
 
 class EventLogModel;
-struct EventEntry;
 
 // What a technician narrows the event register down to. Every part left at its default lets
 // all entries through.
@@ -50,11 +49,13 @@ protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
 
 private:
-    bool textMatches(const EventEntry &entry) const;
+    bool textMatches(quint8 code, quint8 source) const;
     void rankTexts();
 
     EventLogModel *m_model = nullptr;
     EventFilter m_filter;
+    qint64 m_fromKey = -1; // the range as time keys of the register (Pamietnik::timeKey)
+    qint64 m_toKey = -1;
     // Per distinct event (module type and code) and module (source byte): -1 not yet known,
     // else whether the filter text is found in it.
     mutable QVector<qint8> m_eventMatch;

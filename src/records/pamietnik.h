@@ -40,6 +40,17 @@ public:
     // record), in the given order; each keeps its number in the register.
     QString toHtml(const QVector<int> &indexes);
 
+    // The entry of one 8-byte record, without the debug lines; validDate tells whether the
+    // record held a calendar date (otherwise the entry is dated 2000-01-01 00:00:00).
+    static EventEntry decodeRecord(const char *record, bool *validDate = nullptr);
+    // The debug lines of a decoded record.
+    static void logRecord(const char *record, bool validDate);
+    // The record's moment as a number that orders as the moments do, by the decoding rules
+    // above but without the cost of a local time: sorting and filtering a whole register
+    // need it for every entry.
+    static qint64 timeKey(const char *record);
+    static qint64 timeKey(const QDateTime &dateTime);
+
     // Texts shown for an entry, in the tab and in the report.
     static QString moduleText(const EventEntry &entry);
     static QString eventText(const EventEntry &entry);

@@ -139,7 +139,7 @@ void tst_RecordManagement::readFromUnit()
         // The newest of the three events is on top.
         Pamietnik stored;
         stored.parse(DbManager::instance()->readLog(id));
-        QAbstractItemModel *table = qobject_cast<QTableView *>(view)->model();
+        QAbstractItemModel *table = view->findChild<QTableView *>()->model();
         QCOMPARE(table->rowCount(), 3);
         for (int row = 0; row < 3; ++row) {
             const EventEntry entry = stored.getEvents().at(2 - row);

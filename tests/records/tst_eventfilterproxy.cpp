@@ -79,7 +79,7 @@ void tst_EventFilterProxy::initTestCase()
 
 void tst_EventFilterProxy::init()
 {
-    m_model = std::make_unique<EventLogModel>(m_register.events());
+    m_model = std::make_unique<EventLogModel>(testRegister());
     m_proxy = std::make_unique<EventFilterProxy>();
     m_proxy->setSourceModel(m_model.get());
 }
