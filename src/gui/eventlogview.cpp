@@ -9,13 +9,10 @@
 #include <QHeaderView>
 #include <QTableView>
 
-#include <algorithm>
-#include <numeric>
 
 namespace {
 // The widest a date in the register's format can be.
 const QString SampleDate = QStringLiteral("0000-00-00 00:00:00");
-constexpr int MinimumEventWidth = 300;
 constexpr int MinimumModuleWidth = 50;
 } // namespace
 
@@ -35,7 +32,12 @@ EventLogView::EventLogView(const QByteArray &data, QWidget *parent)
     table->setSortingEnabled(true);
     // Every row is one line high: the view need not measure 65,000 of them.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The event column takes what the date and the module leave, so that the module stays in
+    // sight at any font; a longer text shows whole in its tool tip.
+    table->horizontalHeader()->setSectionResizeMode(EventLogModel::EventColumn,
+                                                     QHeaderView::Stretch);
     fillModules();
+    showSpan();
     fitColumns();
     updateCount();
 
@@ -82,22 +84,27 @@ void EventLogView::fillModules()
     }
 }
 
+// The range fields start as the register's whole span: they show it while the range is off,
+// and turning it on hides nothing.
+void EventLogView::showSpan()
+{
+    if (m_model->rowCount() == 0)
+        return;
+    int first = 0;
+    int last = 0;
+    for (int row = 1; row < m_model->rowCount(); ++row) {
+        const qint64 time = m_model->timeKey(row);
+        if (time < m_model->timeKey(first))
+            first = row;
+        if (time > m_model->timeKey(last))
+            last = row;
+    }
+    form->fromEdit->setDateTime(m_model->entry(first).dateTime);
+    form->toEdit->setDateTime(m_model->entry(last).dateTime);
+}
+
 void EventLogView::enableRange(bool on)
 {
-    // The range starts as the register's whole span, so that turning it on hides nothing.
-    if (on && !m_rangeSet && m_model->rowCount() > 0) {
-        const auto byTime = [this](int a, int b) {
-            return m_model->timeKey(a) < m_model->timeKey(b);
-        };
-        QVector<int> rows(m_model->rowCount());
-        std::iota(rows.begin(), rows.end(), 0);
-        const auto span = std::minmax_element(rows.cbegin(), rows.cend(), byTime);
-        const QSignalBlocker fromBlocker(form->fromEdit);
-        const QSignalBlocker toBlocker(form->toEdit);
-        form->fromEdit->setDateTime(m_model->entry(*span.first).dateTime);
-        form->toEdit->setDateTime(m_model->entry(*span.second).dateTime);
-        m_rangeSet = true;
-    }
     form->fromEdit->setEnabled(on);
     form->toEdit->setEnabled(on);
     applyFilter();
@@ -151,17 +158,18 @@ void EventLogView::fitColumns()
     const QFontMetrics metrics(table->font());
     // Room for the cell's margins and the grid line, as the item delegate lays a cell out.
     const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0')) + 4;
-    int moduleWidth = MinimumModuleWidth;
+    // The title too, with room for the sort indicator.
+    const QFontMetrics headerMetrics(table->horizontalHeader()->font());
+    int moduleWidth = qMax(MinimumModuleWidth,
+                           headerMetrics.horizontalAdvance(
+                                   m_model->headerData(EventLogModel::ModuleColumn, Qt::Horizontal)
+                                           .toString())
+                                   + padding + headerMetrics.height());
     for (int i = 1; i < form->moduleBox->count(); ++i)
         moduleWidth = qMax(moduleWidth,
                            metrics.horizontalAdvance(form->moduleBox->itemText(i)) + padding);
-    int eventWidth = MinimumEventWidth;
-    const QStringList events = m_proxy->eventTextsPresent();
-    for (const QString &text : events)
-        eventWidth = qMax(eventWidth, metrics.horizontalAdvance(text) + padding);
     table->setColumnWidth(EventLogModel::DateColumn,
                           metrics.horizontalAdvance(SampleDate) + padding);
-    table->setColumnWidth(EventLogModel::EventColumn, eventWidth);
     table->setColumnWidth(EventLogModel::ModuleColumn, moduleWidth);
     table->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
 }

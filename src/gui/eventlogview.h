@@ -31,6 +31,7 @@ protected:
 
 private:
     void fillModules();
+    void showSpan();
     void applyFilter();
     void enableRange(bool on);
     void resetFilter();
@@ -41,5 +42,4 @@ private:
     Ui::EventLogView *form;
     EventLogModel *m_model;
     EventFilterProxy *m_proxy;
-    bool m_rangeSet = false;
 };

@@ -74,6 +74,12 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
     connect(csvAction, &QAction::triggered, this, &RecordManagement::slotExportCsv);
     widgets.csvButton->setDefaultAction(csvAction);
 
+    // A column of fixed-width buttons is as narrow as its narrowest one and cuts the others'
+    // labels; buttons that may grow make the column as wide as the longest label, at any font.
+    for (QToolButton *button : {widgets.readButton, widgets.deleteButton, widgets.printButton,
+                                widgets.pdfButton, widgets.csvButton})
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+
     model = new QSqlQueryModel(this);
     widgets.lista->setModel(model);
     setupModels();

@@ -122,16 +122,6 @@ QVector<int> EventFilterProxy::modulesPresent() const
     return sources;
 }
 
-QStringList EventFilterProxy::eventTextsPresent() const
-{
-    QStringList texts;
-    for (int key = 0; key < EventKeys; ++key) {
-        if (m_eventRank.at(key) >= 0)
-            texts.append(Pamietnik::eventText(textsOf(key, (key >> 8) << 4)));
-    }
-    return texts;
-}
-
 bool EventFilterProxy::textMatches(quint8 code, quint8 source) const
 {
     const int event = eventKey(code, source);

@@ -41,8 +41,6 @@ public:
     QVector<int> visibleIndexes() const;
     // The source bytes of the modules in the register, in the order of their texts.
     QVector<int> modulesPresent() const;
-    // Every distinct event text of the register.
-    QStringList eventTextsPresent() const;
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
