@@ -69,9 +69,16 @@ QWidget *EventsManagement::createView(const QByteArray &data)
 
 void EventsManagement::focusFilter()
 {
-    if (QMdiSubWindow *active = form->mdiArea->activeSubWindow()) {
-        if (auto *view = qobject_cast<EventLogView *>(active->widget()))
-            view->focusFilter();
+    // The area keeps no current tab while the focus is outside it, in the list for instance:
+    // the tab on top is the one the technician sees.
+    QMdiSubWindow *current = form->mdiArea->currentSubWindow();
+    if (!current) {
+        const auto stacked = form->mdiArea->subWindowList(QMdiArea::StackingOrder);
+        current = stacked.isEmpty() ? nullptr : stacked.constLast();
+    }
+    if (auto *view = current ? qobject_cast<EventLogView *>(current->widget()) : nullptr) {
+        form->mdiArea->setActiveSubWindow(current);
+        view->focusFilter();
     }
 }
 

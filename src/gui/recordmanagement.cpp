@@ -9,7 +9,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QEvent>
 #include <QIcon>
+#include <QLayout>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMdiArea>
@@ -75,10 +77,10 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
     widgets.csvButton->setDefaultAction(csvAction);
 
     // A column of fixed-width buttons is as narrow as its narrowest one and cuts the others'
-    // labels; buttons that may grow make the column as wide as the longest label, at any font.
-    for (QToolButton *button : {widgets.readButton, widgets.deleteButton, widgets.printButton,
-                                widgets.pdfButton, widgets.csvButton})
+    // labels; buttons that may grow make the column as wide as the longest label.
+    for (QToolButton *button : toolButtons())
         button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    fitButtonColumn();
 
     model = new QSqlQueryModel(this);
     widgets.lista->setModel(model);
@@ -96,6 +98,30 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
         connect(usb, &USBManager::signalUsbPortOpened, this,
                 &RecordManagement::slotUsbPortOpened, Qt::UniqueConnection);
     }
+}
+
+QList<QToolButton *> RecordManagement::toolButtons() const
+{
+    return {m_widgets.readButton, m_widgets.deleteButton, m_widgets.printButton,
+            m_widgets.pdfButton, m_widgets.csvButton};
+}
+
+void RecordManagement::fitButtonColumn()
+{
+    // The column holds its widest label at any font, however much a wide tab asks for.
+    QWidget *column = m_widgets.readButton->parentWidget();
+    int width = 0;
+    for (QToolButton *button : toolButtons())
+        width = qMax(width, button->sizeHint().width());
+    const QMargins margins = column->contentsMargins() + column->layout()->contentsMargins();
+    column->setMinimumWidth(width + margins.left() + margins.right());
+}
+
+void RecordManagement::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_widgets.readButton)
+        fitButtonColumn();
 }
 
 void RecordManagement::setupModels()

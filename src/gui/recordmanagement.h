@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFrame>
 #include <QModelIndex>
+#include <QList>
 #include <QString>
 #include <QVector>
 
@@ -120,8 +121,11 @@ protected:
     QAction *csvAction = nullptr;
 
     QMdiSubWindow *findSubWindow(int id) const;
+    void changeEvent(QEvent *event) override;
 
 private:
+    QList<QToolButton *> toolButtons() const;
+    void fitButtonColumn();
     // What a report or an export holds: the whole record, or the rows a filter leaves visible.
     enum class Scope { Whole, Visible, Cancelled };
     Scope chooseScope(int id, const QString &title, QVector<int> *rows);
