@@ -284,8 +284,6 @@ void tst_RecordManagement::csvExport_data()
     QTest::newRow("events") << int(Events) << QByteArray::fromHex("1803050e07091700")
             << QByteArray("Lp;Data;Modu\xC5\x82;Zdarzenie;Kod;Usuni\xC4\x99te\r\n"
                           "1;2024-03-05 14:07:09;-;Start systemu / reset;0x17;0\r\n");
-    QTest::newRow("faults") << int(Faults) << QByteArray::fromHex("01e001030001" "00")
-            << QByteArray("Lp;Modu\xC5\x82;Uszkodzenie\r\n1;PSB 1;");
     QTest::newRow("software") << int(Software) << QByteArray::fromHex("e0012312ab")
             << QByteArray("Lp;Nazwa;Numer;Wersja;Suma CRC\r\n1;PSB;1;2.3;0x12AB\r\n");
 }
@@ -325,10 +323,8 @@ void tst_RecordManagement::filteredReport_data()
     QTest::addColumn<QVariant>("visibleOnly");
     QTest::newRow("CSV, visible rows") << "csvButton" << "tylko widoczne wiersze" << QVariant(true);
     QTest::newRow("CSV, whole") << "csvButton" << "Całość" << QVariant(false);
-    QTest::newRow("CSV, cancelled") << "csvButton" << "Anuluj" << QVariant();
     QTest::newRow("PDF, visible rows") << "pdfButton" << "tylko widoczne wiersze" << QVariant(true);
     QTest::newRow("PDF, whole") << "pdfButton" << "Całość" << QVariant(false);
-    QTest::newRow("PDF, cancelled") << "pdfButton" << "Anuluj" << QVariant();
     QTest::newRow("print, cancelled") << "printButton" << "Anuluj" << QVariant();
 }
 
@@ -340,7 +336,8 @@ void tst_RecordManagement::filteredReport()
     // Oldest first: PSL 1 events numbered 1 to 5, then PSB 2 ones numbered 6 to 8.
     QByteArray data;
     for (int i = 0; i < 8; ++i)
-        data += QByteArray::fromHex("1803050e07") + char(i) + char(i % 3) + char(i < 5 ? 0xF1 : 0xE2);
+        data += QByteArray::fromHex("1803050e07") + char(i) + char(i % 3)
+                + char(i < 5 ? 0xF1 : 0xE2);
     storeRecord(Events, QStringLiteral("L_widok"), data);
     FakeDialogs dialogs;
     dialogs.onExec = [&choice](QDialog *dialog) {

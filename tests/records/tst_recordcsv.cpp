@@ -45,7 +45,6 @@ private slots:
                                << QStringList{start.arg(1), gone.arg(2)};
         QTest::newRow("visible, newest first") << false << QVector<int>{1, 0}
                                                << QStringList{gone.arg(2), start.arg(1)};
-        QTest::newRow("none visible") << false << QVector<int>() << QStringList();
     }
     void events()
     {
