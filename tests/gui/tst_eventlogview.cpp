@@ -1,6 +1,5 @@
 // ctest-labels: eventlog
 #include "config/modulefactory.h"
-#include "fakedialogs.h"
 #include "gui/eventsmanagement.h"
 #include "gui/faultsmanagement.h"
 #include "gui/softwaremanagement.h"
@@ -10,13 +9,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QSqlQuery>
 #include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -43,7 +38,6 @@ class tst_EventLogView : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void init();
     void filterBar();
     void findShortcut();
     void fitsFont_data();
@@ -63,12 +57,6 @@ void tst_EventLogView::initTestCase()
     initFaultTextTables();
 }
 
-void tst_EventLogView::init()
-{
-    for (const char *table : {"PAMIETNIK", "USZKODZENIA", "OPROGRAMOWANIE"})
-        QSqlQuery().exec(QLatin1String("DELETE FROM ") + QLatin1String(table));
-}
-
 std::unique_ptr<EventsManagement> tst_EventLogView::openRegister()
 {
     const int id = DbManager::instance()->writeLog(QStringLiteral("L_filtr"), Register);
@@ -78,35 +66,27 @@ std::unique_ptr<EventsManagement> tst_EventLogView::openRegister()
     return window;
 }
 
-// Each control of the bar narrows the table at once; the logic itself is the proxy's.
+// The bar's own part: what it offers and how it starts. The filtering is the proxy's.
 void tst_EventLogView::filterBar()
 {
     const auto window = openRegister();
     QAbstractItemModel *table = window->findChild<QTableView *>()->model();
     auto *modules = child<QComboBox>(window.get(), "moduleBox");
-    auto *count = child<QLabel>(window.get(), "countLabel");
     // The modules of the register, by name and then by number.
     QStringList listed;
     for (int i = 0; i < modules->count(); ++i)
         listed << modules->itemText(i);
     QCOMPARE(listed, QStringList({"wszystkie moduły", "-", "PSB 2", "PSB 10", "PSL 2"}));
-
-    QTest::keyClicks(child<QLineEdit>(window.get(), "filterEdit"), "psb");
-    QCOMPARE(count->text(), QStringLiteral("pokazano 3 z 6"));
     modules->setCurrentText(QStringLiteral("PSB 2"));
-    QCOMPARE(count->text(), QStringLiteral("pokazano 2 z 6"));
-    child<QComboBox>(window.get(), "stateBox")->setCurrentText(QStringLiteral("tylko usunięte"));
-    QCOMPARE(table->rowCount(), 1);
-    QCOMPARE(table->index(0, 0).data().toString(), QStringLiteral("2024-03-06 08:30:00"));
-    child<QToolButton>(window.get(), "resetButton")->click();
-    QCOMPARE(count->text(), QStringLiteral("pokazano 6 z 6"));
+    QCOMPARE(child<QLabel>(window.get(), "countLabel")->text(), QStringLiteral("pokazano 2 z 6"));
 
     // The range starts as the register's span, so that turning it on hides nothing.
+    child<QToolButton>(window.get(), "resetButton")->click();
     child<QCheckBox>(window.get(), "rangeBox")->setChecked(true);
     QCOMPARE(table->rowCount(), 6);
     child<QDateTimeEdit>(window.get(), "toEdit")->setDateTime(QDateTime(QDate(2024, 3, 5),
                                                                          QTime(16, 0)));
-    QCOMPARE(count->text(), QStringLiteral("pokazano 3 z 6"));
+    QCOMPARE(table->rowCount(), 3);
 }
 
 void tst_EventLogView::findShortcut()

@@ -15,32 +15,12 @@ QDateTime at(int day, int hour, int minute = 0, int second = 0)
 
 // Six records, oldest first. Two pairs share their time stamps, and the last one was written
 // after the clock had been set back.
-QByteArray testRegister()
-{
-    struct Record
-    {
-        QDateTime when;
-        quint8 code;
-        quint8 source;
-    };
-    const Record records[] = {
-            {at(5, 10), 0x17, 0x00},         // 0: "-", start of the system
-            {at(5, 10), 0x03, 0xEA},         // 1: PSB 10
-            {at(6, 8, 30), 0x83, 0xE2},      // 2: PSB 2, gone
-            {at(6, 8, 30), 0x03, 0xE2},      // 3: PSB 2
-            {at(7, 12), 0x83, 0xF2},         // 4: PSL 2, gone
-            {at(4, 23, 59, 59), 0x03, 0xF2}, // 5: PSL 2
-    };
-    QByteArray data;
-    for (const Record &r : records) {
-        const QDate d = r.when.date();
-        const QTime t = r.when.time();
-        data += char(d.year() - 2000) + QByteArray(1, char(d.month())) + char(d.day())
-                + char(t.hour()) + char(t.minute()) + char(t.second()) + char(r.code)
-                + char(r.source);
-    }
-    return data;
-}
+const QByteArray Register = QByteArray::fromHex("1803050a0000" "1700"  // 0: the unit, start
+                                                "1803050a0000" "03ea"  // 1: PSB 10
+                                                "180306081e00" "83e2"  // 2: PSB 2, gone
+                                                "180306081e00" "03e2"  // 3: PSB 2
+                                                "1803070c0000" "83f2"  // 4: PSL 2, gone
+                                                "180304173b3b" "03f2"); // 5: PSL 2
 } // namespace
 
 class tst_EventFilterProxy : public QObject
@@ -65,7 +45,7 @@ private:
 void tst_EventFilterProxy::initTestCase()
 {
     initFaultTextTables();
-    m_register.parse(testRegister());
+    m_register.parse(Register);
     QCOMPARE(m_register.events().size(), 6);
     // The text filters below rely on no event text naming a module.
     for (int type : {0x00, 0xE0, 0xF0}) {
@@ -78,7 +58,7 @@ void tst_EventFilterProxy::initTestCase()
 
 void tst_EventFilterProxy::init()
 {
-    m_model = std::make_unique<EventLogModel>(testRegister());
+    m_model = std::make_unique<EventLogModel>(Register);
     m_proxy = std::make_unique<EventFilterProxy>();
     m_proxy->setSourceModel(m_model.get());
 }
