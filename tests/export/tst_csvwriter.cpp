@@ -30,16 +30,6 @@ private slots:
         QFETCH(QString, text);
         QTEST(CsvWriter::field(text), "bytes");
     }
-
-    void rows()
-    {
-        CsvWriter csv;
-        QCOMPARE(csv.bytes(), QByteArray("\xEF\xBB\xBF"));
-        csv.addRow({"Lp", "Zdarzenie"});
-        csv.addRow({"1", "a;\"b\""});
-        csv.addRow({"", ""});
-        QCOMPARE(csv.bytes(), QByteArray("\xEF\xBB\xBFLp;Zdarzenie\r\n1;\"a;\"\"b\"\"\"\r\n;\r\n"));
-    }
 };
 
 QTEST_GUILESS_MAIN(tst_CsvWriter)

@@ -6,10 +6,6 @@
 #include "records/eventlogmodel.h"
 #include "store/dbmanager.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDateTimeEdit>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QStyle>
@@ -38,7 +34,6 @@ class tst_EventLogView : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void filterBar();
     void findShortcut();
     void fitsFont_data();
     void fitsFont();
@@ -64,29 +59,6 @@ std::unique_ptr<EventsManagement> tst_EventLogView::openRegister()
     window->resize(900, 600);
     window->showLog(uint(id), QStringLiteral("L_filtr"));
     return window;
-}
-
-// The bar's own part: what it offers and how it starts. The filtering is the proxy's.
-void tst_EventLogView::filterBar()
-{
-    const auto window = openRegister();
-    QAbstractItemModel *table = window->findChild<QTableView *>()->model();
-    auto *modules = child<QComboBox>(window.get(), "moduleBox");
-    // The modules of the register, by name and then by number.
-    QStringList listed;
-    for (int i = 0; i < modules->count(); ++i)
-        listed << modules->itemText(i);
-    QCOMPARE(listed, QStringList({"wszystkie moduły", "-", "PSB 2", "PSB 10", "PSL 2"}));
-    modules->setCurrentText(QStringLiteral("PSB 2"));
-    QCOMPARE(child<QLabel>(window.get(), "countLabel")->text(), QStringLiteral("pokazano 2 z 6"));
-
-    // The range starts as the register's span, so that turning it on hides nothing.
-    child<QToolButton>(window.get(), "resetButton")->click();
-    child<QCheckBox>(window.get(), "rangeBox")->setChecked(true);
-    QCOMPARE(table->rowCount(), 6);
-    child<QDateTimeEdit>(window.get(), "toEdit")->setDateTime(QDateTime(QDate(2024, 3, 5),
-                                                                         QTime(16, 0)));
-    QCOMPARE(table->rowCount(), 3);
 }
 
 void tst_EventLogView::findShortcut()
