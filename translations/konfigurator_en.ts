@@ -1810,6 +1810,53 @@ Send it to the unit anyway?</translation>
     </message>
 </context>
 <context>
+    <name>EventLogView</name>
+    <message>
+        <source>Szukaj w zdarzeniach i modułach (Ctrl+F)</source>
+        <translation>Search events and modules (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Zdarzenia aktywne i usunięte</source>
+        <translation>Active and removed events</translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>tylko aktywne</source>
+        <translation>active only</translation>
+    </message>
+    <message>
+        <source>tylko usunięte</source>
+        <translation>removed only</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>do:</source>
+        <translation>to:</translation>
+    </message>
+    <message>
+        <source>Wyczyść filtr</source>
+        <translation>Clear filter</translation>
+    </message>
+    <message>
+        <source>wszystkie moduły</source>
+        <translation>all modules</translation>
+    </message>
+    <message>
+        <source>pokazano %1 z %2</source>
+        <translation>showing %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>EventsManagement</name>
     <message>
         <source>Odczytaj</source>
@@ -3447,7 +3494,85 @@ and/or LNM zone product.
     </message>
 </context>
 <context>
+    <name>RecordCsv</name>
+    <message>
+        <source>Lp</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Kod</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Usunięte</source>
+        <translation>Removed</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie</source>
+        <translation>Fault</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Wersja</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Suma CRC</source>
+        <translation>CRC checksum</translation>
+    </message>
+</context>
+<context>
     <name>RecordManagement</name>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Zapisz jako plik CSV dla arkusza kalkulacyjnego</source>
+        <translation>Save as a CSV file for a spreadsheet</translation>
+    </message>
+    <message>
+        <source>Filtr w zakładce pokazuje %1 z %2 wierszy.</source>
+        <translation>The tab&apos;s filter shows %1 of %2 rows.</translation>
+    </message>
+    <message>
+        <source>Całość</source>
+        <translation>Whole register</translation>
+    </message>
+    <message>
+        <source>tylko widoczne wiersze</source>
+        <translation>visible rows only</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <comment>Cancel</comment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1:
+%2</source>
+        <translation>Could not write the file %1:
+%2</translation>
+    </message>
     <message>
         <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
         <translation>A read from the unit is already running; wait for it to end.</translation>

@@ -1,13 +1,16 @@
 #include "eventsmanagement.h"
 #include "ui_eventsmanagement.h"
 
+#include "eventlogview.h"
 #include "transferprogress.h"
-#include "records/eventlogmodel.h"
+#include "records/eventfilterproxy.h"
 #include "records/pamietnik.h"
+#include "records/recordcsv.h"
 #include "store/dbmanager.h"
 
-#include <QHeaderView>
-#include <QTableView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QShortcut>
 
 #include <memory>
 
@@ -22,13 +25,17 @@ EventsManagement::EventsManagement(USBManager *usb, QWidget *parent)
 {
     form->setupUi(this);
     setupWindow({form->lista, form->mdiArea, form->readButton, form->deleteButton,
-                 form->printButton, form->pdfButton},
+                 form->printButton, form->pdfButton, form->csvButton},
                 {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
                  tr("Drukuj"), tr("Drukuj"), tr("Usunięcie rejestru zdarzeń"),
                  tr("Usunięcie rejestru zdarzeń o nazwie: %1"),
                  tr("odczyt rejestru zdarzeń")});
     if (transferProgress())
         transferProgress()->setEntrySize(Pamietnik::RecordSize);
+    // While the register tab is on screen, wherever the focus is in the main window.
+    auto *find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, &EventsManagement::focusFilter);
 }
 
 EventsManagement::~EventsManagement()
@@ -60,17 +67,34 @@ void EventsManagement::setCurrentLogId(int id)
 
 QWidget *EventsManagement::createView(const QByteArray &data)
 {
-    const std::unique_ptr<Pamietnik> events(makeRegister(data));
-    auto *view = new QTableView();
-    view->setModel(new EventLogModel(events->events(), view));
-    view->setColumnWidth(EventLogModel::DateColumn, 120);
-    view->setColumnWidth(EventLogModel::EventColumn, 300);
-    view->setColumnWidth(EventLogModel::ModuleColumn, 50);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Every row is one line high: the view need not measure 65,000 of them.
-    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view->setWordWrap(false);
-    return view;
+    // The tab decodes only the rows on screen.
+    return new EventLogView(data);
+}
+
+void EventsManagement::focusFilter()
+{
+    // The area keeps no current tab while the focus is outside it, in the list for instance:
+    // the tab on top is the one the technician sees.
+    QMdiSubWindow *current = form->mdiArea->currentSubWindow();
+    if (!current) {
+        const auto stacked = form->mdiArea->subWindowList(QMdiArea::StackingOrder);
+        current = stacked.isEmpty() ? nullptr : stacked.constLast();
+    }
+    if (auto *view = current ? qobject_cast<EventLogView *>(current->widget()) : nullptr) {
+        form->mdiArea->setActiveSubWindow(current);
+        view->focusFilter();
+    }
+}
+
+bool EventsManagement::filteredRows(int id, QVector<int> *rows, int *total) const
+{
+    QMdiSubWindow *window = findSubWindow(id);
+    auto *view = window ? qobject_cast<EventLogView *>(window->widget()) : nullptr;
+    if (!view || !view->proxy()->hidesRows())
+        return false;
+    *rows = view->proxy()->visibleIndexes();
+    *total = view->proxy()->sourceModel()->rowCount();
+    return true;
 }
 
 QString EventsManagement::buildReport(const QByteArray &data, const QString &name)
@@ -78,4 +102,24 @@ QString EventsManagement::buildReport(const QByteArray &data, const QString &nam
     const std::unique_ptr<Pamietnik> events(makeRegister(data));
     events->name = name;
     return events->toHtml();
+}
+
+QString EventsManagement::buildRowsReport(const QByteArray &data, const QString &name,
+                                          const QVector<int> &rows)
+{
+    const std::unique_ptr<Pamietnik> events(makeRegister(data));
+    events->name = name;
+    return events->toHtml(rows);
+}
+
+QByteArray EventsManagement::buildCsv(const QByteArray &data)
+{
+    const std::unique_ptr<Pamietnik> events(makeRegister(data));
+    return RecordCsv::events(events->events());
+}
+
+QByteArray EventsManagement::buildRowsCsv(const QByteArray &data, const QVector<int> &rows)
+{
+    const std::unique_ptr<Pamietnik> events(makeRegister(data));
+    return RecordCsv::events(events->events(), rows);
 }

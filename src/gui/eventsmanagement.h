@@ -28,7 +28,14 @@ public slots:
 protected:
     QWidget *createView(const QByteArray &data) override;
     QString buildReport(const QByteArray &data, const QString &name) override;
+    QByteArray buildCsv(const QByteArray &data) override;
+    bool filteredRows(int id, QVector<int> *rows, int *total) const override;
+    QString buildRowsReport(const QByteArray &data, const QString &name,
+                            const QVector<int> &rows) override;
+    QByteArray buildRowsCsv(const QByteArray &data, const QVector<int> &rows) override;
 
 private:
+    void focusFilter();
+
     Ui::EventsManagement *form;
 };

@@ -1,6 +1,7 @@
 #include "faultsmanagement.h"
 #include "ui_faultsmanagement.h"
 
+#include "records/recordcsv.h"
 #include "records/uszkodzenia.h"
 #include "store/dbmanager.h"
 
@@ -20,7 +21,7 @@ FaultsManagement::FaultsManagement(USBManager *usb, QWidget *parent)
 {
     form->setupUi(this);
     setupWindow({form->lista, form->mdiArea, form->readButton, form->deleteButton,
-                 form->printButton, form->pdfButton},
+                 form->printButton, form->pdfButton, form->csvButton},
                 {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
                  tr("&Drukuj"), tr("Drukuj"), tr("Usunięcie uszkodzeń"),
                  tr("Usunięcie listy uszkodzeń o nazwie: %1"),
@@ -68,4 +69,10 @@ QString FaultsManagement::buildReport(const QByteArray &data, const QString &nam
     const std::unique_ptr<Uszkodzenia> faults(makeFaults(data));
     faults->name = name;
     return faults->toHtml();
+}
+
+QByteArray FaultsManagement::buildCsv(const QByteArray &data)
+{
+    const std::unique_ptr<Uszkodzenia> faults(makeFaults(data));
+    return RecordCsv::faults(faults->modules);
 }

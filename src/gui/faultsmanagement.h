@@ -27,6 +27,7 @@ public slots:
 protected:
     QWidget *createView(const QByteArray &data) override;
     QString buildReport(const QByteArray &data, const QString &name) override;
+    QByteArray buildCsv(const QByteArray &data) override;
 
 private:
     Ui::FaultsManagement *form;

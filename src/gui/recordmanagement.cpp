@@ -9,12 +9,20 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QEvent>
 #include <QIcon>
+#include <QLayout>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QSqlQueryModel>
 #include <QToolButton>
 
@@ -64,6 +72,18 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
     connect(printAction, &QAction::triggered, this, &RecordManagement::slotPrint);
     widgets.printButton->setDefaultAction(printAction);
 
+    csvAction = new QAction(QIcon(QStringLiteral(":/icons/eksportCsv.png")), tr("Eksport CSV"),
+                            this);
+    csvAction->setStatusTip(tr("Zapisz jako plik CSV dla arkusza kalkulacyjnego"));
+    connect(csvAction, &QAction::triggered, this, &RecordManagement::slotExportCsv);
+    widgets.csvButton->setDefaultAction(csvAction);
+
+    // A column of fixed-width buttons is as narrow as its narrowest one and cuts the others'
+    // labels; buttons that may grow make the column as wide as the longest label.
+    for (QToolButton *button : toolButtons())
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    fitButtonColumn();
+
     model = new QSqlQueryModel(this);
     widgets.lista->setModel(model);
     setupModels();
@@ -86,6 +106,30 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
         connect(usb, &USBManager::signalUsbPortOpened, this,
                 &RecordManagement::slotUsbPortOpened, Qt::UniqueConnection);
     }
+}
+
+QList<QToolButton *> RecordManagement::toolButtons() const
+{
+    return {m_widgets.readButton, m_widgets.deleteButton, m_widgets.printButton,
+            m_widgets.pdfButton, m_widgets.csvButton};
+}
+
+void RecordManagement::fitButtonColumn()
+{
+    // The column holds its widest label at any font, however much a wide tab asks for.
+    QWidget *column = m_widgets.readButton->parentWidget();
+    int width = 0;
+    for (QToolButton *button : toolButtons())
+        width = qMax(width, button->sizeHint().width());
+    const QMargins margins = column->contentsMargins() + column->layout()->contentsMargins();
+    column->setMinimumWidth(width + margins.left() + margins.right());
+}
+
+void RecordManagement::changeEvent(QEvent *event)
+{
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange && m_widgets.readButton)
+        fitButtonColumn();
 }
 
 void RecordManagement::setupModels()
@@ -247,6 +291,53 @@ int RecordManagement::reportId()
     return currentId;
 }
 
+bool RecordManagement::filteredRows(int, QVector<int> *, int *) const
+{
+    return false;
+}
+
+QString RecordManagement::buildRowsReport(const QByteArray &data, const QString &name,
+                                          const QVector<int> &)
+{
+    return buildReport(data, name);
+}
+
+QByteArray RecordManagement::buildRowsCsv(const QByteArray &data, const QVector<int> &)
+{
+    return buildCsv(data);
+}
+
+RecordManagement::Scope RecordManagement::chooseScope(int id, const QString &title,
+                                                      QVector<int> *rows)
+{
+    int total = 0;
+    if (!filteredRows(id, rows, &total))
+        return Scope::Whole;
+    // The whole record stays the default: a filter forgotten in a tab must not cut a report
+    // short unnoticed.
+    QMessageBox box(QMessageBox::Question, title,
+                    tr("Filtr w zakładce pokazuje %1 z %2 wierszy.").arg(rows->size()).arg(total),
+                    QMessageBox::NoButton, this);
+    QPushButton *whole = box.addButton(tr("Całość"), QMessageBox::AcceptRole);
+    QPushButton *visible = box.addButton(tr("tylko widoczne wiersze"), QMessageBox::AcceptRole);
+    QPushButton *cancel = box.addButton(tr("Anuluj", "Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(whole);
+    box.setEscapeButton(cancel);
+    Dialogs::instance()->exec(&box);
+    if (box.clickedButton() == whole)
+        return Scope::Whole;
+    if (box.clickedButton() == visible)
+        return Scope::Visible;
+    return Scope::Cancelled;
+}
+
+QString RecordManagement::scopedReport(int id, Scope scope, const QVector<int> &rows)
+{
+    if (scope == Scope::Visible)
+        return buildRowsReport(readRecord(id), readRecordName(id), rows);
+    return reportHtml(id);
+}
+
 void RecordManagement::printPreview(QPrinter *printer)
 {
     ReportPrinter::print(reportHtml(reportId()), printer, this);
@@ -254,16 +345,54 @@ void RecordManagement::printPreview(QPrinter *printer)
 
 void RecordManagement::slotExportPdf()
 {
+    const int id = reportId();
+    QVector<int> rows;
+    const Scope scope = chooseScope(id, m_texts.pdf, &rows);
+    if (scope == Scope::Cancelled)
+        return;
     const QString fileName = ReportPrinter::pdfFileName(this);
     if (fileName.isEmpty())
         return;
-    ReportPrinter::writePdf(reportHtml(reportId()), fileName, this);
+    ReportPrinter::writePdf(scopedReport(id, scope, rows), fileName, this);
 }
 
 void RecordManagement::slotPrint()
 {
+    const int id = reportId();
+    QVector<int> rows;
+    const Scope scope = chooseScope(id, m_texts.printTip, &rows);
+    if (scope == Scope::Cancelled)
+        return;
     // The report is made once; the preview lays it out again on every change of page setup.
-    ReportPrinter::printPreview(this, reportHtml(reportId()));
+    ReportPrinter::printPreview(this, scopedReport(id, scope, rows));
+}
+
+void RecordManagement::slotExportCsv()
+{
+    const int id = reportId();
+    QVector<int> rows;
+    const Scope scope = chooseScope(id, tr("Eksport CSV"), &rows);
+    if (scope == Scope::Cancelled)
+        return;
+    // A stored name holds the time with colons, which some systems refuse in a file name.
+    QString proposed = readRecordName(id);
+    proposed.replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|])")), QStringLiteral("-"));
+    QString fileName = Dialogs::instance()->getSaveFileName(
+            this, tr("Eksport CSV"), proposed.isEmpty() ? QStringLiteral("nazwa") : proposed,
+            QStringLiteral("*.csv"));
+    if (fileName.isEmpty())
+        return;
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QLatin1String(".csv");
+    const QByteArray data = readRecord(id);
+    const QByteArray csv = scope == Scope::Visible ? buildRowsCsv(data, rows) : buildCsv(data);
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
+        Dialogs::instance()->warning(this, tr("Eksport CSV"),
+                                     tr("Nie udało się zapisać pliku %1:\n%2")
+                                             .arg(QDir::toNativeSeparators(fileName),
+                                                  file.errorString()));
+    }
 }
 
 void RecordManagement::slotUsbPortOpened()

@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QFrame>
 #include <QModelIndex>
+#include <QList>
 #include <QString>
+#include <QVector>
 
 class QAction;
 class QListView;
@@ -44,6 +46,7 @@ public slots:
     void slotSubWindowActivated(QMdiSubWindow *sw);
     void slotDelete();
     void slotExportPdf();
+    void slotExportCsv();
     void slotPrint();
     void printPreview(QPrinter *printer);
     void slotRead();
@@ -59,6 +62,7 @@ protected:
         QToolButton *deleteButton;
         QToolButton *printButton;
         QToolButton *pdfButton;
+        QToolButton *csvButton;
     };
     // Translated in the subclass's own context.
     struct Texts
@@ -101,6 +105,15 @@ protected:
     // The tab's widget for the stored bytes, without a parent.
     virtual QWidget *createView(const QByteArray &data) = 0;
     virtual QString buildReport(const QByteArray &data, const QString &name) = 0;
+    virtual QByteArray buildCsv(const QByteArray &data) = 0;
+
+    // A tab that filters its rows: the rows a filter leaves visible in the record's open tab,
+    // in their order there, when it hides any; false when the tab shows the whole record.
+    virtual bool filteredRows(int id, QVector<int> *rows, int *total) const;
+    // The report and the CSV of those rows alone.
+    virtual QString buildRowsReport(const QByteArray &data, const QString &name,
+                                    const QVector<int> &rows);
+    virtual QByteArray buildRowsCsv(const QByteArray &data, const QVector<int> &rows);
 
     int currentId = 0;
     USBManager *usb = nullptr;
@@ -111,11 +124,20 @@ protected:
     QAction *deleteAction = nullptr;
     QAction *pdfAction = nullptr;
     QAction *printAction = nullptr;
+    QAction *csvAction = nullptr;
+
+    QMdiSubWindow *findSubWindow(int id) const;
+    void changeEvent(QEvent *event) override;
 
 private:
     void updateReadAction();
+    QList<QToolButton *> toolButtons() const;
+    void fitButtonColumn();
+    // What a report or an export holds: the whole record, or the rows a filter leaves visible.
+    enum class Scope { Whole, Visible, Cancelled };
+    Scope chooseScope(int id, const QString &title, QVector<int> *rows);
+    QString scopedReport(int id, Scope scope, const QVector<int> &rows);
 
-    QMdiSubWindow *findSubWindow(int id) const;
     bool isListed(int id) const;
     // The record the report is made of: the selected row's, else the current one.
     int reportId();

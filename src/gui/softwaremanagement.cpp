@@ -1,6 +1,7 @@
 #include "softwaremanagement.h"
 #include "ui_softwaremanagement.h"
 
+#include "records/recordcsv.h"
 #include "records/softwareversions.h"
 #include "store/dbmanager.h"
 
@@ -20,7 +21,7 @@ SoftwareManagement::SoftwareManagement(USBManager *usb, QWidget *parent)
     expectedAnswer = 0;
     form->setupUi(this);
     setupWindow({form->lista, form->mdiArea, form->readButton, form->deleteButton,
-                 form->printButton, form->pdfButton},
+                 form->printButton, form->pdfButton, form->csvButton},
                 {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
                  tr("&Drukuj"), tr("Drukuj"), tr("Usunięcie wersji oprogramowania"),
                  tr("Usunięcie wersji o nazwie: %1"),
@@ -59,4 +60,9 @@ QWidget *SoftwareManagement::createView(const QByteArray &data)
 QString SoftwareManagement::buildReport(const QByteArray &data, const QString &name)
 {
     return SoftwareVersions::toHtml(data, name);
+}
+
+QByteArray SoftwareManagement::buildCsv(const QByteArray &data)
+{
+    return RecordCsv::software(SoftwareVersions::decode(data));
 }

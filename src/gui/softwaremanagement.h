@@ -24,6 +24,7 @@ protected:
     bool oneAnswerPerRequest() const override;
     QWidget *createView(const QByteArray &data) override;
     QString buildReport(const QByteArray &data, const QString &name) override;
+    QByteArray buildCsv(const QByteArray &data) override;
 
 private:
     Ui::SoftwareManagement *form;

@@ -4,6 +4,19 @@
 
 #include <QDebug>
 
+#include <numeric>
+
+Q_LOGGING_CATEGORY(lcEventRecords, "ostrel.eventlog.records", QtInfoMsg)
+
+namespace {
+// yyyyMMddhhmmss as one number: it orders as the moments do.
+qint64 fieldsKey(int year, int month, int day, int hour, int minute, int second)
+{
+    return ((((qint64(year) * 100 + month) * 100 + day) * 100 + hour) * 100 + minute) * 100
+            + second;
+}
+} // namespace
+
 Pamietnik::Pamietnik(QObject *parent) : QObject(parent) {}
 
 void Pamietnik::parse(QByteArray data)
@@ -12,22 +25,59 @@ void Pamietnik::parse(QByteArray data)
     m_events.reserve(m_events.size() + count);
     const char *record = data.constData();
     for (int i = 0; i < count; ++i, record += RecordSize) {
-        EventEntry entry;
-        // Every field is a signed byte; the year counts from 2000, so 0x80 and up lie before it.
-        const QDate date(qint8(record[0]) + 2000, qint8(record[1]), qint8(record[2]));
-        // Date first, then time: an impossible time on a valid date becomes midnight.
-        entry.dateTime.setDate(date);
-        entry.dateTime.setTime(QTime(qint8(record[3]), qint8(record[4]), qint8(record[5])));
-        if (!entry.dateTime.isValid()) {
-            qDebug() << "Pamietnik: nieprawidłowa data zdarzenia";
-            entry.dateTime = QDateTime(QDate(2000, 1, 1), QTime(0, 0));
-        }
-        entry.code = quint8(record[6]);
-        entry.number = quint8(record[7]) & 0x0F;
-        entry.type = quint8(record[7]) & 0xF0;
-        qDebug() << QByteArray::fromRawData(record, RecordSize).toHex().toUpper();
-        m_events.append(entry);
+        bool validDate = true;
+        m_events.append(decodeRecord(record, &validDate));
+        logRecord(record, validDate);
     }
+}
+
+EventEntry Pamietnik::decodeRecord(const char *record, bool *validDate)
+{
+    EventEntry entry;
+    // Every field is a signed byte; the year counts from 2000, so 0x80 and up lie before it.
+    // An impossible time on a valid date becomes midnight, as when the date is set first and
+    // the time after it; one construction costs one local-time conversion instead of two.
+    entry.dateTime = QDateTime(QDate(qint8(record[0]) + 2000, qint8(record[1]), qint8(record[2])),
+                               QTime(qint8(record[3]), qint8(record[4]), qint8(record[5])));
+    const bool valid = entry.dateTime.isValid();
+    if (!valid)
+        entry.dateTime = QDateTime(QDate(2000, 1, 1), QTime(0, 0));
+    if (validDate)
+        *validDate = valid;
+    entry.code = quint8(record[6]);
+    entry.number = quint8(record[7]) & 0x0F;
+    entry.type = quint8(record[7]) & 0xF0;
+    return entry;
+}
+
+void Pamietnik::logRecord(const char *record, bool validDate)
+{
+    if (!validDate)
+        qDebug() << "Pamietnik: nieprawidłowa data zdarzenia";
+    qCDebug(lcEventRecords) << QByteArray::fromRawData(record, RecordSize).toHex().toUpper();
+}
+
+qint64 Pamietnik::timeKey(const char *record)
+{
+    const int year = qint8(record[0]) + 2000;
+    const int month = qint8(record[1]);
+    const int day = qint8(record[2]);
+    if (!QDate::isValid(year, month, day))
+        return fieldsKey(2000, 1, 1, 0, 0, 0);
+    const int hour = qint8(record[3]);
+    const int minute = qint8(record[4]);
+    const int second = qint8(record[5]);
+    if (!QTime::isValid(hour, minute, second))
+        return fieldsKey(year, month, day, 0, 0, 0);
+    return fieldsKey(year, month, day, hour, minute, second);
+}
+
+qint64 Pamietnik::timeKey(const QDateTime &dateTime)
+{
+    const QDate date = dateTime.date();
+    const QTime time = dateTime.time();
+    return fieldsKey(date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                     time.second());
 }
 
 QString Pamietnik::moduleText(const EventEntry &entry)
@@ -50,8 +100,15 @@ QString Pamietnik::dateTimeText(const EventEntry &entry)
 
 QString Pamietnik::toHtml()
 {
+    QVector<int> indexes(m_events.size());
+    std::iota(indexes.begin(), indexes.end(), 0);
+    return toHtml(indexes);
+}
+
+QString Pamietnik::toHtml(const QVector<int> &indexes)
+{
     QString html;
-    html.reserve(400 + m_events.size() * 130);
+    html.reserve(400 + indexes.size() * 130);
     html += QLatin1String("<html><head><link rel='stylesheet' type='text/css' href='format.css'>"
                           "</head><body><H2>")
             + tr("Zdarzenia Ostrel: %1").arg(name) + QLatin1String("</H2>");
@@ -60,9 +117,9 @@ QString Pamietnik::toHtml()
     html += QLatin1String("<tr><th width = '35'>Id</th><th width = '120'>") + tr("Data")
             + QLatin1String("</th> <th width = '50'>") + tr("Moduł") + QLatin1String("</th><th>")
             + tr("Zdarzenie") + QLatin1String("</th></tr>");
-    int row = 1;
-    for (const EventEntry &entry : qAsConst(m_events)) {
-        html += QLatin1String("<tr><td> ") + QString::number(row++)
+    for (int index : indexes) {
+        const EventEntry &entry = m_events.at(index);
+        html += QLatin1String("<tr><td> ") + QString::number(index + 1)
                 + QLatin1String("</td><td> ") + dateTimeText(entry)
                 + QLatin1String("</td><td> ") + moduleText(entry)
                 + QLatin1String("</td><td> ") + eventText(entry) + QLatin1String("</td></tr>");

@@ -1,3 +1,4 @@
+// ctest-labels: eventlog
 #include "gui/eventsmanagement.h"
 #include "gui/faultsmanagement.h"
 #include "gui/softwaremanagement.h"
@@ -5,10 +6,13 @@
 #include "fakedialogs.h"
 #include "link/usbmanager.h"
 #include "records/pamietnik.h"
+#include "records/recordcsv.h"
 #include "simprocess.h"
 #include "store/dbmanager.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -65,6 +69,9 @@ private slots:
     void openAndDelete();
     void pdfExport_data();
     void pdfExport();
+    void csvExport();
+    void filteredReport_data();
+    void filteredReport();
 
 private:
     QTemporaryDir m_dir;
@@ -139,7 +146,7 @@ void tst_RecordManagement::readFromUnit()
         // The newest of the three events is on top.
         Pamietnik stored;
         stored.parse(DbManager::instance()->readLog(id));
-        QAbstractItemModel *table = qobject_cast<QTableView *>(view)->model();
+        QAbstractItemModel *table = view->findChild<QTableView *>()->model();
         QCOMPARE(table->rowCount(), 3);
         for (int row = 0; row < 3; ++row) {
             const EventEntry entry = stored.getEvents().at(2 - row);
@@ -265,6 +272,110 @@ void tst_RecordManagement::pdfExport()
     QVERIFY2(first > 0 && text.indexOf(QRegularExpression(lastRow)) > first, qPrintable(text));
     action(window.get(), "printButton")->trigger();
     QCOMPARE(dialogs.execCount, 1);
+}
+
+// The register as CSV under its name made fit for a file name; a failed write is reported.
+void tst_RecordManagement::csvExport()
+{
+    storeRecord(Events, QStringLiteral("L_2024_03_05_14:07:09"),
+                QByteArray::fromHex("1803050e07091700"));
+    FakeDialogs dialogs;
+    QTemporaryDir out;
+    dialogs.files << out.filePath(QStringLiteral("rejestr"))
+                  << out.filePath(QStringLiteral("brak/rejestr.csv"));
+    const auto window = makeWindow(Events, nullptr);
+    auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
+    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
+    action(window.get(), "csvButton")->trigger();
+    QCOMPARE(dialogs.lines(), QStringList("save|Eksport CSV|L_2024_03_05_14-07-09"));
+    QFile file(out.filePath(QStringLiteral("rejestr.csv")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBFLp;Data;Modu\xC5\x82;Zdarzenie;Kod;"
+                                        "Usuni\xC4\x99te\r\n1;2024-03-05 14:07:09;-;"
+                                        "Start systemu / reset;0x17;0\r\n"));
+
+    action(window.get(), "csvButton")->trigger();
+    QCOMPARE(dialogs.ofKind("warning").size(), 1);
+    QVERIFY(dialogs.ofKind("warning").constFirst().text.contains("brak"));
+}
+
+// With a filter hiding rows in the register's tab, each report offers the visible rows; the
+// whole register stays the default. Rows: the action, the button pressed, and whether the
+// report holds only the rows the filter shows (null: nothing is made).
+void tst_RecordManagement::filteredReport_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("choice");
+    QTest::addColumn<QVariant>("visibleOnly");
+    QTest::newRow("CSV, visible rows") << "csvButton" << "tylko widoczne wiersze" << QVariant(true);
+    QTest::newRow("CSV, whole") << "csvButton" << "Całość" << QVariant(false);
+    QTest::newRow("PDF, visible rows") << "pdfButton" << "tylko widoczne wiersze" << QVariant(true);
+    QTest::newRow("print, cancelled") << "printButton" << "Anuluj" << QVariant();
+}
+
+void tst_RecordManagement::filteredReport()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, choice);
+    QFETCH(QVariant, visibleOnly);
+    // Oldest first: PSL 1 events numbered 1 to 5, then PSB 2 ones numbered 6 to 8.
+    QByteArray data;
+    for (int i = 0; i < 8; ++i)
+        data += QByteArray::fromHex("1803050e07") + char(i) + char(i % 3)
+                + char(i < 5 ? 0xF1 : 0xE2);
+    storeRecord(Events, QStringLiteral("L_widok"), data);
+    FakeDialogs dialogs;
+    dialogs.onExec = [&choice](QDialog *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        for (QAbstractButton *b : box ? box->buttons() : QList<QAbstractButton *>()) {
+            if (b->text() == choice)
+                b->click();
+        }
+        return int(QDialog::Rejected);
+    };
+    QTemporaryDir out;
+    const QString file = out.filePath(button == "csvButton" ? "r.csv" : "r.pdf");
+    dialogs.files << file;
+    const auto window = makeWindow(Events, nullptr);
+    auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
+    clickRow(list, 0);
+    window->findChild<QLineEdit *>(QStringLiteral("filterEdit"))->setText(QStringLiteral("psb"));
+    action(window.get(), qPrintable(button))->trigger();
+
+    const QList<ShownDialog> boxes = dialogs.ofKind("box");
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.constFirst().text, QStringLiteral("Filtr w zakładce pokazuje 3 z 8 wierszy."));
+    QCOMPARE(boxes.constFirst().buttons,
+             QStringList({"Anuluj", "Całość", "tylko widoczne wiersze"}));
+    if (visibleOnly.isNull()) {
+        QCOMPARE(dialogs.shown.size(), 1);
+        QVERIFY(!QFile::exists(file));
+        return;
+    }
+    // The visible rows as the tab shows them, newest first, each with its number.
+    const QVector<int> visible{7, 6, 5};
+    Pamietnik stored;
+    stored.parse(data);
+    if (button == "csvButton") {
+        QFile csv(file);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), visibleOnly.toBool()
+                         ? RecordCsv::events(stored.events(), visible)
+                         : RecordCsv::events(stored.events()));
+        return;
+    }
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", file, "-"});
+    QVERIFY2(pdftotext.waitForFinished(60000), "pdftotext is needed");
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.startsWith("Zdarzenia Ostrel: L_widok"), qPrintable(text));
+    QStringList numbers;
+    const QRegularExpression row(R"(\n\s*(\d+)\s+2024-03-05\s+(PS[BL]))");
+    for (auto match = row.globalMatch(text); match.hasNext();) {
+        const auto found = match.next();
+        numbers << found.captured(1) + " " + found.captured(2);
+    }
+    QCOMPARE(numbers, QStringList({"8 PSB", "7 PSB", "6 PSB"}));
 }
 
 QTEST_MAIN(tst_RecordManagement)
