@@ -1,0 +1,4323 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ACL</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>ACL</source>
+        <translation>ACL</translation>
+    </message>
+    <message>
+        <source>Moduł Komunikacji Adresowalnej</source>
+        <translation>Modul für adressierbare Kommunikation</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z modułem ACL</source>
+        <translation>Keine Kommunikation mit dem Modul ACL</translation>
+    </message>
+</context>
+<context>
+    <name>AppSettings</name>
+    <message>
+        <source>Ustawienia aplikacji</source>
+        <translation>Anwendungseinstellungen</translation>
+    </message>
+    <message>
+        <source>Język:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>Język interfejsu; zmiana obowiązuje od następnego uruchomienia programu</source>
+        <translation>Sprache der Oberfläche; eine Änderung wird beim nächsten Programmstart wirksam</translation>
+    </message>
+    <message>
+        <source>Czcionka:</source>
+        <translation>Schriftart:</translation>
+    </message>
+    <message>
+        <source>Wielkość czcionki w pikselach</source>
+        <translation>Schriftgröße in Pixeln</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <comment>Cancel</comment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CTM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Wejście alarmu zewnętrznego (CSP)</source>
+        <translation>Eingang externer Alarm (CSP)</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał alarmu zewnętrznego</source>
+        <translation>Signal externer Alarm aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA - kontrola ciągłości</source>
+        <translation>Alarmrelais PKA - Durchgangsüberwachung</translation>
+    </message>
+    <message>
+        <source>Aktywna / nieaktywna kontrola ciągłości toru wyjściowego PKA</source>
+        <translation>Durchgangsüberwachung des Ausgangskreises PKA aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu - czas Top</source>
+        <translation>Alarmrelais - Zeit Top</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania przekaźnika alarmu</source>
+        <translation>Ansteuerverzögerung des Alarmrelais</translation>
+    </message>
+    <message>
+        <source>Automatyka pogodowa</source>
+        <translation>Wetterautomatik</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał z czujnika deszczu/wiatru</source>
+        <translation>Signal vom Regen-/Windsensor aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Zasilanie LNM nr %1 - PSV nr </source>
+        <translation>Versorgung LNM Nr. %1 - PSV Nr. </translation>
+    </message>
+    <message>
+        <source>Zasilanie modułu LNM-60 nr %1 z modułu PSV-60 nr</source>
+        <translation>Versorgung des Moduls LNM-60 Nr. %1 aus dem Modul PSV-60 Nr.</translation>
+    </message>
+    <message>
+        <source>Sygnalizowanie stanów na BZ7x</source>
+        <translation>Zustandsanzeige an BZ7x</translation>
+    </message>
+    <message>
+        <source>TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan całej centrali)
+NIE- Sygnalizowanie optyczne stanu tylko modułu LNM nr 1</source>
+        <translation>JA- Optische Anzeige des Zustands aller Module (Zustand der gesamten Zentrale)
+NEIN- Optische Anzeige nur des Zustands von Modul LNM Nr. 1</translation>
+    </message>
+    <message>
+        <source>Blokowanie odłączenia baterii w alarmie</source>
+        <translation>Batterieabschaltung im Alarm gesperrt</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do LNM %1</source>
+        <translation>Lüftung – Taster von LNM1 für LNM %1</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach LNM nr %1</source>
+        <translation>Nutzung der Lüftungstaster AUF/ZU 
+am Modul LNM Nr. 1 zur Steuerung der Lüftung
+ in den Modulen LNM Nr. %1</translation>
+    </message>
+    <message>
+        <source>Scenariusz</source>
+        <translation>Szenario</translation>
+    </message>
+    <message>
+        <source>Scenariusz dedykowany dla obiektu</source>
+        <translation>Objektspezifisches Szenario</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do RLH %1 PK%2</source>
+        <translation>Lüftung – Taster von LNM1 für RLH %1 PK%2</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach RLH nr %1 PK nr %2</source>
+        <translation>Nutzung der Lüftungstaster AUF/ZU 
+am Modul LNM Nr. 1 zur Steuerung der Lüftung
+ in den Modulen RLH Nr. %1 PK Nr. %2</translation>
+    </message>
+    <message>
+        <source>CTM</source>
+        <translation>CTM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Hauptsteuermodul</translation>
+    </message>
+    <message>
+        <source>LNM nr 1 – brak łączności </source>
+        <translation>LNM Nr. 1 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>LNM nr 2 – brak łączności </source>
+        <translation>LNM Nr. 2 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>LNM nr 3 – brak łączności </source>
+        <translation>LNM Nr. 3 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>LNM nr 4 – brak łączności </source>
+        <translation>LNM Nr. 4 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>LNM nr 5 – brak łączności </source>
+        <translation>LNM Nr. 5 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>LNM nr 6 – brak łączności </source>
+        <translation>LNM Nr. 6 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>LNM nr 7 – brak łączności </source>
+        <translation>LNM Nr. 7 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>LNM nr 8 – brak łączności </source>
+        <translation>LNM Nr. 8 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>RLH nr 1 – brak łączności </source>
+        <translation>RLH Nr. 1 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>RLH nr 2 – brak łączności </source>
+        <translation>RLH Nr. 2 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>RLH nr 3 – brak łączności </source>
+        <translation>RLH Nr. 3 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>RLH nr 4 – brak łączności </source>
+        <translation>RLH Nr. 4 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>PSV nr 1 – brak łączności </source>
+        <translation>PSV Nr. 1 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>PSV nr 2 – brak łączności </source>
+        <translation>PSV Nr. 2 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>PSV nr 3 – brak łączności </source>
+        <translation>PSV Nr. 3 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>PSV nr 4 – brak łączności </source>
+        <translation>PSV Nr. 4 – keine Verbindung </translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – zwarcie</source>
+        <translation>Linie externer Alarm – Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – przerwa</source>
+        <translation>Linie externer Alarm – Unterbrechung</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA – brak ciągłości</source>
+        <translation>Alarmrelais PKA – kein Durchgang</translation>
+    </message>
+    <message>
+        <source>Czujnik D/W – brak zasilania (bezpiecznik)</source>
+        <translation>Regen-/Windsensor – keine Versorgung (Sicherung)</translation>
+    </message>
+    <message>
+        <source>Kalendarz - Brak synchronizacji zegara </source>
+        <translation>Kalender - Uhr nicht synchronisiert </translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – Prüfsummenfehler</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Softwareversion</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditor</name>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Filtruj</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Pokaż tylko zadeklarowane moduły na liście konfiguracyjnej</source>
+        <translation>Nur deklarierte Module in der Konfigurationsliste anzeigen</translation>
+    </message>
+    <message>
+        <source>Pokaż niezadeklarowane</source>
+        <translation>Nicht deklarierte anzeigen</translation>
+    </message>
+    <message>
+        <source>Rozwiń</source>
+        <translation>Aufklappen</translation>
+    </message>
+    <message>
+        <source>ZAPISZ</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</source>
+        <translation>Konfiguration %1 wurde geändert. Änderungen speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Aus dem Gerät lesen</translation>
+    </message>
+    <message>
+        <source>Wyślij</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Wyślij do urządzenia</source>
+        <translation>An das Gerät senden</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Dodaj nową konfigrację</source>
+        <comment>Add new config</comment>
+        <translation>Neue Konfiguration hinzufügen</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Zmień nazwę</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Zapisz do pdf</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Wczytaj z pliku</source>
+        <translation>Aus Datei laden</translation>
+    </message>
+    <message>
+        <source>Zapisz do pliku</source>
+        <translation>In Datei speichern</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Ostrel-Konfigurator</translation>
+    </message>
+    <message>
+        <source>Błąd przy odczycie konfiguracji</source>
+        <comment>Configuration error</comment>
+        <translation>Fehler beim Lesen der Konfiguration</translation>
+    </message>
+    <message>
+        <source>Nazwa Konfiguracji</source>
+        <translation>Name der Konfiguration</translation>
+    </message>
+    <message>
+        <source>Wprowadź nazwę:</source>
+        <translation>Namen eingeben:</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1 w bazie danych.</source>
+        <translation>Konfiguration %1 konnte nicht in der Datenbank gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Daten erfolgreich gesendet.</translation>
+    </message>
+    <message>
+        <source>Czy wysłać konfigurację %1 do urządzenia?</source>
+        <translation>Konfiguration %1 an das Gerät senden?</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja została zapisana.</source>
+        <translation>Die Konfiguration wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1.</source>
+        <translation>Konfiguration %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Stwórz nową konfigurację</source>
+        <translation>Neue Konfiguration anlegen</translation>
+    </message>
+    <message>
+        <source>Wprowadź nową nazwę:</source>
+        <translation>Neuen Namen eingeben:</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną konfigurację, aby zmienić nazwę.</source>
+        <translation>Mehr als eine Konfiguration ausgewählt. Wählen Sie eine Konfiguration aus, um sie umzubenennen.</translation>
+    </message>
+    <message>
+        <source>Zmiana nazwy.</source>
+        <translation>Umbenennen.</translation>
+    </message>
+    <message>
+        <source>Zmieniono nazwe konfiguracji %1</source>
+        <translation>Konfiguration %1 wurde umbenannt</translation>
+    </message>
+    <message>
+        <source>Czy usunąć konfigurację %1</source>
+        <translation>Konfiguration %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji</source>
+        <translation>Konfiguration gelöscht</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji o nazwie: %1</source>
+        <translation>Konfiguration mit dem Namen %1 gelöscht</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż 1 konfigurację na liście.
+ Zaznacz jedną konfigurację, aby ją wyeksportować.</source>
+        <translation>Mehr als 1 Konfiguration in der Liste ausgewählt.
+ Wählen Sie eine Konfiguration aus, um sie zu exportieren.</translation>
+    </message>
+    <message>
+        <source>Eksport config</source>
+        <translation>Konfiguration exportieren</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Datei %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Configuration </source>
+        <translation>Konfiguration </translation>
+    </message>
+    <message>
+        <source> saved in file</source>
+        <translation> gespeichert in Datei</translation>
+    </message>
+    <message>
+        <source>Import conf</source>
+        <translation>Konfiguration importieren</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie zawiera poprawnej konfiguracji.</source>
+        <translation>Datei %1 enthält keine gültige Konfiguration.</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsManagement</name>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Kalibracja</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>Autokalibracja</source>
+        <translation>Autokalibrierung</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Instrukcja postępowania:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Wyłącz zasilanie Ostrel.&lt;/li&gt;&lt;li&gt;Odłącz złącze zasilania 24 V od modułu PSB (wejście zasilane z modułu zasilacza sieciowego).&lt;/li&gt;&lt;li&gt;Podłącz zasilacz laboratoryjny równolegle z woltomierzem do wejścia akumulatora i ustaw dokładnie 27.3 V.&lt;/li&gt;&lt;li&gt;Załącz akumulator.&lt;/li&gt;&lt;li&gt;Naciśnij przycisk „Autokalibracja”.&lt;/li&gt;&lt;li&gt;Po krótkim czasie pojawi się okno z informacją o poprawnie wykonanej kalibracji.&lt;/li&gt;&lt;li&gt;Zresetuj mikrokontroler.&lt;/li&gt;&lt;/ol&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Vorgehensweise:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Versorgung des Ostrel ausschalten.&lt;/li&gt;&lt;li&gt;Den 24-V-Versorgungsstecker vom Modul PSB abziehen (Eingang, der vom Netzteilmodul gespeist wird).&lt;/li&gt;&lt;li&gt;Ein Labornetzteil mit parallel geschaltetem Voltmeter an den Batterieeingang anschließen und genau 27.3 V einstellen.&lt;/li&gt;&lt;li&gt;Batterie zuschalten.&lt;/li&gt;&lt;li&gt;Die Schaltfläche „Autokalibrierung“ drücken.&lt;/li&gt;&lt;li&gt;Nach kurzer Zeit meldet ein Fenster die erfolgreiche Kalibrierung.&lt;/li&gt;&lt;li&gt;Den Mikrocontroller zurücksetzen.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Tester Ostrel</source>
+        <translation>Ostrel-Tester</translation>
+    </message>
+    <message>
+        <source>Testuj</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>Skasuj</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Podgląd na żywo</source>
+        <translation>Live-Ansicht</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Bin</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Brak funkcji</source>
+        <translation>Keine Funktion</translation>
+    </message>
+    <message>
+        <source>Nazwa testu</source>
+        <translation>Testname</translation>
+    </message>
+    <message>
+        <source>Prawidłowy zakres</source>
+        <translation>Gültiger Bereich</translation>
+    </message>
+    <message>
+        <source>Wartość bin</source>
+        <translation>Wert bin</translation>
+    </message>
+    <message>
+        <source>Wartość str</source>
+        <translation>Wert str</translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Kalibracja zakończona. Zresetuj mikrokontroler.</source>
+        <translation>Kalibrierung abgeschlossen. Mikrocontroller zurücksetzen.</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Nie można wykonać testu ponieważ włączony jest tryb kalibracji</source>
+        <translation>Der Test kann nicht ausgeführt werden, da der Kalibriermodus eingeschaltet ist</translation>
+    </message>
+    <message>
+        <source>Zakończono testowanie.</source>
+        <translation>Test abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz podłączone zasilanie 27.3 V</source>
+        <translation>Soll die Autokalibrierung des Ostrel wirklich ausgeführt werden? Stellen Sie sicher, dass die 27.3-V-Versorgung angeschlossen ist</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz podłączony akumulator i włączone zasilanie Ostrel.</source>
+        <translation>Soll der Ostrel-Test wirklich ausgeführt werden? Stellen Sie sicher, dass die Batterie angeschlossen und die Versorgung des Ostrel eingeschaltet ist.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>BŁĄD</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V przed diodą</source>
+        <translation>Spannung 230 V vor der Diode</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V za diodą</source>
+        <translation>Spannung 230 V hinter der Diode</translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatora</source>
+        <translation>Batteriespannung</translation>
+    </message>
+    <message>
+        <source>Prąd ładowania</source>
+        <translation>Ladestrom</translation>
+    </message>
+    <message>
+        <source>Rezystancja akumulatora</source>
+        <translation>Batteriewiderstand</translation>
+    </message>
+    <message>
+        <source>Temp. wewnątrz obudowy</source>
+        <translation>Temp. im Gehäuse</translation>
+    </message>
+    <message>
+        <source>Dioda idealna</source>
+        <translation>Ideale Diode</translation>
+    </message>
+    <message>
+        <source>Klucz akumulatora</source>
+        <translation>Batterieschalter</translation>
+    </message>
+    <message>
+        <source>Stan zasilacza Ostrel</source>
+        <translation>Zustand Netzteil Ostrel</translation>
+    </message>
+    <message>
+        <source>Stan ładowania akumulatora</source>
+        <translation>Ladezustand der Batterie</translation>
+    </message>
+    <message>
+        <source>Offset temperaturowy</source>
+        <translation>Temperatur-Offset</translation>
+    </message>
+    <message>
+        <source>PWM sterowania binarnie</source>
+        <translation>Steuer-PWM binär</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V przed dioda</source>
+        <translation>Offset Spannung 230 V vor der Diode</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V za dioda</source>
+        <translation>Offset Spannung 230 V hinter der Diode</translation>
+    </message>
+    <message>
+        <source>Offset napiecie akumulatora</source>
+        <translation>Offset Batteriespannung</translation>
+    </message>
+    <message>
+        <source>Offset prąd ładowania</source>
+        <translation>Offset Ladestrom</translation>
+    </message>
+    <message>
+        <source>Ilość przejść do CC z CV</source>
+        <translation>Anzahl Wechsel von CV zu CC</translation>
+    </message>
+    <message>
+        <source>Ilość przeciążeń akumulatora</source>
+        <translation>Anzahl Batterieüberlastungen</translation>
+    </message>
+    <message>
+        <source>Ilość pomiarów rezystancji</source>
+        <translation>Anzahl Widerstandsmessungen</translation>
+    </message>
+    <message>
+        <source>Ilość załączeń diody</source>
+        <translation>Anzahl Einschaltungen der Diode</translation>
+    </message>
+    <message>
+        <source>Ilość wyłączeń diody</source>
+        <translation>Anzahl Abschaltungen der Diode</translation>
+    </message>
+    <message>
+        <source>Ilość wylaczen diody podczas blokowania 2s</source>
+        <translation>Anzahl Abschaltungen der Diode während der 2-s-Sperre</translation>
+    </message>
+    <message>
+        <source>Ilość prób zalaczen diody po sprawdeniu napiecia sieciowego</source>
+        <translation>Anzahl Einschaltversuche der Diode nach Prüfung der Netzspannung</translation>
+    </message>
+    <message>
+        <source>Ilość zalaczen diody po sprawdeniu napiecia siecowego</source>
+        <translation>Anzahl Einschaltungen der Diode nach Prüfung der Netzspannung</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout R</source>
+        <translation>Anzahl Timeouts R</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 5h</source>
+        <translation>Anzahl Lade-Timeouts CC 5h</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 48h</source>
+        <translation>Anzahl Lade-Timeouts CC 48h</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CC</source>
+        <translation>Anzahl Ladegerätfehler in CC</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CV</source>
+        <translation>Anzahl Ladegerätfehler in CV</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS1</source>
+        <translation>Zustand Signallinie LS1</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS2</source>
+        <translation>Zustand Signallinie LS2</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS3</source>
+        <translation>Zustand Signallinie LS3</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS4</source>
+        <translation>Zustand Signallinie LS4</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK1</source>
+        <translation>Zustand Kontrolllinie LK1</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK2</source>
+        <translation>Zustand Kontrolllinie LK2</translation>
+    </message>
+    <message>
+        <source>BATTERY AND SUPPLY</source>
+        <translation>BATTERIE UND NETZ</translation>
+    </message>
+    <message>
+        <source>ONLY BATTERY</source>
+        <translation>NUR BATTERIE</translation>
+    </message>
+    <message>
+        <source>ONLY SUPPLY</source>
+        <translation>NUR NETZ</translation>
+    </message>
+    <message>
+        <source>CURRENT MODE</source>
+        <translation>STROMMODUS</translation>
+    </message>
+    <message>
+        <source>VOLTAGE MODE</source>
+        <translation>SPANNUNGSMODUS</translation>
+    </message>
+    <message>
+        <source>TEMPERATURE MODE</source>
+        <translation>TEMPERATURMODUS</translation>
+    </message>
+    <message>
+        <source>WYSTEROWANIE</source>
+        <translation>ANGESTEUERT</translation>
+    </message>
+    <message>
+        <source>ZWARCIE</source>
+        <translation>KURZSCHLUSS</translation>
+    </message>
+    <message>
+        <source>PRZECIĄŻENIE</source>
+        <translation>ÜBERLAST</translation>
+    </message>
+    <message>
+        <source>PRZERWA</source>
+        <translation>UNTERBRECHUNG</translation>
+    </message>
+    <message>
+        <source>DOZÓR</source>
+        <translation>RUHE</translation>
+    </message>
+    <message>
+        <source>NIEAKTYWNA</source>
+        <translation>INAKTIV</translation>
+    </message>
+    <message>
+        <source>Test RAM</source>
+        <translation>RAM-Test</translation>
+    </message>
+    <message>
+        <source>Test FLASH</source>
+        <translation>FLASH-Test</translation>
+    </message>
+    <message>
+        <source>Test czujnika prądu bez obciążenia</source>
+        <translation>Test Stromsensor ohne Last</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - rezystnacja</source>
+        <translation>Test Widerstandsmessung - Widerstand</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora bez obciążenia</source>
+        <translation>Test Widerstandsmessung - U Batterie ohne Last</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora z obciążeniem</source>
+        <translation>Test Widerstandsmessung - U Batterie unter Last</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - I akumulatora z obciążeniem</source>
+        <translation>Test Widerstandsmessung - I Batterie unter Last</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie minimalne</source>
+        <translation>Test Netzteil - Mindestspannung</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie maksymalne</source>
+        <translation>Test Netzteil - Höchstspannung</translation>
+    </message>
+    <message>
+        <source>Sprawny/Uszkodzony</source>
+        <translation>In Ordnung/Gestört</translation>
+    </message>
+    <message>
+        <source>od 0.1 do -0.1 A</source>
+        <translation>von 0.1 bis -0.1 A</translation>
+    </message>
+    <message>
+        <source>&lt; 0.300 ohm</source>
+        <translation>&lt; 0.300 ohm</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>od 2.9 do 3.9 A</source>
+        <translation>von 2.9 bis 3.9 A</translation>
+    </message>
+    <message>
+        <source>&lt; 20 V</source>
+        <translation>&lt; 20 V</translation>
+    </message>
+    <message>
+        <source>&gt; 30 V</source>
+        <translation>&gt; 30 V</translation>
+    </message>
+    <message>
+        <source>STAN Y</source>
+        <translation>ZUSTAND Y</translation>
+    </message>
+    <message>
+        <source>STAN X</source>
+        <translation>ZUSTAND X</translation>
+    </message>
+    <message>
+        <source>STAN DOZOROWANIA</source>
+        <translation>RUHEZUSTAND</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>Brak sondy</source>
+        <translation>Kein Fühler</translation>
+    </message>
+    <message>
+        <source>NIEDOTYCZY</source>
+        <translation>ENTFÄLLT</translation>
+    </message>
+    <message>
+        <source>0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy</source>
+        <translation>0 - max. Spannung, 4095 - min. Ausgangsspannung des Wandlers</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje sie po resecie</source>
+        <translation>Der Wert wird beim Reset auf null gesetzt</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje się po resecie</source>
+        <translation>Der Wert wird beim Reset auf null gesetzt</translation>
+    </message>
+</context>
+<context>
+    <name>EnumList</name>
+    <message>
+        <source>Brak – wyjście nieaktywne</source>
+        <translation>Keine – Ausgang inaktiv</translation>
+    </message>
+    <message>
+        <source>Alarm - ogólny Halvo</source>
+        <translation>Alarm - allgemein Halvo</translation>
+    </message>
+    <message>
+        <source>Alarm - wejście zewnętrzne</source>
+        <translation>Alarm - externer Eingang</translation>
+    </message>
+    <message>
+        <source>Alarm - system Tarven A/B</source>
+        <translation>Alarm - System Tarven A/B</translation>
+    </message>
+    <message>
+        <source>Alarm - suma stref LNM</source>
+        <translation>Alarm - Summe LNM-Zonen</translation>
+    </message>
+    <message>
+        <source>Alarm - iloczyn stref LNM</source>
+        <translation>Alarm - Produkt LNM-Zonen</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + suma stref LNMn</source>
+        <translation>Alarm – externer Eingang + Summe LNMn-Zonen</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + iloczyn stref LNMn</source>
+        <translation>Alarm – externer Eingang + Produkt LNMn-Zonen</translation>
+    </message>
+    <message>
+        <source>Alarm – Tarven A/B + suma stref LNMn</source>
+        <translation>Alarm – Tarven A/B + Summe LNMn-Zonen</translation>
+    </message>
+    <message>
+        <source>Alarm – Tarven A/B + iloczyn stref LNMn</source>
+        <translation>Alarm – Tarven A/B + Produkt LNMn-Zonen</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + własny</source>
+        <translation>Alarm – externer Eingang + eigener</translation>
+    </message>
+    <message>
+        <source>Alarm – system Tarven A/B + własny</source>
+        <translation>Alarm – System Tarven A/B + eigener</translation>
+    </message>
+    <message>
+        <source>Alarm - iloczyn stref + wlasny</source>
+        <translation>Alarm - Produkt der Zonen + eigener</translation>
+    </message>
+    <message>
+        <source>Zarezerwowane</source>
+        <translation>Reserviert</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>NIE</source>
+        <translation>NEIN</translation>
+    </message>
+    <message>
+        <source>Alarm - ogólny</source>
+        <translation>Alarm - allgemein</translation>
+    </message>
+    <message>
+        <source>Alarm - LDK</source>
+        <translation>Alarm - LDK</translation>
+    </message>
+    <message>
+        <source>Alarm - BZ7x</source>
+        <translation>Alarm - BZ7x</translation>
+    </message>
+    <message>
+        <source>Osiągnięta pozycja pożarowa (FIRE SAFE)</source>
+        <translation>Brandfallstellung erreicht (FIRE SAFE)</translation>
+    </message>
+    <message>
+        <source>Nieaktywna</source>
+        <translation>Inaktiv</translation>
+    </message>
+    <message>
+        <source>Kontrola zadziałania PK</source>
+        <translation>Auslösekontrolle PK</translation>
+    </message>
+    <message>
+        <source>Wejście potwierdzenia zewnętrznego</source>
+        <translation>Eingang externe Bestätigung</translation>
+    </message>
+    <message>
+        <source>Wejście kasowania zewnętrznego</source>
+        <translation>Eingang externe Rückstellung</translation>
+    </message>
+    <message>
+        <source>Blokowanie wyjść</source>
+        <translation>Sperrung der Ausgänge</translation>
+    </message>
+    <message>
+        <source>Blokowanie warunkowe wyjscia LNM</source>
+        <translation>Bedingte Sperrung des LNM-Ausgangs</translation>
+    </message>
+    <message>
+        <source>Zamrożenie stanu</source>
+        <translation>Zustand einfrieren</translation>
+    </message>
+    <message>
+        <source>Wyjście nieaktywne</source>
+        <translation>Ausgang inaktiv</translation>
+    </message>
+    <message>
+        <source>Załączenie na stałe</source>
+        <translation>Dauernd ein</translation>
+    </message>
+    <message>
+        <source>Załączenie czasowe</source>
+        <translation>Zeitgesteuert ein</translation>
+    </message>
+    <message>
+        <source>Załączenie impulsowo-cykliczne</source>
+        <translation>Impulsweise zyklisch</translation>
+    </message>
+    <message>
+        <source>Załączenie impulsowo-ilościowe</source>
+        <translation>Impulsweise mit Anzahl</translation>
+    </message>
+    <message>
+        <source>0-nieaktywny</source>
+        <translation>0-inaktiv</translation>
+    </message>
+    <message>
+        <source>1-załączenie na stałe</source>
+        <translation>1-dauernd ein</translation>
+    </message>
+    <message>
+        <source>2-załączenie czasowe</source>
+        <translation>2-zeitgesteuert ein</translation>
+    </message>
+    <message>
+        <source>3-załączenie impulsowo-cykliczne</source>
+        <translation>3-impulsweise zyklisch</translation>
+    </message>
+    <message>
+        <source>4-załączenie impulsowo-ilościowe</source>
+        <translation>4-impulsweise mit Anzahl</translation>
+    </message>
+    <message>
+        <source>5-klapy Gryfit czas T2 – wysterowanie w dozorowaniu</source>
+        <translation>5-Klappen Gryfit Zeit T2 – Ansteuerung im Ruhezustand</translation>
+    </message>
+    <message>
+        <source>0-nieaktywne</source>
+        <translation>0-inaktiv</translation>
+    </message>
+    <message>
+        <source>1-siłownik dwukierunkowy</source>
+        <translation>1-Antrieb in zwei Richtungen</translation>
+    </message>
+    <message>
+        <source>2-siłownik ze sprężyną powrotną</source>
+        <translation>2-Antrieb mit Federrücklauf</translation>
+    </message>
+    <message>
+        <source>3-przerwa napięciowa lub impuls prądowy</source>
+        <translation>3-Spannungsunterbrechung oder Stromimpuls</translation>
+    </message>
+    <message>
+        <source>Aktywne przewietrzanie</source>
+        <translation>Lüftung aktiv</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
+        <translation>Kontrolllinie LK1 (bei Zustand X im 2-Zustands-Betrieb oder bei Zustand Y oder X im 3-Zustands-Betrieb)</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
+        <translation>Kontrolllinie LK2 (bei Zustand X im 2-Zustands-Betrieb oder bei Zustand Y oder X im 3-Zustands-Betrieb)</translation>
+    </message>
+    <message>
+        <source>System Tarven B</source>
+        <translation>System Tarven B</translation>
+    </message>
+    <message>
+        <source>Wejście nieaktywne</source>
+        <translation>Eingang inaktiv</translation>
+    </message>
+    <message>
+        <source>Tryb 2-stanowy</source>
+        <translation>2-Zustands-Betrieb</translation>
+    </message>
+    <message>
+        <source>Tryb 3-stanowy</source>
+        <translation>3-Zustands-Betrieb</translation>
+    </message>
+    <message>
+        <source>Brak – wejście nieaktywne</source>
+        <translation>Keine – Eingang inaktiv</translation>
+    </message>
+    <message>
+        <source>Port nieaktywny</source>
+        <translation>Port inaktiv</translation>
+    </message>
+    <message>
+        <source>Protokół Modbus</source>
+        <translation>Modbus-Protokoll</translation>
+    </message>
+    <message>
+        <source>Komunikacja z Ostrel nr. 2</source>
+        <translation>Kommunikation mit Ostrel Nr. 2</translation>
+    </message>
+    <message>
+        <source>Brak konfiguracji</source>
+        <translation>Nicht konfiguriert</translation>
+    </message>
+    <message>
+        <source>1200</source>
+        <translation>1200</translation>
+    </message>
+    <message>
+        <source>2400</source>
+        <translation>2400</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Slave</source>
+        <translation>Slave</translation>
+    </message>
+    <message>
+        <source>Wybierz pojemność akumulatora</source>
+        <translation>Batteriekapazität wählen</translation>
+    </message>
+    <message>
+        <source>7 Ah</source>
+        <translation>7 Ah</translation>
+    </message>
+    <message>
+        <source>18 Ah</source>
+        <translation>18 Ah</translation>
+    </message>
+    <message>
+        <source>28 Ah</source>
+        <translation>28 Ah</translation>
+    </message>
+    <message>
+        <source>40 Ah</source>
+        <translation>40 Ah</translation>
+    </message>
+    <message>
+        <source>80 Ah</source>
+        <translation>80 Ah</translation>
+    </message>
+    <message>
+        <source>134 Ah</source>
+        <translation>134 Ah</translation>
+    </message>
+    <message>
+        <source>0 - Strefa 1</source>
+        <translation>0 - Zone 1</translation>
+    </message>
+    <message>
+        <source>1 - Strefa 2</source>
+        <translation>1 - Zone 2</translation>
+    </message>
+    <message>
+        <source>2 - Strefa 1 + 2</source>
+        <translation>2 - Zone 1 + 2</translation>
+    </message>
+    <message>
+        <source>3 - Nie związane z strefą</source>
+        <translation>3 - Keiner Zone zugeordnet</translation>
+    </message>
+    <message>
+        <source>0 - Nieaktywne</source>
+        <translation>0 - Inaktiv</translation>
+    </message>
+    <message>
+        <source>1 - Linia kontrolna aktywna</source>
+        <translation>1 - Kontrolllinie aktiv</translation>
+    </message>
+    <message>
+        <source>1 - Linia kontrolna</source>
+        <translation>1 - Kontrolllinie</translation>
+    </message>
+    <message>
+        <source>2 - Linia potencjałowa</source>
+        <translation>2 - Potentialbehaftete Linie</translation>
+    </message>
+    <message>
+        <source>1 - Linia Kontrolna</source>
+        <translation>1 - Kontrolllinie</translation>
+    </message>
+    <message>
+        <source>2 - Linia dozorowa</source>
+        <translation>2 - Meldelinie</translation>
+    </message>
+    <message>
+        <source>3 - Linia potencjałowa</source>
+        <translation>3 - Potentialbehaftete Linie</translation>
+    </message>
+    <message>
+        <source>4 - Wyjście zasilające 24 V</source>
+        <translation>4 - Versorgungsausgang 24 V</translation>
+    </message>
+    <message>
+        <source>1 - Linia bezpotencjałowa</source>
+        <translation>1 - Potentialfreie Linie</translation>
+    </message>
+    <message>
+        <source>0 - Urządzenie zewnętrzne</source>
+        <translation>0 - Externes Gerät</translation>
+    </message>
+    <message>
+        <source>1 - Blokada Gaszenia</source>
+        <translation>1 - Löschsperre</translation>
+    </message>
+    <message>
+        <source>2 - Sterowanie ręczne</source>
+        <translation>2 - Handsteuerung</translation>
+    </message>
+    <message>
+        <source>3 - Dodatek</source>
+        <translation type="unfinished">3 - Zusatz</translation>
+    </message>
+    <message>
+        <source>4 - Stop gaszenia</source>
+        <translation>4 - Löschstopp</translation>
+    </message>
+    <message>
+        <source>5 - Start gaszenia</source>
+        <translation>5 - Löschstart</translation>
+    </message>
+    <message>
+        <source>6 - LK. wypływu</source>
+        <translation>6 - LK Ausströmung</translation>
+    </message>
+    <message>
+        <source>7 - Alarm zewnętrzny</source>
+        <translation>7 - Externer Alarm</translation>
+    </message>
+    <message>
+        <source>8 - Ciśnienie/masa</source>
+        <translation>8 - Druck/Gewicht</translation>
+    </message>
+    <message>
+        <source>9 - Blok.Nieel.</source>
+        <translation>9 - Nichtel. Sperre</translation>
+    </message>
+    <message>
+        <source>10 - Kasowanie alarmu</source>
+        <translation>10 - Alarmrückstellung</translation>
+    </message>
+    <message>
+        <source>0 - Alarm 1 strefa</source>
+        <translation>0 - Alarm Zone 1</translation>
+    </message>
+    <message>
+        <source>1 - Alarm 2 strefa</source>
+        <translation>1 - Alarm Zone 2</translation>
+    </message>
+    <message>
+        <source>2 - Start gaszenia</source>
+        <translation>2 - Löschstart</translation>
+    </message>
+    <message>
+        <source>3 - EZ</source>
+        <translation>3 - EZ</translation>
+    </message>
+    <message>
+        <source>4 - Wyładowanie</source>
+        <translation>4 - Flutung</translation>
+    </message>
+    <message>
+        <source>5 - Wypływy</source>
+        <translation>5 - Ausströmungen</translation>
+    </message>
+    <message>
+        <source>0 - Tryb 1 stanowy</source>
+        <translation>0 - 1-Zustands-Betrieb</translation>
+    </message>
+    <message>
+        <source>1 - Tryb 2 stanowy</source>
+        <translation>1 - 2-Zustands-Betrieb</translation>
+    </message>
+    <message>
+        <source>2 - Linia potencjałowa aktywna</source>
+        <translation>2 - Potentialbehaftete Linie aktiv</translation>
+    </message>
+    <message>
+        <source>0 - Alarm 1 stopnia</source>
+        <translation>0 - Alarm Stufe 1</translation>
+    </message>
+    <message>
+        <source>1 - Alarm 2 stopnia</source>
+        <translation>1 - Alarm Stufe 2</translation>
+    </message>
+    <message>
+        <source>5 - Wypływ</source>
+        <translation>5 - Ausströmung</translation>
+    </message>
+    <message>
+        <source>6 - Wyładowanie dodatku</source>
+        <translation type="unfinished">6 - Flutung Zusatz</translation>
+    </message>
+    <message>
+        <source>7 - Sterowanie ręczne</source>
+        <translation>7 - Handsteuerung</translation>
+    </message>
+    <message>
+        <source>8 - Stop gaszenia</source>
+        <translation>8 - Löschstopp</translation>
+    </message>
+    <message>
+        <source>9 - Blokada gaszenia</source>
+        <translation>9 - Löschsperre</translation>
+    </message>
+    <message>
+        <source>10 - Blokada Nieelek</source>
+        <translation>10 - Nichtelektrische Sperre</translation>
+    </message>
+    <message>
+        <source>11 - Uszkodzenie</source>
+        <translation>11 - Störung</translation>
+    </message>
+    <message>
+        <source>12 - Kasowanie</source>
+        <translation>12 - Rückstellung</translation>
+    </message>
+    <message>
+        <source>13 - Ciśń/masa</source>
+        <translation>13 - Druck/Gew.</translation>
+    </message>
+    <message>
+        <source>0 - Grupa ogólna</source>
+        <translation>0 - Allgemeine Gruppe</translation>
+    </message>
+    <message>
+        <source>1 - Sygnalizatory zewnętrzne</source>
+        <translation>1 - Externe Signalgeber</translation>
+    </message>
+    <message>
+        <source>2 - Sygnalizatory ostrzegawcze</source>
+        <translation>2 - Warnsignalgeber</translation>
+    </message>
+    <message>
+        <source>3 - Urządzenia transmisji</source>
+        <translation>3 - Übertragungseinrichtungen</translation>
+    </message>
+    <message>
+        <source>4 - Urządzenia zabezpieczające</source>
+        <translation>4 - Brandschutzeinrichtungen</translation>
+    </message>
+    <message>
+        <source>0 - Brak kryterium</source>
+        <translation>0 - Kein Kriterium</translation>
+    </message>
+    <message>
+        <source>1 - L11 LD-alarm</source>
+        <translation>1 - L11 LD-Alarm</translation>
+    </message>
+    <message>
+        <source>2 - L11 LD-alarm</source>
+        <translation>2 - L11 LD-Alarm</translation>
+    </message>
+    <message>
+        <source>3 - L11 LD-alarm</source>
+        <translation>3 - L11 LD-Alarm</translation>
+    </message>
+    <message>
+        <source>4 - L11 LD-alarm</source>
+        <translation>4 - L11 LD-Alarm</translation>
+    </message>
+    <message>
+        <source>5 - L11 LD-alarm</source>
+        <translation>5 - L11 LD-Alarm</translation>
+    </message>
+    <message>
+        <source>6 - L11 LD-alarm</source>
+        <translation>6 - L11 LD-Alarm</translation>
+    </message>
+    <message>
+        <source>7 - LK-EZ Wspólny</source>
+        <translation>7 - LK-EZ gemeinsam</translation>
+    </message>
+    <message>
+        <source>0 - Brak</source>
+        <translation>0 - Keine</translation>
+    </message>
+    <message>
+        <source>1 - ciągły</source>
+        <translation>1 - dauernd</translation>
+    </message>
+    <message>
+        <source>2 - 1 impuls</source>
+        <translation>2 - 1 Impuls</translation>
+    </message>
+    <message>
+        <source>3 - cykliczny</source>
+        <translation>3 - zyklisch</translation>
+    </message>
+    <message>
+        <source>4 - cykliczny skończony</source>
+        <translation>4 - zyklisch begrenzt</translation>
+    </message>
+    <message>
+        <source>0 - Wyłączone</source>
+        <translation>0 - Aus</translation>
+    </message>
+    <message>
+        <source>1 - Włączone</source>
+        <translation>1 - Ein</translation>
+    </message>
+    <message>
+        <source>0 - 0 linii</source>
+        <translation>0 - 0 Linien</translation>
+    </message>
+    <message>
+        <source>1 - 1 linia</source>
+        <translation>1 - 1 Linie</translation>
+    </message>
+    <message>
+        <source>2 - 2 linie</source>
+        <translation>2 - 2 Linien</translation>
+    </message>
+    <message>
+        <source>3 - 3 linie</source>
+        <translation>3 - 3 Linien</translation>
+    </message>
+    <message>
+        <source>0 - Nie</source>
+        <translation>0 - Nein</translation>
+    </message>
+    <message>
+        <source>1 - Tak</source>
+        <translation>1 - Ja</translation>
+    </message>
+    <message>
+        <source>0 - Tak</source>
+        <translation>0 - Ja</translation>
+    </message>
+    <message>
+        <source>1 - Nie</source>
+        <translation>1 - Nein</translation>
+    </message>
+    <message>
+        <source>0 - Z wyjścia EZ</source>
+        <translation>0 - Vom Ausgang EZ</translation>
+    </message>
+    <message>
+        <source>1 - Z wejścia LK-wypływ</source>
+        <translation>1 - Vom Eingang LK-Ausströmung</translation>
+    </message>
+    <message>
+        <source>1 - Nieblokowane</source>
+        <translation>1 - Nicht gesperrt</translation>
+    </message>
+    <message>
+        <source>2 - Blokowane</source>
+        <translation>2 - Gesperrt</translation>
+    </message>
+    <message>
+        <source>0 - Strefa 2</source>
+        <translation>0 - Zone 2</translation>
+    </message>
+    <message>
+        <source>0 - Brak modułu</source>
+        <translation>0 - Kein Modul</translation>
+    </message>
+    <message>
+        <source>1 - SCA</source>
+        <translation>1 - SCA</translation>
+    </message>
+    <message>
+        <source>2 - SCB</source>
+        <translation>2 - SCB</translation>
+    </message>
+    <message>
+        <source>3 - SCC</source>
+        <translation>3 - SCC</translation>
+    </message>
+    <message>
+        <source>4 - SCD</source>
+        <translation>4 - SCD</translation>
+    </message>
+    <message>
+        <source>5 - SCG</source>
+        <translation>5 - SCG</translation>
+    </message>
+    <message>
+        <source>6 - SCE</source>
+        <translation>6 - SCE</translation>
+    </message>
+    <message>
+        <source>7 - SCF</source>
+        <translation>7 - SCF</translation>
+    </message>
+    <message>
+        <source>1 - Linia potencjałowa aktywna</source>
+        <translation>1 - Potentialbehaftete Linie aktiv</translation>
+    </message>
+    <message>
+        <source>1 - Linia bezpotencjałowa aktywna</source>
+        <translation>1 - Potentialfreie Linie aktiv</translation>
+    </message>
+    <message>
+        <source>3 - Wyjście zasilajace 24 V aktywne</source>
+        <translation>3 - Versorgungsausgang 24 V aktiv</translation>
+    </message>
+    <message>
+        <source>2 - Linia dozorowa aktywna</source>
+        <translation>2 - Meldelinie aktiv</translation>
+    </message>
+    <message>
+        <source>3 - Linia potencjałowa aktywna</source>
+        <translation>3 - Potentialbehaftete Linie aktiv</translation>
+    </message>
+    <message>
+        <source>4 - Wyjście zasilajace 24 V aktywne</source>
+        <translation>4 - Versorgungsausgang 24 V aktiv</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie Ostrel</source>
+        <translation>Störung Ostrel</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie Ostrel + wysterowanie z Tarven B</source>
+        <translation>Störung Ostrel + Ansteuerung von Tarven B</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Modul</translation>
+    </message>
+</context>
+<context>
+    <name>EventsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Aus dem Gerät lesen</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń</source>
+        <translation>Ereignisspeicher gelöscht</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
+        <translation>Ereignisspeicher mit dem Namen %1 gelöscht</translation>
+    </message>
+</context>
+<context>
+    <name>ExtinguishingBlocks</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Moduladresse</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - Zonennummer</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Potentialfreie Linie deklariert</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Potentialfreie Linie - Ausgangsgruppe</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Potentialfreie Linie - Kriterium 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Potentialfreie Linie - Kriterium 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Potentialfreie Linie - Logik</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Potentialfreie Linie - Signalart für Ausgangseinschaltung</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Potentialfreie Linie - Ansprechverzögerung Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Potentialfreie Linie - Abschaltverzögerung Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Potentialfreie Linie - Impulsdauer T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Potentialfreie Linie - Pausendauer T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Potentialfreie Linie - Impulsanzahl N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Potentialfreie Linie - Durchgangsüberwachung</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - Zonennummer</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Potentialbehaftete Linie deklariert</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Potentialbehaftete Linie - Ausgangsgruppe</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Potentialbehaftete Linie - Kriterium 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Potentialbehaftete Linie - Kriterium 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Potentialbehaftete Linie - Logik</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Potentialbehaftete Linie - Signalart für Ausgangseinschaltung</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Potentialbehaftete Linie - Ansprechverzögerung Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Potentialbehaftete Linie - Abschaltverzögerung Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Potentialbehaftete Linie - Impulsdauer T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Potentialbehaftete Linie - Pausendauer T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Potentialbehaftete Linie - Impulsanzahl N-imp</translation>
+    </message>
+</context>
+<context>
+    <name>FaultsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Aus dem Gerät lesen</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Usunięcie uszkodzeń</source>
+        <translation>Störungen gelöscht</translation>
+    </message>
+    <message>
+        <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
+        <translation>Störungsliste mit dem Namen %1 gelöscht</translation>
+    </message>
+</context>
+<context>
+    <name>Konfiguracja</name>
+    <message>
+        <source>Konfiguracja Ostrel: %1</source>
+        <translation>Ostrel-Konfiguration: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LNM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Prąd grupy [A]</source>
+        <translation>Gruppenstrom [A]</translation>
+    </message>
+    <message>
+        <source>Prąd modułu:</source>
+        <translation>Modulstrom:</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa konwencjonalna</source>
+        <translation>Konventionelle Meldelinie</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa aktywna/ nieaktywna</source>
+        <translation>Meldelinie aktiv/ inaktiv</translation>
+    </message>
+    <message>
+        <source>Kasowanie wstępne czujek (60s)</source>
+        <translation>Vorrückstellung der Melder (60s)</translation>
+    </message>
+    <message>
+        <source>Kasowanie aktywne / nieaktywne</source>
+        <translation>Rückstellung aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia WYZWOLENIE</source>
+        <translation>RWA-Taster BZ7x - Linie AUSLÖSUNG</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia WYZW aktywna / nieaktywna</source>
+        <translation>Taster - Linie AUSL aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia KASOWANIE</source>
+        <translation>RWA-Taster BZ7x - Linie RÜCKSTELLUNG</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia KASOW aktywna / nieaktywna</source>
+        <translation>Taster - Linie RÜCKST aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  tryb pracy</source>
+        <translation>Gruppenausgang - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Tryb pracy wyjścia 0-nieaktywne</source>
+        <translation>Betriebsart des Ausgangs 0-inaktiv</translation>
+    </message>
+    <message>
+        <source>Wyjscie grupy - kryterium wysterowania</source>
+        <translation>Gruppenausgang - Ansteuerkriterium</translation>
+    </message>
+    <message>
+        <source>Kryterium – warianty wysterowania</source>
+        <translation>Kriterium – Ansteuervarianten</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - sterowanie 3 przewodowe</source>
+        <translation>Gruppenausgang - 3-Draht-Ansteuerung</translation>
+    </message>
+    <message>
+        <source>Sterowanie w trybie pracy 1; 0: 2-przew. 1: 3-przew. </source>
+        <translation>Ansteuerung in Betriebsart 1; 0: 2-Draht 1: 3-Draht </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  kontrola ciągłości zasilania</source>
+        <translation>Gruppenausgang - Durchgangsüberwachung der Versorgung</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy zasilania </source>
+        <translation>Überwachung der Versorgung auf Kurzschluss und Unterbrechung </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T1 - czas  opóźnienia zadziałania</source>
+        <translation>Gruppenausgang - T1 - Ansprechverzögerung</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Ansteuerverzögerung des Ausgangs in Betriebsart 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T2 - czas wysterowania</source>
+        <translation>Gruppenausgang - T2 - Ansteuerdauer</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Ansteuerdauer des Ausgangs in Betriebsart 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T3 - czas przerwy wysterowania</source>
+        <translation>Gruppenausgang - T3 - Ansteuerpause</translation>
+    </message>
+    <message>
+        <source>Czas przerwy w trybie 3</source>
+        <translation>Pausendauer in Betriebsart 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - liczba impulsów</source>
+        <translation>Gruppenausgang - Impulsanzahl</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów na wyjściu w trybie 3</source>
+        <translation>Impulsanzahl am Ausgang in Betriebsart 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola krańcówek</source>
+        <translation>Gruppenausgang - Endschalterüberwachung</translation>
+    </message>
+    <message>
+        <source>Kontrola pozycji urządzenia sterowanego</source>
+        <translation>Stellungsüberwachung des angesteuerten Geräts</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola ciągłości krańcówek</source>
+        <translation>Gruppenausgang - Durchgangsüberwachung der Endschalter</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy obwodów krańcówek</source>
+        <translation>Überwachung der Endschalterkreise auf Kurzschluss und Unterbrechung</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - odłączanie napięcia</source>
+        <translation>Gruppenausgang - Spannungsabschaltung</translation>
+    </message>
+    <message>
+        <source>Odłączanie napięcia w trybie pracy 1</source>
+        <translation>Spannungsabschaltung in Betriebsart 1</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - forsowanie (deadlock)</source>
+        <translation>Gruppenausgang - Zwangsansteuerung (deadlock)</translation>
+    </message>
+    <message>
+        <source>Funkcja forsowania wyjścia – funkcja przeciwoblodzeniowa</source>
+        <translation>Zwangsansteuerung des Ausgangs – Vereisungsschutz</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - przyciski - tryb pracy</source>
+        <translation>Lüftung - Taster - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Sposób działania przycisków przewietrzania</source>
+        <translation>Funktionsweise der Lüftungstaster</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - blokowanie pogodowe</source>
+        <translation>Lüftung - Wettersperre</translation>
+    </message>
+    <message>
+        <source>Blokowanie przewietrzania w przypadku deszczu / wiatru</source>
+        <translation>Lüftung bei Regen / Wind gesperrt</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp1</source>
+        <translation>Lüftung - Zeit Tp1</translation>
+    </message>
+    <message>
+        <source>Czas otwierania</source>
+        <translation>Öffnungszeit</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp2</source>
+        <translation>Lüftung - Zeit Tp2</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie</source>
+        <translation>Zeit bis zum automatischen Schließen</translation>
+    </message>
+    <message>
+        <source>Strefa LNM nr %1</source>
+        <translation>LNM-Zone Nr. %1</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO</source>
+        <translation>0 – NEIN 1 – Allg. Al. 2 – Alarm LDK 3 – Alarm RPO</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  czas TKA</source>
+        <translation>Gruppenausgang - Zeit TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Abschaltverzögerung nach Rückstellung</translation>
+    </message>
+    <message>
+        <source>LNM</source>
+        <translation>LNM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Liniowy</source>
+        <translation>Hauptlinienmodul</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – zwarcie </source>
+        <translation>Meldelinie – Kurzschluss </translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – przerwa </source>
+        <translation>Meldelinie – Unterbrechung </translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – zwarcie</source>
+        <translation>BZ7x Tasterlinie AUSLÖSUNG – Kurzschluss</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – przerwa</source>
+        <translation>BZ7x Tasterlinie AUSLÖSUNG – Unterbrechung</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – zwarcie</source>
+        <translation>BZ7x Tasterlinie RÜCKSTELLUNG – Kurzschluss</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – przerwa</source>
+        <translation>BZ7x Tasterlinie RÜCKSTELLUNG – Unterbrechung</translation>
+    </message>
+    <message>
+        <source>BZ7x przycisk KASOWANIE – brak lub uszkodzenie</source>
+        <translation>BZ7x Taster RÜCKSTELLUNG – fehlt oder gestört</translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1  – zwarcie </source>
+        <translation>Endschalter KR1  – Kurzschluss </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1 – przerwa </source>
+        <translation>Endschalter KR1 – Unterbrechung </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2  – zwarcie </source>
+        <translation>Endschalter KR2  – Kurzschluss </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2 – przerwa </source>
+        <translation>Endschalter KR2 – Unterbrechung </translation>
+    </message>
+    <message>
+        <source>Wyjście główne – brak ciągłości zasilania</source>
+        <translation>Hauptausgang – kein Durchgang der Versorgung</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja</source>
+        <translation>Hauptausgang – falsche Stellung</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR1</source>
+        <translation>Hauptausgang – falsche Stellung KR1</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR2</source>
+        <translation>Hauptausgang – falsche Stellung KR2</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – bezpiecznik</source>
+        <translation>Hauptausgang – Sicherung</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania OTWÓRZ – zwarcie</source>
+        <translation>Lüftungstaster AUF – Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania ZAMKNIJ – zwarcie</source>
+        <translation>Lüftungstaster ZU – Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – Prüfsummenfehler</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Softwareversion</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Zdarzenia</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia</source>
+        <translation>Störungen</translation>
+    </message>
+    <message>
+        <source>Wersje oprogramowania</source>
+        <translation>Softwareversionen</translation>
+    </message>
+    <message>
+        <source>Data i czas</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Serwis</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Ostrel-Konfigurator</translation>
+    </message>
+    <message>
+        <source>&amp;Połącz</source>
+        <comment>Connect</comment>
+        <translation>&amp;Verbinden</translation>
+    </message>
+    <message>
+        <source>Connect over USB</source>
+        <translation>Über USB verbinden</translation>
+    </message>
+    <message>
+        <source>&amp;Rozłącz</source>
+        <comment>Disconnect</comment>
+        <translation>&amp;Trennen</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
+    <message>
+        <source>&amp;O programie</source>
+        <comment>About</comment>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Wyświetla informacje o programie</source>
+        <comment>About programm</comment>
+        <translation>Zeigt Informationen über das Programm an</translation>
+    </message>
+    <message>
+        <source>&amp;Widok</source>
+        <comment>View</comment>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Parametry wyświetlania</source>
+        <comment>Window view settings</comment>
+        <translation>Anzeigeeinstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Połączenie</source>
+        <translation>Ver&amp;bindung</translation>
+    </message>
+    <message>
+        <source>&amp;Ustawienia</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Połączenie</source>
+        <comment>Connection</comment>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Czas komputera</source>
+        <translation>PC-Zeit</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <comment>Port komunikacyjny</comment>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Wybierz port:</source>
+        <translation>Port wählen:</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Port nie został otwarty: %1</source>
+        <translation>Der Port konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>O programie konfigurator Ostrel</source>
+        <translation>Über Ostrel-Konfigurator</translation>
+    </message>
+    <message>
+        <source>Wersja programu %1 
+SHA %2 
+DATA %3 %4</source>
+        <translation>Programmversion %1 
+SHA %2 
+DATUM %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>Modul</name>
+    <message>
+        <source>Moduł: </source>
+        <translation>Modul: </translation>
+    </message>
+    <message>
+        <source> ,nr </source>
+        <translation> ,Nr. </translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <comment>liczba porządkowa</comment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>USUNIĘTE</source>
+        <translation>GELÖSCHT</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Kurzschluss am Ausgang der Signallinie Nummer 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Kurzschluss am Ausgang der Signallinie Nummer 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Kurzschluss am Ausgang der Signallinie Nummer 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Kurzschluss am Ausgang der Signallinie Nummer 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Unterbrechung am Ausgang der Signallinie Nummer 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Unterbrechung am Ausgang der Signallinie Nummer 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Unterbrechung am Ausgang der Signallinie Nummer 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Unterbrechung am Ausgang der Signallinie Nummer 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
+        <translation>Überlast am Ausgang der Signallinie Nummer 1 (LS1) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
+        <translation>Überlast am Ausgang der Signallinie Nummer 2 (LS2) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
+        <translation>Überlast am Ausgang der Signallinie Nummer 3 (LS3) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
+        <translation>Überlast am Ausgang der Signallinie Nummer 4 (LS4) </translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 2</source>
+        <translation>Störung Sicherung Nummer 2</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 3</source>
+        <translation>Störung Sicherung Nummer 3</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 4</source>
+        <translation>Störung Sicherung Nummer 4</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne zasilacza nr. 2</source>
+        <translation>Allgemeine Störung Netzteil Nr. 2</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z zasilaczem Ostrel nr. 2</source>
+        <translation>Keine Kommunikation mit Netzteil Ostrel Nr. 2</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji przez protokół Modbus</source>
+        <translation>Keine Kommunikation über das Modbus-Protokoll</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Kurzschluss am Eingang der Kontrolllinie Nummer 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Kurzschluss am Eingang der Kontrolllinie Nummer 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Unterbrechung am Eingang der Kontrolllinie Nummer 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Unterbrechung am Eingang der Kontrolllinie Nummer 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Start systemu / reset</source>
+        <translation>Systemstart / Reset</translation>
+    </message>
+    <message>
+        <source>Skasowanie rejestru zdarzeń</source>
+        <translation>Ereignisspeicher geleert</translation>
+    </message>
+    <message>
+        <source>Zapis nowej konfiguracji</source>
+        <translation>Neue Konfiguration gespeichert</translation>
+    </message>
+    <message>
+        <source>Zapis nowej daty i czasu</source>
+        <translation>Neues Datum und neue Uhrzeit gespeichert</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika uszkodzenia PU</source>
+        <translation>Ansteuerung Störungsrelais PU</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika bezpotencjałowego PK</source>
+        <translation>Ansteuerung potentialfreies Relais PK</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS1</source>
+        <translation>Ansteuerung Signallinie LS1</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS2</source>
+        <translation>Ansteuerung Signallinie LS2</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS3</source>
+        <translation>Ansteuerung Signallinie LS3</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS4</source>
+        <translation>Ansteuerung Signallinie LS4</translation>
+    </message>
+    <message>
+        <source>Odczyt rejestru zdarzeń</source>
+        <translation>Ereignisspeicher ausgelesen</translation>
+    </message>
+    <message>
+        <source>Odczyt uszkodzeń</source>
+        <translation>Störungen ausgelesen</translation>
+    </message>
+</context>
+<context>
+    <name>PSB</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Pojemność Akumulatorów</source>
+        <translation>Batteriekapazität</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PU - tryb pracy</source>
+        <translation>Relais PU - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - tryb pracy</source>
+        <translation>Relais PK - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - kryterium wysterowania</source>
+        <translation>Relais PK - Ansteuerkriterium</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T1 - czas opóźnienia wysterowania</source>
+        <translation>Relais PK - T1 - Ansteuerverzögerung</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T2 - czas wysterowania</source>
+        <translation>Relais PK - T2 - Ansteuerdauer</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T3 - czas przerwy wysterowania</source>
+        <translation>Relais PK - T3 - Ansteuerpause</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - liczba impulsów</source>
+        <translation>Relais PK - Impulsanzahl</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - kontrola ciągłości</source>
+        <translation>Relais PK - Durchgangsüberwachung</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 - tryb pracy</source>
+        <translation>Kontrolllinie LK1 - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 - tryb pracy</source>
+        <translation>Kontrolllinie LK2 - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - tryb pracy</source>
+        <translation>Schnittstelle RS232 - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - prędkość transmisji</source>
+        <translation>Schnittstelle RS232 - Modbus-Protokoll - Baudrate</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - adres</source>
+        <translation>Schnittstelle RS232 - Modbus-Protokoll - Adresse</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - Time Out</source>
+        <translation>Schnittstelle RS232 - Modbus-Protokoll - Time Out</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Komunikacja z Ostrel nr. 2 - Master/Slave</source>
+        <translation>Schnittstelle RS232 - Kommunikation mit Ostrel Nr. 2 - Master/Slave</translation>
+    </message>
+    <message>
+        <source>PSB</source>
+        <translation>PSB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Hauptsteuermodul</translation>
+    </message>
+    <message>
+        <source>Brak napięcia sieciowego 230V</source>
+        <translation>Keine Netzspannung 230V</translation>
+    </message>
+    <message>
+        <source>Niskie napięcie akumulatora (poniżej 22 V)</source>
+        <translation>Niedrige Batteriespannung (unter 22 V)</translation>
+    </message>
+    <message>
+        <source>Akumulator został odłączony (napięcie akumulatora poniżej 19 V)</source>
+        <translation>Batterie abgeschaltet (Batteriespannung unter 19 V)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonych akumulatorów</source>
+        <translation>Keine Batterien angeschlossen</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja toru akumulatora (Uszkodzone akumulatory)</source>
+        <translation>Hoher Widerstand des Batteriekreises (Batterien defekt)</translation>
+    </message>
+    <message>
+        <source>Zadziałanie kontroli doziemienia</source>
+        <translation>Erdschlussüberwachung hat angesprochen</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowarki akumulatorów</source>
+        <translation>Störung Batterieladegerät</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura wewnątrz Ostrel (powyżej 40 st. C)</source>
+        <translation>Hohe Temperatur im Ostrel (über 40 °C)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonej sondy temperaturowej</source>
+        <translation>Kein Temperaturfühler angeschlossen</translation>
+    </message>
+    <message>
+        <source>Rozwarty obwód przekaźnika konfigurowalnego PK</source>
+        <translation>Kreis des konfigurierbaren Relais PK unterbrochen</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie pamięci flash mikrokontrolera</source>
+        <translation>Störung Flash-Speicher des Mikrocontrollers</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 1</source>
+        <translation>Störung Sicherung Nummer 1</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 2</source>
+        <translation>Störung Sicherung Nummer 2</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 3</source>
+        <translation>Störung Sicherung Nummer 3</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 4</source>
+        <translation>Störung Sicherung Nummer 4</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne zasilacza Ostrel nr. 2 (slave)</source>
+        <translation>Allgemeine Störung Netzteil Ostrel Nr. 2 (Slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z zasilaczem Ostrel nr. 2 (slave)</source>
+        <translation>Keine Kommunikation mit Netzteil Ostrel Nr. 2 (Slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji przez protokół Modbus</source>
+        <translation>Keine Kommunikation über das Modbus-Protokoll</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Kurzschluss am Eingang der Kontrolllinie Nummer 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Kurzschluss am Eingang der Kontrolllinie Nummer 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Unterbrechung am Eingang der Kontrolllinie Nummer 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Unterbrechung am Eingang der Kontrolllinie Nummer 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne z systemu Tarven B</source>
+        <translation>Allgemeine Störung vom System Tarven B</translation>
+    </message>
+    <message>
+        <source>Start systemu / reset</source>
+        <translation>Systemstart / Reset</translation>
+    </message>
+    <message>
+        <source>Skasowanie rejestru zdarzeń</source>
+        <translation>Ereignisspeicher geleert</translation>
+    </message>
+    <message>
+        <source>Zapis nowej konfiguracji</source>
+        <translation>Neue Konfiguration gespeichert</translation>
+    </message>
+    <message>
+        <source>Zapis nowej daty i czasu</source>
+        <translation>Neues Datum und neue Uhrzeit gespeichert</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika uszkodzenia PU</source>
+        <translation>Ansteuerung Störungsrelais PU</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika konfigurowalnego PK</source>
+        <translation>Ansteuerung konfigurierbares Relais PK</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS1</source>
+        <translation>Ansteuerung Signallinie LS1</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS2</source>
+        <translation>Ansteuerung Signallinie LS2</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS3</source>
+        <translation>Ansteuerung Signallinie LS3</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS4</source>
+        <translation>Ansteuerung Signallinie LS4</translation>
+    </message>
+    <message>
+        <source>Odczyt rejestru zdarzeń</source>
+        <translation>Ereignisspeicher ausgelesen</translation>
+    </message>
+    <message>
+        <source>Odczyt uszkodzeń</source>
+        <translation>Störungen ausgelesen</translation>
+    </message>
+</context>
+<context>
+    <name>PSL</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - tryb pracy</source>
+        <translation>Signallinie LS%1 - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
+        <translation>Signallinie LS%1 - Ansteuerkriterium</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Signallinie LS%1 - T1 - Ansteuerverzögerung</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T2 - czas wysterowania</source>
+        <translation>Signallinie LS%1 - T2 - Ansteuerdauer</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Signallinie LS%1 - T3 - Ansteuerpause</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - liczba impulsów</source>
+        <translation>Signallinie LS%1 - Impulsanzahl</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - kontrola ciągłości</source>
+        <translation>Signallinie LS%1 - Durchgangsüberwachung</translation>
+    </message>
+    <message>
+        <source>PSL</source>
+        <translation>PSL</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Dodatkowych</source>
+        <translation>Zusatzrelaismodul</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Kurzschluss am Ausgang der Signallinie Nummer 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Kurzschluss am Ausgang der Signallinie Nummer 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Kurzschluss am Ausgang der Signallinie Nummer 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Kurzschluss am Ausgang der Signallinie Nummer 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Unterbrechung am Ausgang der Signallinie Nummer 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Unterbrechung am Ausgang der Signallinie Nummer 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Unterbrechung am Ausgang der Signallinie Nummer 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Unterbrechung am Ausgang der Signallinie Nummer 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
+        <translation>Überlast am Ausgang der Signallinie Nummer 1 (LS1) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
+        <translation>Überlast am Ausgang der Signallinie Nummer 2 (LS2) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
+        <translation>Überlast am Ausgang der Signallinie Nummer 3 (LS3) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
+        <translation>Überlast am Ausgang der Signallinie Nummer 4 (LS4) </translation>
+    </message>
+</context>
+<context>
+    <name>PSR</name>
+    <message>
+        <source>Deklaracja modułu - modułu PSR nie trzeba konfigurować</source>
+        <translation>Modul deklariert - das Modul PSR muss nicht konfiguriert werden</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>PSR</source>
+        <translation>PSR</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Redundantnego</source>
+        <translation>Redundantes Versorgungsmodul</translation>
+    </message>
+    <message>
+        <source>Brak łączności z dodatkowym PSB</source>
+        <translation>Keine Verbindung zum zusätzlichen PSB</translation>
+    </message>
+</context>
+<context>
+    <name>PSV</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Modul aktiv/inaktiv</translation>
+    </message>
+    <message>
+        <source>PSV</source>
+        <translation>PSV</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Uniwersalnego</source>
+        <translation>Universelles Versorgungsmodul</translation>
+    </message>
+    <message>
+        <source>Zasilacz lub brak 230V</source>
+        <translation>Netzteil oder keine 230V</translation>
+    </message>
+    <message>
+        <source>Niskie napiecie baterii akumulatorów</source>
+        <translation>Niedrige Spannung der Batterien</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejscia baterii akumulatorów</source>
+        <translation>Kurzschluss am Batterieeingang</translation>
+    </message>
+    <message>
+        <source>Brak baterii akumulatorów</source>
+        <translation>Keine Batterien</translation>
+    </message>
+    <message>
+        <source>Doziemienie</source>
+        <translation>Erdschluss</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja baterii akumulatorów</source>
+        <translation>Hoher Widerstand der Batterien</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowania</source>
+        <translation>Ladestörung</translation>
+    </message>
+    <message>
+        <source>24 V zewnętrzne (bezpiecznik)</source>
+        <translation>24 V extern (Sicherung)</translation>
+    </message>
+    <message>
+        <source>Sterowanie zasilacza</source>
+        <translation>Netzteilsteuerung</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura</source>
+        <translation>Hohe Temperatur</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – Prüfsummenfehler</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Softwareversion</translation>
+    </message>
+</context>
+<context>
+    <name>Pamietnik</name>
+    <message>
+        <source>Zdarzenia Ostrel: %1</source>
+        <translation>Ostrel-Ereignisse: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Modul</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Ereignis</translation>
+    </message>
+</context>
+<context>
+    <name>RLA</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>Relais PK%1 - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>Relais PK%1 - Ansteuerkriterium</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Relais PK%1 - T1 - Ansteuerverzögerung</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>Relais PK%1 - T2 - Ansteuerdauer</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Relais PK%1 - T3 - Ansteuerpause</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>Relais PK%1 - Impulsanzahl</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kontrola ciągłości</source>
+        <translation>Relais PK%1 - Durchgangsüberwachung</translation>
+    </message>
+    <message>
+        <source>Przekaźnik nieaktywny
+Wysterowanie na stałe, możliwość opóźnienia wysterowania – czas T1
+Wysterowanie czasowe, czasy T1 i T2
+Wysterowanie impulsowo – cykliczne: czasy T1, T2 i T3
+Wysterowanie impulsowo – ilościowe Czasy T1, T2 i T3 
+oraz liczba impulsów sterujących n 
+Impuls kasujący o czasie trwania T2 z opóźnieniem
+wysterowania TKA (dla kryterium wysterowania PK1: 1 - Alarm - ogólny Halvo)
+(rys.6.7.5)
+Wtórnik sygnału DW w przypadku kaskadowego 
+łączenia Halvo B - jeden czujnik pogodowy wspólny
+</source>
+        <translation>Relais inaktiv
+Daueransteuerung, Ansteuerung verzögerbar – Zeit T1
+Zeitgesteuerte Ansteuerung, Zeiten T1 und T2
+Impulsweise – zyklische Ansteuerung: Zeiten T1, T2 und T3
+Impulsweise – gezählte Ansteuerung: Zeiten T1, T2 und T3 
+sowie Anzahl der Steuerimpulse n 
+Rückstellimpuls der Dauer T2 mit Ansteuer-
+verzögerung TKA (für Ansteuerkriterium PK1: 1 - Alarm - allgemein Halvo)
+(Abb. 6.7.5)
+Wiederholer des Regen-/Windsignals (DW) bei kaskadierten 
+Halvo B - ein gemeinsamer Wettersensor
+</translation>
+    </message>
+    <message>
+        <source>0 – Brak. Przekaźnik nieaktywny
+1 – Alarm - ogólny Halvo.
+ Jakikolwiek alarm w Halvo, również z systemu Tarven A/B
+2 – Alarm - wejście zewnętrzne.
+ Alarm z systemu zewnętrznego np. Vardel
+3 – Alarm – system Tarven A/B.
+ Rozkaz z systemu nadrzędnego Tarven A/B
+4 – Alarm - suma stref LNM.
+ o najmniej 1 strefa LNM w alarmie – patrz poz. 22-29
+5 – Alarm - iloczyn stref LNM.
+ Co najmniej 2 strefy LNM w alarmie – patrz poz. 22-29
+6 – Alarm - wejście zewnętrzne i/lub suma stref LNM.
+ Alarm zewnętrzny lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+7 – Alarm - wejście zewnętrzne 
+i/lub iloczyn stref LNM
+. Alarm zewnętrzny lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+8 – Alarm - system Tarven A/B 
+i/lub suma stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+9 – Alarm - system Tarven A/B 
+i/lub iloczyn stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+10 – Aktywne przewietrzanie– patrz poz. 22-29
+</source>
+        <translation>0 – Keine. Relais inaktiv
+1 – Alarm - allgemein Halvo.
+ Jeder Alarm in Halvo, auch vom System Tarven A/B
+2 – Alarm - externer Eingang.
+ Alarm von einem externen System, z. B. Vardel
+3 – Alarm – System Tarven A/B.
+ Befehl vom übergeordneten System Tarven A/B
+4 – Alarm - Summe LNM-Zonen.
+ Mindestens 1 LNM-Zone im Alarm – siehe Pos. 22-29
+5 – Alarm - Produkt LNM-Zonen.
+ Mindestens 2 LNM-Zonen im Alarm – siehe Pos. 22-29
+6 – Alarm - externer Eingang und/oder Summe LNM-Zonen.
+ Externer Alarm und/oder mindestens 
+1 LNM-Zone im Alarm – siehe Pos. 22-29
+7 – Alarm - externer Eingang 
+und/oder Produkt LNM-Zonen
+. Externer Alarm und/oder mindestens 
+2 LNM-Zonen im Alarm – siehe Pos. 22-29
+8 – Alarm - System Tarven A/B 
+und/oder Summe LNM-Zonen.
+ Befehl vom System Tarven und/oder mindestens 
+1 LNM-Zone im Alarm – siehe Pos. 22-29
+9 – Alarm - System Tarven A/B 
+und/oder Produkt LNM-Zonen.
+ Befehl vom System Tarven und/oder mindestens 
+2 LNM-Zonen im Alarm – siehe Pos. 22-29
+10 – Lüftung aktiv– siehe Pos. 22-29
+</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania (rys 6.7.1)</source>
+        <translation>Ansteuerverzögerung (Abb. 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania PK1 (rys 6.7.1)</source>
+        <translation>Ansteuerdauer PK1 (Abb. 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas przerwy wysterowania (rys 6.7.1)</source>
+        <translation>Ansteuerpause (Abb. 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Impulsanzahl</translation>
+    </message>
+    <message>
+        <source>Kontrola ciągłości obwodu wyjściowego przekaźnika</source>
+        <translation>Durchgangsüberwachung des Relais-Ausgangskreises</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>in Bearbeitung</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Ansteuerverzögerung</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Ansteuerdauer</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Kontrolllinie LK%1 - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - Czas Tk%1</source>
+        <translation>Kontrolllinie LK%1 - Zeit Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Bestätigungszeit der Auslösung in Betriebsart 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - LNM-Zone Nr. %2</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO 4 – zadziałanie krańcówki </source>
+        <translation>0 – NEIN 1 – Allg. Al. 2 – Alarm LDK 3 – Alarm RPO 4 – Endschalter betätigt </translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - czas TKA</source>
+        <translation>Relais PK%1 - Zeit TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Abschaltverzögerung nach Rückstellung</translation>
+    </message>
+    <message>
+        <source>RLA</source>
+        <translation>RLA</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Dodatkowych</source>
+        <translation>Zusatzrelaismodul</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- zwarcie</source>
+        <translation>Kontrolllinie LK1- Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- przerwa</source>
+        <translation>Kontrolllinie LK1- Unterbrechung</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2- zwarcie</source>
+        <translation>Kontrolllinie LK2- Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2– przerwa</source>
+        <translation>Kontrolllinie LK2– Unterbrechung</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 – brak ciągłości</source>
+        <translation>Relais PK1 – kein Durchgang</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 – brak ciągłości</source>
+        <translation>Relais PK2 – kein Durchgang</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 1 – zwarcie w trybie 4 i 5</source>
+        <translation>Kontrolllinie Nr. 1 – Kurzschluss in Betriebsart 4 und 5</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 2 – zwarcie w trybie 4 i 5</source>
+        <translation>Kontrolllinie Nr. 2 – Kurzschluss in Betriebsart 4 und 5</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – Prüfsummenfehler</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Softwareversion</translation>
+    </message>
+</context>
+<context>
+    <name>RLH</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Modul aktiv/inaktiv</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>Relais PK%1 - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>Relais PK%1 - Ansteuerkriterium</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Relais PK%1 - T1 - Ansteuerverzögerung</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Ansteuerverzögerung</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>Relais PK%1 - T2 - Ansteuerdauer</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Ansteuerdauer</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Relais PK%1 - T3 - Ansteuerpause</translation>
+    </message>
+    <message>
+        <source>Czas przerwy</source>
+        <translation>Pausendauer</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>Relais PK%1 - Impulsanzahl</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Impulsanzahl</translation>
+    </message>
+    <message>
+        <source>....</source>
+        <translation>....</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>in Bearbeitung</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu ..</source>
+        <translation>in Bearbeitung ..</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Kontrolllinie LK%1 - Betriebsart</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - czas Tk%1</source>
+        <translation>Kontrolllinie LK%1 - Zeit Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Bestätigungszeit der Auslösung in Betriebsart 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - LNM-Zone Nr. %2</translation>
+    </message>
+    <message>
+        <source>Al. ogólny LNM 6 – alarm z czujki (LDK) lub RPO</source>
+        <translation>Allg. Al. LNM 6 – Alarm von Melder (LDK) oder RPO</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TKA</source>
+        <translation>Relais PK1 - Zeit TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Abschaltverzögerung nach Rückstellung</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TKA</source>
+        <translation>Relais PK2 - Zeit TKA</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TP[minuty]</source>
+        <translation>Relais PK1 - Zeit TP[Minuten]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK1 [minuty]</source>
+        <translation>Zeit bis zum automatischen Schließen für PK1 [Minuten]</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TP[minuty]</source>
+        <translation>Relais PK2 - Zeit TP[Minuten]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK2 [minuty]</source>
+        <translation>Zeit bis zum automatischen Schließen für PK2 [Minuten]</translation>
+    </message>
+    <message>
+        <source>RLH</source>
+        <translation>RLH</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Wysokonapięciowych</source>
+        <translation>Hochspannungsrelaismodul</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – zwarcie</source>
+        <translation>Kontrolllinie LK1 – Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – przerwa</source>
+        <translation>Kontrolllinie LK1 – Unterbrechung</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – zwarcie</source>
+        <translation>Kontrolllinie LK2 – Kurzschluss</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – przerwa</source>
+        <translation>Kontrolllinie LK2 – Unterbrechung</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – Prüfsummenfehler</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Softwareversion</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Przygotowanie wydruku...</source>
+        <translation>Ausdruck wird vorbereitet...</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SCA</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Automatyczne ponawianie włączenia urządzeń alarmowych</source>
+        <translation>Automatische Wiedereinschaltung der Alarmierungseinrichtungen</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T1</source>
+        <translation>Zone %1 - Verzögerung Alarm Stufe 2 - T1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T2</source>
+        <translation>Zone %1 - Verzögerung Alarm Stufe 2 - T2</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas ewakuacji Tewak.</source>
+        <translation>Zone %1 - Evakuierungszeit Tewak.</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas blokowania kasowania alarmu</source>
+        <translation>Zone %1 - Sperrzeit der Alarmrückstellung</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1</source>
+        <translation>Zone %1 - Flutungsanzeige anhand des Signals in Zone %1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wyładowanie do więcej niż 1 strefy</source>
+        <translation>Zone %1 - Flutung in mehr als 1 Zone</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1 </source>
+        <translation>Zone %1 - Flutungsanzeige anhand des Signals in Zone %1 </translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wymagana liczba linii w stanie alarmowania - Grupa %2 koincydencji</source>
+        <translation>Zone %1 - Erforderliche Anzahl Linien im Alarmzustand - Koinzidenzgruppe %2</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Linia Dozorowa - L1%3 należy do grupy %2</source>
+        <translation>Zone %1 - Meldelinie - L1%3 gehört zu Gruppe %2</translation>
+    </message>
+    <message>
+        <source>SCA</source>
+        <translation>SCA</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Hauptsteuermodul</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 1</source>
+        <translation>kein Ausströmen des Löschmittels - Zone 1</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 1</source>
+        <translation>kein Druck oder Gewicht - Zone 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 1</source>
+        <translation>Systemstörung - Zone 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 1</source>
+        <translation>Versorgungsstörung - Zone 1</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 2</source>
+        <translation>kein Ausströmen des Löschmittels - Zone 2</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 2</source>
+        <translation>kein Druck oder Gewicht - Zone 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 2</source>
+        <translation>Systemstörung - Zone 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 2</source>
+        <translation>Versorgungsstörung - Zone 2</translation>
+    </message>
+    <message>
+        <source>za duża rezystancja wewnętrzna akumulatorów</source>
+        <translation>zu hoher Innenwiderstand der Batterien</translation>
+    </message>
+    <message>
+        <source>brak baterii akumulatorów</source>
+        <translation>keine Batterien</translation>
+    </message>
+    <message>
+        <source>brak zasilania sieciowego 230V</source>
+        <translation>keine Netzversorgung 230V</translation>
+    </message>
+    <message>
+        <source>obnizenie napiecia akumulatorów</source>
+        <translation>Batteriespannung zu niedrig</translation>
+    </message>
+    <message>
+        <source>doziemienie</source>
+        <translation>Erdschluss</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B0-Can.A,</source>
+        <translation>Störung 24V am Bus B0-Can.A,</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B1-Can.B</source>
+        <translation>Störung 24V am Bus B1-Can.B</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr1</source>
+        <translation>keine Versorgung hinter B=6,3A in SCB Nr. 1</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr2</source>
+        <translation>keine Versorgung hinter B=6,3A in SCB Nr. 2</translation>
+    </message>
+    <message>
+        <source>moduł nr 1 nie odpowiada</source>
+        <translation>Modul Nr. 1 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>moduł nr 2 nie odpowiada</source>
+        <translation>Modul Nr. 2 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>moduł nr 3 nie odpowiada</source>
+        <translation>Modul Nr. 3 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>moduł nr 4 nie odpowiada</source>
+        <translation>Modul Nr. 4 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>moduł nr 5 nie odpowiada</source>
+        <translation>Modul Nr. 5 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>moduł nr 6 nie odpowiada</source>
+        <translation>Modul Nr. 6 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>moduł nr 7 nie odpowiada</source>
+        <translation>Modul Nr. 7 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>moduł nr 8 nie odpowiada</source>
+        <translation>Modul Nr. 8 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 1</source>
+        <translation>Systemstörung des Moduls Nr. 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 2</source>
+        <translation>Systemstörung des Moduls Nr. 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 3</source>
+        <translation>Systemstörung des Moduls Nr. 3</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 4</source>
+        <translation>Systemstörung des Moduls Nr. 4</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 5</source>
+        <translation>Systemstörung des Moduls Nr. 5</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 6</source>
+        <translation>Systemstörung des Moduls Nr. 6</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 7</source>
+        <translation>Systemstörung des Moduls Nr. 7</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 8</source>
+        <translation>Systemstörung des Moduls Nr. 8</translation>
+    </message>
+</context>
+<context>
+    <name>SCB</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Moduladresse</translation>
+    </message>
+    <message>
+        <source>L%1 - Numer strefy</source>
+        <translation>L%1 - Zonennummer</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja Linii kontrolnej</source>
+        <translation>L%1 - Kontrolllinie deklariert</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Kontrolllinie deklariert</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - Zonennummer</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja wyjścia/wejścia</source>
+        <translation>L%1 - Ausgang/Eingang deklariert</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Funkcja wejścia</source>
+        <translation>L%1 - Kontrolllinie - Eingangsfunktion</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Stan</source>
+        <translation>L%1 - Kontrolllinie - Zustand</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Ilość stanów</source>
+        <translation>L%1 - Kontrolllinie - Anzahl Zustände</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie X</source>
+        <translation>L%1 - Kontrolllinie - Verzögerung X</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie Y</source>
+        <translation>L%1 - Kontrolllinie - Verzögerung Y</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Potentialbehaftete Linie - Ausgangsgruppe</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Potentialbehaftete Linie - Kriterium 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Potentialbehaftete Linie - Kriterium 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Potentialbehaftete Linie - Logik</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Potentialbehaftete Linie - Signalart für Ausgangseinschaltung</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Potentialbehaftete Linie - Ansprechverzögerung Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Potentialbehaftete Linie - Abschaltverzögerung Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Potentialbehaftete Linie - Impulsdauer T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Potentialbehaftete Linie - Pausendauer T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Potentialbehaftete Linie - Impulsanzahl N-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Wstępne kasowanie</source>
+        <translation>L%1 - Meldelinie - Vorrückstellung</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Opóźnienie</source>
+        <translation>L%1 - Meldelinie - Verzögerung</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - Zonennummer</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Potentialfreie Linie deklariert</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Potentialfreie Linie - Ausgangsgruppe</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Potentialfreie Linie - Kriterium 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Potentialfreie Linie - Kriterium 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Potentialfreie Linie - Logik</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Potentialfreie Linie - Signalart für Ausgangseinschaltung</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Potentialfreie Linie - Ansprechverzögerung Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Potentialfreie Linie - Abschaltverzögerung Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Potentialfreie Linie - Impulsdauer T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Potentialfreie Linie - Pausendauer T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Potentialfreie Linie - Impulsanzahl N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Potentialfreie Linie - Durchgangsüberwachung</translation>
+    </message>
+    <message>
+        <source>SCB</source>
+        <translation>SCB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Hauptsteuermodul</translation>
+    </message>
+    <message>
+        <source>L%1 - przerwa</source>
+        <translation>L%1 - Unterbrechung</translation>
+    </message>
+    <message>
+        <source>L%1 - zwarcie</source>
+        <translation>L%1 - Kurzschluss</translation>
+    </message>
+    <message>
+        <source>L%1 - przeciążenie lub brak wysterowania</source>
+        <translation>L%1 - Überlast oder keine Ansteuerung</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L%1 - kein aktiver Zustand X des ext. Geräts</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L%1 - kein aktiver Zustand Y des ext. Geräts</translation>
+    </message>
+    <message>
+        <source>L%1 - brak ciągłości obwodu styków PK %2</source>
+        <translation>L%1 - kein Durchgang im Kontaktkreis PK %2</translation>
+    </message>
+    <message>
+        <source>L%1 - ---</source>
+        <translation>L%1 - ---</translation>
+    </message>
+    <message>
+        <source>L9 - brak stanu aktywnego Y</source>
+        <translation>L9 - kein aktiver Zustand Y</translation>
+    </message>
+    <message>
+        <source>L12 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L12 - kein aktiver Zustand Y des ext. Geräts </translation>
+    </message>
+    <message>
+        <source>L14 - brak stanu aktywnego Y urządz. zewn.  </source>
+        <translation>L14 - kein aktiver Zustand Y des ext. Geräts  </translation>
+    </message>
+    <message>
+        <source>L15 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L15 - kein aktiver Zustand Y des ext. Geräts </translation>
+    </message>
+    <message>
+        <source>L17 - ---  </source>
+        <translation>L17 - ---  </translation>
+    </message>
+    <message>
+        <source>L18 - --  </source>
+        <translation>L18 - --  </translation>
+    </message>
+    <message>
+        <source>L19 - --- </source>
+        <translation>L19 - --- </translation>
+    </message>
+    <message>
+        <source>L20 - ---.</source>
+        <translation>L20 - ---.</translation>
+    </message>
+    <message>
+        <source>L20 - ---       </source>
+        <translation>L20 - ---       </translation>
+    </message>
+</context>
+<context>
+    <name>SCC</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Moduladresse</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>SCC</source>
+        <translation>SCC</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Hauptsteuermodul</translation>
+    </message>
+</context>
+<context>
+    <name>SCD</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Moduladresse</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - Zonennummer</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Potentialfreie Linie deklariert</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Potentialfreie Linie - Ausgangsgruppe</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Potentialfreie Linie - Kriterium 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Potentialfreie Linie - Kriterium 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Potentialfreie Linie - Logik</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Potentialfreie Linie - Signalart für Ausgangseinschaltung</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Potentialfreie Linie - Ansprechverzögerung Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Potentialfreie Linie - Abschaltverzögerung Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Potentialfreie Linie - Impulsdauer T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Potentialfreie Linie - Pausendauer T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Potentialfreie Linie - Impulsanzahl N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Potentialfreie Linie - Durchgangsüberwachung</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - Zonennummer</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Kontrolllinie deklariert</translation>
+    </message>
+    <message>
+        <source>L%1 - Funkcja wejścia</source>
+        <translation>L%1 - Eingangsfunktion</translation>
+    </message>
+    <message>
+        <source>L%1 - Kryterium wysterowania</source>
+        <translation>L%1 - Ansteuerkriterium</translation>
+    </message>
+    <message>
+        <source>L%1 - Ilość stanów</source>
+        <translation>L%1 - Anzahl Zustände</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie X</source>
+        <translation>L%1 - Verzögerung X</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie Y</source>
+        <translation>L%1 - Verzögerung Y</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Potentialbehaftete Linie deklariert</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Potentialbehaftete Linie - Ausgangsgruppe</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Potentialbehaftete Linie - Kriterium 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Potentialbehaftete Linie - Kriterium 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Potentialbehaftete Linie - Logik</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Potentialbehaftete Linie - Signalart für Ausgangseinschaltung</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Potentialbehaftete Linie - Ansprechverzögerung Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Potentialbehaftete Linie - Abschaltverzögerung Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Potentialbehaftete Linie - Impulsdauer T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Potentialbehaftete Linie - Pausendauer T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Potentialbehaftete Linie - Impulsanzahl N-imp</translation>
+    </message>
+    <message>
+        <source>SCD</source>
+        <translation>SCD</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Hauptsteuermodul</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - kein Durchgang im Kontaktkreis PK 1</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania PK 1</source>
+        <translation>L1 - Überlast oder keine Ansteuerung PK 1</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - kein Durchgang im Kontaktkreis PK 2</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania PK 2</source>
+        <translation>L2 - Überlast oder keine Ansteuerung PK 2</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa LK 1</source>
+        <translation>L3 - Unterbrechung LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie LK 1</source>
+        <translation>L3 - Kurzschluss LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L3 - kein aktiver Zustand X des ext. Geräts</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L3 - kein aktiver Zustand Y des ext. Geräts</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa LK 2</source>
+        <translation>L4 - Unterbrechung LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie LK 2</source>
+        <translation>L4 - Kurzschluss LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L4 - kein aktiver Zustand X des ext. Geräts</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L4 - kein aktiver Zustand Y des ext. Geräts</translation>
+    </message>
+    <message>
+        <source>L5 - przerwa</source>
+        <translation>L5 - Unterbrechung</translation>
+    </message>
+    <message>
+        <source>L5 - zwarcie</source>
+        <translation>L5 - Kurzschluss</translation>
+    </message>
+    <message>
+        <source>L5 - przeciążenie lub brak wysterowania</source>
+        <translation>L5 - Überlast oder keine Ansteuerung</translation>
+    </message>
+    <message>
+        <source>L6 - przerwa</source>
+        <translation>L6 - Unterbrechung</translation>
+    </message>
+    <message>
+        <source>L6 - zwarcie</source>
+        <translation>L6 - Kurzschluss</translation>
+    </message>
+    <message>
+        <source>L6 - przeciążenie lub brak wysterowania</source>
+        <translation>L6 - Überlast oder keine Ansteuerung</translation>
+    </message>
+</context>
+<context>
+    <name>SCE</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Moduladresse</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - Zonennummer</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Potentialfreie Linie deklariert</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Potentialfreie Linie - Ausgangsgruppe</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Potentialfreie Linie - Kriterium 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Potentialfreie Linie - Kriterium 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Potentialfreie Linie - Logik</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Potentialfreie Linie - Signalart für Ausgangseinschaltung</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Potentialfreie Linie - Ansprechverzögerung Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Potentialfreie Linie - Abschaltverzögerung Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Potentialfreie Linie - Impulsdauer T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Potentialfreie Linie - Pausendauer T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Potentialfreie Linie - Impulsanzahl N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Potentialfreie Linie - Durchgangsüberwachung</translation>
+    </message>
+    <message>
+        <source>SCE</source>
+        <translation>SCE</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Hauptsteuermodul</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - kein Durchgang im Kontaktkreis PK 1</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - Überlast oder keine Ansteuerung</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - kein Durchgang im Kontaktkreis PK 2</translation>
+    </message>
+    <message>
+        <source>L3 - brak ciągłości obwodu styków PK 3</source>
+        <translation>L3 - kein Durchgang im Kontaktkreis PK 3</translation>
+    </message>
+    <message>
+        <source>L4 - brak ciągłości obwodu styków PK 4</source>
+        <translation>L4 - kein Durchgang im Kontaktkreis PK 4</translation>
+    </message>
+    <message>
+        <source>L2 - brak wysterowania</source>
+        <translation>L2 - keine Ansteuerung</translation>
+    </message>
+</context>
+<context>
+    <name>SCF</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Moduladresse</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>SCF</source>
+        <translation>SCF</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Hauptsteuermodul</translation>
+    </message>
+</context>
+<context>
+    <name>SCG</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Modul deklariert</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Modul aktiv / inaktiv</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Moduladresse</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - Zonennummer</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Potentialbehaftete Linie deklariert</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Potentialbehaftete Linie - Ausgangsgruppe</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Potentialbehaftete Linie - Kriterium 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Potentialbehaftete Linie - Kriterium 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Potentialbehaftete Linie - Logik</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Potentialbehaftete Linie - Signalart für Ausgangseinschaltung</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Potentialbehaftete Linie - Ansprechverzögerung Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Potentialbehaftete Linie - Abschaltverzögerung Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Potentialbehaftete Linie - Impulsdauer T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Potentialbehaftete Linie - Pausendauer T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Potentialbehaftete Linie - Impulsanzahl N-imp</translation>
+    </message>
+    <message>
+        <source>SCG</source>
+        <translation>SCG</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Hauptsteuermodul</translation>
+    </message>
+    <message>
+        <source>L1 - przerwa</source>
+        <translation>L1 - Unterbrechung</translation>
+    </message>
+    <message>
+        <source>L1 - zwarcie</source>
+        <translation>L1 - Kurzschluss</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania</source>
+        <translation>L1 - Überlast oder keine Ansteuerung</translation>
+    </message>
+    <message>
+        <source>L2 - przerwa</source>
+        <translation>L2 - Unterbrechung</translation>
+    </message>
+    <message>
+        <source>L2 - zwarcie</source>
+        <translation>L2 - Kurzschluss</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - Überlast oder keine Ansteuerung</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa</source>
+        <translation>L3 - Unterbrechung</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie</source>
+        <translation>L3 - Kurzschluss</translation>
+    </message>
+    <message>
+        <source>L3 - przeciążenie lub brak wysterowania</source>
+        <translation>L3 - Überlast oder keine Ansteuerung</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa</source>
+        <translation>L4 - Unterbrechung</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie</source>
+        <translation>L4 - Kurzschluss</translation>
+    </message>
+    <message>
+        <source>L4 - przeciążenie lub brak wysterowania</source>
+        <translation>L4 - Überlast oder keine Ansteuerung</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceManagement</name>
+    <message>
+        <source>Serwis</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Funkcje serwisowe</source>
+        <translation>Servicefunktionen</translation>
+    </message>
+    <message>
+        <source>Wyczyść rejestr zdarzeń</source>
+        <translation>Ereignisspeicher leeren</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Daten erfolgreich gesendet.</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>Nie</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>%1g:%2m:%3s</source>
+        <translation>%1h:%2m:%3s</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1m</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDelegate</name>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Ja</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Aus dem Gerät lesen</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji oprogramowania</source>
+        <translation>Softwareversionen gelöscht</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji o nazwie: %1</source>
+        <translation>Versionen mit dem Namen %1 gelöscht</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Wersja</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Suma CRC</source>
+        <translation>CRC-Summe</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie Ostrel: %1</source>
+        <translation>Ostrel-Software: %1</translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <comment>liczba porządkowa</comment>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Suma</source>
+        <translation>Prüfsumme</translation>
+    </message>
+</context>
+<context>
+    <name>TimeManagement</name>
+    <message>
+        <source>Data i czas</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Aktualna data i czas w centrali</source>
+        <translation>Aktuelles Datum und Uhrzeit in der Zentrale</translation>
+    </message>
+    <message>
+        <source>Odczytaj datę i czas z centrali</source>
+        <translation>Datum und Uhrzeit aus der Zentrale lesen</translation>
+    </message>
+    <message>
+        <source>Automatyczna zmiana czasu LATO/ZIMA</source>
+        <translation>Automatische Umstellung SOMMER/WINTER-Zeit</translation>
+    </message>
+    <message>
+        <source>Moment pobrania czasu:</source>
+        <translation>Zeitpunkt der Abfrage:</translation>
+    </message>
+    <message>
+        <source>Ustaw datę i czas w centrali</source>
+        <translation>Datum und Uhrzeit in der Zentrale einstellen</translation>
+    </message>
+    <message>
+        <source>Wyślij podaną datę i czas do centrali</source>
+        <translation>Eingegebenes Datum und Uhrzeit an die Zentrale senden</translation>
+    </message>
+    <message>
+        <source>Wyślij czas z komputer</source>
+        <translation>PC-Zeit senden</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa data</source>
+        <translation>Ungültiges Datum</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>WĘZEŁ</source>
+        <translation>KNOTEN</translation>
+    </message>
+    <message>
+        <source>WARTOŚĆ</source>
+        <translation>WERT</translation>
+    </message>
+    <message>
+        <source>OPIS</source>
+        <translation>BESCHREIBUNG</translation>
+    </message>
+    <message>
+        <source>ACTIVE MODULE %1</source>
+        <translation>AKTIVES MODUL %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>USBManager</name>
+    <message>
+        <source>NoError</source>
+        <translation>NoError</translation>
+    </message>
+    <message>
+        <source>DeviceNotFoundError</source>
+        <translation>DeviceNotFoundError</translation>
+    </message>
+    <message>
+        <source>PermissionError</source>
+        <translation>PermissionError</translation>
+    </message>
+    <message>
+        <source>OpenError</source>
+        <translation>OpenError</translation>
+    </message>
+    <message>
+        <source>ParityError</source>
+        <translation>ParityError</translation>
+    </message>
+    <message>
+        <source>FramingError</source>
+        <translation>FramingError</translation>
+    </message>
+    <message>
+        <source>BreakConditionError</source>
+        <translation>BreakConditionError</translation>
+    </message>
+    <message>
+        <source>WriteError</source>
+        <translation>WriteError</translation>
+    </message>
+    <message>
+        <source>ReadError</source>
+        <translation>ReadError</translation>
+    </message>
+    <message>
+        <source>ResourceError</source>
+        <translation>ResourceError</translation>
+    </message>
+    <message>
+        <source>UnsupportedOperationError</source>
+        <translation>UnsupportedOperationError</translation>
+    </message>
+    <message>
+        <source>UnknownError</source>
+        <translation>UnknownError</translation>
+    </message>
+    <message>
+        <source>TimeoutError</source>
+        <translation>TimeoutError</translation>
+    </message>
+    <message>
+        <source>NotOpenError</source>
+        <translation>NotOpenError</translation>
+    </message>
+    <message>
+        <source>Port został otwarty. Próba komunikacji z urządzeniem na porcie </source>
+        <translation>Port geöffnet. Verbindungsversuch mit dem Gerät an Port </translation>
+    </message>
+    <message>
+        <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
+        <translation>Keine Antwort auf den Rahmen. Neuer Verbindungsversuch...</translation>
+    </message>
+</context>
+<context>
+    <name>Uszkodzenia</name>
+    <message>
+        <source>Uszkodzenia Ostrel: %1</source>
+        <translation>Ostrel-Störungen: %1</translation>
+    </message>
+</context>
+</TS>

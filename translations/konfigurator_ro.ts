@@ -1,0 +1,4323 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>ACL</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>ACL</source>
+        <translation>ACL</translation>
+    </message>
+    <message>
+        <source>Moduł Komunikacji Adresowalnej</source>
+        <translation>Модуль адресной связи</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z modułem ACL</source>
+        <translation>Нет связи с модулем ACL</translation>
+    </message>
+</context>
+<context>
+    <name>AppSettings</name>
+    <message>
+        <source>Ustawienia aplikacji</source>
+        <translation>Настройки программы</translation>
+    </message>
+    <message>
+        <source>Język:</source>
+        <translation>Язык:</translation>
+    </message>
+    <message>
+        <source>Język interfejsu; zmiana obowiązuje od następnego uruchomienia programu</source>
+        <translation>Язык интерфейса; изменение вступает в силу при следующем запуске программы</translation>
+    </message>
+    <message>
+        <source>Czcionka:</source>
+        <translation>Шрифт:</translation>
+    </message>
+    <message>
+        <source>Wielkość czcionki w pikselach</source>
+        <translation>Размер шрифта в пикселях</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <comment>Cancel</comment>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>CTM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Wejście alarmu zewnętrznego (CSP)</source>
+        <translation>Вход внешней тревоги (CSP)</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał alarmu zewnętrznego</source>
+        <translation>Сигнал внешней тревоги активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA - kontrola ciągłości</source>
+        <translation>Реле тревоги PKA - контроль целостности</translation>
+    </message>
+    <message>
+        <source>Aktywna / nieaktywna kontrola ciągłości toru wyjściowego PKA</source>
+        <translation>Контроль целостности выходной цепи PKA активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu - czas Top</source>
+        <translation>Реле тревоги - время Top</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania przekaźnika alarmu</source>
+        <translation>Задержка включения реле тревоги</translation>
+    </message>
+    <message>
+        <source>Automatyka pogodowa</source>
+        <translation>Погодная автоматика</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał z czujnika deszczu/wiatru</source>
+        <translation>Сигнал датчика дождя/ветра активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Zasilanie LNM nr %1 - PSV nr </source>
+        <translation>Питание LNM № %1 - PSV № </translation>
+    </message>
+    <message>
+        <source>Zasilanie modułu LNM-60 nr %1 z modułu PSV-60 nr</source>
+        <translation>Питание модуля LNM-60 № %1 от модуля PSV-60 №</translation>
+    </message>
+    <message>
+        <source>Sygnalizowanie stanów na BZ7x</source>
+        <translation>Индикация состояний на BZ7x</translation>
+    </message>
+    <message>
+        <source>TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan całej centrali)
+NIE- Sygnalizowanie optyczne stanu tylko modułu LNM nr 1</source>
+        <translation>ДА- Световая индикация состояния всех модулей (состояние всего прибора)
+НЕТ- Световая индикация состояния только модуля LNM № 1</translation>
+    </message>
+    <message>
+        <source>Blokowanie odłączenia baterii w alarmie</source>
+        <translation>Блокировка отключения аккумулятора при тревоге</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do LNM %1</source>
+        <translation>Проветривание – кнопки с LNM1 на LNM %1</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach LNM nr %1</source>
+        <translation>Использование кнопок проветривания ОТКРЫТЬ/ЗАКРЫТЬ 
+подключённых к модулю LNM № 1, для управления проветриванием
+ в модулях LNM № %1</translation>
+    </message>
+    <message>
+        <source>Scenariusz</source>
+        <translation>Сценарий</translation>
+    </message>
+    <message>
+        <source>Scenariusz dedykowany dla obiektu</source>
+        <translation>Сценарий для конкретного объекта</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do RLH %1 PK%2</source>
+        <translation>Проветривание – кнопки с LNM1 на RLH %1 PK%2</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach RLH nr %1 PK nr %2</source>
+        <translation>Использование кнопок проветривания ОТКРЫТЬ/ЗАКРЫТЬ 
+подключённых к модулю LNM № 1, для управления проветриванием
+ в модулях RLH № %1 PK № %2</translation>
+    </message>
+    <message>
+        <source>CTM</source>
+        <translation>CTM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Главный модуль управления</translation>
+    </message>
+    <message>
+        <source>LNM nr 1 – brak łączności </source>
+        <translation>LNM № 1 – нет связи </translation>
+    </message>
+    <message>
+        <source>LNM nr 2 – brak łączności </source>
+        <translation>LNM № 2 – нет связи </translation>
+    </message>
+    <message>
+        <source>LNM nr 3 – brak łączności </source>
+        <translation>LNM № 3 – нет связи </translation>
+    </message>
+    <message>
+        <source>LNM nr 4 – brak łączności </source>
+        <translation>LNM № 4 – нет связи </translation>
+    </message>
+    <message>
+        <source>LNM nr 5 – brak łączności </source>
+        <translation>LNM № 5 – нет связи </translation>
+    </message>
+    <message>
+        <source>LNM nr 6 – brak łączności </source>
+        <translation>LNM № 6 – нет связи </translation>
+    </message>
+    <message>
+        <source>LNM nr 7 – brak łączności </source>
+        <translation>LNM № 7 – нет связи </translation>
+    </message>
+    <message>
+        <source>LNM nr 8 – brak łączności </source>
+        <translation>LNM № 8 – нет связи </translation>
+    </message>
+    <message>
+        <source>RLH nr 1 – brak łączności </source>
+        <translation>RLH № 1 – нет связи </translation>
+    </message>
+    <message>
+        <source>RLH nr 2 – brak łączności </source>
+        <translation>RLH № 2 – нет связи </translation>
+    </message>
+    <message>
+        <source>RLH nr 3 – brak łączności </source>
+        <translation>RLH № 3 – нет связи </translation>
+    </message>
+    <message>
+        <source>RLH nr 4 – brak łączności </source>
+        <translation>RLH № 4 – нет связи </translation>
+    </message>
+    <message>
+        <source>PSV nr 1 – brak łączności </source>
+        <translation>PSV № 1 – нет связи </translation>
+    </message>
+    <message>
+        <source>PSV nr 2 – brak łączności </source>
+        <translation>PSV № 2 – нет связи </translation>
+    </message>
+    <message>
+        <source>PSV nr 3 – brak łączności </source>
+        <translation>PSV № 3 – нет связи </translation>
+    </message>
+    <message>
+        <source>PSV nr 4 – brak łączności </source>
+        <translation>PSV № 4 – нет связи </translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – zwarcie</source>
+        <translation>Линия внешней тревоги – КЗ</translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – przerwa</source>
+        <translation>Линия внешней тревоги – обрыв</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA – brak ciągłości</source>
+        <translation>Реле тревоги PKA – нарушение целостности</translation>
+    </message>
+    <message>
+        <source>Czujnik D/W – brak zasilania (bezpiecznik)</source>
+        <translation>Датчик Д/В – нет питания (предохранитель)</translation>
+    </message>
+    <message>
+        <source>Kalendarz - Brak synchronizacji zegara </source>
+        <translation>Календарь - часы не синхронизированы </translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – ошибка контрольной суммы</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версия ПО</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditor</name>
+    <message>
+        <source>Frame</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Filtruj</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Pokaż tylko zadeklarowane moduły na liście konfiguracyjnej</source>
+        <translation>Показывать в списке конфигурации только объявленные модули</translation>
+    </message>
+    <message>
+        <source>Pokaż niezadeklarowane</source>
+        <translation>Показать необъявленные</translation>
+    </message>
+    <message>
+        <source>Rozwiń</source>
+        <translation>Развернуть</translation>
+    </message>
+    <message>
+        <source>ZAPISZ</source>
+        <translation>СОХРАНИТЬ</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Конфигурация</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</source>
+        <translation>Конфигурация %1 изменена. Сохранить изменения?</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Считать</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Считать с устройства</translation>
+    </message>
+    <message>
+        <source>Wyślij</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Wyślij do urządzenia</source>
+        <translation>Отправить в устройство</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Dodaj nową konfigrację</source>
+        <comment>Add new config</comment>
+        <translation>Добавить новую конфигурацию</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Zmień nazwę</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>Zapisz do pdf</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>Wczytaj z pliku</source>
+        <translation>Загрузить из файла</translation>
+    </message>
+    <message>
+        <source>Zapisz do pliku</source>
+        <translation>Сохранить в файл</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Конфигуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>Błąd przy odczycie konfiguracji</source>
+        <comment>Configuration error</comment>
+        <translation>Ошибка чтения конфигурации</translation>
+    </message>
+    <message>
+        <source>Nazwa Konfiguracji</source>
+        <translation>Имя конфигурации</translation>
+    </message>
+    <message>
+        <source>Wprowadź nazwę:</source>
+        <translation>Введите имя:</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1 w bazie danych.</source>
+        <translation>Не удалось сохранить конфигурацию %1 в базе данных.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Инфо</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Данные успешно отправлены.</translation>
+    </message>
+    <message>
+        <source>Czy wysłać konfigurację %1 do urządzenia?</source>
+        <translation>Отправить конфигурацию %1 в устройство?</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Конфигурация</translation>
+    </message>
+    <message>
+        <source>Konfiguracja została zapisana.</source>
+        <translation>Конфигурация сохранена.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1.</source>
+        <translation>Не удалось сохранить конфигурацию %1.</translation>
+    </message>
+    <message>
+        <source>Stwórz nową konfigurację</source>
+        <translation>Создать новую конфигурацию</translation>
+    </message>
+    <message>
+        <source>Wprowadź nową nazwę:</source>
+        <translation>Введите новое имя:</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną konfigurację, aby zmienić nazwę.</source>
+        <translation>Выбрано несколько конфигураций. Выберите одну конфигурацию, чтобы её переименовать.</translation>
+    </message>
+    <message>
+        <source>Zmiana nazwy.</source>
+        <translation>Переименование.</translation>
+    </message>
+    <message>
+        <source>Zmieniono nazwe konfiguracji %1</source>
+        <translation>Конфигурация %1 переименована</translation>
+    </message>
+    <message>
+        <source>Czy usunąć konfigurację %1</source>
+        <translation>Удалить конфигурацию %1</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji</source>
+        <translation>Удаление конфигурации</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji o nazwie: %1</source>
+        <translation>Удаление конфигурации с именем: %1</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż 1 konfigurację na liście.
+ Zaznacz jedną konfigurację, aby ją wyeksportować.</source>
+        <translation>В списке выбрано несколько конфигураций.
+ Выберите одну конфигурацию, чтобы её экспортировать.</translation>
+    </message>
+    <message>
+        <source>Eksport config</source>
+        <translation>Экспорт конфигурации</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Не удалось сохранить файл %1.</translation>
+    </message>
+    <message>
+        <source>Configuration </source>
+        <translation>Конфигурация </translation>
+    </message>
+    <message>
+        <source> saved in file</source>
+        <translation> сохранена в файле</translation>
+    </message>
+    <message>
+        <source>Import conf</source>
+        <translation>Импорт конфигурации</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie zawiera poprawnej konfiguracji.</source>
+        <translation>Файл %1 не содержит допустимой конфигурации.</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Экспорт PDF</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsManagement</name>
+    <message>
+        <source>Debug</source>
+        <translation>Отладка</translation>
+    </message>
+    <message>
+        <source>Kalibracja</source>
+        <translation>Калибровка</translation>
+    </message>
+    <message>
+        <source>Autokalibracja</source>
+        <translation>Автокалибровка</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Instrukcja postępowania:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Wyłącz zasilanie Ostrel.&lt;/li&gt;&lt;li&gt;Odłącz złącze zasilania 24 V od modułu PSB (wejście zasilane z modułu zasilacza sieciowego).&lt;/li&gt;&lt;li&gt;Podłącz zasilacz laboratoryjny równolegle z woltomierzem do wejścia akumulatora i ustaw dokładnie 27.3 V.&lt;/li&gt;&lt;li&gt;Załącz akumulator.&lt;/li&gt;&lt;li&gt;Naciśnij przycisk „Autokalibracja”.&lt;/li&gt;&lt;li&gt;Po krótkim czasie pojawi się okno z informacją o poprawnie wykonanej kalibracji.&lt;/li&gt;&lt;li&gt;Zresetuj mikrokontroler.&lt;/li&gt;&lt;/ol&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Порядок действий:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Отключите питание Ostrel.&lt;/li&gt;&lt;li&gt;Отсоедините разъём питания 24 V от модуля PSB (вход, питаемый от модуля сетевого источника питания).&lt;/li&gt;&lt;li&gt;Подключите лабораторный источник питания параллельно с вольтметром ко входу аккумулятора и установите ровно 27.3 V.&lt;/li&gt;&lt;li&gt;Включите аккумулятор.&lt;/li&gt;&lt;li&gt;Нажмите кнопку «Автокалибровка».&lt;/li&gt;&lt;li&gt;Через короткое время появится окно с сообщением об успешной калибровке.&lt;/li&gt;&lt;li&gt;Перезапустите микроконтроллер.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Tester Ostrel</source>
+        <translation>Тестер Ostrel</translation>
+    </message>
+    <message>
+        <source>Testuj</source>
+        <translation>Тестировать</translation>
+    </message>
+    <message>
+        <source>Skasuj</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>Podgląd na żywo</source>
+        <translation>Просмотр в реальном времени</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Bin</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Brak funkcji</source>
+        <translation>Нет функции</translation>
+    </message>
+    <message>
+        <source>Nazwa testu</source>
+        <translation>Название теста</translation>
+    </message>
+    <message>
+        <source>Prawidłowy zakres</source>
+        <translation>Допустимый диапазон</translation>
+    </message>
+    <message>
+        <source>Wartość bin</source>
+        <translation>Значение bin</translation>
+    </message>
+    <message>
+        <source>Wartość str</source>
+        <translation>Значение str</translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Kalibracja zakończona. Zresetuj mikrokontroler.</source>
+        <translation>Калибровка завершена. Перезапустите микроконтроллер.</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Тестер</translation>
+    </message>
+    <message>
+        <source>Nie można wykonać testu ponieważ włączony jest tryb kalibracji</source>
+        <translation>Тест невозможен, так как включён режим калибровки</translation>
+    </message>
+    <message>
+        <source>Zakończono testowanie.</source>
+        <translation>Тестирование завершено.</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz podłączone zasilanie 27.3 V</source>
+        <translation>Вы действительно хотите выполнить автокалибровку Ostrel? Убедитесь, что подключено питание 27.3 V</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz podłączony akumulator i włączone zasilanie Ostrel.</source>
+        <translation>Вы действительно хотите выполнить тест Ostrel? Убедитесь, что аккумулятор подключён и питание Ostrel включено.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>BŁĄD</source>
+        <translation>ОШИБКА</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V przed diodą</source>
+        <translation>Напряжение 230 V до диода</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V za diodą</source>
+        <translation>Напряжение 230 V после диода</translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatora</source>
+        <translation>Напряжение аккумулятора</translation>
+    </message>
+    <message>
+        <source>Prąd ładowania</source>
+        <translation>Ток заряда</translation>
+    </message>
+    <message>
+        <source>Rezystancja akumulatora</source>
+        <translation>Сопротивление аккумулятора</translation>
+    </message>
+    <message>
+        <source>Temp. wewnątrz obudowy</source>
+        <translation>Темп. внутри корпуса</translation>
+    </message>
+    <message>
+        <source>Dioda idealna</source>
+        <translation>Идеальный диод</translation>
+    </message>
+    <message>
+        <source>Klucz akumulatora</source>
+        <translation>Ключ аккумулятора</translation>
+    </message>
+    <message>
+        <source>Stan zasilacza Ostrel</source>
+        <translation>Состояние ИП Ostrel</translation>
+    </message>
+    <message>
+        <source>Stan ładowania akumulatora</source>
+        <translation>Состояние заряда аккумулятора</translation>
+    </message>
+    <message>
+        <source>Offset temperaturowy</source>
+        <translation>Смещение температуры</translation>
+    </message>
+    <message>
+        <source>PWM sterowania binarnie</source>
+        <translation>ШИМ управления, двоичный</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V przed dioda</source>
+        <translation>Смещение напряжения 230 V до диода</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V za dioda</source>
+        <translation>Смещение напряжения 230 V после диода</translation>
+    </message>
+    <message>
+        <source>Offset napiecie akumulatora</source>
+        <translation>Смещение напряжения аккумулятора</translation>
+    </message>
+    <message>
+        <source>Offset prąd ładowania</source>
+        <translation>Смещение тока заряда</translation>
+    </message>
+    <message>
+        <source>Ilość przejść do CC z CV</source>
+        <translation>Число переходов из CV в CC</translation>
+    </message>
+    <message>
+        <source>Ilość przeciążeń akumulatora</source>
+        <translation>Число перегрузок аккумулятора</translation>
+    </message>
+    <message>
+        <source>Ilość pomiarów rezystancji</source>
+        <translation>Число измерений сопротивления</translation>
+    </message>
+    <message>
+        <source>Ilość załączeń diody</source>
+        <translation>Число включений диода</translation>
+    </message>
+    <message>
+        <source>Ilość wyłączeń diody</source>
+        <translation>Число отключений диода</translation>
+    </message>
+    <message>
+        <source>Ilość wylaczen diody podczas blokowania 2s</source>
+        <translation>Число отключений диода во время блокировки 2 s</translation>
+    </message>
+    <message>
+        <source>Ilość prób zalaczen diody po sprawdeniu napiecia sieciowego</source>
+        <translation>Число попыток включения диода после проверки сетевого напряжения</translation>
+    </message>
+    <message>
+        <source>Ilość zalaczen diody po sprawdeniu napiecia siecowego</source>
+        <translation>Число включений диода после проверки сетевого напряжения</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout R</source>
+        <translation>Число тайм-аутов R</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 5h</source>
+        <translation>Число тайм-аутов заряда CC 5h</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 48h</source>
+        <translation>Число тайм-аутов заряда CC 48h</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CC</source>
+        <translation>Число ошибок зарядного устройства в CC</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CV</source>
+        <translation>Число ошибок зарядного устройства в CV</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS1</source>
+        <translation>Состояние сигнальной линии LS1</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS2</source>
+        <translation>Состояние сигнальной линии LS2</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS3</source>
+        <translation>Состояние сигнальной линии LS3</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS4</source>
+        <translation>Состояние сигнальной линии LS4</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK1</source>
+        <translation>Состояние контрольной линии LK1</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK2</source>
+        <translation>Состояние контрольной линии LK2</translation>
+    </message>
+    <message>
+        <source>BATTERY AND SUPPLY</source>
+        <translation>АККУМУЛЯТОР И СЕТЬ</translation>
+    </message>
+    <message>
+        <source>ONLY BATTERY</source>
+        <translation>ТОЛЬКО АККУМУЛЯТОР</translation>
+    </message>
+    <message>
+        <source>ONLY SUPPLY</source>
+        <translation>ТОЛЬКО СЕТЬ</translation>
+    </message>
+    <message>
+        <source>CURRENT MODE</source>
+        <translation>РЕЖИМ ТОКА</translation>
+    </message>
+    <message>
+        <source>VOLTAGE MODE</source>
+        <translation>РЕЖИМ НАПРЯЖЕНИЯ</translation>
+    </message>
+    <message>
+        <source>TEMPERATURE MODE</source>
+        <translation>РЕЖИМ ТЕМПЕРАТУРЫ</translation>
+    </message>
+    <message>
+        <source>WYSTEROWANIE</source>
+        <translation>АКТИВАЦИЯ</translation>
+    </message>
+    <message>
+        <source>ZWARCIE</source>
+        <translation>КЗ</translation>
+    </message>
+    <message>
+        <source>PRZECIĄŻENIE</source>
+        <translation>ПЕРЕГРУЗКА</translation>
+    </message>
+    <message>
+        <source>PRZERWA</source>
+        <translation>ОБРЫВ</translation>
+    </message>
+    <message>
+        <source>DOZÓR</source>
+        <translation>ДЕЖУРНЫЙ</translation>
+    </message>
+    <message>
+        <source>NIEAKTYWNA</source>
+        <translation>НЕАКТИВНА</translation>
+    </message>
+    <message>
+        <source>Test RAM</source>
+        <translation>Тест RAM</translation>
+    </message>
+    <message>
+        <source>Test FLASH</source>
+        <translation>Тест FLASH</translation>
+    </message>
+    <message>
+        <source>Test czujnika prądu bez obciążenia</source>
+        <translation>Тест датчика тока без нагрузки</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - rezystnacja</source>
+        <translation>Тест измерения сопротивления - сопротивление</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora bez obciążenia</source>
+        <translation>Тест измерения сопротивления - U аккумулятора без нагрузки</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora z obciążeniem</source>
+        <translation>Тест измерения сопротивления - U аккумулятора под нагрузкой</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - I akumulatora z obciążeniem</source>
+        <translation>Тест измерения сопротивления - I аккумулятора под нагрузкой</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie minimalne</source>
+        <translation>Тест ИП - минимальное напряжение</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie maksymalne</source>
+        <translation>Тест ИП - максимальное напряжение</translation>
+    </message>
+    <message>
+        <source>Sprawny/Uszkodzony</source>
+        <translation>Исправен/Неисправен</translation>
+    </message>
+    <message>
+        <source>od 0.1 do -0.1 A</source>
+        <translation>от 0.1 до -0.1 A</translation>
+    </message>
+    <message>
+        <source>&lt; 0.300 ohm</source>
+        <translation>&lt; 0.300 ohm</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>od 2.9 do 3.9 A</source>
+        <translation>от 2.9 до 3.9 A</translation>
+    </message>
+    <message>
+        <source>&lt; 20 V</source>
+        <translation>&lt; 20 V</translation>
+    </message>
+    <message>
+        <source>&gt; 30 V</source>
+        <translation>&gt; 30 V</translation>
+    </message>
+    <message>
+        <source>STAN Y</source>
+        <translation>СОСТОЯНИЕ Y</translation>
+    </message>
+    <message>
+        <source>STAN X</source>
+        <translation>СОСТОЯНИЕ X</translation>
+    </message>
+    <message>
+        <source>STAN DOZOROWANIA</source>
+        <translation>ДЕЖУРНЫЙ РЕЖИМ</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ВКЛ</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>Brak sondy</source>
+        <translation>Нет датчика</translation>
+    </message>
+    <message>
+        <source>NIEDOTYCZY</source>
+        <translation>НЕ ПРИМЕНИМО</translation>
+    </message>
+    <message>
+        <source>0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy</source>
+        <translation>0 - макс. напряжение, 4095 - мин. выходное напряжение преобразователя</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje sie po resecie</source>
+        <translation>Значение обнуляется после сброса</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje się po resecie</source>
+        <translation>Значение обнуляется после сброса</translation>
+    </message>
+</context>
+<context>
+    <name>EnumList</name>
+    <message>
+        <source>Brak – wyjście nieaktywne</source>
+        <translation>Нет – выход неактивен</translation>
+    </message>
+    <message>
+        <source>Alarm - ogólny Halvo</source>
+        <translation>Тревога - общая Halvo</translation>
+    </message>
+    <message>
+        <source>Alarm - wejście zewnętrzne</source>
+        <translation>Тревога - внешний вход</translation>
+    </message>
+    <message>
+        <source>Alarm - system Tarven A/B</source>
+        <translation>Тревога - система Tarven A/B</translation>
+    </message>
+    <message>
+        <source>Alarm - suma stref LNM</source>
+        <translation>Тревога - сумма зон LNM</translation>
+    </message>
+    <message>
+        <source>Alarm - iloczyn stref LNM</source>
+        <translation>Тревога - произведение зон LNM</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + suma stref LNMn</source>
+        <translation>Тревога – внешний вход + сумма зон LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + iloczyn stref LNMn</source>
+        <translation>Тревога – внешний вход + произведение зон LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – Tarven A/B + suma stref LNMn</source>
+        <translation>Тревога – Tarven A/B + сумма зон LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – Tarven A/B + iloczyn stref LNMn</source>
+        <translation>Тревога – Tarven A/B + произведение зон LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + własny</source>
+        <translation>Тревога – внешний вход + собственная</translation>
+    </message>
+    <message>
+        <source>Alarm – system Tarven A/B + własny</source>
+        <translation>Тревога – система Tarven A/B + собственная</translation>
+    </message>
+    <message>
+        <source>Alarm - iloczyn stref + wlasny</source>
+        <translation>Тревога - произведение зон + собственная</translation>
+    </message>
+    <message>
+        <source>Zarezerwowane</source>
+        <translation>Зарезервировано</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>NIE</source>
+        <translation>НЕТ</translation>
+    </message>
+    <message>
+        <source>Alarm - ogólny</source>
+        <translation>Тревога - общая</translation>
+    </message>
+    <message>
+        <source>Alarm - LDK</source>
+        <translation>Тревога - LDK</translation>
+    </message>
+    <message>
+        <source>Alarm - BZ7x</source>
+        <translation>Тревога - BZ7x</translation>
+    </message>
+    <message>
+        <source>Osiągnięta pozycja pożarowa (FIRE SAFE)</source>
+        <translation>Достигнуто пожарное положение (FIRE SAFE)</translation>
+    </message>
+    <message>
+        <source>Nieaktywna</source>
+        <translation>Неактивна</translation>
+    </message>
+    <message>
+        <source>Kontrola zadziałania PK</source>
+        <translation>Контроль срабатывания PK</translation>
+    </message>
+    <message>
+        <source>Wejście potwierdzenia zewnętrznego</source>
+        <translation>Вход внешнего подтверждения</translation>
+    </message>
+    <message>
+        <source>Wejście kasowania zewnętrznego</source>
+        <translation>Вход внешнего сброса</translation>
+    </message>
+    <message>
+        <source>Blokowanie wyjść</source>
+        <translation>Блокировка выходов</translation>
+    </message>
+    <message>
+        <source>Blokowanie warunkowe wyjscia LNM</source>
+        <translation>Условная блокировка выхода LNM</translation>
+    </message>
+    <message>
+        <source>Zamrożenie stanu</source>
+        <translation>Фиксация состояния</translation>
+    </message>
+    <message>
+        <source>Wyjście nieaktywne</source>
+        <translation>Выход неактивен</translation>
+    </message>
+    <message>
+        <source>Załączenie na stałe</source>
+        <translation>Постоянное включение</translation>
+    </message>
+    <message>
+        <source>Załączenie czasowe</source>
+        <translation>Включение на время</translation>
+    </message>
+    <message>
+        <source>Załączenie impulsowo-cykliczne</source>
+        <translation>Импульсно-циклическое включение</translation>
+    </message>
+    <message>
+        <source>Załączenie impulsowo-ilościowe</source>
+        <translation>Импульсно-счётное включение</translation>
+    </message>
+    <message>
+        <source>0-nieaktywny</source>
+        <translation>0-неактивен</translation>
+    </message>
+    <message>
+        <source>1-załączenie na stałe</source>
+        <translation>1-постоянное включение</translation>
+    </message>
+    <message>
+        <source>2-załączenie czasowe</source>
+        <translation>2-включение на время</translation>
+    </message>
+    <message>
+        <source>3-załączenie impulsowo-cykliczne</source>
+        <translation>3-импульсно-циклическое включение</translation>
+    </message>
+    <message>
+        <source>4-załączenie impulsowo-ilościowe</source>
+        <translation>4-импульсно-счётное включение</translation>
+    </message>
+    <message>
+        <source>5-klapy Gryfit czas T2 – wysterowanie w dozorowaniu</source>
+        <translation>5-клапаны Gryfit время T2 – активация в дежурном режиме</translation>
+    </message>
+    <message>
+        <source>0-nieaktywne</source>
+        <translation>0-неактивно</translation>
+    </message>
+    <message>
+        <source>1-siłownik dwukierunkowy</source>
+        <translation>1-реверсивный привод</translation>
+    </message>
+    <message>
+        <source>2-siłownik ze sprężyną powrotną</source>
+        <translation>2-привод с возвратной пружиной</translation>
+    </message>
+    <message>
+        <source>3-przerwa napięciowa lub impuls prądowy</source>
+        <translation>3-снятие напряжения или импульс тока</translation>
+    </message>
+    <message>
+        <source>Aktywne przewietrzanie</source>
+        <translation>Проветривание активно</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
+        <translation>Контрольная линия LK1 (от состояния X в двухпозиционном режиме или от состояния Y или X в трёхпозиционном режиме)</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
+        <translation>Контрольная линия LK2 (от состояния X в двухпозиционном режиме или от состояния Y или X в трёхпозиционном режиме)</translation>
+    </message>
+    <message>
+        <source>System Tarven B</source>
+        <translation>Система Tarven B</translation>
+    </message>
+    <message>
+        <source>Wejście nieaktywne</source>
+        <translation>Вход неактивен</translation>
+    </message>
+    <message>
+        <source>Tryb 2-stanowy</source>
+        <translation>2-позиционный режим</translation>
+    </message>
+    <message>
+        <source>Tryb 3-stanowy</source>
+        <translation>3-позиционный режим</translation>
+    </message>
+    <message>
+        <source>Brak – wejście nieaktywne</source>
+        <translation>Нет – вход неактивен</translation>
+    </message>
+    <message>
+        <source>Port nieaktywny</source>
+        <translation>Порт неактивен</translation>
+    </message>
+    <message>
+        <source>Protokół Modbus</source>
+        <translation>Протокол Modbus</translation>
+    </message>
+    <message>
+        <source>Komunikacja z Ostrel nr. 2</source>
+        <translation>Связь с Ostrel № 2</translation>
+    </message>
+    <message>
+        <source>Brak konfiguracji</source>
+        <translation>Нет конфигурации</translation>
+    </message>
+    <message>
+        <source>1200</source>
+        <translation>1200</translation>
+    </message>
+    <message>
+        <source>2400</source>
+        <translation>2400</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Slave</source>
+        <translation>Slave</translation>
+    </message>
+    <message>
+        <source>Wybierz pojemność akumulatora</source>
+        <translation>Выберите ёмкость аккумулятора</translation>
+    </message>
+    <message>
+        <source>7 Ah</source>
+        <translation>7 Ah</translation>
+    </message>
+    <message>
+        <source>18 Ah</source>
+        <translation>18 Ah</translation>
+    </message>
+    <message>
+        <source>28 Ah</source>
+        <translation>28 Ah</translation>
+    </message>
+    <message>
+        <source>40 Ah</source>
+        <translation>40 Ah</translation>
+    </message>
+    <message>
+        <source>80 Ah</source>
+        <translation>80 Ah</translation>
+    </message>
+    <message>
+        <source>134 Ah</source>
+        <translation>134 Ah</translation>
+    </message>
+    <message>
+        <source>0 - Strefa 1</source>
+        <translation>0 - Зона 1</translation>
+    </message>
+    <message>
+        <source>1 - Strefa 2</source>
+        <translation>1 - Зона 2</translation>
+    </message>
+    <message>
+        <source>2 - Strefa 1 + 2</source>
+        <translation>2 - Зона 1 + 2</translation>
+    </message>
+    <message>
+        <source>3 - Nie związane z strefą</source>
+        <translation>3 - Не связано с зоной</translation>
+    </message>
+    <message>
+        <source>0 - Nieaktywne</source>
+        <translation>0 - Неактивно</translation>
+    </message>
+    <message>
+        <source>1 - Linia kontrolna aktywna</source>
+        <translation>1 - Контрольная линия активна</translation>
+    </message>
+    <message>
+        <source>1 - Linia kontrolna</source>
+        <translation>1 - Контрольная линия</translation>
+    </message>
+    <message>
+        <source>2 - Linia potencjałowa</source>
+        <translation>2 - Потенциальная линия</translation>
+    </message>
+    <message>
+        <source>1 - Linia Kontrolna</source>
+        <translation>1 - Контрольная линия</translation>
+    </message>
+    <message>
+        <source>2 - Linia dozorowa</source>
+        <translation>2 - Шлейф сигнализации</translation>
+    </message>
+    <message>
+        <source>3 - Linia potencjałowa</source>
+        <translation>3 - Потенциальная линия</translation>
+    </message>
+    <message>
+        <source>4 - Wyjście zasilające 24 V</source>
+        <translation>4 - Выход питания 24 V</translation>
+    </message>
+    <message>
+        <source>1 - Linia bezpotencjałowa</source>
+        <translation>1 - Беспотенциальная линия</translation>
+    </message>
+    <message>
+        <source>0 - Urządzenie zewnętrzne</source>
+        <translation>0 - Внешнее устройство</translation>
+    </message>
+    <message>
+        <source>1 - Blokada Gaszenia</source>
+        <translation>1 - Блокировка тушения</translation>
+    </message>
+    <message>
+        <source>2 - Sterowanie ręczne</source>
+        <translation>2 - Ручное управление</translation>
+    </message>
+    <message>
+        <source>3 - Dodatek</source>
+        <translation type="unfinished">3 - Дополнительный</translation>
+    </message>
+    <message>
+        <source>4 - Stop gaszenia</source>
+        <translation>4 - Стоп тушения</translation>
+    </message>
+    <message>
+        <source>5 - Start gaszenia</source>
+        <translation>5 - Пуск тушения</translation>
+    </message>
+    <message>
+        <source>6 - LK. wypływu</source>
+        <translation>6 - LK выхода ОТВ</translation>
+    </message>
+    <message>
+        <source>7 - Alarm zewnętrzny</source>
+        <translation>7 - Внешняя тревога</translation>
+    </message>
+    <message>
+        <source>8 - Ciśnienie/masa</source>
+        <translation>8 - Давление/масса</translation>
+    </message>
+    <message>
+        <source>9 - Blok.Nieel.</source>
+        <translation>9 - Неэл. блок.</translation>
+    </message>
+    <message>
+        <source>10 - Kasowanie alarmu</source>
+        <translation>10 - Сброс тревоги</translation>
+    </message>
+    <message>
+        <source>0 - Alarm 1 strefa</source>
+        <translation>0 - Тревога зона 1</translation>
+    </message>
+    <message>
+        <source>1 - Alarm 2 strefa</source>
+        <translation>1 - Тревога зона 2</translation>
+    </message>
+    <message>
+        <source>2 - Start gaszenia</source>
+        <translation>2 - Пуск тушения</translation>
+    </message>
+    <message>
+        <source>3 - EZ</source>
+        <translation>3 - EZ</translation>
+    </message>
+    <message>
+        <source>4 - Wyładowanie</source>
+        <translation>4 - Выпуск</translation>
+    </message>
+    <message>
+        <source>5 - Wypływy</source>
+        <translation>5 - Выходы ОТВ</translation>
+    </message>
+    <message>
+        <source>0 - Tryb 1 stanowy</source>
+        <translation>0 - 1-позиционный режим</translation>
+    </message>
+    <message>
+        <source>1 - Tryb 2 stanowy</source>
+        <translation>1 - 2-позиционный режим</translation>
+    </message>
+    <message>
+        <source>2 - Linia potencjałowa aktywna</source>
+        <translation>2 - Потенциальная линия активна</translation>
+    </message>
+    <message>
+        <source>0 - Alarm 1 stopnia</source>
+        <translation>0 - Тревога 1 ступени</translation>
+    </message>
+    <message>
+        <source>1 - Alarm 2 stopnia</source>
+        <translation>1 - Тревога 2 ступени</translation>
+    </message>
+    <message>
+        <source>5 - Wypływ</source>
+        <translation>5 - Выход ОТВ</translation>
+    </message>
+    <message>
+        <source>6 - Wyładowanie dodatku</source>
+        <translation type="unfinished">6 - Дополнительный выпуск</translation>
+    </message>
+    <message>
+        <source>7 - Sterowanie ręczne</source>
+        <translation>7 - Ручное управление</translation>
+    </message>
+    <message>
+        <source>8 - Stop gaszenia</source>
+        <translation>8 - Стоп тушения</translation>
+    </message>
+    <message>
+        <source>9 - Blokada gaszenia</source>
+        <translation>9 - Блокировка тушения</translation>
+    </message>
+    <message>
+        <source>10 - Blokada Nieelek</source>
+        <translation>10 - Неэлектрическая блокировка</translation>
+    </message>
+    <message>
+        <source>11 - Uszkodzenie</source>
+        <translation>11 - Неисправность</translation>
+    </message>
+    <message>
+        <source>12 - Kasowanie</source>
+        <translation>12 - Сброс</translation>
+    </message>
+    <message>
+        <source>13 - Ciśń/masa</source>
+        <translation>13 - Давл./масса</translation>
+    </message>
+    <message>
+        <source>0 - Grupa ogólna</source>
+        <translation>0 - Общая группа</translation>
+    </message>
+    <message>
+        <source>1 - Sygnalizatory zewnętrzne</source>
+        <translation>1 - Внешние оповещатели</translation>
+    </message>
+    <message>
+        <source>2 - Sygnalizatory ostrzegawcze</source>
+        <translation>2 - Предупредительные оповещатели</translation>
+    </message>
+    <message>
+        <source>3 - Urządzenia transmisji</source>
+        <translation>3 - Устройства передачи извещений</translation>
+    </message>
+    <message>
+        <source>4 - Urządzenia zabezpieczające</source>
+        <translation>4 - Устройства противопожарной защиты</translation>
+    </message>
+    <message>
+        <source>0 - Brak kryterium</source>
+        <translation>0 - Нет критерия</translation>
+    </message>
+    <message>
+        <source>1 - L11 LD-alarm</source>
+        <translation>1 - L11 LD-тревога</translation>
+    </message>
+    <message>
+        <source>2 - L11 LD-alarm</source>
+        <translation>2 - L11 LD-тревога</translation>
+    </message>
+    <message>
+        <source>3 - L11 LD-alarm</source>
+        <translation>3 - L11 LD-тревога</translation>
+    </message>
+    <message>
+        <source>4 - L11 LD-alarm</source>
+        <translation>4 - L11 LD-тревога</translation>
+    </message>
+    <message>
+        <source>5 - L11 LD-alarm</source>
+        <translation>5 - L11 LD-тревога</translation>
+    </message>
+    <message>
+        <source>6 - L11 LD-alarm</source>
+        <translation>6 - L11 LD-тревога</translation>
+    </message>
+    <message>
+        <source>7 - LK-EZ Wspólny</source>
+        <translation>7 - LK-EZ общая</translation>
+    </message>
+    <message>
+        <source>0 - Brak</source>
+        <translation>0 - Нет</translation>
+    </message>
+    <message>
+        <source>1 - ciągły</source>
+        <translation>1 - непрерывный</translation>
+    </message>
+    <message>
+        <source>2 - 1 impuls</source>
+        <translation>2 - 1 импульс</translation>
+    </message>
+    <message>
+        <source>3 - cykliczny</source>
+        <translation>3 - циклический</translation>
+    </message>
+    <message>
+        <source>4 - cykliczny skończony</source>
+        <translation>4 - циклический ограниченный</translation>
+    </message>
+    <message>
+        <source>0 - Wyłączone</source>
+        <translation>0 - Выключено</translation>
+    </message>
+    <message>
+        <source>1 - Włączone</source>
+        <translation>1 - Включено</translation>
+    </message>
+    <message>
+        <source>0 - 0 linii</source>
+        <translation>0 - 0 линий</translation>
+    </message>
+    <message>
+        <source>1 - 1 linia</source>
+        <translation>1 - 1 линия</translation>
+    </message>
+    <message>
+        <source>2 - 2 linie</source>
+        <translation>2 - 2 линии</translation>
+    </message>
+    <message>
+        <source>3 - 3 linie</source>
+        <translation>3 - 3 линии</translation>
+    </message>
+    <message>
+        <source>0 - Nie</source>
+        <translation>0 - Нет</translation>
+    </message>
+    <message>
+        <source>1 - Tak</source>
+        <translation>1 - Да</translation>
+    </message>
+    <message>
+        <source>0 - Tak</source>
+        <translation>0 - Да</translation>
+    </message>
+    <message>
+        <source>1 - Nie</source>
+        <translation>1 - Нет</translation>
+    </message>
+    <message>
+        <source>0 - Z wyjścia EZ</source>
+        <translation>0 - С выхода EZ</translation>
+    </message>
+    <message>
+        <source>1 - Z wejścia LK-wypływ</source>
+        <translation>1 - Со входа LK-выход ОТВ</translation>
+    </message>
+    <message>
+        <source>1 - Nieblokowane</source>
+        <translation>1 - Не блокируется</translation>
+    </message>
+    <message>
+        <source>2 - Blokowane</source>
+        <translation>2 - Блокируется</translation>
+    </message>
+    <message>
+        <source>0 - Strefa 2</source>
+        <translation>0 - Зона 2</translation>
+    </message>
+    <message>
+        <source>0 - Brak modułu</source>
+        <translation>0 - Нет модуля</translation>
+    </message>
+    <message>
+        <source>1 - SCA</source>
+        <translation>1 - SCA</translation>
+    </message>
+    <message>
+        <source>2 - SCB</source>
+        <translation>2 - SCB</translation>
+    </message>
+    <message>
+        <source>3 - SCC</source>
+        <translation>3 - SCC</translation>
+    </message>
+    <message>
+        <source>4 - SCD</source>
+        <translation>4 - SCD</translation>
+    </message>
+    <message>
+        <source>5 - SCG</source>
+        <translation>5 - SCG</translation>
+    </message>
+    <message>
+        <source>6 - SCE</source>
+        <translation>6 - SCE</translation>
+    </message>
+    <message>
+        <source>7 - SCF</source>
+        <translation>7 - SCF</translation>
+    </message>
+    <message>
+        <source>1 - Linia potencjałowa aktywna</source>
+        <translation>1 - Потенциальная линия активна</translation>
+    </message>
+    <message>
+        <source>1 - Linia bezpotencjałowa aktywna</source>
+        <translation>1 - Беспотенциальная линия активна</translation>
+    </message>
+    <message>
+        <source>3 - Wyjście zasilajace 24 V aktywne</source>
+        <translation>3 - Выход питания 24 V активен</translation>
+    </message>
+    <message>
+        <source>2 - Linia dozorowa aktywna</source>
+        <translation>2 - Шлейф сигнализации активен</translation>
+    </message>
+    <message>
+        <source>3 - Linia potencjałowa aktywna</source>
+        <translation>3 - Потенциальная линия активна</translation>
+    </message>
+    <message>
+        <source>4 - Wyjście zasilajace 24 V aktywne</source>
+        <translation>4 - Выход питания 24 V активен</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie Ostrel</source>
+        <translation>Неисправность Ostrel</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie Ostrel + wysterowanie z Tarven B</source>
+        <translation>Неисправность Ostrel + активация от Tarven B</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Модуль</translation>
+    </message>
+</context>
+<context>
+    <name>EventsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Считать</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Считать с устройства</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń</source>
+        <translation>Удаление журнала событий</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
+        <translation>Удаление журнала событий с именем: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExtinguishingBlocks</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адрес модуля</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - номер зоны</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Объявление беспотенциальной линии</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - номер зоны</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Объявление потенциальной линии</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Потенциальная линия - Логика</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
+    </message>
+</context>
+<context>
+    <name>FaultsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Считать</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Считать с устройства</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Печать</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Usunięcie uszkodzeń</source>
+        <translation>Удаление неисправностей</translation>
+    </message>
+    <message>
+        <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
+        <translation>Удаление списка неисправностей с именем: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Konfiguracja</name>
+    <message>
+        <source>Konfiguracja Ostrel: %1</source>
+        <translation>Конфигурация Ostrel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LNM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Prąd grupy [A]</source>
+        <translation>Ток группы [A]</translation>
+    </message>
+    <message>
+        <source>Prąd modułu:</source>
+        <translation>Ток модуля:</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa konwencjonalna</source>
+        <translation>Неадресный шлейф сигнализации</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa aktywna/ nieaktywna</source>
+        <translation>Шлейф сигнализации активен/ неактивен</translation>
+    </message>
+    <message>
+        <source>Kasowanie wstępne czujek (60s)</source>
+        <translation>Предварительный сброс извещателей (60s)</translation>
+    </message>
+    <message>
+        <source>Kasowanie aktywne / nieaktywne</source>
+        <translation>Сброс активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia WYZWOLENIE</source>
+        <translation>Кнопка дымоудаления BZ7x - линия ПУСК</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia WYZW aktywna / nieaktywna</source>
+        <translation>Кнопка - Линия ПУСК активна / неактивна</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia KASOWANIE</source>
+        <translation>Кнопка дымоудаления BZ7x - линия СБРОС</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia KASOW aktywna / nieaktywna</source>
+        <translation>Кнопка - Линия СБРОС активна / неактивна</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  tryb pracy</source>
+        <translation>Выход группы -  режим работы</translation>
+    </message>
+    <message>
+        <source>Tryb pracy wyjścia 0-nieaktywne</source>
+        <translation>Режим работы выхода 0-неактивно</translation>
+    </message>
+    <message>
+        <source>Wyjscie grupy - kryterium wysterowania</source>
+        <translation>Выход группы - критерий активации</translation>
+    </message>
+    <message>
+        <source>Kryterium – warianty wysterowania</source>
+        <translation>Критерий – варианты активации</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - sterowanie 3 przewodowe</source>
+        <translation>Выход группы - 3-проводное управление</translation>
+    </message>
+    <message>
+        <source>Sterowanie w trybie pracy 1; 0: 2-przew. 1: 3-przew. </source>
+        <translation>Управление в режиме работы 1; 0: 2-пров. 1: 3-пров. </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  kontrola ciągłości zasilania</source>
+        <translation>Выход группы -  контроль целостности питания</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy zasilania </source>
+        <translation>Контроль КЗ и обрыва питания </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T1 - czas  opóźnienia zadziałania</source>
+        <translation>Выход группы - T1 - задержка  срабатывания</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Задержка активации выхода в режимах 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T2 - czas wysterowania</source>
+        <translation>Выход группы - T2 - время активации</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Время активации выхода в режимах 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T3 - czas przerwy wysterowania</source>
+        <translation>Выход группы - T3 - время паузы активации</translation>
+    </message>
+    <message>
+        <source>Czas przerwy w trybie 3</source>
+        <translation>Время паузы в режиме 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - liczba impulsów</source>
+        <translation>Выход группы - число импульсов</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów na wyjściu w trybie 3</source>
+        <translation>Число импульсов на выходе в режиме 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola krańcówek</source>
+        <translation>Выход группы - контроль концевых выключателей</translation>
+    </message>
+    <message>
+        <source>Kontrola pozycji urządzenia sterowanego</source>
+        <translation>Контроль положения управляемого устройства</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola ciągłości krańcówek</source>
+        <translation>Выход группы - контроль целостности концевых выключателей</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy obwodów krańcówek</source>
+        <translation>Контроль КЗ и обрыва цепей концевых выключателей</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - odłączanie napięcia</source>
+        <translation>Выход группы - снятие напряжения</translation>
+    </message>
+    <message>
+        <source>Odłączanie napięcia w trybie pracy 1</source>
+        <translation>Снятие напряжения в режиме работы 1</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - forsowanie (deadlock)</source>
+        <translation>Выход группы - форсирование (deadlock)</translation>
+    </message>
+    <message>
+        <source>Funkcja forsowania wyjścia – funkcja przeciwoblodzeniowa</source>
+        <translation>Функция форсирования выхода – защита от обледенения</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - przyciski - tryb pracy</source>
+        <translation>Проветривание - кнопки - режим работы</translation>
+    </message>
+    <message>
+        <source>Sposób działania przycisków przewietrzania</source>
+        <translation>Способ работы кнопок проветривания</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - blokowanie pogodowe</source>
+        <translation>Проветривание - погодная блокировка</translation>
+    </message>
+    <message>
+        <source>Blokowanie przewietrzania w przypadku deszczu / wiatru</source>
+        <translation>Блокировка проветривания при дожде / ветре</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp1</source>
+        <translation>Проветривание - время Tp1</translation>
+    </message>
+    <message>
+        <source>Czas otwierania</source>
+        <translation>Время открывания</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp2</source>
+        <translation>Проветривание - время Tp2</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie</source>
+        <translation>Время, по истечении которого произойдёт автоматическое закрытие</translation>
+    </message>
+    <message>
+        <source>Strefa LNM nr %1</source>
+        <translation>Зона LNM № %1</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO</source>
+        <translation>0 – НЕТ 1 – Общ. трев. 2 – тревога LDK 3 – тревога RPO</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  czas TKA</source>
+        <translation>Выход группы -  время TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Задержка выключения после сброса</translation>
+    </message>
+    <message>
+        <source>LNM</source>
+        <translation>LNM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Liniowy</source>
+        <translation>Главный линейный модуль</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – zwarcie </source>
+        <translation>Шлейф сигнализации – КЗ </translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – przerwa </source>
+        <translation>Шлейф сигнализации – обрыв </translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – zwarcie</source>
+        <translation>BZ7x линия кнопки ПУСК – КЗ</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – przerwa</source>
+        <translation>BZ7x линия кнопки ПУСК – обрыв</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – zwarcie</source>
+        <translation>BZ7x линия кнопки СБРОС – КЗ</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – przerwa</source>
+        <translation>BZ7x линия кнопки СБРОС – обрыв</translation>
+    </message>
+    <message>
+        <source>BZ7x przycisk KASOWANIE – brak lub uszkodzenie</source>
+        <translation>BZ7x кнопка СБРОС – отсутствует или неисправна</translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1  – zwarcie </source>
+        <translation>Концевой выключатель KR1  – КЗ </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1 – przerwa </source>
+        <translation>Концевой выключатель KR1 – обрыв </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2  – zwarcie </source>
+        <translation>Концевой выключатель KR2  – КЗ </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2 – przerwa </source>
+        <translation>Концевой выключатель KR2 – обрыв </translation>
+    </message>
+    <message>
+        <source>Wyjście główne – brak ciągłości zasilania</source>
+        <translation>Основной выход – нарушение целостности питания</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja</source>
+        <translation>Основной выход – неверное положение</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR1</source>
+        <translation>Основной выход – неверное положение KR1</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR2</source>
+        <translation>Основной выход – неверное положение KR2</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – bezpiecznik</source>
+        <translation>Основной выход – предохранитель</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania OTWÓRZ – zwarcie</source>
+        <translation>Кнопка проветривания ОТКРЫТЬ – КЗ</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania ZAMKNIJ – zwarcie</source>
+        <translation>Кнопка проветривания ЗАКРЫТЬ – КЗ</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – ошибка контрольной суммы</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версия ПО</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Конфигурация</translation>
+    </message>
+    <message>
+        <source>Zdarzenia</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Отладка</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia</source>
+        <translation>Неисправности</translation>
+    </message>
+    <message>
+        <source>Wersje oprogramowania</source>
+        <translation>Версии ПО</translation>
+    </message>
+    <message>
+        <source>Data i czas</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>Serwis</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Конфигуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>&amp;Połącz</source>
+        <comment>Connect</comment>
+        <translation>&amp;Подключить</translation>
+    </message>
+    <message>
+        <source>Connect over USB</source>
+        <translation>Подключиться через USB</translation>
+    </message>
+    <message>
+        <source>&amp;Rozłącz</source>
+        <comment>Disconnect</comment>
+        <translation>&amp;Отключить</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключиться</translation>
+    </message>
+    <message>
+        <source>&amp;O programie</source>
+        <comment>About</comment>
+        <translation>&amp;О программе</translation>
+    </message>
+    <message>
+        <source>Wyświetla informacje o programie</source>
+        <comment>About programm</comment>
+        <translation>Показывает сведения о программе</translation>
+    </message>
+    <message>
+        <source>&amp;Widok</source>
+        <comment>View</comment>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>Parametry wyświetlania</source>
+        <comment>Window view settings</comment>
+        <translation>Параметры отображения</translation>
+    </message>
+    <message>
+        <source>&amp;Połączenie</source>
+        <translation>&amp;Подключение</translation>
+    </message>
+    <message>
+        <source>&amp;Ustawienia</source>
+        <translation>&amp;Настройки</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Połączenie</source>
+        <comment>Connection</comment>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Czas komputera</source>
+        <translation>Время компьютера</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <comment>Port komunikacyjny</comment>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Wybierz port:</source>
+        <translation>Выберите порт:</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Port nie został otwarty: %1</source>
+        <translation>Не удалось открыть порт: %1</translation>
+    </message>
+    <message>
+        <source>O programie konfigurator Ostrel</source>
+        <translation>О программе Конфигуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>Wersja programu %1 
+SHA %2 
+DATA %3 %4</source>
+        <translation>Версия программы %1 
+SHA %2 
+ДАТА %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>Modul</name>
+    <message>
+        <source>Moduł: </source>
+        <translation>Модуль: </translation>
+    </message>
+    <message>
+        <source> ,nr </source>
+        <translation> ,№ </translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <comment>liczba porządkowa</comment>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>USUNIĘTE</source>
+        <translation>УДАЛЕНО</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>КЗ выхода сигнальной линии № 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>КЗ выхода сигнальной линии № 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>КЗ выхода сигнальной линии № 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>КЗ выхода сигнальной линии № 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Обрыв выхода сигнальной линии № 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Обрыв выхода сигнальной линии № 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Обрыв выхода сигнальной линии № 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Обрыв выхода сигнальной линии № 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
+        <translation>Перегрузка выхода сигнальной линии № 1 (LS1) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
+        <translation>Перегрузка выхода сигнальной линии № 2 (LS2) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
+        <translation>Перегрузка выхода сигнальной линии № 3 (LS3) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
+        <translation>Перегрузка выхода сигнальной линии № 4 (LS4) </translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 2</source>
+        <translation>Неисправность предохранителя № 2</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 3</source>
+        <translation>Неисправность предохранителя № 3</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 4</source>
+        <translation>Неисправность предохранителя № 4</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne zasilacza nr. 2</source>
+        <translation>Общая неисправность ИП № 2</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z zasilaczem Ostrel nr. 2</source>
+        <translation>Нет связи с ИП Ostrel № 2</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji przez protokół Modbus</source>
+        <translation>Нет связи по протоколу Modbus</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>КЗ входа контрольной линии № 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>КЗ входа контрольной линии № 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Обрыв входа контрольной линии № 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Обрыв входа контрольной линии № 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Start systemu / reset</source>
+        <translation>Запуск системы / сброс</translation>
+    </message>
+    <message>
+        <source>Skasowanie rejestru zdarzeń</source>
+        <translation>Очистка журнала событий</translation>
+    </message>
+    <message>
+        <source>Zapis nowej konfiguracji</source>
+        <translation>Запись новой конфигурации</translation>
+    </message>
+    <message>
+        <source>Zapis nowej daty i czasu</source>
+        <translation>Запись новой даты и времени</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika uszkodzenia PU</source>
+        <translation>Активация реле неисправности PU</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika bezpotencjałowego PK</source>
+        <translation>Активация беспотенциального реле PK</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS1</source>
+        <translation>Активация сигнальной линии LS1</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS2</source>
+        <translation>Активация сигнальной линии LS2</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS3</source>
+        <translation>Активация сигнальной линии LS3</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS4</source>
+        <translation>Активация сигнальной линии LS4</translation>
+    </message>
+    <message>
+        <source>Odczyt rejestru zdarzeń</source>
+        <translation>Чтение журнала событий</translation>
+    </message>
+    <message>
+        <source>Odczyt uszkodzeń</source>
+        <translation>Чтение неисправностей</translation>
+    </message>
+</context>
+<context>
+    <name>PSB</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Pojemność Akumulatorów</source>
+        <translation>Ёмкость аккумуляторов</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PU - tryb pracy</source>
+        <translation>Реле PU - режим работы</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - tryb pracy</source>
+        <translation>Реле PK - режим работы</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - kryterium wysterowania</source>
+        <translation>Реле PK - критерий активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T1 - czas opóźnienia wysterowania</source>
+        <translation>Реле PK - T1 - задержка активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T2 - czas wysterowania</source>
+        <translation>Реле PK - T2 - время активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T3 - czas przerwy wysterowania</source>
+        <translation>Реле PK - T3 - время паузы активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - liczba impulsów</source>
+        <translation>Реле PK - число импульсов</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - kontrola ciągłości</source>
+        <translation>Реле PK - контроль целостности</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 - tryb pracy</source>
+        <translation>Контрольная линия LK1 - режим работы</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 - tryb pracy</source>
+        <translation>Контрольная линия LK2 - режим работы</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - tryb pracy</source>
+        <translation>Порт RS232 - режим работы</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - prędkość transmisji</source>
+        <translation>Порт RS232 - Протокол Modbus - скорость передачи</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - adres</source>
+        <translation>Порт RS232 - Протокол Modbus - адрес</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - Time Out</source>
+        <translation>Порт RS232 - Протокол Modbus - Time Out</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Komunikacja z Ostrel nr. 2 - Master/Slave</source>
+        <translation>Порт RS232 - Связь с Ostrel № 2 - Master/Slave</translation>
+    </message>
+    <message>
+        <source>PSB</source>
+        <translation>PSB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Главный модуль управления</translation>
+    </message>
+    <message>
+        <source>Brak napięcia sieciowego 230V</source>
+        <translation>Нет сетевого напряжения 230V</translation>
+    </message>
+    <message>
+        <source>Niskie napięcie akumulatora (poniżej 22 V)</source>
+        <translation>Низкое напряжение аккумулятора (ниже 22 V)</translation>
+    </message>
+    <message>
+        <source>Akumulator został odłączony (napięcie akumulatora poniżej 19 V)</source>
+        <translation>Аккумулятор отключён (напряжение аккумулятора ниже 19 V)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonych akumulatorów</source>
+        <translation>Аккумуляторы не подключены</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja toru akumulatora (Uszkodzone akumulatory)</source>
+        <translation>Высокое сопротивление цепи аккумулятора (Неисправные аккумуляторы)</translation>
+    </message>
+    <message>
+        <source>Zadziałanie kontroli doziemienia</source>
+        <translation>Срабатывание контроля замыкания на землю</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowarki akumulatorów</source>
+        <translation>Неисправность зарядного устройства аккумуляторов</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura wewnątrz Ostrel (powyżej 40 st. C)</source>
+        <translation>Высокая температура внутри Ostrel (выше 40 °C)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonej sondy temperaturowej</source>
+        <translation>Не подключён датчик температуры</translation>
+    </message>
+    <message>
+        <source>Rozwarty obwód przekaźnika konfigurowalnego PK</source>
+        <translation>Обрыв цепи конфигурируемого реле PK</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie pamięci flash mikrokontrolera</source>
+        <translation>Неисправность flash-памяти микроконтроллера</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 1</source>
+        <translation>Неисправность предохранителя № 1</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 2</source>
+        <translation>Неисправность предохранителя № 2</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 3</source>
+        <translation>Неисправность предохранителя № 3</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 4</source>
+        <translation>Неисправность предохранителя № 4</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne zasilacza Ostrel nr. 2 (slave)</source>
+        <translation>Общая неисправность ИП Ostrel № 2 (slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z zasilaczem Ostrel nr. 2 (slave)</source>
+        <translation>Нет связи с ИП Ostrel № 2 (slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji przez protokół Modbus</source>
+        <translation>Нет связи по протоколу Modbus</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>КЗ входа контрольной линии № 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>КЗ входа контрольной линии № 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Обрыв входа контрольной линии № 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Обрыв входа контрольной линии № 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne z systemu Tarven B</source>
+        <translation>Общая неисправность от системы Tarven B</translation>
+    </message>
+    <message>
+        <source>Start systemu / reset</source>
+        <translation>Запуск системы / сброс</translation>
+    </message>
+    <message>
+        <source>Skasowanie rejestru zdarzeń</source>
+        <translation>Очистка журнала событий</translation>
+    </message>
+    <message>
+        <source>Zapis nowej konfiguracji</source>
+        <translation>Запись новой конфигурации</translation>
+    </message>
+    <message>
+        <source>Zapis nowej daty i czasu</source>
+        <translation>Запись новой даты и времени</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika uszkodzenia PU</source>
+        <translation>Активация реле неисправности PU</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika konfigurowalnego PK</source>
+        <translation>Активация конфигурируемого реле PK</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS1</source>
+        <translation>Активация сигнальной линии LS1</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS2</source>
+        <translation>Активация сигнальной линии LS2</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS3</source>
+        <translation>Активация сигнальной линии LS3</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS4</source>
+        <translation>Активация сигнальной линии LS4</translation>
+    </message>
+    <message>
+        <source>Odczyt rejestru zdarzeń</source>
+        <translation>Чтение журнала событий</translation>
+    </message>
+    <message>
+        <source>Odczyt uszkodzeń</source>
+        <translation>Чтение неисправностей</translation>
+    </message>
+</context>
+<context>
+    <name>PSL</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - tryb pracy</source>
+        <translation>Сигнальная линия LS%1 - режим работы</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
+        <translation>Сигнальная линия LS%1 - критерий активации</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Сигнальная линия LS%1 - T1 - задержка активации</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T2 - czas wysterowania</source>
+        <translation>Сигнальная линия LS%1 - T2 - время активации</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Сигнальная линия LS%1 - T3 - время паузы активации</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - liczba impulsów</source>
+        <translation>Сигнальная линия LS%1 - число импульсов</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - kontrola ciągłości</source>
+        <translation>Сигнальная линия LS%1 - контроль целостности</translation>
+    </message>
+    <message>
+        <source>PSL</source>
+        <translation>PSL</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Dodatkowych</source>
+        <translation>Модуль дополнительных реле</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>КЗ выхода сигнальной линии № 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>КЗ выхода сигнальной линии № 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>КЗ выхода сигнальной линии № 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>КЗ выхода сигнальной линии № 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Обрыв выхода сигнальной линии № 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Обрыв выхода сигнальной линии № 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Обрыв выхода сигнальной линии № 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Обрыв выхода сигнальной линии № 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
+        <translation>Перегрузка выхода сигнальной линии № 1 (LS1) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
+        <translation>Перегрузка выхода сигнальной линии № 2 (LS2) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
+        <translation>Перегрузка выхода сигнальной линии № 3 (LS3) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
+        <translation>Перегрузка выхода сигнальной линии № 4 (LS4) </translation>
+    </message>
+</context>
+<context>
+    <name>PSR</name>
+    <message>
+        <source>Deklaracja modułu - modułu PSR nie trzeba konfigurować</source>
+        <translation>Модуль объявлен - модуль PSR не требует настройки</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>PSR</source>
+        <translation>PSR</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Redundantnego</source>
+        <translation>Модуль резервного питания</translation>
+    </message>
+    <message>
+        <source>Brak łączności z dodatkowym PSB</source>
+        <translation>Нет связи с дополнительным PSB</translation>
+    </message>
+</context>
+<context>
+    <name>PSV</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Модуль активен/неактивен</translation>
+    </message>
+    <message>
+        <source>PSV</source>
+        <translation>PSV</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Uniwersalnego</source>
+        <translation>Универсальный модуль питания</translation>
+    </message>
+    <message>
+        <source>Zasilacz lub brak 230V</source>
+        <translation>ИП или нет 230V</translation>
+    </message>
+    <message>
+        <source>Niskie napiecie baterii akumulatorów</source>
+        <translation>Низкое напряжение батареи аккумуляторов</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejscia baterii akumulatorów</source>
+        <translation>КЗ входа батареи аккумуляторов</translation>
+    </message>
+    <message>
+        <source>Brak baterii akumulatorów</source>
+        <translation>Нет батареи аккумуляторов</translation>
+    </message>
+    <message>
+        <source>Doziemienie</source>
+        <translation>Замыкание на землю</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja baterii akumulatorów</source>
+        <translation>Высокое сопротивление батареи аккумуляторов</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowania</source>
+        <translation>Неисправность заряда</translation>
+    </message>
+    <message>
+        <source>24 V zewnętrzne (bezpiecznik)</source>
+        <translation>Внешнее 24 V (предохранитель)</translation>
+    </message>
+    <message>
+        <source>Sterowanie zasilacza</source>
+        <translation>Управление ИП</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura</source>
+        <translation>Высокая температура</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – ошибка контрольной суммы</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версия ПО</translation>
+    </message>
+</context>
+<context>
+    <name>Pamietnik</name>
+    <message>
+        <source>Zdarzenia Ostrel: %1</source>
+        <translation>События Ostrel: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Событие</translation>
+    </message>
+</context>
+<context>
+    <name>RLA</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>Реле PK%1 - режим работы</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>Реле PK%1 - критерий активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Реле PK%1 - T1 - задержка активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>Реле PK%1 - T2 - время активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Реле PK%1 - T3 - время паузы активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>Реле PK%1 - число импульсов</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kontrola ciągłości</source>
+        <translation>Реле PK%1 - контроль целостности</translation>
+    </message>
+    <message>
+        <source>Przekaźnik nieaktywny
+Wysterowanie na stałe, możliwość opóźnienia wysterowania – czas T1
+Wysterowanie czasowe, czasy T1 i T2
+Wysterowanie impulsowo – cykliczne: czasy T1, T2 i T3
+Wysterowanie impulsowo – ilościowe Czasy T1, T2 i T3 
+oraz liczba impulsów sterujących n 
+Impuls kasujący o czasie trwania T2 z opóźnieniem
+wysterowania TKA (dla kryterium wysterowania PK1: 1 - Alarm - ogólny Halvo)
+(rys.6.7.5)
+Wtórnik sygnału DW w przypadku kaskadowego 
+łączenia Halvo B - jeden czujnik pogodowy wspólny
+</source>
+        <translation>Реле неактивно
+Постоянная активация, возможна задержка активации – время T1
+Активация на время, времена T1 и T2
+Импульсно – циклическая активация: времена T1, T2 и T3
+Импульсно – счётная активация: времена T1, T2 и T3 
+и число управляющих импульсов n 
+Импульс сброса длительностью T2 с задержкой
+активации TKA (для критерия активации PK1: 1 - Тревога - общая Halvo)
+(рис. 6.7.5)
+Повторитель сигнала DW при каскадном 
+соединении Halvo B - один общий погодный датчик
+</translation>
+    </message>
+    <message>
+        <source>0 – Brak. Przekaźnik nieaktywny
+1 – Alarm - ogólny Halvo.
+ Jakikolwiek alarm w Halvo, również z systemu Tarven A/B
+2 – Alarm - wejście zewnętrzne.
+ Alarm z systemu zewnętrznego np. Vardel
+3 – Alarm – system Tarven A/B.
+ Rozkaz z systemu nadrzędnego Tarven A/B
+4 – Alarm - suma stref LNM.
+ o najmniej 1 strefa LNM w alarmie – patrz poz. 22-29
+5 – Alarm - iloczyn stref LNM.
+ Co najmniej 2 strefy LNM w alarmie – patrz poz. 22-29
+6 – Alarm - wejście zewnętrzne i/lub suma stref LNM.
+ Alarm zewnętrzny lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+7 – Alarm - wejście zewnętrzne 
+i/lub iloczyn stref LNM
+. Alarm zewnętrzny lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+8 – Alarm - system Tarven A/B 
+i/lub suma stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+9 – Alarm - system Tarven A/B 
+i/lub iloczyn stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+10 – Aktywne przewietrzanie– patrz poz. 22-29
+</source>
+        <translation>0 – Нет. Реле неактивно
+1 – Тревога - общая Halvo.
+ Любая тревога в Halvo, в том числе от системы Tarven A/B
+2 – Тревога - внешний вход.
+ Тревога от внешней системы, напр. Vardel
+3 – Тревога – система Tarven A/B.
+ Команда от вышестоящей системы Tarven A/B
+4 – Тревога - сумма зон LNM.
+ Не менее 1 зоны LNM в тревоге – см. поз. 22-29
+5 – Тревога - произведение зон LNM.
+ Не менее 2 зон LNM в тревоге – см. поз. 22-29
+6 – Тревога - внешний вход и/или сумма зон LNM.
+ Внешняя тревога и/или не менее 
+1 зоны LNM в тревоге – см. поз. 22-29
+7 – Тревога - внешний вход 
+и/или произведение зон LNM
+. Внешняя тревога и/или не менее 
+2 зон LNM в тревоге – см. поз. 22-29
+8 – Тревога - система Tarven A/B 
+и/или сумма зон LNM.
+ Команда от системы Tarven и/или не менее 
+1 зоны LNM в тревоге – см. поз. 22-29
+9 – Тревога - система Tarven A/B 
+и/или произведение зон LNM.
+ Команда от системы Tarven и/или не менее 
+2 зон LNM в тревоге – см. поз. 22-29
+10 – Проветривание активно– см. поз. 22-29
+</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania (rys 6.7.1)</source>
+        <translation>Задержка активации (рис 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania PK1 (rys 6.7.1)</source>
+        <translation>Время активации PK1 (рис 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas przerwy wysterowania (rys 6.7.1)</source>
+        <translation>Время паузы активации (рис 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Число импульсов</translation>
+    </message>
+    <message>
+        <source>Kontrola ciągłości obwodu wyjściowego przekaźnika</source>
+        <translation>Контроль целостности выходной цепи реле</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>в разработке</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Задержка активации</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Время активации</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Контрольная линия LK%1 - режим работы</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - Czas Tk%1</source>
+        <translation>Контрольная линия LK%1 - Время Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Время подтверждения срабатывания в режиме 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - зона LNM № %2</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO 4 – zadziałanie krańcówki </source>
+        <translation>0 – НЕТ 1 – Общ. трев. 2 – тревога LDK 3 – тревога RPO 4 – срабатывание концевика </translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - czas TKA</source>
+        <translation>Реле PK%1 - время TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Задержка выключения после сброса</translation>
+    </message>
+    <message>
+        <source>RLA</source>
+        <translation>RLA</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Dodatkowych</source>
+        <translation>Модуль дополнительных реле</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- zwarcie</source>
+        <translation>Контрольная линия LK1- КЗ</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- przerwa</source>
+        <translation>Контрольная линия LK1- обрыв</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2- zwarcie</source>
+        <translation>Контрольная линия LK2- КЗ</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2– przerwa</source>
+        <translation>Контрольная линия LK2– обрыв</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 – brak ciągłości</source>
+        <translation>Реле PK1 – нарушение целостности</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 – brak ciągłości</source>
+        <translation>Реле PK2 – нарушение целостности</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 1 – zwarcie w trybie 4 i 5</source>
+        <translation>Контрольная линия № 1 – КЗ в режимах 4 и 5</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 2 – zwarcie w trybie 4 i 5</source>
+        <translation>Контрольная линия № 2 – КЗ в режимах 4 и 5</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – ошибка контрольной суммы</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версия ПО</translation>
+    </message>
+</context>
+<context>
+    <name>RLH</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Модуль активен/неактивен</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>Реле PK%1 - режим работы</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>Реле PK%1 - критерий активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Реле PK%1 - T1 - задержка активации</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Задержка активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>Реле PK%1 - T2 - время активации</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Время активации</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Реле PK%1 - T3 - время паузы активации</translation>
+    </message>
+    <message>
+        <source>Czas przerwy</source>
+        <translation>Время паузы</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>Реле PK%1 - число импульсов</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Число импульсов</translation>
+    </message>
+    <message>
+        <source>....</source>
+        <translation>....</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>в разработке</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu ..</source>
+        <translation>в разработке ..</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Контрольная линия LK%1 - режим работы</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - czas Tk%1</source>
+        <translation>Контрольная линия LK%1 - время Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Время подтверждения срабатывания в режиме 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - зона LNM № %2</translation>
+    </message>
+    <message>
+        <source>Al. ogólny LNM 6 – alarm z czujki (LDK) lub RPO</source>
+        <translation>Общ. трев. LNM 6 – тревога от извещателя (LDK) или RPO</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TKA</source>
+        <translation>Реле PK1 - время TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Задержка выключения после сброса</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TKA</source>
+        <translation>Реле PK2 - время TKA</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TP[minuty]</source>
+        <translation>Реле PK1 - время TP[минуты]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK1 [minuty]</source>
+        <translation>Время, по истечении которого PK1 автоматически закроется [минуты]</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TP[minuty]</source>
+        <translation>Реле PK2 - время TP[минуты]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK2 [minuty]</source>
+        <translation>Время, по истечении которого PK2 автоматически закроется [минуты]</translation>
+    </message>
+    <message>
+        <source>RLH</source>
+        <translation>RLH</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Wysokonapięciowych</source>
+        <translation>Модуль высоковольтных реле</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – zwarcie</source>
+        <translation>Контрольная линия LK1 – КЗ</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – przerwa</source>
+        <translation>Контрольная линия LK1 – обрыв</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – zwarcie</source>
+        <translation>Контрольная линия LK2 – КЗ</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – przerwa</source>
+        <translation>Контрольная линия LK2 – обрыв</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – ошибка контрольной суммы</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версия ПО</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Экспорт PDF</translation>
+    </message>
+    <message>
+        <source>Przygotowanie wydruku...</source>
+        <translation>Подготовка к печати...</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>SCA</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Automatyczne ponawianie włączenia urządzeń alarmowych</source>
+        <translation>Автоматическое повторное включение оповещателей</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T1</source>
+        <translation>Зона %1 - Задержка тревоги 2 ступени - T1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T2</source>
+        <translation>Зона %1 - Задержка тревоги 2 ступени - T2</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas ewakuacji Tewak.</source>
+        <translation>Зона %1 - Время эвакуации Tewak.</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas blokowania kasowania alarmu</source>
+        <translation>Зона %1 - Время блокировки сброса тревоги</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1</source>
+        <translation>Зона %1 - Индикация выпуска по сигналу в зоне %1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wyładowanie do więcej niż 1 strefy</source>
+        <translation>Зона %1 - Выпуск в более чем 1 зону</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1 </source>
+        <translation>Зона %1 - Индикация выпуска по сигналу в зоне %1 </translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wymagana liczba linii w stanie alarmowania - Grupa %2 koincydencji</source>
+        <translation>Зона %1 - Требуемое число линий в состоянии тревоги - Группа %2 совпадения</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Linia Dozorowa - L1%3 należy do grupy %2</source>
+        <translation>Зона %1 - Шлейф сигнализации - L1%3 входит в группу %2</translation>
+    </message>
+    <message>
+        <source>SCA</source>
+        <translation>SCA</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Главный модуль управления</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 1</source>
+        <translation>нет выхода огнетушащего вещества - зона 1</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 1</source>
+        <translation>нет давления или массы - зона 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 1</source>
+        <translation>системная неисправность - зона 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 1</source>
+        <translation>неисправность питания - зона 1</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 2</source>
+        <translation>нет выхода огнетушащего вещества - зона 2</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 2</source>
+        <translation>нет давления или массы - зона 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 2</source>
+        <translation>системная неисправность - зона 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 2</source>
+        <translation>неисправность питания - зона 2</translation>
+    </message>
+    <message>
+        <source>za duża rezystancja wewnętrzna akumulatorów</source>
+        <translation>слишком высокое внутреннее сопротивление аккумуляторов</translation>
+    </message>
+    <message>
+        <source>brak baterii akumulatorów</source>
+        <translation>нет батареи аккумуляторов</translation>
+    </message>
+    <message>
+        <source>brak zasilania sieciowego 230V</source>
+        <translation>нет сетевого питания 230V</translation>
+    </message>
+    <message>
+        <source>obnizenie napiecia akumulatorów</source>
+        <translation>снижение напряжения аккумуляторов</translation>
+    </message>
+    <message>
+        <source>doziemienie</source>
+        <translation>замыкание на землю</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B0-Can.A,</source>
+        <translation>неисправность 24V на шине B0-Can.A,</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B1-Can.B</source>
+        <translation>неисправность 24V на шине B1-Can.B</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr1</source>
+        <translation>нет питания за B=6,3A в SCB№1</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr2</source>
+        <translation>нет питания за B=6,3A в SCB№2</translation>
+    </message>
+    <message>
+        <source>moduł nr 1 nie odpowiada</source>
+        <translation>модуль № 1 не отвечает</translation>
+    </message>
+    <message>
+        <source>moduł nr 2 nie odpowiada</source>
+        <translation>модуль № 2 не отвечает</translation>
+    </message>
+    <message>
+        <source>moduł nr 3 nie odpowiada</source>
+        <translation>модуль № 3 не отвечает</translation>
+    </message>
+    <message>
+        <source>moduł nr 4 nie odpowiada</source>
+        <translation>модуль № 4 не отвечает</translation>
+    </message>
+    <message>
+        <source>moduł nr 5 nie odpowiada</source>
+        <translation>модуль № 5 не отвечает</translation>
+    </message>
+    <message>
+        <source>moduł nr 6 nie odpowiada</source>
+        <translation>модуль № 6 не отвечает</translation>
+    </message>
+    <message>
+        <source>moduł nr 7 nie odpowiada</source>
+        <translation>модуль № 7 не отвечает</translation>
+    </message>
+    <message>
+        <source>moduł nr 8 nie odpowiada</source>
+        <translation>модуль № 8 не отвечает</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 1</source>
+        <translation>системная неисправность модуля № 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 2</source>
+        <translation>системная неисправность модуля № 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 3</source>
+        <translation>системная неисправность модуля № 3</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 4</source>
+        <translation>системная неисправность модуля № 4</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 5</source>
+        <translation>системная неисправность модуля № 5</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 6</source>
+        <translation>системная неисправность модуля № 6</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 7</source>
+        <translation>системная неисправность модуля № 7</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 8</source>
+        <translation>системная неисправность модуля № 8</translation>
+    </message>
+</context>
+<context>
+    <name>SCB</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адрес модуля</translation>
+    </message>
+    <message>
+        <source>L%1 - Numer strefy</source>
+        <translation>L%1 - Номер зоны</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja Linii kontrolnej</source>
+        <translation>L%1 - Объявление контрольной линии</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Объявление контрольной линии</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - номер зоны</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja wyjścia/wejścia</source>
+        <translation>L%1 - Объявление выхода/входа</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Funkcja wejścia</source>
+        <translation>L%1 - Контрольная линия - Функция входа</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Stan</source>
+        <translation>L%1 - Контрольная линия - Состояние</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Ilość stanów</source>
+        <translation>L%1 - Контрольная линия - Число состояний</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie X</source>
+        <translation>L%1 - Контрольная линия - Задержка X</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie Y</source>
+        <translation>L%1 - Контрольная линия - Задержка Y</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Потенциальная линия - Логика</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Wstępne kasowanie</source>
+        <translation>L%1 - Шлейф сигнализации - Предварительный сброс</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Opóźnienie</source>
+        <translation>L%1 - Шлейф сигнализации - Задержка</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - номер зоны</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Объявление беспотенциальной линии</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
+    </message>
+    <message>
+        <source>SCB</source>
+        <translation>SCB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Главный модуль управления</translation>
+    </message>
+    <message>
+        <source>L%1 - przerwa</source>
+        <translation>L%1 - обрыв</translation>
+    </message>
+    <message>
+        <source>L%1 - zwarcie</source>
+        <translation>L%1 - КЗ</translation>
+    </message>
+    <message>
+        <source>L%1 - przeciążenie lub brak wysterowania</source>
+        <translation>L%1 - перегрузка или нет активации</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L%1 - нет активного состояния X внеш. устр.</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L%1 - нет активного состояния Y внеш. устр.</translation>
+    </message>
+    <message>
+        <source>L%1 - brak ciągłości obwodu styków PK %2</source>
+        <translation>L%1 - нарушение целостности цепи контактов PK %2</translation>
+    </message>
+    <message>
+        <source>L%1 - ---</source>
+        <translation>L%1 - ---</translation>
+    </message>
+    <message>
+        <source>L9 - brak stanu aktywnego Y</source>
+        <translation>L9 - нет активного состояния Y</translation>
+    </message>
+    <message>
+        <source>L12 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L12 - нет активного состояния Y внеш. устр. </translation>
+    </message>
+    <message>
+        <source>L14 - brak stanu aktywnego Y urządz. zewn.  </source>
+        <translation>L14 - нет активного состояния Y внеш. устр.  </translation>
+    </message>
+    <message>
+        <source>L15 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L15 - нет активного состояния Y внеш. устр. </translation>
+    </message>
+    <message>
+        <source>L17 - ---  </source>
+        <translation>L17 - ---  </translation>
+    </message>
+    <message>
+        <source>L18 - --  </source>
+        <translation>L18 - --  </translation>
+    </message>
+    <message>
+        <source>L19 - --- </source>
+        <translation>L19 - --- </translation>
+    </message>
+    <message>
+        <source>L20 - ---.</source>
+        <translation>L20 - ---.</translation>
+    </message>
+    <message>
+        <source>L20 - ---       </source>
+        <translation>L20 - ---       </translation>
+    </message>
+</context>
+<context>
+    <name>SCC</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адрес модуля</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>SCC</source>
+        <translation>SCC</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Главный модуль управления</translation>
+    </message>
+</context>
+<context>
+    <name>SCD</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адрес модуля</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - номер зоны</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Объявление беспотенциальной линии</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - номер зоны</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Объявление контрольной линии</translation>
+    </message>
+    <message>
+        <source>L%1 - Funkcja wejścia</source>
+        <translation>L%1 - Функция входа</translation>
+    </message>
+    <message>
+        <source>L%1 - Kryterium wysterowania</source>
+        <translation>L%1 - Критерий активации</translation>
+    </message>
+    <message>
+        <source>L%1 - Ilość stanów</source>
+        <translation>L%1 - Число состояний</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie X</source>
+        <translation>L%1 - Задержка X</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie Y</source>
+        <translation>L%1 - Задержка Y</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Объявление потенциальной линии</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Потенциальная линия - Логика</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
+    </message>
+    <message>
+        <source>SCD</source>
+        <translation>SCD</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Главный модуль управления</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - нарушение целостности цепи контактов PK 1</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania PK 1</source>
+        <translation>L1 - перегрузка или нет активации PK 1</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - нарушение целостности цепи контактов PK 2</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania PK 2</source>
+        <translation>L2 - перегрузка или нет активации PK 2</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa LK 1</source>
+        <translation>L3 - обрыв LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie LK 1</source>
+        <translation>L3 - КЗ LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L3 - нет активного состояния X внеш. устр.</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L3 - нет активного состояния Y внеш. устр.</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa LK 2</source>
+        <translation>L4 - обрыв LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie LK 2</source>
+        <translation>L4 - КЗ LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L4 - нет активного состояния X внеш. устр.</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L4 - нет активного состояния Y внеш. устр.</translation>
+    </message>
+    <message>
+        <source>L5 - przerwa</source>
+        <translation>L5 - обрыв</translation>
+    </message>
+    <message>
+        <source>L5 - zwarcie</source>
+        <translation>L5 - КЗ</translation>
+    </message>
+    <message>
+        <source>L5 - przeciążenie lub brak wysterowania</source>
+        <translation>L5 - перегрузка или нет активации</translation>
+    </message>
+    <message>
+        <source>L6 - przerwa</source>
+        <translation>L6 - обрыв</translation>
+    </message>
+    <message>
+        <source>L6 - zwarcie</source>
+        <translation>L6 - КЗ</translation>
+    </message>
+    <message>
+        <source>L6 - przeciążenie lub brak wysterowania</source>
+        <translation>L6 - перегрузка или нет активации</translation>
+    </message>
+</context>
+<context>
+    <name>SCE</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адрес модуля</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - номер зоны</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Объявление беспотенциальной линии</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
+    </message>
+    <message>
+        <source>SCE</source>
+        <translation>SCE</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Главный модуль управления</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - нарушение целостности цепи контактов PK 1</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - перегрузка или нет активации</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - нарушение целостности цепи контактов PK 2</translation>
+    </message>
+    <message>
+        <source>L3 - brak ciągłości obwodu styków PK 3</source>
+        <translation>L3 - нарушение целостности цепи контактов PK 3</translation>
+    </message>
+    <message>
+        <source>L4 - brak ciągłości obwodu styków PK 4</source>
+        <translation>L4 - нарушение целостности цепи контактов PK 4</translation>
+    </message>
+    <message>
+        <source>L2 - brak wysterowania</source>
+        <translation>L2 - нет активации</translation>
+    </message>
+</context>
+<context>
+    <name>SCF</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адрес модуля</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>SCF</source>
+        <translation>SCF</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Главный модуль управления</translation>
+    </message>
+</context>
+<context>
+    <name>SCG</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Модуль объявлен</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активен / неактивен</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адрес модуля</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - номер зоны</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Объявление потенциальной линии</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Потенциальная линия - Логика</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
+    </message>
+    <message>
+        <source>SCG</source>
+        <translation>SCG</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Главный модуль управления</translation>
+    </message>
+    <message>
+        <source>L1 - przerwa</source>
+        <translation>L1 - обрыв</translation>
+    </message>
+    <message>
+        <source>L1 - zwarcie</source>
+        <translation>L1 - КЗ</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania</source>
+        <translation>L1 - перегрузка или нет активации</translation>
+    </message>
+    <message>
+        <source>L2 - przerwa</source>
+        <translation>L2 - обрыв</translation>
+    </message>
+    <message>
+        <source>L2 - zwarcie</source>
+        <translation>L2 - КЗ</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - перегрузка или нет активации</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa</source>
+        <translation>L3 - обрыв</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie</source>
+        <translation>L3 - КЗ</translation>
+    </message>
+    <message>
+        <source>L3 - przeciążenie lub brak wysterowania</source>
+        <translation>L3 - перегрузка или нет активации</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa</source>
+        <translation>L4 - обрыв</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie</source>
+        <translation>L4 - КЗ</translation>
+    </message>
+    <message>
+        <source>L4 - przeciążenie lub brak wysterowania</source>
+        <translation>L4 - перегрузка или нет активации</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceManagement</name>
+    <message>
+        <source>Serwis</source>
+        <translation>Сервис</translation>
+    </message>
+    <message>
+        <source>Funkcje serwisowe</source>
+        <translation>Сервисные функции</translation>
+    </message>
+    <message>
+        <source>Wyczyść rejestr zdarzeń</source>
+        <translation>Очистить журнал событий</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Инфо</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Данные успешно отправлены.</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>Nie</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>%1g:%2m:%3s</source>
+        <translation>%1h:%2m:%3s</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1m</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDelegate</name>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Да</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Считать</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Считать с устройства</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Сохранить в PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Печать</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji oprogramowania</source>
+        <translation>Удаление версий ПО</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji o nazwie: %1</source>
+        <translation>Удаление версий с именем: %1</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Wersja</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source>Suma CRC</source>
+        <translation>Сумма CRC</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie Ostrel: %1</source>
+        <translation>ПО Ostrel: %1</translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <comment>liczba porządkowa</comment>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Suma</source>
+        <translation>Контр. сумма</translation>
+    </message>
+</context>
+<context>
+    <name>TimeManagement</name>
+    <message>
+        <source>Data i czas</source>
+        <translation>Дата и время</translation>
+    </message>
+    <message>
+        <source>Aktualna data i czas w centrali</source>
+        <translation>Текущие дата и время в приборе</translation>
+    </message>
+    <message>
+        <source>Odczytaj datę i czas z centrali</source>
+        <translation>Считать дату и время с прибора</translation>
+    </message>
+    <message>
+        <source>Automatyczna zmiana czasu LATO/ZIMA</source>
+        <translation>Автоматический переход на ЛЕТНЕЕ/ЗИМНЕЕ время</translation>
+    </message>
+    <message>
+        <source>Moment pobrania czasu:</source>
+        <translation>Момент считывания времени:</translation>
+    </message>
+    <message>
+        <source>Ustaw datę i czas w centrali</source>
+        <translation>Установить дату и время в приборе</translation>
+    </message>
+    <message>
+        <source>Wyślij podaną datę i czas do centrali</source>
+        <translation>Отправить указанные дату и время в прибор</translation>
+    </message>
+    <message>
+        <source>Wyślij czas z komputer</source>
+        <translation>Отправить время компьютера</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa data</source>
+        <translation>Неверная дата</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>WĘZEŁ</source>
+        <translation>УЗЕЛ</translation>
+    </message>
+    <message>
+        <source>WARTOŚĆ</source>
+        <translation>ЗНАЧЕНИЕ</translation>
+    </message>
+    <message>
+        <source>OPIS</source>
+        <translation>ОПИСАНИЕ</translation>
+    </message>
+    <message>
+        <source>ACTIVE MODULE %1</source>
+        <translation>АКТИВНЫЙ МОДУЛЬ %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>USBManager</name>
+    <message>
+        <source>NoError</source>
+        <translation>NoError</translation>
+    </message>
+    <message>
+        <source>DeviceNotFoundError</source>
+        <translation>DeviceNotFoundError</translation>
+    </message>
+    <message>
+        <source>PermissionError</source>
+        <translation>PermissionError</translation>
+    </message>
+    <message>
+        <source>OpenError</source>
+        <translation>OpenError</translation>
+    </message>
+    <message>
+        <source>ParityError</source>
+        <translation>ParityError</translation>
+    </message>
+    <message>
+        <source>FramingError</source>
+        <translation>FramingError</translation>
+    </message>
+    <message>
+        <source>BreakConditionError</source>
+        <translation>BreakConditionError</translation>
+    </message>
+    <message>
+        <source>WriteError</source>
+        <translation>WriteError</translation>
+    </message>
+    <message>
+        <source>ReadError</source>
+        <translation>ReadError</translation>
+    </message>
+    <message>
+        <source>ResourceError</source>
+        <translation>ResourceError</translation>
+    </message>
+    <message>
+        <source>UnsupportedOperationError</source>
+        <translation>UnsupportedOperationError</translation>
+    </message>
+    <message>
+        <source>UnknownError</source>
+        <translation>UnknownError</translation>
+    </message>
+    <message>
+        <source>TimeoutError</source>
+        <translation>TimeoutError</translation>
+    </message>
+    <message>
+        <source>NotOpenError</source>
+        <translation>NotOpenError</translation>
+    </message>
+    <message>
+        <source>Port został otwarty. Próba komunikacji z urządzeniem na porcie </source>
+        <translation>Порт открыт. Попытка связи с устройством на порту </translation>
+    </message>
+    <message>
+        <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
+        <translation>Нет ответа на кадр. Повторная попытка подключения...</translation>
+    </message>
+</context>
+<context>
+    <name>Uszkodzenia</name>
+    <message>
+        <source>Uszkodzenia Ostrel: %1</source>
+        <translation>Неисправности Ostrel: %1</translation>
+    </message>
+</context>
+</TS>

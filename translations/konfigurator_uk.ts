@@ -1,0 +1,4323 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>ACL</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>ACL</source>
+        <translation>ACL</translation>
+    </message>
+    <message>
+        <source>Moduł Komunikacji Adresowalnej</source>
+        <translation>Модуль адресного зв’язку</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z modułem ACL</source>
+        <translation>Немає зв’язку з модулем ACL</translation>
+    </message>
+</context>
+<context>
+    <name>AppSettings</name>
+    <message>
+        <source>Ustawienia aplikacji</source>
+        <translation>Налаштування програми</translation>
+    </message>
+    <message>
+        <source>Język:</source>
+        <translation>Мова:</translation>
+    </message>
+    <message>
+        <source>Język interfejsu; zmiana obowiązuje od następnego uruchomienia programu</source>
+        <translation>Мова інтерфейсу; зміна набуде чинності після наступного запуску програми</translation>
+    </message>
+    <message>
+        <source>Czcionka:</source>
+        <translation>Шрифт:</translation>
+    </message>
+    <message>
+        <source>Wielkość czcionki w pikselach</source>
+        <translation>Розмір шрифту в пікселях</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <comment>Cancel</comment>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>CTM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Wejście alarmu zewnętrznego (CSP)</source>
+        <translation>Вхід зовнішньої тривоги (CSP)</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał alarmu zewnętrznego</source>
+        <translation>Сигнал зовнішньої тривоги активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA - kontrola ciągłości</source>
+        <translation>Реле тривоги PKA - контроль цілісності</translation>
+    </message>
+    <message>
+        <source>Aktywna / nieaktywna kontrola ciągłości toru wyjściowego PKA</source>
+        <translation>Контроль цілісності вихідного кола PKA активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu - czas Top</source>
+        <translation>Реле тривоги - час Top</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania przekaźnika alarmu</source>
+        <translation>Затримка активації реле тривоги</translation>
+    </message>
+    <message>
+        <source>Automatyka pogodowa</source>
+        <translation>Погодна автоматика</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał z czujnika deszczu/wiatru</source>
+        <translation>Сигнал датчика дощу/вітру активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Zasilanie LNM nr %1 - PSV nr </source>
+        <translation>Живлення LNM № %1 - PSV № </translation>
+    </message>
+    <message>
+        <source>Zasilanie modułu LNM-60 nr %1 z modułu PSV-60 nr</source>
+        <translation>Живлення модуля LNM-60 № %1 від модуля PSV-60 №</translation>
+    </message>
+    <message>
+        <source>Sygnalizowanie stanów na BZ7x</source>
+        <translation>Індикація станів на BZ7x</translation>
+    </message>
+    <message>
+        <source>TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan całej centrali)
+NIE- Sygnalizowanie optyczne stanu tylko modułu LNM nr 1</source>
+        <translation>ТАК- Світлова індикація стану всіх модулів (стан усього приладу)
+НІ- Світлова індикація стану лише модуля LNM № 1</translation>
+    </message>
+    <message>
+        <source>Blokowanie odłączenia baterii w alarmie</source>
+        <translation>Блокування відключення батареї під час тривоги</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do LNM %1</source>
+        <translation>Провітрювання – кнопки з LNM1 до LNM %1</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach LNM nr %1</source>
+        <translation>Використання кнопок провітрювання ВІДКРИТИ/ЗАКРИТИ 
+під’єднаних до модуля LNM № 1 для керування провітрюванням
+ у модулях LNM № %1</translation>
+    </message>
+    <message>
+        <source>Scenariusz</source>
+        <translation>Сценарій</translation>
+    </message>
+    <message>
+        <source>Scenariusz dedykowany dla obiektu</source>
+        <translation>Сценарій, призначений для об’єкта</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do RLH %1 PK%2</source>
+        <translation>Провітрювання – кнопки з LNM1 до RLH %1 PK%2</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach RLH nr %1 PK nr %2</source>
+        <translation>Використання кнопок провітрювання ВІДКРИТИ/ЗАКРИТИ 
+під’єднаних до модуля LNM № 1 для керування провітрюванням
+ у модулях RLH № %1 PK № %2</translation>
+    </message>
+    <message>
+        <source>CTM</source>
+        <translation>CTM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Головний модуль керування</translation>
+    </message>
+    <message>
+        <source>LNM nr 1 – brak łączności </source>
+        <translation>LNM № 1 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>LNM nr 2 – brak łączności </source>
+        <translation>LNM № 2 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>LNM nr 3 – brak łączności </source>
+        <translation>LNM № 3 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>LNM nr 4 – brak łączności </source>
+        <translation>LNM № 4 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>LNM nr 5 – brak łączności </source>
+        <translation>LNM № 5 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>LNM nr 6 – brak łączności </source>
+        <translation>LNM № 6 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>LNM nr 7 – brak łączności </source>
+        <translation>LNM № 7 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>LNM nr 8 – brak łączności </source>
+        <translation>LNM № 8 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>RLH nr 1 – brak łączności </source>
+        <translation>RLH № 1 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>RLH nr 2 – brak łączności </source>
+        <translation>RLH № 2 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>RLH nr 3 – brak łączności </source>
+        <translation>RLH № 3 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>RLH nr 4 – brak łączności </source>
+        <translation>RLH № 4 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>PSV nr 1 – brak łączności </source>
+        <translation>PSV № 1 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>PSV nr 2 – brak łączności </source>
+        <translation>PSV № 2 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>PSV nr 3 – brak łączności </source>
+        <translation>PSV № 3 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>PSV nr 4 – brak łączności </source>
+        <translation>PSV № 4 – немає зв’язку </translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – zwarcie</source>
+        <translation>Лінія зовнішньої тривоги – коротке замикання</translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – przerwa</source>
+        <translation>Лінія зовнішньої тривоги – обрив</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA – brak ciągłości</source>
+        <translation>Реле тривоги PKA – порушення цілісності</translation>
+    </message>
+    <message>
+        <source>Czujnik D/W – brak zasilania (bezpiecznik)</source>
+        <translation>Датчик дощу/вітру – немає живлення (запобіжник)</translation>
+    </message>
+    <message>
+        <source>Kalendarz - Brak synchronizacji zegara </source>
+        <translation>Календар - Годинник не синхронізовано </translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – помилка контрольної суми</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версія програмного забезпечення</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditor</name>
+    <message>
+        <source>Frame</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>Filtruj</source>
+        <translation>Фільтрувати</translation>
+    </message>
+    <message>
+        <source>Pokaż tylko zadeklarowane moduły na liście konfiguracyjnej</source>
+        <translation>Показувати лише оголошені модулі в списку конфігурації</translation>
+    </message>
+    <message>
+        <source>Pokaż niezadeklarowane</source>
+        <translation>Показати неоголошені</translation>
+    </message>
+    <message>
+        <source>Rozwiń</source>
+        <translation>Розгорнути</translation>
+    </message>
+    <message>
+        <source>ZAPISZ</source>
+        <translation>ЗБЕРЕГТИ</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Конфігурація</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</source>
+        <translation>Конфігурацію %1 змінено. Зберегти зміни?</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Зчитати</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Зчитати з пристрою</translation>
+    </message>
+    <message>
+        <source>Wyślij</source>
+        <translation>Надіслати</translation>
+    </message>
+    <message>
+        <source>Wyślij do urządzenia</source>
+        <translation>Надіслати в пристрій</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Додати</translation>
+    </message>
+    <message>
+        <source>Dodaj nową konfigrację</source>
+        <comment>Add new config</comment>
+        <translation>Додати нову конфігурацію</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Zmień nazwę</source>
+        <translation>Перейменувати</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Друкувати</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Зберегти в PDF</translation>
+    </message>
+    <message>
+        <source>Zapisz do pdf</source>
+        <translation>Зберегти в PDF</translation>
+    </message>
+    <message>
+        <source>Wczytaj z pliku</source>
+        <translation>Завантажити з файлу</translation>
+    </message>
+    <message>
+        <source>Zapisz do pliku</source>
+        <translation>Зберегти у файл</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Конфігуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>Błąd przy odczycie konfiguracji</source>
+        <comment>Configuration error</comment>
+        <translation>Помилка зчитування конфігурації</translation>
+    </message>
+    <message>
+        <source>Nazwa Konfiguracji</source>
+        <translation>Назва конфігурації</translation>
+    </message>
+    <message>
+        <source>Wprowadź nazwę:</source>
+        <translation>Введіть назву:</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1 w bazie danych.</source>
+        <translation>Не вдалося зберегти конфігурацію %1 у базі даних.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Інформація</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Дані успішно надіслано.</translation>
+    </message>
+    <message>
+        <source>Czy wysłać konfigurację %1 do urządzenia?</source>
+        <translation>Надіслати конфігурацію %1 в пристрій?</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Конфігурація</translation>
+    </message>
+    <message>
+        <source>Konfiguracja została zapisana.</source>
+        <translation>Конфігурацію збережено.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1.</source>
+        <translation>Не вдалося зберегти конфігурацію %1.</translation>
+    </message>
+    <message>
+        <source>Stwórz nową konfigurację</source>
+        <translation>Створити нову конфігурацію</translation>
+    </message>
+    <message>
+        <source>Wprowadź nową nazwę:</source>
+        <translation>Введіть нову назву:</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną konfigurację, aby zmienić nazwę.</source>
+        <translation>Вибрано більше ніж одну конфігурацію. Виберіть одну конфігурацію, щоб перейменувати її.</translation>
+    </message>
+    <message>
+        <source>Zmiana nazwy.</source>
+        <translation>Перейменування.</translation>
+    </message>
+    <message>
+        <source>Zmieniono nazwe konfiguracji %1</source>
+        <translation>Конфігурацію %1 перейменовано</translation>
+    </message>
+    <message>
+        <source>Czy usunąć konfigurację %1</source>
+        <translation>Видалити конфігурацію %1?</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji</source>
+        <translation>Видалення конфігурації</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji o nazwie: %1</source>
+        <translation>Видалено конфігурацію з назвою: %1</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż 1 konfigurację na liście.
+ Zaznacz jedną konfigurację, aby ją wyeksportować.</source>
+        <translation>У списку вибрано більше ніж 1 конфігурацію.
+ Виберіть одну конфігурацію, щоб її експортувати.</translation>
+    </message>
+    <message>
+        <source>Eksport config</source>
+        <translation>Експорт конфігурації</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Не вдалося зберегти файл %1.</translation>
+    </message>
+    <message>
+        <source>Configuration </source>
+        <translation>Конфігурацію </translation>
+    </message>
+    <message>
+        <source> saved in file</source>
+        <translation> збережено у файлі</translation>
+    </message>
+    <message>
+        <source>Import conf</source>
+        <translation>Імпорт конфігурації</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie zawiera poprawnej konfiguracji.</source>
+        <translation>Файл %1 не містить коректної конфігурації.</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Експорт PDF</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsManagement</name>
+    <message>
+        <source>Debug</source>
+        <translation>Діагностика</translation>
+    </message>
+    <message>
+        <source>Kalibracja</source>
+        <translation>Калібрування</translation>
+    </message>
+    <message>
+        <source>Autokalibracja</source>
+        <translation>Автокалібрування</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Instrukcja postępowania:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Wyłącz zasilanie Ostrel.&lt;/li&gt;&lt;li&gt;Odłącz złącze zasilania 24 V od modułu PSB (wejście zasilane z modułu zasilacza sieciowego).&lt;/li&gt;&lt;li&gt;Podłącz zasilacz laboratoryjny równolegle z woltomierzem do wejścia akumulatora i ustaw dokładnie 27.3 V.&lt;/li&gt;&lt;li&gt;Załącz akumulator.&lt;/li&gt;&lt;li&gt;Naciśnij przycisk „Autokalibracja”.&lt;/li&gt;&lt;li&gt;Po krótkim czasie pojawi się okno z informacją o poprawnie wykonanej kalibracji.&lt;/li&gt;&lt;li&gt;Zresetuj mikrokontroler.&lt;/li&gt;&lt;/ol&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Порядок дій:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Вимкніть живлення Ostrel.&lt;/li&gt;&lt;li&gt;Від’єднайте роз’єм живлення 24 V від модуля PSB (вхід, що живиться від модуля мережевого блока живлення).&lt;/li&gt;&lt;li&gt;Підключіть лабораторне джерело живлення паралельно з вольтметром до входу акумулятора та встановіть точно 27.3 V.&lt;/li&gt;&lt;li&gt;Увімкніть акумулятор.&lt;/li&gt;&lt;li&gt;Натисніть кнопку «Автокалібрування».&lt;/li&gt;&lt;li&gt;Через короткий час з’явиться вікно з повідомленням про успішне калібрування.&lt;/li&gt;&lt;li&gt;Перезапустіть мікроконтролер.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Tester Ostrel</source>
+        <translation>Тестер Ostrel</translation>
+    </message>
+    <message>
+        <source>Testuj</source>
+        <translation>Тестувати</translation>
+    </message>
+    <message>
+        <source>Skasuj</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Podgląd na żywo</source>
+        <translation>Перегляд наживо</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Bin</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Значення</translation>
+    </message>
+    <message>
+        <source>Brak funkcji</source>
+        <translation>Немає функції</translation>
+    </message>
+    <message>
+        <source>Nazwa testu</source>
+        <translation>Назва тесту</translation>
+    </message>
+    <message>
+        <source>Prawidłowy zakres</source>
+        <translation>Допустимий діапазон</translation>
+    </message>
+    <message>
+        <source>Wartość bin</source>
+        <translation>Значення bin</translation>
+    </message>
+    <message>
+        <source>Wartość str</source>
+        <translation>Значення str</translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>Kalibracja zakończona. Zresetuj mikrokontroler.</source>
+        <translation>Калібрування завершено. Перезапустіть мікроконтролер.</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Тестер</translation>
+    </message>
+    <message>
+        <source>Nie można wykonać testu ponieważ włączony jest tryb kalibracji</source>
+        <translation>Неможливо виконати тест, оскільки ввімкнено режим калібрування</translation>
+    </message>
+    <message>
+        <source>Zakończono testowanie.</source>
+        <translation>Тестування завершено.</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz podłączone zasilanie 27.3 V</source>
+        <translation>Ви дійсно бажаєте виконати автокалібрування Ostrel? Переконайтеся, що підключено живлення 27.3 V</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz podłączony akumulator i włączone zasilanie Ostrel.</source>
+        <translation>Ви дійсно бажаєте виконати тест Ostrel? Переконайтеся, що акумулятор підключено, а живлення Ostrel увімкнено.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>BŁĄD</source>
+        <translation>ПОМИЛКА</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V przed diodą</source>
+        <translation>Напруга 230 V перед діодом</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V za diodą</source>
+        <translation>Напруга 230 V після діода</translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatora</source>
+        <translation>Напруга акумулятора</translation>
+    </message>
+    <message>
+        <source>Prąd ładowania</source>
+        <translation>Струм заряджання</translation>
+    </message>
+    <message>
+        <source>Rezystancja akumulatora</source>
+        <translation>Опір акумулятора</translation>
+    </message>
+    <message>
+        <source>Temp. wewnątrz obudowy</source>
+        <translation>Темп. усередині корпусу</translation>
+    </message>
+    <message>
+        <source>Dioda idealna</source>
+        <translation>Ідеальний діод</translation>
+    </message>
+    <message>
+        <source>Klucz akumulatora</source>
+        <translation>Ключ акумулятора</translation>
+    </message>
+    <message>
+        <source>Stan zasilacza Ostrel</source>
+        <translation>Стан блока живлення Ostrel</translation>
+    </message>
+    <message>
+        <source>Stan ładowania akumulatora</source>
+        <translation>Стан заряджання акумулятора</translation>
+    </message>
+    <message>
+        <source>Offset temperaturowy</source>
+        <translation>Зміщення температури</translation>
+    </message>
+    <message>
+        <source>PWM sterowania binarnie</source>
+        <translation>ШІМ керування, двійкове значення</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V przed dioda</source>
+        <translation>Зміщення напруги 230 V перед діодом</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V za dioda</source>
+        <translation>Зміщення напруги 230 V після діода</translation>
+    </message>
+    <message>
+        <source>Offset napiecie akumulatora</source>
+        <translation>Зміщення напруги акумулятора</translation>
+    </message>
+    <message>
+        <source>Offset prąd ładowania</source>
+        <translation>Зміщення струму заряджання</translation>
+    </message>
+    <message>
+        <source>Ilość przejść do CC z CV</source>
+        <translation>Кількість переходів з CV у CC</translation>
+    </message>
+    <message>
+        <source>Ilość przeciążeń akumulatora</source>
+        <translation>Кількість перевантажень акумулятора</translation>
+    </message>
+    <message>
+        <source>Ilość pomiarów rezystancji</source>
+        <translation>Кількість вимірювань опору</translation>
+    </message>
+    <message>
+        <source>Ilość załączeń diody</source>
+        <translation>Кількість увімкнень діода</translation>
+    </message>
+    <message>
+        <source>Ilość wyłączeń diody</source>
+        <translation>Кількість вимкнень діода</translation>
+    </message>
+    <message>
+        <source>Ilość wylaczen diody podczas blokowania 2s</source>
+        <translation>Кількість вимкнень діода під час блокування 2s</translation>
+    </message>
+    <message>
+        <source>Ilość prób zalaczen diody po sprawdeniu napiecia sieciowego</source>
+        <translation>Кількість спроб увімкнення діода після перевірки напруги мережі</translation>
+    </message>
+    <message>
+        <source>Ilość zalaczen diody po sprawdeniu napiecia siecowego</source>
+        <translation>Кількість увімкнень діода після перевірки напруги мережі</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout R</source>
+        <translation>Кількість тайм-аутів R</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 5h</source>
+        <translation>Кількість тайм-аутів заряджання CC 5h</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 48h</source>
+        <translation>Кількість тайм-аутів заряджання CC 48h</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CC</source>
+        <translation>Кількість помилок зарядного пристрою в CC</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CV</source>
+        <translation>Кількість помилок зарядного пристрою в CV</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS1</source>
+        <translation>Стан сигнальної лінії LS1</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS2</source>
+        <translation>Стан сигнальної лінії LS2</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS3</source>
+        <translation>Стан сигнальної лінії LS3</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS4</source>
+        <translation>Стан сигнальної лінії LS4</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK1</source>
+        <translation>Стан контрольної лінії LK1</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK2</source>
+        <translation>Стан контрольної лінії LK2</translation>
+    </message>
+    <message>
+        <source>BATTERY AND SUPPLY</source>
+        <translation>АКУМУЛЯТОР І МЕРЕЖА</translation>
+    </message>
+    <message>
+        <source>ONLY BATTERY</source>
+        <translation>ЛИШЕ АКУМУЛЯТОР</translation>
+    </message>
+    <message>
+        <source>ONLY SUPPLY</source>
+        <translation>ЛИШЕ МЕРЕЖА</translation>
+    </message>
+    <message>
+        <source>CURRENT MODE</source>
+        <translation>РЕЖИМ СТРУМУ</translation>
+    </message>
+    <message>
+        <source>VOLTAGE MODE</source>
+        <translation>РЕЖИМ НАПРУГИ</translation>
+    </message>
+    <message>
+        <source>TEMPERATURE MODE</source>
+        <translation>РЕЖИМ ТЕМПЕРАТУРИ</translation>
+    </message>
+    <message>
+        <source>WYSTEROWANIE</source>
+        <translation>АКТИВОВАНО</translation>
+    </message>
+    <message>
+        <source>ZWARCIE</source>
+        <translation>ЗАМИКАННЯ</translation>
+    </message>
+    <message>
+        <source>PRZECIĄŻENIE</source>
+        <translation>ПЕРЕВАНТАЖЕННЯ</translation>
+    </message>
+    <message>
+        <source>PRZERWA</source>
+        <translation>ОБРИВ</translation>
+    </message>
+    <message>
+        <source>DOZÓR</source>
+        <translation>ЧЕРГУВАННЯ</translation>
+    </message>
+    <message>
+        <source>NIEAKTYWNA</source>
+        <translation>НЕАКТИВНА</translation>
+    </message>
+    <message>
+        <source>Test RAM</source>
+        <translation>Тест RAM</translation>
+    </message>
+    <message>
+        <source>Test FLASH</source>
+        <translation>Тест FLASH</translation>
+    </message>
+    <message>
+        <source>Test czujnika prądu bez obciążenia</source>
+        <translation>Тест датчика струму без навантаження</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - rezystnacja</source>
+        <translation>Тест вимірювання опору - опір</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora bez obciążenia</source>
+        <translation>Тест вимірювання опору - U акумулятора без навантаження</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora z obciążeniem</source>
+        <translation>Тест вимірювання опору - U акумулятора під навантаженням</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - I akumulatora z obciążeniem</source>
+        <translation>Тест вимірювання опору - I акумулятора під навантаженням</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie minimalne</source>
+        <translation>Тест блока живлення - мінімальна напруга</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie maksymalne</source>
+        <translation>Тест блока живлення - максимальна напруга</translation>
+    </message>
+    <message>
+        <source>Sprawny/Uszkodzony</source>
+        <translation>Справний/Несправний</translation>
+    </message>
+    <message>
+        <source>od 0.1 do -0.1 A</source>
+        <translation>від 0.1 до -0.1 A</translation>
+    </message>
+    <message>
+        <source>&lt; 0.300 ohm</source>
+        <translation>&lt; 0.300 Ом</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>od 2.9 do 3.9 A</source>
+        <translation>від 2.9 до 3.9 A</translation>
+    </message>
+    <message>
+        <source>&lt; 20 V</source>
+        <translation>&lt; 20 V</translation>
+    </message>
+    <message>
+        <source>&gt; 30 V</source>
+        <translation>&gt; 30 V</translation>
+    </message>
+    <message>
+        <source>STAN Y</source>
+        <translation>СТАН Y</translation>
+    </message>
+    <message>
+        <source>STAN X</source>
+        <translation>СТАН X</translation>
+    </message>
+    <message>
+        <source>STAN DOZOROWANIA</source>
+        <translation>ЧЕРГОВИЙ РЕЖИМ</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>УВІМК.</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>ВИМК.</translation>
+    </message>
+    <message>
+        <source>Brak sondy</source>
+        <translation>Немає зонда</translation>
+    </message>
+    <message>
+        <source>NIEDOTYCZY</source>
+        <translation>Н/Д</translation>
+    </message>
+    <message>
+        <source>0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy</source>
+        <translation>0 - макс. напруга, 4095 - мін. вихідна напруга перетворювача</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje sie po resecie</source>
+        <translation>Значення обнуляється після скидання</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje się po resecie</source>
+        <translation>Значення обнуляється після скидання</translation>
+    </message>
+</context>
+<context>
+    <name>EnumList</name>
+    <message>
+        <source>Brak – wyjście nieaktywne</source>
+        <translation>Немає – вихід неактивний</translation>
+    </message>
+    <message>
+        <source>Alarm - ogólny Halvo</source>
+        <translation>Тривога - загальна Halvo</translation>
+    </message>
+    <message>
+        <source>Alarm - wejście zewnętrzne</source>
+        <translation>Тривога - зовнішній вхід</translation>
+    </message>
+    <message>
+        <source>Alarm - system Tarven A/B</source>
+        <translation>Тривога - система Tarven A/B</translation>
+    </message>
+    <message>
+        <source>Alarm - suma stref LNM</source>
+        <translation>Тривога - сума зон LNM</translation>
+    </message>
+    <message>
+        <source>Alarm - iloczyn stref LNM</source>
+        <translation>Тривога - добуток зон LNM</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + suma stref LNMn</source>
+        <translation>Тривога – зовнішній вхід + сума зон LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + iloczyn stref LNMn</source>
+        <translation>Тривога – зовнішній вхід + добуток зон LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – Tarven A/B + suma stref LNMn</source>
+        <translation>Тривога – Tarven A/B + сума зон LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – Tarven A/B + iloczyn stref LNMn</source>
+        <translation>Тривога – Tarven A/B + добуток зон LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + własny</source>
+        <translation>Тривога – зовнішній вхід + власна</translation>
+    </message>
+    <message>
+        <source>Alarm – system Tarven A/B + własny</source>
+        <translation>Тривога – система Tarven A/B + власна</translation>
+    </message>
+    <message>
+        <source>Alarm - iloczyn stref + wlasny</source>
+        <translation>Тривога - добуток зон + власна</translation>
+    </message>
+    <message>
+        <source>Zarezerwowane</source>
+        <translation>Зарезервовано</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>NIE</source>
+        <translation>НІ</translation>
+    </message>
+    <message>
+        <source>Alarm - ogólny</source>
+        <translation>Тривога - загальна</translation>
+    </message>
+    <message>
+        <source>Alarm - LDK</source>
+        <translation>Тривога - LDK</translation>
+    </message>
+    <message>
+        <source>Alarm - BZ7x</source>
+        <translation>Тривога - BZ7x</translation>
+    </message>
+    <message>
+        <source>Osiągnięta pozycja pożarowa (FIRE SAFE)</source>
+        <translation>Досягнуто пожежного положення (FIRE SAFE)</translation>
+    </message>
+    <message>
+        <source>Nieaktywna</source>
+        <translation>Неактивна</translation>
+    </message>
+    <message>
+        <source>Kontrola zadziałania PK</source>
+        <translation>Контроль спрацювання PK</translation>
+    </message>
+    <message>
+        <source>Wejście potwierdzenia zewnętrznego</source>
+        <translation>Вхід зовнішнього підтвердження</translation>
+    </message>
+    <message>
+        <source>Wejście kasowania zewnętrznego</source>
+        <translation>Вхід зовнішнього скидання</translation>
+    </message>
+    <message>
+        <source>Blokowanie wyjść</source>
+        <translation>Блокування виходів</translation>
+    </message>
+    <message>
+        <source>Blokowanie warunkowe wyjscia LNM</source>
+        <translation>Умовне блокування виходу LNM</translation>
+    </message>
+    <message>
+        <source>Zamrożenie stanu</source>
+        <translation>Заморожування стану</translation>
+    </message>
+    <message>
+        <source>Wyjście nieaktywne</source>
+        <translation>Вихід неактивний</translation>
+    </message>
+    <message>
+        <source>Załączenie na stałe</source>
+        <translation>Постійне увімкнення</translation>
+    </message>
+    <message>
+        <source>Załączenie czasowe</source>
+        <translation>Увімкнення на час</translation>
+    </message>
+    <message>
+        <source>Załączenie impulsowo-cykliczne</source>
+        <translation>Імпульсно-циклічне увімкнення</translation>
+    </message>
+    <message>
+        <source>Załączenie impulsowo-ilościowe</source>
+        <translation>Імпульсно-кількісне увімкнення</translation>
+    </message>
+    <message>
+        <source>0-nieaktywny</source>
+        <translation>0-неактивний</translation>
+    </message>
+    <message>
+        <source>1-załączenie na stałe</source>
+        <translation>1-постійне увімкнення</translation>
+    </message>
+    <message>
+        <source>2-załączenie czasowe</source>
+        <translation>2-увімкнення на час</translation>
+    </message>
+    <message>
+        <source>3-załączenie impulsowo-cykliczne</source>
+        <translation>3-імпульсно-циклічне увімкнення</translation>
+    </message>
+    <message>
+        <source>4-załączenie impulsowo-ilościowe</source>
+        <translation>4-імпульсно-кількісне увімкнення</translation>
+    </message>
+    <message>
+        <source>5-klapy Gryfit czas T2 – wysterowanie w dozorowaniu</source>
+        <translation>5-клапани Gryfit час T2 – активація в черговому режимі</translation>
+    </message>
+    <message>
+        <source>0-nieaktywne</source>
+        <translation>0-неактивне</translation>
+    </message>
+    <message>
+        <source>1-siłownik dwukierunkowy</source>
+        <translation>1-реверсивний привод</translation>
+    </message>
+    <message>
+        <source>2-siłownik ze sprężyną powrotną</source>
+        <translation>2-привод із зворотною пружиною</translation>
+    </message>
+    <message>
+        <source>3-przerwa napięciowa lub impuls prądowy</source>
+        <translation>3-переривання напруги або імпульс струму</translation>
+    </message>
+    <message>
+        <source>Aktywne przewietrzanie</source>
+        <translation>Активне провітрювання</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
+        <translation>Контрольна лінія LK1 (від стану X у режимі 2 станів або від стану Y чи X у режимі 3 станів)</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
+        <translation>Контрольна лінія LK2 (від стану X у режимі 2 станів або від стану Y чи X у режимі 3 станів)</translation>
+    </message>
+    <message>
+        <source>System Tarven B</source>
+        <translation>Система Tarven B</translation>
+    </message>
+    <message>
+        <source>Wejście nieaktywne</source>
+        <translation>Вхід неактивний</translation>
+    </message>
+    <message>
+        <source>Tryb 2-stanowy</source>
+        <translation>Режим 2 станів</translation>
+    </message>
+    <message>
+        <source>Tryb 3-stanowy</source>
+        <translation>Режим 3 станів</translation>
+    </message>
+    <message>
+        <source>Brak – wejście nieaktywne</source>
+        <translation>Немає – вхід неактивний</translation>
+    </message>
+    <message>
+        <source>Port nieaktywny</source>
+        <translation>Порт неактивний</translation>
+    </message>
+    <message>
+        <source>Protokół Modbus</source>
+        <translation>Протокол Modbus</translation>
+    </message>
+    <message>
+        <source>Komunikacja z Ostrel nr. 2</source>
+        <translation>Зв’язок з Ostrel № 2</translation>
+    </message>
+    <message>
+        <source>Brak konfiguracji</source>
+        <translation>Не налаштовано</translation>
+    </message>
+    <message>
+        <source>1200</source>
+        <translation>1200</translation>
+    </message>
+    <message>
+        <source>2400</source>
+        <translation>2400</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Slave</source>
+        <translation>Slave</translation>
+    </message>
+    <message>
+        <source>Wybierz pojemność akumulatora</source>
+        <translation>Виберіть ємність акумулятора</translation>
+    </message>
+    <message>
+        <source>7 Ah</source>
+        <translation>7 Ah</translation>
+    </message>
+    <message>
+        <source>18 Ah</source>
+        <translation>18 Ah</translation>
+    </message>
+    <message>
+        <source>28 Ah</source>
+        <translation>28 Ah</translation>
+    </message>
+    <message>
+        <source>40 Ah</source>
+        <translation>40 Ah</translation>
+    </message>
+    <message>
+        <source>80 Ah</source>
+        <translation>80 Ah</translation>
+    </message>
+    <message>
+        <source>134 Ah</source>
+        <translation>134 Ah</translation>
+    </message>
+    <message>
+        <source>0 - Strefa 1</source>
+        <translation>0 - Зона 1</translation>
+    </message>
+    <message>
+        <source>1 - Strefa 2</source>
+        <translation>1 - Зона 2</translation>
+    </message>
+    <message>
+        <source>2 - Strefa 1 + 2</source>
+        <translation>2 - Зона 1 + 2</translation>
+    </message>
+    <message>
+        <source>3 - Nie związane z strefą</source>
+        <translation>3 - Не пов’язано із зоною</translation>
+    </message>
+    <message>
+        <source>0 - Nieaktywne</source>
+        <translation>0 - Неактивне</translation>
+    </message>
+    <message>
+        <source>1 - Linia kontrolna aktywna</source>
+        <translation>1 - Контрольна лінія активна</translation>
+    </message>
+    <message>
+        <source>1 - Linia kontrolna</source>
+        <translation>1 - Контрольна лінія</translation>
+    </message>
+    <message>
+        <source>2 - Linia potencjałowa</source>
+        <translation>2 - Потенційна лінія</translation>
+    </message>
+    <message>
+        <source>1 - Linia Kontrolna</source>
+        <translation>1 - Контрольна лінія</translation>
+    </message>
+    <message>
+        <source>2 - Linia dozorowa</source>
+        <translation>2 - Шлейф сигналізації</translation>
+    </message>
+    <message>
+        <source>3 - Linia potencjałowa</source>
+        <translation>3 - Потенційна лінія</translation>
+    </message>
+    <message>
+        <source>4 - Wyjście zasilające 24 V</source>
+        <translation>4 - Вихід живлення 24 V</translation>
+    </message>
+    <message>
+        <source>1 - Linia bezpotencjałowa</source>
+        <translation>1 - Безпотенційна лінія</translation>
+    </message>
+    <message>
+        <source>0 - Urządzenie zewnętrzne</source>
+        <translation>0 - Зовнішній пристрій</translation>
+    </message>
+    <message>
+        <source>1 - Blokada Gaszenia</source>
+        <translation>1 - Блокування гасіння</translation>
+    </message>
+    <message>
+        <source>2 - Sterowanie ręczne</source>
+        <translation>2 - Ручне керування</translation>
+    </message>
+    <message>
+        <source>3 - Dodatek</source>
+        <translation type="unfinished">3 - Додаткова подача</translation>
+    </message>
+    <message>
+        <source>4 - Stop gaszenia</source>
+        <translation>4 - Стоп гасіння</translation>
+    </message>
+    <message>
+        <source>5 - Start gaszenia</source>
+        <translation>5 - Пуск гасіння</translation>
+    </message>
+    <message>
+        <source>6 - LK. wypływu</source>
+        <translation>6 - LK. витікання</translation>
+    </message>
+    <message>
+        <source>7 - Alarm zewnętrzny</source>
+        <translation>7 - Зовнішня тривога</translation>
+    </message>
+    <message>
+        <source>8 - Ciśnienie/masa</source>
+        <translation>8 - Тиск/маса</translation>
+    </message>
+    <message>
+        <source>9 - Blok.Nieel.</source>
+        <translation>9 - Блок.Неел.</translation>
+    </message>
+    <message>
+        <source>10 - Kasowanie alarmu</source>
+        <translation>10 - Скидання тривоги</translation>
+    </message>
+    <message>
+        <source>0 - Alarm 1 strefa</source>
+        <translation>0 - Тривога зона 1</translation>
+    </message>
+    <message>
+        <source>1 - Alarm 2 strefa</source>
+        <translation>1 - Тривога зона 2</translation>
+    </message>
+    <message>
+        <source>2 - Start gaszenia</source>
+        <translation>2 - Пуск гасіння</translation>
+    </message>
+    <message>
+        <source>3 - EZ</source>
+        <translation>3 - EZ</translation>
+    </message>
+    <message>
+        <source>4 - Wyładowanie</source>
+        <translation>4 - Випуск</translation>
+    </message>
+    <message>
+        <source>5 - Wypływy</source>
+        <translation>5 - Витікання</translation>
+    </message>
+    <message>
+        <source>0 - Tryb 1 stanowy</source>
+        <translation>0 - Режим 1 стану</translation>
+    </message>
+    <message>
+        <source>1 - Tryb 2 stanowy</source>
+        <translation>1 - Режим 2 станів</translation>
+    </message>
+    <message>
+        <source>2 - Linia potencjałowa aktywna</source>
+        <translation>2 - Потенційна лінія активна</translation>
+    </message>
+    <message>
+        <source>0 - Alarm 1 stopnia</source>
+        <translation>0 - Тривога 1 ступеня</translation>
+    </message>
+    <message>
+        <source>1 - Alarm 2 stopnia</source>
+        <translation>1 - Тривога 2 ступеня</translation>
+    </message>
+    <message>
+        <source>5 - Wypływ</source>
+        <translation>5 - Витікання</translation>
+    </message>
+    <message>
+        <source>6 - Wyładowanie dodatku</source>
+        <translation type="unfinished">6 - Випуск додаткової подачі</translation>
+    </message>
+    <message>
+        <source>7 - Sterowanie ręczne</source>
+        <translation>7 - Ручне керування</translation>
+    </message>
+    <message>
+        <source>8 - Stop gaszenia</source>
+        <translation>8 - Стоп гасіння</translation>
+    </message>
+    <message>
+        <source>9 - Blokada gaszenia</source>
+        <translation>9 - Блокування гасіння</translation>
+    </message>
+    <message>
+        <source>10 - Blokada Nieelek</source>
+        <translation>10 - Блокування неелектр.</translation>
+    </message>
+    <message>
+        <source>11 - Uszkodzenie</source>
+        <translation>11 - Несправність</translation>
+    </message>
+    <message>
+        <source>12 - Kasowanie</source>
+        <translation>12 - Скидання</translation>
+    </message>
+    <message>
+        <source>13 - Ciśń/masa</source>
+        <translation>13 - Тиск/маса</translation>
+    </message>
+    <message>
+        <source>0 - Grupa ogólna</source>
+        <translation>0 - Загальна група</translation>
+    </message>
+    <message>
+        <source>1 - Sygnalizatory zewnętrzne</source>
+        <translation>1 - Зовнішні оповіщувачі</translation>
+    </message>
+    <message>
+        <source>2 - Sygnalizatory ostrzegawcze</source>
+        <translation>2 - Попереджувальні оповіщувачі</translation>
+    </message>
+    <message>
+        <source>3 - Urządzenia transmisji</source>
+        <translation>3 - Обладнання передавання</translation>
+    </message>
+    <message>
+        <source>4 - Urządzenia zabezpieczające</source>
+        <translation>4 - Обладнання протипожежного захисту</translation>
+    </message>
+    <message>
+        <source>0 - Brak kryterium</source>
+        <translation>0 - Немає критерію</translation>
+    </message>
+    <message>
+        <source>1 - L11 LD-alarm</source>
+        <translation>1 - L11 LD-тривога</translation>
+    </message>
+    <message>
+        <source>2 - L11 LD-alarm</source>
+        <translation>2 - L11 LD-тривога</translation>
+    </message>
+    <message>
+        <source>3 - L11 LD-alarm</source>
+        <translation>3 - L11 LD-тривога</translation>
+    </message>
+    <message>
+        <source>4 - L11 LD-alarm</source>
+        <translation>4 - L11 LD-тривога</translation>
+    </message>
+    <message>
+        <source>5 - L11 LD-alarm</source>
+        <translation>5 - L11 LD-тривога</translation>
+    </message>
+    <message>
+        <source>6 - L11 LD-alarm</source>
+        <translation>6 - L11 LD-тривога</translation>
+    </message>
+    <message>
+        <source>7 - LK-EZ Wspólny</source>
+        <translation>7 - LK-EZ спільна</translation>
+    </message>
+    <message>
+        <source>0 - Brak</source>
+        <translation>0 - Немає</translation>
+    </message>
+    <message>
+        <source>1 - ciągły</source>
+        <translation>1 - безперервний</translation>
+    </message>
+    <message>
+        <source>2 - 1 impuls</source>
+        <translation>2 - 1 імпульс</translation>
+    </message>
+    <message>
+        <source>3 - cykliczny</source>
+        <translation>3 - циклічний</translation>
+    </message>
+    <message>
+        <source>4 - cykliczny skończony</source>
+        <translation>4 - циклічний обмежений</translation>
+    </message>
+    <message>
+        <source>0 - Wyłączone</source>
+        <translation>0 - Вимкнено</translation>
+    </message>
+    <message>
+        <source>1 - Włączone</source>
+        <translation>1 - Увімкнено</translation>
+    </message>
+    <message>
+        <source>0 - 0 linii</source>
+        <translation>0 - 0 ліній</translation>
+    </message>
+    <message>
+        <source>1 - 1 linia</source>
+        <translation>1 - 1 лінія</translation>
+    </message>
+    <message>
+        <source>2 - 2 linie</source>
+        <translation>2 - 2 лінії</translation>
+    </message>
+    <message>
+        <source>3 - 3 linie</source>
+        <translation>3 - 3 лінії</translation>
+    </message>
+    <message>
+        <source>0 - Nie</source>
+        <translation>0 - Ні</translation>
+    </message>
+    <message>
+        <source>1 - Tak</source>
+        <translation>1 - Так</translation>
+    </message>
+    <message>
+        <source>0 - Tak</source>
+        <translation>0 - Так</translation>
+    </message>
+    <message>
+        <source>1 - Nie</source>
+        <translation>1 - Ні</translation>
+    </message>
+    <message>
+        <source>0 - Z wyjścia EZ</source>
+        <translation>0 - Від виходу EZ</translation>
+    </message>
+    <message>
+        <source>1 - Z wejścia LK-wypływ</source>
+        <translation>1 - Від входу LK-витікання</translation>
+    </message>
+    <message>
+        <source>1 - Nieblokowane</source>
+        <translation>1 - Неблоковане</translation>
+    </message>
+    <message>
+        <source>2 - Blokowane</source>
+        <translation>2 - Блоковане</translation>
+    </message>
+    <message>
+        <source>0 - Strefa 2</source>
+        <translation>0 - Зона 2</translation>
+    </message>
+    <message>
+        <source>0 - Brak modułu</source>
+        <translation>0 - Немає модуля</translation>
+    </message>
+    <message>
+        <source>1 - SCA</source>
+        <translation>1 - SCA</translation>
+    </message>
+    <message>
+        <source>2 - SCB</source>
+        <translation>2 - SCB</translation>
+    </message>
+    <message>
+        <source>3 - SCC</source>
+        <translation>3 - SCC</translation>
+    </message>
+    <message>
+        <source>4 - SCD</source>
+        <translation>4 - SCD</translation>
+    </message>
+    <message>
+        <source>5 - SCG</source>
+        <translation>5 - SCG</translation>
+    </message>
+    <message>
+        <source>6 - SCE</source>
+        <translation>6 - SCE</translation>
+    </message>
+    <message>
+        <source>7 - SCF</source>
+        <translation>7 - SCF</translation>
+    </message>
+    <message>
+        <source>1 - Linia potencjałowa aktywna</source>
+        <translation>1 - Потенційна лінія активна</translation>
+    </message>
+    <message>
+        <source>1 - Linia bezpotencjałowa aktywna</source>
+        <translation>1 - Безпотенційна лінія активна</translation>
+    </message>
+    <message>
+        <source>3 - Wyjście zasilajace 24 V aktywne</source>
+        <translation>3 - Вихід живлення 24 V активний</translation>
+    </message>
+    <message>
+        <source>2 - Linia dozorowa aktywna</source>
+        <translation>2 - Шлейф сигналізації активний</translation>
+    </message>
+    <message>
+        <source>3 - Linia potencjałowa aktywna</source>
+        <translation>3 - Потенційна лінія активна</translation>
+    </message>
+    <message>
+        <source>4 - Wyjście zasilajace 24 V aktywne</source>
+        <translation>4 - Вихід живлення 24 V активний</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie Ostrel</source>
+        <translation>Несправність Ostrel</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie Ostrel + wysterowanie z Tarven B</source>
+        <translation>Несправність Ostrel + активація від Tarven B</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Подія</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Модуль</translation>
+    </message>
+</context>
+<context>
+    <name>EventsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Зчитати</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Зчитати з пристрою</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>У PDF</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Друкувати</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń</source>
+        <translation>Видалення журналу подій</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
+        <translation>Видалено журнал подій з назвою: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExtinguishingBlocks</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адреса модуля</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - номер зони</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - номер зони</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Оголошення потенційної лінії</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Потенційна лінія - Група виходів</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Потенційна лінія - Логіка</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
+    </message>
+</context>
+<context>
+    <name>FaultsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Зчитати</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Зчитати з пристрою</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>У PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Друкувати</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Друкувати</translation>
+    </message>
+    <message>
+        <source>Usunięcie uszkodzeń</source>
+        <translation>Видалення несправностей</translation>
+    </message>
+    <message>
+        <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
+        <translation>Видалено список несправностей з назвою: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Konfiguracja</name>
+    <message>
+        <source>Konfiguracja Ostrel: %1</source>
+        <translation>Конфігурація Ostrel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LNM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Prąd grupy [A]</source>
+        <translation>Струм групи [A]</translation>
+    </message>
+    <message>
+        <source>Prąd modułu:</source>
+        <translation>Струм модуля:</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa konwencjonalna</source>
+        <translation>Неадресний шлейф сигналізації</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa aktywna/ nieaktywna</source>
+        <translation>Шлейф сигналізації активний/ неактивний</translation>
+    </message>
+    <message>
+        <source>Kasowanie wstępne czujek (60s)</source>
+        <translation>Попереднє скидання сповіщувачів (60s)</translation>
+    </message>
+    <message>
+        <source>Kasowanie aktywne / nieaktywne</source>
+        <translation>Скидання активне / неактивне</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia WYZWOLENIE</source>
+        <translation>Кнопка димовидалення BZ7x - лінія ПУСК</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia WYZW aktywna / nieaktywna</source>
+        <translation>Кнопка - Лінія ПУСК активна / неактивна</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia KASOWANIE</source>
+        <translation>Кнопка димовидалення BZ7x - лінія СКИДАННЯ</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia KASOW aktywna / nieaktywna</source>
+        <translation>Кнопка - Лінія СКИД активна / неактивна</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  tryb pracy</source>
+        <translation>Вихід групи - режим роботи</translation>
+    </message>
+    <message>
+        <source>Tryb pracy wyjścia 0-nieaktywne</source>
+        <translation>Режим роботи виходу 0-неактивне</translation>
+    </message>
+    <message>
+        <source>Wyjscie grupy - kryterium wysterowania</source>
+        <translation>Вихід групи - критерій активації</translation>
+    </message>
+    <message>
+        <source>Kryterium – warianty wysterowania</source>
+        <translation>Критерій – варіанти активації</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - sterowanie 3 przewodowe</source>
+        <translation>Вихід групи - 3-провідне керування</translation>
+    </message>
+    <message>
+        <source>Sterowanie w trybie pracy 1; 0: 2-przew. 1: 3-przew. </source>
+        <translation>Керування в режимі роботи 1; 0: 2-пров. 1: 3-пров. </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  kontrola ciągłości zasilania</source>
+        <translation>Вихід групи - контроль цілісності живлення</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy zasilania </source>
+        <translation>Контроль замикання та обриву живлення </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T1 - czas  opóźnienia zadziałania</source>
+        <translation>Вихід групи - T1 - затримка спрацювання</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Затримка активації виходу в режимах 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T2 - czas wysterowania</source>
+        <translation>Вихід групи - T2 - час активації</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Час активації виходу в режимах 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T3 - czas przerwy wysterowania</source>
+        <translation>Вихід групи - T3 - час паузи активації</translation>
+    </message>
+    <message>
+        <source>Czas przerwy w trybie 3</source>
+        <translation>Час паузи в режимі 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - liczba impulsów</source>
+        <translation>Вихід групи - кількість імпульсів</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów na wyjściu w trybie 3</source>
+        <translation>Кількість імпульсів на виході в режимі 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola krańcówek</source>
+        <translation>Вихід групи - контроль кінцевих вимикачів</translation>
+    </message>
+    <message>
+        <source>Kontrola pozycji urządzenia sterowanego</source>
+        <translation>Контроль положення керованого пристрою</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola ciągłości krańcówek</source>
+        <translation>Вихід групи - контроль цілісності кінцевих вимикачів</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy obwodów krańcówek</source>
+        <translation>Контроль замикання та обриву кіл кінцевих вимикачів</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - odłączanie napięcia</source>
+        <translation>Вихід групи - відключення напруги</translation>
+    </message>
+    <message>
+        <source>Odłączanie napięcia w trybie pracy 1</source>
+        <translation>Відключення напруги в режимі роботи 1</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - forsowanie (deadlock)</source>
+        <translation>Вихід групи - форсування (deadlock)</translation>
+    </message>
+    <message>
+        <source>Funkcja forsowania wyjścia – funkcja przeciwoblodzeniowa</source>
+        <translation>Функція форсування виходу – функція проти обмерзання</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - przyciski - tryb pracy</source>
+        <translation>Провітрювання - кнопки - режим роботи</translation>
+    </message>
+    <message>
+        <source>Sposób działania przycisków przewietrzania</source>
+        <translation>Спосіб роботи кнопок провітрювання</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - blokowanie pogodowe</source>
+        <translation>Провітрювання - погодне блокування</translation>
+    </message>
+    <message>
+        <source>Blokowanie przewietrzania w przypadku deszczu / wiatru</source>
+        <translation>Блокування провітрювання в разі дощу / вітру</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp1</source>
+        <translation>Провітрювання - час Tp1</translation>
+    </message>
+    <message>
+        <source>Czas otwierania</source>
+        <translation>Час відкривання</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp2</source>
+        <translation>Провітрювання - час Tp2</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie</source>
+        <translation>Час, після якого відбудеться автоматичне закриття</translation>
+    </message>
+    <message>
+        <source>Strefa LNM nr %1</source>
+        <translation>Зона LNM № %1</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO</source>
+        <translation>0 – НІ 1 – Заг. тривога 2 – тривога LDK 3 – тривога RPO</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  czas TKA</source>
+        <translation>Вихід групи - час TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Затримка вимкнення після скидання</translation>
+    </message>
+    <message>
+        <source>LNM</source>
+        <translation>LNM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Liniowy</source>
+        <translation>Головний лінійний модуль</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – zwarcie </source>
+        <translation>Шлейф сигналізації – коротке замикання </translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – przerwa </source>
+        <translation>Шлейф сигналізації – обрив </translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – zwarcie</source>
+        <translation>BZ7x лінія кнопки ПУСК – коротке замикання</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – przerwa</source>
+        <translation>BZ7x лінія кнопки ПУСК – обрив</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – zwarcie</source>
+        <translation>BZ7x лінія кнопки СКИДАННЯ – коротке замикання</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – przerwa</source>
+        <translation>BZ7x лінія кнопки СКИДАННЯ – обрив</translation>
+    </message>
+    <message>
+        <source>BZ7x przycisk KASOWANIE – brak lub uszkodzenie</source>
+        <translation>BZ7x кнопка СКИДАННЯ – відсутня або несправна</translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1  – zwarcie </source>
+        <translation>Кінцевий вимикач KR1 – коротке замикання </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1 – przerwa </source>
+        <translation>Кінцевий вимикач KR1 – обрив </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2  – zwarcie </source>
+        <translation>Кінцевий вимикач KR2 – коротке замикання </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2 – przerwa </source>
+        <translation>Кінцевий вимикач KR2 – обрив </translation>
+    </message>
+    <message>
+        <source>Wyjście główne – brak ciągłości zasilania</source>
+        <translation>Головний вихід – порушення цілісності живлення</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja</source>
+        <translation>Головний вихід – неправильне положення</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR1</source>
+        <translation>Головний вихід – неправильне положення KR1</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR2</source>
+        <translation>Головний вихід – неправильне положення KR2</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – bezpiecznik</source>
+        <translation>Головний вихід – запобіжник</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania OTWÓRZ – zwarcie</source>
+        <translation>Кнопка провітрювання ВІДКРИТИ – коротке замикання</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania ZAMKNIJ – zwarcie</source>
+        <translation>Кнопка провітрювання ЗАКРИТИ – коротке замикання</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – помилка контрольної суми</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версія програмного забезпечення</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Конфігурація</translation>
+    </message>
+    <message>
+        <source>Zdarzenia</source>
+        <translation>Події</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Діагностика</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia</source>
+        <translation>Несправності</translation>
+    </message>
+    <message>
+        <source>Wersje oprogramowania</source>
+        <translation>Версії ПЗ</translation>
+    </message>
+    <message>
+        <source>Data i czas</source>
+        <translation>Дата і час</translation>
+    </message>
+    <message>
+        <source>Serwis</source>
+        <translation>Сервіс</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Конфігуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>&amp;Połącz</source>
+        <comment>Connect</comment>
+        <translation>&amp;Під’єднати</translation>
+    </message>
+    <message>
+        <source>Connect over USB</source>
+        <translation>Під’єднатися через USB</translation>
+    </message>
+    <message>
+        <source>&amp;Rozłącz</source>
+        <comment>Disconnect</comment>
+        <translation>&amp;Від’єднати</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Від’єднатися</translation>
+    </message>
+    <message>
+        <source>&amp;O programie</source>
+        <comment>About</comment>
+        <translation>&amp;Про програму</translation>
+    </message>
+    <message>
+        <source>Wyświetla informacje o programie</source>
+        <comment>About programm</comment>
+        <translation>Показує відомості про програму</translation>
+    </message>
+    <message>
+        <source>&amp;Widok</source>
+        <comment>View</comment>
+        <translation>&amp;Вигляд</translation>
+    </message>
+    <message>
+        <source>Parametry wyświetlania</source>
+        <comment>Window view settings</comment>
+        <translation>Параметри відображення</translation>
+    </message>
+    <message>
+        <source>&amp;Połączenie</source>
+        <translation>&amp;З’єднання</translation>
+    </message>
+    <message>
+        <source>&amp;Ustawienia</source>
+        <translation>&amp;Налаштування</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc</source>
+        <translation>&amp;Довідка</translation>
+    </message>
+    <message>
+        <source>Połączenie</source>
+        <comment>Connection</comment>
+        <translation>З’єднання</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Czas komputera</source>
+        <translation>Час комп’ютера</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <comment>Port komunikacyjny</comment>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Wybierz port:</source>
+        <translation>Виберіть порт:</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Port nie został otwarty: %1</source>
+        <translation>Не вдалося відкрити порт: %1</translation>
+    </message>
+    <message>
+        <source>O programie konfigurator Ostrel</source>
+        <translation>Про програму Конфігуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>Wersja programu %1 
+SHA %2 
+DATA %3 %4</source>
+        <translation>Версія програми %1 
+SHA %2 
+ДАТА %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>Modul</name>
+    <message>
+        <source>Moduł: </source>
+        <translation>Модуль: </translation>
+    </message>
+    <message>
+        <source> ,nr </source>
+        <translation> ,№ </translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <comment>liczba porządkowa</comment>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Значення</translation>
+    </message>
+    <message>
+        <source>USUNIĘTE</source>
+        <translation>УСУНЕНО</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Коротке замикання виходу сигнальної лінії № 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Коротке замикання виходу сигнальної лінії № 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Коротке замикання виходу сигнальної лінії № 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Коротке замикання виходу сигнальної лінії № 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Обрив виходу сигнальної лінії № 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Обрив виходу сигнальної лінії № 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Обрив виходу сигнальної лінії № 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Обрив виходу сигнальної лінії № 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
+        <translation>Перевантаження виходу сигнальної лінії № 1 (LS1) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
+        <translation>Перевантаження виходу сигнальної лінії № 2 (LS2) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
+        <translation>Перевантаження виходу сигнальної лінії № 3 (LS3) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
+        <translation>Перевантаження виходу сигнальної лінії № 4 (LS4) </translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 2</source>
+        <translation>Несправність запобіжника № 2</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 3</source>
+        <translation>Несправність запобіжника № 3</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 4</source>
+        <translation>Несправність запобіжника № 4</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne zasilacza nr. 2</source>
+        <translation>Загальна несправність блока живлення № 2</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z zasilaczem Ostrel nr. 2</source>
+        <translation>Немає зв’язку з блоком живлення Ostrel № 2</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji przez protokół Modbus</source>
+        <translation>Немає зв’язку за протоколом Modbus</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Коротке замикання входу контрольної лінії № 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Коротке замикання входу контрольної лінії № 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Обрив входу контрольної лінії № 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Обрив входу контрольної лінії № 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Start systemu / reset</source>
+        <translation>Запуск системи / скидання</translation>
+    </message>
+    <message>
+        <source>Skasowanie rejestru zdarzeń</source>
+        <translation>Очищення журналу подій</translation>
+    </message>
+    <message>
+        <source>Zapis nowej konfiguracji</source>
+        <translation>Запис нової конфігурації</translation>
+    </message>
+    <message>
+        <source>Zapis nowej daty i czasu</source>
+        <translation>Запис нових дати і часу</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika uszkodzenia PU</source>
+        <translation>Активація реле несправності PU</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika bezpotencjałowego PK</source>
+        <translation>Активація безпотенційного реле PK</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS1</source>
+        <translation>Активація сигнальної лінії LS1</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS2</source>
+        <translation>Активація сигнальної лінії LS2</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS3</source>
+        <translation>Активація сигнальної лінії LS3</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS4</source>
+        <translation>Активація сигнальної лінії LS4</translation>
+    </message>
+    <message>
+        <source>Odczyt rejestru zdarzeń</source>
+        <translation>Зчитування журналу подій</translation>
+    </message>
+    <message>
+        <source>Odczyt uszkodzeń</source>
+        <translation>Зчитування несправностей</translation>
+    </message>
+</context>
+<context>
+    <name>PSB</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Pojemność Akumulatorów</source>
+        <translation>Ємність акумуляторів</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PU - tryb pracy</source>
+        <translation>Реле PU - режим роботи</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - tryb pracy</source>
+        <translation>Реле PK - режим роботи</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - kryterium wysterowania</source>
+        <translation>Реле PK - критерій активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T1 - czas opóźnienia wysterowania</source>
+        <translation>Реле PK - T1 - затримка активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T2 - czas wysterowania</source>
+        <translation>Реле PK - T2 - час активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T3 - czas przerwy wysterowania</source>
+        <translation>Реле PK - T3 - час паузи активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - liczba impulsów</source>
+        <translation>Реле PK - кількість імпульсів</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - kontrola ciągłości</source>
+        <translation>Реле PK - контроль цілісності</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 - tryb pracy</source>
+        <translation>Контрольна лінія LK1 - режим роботи</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 - tryb pracy</source>
+        <translation>Контрольна лінія LK2 - режим роботи</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - tryb pracy</source>
+        <translation>Порт RS232 - режим роботи</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - prędkość transmisji</source>
+        <translation>Порт RS232 - Протокол Modbus - швидкість передавання</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - adres</source>
+        <translation>Порт RS232 - Протокол Modbus - адреса</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - Time Out</source>
+        <translation>Порт RS232 - Протокол Modbus - тайм-аут</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Komunikacja z Ostrel nr. 2 - Master/Slave</source>
+        <translation>Порт RS232 - Зв’язок з Ostrel № 2 - Master/Slave</translation>
+    </message>
+    <message>
+        <source>PSB</source>
+        <translation>PSB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Головний модуль керування</translation>
+    </message>
+    <message>
+        <source>Brak napięcia sieciowego 230V</source>
+        <translation>Немає напруги мережі 230V</translation>
+    </message>
+    <message>
+        <source>Niskie napięcie akumulatora (poniżej 22 V)</source>
+        <translation>Низька напруга акумулятора (нижче 22 V)</translation>
+    </message>
+    <message>
+        <source>Akumulator został odłączony (napięcie akumulatora poniżej 19 V)</source>
+        <translation>Акумулятор відключено (напруга акумулятора нижче 19 V)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonych akumulatorów</source>
+        <translation>Акумулятори не підключено</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja toru akumulatora (Uszkodzone akumulatory)</source>
+        <translation>Високий опір кола акумулятора (Несправні акумулятори)</translation>
+    </message>
+    <message>
+        <source>Zadziałanie kontroli doziemienia</source>
+        <translation>Спрацював контроль замикання на землю</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowarki akumulatorów</source>
+        <translation>Несправність зарядного пристрою акумуляторів</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura wewnątrz Ostrel (powyżej 40 st. C)</source>
+        <translation>Висока температура всередині Ostrel (вище 40 °C)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonej sondy temperaturowej</source>
+        <translation>Не підключено температурний зонд</translation>
+    </message>
+    <message>
+        <source>Rozwarty obwód przekaźnika konfigurowalnego PK</source>
+        <translation>Розімкнене коло конфігурованого реле PK</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie pamięci flash mikrokontrolera</source>
+        <translation>Несправність flash-пам’яті мікроконтролера</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 1</source>
+        <translation>Несправність запобіжника № 1</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 2</source>
+        <translation>Несправність запобіжника № 2</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 3</source>
+        <translation>Несправність запобіжника № 3</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 4</source>
+        <translation>Несправність запобіжника № 4</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne zasilacza Ostrel nr. 2 (slave)</source>
+        <translation>Загальна несправність блока живлення Ostrel № 2 (slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z zasilaczem Ostrel nr. 2 (slave)</source>
+        <translation>Немає зв’язку з блоком живлення Ostrel № 2 (slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji przez protokół Modbus</source>
+        <translation>Немає зв’язку за протоколом Modbus</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Коротке замикання входу контрольної лінії № 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Коротке замикання входу контрольної лінії № 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Обрив входу контрольної лінії № 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Обрив входу контрольної лінії № 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne z systemu Tarven B</source>
+        <translation>Загальна несправність від системи Tarven B</translation>
+    </message>
+    <message>
+        <source>Start systemu / reset</source>
+        <translation>Запуск системи / скидання</translation>
+    </message>
+    <message>
+        <source>Skasowanie rejestru zdarzeń</source>
+        <translation>Очищення журналу подій</translation>
+    </message>
+    <message>
+        <source>Zapis nowej konfiguracji</source>
+        <translation>Запис нової конфігурації</translation>
+    </message>
+    <message>
+        <source>Zapis nowej daty i czasu</source>
+        <translation>Запис нових дати і часу</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika uszkodzenia PU</source>
+        <translation>Активація реле несправності PU</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika konfigurowalnego PK</source>
+        <translation>Активація конфігурованого реле PK</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS1</source>
+        <translation>Активація сигнальної лінії LS1</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS2</source>
+        <translation>Активація сигнальної лінії LS2</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS3</source>
+        <translation>Активація сигнальної лінії LS3</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS4</source>
+        <translation>Активація сигнальної лінії LS4</translation>
+    </message>
+    <message>
+        <source>Odczyt rejestru zdarzeń</source>
+        <translation>Зчитування журналу подій</translation>
+    </message>
+    <message>
+        <source>Odczyt uszkodzeń</source>
+        <translation>Зчитування несправностей</translation>
+    </message>
+</context>
+<context>
+    <name>PSL</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - tryb pracy</source>
+        <translation>Сигнальна лінія LS%1 - режим роботи</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
+        <translation>Сигнальна лінія LS%1 - критерій активації</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Сигнальна лінія LS%1 - T1 - затримка активації</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T2 - czas wysterowania</source>
+        <translation>Сигнальна лінія LS%1 - T2 - час активації</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Сигнальна лінія LS%1 - T3 - час паузи активації</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - liczba impulsów</source>
+        <translation>Сигнальна лінія LS%1 - кількість імпульсів</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - kontrola ciągłości</source>
+        <translation>Сигнальна лінія LS%1 - контроль цілісності</translation>
+    </message>
+    <message>
+        <source>PSL</source>
+        <translation>PSL</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Dodatkowych</source>
+        <translation>Модуль додаткових реле</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Коротке замикання виходу сигнальної лінії № 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Коротке замикання виходу сигнальної лінії № 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Коротке замикання виходу сигнальної лінії № 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Коротке замикання виходу сигнальної лінії № 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Обрив виходу сигнальної лінії № 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Обрив виходу сигнальної лінії № 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Обрив виходу сигнальної лінії № 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Обрив виходу сигнальної лінії № 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
+        <translation>Перевантаження виходу сигнальної лінії № 1 (LS1) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
+        <translation>Перевантаження виходу сигнальної лінії № 2 (LS2) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
+        <translation>Перевантаження виходу сигнальної лінії № 3 (LS3) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
+        <translation>Перевантаження виходу сигнальної лінії № 4 (LS4) </translation>
+    </message>
+</context>
+<context>
+    <name>PSR</name>
+    <message>
+        <source>Deklaracja modułu - modułu PSR nie trzeba konfigurować</source>
+        <translation>Оголошення модуля - модуль PSR не потребує налаштування</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>PSR</source>
+        <translation>PSR</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Redundantnego</source>
+        <translation>Модуль резервного живлення</translation>
+    </message>
+    <message>
+        <source>Brak łączności z dodatkowym PSB</source>
+        <translation>Немає зв’язку з додатковим PSB</translation>
+    </message>
+</context>
+<context>
+    <name>PSV</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Модуль активний/неактивний</translation>
+    </message>
+    <message>
+        <source>PSV</source>
+        <translation>PSV</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Uniwersalnego</source>
+        <translation>Модуль універсального живлення</translation>
+    </message>
+    <message>
+        <source>Zasilacz lub brak 230V</source>
+        <translation>Блок живлення або немає 230V</translation>
+    </message>
+    <message>
+        <source>Niskie napiecie baterii akumulatorów</source>
+        <translation>Низька напруга акумуляторної батареї</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejscia baterii akumulatorów</source>
+        <translation>Коротке замикання входу акумуляторної батареї</translation>
+    </message>
+    <message>
+        <source>Brak baterii akumulatorów</source>
+        <translation>Немає акумуляторної батареї</translation>
+    </message>
+    <message>
+        <source>Doziemienie</source>
+        <translation>Замикання на землю</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja baterii akumulatorów</source>
+        <translation>Високий опір акумуляторної батареї</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowania</source>
+        <translation>Несправність заряджання</translation>
+    </message>
+    <message>
+        <source>24 V zewnętrzne (bezpiecznik)</source>
+        <translation>Зовнішні 24 V (запобіжник)</translation>
+    </message>
+    <message>
+        <source>Sterowanie zasilacza</source>
+        <translation>Керування блоком живлення</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura</source>
+        <translation>Висока температура</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – помилка контрольної суми</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версія програмного забезпечення</translation>
+    </message>
+</context>
+<context>
+    <name>Pamietnik</name>
+    <message>
+        <source>Zdarzenia Ostrel: %1</source>
+        <translation>Події Ostrel: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Подія</translation>
+    </message>
+</context>
+<context>
+    <name>RLA</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>Реле PK%1 - режим роботи</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>Реле PK%1 - критерій активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Реле PK%1 - T1 - затримка активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>Реле PK%1 - T2 - час активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Реле PK%1 - T3 - час паузи активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>Реле PK%1 - кількість імпульсів</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kontrola ciągłości</source>
+        <translation>Реле PK%1 - контроль цілісності</translation>
+    </message>
+    <message>
+        <source>Przekaźnik nieaktywny
+Wysterowanie na stałe, możliwość opóźnienia wysterowania – czas T1
+Wysterowanie czasowe, czasy T1 i T2
+Wysterowanie impulsowo – cykliczne: czasy T1, T2 i T3
+Wysterowanie impulsowo – ilościowe Czasy T1, T2 i T3 
+oraz liczba impulsów sterujących n 
+Impuls kasujący o czasie trwania T2 z opóźnieniem
+wysterowania TKA (dla kryterium wysterowania PK1: 1 - Alarm - ogólny Halvo)
+(rys.6.7.5)
+Wtórnik sygnału DW w przypadku kaskadowego 
+łączenia Halvo B - jeden czujnik pogodowy wspólny
+</source>
+        <translation>Реле неактивне
+Постійна активація, можлива затримка активації – час T1
+Активація на час, часи T1 і T2
+Імпульсно – циклічна активація: часи T1, T2 і T3
+Імпульсно – кількісна активація: часи T1, T2 і T3 
+та кількість керувальних імпульсів n 
+Скидальний імпульс тривалістю T2 із затримкою
+активації TKA (для критерію активації PK1: 1 - Тривога - загальна Halvo)
+(рис.6.7.5)
+Повторювач сигналу DW у разі каскадного 
+з’єднання Halvo B - один спільний погодний датчик
+</translation>
+    </message>
+    <message>
+        <source>0 – Brak. Przekaźnik nieaktywny
+1 – Alarm - ogólny Halvo.
+ Jakikolwiek alarm w Halvo, również z systemu Tarven A/B
+2 – Alarm - wejście zewnętrzne.
+ Alarm z systemu zewnętrznego np. Vardel
+3 – Alarm – system Tarven A/B.
+ Rozkaz z systemu nadrzędnego Tarven A/B
+4 – Alarm - suma stref LNM.
+ o najmniej 1 strefa LNM w alarmie – patrz poz. 22-29
+5 – Alarm - iloczyn stref LNM.
+ Co najmniej 2 strefy LNM w alarmie – patrz poz. 22-29
+6 – Alarm - wejście zewnętrzne i/lub suma stref LNM.
+ Alarm zewnętrzny lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+7 – Alarm - wejście zewnętrzne 
+i/lub iloczyn stref LNM
+. Alarm zewnętrzny lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+8 – Alarm - system Tarven A/B 
+i/lub suma stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+9 – Alarm - system Tarven A/B 
+i/lub iloczyn stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+10 – Aktywne przewietrzanie– patrz poz. 22-29
+</source>
+        <translation>0 – Немає. Реле неактивне
+1 – Тривога - загальна Halvo.
+ Будь-яка тривога в Halvo, також від системи Tarven A/B
+2 – Тривога - зовнішній вхід.
+ Тривога від зовнішньої системи, напр. Vardel
+3 – Тривога – система Tarven A/B.
+ Команда від системи верхнього рівня Tarven A/B
+4 – Тривога - сума зон LNM.
+ Щонайменше 1 зона LNM у тривозі – див. поз. 22-29
+5 – Тривога - добуток зон LNM.
+ Щонайменше 2 зони LNM у тривозі – див. поз. 22-29
+6 – Тривога - зовнішній вхід і/або сума зон LNM.
+ Зовнішня тривога і/або щонайменше 
+1 зона LNM у тривозі – див. поз. 22-29
+7 – Тривога - зовнішній вхід 
+і/або добуток зон LNM
+. Зовнішня тривога і/або щонайменше 
+2 зони LNM у тривозі – див. поз. 22-29
+8 – Тривога - система Tarven A/B 
+і/або сума зон LNM.
+ Команда від системи Tarven і/або щонайменше 
+1 зона LNM у тривозі – див. поз. 22-29
+9 – Тривога - система Tarven A/B 
+і/або добуток зон LNM.
+ Команда від системи Tarven і/або щонайменше 
+2 зони LNM у тривозі – див. поз. 22-29
+10 – Активне провітрювання– див. поз. 22-29
+</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania (rys 6.7.1)</source>
+        <translation>Затримка активації (рис 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania PK1 (rys 6.7.1)</source>
+        <translation>Час активації PK1 (рис 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas przerwy wysterowania (rys 6.7.1)</source>
+        <translation>Час паузи активації (рис 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Кількість імпульсів</translation>
+    </message>
+    <message>
+        <source>Kontrola ciągłości obwodu wyjściowego przekaźnika</source>
+        <translation>Контроль цілісності вихідного кола реле</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>у розробці</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Затримка активації</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Час активації</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Контрольна лінія LK%1 - режим роботи</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - Czas Tk%1</source>
+        <translation>Контрольна лінія LK%1 - Час Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Час підтвердження спрацювання в режимі 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - зона LNM № %2</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO 4 – zadziałanie krańcówki </source>
+        <translation>0 – НІ 1 – Заг. тривога 2 – тривога LDK 3 – тривога RPO 4 – спрацювання кінцевого вимикача </translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - czas TKA</source>
+        <translation>Реле PK%1 - час TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Затримка вимкнення після скидання</translation>
+    </message>
+    <message>
+        <source>RLA</source>
+        <translation>RLA</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Dodatkowych</source>
+        <translation>Модуль додаткових реле</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- zwarcie</source>
+        <translation>Контрольна лінія LK1- коротке замикання</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- przerwa</source>
+        <translation>Контрольна лінія LK1- обрив</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2- zwarcie</source>
+        <translation>Контрольна лінія LK2- коротке замикання</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2– przerwa</source>
+        <translation>Контрольна лінія LK2– обрив</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 – brak ciągłości</source>
+        <translation>Реле PK1 – порушення цілісності</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 – brak ciągłości</source>
+        <translation>Реле PK2 – порушення цілісності</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 1 – zwarcie w trybie 4 i 5</source>
+        <translation>Контрольна лінія № 1 – коротке замикання в режимах 4 і 5</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 2 – zwarcie w trybie 4 i 5</source>
+        <translation>Контрольна лінія № 2 – коротке замикання в режимах 4 і 5</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – помилка контрольної суми</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версія програмного забезпечення</translation>
+    </message>
+</context>
+<context>
+    <name>RLH</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Модуль активний/неактивний</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>Реле PK%1 - режим роботи</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>Реле PK%1 - критерій активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Реле PK%1 - T1 - затримка активації</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Затримка активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>Реле PK%1 - T2 - час активації</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Час активації</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Реле PK%1 - T3 - час паузи активації</translation>
+    </message>
+    <message>
+        <source>Czas przerwy</source>
+        <translation>Час паузи</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>Реле PK%1 - кількість імпульсів</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Кількість імпульсів</translation>
+    </message>
+    <message>
+        <source>....</source>
+        <translation>....</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>у розробці</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu ..</source>
+        <translation>у розробці ..</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Контрольна лінія LK%1 - режим роботи</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - czas Tk%1</source>
+        <translation>Контрольна лінія LK%1 - час Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Час підтвердження спрацювання в режимі 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - зона LNM № %2</translation>
+    </message>
+    <message>
+        <source>Al. ogólny LNM 6 – alarm z czujki (LDK) lub RPO</source>
+        <translation>Заг. тривога LNM 6 – тривога від сповіщувача (LDK) або RPO</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TKA</source>
+        <translation>Реле PK1 - час TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Затримка вимкнення після скидання</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TKA</source>
+        <translation>Реле PK2 - час TKA</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TP[minuty]</source>
+        <translation>Реле PK1 - час TP[хвилини]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK1 [minuty]</source>
+        <translation>Час, після якого відбудеться автоматичне закриття для PK1 [хвилини]</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TP[minuty]</source>
+        <translation>Реле PK2 - час TP[хвилини]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK2 [minuty]</source>
+        <translation>Час, після якого відбудеться автоматичне закриття для PK2 [хвилини]</translation>
+    </message>
+    <message>
+        <source>RLH</source>
+        <translation>RLH</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Wysokonapięciowych</source>
+        <translation>Модуль високовольтних реле</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – zwarcie</source>
+        <translation>Контрольна лінія LK1 – коротке замикання</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – przerwa</source>
+        <translation>Контрольна лінія LK1 – обрив</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – zwarcie</source>
+        <translation>Контрольна лінія LK2 – коротке замикання</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – przerwa</source>
+        <translation>Контрольна лінія LK2 – обрив</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – помилка контрольної суми</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Версія програмного забезпечення</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Експорт PDF</translation>
+    </message>
+    <message>
+        <source>Przygotowanie wydruku...</source>
+        <translation>Підготовка друку...</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Скасувати</translation>
+    </message>
+</context>
+<context>
+    <name>SCA</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Automatyczne ponawianie włączenia urządzeń alarmowych</source>
+        <translation>Автоматичне повторне увімкнення пристроїв оповіщення</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T1</source>
+        <translation>Зона %1 - Затримка тривоги 2 ступеня - T1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T2</source>
+        <translation>Зона %1 - Затримка тривоги 2 ступеня - T2</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas ewakuacji Tewak.</source>
+        <translation>Зона %1 - Час евакуації Tewak.</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas blokowania kasowania alarmu</source>
+        <translation>Зона %1 - Час блокування скидання тривоги</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1</source>
+        <translation>Зона %1 - Сигналізація випуску за сигналом у зоні %1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wyładowanie do więcej niż 1 strefy</source>
+        <translation>Зона %1 - Випуск у більш ніж 1 зону</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1 </source>
+        <translation>Зона %1 - Сигналізація випуску за сигналом у зоні %1 </translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wymagana liczba linii w stanie alarmowania - Grupa %2 koincydencji</source>
+        <translation>Зона %1 - Потрібна кількість ліній у стані тривоги - Група збігу %2</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Linia Dozorowa - L1%3 należy do grupy %2</source>
+        <translation>Зона %1 - Шлейф сигналізації - L1%3 належить до групи %2</translation>
+    </message>
+    <message>
+        <source>SCA</source>
+        <translation>SCA</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Головний модуль керування</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 1</source>
+        <translation>немає витікання вогнегасної речовини - зона 1</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 1</source>
+        <translation>немає тиску або маси - зона 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 1</source>
+        <translation>системна несправність - зона 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 1</source>
+        <translation>несправність живлення - зона 1</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 2</source>
+        <translation>немає витікання вогнегасної речовини - зона 2</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 2</source>
+        <translation>немає тиску або маси - зона 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 2</source>
+        <translation>системна несправність - зона 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 2</source>
+        <translation>несправність живлення - зона 2</translation>
+    </message>
+    <message>
+        <source>za duża rezystancja wewnętrzna akumulatorów</source>
+        <translation>завеликий внутрішній опір акумуляторів</translation>
+    </message>
+    <message>
+        <source>brak baterii akumulatorów</source>
+        <translation>немає акумуляторної батареї</translation>
+    </message>
+    <message>
+        <source>brak zasilania sieciowego 230V</source>
+        <translation>немає мережевого живлення 230V</translation>
+    </message>
+    <message>
+        <source>obnizenie napiecia akumulatorów</source>
+        <translation>знижена напруга акумуляторів</translation>
+    </message>
+    <message>
+        <source>doziemienie</source>
+        <translation>замикання на землю</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B0-Can.A,</source>
+        <translation>несправність 24V на шині B0-Can.A,</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B1-Can.B</source>
+        <translation>несправність 24V на шині B1-Can.B</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr1</source>
+        <translation>немає живлення після B=6,3A в SCB№1</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr2</source>
+        <translation>немає живлення після B=6,3A в SCB№2</translation>
+    </message>
+    <message>
+        <source>moduł nr 1 nie odpowiada</source>
+        <translation>модуль № 1 не відповідає</translation>
+    </message>
+    <message>
+        <source>moduł nr 2 nie odpowiada</source>
+        <translation>модуль № 2 не відповідає</translation>
+    </message>
+    <message>
+        <source>moduł nr 3 nie odpowiada</source>
+        <translation>модуль № 3 не відповідає</translation>
+    </message>
+    <message>
+        <source>moduł nr 4 nie odpowiada</source>
+        <translation>модуль № 4 не відповідає</translation>
+    </message>
+    <message>
+        <source>moduł nr 5 nie odpowiada</source>
+        <translation>модуль № 5 не відповідає</translation>
+    </message>
+    <message>
+        <source>moduł nr 6 nie odpowiada</source>
+        <translation>модуль № 6 не відповідає</translation>
+    </message>
+    <message>
+        <source>moduł nr 7 nie odpowiada</source>
+        <translation>модуль № 7 не відповідає</translation>
+    </message>
+    <message>
+        <source>moduł nr 8 nie odpowiada</source>
+        <translation>модуль № 8 не відповідає</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 1</source>
+        <translation>системна несправність модуля № 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 2</source>
+        <translation>системна несправність модуля № 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 3</source>
+        <translation>системна несправність модуля № 3</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 4</source>
+        <translation>системна несправність модуля № 4</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 5</source>
+        <translation>системна несправність модуля № 5</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 6</source>
+        <translation>системна несправність модуля № 6</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 7</source>
+        <translation>системна несправність модуля № 7</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 8</source>
+        <translation>системна несправність модуля № 8</translation>
+    </message>
+</context>
+<context>
+    <name>SCB</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адреса модуля</translation>
+    </message>
+    <message>
+        <source>L%1 - Numer strefy</source>
+        <translation>L%1 - Номер зони</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja Linii kontrolnej</source>
+        <translation>L%1 - Оголошення контрольної лінії</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Оголошення контрольної лінії</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - номер зони</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja wyjścia/wejścia</source>
+        <translation>L%1 - Оголошення виходу/входу</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Funkcja wejścia</source>
+        <translation>L%1 - Контрольна лінія - Функція входу</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Stan</source>
+        <translation>L%1 - Контрольна лінія - Стан</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Ilość stanów</source>
+        <translation>L%1 - Контрольна лінія - Кількість станів</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie X</source>
+        <translation>L%1 - Контрольна лінія - Затримка X</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie Y</source>
+        <translation>L%1 - Контрольна лінія - Затримка Y</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Потенційна лінія - Група виходів</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Потенційна лінія - Логіка</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Wstępne kasowanie</source>
+        <translation>L%1 - Шлейф сигналізації - Попереднє скидання</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Opóźnienie</source>
+        <translation>L%1 - Шлейф сигналізації - Затримка</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - номер зони</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
+    </message>
+    <message>
+        <source>SCB</source>
+        <translation>SCB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Головний модуль керування</translation>
+    </message>
+    <message>
+        <source>L%1 - przerwa</source>
+        <translation>L%1 - обрив</translation>
+    </message>
+    <message>
+        <source>L%1 - zwarcie</source>
+        <translation>L%1 - коротке замикання</translation>
+    </message>
+    <message>
+        <source>L%1 - przeciążenie lub brak wysterowania</source>
+        <translation>L%1 - перевантаження або немає активації</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L%1 - немає активного стану X зовн. пристрою</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L%1 - немає активного стану Y зовн. пристрою</translation>
+    </message>
+    <message>
+        <source>L%1 - brak ciągłości obwodu styków PK %2</source>
+        <translation>L%1 - порушення цілісності кола контактів PK %2</translation>
+    </message>
+    <message>
+        <source>L%1 - ---</source>
+        <translation>L%1 - ---</translation>
+    </message>
+    <message>
+        <source>L9 - brak stanu aktywnego Y</source>
+        <translation>L9 - немає активного стану Y</translation>
+    </message>
+    <message>
+        <source>L12 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L12 - немає активного стану Y зовн. пристрою </translation>
+    </message>
+    <message>
+        <source>L14 - brak stanu aktywnego Y urządz. zewn.  </source>
+        <translation>L14 - немає активного стану Y зовн. пристрою  </translation>
+    </message>
+    <message>
+        <source>L15 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L15 - немає активного стану Y зовн. пристрою </translation>
+    </message>
+    <message>
+        <source>L17 - ---  </source>
+        <translation>L17 - ---  </translation>
+    </message>
+    <message>
+        <source>L18 - --  </source>
+        <translation>L18 - --  </translation>
+    </message>
+    <message>
+        <source>L19 - --- </source>
+        <translation>L19 - --- </translation>
+    </message>
+    <message>
+        <source>L20 - ---.</source>
+        <translation>L20 - ---.</translation>
+    </message>
+    <message>
+        <source>L20 - ---       </source>
+        <translation>L20 - ---       </translation>
+    </message>
+</context>
+<context>
+    <name>SCC</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адреса модуля</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>SCC</source>
+        <translation>SCC</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Головний модуль керування</translation>
+    </message>
+</context>
+<context>
+    <name>SCD</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адреса модуля</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - номер зони</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - номер зони</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Оголошення контрольної лінії</translation>
+    </message>
+    <message>
+        <source>L%1 - Funkcja wejścia</source>
+        <translation>L%1 - Функція входу</translation>
+    </message>
+    <message>
+        <source>L%1 - Kryterium wysterowania</source>
+        <translation>L%1 - Критерій активації</translation>
+    </message>
+    <message>
+        <source>L%1 - Ilość stanów</source>
+        <translation>L%1 - Кількість станів</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie X</source>
+        <translation>L%1 - Затримка X</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie Y</source>
+        <translation>L%1 - Затримка Y</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Оголошення потенційної лінії</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Потенційна лінія - Група виходів</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Потенційна лінія - Логіка</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
+    </message>
+    <message>
+        <source>SCD</source>
+        <translation>SCD</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Головний модуль керування</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - порушення цілісності кола контактів PK 1</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania PK 1</source>
+        <translation>L1 - перевантаження або немає активації PK 1</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - порушення цілісності кола контактів PK 2</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania PK 2</source>
+        <translation>L2 - перевантаження або немає активації PK 2</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa LK 1</source>
+        <translation>L3 - обрив LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie LK 1</source>
+        <translation>L3 - коротке замикання LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L3 - немає активного стану X зовн. пристрою</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L3 - немає активного стану Y зовн. пристрою</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa LK 2</source>
+        <translation>L4 - обрив LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie LK 2</source>
+        <translation>L4 - коротке замикання LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L4 - немає активного стану X зовн. пристрою</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L4 - немає активного стану Y зовн. пристрою</translation>
+    </message>
+    <message>
+        <source>L5 - przerwa</source>
+        <translation>L5 - обрив</translation>
+    </message>
+    <message>
+        <source>L5 - zwarcie</source>
+        <translation>L5 - коротке замикання</translation>
+    </message>
+    <message>
+        <source>L5 - przeciążenie lub brak wysterowania</source>
+        <translation>L5 - перевантаження або немає активації</translation>
+    </message>
+    <message>
+        <source>L6 - przerwa</source>
+        <translation>L6 - обрив</translation>
+    </message>
+    <message>
+        <source>L6 - zwarcie</source>
+        <translation>L6 - коротке замикання</translation>
+    </message>
+    <message>
+        <source>L6 - przeciążenie lub brak wysterowania</source>
+        <translation>L6 - перевантаження або немає активації</translation>
+    </message>
+</context>
+<context>
+    <name>SCE</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адреса модуля</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - номер зони</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
+    </message>
+    <message>
+        <source>SCE</source>
+        <translation>SCE</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Головний модуль керування</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - порушення цілісності кола контактів PK 1</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - перевантаження або немає активації</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - порушення цілісності кола контактів PK 2</translation>
+    </message>
+    <message>
+        <source>L3 - brak ciągłości obwodu styków PK 3</source>
+        <translation>L3 - порушення цілісності кола контактів PK 3</translation>
+    </message>
+    <message>
+        <source>L4 - brak ciągłości obwodu styków PK 4</source>
+        <translation>L4 - порушення цілісності кола контактів PK 4</translation>
+    </message>
+    <message>
+        <source>L2 - brak wysterowania</source>
+        <translation>L2 - немає активації</translation>
+    </message>
+</context>
+<context>
+    <name>SCF</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адреса модуля</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>SCF</source>
+        <translation>SCF</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Головний модуль керування</translation>
+    </message>
+</context>
+<context>
+    <name>SCG</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Оголошення модуля</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Модуль активний / неактивний</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Адреса модуля</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - номер зони</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Оголошення потенційної лінії</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Потенційна лінія - Група виходів</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Потенційна лінія - Логіка</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
+    </message>
+    <message>
+        <source>SCG</source>
+        <translation>SCG</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Головний модуль керування</translation>
+    </message>
+    <message>
+        <source>L1 - przerwa</source>
+        <translation>L1 - обрив</translation>
+    </message>
+    <message>
+        <source>L1 - zwarcie</source>
+        <translation>L1 - коротке замикання</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania</source>
+        <translation>L1 - перевантаження або немає активації</translation>
+    </message>
+    <message>
+        <source>L2 - przerwa</source>
+        <translation>L2 - обрив</translation>
+    </message>
+    <message>
+        <source>L2 - zwarcie</source>
+        <translation>L2 - коротке замикання</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - перевантаження або немає активації</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa</source>
+        <translation>L3 - обрив</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie</source>
+        <translation>L3 - коротке замикання</translation>
+    </message>
+    <message>
+        <source>L3 - przeciążenie lub brak wysterowania</source>
+        <translation>L3 - перевантаження або немає активації</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa</source>
+        <translation>L4 - обрив</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie</source>
+        <translation>L4 - коротке замикання</translation>
+    </message>
+    <message>
+        <source>L4 - przeciążenie lub brak wysterowania</source>
+        <translation>L4 - перевантаження або немає активації</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceManagement</name>
+    <message>
+        <source>Serwis</source>
+        <translation>Сервіс</translation>
+    </message>
+    <message>
+        <source>Funkcje serwisowe</source>
+        <translation>Сервісні функції</translation>
+    </message>
+    <message>
+        <source>Wyczyść rejestr zdarzeń</source>
+        <translation>Очистити журнал подій</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Інформація</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Дані успішно надіслано.</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>Nie</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>%1g:%2m:%3s</source>
+        <translation>%1h:%2m:%3s</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1m</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDelegate</name>
+    <message>
+        <source>None</source>
+        <translation>Немає</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Так</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Зчитати</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Зчитати з пристрою</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>У PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Друкувати</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Друкувати</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji oprogramowania</source>
+        <translation>Видалення версій ПЗ</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji o nazwie: %1</source>
+        <translation>Видалено версії з назвою: %1</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Wersja</source>
+        <translation>Версія</translation>
+    </message>
+    <message>
+        <source>Suma CRC</source>
+        <translation>Сума CRC</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie Ostrel: %1</source>
+        <translation>Програмне забезпечення Ostrel: %1</translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <comment>liczba porządkowa</comment>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Suma</source>
+        <translation>Сума</translation>
+    </message>
+</context>
+<context>
+    <name>TimeManagement</name>
+    <message>
+        <source>Data i czas</source>
+        <translation>Дата і час</translation>
+    </message>
+    <message>
+        <source>Aktualna data i czas w centrali</source>
+        <translation>Поточні дата і час у приладі</translation>
+    </message>
+    <message>
+        <source>Odczytaj datę i czas z centrali</source>
+        <translation>Зчитати дату і час із приладу</translation>
+    </message>
+    <message>
+        <source>Automatyczna zmiana czasu LATO/ZIMA</source>
+        <translation>Автоматичний перехід на ЛІТНІЙ/ЗИМОВИЙ час</translation>
+    </message>
+    <message>
+        <source>Moment pobrania czasu:</source>
+        <translation>Момент зчитування часу:</translation>
+    </message>
+    <message>
+        <source>Ustaw datę i czas w centrali</source>
+        <translation>Встановити дату і час у приладі</translation>
+    </message>
+    <message>
+        <source>Wyślij podaną datę i czas do centrali</source>
+        <translation>Надіслати введені дату і час у прилад</translation>
+    </message>
+    <message>
+        <source>Wyślij czas z komputer</source>
+        <translation>Надіслати час комп’ютера</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa data</source>
+        <translation>Неправильна дата</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>WĘZEŁ</source>
+        <translation>ВУЗОЛ</translation>
+    </message>
+    <message>
+        <source>WARTOŚĆ</source>
+        <translation>ЗНАЧЕННЯ</translation>
+    </message>
+    <message>
+        <source>OPIS</source>
+        <translation>ОПИС</translation>
+    </message>
+    <message>
+        <source>ACTIVE MODULE %1</source>
+        <translation>АКТИВНИЙ МОДУЛЬ %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Немає</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>USBManager</name>
+    <message>
+        <source>NoError</source>
+        <translation>Немає помилки</translation>
+    </message>
+    <message>
+        <source>DeviceNotFoundError</source>
+        <translation>Пристрій не знайдено</translation>
+    </message>
+    <message>
+        <source>PermissionError</source>
+        <translation>Немає прав доступу до порту</translation>
+    </message>
+    <message>
+        <source>OpenError</source>
+        <translation>Помилка відкриття порту</translation>
+    </message>
+    <message>
+        <source>ParityError</source>
+        <translation>Помилка парності</translation>
+    </message>
+    <message>
+        <source>FramingError</source>
+        <translation>Помилка кадру</translation>
+    </message>
+    <message>
+        <source>BreakConditionError</source>
+        <translation>Стан розриву лінії</translation>
+    </message>
+    <message>
+        <source>WriteError</source>
+        <translation>Помилка запису</translation>
+    </message>
+    <message>
+        <source>ReadError</source>
+        <translation>Помилка читання</translation>
+    </message>
+    <message>
+        <source>ResourceError</source>
+        <translation>Ресурс недоступний</translation>
+    </message>
+    <message>
+        <source>UnsupportedOperationError</source>
+        <translation>Непідтримувана операція</translation>
+    </message>
+    <message>
+        <source>UnknownError</source>
+        <translation>Невідома помилка</translation>
+    </message>
+    <message>
+        <source>TimeoutError</source>
+        <translation>Тайм-аут</translation>
+    </message>
+    <message>
+        <source>NotOpenError</source>
+        <translation>Порт не відкрито</translation>
+    </message>
+    <message>
+        <source>Port został otwarty. Próba komunikacji z urządzeniem na porcie </source>
+        <translation>Порт відкрито. Спроба зв’язку з пристроєм на порту </translation>
+    </message>
+    <message>
+        <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
+        <translation>Немає відповіді на кадр. Повторна спроба з’єднання...</translation>
+    </message>
+</context>
+<context>
+    <name>Uszkodzenia</name>
+    <message>
+        <source>Uszkodzenia Ostrel: %1</source>
+        <translation>Несправності Ostrel: %1</translation>
+    </message>
+</context>
+</TS>
