@@ -37,7 +37,8 @@ if(UNIX AND NOT APPLE)
     set(OSTREL_DESKTOP_IN ${PROJECT_SOURCE_DIR}/resources/ostrel-konfigurator.desktop.in)
     set(OSTREL_DESKTOP ${CMAKE_BINARY_DIR}/install/ostrel-konfigurator.desktop)
     install(CODE "
-        set(OSTREL_LAUNCHER \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/ostrel-konfigurator\")
+        set(OSTREL_LAUNCHER
+            \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/ostrel-konfigurator\")
         configure_file(\"${OSTREL_DESKTOP_IN}\" \"${OSTREL_DESKTOP}\" @ONLY)")
     install(FILES ${OSTREL_DESKTOP} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/logo.png
@@ -52,9 +53,9 @@ if(WIN32)
     # Not built or tried here: gathers the Qt libraries and plug-ins next to the program.
     find_program(OSTREL_WINDEPLOYQT windeployqt HINTS ${_qt5Core_install_prefix}/bin)
     if(OSTREL_WINDEPLOYQT)
+        set(OSTREL_EXE "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/ostrel-konfigurator.exe")
         install(CODE "execute_process(COMMAND \"${OSTREL_WINDEPLOYQT}\" --no-translations
-            --no-compiler-runtime \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/ostrel-konfigurator.exe\"
-            COMMAND_ERROR_IS_FATAL ANY)")
+            --no-compiler-runtime \"${OSTREL_EXE}\" COMMAND_ERROR_IS_FATAL ANY)")
     endif()
 endif()
 

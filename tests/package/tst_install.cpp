@@ -96,8 +96,9 @@ void TestInstall::startsAnywhere()
         QVERIFY(store.openDatabase(dataDir));
         store.initTables();
         if (language == "99") {
-            QSqlQuery(QSqlDatabase::database(QStringLiteral("tst_install")))
-                    .exec(QStringLiteral("INSERT INTO sl_Jezyki values(99,'X','x','konfigurator_xx')"));
+            QSqlQuery query(QSqlDatabase::database(QStringLiteral("tst_install")));
+            QVERIFY(query.exec(QStringLiteral(
+                    "INSERT INTO sl_Jezyki values(99,'X','x','konfigurator_xx')")));
         }
         store.updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", language);
     }
