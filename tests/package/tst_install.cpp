@@ -12,8 +12,6 @@ class TestInstall : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void desktopEntry();
-    void catalogues();
     void startsAnywhere_data();
     void startsAnywhere();
 
@@ -35,33 +33,6 @@ void TestInstall::initTestCase()
                    QStringLiteral("--prefix"), m_prefix});
     QVERIFY(install.waitForFinished(120000));
     QVERIFY2(install.exitCode() == 0, install.readAll().constData());
-}
-
-// The entry starts the launcher of this very prefix, with an icon the theme can find.
-void TestInstall::desktopEntry()
-{
-    QFile entry(installed(QStringLiteral("share/applications/ostrel-konfigurator.desktop")));
-    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QByteArray text = entry.readAll();
-    QVERIFY(text.contains("\nExec=" + installed(QStringLiteral("bin/ostrel-konfigurator")).toUtf8()
-                          + '\n'));
-    QVERIFY(text.contains("\nIcon=ostrel-konfigurator\n"));
-    for (const char *icon : {"256x256/apps/ostrel-konfigurator.png",
-                             "scalable/apps/ostrel-konfigurator.svg"})
-        QVERIFY2(QFile::exists(installed(QStringLiteral("share/icons/hicolor/") + icon)), icon);
-}
-
-// Each catalogue of the tree is installed next to the program, where start-up looks.
-void TestInstall::catalogues()
-{
-    const QDir sources(QFINDTESTDATA("../../translations"));
-    const QStringList names = sources.entryList({QStringLiteral("*.ts")}, QDir::Files);
-    QVERIFY(!names.isEmpty());
-    for (const QString &name : names) {
-        const QString qm = QFileInfo(name).completeBaseName() + QLatin1String(".qm");
-        QVERIFY2(QFile::exists(installed(QStringLiteral("lib/ostrel-konfigurator/") + qm)),
-                 qPrintable(qm));
-    }
 }
 
 void TestInstall::startsAnywhere_data()
