@@ -1,3 +1,4 @@
+// ctest-labels: translation
 #include "config/modul.h"
 #include "config/modulefactory.h"
 #include "config/setting.h"
