@@ -246,6 +246,29 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     </message>
 </context>
 <context>
+    <name>ConfigDiffModel</name>
+    <message>
+        <source>cały moduł, tylko po lewej</source>
+        <translation>ganzes Modul, nur links</translation>
+    </message>
+    <message>
+        <source>cały moduł, tylko po prawej</source>
+        <translation>ganzes Modul, nur rechts</translation>
+    </message>
+    <message>
+        <source>(brak modułu)</source>
+        <translation>(kein Modul)</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Modul</translation>
+    </message>
+    <message>
+        <source>Ustawienie</source>
+        <translation>Einstellung</translation>
+    </message>
+</context>
+<context>
     <name>ConfigEditor</name>
     <message>
         <source>Frame</source>
@@ -463,6 +486,220 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     <message>
         <source>Eksport PDF</source>
         <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>urządzenia</source>
+        <translation>des Geräts</translation>
+    </message>
+    <message>
+        <source>Urządzenie</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada. Porównanie przerwane.</source>
+        <translation>Das Gerät antwortet nicht. Der Vergleich wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Porównaj otwartą konfigurację z inną</source>
+        <translation>Geöffnete Konfiguration mit einer anderen vergleichen</translation>
+    </message>
+    <message>
+        <source>z zapisaną konfiguracją…</source>
+        <translation>mit einer gespeicherten Konfiguration…</translation>
+    </message>
+    <message>
+        <source>z plikiem .cfg…</source>
+        <translation>mit einer .cfg-Datei…</translation>
+    </message>
+    <message>
+        <source>z konfiguracją urządzenia</source>
+        <translation>mit der Konfiguration des Geräts</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zawiera żadnego modułu.</source>
+        <translation>Die Konfiguration %1 enthält kein Modul.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.</source>
+        <translation>Die Konfiguration %1 kann nicht gelesen werden: Ihre Daten sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>Otwórz konfigurację, którą chcesz porównać.</source>
+        <translation>Öffnen Sie die Konfiguration, die Sie vergleichen möchten.</translation>
+    </message>
+    <message>
+        <source>Nie ma innej zapisanej konfiguracji.</source>
+        <translation>Es gibt keine andere gespeicherte Konfiguration.</translation>
+    </message>
+    <message>
+        <source>Porównaj %1 z konfiguracją:</source>
+        <translation>%1 vergleichen mit der Konfiguration:</translation>
+    </message>
+    <message>
+        <source>Porównaj z plikiem</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Keine Verbindung zum Gerät.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigReviewDialog</name>
+    <message>
+        <source>Porównanie konfiguracji</source>
+        <translation>Konfigurationsvergleich</translation>
+    </message>
+    <message>
+        <source>Pokaż:</source>
+        <translation>Anzeigen:</translation>
+    </message>
+    <message>
+        <source>tylko różnice</source>
+        <translation>nur Unterschiede</translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>UWAGA: zestaw modułów się różni (tylko po lewej: %1, tylko po prawej: %2). Ta konfiguracja może należeć do innej centrali.</source>
+        <translation>ACHTUNG: Die Modulbestückung unterscheidet sich (nur links: %1, nur rechts: %2). Diese Konfiguration gehört möglicherweise zu einer anderen Zentrale.</translation>
+    </message>
+    <message>
+        <source>Przegląd przed wysłaniem</source>
+        <translation>Prüfung vor dem Senden</translation>
+    </message>
+    <message>
+        <source>Wyślij zaznaczone</source>
+        <translation>Markierte senden</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Moduły: %1 po lewej, %2 po prawej. Tylko po lewej: %3, tylko po prawej: %4. Zmienione ustawienia: %5, bez zmian: %6.</source>
+        <translation>Module: %1 links, %2 rechts. Nur links: %3, nur rechts: %4. Geänderte Einstellungen: %5, unverändert: %6.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSender</name>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Ostrel-Konfigurator</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest uszkodzony.</source>
+        <translation>Die Konfiguration %1 wird nicht gesendet: Ihr gespeichertes Abbild ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.</source>
+        <translation>Die Konfiguration %1 wird nicht gesendet: Sie enthält kein Modul.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Keine Verbindung zum Gerät.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</source>
+        <translation>Die Konfiguration des Geräts konnte nicht gesichert werden. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej z urządzenia nie da się odczytać, więc nie można jej porównać. Nic nie wysłano.</source>
+        <translation>Die aus dem Gerät gelesene Konfiguration ist nicht lesbar und kann daher nicht verglichen werden. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Urządzenie ma już konfigurację %1. Nic nie wysłano.</source>
+        <translation>Das Gerät hat bereits die Konfiguration %1. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Urządzenie (teraz)</source>
+        <translation>Gerät (jetzt)</translation>
+    </message>
+    <message>
+        <source>Do wysłania: %1</source>
+        <translation>Zu senden: %1</translation>
+    </message>
+    <message>
+        <source>Nie zaznaczono żadnej zmiany. Nic nie wysłano.</source>
+        <translation>Keine Änderung markiert. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do innej centrali.
+
+Czy na pewno wysłać ją do urządzenia?</source>
+        <translation>Die Modulbestückung im Gerät unterscheidet sich von der in der Konfiguration %1 (nur im Gerät: %2, nur in der zu sendenden: %3). Diese Konfiguration gehört möglicherweise zu einer anderen Zentrale.
+
+Soll sie wirklich an das Gerät gesendet werden?</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem. Nic nie wysłano.</source>
+        <translation>Keine Verbindung zum Gerät. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Daten erfolgreich gesendet.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zweryfikowana</source>
+        <translation>Konfiguration verifiziert</translation>
+    </message>
+    <message>
+        <source>… i jeszcze %1</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1, %2: wysłano %3, urządzenie ma %4</source>
+        <translation>%1, %2: gesendet %3, Gerät hat %4</translation>
+    </message>
+    <message>
+        <source>%1: urządzenie nie ma tego modułu</source>
+        <translation>%1: Gerät hat dieses Modul nicht</translation>
+    </message>
+    <message>
+        <source>%1: moduł, którego nie wysłano</source>
+        <translation>%1: nicht gesendetes Modul</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:</source>
+        <translation>Das Gerät hat den Empfang bestätigt, aber diese Einstellungen nicht übernommen:</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej po wysłaniu nie da się odczytać.</source>
+        <translation>Die nach dem Senden gelesene Konfiguration ist nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>Weryfikacja konfiguracji</source>
+        <translation>Verifizierung der Konfiguration</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</source>
+        <translation>Das Gerät antwortet nicht auf das Lesen der Konfiguration. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</source>
+        <translation>Das Gerät hat den Empfang der Konfiguration nicht bestätigt. Ob es sie übernommen hat, ist unbekannt: Lesen Sie die Konfiguration, um das zu prüfen.</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</source>
+        <translation>Das Gerät hat den Empfang bestätigt, antwortet aber nicht auf das Kontrolllesen. Die Konfiguration wurde nicht verifiziert.</translation>
+    </message>
+    <message>
+        <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
+        <translation>Die vorherige Konfiguration des Geräts ist als %1 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -3332,18 +3569,6 @@ und/oder Produkt LNM-Zonen.
         <translation>...</translation>
     </message>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Modul deklariert</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul aktiv / inaktiv</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Moduladresse</translation>
-    </message>
-    <message>
         <source>L%1 - Numer strefy</source>
         <translation>L%1 - Zonennummer</translation>
     </message>
@@ -3432,58 +3657,6 @@ und/oder Produkt LNM-Zonen.
         <translation>L%1 - Meldelinie - Verzögerung</translation>
     </message>
     <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - Zonennummer</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Potentialfreie Linie deklariert</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Potentialfreie Linie - Ausgangsgruppe</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Potentialfreie Linie - Kriterium 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Potentialfreie Linie - Kriterium 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Potentialfreie Linie - Logik</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Potentialfreie Linie - Signalart für Ausgangseinschaltung</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potentialfreie Linie - Ansprechverzögerung Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potentialfreie Linie - Abschaltverzögerung Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potentialfreie Linie - Impulsdauer T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potentialfreie Linie - Pausendauer T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Potentialfreie Linie - Impulsanzahl N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Potentialfreie Linie - Durchgangsüberwachung</translation>
-    </message>
-    <message>
         <source>SCB</source>
         <translation>SCB</translation>
     </message>
@@ -3559,22 +3732,6 @@ und/oder Produkt LNM-Zonen.
 <context>
     <name>SCC</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Modul deklariert</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul aktiv / inaktiv</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Moduladresse</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCC</source>
         <translation>SCC</translation>
     </message>
@@ -3588,70 +3745,6 @@ und/oder Produkt LNM-Zonen.
     <message>
         <source>...</source>
         <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Modul deklariert</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul aktiv / inaktiv</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Moduladresse</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - Zonennummer</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Potentialfreie Linie deklariert</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Potentialfreie Linie - Ausgangsgruppe</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Potentialfreie Linie - Kriterium 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Potentialfreie Linie - Kriterium 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Potentialfreie Linie - Logik</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Potentialfreie Linie - Signalart für Ausgangseinschaltung</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potentialfreie Linie - Ansprechverzögerung Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potentialfreie Linie - Abschaltverzögerung Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potentialfreie Linie - Impulsdauer T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potentialfreie Linie - Pausendauer T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Potentialfreie Linie - Impulsanzahl N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Potentialfreie Linie - Durchgangsüberwachung</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
@@ -3680,50 +3773,6 @@ und/oder Produkt LNM-Zonen.
     <message>
         <source>L%1 - Opóźnienie Y</source>
         <translation>L%1 - Verzögerung Y</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Potentialbehaftete Linie deklariert</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Potentialbehaftete Linie - Ausgangsgruppe</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Potentialbehaftete Linie - Kriterium 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Potentialbehaftete Linie - Kriterium 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Potentialbehaftete Linie - Logik</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Potentialbehaftete Linie - Signalart für Ausgangseinschaltung</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Potentialbehaftete Linie - Ansprechverzögerung Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Potentialbehaftete Linie - Abschaltverzögerung Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Potentialbehaftete Linie - Impulsdauer T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Potentialbehaftete Linie - Pausendauer T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Potentialbehaftete Linie - Impulsanzahl N-imp</translation>
     </message>
     <message>
         <source>SCD</source>
@@ -3809,74 +3858,6 @@ und/oder Produkt LNM-Zonen.
 <context>
     <name>SCE</name>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Modul deklariert</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul aktiv / inaktiv</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Moduladresse</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - Zonennummer</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Potentialfreie Linie deklariert</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Potentialfreie Linie - Ausgangsgruppe</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Potentialfreie Linie - Kriterium 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Potentialfreie Linie - Kriterium 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Potentialfreie Linie - Logik</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Potentialfreie Linie - Signalart für Ausgangseinschaltung</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potentialfreie Linie - Ansprechverzögerung Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potentialfreie Linie - Abschaltverzögerung Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potentialfreie Linie - Impulsdauer T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potentialfreie Linie - Pausendauer T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Potentialfreie Linie - Impulsanzahl N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Potentialfreie Linie - Durchgangsüberwachung</translation>
-    </message>
-    <message>
         <source>SCE</source>
         <translation>SCE</translation>
     </message>
@@ -3912,22 +3893,6 @@ und/oder Produkt LNM-Zonen.
 <context>
     <name>SCF</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Modul deklariert</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul aktiv / inaktiv</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Moduladresse</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCF</source>
         <translation>SCF</translation>
     </message>
@@ -3938,70 +3903,6 @@ und/oder Produkt LNM-Zonen.
 </context>
 <context>
     <name>SCG</name>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Modul deklariert</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Modul aktiv / inaktiv</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Moduladresse</translation>
-    </message>
-    <message>
-        <source>L%1 - numer strefy</source>
-        <translation>L%1 - Zonennummer</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Potentialbehaftete Linie deklariert</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Potentialbehaftete Linie - Ausgangsgruppe</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Potentialbehaftete Linie - Kriterium 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Potentialbehaftete Linie - Kriterium 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Potentialbehaftete Linie - Logik</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Potentialbehaftete Linie - Signalart für Ausgangseinschaltung</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Potentialbehaftete Linie - Ansprechverzögerung Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Potentialbehaftete Linie - Abschaltverzögerung Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Potentialbehaftete Linie - Impulsdauer T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Potentialbehaftete Linie - Pausendauer T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Potentialbehaftete Linie - Impulsanzahl N-imp</translation>
-    </message>
     <message>
         <source>SCG</source>
         <translation>SCG</translation>
@@ -4099,6 +4000,14 @@ und/oder Produkt LNM-Zonen.
     <message>
         <source>%1m</source>
         <translation>%1m</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 – %2</source>
+        <translation>Bereich: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Zakres: pozycje listy od 0 do %1</source>
+        <translation>Bereich: Listeneinträge 0 bis %1</translation>
     </message>
 </context>
 <context>
@@ -4244,6 +4153,10 @@ und/oder Produkt LNM-Zonen.
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>Wartość %1 jest poza zakresem.</source>
+        <translation>Der Wert %1 liegt außerhalb des Bereichs.</translation>
     </message>
 </context>
 <context>

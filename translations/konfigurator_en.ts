@@ -246,6 +246,29 @@ connected to module LNM no. 1 to control ventilation
     </message>
 </context>
 <context>
+    <name>ConfigDiffModel</name>
+    <message>
+        <source>cały moduł, tylko po lewej</source>
+        <translation>whole module, left side only</translation>
+    </message>
+    <message>
+        <source>cały moduł, tylko po prawej</source>
+        <translation>whole module, right side only</translation>
+    </message>
+    <message>
+        <source>(brak modułu)</source>
+        <translation>(no module)</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Ustawienie</source>
+        <translation>Setting</translation>
+    </message>
+</context>
+<context>
     <name>ConfigEditor</name>
     <message>
         <source>Frame</source>
@@ -463,6 +486,220 @@ connected to module LNM no. 1 to control ventilation
     <message>
         <source>Eksport PDF</source>
         <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>urządzenia</source>
+        <translation>of the unit</translation>
+    </message>
+    <message>
+        <source>Urządzenie</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada. Porównanie przerwane.</source>
+        <translation>The unit does not answer. The comparison was stopped.</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Porównaj otwartą konfigurację z inną</source>
+        <translation>Compare the open configuration with another one</translation>
+    </message>
+    <message>
+        <source>z zapisaną konfiguracją…</source>
+        <translation>with a stored configuration…</translation>
+    </message>
+    <message>
+        <source>z plikiem .cfg…</source>
+        <translation>with a .cfg file…</translation>
+    </message>
+    <message>
+        <source>z konfiguracją urządzenia</source>
+        <translation>with the unit&apos;s configuration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zawiera żadnego modułu.</source>
+        <translation>Configuration %1 holds no module.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.</source>
+        <translation>Configuration %1 cannot be read: its data is damaged.</translation>
+    </message>
+    <message>
+        <source>Otwórz konfigurację, którą chcesz porównać.</source>
+        <translation>Open the configuration you want to compare.</translation>
+    </message>
+    <message>
+        <source>Nie ma innej zapisanej konfiguracji.</source>
+        <translation>There is no other stored configuration.</translation>
+    </message>
+    <message>
+        <source>Porównaj %1 z konfiguracją:</source>
+        <translation>Compare %1 with the configuration:</translation>
+    </message>
+    <message>
+        <source>Porównaj z plikiem</source>
+        <translation>Compare with a file</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>No connection to the unit.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigReviewDialog</name>
+    <message>
+        <source>Porównanie konfiguracji</source>
+        <translation>Configuration comparison</translation>
+    </message>
+    <message>
+        <source>Pokaż:</source>
+        <translation>Show:</translation>
+    </message>
+    <message>
+        <source>tylko różnice</source>
+        <translation>differences only</translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>UWAGA: zestaw modułów się różni (tylko po lewej: %1, tylko po prawej: %2). Ta konfiguracja może należeć do innej centrali.</source>
+        <translation>WARNING: the module sets differ (left only: %1, right only: %2). This configuration may belong to another unit.</translation>
+    </message>
+    <message>
+        <source>Przegląd przed wysłaniem</source>
+        <translation>Review before sending</translation>
+    </message>
+    <message>
+        <source>Wyślij zaznaczone</source>
+        <translation>Send ticked</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Moduły: %1 po lewej, %2 po prawej. Tylko po lewej: %3, tylko po prawej: %4. Zmienione ustawienia: %5, bez zmian: %6.</source>
+        <translation>Modules: %1 on the left, %2 on the right. Left only: %3, right only: %4. Changed settings: %5, unchanged: %6.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSender</name>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Ostrel Configurator</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest uszkodzony.</source>
+        <translation>Configuration %1 will not be sent: its stored image is damaged.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.</source>
+        <translation>Configuration %1 will not be sent: it holds no module.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>No connection to the unit.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem. Nic nie wysłano.</source>
+        <translation>No connection to the unit. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</source>
+        <translation>The unit&apos;s configuration could not be backed up. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej z urządzenia nie da się odczytać, więc nie można jej porównać. Nic nie wysłano.</source>
+        <translation>The configuration read from the unit cannot be decoded, so it cannot be compared. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Urządzenie ma już konfigurację %1. Nic nie wysłano.</source>
+        <translation>The unit already holds configuration %1. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Urządzenie (teraz)</source>
+        <translation>Unit (now)</translation>
+    </message>
+    <message>
+        <source>Do wysłania: %1</source>
+        <translation>To send: %1</translation>
+    </message>
+    <message>
+        <source>Nie zaznaczono żadnej zmiany. Nic nie wysłano.</source>
+        <translation>No change was ticked. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do innej centrali.
+
+Czy na pewno wysłać ją do urządzenia?</source>
+        <translation>The unit&apos;s module set differs from configuration %1 (in the unit only: %2, in the configuration to send only: %3). This configuration may belong to another unit.
+
+Send it to the unit anyway?</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Data sent successfully.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zweryfikowana</source>
+        <translation>Configuration verified</translation>
+    </message>
+    <message>
+        <source>… i jeszcze %1</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>%1, %2: wysłano %3, urządzenie ma %4</source>
+        <translation>%1, %2: sent %3, the unit has %4</translation>
+    </message>
+    <message>
+        <source>%1: urządzenie nie ma tego modułu</source>
+        <translation>%1: the unit does not have this module</translation>
+    </message>
+    <message>
+        <source>%1: moduł, którego nie wysłano</source>
+        <translation>%1: a module that was not sent</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:</source>
+        <translation>The unit acknowledged the configuration but did not take these settings:</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej po wysłaniu nie da się odczytać.</source>
+        <translation>The configuration read back after sending cannot be decoded.</translation>
+    </message>
+    <message>
+        <source>Weryfikacja konfiguracji</source>
+        <translation>Configuration verification</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</source>
+        <translation>The unit does not answer the configuration read. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</source>
+        <translation>The unit did not acknowledge the configuration. Whether it took it is unknown: read the configuration to check.</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</source>
+        <translation>The unit acknowledged the configuration but does not answer the check read. The configuration was not verified.</translation>
+    </message>
+    <message>
+        <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
+        <translation>The unit&apos;s previous configuration is stored as %1.</translation>
     </message>
 </context>
 <context>
@@ -3332,18 +3569,6 @@ and/or LNM zone product.
         <translation>...</translation>
     </message>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
         <source>L%1 - Numer strefy</source>
         <translation>L%1 - Zone number</translation>
     </message>
@@ -3432,58 +3657,6 @@ and/or LNM zone product.
         <translation>L%1 - Detection line - Delay</translation>
     </message>
     <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - Zone number</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Potential-free line declared</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Potential-free line - Output group</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Potential-free line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Potential-free line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Potential-free line - Logic</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
-    </message>
-    <message>
         <source>SCB</source>
         <translation>SCB</translation>
     </message>
@@ -3559,22 +3732,6 @@ and/or LNM zone product.
 <context>
     <name>SCC</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCC</source>
         <translation>SCC</translation>
     </message>
@@ -3588,70 +3745,6 @@ and/or LNM zone product.
     <message>
         <source>...</source>
         <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - Zone number</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Potential-free line declared</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Potential-free line - Output group</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Potential-free line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Potential-free line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Potential-free line - Logic</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
@@ -3680,50 +3773,6 @@ and/or LNM zone product.
     <message>
         <source>L%1 - Opóźnienie Y</source>
         <translation>L%1 - Delay Y</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Potential line declared</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Potential line - Output group</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Potential line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Potential line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Potential line - Logic</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Potential line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Potential line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Potential line - Number of pulses N-imp</translation>
     </message>
     <message>
         <source>SCD</source>
@@ -3809,74 +3858,6 @@ and/or LNM zone product.
 <context>
     <name>SCE</name>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - Zone number</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Potential-free line declared</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Potential-free line - Output group</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Potential-free line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Potential-free line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Potential-free line - Logic</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Potential-free line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Potential-free line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Potential-free line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Potential-free line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Potential-free line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Potential-free line - Number of pulses N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Potential-free line - Continuity monitoring</translation>
-    </message>
-    <message>
         <source>SCE</source>
         <translation>SCE</translation>
     </message>
@@ -3912,22 +3893,6 @@ and/or LNM zone product.
 <context>
     <name>SCF</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCF</source>
         <translation>SCF</translation>
     </message>
@@ -3938,70 +3903,6 @@ and/or LNM zone product.
 </context>
 <context>
     <name>SCG</name>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Module declared</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Module active / inactive</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Module address</translation>
-    </message>
-    <message>
-        <source>L%1 - numer strefy</source>
-        <translation>L%1 - Zone number</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Potential line declared</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Potential line - Output group</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Potential line - Criterion 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Potential line - Criterion 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Potential line - Logic</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Potential line - Output switch-on signal type</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Potential line - Operation delay Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Potential line - Switch-off delay Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Potential line - Pulse duration T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Potential line - Pause duration T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Potential line - Number of pulses N-imp</translation>
-    </message>
     <message>
         <source>SCG</source>
         <translation>SCG</translation>
@@ -4099,6 +4000,14 @@ and/or LNM zone product.
     <message>
         <source>%1m</source>
         <translation>%1m</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 – %2</source>
+        <translation>Range: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Zakres: pozycje listy od 0 do %1</source>
+        <translation>Range: list entries 0 to %1</translation>
     </message>
 </context>
 <context>
@@ -4244,6 +4153,10 @@ and/or LNM zone product.
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>Wartość %1 jest poza zakresem.</source>
+        <translation>The value %1 is out of range.</translation>
     </message>
 </context>
 <context>

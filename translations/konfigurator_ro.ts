@@ -246,6 +246,29 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
 </context>
 <context>
+    <name>ConfigDiffModel</name>
+    <message>
+        <source>cały moduł, tylko po lewej</source>
+        <translation>весь модуль, только слева</translation>
+    </message>
+    <message>
+        <source>cały moduł, tylko po prawej</source>
+        <translation>весь модуль, только справа</translation>
+    </message>
+    <message>
+        <source>(brak modułu)</source>
+        <translation>(нет модуля)</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>Ustawienie</source>
+        <translation>Параметр</translation>
+    </message>
+</context>
+<context>
     <name>ConfigEditor</name>
     <message>
         <source>Frame</source>
@@ -463,6 +486,220 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Eksport PDF</source>
         <translation>Экспорт PDF</translation>
+    </message>
+    <message>
+        <source>urządzenia</source>
+        <translation>устройства</translation>
+    </message>
+    <message>
+        <source>Urządzenie</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada. Porównanie przerwane.</source>
+        <translation>Устройство не отвечает. Сравнение прервано.</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Porównaj otwartą konfigurację z inną</source>
+        <translation>Сравнить открытую конфигурацию с другой</translation>
+    </message>
+    <message>
+        <source>z zapisaną konfiguracją…</source>
+        <translation>с сохранённой конфигурацией…</translation>
+    </message>
+    <message>
+        <source>z plikiem .cfg…</source>
+        <translation>с файлом .cfg…</translation>
+    </message>
+    <message>
+        <source>z konfiguracją urządzenia</source>
+        <translation>с конфигурацией устройства</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zawiera żadnego modułu.</source>
+        <translation>Конфигурация %1 не содержит ни одного модуля.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.</source>
+        <translation>Конфигурацию %1 невозможно прочитать: её данные повреждены.</translation>
+    </message>
+    <message>
+        <source>Otwórz konfigurację, którą chcesz porównać.</source>
+        <translation>Откройте конфигурацию, которую нужно сравнить.</translation>
+    </message>
+    <message>
+        <source>Nie ma innej zapisanej konfiguracji.</source>
+        <translation>Другой сохранённой конфигурации нет.</translation>
+    </message>
+    <message>
+        <source>Porównaj %1 z konfiguracją:</source>
+        <translation>Сравнить %1 с конфигурацией:</translation>
+    </message>
+    <message>
+        <source>Porównaj z plikiem</source>
+        <translation>Сравнить с файлом</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Нет подключения к устройству.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigReviewDialog</name>
+    <message>
+        <source>Porównanie konfiguracji</source>
+        <translation>Сравнение конфигураций</translation>
+    </message>
+    <message>
+        <source>Pokaż:</source>
+        <translation>Показать:</translation>
+    </message>
+    <message>
+        <source>tylko różnice</source>
+        <translation>только различия</translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation>все</translation>
+    </message>
+    <message>
+        <source>UWAGA: zestaw modułów się różni (tylko po lewej: %1, tylko po prawej: %2). Ta konfiguracja może należeć do innej centrali.</source>
+        <translation>ВНИМАНИЕ: наборы модулей различаются (только слева: %1, только справа: %2). Эта конфигурация может относиться к другому прибору.</translation>
+    </message>
+    <message>
+        <source>Przegląd przed wysłaniem</source>
+        <translation>Просмотр перед отправкой</translation>
+    </message>
+    <message>
+        <source>Wyślij zaznaczone</source>
+        <translation>Отправить отмеченные</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Moduły: %1 po lewej, %2 po prawej. Tylko po lewej: %3, tylko po prawej: %4. Zmienione ustawienia: %5, bez zmian: %6.</source>
+        <translation>Модули: %1 слева, %2 справа. Только слева: %3, только справа: %4. Изменённые параметры: %5, без изменений: %6.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSender</name>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Конфигуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest uszkodzony.</source>
+        <translation>Конфигурация %1 не будет отправлена: её сохранённый образ повреждён.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.</source>
+        <translation>Конфигурация %1 не будет отправлена: она не содержит ни одного модуля.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Нет подключения к устройству.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</source>
+        <translation>Не удалось сохранить копию конфигурации устройства. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej z urządzenia nie da się odczytać, więc nie można jej porównać. Nic nie wysłano.</source>
+        <translation>Конфигурацию, считанную с устройства, невозможно прочитать, поэтому её нельзя сравнить. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Urządzenie ma już konfigurację %1. Nic nie wysłano.</source>
+        <translation>В устройстве уже есть конфигурация %1. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Urządzenie (teraz)</source>
+        <translation>Устройство (сейчас)</translation>
+    </message>
+    <message>
+        <source>Do wysłania: %1</source>
+        <translation>К отправке: %1</translation>
+    </message>
+    <message>
+        <source>Nie zaznaczono żadnej zmiany. Nic nie wysłano.</source>
+        <translation>Не отмечено ни одного изменения. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do innej centrali.
+
+Czy na pewno wysłać ją do urządzenia?</source>
+        <translation>Набор модулей в устройстве отличается от набора в конфигурации %1 (только в устройстве: %2, только в отправляемой: %3). Эта конфигурация может относиться к другому прибору.
+
+Действительно отправить её в устройство?</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem. Nic nie wysłano.</source>
+        <translation>Нет подключения к устройству. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Инфо</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Данные успешно отправлены.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zweryfikowana</source>
+        <translation>Конфигурация проверена</translation>
+    </message>
+    <message>
+        <source>… i jeszcze %1</source>
+        <translation>… и ещё %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: wysłano %3, urządzenie ma %4</source>
+        <translation>%1, %2: отправлено %3, в устройстве %4</translation>
+    </message>
+    <message>
+        <source>%1: urządzenie nie ma tego modułu</source>
+        <translation>%1: в устройстве нет этого модуля</translation>
+    </message>
+    <message>
+        <source>%1: moduł, którego nie wysłano</source>
+        <translation>%1: модуль, который не отправлялся</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:</source>
+        <translation>Устройство подтвердило приём, но не приняло эти параметры:</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej po wysłaniu nie da się odczytać.</source>
+        <translation>Конфигурацию, считанную после отправки, невозможно прочитать.</translation>
+    </message>
+    <message>
+        <source>Weryfikacja konfiguracji</source>
+        <translation>Проверка конфигурации</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</source>
+        <translation>Устройство не отвечает на чтение конфигурации. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</source>
+        <translation>Устройство не подтвердило приём конфигурации. Неизвестно, приняло ли оно её: считайте конфигурацию, чтобы проверить.</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</source>
+        <translation>Устройство подтвердило приём, но не отвечает на контрольное чтение. Конфигурация не проверена.</translation>
+    </message>
+    <message>
+        <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
+        <translation>Предыдущая конфигурация устройства сохранена как %1.</translation>
     </message>
 </context>
 <context>
@@ -3332,18 +3569,6 @@ i/lub iloczyn stref LNM.
         <translation>...</translation>
     </message>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Модуль объявлен</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активен / неактивен</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адрес модуля</translation>
-    </message>
-    <message>
         <source>L%1 - Numer strefy</source>
         <translation>L%1 - Номер зоны</translation>
     </message>
@@ -3432,58 +3657,6 @@ i/lub iloczyn stref LNM.
         <translation>L%1 - Шлейф сигнализации - Задержка</translation>
     </message>
     <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - номер зоны</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Объявление беспотенциальной линии</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
-    </message>
-    <message>
         <source>SCB</source>
         <translation>SCB</translation>
     </message>
@@ -3559,22 +3732,6 @@ i/lub iloczyn stref LNM.
 <context>
     <name>SCC</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Модуль объявлен</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активен / неактивен</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адрес модуля</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCC</source>
         <translation>SCC</translation>
     </message>
@@ -3588,70 +3745,6 @@ i/lub iloczyn stref LNM.
     <message>
         <source>...</source>
         <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Модуль объявлен</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активен / неактивен</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адрес модуля</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - номер зоны</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Объявление беспотенциальной линии</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
@@ -3680,50 +3773,6 @@ i/lub iloczyn stref LNM.
     <message>
         <source>L%1 - Opóźnienie Y</source>
         <translation>L%1 - Задержка Y</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Объявление потенциальной линии</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Потенциальная линия - Логика</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
     </message>
     <message>
         <source>SCD</source>
@@ -3809,74 +3858,6 @@ i/lub iloczyn stref LNM.
 <context>
     <name>SCE</name>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Модуль объявлен</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активен / неактивен</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адрес модуля</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - номер зоны</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Объявление беспотенциальной линии</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Беспотенциальная линия - Группа выходов</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Беспотенциальная линия - Критерий 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Беспотенциальная линия - Критерий 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Беспотенциальная линия - Логика</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Беспотенциальная линия - Тип сигнала включения выхода</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Беспотенциальная линия - задержка срабатывания Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Беспотенциальная линия - задержка выключения Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Беспотенциальная линия - длительность импульса T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Беспотенциальная линия - длительность паузы T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Беспотенциальная линия - Число импульсов N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Беспотенциальная линия - Контроль целостности</translation>
-    </message>
-    <message>
         <source>SCE</source>
         <translation>SCE</translation>
     </message>
@@ -3912,22 +3893,6 @@ i/lub iloczyn stref LNM.
 <context>
     <name>SCF</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Модуль объявлен</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активен / неактивен</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адрес модуля</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCF</source>
         <translation>SCF</translation>
     </message>
@@ -3938,70 +3903,6 @@ i/lub iloczyn stref LNM.
 </context>
 <context>
     <name>SCG</name>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Модуль объявлен</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активен / неактивен</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адрес модуля</translation>
-    </message>
-    <message>
-        <source>L%1 - numer strefy</source>
-        <translation>L%1 - номер зоны</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Объявление потенциальной линии</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Потенциальная линия - Группа выходов</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Потенциальная линия - Критерий 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Потенциальная линия - Критерий 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Потенциальная линия - Логика</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Потенциальная линия - Тип сигнала включения выхода</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Потенциальная линия - задержка срабатывания Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Потенциальная линия - задержка выключения Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Потенциальная линия - длительность импульса T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Потенциальная линия - длительность паузы T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Потенциальная линия - Число импульсов N-imp</translation>
-    </message>
     <message>
         <source>SCG</source>
         <translation>SCG</translation>
@@ -4099,6 +4000,14 @@ i/lub iloczyn stref LNM.
     <message>
         <source>%1m</source>
         <translation>%1m</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 – %2</source>
+        <translation>Диапазон: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Zakres: pozycje listy od 0 do %1</source>
+        <translation>Диапазон: позиции списка от 0 до %1</translation>
     </message>
 </context>
 <context>
@@ -4244,6 +4153,10 @@ i/lub iloczyn stref LNM.
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>Wartość %1 jest poza zakresem.</source>
+        <translation>Значение %1 вне диапазона.</translation>
     </message>
 </context>
 <context>

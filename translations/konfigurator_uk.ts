@@ -246,6 +246,29 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
 </context>
 <context>
+    <name>ConfigDiffModel</name>
+    <message>
+        <source>cały moduł, tylko po lewej</source>
+        <translation>весь модуль, лише ліворуч</translation>
+    </message>
+    <message>
+        <source>cały moduł, tylko po prawej</source>
+        <translation>весь модуль, лише праворуч</translation>
+    </message>
+    <message>
+        <source>(brak modułu)</source>
+        <translation>(немає модуля)</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>Ustawienie</source>
+        <translation>Параметр</translation>
+    </message>
+</context>
+<context>
     <name>ConfigEditor</name>
     <message>
         <source>Frame</source>
@@ -463,6 +486,220 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Eksport PDF</source>
         <translation>Експорт PDF</translation>
+    </message>
+    <message>
+        <source>urządzenia</source>
+        <translation>пристрою</translation>
+    </message>
+    <message>
+        <source>Urządzenie</source>
+        <translation>Пристрій</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada. Porównanie przerwane.</source>
+        <translation>Пристрій не відповідає. Порівняння перервано.</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Порівняти</translation>
+    </message>
+    <message>
+        <source>Porównaj otwartą konfigurację z inną</source>
+        <translation>Порівняти відкриту конфігурацію з іншою</translation>
+    </message>
+    <message>
+        <source>z zapisaną konfiguracją…</source>
+        <translation>зі збереженою конфігурацією…</translation>
+    </message>
+    <message>
+        <source>z plikiem .cfg…</source>
+        <translation>з файлом .cfg…</translation>
+    </message>
+    <message>
+        <source>z konfiguracją urządzenia</source>
+        <translation>з конфігурацією пристрою</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zawiera żadnego modułu.</source>
+        <translation>Конфігурація %1 не містить жодного модуля.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.</source>
+        <translation>Конфігурацію %1 неможливо прочитати: її дані пошкоджено.</translation>
+    </message>
+    <message>
+        <source>Otwórz konfigurację, którą chcesz porównać.</source>
+        <translation>Відкрийте конфігурацію, яку потрібно порівняти.</translation>
+    </message>
+    <message>
+        <source>Nie ma innej zapisanej konfiguracji.</source>
+        <translation>Іншої збереженої конфігурації немає.</translation>
+    </message>
+    <message>
+        <source>Porównaj %1 z konfiguracją:</source>
+        <translation>Порівняти %1 з конфігурацією:</translation>
+    </message>
+    <message>
+        <source>Porównaj z plikiem</source>
+        <translation>Порівняти з файлом</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Немає з’єднання з пристроєм.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigReviewDialog</name>
+    <message>
+        <source>Porównanie konfiguracji</source>
+        <translation>Порівняння конфігурацій</translation>
+    </message>
+    <message>
+        <source>Pokaż:</source>
+        <translation>Показати:</translation>
+    </message>
+    <message>
+        <source>tylko różnice</source>
+        <translation>лише відмінності</translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation>усі</translation>
+    </message>
+    <message>
+        <source>UWAGA: zestaw modułów się różni (tylko po lewej: %1, tylko po prawej: %2). Ta konfiguracja może należeć do innej centrali.</source>
+        <translation>УВАГА: набори модулів відрізняються (лише ліворуч: %1, лише праворуч: %2). Ця конфігурація може належати іншому приладу.</translation>
+    </message>
+    <message>
+        <source>Przegląd przed wysłaniem</source>
+        <translation>Перегляд перед надсиланням</translation>
+    </message>
+    <message>
+        <source>Wyślij zaznaczone</source>
+        <translation>Надіслати позначені</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Moduły: %1 po lewej, %2 po prawej. Tylko po lewej: %3, tylko po prawej: %4. Zmienione ustawienia: %5, bez zmian: %6.</source>
+        <translation>Модулі: %1 ліворуч, %2 праворуч. Лише ліворуч: %3, лише праворуч: %4. Змінені параметри: %5, без змін: %6.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSender</name>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Конфігуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest uszkodzony.</source>
+        <translation>Конфігурацію %1 не буде надіслано: її збережений образ пошкоджено.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.</source>
+        <translation>Конфігурацію %1 не буде надіслано: вона не містить жодного модуля.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Немає з’єднання з пристроєм.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</source>
+        <translation>Не вдалося зберегти копію конфігурації пристрою. Нічого не надіслано.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej z urządzenia nie da się odczytać, więc nie można jej porównać. Nic nie wysłano.</source>
+        <translation>Конфігурацію, зчитану з пристрою, неможливо прочитати, тому її не можна порівняти. Нічого не надіслано.</translation>
+    </message>
+    <message>
+        <source>Urządzenie ma już konfigurację %1. Nic nie wysłano.</source>
+        <translation>Пристрій уже має конфігурацію %1. Нічого не надіслано.</translation>
+    </message>
+    <message>
+        <source>Urządzenie (teraz)</source>
+        <translation>Пристрій (зараз)</translation>
+    </message>
+    <message>
+        <source>Do wysłania: %1</source>
+        <translation>До надсилання: %1</translation>
+    </message>
+    <message>
+        <source>Nie zaznaczono żadnej zmiany. Nic nie wysłano.</source>
+        <translation>Не позначено жодної зміни. Нічого не надіслано.</translation>
+    </message>
+    <message>
+        <source>Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do innej centrali.
+
+Czy na pewno wysłać ją do urządzenia?</source>
+        <translation>Набір модулів у пристрої відрізняється від набору в конфігурації %1 (лише в пристрої: %2, лише в тій, що надсилається: %3). Ця конфігурація може належати іншому приладу.
+
+Справді надіслати її в пристрій?</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem. Nic nie wysłano.</source>
+        <translation>Немає з’єднання з пристроєм. Нічого не надіслано.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Інформація</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Дані успішно надіслано.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zweryfikowana</source>
+        <translation>Конфігурацію перевірено</translation>
+    </message>
+    <message>
+        <source>… i jeszcze %1</source>
+        <translation>… і ще %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: wysłano %3, urządzenie ma %4</source>
+        <translation>%1, %2: надіслано %3, у пристрої %4</translation>
+    </message>
+    <message>
+        <source>%1: urządzenie nie ma tego modułu</source>
+        <translation>%1: у пристрої немає цього модуля</translation>
+    </message>
+    <message>
+        <source>%1: moduł, którego nie wysłano</source>
+        <translation>%1: модуль, який не надсилали</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:</source>
+        <translation>Пристрій підтвердив отримання, але не прийняв ці параметри:</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej po wysłaniu nie da się odczytać.</source>
+        <translation>Конфігурацію, зчитану після надсилання, неможливо прочитати.</translation>
+    </message>
+    <message>
+        <source>Weryfikacja konfiguracji</source>
+        <translation>Перевірка конфігурації</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</source>
+        <translation>Пристрій не відповідає на зчитування конфігурації. Нічого не надіслано.</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</source>
+        <translation>Пристрій не підтвердив отримання конфігурації. Невідомо, чи прийняв він її: зчитайте конфігурацію, щоб перевірити.</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</source>
+        <translation>Пристрій підтвердив отримання, але не відповідає на контрольне зчитування. Конфігурацію не перевірено.</translation>
+    </message>
+    <message>
+        <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
+        <translation>Попередню конфігурацію пристрою збережено як %1.</translation>
     </message>
 </context>
 <context>
@@ -3332,18 +3569,6 @@ i/lub iloczyn stref LNM.
         <translation>...</translation>
     </message>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Оголошення модуля</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активний / неактивний</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адреса модуля</translation>
-    </message>
-    <message>
         <source>L%1 - Numer strefy</source>
         <translation>L%1 - Номер зони</translation>
     </message>
@@ -3432,58 +3657,6 @@ i/lub iloczyn stref LNM.
         <translation>L%1 - Шлейф сигналізації - Затримка</translation>
     </message>
     <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - номер зони</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
-    </message>
-    <message>
         <source>SCB</source>
         <translation>SCB</translation>
     </message>
@@ -3559,22 +3732,6 @@ i/lub iloczyn stref LNM.
 <context>
     <name>SCC</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Оголошення модуля</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активний / неактивний</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адреса модуля</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCC</source>
         <translation>SCC</translation>
     </message>
@@ -3588,70 +3745,6 @@ i/lub iloczyn stref LNM.
     <message>
         <source>...</source>
         <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Оголошення модуля</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активний / неактивний</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адреса модуля</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - номер зони</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
@@ -3680,50 +3773,6 @@ i/lub iloczyn stref LNM.
     <message>
         <source>L%1 - Opóźnienie Y</source>
         <translation>L%1 - Затримка Y</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Оголошення потенційної лінії</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Потенційна лінія - Група виходів</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Потенційна лінія - Логіка</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
     </message>
     <message>
         <source>SCD</source>
@@ -3809,74 +3858,6 @@ i/lub iloczyn stref LNM.
 <context>
     <name>SCE</name>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Оголошення модуля</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активний / неактивний</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адреса модуля</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - номер зони</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Оголошення безпотенційної лінії</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Безпотенційна лінія - Група виходів</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Безпотенційна лінія - Критерій 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Безпотенційна лінія - Критерій 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Безпотенційна лінія - Логіка</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Безпотенційна лінія - Тип сигналу увімкнення виходу</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Безпотенційна лінія - затримка спрацювання Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Безпотенційна лінія - затримка вимкнення Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Безпотенційна лінія - тривалість імпульсу T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Безпотенційна лінія - тривалість паузи T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Безпотенційна лінія - Кількість імпульсів N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Безпотенційна лінія - Контроль цілісності</translation>
-    </message>
-    <message>
         <source>SCE</source>
         <translation>SCE</translation>
     </message>
@@ -3912,22 +3893,6 @@ i/lub iloczyn stref LNM.
 <context>
     <name>SCF</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Оголошення модуля</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активний / неактивний</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адреса модуля</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCF</source>
         <translation>SCF</translation>
     </message>
@@ -3938,70 +3903,6 @@ i/lub iloczyn stref LNM.
 </context>
 <context>
     <name>SCG</name>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Оголошення модуля</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Модуль активний / неактивний</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Адреса модуля</translation>
-    </message>
-    <message>
-        <source>L%1 - numer strefy</source>
-        <translation>L%1 - номер зони</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Оголошення потенційної лінії</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Потенційна лінія - Група виходів</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Потенційна лінія - Критерій 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Потенційна лінія - Критерій 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Потенційна лінія - Логіка</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Потенційна лінія - Тип сигналу увімкнення виходу</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Потенційна лінія - затримка спрацювання Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Потенційна лінія - затримка вимкнення Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Потенційна лінія - тривалість імпульсу T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Потенційна лінія - тривалість паузи T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Потенційна лінія - Кількість імпульсів N-imp</translation>
-    </message>
     <message>
         <source>SCG</source>
         <translation>SCG</translation>
@@ -4099,6 +4000,14 @@ i/lub iloczyn stref LNM.
     <message>
         <source>%1m</source>
         <translation>%1m</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 – %2</source>
+        <translation>Діапазон: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Zakres: pozycje listy od 0 do %1</source>
+        <translation>Діапазон: позиції списку від 0 до %1</translation>
     </message>
 </context>
 <context>
@@ -4244,6 +4153,10 @@ i/lub iloczyn stref LNM.
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>Wartość %1 jest poza zakresem.</source>
+        <translation>Значення %1 поза діапазоном.</translation>
     </message>
 </context>
 <context>

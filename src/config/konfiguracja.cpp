@@ -4,6 +4,8 @@
 #include "modulefactory.h"
 
 #include <QDebug>
+#include <QSet>
+#include <QVector>
 
 void ModuleGroup::select(int key)
 {
@@ -30,10 +32,177 @@ Konfiguracja::~Konfiguracja()
     qDeleteAll(m_modules);
 }
 
-// Some unit firmware counts the length byte itself in a module's length. We detect it by
-// looking at the last byte of the declared payload: when that byte is a known type code, the
-// payload really ended one byte earlier and the next record starts there. The first record that
-// does not look like this switches the check off for the rest of the image.
+namespace {
+
+// How one record of an image is read: where it starts, how long its header is, the length it
+// declares and how many payload bytes it really has, and whether a stray copy of the next
+// record's first byte follows it.
+struct RecordReading
+{
+    int start = 0;
+    int headerSize = 3;
+    int type = 0;
+    quint8 number = 0;
+    int declaredLength = 0;
+    int payloadSize = 0;
+    int consumed = 0; // payload bytes removed from the image (none for a negative length)
+    bool countedItself = false;
+    bool droppedDuplicate = false;
+};
+
+bool isTypeCode(int code)
+{
+    return moduleName(code) != QLatin1String("-");
+}
+
+// Some unit firmware counts the length byte itself in a module's length, and some repeats the
+// first byte of the next record. Either shows only in single bytes that a valid payload may hold
+// as well (a time of 85 s is the type code 0x55), so a byte alone cannot decide. The image as a
+// whole can: the right reading puts all its records exactly inside it. Where several readings
+// fit, the one that trusts the single bytes wins; where none fits, the image is not valid.
+class ImageLayout
+{
+public:
+    ImageLayout(const QByteArray &image, int count, Konfiguracja::ConfigSource source)
+        : m_image(image), m_count(count), m_source(source)
+    {
+    }
+
+    bool findFitting(QVector<RecordReading> *readings)
+    {
+        readings->clear();
+        m_failed.clear();
+        return fit(0, 0, true, readings);
+    }
+
+    // The byte-by-byte reading, for images that fit no reading: the records up to the first
+    // header that cannot be read. False when it stopped there.
+    bool readByBytes(QVector<RecordReading> *readings) const
+    {
+        readings->clear();
+        bool check = true;
+        int pos = 0;
+        for (int record = 0; record < m_count; ++record) {
+            RecordReading r;
+            if (!readHeader(pos, &r))
+                return false;
+            const int rest = m_image.size() - pos - r.headerSize;
+            r.payloadSize = r.declaredLength;
+            if (r.declaredLength >= 0 && check && r.declaredLength < rest) {
+                if (endsOnTypeCode(r))
+                    --r.payloadSize, r.countedItself = true;
+                else
+                    check = false;
+            }
+            r.payloadSize = qBound(0, r.payloadSize, rest);
+            r.consumed = r.declaredLength < 0 ? 0 : r.payloadSize;
+            pos += r.headerSize + r.consumed;
+            r.droppedDuplicate = hasDuplicate(pos);
+            pos += r.droppedDuplicate ? 1 : 0;
+            readings->append(r);
+        }
+        return true;
+    }
+
+private:
+    bool readHeader(int pos, RecordReading *r) const
+    {
+        if (pos + 3 > m_image.size())
+            return false;
+        r->start = pos;
+        r->type = quint8(m_image.at(pos));
+        r->number = quint8(m_image.at(pos + 1));
+        if (r->type == Konfiguracja::TwoByteLengthType) {
+            if (pos + 4 > m_image.size())
+                return false;
+            r->headerSize = 4;
+            r->declaredLength = quint8(m_image.at(pos + 2)) * 256 + quint8(m_image.at(pos + 3));
+        } else {
+            r->declaredLength = qint8(m_image.at(pos + 2));
+        }
+        // Type codes of 0x80 and above are negative as signed bytes; the factory knows them as
+        // unsigned codes.
+        return isTypeCode(r->type);
+    }
+
+    // Only the codes below 0x80 can match here: the byte is looked up as a signed value.
+    bool endsOnTypeCode(const RecordReading &r) const
+    {
+        if (r.declaredLength <= 0)
+            return false;
+        return isTypeCode(qint8(m_image.at(r.start + r.headerSize + r.declaredLength - 1)));
+    }
+
+    bool hasDuplicate(int pos) const
+    {
+        return m_image.size() - pos >= 3 && m_image.at(pos) == m_image.at(pos + 1);
+    }
+
+    bool tailFits(int pos) const
+    {
+        const int rest = m_image.size() - pos;
+        if (rest == 0)
+            return true;
+        // The store form ends with its group section: a count and two bytes per group.
+        return m_source == Konfiguracja::FromDatabase && rest == 1 + 2 * quint8(m_image.at(pos));
+    }
+
+    bool fit(int record, int pos, bool check, QVector<RecordReading> *readings)
+    {
+        if (record == m_count)
+            return tailFits(pos);
+        const qint64 key = (qint64(record) * (m_image.size() + 1) + pos) * 2 + (check ? 1 : 0);
+        if (m_failed.contains(key))
+            return false;
+
+        RecordReading r;
+        if (readHeader(pos, &r)) {
+            const int rest = m_image.size() - pos - r.headerSize;
+            struct Choice
+            {
+                int payloadSize;
+                bool countedItself;
+                bool checkAfter;
+            };
+            QVector<Choice> choices;
+            if (r.declaredLength < 0)
+                choices.append({0, false, check});
+            else if (check && r.declaredLength < rest) {
+                if (endsOnTypeCode(r))
+                    choices.append({r.declaredLength - 1, true, true});
+                choices.append({r.declaredLength, false, false});
+            } else if (r.declaredLength <= rest) {
+                choices.append({r.declaredLength, false, check});
+            }
+            for (const Choice &choice : qAsConst(choices)) {
+                r.payloadSize = choice.payloadSize;
+                r.countedItself = choice.countedItself;
+                r.consumed = r.declaredLength < 0 ? 0 : choice.payloadSize;
+                const int next = pos + r.headerSize + r.consumed;
+                const bool duplicate = hasDuplicate(next);
+                for (bool drop : {true, false}) {
+                    if (drop && !duplicate)
+                        continue;
+                    r.droppedDuplicate = drop;
+                    readings->append(r);
+                    if (fit(record + 1, next + (drop ? 1 : 0), choice.checkAfter, readings))
+                        return true;
+                    readings->removeLast();
+                }
+            }
+        }
+        m_failed.insert(key);
+        return false;
+    }
+
+    const QByteArray &m_image;
+    const int m_count;
+    const Konfiguracja::ConfigSource m_source;
+    QSet<qint64> m_failed;
+};
+
+} // namespace
+
 bool Konfiguracja::parse(QByteArray image, Konfiguracja::ConfigSource source)
 {
     if (image.isEmpty())
@@ -43,50 +212,25 @@ bool Konfiguracja::parse(QByteArray image, Konfiguracja::ConfigSource source)
     if (count <= 0)
         return true;
 
-    bool lengthCheck = true;
-    for (int record = 0; record < count; ++record) {
-        if (image.size() < 3)
-            return false;
-        const int type = quint8(image.at(0));
-        const quint8 number = quint8(image.at(1));
-        int length = 0;
-        if (type == TwoByteLengthType) {
-            if (image.size() < 4)
-                return false;
-            length = quint8(image.at(2)) * 256 + quint8(image.at(3));
-        } else {
-            length = qint8(image.at(2));
-        }
-        Modul *module = createModule(type, number);
+    ImageLayout layout(image, count, source);
+    QVector<RecordReading> readings;
+    const bool fits = layout.findFitting(&readings);
+    // What fits no reading is still shown as far as it can be read, and reported as failed.
+    if (!fits)
+        layout.readByBytes(&readings);
+
+    for (const RecordReading &r : qAsConst(readings)) {
+        Modul *module = createModule(r.type, r.number);
         if (!module)
             return false;
-        image.remove(0, type == TwoByteLengthType ? 4 : 3);
         if (source == FromDevice)
-            module->setDataLength(length);
-
-        if (lengthCheck && quint32(length) < quint32(image.size())) {
-            if (length > 0 && moduleName(qint8(image.at(length - 1))) != QLatin1String("-")) {
-                qDebug() << "Warning: modul size include length";
-                --length;
-            } else {
-                lengthCheck = false;
-            }
-        }
-
-        // A negative one-byte length gives an empty payload and consumes nothing.
-        if (length > 0) {
-            module->parse(image.left(length));
-            image.remove(0, length);
-        } else {
-            module->parse(QByteArray());
-        }
-
-        if (image.size() >= 3 && image.at(0) == image.at(1))
-            image.remove(0, 1);
-
+            module->setDataLength(r.declaredLength);
+        if (r.countedItself)
+            qDebug() << "Warning: modul size include length";
+        module->parse(image.mid(r.start + r.headerSize, r.payloadSize));
         m_modules.append(module);
     }
-    return true;
+    return fits;
 }
 
 QByteArray Konfiguracja::toByteArray(Konfiguracja::ConfigSource source)

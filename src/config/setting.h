@@ -17,6 +17,11 @@ public:
 
     void setEnumList(int id);
     QString getValueText() const;
+    // Whether the value is one the editor offers: within minimum and maximum, and for an option
+    // one that its list names.
+    bool isInRange() const;
+    // The allowed values in the setting's own terms, e.g. "Zakres: 0 – 250".
+    QString getRangeText() const;
 
     EnumList *getOptionList() const { return m_optionList; }
     int getOptionListId() const { return m_optionListId; }
@@ -40,6 +45,8 @@ public:
     bool isEditable() const { return m_editable; }
 
 private:
+    QString valueText(quint32 value) const;
+
     EnumList *m_optionList = nullptr;
     bool m_modified = false;
     bool m_conflict = false;

@@ -73,6 +73,15 @@ void ConfigEditor::on_save_clicked()
     // Disabled before the signal: a receiver that fails to store turns it back on.
     ui->save->setEnabled(false);
     emit signalSaveConfig(id, QString(), bytes);
+    if (!ui->save->isEnabled()) {
+        m_model->clearModified();
+        refreshMarks();
+    }
+}
+
+void ConfigEditor::refreshMarks()
+{
+    ui->configView->viewport()->update();
 }
 
 void ConfigEditor::applyNameFilter()

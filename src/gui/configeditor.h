@@ -33,6 +33,8 @@ public:
     bool hasUnsavedChanges() const;
     // Marks the image as changed again, for instance when storing it failed.
     void setUnsavedChanges(bool changed);
+    // Repaints the tree after the settings' conflict or modified marks were changed.
+    void refreshMarks();
 
 signals:
     void signalSaveConfig(uint id, QString name, QByteArray data);

@@ -2,11 +2,16 @@
 #include "ui_configmanagement.h"
 
 #include "configeditor.h"
+#include "configreviewdialog.h"
+#include "configsender.h"
 #include "dialogs.h"
 #include "reportprinter.h"
 #include "treemodel.h"
 
+#include "config/configdiff.h"
 #include "config/modul.h"
+#include "config/setting.h"
+#include "link/unitrequest.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 
@@ -15,7 +20,9 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -48,6 +55,18 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
 {
     ui->setupUi(this);
     createActions();
+    m_sender = new ConfigSender(usb, this);
+    connect(m_sender, &ConfigSender::backupStored, this, [this] { setupModels(); });
+    m_compareRequest = new UnitRequest(usb, this);
+    connect(m_compareRequest, &UnitRequest::answered, this, [this](const QByteArray &image) {
+        if (std::unique_ptr<Konfiguracja> unit =
+                    usableConfig(image, Konfiguracja::FromDevice, tr("urządzenia")))
+            showComparison(*unit, tr("Urządzenie"));
+    });
+    connect(m_compareRequest, &UnitRequest::failed, this, [this] {
+        Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
+                                     tr("Urządzenie nie odpowiada. Porównanie przerwane."));
+    });
 
     model = new QSqlQueryModel(this);
     setupModels();
@@ -101,6 +120,18 @@ void ConfigManagement::createActions()
     exportAction = makeAction(":/icons/eksportPlik.png", tr("Zapisz do pliku"),
                               tr("Zapisz do pliku"));
 
+    compareAction = makeAction(":/icons/porownaj.png", tr("Porównaj"),
+                               tr("Porównaj otwartą konfigurację z inną"));
+    auto *compareMenu = new QMenu(this);
+    connect(compareMenu->addAction(tr("z zapisaną konfiguracją…")), &QAction::triggered, this,
+            &ConfigManagement::slotCompareStored);
+    connect(compareMenu->addAction(tr("z plikiem .cfg…")), &QAction::triggered, this,
+            &ConfigManagement::slotCompareFile);
+    QAction *compareUnit = compareMenu->addAction(tr("z konfiguracją urządzenia"));
+    compareUnit->setObjectName(QStringLiteral("compareUnitAction"));
+    connect(compareUnit, &QAction::triggered, this, &ConfigManagement::slotCompareUnit);
+    compareAction->setMenu(compareMenu);
+
     connect(readAction, &QAction::triggered, this, &ConfigManagement::slotReadUsb);
     connect(sendAction, &QAction::triggered, this, &ConfigManagement::slotSend);
     connect(addConfigAction, &QAction::triggered, this, &ConfigManagement::slotAdd);
@@ -120,6 +151,7 @@ void ConfigManagement::createActions()
     ui->pdfButton->setDefaultAction(pdfAction);
     ui->importButton->setDefaultAction(importAction);
     ui->exportButton->setDefaultAction(exportAction);
+    ui->compareButton->setDefaultAction(compareAction);
 }
 
 QString ConfigManagement::generatedName()
@@ -264,6 +296,9 @@ void ConfigManagement::queue(Device::COMMAND command, const QByteArray &payload)
 
 void ConfigManagement::slotReadUsb()
 {
+    // The send reads the unit itself; an image arriving meanwhile is not one to store.
+    if (m_sender->isBusy())
+        return;
     sentCommand = Device::ReadConfig;
     expectedAnswer = Device::ConfigData;
     queue(Device::ReadConfig, QByteArray());
@@ -335,17 +370,15 @@ void ConfigManagement::slotSend()
     }
 }
 
+// The send reads the unit first, backs it up, shows the review and verifies afterwards; the
+// answers on the way belong to the sender, so this window expects none of its own.
 void ConfigManagement::slotSendUsb()
 {
-    sentCommand = Device::ConfigData;
-    expectedAnswer = Device::Acknowledge;
-    bool ok = false;
-    std::unique_ptr<Konfiguracja> config(
-            parseImage(store()->readConfig(currentId), Konfiguracja::FromDatabase, &ok));
-    // A stored image that does not parse would reach the unit cut short: send nothing.
-    if (!ok)
+    if (m_sender->isBusy())
         return;
-    queue(Device::ConfigData, config->toByteArray(Konfiguracja::FromDevice));
+    sentCommand = Device::ConfigData;
+    expectedAnswer = 0;
+    m_sender->start(currentId, store()->readConfigName(currentId));
 }
 
 void ConfigManagement::slotSaveConfig(uint id, QString name, QByteArray bytes)
@@ -516,17 +549,35 @@ void ConfigManagement::slotImportFile()
                                                               QStringLiteral("*.cfg"));
     if (path.isEmpty())
         return;
+    QByteArray payload;
+    if (!readCfgFile(path, &payload))
+        return;
+    // A valid frame may still carry no configuration: storing it would make an empty one that
+    // a send then writes to the unit.
+    std::unique_ptr<Konfiguracja> config = usableConfig(payload, Konfiguracja::FromDatabase, path);
+    if (!config)
+        return;
+    const QString name = store()->freeConfigName(path);
+    if (store()->writeConfig(name, config->toByteArray(Konfiguracja::FromDatabase)) == 0) {
+        Dialogs::instance()->warning(
+                this, tr("Konfigurator Ostrel"),
+                tr("Nie udało się zapisać konfiguracji %1 w bazie danych.").arg(name));
+    }
+    setupModels();
+}
+
+bool ConfigManagement::readCfgFile(const QString &path, QByteArray *payload)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return false;
     const QByteArray bytes = file.read(MaxFileSize);
     file.close();
 
     // decodeFrame keeps no state of the link, so a private instance serves without a port.
     USBManager decoder;
     Device::COMMAND command = Device::ReadConfig;
-    QByteArray payload;
-    const int result = decoder.decodeFrame(command, bytes, payload);
+    const int result = decoder.decodeFrame(command, bytes, *payload);
     if (result != 0)
         qDebug() << "Last error " << result;
     // A damaged file would otherwise be stored as an empty configuration under its path.
@@ -534,18 +585,124 @@ void ConfigManagement::slotImportFile()
         Dialogs::instance()->warning(
                 this, tr("Konfigurator Ostrel"),
                 tr("Plik %1 nie zawiera poprawnej konfiguracji.").arg(path));
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<Konfiguracja> ConfigManagement::usableConfig(const QByteArray &image,
+                                                             int source, const QString &what)
+{
+    auto config = std::make_unique<Konfiguracja>(static_cast<QObject *>(nullptr));
+    const bool ok = config->parse(image, Konfiguracja::ConfigSource(source));
+    if (ok && !config->getModules().isEmpty())
+        return config;
+    Dialogs::instance()->warning(
+            this, tr("Konfigurator Ostrel"),
+            ok ? tr("Konfiguracja %1 nie zawiera żadnego modułu.").arg(what)
+               : tr("Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.").arg(what));
+    return nullptr;
+}
+
+ConfigEditor *ConfigManagement::editorToCompare()
+{
+    ConfigEditor *editor = editorOf(ui->mdiArea->activeSubWindow());
+    if (!editor || !editor->model() || !editor->model()->konfiguracja()) {
+        Dialogs::instance()->information(this, tr("Porównaj"),
+                                         tr("Otwórz konfigurację, którą chcesz porównać."));
+        return nullptr;
+    }
+    return editor;
+}
+
+void ConfigManagement::slotCompareStored()
+{
+    ConfigEditor *editor = editorToCompare();
+    if (!editor)
+        return;
+    const int activeId = editor->property("ID").toInt();
+    QStringList names;
+    QList<int> ids;
+    QSqlQuery query(QStringLiteral("SELECT nazwa,id from KONFIGURACJA"), store()->database());
+    while (query.next()) {
+        if (query.value(1).toInt() == activeId)
+            continue;
+        names << query.value(0).toString();
+        ids << query.value(1).toInt();
+    }
+    if (names.isEmpty()) {
+        Dialogs::instance()->information(this, tr("Porównaj"),
+                                         tr("Nie ma innej zapisanej konfiguracji."));
         return;
     }
-    bool ok = false;
-    std::unique_ptr<Konfiguracja> config(parseImage(payload, Konfiguracja::FromDatabase, &ok));
-    if (!ok)
+    QInputDialog chooser(this);
+    chooser.setWindowTitle(tr("Porównaj"));
+    chooser.setLabelText(tr("Porównaj %1 z konfiguracją:").arg(editor->property("NAME")
+                                                                   .toString()));
+    chooser.setComboBoxItems(names);
+    chooser.setComboBoxEditable(false);
+    if (Dialogs::instance()->exec(&chooser) != QDialog::Accepted)
         return;
-    if (store()->writeConfig(path, config->toByteArray(Konfiguracja::FromDatabase)) == 0) {
-        Dialogs::instance()->warning(
-                this, tr("Konfigurator Ostrel"),
-                tr("Nie udało się zapisać konfiguracji %1 w bazie danych.").arg(path));
+    const int index = names.indexOf(chooser.textValue());
+    if (index < 0)
+        return;
+    if (std::unique_ptr<Konfiguracja> other = usableConfig(
+                store()->readConfig(ids.at(index)), Konfiguracja::FromDatabase, names.at(index)))
+        showComparison(*other, names.at(index));
+}
+
+void ConfigManagement::slotCompareFile()
+{
+    if (!editorToCompare())
+        return;
+    const QString path = Dialogs::instance()->getOpenFileName(this, tr("Porównaj z plikiem"),
+                                                              QString(), QStringLiteral("*.cfg"));
+    QByteArray payload;
+    if (path.isEmpty() || !readCfgFile(path, &payload))
+        return;
+    if (std::unique_ptr<Konfiguracja> other =
+                usableConfig(payload, Konfiguracja::FromDatabase, path))
+        showComparison(*other, QFileInfo(path).fileName());
+}
+
+void ConfigManagement::slotCompareUnit()
+{
+    if (!editorToCompare() || m_compareRequest->isRunning() || m_sender->isBusy())
+        return;
+    // The answer is the comparison's, not an image to store under a new name.
+    expectedAnswer = 0;
+    if (!m_compareRequest->start(Device::ReadConfig, QByteArray(), Device::ConfigData))
+        Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
+                                     tr("Brak połączenia z urządzeniem."));
+}
+
+void ConfigManagement::showComparison(const Konfiguracja &other, const QString &otherTitle)
+{
+    ConfigEditor *editor = editorOf(ui->mdiArea->activeSubWindow());
+    if (!editor || !editor->model() || !editor->model()->konfiguracja())
+        return;
+    Konfiguracja *shown = editor->model()->konfiguracja();
+    const ConfigComparison comparison = compareConfigurations(*shown, other);
+
+    // The editor marks every setting the other side holds differently, or does not hold.
+    editor->model()->forEachSetting([](Setting *setting) { setting->setConflict(false); });
+    for (const ConfigDifference &row : comparison.rows) {
+        Modul *module = shown->getModule(row.leftModule);
+        if (!module || !row.isDifference())
+            continue;
+        if (row.kind == ConfigDifference::Changed) {
+            if (Setting *setting = module->getSetting(row.setting))
+                setting->setConflict(true);
+        } else if (row.kind == ConfigDifference::OnlyLeft) {
+            for (Setting *setting : module->getSettings())
+                setting->setConflict(true);
+        }
     }
-    setupModels();
+    editor->refreshMarks();
+
+    ConfigReviewDialog review(comparison, editor->property("NAME").toString(), otherTitle,
+                              ConfigReviewDialog::Compare, this);
+    Dialogs::instance()->exec(&review);
 }
 
 QString ConfigManagement::reportHtml(int id)

@@ -11,10 +11,12 @@
 #include <memory>
 
 class ConfigEditor;
+class ConfigSender;
 class QAction;
 class QMdiSubWindow;
 class QPrinter;
 class QSqlQueryModel;
+class UnitRequest;
 class USBManager;
 
 namespace Ui {
@@ -41,6 +43,8 @@ public:
     // Closes every editor tab, each one offering to store its pending changes (for a window
     // that is going away). True when no tab is left.
     bool closeEditors();
+    // Runs "Wyślij": read, back up, review, send, verify.
+    ConfigSender *configSender() const { return m_sender; }
 
     static QString generatedName();
 
@@ -67,6 +71,10 @@ public slots:
     void slotUsbPortOpened();
     void slotUsbPortClosed();
     void slotSubWindowActivated(QMdiSubWindow *window);
+    // "Porównaj": the active tab against a stored configuration, a .cfg file or the unit.
+    void slotCompareStored();
+    void slotCompareFile();
+    void slotCompareUnit();
 
 private:
     void createActions();
@@ -76,6 +84,14 @@ private:
     QMdiSubWindow *findTab(const char *property, const QVariant &value) const;
     ConfigEditor *editorOf(QMdiSubWindow *window) const;
     void queue(Device::COMMAND command, const QByteArray &payload);
+    // The payload of a .cfg file, or false after telling the user why there is none.
+    bool readCfgFile(const QString &path, QByteArray *payload);
+    // A configuration that holds modules, or null after a warning naming `what`.
+    std::unique_ptr<Konfiguracja> usableConfig(const QByteArray &image, int source,
+                                               const QString &what);
+    // The active editor to compare, or null after asking the user to open one.
+    ConfigEditor *editorToCompare();
+    void showComparison(const Konfiguracja &other, const QString &otherTitle);
 
     int currentId = 0;
     QString currentName;
@@ -94,4 +110,7 @@ private:
     QAction *pdfAction = nullptr;
     QAction *importAction = nullptr;
     QAction *exportAction = nullptr;
+    QAction *compareAction = nullptr;
+    ConfigSender *m_sender = nullptr;
+    UnitRequest *m_compareRequest = nullptr;
 };

@@ -9,6 +9,7 @@
 
 #include <QAbstractProxyModel>
 #include <QColor>
+#include <QStringList>
 
 namespace {
 constexpr int ColumnCount = 3;
@@ -163,7 +164,7 @@ QVariant TreeModel::data(const QModelIndex &index, int role) const
         }
         return item->data(index.column());
     case Qt::ToolTipRole:
-        return setting ? setting->getComment() : QString();
+        return setting ? toolTip(*setting) : QString();
     case Qt::BackgroundRole:
         if (dynamic_cast<const TreeSelectItem *>(item))
             return groupColour;
@@ -181,10 +182,42 @@ bool TreeModel::setData(const QModelIndex &index, const QVariant &value, int rol
 {
     if (role != Qt::EditRole || !index.isValid())
         return false;
-    if (!itemForIndex(index)->setData(index.column(), value))
+    TreeItem *item = itemForIndex(index);
+    if (!item->setData(index.column(), value))
         return false;
+    // Marked until the next save, so the user sees what is about to be stored.
+    if (index.column() == ValueColumn && item->setting())
+        item->setting()->setModified(true);
     emit dataChanged(index, index, {});
     return true;
+}
+
+QString TreeModel::toolTip(const Setting &setting)
+{
+    QStringList lines;
+    if (!setting.getComment().isEmpty())
+        lines << setting.getComment();
+    if (setting.isEditable())
+        lines << setting.getRangeText();
+    if (!setting.isInRange())
+        lines << tr("Wartość %1 jest poza zakresem.").arg(setting.getValue());
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
+}
+
+void TreeModel::clearModified()
+{
+    forEachSetting([](Setting *setting) { setting->setModified(false); });
+}
+
+void TreeModel::forEachSetting(const std::function<void(Setting *)> &visit) const
+{
+    if (!m_konfiguracja)
+        return;
+    for (Modul *module : m_konfiguracja->getModules()) {
+        for (Setting *setting : module->getSettings())
+            visit(setting);
+    }
 }
 
 QVariant TreeModel::headerData(int section, Qt::Orientation orientation, int role) const

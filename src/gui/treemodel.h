@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QString>
+
+#include <functional>
 
 class Konfiguracja;
 class Modul;
@@ -43,6 +46,12 @@ public:
     Setting *settingForIndex(const QModelIndex &index) const;
     Modul *moduleForIndex(const QModelIndex &index) const;
     Konfiguracja *konfiguracja() const { return m_konfiguracja; }
+
+    // The comment, the range of an editable setting and a note when the value lies outside it.
+    static QString toolTip(const Setting &setting);
+    // Drops the marks of edited settings once the image is stored.
+    void clearModified();
+    void forEachSetting(const std::function<void(Setting *)> &visit) const;
 
     // The tree model behind an index of this model or of proxies over it; sourceIndex receives
     // the index mapped down to it. Null when no tree model lies behind the index.

@@ -307,6 +307,14 @@ int DbManager::findConfigId(QString name)
     return query.value(index).toInt();
 }
 
+QString DbManager::freeConfigName(const QString &name)
+{
+    QString candidate = name;
+    for (int n = 2; findConfigId(candidate) != 0; ++n)
+        candidate = name + QStringLiteral("(%1)").arg(n);
+    return candidate;
+}
+
 int DbManager::writeLog(QString name, QByteArray data)
 {
     return insertRecord(m_db, "INSERT INTO PAMIETNIK VALUES (NULL,:name, :data)", name, data);

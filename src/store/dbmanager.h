@@ -38,6 +38,9 @@ public:
     QByteArray readConfig(int id);
     QString readConfigName(int id);
     int findConfigId(QString name);
+    // The name itself when no configuration holds it yet, otherwise the name followed by the
+    // first free "(2)", "(3)", ...
+    QString freeConfigName(const QString &name);
 
     int writeLog(QString name, QByteArray data);
     QString readLogName(int id);

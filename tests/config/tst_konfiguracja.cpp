@@ -1,3 +1,4 @@
+// ctest-labels: safesend
 #include "../modules/modules_support.h"
 
 #include "config/konfiguracja.h"
@@ -74,6 +75,98 @@ private slots:
         for (const char *image : {"02d0010101120100", "01e0", "02d0010101e001", "01550101",
                                   "03d0010101830100"})
             QVERIFY2(!Konfiguracja().parse(hex(image), Store), image);
+    }
+
+    // A TKA time of 85 s ends the LNM payload on 0x55, the SCB code; 84 s is no type code.
+    void lengthDecidedByTheWholeImage_data()
+    {
+        QTest::addColumn<int>("tka");
+        QTest::newRow("85 s, a type code") << 85;
+        QTest::newRow("84 s, control") << 84;
+    }
+    void lengthDecidedByTheWholeImage()
+    {
+        QFETCH(int, tka);
+        const QByteArray image = hex("0290012f") + QByteArray(46, '\0') + char(tka)
+                + hex("e00120001c") + QByteArray(30, '\0');
+        for (auto source : {Unit, Store}) {
+            Konfiguracja config;
+            QVERIFY(config.parse(source == Store ? image + hex("00") : image, source));
+            QCOMPARE(config.getModules().size(), 2);
+            QCOMPARE(settingNamed(config.getModule(0), "Wyjście grupy -  czas TKA")->getValue(),
+                     quint32(tka));
+            QCOMPARE(config.getModule(1)->getType(), 0xE0);
+            QCOMPARE(config.getModule(1)->getNumber(), quint8(1));
+            QCOMPARE(config.getModule(1)->getSetting(1)->getValue(), 0x1Cu);
+        }
+    }
+
+    // Every module whose payload ends on each byte that is also a type code, followed by a PSB:
+    // the module keeps that byte and the PSB is read where it really starts.
+    void lastSettingAtEveryTypeCode_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("code");
+        for (int type : factoryTypes()) {
+            const int size = makeModule(type)->toByteArray().size();
+            if (size == 0 || (size > 127 && type != Konfiguracja::TwoByteLengthType))
+                continue;
+            for (int code : factoryTypes()) {
+                if (code < 0x80)
+                    QTest::addRow("%s ends on 0x%x", qPrintable(moduleName(type)), code)
+                            << type << code;
+            }
+        }
+    }
+    void lastSettingAtEveryTypeCode()
+    {
+        QFETCH(int, type);
+        QFETCH(int, code);
+        QByteArray ending(makeModule(type)->toByteArray().size(), '\0');
+        ending[ending.size() - 1] = char(code);
+        QByteArray image = hex("02") + char(type) + hex("01");
+        if (type == Konfiguracja::TwoByteLengthType)
+            image += char(ending.size() >> 8);
+        image += char(ending.size()) + ending + hex("e00120") + QByteArray(32, '\0');
+        const auto expected = makeModule(type);
+        expected->parse(ending);
+        for (auto source : {Unit, Store}) {
+            Konfiguracja config;
+            QVERIFY(config.parse(source == Store ? image + hex("00") : image, source));
+            QCOMPARE(config.getModules().size(), 2);
+            QCOMPARE(config.getModule(0)->toByteArray(), expected->toByteArray());
+            QCOMPARE(config.getModule(1)->getType(), 0xE0);
+            QCOMPARE(config.getModule(1)->getNumber(), quint8(1));
+        }
+    }
+
+    // A module whose number equals its type code: the repeated byte is its own, not a stray one.
+    void numberEqualToTypeCode()
+    {
+        const QByteArray image = hex("02d0010101") + hex("5757") + hex("0105");
+        for (auto source : {Unit, Store}) {
+            Konfiguracja config;
+            QVERIFY(config.parse(source == Store ? image + hex("00") : image, source));
+            QCOMPARE(config.getModules().size(), 2);
+            QCOMPARE(config.getModule(1)->getType(), 0x57);
+            QCOMPARE(config.getModule(1)->getNumber(), quint8(0x57));
+        }
+    }
+
+    // No reading puts the records exactly inside the image: reported, not silently accepted.
+    void imagesThatFitNoReadingFail_data()
+    {
+        QTest::addColumn<QByteArray>("image");
+        QTest::newRow("payload runs past the end") << hex("01e00105001c");
+        QTest::newRow("bytes after the last record") << hex("01d0010101aabbcc");
+    }
+    void imagesThatFitNoReadingFail()
+    {
+        QFETCH(QByteArray, image);
+        Konfiguracja config;
+        QVERIFY(!config.parse(image, Unit));
+        // What can be read is still there to look at.
+        QCOMPARE(config.getModules().size(), 1);
     }
 
     void serialise()

@@ -1,3 +1,4 @@
+// ctest-labels: safesend
 #include "fakedialogs.h"
 #include "simprocess.h"
 
@@ -160,8 +161,11 @@ private slots:
         editor()->findChild<QPushButton *>("save")->click();
         QCOMPARE(m_dialogs->lines().size(), 1);
         QVERIFY2(m_dialogs->lines()[0].startsWith(report), qPrintable(m_dialogs->lines()[0]));
-        // A failed save keeps the edits marked as unsaved.
+        // A failed save keeps the edits marked as unsaved, and the edited setting marked.
         QCOMPARE(editor()->hasUnsavedChanges(), recordGone);
+        TreeModel *model = editor()->model();
+        QCOMPARE(model->settingForIndex(model->index(1, 1, model->index(0, 0)))->isModified(),
+                 recordGone);
         QCOMPARE(store()->readConfig(id), recordGone ? QByteArray() : image());
     }
 
@@ -208,6 +212,81 @@ private slots:
         QCOMPARE(m_dialogs->lines().mid(1),
                  QStringList{QString("warning|Konfigurator Ostrel|Plik %1 nie zawiera poprawnej "
                                      "konfiguracji.").arg(file.fileName())});
+    }
+
+    // A frame that is sound but carries no configuration is refused, and nothing is stored.
+    void emptyCfgRefused_data()
+    {
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("garbage") << QByteArray("\x05\x13 to nie jest konfiguracja")
+                                 << "nie da się odczytać";
+        QTest::newRow("no module") << QByteArray::fromHex("0000") << "nie zawiera żadnego modułu";
+        QTest::newRow("count only") << QByteArray::fromHex("00") << "nie zawiera żadnego modułu";
+    }
+    void emptyCfgRefused()
+    {
+        QFETCH(QByteArray, payload);
+        QFETCH(QString, reason);
+        QByteArray frame;
+        Device::buildFrame(Device::ConfigData, payload, frame);
+        QFile file(m_dir.filePath("pusty.cfg"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(frame) == frame.size());
+        file.close();
+        m_dialogs->files << file.fileName();
+        QVERIFY(press("importButton"));
+        QCOMPARE(count(), 0);
+        const QStringList warnings = m_dialogs->lines("warning");
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings[0].contains(reason), qPrintable(warnings[0]));
+    }
+
+    // The same file twice gives two records with names that tell them apart.
+    void cfgImportedTwiceGetsFreeName()
+    {
+        const QString path = m_dir.filePath("dwa.cfg");
+        QByteArray frame;
+        Device::buildFrame(Device::ConfigData, defaultImage(), frame);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(frame) == frame.size());
+        file.close();
+        m_dialogs->files << path << path << path;
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(press("importButton"));
+        QCOMPARE(stored(path), defaultImage());
+        QCOMPARE(stored(path + "(2)"), defaultImage());
+        QCOMPARE(stored(path + "(3)"), defaultImage());
+        QCOMPARE(count(), 3);
+    }
+
+    // Comparing with a stored configuration marks in the editor what differs, and only that.
+    void compareMarksConflicts()
+    {
+        Konfiguracja other(QString(), nullptr);
+        other.getModule(0)->getSetting(14)->setValue(9);
+        store()->writeConfig("Inna", other.toByteArray(Konfiguracja::FromDatabase));
+        storeDefault("Hala");
+        QVERIFY(click("Hala"));
+        QString summary;
+        m_dialogs->onExec = [&](QDialog *dialog) {
+            if (auto *chooser = qobject_cast<QInputDialog *>(dialog)) {
+                chooser->setTextValue("Inna");
+                return int(QDialog::Accepted);
+            }
+            if (auto *label = dialog->findChild<QLabel *>("summaryLabel"))
+                summary = label->text();
+            return int(QDialog::Rejected);
+        };
+        m_window->slotCompareStored();
+        QVERIFY2(summary.startsWith("Moduły: 4 po lewej, 4 po prawej. Tylko po lewej: 0, tylko "
+                                    "po prawej: 0. Zmienione ustawienia: 1, bez zmian: "),
+                 qPrintable(summary));
+        QStringList conflicts;
+        editor()->model()->forEachSetting([&](Setting *setting) {
+            if (setting->isConflict())
+                conflicts << setting->getName();
+        });
+        QCOMPARE(conflicts, QStringList{"Złącze RS232 - Protokół Modbus - adres"});
     }
 
     void pdfReportHoldsTheSettings()
@@ -271,12 +350,16 @@ private slots:
         const QByteArray sent = image(Konfiguracja::FromDevice);
         QVERIFY(sent != before);
         m_dialogs->answers << QMessageBox::Yes << QMessageBox::Yes;
+        m_dialogs->onExec = [](QDialog *) { return int(QDialog::Accepted); };
         QVERIFY(press("sendButton"));
         QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->lines().last(),
-                                  "information|Info|Dane wysłane poprawnie.", 10000);
+                                  "information|Info|Dane wysłane poprawnie.\n"
+                                  "Konfiguracja zweryfikowana", 20000);
         QCOMPARE(stored(name), image());
+        // The send kept a backup of what the unit held.
+        QCOMPARE(count(), 2);
         QVERIFY(press("readButton"));
-        QTRY_COMPARE_WITH_TIMEOUT(count(), 2, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(count(), 3, 10000);
         QCOMPARE(stored("Z powrotem"), sent);
 #endif
     }

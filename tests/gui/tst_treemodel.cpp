@@ -1,3 +1,4 @@
+// ctest-labels: safesend
 #include "gui/treemodel.h"
 
 #include "config/konfiguracja.h"
@@ -102,8 +103,34 @@ private slots:
         QVERIFY(!m_model->setData(cell(3, 1), 9, Qt::DisplayRole));
         QVERIFY(m_model->setData(cell(3, 0), 11, Qt::EditRole));
         QCOMPARE(setting(2)->getValue(), 7u);
+        // Only the value written marks the setting as edited.
+        QVERIFY(setting(2)->isModified());
+        QVERIFY(!setting(3)->isModified());
         // Only the value column is offered for editing.
         QVERIFY(m_model->flags(cell(3, 1)) & ~m_model->flags(cell(3, 0)) & Qt::ItemIsEditable);
+    }
+
+    // Row 1 is "trzecie", a number from 0 to 99 with a comment; row 3 a duration.
+    void toolTipShowsRangeAndWhatLiesOutside_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("in range") << 1 << 99 << "opis trzeciego\nZakres: 0 – 99";
+        QTest::newRow("above the maximum")
+                << 1 << 100
+                << "opis trzeciego\nZakres: 0 – 99\nWartość 100 jest poza zakresem.";
+        QTest::newRow("duration") << 3 << 30 << "Zakres: 0g: 0m: 0s – 23g:59m:59s";
+        QTest::newRow("yes/no set to 2")
+                << 0 << 2 << "Zakres: Nie – Tak\nWartość 2 jest poza zakresem.";
+    }
+    void toolTipShowsRangeAndWhatLiesOutside()
+    {
+        QFETCH(int, row);
+        QFETCH(int, value);
+        QFETCH(QString, toolTip);
+        m_model->settingForIndex(cell(row, 1))->setValue(quint32(value));
+        QCOMPARE(cell(row, 0).data(Qt::ToolTipRole).toString(), toolTip);
     }
 };
 

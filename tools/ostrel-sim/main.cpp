@@ -71,6 +71,10 @@ bool parseOptions(const QCoreApplication &app, SimOptions *options)
                       "of the PC's.",
              "time"},
             {"calibration-mode", "The unit is in calibration mode: it refuses the self-test."},
+            {"ignore-setting", "When a configuration is written, the first module of type T "
+                               "keeps its payload byte at offset N, as if the unit did not take "
+                               "that setting (for example 0xE0:3).",
+             "T:N"},
             {"fast", "Do not pace the answers at the 19200 baud byte rate."},
             {"drop-every", "Do not send every Nth answer.", "n"},
             {"corrupt-every", "Send every Nth answer with a wrong CRC.", "n"},
@@ -113,6 +117,21 @@ bool parseOptions(const QCoreApplication &app, SimOptions *options)
             fprintf(stderr, "ostrel-sim: --clock takes a time such as 2024-03-05T14:07:09\n");
             return false;
         }
+    }
+    if (parser.isSet("ignore-setting")) {
+        const QStringList parts = parser.value("ignore-setting").split(':');
+        bool typeOk = false;
+        bool offsetOk = false;
+        const int type = parts.value(0).toInt(&typeOk, 0);
+        const int offset = parts.value(1).toInt(&offsetOk, 0);
+        if (parts.size() != 2 || !typeOk || !offsetOk || type < 0 || type > 255 || offset < 0
+            || offset > 65535) {
+            fprintf(stderr, "ostrel-sim: --ignore-setting takes a type and an offset such as "
+                            "0xE0:3\n");
+            return false;
+        }
+        options->ignoreType = type;
+        options->ignoreOffset = offset;
     }
     options->calibrationMode = parser.isSet("calibration-mode");
     options->fast = parser.isSet("fast");

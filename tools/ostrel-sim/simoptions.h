@@ -14,6 +14,10 @@ struct SimOptions
     // Invalid means "start from the PC's clock".
     QDateTime clockStart;
     bool calibrationMode = false;
+    // One payload byte the unit keeps when a configuration is written (a setting it does not
+    // take): the first module of this type keeps its byte at this offset. -1: none.
+    int ignoreType = -1;
+    int ignoreOffset = -1;
 
     bool fast = false;
     int dropEvery = 0;

@@ -89,6 +89,25 @@ SimUnit::SimUnit(const SimOptions &options)
                    m_rng);
 }
 
+bool SimUnit::keepIgnoredByte(QList<sim::ModuleRecord> &records) const
+{
+    if (m_options.ignoreType < 0)
+        return false;
+    QList<sim::ModuleRecord> held;
+    QString problem;
+    if (!sim::splitImage(m_image, &held, &problem))
+        return false;
+    auto ofType = [this](const sim::ModuleRecord &r) { return r.type == m_options.ignoreType; };
+    const auto before = std::find_if(held.cbegin(), held.cend(), ofType);
+    const auto after = std::find_if(records.begin(), records.end(), ofType);
+    const int offset = m_options.ignoreOffset;
+    if (before == held.cend() || after == records.end() || offset >= before->payload.size()
+        || offset >= after->payload.size())
+        return false;
+    after->payload[offset] = before->payload.at(offset);
+    return true;
+}
+
 QDateTime SimUnit::unitNow() const
 {
     return QDateTime::currentDateTime().addMSecs(m_clockOffsetMs);
@@ -136,7 +155,7 @@ bool SimUnit::handle(quint8 command, const QByteArray &payload, Answer &answer, 
             note = QStringLiteral("configuration refused: %1").arg(problem);
             return false;
         }
-        m_image = payload;
+        m_image = keepIgnoredByte(records) ? sim::buildImage(records) : payload;
         logUnitEvent(sim::EventRegister::ConfigWritten);
         note = QStringLiteral("configuration stored: %1 modules, %2 bytes")
                        .arg(records.size())

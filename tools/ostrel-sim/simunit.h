@@ -52,6 +52,8 @@ private:
     QByteArray calibrationPayload(QString &note);
     void setClock(const QByteArray &payload, QString &note);
     void logUnitEvent(quint8 code);
+    // Applies --ignore-setting to a configuration being written; true when it changed a byte.
+    bool keepIgnoredByte(QList<sim::ModuleRecord> &records) const;
 
     SimOptions m_options;
     std::mt19937 m_rng;

@@ -1,0 +1,264 @@
+#include "configsender.h"
+
+#include "configdiffmodel.h"
+#include "configreviewdialog.h"
+#include "dialogs.h"
+
+#include "config/configdiff.h"
+#include "config/konfiguracja.h"
+#include "link/unitrequest.h"
+#include "store/dbmanager.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+namespace {
+
+// A verification report lists at most this many settings; the rest are counted.
+constexpr int ListedSettings = 15;
+
+std::unique_ptr<Konfiguracja> parsed(const QByteArray &image, Konfiguracja::ConfigSource source,
+                                     bool *ok)
+{
+    auto config = std::make_unique<Konfiguracja>(static_cast<QObject *>(nullptr));
+    *ok = config->parse(image, source);
+    return config;
+}
+
+} // namespace
+
+ConfigSender::ConfigSender(USBManager *usb, QWidget *window)
+    : QObject(window), m_window(window), m_request(new UnitRequest(usb, this))
+{
+    connect(m_request, &UnitRequest::answered, this, &ConfigSender::onAnswered);
+    connect(m_request, &UnitRequest::failed, this, &ConfigSender::onFailed);
+}
+
+ConfigSender::~ConfigSender() = default;
+
+void ConfigSender::setAnswerTimeout(int ms)
+{
+    m_request->setTimeout(ms);
+}
+
+QString ConfigSender::backupName()
+{
+    return QStringLiteral("Kopia_")
+            + QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_HH:mm:ss"));
+}
+
+bool ConfigSender::start(int id, const QString &name)
+{
+    if (isBusy())
+        return false;
+    Dialogs *dialogs = Dialogs::instance();
+    const QString title = tr("Konfigurator Ostrel");
+    bool ok = false;
+    std::unique_ptr<Konfiguracja> config =
+            parsed(DbManager::instance()->readConfig(id), Konfiguracja::FromDatabase, &ok);
+    if (!ok) {
+        dialogs->warning(m_window, title,
+                         tr("Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest "
+                            "uszkodzony.")
+                                 .arg(name));
+        return false;
+    }
+    if (config->getModules().isEmpty()) {
+        dialogs->warning(m_window, title,
+                         tr("Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.")
+                                 .arg(name));
+        return false;
+    }
+    if (!m_request->start(Device::ReadConfig, QByteArray(), Device::ConfigData)) {
+        dialogs->warning(m_window, title, tr("Brak połączenia z urządzeniem."));
+        return false;
+    }
+    m_toSend = std::move(config);
+    m_name = name;
+    m_backupName.clear();
+    m_sentImage.clear();
+    m_state = ReadingBefore;
+    return true;
+}
+
+void ConfigSender::onAnswered(const QByteArray &payload)
+{
+    switch (m_state) {
+    case ReadingBefore:
+        backUpAndReview(payload);
+        break;
+    case Sending:
+        m_state = Verifying;
+        if (!m_request->start(Device::ReadConfig, QByteArray(), Device::ConfigData))
+            onFailed();
+        break;
+    case Verifying:
+        verify(payload);
+        break;
+    case Idle:
+        break;
+    }
+}
+
+void ConfigSender::backUpAndReview(const QByteArray &unitImage)
+{
+    Dialogs *dialogs = Dialogs::instance();
+    const QString title = tr("Konfigurator Ostrel");
+    DbManager *store = DbManager::instance();
+    const QString backup = store->freeConfigName(backupName());
+    const int backupId = store->writeConfig(backup, unitImage);
+    if (backupId == 0) {
+        dialogs->warning(m_window, title,
+                         tr("Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie "
+                            "wysłano."));
+        finish(false);
+        return;
+    }
+    m_backupName = backup;
+    emit backupStored(backupId, backup);
+
+    bool ok = false;
+    std::unique_ptr<Konfiguracja> unit = parsed(unitImage, Konfiguracja::FromDevice, &ok);
+    if (!ok) {
+        dialogs->warning(m_window, title,
+                         withBackup(tr("Konfiguracji odczytanej z urządzenia nie da się "
+                                       "odczytać, więc nie można jej porównać. Nic nie "
+                                       "wysłano.")));
+        finish(false);
+        return;
+    }
+    const ConfigComparison comparison = compareConfigurations(*unit, *m_toSend);
+    if (comparison.isEqual()) {
+        dialogs->information(m_window, title,
+                             tr("Urządzenie ma już konfigurację %1. Nic nie wysłano.")
+                                     .arg(m_name));
+        finish(true);
+        return;
+    }
+
+    ConfigReviewDialog review(comparison, tr("Urządzenie (teraz)"),
+                              tr("Do wysłania: %1").arg(m_name), ConfigReviewDialog::Send,
+                              m_window);
+    if (dialogs->exec(&review) != QDialog::Accepted) {
+        finish(false);
+        return;
+    }
+    const QList<ConfigDifference> chosen = review.model()->checkedDifferences();
+    if (chosen.isEmpty()) {
+        dialogs->information(m_window, title,
+                             tr("Nie zaznaczono żadnej zmiany. Nic nie wysłano."));
+        finish(false);
+        return;
+    }
+    if (comparison.moduleSetDiffers()) {
+        const auto answer = dialogs->question(
+                m_window, title,
+                tr("Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w "
+                   "urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do "
+                   "innej centrali.\n\nCzy na pewno wysłać ją do urządzenia?")
+                        .arg(m_name)
+                        .arg(comparison.onlyLeft)
+                        .arg(comparison.onlyRight),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            finish(false);
+            return;
+        }
+    }
+
+    std::unique_ptr<Konfiguracja> toSend(applyDifferences(*unit, *m_toSend, chosen));
+    m_sentImage = toSend->toByteArray(Konfiguracja::FromDevice);
+    // The port may have closed while the review was open.
+    if (!m_request->start(Device::ConfigData, m_sentImage, Device::Acknowledge)) {
+        dialogs->warning(m_window, title,
+                         withBackup(tr("Brak połączenia z urządzeniem. Nic nie wysłano.")));
+        finish(false);
+        return;
+    }
+    m_state = Sending;
+}
+
+void ConfigSender::verify(const QByteArray &unitImage)
+{
+    Dialogs *dialogs = Dialogs::instance();
+    // What was sent, read back without touching the lengths learnt from the unit.
+    bool sentOk = false;
+    std::unique_ptr<Konfiguracja> sent = parsed(m_sentImage, Konfiguracja::FromDatabase, &sentOk);
+    bool ok = false;
+    std::unique_ptr<Konfiguracja> unit = parsed(unitImage, Konfiguracja::FromDevice, &ok);
+    const ConfigComparison comparison = compareConfigurations(*sent, *unit);
+    if (ok && sentOk && comparison.isEqual()) {
+        dialogs->information(m_window, tr("Info"),
+                             tr("Dane wysłane poprawnie.") + QLatin1Char('\n')
+                                     + tr("Konfiguracja zweryfikowana"));
+        finish(true);
+        return;
+    }
+
+    QStringList lines;
+    const QList<ConfigDifference> differences = comparison.differences();
+    for (const ConfigDifference &row : differences) {
+        if (lines.size() == ListedSettings) {
+            lines << tr("… i jeszcze %1").arg(differences.size() - ListedSettings);
+            break;
+        }
+        switch (row.kind) {
+        case ConfigDifference::Changed:
+            lines << tr("%1, %2: wysłano %3, urządzenie ma %4")
+                             .arg(row.moduleName, row.settingName, row.leftText, row.rightText);
+            break;
+        case ConfigDifference::OnlyLeft:
+            lines << tr("%1: urządzenie nie ma tego modułu").arg(row.moduleName);
+            break;
+        case ConfigDifference::OnlyRight:
+            lines << tr("%1: moduł, którego nie wysłano").arg(row.moduleName);
+            break;
+        case ConfigDifference::Unchanged:
+            break;
+        }
+    }
+    QString text = ok ? tr("Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:")
+                      : tr("Konfiguracji odczytanej po wysłaniu nie da się odczytać.");
+    if (!lines.isEmpty())
+        text += QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    dialogs->warning(m_window, tr("Weryfikacja konfiguracji"), withBackup(text));
+    finish(false);
+}
+
+void ConfigSender::onFailed()
+{
+    QString text;
+    switch (m_state) {
+    case ReadingBefore:
+        text = tr("Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.");
+        break;
+    case Sending:
+        text = tr("Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją "
+                  "przyjęło: odczytaj konfigurację, aby to sprawdzić.");
+        break;
+    case Verifying:
+        text = tr("Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. "
+                  "Konfiguracja nie została zweryfikowana.");
+        break;
+    case Idle:
+        return;
+    }
+    Dialogs::instance()->warning(m_window, tr("Konfigurator Ostrel"), withBackup(text));
+    finish(false);
+}
+
+QString ConfigSender::withBackup(const QString &text) const
+{
+    if (m_backupName.isEmpty())
+        return text;
+    return text + QStringLiteral("\n\n")
+            + tr("Poprzednia konfiguracja urządzenia jest zapisana jako %1.").arg(m_backupName);
+}
+
+void ConfigSender::finish(bool verified)
+{
+    m_request->cancel();
+    m_state = Idle;
+    m_toSend.reset();
+    emit finished(verified);
+}
