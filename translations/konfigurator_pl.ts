@@ -246,6 +246,29 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
 </context>
 <context>
+    <name>ConfigDiffModel</name>
+    <message>
+        <source>cały moduł, tylko po lewej</source>
+        <translation>cały moduł, tylko po lewej</translation>
+    </message>
+    <message>
+        <source>cały moduł, tylko po prawej</source>
+        <translation>cały moduł, tylko po prawej</translation>
+    </message>
+    <message>
+        <source>(brak modułu)</source>
+        <translation>(brak modułu)</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Moduł</translation>
+    </message>
+    <message>
+        <source>Ustawienie</source>
+        <translation>Ustawienie</translation>
+    </message>
+</context>
+<context>
     <name>ConfigEditor</name>
     <message>
         <source>Frame</source>
@@ -463,6 +486,220 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Eksport PDF</source>
         <translation>Eksport PDF</translation>
+    </message>
+    <message>
+        <source>urządzenia</source>
+        <translation>urządzenia</translation>
+    </message>
+    <message>
+        <source>Urządzenie</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada. Porównanie przerwane.</source>
+        <translation>Urządzenie nie odpowiada. Porównanie przerwane.</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>Porównaj otwartą konfigurację z inną</source>
+        <translation>Porównaj otwartą konfigurację z inną</translation>
+    </message>
+    <message>
+        <source>z zapisaną konfiguracją…</source>
+        <translation>z zapisaną konfiguracją…</translation>
+    </message>
+    <message>
+        <source>z plikiem .cfg…</source>
+        <translation>z plikiem .cfg…</translation>
+    </message>
+    <message>
+        <source>z konfiguracją urządzenia</source>
+        <translation>z konfiguracją urządzenia</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zawiera żadnego modułu.</source>
+        <translation>Konfiguracja %1 nie zawiera żadnego modułu.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.</source>
+        <translation>Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.</translation>
+    </message>
+    <message>
+        <source>Otwórz konfigurację, którą chcesz porównać.</source>
+        <translation>Otwórz konfigurację, którą chcesz porównać.</translation>
+    </message>
+    <message>
+        <source>Nie ma innej zapisanej konfiguracji.</source>
+        <translation>Nie ma innej zapisanej konfiguracji.</translation>
+    </message>
+    <message>
+        <source>Porównaj %1 z konfiguracją:</source>
+        <translation>Porównaj %1 z konfiguracją:</translation>
+    </message>
+    <message>
+        <source>Porównaj z plikiem</source>
+        <translation>Porównaj z plikiem</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Brak połączenia z urządzeniem.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigReviewDialog</name>
+    <message>
+        <source>Porównanie konfiguracji</source>
+        <translation>Porównanie konfiguracji</translation>
+    </message>
+    <message>
+        <source>Pokaż:</source>
+        <translation>Pokaż:</translation>
+    </message>
+    <message>
+        <source>tylko różnice</source>
+        <translation>tylko różnice</translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation>wszystkie</translation>
+    </message>
+    <message>
+        <source>UWAGA: zestaw modułów się różni (tylko po lewej: %1, tylko po prawej: %2). Ta konfiguracja może należeć do innej centrali.</source>
+        <translation>UWAGA: zestaw modułów się różni (tylko po lewej: %1, tylko po prawej: %2). Ta konfiguracja może należeć do innej centrali.</translation>
+    </message>
+    <message>
+        <source>Przegląd przed wysłaniem</source>
+        <translation>Przegląd przed wysłaniem</translation>
+    </message>
+    <message>
+        <source>Wyślij zaznaczone</source>
+        <translation>Wyślij zaznaczone</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Moduły: %1 po lewej, %2 po prawej. Tylko po lewej: %3, tylko po prawej: %4. Zmienione ustawienia: %5, bez zmian: %6.</source>
+        <translation>Moduły: %1 po lewej, %2 po prawej. Tylko po lewej: %3, tylko po prawej: %4. Zmienione ustawienia: %5, bez zmian: %6.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSender</name>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Konfigurator Ostrel</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest uszkodzony.</source>
+        <translation>Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.</source>
+        <translation>Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Brak połączenia z urządzeniem.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem. Nic nie wysłano.</source>
+        <translation>Brak połączenia z urządzeniem. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</source>
+        <translation>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej z urządzenia nie da się odczytać, więc nie można jej porównać. Nic nie wysłano.</source>
+        <translation>Konfiguracji odczytanej z urządzenia nie da się odczytać, więc nie można jej porównać. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Urządzenie ma już konfigurację %1. Nic nie wysłano.</source>
+        <translation>Urządzenie ma już konfigurację %1. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Urządzenie (teraz)</source>
+        <translation>Urządzenie (teraz)</translation>
+    </message>
+    <message>
+        <source>Do wysłania: %1</source>
+        <translation>Do wysłania: %1</translation>
+    </message>
+    <message>
+        <source>Nie zaznaczono żadnej zmiany. Nic nie wysłano.</source>
+        <translation>Nie zaznaczono żadnej zmiany. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do innej centrali.
+
+Czy na pewno wysłać ją do urządzenia?</source>
+        <translation>Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do innej centrali.
+
+Czy na pewno wysłać ją do urządzenia?</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Dane wysłane poprawnie.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zweryfikowana</source>
+        <translation>Konfiguracja zweryfikowana</translation>
+    </message>
+    <message>
+        <source>… i jeszcze %1</source>
+        <translation>… i jeszcze %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: wysłano %3, urządzenie ma %4</source>
+        <translation>%1, %2: wysłano %3, urządzenie ma %4</translation>
+    </message>
+    <message>
+        <source>%1: urządzenie nie ma tego modułu</source>
+        <translation>%1: urządzenie nie ma tego modułu</translation>
+    </message>
+    <message>
+        <source>%1: moduł, którego nie wysłano</source>
+        <translation>%1: moduł, którego nie wysłano</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:</source>
+        <translation>Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej po wysłaniu nie da się odczytać.</source>
+        <translation>Konfiguracji odczytanej po wysłaniu nie da się odczytać.</translation>
+    </message>
+    <message>
+        <source>Weryfikacja konfiguracji</source>
+        <translation>Weryfikacja konfiguracji</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</source>
+        <translation>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</source>
+        <translation>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</source>
+        <translation>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</translation>
+    </message>
+    <message>
+        <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
+        <translation>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</translation>
     </message>
 </context>
 <context>
@@ -3332,18 +3569,6 @@ i/lub iloczyn stref LNM.
         <translation>...</translation>
     </message>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Deklaracja modułu</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Moduł aktywny / nieaktywny</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Adres modułu</translation>
-    </message>
-    <message>
         <source>L%1 - Numer strefy</source>
         <translation>L%1 - Numer strefy</translation>
     </message>
@@ -3432,58 +3657,6 @@ i/lub iloczyn stref LNM.
         <translation>L%1 - Linia Dozorowa - Opóźnienie</translation>
     </message>
     <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - numer strefy</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Deklaracja linii bezpotencjałowej</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Grupa wyjść</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Kryterium 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Kryterium 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Logika</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</translation>
-    </message>
-    <message>
         <source>SCB</source>
         <translation>SCB</translation>
     </message>
@@ -3559,22 +3732,6 @@ i/lub iloczyn stref LNM.
 <context>
     <name>SCC</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Deklaracja modułu</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Moduł aktywny / nieaktywny</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Adres modułu</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCC</source>
         <translation>SCC</translation>
     </message>
@@ -3588,70 +3745,6 @@ i/lub iloczyn stref LNM.
     <message>
         <source>...</source>
         <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Deklaracja modułu</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Moduł aktywny / nieaktywny</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Adres modułu</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - numer strefy</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Deklaracja linii bezpotencjałowej</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Grupa wyjść</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Kryterium 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Kryterium 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Logika</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</translation>
     </message>
     <message>
         <source>L%1 - numer strefy</source>
@@ -3680,50 +3773,6 @@ i/lub iloczyn stref LNM.
     <message>
         <source>L%1 - Opóźnienie Y</source>
         <translation>L%1 - Opóźnienie Y</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Deklaracja linii potencjałowej</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Linia Potencjałowa - Grupa wyjść</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Linia Potencjałowa - Kryterium 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Linia Potencjałowa - Kryterium 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Linia Potencjałowa - Logika</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</translation>
     </message>
     <message>
         <source>SCD</source>
@@ -3809,74 +3858,6 @@ i/lub iloczyn stref LNM.
 <context>
     <name>SCE</name>
     <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Deklaracja modułu</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Moduł aktywny / nieaktywny</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Adres modułu</translation>
-    </message>
-    <message>
-        <source>PK%1 - numer strefy</source>
-        <translation>PK%1 - numer strefy</translation>
-    </message>
-    <message>
-        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
-        <translation>PK%1 - Deklaracja linii bezpotencjałowej</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Grupa wyjść</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Kryterium 1</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Kryterium 2</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Logika</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</translation>
-    </message>
-    <message>
-        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
-        <translation>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</translation>
-    </message>
-    <message>
         <source>SCE</source>
         <translation>SCE</translation>
     </message>
@@ -3912,22 +3893,6 @@ i/lub iloczyn stref LNM.
 <context>
     <name>SCF</name>
     <message>
-        <source>Deklaracja modułu</source>
-        <translation>Deklaracja modułu</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Moduł aktywny / nieaktywny</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Adres modułu</translation>
-    </message>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
         <source>SCF</source>
         <translation>SCF</translation>
     </message>
@@ -3938,70 +3903,6 @@ i/lub iloczyn stref LNM.
 </context>
 <context>
     <name>SCG</name>
-    <message>
-        <source>...</source>
-        <translation>...</translation>
-    </message>
-    <message>
-        <source>Deklaracja modułu</source>
-        <translation>Deklaracja modułu</translation>
-    </message>
-    <message>
-        <source>Moduł aktywny / nieaktywny</source>
-        <translation>Moduł aktywny / nieaktywny</translation>
-    </message>
-    <message>
-        <source>Adres modułu</source>
-        <translation>Adres modułu</translation>
-    </message>
-    <message>
-        <source>L%1 - numer strefy</source>
-        <translation>L%1 - numer strefy</translation>
-    </message>
-    <message>
-        <source>L%1 - Deklaracja linii potencjałowej</source>
-        <translation>L%1 - Deklaracja linii potencjałowej</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
-        <translation>L%1 - Linia Potencjałowa - Grupa wyjść</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
-        <translation>L%1 - Linia Potencjałowa - Kryterium 1</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
-        <translation>L%1 - Linia Potencjałowa - Kryterium 2</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Logika</source>
-        <translation>L%1 - Linia Potencjałowa - Logika</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
-        <translation>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
-        <translation>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
-        <translation>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
-        <translation>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
-        <translation>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</translation>
-    </message>
-    <message>
-        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
-        <translation>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</translation>
-    </message>
     <message>
         <source>SCG</source>
         <translation>SCG</translation>
@@ -4099,6 +4000,14 @@ i/lub iloczyn stref LNM.
     <message>
         <source>%1m</source>
         <translation>%1m</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 – %2</source>
+        <translation>Zakres: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Zakres: pozycje listy od 0 do %1</source>
+        <translation>Zakres: pozycje listy od 0 do %1</translation>
     </message>
 </context>
 <context>
@@ -4244,6 +4153,10 @@ i/lub iloczyn stref LNM.
     <message>
         <source>...</source>
         <translation>...</translation>
+    </message>
+    <message>
+        <source>Wartość %1 jest poza zakresem.</source>
+        <translation>Wartość %1 jest poza zakresem.</translation>
     </message>
 </context>
 <context>
