@@ -21,3 +21,6 @@ convert "${files[@]}" icons/logo.ico
 
 rsvg-convert -w 600 -b white -o "$tmp/logohaslo.png" logohaslo.svg
 convert "$tmp/logohaslo.png" -background white -flatten -quality 92 images/logohaslo.jpg
+
+# The desktop entry's icon in the hicolor theme; logo.svg itself is installed as the scalable one.
+rsvg-convert -w 256 -h 256 -o logo.png logo.svg

@@ -1,7 +1,7 @@
 # Sourced by the other scripts: installs the Debian packages the build, the tests and the
 # demo need, once, and only those that are missing.
 OSTREL_PACKAGES="cmake g++ make qtbase5-dev libqt5sql5-sqlite libqt5serialport5-dev \
-qttools5-dev qttools5-dev-tools xvfb xauth imagemagick poppler-utils fonts-dejavu-core"
+qttools5-dev qttools5-dev-tools xvfb xauth imagemagick poppler-utils fonts-dejavu-core qttranslations5-l10n"
 
 ostrel_install_deps() {
     local missing=()

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 void registerResources()
@@ -31,4 +33,17 @@ bool loadTranslation(QTranslator &translator)
         return false;
     }
     return true;
+}
+
+bool loadQtTranslation(QTranslator &translator, const QString &language)
+{
+    if (language.isEmpty())
+        return false;
+    const QLocale locale(language);
+    for (const QString &dir : {QCoreApplication::applicationDirPath(),
+                               QLibraryInfo::location(QLibraryInfo::TranslationsPath)}) {
+        if (translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), dir))
+            return true;
+    }
+    return false;
 }

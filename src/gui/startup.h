@@ -14,3 +14,7 @@ bool openLocalStore(const QString &dir);
 // Loads the translation named by the stored language from the program's directory. False when
 // there is none; the interface then stays in Polish.
 bool loadTranslation(QTranslator &translator);
+// Loads Qt's own catalogue for language (as a catalogue names it, such as "pl_PL"), so that
+// standard buttons and dialogs match: from the program's directory, where the package puts
+// it, else from Qt's. False when Qt has none for that language; Qt's texts then stay English.
+bool loadQtTranslation(QTranslator &translator, const QString &language);

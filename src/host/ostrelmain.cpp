@@ -15,13 +15,15 @@ int ostrelMain(int argc, char *argv[])
     int count = argc;
     QApplication app(count, argv);
     QTranslator translator;
+    QTranslator qtTranslator;
 
     if (!openLocalStore(QStringLiteral("./"))) {
         qDebug() << "Nie nawiązano połaczenia z bazą danych";
         return 1;
     }
 
-    loadTranslation(translator);
+    if (loadTranslation(translator) && loadQtTranslation(qtTranslator, translator.language()))
+        app.installTranslator(&qtTranslator);
     app.installTranslator(&translator);
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/logo.ico")));
 

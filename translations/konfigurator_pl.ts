@@ -1,0 +1,4236 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>ACL</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>ACL</source>
+        <translation>ACL</translation>
+    </message>
+    <message>
+        <source>Moduł Komunikacji Adresowalnej</source>
+        <translation>Moduł Komunikacji Adresowalnej</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z modułem ACL</source>
+        <translation>Brak komunikacji z modułem ACL</translation>
+    </message>
+</context>
+<context>
+    <name>AppSettings</name>
+    <message>
+        <source>Ustawienia aplikacji</source>
+        <translation>Ustawienia aplikacji</translation>
+    </message>
+    <message>
+        <source>Język:</source>
+        <translation>Język:</translation>
+    </message>
+    <message>
+        <source>Język interfejsu; zmiana obowiązuje od następnego uruchomienia programu</source>
+        <translation>Język interfejsu; zmiana obowiązuje od następnego uruchomienia programu</translation>
+    </message>
+    <message>
+        <source>Czcionka:</source>
+        <translation>Czcionka:</translation>
+    </message>
+    <message>
+        <source>Wielkość czcionki w pikselach</source>
+        <translation>Wielkość czcionki w pikselach</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <comment>Cancel</comment>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>CTM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Moduł aktywny / nieaktywny</translation>
+    </message>
+    <message>
+        <source>Wejście alarmu zewnętrznego (CSP)</source>
+        <translation>Wejście alarmu zewnętrznego (CSP)</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał alarmu zewnętrznego</source>
+        <translation>Aktywny / nieaktywny sygnał alarmu zewnętrznego</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA - kontrola ciągłości</source>
+        <translation>Przekaźnik alarmu PKA - kontrola ciągłości</translation>
+    </message>
+    <message>
+        <source>Aktywna / nieaktywna kontrola ciągłości toru wyjściowego PKA</source>
+        <translation>Aktywna / nieaktywna kontrola ciągłości toru wyjściowego PKA</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu - czas Top</source>
+        <translation>Przekaźnik alarmu - czas Top</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania przekaźnika alarmu</source>
+        <translation>Czas opóźnienia wysterowania przekaźnika alarmu</translation>
+    </message>
+    <message>
+        <source>Automatyka pogodowa</source>
+        <translation>Automatyka pogodowa</translation>
+    </message>
+    <message>
+        <source>Aktywny / nieaktywny sygnał z czujnika deszczu/wiatru</source>
+        <translation>Aktywny / nieaktywny sygnał z czujnika deszczu/wiatru</translation>
+    </message>
+    <message>
+        <source>Zasilanie LNM nr %1 - PSV nr </source>
+        <translation>Zasilanie LNM nr %1 - PSV nr </translation>
+    </message>
+    <message>
+        <source>Zasilanie modułu LNM-60 nr %1 z modułu PSV-60 nr</source>
+        <translation>Zasilanie modułu LNM-60 nr %1 z modułu PSV-60 nr</translation>
+    </message>
+    <message>
+        <source>Sygnalizowanie stanów na BZ7x</source>
+        <translation>Sygnalizowanie stanów na BZ7x</translation>
+    </message>
+    <message>
+        <source>TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan całej centrali)
+NIE- Sygnalizowanie optyczne stanu tylko modułu LNM nr 1</source>
+        <translation>TAK- Sygnalizowanie optyczne stanu wszystkich modułów (stan całej centrali)
+NIE- Sygnalizowanie optyczne stanu tylko modułu LNM nr 1</translation>
+    </message>
+    <message>
+        <source>Blokowanie odłączenia baterii w alarmie</source>
+        <translation>Blokowanie odłączenia baterii w alarmie</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do LNM %1</source>
+        <translation>Przewietrzanie – przyciski z LNM1 do LNM %1</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach LNM nr %1</source>
+        <translation>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach LNM nr %1</translation>
+    </message>
+    <message>
+        <source>Scenariusz</source>
+        <translation>Scenariusz</translation>
+    </message>
+    <message>
+        <source>Scenariusz dedykowany dla obiektu</source>
+        <translation>Scenariusz dedykowany dla obiektu</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie – przyciski z LNM1 do RLH %1 PK%2</source>
+        <translation>Przewietrzanie – przyciski z LNM1 do RLH %1 PK%2</translation>
+    </message>
+    <message>
+        <source>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach RLH nr %1 PK nr %2</source>
+        <translation>Wykorzystanie przycisków przewietrzających OTWÓRZ/ZAMKNIJ 
+podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
+ w modułach RLH nr %1 PK nr %2</translation>
+    </message>
+    <message>
+        <source>CTM</source>
+        <translation>CTM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Moduł Główny Sterowania</translation>
+    </message>
+    <message>
+        <source>LNM nr 1 – brak łączności </source>
+        <translation>LNM nr 1 – brak łączności </translation>
+    </message>
+    <message>
+        <source>LNM nr 2 – brak łączności </source>
+        <translation>LNM nr 2 – brak łączności </translation>
+    </message>
+    <message>
+        <source>LNM nr 3 – brak łączności </source>
+        <translation>LNM nr 3 – brak łączności </translation>
+    </message>
+    <message>
+        <source>LNM nr 4 – brak łączności </source>
+        <translation>LNM nr 4 – brak łączności </translation>
+    </message>
+    <message>
+        <source>LNM nr 5 – brak łączności </source>
+        <translation>LNM nr 5 – brak łączności </translation>
+    </message>
+    <message>
+        <source>LNM nr 6 – brak łączności </source>
+        <translation>LNM nr 6 – brak łączności </translation>
+    </message>
+    <message>
+        <source>LNM nr 7 – brak łączności </source>
+        <translation>LNM nr 7 – brak łączności </translation>
+    </message>
+    <message>
+        <source>LNM nr 8 – brak łączności </source>
+        <translation>LNM nr 8 – brak łączności </translation>
+    </message>
+    <message>
+        <source>RLH nr 1 – brak łączności </source>
+        <translation>RLH nr 1 – brak łączności </translation>
+    </message>
+    <message>
+        <source>RLH nr 2 – brak łączności </source>
+        <translation>RLH nr 2 – brak łączności </translation>
+    </message>
+    <message>
+        <source>RLH nr 3 – brak łączności </source>
+        <translation>RLH nr 3 – brak łączności </translation>
+    </message>
+    <message>
+        <source>RLH nr 4 – brak łączności </source>
+        <translation>RLH nr 4 – brak łączności </translation>
+    </message>
+    <message>
+        <source>PSV nr 1 – brak łączności </source>
+        <translation>PSV nr 1 – brak łączności </translation>
+    </message>
+    <message>
+        <source>PSV nr 2 – brak łączności </source>
+        <translation>PSV nr 2 – brak łączności </translation>
+    </message>
+    <message>
+        <source>PSV nr 3 – brak łączności </source>
+        <translation>PSV nr 3 – brak łączności </translation>
+    </message>
+    <message>
+        <source>PSV nr 4 – brak łączności </source>
+        <translation>PSV nr 4 – brak łączności </translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – zwarcie</source>
+        <translation>Linia alarmu zewnętrznego – zwarcie</translation>
+    </message>
+    <message>
+        <source>Linia alarmu zewnętrznego – przerwa</source>
+        <translation>Linia alarmu zewnętrznego – przerwa</translation>
+    </message>
+    <message>
+        <source>Przekaźnik alarmu PKA – brak ciągłości</source>
+        <translation>Przekaźnik alarmu PKA – brak ciągłości</translation>
+    </message>
+    <message>
+        <source>Czujnik D/W – brak zasilania (bezpiecznik)</source>
+        <translation>Czujnik D/W – brak zasilania (bezpiecznik)</translation>
+    </message>
+    <message>
+        <source>Kalendarz - Brak synchronizacji zegara </source>
+        <translation>Kalendarz - Brak synchronizacji zegara </translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – błąd sumy kontrolnej</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigDiffModel</name>
+    <message>
+        <source>cały moduł, tylko po lewej</source>
+        <translation>cały moduł, tylko po lewej</translation>
+    </message>
+    <message>
+        <source>cały moduł, tylko po prawej</source>
+        <translation>cały moduł, tylko po prawej</translation>
+    </message>
+    <message>
+        <source>(brak modułu)</source>
+        <translation>(brak modułu)</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Moduł</translation>
+    </message>
+    <message>
+        <source>Ustawienie</source>
+        <translation>Ustawienie</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditor</name>
+    <message>
+        <source>Frame</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Filtruj</source>
+        <translation>Filtruj</translation>
+    </message>
+    <message>
+        <source>Pokaż tylko zadeklarowane moduły na liście konfiguracyjnej</source>
+        <translation>Pokaż tylko zadeklarowane moduły na liście konfiguracyjnej</translation>
+    </message>
+    <message>
+        <source>Pokaż niezadeklarowane</source>
+        <translation>Pokaż niezadeklarowane</translation>
+    </message>
+    <message>
+        <source>Rozwiń</source>
+        <translation>Rozwiń</translation>
+    </message>
+    <message>
+        <source>ZAPISZ</source>
+        <translation>ZAPISZ</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</source>
+        <translation>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Odczytaj</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Wczytaj z urządzenia</translation>
+    </message>
+    <message>
+        <source>Wyślij</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>Wyślij do urządzenia</source>
+        <translation>Wyślij do urządzenia</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Dodaj</translation>
+    </message>
+    <message>
+        <source>Dodaj nową konfigrację</source>
+        <comment>Add new config</comment>
+        <translation>Dodaj nową konfigrację</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Zmień nazwę</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Zapisz do PDF</translation>
+    </message>
+    <message>
+        <source>Zapisz do pdf</source>
+        <translation>Zapisz do pdf</translation>
+    </message>
+    <message>
+        <source>Wczytaj z pliku</source>
+        <translation>Wczytaj z pliku</translation>
+    </message>
+    <message>
+        <source>Zapisz do pliku</source>
+        <translation>Zapisz do pliku</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Konfigurator Ostrel</translation>
+    </message>
+    <message>
+        <source>Błąd przy odczycie konfiguracji</source>
+        <comment>Configuration error</comment>
+        <translation>Błąd przy odczycie konfiguracji</translation>
+    </message>
+    <message>
+        <source>Nazwa Konfiguracji</source>
+        <translation>Nazwa Konfiguracji</translation>
+    </message>
+    <message>
+        <source>Wprowadź nazwę:</source>
+        <translation>Wprowadź nazwę:</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1 w bazie danych.</source>
+        <translation>Nie udało się zapisać konfiguracji %1 w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Dane wysłane poprawnie.</translation>
+    </message>
+    <message>
+        <source>Czy wysłać konfigurację %1 do urządzenia?</source>
+        <translation>Czy wysłać konfigurację %1 do urządzenia?</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Konfiguracja została zapisana.</source>
+        <translation>Konfiguracja została zapisana.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać konfiguracji %1.</source>
+        <translation>Nie udało się zapisać konfiguracji %1.</translation>
+    </message>
+    <message>
+        <source>Stwórz nową konfigurację</source>
+        <translation>Stwórz nową konfigurację</translation>
+    </message>
+    <message>
+        <source>Wprowadź nową nazwę:</source>
+        <translation>Wprowadź nową nazwę:</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną konfigurację, aby zmienić nazwę.</source>
+        <translation>Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną konfigurację, aby zmienić nazwę.</translation>
+    </message>
+    <message>
+        <source>Zmiana nazwy.</source>
+        <translation>Zmiana nazwy.</translation>
+    </message>
+    <message>
+        <source>Zmieniono nazwe konfiguracji %1</source>
+        <translation>Zmieniono nazwe konfiguracji %1</translation>
+    </message>
+    <message>
+        <source>Czy usunąć konfigurację %1</source>
+        <translation>Czy usunąć konfigurację %1</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji</source>
+        <translation>Usunięcie konfiguracji</translation>
+    </message>
+    <message>
+        <source>Usunięcie konfiguracji o nazwie: %1</source>
+        <translation>Usunięcie konfiguracji o nazwie: %1</translation>
+    </message>
+    <message>
+        <source>Zaznaczono więcej niż 1 konfigurację na liście.
+ Zaznacz jedną konfigurację, aby ją wyeksportować.</source>
+        <translation>Zaznaczono więcej niż 1 konfigurację na liście.
+ Zaznacz jedną konfigurację, aby ją wyeksportować.</translation>
+    </message>
+    <message>
+        <source>Eksport config</source>
+        <translation>Eksport config</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Nie udało się zapisać pliku %1.</translation>
+    </message>
+    <message>
+        <source>Configuration </source>
+        <translation>Configuration </translation>
+    </message>
+    <message>
+        <source> saved in file</source>
+        <translation> saved in file</translation>
+    </message>
+    <message>
+        <source>Import conf</source>
+        <translation>Import conf</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie zawiera poprawnej konfiguracji.</source>
+        <translation>Plik %1 nie zawiera poprawnej konfiguracji.</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Eksport PDF</translation>
+    </message>
+    <message>
+        <source>urządzenia</source>
+        <translation>urządzenia</translation>
+    </message>
+    <message>
+        <source>Urządzenie</source>
+        <translation>Urządzenie</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada. Porównanie przerwane.</source>
+        <translation>Urządzenie nie odpowiada. Porównanie przerwane.</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Porównaj</translation>
+    </message>
+    <message>
+        <source>Porównaj otwartą konfigurację z inną</source>
+        <translation>Porównaj otwartą konfigurację z inną</translation>
+    </message>
+    <message>
+        <source>z zapisaną konfiguracją…</source>
+        <translation>z zapisaną konfiguracją…</translation>
+    </message>
+    <message>
+        <source>z plikiem .cfg…</source>
+        <translation>z plikiem .cfg…</translation>
+    </message>
+    <message>
+        <source>z konfiguracją urządzenia</source>
+        <translation>z konfiguracją urządzenia</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zawiera żadnego modułu.</source>
+        <translation>Konfiguracja %1 nie zawiera żadnego modułu.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.</source>
+        <translation>Konfiguracji %1 nie da się odczytać: jej dane są uszkodzone.</translation>
+    </message>
+    <message>
+        <source>Otwórz konfigurację, którą chcesz porównać.</source>
+        <translation>Otwórz konfigurację, którą chcesz porównać.</translation>
+    </message>
+    <message>
+        <source>Nie ma innej zapisanej konfiguracji.</source>
+        <translation>Nie ma innej zapisanej konfiguracji.</translation>
+    </message>
+    <message>
+        <source>Porównaj %1 z konfiguracją:</source>
+        <translation>Porównaj %1 z konfiguracją:</translation>
+    </message>
+    <message>
+        <source>Porównaj z plikiem</source>
+        <translation>Porównaj z plikiem</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Brak połączenia z urządzeniem.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigReviewDialog</name>
+    <message>
+        <source>Porównanie konfiguracji</source>
+        <translation>Porównanie konfiguracji</translation>
+    </message>
+    <message>
+        <source>Pokaż:</source>
+        <translation>Pokaż:</translation>
+    </message>
+    <message>
+        <source>tylko różnice</source>
+        <translation>tylko różnice</translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation>wszystkie</translation>
+    </message>
+    <message>
+        <source>UWAGA: zestaw modułów się różni (tylko po lewej: %1, tylko po prawej: %2). Ta konfiguracja może należeć do innej centrali.</source>
+        <translation>UWAGA: zestaw modułów się różni (tylko po lewej: %1, tylko po prawej: %2). Ta konfiguracja może należeć do innej centrali.</translation>
+    </message>
+    <message>
+        <source>Przegląd przed wysłaniem</source>
+        <translation>Przegląd przed wysłaniem</translation>
+    </message>
+    <message>
+        <source>Wyślij zaznaczone</source>
+        <translation>Wyślij zaznaczone</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Moduły: %1 po lewej, %2 po prawej. Tylko po lewej: %3, tylko po prawej: %4. Zmienione ustawienia: %5, bez zmian: %6.</source>
+        <translation>Moduły: %1 po lewej, %2 po prawej. Tylko po lewej: %3, tylko po prawej: %4. Zmienione ustawienia: %5, bez zmian: %6.</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigSender</name>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Konfigurator Ostrel</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest uszkodzony.</source>
+        <translation>Konfiguracja %1 nie zostanie wysłana: jej zapisany obraz jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.</source>
+        <translation>Konfiguracja %1 nie zostanie wysłana: nie zawiera żadnego modułu.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem.</source>
+        <translation>Brak połączenia z urządzeniem.</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z urządzeniem. Nic nie wysłano.</source>
+        <translation>Brak połączenia z urządzeniem. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</source>
+        <translation>Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej z urządzenia nie da się odczytać, więc nie można jej porównać. Nic nie wysłano.</source>
+        <translation>Konfiguracji odczytanej z urządzenia nie da się odczytać, więc nie można jej porównać. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Urządzenie ma już konfigurację %1. Nic nie wysłano.</source>
+        <translation>Urządzenie ma już konfigurację %1. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Urządzenie (teraz)</source>
+        <translation>Urządzenie (teraz)</translation>
+    </message>
+    <message>
+        <source>Do wysłania: %1</source>
+        <translation>Do wysłania: %1</translation>
+    </message>
+    <message>
+        <source>Nie zaznaczono żadnej zmiany. Nic nie wysłano.</source>
+        <translation>Nie zaznaczono żadnej zmiany. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do innej centrali.
+
+Czy na pewno wysłać ją do urządzenia?</source>
+        <translation>Zestaw modułów w urządzeniu jest inny niż w konfiguracji %1 (tylko w urządzeniu: %2, tylko w wysyłanej: %3). Ta konfiguracja może należeć do innej centrali.
+
+Czy na pewno wysłać ją do urządzenia?</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Dane wysłane poprawnie.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zweryfikowana</source>
+        <translation>Konfiguracja zweryfikowana</translation>
+    </message>
+    <message>
+        <source>… i jeszcze %1</source>
+        <translation>… i jeszcze %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: wysłano %3, urządzenie ma %4</source>
+        <translation>%1, %2: wysłano %3, urządzenie ma %4</translation>
+    </message>
+    <message>
+        <source>%1: urządzenie nie ma tego modułu</source>
+        <translation>%1: urządzenie nie ma tego modułu</translation>
+    </message>
+    <message>
+        <source>%1: moduł, którego nie wysłano</source>
+        <translation>%1: moduł, którego nie wysłano</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:</source>
+        <translation>Urządzenie potwierdziło odbiór, ale nie przyjęło tych ustawień:</translation>
+    </message>
+    <message>
+        <source>Konfiguracji odczytanej po wysłaniu nie da się odczytać.</source>
+        <translation>Konfiguracji odczytanej po wysłaniu nie da się odczytać.</translation>
+    </message>
+    <message>
+        <source>Weryfikacja konfiguracji</source>
+        <translation>Weryfikacja konfiguracji</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</source>
+        <translation>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</source>
+        <translation>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</source>
+        <translation>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</translation>
+    </message>
+    <message>
+        <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
+        <translation>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsManagement</name>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Kalibracja</source>
+        <translation>Kalibracja</translation>
+    </message>
+    <message>
+        <source>Autokalibracja</source>
+        <translation>Autokalibracja</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Instrukcja postępowania:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Wyłącz zasilanie Ostrel.&lt;/li&gt;&lt;li&gt;Odłącz złącze zasilania 24 V od modułu PSB (wejście zasilane z modułu zasilacza sieciowego).&lt;/li&gt;&lt;li&gt;Podłącz zasilacz laboratoryjny równolegle z woltomierzem do wejścia akumulatora i ustaw dokładnie 27.3 V.&lt;/li&gt;&lt;li&gt;Załącz akumulator.&lt;/li&gt;&lt;li&gt;Naciśnij przycisk „Autokalibracja”.&lt;/li&gt;&lt;li&gt;Po krótkim czasie pojawi się okno z informacją o poprawnie wykonanej kalibracji.&lt;/li&gt;&lt;li&gt;Zresetuj mikrokontroler.&lt;/li&gt;&lt;/ol&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Instrukcja postępowania:&lt;/b&gt;&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Wyłącz zasilanie Ostrel.&lt;/li&gt;&lt;li&gt;Odłącz złącze zasilania 24 V od modułu PSB (wejście zasilane z modułu zasilacza sieciowego).&lt;/li&gt;&lt;li&gt;Podłącz zasilacz laboratoryjny równolegle z woltomierzem do wejścia akumulatora i ustaw dokładnie 27.3 V.&lt;/li&gt;&lt;li&gt;Załącz akumulator.&lt;/li&gt;&lt;li&gt;Naciśnij przycisk „Autokalibracja”.&lt;/li&gt;&lt;li&gt;Po krótkim czasie pojawi się okno z informacją o poprawnie wykonanej kalibracji.&lt;/li&gt;&lt;li&gt;Zresetuj mikrokontroler.&lt;/li&gt;&lt;/ol&gt;</translation>
+    </message>
+    <message>
+        <source>Tester Ostrel</source>
+        <translation>Tester Ostrel</translation>
+    </message>
+    <message>
+        <source>Testuj</source>
+        <translation>Testuj</translation>
+    </message>
+    <message>
+        <source>Skasuj</source>
+        <translation>Skasuj</translation>
+    </message>
+    <message>
+        <source>Podgląd na żywo</source>
+        <translation>Podgląd na żywo</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Bin</source>
+        <translation>Bin</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Brak funkcji</source>
+        <translation>Brak funkcji</translation>
+    </message>
+    <message>
+        <source>Nazwa testu</source>
+        <translation>Nazwa testu</translation>
+    </message>
+    <message>
+        <source>Prawidłowy zakres</source>
+        <translation>Prawidłowy zakres</translation>
+    </message>
+    <message>
+        <source>Wartość bin</source>
+        <translation>Wartość bin</translation>
+    </message>
+    <message>
+        <source>Wartość str</source>
+        <translation>Wartość str</translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Kalibracja zakończona. Zresetuj mikrokontroler.</source>
+        <translation>Kalibracja zakończona. Zresetuj mikrokontroler.</translation>
+    </message>
+    <message>
+        <source>Tester</source>
+        <translation>Tester</translation>
+    </message>
+    <message>
+        <source>Nie można wykonać testu ponieważ włączony jest tryb kalibracji</source>
+        <translation>Nie można wykonać testu ponieważ włączony jest tryb kalibracji</translation>
+    </message>
+    <message>
+        <source>Zakończono testowanie.</source>
+        <translation>Zakończono testowanie.</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <comment>YES</comment>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <comment>No</comment>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz podłączone zasilanie 27.3 V</source>
+        <translation>Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz podłączone zasilanie 27.3 V</translation>
+    </message>
+    <message>
+        <source>Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz podłączony akumulator i włączone zasilanie Ostrel.</source>
+        <translation>Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz podłączony akumulator i włączone zasilanie Ostrel.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>BŁĄD</source>
+        <translation>BŁĄD</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V przed diodą</source>
+        <translation>Napięcie 230 V przed diodą</translation>
+    </message>
+    <message>
+        <source>Napięcie 230 V za diodą</source>
+        <translation>Napięcie 230 V za diodą</translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatora</source>
+        <translation>Napięcie akumulatora</translation>
+    </message>
+    <message>
+        <source>Prąd ładowania</source>
+        <translation>Prąd ładowania</translation>
+    </message>
+    <message>
+        <source>Rezystancja akumulatora</source>
+        <translation>Rezystancja akumulatora</translation>
+    </message>
+    <message>
+        <source>Temp. wewnątrz obudowy</source>
+        <translation>Temp. wewnątrz obudowy</translation>
+    </message>
+    <message>
+        <source>Dioda idealna</source>
+        <translation>Dioda idealna</translation>
+    </message>
+    <message>
+        <source>Klucz akumulatora</source>
+        <translation>Klucz akumulatora</translation>
+    </message>
+    <message>
+        <source>Stan zasilacza Ostrel</source>
+        <translation>Stan zasilacza Ostrel</translation>
+    </message>
+    <message>
+        <source>Stan ładowania akumulatora</source>
+        <translation>Stan ładowania akumulatora</translation>
+    </message>
+    <message>
+        <source>Offset temperaturowy</source>
+        <translation>Offset temperaturowy</translation>
+    </message>
+    <message>
+        <source>PWM sterowania binarnie</source>
+        <translation>PWM sterowania binarnie</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V przed dioda</source>
+        <translation>Offset napiecie 230 V przed dioda</translation>
+    </message>
+    <message>
+        <source>Offset napiecie 230 V za dioda</source>
+        <translation>Offset napiecie 230 V za dioda</translation>
+    </message>
+    <message>
+        <source>Offset napiecie akumulatora</source>
+        <translation>Offset napiecie akumulatora</translation>
+    </message>
+    <message>
+        <source>Offset prąd ładowania</source>
+        <translation>Offset prąd ładowania</translation>
+    </message>
+    <message>
+        <source>Ilość przejść do CC z CV</source>
+        <translation>Ilość przejść do CC z CV</translation>
+    </message>
+    <message>
+        <source>Ilość przeciążeń akumulatora</source>
+        <translation>Ilość przeciążeń akumulatora</translation>
+    </message>
+    <message>
+        <source>Ilość pomiarów rezystancji</source>
+        <translation>Ilość pomiarów rezystancji</translation>
+    </message>
+    <message>
+        <source>Ilość załączeń diody</source>
+        <translation>Ilość załączeń diody</translation>
+    </message>
+    <message>
+        <source>Ilość wyłączeń diody</source>
+        <translation>Ilość wyłączeń diody</translation>
+    </message>
+    <message>
+        <source>Ilość wylaczen diody podczas blokowania 2s</source>
+        <translation>Ilość wylaczen diody podczas blokowania 2s</translation>
+    </message>
+    <message>
+        <source>Ilość prób zalaczen diody po sprawdeniu napiecia sieciowego</source>
+        <translation>Ilość prób zalaczen diody po sprawdeniu napiecia sieciowego</translation>
+    </message>
+    <message>
+        <source>Ilość zalaczen diody po sprawdeniu napiecia siecowego</source>
+        <translation>Ilość zalaczen diody po sprawdeniu napiecia siecowego</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout R</source>
+        <translation>Ilość wejscia w timeout R</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 5h</source>
+        <translation>Ilość wejscia w timeout ladowania CC 5h</translation>
+    </message>
+    <message>
+        <source>Ilość wejscia w timeout ladowania CC 48h</source>
+        <translation>Ilość wejscia w timeout ladowania CC 48h</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CC</source>
+        <translation>Ilość wejścia w błąd ładowarki w CC</translation>
+    </message>
+    <message>
+        <source>Ilość wejścia w błąd ładowarki w CV</source>
+        <translation>Ilość wejścia w błąd ładowarki w CV</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS1</source>
+        <translation>Stan linii sygnałowej LS1</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS2</source>
+        <translation>Stan linii sygnałowej LS2</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS3</source>
+        <translation>Stan linii sygnałowej LS3</translation>
+    </message>
+    <message>
+        <source>Stan linii sygnałowej LS4</source>
+        <translation>Stan linii sygnałowej LS4</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK1</source>
+        <translation>Stan linii kontrolnej LK1</translation>
+    </message>
+    <message>
+        <source>Stan linii kontrolnej LK2</source>
+        <translation>Stan linii kontrolnej LK2</translation>
+    </message>
+    <message>
+        <source>BATTERY AND SUPPLY</source>
+        <translation>BATTERY AND SUPPLY</translation>
+    </message>
+    <message>
+        <source>ONLY BATTERY</source>
+        <translation>ONLY BATTERY</translation>
+    </message>
+    <message>
+        <source>ONLY SUPPLY</source>
+        <translation>ONLY SUPPLY</translation>
+    </message>
+    <message>
+        <source>CURRENT MODE</source>
+        <translation>CURRENT MODE</translation>
+    </message>
+    <message>
+        <source>VOLTAGE MODE</source>
+        <translation>VOLTAGE MODE</translation>
+    </message>
+    <message>
+        <source>TEMPERATURE MODE</source>
+        <translation>TEMPERATURE MODE</translation>
+    </message>
+    <message>
+        <source>WYSTEROWANIE</source>
+        <translation>WYSTEROWANIE</translation>
+    </message>
+    <message>
+        <source>ZWARCIE</source>
+        <translation>ZWARCIE</translation>
+    </message>
+    <message>
+        <source>PRZECIĄŻENIE</source>
+        <translation>PRZECIĄŻENIE</translation>
+    </message>
+    <message>
+        <source>PRZERWA</source>
+        <translation>PRZERWA</translation>
+    </message>
+    <message>
+        <source>DOZÓR</source>
+        <translation>DOZÓR</translation>
+    </message>
+    <message>
+        <source>NIEAKTYWNA</source>
+        <translation>NIEAKTYWNA</translation>
+    </message>
+    <message>
+        <source>Test RAM</source>
+        <translation>Test RAM</translation>
+    </message>
+    <message>
+        <source>Test FLASH</source>
+        <translation>Test FLASH</translation>
+    </message>
+    <message>
+        <source>Test czujnika prądu bez obciążenia</source>
+        <translation>Test czujnika prądu bez obciążenia</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - rezystnacja</source>
+        <translation>Test pomiaru rezystancji - rezystnacja</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora bez obciążenia</source>
+        <translation>Test pomiaru rezystancji - U akumulatora bez obciążenia</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - U akumulatora z obciążeniem</source>
+        <translation>Test pomiaru rezystancji - U akumulatora z obciążeniem</translation>
+    </message>
+    <message>
+        <source>Test pomiaru rezystancji - I akumulatora z obciążeniem</source>
+        <translation>Test pomiaru rezystancji - I akumulatora z obciążeniem</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie minimalne</source>
+        <translation>Test zasilacza - napięcie minimalne</translation>
+    </message>
+    <message>
+        <source>Test zasilacza - napięcie maksymalne</source>
+        <translation>Test zasilacza - napięcie maksymalne</translation>
+    </message>
+    <message>
+        <source>Sprawny/Uszkodzony</source>
+        <translation>Sprawny/Uszkodzony</translation>
+    </message>
+    <message>
+        <source>od 0.1 do -0.1 A</source>
+        <translation>od 0.1 do -0.1 A</translation>
+    </message>
+    <message>
+        <source>&lt; 0.300 ohm</source>
+        <translation>&lt; 0.300 ohm</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>od 2.9 do 3.9 A</source>
+        <translation>od 2.9 do 3.9 A</translation>
+    </message>
+    <message>
+        <source>&lt; 20 V</source>
+        <translation>&lt; 20 V</translation>
+    </message>
+    <message>
+        <source>&gt; 30 V</source>
+        <translation>&gt; 30 V</translation>
+    </message>
+    <message>
+        <source>STAN Y</source>
+        <translation>STAN Y</translation>
+    </message>
+    <message>
+        <source>STAN X</source>
+        <translation>STAN X</translation>
+    </message>
+    <message>
+        <source>STAN DOZOROWANIA</source>
+        <translation>STAN DOZOROWANIA</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>Brak sondy</source>
+        <translation>Brak sondy</translation>
+    </message>
+    <message>
+        <source>NIEDOTYCZY</source>
+        <translation>NIEDOTYCZY</translation>
+    </message>
+    <message>
+        <source>0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy</source>
+        <translation>0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje sie po resecie</source>
+        <translation>Wartość zeruje sie po resecie</translation>
+    </message>
+    <message>
+        <source>Wartość zeruje się po resecie</source>
+        <translation>Wartość zeruje się po resecie</translation>
+    </message>
+</context>
+<context>
+    <name>EnumList</name>
+    <message>
+        <source>Brak – wyjście nieaktywne</source>
+        <translation>Brak – wyjście nieaktywne</translation>
+    </message>
+    <message>
+        <source>Alarm - ogólny Halvo</source>
+        <translation>Alarm - ogólny Halvo</translation>
+    </message>
+    <message>
+        <source>Alarm - wejście zewnętrzne</source>
+        <translation>Alarm - wejście zewnętrzne</translation>
+    </message>
+    <message>
+        <source>Alarm - system Tarven A/B</source>
+        <translation>Alarm - system Tarven A/B</translation>
+    </message>
+    <message>
+        <source>Alarm - suma stref LNM</source>
+        <translation>Alarm - suma stref LNM</translation>
+    </message>
+    <message>
+        <source>Alarm - iloczyn stref LNM</source>
+        <translation>Alarm - iloczyn stref LNM</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + suma stref LNMn</source>
+        <translation>Alarm – wejście zewnętrzne + suma stref LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + iloczyn stref LNMn</source>
+        <translation>Alarm – wejście zewnętrzne + iloczyn stref LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – Tarven A/B + suma stref LNMn</source>
+        <translation>Alarm – Tarven A/B + suma stref LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – Tarven A/B + iloczyn stref LNMn</source>
+        <translation>Alarm – Tarven A/B + iloczyn stref LNMn</translation>
+    </message>
+    <message>
+        <source>Alarm – wejście zewnętrzne + własny</source>
+        <translation>Alarm – wejście zewnętrzne + własny</translation>
+    </message>
+    <message>
+        <source>Alarm – system Tarven A/B + własny</source>
+        <translation>Alarm – system Tarven A/B + własny</translation>
+    </message>
+    <message>
+        <source>Alarm - iloczyn stref + wlasny</source>
+        <translation>Alarm - iloczyn stref + wlasny</translation>
+    </message>
+    <message>
+        <source>Zarezerwowane</source>
+        <translation>Zarezerwowane</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>NIE</source>
+        <translation>NIE</translation>
+    </message>
+    <message>
+        <source>Alarm - ogólny</source>
+        <translation>Alarm - ogólny</translation>
+    </message>
+    <message>
+        <source>Alarm - LDK</source>
+        <translation>Alarm - LDK</translation>
+    </message>
+    <message>
+        <source>Alarm - BZ7x</source>
+        <translation>Alarm - BZ7x</translation>
+    </message>
+    <message>
+        <source>Osiągnięta pozycja pożarowa (FIRE SAFE)</source>
+        <translation>Osiągnięta pozycja pożarowa (FIRE SAFE)</translation>
+    </message>
+    <message>
+        <source>Nieaktywna</source>
+        <translation>Nieaktywna</translation>
+    </message>
+    <message>
+        <source>Kontrola zadziałania PK</source>
+        <translation>Kontrola zadziałania PK</translation>
+    </message>
+    <message>
+        <source>Wejście potwierdzenia zewnętrznego</source>
+        <translation>Wejście potwierdzenia zewnętrznego</translation>
+    </message>
+    <message>
+        <source>Wejście kasowania zewnętrznego</source>
+        <translation>Wejście kasowania zewnętrznego</translation>
+    </message>
+    <message>
+        <source>Blokowanie wyjść</source>
+        <translation>Blokowanie wyjść</translation>
+    </message>
+    <message>
+        <source>Blokowanie warunkowe wyjscia LNM</source>
+        <translation>Blokowanie warunkowe wyjscia LNM</translation>
+    </message>
+    <message>
+        <source>Zamrożenie stanu</source>
+        <translation>Zamrożenie stanu</translation>
+    </message>
+    <message>
+        <source>Wyjście nieaktywne</source>
+        <translation>Wyjście nieaktywne</translation>
+    </message>
+    <message>
+        <source>Załączenie na stałe</source>
+        <translation>Załączenie na stałe</translation>
+    </message>
+    <message>
+        <source>Załączenie czasowe</source>
+        <translation>Załączenie czasowe</translation>
+    </message>
+    <message>
+        <source>Załączenie impulsowo-cykliczne</source>
+        <translation>Załączenie impulsowo-cykliczne</translation>
+    </message>
+    <message>
+        <source>Załączenie impulsowo-ilościowe</source>
+        <translation>Załączenie impulsowo-ilościowe</translation>
+    </message>
+    <message>
+        <source>0-nieaktywny</source>
+        <translation>0-nieaktywny</translation>
+    </message>
+    <message>
+        <source>1-załączenie na stałe</source>
+        <translation>1-załączenie na stałe</translation>
+    </message>
+    <message>
+        <source>2-załączenie czasowe</source>
+        <translation>2-załączenie czasowe</translation>
+    </message>
+    <message>
+        <source>3-załączenie impulsowo-cykliczne</source>
+        <translation>3-załączenie impulsowo-cykliczne</translation>
+    </message>
+    <message>
+        <source>4-załączenie impulsowo-ilościowe</source>
+        <translation>4-załączenie impulsowo-ilościowe</translation>
+    </message>
+    <message>
+        <source>5-klapy Gryfit czas T2 – wysterowanie w dozorowaniu</source>
+        <translation>5-klapy Gryfit czas T2 – wysterowanie w dozorowaniu</translation>
+    </message>
+    <message>
+        <source>0-nieaktywne</source>
+        <translation>0-nieaktywne</translation>
+    </message>
+    <message>
+        <source>1-siłownik dwukierunkowy</source>
+        <translation>1-siłownik dwukierunkowy</translation>
+    </message>
+    <message>
+        <source>2-siłownik ze sprężyną powrotną</source>
+        <translation>2-siłownik ze sprężyną powrotną</translation>
+    </message>
+    <message>
+        <source>3-przerwa napięciowa lub impuls prądowy</source>
+        <translation>3-przerwa napięciowa lub impuls prądowy</translation>
+    </message>
+    <message>
+        <source>Aktywne przewietrzanie</source>
+        <translation>Aktywne przewietrzanie</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
+        <translation>Linia kontrolna LK1 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</source>
+        <translation>Linia kontrolna LK2 (od stanu X przy trybie dwustanowym lub od stanu Y lub X w trybie trójstanowym)</translation>
+    </message>
+    <message>
+        <source>System Tarven B</source>
+        <translation>System Tarven B</translation>
+    </message>
+    <message>
+        <source>Wejście nieaktywne</source>
+        <translation>Wejście nieaktywne</translation>
+    </message>
+    <message>
+        <source>Tryb 2-stanowy</source>
+        <translation>Tryb 2-stanowy</translation>
+    </message>
+    <message>
+        <source>Tryb 3-stanowy</source>
+        <translation>Tryb 3-stanowy</translation>
+    </message>
+    <message>
+        <source>Brak – wejście nieaktywne</source>
+        <translation>Brak – wejście nieaktywne</translation>
+    </message>
+    <message>
+        <source>Port nieaktywny</source>
+        <translation>Port nieaktywny</translation>
+    </message>
+    <message>
+        <source>Protokół Modbus</source>
+        <translation>Protokół Modbus</translation>
+    </message>
+    <message>
+        <source>Komunikacja z Ostrel nr. 2</source>
+        <translation>Komunikacja z Ostrel nr. 2</translation>
+    </message>
+    <message>
+        <source>Brak konfiguracji</source>
+        <translation>Brak konfiguracji</translation>
+    </message>
+    <message>
+        <source>1200</source>
+        <translation>1200</translation>
+    </message>
+    <message>
+        <source>2400</source>
+        <translation>2400</translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation>4800</translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation>9600</translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation>19200</translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation>38400</translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation>57600</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation>115200</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Slave</source>
+        <translation>Slave</translation>
+    </message>
+    <message>
+        <source>Wybierz pojemność akumulatora</source>
+        <translation>Wybierz pojemność akumulatora</translation>
+    </message>
+    <message>
+        <source>7 Ah</source>
+        <translation>7 Ah</translation>
+    </message>
+    <message>
+        <source>18 Ah</source>
+        <translation>18 Ah</translation>
+    </message>
+    <message>
+        <source>28 Ah</source>
+        <translation>28 Ah</translation>
+    </message>
+    <message>
+        <source>40 Ah</source>
+        <translation>40 Ah</translation>
+    </message>
+    <message>
+        <source>80 Ah</source>
+        <translation>80 Ah</translation>
+    </message>
+    <message>
+        <source>134 Ah</source>
+        <translation>134 Ah</translation>
+    </message>
+    <message>
+        <source>0 - Strefa 1</source>
+        <translation>0 - Strefa 1</translation>
+    </message>
+    <message>
+        <source>1 - Strefa 2</source>
+        <translation>1 - Strefa 2</translation>
+    </message>
+    <message>
+        <source>2 - Strefa 1 + 2</source>
+        <translation>2 - Strefa 1 + 2</translation>
+    </message>
+    <message>
+        <source>3 - Nie związane z strefą</source>
+        <translation>3 - Nie związane z strefą</translation>
+    </message>
+    <message>
+        <source>0 - Nieaktywne</source>
+        <translation>0 - Nieaktywne</translation>
+    </message>
+    <message>
+        <source>1 - Linia kontrolna aktywna</source>
+        <translation>1 - Linia kontrolna aktywna</translation>
+    </message>
+    <message>
+        <source>1 - Linia kontrolna</source>
+        <translation>1 - Linia kontrolna</translation>
+    </message>
+    <message>
+        <source>2 - Linia potencjałowa</source>
+        <translation>2 - Linia potencjałowa</translation>
+    </message>
+    <message>
+        <source>1 - Linia Kontrolna</source>
+        <translation>1 - Linia Kontrolna</translation>
+    </message>
+    <message>
+        <source>2 - Linia dozorowa</source>
+        <translation>2 - Linia dozorowa</translation>
+    </message>
+    <message>
+        <source>3 - Linia potencjałowa</source>
+        <translation>3 - Linia potencjałowa</translation>
+    </message>
+    <message>
+        <source>4 - Wyjście zasilające 24 V</source>
+        <translation>4 - Wyjście zasilające 24 V</translation>
+    </message>
+    <message>
+        <source>1 - Linia bezpotencjałowa</source>
+        <translation>1 - Linia bezpotencjałowa</translation>
+    </message>
+    <message>
+        <source>0 - Urządzenie zewnętrzne</source>
+        <translation>0 - Urządzenie zewnętrzne</translation>
+    </message>
+    <message>
+        <source>1 - Blokada Gaszenia</source>
+        <translation>1 - Blokada Gaszenia</translation>
+    </message>
+    <message>
+        <source>2 - Sterowanie ręczne</source>
+        <translation>2 - Sterowanie ręczne</translation>
+    </message>
+    <message>
+        <source>3 - Dodatek</source>
+        <translation>3 - Dodatek</translation>
+    </message>
+    <message>
+        <source>4 - Stop gaszenia</source>
+        <translation>4 - Stop gaszenia</translation>
+    </message>
+    <message>
+        <source>5 - Start gaszenia</source>
+        <translation>5 - Start gaszenia</translation>
+    </message>
+    <message>
+        <source>6 - LK. wypływu</source>
+        <translation>6 - LK. wypływu</translation>
+    </message>
+    <message>
+        <source>7 - Alarm zewnętrzny</source>
+        <translation>7 - Alarm zewnętrzny</translation>
+    </message>
+    <message>
+        <source>8 - Ciśnienie/masa</source>
+        <translation>8 - Ciśnienie/masa</translation>
+    </message>
+    <message>
+        <source>9 - Blok.Nieel.</source>
+        <translation>9 - Blok.Nieel.</translation>
+    </message>
+    <message>
+        <source>10 - Kasowanie alarmu</source>
+        <translation>10 - Kasowanie alarmu</translation>
+    </message>
+    <message>
+        <source>0 - Alarm 1 strefa</source>
+        <translation>0 - Alarm 1 strefa</translation>
+    </message>
+    <message>
+        <source>1 - Alarm 2 strefa</source>
+        <translation>1 - Alarm 2 strefa</translation>
+    </message>
+    <message>
+        <source>2 - Start gaszenia</source>
+        <translation>2 - Start gaszenia</translation>
+    </message>
+    <message>
+        <source>3 - EZ</source>
+        <translation>3 - EZ</translation>
+    </message>
+    <message>
+        <source>4 - Wyładowanie</source>
+        <translation>4 - Wyładowanie</translation>
+    </message>
+    <message>
+        <source>5 - Wypływy</source>
+        <translation>5 - Wypływy</translation>
+    </message>
+    <message>
+        <source>0 - Tryb 1 stanowy</source>
+        <translation>0 - Tryb 1 stanowy</translation>
+    </message>
+    <message>
+        <source>1 - Tryb 2 stanowy</source>
+        <translation>1 - Tryb 2 stanowy</translation>
+    </message>
+    <message>
+        <source>2 - Linia potencjałowa aktywna</source>
+        <translation>2 - Linia potencjałowa aktywna</translation>
+    </message>
+    <message>
+        <source>0 - Alarm 1 stopnia</source>
+        <translation>0 - Alarm 1 stopnia</translation>
+    </message>
+    <message>
+        <source>1 - Alarm 2 stopnia</source>
+        <translation>1 - Alarm 2 stopnia</translation>
+    </message>
+    <message>
+        <source>5 - Wypływ</source>
+        <translation>5 - Wypływ</translation>
+    </message>
+    <message>
+        <source>6 - Wyładowanie dodatku</source>
+        <translation>6 - Wyładowanie dodatku</translation>
+    </message>
+    <message>
+        <source>7 - Sterowanie ręczne</source>
+        <translation>7 - Sterowanie ręczne</translation>
+    </message>
+    <message>
+        <source>8 - Stop gaszenia</source>
+        <translation>8 - Stop gaszenia</translation>
+    </message>
+    <message>
+        <source>9 - Blokada gaszenia</source>
+        <translation>9 - Blokada gaszenia</translation>
+    </message>
+    <message>
+        <source>10 - Blokada Nieelek</source>
+        <translation>10 - Blokada Nieelek</translation>
+    </message>
+    <message>
+        <source>11 - Uszkodzenie</source>
+        <translation>11 - Uszkodzenie</translation>
+    </message>
+    <message>
+        <source>12 - Kasowanie</source>
+        <translation>12 - Kasowanie</translation>
+    </message>
+    <message>
+        <source>13 - Ciśń/masa</source>
+        <translation>13 - Ciśń/masa</translation>
+    </message>
+    <message>
+        <source>0 - Grupa ogólna</source>
+        <translation>0 - Grupa ogólna</translation>
+    </message>
+    <message>
+        <source>1 - Sygnalizatory zewnętrzne</source>
+        <translation>1 - Sygnalizatory zewnętrzne</translation>
+    </message>
+    <message>
+        <source>2 - Sygnalizatory ostrzegawcze</source>
+        <translation>2 - Sygnalizatory ostrzegawcze</translation>
+    </message>
+    <message>
+        <source>3 - Urządzenia transmisji</source>
+        <translation>3 - Urządzenia transmisji</translation>
+    </message>
+    <message>
+        <source>4 - Urządzenia zabezpieczające</source>
+        <translation>4 - Urządzenia zabezpieczające</translation>
+    </message>
+    <message>
+        <source>0 - Brak kryterium</source>
+        <translation>0 - Brak kryterium</translation>
+    </message>
+    <message>
+        <source>1 - L11 LD-alarm</source>
+        <translation>1 - L11 LD-alarm</translation>
+    </message>
+    <message>
+        <source>2 - L11 LD-alarm</source>
+        <translation>2 - L11 LD-alarm</translation>
+    </message>
+    <message>
+        <source>3 - L11 LD-alarm</source>
+        <translation>3 - L11 LD-alarm</translation>
+    </message>
+    <message>
+        <source>4 - L11 LD-alarm</source>
+        <translation>4 - L11 LD-alarm</translation>
+    </message>
+    <message>
+        <source>5 - L11 LD-alarm</source>
+        <translation>5 - L11 LD-alarm</translation>
+    </message>
+    <message>
+        <source>6 - L11 LD-alarm</source>
+        <translation>6 - L11 LD-alarm</translation>
+    </message>
+    <message>
+        <source>7 - LK-EZ Wspólny</source>
+        <translation>7 - LK-EZ Wspólny</translation>
+    </message>
+    <message>
+        <source>0 - Brak</source>
+        <translation>0 - Brak</translation>
+    </message>
+    <message>
+        <source>1 - ciągły</source>
+        <translation>1 - ciągły</translation>
+    </message>
+    <message>
+        <source>2 - 1 impuls</source>
+        <translation>2 - 1 impuls</translation>
+    </message>
+    <message>
+        <source>3 - cykliczny</source>
+        <translation>3 - cykliczny</translation>
+    </message>
+    <message>
+        <source>4 - cykliczny skończony</source>
+        <translation>4 - cykliczny skończony</translation>
+    </message>
+    <message>
+        <source>0 - Wyłączone</source>
+        <translation>0 - Wyłączone</translation>
+    </message>
+    <message>
+        <source>1 - Włączone</source>
+        <translation>1 - Włączone</translation>
+    </message>
+    <message>
+        <source>0 - 0 linii</source>
+        <translation>0 - 0 linii</translation>
+    </message>
+    <message>
+        <source>1 - 1 linia</source>
+        <translation>1 - 1 linia</translation>
+    </message>
+    <message>
+        <source>2 - 2 linie</source>
+        <translation>2 - 2 linie</translation>
+    </message>
+    <message>
+        <source>3 - 3 linie</source>
+        <translation>3 - 3 linie</translation>
+    </message>
+    <message>
+        <source>0 - Nie</source>
+        <translation>0 - Nie</translation>
+    </message>
+    <message>
+        <source>1 - Tak</source>
+        <translation>1 - Tak</translation>
+    </message>
+    <message>
+        <source>0 - Tak</source>
+        <translation>0 - Tak</translation>
+    </message>
+    <message>
+        <source>1 - Nie</source>
+        <translation>1 - Nie</translation>
+    </message>
+    <message>
+        <source>0 - Z wyjścia EZ</source>
+        <translation>0 - Z wyjścia EZ</translation>
+    </message>
+    <message>
+        <source>1 - Z wejścia LK-wypływ</source>
+        <translation>1 - Z wejścia LK-wypływ</translation>
+    </message>
+    <message>
+        <source>1 - Nieblokowane</source>
+        <translation>1 - Nieblokowane</translation>
+    </message>
+    <message>
+        <source>2 - Blokowane</source>
+        <translation>2 - Blokowane</translation>
+    </message>
+    <message>
+        <source>0 - Strefa 2</source>
+        <translation>0 - Strefa 2</translation>
+    </message>
+    <message>
+        <source>0 - Brak modułu</source>
+        <translation>0 - Brak modułu</translation>
+    </message>
+    <message>
+        <source>1 - SCA</source>
+        <translation>1 - SCA</translation>
+    </message>
+    <message>
+        <source>2 - SCB</source>
+        <translation>2 - SCB</translation>
+    </message>
+    <message>
+        <source>3 - SCC</source>
+        <translation>3 - SCC</translation>
+    </message>
+    <message>
+        <source>4 - SCD</source>
+        <translation>4 - SCD</translation>
+    </message>
+    <message>
+        <source>5 - SCG</source>
+        <translation>5 - SCG</translation>
+    </message>
+    <message>
+        <source>6 - SCE</source>
+        <translation>6 - SCE</translation>
+    </message>
+    <message>
+        <source>7 - SCF</source>
+        <translation>7 - SCF</translation>
+    </message>
+    <message>
+        <source>1 - Linia potencjałowa aktywna</source>
+        <translation>1 - Linia potencjałowa aktywna</translation>
+    </message>
+    <message>
+        <source>1 - Linia bezpotencjałowa aktywna</source>
+        <translation>1 - Linia bezpotencjałowa aktywna</translation>
+    </message>
+    <message>
+        <source>3 - Wyjście zasilajace 24 V aktywne</source>
+        <translation>3 - Wyjście zasilajace 24 V aktywne</translation>
+    </message>
+    <message>
+        <source>2 - Linia dozorowa aktywna</source>
+        <translation>2 - Linia dozorowa aktywna</translation>
+    </message>
+    <message>
+        <source>3 - Linia potencjałowa aktywna</source>
+        <translation>3 - Linia potencjałowa aktywna</translation>
+    </message>
+    <message>
+        <source>4 - Wyjście zasilajace 24 V aktywne</source>
+        <translation>4 - Wyjście zasilajace 24 V aktywne</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie Ostrel</source>
+        <translation>Uszkodzenie Ostrel</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie Ostrel + wysterowanie z Tarven B</source>
+        <translation>Uszkodzenie Ostrel + wysterowanie z Tarven B</translation>
+    </message>
+</context>
+<context>
+    <name>EventLogModel</name>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Moduł</translation>
+    </message>
+</context>
+<context>
+    <name>EventsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Odczytaj</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Wczytaj z urządzenia</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Zapisz do PDF</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń</source>
+        <translation>Usunięcie rejestru zdarzeń</translation>
+    </message>
+    <message>
+        <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
+        <translation>Usunięcie rejestru zdarzeń o nazwie: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExtinguishingBlocks</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Moduł aktywny / nieaktywny</translation>
+    </message>
+    <message>
+        <source>Adres modułu</source>
+        <translation>Adres modułu</translation>
+    </message>
+    <message>
+        <source>PK%1 - numer strefy</source>
+        <translation>PK%1 - numer strefy</translation>
+    </message>
+    <message>
+        <source>PK%1 - Deklaracja linii bezpotencjałowej</source>
+        <translation>PK%1 - Deklaracja linii bezpotencjałowej</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Grupa wyjść</source>
+        <translation>PK%1 - Linia bezpotencjałowa - Grupa wyjść</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 1</source>
+        <translation>PK%1 - Linia bezpotencjałowa - Kryterium 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kryterium 2</source>
+        <translation>PK%1 - Linia bezpotencjałowa - Kryterium 2</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Logika</source>
+        <translation>PK%1 - Linia bezpotencjałowa - Logika</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>PK%1 - Linia bezpotencjałowa - Typ sygnału włączenia wyjścia</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>PK%1 - Linia bezpotencjałowa - czas opóźnienia zadziałania Ton</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>PK%1 - Linia bezpotencjałowa - czas opóźnienia wyłączenia Toff</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</source>
+        <translation>PK%1 - Linia bezpotencjałowa - czas trwania impulsu T-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>PK%1 - Linia bezpotencjałowa - czas trwania przerwy T-przerw</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</source>
+        <translation>PK%1 - Linia bezpotencjałowa - Liczba impulsów N-imp</translation>
+    </message>
+    <message>
+        <source>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</source>
+        <translation>PK%1 - Linia bezpotencjałowa - Kontrola ciągłości</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - numer strefy</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii potencjałowej</source>
+        <translation>L%1 - Deklaracja linii potencjałowej</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Linia Potencjałowa - Grupa wyjść</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Linia Potencjałowa - Kryterium 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Linia Potencjałowa - Kryterium 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Linia Potencjałowa - Logika</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</translation>
+    </message>
+</context>
+<context>
+    <name>FaultsManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Odczytaj</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Wczytaj z urządzenia</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Zapisz do PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Usunięcie uszkodzeń</source>
+        <translation>Usunięcie uszkodzeń</translation>
+    </message>
+    <message>
+        <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
+        <translation>Usunięcie listy uszkodzeń o nazwie: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Konfiguracja</name>
+    <message>
+        <source>Konfiguracja Ostrel: %1</source>
+        <translation>Konfiguracja Ostrel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LNM</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Moduł aktywny / nieaktywny</translation>
+    </message>
+    <message>
+        <source>Prąd grupy [A]</source>
+        <translation>Prąd grupy [A]</translation>
+    </message>
+    <message>
+        <source>Prąd modułu:</source>
+        <translation>Prąd modułu:</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa konwencjonalna</source>
+        <translation>Linia dozorowa konwencjonalna</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa aktywna/ nieaktywna</source>
+        <translation>Linia dozorowa aktywna/ nieaktywna</translation>
+    </message>
+    <message>
+        <source>Kasowanie wstępne czujek (60s)</source>
+        <translation>Kasowanie wstępne czujek (60s)</translation>
+    </message>
+    <message>
+        <source>Kasowanie aktywne / nieaktywne</source>
+        <translation>Kasowanie aktywne / nieaktywne</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia WYZWOLENIE</source>
+        <translation>Przycisk oddymiania BZ7x - linia WYZWOLENIE</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia WYZW aktywna / nieaktywna</source>
+        <translation>Przycisk - Linia WYZW aktywna / nieaktywna</translation>
+    </message>
+    <message>
+        <source>Przycisk oddymiania BZ7x - linia KASOWANIE</source>
+        <translation>Przycisk oddymiania BZ7x - linia KASOWANIE</translation>
+    </message>
+    <message>
+        <source>Przycisk - Linia KASOW aktywna / nieaktywna</source>
+        <translation>Przycisk - Linia KASOW aktywna / nieaktywna</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  tryb pracy</source>
+        <translation>Wyjście grupy -  tryb pracy</translation>
+    </message>
+    <message>
+        <source>Tryb pracy wyjścia 0-nieaktywne</source>
+        <translation>Tryb pracy wyjścia 0-nieaktywne</translation>
+    </message>
+    <message>
+        <source>Wyjscie grupy - kryterium wysterowania</source>
+        <translation>Wyjscie grupy - kryterium wysterowania</translation>
+    </message>
+    <message>
+        <source>Kryterium – warianty wysterowania</source>
+        <translation>Kryterium – warianty wysterowania</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - sterowanie 3 przewodowe</source>
+        <translation>Wyjście grupy - sterowanie 3 przewodowe</translation>
+    </message>
+    <message>
+        <source>Sterowanie w trybie pracy 1; 0: 2-przew. 1: 3-przew. </source>
+        <translation>Sterowanie w trybie pracy 1; 0: 2-przew. 1: 3-przew. </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  kontrola ciągłości zasilania</source>
+        <translation>Wyjście grupy -  kontrola ciągłości zasilania</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy zasilania </source>
+        <translation>Kontrola zwarcia i przerwy zasilania </translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T1 - czas  opóźnienia zadziałania</source>
+        <translation>Wyjście grupy - T1 - czas  opóźnienia zadziałania</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Czas opóźnienia wysterowania wyjścia w trybie 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T2 - czas wysterowania</source>
+        <translation>Wyjście grupy - T2 - czas wysterowania</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania wyjścia w trybie 1,2,3</source>
+        <translation>Czas wysterowania wyjścia w trybie 1,2,3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - T3 - czas przerwy wysterowania</source>
+        <translation>Wyjście grupy - T3 - czas przerwy wysterowania</translation>
+    </message>
+    <message>
+        <source>Czas przerwy w trybie 3</source>
+        <translation>Czas przerwy w trybie 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - liczba impulsów</source>
+        <translation>Wyjście grupy - liczba impulsów</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów na wyjściu w trybie 3</source>
+        <translation>Liczba impulsów na wyjściu w trybie 3</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola krańcówek</source>
+        <translation>Wyjście grupy - kontrola krańcówek</translation>
+    </message>
+    <message>
+        <source>Kontrola pozycji urządzenia sterowanego</source>
+        <translation>Kontrola pozycji urządzenia sterowanego</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - kontrola ciągłości krańcówek</source>
+        <translation>Wyjście grupy - kontrola ciągłości krańcówek</translation>
+    </message>
+    <message>
+        <source>Kontrola zwarcia i przerwy obwodów krańcówek</source>
+        <translation>Kontrola zwarcia i przerwy obwodów krańcówek</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - odłączanie napięcia</source>
+        <translation>Wyjście grupy - odłączanie napięcia</translation>
+    </message>
+    <message>
+        <source>Odłączanie napięcia w trybie pracy 1</source>
+        <translation>Odłączanie napięcia w trybie pracy 1</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy - forsowanie (deadlock)</source>
+        <translation>Wyjście grupy - forsowanie (deadlock)</translation>
+    </message>
+    <message>
+        <source>Funkcja forsowania wyjścia – funkcja przeciwoblodzeniowa</source>
+        <translation>Funkcja forsowania wyjścia – funkcja przeciwoblodzeniowa</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - przyciski - tryb pracy</source>
+        <translation>Przewietrzanie - przyciski - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Sposób działania przycisków przewietrzania</source>
+        <translation>Sposób działania przycisków przewietrzania</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - blokowanie pogodowe</source>
+        <translation>Przewietrzanie - blokowanie pogodowe</translation>
+    </message>
+    <message>
+        <source>Blokowanie przewietrzania w przypadku deszczu / wiatru</source>
+        <translation>Blokowanie przewietrzania w przypadku deszczu / wiatru</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp1</source>
+        <translation>Przewietrzanie - czas Tp1</translation>
+    </message>
+    <message>
+        <source>Czas otwierania</source>
+        <translation>Czas otwierania</translation>
+    </message>
+    <message>
+        <source>Przewietrzanie - czas Tp2</source>
+        <translation>Przewietrzanie - czas Tp2</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie</source>
+        <translation>Czas, po którym nastąpi automatyczne zamknięcie</translation>
+    </message>
+    <message>
+        <source>Strefa LNM nr %1</source>
+        <translation>Strefa LNM nr %1</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO</source>
+        <translation>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO</translation>
+    </message>
+    <message>
+        <source>Wyjście grupy -  czas TKA</source>
+        <translation>Wyjście grupy -  czas TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Czas opóźnienia wyłączenia po kasowaniu</translation>
+    </message>
+    <message>
+        <source>LNM</source>
+        <translation>LNM</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Liniowy</source>
+        <translation>Moduł Główny Liniowy</translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – zwarcie </source>
+        <translation>Linia dozorowa – zwarcie </translation>
+    </message>
+    <message>
+        <source>Linia dozorowa – przerwa </source>
+        <translation>Linia dozorowa – przerwa </translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – zwarcie</source>
+        <translation>BZ7x linia przycisku WYZWOLENIE – zwarcie</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku WYZWOLENIE – przerwa</source>
+        <translation>BZ7x linia przycisku WYZWOLENIE – przerwa</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – zwarcie</source>
+        <translation>BZ7x linia przycisku KASOWANIE – zwarcie</translation>
+    </message>
+    <message>
+        <source>BZ7x linia przycisku KASOWANIE – przerwa</source>
+        <translation>BZ7x linia przycisku KASOWANIE – przerwa</translation>
+    </message>
+    <message>
+        <source>BZ7x przycisk KASOWANIE – brak lub uszkodzenie</source>
+        <translation>BZ7x przycisk KASOWANIE – brak lub uszkodzenie</translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1  – zwarcie </source>
+        <translation>Przełącznik krańcowy KR1  – zwarcie </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR1 – przerwa </source>
+        <translation>Przełącznik krańcowy KR1 – przerwa </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2  – zwarcie </source>
+        <translation>Przełącznik krańcowy KR2  – zwarcie </translation>
+    </message>
+    <message>
+        <source>Przełącznik krańcowy KR2 – przerwa </source>
+        <translation>Przełącznik krańcowy KR2 – przerwa </translation>
+    </message>
+    <message>
+        <source>Wyjście główne – brak ciągłości zasilania</source>
+        <translation>Wyjście główne – brak ciągłości zasilania</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja</source>
+        <translation>Wyjście główne – nieprawidłowa pozycja</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR1</source>
+        <translation>Wyjście główne – nieprawidłowa pozycja KR1</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – nieprawidłowa pozycja KR2</source>
+        <translation>Wyjście główne – nieprawidłowa pozycja KR2</translation>
+    </message>
+    <message>
+        <source>Wyjście główne – bezpiecznik</source>
+        <translation>Wyjście główne – bezpiecznik</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania OTWÓRZ – zwarcie</source>
+        <translation>Przycisk przewietrzania OTWÓRZ – zwarcie</translation>
+    </message>
+    <message>
+        <source>Przycisk przewietrzania ZAMKNIJ – zwarcie</source>
+        <translation>Przycisk przewietrzania ZAMKNIJ – zwarcie</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – błąd sumy kontrolnej</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Zdarzenia</source>
+        <translation>Zdarzenia</translation>
+    </message>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia</source>
+        <translation>Uszkodzenia</translation>
+    </message>
+    <message>
+        <source>Wersje oprogramowania</source>
+        <translation>Wersje oprogramowania</translation>
+    </message>
+    <message>
+        <source>Data i czas</source>
+        <translation>Data i czas</translation>
+    </message>
+    <message>
+        <source>Serwis</source>
+        <translation>Serwis</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Konfigurator Ostrel</translation>
+    </message>
+    <message>
+        <source>&amp;Połącz</source>
+        <comment>Connect</comment>
+        <translation>&amp;Połącz</translation>
+    </message>
+    <message>
+        <source>Connect over USB</source>
+        <translation>Connect over USB</translation>
+    </message>
+    <message>
+        <source>&amp;Rozłącz</source>
+        <comment>Disconnect</comment>
+        <translation>&amp;Rozłącz</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>&amp;O programie</source>
+        <comment>About</comment>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>Wyświetla informacje o programie</source>
+        <comment>About programm</comment>
+        <translation>Wyświetla informacje o programie</translation>
+    </message>
+    <message>
+        <source>&amp;Widok</source>
+        <comment>View</comment>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>Parametry wyświetlania</source>
+        <comment>Window view settings</comment>
+        <translation>Parametry wyświetlania</translation>
+    </message>
+    <message>
+        <source>&amp;Połączenie</source>
+        <translation>&amp;Połączenie</translation>
+    </message>
+    <message>
+        <source>&amp;Ustawienia</source>
+        <translation>&amp;Ustawienia</translation>
+    </message>
+    <message>
+        <source>&amp;Pomoc</source>
+        <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>Połączenie</source>
+        <comment>Connection</comment>
+        <translation>Połączenie</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>Czas komputera</source>
+        <translation>Czas komputera</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <comment>Port komunikacyjny</comment>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Wybierz port:</source>
+        <translation>Wybierz port:</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Port nie został otwarty: %1</source>
+        <translation>Port nie został otwarty: %1</translation>
+    </message>
+    <message>
+        <source>O programie konfigurator Ostrel</source>
+        <translation>O programie konfigurator Ostrel</translation>
+    </message>
+    <message>
+        <source>Wersja programu %1 
+SHA %2 
+DATA %3 %4</source>
+        <translation>Wersja programu %1 
+SHA %2 
+DATA %3 %4</translation>
+    </message>
+</context>
+<context>
+    <name>Modul</name>
+    <message>
+        <source>Moduł: </source>
+        <translation>Moduł: </translation>
+    </message>
+    <message>
+        <source> ,nr </source>
+        <translation> ,nr </translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <comment>liczba porządkowa</comment>
+        <translation>Lp</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>USUNIĘTE</source>
+        <translation>USUNIĘTE</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
+        <translation>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
+        <translation>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
+        <translation>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
+        <translation>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 2</source>
+        <translation>Uszkodzenie bezpiecznika numer 2</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 3</source>
+        <translation>Uszkodzenie bezpiecznika numer 3</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 4</source>
+        <translation>Uszkodzenie bezpiecznika numer 4</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne zasilacza nr. 2</source>
+        <translation>Uszkodzenie ogólne zasilacza nr. 2</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z zasilaczem Ostrel nr. 2</source>
+        <translation>Brak komunikacji z zasilaczem Ostrel nr. 2</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji przez protokół Modbus</source>
+        <translation>Brak komunikacji przez protokół Modbus</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Start systemu / reset</source>
+        <translation>Start systemu / reset</translation>
+    </message>
+    <message>
+        <source>Skasowanie rejestru zdarzeń</source>
+        <translation>Skasowanie rejestru zdarzeń</translation>
+    </message>
+    <message>
+        <source>Zapis nowej konfiguracji</source>
+        <translation>Zapis nowej konfiguracji</translation>
+    </message>
+    <message>
+        <source>Zapis nowej daty i czasu</source>
+        <translation>Zapis nowej daty i czasu</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika uszkodzenia PU</source>
+        <translation>Wysterowanie przekaźnika uszkodzenia PU</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika bezpotencjałowego PK</source>
+        <translation>Wysterowanie przekaźnika bezpotencjałowego PK</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS1</source>
+        <translation>Wysterowanie linii sygnałowej LS1</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS2</source>
+        <translation>Wysterowanie linii sygnałowej LS2</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS3</source>
+        <translation>Wysterowanie linii sygnałowej LS3</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS4</source>
+        <translation>Wysterowanie linii sygnałowej LS4</translation>
+    </message>
+    <message>
+        <source>Odczyt rejestru zdarzeń</source>
+        <translation>Odczyt rejestru zdarzeń</translation>
+    </message>
+    <message>
+        <source>Odczyt uszkodzeń</source>
+        <translation>Odczyt uszkodzeń</translation>
+    </message>
+</context>
+<context>
+    <name>PSB</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>Pojemność Akumulatorów</source>
+        <translation>Pojemność Akumulatorów</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PU - tryb pracy</source>
+        <translation>Przekaźnik PU - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - tryb pracy</source>
+        <translation>Przekaźnik PK - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - kryterium wysterowania</source>
+        <translation>Przekaźnik PK - kryterium wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T1 - czas opóźnienia wysterowania</source>
+        <translation>Przekaźnik PK - T1 - czas opóźnienia wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T2 - czas wysterowania</source>
+        <translation>Przekaźnik PK - T2 - czas wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - T3 - czas przerwy wysterowania</source>
+        <translation>Przekaźnik PK - T3 - czas przerwy wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - liczba impulsów</source>
+        <translation>Przekaźnik PK - liczba impulsów</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK - kontrola ciągłości</source>
+        <translation>Przekaźnik PK - kontrola ciągłości</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 - tryb pracy</source>
+        <translation>Linia kontrolna LK1 - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 - tryb pracy</source>
+        <translation>Linia kontrolna LK2 - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - tryb pracy</source>
+        <translation>Złącze RS232 - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - prędkość transmisji</source>
+        <translation>Złącze RS232 - Protokół Modbus - prędkość transmisji</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - adres</source>
+        <translation>Złącze RS232 - Protokół Modbus - adres</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Protokół Modbus - Time Out</source>
+        <translation>Złącze RS232 - Protokół Modbus - Time Out</translation>
+    </message>
+    <message>
+        <source>Złącze RS232 - Komunikacja z Ostrel nr. 2 - Master/Slave</source>
+        <translation>Złącze RS232 - Komunikacja z Ostrel nr. 2 - Master/Slave</translation>
+    </message>
+    <message>
+        <source>PSB</source>
+        <translation>PSB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Moduł Główny Sterowania</translation>
+    </message>
+    <message>
+        <source>Brak napięcia sieciowego 230V</source>
+        <translation>Brak napięcia sieciowego 230V</translation>
+    </message>
+    <message>
+        <source>Niskie napięcie akumulatora (poniżej 22 V)</source>
+        <translation>Niskie napięcie akumulatora (poniżej 22 V)</translation>
+    </message>
+    <message>
+        <source>Akumulator został odłączony (napięcie akumulatora poniżej 19 V)</source>
+        <translation>Akumulator został odłączony (napięcie akumulatora poniżej 19 V)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonych akumulatorów</source>
+        <translation>Brak podłączonych akumulatorów</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja toru akumulatora (Uszkodzone akumulatory)</source>
+        <translation>Wysoka rezystancja toru akumulatora (Uszkodzone akumulatory)</translation>
+    </message>
+    <message>
+        <source>Zadziałanie kontroli doziemienia</source>
+        <translation>Zadziałanie kontroli doziemienia</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowarki akumulatorów</source>
+        <translation>Uszkodzenie ładowarki akumulatorów</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura wewnątrz Ostrel (powyżej 40 st. C)</source>
+        <translation>Wysoka temperatura wewnątrz Ostrel (powyżej 40 st. C)</translation>
+    </message>
+    <message>
+        <source>Brak podłączonej sondy temperaturowej</source>
+        <translation>Brak podłączonej sondy temperaturowej</translation>
+    </message>
+    <message>
+        <source>Rozwarty obwód przekaźnika konfigurowalnego PK</source>
+        <translation>Rozwarty obwód przekaźnika konfigurowalnego PK</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie pamięci flash mikrokontrolera</source>
+        <translation>Uszkodzenie pamięci flash mikrokontrolera</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 1</source>
+        <translation>Uszkodzenie bezpiecznika numer 1</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 2</source>
+        <translation>Uszkodzenie bezpiecznika numer 2</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 3</source>
+        <translation>Uszkodzenie bezpiecznika numer 3</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie bezpiecznika numer 4</source>
+        <translation>Uszkodzenie bezpiecznika numer 4</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne zasilacza Ostrel nr. 2 (slave)</source>
+        <translation>Uszkodzenie ogólne zasilacza Ostrel nr. 2 (slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z zasilaczem Ostrel nr. 2 (slave)</source>
+        <translation>Brak komunikacji z zasilaczem Ostrel nr. 2 (slave)</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji przez protokół Modbus</source>
+        <translation>Brak komunikacji przez protokół Modbus</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Zwarcie wejścia linii kontrolnej numer 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Zwarcie wejścia linii kontrolnej numer 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</source>
+        <translation>Rozwarcie wejścia linii kontrolnej numer 1 (LK1)</translation>
+    </message>
+    <message>
+        <source>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</source>
+        <translation>Rozwarcie wejścia linii kontrolnej numer 2 (LK2)</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ogólne z systemu Tarven B</source>
+        <translation>Uszkodzenie ogólne z systemu Tarven B</translation>
+    </message>
+    <message>
+        <source>Start systemu / reset</source>
+        <translation>Start systemu / reset</translation>
+    </message>
+    <message>
+        <source>Skasowanie rejestru zdarzeń</source>
+        <translation>Skasowanie rejestru zdarzeń</translation>
+    </message>
+    <message>
+        <source>Zapis nowej konfiguracji</source>
+        <translation>Zapis nowej konfiguracji</translation>
+    </message>
+    <message>
+        <source>Zapis nowej daty i czasu</source>
+        <translation>Zapis nowej daty i czasu</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika uszkodzenia PU</source>
+        <translation>Wysterowanie przekaźnika uszkodzenia PU</translation>
+    </message>
+    <message>
+        <source>Wysterowanie przekaźnika konfigurowalnego PK</source>
+        <translation>Wysterowanie przekaźnika konfigurowalnego PK</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS1</source>
+        <translation>Wysterowanie linii sygnałowej LS1</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS2</source>
+        <translation>Wysterowanie linii sygnałowej LS2</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS3</source>
+        <translation>Wysterowanie linii sygnałowej LS3</translation>
+    </message>
+    <message>
+        <source>Wysterowanie linii sygnałowej LS4</source>
+        <translation>Wysterowanie linii sygnałowej LS4</translation>
+    </message>
+    <message>
+        <source>Odczyt rejestru zdarzeń</source>
+        <translation>Odczyt rejestru zdarzeń</translation>
+    </message>
+    <message>
+        <source>Odczyt uszkodzeń</source>
+        <translation>Odczyt uszkodzeń</translation>
+    </message>
+</context>
+<context>
+    <name>PSL</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - tryb pracy</source>
+        <translation>Linia sygnałowa LS%1 - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - kryterium wysterowania</source>
+        <translation>Linia sygnałowa LS%1 - kryterium wysterowania</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Linia sygnałowa LS%1 - T1 - czas opóźnienia wysterowania</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T2 - czas wysterowania</source>
+        <translation>Linia sygnałowa LS%1 - T2 - czas wysterowania</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Linia sygnałowa LS%1 - T3 - czas przerwy wysterowania</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - liczba impulsów</source>
+        <translation>Linia sygnałowa LS%1 - liczba impulsów</translation>
+    </message>
+    <message>
+        <source>Linia sygnałowa LS%1 - kontrola ciągłości</source>
+        <translation>Linia sygnałowa LS%1 - kontrola ciągłości</translation>
+    </message>
+    <message>
+        <source>PSL</source>
+        <translation>PSL</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Dodatkowych</source>
+        <translation>Moduł Przekaźników Dodatkowych</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Zwarcie wyjścia linii sygnałowej numer 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Zwarcie wyjścia linii sygnałowej numer 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Zwarcie wyjścia linii sygnałowej numer 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Zwarcie wyjścia linii sygnałowej numer 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</source>
+        <translation>Przerwa wyjścia linii sygnałowej numer 1 (LS1)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</source>
+        <translation>Przerwa wyjścia linii sygnałowej numer 2 (LS2)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</source>
+        <translation>Przerwa wyjścia linii sygnałowej numer 3 (LS3)</translation>
+    </message>
+    <message>
+        <source>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</source>
+        <translation>Przerwa wyjścia linii sygnałowej numer 4 (LS4)</translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </source>
+        <translation>Przeciążenie wyjścia linii sygnałowej numer 1 (LS1) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </source>
+        <translation>Przeciążenie wyjścia linii sygnałowej numer 2 (LS2) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </source>
+        <translation>Przeciążenie wyjścia linii sygnałowej numer 3 (LS3) </translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </source>
+        <translation>Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) </translation>
+    </message>
+</context>
+<context>
+    <name>PSR</name>
+    <message>
+        <source>Deklaracja modułu - modułu PSR nie trzeba konfigurować</source>
+        <translation>Deklaracja modułu - modułu PSR nie trzeba konfigurować</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Moduł aktywny / nieaktywny</translation>
+    </message>
+    <message>
+        <source>PSR</source>
+        <translation>PSR</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Redundantnego</source>
+        <translation>Moduł Zasilania Redundantnego</translation>
+    </message>
+    <message>
+        <source>Brak łączności z dodatkowym PSB</source>
+        <translation>Brak łączności z dodatkowym PSB</translation>
+    </message>
+</context>
+<context>
+    <name>PSV</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Moduł aktywny/nieaktywny</translation>
+    </message>
+    <message>
+        <source>PSV</source>
+        <translation>PSV</translation>
+    </message>
+    <message>
+        <source>Moduł Zasilania Uniwersalnego</source>
+        <translation>Moduł Zasilania Uniwersalnego</translation>
+    </message>
+    <message>
+        <source>Zasilacz lub brak 230V</source>
+        <translation>Zasilacz lub brak 230V</translation>
+    </message>
+    <message>
+        <source>Niskie napiecie baterii akumulatorów</source>
+        <translation>Niskie napiecie baterii akumulatorów</translation>
+    </message>
+    <message>
+        <source>Zwarcie wejscia baterii akumulatorów</source>
+        <translation>Zwarcie wejscia baterii akumulatorów</translation>
+    </message>
+    <message>
+        <source>Brak baterii akumulatorów</source>
+        <translation>Brak baterii akumulatorów</translation>
+    </message>
+    <message>
+        <source>Doziemienie</source>
+        <translation>Doziemienie</translation>
+    </message>
+    <message>
+        <source>Wysoka rezystancja baterii akumulatorów</source>
+        <translation>Wysoka rezystancja baterii akumulatorów</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie ładowania</source>
+        <translation>Uszkodzenie ładowania</translation>
+    </message>
+    <message>
+        <source>24 V zewnętrzne (bezpiecznik)</source>
+        <translation>24 V zewnętrzne (bezpiecznik)</translation>
+    </message>
+    <message>
+        <source>Sterowanie zasilacza</source>
+        <translation>Sterowanie zasilacza</translation>
+    </message>
+    <message>
+        <source>Wysoka temperatura</source>
+        <translation>Wysoka temperatura</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – błąd sumy kontrolnej</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+</context>
+<context>
+    <name>Pamietnik</name>
+    <message>
+        <source>Zdarzenia Ostrel: %1</source>
+        <translation>Zdarzenia Ostrel: %1</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Moduł</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Zdarzenie</translation>
+    </message>
+</context>
+<context>
+    <name>RLA</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Moduł aktywny / nieaktywny</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>Przekaźnik PK%1 - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>Przekaźnik PK%1 - kryterium wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>Przekaźnik PK%1 - T2 - czas wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>Przekaźnik PK%1 - liczba impulsów</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kontrola ciągłości</source>
+        <translation>Przekaźnik PK%1 - kontrola ciągłości</translation>
+    </message>
+    <message>
+        <source>Przekaźnik nieaktywny
+Wysterowanie na stałe, możliwość opóźnienia wysterowania – czas T1
+Wysterowanie czasowe, czasy T1 i T2
+Wysterowanie impulsowo – cykliczne: czasy T1, T2 i T3
+Wysterowanie impulsowo – ilościowe Czasy T1, T2 i T3 
+oraz liczba impulsów sterujących n 
+Impuls kasujący o czasie trwania T2 z opóźnieniem
+wysterowania TKA (dla kryterium wysterowania PK1: 1 - Alarm - ogólny Halvo)
+(rys.6.7.5)
+Wtórnik sygnału DW w przypadku kaskadowego 
+łączenia Halvo B - jeden czujnik pogodowy wspólny
+</source>
+        <translation>Przekaźnik nieaktywny
+Wysterowanie na stałe, możliwość opóźnienia wysterowania – czas T1
+Wysterowanie czasowe, czasy T1 i T2
+Wysterowanie impulsowo – cykliczne: czasy T1, T2 i T3
+Wysterowanie impulsowo – ilościowe Czasy T1, T2 i T3 
+oraz liczba impulsów sterujących n 
+Impuls kasujący o czasie trwania T2 z opóźnieniem
+wysterowania TKA (dla kryterium wysterowania PK1: 1 - Alarm - ogólny Halvo)
+(rys.6.7.5)
+Wtórnik sygnału DW w przypadku kaskadowego 
+łączenia Halvo B - jeden czujnik pogodowy wspólny
+</translation>
+    </message>
+    <message>
+        <source>0 – Brak. Przekaźnik nieaktywny
+1 – Alarm - ogólny Halvo.
+ Jakikolwiek alarm w Halvo, również z systemu Tarven A/B
+2 – Alarm - wejście zewnętrzne.
+ Alarm z systemu zewnętrznego np. Vardel
+3 – Alarm – system Tarven A/B.
+ Rozkaz z systemu nadrzędnego Tarven A/B
+4 – Alarm - suma stref LNM.
+ o najmniej 1 strefa LNM w alarmie – patrz poz. 22-29
+5 – Alarm - iloczyn stref LNM.
+ Co najmniej 2 strefy LNM w alarmie – patrz poz. 22-29
+6 – Alarm - wejście zewnętrzne i/lub suma stref LNM.
+ Alarm zewnętrzny lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+7 – Alarm - wejście zewnętrzne 
+i/lub iloczyn stref LNM
+. Alarm zewnętrzny lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+8 – Alarm - system Tarven A/B 
+i/lub suma stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+9 – Alarm - system Tarven A/B 
+i/lub iloczyn stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+10 – Aktywne przewietrzanie– patrz poz. 22-29
+</source>
+        <translation>0 – Brak. Przekaźnik nieaktywny
+1 – Alarm - ogólny Halvo.
+ Jakikolwiek alarm w Halvo, również z systemu Tarven A/B
+2 – Alarm - wejście zewnętrzne.
+ Alarm z systemu zewnętrznego np. Vardel
+3 – Alarm – system Tarven A/B.
+ Rozkaz z systemu nadrzędnego Tarven A/B
+4 – Alarm - suma stref LNM.
+ o najmniej 1 strefa LNM w alarmie – patrz poz. 22-29
+5 – Alarm - iloczyn stref LNM.
+ Co najmniej 2 strefy LNM w alarmie – patrz poz. 22-29
+6 – Alarm - wejście zewnętrzne i/lub suma stref LNM.
+ Alarm zewnętrzny lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+7 – Alarm - wejście zewnętrzne 
+i/lub iloczyn stref LNM
+. Alarm zewnętrzny lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+8 – Alarm - system Tarven A/B 
+i/lub suma stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+1 strefa LNM w alarmie – patrz poz. 22-29
+9 – Alarm - system Tarven A/B 
+i/lub iloczyn stref LNM.
+ Rozkaz z systemu Tarven lub/i co najmniej 
+2 strefy LNM w alarmie – patrz poz. 22-29
+10 – Aktywne przewietrzanie– patrz poz. 22-29
+</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania (rys 6.7.1)</source>
+        <translation>Czas opóźnienia wysterowania (rys 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania PK1 (rys 6.7.1)</source>
+        <translation>Czas wysterowania PK1 (rys 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Czas przerwy wysterowania (rys 6.7.1)</source>
+        <translation>Czas przerwy wysterowania (rys 6.7.1)</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Liczba impulsów</translation>
+    </message>
+    <message>
+        <source>Kontrola ciągłości obwodu wyjściowego przekaźnika</source>
+        <translation>Kontrola ciągłości obwodu wyjściowego przekaźnika</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>w opracowaniu</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Czas opóźnienia wysterowania</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Czas wysterowania</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Linia kontrolna LK%1 - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - Czas Tk%1</source>
+        <translation>Linia kontrolna LK%1 - Czas Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Czas potwierdzenia zadziałania w trybie 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - strefa LNM nr %2</translation>
+    </message>
+    <message>
+        <source>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO 4 – zadziałanie krańcówki </source>
+        <translation>0 – NIE 1 – Al. ogólny 2 – alarm LDK 3 – alarm RPO 4 – zadziałanie krańcówki </translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - czas TKA</source>
+        <translation>Przekaźnik PK%1 - czas TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Czas opóźnienia wyłączenia po kasowaniu</translation>
+    </message>
+    <message>
+        <source>RLA</source>
+        <translation>RLA</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Dodatkowych</source>
+        <translation>Moduł Przekaźników Dodatkowych</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- zwarcie</source>
+        <translation>Linia kontrolna LK1- zwarcie</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1- przerwa</source>
+        <translation>Linia kontrolna LK1- przerwa</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2- zwarcie</source>
+        <translation>Linia kontrolna LK2- zwarcie</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2– przerwa</source>
+        <translation>Linia kontrolna LK2– przerwa</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 – brak ciągłości</source>
+        <translation>Przekaźnik PK1 – brak ciągłości</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 – brak ciągłości</source>
+        <translation>Przekaźnik PK2 – brak ciągłości</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 1 – zwarcie w trybie 4 i 5</source>
+        <translation>Linia kontrolna nr 1 – zwarcie w trybie 4 i 5</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna nr 2 – zwarcie w trybie 4 i 5</source>
+        <translation>Linia kontrolna nr 2 – zwarcie w trybie 4 i 5</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – błąd sumy kontrolnej</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+</context>
+<context>
+    <name>RLH</name>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny/nieaktywny</source>
+        <translation>Moduł aktywny/nieaktywny</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - tryb pracy</source>
+        <translation>Przekaźnik PK%1 - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - kryterium wysterowania</source>
+        <translation>Przekaźnik PK%1 - kryterium wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</source>
+        <translation>Przekaźnik PK%1 - T1 - czas opóźnienia wysterowania</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wysterowania</source>
+        <translation>Czas opóźnienia wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T2 - czas wysterowania</source>
+        <translation>Przekaźnik PK%1 - T2 - czas wysterowania</translation>
+    </message>
+    <message>
+        <source>Czas wysterowania</source>
+        <translation>Czas wysterowania</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</source>
+        <translation>Przekaźnik PK%1 - T3 - czas przerwy wysterowania</translation>
+    </message>
+    <message>
+        <source>Czas przerwy</source>
+        <translation>Czas przerwy</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK%1 - liczba impulsów</source>
+        <translation>Przekaźnik PK%1 - liczba impulsów</translation>
+    </message>
+    <message>
+        <source>Liczba impulsów</source>
+        <translation>Liczba impulsów</translation>
+    </message>
+    <message>
+        <source>....</source>
+        <translation>....</translation>
+    </message>
+    <message>
+        <source>w opracowaniu</source>
+        <translation>w opracowaniu</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>w opracowaniu ..</source>
+        <translation>w opracowaniu ..</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - tryb pracy</source>
+        <translation>Linia kontrolna LK%1 - tryb pracy</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK%1 - czas Tk%1</source>
+        <translation>Linia kontrolna LK%1 - czas Tk%1</translation>
+    </message>
+    <message>
+        <source>Czas potwierdzenia zadziałania w trybie 1</source>
+        <translation>Czas potwierdzenia zadziałania w trybie 1</translation>
+    </message>
+    <message>
+        <source>PK%1 - strefa LNM nr %2</source>
+        <translation>PK%1 - strefa LNM nr %2</translation>
+    </message>
+    <message>
+        <source>Al. ogólny LNM 6 – alarm z czujki (LDK) lub RPO</source>
+        <translation>Al. ogólny LNM 6 – alarm z czujki (LDK) lub RPO</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TKA</source>
+        <translation>Przekaźnik PK1 - czas TKA</translation>
+    </message>
+    <message>
+        <source>Czas opóźnienia wyłączenia po kasowaniu</source>
+        <translation>Czas opóźnienia wyłączenia po kasowaniu</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TKA</source>
+        <translation>Przekaźnik PK2 - czas TKA</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK1 - czas TP[minuty]</source>
+        <translation>Przekaźnik PK1 - czas TP[minuty]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK1 [minuty]</source>
+        <translation>Czas, po którym nastąpi automatyczne zamknięcie dla PK1 [minuty]</translation>
+    </message>
+    <message>
+        <source>Przekaźnik PK2 - czas TP[minuty]</source>
+        <translation>Przekaźnik PK2 - czas TP[minuty]</translation>
+    </message>
+    <message>
+        <source>Czas, po którym nastąpi automatyczne zamknięcie dla PK2 [minuty]</source>
+        <translation>Czas, po którym nastąpi automatyczne zamknięcie dla PK2 [minuty]</translation>
+    </message>
+    <message>
+        <source>RLH</source>
+        <translation>RLH</translation>
+    </message>
+    <message>
+        <source>Moduł Przekaźników Wysokonapięciowych</source>
+        <translation>Moduł Przekaźników Wysokonapięciowych</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – zwarcie</source>
+        <translation>Linia kontrolna LK1 – zwarcie</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK1 – przerwa</source>
+        <translation>Linia kontrolna LK1 – przerwa</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – zwarcie</source>
+        <translation>Linia kontrolna LK2 – zwarcie</translation>
+    </message>
+    <message>
+        <source>Linia kontrolna LK2 – przerwa</source>
+        <translation>Linia kontrolna LK2 – przerwa</translation>
+    </message>
+    <message>
+        <source>Flash – błąd sumy kontrolnej</source>
+        <translation>Flash – błąd sumy kontrolnej</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Eksport PDF</translation>
+    </message>
+    <message>
+        <source>Przygotowanie wydruku...</source>
+        <translation>Przygotowanie wydruku...</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>SCA</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Deklaracja modułu</source>
+        <translation>Deklaracja modułu</translation>
+    </message>
+    <message>
+        <source>Moduł aktywny / nieaktywny</source>
+        <translation>Moduł aktywny / nieaktywny</translation>
+    </message>
+    <message>
+        <source>Automatyczne ponawianie włączenia urządzeń alarmowych</source>
+        <translation>Automatyczne ponawianie włączenia urządzeń alarmowych</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T1</source>
+        <translation>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T2</source>
+        <translation>Strefa %1 - Czas opóźnienia alarmu 2 stopnia - T2</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas ewakuacji Tewak.</source>
+        <translation>Strefa %1 - Czas ewakuacji Tewak.</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Czas blokowania kasowania alarmu</source>
+        <translation>Strefa %1 - Czas blokowania kasowania alarmu</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1</source>
+        <translation>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wyładowanie do więcej niż 1 strefy</source>
+        <translation>Strefa %1 - Wyładowanie do więcej niż 1 strefy</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1 </source>
+        <translation>Strefa %1 - Sygnalizacja wyładowania na podstawie sygnału w strefie %1 </translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Wymagana liczba linii w stanie alarmowania - Grupa %2 koincydencji</source>
+        <translation>Strefa %1 - Wymagana liczba linii w stanie alarmowania - Grupa %2 koincydencji</translation>
+    </message>
+    <message>
+        <source>Strefa %1 - Linia Dozorowa - L1%3 należy do grupy %2</source>
+        <translation>Strefa %1 - Linia Dozorowa - L1%3 należy do grupy %2</translation>
+    </message>
+    <message>
+        <source>SCA</source>
+        <translation>SCA</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Moduł Główny Sterowania</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 1</source>
+        <translation>brak wyplywu srodka ganiczego - strefa 1</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 1</source>
+        <translation>brak cisnienia lub masy - strefa 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 1</source>
+        <translation>uszkodzenie systemowe - strefa 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 1</source>
+        <translation>uszkodzenie zasilania - strefa 1</translation>
+    </message>
+    <message>
+        <source>brak wyplywu srodka ganiczego - strefa 2</source>
+        <translation>brak wyplywu srodka ganiczego - strefa 2</translation>
+    </message>
+    <message>
+        <source>brak cisnienia lub masy - strefa 2</source>
+        <translation>brak cisnienia lub masy - strefa 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe - strefa 2</source>
+        <translation>uszkodzenie systemowe - strefa 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie zasilania - strefa 2</source>
+        <translation>uszkodzenie zasilania - strefa 2</translation>
+    </message>
+    <message>
+        <source>za duża rezystancja wewnętrzna akumulatorów</source>
+        <translation>za duża rezystancja wewnętrzna akumulatorów</translation>
+    </message>
+    <message>
+        <source>brak baterii akumulatorów</source>
+        <translation>brak baterii akumulatorów</translation>
+    </message>
+    <message>
+        <source>brak zasilania sieciowego 230V</source>
+        <translation>brak zasilania sieciowego 230V</translation>
+    </message>
+    <message>
+        <source>obnizenie napiecia akumulatorów</source>
+        <translation>obnizenie napiecia akumulatorów</translation>
+    </message>
+    <message>
+        <source>doziemienie</source>
+        <translation>doziemienie</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B0-Can.A,</source>
+        <translation>uszkodzenie 24V na magistrali B0-Can.A,</translation>
+    </message>
+    <message>
+        <source>uszkodzenie 24V na magistrali B1-Can.B</source>
+        <translation>uszkodzenie 24V na magistrali B1-Can.B</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr1</source>
+        <translation>brak zasil za B=6,3A w SCBnr1</translation>
+    </message>
+    <message>
+        <source>brak zasil za B=6,3A w SCBnr2</source>
+        <translation>brak zasil za B=6,3A w SCBnr2</translation>
+    </message>
+    <message>
+        <source>moduł nr 1 nie odpowiada</source>
+        <translation>moduł nr 1 nie odpowiada</translation>
+    </message>
+    <message>
+        <source>moduł nr 2 nie odpowiada</source>
+        <translation>moduł nr 2 nie odpowiada</translation>
+    </message>
+    <message>
+        <source>moduł nr 3 nie odpowiada</source>
+        <translation>moduł nr 3 nie odpowiada</translation>
+    </message>
+    <message>
+        <source>moduł nr 4 nie odpowiada</source>
+        <translation>moduł nr 4 nie odpowiada</translation>
+    </message>
+    <message>
+        <source>moduł nr 5 nie odpowiada</source>
+        <translation>moduł nr 5 nie odpowiada</translation>
+    </message>
+    <message>
+        <source>moduł nr 6 nie odpowiada</source>
+        <translation>moduł nr 6 nie odpowiada</translation>
+    </message>
+    <message>
+        <source>moduł nr 7 nie odpowiada</source>
+        <translation>moduł nr 7 nie odpowiada</translation>
+    </message>
+    <message>
+        <source>moduł nr 8 nie odpowiada</source>
+        <translation>moduł nr 8 nie odpowiada</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 1</source>
+        <translation>uszkodzenie systemowe modułu nmoduł nr 1</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 2</source>
+        <translation>uszkodzenie systemowe modułu nmoduł nr 2</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 3</source>
+        <translation>uszkodzenie systemowe modułu nmoduł nr 3</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 4</source>
+        <translation>uszkodzenie systemowe modułu nmoduł nr 4</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 5</source>
+        <translation>uszkodzenie systemowe modułu nmoduł nr 5</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 6</source>
+        <translation>uszkodzenie systemowe modułu nmoduł nr 6</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 7</source>
+        <translation>uszkodzenie systemowe modułu nmoduł nr 7</translation>
+    </message>
+    <message>
+        <source>uszkodzenie systemowe modułu nmoduł nr 8</source>
+        <translation>uszkodzenie systemowe modułu nmoduł nr 8</translation>
+    </message>
+</context>
+<context>
+    <name>SCB</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>L%1 - Numer strefy</source>
+        <translation>L%1 - Numer strefy</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja Linii kontrolnej</source>
+        <translation>L%1 - Deklaracja Linii kontrolnej</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Deklaracja linii kontrolnej</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - numer strefy</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja wyjścia/wejścia</source>
+        <translation>L%1 - Deklaracja wyjścia/wejścia</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Funkcja wejścia</source>
+        <translation>L%1 - Linia Kontrolna - Funkcja wejścia</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Stan</source>
+        <translation>L%1 - Linia Kontrolna - Stan</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Ilość stanów</source>
+        <translation>L%1 - Linia Kontrolna - Ilość stanów</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie X</source>
+        <translation>L%1 - Linia Kontrolna - Opóźnienie X</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Kontrolna - Opóźnienie Y</source>
+        <translation>L%1 - Linia Kontrolna - Opóźnienie Y</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Grupa wyjść</source>
+        <translation>L%1 - Linia Potencjałowa - Grupa wyjść</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 1</source>
+        <translation>L%1 - Linia Potencjałowa - Kryterium 1</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Kryterium 2</source>
+        <translation>L%1 - Linia Potencjałowa - Kryterium 2</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Logika</source>
+        <translation>L%1 - Linia Potencjałowa - Logika</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</source>
+        <translation>L%1 - Linia Potencjałowa - Typ sygnału włączenia wyjścia</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</source>
+        <translation>L%1 - Linia Potencjałowa - czas opóźnienia zadziałania Ton</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</source>
+        <translation>L%1 - Linia Potencjałowa - czas opóźnienia wyłączenia Toff</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</source>
+        <translation>L%1 - Linia Potencjałowa - czas trwania impulsu T-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</source>
+        <translation>L%1 - Linia Potencjałowa - czas trwania przerwy T-przerw</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</source>
+        <translation>L%1 - Linia Potencjałowa - Liczba impulsów N-imp</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Wstępne kasowanie</source>
+        <translation>L%1 - Linia Dozorowa - Wstępne kasowanie</translation>
+    </message>
+    <message>
+        <source>L%1 - Linia Dozorowa - Opóźnienie</source>
+        <translation>L%1 - Linia Dozorowa - Opóźnienie</translation>
+    </message>
+    <message>
+        <source>SCB</source>
+        <translation>SCB</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Moduł Główny Sterowania</translation>
+    </message>
+    <message>
+        <source>L%1 - przerwa</source>
+        <translation>L%1 - przerwa</translation>
+    </message>
+    <message>
+        <source>L%1 - zwarcie</source>
+        <translation>L%1 - zwarcie</translation>
+    </message>
+    <message>
+        <source>L%1 - przeciążenie lub brak wysterowania</source>
+        <translation>L%1 - przeciążenie lub brak wysterowania</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L%1 - brak stanu aktywnego X urządz. zewn.</translation>
+    </message>
+    <message>
+        <source>L%1 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L%1 - brak stanu aktywnego Y urządz. zewn.</translation>
+    </message>
+    <message>
+        <source>L%1 - brak ciągłości obwodu styków PK %2</source>
+        <translation>L%1 - brak ciągłości obwodu styków PK %2</translation>
+    </message>
+    <message>
+        <source>L%1 - ---</source>
+        <translation>L%1 - ---</translation>
+    </message>
+    <message>
+        <source>L9 - brak stanu aktywnego Y</source>
+        <translation>L9 - brak stanu aktywnego Y</translation>
+    </message>
+    <message>
+        <source>L12 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L12 - brak stanu aktywnego Y urządz. zewn. </translation>
+    </message>
+    <message>
+        <source>L14 - brak stanu aktywnego Y urządz. zewn.  </source>
+        <translation>L14 - brak stanu aktywnego Y urządz. zewn.  </translation>
+    </message>
+    <message>
+        <source>L15 - brak stanu aktywnego Y urządz. zewn. </source>
+        <translation>L15 - brak stanu aktywnego Y urządz. zewn. </translation>
+    </message>
+    <message>
+        <source>L17 - ---  </source>
+        <translation>L17 - ---  </translation>
+    </message>
+    <message>
+        <source>L18 - --  </source>
+        <translation>L18 - --  </translation>
+    </message>
+    <message>
+        <source>L19 - --- </source>
+        <translation>L19 - --- </translation>
+    </message>
+    <message>
+        <source>L20 - ---.</source>
+        <translation>L20 - ---.</translation>
+    </message>
+    <message>
+        <source>L20 - ---       </source>
+        <translation>L20 - ---       </translation>
+    </message>
+</context>
+<context>
+    <name>SCC</name>
+    <message>
+        <source>SCC</source>
+        <translation>SCC</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Moduł Główny Sterowania</translation>
+    </message>
+</context>
+<context>
+    <name>SCD</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>L%1 - numer strefy</source>
+        <translation>L%1 - numer strefy</translation>
+    </message>
+    <message>
+        <source>L%1 - Deklaracja linii kontrolnej</source>
+        <translation>L%1 - Deklaracja linii kontrolnej</translation>
+    </message>
+    <message>
+        <source>L%1 - Funkcja wejścia</source>
+        <translation>L%1 - Funkcja wejścia</translation>
+    </message>
+    <message>
+        <source>L%1 - Kryterium wysterowania</source>
+        <translation>L%1 - Kryterium wysterowania</translation>
+    </message>
+    <message>
+        <source>L%1 - Ilość stanów</source>
+        <translation>L%1 - Ilość stanów</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie X</source>
+        <translation>L%1 - Opóźnienie X</translation>
+    </message>
+    <message>
+        <source>L%1 - Opóźnienie Y</source>
+        <translation>L%1 - Opóźnienie Y</translation>
+    </message>
+    <message>
+        <source>SCD</source>
+        <translation>SCD</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Moduł Główny Sterowania</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - brak ciągłości obwodu styków PK 1</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania PK 1</source>
+        <translation>L1 - przeciążenie lub brak wysterowania PK 1</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - brak ciągłości obwodu styków PK 2</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania PK 2</source>
+        <translation>L2 - przeciążenie lub brak wysterowania PK 2</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa LK 1</source>
+        <translation>L3 - przerwa LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie LK 1</source>
+        <translation>L3 - zwarcie LK 1</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L3 - brak stanu aktywnego X urządz. zewn.</translation>
+    </message>
+    <message>
+        <source>L3 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L3 - brak stanu aktywnego Y urządz. zewn.</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa LK 2</source>
+        <translation>L4 - przerwa LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie LK 2</source>
+        <translation>L4 - zwarcie LK 2</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego X urządz. zewn.</source>
+        <translation>L4 - brak stanu aktywnego X urządz. zewn.</translation>
+    </message>
+    <message>
+        <source>L4 - brak stanu aktywnego Y urządz. zewn.</source>
+        <translation>L4 - brak stanu aktywnego Y urządz. zewn.</translation>
+    </message>
+    <message>
+        <source>L5 - przerwa</source>
+        <translation>L5 - przerwa</translation>
+    </message>
+    <message>
+        <source>L5 - zwarcie</source>
+        <translation>L5 - zwarcie</translation>
+    </message>
+    <message>
+        <source>L5 - przeciążenie lub brak wysterowania</source>
+        <translation>L5 - przeciążenie lub brak wysterowania</translation>
+    </message>
+    <message>
+        <source>L6 - przerwa</source>
+        <translation>L6 - przerwa</translation>
+    </message>
+    <message>
+        <source>L6 - zwarcie</source>
+        <translation>L6 - zwarcie</translation>
+    </message>
+    <message>
+        <source>L6 - przeciążenie lub brak wysterowania</source>
+        <translation>L6 - przeciążenie lub brak wysterowania</translation>
+    </message>
+</context>
+<context>
+    <name>SCE</name>
+    <message>
+        <source>SCE</source>
+        <translation>SCE</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Moduł Główny Sterowania</translation>
+    </message>
+    <message>
+        <source>L1 - brak ciągłości obwodu styków PK 1</source>
+        <translation>L1 - brak ciągłości obwodu styków PK 1</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - przeciążenie lub brak wysterowania</translation>
+    </message>
+    <message>
+        <source>L2 - brak ciągłości obwodu styków PK 2</source>
+        <translation>L2 - brak ciągłości obwodu styków PK 2</translation>
+    </message>
+    <message>
+        <source>L3 - brak ciągłości obwodu styków PK 3</source>
+        <translation>L3 - brak ciągłości obwodu styków PK 3</translation>
+    </message>
+    <message>
+        <source>L4 - brak ciągłości obwodu styków PK 4</source>
+        <translation>L4 - brak ciągłości obwodu styków PK 4</translation>
+    </message>
+    <message>
+        <source>L2 - brak wysterowania</source>
+        <translation>L2 - brak wysterowania</translation>
+    </message>
+</context>
+<context>
+    <name>SCF</name>
+    <message>
+        <source>SCF</source>
+        <translation>SCF</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Moduł Główny Sterowania</translation>
+    </message>
+</context>
+<context>
+    <name>SCG</name>
+    <message>
+        <source>SCG</source>
+        <translation>SCG</translation>
+    </message>
+    <message>
+        <source>Moduł Główny Sterowania</source>
+        <translation>Moduł Główny Sterowania</translation>
+    </message>
+    <message>
+        <source>L1 - przerwa</source>
+        <translation>L1 - przerwa</translation>
+    </message>
+    <message>
+        <source>L1 - zwarcie</source>
+        <translation>L1 - zwarcie</translation>
+    </message>
+    <message>
+        <source>L1 - przeciążenie lub brak wysterowania</source>
+        <translation>L1 - przeciążenie lub brak wysterowania</translation>
+    </message>
+    <message>
+        <source>L2 - przerwa</source>
+        <translation>L2 - przerwa</translation>
+    </message>
+    <message>
+        <source>L2 - zwarcie</source>
+        <translation>L2 - zwarcie</translation>
+    </message>
+    <message>
+        <source>L2 - przeciążenie lub brak wysterowania</source>
+        <translation>L2 - przeciążenie lub brak wysterowania</translation>
+    </message>
+    <message>
+        <source>L3 - przerwa</source>
+        <translation>L3 - przerwa</translation>
+    </message>
+    <message>
+        <source>L3 - zwarcie</source>
+        <translation>L3 - zwarcie</translation>
+    </message>
+    <message>
+        <source>L3 - przeciążenie lub brak wysterowania</source>
+        <translation>L3 - przeciążenie lub brak wysterowania</translation>
+    </message>
+    <message>
+        <source>L4 - przerwa</source>
+        <translation>L4 - przerwa</translation>
+    </message>
+    <message>
+        <source>L4 - zwarcie</source>
+        <translation>L4 - zwarcie</translation>
+    </message>
+    <message>
+        <source>L4 - przeciążenie lub brak wysterowania</source>
+        <translation>L4 - przeciążenie lub brak wysterowania</translation>
+    </message>
+</context>
+<context>
+    <name>ServiceManagement</name>
+    <message>
+        <source>Serwis</source>
+        <translation>Serwis</translation>
+    </message>
+    <message>
+        <source>Funkcje serwisowe</source>
+        <translation>Funkcje serwisowe</translation>
+    </message>
+    <message>
+        <source>Wyczyść rejestr zdarzeń</source>
+        <translation>Wyczyść rejestr zdarzeń</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Dane wysłane poprawnie.</source>
+        <translation>Dane wysłane poprawnie.</translation>
+    </message>
+</context>
+<context>
+    <name>Setting</name>
+    <message>
+        <source>Nie</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>%1g:%2m:%3s</source>
+        <translation>%1g:%2m:%3s</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1m</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 – %2</source>
+        <translation>Zakres: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Zakres: pozycje listy od 0 do %1</source>
+        <translation>Zakres: pozycje listy od 0 do %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDelegate</name>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Nie</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Tak</source>
+        <translation>Tak</translation>
+    </message>
+</context>
+<context>
+    <name>SoftwareManagement</name>
+    <message>
+        <source>Odczytaj</source>
+        <translation>Odczytaj</translation>
+    </message>
+    <message>
+        <source>Wczytaj z urządzenia</source>
+        <translation>Wczytaj z urządzenia</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>Zapisz do PDF</source>
+        <translation>Zapisz do PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Drukuj</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji oprogramowania</source>
+        <translation>Usunięcie wersji oprogramowania</translation>
+    </message>
+    <message>
+        <source>Usunięcie wersji o nazwie: %1</source>
+        <translation>Usunięcie wersji o nazwie: %1</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <source>Wersja</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Suma CRC</source>
+        <translation>Suma CRC</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie Ostrel: %1</source>
+        <translation>Oprogramowanie Ostrel: %1</translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <comment>liczba porządkowa</comment>
+        <translation>Lp</translation>
+    </message>
+    <message>
+        <source>Suma</source>
+        <translation>Suma</translation>
+    </message>
+</context>
+<context>
+    <name>TimeManagement</name>
+    <message>
+        <source>Data i czas</source>
+        <translation>Data i czas</translation>
+    </message>
+    <message>
+        <source>Aktualna data i czas w centrali</source>
+        <translation>Aktualna data i czas w centrali</translation>
+    </message>
+    <message>
+        <source>Odczytaj datę i czas z centrali</source>
+        <translation>Odczytaj datę i czas z centrali</translation>
+    </message>
+    <message>
+        <source>Automatyczna zmiana czasu LATO/ZIMA</source>
+        <translation>Automatyczna zmiana czasu LATO/ZIMA</translation>
+    </message>
+    <message>
+        <source>Moment pobrania czasu:</source>
+        <translation>Moment pobrania czasu:</translation>
+    </message>
+    <message>
+        <source>Ustaw datę i czas w centrali</source>
+        <translation>Ustaw datę i czas w centrali</translation>
+    </message>
+    <message>
+        <source>Wyślij podaną datę i czas do centrali</source>
+        <translation>Wyślij podaną datę i czas do centrali</translation>
+    </message>
+    <message>
+        <source>Wyślij czas z komputer</source>
+        <translation>Wyślij czas z komputer</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa data</source>
+        <translation>Nieprawidłowa data</translation>
+    </message>
+</context>
+<context>
+    <name>TreeModel</name>
+    <message>
+        <source>WĘZEŁ</source>
+        <translation>WĘZEŁ</translation>
+    </message>
+    <message>
+        <source>WARTOŚĆ</source>
+        <translation>WARTOŚĆ</translation>
+    </message>
+    <message>
+        <source>OPIS</source>
+        <translation>OPIS</translation>
+    </message>
+    <message>
+        <source>ACTIVE MODULE %1</source>
+        <translation>ACTIVE MODULE %1</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Wartość %1 jest poza zakresem.</source>
+        <translation>Wartość %1 jest poza zakresem.</translation>
+    </message>
+</context>
+<context>
+    <name>USBManager</name>
+    <message>
+        <source>NoError</source>
+        <translation>NoError</translation>
+    </message>
+    <message>
+        <source>DeviceNotFoundError</source>
+        <translation>DeviceNotFoundError</translation>
+    </message>
+    <message>
+        <source>PermissionError</source>
+        <translation>PermissionError</translation>
+    </message>
+    <message>
+        <source>OpenError</source>
+        <translation>OpenError</translation>
+    </message>
+    <message>
+        <source>ParityError</source>
+        <translation>ParityError</translation>
+    </message>
+    <message>
+        <source>FramingError</source>
+        <translation>FramingError</translation>
+    </message>
+    <message>
+        <source>BreakConditionError</source>
+        <translation>BreakConditionError</translation>
+    </message>
+    <message>
+        <source>WriteError</source>
+        <translation>WriteError</translation>
+    </message>
+    <message>
+        <source>ReadError</source>
+        <translation>ReadError</translation>
+    </message>
+    <message>
+        <source>ResourceError</source>
+        <translation>ResourceError</translation>
+    </message>
+    <message>
+        <source>UnsupportedOperationError</source>
+        <translation>UnsupportedOperationError</translation>
+    </message>
+    <message>
+        <source>UnknownError</source>
+        <translation>UnknownError</translation>
+    </message>
+    <message>
+        <source>TimeoutError</source>
+        <translation>TimeoutError</translation>
+    </message>
+    <message>
+        <source>NotOpenError</source>
+        <translation>NotOpenError</translation>
+    </message>
+    <message>
+        <source>Port został otwarty. Próba komunikacji z urządzeniem na porcie </source>
+        <translation>Port został otwarty. Próba komunikacji z urządzeniem na porcie </translation>
+    </message>
+    <message>
+        <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
+        <translation>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</translation>
+    </message>
+</context>
+<context>
+    <name>Uszkodzenia</name>
+    <message>
+        <source>Uszkodzenia Ostrel: %1</source>
+        <translation>Uszkodzenia Ostrel: %1</translation>
+    </message>
+</context>
+</TS>
