@@ -547,6 +547,14 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
         <source>Brak połączenia z urządzeniem.</source>
         <translation>Keine Verbindung zum Gerät.</translation>
     </message>
+    <message>
+        <source>odczyt konfiguracji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConfigReviewDialog</name>
@@ -1105,6 +1113,14 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     <message>
         <source>Wartość zeruje się po resecie</source>
         <translation>Der Wert wird beim Reset auf null gesetzt</translation>
+    </message>
+    <message>
+        <source>brak danych</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wartości poniżej nie są aktualne: port jest zamknięty albo centrala nie przysłała nowych przez dwa okresy odpytywania</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1802,53 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
 </context>
 <context>
+    <name>EventLogView</name>
+    <message>
+        <source>Szukaj w zdarzeniach i modułach (Ctrl+F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation type="unfinished">Modul</translation>
+    </message>
+    <message>
+        <source>Zdarzenia aktywne i usunięte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation type="unfinished">alle</translation>
+    </message>
+    <message>
+        <source>tylko aktywne</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tylko usunięte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>do:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wyczyść filtr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wszystkie moduły</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pokazano %1 z %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EventsManagement</name>
     <message>
         <source>Odczytaj</source>
@@ -1814,6 +1877,10 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     <message>
         <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
         <translation>Ereignisspeicher mit dem Namen %1 gelöscht</translation>
+    </message>
+    <message>
+        <source>odczyt rejestru zdarzeń</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1968,6 +2035,10 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     <message>
         <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
         <translation>Störungsliste mit dem Namen %1 gelöscht</translation>
+    </message>
+    <message>
+        <source>odczyt listy uszkodzeń</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2261,6 +2332,60 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
 </context>
 <context>
+    <name>LinkHealthWidget</name>
+    <message>
+        <source>&lt;b&gt;Stan łącza z centralą&lt;/b&gt;&lt;br&gt;Kolor: szary – brak otwartego portu; czerwony – port otwarty, ale centrala nie odpowiada dłużej niż 2 s; zielony – centrala odpowiada (podany jest wiek ostatniej odpowiedzi).&lt;br&gt;&lt;b&gt;Powtórzenia&lt;/b&gt;: ramki wysłane ponownie, bo odpowiedź nie przyszła w 2 s.&lt;br&gt;&lt;b&gt;Utracone&lt;/b&gt;: zapytania porzucone po trzeciej próbie bez odpowiedzi.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: odebrane ramki odrzucone z powodu błędnej sumy kontrolnej.&lt;br&gt;Liczniki są zerowane przy każdym połączeniu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brak portu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port otwarty, oczekiwanie na centralę</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrala nie odpowiada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrala odpowiada (%1 s temu)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> · powtórzenia: %1 · utracone: %2 · CRC: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>Monitor łącza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wstrzymaj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wstrzymuje zapis ramek, aby można je było spokojnie przeczytać</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wyczyść</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopiuj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Konfiguracja</source>
@@ -2385,6 +2510,14 @@ DATA %3 %4</source>
         <translation>Programmversion %1 
 SHA %2 
 DATUM %3 %4</translation>
+    </message>
+    <message>
+        <source>Monitor łącza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pokazuje ramki wymieniane z centralą</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3486,90 @@ und/oder Produkt LNM-Zonen.
     </message>
 </context>
 <context>
+    <name>RecordCsv</name>
+    <message>
+        <source>Lp</source>
+        <translation type="unfinished">Nr.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation type="unfinished">Datum</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation type="unfinished">Modul</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation type="unfinished">Ereignis</translation>
+    </message>
+    <message>
+        <source>Kod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usunięte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uszkodzenie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation type="unfinished">Nummer</translation>
+    </message>
+    <message>
+        <source>Wersja</source>
+        <translation type="unfinished">Version</translation>
+    </message>
+    <message>
+        <source>Suma CRC</source>
+        <translation type="unfinished">CRC-Summe</translation>
+    </message>
+</context>
+<context>
+    <name>RecordManagement</name>
+    <message>
+        <source>Eksport CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zapisz jako plik CSV dla arkusza kalkulacyjnego</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filtr w zakładce pokazuje %1 z %2 wierszy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Całość</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tylko widoczne wiersze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <comment>Cancel</comment>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportPrinter</name>
     <message>
         <source>Eksport PDF</source>
@@ -3982,6 +4199,14 @@ und/oder Produkt LNM-Zonen.
         <source>Dane wysłane poprawnie.</source>
         <translation>Daten erfolgreich gesendet.</translation>
     </message>
+    <message>
+        <source>czyszczenie rejestru zdarzeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie wiadomo, czy centrala wykonała polecenie.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4088,6 +4313,10 @@ und/oder Produkt LNM-Zonen.
         <source>Suma</source>
         <translation>Prüfsumme</translation>
     </message>
+    <message>
+        <source>odczyt wersji oprogramowania</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TimeManagement</name>
@@ -4126,6 +4355,112 @@ und/oder Produkt LNM-Zonen.
     <message>
         <source>Nieprawidłowa data</source>
         <translation>Ungültiges Datum</translation>
+    </message>
+    <message>
+        <source>odczyt lub ustawienie zegara</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TrafficLog</name>
+    <message>
+        <source>Czas</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kierunek</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polecenie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Długość</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ramka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PC → centrala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>centrala → PC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (błędne CRC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>Nic nie zostało zapisane.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation type="unfinished">Abbrechen</translation>
+    </message>
+    <message>
+        <source>Przerywa tę operację; nic z niej nie zostanie zapisane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>oczekiwanie na odpowiedź…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>część %1 z %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wpisów: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pozostało ok. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anulowano: %1. Nic nie zostało zapisane.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie centrali.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Połączenie z urządzeniem zostało przerwane (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port został zamknięty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Przyczyna: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation type="unfinished">Ostrel-Konfigurator</translation>
     </message>
 </context>
 <context>
@@ -4224,6 +4559,58 @@ und/oder Produkt LNM-Zonen.
     <message>
         <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
         <translation>Keine Antwort auf den Rahmen. Neuer Verbindungsversuch...</translation>
+    </message>
+    <message>
+        <source>nie znaleziono urządzenia na tym porcie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brak dostępu do portu (może używa go inny program)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port jest już otwarty przez inny program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>błąd parzystości na łączu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>błąd ramki na łączu (zakłócenia lub zła prędkość)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>przerwa w linii transmisyjnej</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nie można wysłać danych do portu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nie można odczytać danych z portu (kabel odłączony?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port zniknął: kabel USB odłączony lub centrala wyłączona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port nie obsługuje tej operacji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nieznany błąd portu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>przekroczony czas operacji na porcie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>port nie jest otwarty</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,14 @@ connected to module LNM no. 1 to control ventilation
         <source>Brak połączenia z urządzeniem.</source>
         <translation>No connection to the unit.</translation>
     </message>
+    <message>
+        <source>odczyt konfiguracji</source>
+        <translation>reading the configuration</translation>
+    </message>
+    <message>
+        <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
+        <translation>The previous request to the unit is still running.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigReviewDialog</name>
@@ -700,22 +708,6 @@ Send it to the unit anyway?</translation>
     <message>
         <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
         <translation>The unit&apos;s previous configuration is stored as %1.</translation>
-    </message>
-    <message>
-        <source>odczyt konfiguracji</source>
-        <translation>reading the configuration</translation>
-    </message>
-    <message>
-        <source>wysyłanie konfiguracji</source>
-        <translation>sending the configuration</translation>
-    </message>
-    <message>
-        <source>Nie wiadomo, czy centrala przyjęła konfigurację.</source>
-        <translation>It is not known whether the unit accepted the configuration.</translation>
-    </message>
-    <message>
-        <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
-        <translation>The previous request to the unit is still running.</translation>
     </message>
 </context>
 <context>

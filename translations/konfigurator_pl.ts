@@ -547,6 +547,14 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
         <source>Brak połączenia z urządzeniem.</source>
         <translation>Brak połączenia z urządzeniem.</translation>
     </message>
+    <message>
+        <source>odczyt konfiguracji</source>
+        <translation>odczyt konfiguracji</translation>
+    </message>
+    <message>
+        <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
+        <translation>Poprzednie polecenie dla urządzenia jeszcze trwa.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigReviewDialog</name>
@@ -1105,6 +1113,14 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     <message>
         <source>Wartość zeruje się po resecie</source>
         <translation>Wartość zeruje się po resecie</translation>
+    </message>
+    <message>
+        <source>brak danych</source>
+        <translation>brak danych</translation>
+    </message>
+    <message>
+        <source>Wartości poniżej nie są aktualne: port jest zamknięty albo centrala nie przysłała nowych przez dwa okresy odpytywania</source>
+        <translation>Wartości poniżej nie są aktualne: port jest zamknięty albo centrala nie przysłała nowych przez dwa okresy odpytywania</translation>
     </message>
 </context>
 <context>
@@ -1786,6 +1802,53 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
 </context>
 <context>
+    <name>EventLogView</name>
+    <message>
+        <source>Szukaj w zdarzeniach i modułach (Ctrl+F)</source>
+        <translation>Szukaj w zdarzeniach i modułach (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Moduł</translation>
+    </message>
+    <message>
+        <source>Zdarzenia aktywne i usunięte</source>
+        <translation>Zdarzenia aktywne i usunięte</translation>
+    </message>
+    <message>
+        <source>wszystkie</source>
+        <translation>wszystkie</translation>
+    </message>
+    <message>
+        <source>tylko aktywne</source>
+        <translation>tylko aktywne</translation>
+    </message>
+    <message>
+        <source>tylko usunięte</source>
+        <translation>tylko usunięte</translation>
+    </message>
+    <message>
+        <source>Od:</source>
+        <translation>Od:</translation>
+    </message>
+    <message>
+        <source>do:</source>
+        <translation>do:</translation>
+    </message>
+    <message>
+        <source>Wyczyść filtr</source>
+        <translation>Wyczyść filtr</translation>
+    </message>
+    <message>
+        <source>wszystkie moduły</source>
+        <translation>wszystkie moduły</translation>
+    </message>
+    <message>
+        <source>pokazano %1 z %2</source>
+        <translation>pokazano %1 z %2</translation>
+    </message>
+</context>
+<context>
     <name>EventsManagement</name>
     <message>
         <source>Odczytaj</source>
@@ -1814,6 +1877,10 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     <message>
         <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
         <translation>Usunięcie rejestru zdarzeń o nazwie: %1</translation>
+    </message>
+    <message>
+        <source>odczyt rejestru zdarzeń</source>
+        <translation>odczyt rejestru zdarzeń</translation>
     </message>
 </context>
 <context>
@@ -1968,6 +2035,10 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     <message>
         <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
         <translation>Usunięcie listy uszkodzeń o nazwie: %1</translation>
+    </message>
+    <message>
+        <source>odczyt listy uszkodzeń</source>
+        <translation>odczyt listy uszkodzeń</translation>
     </message>
 </context>
 <context>
@@ -2261,6 +2332,60 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
 </context>
 <context>
+    <name>LinkHealthWidget</name>
+    <message>
+        <source>&lt;b&gt;Stan łącza z centralą&lt;/b&gt;&lt;br&gt;Kolor: szary – brak otwartego portu; czerwony – port otwarty, ale centrala nie odpowiada dłużej niż 2 s; zielony – centrala odpowiada (podany jest wiek ostatniej odpowiedzi).&lt;br&gt;&lt;b&gt;Powtórzenia&lt;/b&gt;: ramki wysłane ponownie, bo odpowiedź nie przyszła w 2 s.&lt;br&gt;&lt;b&gt;Utracone&lt;/b&gt;: zapytania porzucone po trzeciej próbie bez odpowiedzi.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: odebrane ramki odrzucone z powodu błędnej sumy kontrolnej.&lt;br&gt;Liczniki są zerowane przy każdym połączeniu.</source>
+        <translation>&lt;b&gt;Stan łącza z centralą&lt;/b&gt;&lt;br&gt;Kolor: szary – brak otwartego portu; czerwony – port otwarty, ale centrala nie odpowiada dłużej niż 2 s; zielony – centrala odpowiada (podany jest wiek ostatniej odpowiedzi).&lt;br&gt;&lt;b&gt;Powtórzenia&lt;/b&gt;: ramki wysłane ponownie, bo odpowiedź nie przyszła w 2 s.&lt;br&gt;&lt;b&gt;Utracone&lt;/b&gt;: zapytania porzucone po trzeciej próbie bez odpowiedzi.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: odebrane ramki odrzucone z powodu błędnej sumy kontrolnej.&lt;br&gt;Liczniki są zerowane przy każdym połączeniu.</translation>
+    </message>
+    <message>
+        <source>Brak portu</source>
+        <translation>Brak portu</translation>
+    </message>
+    <message>
+        <source>Port otwarty, oczekiwanie na centralę</source>
+        <translation>Port otwarty, oczekiwanie na centralę</translation>
+    </message>
+    <message>
+        <source>Centrala nie odpowiada</source>
+        <translation>Centrala nie odpowiada</translation>
+    </message>
+    <message>
+        <source>Centrala odpowiada (%1 s temu)</source>
+        <translation>Centrala odpowiada (%1 s temu)</translation>
+    </message>
+    <message>
+        <source> · powtórzenia: %1 · utracone: %2 · CRC: %3</source>
+        <translation> · powtórzenia: %1 · utracone: %2 · CRC: %3</translation>
+    </message>
+</context>
+<context>
+    <name>LinkMonitor</name>
+    <message>
+        <source>Monitor łącza</source>
+        <translation>Monitor łącza</translation>
+    </message>
+    <message>
+        <source>Wstrzymaj</source>
+        <translation>Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Wstrzymuje zapis ramek, aby można je było spokojnie przeczytać</source>
+        <translation>Wstrzymuje zapis ramek, aby można je było spokojnie przeczytać</translation>
+    </message>
+    <message>
+        <source>Wyczyść</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Kopiuj</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
+        <translation>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Konfiguracja</source>
@@ -2385,6 +2510,14 @@ DATA %3 %4</source>
         <translation>Wersja programu %1 
 SHA %2 
 DATA %3 %4</translation>
+    </message>
+    <message>
+        <source>Monitor łącza</source>
+        <translation>Monitor łącza</translation>
+    </message>
+    <message>
+        <source>Pokazuje ramki wymieniane z centralą</source>
+        <translation>Pokazuje ramki wymieniane z centralą</translation>
     </message>
 </context>
 <context>
@@ -3353,6 +3486,91 @@ i/lub iloczyn stref LNM.
     </message>
 </context>
 <context>
+    <name>RecordCsv</name>
+    <message>
+        <source>Lp</source>
+        <translation>Lp</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Moduł</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Kod</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Usunięte</source>
+        <translation>Usunięte</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie</source>
+        <translation>Uszkodzenie</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <source>Wersja</source>
+        <translation>Wersja</translation>
+    </message>
+    <message>
+        <source>Suma CRC</source>
+        <translation>Suma CRC</translation>
+    </message>
+</context>
+<context>
+    <name>RecordManagement</name>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Eksport CSV</translation>
+    </message>
+    <message>
+        <source>Zapisz jako plik CSV dla arkusza kalkulacyjnego</source>
+        <translation>Zapisz jako plik CSV dla arkusza kalkulacyjnego</translation>
+    </message>
+    <message>
+        <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
+        <translation>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</translation>
+    </message>
+    <message>
+        <source>Filtr w zakładce pokazuje %1 z %2 wierszy.</source>
+        <translation>Filtr w zakładce pokazuje %1 z %2 wierszy.</translation>
+    </message>
+    <message>
+        <source>Całość</source>
+        <translation>Całość</translation>
+    </message>
+    <message>
+        <source>tylko widoczne wiersze</source>
+        <translation>tylko widoczne wiersze</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <comment>Cancel</comment>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1:
+%2</source>
+        <translation>Nie udało się zapisać pliku %1:
+%2</translation>
+    </message>
+</context>
+<context>
     <name>ReportPrinter</name>
     <message>
         <source>Eksport PDF</source>
@@ -3982,6 +4200,14 @@ i/lub iloczyn stref LNM.
         <source>Dane wysłane poprawnie.</source>
         <translation>Dane wysłane poprawnie.</translation>
     </message>
+    <message>
+        <source>czyszczenie rejestru zdarzeń</source>
+        <translation>czyszczenie rejestru zdarzeń</translation>
+    </message>
+    <message>
+        <source>Nie wiadomo, czy centrala wykonała polecenie.</source>
+        <translation>Nie wiadomo, czy centrala wykonała polecenie.</translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4088,6 +4314,10 @@ i/lub iloczyn stref LNM.
         <source>Suma</source>
         <translation>Suma</translation>
     </message>
+    <message>
+        <source>odczyt wersji oprogramowania</source>
+        <translation>odczyt wersji oprogramowania</translation>
+    </message>
 </context>
 <context>
     <name>TimeManagement</name>
@@ -4126,6 +4356,112 @@ i/lub iloczyn stref LNM.
     <message>
         <source>Nieprawidłowa data</source>
         <translation>Nieprawidłowa data</translation>
+    </message>
+    <message>
+        <source>odczyt lub ustawienie zegara</source>
+        <translation>odczyt lub ustawienie zegara</translation>
+    </message>
+</context>
+<context>
+    <name>TrafficLog</name>
+    <message>
+        <source>Czas</source>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Kierunek</source>
+        <translation>Kierunek</translation>
+    </message>
+    <message>
+        <source>Polecenie</source>
+        <translation>Polecenie</translation>
+    </message>
+    <message>
+        <source>Długość</source>
+        <translation>Długość</translation>
+    </message>
+    <message>
+        <source>Ramka</source>
+        <translation>Ramka</translation>
+    </message>
+    <message>
+        <source>PC → centrala</source>
+        <translation>PC → centrala</translation>
+    </message>
+    <message>
+        <source>centrala → PC</source>
+        <translation>centrala → PC</translation>
+    </message>
+    <message>
+        <source>%1 (błędne CRC)</source>
+        <translation>%1 (błędne CRC)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferProgress</name>
+    <message>
+        <source>Nic nie zostało zapisane.</source>
+        <translation>Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Przerywa tę operację; nic z niej nie zostanie zapisane</source>
+        <translation>Przerywa tę operację; nic z niej nie zostanie zapisane</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>oczekiwanie na odpowiedź…</source>
+        <translation>oczekiwanie na odpowiedź…</translation>
+    </message>
+    <message>
+        <source>część %1 z %2</source>
+        <translation>część %1 z %2</translation>
+    </message>
+    <message>
+        <source>wpisów: %1</source>
+        <translation>wpisów: %1</translation>
+    </message>
+    <message>
+        <source>pozostało ok. %1</source>
+        <translation>pozostało ok. %1</translation>
+    </message>
+    <message>
+        <source>Anulowano: %1. Nic nie zostało zapisane.</source>
+        <translation>Anulowano: %1. Nic nie zostało zapisane.</translation>
+    </message>
+    <message>
+        <source>Urządzenie nie odpowiada</source>
+        <translation>Urządzenie nie odpowiada</translation>
+    </message>
+    <message>
+        <source>Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie centrali.</source>
+        <translation>Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie centrali.</translation>
+    </message>
+    <message>
+        <source>Połączenie z urządzeniem zostało przerwane (%1)</source>
+        <translation>Połączenie z urządzeniem zostało przerwane (%1)</translation>
+    </message>
+    <message>
+        <source>Port został zamknięty.</source>
+        <translation>Port został zamknięty.</translation>
+    </message>
+    <message>
+        <source>Przyczyna: %1.</source>
+        <translation>Przyczyna: %1.</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Konfigurator Ostrel</translation>
     </message>
 </context>
 <context>
@@ -4224,6 +4560,58 @@ i/lub iloczyn stref LNM.
     <message>
         <source>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</source>
         <translation>Brak odpowiedzi na ramkę. Ponowna próba połączenia...</translation>
+    </message>
+    <message>
+        <source>nie znaleziono urządzenia na tym porcie</source>
+        <translation>nie znaleziono urządzenia na tym porcie</translation>
+    </message>
+    <message>
+        <source>brak dostępu do portu (może używa go inny program)</source>
+        <translation>brak dostępu do portu (może używa go inny program)</translation>
+    </message>
+    <message>
+        <source>port jest już otwarty przez inny program</source>
+        <translation>port jest już otwarty przez inny program</translation>
+    </message>
+    <message>
+        <source>błąd parzystości na łączu</source>
+        <translation>błąd parzystości na łączu</translation>
+    </message>
+    <message>
+        <source>błąd ramki na łączu (zakłócenia lub zła prędkość)</source>
+        <translation>błąd ramki na łączu (zakłócenia lub zła prędkość)</translation>
+    </message>
+    <message>
+        <source>przerwa w linii transmisyjnej</source>
+        <translation>przerwa w linii transmisyjnej</translation>
+    </message>
+    <message>
+        <source>nie można wysłać danych do portu</source>
+        <translation>nie można wysłać danych do portu</translation>
+    </message>
+    <message>
+        <source>nie można odczytać danych z portu (kabel odłączony?)</source>
+        <translation>nie można odczytać danych z portu (kabel odłączony?)</translation>
+    </message>
+    <message>
+        <source>port zniknął: kabel USB odłączony lub centrala wyłączona</source>
+        <translation>port zniknął: kabel USB odłączony lub centrala wyłączona</translation>
+    </message>
+    <message>
+        <source>port nie obsługuje tej operacji</source>
+        <translation>port nie obsługuje tej operacji</translation>
+    </message>
+    <message>
+        <source>nieznany błąd portu</source>
+        <translation>nieznany błąd portu</translation>
+    </message>
+    <message>
+        <source>przekroczony czas operacji na porcie</source>
+        <translation>przekroczony czas operacji na porcie</translation>
+    </message>
+    <message>
+        <source>port nie jest otwarty</source>
+        <translation>port nie jest otwarty</translation>
     </message>
 </context>
 <context>
