@@ -549,11 +549,11 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>odczyt konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение конфигурации</translation>
     </message>
     <message>
         <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущая команда для устройства ещё выполняется.</translation>
     </message>
 </context>
 <context>
@@ -1116,11 +1116,11 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>brak danych</source>
-        <translation type="unfinished"></translation>
+        <translation>нет данных</translation>
     </message>
     <message>
         <source>Wartości poniżej nie są aktualne: port jest zamknięty albo centrala nie przysłała nowych przez dwa okresy odpytywania</source>
-        <translation type="unfinished"></translation>
+        <translation>Значения ниже неактуальны: порт закрыт или прибор не присылал новых в течение двух периодов опроса</translation>
     </message>
 </context>
 <context>
@@ -1805,47 +1805,47 @@ Czy na pewno wysłać ją do urządzenia?</source>
     <name>EventLogView</name>
     <message>
         <source>Szukaj w zdarzeniach i modułach (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск по событиям и модулям (Ctrl+F)</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Модуль</translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Zdarzenia aktywne i usunięte</source>
-        <translation type="unfinished"></translation>
+        <translation>Активные и удалённые события</translation>
     </message>
     <message>
         <source>wszystkie</source>
-        <translation type="unfinished">все</translation>
+        <translation>все</translation>
     </message>
     <message>
         <source>tylko aktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>только активные</translation>
     </message>
     <message>
         <source>tylko usunięte</source>
-        <translation type="unfinished"></translation>
+        <translation>только удалённые</translation>
     </message>
     <message>
         <source>Od:</source>
-        <translation type="unfinished"></translation>
+        <translation>С:</translation>
     </message>
     <message>
         <source>do:</source>
-        <translation type="unfinished"></translation>
+        <translation>по:</translation>
     </message>
     <message>
         <source>Wyczyść filtr</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить фильтр</translation>
     </message>
     <message>
         <source>wszystkie moduły</source>
-        <translation type="unfinished"></translation>
+        <translation>все модули</translation>
     </message>
     <message>
         <source>pokazano %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>показано %1 из %2</translation>
     </message>
 </context>
 <context>
@@ -1880,7 +1880,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>odczyt rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение журнала событий</translation>
     </message>
 </context>
 <context>
@@ -2038,7 +2038,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>odczyt listy uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение списка неисправностей</translation>
     </message>
 </context>
 <context>
@@ -2335,54 +2335,54 @@ Czy na pewno wysłać ją do urządzenia?</source>
     <name>LinkHealthWidget</name>
     <message>
         <source>&lt;b&gt;Stan łącza z centralą&lt;/b&gt;&lt;br&gt;Kolor: szary – brak otwartego portu; czerwony – port otwarty, ale centrala nie odpowiada dłużej niż 2 s; zielony – centrala odpowiada (podany jest wiek ostatniej odpowiedzi).&lt;br&gt;&lt;b&gt;Powtórzenia&lt;/b&gt;: ramki wysłane ponownie, bo odpowiedź nie przyszła w 2 s.&lt;br&gt;&lt;b&gt;Utracone&lt;/b&gt;: zapytania porzucone po trzeciej próbie bez odpowiedzi.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: odebrane ramki odrzucone z powodu błędnej sumy kontrolnej.&lt;br&gt;Liczniki są zerowane przy każdym połączeniu.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Состояние связи с прибором&lt;/b&gt;&lt;br&gt;Цвет: серый – порт не открыт; красный – порт открыт, но прибор не отвечает дольше 2 s; зелёный – прибор отвечает (показано, сколько времени прошло с его последнего ответа).&lt;br&gt;&lt;b&gt;Повторы&lt;/b&gt;: кадры, отправленные повторно, так как ответ не пришёл за 2 s.&lt;br&gt;&lt;b&gt;Потеряно&lt;/b&gt;: запросы, оставленные без ответа после третьей попытки.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: принятые кадры, отброшенные из-за неверной контрольной суммы.&lt;br&gt;Счётчики обнуляются при каждом подключении.</translation>
     </message>
     <message>
         <source>Brak portu</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет порта</translation>
     </message>
     <message>
         <source>Port otwarty, oczekiwanie na centralę</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт открыт, ожидание прибора</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор не отвечает</translation>
     </message>
     <message>
         <source>Centrala odpowiada (%1 s temu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор отвечает (%1 s назад)</translation>
     </message>
     <message>
         <source> · powtórzenia: %1 · utracone: %2 · CRC: %3</source>
-        <translation type="unfinished"></translation>
+        <translation> · повторы: %1 · потеряно: %2 · CRC: %3</translation>
     </message>
 </context>
 <context>
     <name>LinkMonitor</name>
     <message>
         <source>Monitor łącza</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор связи</translation>
     </message>
     <message>
         <source>Wstrzymaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза</translation>
     </message>
     <message>
         <source>Wstrzymuje zapis ramek, aby można je było spokojnie przeczytać</source>
-        <translation type="unfinished"></translation>
+        <translation>Приостанавливает запись кадров, чтобы их можно было спокойно прочитать</translation>
     </message>
     <message>
         <source>Wyczyść</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить</translation>
     </message>
     <message>
         <source>Kopiuj</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
-        <translation type="unfinished"></translation>
+        <translation>Копирует выделенные кадры (без выделения: все) в буфер обмена</translation>
     </message>
 </context>
 <context>
@@ -2513,11 +2513,11 @@ SHA %2
     </message>
     <message>
         <source>Monitor łącza</source>
-        <translation type="unfinished"></translation>
+        <translation>Монитор связи</translation>
     </message>
     <message>
         <source>Pokazuje ramki wymieniane z centralą</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывает кадры обмена с прибором</translation>
     </message>
 </context>
 <context>
@@ -3489,84 +3489,85 @@ i/lub iloczyn stref LNM.
     <name>RecordCsv</name>
     <message>
         <source>Lp</source>
-        <translation type="unfinished">№</translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished">Дата</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Модуль</translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation type="unfinished">Событие</translation>
+        <translation>Событие</translation>
     </message>
     <message>
         <source>Kod</source>
-        <translation type="unfinished"></translation>
+        <translation>Код</translation>
     </message>
     <message>
         <source>Usunięte</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалено</translation>
     </message>
     <message>
         <source>Uszkodzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Неисправность</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation type="unfinished">Название</translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Numer</source>
-        <translation type="unfinished">Номер</translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Wersja</source>
-        <translation type="unfinished">Версия</translation>
+        <translation>Версия</translation>
     </message>
     <message>
         <source>Suma CRC</source>
-        <translation type="unfinished">Сумма CRC</translation>
+        <translation>Сумма CRC</translation>
     </message>
 </context>
 <context>
     <name>RecordManagement</name>
     <message>
         <source>Eksport CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт CSV</translation>
     </message>
     <message>
         <source>Zapisz jako plik CSV dla arkusza kalkulacyjnego</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как файл CSV для электронной таблицы</translation>
     </message>
     <message>
         <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение из устройства уже идёт; дождитесь его окончания.</translation>
     </message>
     <message>
         <source>Filtr w zakładce pokazuje %1 z %2 wierszy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фильтр на вкладке показывает %1 из %2 строк.</translation>
     </message>
     <message>
         <source>Całość</source>
-        <translation type="unfinished"></translation>
+        <translation>Целиком</translation>
     </message>
     <message>
         <source>tylko widoczne wiersze</source>
-        <translation type="unfinished"></translation>
+        <translation>только видимые строки</translation>
     </message>
     <message>
         <source>Anuluj</source>
         <comment>Cancel</comment>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Nie udało się zapisać pliku %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить файл %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -4201,11 +4202,11 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>czyszczenie rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>очистка журнала событий</translation>
     </message>
     <message>
         <source>Nie wiadomo, czy centrala wykonała polecenie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестно, выполнил ли прибор команду.</translation>
     </message>
 </context>
 <context>
@@ -4315,7 +4316,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>odczyt wersji oprogramowania</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение версий ПО</translation>
     </message>
 </context>
 <context>
@@ -4358,109 +4359,109 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>odczyt lub ustawienie zegara</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение или установка часов</translation>
     </message>
 </context>
 <context>
     <name>TrafficLog</name>
     <message>
         <source>Czas</source>
-        <translation type="unfinished"></translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>Kierunek</source>
-        <translation type="unfinished"></translation>
+        <translation>Направление</translation>
     </message>
     <message>
         <source>Polecenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда</translation>
     </message>
     <message>
         <source>Długość</source>
-        <translation type="unfinished"></translation>
+        <translation>Длина</translation>
     </message>
     <message>
         <source>Ramka</source>
-        <translation type="unfinished"></translation>
+        <translation>Кадр</translation>
     </message>
     <message>
         <source>PC → centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>ПК → прибор</translation>
     </message>
     <message>
         <source>centrala → PC</source>
-        <translation type="unfinished"></translation>
+        <translation>прибор → ПК</translation>
     </message>
     <message>
         <source>%1 (błędne CRC)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (неверная CRC)</translation>
     </message>
 </context>
 <context>
     <name>TransferProgress</name>
     <message>
         <source>Nic nie zostało zapisane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не сохранено.</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Przerywa tę operację; nic z niej nie zostanie zapisane</source>
-        <translation type="unfinished"></translation>
+        <translation>Прерывает эту операцию; ничего из неё не будет сохранено</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>oczekiwanie na odpowiedź…</source>
-        <translation type="unfinished"></translation>
+        <translation>ожидание ответа…</translation>
     </message>
     <message>
         <source>część %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>часть %1 из %2</translation>
     </message>
     <message>
         <source>wpisów: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>записей: %1</translation>
     </message>
     <message>
         <source>pozostało ok. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>осталось ок. %1</translation>
     </message>
     <message>
         <source>Anulowano: %1. Nic nie zostało zapisane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменено: %1. Ничего не сохранено.</translation>
     </message>
     <message>
         <source>Urządzenie nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство не отвечает</translation>
     </message>
     <message>
         <source>Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет ответа на запрос (%1) после трёх попыток. Проверьте кабель и питание прибора.</translation>
     </message>
     <message>
         <source>Połączenie z urządzeniem zostało przerwane (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к устройству прервано (%1)</translation>
     </message>
     <message>
         <source>Port został zamknięty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт закрыт.</translation>
     </message>
     <message>
         <source>Przyczyna: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Причина: %1.</translation>
     </message>
     <message>
         <source>Konfigurator Ostrel</source>
-        <translation type="unfinished">Конфигуратор Ostrel</translation>
+        <translation>Конфигуратор Ostrel</translation>
     </message>
 </context>
 <context>
@@ -4562,55 +4563,55 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>nie znaleziono urządzenia na tym porcie</source>
-        <translation type="unfinished"></translation>
+        <translation>на этом порту не найдено устройство</translation>
     </message>
     <message>
         <source>brak dostępu do portu (może używa go inny program)</source>
-        <translation type="unfinished"></translation>
+        <translation>нет доступа к порту (возможно, его использует другая программа)</translation>
     </message>
     <message>
         <source>port jest już otwarty przez inny program</source>
-        <translation type="unfinished"></translation>
+        <translation>порт уже открыт другой программой</translation>
     </message>
     <message>
         <source>błąd parzystości na łączu</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка чётности на линии</translation>
     </message>
     <message>
         <source>błąd ramki na łączu (zakłócenia lub zła prędkość)</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка кадра на линии (помехи или неверная скорость)</translation>
     </message>
     <message>
         <source>przerwa w linii transmisyjnej</source>
-        <translation type="unfinished"></translation>
+        <translation>обрыв линии передачи</translation>
     </message>
     <message>
         <source>nie można wysłać danych do portu</source>
-        <translation type="unfinished"></translation>
+        <translation>невозможно отправить данные в порт</translation>
     </message>
     <message>
         <source>nie można odczytać danych z portu (kabel odłączony?)</source>
-        <translation type="unfinished"></translation>
+        <translation>невозможно прочитать данные из порта (кабель отсоединён?)</translation>
     </message>
     <message>
         <source>port zniknął: kabel USB odłączony lub centrala wyłączona</source>
-        <translation type="unfinished"></translation>
+        <translation>порт исчез: кабель USB отсоединён или прибор выключен</translation>
     </message>
     <message>
         <source>port nie obsługuje tej operacji</source>
-        <translation type="unfinished"></translation>
+        <translation>порт не поддерживает эту операцию</translation>
     </message>
     <message>
         <source>nieznany błąd portu</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная ошибка порта</translation>
     </message>
     <message>
         <source>przekroczony czas operacji na porcie</source>
-        <translation type="unfinished"></translation>
+        <translation>истекло время ожидания операции на порту</translation>
     </message>
     <message>
         <source>port nie jest otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation>порт не открыт</translation>
     </message>
 </context>
 <context>
