@@ -549,11 +549,11 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>odczyt konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>зчитування конфігурації</translation>
     </message>
     <message>
         <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередня команда для пристрою ще виконується.</translation>
     </message>
 </context>
 <context>
@@ -1116,11 +1116,11 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>brak danych</source>
-        <translation type="unfinished"></translation>
+        <translation>немає даних</translation>
     </message>
     <message>
         <source>Wartości poniżej nie są aktualne: port jest zamknięty albo centrala nie przysłała nowych przez dwa okresy odpytywania</source>
-        <translation type="unfinished"></translation>
+        <translation>Значення нижче неактуальні: порт закрито або прилад не надіслав нових протягом двох періодів опитування</translation>
     </message>
 </context>
 <context>
@@ -1805,47 +1805,47 @@ Czy na pewno wysłać ją do urządzenia?</source>
     <name>EventLogView</name>
     <message>
         <source>Szukaj w zdarzeniach i modułach (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Пошук у подіях і модулях (Ctrl+F)</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Модуль</translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Zdarzenia aktywne i usunięte</source>
-        <translation type="unfinished"></translation>
+        <translation>Активні та усунені події</translation>
     </message>
     <message>
         <source>wszystkie</source>
-        <translation type="unfinished">усі</translation>
+        <translation>усі</translation>
     </message>
     <message>
         <source>tylko aktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>лише активні</translation>
     </message>
     <message>
         <source>tylko usunięte</source>
-        <translation type="unfinished"></translation>
+        <translation>лише усунені</translation>
     </message>
     <message>
         <source>Od:</source>
-        <translation type="unfinished"></translation>
+        <translation>Від:</translation>
     </message>
     <message>
         <source>do:</source>
-        <translation type="unfinished"></translation>
+        <translation>до:</translation>
     </message>
     <message>
         <source>Wyczyść filtr</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистити фільтр</translation>
     </message>
     <message>
         <source>wszystkie moduły</source>
-        <translation type="unfinished"></translation>
+        <translation>усі модулі</translation>
     </message>
     <message>
         <source>pokazano %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>показано %1 з %2</translation>
     </message>
 </context>
 <context>
@@ -1880,7 +1880,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>odczyt rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>зчитування журналу подій</translation>
     </message>
 </context>
 <context>
@@ -2038,7 +2038,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>odczyt listy uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>зчитування списку несправностей</translation>
     </message>
 </context>
 <context>
@@ -2335,54 +2335,54 @@ Czy na pewno wysłać ją do urządzenia?</source>
     <name>LinkHealthWidget</name>
     <message>
         <source>&lt;b&gt;Stan łącza z centralą&lt;/b&gt;&lt;br&gt;Kolor: szary – brak otwartego portu; czerwony – port otwarty, ale centrala nie odpowiada dłużej niż 2 s; zielony – centrala odpowiada (podany jest wiek ostatniej odpowiedzi).&lt;br&gt;&lt;b&gt;Powtórzenia&lt;/b&gt;: ramki wysłane ponownie, bo odpowiedź nie przyszła w 2 s.&lt;br&gt;&lt;b&gt;Utracone&lt;/b&gt;: zapytania porzucone po trzeciej próbie bez odpowiedzi.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: odebrane ramki odrzucone z powodu błędnej sumy kontrolnej.&lt;br&gt;Liczniki są zerowane przy każdym połączeniu.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Стан зв’язку з приладом&lt;/b&gt;&lt;br&gt;Колір: сірий – порт не відкрито; червоний – порт відкрито, але прилад не відповідає понад 2 s; зелений – прилад відповідає (показано, скільки часу минуло від його останньої відповіді).&lt;br&gt;&lt;b&gt;Повтори&lt;/b&gt;: кадри, надіслані повторно, бо відповідь не надійшла за 2 s.&lt;br&gt;&lt;b&gt;Втрачені&lt;/b&gt;: запити, від яких відмовилися після третьої спроби без відповіді.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: отримані кадри, відхилені через неправильну контрольну суму.&lt;br&gt;Лічильники обнуляються під час кожного з’єднання.</translation>
     </message>
     <message>
         <source>Brak portu</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає порту</translation>
     </message>
     <message>
         <source>Port otwarty, oczekiwanie na centralę</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт відкрито, очікування приладу</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад не відповідає</translation>
     </message>
     <message>
         <source>Centrala odpowiada (%1 s temu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад відповідає (%1 s тому)</translation>
     </message>
     <message>
         <source> · powtórzenia: %1 · utracone: %2 · CRC: %3</source>
-        <translation type="unfinished"></translation>
+        <translation> · повтори: %1 · втрачені: %2 · CRC: %3</translation>
     </message>
 </context>
 <context>
     <name>LinkMonitor</name>
     <message>
         <source>Monitor łącza</source>
-        <translation type="unfinished"></translation>
+        <translation>Монітор зв’язку</translation>
     </message>
     <message>
         <source>Wstrzymaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Призупинити</translation>
     </message>
     <message>
         <source>Wstrzymuje zapis ramek, aby można je było spokojnie przeczytać</source>
-        <translation type="unfinished"></translation>
+        <translation>Призупиняє запис кадрів, щоб їх можна було спокійно прочитати</translation>
     </message>
     <message>
         <source>Wyczyść</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистити</translation>
     </message>
     <message>
         <source>Kopiuj</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати</translation>
     </message>
     <message>
         <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіює виділені кадри (без виділення: усі) до буфера обміну</translation>
     </message>
 </context>
 <context>
@@ -2513,11 +2513,11 @@ SHA %2
     </message>
     <message>
         <source>Monitor łącza</source>
-        <translation type="unfinished"></translation>
+        <translation>Монітор зв’язку</translation>
     </message>
     <message>
         <source>Pokazuje ramki wymieniane z centralą</source>
-        <translation type="unfinished"></translation>
+        <translation>Показує кадри обміну з приладом</translation>
     </message>
 </context>
 <context>
@@ -3489,84 +3489,85 @@ i/lub iloczyn stref LNM.
     <name>RecordCsv</name>
     <message>
         <source>Lp</source>
-        <translation type="unfinished">№</translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished">Дата</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Модуль</translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation type="unfinished">Подія</translation>
+        <translation>Подія</translation>
     </message>
     <message>
         <source>Kod</source>
-        <translation type="unfinished"></translation>
+        <translation>Код</translation>
     </message>
     <message>
         <source>Usunięte</source>
-        <translation type="unfinished"></translation>
+        <translation>Усунено</translation>
     </message>
     <message>
         <source>Uszkodzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation type="unfinished">Назва</translation>
+        <translation>Назва</translation>
     </message>
     <message>
         <source>Numer</source>
-        <translation type="unfinished">Номер</translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Wersja</source>
-        <translation type="unfinished">Версія</translation>
+        <translation>Версія</translation>
     </message>
     <message>
         <source>Suma CRC</source>
-        <translation type="unfinished">Сума CRC</translation>
+        <translation>Сума CRC</translation>
     </message>
 </context>
 <context>
     <name>RecordManagement</name>
     <message>
         <source>Eksport CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Експорт CSV</translation>
     </message>
     <message>
         <source>Zapisz jako plik CSV dla arkusza kalkulacyjnego</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти як файл CSV для електронної таблиці</translation>
     </message>
     <message>
         <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування з пристрою вже триває; дочекайтеся його завершення.</translation>
     </message>
     <message>
         <source>Filtr w zakładce pokazuje %1 z %2 wierszy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фільтр на вкладці показує %1 з %2 рядків.</translation>
     </message>
     <message>
         <source>Całość</source>
-        <translation type="unfinished"></translation>
+        <translation>Повністю</translation>
     </message>
     <message>
         <source>tylko widoczne wiersze</source>
-        <translation type="unfinished"></translation>
+        <translation>лише видимі рядки</translation>
     </message>
     <message>
         <source>Anuluj</source>
         <comment>Cancel</comment>
-        <translation type="unfinished">Скасувати</translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Nie udało się zapisać pliku %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти файл %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -4201,11 +4202,11 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>czyszczenie rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>очищення журналу подій</translation>
     </message>
     <message>
         <source>Nie wiadomo, czy centrala wykonała polecenie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідомо, чи виконав прилад команду.</translation>
     </message>
 </context>
 <context>
@@ -4315,7 +4316,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>odczyt wersji oprogramowania</source>
-        <translation type="unfinished"></translation>
+        <translation>зчитування версій ПЗ</translation>
     </message>
 </context>
 <context>
@@ -4358,109 +4359,109 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>odczyt lub ustawienie zegara</source>
-        <translation type="unfinished"></translation>
+        <translation>зчитування або встановлення годинника</translation>
     </message>
 </context>
 <context>
     <name>TrafficLog</name>
     <message>
         <source>Czas</source>
-        <translation type="unfinished"></translation>
+        <translation>Час</translation>
     </message>
     <message>
         <source>Kierunek</source>
-        <translation type="unfinished"></translation>
+        <translation>Напрямок</translation>
     </message>
     <message>
         <source>Polecenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда</translation>
     </message>
     <message>
         <source>Długość</source>
-        <translation type="unfinished"></translation>
+        <translation>Довжина</translation>
     </message>
     <message>
         <source>Ramka</source>
-        <translation type="unfinished"></translation>
+        <translation>Кадр</translation>
     </message>
     <message>
         <source>PC → centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>ПК → прилад</translation>
     </message>
     <message>
         <source>centrala → PC</source>
-        <translation type="unfinished"></translation>
+        <translation>прилад → ПК</translation>
     </message>
     <message>
         <source>%1 (błędne CRC)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (неправильна CRC)</translation>
     </message>
 </context>
 <context>
     <name>TransferProgress</name>
     <message>
         <source>Nic nie zostało zapisane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нічого не збережено.</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished">Скасувати</translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Przerywa tę operację; nic z niej nie zostanie zapisane</source>
-        <translation type="unfinished"></translation>
+        <translation>Перериває цю операцію; нічого з неї не буде збережено</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>oczekiwanie na odpowiedź…</source>
-        <translation type="unfinished"></translation>
+        <translation>очікування відповіді…</translation>
     </message>
     <message>
         <source>część %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>частина %1 з %2</translation>
     </message>
     <message>
         <source>wpisów: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>записів: %1</translation>
     </message>
     <message>
         <source>pozostało ok. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>залишилося бл. %1</translation>
     </message>
     <message>
         <source>Anulowano: %1. Nic nie zostało zapisane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасовано: %1. Нічого не збережено.</translation>
     </message>
     <message>
         <source>Urządzenie nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристрій не відповідає</translation>
     </message>
     <message>
         <source>Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає відповіді на %1 після трьох спроб. Перевірте кабель і живлення приладу.</translation>
     </message>
     <message>
         <source>Połączenie z urządzeniem zostało przerwane (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>З’єднання з пристроєм перервано (%1)</translation>
     </message>
     <message>
         <source>Port został zamknięty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт закрито.</translation>
     </message>
     <message>
         <source>Przyczyna: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Причина: %1.</translation>
     </message>
     <message>
         <source>Konfigurator Ostrel</source>
-        <translation type="unfinished">Конфігуратор Ostrel</translation>
+        <translation>Конфігуратор Ostrel</translation>
     </message>
 </context>
 <context>
@@ -4562,55 +4563,55 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>nie znaleziono urządzenia na tym porcie</source>
-        <translation type="unfinished"></translation>
+        <translation>на цьому порту пристрій не знайдено</translation>
     </message>
     <message>
         <source>brak dostępu do portu (może używa go inny program)</source>
-        <translation type="unfinished"></translation>
+        <translation>немає доступу до порту (можливо, його використовує інша програма)</translation>
     </message>
     <message>
         <source>port jest już otwarty przez inny program</source>
-        <translation type="unfinished"></translation>
+        <translation>порт уже відкрито іншою програмою</translation>
     </message>
     <message>
         <source>błąd parzystości na łączu</source>
-        <translation type="unfinished"></translation>
+        <translation>помилка парності в каналі зв’язку</translation>
     </message>
     <message>
         <source>błąd ramki na łączu (zakłócenia lub zła prędkość)</source>
-        <translation type="unfinished"></translation>
+        <translation>помилка кадру в каналі зв’язку (завади або неправильна швидкість)</translation>
     </message>
     <message>
         <source>przerwa w linii transmisyjnej</source>
-        <translation type="unfinished"></translation>
+        <translation>розрив лінії передавання</translation>
     </message>
     <message>
         <source>nie można wysłać danych do portu</source>
-        <translation type="unfinished"></translation>
+        <translation>неможливо надіслати дані в порт</translation>
     </message>
     <message>
         <source>nie można odczytać danych z portu (kabel odłączony?)</source>
-        <translation type="unfinished"></translation>
+        <translation>неможливо зчитати дані з порту (кабель від’єднано?)</translation>
     </message>
     <message>
         <source>port zniknął: kabel USB odłączony lub centrala wyłączona</source>
-        <translation type="unfinished"></translation>
+        <translation>порт зник: кабель USB від’єднано або прилад вимкнено</translation>
     </message>
     <message>
         <source>port nie obsługuje tej operacji</source>
-        <translation type="unfinished"></translation>
+        <translation>порт не підтримує цієї операції</translation>
     </message>
     <message>
         <source>nieznany błąd portu</source>
-        <translation type="unfinished"></translation>
+        <translation>невідома помилка порту</translation>
     </message>
     <message>
         <source>przekroczony czas operacji na porcie</source>
-        <translation type="unfinished"></translation>
+        <translation>перевищено час очікування операції на порту</translation>
     </message>
     <message>
         <source>port nie jest otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation>порт не відкрито</translation>
     </message>
 </context>
 <context>
