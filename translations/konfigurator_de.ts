@@ -549,11 +549,11 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     </message>
     <message>
         <source>odczyt konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Konfiguration</translation>
     </message>
     <message>
         <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der vorherige Befehl an das Gerät läuft noch.</translation>
     </message>
 </context>
 <context>
@@ -1116,11 +1116,11 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>brak danych</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Daten</translation>
     </message>
     <message>
         <source>Wartości poniżej nie są aktualne: port jest zamknięty albo centrala nie przysłała nowych przez dwa okresy odpytywania</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werte unten sind nicht aktuell: Der Port ist geschlossen oder die Zentrale hat seit zwei Abfragezyklen keine neuen gesendet</translation>
     </message>
 </context>
 <context>
@@ -1805,47 +1805,47 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     <name>EventLogView</name>
     <message>
         <source>Szukaj w zdarzeniach i modułach (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>In Ereignissen und Modulen suchen (Strg+F)</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Modul</translation>
+        <translation>Modul</translation>
     </message>
     <message>
         <source>Zdarzenia aktywne i usunięte</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive und gelöschte Ereignisse</translation>
     </message>
     <message>
         <source>wszystkie</source>
-        <translation type="unfinished">alle</translation>
+        <translation>alle</translation>
     </message>
     <message>
         <source>tylko aktywne</source>
-        <translation type="unfinished"></translation>
+        <translation>nur aktive</translation>
     </message>
     <message>
         <source>tylko usunięte</source>
-        <translation type="unfinished"></translation>
+        <translation>nur gelöschte</translation>
     </message>
     <message>
         <source>Od:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>do:</source>
-        <translation type="unfinished"></translation>
+        <translation>bis:</translation>
     </message>
     <message>
         <source>Wyczyść filtr</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter zurücksetzen</translation>
     </message>
     <message>
         <source>wszystkie moduły</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Module</translation>
     </message>
     <message>
         <source>pokazano %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 angezeigt</translation>
     </message>
 </context>
 <context>
@@ -1880,7 +1880,7 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>odczyt rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen des Ereignisspeichers</translation>
     </message>
 </context>
 <context>
@@ -2038,7 +2038,7 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>odczyt listy uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Störungsliste</translation>
     </message>
 </context>
 <context>
@@ -2335,54 +2335,54 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     <name>LinkHealthWidget</name>
     <message>
         <source>&lt;b&gt;Stan łącza z centralą&lt;/b&gt;&lt;br&gt;Kolor: szary – brak otwartego portu; czerwony – port otwarty, ale centrala nie odpowiada dłużej niż 2 s; zielony – centrala odpowiada (podany jest wiek ostatniej odpowiedzi).&lt;br&gt;&lt;b&gt;Powtórzenia&lt;/b&gt;: ramki wysłane ponownie, bo odpowiedź nie przyszła w 2 s.&lt;br&gt;&lt;b&gt;Utracone&lt;/b&gt;: zapytania porzucone po trzeciej próbie bez odpowiedzi.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: odebrane ramki odrzucone z powodu błędnej sumy kontrolnej.&lt;br&gt;Liczniki są zerowane przy każdym połączeniu.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Zustand der Verbindung zur Zentrale&lt;/b&gt;&lt;br&gt;Farbe: grau – kein Port geöffnet; rot – Port geöffnet, aber die Zentrale antwortet seit mehr als 2 s nicht; grün – die Zentrale antwortet (das Alter der letzten Antwort wird angezeigt).&lt;br&gt;&lt;b&gt;Wiederholungen&lt;/b&gt;: erneut gesendete Rahmen, weil innerhalb von 2 s keine Antwort kam.&lt;br&gt;&lt;b&gt;Verloren&lt;/b&gt;: Anfragen, die nach dem dritten Versuch ohne Antwort aufgegeben wurden.&lt;br&gt;&lt;b&gt;CRC&lt;/b&gt;: empfangene Rahmen, die wegen einer falschen Prüfsumme verworfen wurden.&lt;br&gt;Die Zähler werden bei jeder Verbindung zurückgesetzt.</translation>
     </message>
     <message>
         <source>Brak portu</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Port</translation>
     </message>
     <message>
         <source>Port otwarty, oczekiwanie na centralę</source>
-        <translation type="unfinished"></translation>
+        <translation>Port offen, warte auf Zentrale</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrale antwortet nicht</translation>
     </message>
     <message>
         <source>Centrala odpowiada (%1 s temu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrale antwortet (vor %1 s)</translation>
     </message>
     <message>
         <source> · powtórzenia: %1 · utracone: %2 · CRC: %3</source>
-        <translation type="unfinished"></translation>
+        <translation> · Wiederholungen: %1 · verloren: %2 · CRC: %3</translation>
     </message>
 </context>
 <context>
     <name>LinkMonitor</name>
     <message>
         <source>Monitor łącza</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsmonitor</translation>
     </message>
     <message>
         <source>Wstrzymaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Wstrzymuje zapis ramek, aby można je było spokojnie przeczytać</source>
-        <translation type="unfinished"></translation>
+        <translation>Hält die Aufzeichnung der Rahmen an, damit sie in Ruhe gelesen werden können</translation>
     </message>
     <message>
         <source>Wyczyść</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Kopiuj</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert die ausgewählten Rahmen (ohne Auswahl: alle) in die Zwischenablage</translation>
     </message>
 </context>
 <context>
@@ -2513,11 +2513,11 @@ DATUM %3 %4</translation>
     </message>
     <message>
         <source>Monitor łącza</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsmonitor</translation>
     </message>
     <message>
         <source>Pokazuje ramki wymieniane z centralą</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die mit der Zentrale ausgetauschten Rahmen</translation>
     </message>
 </context>
 <context>
@@ -3489,84 +3489,85 @@ und/oder Produkt LNM-Zonen.
     <name>RecordCsv</name>
     <message>
         <source>Lp</source>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Modul</translation>
+        <translation>Modul</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation type="unfinished">Ereignis</translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>Kod</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Usunięte</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöscht</translation>
     </message>
     <message>
         <source>Uszkodzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Störung</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Numer</source>
-        <translation type="unfinished">Nummer</translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Wersja</source>
-        <translation type="unfinished">Version</translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Suma CRC</source>
-        <translation type="unfinished">CRC-Summe</translation>
+        <translation>CRC-Summe</translation>
     </message>
 </context>
 <context>
     <name>RecordManagement</name>
     <message>
         <source>Eksport CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>Zapisz jako plik CSV dla arkusza kalkulacyjnego</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV-Datei für eine Tabellenkalkulation speichern</translation>
     </message>
     <message>
         <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lesevorgang vom Gerät läuft bereits; warten Sie, bis er beendet ist.</translation>
     </message>
     <message>
         <source>Filtr w zakładce pokazuje %1 z %2 wierszy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Filter der Registerkarte zeigt %1 von %2 Zeilen.</translation>
     </message>
     <message>
         <source>Całość</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles</translation>
     </message>
     <message>
         <source>tylko widoczne wiersze</source>
-        <translation type="unfinished"></translation>
+        <translation>nur sichtbare Zeilen</translation>
     </message>
     <message>
         <source>Anuluj</source>
         <comment>Cancel</comment>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Nie udało się zapisać pliku %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 konnte nicht gespeichert werden:
+%2</translation>
     </message>
 </context>
 <context>
@@ -4201,11 +4202,11 @@ und/oder Produkt LNM-Zonen.
     </message>
     <message>
         <source>czyszczenie rejestru zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren des Ereignisspeichers</translation>
     </message>
     <message>
         <source>Nie wiadomo, czy centrala wykonała polecenie.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob die Zentrale den Befehl ausgeführt hat, ist unbekannt.</translation>
     </message>
 </context>
 <context>
@@ -4315,7 +4316,7 @@ und/oder Produkt LNM-Zonen.
     </message>
     <message>
         <source>odczyt wersji oprogramowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Softwareversionen</translation>
     </message>
 </context>
 <context>
@@ -4358,109 +4359,109 @@ und/oder Produkt LNM-Zonen.
     </message>
     <message>
         <source>odczyt lub ustawienie zegara</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen oder Stellen der Uhr</translation>
     </message>
 </context>
 <context>
     <name>TrafficLog</name>
     <message>
         <source>Czas</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Kierunek</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>Polecenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl</translation>
     </message>
     <message>
         <source>Długość</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>Ramka</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen</translation>
     </message>
     <message>
         <source>PC → centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>PC → Zentrale</translation>
     </message>
     <message>
         <source>centrala → PC</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrale → PC</translation>
     </message>
     <message>
         <source>%1 (błędne CRC)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (CRC-Fehler)</translation>
     </message>
 </context>
 <context>
     <name>TransferProgress</name>
     <message>
         <source>Nic nie zostało zapisane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Przerywa tę operację; nic z niej nie zostanie zapisane</source>
-        <translation type="unfinished"></translation>
+        <translation>Bricht diesen Vorgang ab; nichts davon wird gespeichert</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min %2 s</translation>
     </message>
     <message>
         <source>oczekiwanie na odpowiedź…</source>
-        <translation type="unfinished"></translation>
+        <translation>warte auf Antwort…</translation>
     </message>
     <message>
         <source>część %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil %1 von %2</translation>
     </message>
     <message>
         <source>wpisów: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge: %1</translation>
     </message>
     <message>
         <source>pozostało ok. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>noch ca. %1</translation>
     </message>
     <message>
         <source>Anulowano: %1. Nic nie zostało zapisane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen: %1. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Urządzenie nie odpowiada</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät antwortet nicht</translation>
     </message>
     <message>
         <source>Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort nach drei Versuchen (%1). Prüfen Sie das Kabel und die Versorgung der Zentrale.</translation>
     </message>
     <message>
         <source>Połączenie z urządzeniem zostało przerwane (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Gerät wurde unterbrochen (%1)</translation>
     </message>
     <message>
         <source>Port został zamknięty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Port wurde geschlossen.</translation>
     </message>
     <message>
         <source>Przyczyna: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursache: %1.</translation>
     </message>
     <message>
         <source>Konfigurator Ostrel</source>
-        <translation type="unfinished">Ostrel-Konfigurator</translation>
+        <translation>Ostrel-Konfigurator</translation>
     </message>
 </context>
 <context>
@@ -4562,55 +4563,55 @@ und/oder Produkt LNM-Zonen.
     </message>
     <message>
         <source>nie znaleziono urządzenia na tym porcie</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Gerät an diesem Port gefunden</translation>
     </message>
     <message>
         <source>brak dostępu do portu (może używa go inny program)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Zugriff auf den Port (vielleicht verwendet ihn ein anderes Programm)</translation>
     </message>
     <message>
         <source>port jest już otwarty przez inny program</source>
-        <translation type="unfinished"></translation>
+        <translation>der Port ist bereits von einem anderen Programm geöffnet</translation>
     </message>
     <message>
         <source>błąd parzystości na łączu</source>
-        <translation type="unfinished"></translation>
+        <translation>Paritätsfehler auf der Leitung</translation>
     </message>
     <message>
         <source>błąd ramki na łączu (zakłócenia lub zła prędkość)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmenfehler auf der Leitung (Einstreuungen oder falsche Baudrate)</translation>
     </message>
     <message>
         <source>przerwa w linii transmisyjnej</source>
-        <translation type="unfinished"></translation>
+        <translation>Break-Zustand auf der Übertragungsleitung</translation>
     </message>
     <message>
         <source>nie można wysłać danych do portu</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten können nicht an den Port gesendet werden</translation>
     </message>
     <message>
         <source>nie można odczytać danych z portu (kabel odłączony?)</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten können nicht vom Port gelesen werden (Kabel abgezogen?)</translation>
     </message>
     <message>
         <source>port zniknął: kabel USB odłączony lub centrala wyłączona</source>
-        <translation type="unfinished"></translation>
+        <translation>der Port ist nicht mehr vorhanden: USB-Kabel abgezogen oder Zentrale ausgeschaltet</translation>
     </message>
     <message>
         <source>port nie obsługuje tej operacji</source>
-        <translation type="unfinished"></translation>
+        <translation>der Port unterstützt diesen Vorgang nicht</translation>
     </message>
     <message>
         <source>nieznany błąd portu</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Portfehler</translation>
     </message>
     <message>
         <source>przekroczony czas operacji na porcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei einem Portvorgang</translation>
     </message>
     <message>
         <source>port nie jest otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Port ist nicht geöffnet</translation>
     </message>
 </context>
 <context>
