@@ -19,6 +19,17 @@ namespace {
 
 QString s_root;
 
+// The position of a type code among the factory's codes, as the modules target reads it.
+int typeIndex(int type)
+{
+    int index = 0;
+    for (int code = 0; code < type; ++code) {
+        if (std::unique_ptr<Modul>(createModule(code, 1)))
+            ++index;
+    }
+    return index;
+}
+
 void write(const QString &target, const QString &name, const QByteArray &bytes)
 {
     QDir().mkpath(s_root + QLatin1Char('/') + target);
@@ -99,7 +110,8 @@ void writePreset(const QString &name, SimOptions::Preset preset)
     for (Modul *module : config.getModules()) {
         write("modules", QStringLiteral("%1-%2-%3").arg(name).arg(++position).arg(
                                  module->getName()),
-              char(module->getNumber()) + module->toByteArray());
+              QByteArray(1, char(typeIndex(module->getType())))
+                      + char(module->getNumber()) + module->toByteArray());
     }
 
     QByteArray log;
