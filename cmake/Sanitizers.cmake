@@ -21,6 +21,12 @@ if(OSTREL_FUZZ AND NOT OSTREL_HAVE_LIBFUZZER)
     set(OSTREL_FUZZ OFF)
 endif()
 
+# Sanitized code and allocations run several times slower; so may a test.
+set(OSTREL_TEST_TIMEOUT 300)
+if(OSTREL_SANITIZE)
+    set(OSTREL_TEST_TIMEOUT 1200)
+endif()
+
 if(OSTREL_SANITIZE)
     set(OSTREL_SANITIZER_FLAGS
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)

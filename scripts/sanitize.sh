@@ -17,6 +17,8 @@ ostrel_sanitizer_env() {
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=0:log_path=$log_dir/asan"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$log_dir/ubsan"
     export LSAN_OPTIONS="suppressions=$OSTREL_ROOT/tests/sanitizers/lsan.supp:print_suppressions=0"
+    # QtTest's own per-function watchdog (5 minutes by default), scaled like the CTest limit.
+    export QTEST_FUNCTION_TIMEOUT=1200000
 }
 
 # Prints every report written under $1; fails when there is one.
