@@ -46,14 +46,16 @@ inline bool isAmbiguous(const QByteArray &image)
         const bool wide = type == Konfiguracja::TwoByteLengthType;
         if (wide && image.size() - position < 4)
             return true;
-        const int length = wide ? quint8(image.at(position + 2)) * 256 + quint8(image.at(position + 3))
-                                : quint8(image.at(position + 2));
+        const auto byte = [&](int offset) { return int(quint8(image.at(position + offset))); };
+        const int length = wide ? byte(2) * 256 + byte(3) : byte(2);
         if (!wide && length >= 0x80)
             return true;
         position += wide ? 4 : 3;
         const int remaining = image.size() - position;
         if (lengthCheck && length < remaining) {
-            if (length > 0 && moduleName(qint8(image.at(position + length - 1))) != QLatin1String("-"))
+            const bool endsOnTypeCode = length > 0
+                    && moduleName(qint8(image.at(position + length - 1))) != QLatin1String("-");
+            if (endsOnTypeCode)
                 return true;
             lengthCheck = false;
         }
