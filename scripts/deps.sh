@@ -1,11 +1,16 @@
 # Sourced by the other scripts: installs the Debian packages the build, the tests and the
 # demo need, once, and only those that are missing.
 OSTREL_PACKAGES="cmake g++ make qtbase5-dev libqt5sql5-sqlite libqt5serialport5-dev \
-qttools5-dev qttools5-dev-tools xvfb xauth imagemagick poppler-utils fonts-dejavu-core qttranslations5-l10n"
+qttools5-dev qttools5-dev-tools xvfb xauth imagemagick poppler-utils fonts-dejavu-core \
+qttranslations5-l10n"
+# The sanitizer build and the fuzz targets (scripts/test --sanitize, scripts/fuzz): clang with
+# its sanitizer runtimes and libFuzzer.
+OSTREL_SANITIZER_PACKAGES="clang libclang-rt-14-dev"
 
+# Extra arguments are further package lists to install, e.g. "$OSTREL_SANITIZER_PACKAGES".
 ostrel_install_deps() {
     local missing=()
-    for pkg in $OSTREL_PACKAGES; do
+    for pkg in $OSTREL_PACKAGES $*; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \
             || missing+=("$pkg")
     done
@@ -17,8 +22,11 @@ ostrel_install_deps() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
 }
 
+# Arguments after the build directory go to the configure step.
 ostrel_build() {
     local build_dir="$1"
-    cmake -S "$OSTREL_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE="${OSTREL_BUILD_TYPE:-RelWithDebInfo}"
+    shift
+    cmake -S "$OSTREL_ROOT" -B "$build_dir" -DCMAKE_BUILD_TYPE="${OSTREL_BUILD_TYPE:-RelWithDebInfo}" \
+        "$@"
     cmake --build "$build_dir" --parallel "$(nproc)"
 }

@@ -1,9 +1,14 @@
 #include "enumlist.h"
 
+#include <map>
+#include <memory>
+
 namespace {
-QHash<int, EnumList *> &registry()
+// Owning storage: a function-local static is destroyed at exit, so the lists do not show up
+// as leaks, and nothing outside may delete a registered list.
+std::map<int, std::unique_ptr<EnumList>> &registry()
 {
-    static QHash<int, EnumList *> lists;
+    static std::map<int, std::unique_ptr<EnumList>> lists;
     return lists;
 }
 } // namespace
@@ -12,20 +17,27 @@ EnumList::EnumList(QObject *parent) : QObject(parent) {}
 
 void EnumList::registerList(EnumList *list)
 {
-    auto &lists = registry();
-    EnumList *previous = lists.value(list->id(), nullptr);
-    if (previous == list)
+    if (!list)
         return;
-    lists.insert(list->id(), list);
-    delete previous;
+    std::unique_ptr<EnumList> &slot = registry()[list->id()];
+    if (slot.get() == list)
+        return;
+    slot.reset(list);
+}
+
+void EnumList::unregisterList(int id)
+{
+    registry().erase(id);
 }
 
 EnumList *EnumList::find(int id)
 {
-    return registry().value(id, nullptr);
+    const auto &lists = registry();
+    const auto it = lists.find(id);
+    return it == lists.end() ? nullptr : it->second.get();
 }
 
 bool EnumList::isRegistered(int id)
 {
-    return registry().contains(id);
+    return registry().count(id) != 0;
 }

@@ -19,8 +19,11 @@ public:
     int id() const { return m_id; }
     void setId(int id) { m_id = id; }
 
-    // The registry owns its lists for the whole run.
+    // The registry takes ownership: the lists live for the whole run and are freed at exit.
+    // Registering a list under a taken id deletes the list it replaces.
     static void registerList(EnumList *list);
+    // Deletes a registered list; settings that point to it must be gone by then.
+    static void unregisterList(int id);
     static EnumList *find(int id);
     static bool isRegistered(int id);
 

@@ -79,12 +79,16 @@ QByteArray Device::checkData(const QByteArray &data)
     QByteArray result;
     while (!m_buffer.isEmpty()) {
         if (m_state == Hunting) {
-            if (m_buffer.at(0) == StartByte) {
-                m_state = Collecting;
-                m_expectedLength = 0;
-            } else {
-                m_buffer.remove(0, 1);
+            // Everything in front of the next start byte goes in one step: dropping it byte by
+            // byte would make a large read of noise quadratic.
+            const int start = m_buffer.indexOf(StartByte);
+            if (start < 0) {
+                m_buffer.clear();
+                break;
             }
+            m_buffer.remove(0, start);
+            m_state = Collecting;
+            m_expectedLength = 0;
         } else if (m_state == Collecting) {
             if (m_buffer.size() < 3)
                 break;

@@ -19,6 +19,26 @@ private slots:
             QCOMPARE(EnumList::isRegistered(id), id >= 1 && id <= 41);
     }
 
+    // The registry owns its lists: a replaced or unregistered list is deleted, not leaked.
+    void registryOwnsLists()
+    {
+        constexpr int id = 901;
+        QPointer<EnumList> first = new EnumList;
+        first->setId(id);
+        EnumList::registerList(first);
+        EnumList::registerList(first);
+        QCOMPARE(EnumList::find(id), first.data());
+        QPointer<EnumList> second = new EnumList;
+        second->setId(id);
+        EnumList::registerList(second);
+        QVERIFY(first.isNull());
+        QCOMPARE(EnumList::find(id), second.data());
+        EnumList::unregisterList(id);
+        QVERIFY(second.isNull());
+        QVERIFY(!EnumList::isRegistered(id));
+        QVERIFY(EnumList::find(5));
+    }
+
     void valueText_data()
     {
         QTest::addColumn<int>("kind");

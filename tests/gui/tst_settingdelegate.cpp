@@ -74,6 +74,8 @@ private slots:
         EnumList::registerList(list);
     }
 
+    void cleanupTestCase() { EnumList::unregisterList(TestList); }
+
     void editorByKind_data()
     {
         QTest::addColumn<int>("row");

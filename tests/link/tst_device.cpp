@@ -56,6 +56,10 @@ void TestDevice::assemble_data()
 
     QTest::newRow("one byte per call") << bytewise << -1 << frame << frame.size() - 1;
     QTest::newRow("garbage first") << Chunks{"\xff\x13" + frame} << -1 << frame << 0;
+    QTest::newRow("a large read of noise is dropped whole")
+            << Chunks{QByteArray(1 << 20, '\x55'), frame} << -1 << frame << 1;
+    QTest::newRow("noise, then a frame split after its start byte")
+            << Chunks{QByteArray(5000, '\xaa') + frame.left(1), frame.mid(1)} << -1 << frame << 1;
     QTest::newRow("two frames in one read: the second is lost")
             << Chunks{frame + ack, {}} << -1 << frame + ack << 0;
     QTest::newRow("length 2049 dropped") << Chunks{"\x02\x08\x01", frame} << -1 << frame << 1;

@@ -1,0 +1,108 @@
+// The frame assembler against a plain reference of the receive rules, fed the same bytes in
+// splits chosen by the input: both must deliver the same frame on the same call.
+#include "fuzzsupport.h"
+
+#include "link/device.h"
+
+namespace {
+
+// The receive rules written out as directly as possible: bytes ahead of a start byte go one at
+// a time, at most one frame leaves per call, a bad CRC or an oversize length empties the
+// buffer, and whatever follows a delivered frame is dropped.
+class ReferenceAssembler
+{
+public:
+    QByteArray feed(const QByteArray &data)
+    {
+        m_buffer += data;
+        QByteArray result;
+        while (!m_buffer.isEmpty()) {
+            if (m_state == 0) {
+                if (m_buffer.at(0) == 0x02) {
+                    m_state = 1;
+                    m_length = 0;
+                } else {
+                    m_buffer.remove(0, 1);
+                }
+            } else if (m_state == 1) {
+                if (m_buffer.size() < 3)
+                    break;
+                if (m_length == 0) {
+                    m_length = quint8(m_buffer.at(1)) * 256 + quint8(m_buffer.at(2));
+                    if (m_length > 2048) {
+                        drop();
+                        break;
+                    }
+                }
+                if (m_length >= m_buffer.size())
+                    break;
+                if (crcHolds()) {
+                    m_state = 2;
+                    result = m_buffer;
+                } else {
+                    drop();
+                    break;
+                }
+            } else {
+                m_buffer.clear();
+                m_state = 0;
+            }
+        }
+        return result;
+    }
+
+private:
+    // Bitwise CRC-8/MAXIM-DOW, independent of the product's table.
+    bool crcHolds() const
+    {
+        quint8 crc = 0;
+        for (int i = 1; i < m_length; ++i) {
+            crc ^= quint8(m_buffer.at(i));
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc & 1) ? quint8((crc >> 1) ^ 0x8C) : quint8(crc >> 1);
+        }
+        return crc == quint8(m_buffer.at(m_length));
+    }
+
+    void drop()
+    {
+        m_buffer.clear();
+        m_state = 0;
+        m_length = 0;
+    }
+
+    QByteArray m_buffer;
+    int m_state = 0;
+    int m_length = 0;
+};
+
+} // namespace
+
+// Input: two bytes that seed the split sizes, then the byte stream. Reads are mostly short,
+// as a serial port delivers them, now and then long, as after a stalled event loop.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz::init();
+    if (size < 2)
+        return 0;
+    quint32 state = data[0] * 256u + data[1] + 1;
+    const QByteArray stream = fuzz::bytes(data + 2, size - 2);
+    Device device;
+    ReferenceAssembler reference;
+    int position = 0;
+    int call = 0;
+    while (position < stream.size()) {
+        state = state * 1103515245u + 12345u;
+        const quint32 pick = (state >> 16) & 0x7FFF;
+        const int length = (pick % 8 == 0) ? int(pick % 3000) : int(pick % 17);
+        const QByteArray chunk = stream.mid(position, length);
+        position += chunk.size();
+        const QByteArray got = device.checkData(chunk);
+        const QByteArray wanted = reference.feed(chunk);
+        fuzz::check(got == wanted, "assembler agrees with the reference",
+                    "call " + QByteArray::number(call) + ": got " + got.toHex() + " wanted "
+                            + wanted.toHex());
+        ++call;
+    }
+    return 0;
+}

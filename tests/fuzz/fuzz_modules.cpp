@@ -1,0 +1,57 @@
+// Every module type's payload codec and reports: decoding what the module encoded gives the
+// same values and the same bytes again. The bytes also go in as the module's block of a faults
+// record.
+#include "fuzzsupport.h"
+#include "fuzzvalues.h"
+
+#include <memory>
+#include <vector>
+
+namespace {
+const std::vector<int> &moduleTypes()
+{
+    static const std::vector<int> types = [] {
+        std::vector<int> found;
+        for (int type = 0; type < 256; ++type) {
+            if (std::unique_ptr<Modul>(createModule(type, 1)))
+                found.push_back(type);
+        }
+        return found;
+    }();
+    return types;
+}
+} // namespace
+
+// Input: the module type (its position in the factory's table, wrapping), the module number,
+// then the payload.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    fuzz::init();
+    if (size < 2 || size > size_t(fuzz::MaxInput))
+        return 0;
+    fuzz::check(moduleTypes().size() == 16, "the factory knows every module type");
+    const int type = moduleTypes().at(data[0] % moduleTypes().size());
+    const quint8 number = data[1];
+    const QByteArray payload = fuzz::bytes(data + 2, size - 2);
+    const fuzz::Bound bound;
+    {
+        std::unique_ptr<Modul> module(createModule(type, number));
+        module->parse(payload);
+        const QByteArray encoded = module->toByteArray();
+        std::unique_ptr<Modul> again(createModule(type, number));
+        again->parse(encoded);
+        fuzz::check(fuzz::valuesOf(again.get()) == fuzz::valuesOf(module.get()),
+                    "a module reads back the values it encoded",
+                    fuzz::valuesOf(module.get()) + "\n" + fuzz::valuesOf(again.get()));
+        fuzz::check(again->toByteArray() == encoded, "a module encodes its values the same way",
+                    QByteArray::number(type, 16));
+        module->configToHtml();
+        module->setFaultBytes(payload);
+        module->getFaults();
+        module->faultsToHtml();
+        for (int code = 0; code < 256; code += 37)
+            faultText(type, quint8(code));
+    }
+    bound.check("module codecs and reports");
+    return 0;
+}
