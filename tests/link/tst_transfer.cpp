@@ -1,7 +1,6 @@
 // ctest-labels: transfer
-// Transfers over the real link: one event-log read at a time, progress, cancel, requests given
-// up or lost with the port, the health counters and the traffic log. Against ostrel-sim or a
-// silent pseudo-terminal.
+// Transfers over the real link (ostrel-sim or a silent pseudo-terminal): one event-log read at
+// a time, progress, requests given up, the health counters and the traffic log.
 #include "ptypair.h"
 #include "simprocess.h"
 
@@ -12,8 +11,6 @@
 
 #include <QSignalSpy>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 constexpr int EntriesPerPart = 255;
@@ -31,7 +28,8 @@ const QByteArray ReadFromStart = frameOf(Device::ReadEventLog, QByteArray(2, '\0
 // A simulator with the link open on it; every delivered event log is kept.
 struct Unit
 {
-    explicit Unit(QStringList arguments) : sim(ostrelSimPath(), arguments)
+    explicit Unit(const QStringList &arguments)
+        : sim(ostrelSimPath(), QStringList{QStringLiteral("--fast")} + arguments)
     {
         QObject::connect(&link, &USBManager::signalReceivedPacket, &link,
                          [this](Device::COMMAND command, const QByteArray &payload) {
@@ -45,13 +43,6 @@ struct Unit
     USBManager link;
     QByteArrayList logs;
 };
-
-QStringList withEntries(int entries, QStringList more = {})
-{
-    return QStringList{QStringLiteral("--fast"), QStringLiteral("--log-entries"),
-                       QString::number(entries)}
-            + more;
-}
 } // namespace
 
 class TestTransfer : public QObject
@@ -60,8 +51,7 @@ class TestTransfer : public QObject
 private slots:
     void secondReadIsRefused();
     void progressArrivesInOrder();
-    void cancelMidTransferDeliversNothing();
-    void silentUnitIsNotAnsweringAndDropsTheRequest();
+    void silentUnitDropsTheRequest();
     void corruptedAnswerIsCounted();
     void trafficLogKeepsTheNewest_data();
     void trafficLogKeepsTheNewest();
@@ -72,15 +62,13 @@ private slots:
 // The double click: the second [0, 0] would interleave its parts with the first.
 void TestTransfer::secondReadIsRefused()
 {
-    Unit unit(withEntries(600));
+    Unit unit({QStringLiteral("--log-entries"), QStringLiteral("600")});
     QVERIFY(unit.open());
     QVERIFY(unit.link.queueFrame(ReadFromStart));
-    QVERIFY(unit.link.transferInProgress());
     QVERIFY(!unit.link.queueFrame(ReadFromStart));
     QTRY_COMPARE_WITH_TIMEOUT(unit.logs.size(), 1, 20000);
     QCOMPARE(unit.logs.first().size(), 600 * RecordSize);
-    QVERIFY(!unit.link.transferInProgress());
-    // Once it has ended, a new read is taken.
+    // Once it has ended a new read is taken, and the refused one never runs late.
     QVERIFY(unit.link.queueFrame(ReadFromStart));
     QTRY_COMPARE_WITH_TIMEOUT(unit.logs.size(), 2, 20000);
     QVERIFY(!QTest::qWaitFor([&] { return unit.logs.size() > 2; }, 1000));
@@ -90,7 +78,7 @@ void TestTransfer::progressArrivesInOrder()
 {
     const int parts = 6;
     const int entries = parts * EntriesPerPart - 100;
-    Unit unit(withEntries(entries));
+    Unit unit({QStringLiteral("--log-entries"), QString::number(entries)});
     QVERIFY(unit.open());
     RequestTracker tracker(&unit.link, nullptr);
     QSignalSpy progress(&tracker, &RequestTracker::signalProgress);
@@ -112,66 +100,24 @@ void TestTransfer::progressArrivesInOrder()
     QCOMPARE(unit.logs.size(), 1);
 }
 
-void TestTransfer::cancelMidTransferDeliversNothing()
-{
-    const int entries = 20 * EntriesPerPart;
-    Unit unit(withEntries(entries));
-    QVERIFY(unit.open());
-    RequestTracker tracker(&unit.link, nullptr);
-    QSignalSpy finished(&tracker, &RequestTracker::signalFinished);
-    bool cancelled = false;
-    QObject::connect(&tracker, &RequestTracker::signalProgress, &tracker, [&](int part) {
-        if (part == 7 && !cancelled) {
-            cancelled = true;
-            tracker.cancel();
-        }
-    });
-    QVERIFY(tracker.start(ReadFromStart, Device::EventLogPart));
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
-    QCOMPARE(finished.first().at(0).toInt(), int(RequestTracker::Cancelled));
-    QVERIFY(!unit.link.transferInProgress());
-    QTRY_VERIFY_WITH_TIMEOUT(!unit.link.isOutstanding(Device::ReadEventLog), 5000);
-    // No further part is asked for and nothing is delivered, even when the unit's last answer
-    // comes in after the cancel.
-    QVERIFY(!QTest::qWaitFor([&] { return !unit.logs.isEmpty(); }, 1500));
-
-    QVERIFY(tracker.start(ReadFromStart, Device::EventLogPart));
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 30000);
-    QCOMPARE(finished.last().at(0).toInt(), int(RequestTracker::Answered));
-    QCOMPARE(unit.logs.size(), 1);
-    QCOMPARE(unit.logs.first().size(), entries * RecordSize);
-}
-
-void TestTransfer::silentUnitIsNotAnsweringAndDropsTheRequest()
+void TestTransfer::silentUnitDropsTheRequest()
 {
     PtyPair pty;
     QVERIFY(pty.isValid());
     USBManager link;
     LinkHealth health(&link);
-    QCOMPARE(health.state(), LinkHealth::NoPort);
-    QElapsedTimer clock;
-    qint64 silentAt = -1;
-    connect(&health, &LinkHealth::signalChanged, this, [&] {
-        if (silentAt < 0 && health.state() == LinkHealth::NotAnswering)
-            silentAt = clock.elapsed();
-    });
     QVERIFY(link.openPort(pty.slavePath()));
-    clock.start();
-    QCOMPARE(health.state(), LinkHealth::Waiting);
-    QTRY_VERIFY_WITH_TIMEOUT(silentAt >= 0, 5000);
-    QVERIFY2(silentAt <= USBManager::AnswerTimeoutMs + 100, qPrintable(QString::number(silentAt)));
-
     RequestTracker tracker(&link, nullptr);
     QSignalSpy finished(&tracker, &RequestTracker::signalFinished);
     QVERIFY(tracker.start(frameOf(Device::ReadConfig), Device::ConfigData));
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 12000);
     QCOMPARE(finished.first().at(0).toInt(), int(RequestTracker::Dropped));
+    QCOMPARE(health.state(), LinkHealth::NotAnswering);
     QVERIFY(health.dropped() >= 1);
     QVERIFY(health.repeats() >= 2);
 
     // Counters start again with the next connection.
     link.closePort();
-    QCOMPARE(health.state(), LinkHealth::NoPort);
     QVERIFY(link.openPort(pty.slavePath()));
     QCOMPARE(health.dropped(), 0);
     QCOMPARE(health.repeats(), 0);
@@ -179,7 +125,7 @@ void TestTransfer::silentUnitIsNotAnsweringAndDropsTheRequest()
 
 void TestTransfer::corruptedAnswerIsCounted()
 {
-    Unit unit({QStringLiteral("--fast"), QStringLiteral("--corrupt-every"), QStringLiteral("2")});
+    Unit unit({QStringLiteral("--corrupt-every"), QStringLiteral("2")});
     TrafficLog traffic;
     traffic.watch(&unit.link);
     LinkHealth health(&unit.link);
@@ -188,12 +134,9 @@ void TestTransfer::corruptedAnswerIsCounted()
         unit.link.queueFrame(frameOf(Device::ReadClock));
     QTRY_VERIFY_WITH_TIMEOUT(health.rejected() >= 1, 15000);
     QTRY_COMPARE_WITH_TIMEOUT(health.state(), LinkHealth::Answering, 5000);
-    bool rejectedRow = false;
-    for (int row = 0; row < traffic.rowCount(); ++row) {
-        const QString command = traffic.index(row, TrafficLog::CommandColumn).data().toString();
-        rejectedRow = rejectedRow || command.startsWith(QLatin1String("ClockData ("));
-    }
-    QVERIFY(rejectedRow);
+    // The rejected frame is in the traffic log with the reason after its name.
+    QVERIFY(!traffic.match(traffic.index(0, TrafficLog::CommandColumn), Qt::DisplayRole,
+                           QStringLiteral("ClockData ("), 1, Qt::MatchStartsWith).isEmpty());
 }
 
 void TestTransfer::trafficLogKeepsTheNewest_data()
@@ -204,7 +147,6 @@ void TestTransfer::trafficLogKeepsTheNewest_data()
     QTest::newRow("exactly full") << 5 << 5;
     QTest::newRow("wrapped once") << 5 << 7;
     QTest::newRow("wrapped many times") << 4 << 23;
-    QTest::newRow("default capacity") << int(TrafficLog::DefaultCapacity) << 2100;
 }
 
 void TestTransfer::trafficLogKeepsTheNewest()
@@ -212,10 +154,7 @@ void TestTransfer::trafficLogKeepsTheNewest()
     QFETCH(int, capacity);
     QFETCH(int, frames);
     TrafficLog log(nullptr, capacity);
-    // The tester checks the whole model on every change: only for the small rings.
-    std::unique_ptr<QAbstractItemModelTester> tester;
-    if (capacity < 100)
-        tester = std::make_unique<QAbstractItemModelTester>(&log);
+    QAbstractItemModelTester tester(&log);
     const QDateTime start(QDate(2024, 6, 1), QTime(10, 0));
     for (int i = 0; i < frames; ++i)
         log.addFrame(i % 2 == 0, frameOf(Device::ReadClock, QByteArray(1, char(i))), true,
@@ -224,14 +163,8 @@ void TestTransfer::trafficLogKeepsTheNewest()
     QCOMPARE(log.rowCount(), kept);
     for (int row : {0, kept - 1}) {
         const int frame = frames - kept + row;
-        QCOMPARE(log.index(row, TrafficLog::TimeColumn).data().toString(),
-                 start.addMSecs(frame).toString(QStringLiteral("HH:mm:ss.zzz")));
-        QCOMPARE(log.index(row, TrafficLog::CommandColumn).data().toString(),
-                 QStringLiteral("ReadClock"));
-        QVERIFY(log.index(row, TrafficLog::FrameColumn)
-                        .data()
-                        .toString()
-                        .contains(QString::fromLatin1(QByteArray(1, char(frame)).toHex())));
+        QVERIFY(log.index(row, TrafficLog::FrameColumn).data().toString().contains(
+                QString::fromLatin1(QByteArray(1, char(frame)).toHex())));
     }
     log.clear();
     QCOMPARE(log.rowCount(), 0);
@@ -245,7 +178,6 @@ void TestTransfer::remainingTime_data()
     QTest::addColumn<qint64>("remaining");
     QTest::newRow("nothing yet") << qint64(500) << 0 << 10 << qint64(-1);
     QTest::newRow("a quarter") << qint64(4000) << 16 << 64 << qint64(12000);
-    QTest::newRow("one left") << qint64(9000) << 9 << 10 << qint64(1000);
     QTest::newRow("done") << qint64(9000) << 10 << 10 << qint64(0);
 }
 
