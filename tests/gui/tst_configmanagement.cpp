@@ -77,6 +77,15 @@ class TestConfigManagement : public QObject
         const QModelIndex cell = model->index(1, 1, model->index(0, 0));
         return model->setData(cell, model->settingForIndex(cell)->getValue() ^ 1);
     }
+    // A .cfg file holding one frame with the payload; its path.
+    QString writeCfg(const QString &name, const QByteArray &payload) const
+    {
+        QByteArray frame;
+        Device::buildFrame(Device::ConfigData, payload, frame);
+        QFile file(m_dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(frame) == frame.size()
+                ? file.fileName() : QString();
+    }
     QByteArray image(Konfiguracja::ConfigSource form = Konfiguracja::FromDatabase) const
     {
         return editor()->model()->konfiguracja()->toByteArray(form);
@@ -222,40 +231,28 @@ private slots:
         QTest::newRow("garbage") << QByteArray("\x05\x13 to nie jest konfiguracja")
                                  << "nie da się odczytać";
         QTest::newRow("no module") << QByteArray::fromHex("0000") << "nie zawiera żadnego modułu";
-        QTest::newRow("count only") << QByteArray::fromHex("00") << "nie zawiera żadnego modułu";
     }
     void emptyCfgRefused()
     {
         QFETCH(QByteArray, payload);
         QFETCH(QString, reason);
-        QByteArray frame;
-        Device::buildFrame(Device::ConfigData, payload, frame);
-        QFile file(m_dir.filePath("pusty.cfg"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(frame) == frame.size());
-        file.close();
-        m_dialogs->files << file.fileName();
+        m_dialogs->files << writeCfg("pusty.cfg", payload);
         QVERIFY(press("importButton"));
         QCOMPARE(count(), 0);
         const QStringList warnings = m_dialogs->lines("warning");
-        QCOMPARE(warnings.size(), 1);
-        QVERIFY2(warnings[0].contains(reason), qPrintable(warnings[0]));
+        QVERIFY2(warnings.size() == 1 && warnings[0].contains(reason),
+                 qPrintable(warnings.join('\n')));
     }
 
     // The same file twice gives two records with names that tell them apart.
     void cfgImportedTwiceGetsFreeName()
     {
-        const QString path = m_dir.filePath("dwa.cfg");
-        QByteArray frame;
-        Device::buildFrame(Device::ConfigData, defaultImage(), frame);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(frame) == frame.size());
-        file.close();
-        m_dialogs->files << path << path << path;
-        for (int i = 0; i < 3; ++i)
+        const QString path = writeCfg("dwa.cfg", defaultImage());
+        for (const QString &name : {path, path + "(2)", path + "(3)"}) {
+            m_dialogs->files << path;
             QVERIFY(press("importButton"));
-        QCOMPARE(stored(path), defaultImage());
-        QCOMPARE(stored(path + "(2)"), defaultImage());
-        QCOMPARE(stored(path + "(3)"), defaultImage());
+            QCOMPARE(stored(name), defaultImage());
+        }
         QCOMPARE(count(), 3);
     }
 
