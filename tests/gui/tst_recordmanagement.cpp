@@ -284,8 +284,7 @@ void tst_RecordManagement::csvExport()
     dialogs.files << out.filePath(QStringLiteral("rejestr"))
                   << out.filePath(QStringLiteral("brak/rejestr.csv"));
     const auto window = makeWindow(Events, nullptr);
-    auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
-    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
+    clickRow(window->findChild<QListView *>(QStringLiteral("lista")), 0);
     action(window.get(), "csvButton")->trigger();
     QCOMPARE(dialogs.lines(), QStringList("save|Eksport CSV|L_2024_03_05_14-07-09"));
     QFile file(out.filePath(QStringLiteral("rejestr.csv")));

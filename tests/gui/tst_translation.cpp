@@ -125,10 +125,9 @@ Catalogue readCatalogue(const QString &path)
     return catalogue;
 }
 
-QString key(const Message &message)
+QString key(const Message &m)
 {
-    return message.context + QLatin1Char('|') + message.source + QLatin1Char('|')
-            + message.comment;
+    return m.context + QLatin1Char('|') + m.source + QLatin1Char('|') + m.comment;
 }
 
 QString translationsDir()
