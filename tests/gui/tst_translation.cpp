@@ -255,6 +255,8 @@ void TestTranslation::qtTexts_data()
     QTest::newRow("Polish") << QStringLiteral("pl_PL") << true << QStringLiteral("Anuluj");
     QTest::newRow("German") << QStringLiteral("de_DE") << true << QStringLiteral("Abbrechen");
     QTest::newRow("Ukrainian") << QStringLiteral("uk_UA") << true << QStringLiteral("Скасувати");
+    // The konfigurator_ro catalogue is Russian.
+    QTest::newRow("Russian") << QStringLiteral("ru_RU") << true << QStringLiteral("Отмена");
     QTest::newRow("English") << QStringLiteral("en_GB") << true << QStringLiteral("Cancel");
     QTest::newRow("Romanian: Qt has none") << "ro_RO" << false << QStringLiteral("Cancel");
     QTest::newRow("no language") << QString() << false << QStringLiteral("Cancel");
