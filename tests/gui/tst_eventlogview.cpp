@@ -6,27 +6,19 @@
 #include "records/eventlogmodel.h"
 #include "store/dbmanager.h"
 
-#include <QLineEdit>
-#include <QListView>
 #include <QStyle>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
-#include <memory>
+#include <initializer_list>
 
 namespace {
 // Oldest first: the unit itself, PSB 10, PSB 2 (gone, then active), PSL 2 (gone, then active).
 const QByteArray Register = QByteArray::fromHex("18030510000017" "00" "180305100000" "03ea"
                                                 "180306081e00" "83e2" "180306081e00" "03e2"
                                                 "1803070c0000" "83f2" "180304173b3b" "03f2");
-
-template <typename T>
-T *child(QWidget *window, const char *name)
-{
-    return window->findChild<T *>(QLatin1String(name));
-}
 } // namespace
 
 class tst_EventLogView : public QObject
@@ -34,14 +26,10 @@ class tst_EventLogView : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void findShortcut();
     void fitsFont_data();
     void fitsFont();
 
 private:
-    // An events window with the register open in its tab.
-    std::unique_ptr<EventsManagement> openRegister();
-
     QTemporaryDir m_dir;
 };
 
@@ -50,31 +38,6 @@ void tst_EventLogView::initTestCase()
     QVERIFY(m_dir.isValid() && DbManager::instance()->openDatabase(m_dir.path()));
     DbManager::instance()->initTables();
     initFaultTextTables();
-}
-
-std::unique_ptr<EventsManagement> tst_EventLogView::openRegister()
-{
-    const int id = DbManager::instance()->writeLog(QStringLiteral("L_filtr"), Register);
-    auto window = std::make_unique<EventsManagement>();
-    window->resize(900, 600);
-    window->showLog(uint(id), QStringLiteral("L_filtr"));
-    return window;
-}
-
-void tst_EventLogView::findShortcut()
-{
-    const auto window = openRegister();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    auto *filter = child<QLineEdit>(window.get(), "filterEdit");
-    filter->setText(QStringLiteral("psb"));
-    child<QListView>(window.get(), "lista")->setFocus();
-    QVERIFY(!filter->hasFocus());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(filter->hasFocus());
-    // Typing then replaces the old search.
-    QCOMPARE(filter->selectedText(), QStringLiteral("psb"));
 }
 
 void tst_EventLogView::fitsFont_data()
@@ -90,26 +53,25 @@ void tst_EventLogView::fitsFont()
 {
     QFETCH(int, pixelSize);
     DbManager::instance()->writeFaults(QStringLiteral("S_1"), QByteArray::fromHex("00"));
-    const auto events = openRegister();
+    EventsManagement events;
+    events.showLog(uint(DbManager::instance()->writeLog(QStringLiteral("L_filtr"), Register)),
+                   QStringLiteral("L_filtr"));
     FaultsManagement faults;
     SoftwareManagement software;
     QFont font;
     font.setPixelSize(pixelSize);
-    for (QWidget *window : {static_cast<QWidget *>(events.get()),
-                            static_cast<QWidget *>(&faults), static_cast<QWidget *>(&software)}) {
+    for (QWidget *window : std::initializer_list<QWidget *>{&events, &faults, &software}) {
         window->setFont(font);
         window->resize(1000, 700);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         for (const char *name :
              {"readButton", "deleteButton", "printButton", "pdfButton", "csvButton"}) {
-            auto *button = child<QToolButton>(window, name);
-            QVERIFY2(button->width() >= button->sizeHint().width(),
-                     qPrintable(button->text() + QString(" %1 < %2").arg(button->width())
-                                .arg(button->sizeHint().width())));
+            auto *button = window->findChild<QToolButton *>(QLatin1String(name));
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
         }
     }
-    auto *table = events->findChild<QTableView *>();
+    auto *table = events.findChild<QTableView *>();
     const QFontMetrics metrics(table->font());
     // What the item delegate keeps free around a text.
     const int margins = 2 * (table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);

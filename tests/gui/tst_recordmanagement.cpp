@@ -284,8 +284,7 @@ void tst_RecordManagement::csvExport()
     dialogs.files << out.filePath(QStringLiteral("rejestr"))
                   << out.filePath(QStringLiteral("brak/rejestr.csv"));
     const auto window = makeWindow(Events, nullptr);
-    auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
-    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
+    clickRow(window->findChild<QListView *>(QStringLiteral("lista")), 0);
     action(window.get(), "csvButton")->trigger();
     QCOMPARE(dialogs.lines(), QStringList("save|Eksport CSV|L_2024_03_05_14-07-09"));
     QFile file(out.filePath(QStringLiteral("rejestr.csv")));
@@ -293,7 +292,6 @@ void tst_RecordManagement::csvExport()
     QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBFLp;Data;Modu\xC5\x82;Zdarzenie;Kod;"
                                         "Usuni\xC4\x99te\r\n1;2024-03-05 14:07:09;-;"
                                         "Start systemu / reset;0x17;0\r\n"));
-
     action(window.get(), "csvButton")->trigger();
     QCOMPARE(dialogs.ofKind("warning").size(), 1);
     QVERIFY(dialogs.ofKind("warning").constFirst().text.contains("brak"));
@@ -307,9 +305,10 @@ void tst_RecordManagement::filteredReport_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QVariant>("visibleOnly");
-    QTest::newRow("CSV, visible rows") << "csvButton" << "tylko widoczne wiersze" << QVariant(true);
+    const QString visible = QStringLiteral("tylko widoczne wiersze");
+    QTest::newRow("CSV, visible rows") << "csvButton" << visible << QVariant(true);
     QTest::newRow("CSV, whole") << "csvButton" << "Całość" << QVariant(false);
-    QTest::newRow("PDF, visible rows") << "pdfButton" << "tylko widoczne wiersze" << QVariant(true);
+    QTest::newRow("PDF, visible rows") << "pdfButton" << visible << QVariant(true);
     QTest::newRow("print, cancelled") << "printButton" << "Anuluj" << QVariant();
 }
 
@@ -326,10 +325,10 @@ void tst_RecordManagement::filteredReport()
     storeRecord(Events, QStringLiteral("L_widok"), data);
     FakeDialogs dialogs;
     dialogs.onExec = [&choice](QDialog *dialog) {
-        auto *box = qobject_cast<QMessageBox *>(dialog);
-        for (QAbstractButton *b : box ? box->buttons() : QList<QAbstractButton *>()) {
-            if (b->text() == choice)
-                b->click();
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            for (QAbstractButton *b : box->buttons())
+                if (b->text() == choice)
+                    b->click();
         }
         return int(QDialog::Rejected);
     };
@@ -337,8 +336,7 @@ void tst_RecordManagement::filteredReport()
     const QString file = out.filePath(button == "csvButton" ? "r.csv" : "r.pdf");
     dialogs.files << file;
     const auto window = makeWindow(Events, nullptr);
-    auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
-    clickRow(list, 0);
+    clickRow(window->findChild<QListView *>(QStringLiteral("lista")), 0);
     window->findChild<QLineEdit *>(QStringLiteral("filterEdit"))->setText(QStringLiteral("psb"));
     action(window.get(), qPrintable(button))->trigger();
 
@@ -350,32 +348,27 @@ void tst_RecordManagement::filteredReport()
     if (visibleOnly.isNull()) {
         QCOMPARE(dialogs.shown.size(), 1);
         QVERIFY(!QFile::exists(file));
-        return;
-    }
-    // The visible rows as the tab shows them, newest first, each with its number.
-    const QVector<int> visible{7, 6, 5};
-    Pamietnik stored;
-    stored.parse(data);
-    if (button == "csvButton") {
+    } else if (button == "csvButton") {
+        // The visible rows as the tab shows them, newest first, each with its number.
+        Pamietnik stored;
+        stored.parse(data);
         QFile csv(file);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll(), visibleOnly.toBool()
-                         ? RecordCsv::events(stored.events(), visible)
+                         ? RecordCsv::events(stored.events(), QVector<int>{7, 6, 5})
                          : RecordCsv::events(stored.events()));
-        return;
+    } else {
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", file, "-"});
+        QVERIFY2(pdftotext.waitForFinished(60000), "pdftotext is needed");
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.startsWith("Zdarzenia Ostrel: L_widok"), qPrintable(text));
+        QStringList rows;
+        const QRegularExpression row(R"(\n\s*(\d+)\s+2024-03-05\s+(PS[BL]))");
+        for (auto match = row.globalMatch(text); match.hasNext();)
+            rows << match.next().capturedTexts().mid(1).join(' ');
+        QCOMPARE(rows, QStringList({"8 PSB", "7 PSB", "6 PSB"}));
     }
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", file, "-"});
-    QVERIFY2(pdftotext.waitForFinished(60000), "pdftotext is needed");
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    QVERIFY2(text.startsWith("Zdarzenia Ostrel: L_widok"), qPrintable(text));
-    QStringList numbers;
-    const QRegularExpression row(R"(\n\s*(\d+)\s+2024-03-05\s+(PS[BL]))");
-    for (auto match = row.globalMatch(text); match.hasNext();) {
-        const auto found = match.next();
-        numbers << found.captured(1) + " " + found.captured(2);
-    }
-    QCOMPARE(numbers, QStringList({"8 PSB", "7 PSB", "6 PSB"}));
 }
 
 QTEST_MAIN(tst_RecordManagement)

@@ -7,19 +7,16 @@
 
 namespace {
 // A module whose fault texts the test chooses.
-class TextModul : public Modul
+struct TextModul : Modul
 {
-public:
     TextModul(const QString &name, quint8 number, const QStringList &faults)
-        : Modul(number), m_name(name), m_faults(faults)
+        : Modul(number), name(name), faults(faults)
     {
     }
-    QString getName() override { return m_name; }
-    QStringList getFaults() override { return m_faults; }
-
-private:
-    QString m_name;
-    QStringList m_faults;
+    QString getName() override { return name; }
+    QStringList getFaults() override { return faults; }
+    QString name;
+    QStringList faults;
 };
 
 const QByteArray Bom("\xEF\xBB\xBF");
