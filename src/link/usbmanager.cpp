@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QMutexLocker>
+#include <QRegularExpression>
 #include <QSerialPortInfo>
+#include <QTcpSocket>
 
 namespace {
 const char *const errorNames[] = {
@@ -77,23 +79,14 @@ USBManager::~USBManager()
 
 bool USBManager::openPort(const QString &portName)
 {
-    if (!m_port) {
-        m_port = new QSerialPort;
-        m_port->setBaudRate(QSerialPort::Baud19200, QSerialPort::AllDirections);
-        m_port->setDataBits(QSerialPort::Data8);
-        m_port->setParity(QSerialPort::NoParity);
-        m_port->setStopBits(QSerialPort::OneStop);
-        m_port->setFlowControl(QSerialPort::NoFlowControl);
-    }
-    if (m_port->isOpen())
-        m_port->close();
-    m_port->setPortName(portName);
-    if (!m_port->open(QIODevice::ReadWrite))
+    m_openError.clear();
+    QString host;
+    quint16 port = 0;
+    const bool opened = parseNetworkAddress(portName, &host, &port) ? openSocket(host, port)
+                                                                     : openSerial(portName);
+    if (!opened)
         return false;
-    connect(m_port, &QSerialPort::errorOccurred, this, &USBManager::slotUsbError,
-            Qt::UniqueConnection);
-    connect(m_port, &QSerialPort::readyRead, this, &USBManager::slotReadReady,
-            Qt::UniqueConnection);
+    m_portName = portName;
     m_repeats = 0;
     m_dropped = 0;
     m_decodeFailures = 0;
@@ -109,8 +102,82 @@ bool USBManager::openPort(const QString &portName)
     return true;
 }
 
+bool USBManager::openSerial(const QString &portName)
+{
+    auto *serial = qobject_cast<QSerialPort *>(m_port);
+    if (!serial) {
+        delete m_port;
+        serial = new QSerialPort;
+        serial->setBaudRate(QSerialPort::Baud19200, QSerialPort::AllDirections);
+        serial->setDataBits(QSerialPort::Data8);
+        serial->setParity(QSerialPort::NoParity);
+        serial->setStopBits(QSerialPort::OneStop);
+        serial->setFlowControl(QSerialPort::NoFlowControl);
+        m_port = serial;
+    }
+    if (serial->isOpen())
+        serial->close();
+    serial->setPortName(portName);
+    if (!serial->open(QIODevice::ReadWrite))
+        return false;
+    connect(serial, &QSerialPort::errorOccurred, this, &USBManager::slotUsbError,
+            Qt::UniqueConnection);
+    connect(serial, &QSerialPort::readyRead, this, &USBManager::slotReadReady,
+            Qt::UniqueConnection);
+    return true;
+}
+
+// Connecting blocks for at most ConnectTimeoutMs (plus the name look-up): openPort reports its
+// result at once, as it does for a serial port, so no window sees a port that is half open.
+bool USBManager::openSocket(const QString &host, quint16 port)
+{
+    delete m_port;
+    m_port = nullptr;
+    auto *socket = new QTcpSocket;
+    socket->connectToHost(host, port);
+    if (!socket->waitForConnected(ConnectTimeoutMs)) {
+        const QString address = host.contains(':') ? QStringLiteral("[%1]:%2").arg(host).arg(port)
+                                                   : QStringLiteral("%1:%2").arg(host).arg(port);
+        m_openError = socketErrorText(socket->error(), address);
+        qDebug().noquote() << "TCP:" << address << socket->errorString();
+        delete socket;
+        return false;
+    }
+    // Requests are small and each waits for its answer; Nagle would only delay them.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    m_port = socket;
+    connect(socket, &QAbstractSocket::errorOccurred, this, &USBManager::slotSocketError);
+    connect(socket, &QIODevice::readyRead, this, &USBManager::slotReadReady);
+    return true;
+}
+
+bool USBManager::isNetworkLink() const
+{
+    return parseNetworkAddress(m_portName);
+}
+
+bool USBManager::parseNetworkAddress(const QString &portName, QString *host, quint16 *port)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+            "^(?:tcp://)?(?:\\[([0-9A-Fa-f:.%]+)\\]|([^:/\\\\\\[\\]\\s]+)):(\\d{1,5})$"),
+            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(portName.trimmed());
+    if (!match.hasMatch())
+        return false;
+    const uint number = match.captured(3).toUInt();
+    if (number == 0 || number > 65535)
+        return false;
+    if (host)
+        *host = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
+    if (port)
+        *port = quint16(number);
+    return true;
+}
+
 void USBManager::closePort()
 {
+    if (m_port)
+        m_port->disconnect(this);
     if (m_port && m_port->isOpen()) {
         m_port->close();
         portLost(QString());
@@ -285,10 +352,40 @@ void USBManager::slotUsbError(QSerialPort::SerialPortError error)
 {
     if (error == QSerialPort::NoError)
         return;
-    const QString name = errorName(int(error));
-    portLost(errorExplanation(int(error)));
+    portFailed(errorName(int(error)), errorExplanation(int(error)));
+}
+
+void USBManager::slotSocketError(QAbstractSocket::SocketError error)
+{
+    const QString text = socketErrorText(error, m_portName);
+    portFailed(text, text);
+}
+
+QString USBManager::socketErrorText(QAbstractSocket::SocketError error, const QString &address)
+{
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return tr("%1 odrzucił połączenie: serwer portu nie nasłuchuje na tym porcie "
+                  "albo obsługuje już innego klienta").arg(address);
+    case QAbstractSocket::SocketTimeoutError:
+        return tr("%1 nie odpowiada od 5 s: sprawdź adres, połączenie VPN i zaporę sieciową")
+                .arg(address);
+    case QAbstractSocket::HostNotFoundError:
+        return tr("Nie znaleziono komputera %1: sprawdź nazwę lub adres").arg(address);
+    case QAbstractSocket::RemoteHostClosedError:
+        return tr("Serwer portu %1 zamknął połączenie (centrala odłączona od serwera "
+                  "lub serwer wyłączony)").arg(address);
+    default:
+        return tr("Błąd połączenia sieciowego z %1 (kod %2)").arg(address).arg(int(error));
+    }
+}
+
+// A serial port error or a lost TCP connection: the port closes, as on a pulled cable.
+void USBManager::portFailed(const QString &name, const QString &explanation)
+{
+    portLost(explanation);
     if (m_port) {
-        disconnect(m_port, &QSerialPort::errorOccurred, this, &USBManager::slotUsbError);
+        m_port->disconnect(this);
         qDebug().noquote() << name;
         m_port->close();
         // The port may be the sender of this very signal.

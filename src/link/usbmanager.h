@@ -3,6 +3,7 @@
 #include "device.h"
 
 #include <QByteArray>
+#include <QAbstractSocket>
 #include <QElapsedTimer>
 #include <QList>
 #include <QMutex>
@@ -11,7 +12,9 @@
 #include <QStringList>
 #include <QTimer>
 
-// The single serial link to the unit: queues request frames, writes one at a time, repeats an
+class QIODevice;
+
+// The single link to the unit, over a serial port or a TCP connection to a serial device server: queues request frames, writes one at a time, repeats an
 // unanswered one after 2000 ms and drops it after the third write, polls an idle port with clock
 // reads, drives the multi-part event-log read, and hands every complete answer to the windows.
 class USBManager : public QObject, public Device
@@ -22,13 +25,22 @@ public:
     static constexpr int KeepAliveMs = 2000;
     static constexpr int CommandTickMs = 100;
     static constexpr int MaxAttempts = 3;
+    // How long a TCP connection may take before the host counts as not answering.
+    static constexpr int ConnectTimeoutMs = 5000;
 
     explicit USBManager(QObject *parent = nullptr);
     ~USBManager() override;
 
+    // A port name of the form host:port, tcp://host:port or [v6-address]:port opens a TCP
+    // connection (waiting at most ConnectTimeoutMs); anything else names a serial port.
     bool openPort(const QString &portName);
     void closePort();
     bool isOpen() const;
+    // The name the open (or last opened) port was given.
+    QString portName() const { return m_portName; }
+    bool isNetworkLink() const;
+    // Why the last openPort failed, when the reason is known (TCP); empty otherwise.
+    QString openError() const { return m_openError; }
     // False when the frame is refused: a new event-log read ([0, 0]) while one is in progress.
     bool queueFrame(const QByteArray &frame);
     int queuedCount();
@@ -58,6 +70,9 @@ public:
     void write();
     int decodeFrame(Device::COMMAND &command, const QByteArray &frame, QByteArray &payload);
 
+    // Splits a TCP port name into host and port; false for a serial port name.
+    static bool parseNetworkAddress(const QString &portName, QString *host = nullptr,
+                                    quint16 *port = nullptr);
     static QStringList availablePortNames();
     static QString errorName(int error);
     // What a port error means to a technician, with its name.
@@ -80,6 +95,7 @@ signals:
 
 public slots:
     void slotUsbError(QSerialPort::SerialPortError error);
+    void slotSocketError(QAbstractSocket::SocketError error);
     void slotUsbPortOpened();
     void slotUsbPortClosed();
     void slotDataTimerTimeout();
@@ -91,6 +107,10 @@ public slots:
 private:
     void abandonTransfer();
     void portLost(const QString &reason);
+    bool openSerial(const QString &portName);
+    bool openSocket(const QString &host, quint16 port);
+    void portFailed(const QString &name, const QString &explanation);
+    static QString socketErrorText(QAbstractSocket::SocketError error, const QString &address);
 
     QTimer m_commandTimer;
     QTimer m_answerTimer;
@@ -99,7 +119,10 @@ private:
     QList<QByteArray> m_queue;
     QByteArray m_singleAnswer;
     QByteArray m_multiPartAnswer;
-    QSerialPort *m_port = nullptr;
+    // A QSerialPort or a QTcpSocket: above the byte stream the link does not care which.
+    QIODevice *m_port = nullptr;
+    QString m_portName;
+    QString m_openError;
     QMutex m_queueMutex;
     bool m_noAnswerFlag = false;
 

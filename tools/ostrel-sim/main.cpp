@@ -1,5 +1,6 @@
 #include "eventregister.h"
 #include "ptywire.h"
+#include "tcpwire.h"
 #include "simoptions.h"
 #include "simserver.h"
 #include "simunit.h"
@@ -9,9 +10,11 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QHostInfo>
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <memory>
 #include <cstdio>
 
 #include <sys/socket.h>
@@ -40,6 +43,34 @@ bool parseCount(QCommandLineParser &parser, const QString &name, int min, int ma
     }
     *value = v;
     return true;
+}
+
+// [HOST:]PORT, the host possibly an IPv6 address in brackets.
+bool parseAddress(const QString &text, SimOptions *options)
+{
+    const int colon = text.lastIndexOf(':');
+    QString host = colon < 0 ? QString() : text.left(colon);
+    if (host.startsWith('[') && host.endsWith(']'))
+        host = host.mid(1, host.size() - 2);
+    bool ok = false;
+    const uint port = text.mid(colon + 1).toUInt(&ok);
+    if (!ok || port > 65535 || (colon >= 0 && host.isEmpty())) {
+        fprintf(stderr, "ostrel-sim: --tcp takes [HOST:]PORT such as 127.0.0.1:5000\n");
+        return false;
+    }
+    if (!host.isEmpty())
+        options->tcpHost = host;
+    options->tcpPort = quint16(port);
+    return true;
+}
+
+QHostAddress resolveHost(const QString &name)
+{
+    const QHostAddress literal(name);
+    if (!literal.isNull())
+        return literal;
+    const QList<QHostAddress> found = QHostInfo::fromName(name).addresses();
+    return found.isEmpty() ? QHostAddress() : found.first();
 }
 
 bool parseOptions(const QCoreApplication &app, SimOptions *options)
@@ -87,6 +118,11 @@ bool parseOptions(const QCoreApplication &app, SimOptions *options)
             {"verbose", "Log every request and answer in hex on standard error."},
             {"link", "Also reach the device through this symbolic link (removed on exit).",
              "path"},
+            {"tcp", "Serve the unit over TCP instead, like a serial device server in raw TCP "
+                    "mode: listen on HOST (127.0.0.1 when not given) and PORT (0: any free "
+                    "port), one client at a time. The first line of standard output is then "
+                    "the address to connect to, HOST:PORT.",
+             "[host:]port"},
     });
     parser.process(app);
 
@@ -139,6 +175,15 @@ bool parseOptions(const QCoreApplication &app, SimOptions *options)
     options->split = parser.isSet("split");
     options->verbose = parser.isSet("verbose");
     options->linkPath = parser.value("link");
+    if (parser.isSet("tcp")) {
+        if (!options->linkPath.isEmpty()) {
+            fprintf(stderr, "ostrel-sim: --link needs the pseudo-terminal, not --tcp\n");
+            return false;
+        }
+        options->tcp = true;
+        if (!parseAddress(parser.value("tcp"), options))
+            return false;
+    }
     return true;
 }
 
@@ -180,13 +225,28 @@ int main(int argc, char *argv[])
     if (!parseOptions(app, &options))
         return 2;
 
-    PtyWire wire(!options.fast);
     QString error;
-    if (!wire.open(&error)) {
-        fprintf(stderr, "ostrel-sim: cannot open a pseudo-terminal: %s\n", qPrintable(error));
-        return 1;
+    std::unique_ptr<SimWire> wire;
+    if (options.tcp) {
+        const QHostAddress host = resolveHost(options.tcpHost);
+        auto tcp = std::make_unique<TcpWire>(!options.fast);
+        if (host.isNull() || !tcp->listen(host, options.tcpPort, &error)) {
+            fprintf(stderr, "ostrel-sim: cannot listen on %s:%d: %s\n",
+                    qPrintable(options.tcpHost), options.tcpPort,
+                    host.isNull() ? "unknown host" : qPrintable(error));
+            return 1;
+        }
+        wire = std::move(tcp);
+    } else {
+        auto pty = std::make_unique<PtyWire>(!options.fast);
+        if (!pty->open(&error)) {
+            fprintf(stderr, "ostrel-sim: cannot open a pseudo-terminal: %s\n",
+                    qPrintable(error));
+            return 1;
+        }
+        wire = std::move(pty);
     }
-    if (!options.linkPath.isEmpty() && !makeLink(options.linkPath, wire.devicePath()))
+    if (!options.linkPath.isEmpty() && !makeLink(options.linkPath, wire->address()))
         return 1;
 
     // SIGINT and SIGTERM reach the event loop through a socket pair, so the link is removed
@@ -208,12 +268,12 @@ int main(int argc, char *argv[])
     });
 
     SimUnit unit(options);
-    SimServer server(options, &wire, &unit);
+    SimServer server(options, wire.get(), &unit);
     QObject::connect(&server, &SimServer::hungUp, &app, &QCoreApplication::quit);
 
-    printf("%s\n", qPrintable(wire.devicePath()));
+    printf("%s\n", qPrintable(wire->address()));
     fflush(stdout);
-    qInfo().noquote() << "simulated unit on" << wire.devicePath()
+    qInfo().noquote() << "simulated unit on" << wire->address()
                       << (options.linkPath.isEmpty() ? QString()
                                                      : QStringLiteral("(link %1)")
                                                                .arg(options.linkPath))
@@ -221,8 +281,8 @@ int main(int argc, char *argv[])
                       << (options.fast ? "unpaced" : "paced at 19200 baud");
 
     const int result = app.exec();
-    wire.hangUp();
+    wire->hangUp();
     if (!options.linkPath.isEmpty())
-        removeLink(options.linkPath, wire.devicePath());
+        removeLink(options.linkPath, wire->address());
     return result;
 }

@@ -13,21 +13,13 @@
 
 namespace {
 constexpr int ConnectionPollMs = 50;
-// A real unit forgets a half-received frame after a pause on the line.
-constexpr int InterByteTimeoutMs = 200;
 } // namespace
 
-PtyWire::PtyWire(bool paced, QObject *parent) : QObject(parent), m_paced(paced)
+PtyWire::PtyWire(bool paced, QObject *parent) : SimWire(paced, parent)
 {
-    m_clock.start();
     m_connectionPoll.setInterval(ConnectionPollMs);
     connect(&m_connectionPoll, &QTimer::timeout, this, &PtyWire::checkConnection);
-    m_pumpTimer.setTimerType(Qt::PreciseTimer);
-    m_pumpTimer.setInterval(paced ? 4 : 1);
-    connect(&m_pumpTimer, &QTimer::timeout, this, &PtyWire::pump);
-    m_interByteTimer.setSingleShot(true);
-    m_interByteTimer.setInterval(InterByteTimeoutMs);
-    connect(&m_interByteTimer, &QTimer::timeout, this, &PtyWire::dropIncomplete);
+    connect(this, &SimWire::connectedChanged, this, &PtyWire::onConnectedChanged);
 }
 
 PtyWire::~PtyWire()
@@ -66,11 +58,6 @@ bool PtyWire::open(QString *error)
     return true;
 }
 
-qint64 PtyWire::wireTimeNs(int bytes) const
-{
-    return m_paced ? qint64(bytes) * 1000000000LL / BytesPerSecond : 0;
-}
-
 void PtyWire::checkConnection()
 {
     if (m_master < 0)
@@ -80,25 +67,16 @@ void PtyWire::checkConnection()
         setConnected(true);
 }
 
-void PtyWire::setConnected(bool connected)
+void PtyWire::onConnectedChanged(bool connected)
 {
-    if (m_connected == connected)
-        return;
-    m_connected = connected;
     if (connected) {
         m_connectionPoll.stop();
         m_readNotifier->setEnabled(true);
     } else {
         m_readNotifier->setEnabled(false);
-        m_rx.clear();
-        m_interByteTimer.stop();
-        // Whatever was on its way is lost with the cable.
-        m_tx.clear();
-        m_pumpTimer.stop();
         flushStaleInput();
         m_connectionPoll.start();
     }
-    emit connectedChanged(connected);
 }
 
 // Bytes written towards the PC and not yet read would otherwise greet the next program that
@@ -116,10 +94,11 @@ void PtyWire::flushStaleInput()
 void PtyWire::onReadable()
 {
     char buffer[4096];
+    QByteArray bytes;
     for (;;) {
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
         if (n > 0) {
-            m_rx.append(buffer, int(n));
+            bytes.append(buffer, int(n));
             continue;
         }
         if (n < 0 && (errno == EAGAIN || errno == EINTR))
@@ -128,112 +107,21 @@ void PtyWire::onReadable()
         setConnected(false);
         return;
     }
-    assemble();
+    received(bytes);
 }
 
-// Requests are delimited by their length field alone. Stray bytes are skipped up to the next
-// start byte; a frame with an impossible length or a bad CRC gets no answer.
-void PtyWire::assemble()
+qint64 PtyWire::writeBytes(const char *data, qint64 size)
 {
-    while (!m_rx.isEmpty()) {
-        if (m_rx.at(0) != Device::StartByte) {
-            int skip = m_rx.indexOf(Device::StartByte);
-            if (skip < 0)
-                skip = m_rx.size();
-            emit garbageReceived(QStringLiteral("stray bytes"), m_rx.left(skip));
-            m_rx.remove(0, skip);
-            continue;
-        }
-        if (m_rx.size() < 3)
-            break;
-        const int length = (quint8(m_rx.at(1)) << 8) | quint8(m_rx.at(2));
-        if (length < 5 || length > MaxFrameLength) {
-            emit garbageReceived(QStringLiteral("impossible length %1").arg(length), m_rx.left(3));
-            m_rx.remove(0, 1);
-            continue;
-        }
-        if (m_rx.size() < length + 1)
-            break;
-        const QByteArray frame = m_rx.left(length + 1);
-        m_rx.remove(0, length + 1);
-        if (!Device::checkCrc(frame.constData(), length)) {
-            emit garbageReceived(QStringLiteral("bad CRC"), frame);
-            continue;
-        }
-        emit frameReceived(frame);
-    }
-    if (m_rx.isEmpty())
-        m_interByteTimer.stop();
-    else
-        m_interByteTimer.start();
-}
-
-void PtyWire::dropIncomplete()
-{
-    if (!m_rx.isEmpty())
-        emit garbageReceived(QStringLiteral("incomplete frame"), m_rx);
-    m_rx.clear();
-}
-
-void PtyWire::send(const QByteArray &bytes, int gapMs, int tag)
-{
-    if (m_master < 0 || bytes.isEmpty())
-        return;
-    const qint64 now = nowNs();
-    Chunk chunk;
-    chunk.bytes = bytes;
-    chunk.startNs = std::max(now, m_wireFreeNs) + qint64(gapMs) * 1000000;
-    chunk.tag = tag;
-    m_wireFreeNs = chunk.startNs + wireTimeNs(bytes.size());
-    m_tx.append(chunk);
-    pump();
-    if (!m_tx.isEmpty() && !m_pumpTimer.isActive())
-        m_pumpTimer.start();
-}
-
-// Byte k of a paced chunk leaves when its ten bit times are over, so the last byte of an answer
-// reaches the PC exactly as late as it would through a 19200 baud line.
-void PtyWire::pump()
-{
-    const qint64 now = nowNs();
-    while (!m_tx.isEmpty()) {
-        Chunk &chunk = m_tx.first();
-        if (now < chunk.startNs)
-            break;
-        int due = chunk.bytes.size();
-        if (m_paced)
-            due = int(std::min<qint64>(due, (now - chunk.startNs) * BytesPerSecond / 1000000000LL));
-        if (due > chunk.written) {
-            if (!m_connected) {
-                chunk.written = due;
-            } else {
-                const ssize_t n = ::write(m_master, chunk.bytes.constData() + chunk.written,
-                                          size_t(due - chunk.written));
-                if (n > 0) {
-                    chunk.written += int(n);
-                } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
-                    setConnected(false);
-                    return;
-                }
-            }
-        }
-        if (chunk.written < chunk.bytes.size())
-            break;
-        const int tag = chunk.tag;
-        m_tx.removeFirst();
-        if (tag != 0)
-            emit chunkWritten(tag);
-    }
-    if (m_tx.isEmpty())
-        m_pumpTimer.stop();
+    const ssize_t n = ::write(m_master, data, size_t(size));
+    if (n >= 0)
+        return n;
+    return errno == EAGAIN || errno == EINTR ? 0 : -1;
 }
 
 void PtyWire::hangUp()
 {
     m_connectionPoll.stop();
-    m_pumpTimer.stop();
-    m_interByteTimer.stop();
-    m_tx.clear();
+    SimWire::hangUp();
     if (m_readNotifier) {
         m_readNotifier->setEnabled(false);
         delete m_readNotifier;
@@ -243,5 +131,4 @@ void PtyWire::hangUp()
         ::close(m_master);
         m_master = -1;
     }
-    m_connected = false;
 }

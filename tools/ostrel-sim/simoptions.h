@@ -29,4 +29,8 @@ struct SimOptions
     bool verbose = false;
 
     QString linkPath;
+    // Serve the unit over TCP on this host and port instead of a pseudo-terminal.
+    bool tcp = false;
+    QString tcpHost = QStringLiteral("127.0.0.1");
+    quint16 tcpPort = 0;
 };

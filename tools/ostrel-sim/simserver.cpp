@@ -1,6 +1,6 @@
 #include "simserver.h"
 
-#include "ptywire.h"
+#include "simwire.h"
 
 #include <QDebug>
 
@@ -14,16 +14,16 @@ constexpr int MaxPendingRequests = 8;
 constexpr int HangUpAfterLastByteMs = 100;
 } // namespace
 
-SimServer::SimServer(const SimOptions &options, PtyWire *wire, SimUnit *unit, QObject *parent)
+SimServer::SimServer(const SimOptions &options, SimWire *wire, SimUnit *unit, QObject *parent)
     : QObject(parent), m_options(options), m_wire(wire), m_unit(unit), m_rng(options.seed ^ 0x5EED)
 {
     m_processTimer.setSingleShot(true);
     m_processTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_processTimer, &QTimer::timeout, this, &SimServer::processDue);
-    connect(wire, &PtyWire::frameReceived, this, &SimServer::onFrame);
-    connect(wire, &PtyWire::garbageReceived, this, &SimServer::onGarbage);
-    connect(wire, &PtyWire::chunkWritten, this, &SimServer::onChunkWritten);
-    connect(wire, &PtyWire::connectedChanged, this, [this](bool connected) {
+    connect(wire, &SimWire::frameReceived, this, &SimServer::onFrame);
+    connect(wire, &SimWire::garbageReceived, this, &SimServer::onGarbage);
+    connect(wire, &SimWire::chunkWritten, this, &SimServer::onChunkWritten);
+    connect(wire, &SimWire::connectedChanged, this, [this](bool connected) {
         if (!connected)
             m_pending.clear();
         qInfo().noquote() << (connected ? "the PC opened the port" : "the PC closed the port");

@@ -9,7 +9,7 @@
 
 #include <random>
 
-class PtyWire;
+class SimWire;
 
 // Runs the unit on the wire: takes each request as the line delivers it, lets the unit answer
 // after the configured delay, and applies the requested line faults to the answers.
@@ -17,7 +17,7 @@ class SimServer : public QObject
 {
     Q_OBJECT
 public:
-    SimServer(const SimOptions &options, PtyWire *wire, SimUnit *unit, QObject *parent = nullptr);
+    SimServer(const SimOptions &options, SimWire *wire, SimUnit *unit, QObject *parent = nullptr);
 
 signals:
     // The cable was pulled (--hangup-after): nothing more will happen.
@@ -40,7 +40,7 @@ private:
     void hangUpNow();
 
     SimOptions m_options;
-    PtyWire *m_wire;
+    SimWire *m_wire;
     SimUnit *m_unit;
     std::mt19937 m_rng;
     QList<Pending> m_pending;
