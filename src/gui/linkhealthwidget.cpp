@@ -48,6 +48,10 @@ void LinkHealthWidget::refresh()
         m_ageTimer.start();
     else
         m_ageTimer.stop();
+    // Over TCP the address tells which unit of which site the technician is looking at.
+    const QString port = m_health->portName();
+    if (!port.isEmpty())
+        state = QStringLiteral("%1: %2").arg(port.toHtmlEscaped(), state);
     QString text = QStringLiteral("<span style='color:%1'>&#9679;</span> %2").arg(colour, state);
     if (m_health->state() != LinkHealth::NoPort)
         text += tr(" · powtórzenia: %1 · utracone: %2 · CRC: %3")

@@ -1,6 +1,7 @@
 #include "linkmonitor.h"
 
 #include "link/trafficlog.h"
+#include "link/usbmanager.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -18,8 +19,15 @@ LinkMonitor::LinkMonitor(USBManager *link, QWidget *parent)
     : QDockWidget(tr("Monitor łącza"), parent), m_log(new TrafficLog(this))
 {
     setObjectName(QStringLiteral("linkMonitor"));
-    if (link)
+    if (link) {
         m_log->watch(link);
+        // The title names the port or the device server's address the frames cross.
+        connect(link, &USBManager::signalUsbPortOpened, this, [this, link] {
+            setWindowTitle(tr("Monitor łącza") + QStringLiteral(" – ") + link->portName());
+        });
+        connect(link, &USBManager::signalUsbPortClosed, this,
+                [this] { setWindowTitle(tr("Monitor łącza")); });
+    }
 
     auto *body = new QWidget(this);
     auto *layout = new QVBoxLayout(body);

@@ -15,6 +15,7 @@
 #include "startup.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
+#include "link/recentaddresses.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 
@@ -276,13 +277,23 @@ void MainWindow::slotUsbConnect()
     dialog.setWindowTitle(tr("Port:", "Port komunikacyjny"));
     dialog.setLabelText(tr("Wybierz port:"));
     dialog.setCancelButtonText(tr("Anuluj"));
-    dialog.setComboBoxItems(USBManager::availablePortNames());
-    // Editable, so that a port the system does not list (a simulator's path) can be typed.
+    DbManager *store = DbManager::instance();
+    dialog.setComboBoxItems(USBManager::availablePortNames() + RecentAddresses::load(store));
+    // Editable, so that a port the system does not list (a simulator's path, a device server's
+    // address) can be typed.
     dialog.setComboBoxEditable(true);
     // Wide enough for a typed device path, not only for "COM3". The dialog sizes itself to its
     // contents, so the width goes on the combo box.
-    if (auto *portBox = dialog.findChild<QComboBox *>())
+    if (auto *portBox = dialog.findChild<QComboBox *>()) {
         portBox->setMinimumWidth(320);
+        portBox->setToolTip(
+                tr("Port szeregowy (np. COM3) albo adres serwera portu szeregowego w sieci: "
+                   "host:port, tcp://host:port lub [adres IPv6]:port.<br>"
+                   "Serwer portu musi pracować w trybie raw TCP z ustawieniami 19200 bodów, "
+                   "8N1.<br>"
+                   "Połączenie raw TCP nie ma uwierzytelniania: używaj go tylko w sieci VPN "
+                   "albo przez tunel SSH."));
+    }
     if (Dialogs::instance()->exec(&dialog) != QDialog::Accepted)
         return;
     const QString portName = dialog.textValue().trimmed();
@@ -292,7 +303,12 @@ void MainWindow::slotUsbConnect()
         qDebug() << "Port nie został otwarty";
         // Without this the technician would see no reaction at all to a failed connect.
         slotWriteMessage(tr("Port nie został otwarty: %1").arg(portName), 5000);
+        if (!m_link->openError().isEmpty())
+            Dialogs::instance()->warning(this, tr("Połączenie sieciowe"), m_link->openError());
+        return;
     }
+    if (m_link->isNetworkLink())
+        RecentAddresses::remember(store, portName);
 }
 
 void MainWindow::slotUpdateAppSettings()

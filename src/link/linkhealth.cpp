@@ -11,6 +11,11 @@ LinkHealth::LinkHealth(USBManager *link, QObject *parent) : QObject(parent), m_l
     update();
 }
 
+QString LinkHealth::portName() const
+{
+    return m_link && m_link->isOpen() ? m_link->portName() : QString();
+}
+
 qint64 LinkHealth::lastAnswerAgeMs() const
 {
     return m_link ? m_link->lastAnswerAgeMs() : -1;

@@ -24,6 +24,8 @@ public:
     explicit LinkHealth(USBManager *link, QObject *parent = nullptr);
 
     State state() const { return m_state; }
+    // The port or TCP address the link is open on; empty while no port is open.
+    QString portName() const;
     // Age of the last decoded answer in milliseconds; -1 when none came since the port opened.
     qint64 lastAnswerAgeMs() const;
     int repeats() const;

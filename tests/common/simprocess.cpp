@@ -1,6 +1,39 @@
 #include "simprocess.h"
 
+#include "ptypair.h"
+#include "tcppair.h"
+
 #include <QElapsedTimer>
+#include <QtTest>
+
+void addTransportRows()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::newRow("pty") << false;
+    QTest::newRow("tcp") << true;
+}
+
+namespace {
+bool s_tcpRow = false;
+}
+
+void useTransportRow()
+{
+    QFETCH_GLOBAL(bool, tcp);
+    s_tcpRow = tcp;
+}
+
+bool isTcpRow()
+{
+    return s_tcpRow;
+}
+
+std::unique_ptr<UnitLine> newUnitLine()
+{
+    if (isTcpRow())
+        return std::make_unique<TcpPair>();
+    return std::make_unique<PtyPair>();
+}
 
 SimProcess::SimProcess(const QString &program, const QStringList &arguments)
     : m_program(program), m_arguments(arguments)
@@ -21,7 +54,10 @@ SimProcess::~SimProcess()
 
 bool SimProcess::start(int timeoutMs)
 {
-    m_process.start(m_program, m_arguments);
+    QStringList arguments = m_arguments;
+    if (isTcpRow())
+        arguments << QStringLiteral("--tcp") << QStringLiteral("0");
+    m_process.start(m_program, arguments);
     if (!m_process.waitForStarted(timeoutMs))
         return false;
     QElapsedTimer timer;

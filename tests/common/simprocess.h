@@ -1,13 +1,18 @@
 #pragma once
 
+#include "unitline.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // The simulated unit `ostrel-sim` as a child process: started with the given arguments, it
-// reports its pseudo-terminal, which the product opens as its serial port. Stopped (SIGTERM) on
-// destruction. Tests pass `--fast` unless they need the real byte rate.
+// reports its pseudo-terminal (or, over TCP, its host:port address), which the product opens as
+// its port. Stopped (SIGTERM) on destruction. Tests pass `--fast` unless they need the real byte
+// rate. In a test with transport rows (addTransportRows) the "tcp" row serves it over TCP.
 class SimProcess
 {
 public:
@@ -32,6 +37,16 @@ private:
     QString m_portName;
     QByteArray m_log;
 };
+
+// The transports end-to-end tests run over, as global data rows of initTestCase_data():
+// "pty" (a pseudo-terminal opened as a serial port) and "tcp" (a loopback TCP connection).
+// The test's init() calls useTransportRow(); until then (initTestCase) the row is "pty".
+void addTransportRows();
+void useTransportRow();
+bool isTcpRow();
+
+// The unit's end of a line for the current transport row: a PtyPair or a TcpPair.
+std::unique_ptr<UnitLine> newUnitLine();
 
 #ifdef OSTREL_SIM_PATH
 inline QString ostrelSimPath()

@@ -1,5 +1,6 @@
-// End to end: the product's link (USBManager on QSerialPort) against the simulated unit
-// ostrel-sim on a real pseudo-terminal.
+// ctest-labels: tcp
+// End to end: the product's link (USBManager) against the simulated unit ostrel-sim, on a real
+// pseudo-terminal opened as a serial port and over a loopback TCP connection.
 #include "simprocess.h"
 
 #include "config/konfiguracja.h"
@@ -81,6 +82,8 @@ class TestSimLink : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase_data() { addTransportRows(); }
+    void init() { useTransportRow(); }
     void initTestCase();
     void presets_data();
     void presets();

@@ -1,7 +1,7 @@
-// ctest-labels: transfer
-// Transfers over the real link (ostrel-sim or a silent pseudo-terminal): one event-log read at
-// a time, progress, requests given up, the health counters and the traffic log.
-#include "ptypair.h"
+// ctest-labels: transfer tcp
+// Transfers over the real link (ostrel-sim or a silent line), over a pseudo-terminal and over
+// TCP: one event-log read at a time, progress, requests given up, the health counters and the
+// traffic log.
 #include "simprocess.h"
 
 #include "link/linkhealth.h"
@@ -49,6 +49,8 @@ class TestTransfer : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase_data() { addTransportRows(); }
+    void init() { useTransportRow(); }
     void secondReadIsRefused();
     void progressArrivesInOrder();
     void silentUnitDropsTheRequest();
@@ -102,11 +104,11 @@ void TestTransfer::progressArrivesInOrder()
 
 void TestTransfer::silentUnitDropsTheRequest()
 {
-    PtyPair pty;
-    QVERIFY(pty.isValid());
+    const std::unique_ptr<UnitLine> line = newUnitLine();
+    QVERIFY(line->isValid());
     USBManager link;
     LinkHealth health(&link);
-    QVERIFY(link.openPort(pty.slavePath()));
+    QVERIFY(link.openPort(line->portName()));
     RequestTracker tracker(&link, nullptr);
     QSignalSpy finished(&tracker, &RequestTracker::signalFinished);
     QVERIFY(tracker.start(frameOf(Device::ReadConfig), Device::ConfigData));
@@ -118,7 +120,7 @@ void TestTransfer::silentUnitDropsTheRequest()
 
     // Counters start again with the next connection.
     link.closePort();
-    QVERIFY(link.openPort(pty.slavePath()));
+    QVERIFY(link.openPort(line->portName()));
     QCOMPARE(health.dropped(), 0);
     QCOMPARE(health.repeats(), 0);
 }
