@@ -1,22 +1,29 @@
 // Event-log throughput of the link: a 64-part register read from the simulated unit, which paces
 // its answers at the real 19200 baud 8N1 byte rate, through USBManager exactly as the event-log
-// window reads it. The wire limit is the time every byte of the transfer (requests and answers)
-// needs at 1920 bytes/s; the ratio says how much of the line the link's pacing leaves unused.
+// window reads it: over a serial port (pseudo-terminal), over TCP as from a device server on the
+// same network, and over TCP through a proxy that delays each direction by 100 ms, as a distant
+// site behind a VPN. The wire limit is the time every byte of the transfer (requests and
+// answers) needs at 1920 bytes/s; the efficiency is that limit over the time the read took.
 #include "link/device.h"
 #include "link/usbmanager.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
 constexpr int Parts = 64;
 constexpr int EventsPerPart = 255;
 constexpr double BytesPerSecond = 1920.0;
+constexpr int ProxyDelayMs = 100;
 
 QElapsedTimer s_clock;
 bool s_counting = false;
@@ -45,34 +52,90 @@ void countFrames(QtMsgType, const QMessageLogContext &, const QString &message)
     }
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Forwards one client to the simulator, holding every piece of data ProxyDelayMs in each
+// direction (in order: every piece waits the same time).
+class DelayProxy : public QObject
 {
-    QCoreApplication app(argc, argv);
-    QString simPath = QStringLiteral(OSTREL_SIM_PATH);
-    if (argc > 1)
-        simPath = QString::fromLocal8Bit(argv[1]);
+public:
+    explicit DelayProxy(const QString &target)
+    {
+        const int colon = target.lastIndexOf(':');
+        m_host = target.left(colon);
+        m_port = quint16(target.mid(colon + 1).toUInt());
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, &DelayProxy::accept);
+    }
+    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(m_server.serverPort()); }
 
+private:
+    void accept()
+    {
+        QTcpSocket *client = m_server.nextPendingConnection();
+        auto *upstream = new QTcpSocket(this);
+        upstream->connectToHost(m_host, m_port);
+        upstream->waitForConnected(3000);
+        for (QTcpSocket *socket : {client, upstream})
+            socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        forward(client, upstream);
+        forward(upstream, client);
+    }
+    void forward(QTcpSocket *from, QTcpSocket *to)
+    {
+        QPointer<QTcpSocket> target(to);
+        connect(from, &QTcpSocket::readyRead, this, [this, from, target] {
+            const QByteArray bytes = from->readAll();
+            auto *timer = new QTimer(this);
+            timer->setSingleShot(true);
+            timer->setTimerType(Qt::PreciseTimer);
+            connect(timer, &QTimer::timeout, this, [timer, target, bytes] {
+                if (target)
+                    target->write(bytes);
+                timer->deleteLater();
+            });
+            timer->start(ProxyDelayMs);
+        });
+    }
+
+    QTcpServer m_server;
+    QString m_host;
+    quint16 m_port = 0;
+};
+
+// One timed read over the given transport; prints where the time went and returns the
+// efficiency, or a negative number when the read failed.
+double measure(QCoreApplication &app, const QString &simPath, const char *name, bool tcp,
+               bool delayed)
+{
+    s_counting = false;
+    s_bytesOut = s_bytesIn = 0;
+    s_writeTimes.clear();
+    s_frameTimes.clear();
+    QStringList arguments{"--log-entries", QString::number(Parts * EventsPerPart)};
+    if (tcp)
+        arguments << "--tcp" << "0";
     QProcess sim;
     sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    sim.start(simPath, {"--log-entries", QString::number(Parts * EventsPerPart)});
+    sim.start(simPath, arguments);
     if (!sim.waitForStarted() || !sim.waitForReadyRead(10000)) {
         fprintf(stderr, "cannot start %s\n", qPrintable(simPath));
-        return 1;
+        return -1;
     }
-    const QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    std::unique_ptr<DelayProxy> proxy;
+    if (delayed) {
+        proxy = std::make_unique<DelayProxy>(port);
+        port = proxy->address();
+    }
 
-    qInstallMessageHandler(countFrames);
     USBManager link;
     if (!link.openPort(port)) {
         fprintf(stderr, "cannot open %s\n", qPrintable(port));
-        return 1;
+        return -1;
     }
 
     qint64 achievedNs = 0;
     QByteArray log;
-    QObject::connect(&link, &USBManager::signalReceivedPacket, &app,
+    QObject::connect(&link, &USBManager::signalReceivedPacket, &link,
                      [&](Device::COMMAND command, QByteArray data) {
                          if (command != Device::EventLogPart)
                              return;
@@ -81,13 +144,13 @@ int main(int argc, char *argv[])
                          log = data;
                          QCoreApplication::quit();
                      });
-    QTimer::singleShot(Parts * 3000, &app, [] {
+    QTimer::singleShot(Parts * 3000, &link, [] {
         fprintf(stderr, "timed out\n");
         QCoreApplication::exit(1);
     });
 
     // Let the port settle and the idle clock poll pass before the timed read starts.
-    QTimer::singleShot(500, &app, [&link] {
+    QTimer::singleShot(500, &link, [&link] {
         QByteArray frame;
         Device::buildFrame(Device::ReadEventLog, QByteArray(2, '\0'), frame);
         s_clock.start();
@@ -99,11 +162,11 @@ int main(int argc, char *argv[])
     sim.terminate();
     sim.waitForFinished(3000);
     if (result != 0)
-        return result;
+        return -1;
     if (log.size() != Parts * EventsPerPart * 8) {
         fprintf(stderr, "event log of %d bytes, expected %d\n", int(log.size()),
                 Parts * EventsPerPart * 8);
-        return 1;
+        return -1;
     }
 
     const double achieved = achievedNs / 1e9;
@@ -118,6 +181,7 @@ int main(int argc, char *argv[])
         if (i + 1 < s_writeTimes.size())
             idle += (s_writeTimes[i + 1] - s_frameTimes[i]) / 1e9;
     }
+    printf("%s (%s):\n", name, qPrintable(port));
     printf("parts: %d, requests written: %d, frames received: %d\n", Parts,
            int(s_writeTimes.size()), int(s_frameTimes.size()));
     printf("bytes: %lld out, %lld in\n", s_bytesOut, s_bytesIn);
@@ -127,6 +191,27 @@ int main(int argc, char *argv[])
            1000 * answerWait / std::max(1, n));
     printf("answer complete to next request written: %.3f s in total, %.1f ms per part\n", idle,
            1000 * idle / std::max(1, n - 1));
-    printf("link: achieved_s=%.3f wire_s=%.3f ratio=%.3f\n", achieved, wire, wire / achieved);
+    printf("%s: achieved_s=%.3f wire_s=%.3f ratio=%.3f\n\n", name, achieved, wire,
+           wire / achieved);
+    fflush(stdout);
+    return wire / achieved;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QString simPath = QStringLiteral(OSTREL_SIM_PATH);
+    if (argc > 1)
+        simPath = QString::fromLocal8Bit(argv[1]);
+    qInstallMessageHandler(countFrames);
+
+    const double serial = measure(app, simPath, "serial", false, false);
+    const double tcp = measure(app, simPath, "tcp", true, false);
+    const double delayed = measure(app, simPath, "tcp_delayed", true, true);
+    if (serial < 0 || tcp < 0 || delayed < 0)
+        return 1;
+    printf("link: serial=%.3f tcp=%.3f tcp_delayed=%.3f\n", serial, tcp, delayed);
     return 0;
 }

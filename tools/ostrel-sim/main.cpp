@@ -77,9 +77,9 @@ bool parseOptions(const QCoreApplication &app, SimOptions *options)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-            "Simulated Ostrel unit on a pseudo-terminal. The first line of standard output is\n"
-            "the device path; open it (or the --link path) as the serial port. The log goes to\n"
-            "standard error.\n"
+            "Simulated Ostrel unit on a pseudo-terminal (or, with --tcp, behind a raw TCP device\n"
+            "server). The first line of standard output is the device path (or the host:port\n"
+            "address); open it (or the --link path) as the port. The log goes to standard error.\n"
             "\n"
             "Event log: the register goes out in parts of up to 255 events, each answering the\n"
             "part index of its request; an empty register is one empty part. The request for\n"
