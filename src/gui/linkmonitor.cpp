@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
@@ -19,15 +20,8 @@ LinkMonitor::LinkMonitor(USBManager *link, QWidget *parent)
     : QDockWidget(tr("Monitor łącza"), parent), m_log(new TrafficLog(this))
 {
     setObjectName(QStringLiteral("linkMonitor"));
-    if (link) {
+    if (link)
         m_log->watch(link);
-        // The title names the port or the device server's address the frames cross.
-        connect(link, &USBManager::signalUsbPortOpened, this, [this, link] {
-            setWindowTitle(tr("Monitor łącza") + QStringLiteral(" – ") + link->portName());
-        });
-        connect(link, &USBManager::signalUsbPortClosed, this,
-                [this] { setWindowTitle(tr("Monitor łącza")); });
-    }
 
     auto *body = new QWidget(this);
     auto *layout = new QVBoxLayout(body);
@@ -51,6 +45,15 @@ LinkMonitor::LinkMonitor(USBManager *link, QWidget *parent)
     buttons->addWidget(clear);
     buttons->addWidget(copyButton);
     buttons->addStretch(1);
+    // The port or the device server's address the frames cross.
+    auto *port = new QLabel(body);
+    port->setObjectName(QStringLiteral("monitorPort"));
+    buttons->addWidget(port);
+    if (link) {
+        connect(link, &USBManager::signalUsbPortOpened, port,
+                [port, link] { port->setText(link->portName()); });
+        connect(link, &USBManager::signalUsbPortClosed, port, [port] { port->clear(); });
+    }
     layout->addLayout(buttons);
 
     m_view = new QTableView(body);
