@@ -299,7 +299,14 @@ void MainWindow::slotUsbConnect()
     const QString portName = dialog.textValue().trimmed();
     if (portName.length() < MinimumPortNameLength)
         return;
-    if (!m_link->openPort(portName)) {
+    // A TCP connection may take up to 5 s to be given up; the cursor says the window waits.
+    const bool network = USBManager::parseNetworkAddress(portName);
+    if (network)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool opened = m_link->openPort(portName);
+    if (network)
+        QGuiApplication::restoreOverrideCursor();
+    if (!opened) {
         qDebug() << "Port nie został otwarty";
         // Without this the technician would see no reaction at all to a failed connect.
         slotWriteMessage(tr("Port nie został otwarty: %1").arg(portName), 5000);
@@ -307,7 +314,7 @@ void MainWindow::slotUsbConnect()
             Dialogs::instance()->warning(this, tr("Połączenie sieciowe"), m_link->openError());
         return;
     }
-    if (m_link->isNetworkLink())
+    if (network)
         RecentAddresses::remember(store, portName);
 }
 

@@ -151,11 +151,6 @@ bool USBManager::openSocket(const QString &host, quint16 port)
     return true;
 }
 
-bool USBManager::isNetworkLink() const
-{
-    return parseNetworkAddress(m_portName);
-}
-
 bool USBManager::parseNetworkAddress(const QString &portName, QString *host, quint16 *port)
 {
     static const QRegularExpression pattern(QStringLiteral(

@@ -38,7 +38,6 @@ public:
     bool isOpen() const;
     // The name the open (or last opened) port was given.
     QString portName() const { return m_portName; }
-    bool isNetworkLink() const;
     // Why the last openPort failed, when the reason is known (TCP); empty otherwise.
     QString openError() const { return m_openError; }
     // False when the frame is refused: a new event-log read ([0, 0]) while one is in progress.

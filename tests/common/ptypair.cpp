@@ -45,6 +45,7 @@ bool PtyPair::write(const QByteArray &bytes)
     return true;
 }
 
+// Both waits keep the Qt event loop turning, since the product under test runs on this thread.
 QByteArray PtyPair::drain(int waitMs)
 {
     QByteArray bytes;
@@ -59,6 +60,50 @@ QByteArray PtyPair::drain(int waitMs)
             bytes.append(buffer, int(n));
     }
     return bytes;
+}
+
+QByteArray PtyPair::read(int timeoutMs, int quietMs)
+{
+    QByteArray result = m_pending;
+    m_pending.clear();
+    QElapsedTimer timer;
+    timer.start();
+    QElapsedTimer quiet;
+    quiet.start();
+    while (timer.elapsed() < timeoutMs) {
+        const QByteArray bytes = drain(5);
+        if (!bytes.isEmpty()) {
+            result.append(bytes);
+            quiet.restart();
+        } else if (!result.isEmpty() && quiet.elapsed() >= quietMs) {
+            break;
+        }
+    }
+    return result;
+}
+
+QByteArray PtyPair::readFrame(int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QByteArray data = m_pending;
+    m_pending.clear();
+    for (;;) {
+        while (!data.isEmpty() && data.at(0) != 0x02)
+            data.remove(0, 1);
+        if (data.size() >= 3) {
+            const int length = (quint8(data.at(1)) << 8) | quint8(data.at(2));
+            if (data.size() >= length + 1) {
+                m_pending = data.mid(length + 1);
+                return data.left(length + 1);
+            }
+        }
+        if (timer.elapsed() >= timeoutMs) {
+            m_pending = data;
+            return QByteArray();
+        }
+        data.append(drain(5));
+    }
 }
 
 void PtyPair::closeMaster()

@@ -1,30 +1,35 @@
 #pragma once
 
-#include "unitline.h"
+#include <QByteArray>
+#include <QString>
 
 // A real pseudo-terminal pair: the product opens slavePath() through QSerialPort while the
 // test plays the unit on the master side.
-class PtyPair : public UnitLine
+class PtyPair
 {
 public:
     PtyPair();
-    ~PtyPair() override;
+    ~PtyPair();
     PtyPair(const PtyPair &) = delete;
     PtyPair &operator=(const PtyPair &) = delete;
 
-    bool isValid() const override { return m_master >= 0; }
+    bool isValid() const { return m_master >= 0; }
     QString slavePath() const { return m_slavePath; }
-    QString portName() const override { return m_slavePath; }
 
-    bool write(const QByteArray &bytes) override;
+    bool write(const QByteArray &bytes);
+    // Collects what the product wrote within timeoutMs, returning early once bytes arrived and
+    // the line has been quiet for quietMs. Keeps the event loop running meanwhile.
+    QByteArray read(int timeoutMs, int quietMs = 30);
+    // Reads exactly one complete frame (by its length field), or an empty array on timeout.
+    QByteArray readFrame(int timeoutMs);
     // Closing the master looks to the product like a pulled cable.
-    void closeMaster() override;
-
-protected:
-    QByteArray drain(int waitMs) override;
+    void closeMaster();
 
 private:
+    QByteArray drain(int waitMs);
+
     int m_master = -1;
     int m_slave = -1;
     QString m_slavePath;
+    QByteArray m_pending;
 };

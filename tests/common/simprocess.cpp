@@ -1,8 +1,5 @@
 #include "simprocess.h"
 
-#include "ptypair.h"
-#include "tcppair.h"
-
 #include <QElapsedTimer>
 #include <QtTest>
 
@@ -26,13 +23,6 @@ void useTransportRow()
 bool isTcpRow()
 {
     return s_tcpRow;
-}
-
-std::unique_ptr<UnitLine> newUnitLine()
-{
-    if (isTcpRow())
-        return std::make_unique<TcpPair>();
-    return std::make_unique<PtyPair>();
 }
 
 SimProcess::SimProcess(const QString &program, const QStringList &arguments)

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "unitline.h"
-
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-
-#include <memory>
 
 // The simulated unit `ostrel-sim` as a child process: started with the given arguments, it
 // reports its pseudo-terminal (or, over TCP, its host:port address), which the product opens as
@@ -44,9 +40,6 @@ private:
 void addTransportRows();
 void useTransportRow();
 bool isTcpRow();
-
-// The unit's end of a line for the current transport row: a PtyPair or a TcpPair.
-std::unique_ptr<UnitLine> newUnitLine();
 
 #ifdef OSTREL_SIM_PATH
 inline QString ostrelSimPath()

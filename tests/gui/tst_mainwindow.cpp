@@ -92,6 +92,7 @@ void TestMainWindow::connectDialog_data()
     QTest::addColumn<QString>("status"); // empty: the port opens
     QTest::newRow("3 characters do nothing") << "COM" << "Ready";
     QTest::newRow("unopenable") << "/nonexistent" << "Port nie został otwarty: /nonexistent";
+    QTest::newRow("refused address") << "127.0.0.1:1" << "Port nie został otwarty: 127.0.0.1:1";
     QTest::newRow("pseudo-terminal typed with blanks") << "  %1 " << "";
 }
 

@@ -7,7 +7,6 @@
 #include "link/usbmanager.h"
 
 #include <QLoggingCategory>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -91,7 +90,6 @@ private slots:
     void clockLiveAndProcedures();
     void faultInjection_data();
     void faultInjection();
-    void hangUp();
 
 private:
     QByteArrayList runSequence(const QStringList &flags, int transfers, QString *log);
@@ -280,19 +278,6 @@ void TestSimLink::faultInjection()
         QCOMPARE(results[i], lost ? QByteArray() : m_reference[i]);
     QVERIFY(logMark.isEmpty() || log.contains(logMark));
     QVERIFY(!lost || log.count(logMark) == 3);
-}
-
-// A hang-up after K answers is a cable pull: the port closes and the simulator exits.
-void TestSimLink::hangUp()
-{
-    Unit unit({"--fast", "--hangup-after", "2"});
-    QSignalSpy closed(&unit.usb, &USBManager::signalUsbPortClosed);
-    QVERIFY(unit.open());
-    QByteArray answer;
-    QVERIFY(unit.ask(Device::ReadConfig, &answer));
-    QVERIFY(unit.ask(Device::ReadSoftware, &answer, FromStart));
-    QTRY_COMPARE(closed.count(), 1);
-    QVERIFY(!unit.usb.isOpen() && unit.sim.waitForExit(3000));
 }
 
 QTEST_GUILESS_MAIN(TestSimLink)
