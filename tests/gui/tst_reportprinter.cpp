@@ -1,7 +1,11 @@
+// ctest-labels: trust
 // Printing reports: a long table must come out whole and look as the single text document
-// prints it, page for page, and a long export can be cancelled without leaving a file behind.
+// prints it, page for page, with its header row on every page; a long export can be cancelled
+// without leaving a file behind, and a preview too long to draw offers the PDF instead.
+#include "fakedialogs.h"
 
 #include "config/modulefactory.h"
+#include "gui/reportdialogs.h"
 #include "gui/reportprinter.h"
 #include "records/pamietnik.h"
 
@@ -77,8 +81,7 @@ bool printSingleDocument(const QString &html, const QString &fileName)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
     QTextDocument document;
-    document.setDocumentMargin(0);
-    document.setHtml(html);
+    ReportPrinter::setUpDocument(&document, html);
     document.print(&printer);
     return QFileInfo::exists(fileName);
 }
@@ -158,6 +161,8 @@ private slots:
     void printsTheChosenPages();
     void largeRegisterKeepsEveryRow();
     void cancelledExportLeavesNoFile();
+    void longPreviewOffersPdf_data();
+    void longPreviewOffersPdf();
 
 private:
     QTemporaryDir m_dir;
@@ -176,16 +181,21 @@ void tst_ReportPrinter::initTestCase()
 void tst_ReportPrinter::looksAsOneDocument_data()
 {
     QTest::addColumn<QString>("html");
-    QTest::newRow("event register of 700") << registerReport(700);
-    QTest::newRow("event register of 3000") << registerReport(3000);
-    QTest::newRow("rows of one to many lines") << mixedReport(450);
+    QTest::addColumn<QString>("header");
+    const QString registerHeader = QStringLiteral("Id +Data +Moduł +Zdarzenie");
+    QTest::newRow("event register of 200, one document") << registerReport(200) << registerHeader;
+    QTest::newRow("event register of 700") << registerReport(700) << registerHeader;
+    QTest::newRow("event register of 3000") << registerReport(3000) << registerHeader;
+    QTest::newRow("rows of one to many lines") << mixedReport(450) << QStringLiteral("Id +A +B +C");
 }
 
 // Small enough for the single document to print correctly: the same pages, the same text on
-// each, and pixels that differ at most by the border at the top of a page.
+// each, and pixels that differ at most by the border at the top of a page. Every page opens
+// with the table's header row, and the page estimate is close.
 void tst_ReportPrinter::looksAsOneDocument()
 {
     QFETCH(QString, html);
+    QFETCH(QString, header);
     const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
     const QString sliced = m_dir.filePath(tag + QStringLiteral("-sliced.pdf"));
     const QString whole = m_dir.filePath(tag + QStringLiteral("-whole.pdf"));
@@ -193,13 +203,20 @@ void tst_ReportPrinter::looksAsOneDocument()
     QVERIFY(printSingleDocument(html, whole));
 
     const int pages = pageCount(whole);
-    QVERIFY(pages > 10);
+    QVERIFY(pages > 3);
     QCOMPARE(pageCount(sliced), pages);
+    QPrinter printer(QPrinter::HighResolution);
+    const int estimate = ReportPrinter::estimatedPages(html, &printer);
+    QVERIFY2(qAbs(estimate - pages) <= pages / 10 + 1, qPrintable(QString::number(estimate)));
     const QStringList expected = pageTexts(whole);
     const QStringList actual = pageTexts(sliced);
     QCOMPARE(actual.size(), pages);
-    for (int page = 0; page < pages; ++page)
+    const QRegularExpression headerRow(QStringLiteral("^ *") + header,
+                                       QRegularExpression::MultilineOption);
+    for (int page = 0; page < pages; ++page) {
         QCOMPARE(actual.at(page), expected.at(page));
+        QVERIFY2(actual.at(page).contains(headerRow), qPrintable(actual.at(page).left(400)));
+    }
 
     const QString pixels = m_dir.filePath(tag);
     QVERIFY(QDir().mkpath(pixels));
@@ -241,20 +258,23 @@ void tst_ReportPrinter::largeRegisterKeepsEveryRow()
     const QStringList texts = pageTexts(pdf);
     QCOMPARE(texts.size(), pages);
     QVERIFY(texts.first().contains(QLatin1String("Zdarzenia Ostrel: L_test")));
-    // Each page ends with its number; the first column's numbers run 1 to the last entry.
+    // Each page opens with the header row and ends with its number.
+    const QRegularExpression headerRow(QStringLiteral("^ *Id +Data +Moduł +Zdarzenie"),
+                                       QRegularExpression::MultilineOption);
     for (int page = 0; page < pages; ++page) {
         const QString number = texts.at(page).trimmed().section(QLatin1Char('\n'), -1).trimmed();
         QVERIFY2(number == QString::number(page + 1), qPrintable(number));
+        QVERIFY2(texts.at(page).contains(headerRow), qPrintable(QString::number(page + 1)));
     }
     const QRegularExpression rowStart(QStringLiteral("^\\s*(\\d+)\\s+\\d{4}-\\d{2}-\\d{2}"),
                                       QRegularExpression::MultilineOption);
-    // Every row starts a text line with its number and date; a number split over two lines by
-    // its narrow column shows its first digits.
+    // Every row starts a text line with its whole number (never split by a narrow column) and
+    // its date.
     int expected = 0;
     for (auto it = rowStart.globalMatch(texts.join(QLatin1Char('\f'))); it.hasNext();) {
         const QString id = it.next().captured(1);
         ++expected;
-        QVERIFY2(QString::number(expected).startsWith(id),
+        QVERIFY2(QString::number(expected) == id,
                  qPrintable(QStringLiteral("row %1 shows %2").arg(expected).arg(id)));
     }
     QCOMPARE(expected, entries);
@@ -282,6 +302,39 @@ void tst_ReportPrinter::cancelledExportLeavesNoFile()
     QVERIFY(!ReportPrinter::writePdf(registerReport(20000), pdf, &window));
     QVERIFY2(seen, "no progress was shown");
     QVERIFY(!QFileInfo::exists(pdf));
+}
+
+void tst_ReportPrinter::longPreviewOffersPdf_data()
+{
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<bool>("written");
+    const QString question = QStringLiteral("question|Podgląd wydruku");
+    QTest::newRow("short: the preview") << 700 << int(QMessageBox::Yes)
+                                        << QStringList{"exec|QPrintPreviewDialog"} << false;
+    QTest::newRow("long: the PDF instead") << 20000 << int(QMessageBox::Yes)
+                                           << QStringList{question, "save|Eksport PDF"} << true;
+    QTest::newRow("long: cancelled") << 20000 << int(QMessageBox::Cancel) << QStringList{question}
+                                     << false;
+}
+
+void tst_ReportPrinter::longPreviewOffersPdf()
+{
+    QFETCH(int, entries);
+    QFETCH(int, answer);
+    QFETCH(QStringList, shown);
+    QFETCH(bool, written);
+    FakeDialogs dialogs{QMessageBox::StandardButton(answer)};
+    const QString pdf = m_dir.filePath(QStringLiteral("preview-%1.pdf").arg(QTest::currentDataTag()));
+    dialogs.files.enqueue(pdf);
+    QWidget window;
+    ReportPrinter::printPreview(&window, registerReport(entries));
+    QStringList lines;
+    for (const ShownDialog &dialog : qAsConst(dialogs.shown))
+        lines << dialog.kind + QLatin1Char('|') + dialog.title;
+    QCOMPARE(lines, shown);
+    QCOMPARE(QFileInfo::exists(pdf), written);
 }
 
 QTEST_MAIN(tst_ReportPrinter)
