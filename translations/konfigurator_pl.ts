@@ -332,7 +332,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Dodaj nową konfigrację</source>
         <comment>Add new config</comment>
-        <translation>Dodaj nową konfigrację</translation>
+        <translation>Dodaj nową konfigurację</translation>
     </message>
     <message>
         <source>Usuń</source>
@@ -421,7 +421,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną konfigurację, aby zmienić nazwę.</source>
-        <translation>Zaznaczono więcej niż jedną konfigurację.Zaznacz jedną konfigurację, aby zmienić nazwę.</translation>
+        <translation>Zaznaczono więcej niż jedną konfigurację. Zaznacz jedną konfigurację, aby zmienić nazwę.</translation>
     </message>
     <message>
         <source>Zmiana nazwy.</source>
@@ -429,7 +429,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Zmieniono nazwe konfiguracji %1</source>
-        <translation>Zmieniono nazwe konfiguracji %1</translation>
+        <translation>Zmieniono nazwę konfiguracji %1</translation>
     </message>
     <message>
         <source>Czy usunąć konfigurację %1</source>
@@ -808,11 +808,11 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz podłączone zasilanie 27.3 V</source>
-        <translation>Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz podłączone zasilanie 27.3 V</translation>
+        <translation>Czy na pewno chcesz wykonać autokalibrację Ostrel? Upewnij się, czy masz podłączone zasilanie 27.3 V</translation>
     </message>
     <message>
         <source>Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz podłączony akumulator i włączone zasilanie Ostrel.</source>
-        <translation>Czy napewno chcesz wykonać test Ostrel? Upewnij się czy masz podłączony akumulator i włączone zasilanie Ostrel.</translation>
+        <translation>Czy na pewno chcesz wykonać test Ostrel? Upewnij się, czy masz podłączony akumulator i włączone zasilanie Ostrel.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -872,15 +872,15 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>Offset napiecie 230 V przed dioda</source>
-        <translation>Offset napiecie 230 V przed dioda</translation>
+        <translation>Offset napięcie 230 V przed diodą</translation>
     </message>
     <message>
         <source>Offset napiecie 230 V za dioda</source>
-        <translation>Offset napiecie 230 V za dioda</translation>
+        <translation>Offset napięcie 230 V za diodą</translation>
     </message>
     <message>
         <source>Offset napiecie akumulatora</source>
-        <translation>Offset napiecie akumulatora</translation>
+        <translation>Offset napięcie akumulatora</translation>
     </message>
     <message>
         <source>Offset prąd ładowania</source>
@@ -908,27 +908,27 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>Ilość wylaczen diody podczas blokowania 2s</source>
-        <translation>Ilość wylaczen diody podczas blokowania 2s</translation>
+        <translation>Ilość wyłączeń diody podczas blokowania 2s</translation>
     </message>
     <message>
         <source>Ilość prób zalaczen diody po sprawdeniu napiecia sieciowego</source>
-        <translation>Ilość prób zalaczen diody po sprawdeniu napiecia sieciowego</translation>
+        <translation>Ilość prób załączeń diody po sprawdzeniu napięcia sieciowego</translation>
     </message>
     <message>
         <source>Ilość zalaczen diody po sprawdeniu napiecia siecowego</source>
-        <translation>Ilość zalaczen diody po sprawdeniu napiecia siecowego</translation>
+        <translation>Ilość załączeń diody po sprawdzeniu napięcia sieciowego</translation>
     </message>
     <message>
         <source>Ilość wejscia w timeout R</source>
-        <translation>Ilość wejscia w timeout R</translation>
+        <translation>Ilość wejścia w timeout R</translation>
     </message>
     <message>
         <source>Ilość wejscia w timeout ladowania CC 5h</source>
-        <translation>Ilość wejscia w timeout ladowania CC 5h</translation>
+        <translation>Ilość wejścia w timeout ładowania CC 5h</translation>
     </message>
     <message>
         <source>Ilość wejscia w timeout ladowania CC 48h</source>
-        <translation>Ilość wejscia w timeout ladowania CC 48h</translation>
+        <translation>Ilość wejścia w timeout ładowania CC 48h</translation>
     </message>
     <message>
         <source>Ilość wejścia w błąd ładowarki w CC</source>
@@ -1024,7 +1024,7 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>Test pomiaru rezystancji - rezystnacja</source>
-        <translation>Test pomiaru rezystancji - rezystnacja</translation>
+        <translation>Test pomiaru rezystancji - rezystancja</translation>
     </message>
     <message>
         <source>Test pomiaru rezystancji - U akumulatora bez obciążenia</source>
@@ -1100,15 +1100,15 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>NIEDOTYCZY</source>
-        <translation>NIEDOTYCZY</translation>
+        <translation>NIE DOTYCZY</translation>
     </message>
     <message>
         <source>0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy</source>
-        <translation>0 - max. napiecie, 4095 - min. napięcie wyjściowe przetwornicy</translation>
+        <translation>0 - max. napięcie, 4095 - min. napięcie wyjściowe przetwornicy</translation>
     </message>
     <message>
         <source>Wartość zeruje sie po resecie</source>
-        <translation>Wartość zeruje sie po resecie</translation>
+        <translation>Wartość zeruje się po resecie</translation>
     </message>
     <message>
         <source>Wartość zeruje się po resecie</source>
@@ -1175,7 +1175,7 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>Alarm - iloczyn stref + wlasny</source>
-        <translation>Alarm - iloczyn stref + wlasny</translation>
+        <translation>Alarm - iloczyn stref + własny</translation>
     </message>
     <message>
         <source>Zarezerwowane</source>
@@ -1231,7 +1231,7 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>Blokowanie warunkowe wyjscia LNM</source>
-        <translation>Blokowanie warunkowe wyjscia LNM</translation>
+        <translation>Blokowanie warunkowe wyjścia LNM</translation>
     </message>
     <message>
         <source>Zamrożenie stanu</source>
@@ -1763,7 +1763,7 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>3 - Wyjście zasilajace 24 V aktywne</source>
-        <translation>3 - Wyjście zasilajace 24 V aktywne</translation>
+        <translation>3 - Wyjście zasilające 24 V aktywne</translation>
     </message>
     <message>
         <source>2 - Linia dozorowa aktywna</source>
@@ -1775,7 +1775,7 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>4 - Wyjście zasilajace 24 V aktywne</source>
-        <translation>4 - Wyjście zasilajace 24 V aktywne</translation>
+        <translation>4 - Wyjście zasilające 24 V aktywne</translation>
     </message>
     <message>
         <source>Uszkodzenie Ostrel</source>
@@ -2108,7 +2108,7 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>Wyjscie grupy - kryterium wysterowania</source>
-        <translation>Wyjscie grupy - kryterium wysterowania</translation>
+        <translation>Wyjście grupy - kryterium wysterowania</translation>
     </message>
     <message>
         <source>Kryterium – warianty wysterowania</source>
@@ -3041,11 +3041,11 @@ DATA %3 %4</translation>
     </message>
     <message>
         <source>Niskie napiecie baterii akumulatorów</source>
-        <translation>Niskie napiecie baterii akumulatorów</translation>
+        <translation>Niskie napięcie baterii akumulatorów</translation>
     </message>
     <message>
         <source>Zwarcie wejscia baterii akumulatorów</source>
-        <translation>Zwarcie wejscia baterii akumulatorów</translation>
+        <translation>Zwarcie wejścia baterii akumulatorów</translation>
     </message>
     <message>
         <source>Brak baterii akumulatorów</source>
@@ -3649,11 +3649,11 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>brak wyplywu srodka ganiczego - strefa 1</source>
-        <translation>brak wyplywu srodka ganiczego - strefa 1</translation>
+        <translation>brak wypływu środka gaśniczego - strefa 1</translation>
     </message>
     <message>
         <source>brak cisnienia lub masy - strefa 1</source>
-        <translation>brak cisnienia lub masy - strefa 1</translation>
+        <translation>brak ciśnienia lub masy - strefa 1</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe - strefa 1</source>
@@ -3665,11 +3665,11 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>brak wyplywu srodka ganiczego - strefa 2</source>
-        <translation>brak wyplywu srodka ganiczego - strefa 2</translation>
+        <translation>brak wypływu środka gaśniczego - strefa 2</translation>
     </message>
     <message>
         <source>brak cisnienia lub masy - strefa 2</source>
-        <translation>brak cisnienia lub masy - strefa 2</translation>
+        <translation>brak ciśnienia lub masy - strefa 2</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe - strefa 2</source>
@@ -3693,7 +3693,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>obnizenie napiecia akumulatorów</source>
-        <translation>obnizenie napiecia akumulatorów</translation>
+        <translation>obniżenie napięcia akumulatorów</translation>
     </message>
     <message>
         <source>doziemienie</source>
@@ -3749,35 +3749,35 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 1</source>
-        <translation>uszkodzenie systemowe modułu nmoduł nr 1</translation>
+        <translation>uszkodzenie systemowe modułu nr 1</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 2</source>
-        <translation>uszkodzenie systemowe modułu nmoduł nr 2</translation>
+        <translation>uszkodzenie systemowe modułu nr 2</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 3</source>
-        <translation>uszkodzenie systemowe modułu nmoduł nr 3</translation>
+        <translation>uszkodzenie systemowe modułu nr 3</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 4</source>
-        <translation>uszkodzenie systemowe modułu nmoduł nr 4</translation>
+        <translation>uszkodzenie systemowe modułu nr 4</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 5</source>
-        <translation>uszkodzenie systemowe modułu nmoduł nr 5</translation>
+        <translation>uszkodzenie systemowe modułu nr 5</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 6</source>
-        <translation>uszkodzenie systemowe modułu nmoduł nr 6</translation>
+        <translation>uszkodzenie systemowe modułu nr 6</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 7</source>
-        <translation>uszkodzenie systemowe modułu nmoduł nr 7</translation>
+        <translation>uszkodzenie systemowe modułu nr 7</translation>
     </message>
     <message>
         <source>uszkodzenie systemowe modułu nmoduł nr 8</source>
-        <translation>uszkodzenie systemowe modułu nmoduł nr 8</translation>
+        <translation>uszkodzenie systemowe modułu nr 8</translation>
     </message>
 </context>
 <context>
@@ -4351,7 +4351,7 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Wyślij czas z komputer</source>
-        <translation>Wyślij czas z komputer</translation>
+        <translation>Wyślij czas z komputera</translation>
     </message>
     <message>
         <source>Nieprawidłowa data</source>

@@ -1,11 +1,33 @@
 #include "appsettings.h"
 #include "ui_appsettings.h"
 
+#include "dialogs.h"
 #include "store/dbmanager.h"
+#include "store/languagenames.h"
 
 #include <QFont>
+#include <QIdentityProxyModel>
 #include <QPushButton>
 #include <QSqlQueryModel>
+
+namespace {
+
+// Shows the stored language rows by each language's own name.
+class LanguageNames : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const QVariant value = QIdentityProxyModel::data(index, role);
+        if (role == Qt::DisplayRole && index.column() == 0)
+            return languageOwnName(value.toString());
+        return value;
+    }
+};
+
+} // namespace
 
 AppSettings::AppSettings(QWidget *parent)
     : QDialog(parent), ui(std::make_unique<Ui::AppSettings>()), m_languages(new QSqlQueryModel(this))
@@ -26,7 +48,9 @@ AppSettings::AppSettings(QWidget *parent)
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj", "Cancel"));
 
     m_languages->setQuery(QStringLiteral("select slj_NazwaOrg,slj_Id from sl_Jezyki"));
-    ui->languageBox->setModel(m_languages);
+    auto *names = new LanguageNames(this);
+    names->setSourceModel(m_languages);
+    ui->languageBox->setModel(names);
     ui->languageBox->setModelColumn(0);
 
     // The ids are 1, 2, 3, ... in query order, so the id picks the row directly.
@@ -47,14 +71,21 @@ void AppSettings::on_buttonBox_accepted()
     DbManager *store = DbManager::instance();
     const int row = ui->languageBox->currentIndex();
     // With no valid row there is no language to store; the stored one stays as it was.
+    bool languageChanged = false;
     if (row >= 0) {
-        const QString languageId = m_languages->index(row, 1).data().toString();
+        const QByteArray languageId = m_languages->index(row, 1).data().toString().toUtf8();
+        languageChanged = languageId != store->readAppSetting(DbManager::LanguageSetting);
         store->updateAppSetting(DbManager::LanguageSetting, QStringLiteral("S_LANGUAGE"),
-                                languageId.toUtf8());
+                                languageId);
     }
     store->updateAppSetting(DbManager::FontSizeSetting, QStringLiteral("S_FONT_SIZE"),
                             QByteArray::number(ui->fontSize->value()));
     store->updateAppSetting(DbManager::FontTypeSetting, QStringLiteral("S_FONT_TYPE"),
                             ui->fontComboBox->currentFont().family().toUtf8());
     emit signalSettingChanged();
+    // The catalogue is loaded at start-up; the windows cannot be rebuilt under a running link.
+    if (languageChanged)
+        Dialogs::instance()->information(
+                this, windowTitle(),
+                tr("Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu."));
 }

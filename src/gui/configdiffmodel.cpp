@@ -113,7 +113,8 @@ bool ConfigDiffModel::setData(const QModelIndex &index, const QVariant &value, i
 
 QVariant ConfigDiffModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    // A long title may be cut in a narrow column: its tooltip shows it whole.
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return QVariant();
     switch (section) {
     case ModuleColumn: return tr("Moduł");

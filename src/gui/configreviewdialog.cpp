@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include <climits>
+
 ConfigReviewDialog::ConfigReviewDialog(const ConfigComparison &comparison,
                                        const QString &leftTitle, const QString &rightTitle,
                                        Mode mode, QWidget *parent)
@@ -71,7 +73,9 @@ void ConfigReviewDialog::setShowAll(bool showAll)
 
 // Setting names differ in their last words: every column is as wide as its longest text over
 // all rows (the view itself measures only the rows on screen), and the window grows to show
-// them all, within the screen.
+// them all, but never beyond the main window (nor the screen). When they do not fit there, the
+// columns narrower than an equal share keep their width and the others share the rest, so
+// every column stays readable; a cut text ends in an ellipsis and its tooltip holds all of it.
 void ConfigReviewDialog::fitColumns()
 {
     QTreeView *view = ui->rowsView;
@@ -79,6 +83,7 @@ void ConfigReviewDialog::fitColumns()
     const int padding = 2 * style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 16;
     const int check = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, view) + 8;
     const QFontMetrics header(view->header()->font());
+    QVector<int> widths;
     int total = 0;
     for (int column = 0; column < m_model->columnCount(); ++column) {
         int width = header.horizontalAdvance(
@@ -93,15 +98,40 @@ void ConfigReviewDialog::fitColumns()
             width = qMax(width,
                          metrics.horizontalAdvance(index.data().toString()) + padding + extra);
         }
-        view->setColumnWidth(column, width);
+        widths.append(width);
         total += width;
     }
     const QMargins margins = layout()->contentsMargins();
-    const int wanted = total + style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view)
+    const int chrome = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view)
             + 2 * view->frameWidth() + margins.left() + margins.right();
-    const int room = screen() ? screen()->availableGeometry().width() - 40 : wanted;
-    if (wanted > width())
-        resize(qMin(wanted, room), height());
+    int limit = screen() ? screen()->availableGeometry().width() - 40 : INT_MAX;
+    if (parentWidget())
+        limit = qMin(limit, parentWidget()->window()->width());
+    const int dialogWidth = qMin(qMax(total + chrome, width()), limit);
+    if (dialogWidth != width())
+        resize(dialogWidth, height());
+
+    int room = dialogWidth - chrome;
+    QVector<int> squeezed;
+    for (int column = 0; column < widths.size(); ++column)
+        squeezed.append(column);
+    for (bool settled = total <= room; !settled && !squeezed.isEmpty();) {
+        settled = true;
+        const int share = room / squeezed.size();
+        for (int i = squeezed.size() - 1; i >= 0; --i) {
+            if (widths.at(squeezed.at(i)) <= share) {
+                room -= widths.at(squeezed.at(i));
+                squeezed.removeAt(i);
+                settled = false;
+            }
+        }
+        if (settled) {
+            for (int column : squeezed)
+                widths[column] = share;
+        }
+    }
+    for (int column = 0; column < widths.size(); ++column)
+        view->setColumnWidth(column, widths.at(column));
 }
 
 void ConfigReviewDialog::updateSendButton()

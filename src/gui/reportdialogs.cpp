@@ -13,6 +13,24 @@ namespace ReportPrinter {
 void printPreview(QWidget *parent, const QString &html)
 {
     QPrinter printer(QPrinter::HighResolution);
+    // The preview draws every page before it shows one, and its all-pages view draws them all
+    // again: with the largest registers the window would hang for long seconds. The PDF export
+    // writes them with progress and a cancel, and the PDF prints whole or in part.
+    const int pages = estimatedPages(html, &printer);
+    if (pages > PreviewPageLimit) {
+        const QMessageBox::StandardButton answer = Dialogs::instance()->question(
+                parent, QCoreApplication::translate("ReportPrinter", "Podgląd wydruku"),
+                QCoreApplication::translate("ReportPrinter",
+                                            "Raport ma około %1 stron: podgląd tak długiego "
+                                            "raportu zablokowałby program na długo.\n\n"
+                                            "Zapisać raport do pliku PDF? Plik można potem "
+                                            "wydrukować w całości lub w części.")
+                        .arg(pages),
+                QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes)
+            exportPdf(parent, html);
+        return;
+    }
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&html, &preview](QPrinter *target) { print(html, target, &preview); });

@@ -8,6 +8,9 @@ class QWidget;
 // The pages themselves come from ReportPrinter::print.
 namespace ReportPrinter {
 
+// Above this many pages the preview is not shown; the PDF export is offered instead.
+constexpr int PreviewPageLimit = 300;
+
 // Shows the print preview (through the dialog seam).
 void printPreview(QWidget *parent, const QString &html);
 // The "Eksport PDF" question alone: the chosen file with ".pdf" appended when it has no

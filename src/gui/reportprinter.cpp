@@ -13,6 +13,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <QtMath>
 
 #include <algorithm>
 #include <memory>
@@ -44,10 +45,10 @@ int indexOfTag(const QString &html, QLatin1String tag, int from)
 }
 
 // The report's last table, cut at its rows. Its header rows (those with <th> cells) stay with
-// the report's beginning, which only the first slice holds.
+// the report's beginning, and every further slice opens with them again.
 struct LongTable
 {
-    QString lead;      // what opens every further slice: the body tag and the table tag
+    QString lead;      // what opens every further slice: the body, table and header rows
     QVector<int> rows; // where each data row starts, then where "</table" starts
 };
 
@@ -74,7 +75,7 @@ bool findLongTable(const QString &html, LongTable *table)
     table->rows.append(end);
     const int body = indexOfTag(html, QLatin1String("<body"), 0);
     const int bodyEnd = body >= 0 && body < start ? html.indexOf(QLatin1Char('>'), body) + 1 : 0;
-    table->lead = html.left(bodyEnd) + html.midRef(start, tagEnd + 1 - start);
+    table->lead = html.left(bodyEnd) + html.midRef(start, table->rows.first() - start);
     return true;
 }
 
@@ -86,6 +87,47 @@ QTextTable *lastTable(const QTextDocument &document)
             return table;
     }
     return nullptr;
+}
+
+// Per table of the report, how many rows at its top are header rows (rows of <th> cells).
+QVector<int> headerRowCounts(const QString &html)
+{
+    QVector<int> counts;
+    for (int start = indexOfTag(html, QLatin1String("<table"), 0); start >= 0;
+         start = indexOfTag(html, QLatin1String("<table"), start + 6)) {
+        const int end = html.indexOf(QLatin1String("</table"), start, Qt::CaseInsensitive);
+        int count = 0;
+        for (int row = indexOfTag(html, QLatin1String("<tr"), start); row >= 0
+             && (end < 0 || row < end);) {
+            const int next = indexOfTag(html, QLatin1String("<tr"), row + 3);
+            const int rowEnd = next < 0 || (end >= 0 && next > end) ? end : next;
+            if (!html.midRef(row, rowEnd < 0 ? -1 : rowEnd - row)
+                         .contains(QLatin1String("<th"), Qt::CaseInsensitive))
+                break;
+            ++count;
+            row = next;
+        }
+        counts.append(count);
+    }
+    return counts;
+}
+
+QList<QTextTable *> tables(const QTextDocument &document)
+{
+    QList<QTextTable *> found;
+    const QList<QTextFrame *> frames = document.rootFrame()->childFrames();
+    for (QTextFrame *frame : frames) {
+        if (auto *table = qobject_cast<QTextTable *>(frame))
+            found.append(table);
+    }
+    return found;
+}
+
+void setHeaderRows(QTextTable *table, int count)
+{
+    QTextTableFormat format = table->format();
+    format.setHeaderRowCount(count);
+    table->setFormat(format);
 }
 
 // The page as QTextDocument::print lays its copy out: the printer's page in device pixels and
@@ -231,7 +273,7 @@ public:
                 rows = count;
                 pages = document->pageCount();
                 if (first + count < m_total)
-                    carry(*document, first, &rows, &pages);
+                    carry(*document, &rows, &pages);
             }
             for (int page = 1; page <= pages && number < m_lastPage; ++page) {
                 if (++number < m_firstPage)
@@ -273,8 +315,7 @@ private:
         else
             html += QLatin1String("</table>");
         auto document = std::make_unique<QTextDocument>();
-        document->setDocumentMargin(0);
-        document->setHtml(html);
+        ReportPrinter::setUpDocument(document.get(), html);
         m_progress->step();
         QTextTable *table = lastTable(*document);
         if (table && !m_columns.isEmpty()) {
@@ -288,10 +329,10 @@ private:
 
     // Pages up to the last page break before the last page that no row crosses, and the rows
     // on them; untouched when there is no such break.
-    void carry(const QTextDocument &document, int first, int *rows, int *pages) const
+    void carry(const QTextDocument &document, int *rows, int *pages) const
     {
         const QTextTable *table = lastTable(document);
-        const int header = first == 0 ? m_headerRows : 0;
+        const int header = m_headerRows; // every slice opens with them
         const auto top = [&](int r) {
             const QTextBlock block = table->cellAt(header + r, 0).firstCursorPosition().block();
             return document.documentLayout()->blockBoundingRect(block).top();
@@ -329,22 +370,31 @@ private:
         for (int row : widest)
             html += rowHtml(row);
         QTextDocument probe;
-        probe.setDocumentMargin(0);
-        probe.setHtml(html + QLatin1String("</table>"));
+        ReportPrinter::setUpDocument(&probe, html + QLatin1String("</table>"));
         layOut(&probe, m_printer, m_setup);
         QTextTable *table = lastTable(probe);
         if (!table)
             return;
         m_headerRows = table->rows() - widest.size();
-        const auto widths = [&probe, table] {
+        const auto widths = [](const QTextDocument &document, const QTextTable *t) {
             QVector<qreal> w;
-            for (int c = 0; c < table->columns(); ++c) {
-                const QTextBlock block = table->cellAt(0, c).firstCursorPosition().block();
-                w.append(probe.documentLayout()->blockBoundingRect(block).width());
+            for (int c = 0; c < t->columns(); ++c) {
+                const QTextBlock block = t->cellAt(0, c).firstCursorPosition().block();
+                w.append(document.documentLayout()->blockBoundingRect(block).width());
             }
             return w;
         };
-        const QVector<qreal> wanted = widths();
+        const QVector<qreal> wanted = widths(probe, table);
+        // The widths are fitted on the header rows alone, which every slice holds: fitted with
+        // the widest rows in place, a column that those rows widen would take a width that a
+        // slice without them does not keep.
+        QTextDocument frame;
+        ReportPrinter::setUpDocument(&frame,
+                                     m_html.left(m_table.rows.first()) + QLatin1String("</table>"));
+        layOut(&frame, m_printer, m_setup);
+        table = lastTable(frame);
+        if (!table)
+            return;
         QVector<QTextLength> columns(wanted.size());
         QVector<qreal> got(wanted.size(), 0);
         for (int attempt = 0; attempt < 4; ++attempt) {
@@ -362,7 +412,7 @@ private:
             QTextTableFormat format = table->format();
             format.setColumnWidthConstraints(columns);
             table->setFormat(format);
-            got = widths();
+            got = widths(frame, table);
         }
     }
 
@@ -370,7 +420,7 @@ private:
     // printer's font measures them.
     QVector<int> widestRows() const
     {
-        static const QRegularExpression cellStart(QStringLiteral("<t[dh][\\s>]"),
+        static const QRegularExpression cellStart(QStringLiteral("<t[dh](?=[\\s>])"),
                                                   QRegularExpression::CaseInsensitiveOption);
         static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
         const QFontMetricsF metrics(QTextDocument().defaultFont(), m_printer);
@@ -434,10 +484,45 @@ bool print(const QString &html, QPrinter *printer, QWidget *progressParent)
         return SlicedPrint(html, table, printer, &progress).run();
     }
     QTextDocument document;
-    document.setDocumentMargin(0);
-    document.setHtml(html);
+    setUpDocument(&document, html);
     document.print(printer);
     return printer->printerState() != QPrinter::Error;
+}
+
+void setUpDocument(QTextDocument *document, const QString &html)
+{
+    document->setDocumentMargin(0);
+    // Break lines between words only: a number in a narrow column (an event's Id up to 65535)
+    // widens its column instead of being split over two lines.
+    QTextOption option = document->defaultTextOption();
+    option.setWrapMode(QTextOption::WordWrap);
+    document->setDefaultTextOption(option);
+    document->setHtml(html);
+    // A table's header rows open every page it runs over.
+    const QVector<int> counts = headerRowCounts(html);
+    const QList<QTextTable *> found = tables(*document);
+    for (int i = 0; i < found.size() && i < counts.size(); ++i) {
+        if (counts.at(i) > 0)
+            setHeaderRows(found.at(i), counts.at(i));
+    }
+}
+
+int estimatedPages(const QString &html, QPrinter *printer)
+{
+    LongTable table;
+    if (!findLongTable(html, &table)) {
+        QTextDocument document;
+        setUpDocument(&document, html);
+        layOut(&document, printer, pageSetup(printer));
+        return document.pageCount();
+    }
+    // The first rows, laid out as the first slice is, tell the pages per row.
+    const int total = table.rows.size() - 1;
+    const int sample = qMin(total, 4 * SliceRows);
+    QTextDocument document;
+    setUpDocument(&document, html.left(table.rows.at(sample)) + QLatin1String("</table>"));
+    layOut(&document, printer, pageSetup(printer));
+    return qCeil(qreal(document.pageCount()) * total / sample);
 }
 
 bool writePdf(const QString &html, const QString &fileName, QWidget *progressParent)

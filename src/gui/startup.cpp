@@ -47,3 +47,10 @@ bool loadQtTranslation(QTranslator &translator, const QString &language)
     }
     return false;
 }
+
+void applyInterfaceLocale(const QTranslator &translator)
+{
+    const QString language = translator.language();
+    QLocale::setDefault(language.isEmpty() ? QLocale(QLocale::Polish, QLocale::Poland)
+                                           : QLocale(language));
+}

@@ -18,3 +18,6 @@ bool loadTranslation(QTranslator &translator);
 // standard buttons and dialogs match: from the program's directory, where the package puts
 // it, else from Qt's. False when Qt has none for that language; Qt's texts then stay English.
 bool loadQtTranslation(QTranslator &translator, const QString &language);
+// Makes the interface language the default locale, so that calendars, dates and numbers
+// match the texts: the loaded catalogue's language, else Polish, the source language.
+void applyInterfaceLocale(const QTranslator &translator);

@@ -25,6 +25,7 @@ int ostrelMain(int argc, char *argv[])
     if (loadTranslation(translator) && loadQtTranslation(qtTranslator, translator.language()))
         app.installTranslator(&qtTranslator);
     app.installTranslator(&translator);
+    applyInterfaceLocale(translator);
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/logo.ico")));
 
     MainWindow window;

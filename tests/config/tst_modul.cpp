@@ -82,9 +82,6 @@ private slots:
         QCOMPARE(probe.getFaults(), (QStringList{Modul::genericFaultTexts().value(1), QString()}));
         QCOMPARE(faultText(0x12, 0x97), QStringLiteral("Start systemu / reset USUNIĘTE"));
         QCOMPARE(faultText(0x12, 0x96), QStringLiteral(" USUNIĘTE"));
-        QCOMPARE(faultText(0xF0, 0x8B),
-                 QStringLiteral("Przeciążenie wyjścia linii sygnałowej numer 4 (LS4)  USUNIĘTE"));
-        QCOMPARE(faultText(0xF0, 23), QString()); // PSL has its own table, without generic entries
         QCOMPARE(faultText(0x1F0, 23), QStringLiteral("Start systemu / reset"));
     }
 };

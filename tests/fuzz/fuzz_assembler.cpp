@@ -76,17 +76,14 @@ private:
     int m_length = 0;
 };
 
-} // namespace
-
 // Input: two bytes that seed the split sizes, then the byte stream. Reads are mostly short,
 // as a serial port delivers them, now and then long, as after a stalled event loop.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+void run(const QByteArray &input)
 {
-    fuzz::init();
-    if (size < 2)
-        return 0;
-    quint32 state = data[0] * 256u + data[1] + 1;
-    const QByteArray stream = fuzz::bytes(data + 2, size - 2);
+    if (input.size() < 2)
+        return;
+    quint32 state = quint8(input.at(0)) * 256u + quint8(input.at(1)) + 1;
+    const QByteArray stream = input.mid(2);
     Device device;
     ReferenceAssembler reference;
     int position = 0;
@@ -104,5 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                             + wanted.toHex());
         ++call;
     }
-    return 0;
 }
+
+} // namespace
+
+// The stream may be longer than any frame: the assembler must resynchronise over any length.
+const fuzz::Target fuzz::target = {"frame assembly", run};

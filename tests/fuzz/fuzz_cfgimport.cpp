@@ -28,19 +28,13 @@ QByteArray import(USBManager &decoder, const QByteArray &file, QString *report)
     return config.toByteArray(Konfiguracja::FromDatabase);
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+void run(const QByteArray &file)
 {
-    fuzz::init();
-    if (size > size_t(fuzz::MaxInput))
-        return 0;
-    const fuzz::Bound bound;
     USBManager decoder;
     QString report;
-    const QByteArray stored = import(decoder, fuzz::bytes(data, size), &report);
+    const QByteArray stored = import(decoder, file, &report);
     if (stored.isNull())
-        return 0;
+        return;
     fuzz::check(report.endsWith(QLatin1String("</body></html>")), "the report is complete");
 
     QByteArray exported;
@@ -51,6 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fuzz::check(import(decoder, exported, nullptr) == stored,
                     "an exported configuration imports back unchanged", stored.toHex());
     }
-    bound.check("configuration file import and report");
-    return 0;
 }
+
+} // namespace
+
+const fuzz::Target fuzz::target = {"configuration file import and report", run, fuzz::MaxInput};

@@ -67,17 +67,10 @@ void dropHead(USBManager &link)
     link.slotDataTimerTimeout();
 }
 
-} // namespace
-
 // Input: the whole input is first decoded as one raw frame. Then it is read as parts: a length
 // byte (its top bit marks a part of another command) followed by that many payload bytes.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+void run(const QByteArray &input)
 {
-    fuzz::init();
-    if (size > size_t(fuzz::MaxInput))
-        return 0;
-    const fuzz::Bound bound;
-    const QByteArray input = fuzz::bytes(data, size);
     USBManager link;
     checkRawDecode(link, input);
 
@@ -111,6 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             dropHead(link);
         }
     }
-    bound.check("decodeFrame and the multi-part handling");
-    return 0;
 }
+
+} // namespace
+
+const fuzz::Target fuzz::target = {"decodeFrame and the multi-part handling", run,
+                                   fuzz::MaxInput};

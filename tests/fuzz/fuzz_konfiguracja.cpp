@@ -4,14 +4,10 @@
 #include "fuzzsupport.h"
 #include "fuzzvalues.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+namespace {
+void run(const QByteArray &image)
 {
-    fuzz::init();
-    if (size > size_t(fuzz::MaxInput))
-        return 0;
-    const QByteArray image = fuzz::bytes(data, size);
     for (const auto source : {Konfiguracja::FromDevice, Konfiguracja::FromDatabase}) {
-        const fuzz::Bound bound;
         Konfiguracja config;
         if (!config.parse(image, source))
             continue;
@@ -31,7 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fuzz::check(again.toByteArray(Konfiguracja::FromDatabase) == stored,
                         "serialising again gives the same image", stored.toHex());
         }
-        bound.check("configuration parse, serialise and report");
     }
-    return 0;
 }
+} // namespace
+
+const fuzz::Target fuzz::target = {"configuration parse, serialise and report", run,
+                                   fuzz::MaxInput};

@@ -20,20 +20,17 @@ const std::vector<int> &moduleTypes()
     }();
     return types;
 }
-} // namespace
 
 // Input: the module type (its position in the factory's table, wrapping), the module number,
 // then the payload.
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+void run(const QByteArray &input)
 {
-    fuzz::init();
-    if (size < 2 || size > size_t(fuzz::MaxInput))
-        return 0;
+    if (input.size() < 2)
+        return;
     fuzz::check(moduleTypes().size() == 16, "the factory knows every module type");
-    const int type = moduleTypes().at(data[0] % moduleTypes().size());
-    const quint8 number = data[1];
-    const QByteArray payload = fuzz::bytes(data + 2, size - 2);
-    const fuzz::Bound bound;
+    const int type = moduleTypes().at(quint8(input.at(0)) % moduleTypes().size());
+    const quint8 number = quint8(input.at(1));
+    const QByteArray payload = input.mid(2);
     {
         std::unique_ptr<Modul> module(createModule(type, number));
         module->parse(payload);
@@ -52,6 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (int code = 0; code < 256; code += 37)
             faultText(type, quint8(code));
     }
-    bound.check("module codecs and reports");
-    return 0;
 }
+} // namespace
+
+const fuzz::Target fuzz::target = {"module codecs and reports", run, fuzz::MaxInput};

@@ -112,18 +112,13 @@ void checkSoftware(const QByteArray &data)
     }
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+void run(const QByteArray &input)
 {
-    fuzz::init();
-    if (size > size_t(fuzz::MaxInput))
-        return 0;
-    const QByteArray input = fuzz::bytes(data, size);
-    const fuzz::Bound bound;
     checkEventLog(input);
     checkFaults(input);
     checkSoftware(input);
-    bound.check("record decoders and reports");
-    return 0;
 }
+
+} // namespace
+
+const fuzz::Target fuzz::target = {"record decoders and reports", run, fuzz::MaxInput};

@@ -1,5 +1,8 @@
-// ctest-labels: translation
+// ctest-labels: translation trust
+#include "fakedialogs.h"
+
 #include "config/modul.h"
+#include "gui/appsettings.h"
 #include "config/modulefactory.h"
 #include "config/setting.h"
 #include "gui/diagnosticvalues.h"
@@ -8,6 +11,8 @@
 #include "store/dbmanager.h"
 
 #include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLibraryInfo>
@@ -34,8 +39,12 @@ private slots:
     void catalogue();
     void languageFiles_data();
     void languageFiles();
-    void qtTexts_data();
-    void qtTexts();
+    void polishTexts_data();
+    void polishTexts();
+    void locale_data();
+    void locale();
+    void languageChooser_data();
+    void languageChooser();
 
 private:
     QTemporaryDir m_dir;
@@ -247,34 +256,106 @@ void TestTranslation::languageFiles()
     DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
 }
 
-void TestTranslation::qtTexts_data()
+void TestTranslation::polishTexts_data()
 {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<bool>("loaded");
-    QTest::addColumn<QString>("cancel");
-    QTest::newRow("Polish") << QStringLiteral("pl_PL") << true << QStringLiteral("Anuluj");
-    QTest::newRow("German") << QStringLiteral("de_DE") << true << QStringLiteral("Abbrechen");
-    QTest::newRow("Ukrainian") << QStringLiteral("uk_UA") << true << QStringLiteral("Скасувати");
-    // The konfigurator_ro catalogue is Russian.
-    QTest::newRow("Russian") << QStringLiteral("ru_RU") << true << QStringLiteral("Отмена");
-    QTest::newRow("English") << QStringLiteral("en_GB") << true << QStringLiteral("Cancel");
-    QTest::newRow("Romanian: Qt has none") << "ro_RO" << false << QStringLiteral("Cancel");
-    QTest::newRow("no language") << QString() << false << QStringLiteral("Cancel");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("comment");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("na pewno, autokalibrację")
+            << "DetailsManagement"
+            << "Czy napewno chcesz wykonać autokalibracje Ostrel? Upewnij się czy masz "
+               "podłączone zasilanie 27.3 V"
+            << QString()
+            << "Czy na pewno chcesz wykonać autokalibrację Ostrel? Upewnij się, czy masz "
+               "podłączone zasilanie 27.3 V";
+    QTest::newRow("rezystancja") << "DetailsManagement" << "Test pomiaru rezystancji - rezystnacja"
+                                 << QString() << "Test pomiaru rezystancji - rezystancja";
+    QTest::newRow("z komputera") << "TimeManagement" << "Wyślij czas z komputer" << QString()
+                                 << "Wyślij czas z komputera";
+    QTest::newRow("with a disambiguation") << "ConfigManagement" << "Dodaj nową konfigrację"
+                                           << "Add new config" << "Dodaj nową konfigurację";
 }
 
-// Standard buttons follow the chosen language where Qt translates them, else stay English.
-void TestTranslation::qtTexts()
+// Polish loads its own catalogue, which shows the source texts' typos mended.
+void TestTranslation::polishTexts()
 {
-    QFETCH(QString, language);
-    QFETCH(bool, loaded);
-    QFETCH(QString, cancel);
-    QTranslator qt;
-    QCOMPARE(loadQtTranslation(qt, language), loaded);
-    QCoreApplication::installTranslator(&qt);
-    QDialogButtonBox box(QDialogButtonBox::Cancel);
-    const QString text = box.button(QDialogButtonBox::Cancel)->text();
-    QCoreApplication::removeTranslator(&qt);
-    QCOMPARE(text, cancel);
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, comment);
+    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "2");
+    QTranslator polish;
+    QVERIFY(loadTranslation(polish));
+    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
+    QTEST(polish.translate(qPrintable(context), qPrintable(source),
+                           comment.isNull() ? nullptr : qPrintable(comment)),
+          "shown");
+}
+
+void TestTranslation::locale_data()
+{
+    QTest::addColumn<QByteArray>("language");
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("German") << QByteArray("5") << QStringLiteral("de_DE");
+    QTest::newRow("Russian, the konfigurator_ro file") << QByteArray("3") << QStringLiteral("ru_RU");
+    QTest::newRow("Polish") << QByteArray("2") << QStringLiteral("pl_PL");
+    QTest::newRow("no catalogue: the Polish source") << QByteArray("7") << QStringLiteral("pl_PL");
+}
+
+// Calendars and dates follow the language of the texts, not the machine's.
+void TestTranslation::locale()
+{
+    QFETCH(QByteArray, language);
+    QFETCH(QString, locale);
+    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", language);
+    QTranslator translator;
+    loadTranslation(translator);
+    applyInterfaceLocale(translator);
+    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
+    QCOMPARE(QCalendarWidget().locale().name(), locale);
+    QCOMPARE(QLocale().name(), locale);
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestTranslation::languageChooser_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("the same language") << 1 << QByteArray("2") << QStringList();
+    const QString later = QStringLiteral("information|Ustawienia aplikacji|Wybrany język "
+                                         "interfejsu zostanie użyty po ponownym uruchomieniu "
+                                         "programu.");
+    QTest::newRow("Russian") << 2 << QByteArray("3") << QStringList{later};
+    QTest::newRow("German") << 4 << QByteArray("5") << QStringList{later};
+}
+
+// Each language by its own name over the stored rows, which stay as they are; a new choice
+// says when it takes effect.
+void TestTranslation::languageChooser()
+{
+    QFETCH(int, row);
+    QFETCH(QByteArray, stored);
+    QFETCH(QStringList, shown);
+    QCoreApplication::removeTranslator(&m_english);
+    DbManager *store = DbManager::instance();
+    store->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "2");
+    FakeDialogs dialogs;
+    {
+        AppSettings settings;
+        auto *box = settings.findChild<QComboBox *>(QStringLiteral("languageBox"));
+        QStringList names;
+        for (int i = 0; i < box->count(); ++i)
+            names << box->itemText(i);
+        QCOMPARE(names, (QStringList{"English", "Polski", "Русский", "Українська", "Deutsch"}));
+        QCOMPARE(box->currentIndex(), 1);
+        box->setCurrentIndex(row);
+        settings.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    }
+    QCoreApplication::installTranslator(&m_english);
+    QCOMPARE(store->readAppSetting(DbManager::LanguageSetting), stored);
+    QCOMPARE(dialogs.lines(), shown);
+    store->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
 }
 
 QTEST_MAIN(TestTranslation)
