@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 // The single serial link to the unit: queues request frames, writes one at a time, repeats an
 // unanswered one after 2000 ms and drops it after the third write, polls an idle port with clock
 // reads, drives the multi-part event-log read, and hands every complete answer to the windows.
@@ -59,8 +61,9 @@ public:
     int decodeFrame(Device::COMMAND &command, const QByteArray &frame, QByteArray &payload);
 
     static QStringList availablePortNames();
+    // The error's enum name, for the log only.
     static QString errorName(int error);
-    // What a port error means to a technician, with its name.
+    // What a port error means to a technician, in words.
     static QString errorExplanation(int error);
 
 signals:
@@ -90,6 +93,7 @@ public slots:
 
 private:
     void abandonTransfer();
+    void deliver(std::function<void()> emission);
     void portLost(const QString &reason);
 
     QTimer m_commandTimer;
