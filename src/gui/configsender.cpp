@@ -99,20 +99,17 @@ void ConfigSender::onAnswered(const QByteArray &payload)
     case ReadingBefore:
         backUpAndReview(payload);
         break;
-    case Sending:
+    case Sending: {
         m_state = Verifying;
+        const QString unverified = withBackup(
+                tr("Urządzenie potwierdziło odbiór, ale konfiguracja nie została zweryfikowana."));
         if (!request(Device::ReadConfig, QByteArray(), Device::ConfigData,
-                     tr("odczyt kontrolny konfiguracji"),
-                     withBackup(tr("Urządzenie potwierdziło odbiór, ale konfiguracja nie "
-                                   "została zweryfikowana.")),
-                     false)) {
-            Dialogs::instance()->warning(
-                    m_window, tr("Konfigurator Ostrel"),
-                    withBackup(tr("Urządzenie potwierdziło odbiór, ale konfiguracja nie "
-                                  "została zweryfikowana.")));
+                     tr("odczyt kontrolny konfiguracji"), unverified, false)) {
+            Dialogs::instance()->warning(m_window, tr("Konfigurator Ostrel"), unverified);
             finish(false);
         }
         break;
+    }
     case Verifying:
         verify(payload);
         break;
