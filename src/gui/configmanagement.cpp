@@ -13,7 +13,6 @@
 #include "config/modul.h"
 #include "config/setting.h"
 #include "link/requesttracker.h"
-#include "link/unitrequest.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 
@@ -57,18 +56,24 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
 {
     ui->setupUi(this);
     createActions();
-    m_sender = new ConfigSender(usb, this);
+    // One tracker for the window's read, the comparison with the unit and the send's steps:
+    // one request at a time, one progress strip, one way of ending.
+    m_readTracker = new RequestTracker(usb, this);
+    connect(m_readTracker, &RequestTracker::signalBusyChanged, this,
+            &ConfigManagement::updateDeviceActions);
+    m_sender = new ConfigSender(m_readTracker, this);
     connect(m_sender, &ConfigSender::backupStored, this, [this] { setupModels(); });
-    m_compareRequest = new UnitRequest(usb, this);
-    connect(m_compareRequest, &UnitRequest::answered, this, [this](const QByteArray &image) {
-        if (std::unique_ptr<Konfiguracja> unit =
-                    usableConfig(image, Konfiguracja::FromDevice, tr("urządzenia")))
-            showComparison(*unit, tr("Urządzenie"));
-    });
-    connect(m_compareRequest, &UnitRequest::failed, this, [this] {
-        Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
-                                     tr("Urządzenie nie odpowiada. Porównanie przerwane."));
-    });
+    connect(m_sender, &ConfigSender::finished, this, &ConfigManagement::updateDeviceActions);
+    connect(m_readTracker, &RequestTracker::signalAnswered, this,
+            [this](Device::COMMAND command, const QByteArray &payload) {
+                if (m_purpose == Purpose::Read) {
+                    slotReceivedPacket(command, payload);
+                } else if (m_purpose == Purpose::Compare) {
+                    if (std::unique_ptr<Konfiguracja> unit = usableConfig(
+                                payload, Konfiguracja::FromDevice, tr("urządzenia")))
+                        showComparison(*unit, tr("Urządzenie"));
+                }
+            });
 
     model = new QSqlQueryModel(this);
     setupModels();
@@ -81,20 +86,8 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
     connect(ui->mdiArea, &QMdiArea::subWindowActivated, this,
             &ConfigManagement::slotSubWindowActivated);
     if (usb) {
-        // Made first, so that a request counts as ended before its answer is handled.
-        m_readTracker = new RequestTracker(usb, this);
-        connect(m_readTracker, &RequestTracker::signalBusyChanged, this,
-                &ConfigManagement::updateDeviceActions);
         auto *reading = new TransferProgress(m_readTracker, usb, tr("odczyt konfiguracji"), this);
         reading->placeBelow(ui->mdiArea);
-        // The safe send and the comparison with the unit keep their own requests.
-        connect(m_sender, &ConfigSender::finished, this, &ConfigManagement::updateDeviceActions);
-        connect(m_compareRequest, &UnitRequest::answered, this,
-                &ConfigManagement::updateDeviceActions);
-        connect(m_compareRequest, &UnitRequest::failed, this,
-                &ConfigManagement::updateDeviceActions);
-        connect(usb, &USBManager::signalReceivedPacket, this,
-                &ConfigManagement::slotReceivedPacket);
         connect(usb, &USBManager::signalUsbPortClosed, this,
                 &ConfigManagement::slotUsbPortClosed);
         connect(usb, &USBManager::signalUsbPortOpened, this,
@@ -304,6 +297,7 @@ void ConfigManagement::queue(Device::COMMAND command, const QByteArray &payload)
         return;
     QByteArray frame;
     Device::buildFrame(command, payload, frame);
+    m_purpose = Purpose::Read;
     if (!m_readTracker->start(frame, command == Device::ReadConfig ? Device::ConfigData
                                                                     : Device::Acknowledge))
         usb->writeMessage(tr("Poprzednie polecenie dla urządzenia jeszcze trwa."), 5000);
@@ -311,8 +305,7 @@ void ConfigManagement::queue(Device::COMMAND command, const QByteArray &payload)
 
 bool ConfigManagement::isBusy() const
 {
-    return (m_readTracker && m_readTracker->isBusy()) || m_sender->isBusy()
-            || m_compareRequest->isRunning();
+    return m_readTracker->isBusy() || m_sender->isBusy();
 }
 
 void ConfigManagement::updateDeviceActions()
@@ -407,6 +400,7 @@ void ConfigManagement::slotSendUsb()
         return;
     sentCommand = Device::ConfigData;
     expectedAnswer = 0;
+    m_purpose = Purpose::Send;
     m_sender->start(currentId, store()->readConfigName(currentId));
     updateDeviceActions();
 }
@@ -701,7 +695,10 @@ void ConfigManagement::slotCompareUnit()
         return;
     // The answer is the comparison's, not an image to store under a new name.
     expectedAnswer = 0;
-    if (!m_compareRequest->start(Device::ReadConfig, QByteArray(), Device::ConfigData))
+    m_purpose = Purpose::Compare;
+    m_readTracker->describeNext(tr("odczyt konfiguracji do porównania"));
+    if (!usb || !usb->isOpen()
+        || !m_readTracker->start(Device::ReadConfig, QByteArray(), Device::ConfigData))
         Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
                                      tr("Brak połączenia z urządzeniem."));
     updateDeviceActions();

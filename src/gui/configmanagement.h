@@ -17,7 +17,6 @@ class QMdiSubWindow;
 class QPrinter;
 class QSqlQueryModel;
 class RequestTracker;
-class UnitRequest;
 class USBManager;
 
 namespace Ui {
@@ -119,7 +118,9 @@ private:
     QAction *exportAction = nullptr;
     QAction *compareAction = nullptr;
     ConfigSender *m_sender = nullptr;
-    UnitRequest *m_compareRequest = nullptr;
+    // What the tracker's request under way is for: its answer goes there.
+    enum class Purpose { Read, Compare, Send };
+    Purpose m_purpose = Purpose::Read;
 
     bool m_portOpen = false;
     RequestTracker *m_readTracker = nullptr;

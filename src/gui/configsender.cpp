@@ -6,7 +6,8 @@
 
 #include "config/configdiff.h"
 #include "config/konfiguracja.h"
-#include "link/unitrequest.h"
+#include "link/requesttracker.h"
+#include "link/usbmanager.h"
 #include "store/dbmanager.h"
 
 #include <QDateTime>
@@ -27,18 +28,27 @@ std::unique_ptr<Konfiguracja> parsed(const QByteArray &image, Konfiguracja::Conf
 
 } // namespace
 
-ConfigSender::ConfigSender(USBManager *usb, QWidget *window)
-    : QObject(window), m_window(window), m_request(new UnitRequest(usb, this))
+ConfigSender::ConfigSender(RequestTracker *tracker, QWidget *window)
+    : QObject(window), m_window(window), m_tracker(tracker)
 {
-    connect(m_request, &UnitRequest::answered, this, &ConfigSender::onAnswered);
-    connect(m_request, &UnitRequest::failed, this, &ConfigSender::onFailed);
+    if (!tracker)
+        return;
+    connect(tracker, &RequestTracker::signalAnswered, this,
+            [this](Device::COMMAND, const QByteArray &payload) { onAnswered(payload); });
+    connect(tracker, &RequestTracker::signalFinished, this, &ConfigSender::onFinished);
 }
 
 ConfigSender::~ConfigSender() = default;
 
-void ConfigSender::setAnswerTimeout(int ms)
+bool ConfigSender::request(Device::COMMAND command, const QByteArray &payload,
+                           Device::COMMAND answer, const QString &description,
+                           const QString &lostNote, bool cancellable)
 {
-    m_request->setTimeout(ms);
+    // Without an open port the link would spend three silent writes before saying so.
+    if (!m_tracker || !m_tracker->link() || !m_tracker->link()->isOpen())
+        return false;
+    m_tracker->describeNext(description, lostNote, cancellable);
+    return m_tracker->start(command, payload, answer);
 }
 
 QString ConfigSender::backupName()
@@ -69,15 +79,17 @@ bool ConfigSender::start(int id, const QString &name)
                                  .arg(name));
         return false;
     }
-    if (!m_request->start(Device::ReadConfig, QByteArray(), Device::ConfigData)) {
-        dialogs->warning(m_window, title, tr("Brak połączenia z urządzeniem."));
-        return false;
-    }
-    m_toSend = std::move(config);
     m_name = name;
     m_backupName.clear();
     m_sentImage.clear();
     m_state = ReadingBefore;
+    if (!request(Device::ReadConfig, QByteArray(), Device::ConfigData,
+                 tr("odczyt konfiguracji przed wysłaniem"), tr("Nic nie wysłano."), true)) {
+        m_state = Idle;
+        dialogs->warning(m_window, title, tr("Brak połączenia z urządzeniem."));
+        return false;
+    }
+    m_toSend = std::move(config);
     return true;
 }
 
@@ -87,11 +99,17 @@ void ConfigSender::onAnswered(const QByteArray &payload)
     case ReadingBefore:
         backUpAndReview(payload);
         break;
-    case Sending:
+    case Sending: {
         m_state = Verifying;
-        if (!m_request->start(Device::ReadConfig, QByteArray(), Device::ConfigData))
-            onFailed();
+        const QString unverified = withBackup(
+                tr("Urządzenie potwierdziło odbiór, ale konfiguracja nie została zweryfikowana."));
+        if (!request(Device::ReadConfig, QByteArray(), Device::ConfigData,
+                     tr("odczyt kontrolny konfiguracji"), unverified, false)) {
+            Dialogs::instance()->warning(m_window, tr("Konfigurator Ostrel"), unverified);
+            finish(false);
+        }
         break;
+    }
     case Verifying:
         verify(payload);
         break;
@@ -169,13 +187,17 @@ void ConfigSender::backUpAndReview(const QByteArray &unitImage)
     std::unique_ptr<Konfiguracja> toSend(applyDifferences(*unit, *m_toSend, chosen));
     m_sentImage = toSend->toByteArray(Konfiguracja::FromDevice);
     // The port may have closed while the review was open.
-    if (!m_request->start(Device::ConfigData, m_sentImage, Device::Acknowledge)) {
+    m_state = Sending;
+    if (!request(Device::ConfigData, m_sentImage, Device::Acknowledge,
+                 tr("wysyłanie konfiguracji"),
+                 withBackup(tr("Nie wiadomo, czy urządzenie przyjęło konfigurację: odczytaj "
+                               "konfigurację, aby to sprawdzić.")),
+                 false)) {
         dialogs->warning(m_window, title,
                          withBackup(tr("Brak połączenia z urządzeniem. Nic nie wysłano.")));
         finish(false);
         return;
     }
-    m_state = Sending;
 }
 
 void ConfigSender::verify(const QByteArray &unitImage)
@@ -225,26 +247,11 @@ void ConfigSender::verify(const QByteArray &unitImage)
     finish(false);
 }
 
-void ConfigSender::onFailed()
+// A step that ended without its answer ends the send; the progress strip has said why.
+void ConfigSender::onFinished(int outcome)
 {
-    QString text;
-    switch (m_state) {
-    case ReadingBefore:
-        text = tr("Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.");
-        break;
-    case Sending:
-        text = tr("Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją "
-                  "przyjęło: odczytaj konfigurację, aby to sprawdzić.");
-        break;
-    case Verifying:
-        text = tr("Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. "
-                  "Konfiguracja nie została zweryfikowana.");
-        break;
-    case Idle:
-        return;
-    }
-    Dialogs::instance()->warning(m_window, tr("Konfigurator Ostrel"), withBackup(text));
-    finish(false);
+    if (outcome != RequestTracker::Answered && m_state != Idle)
+        finish(false);
 }
 
 QString ConfigSender::withBackup(const QString &text) const
@@ -257,7 +264,8 @@ QString ConfigSender::withBackup(const QString &text) const
 
 void ConfigSender::finish(bool verified)
 {
-    m_request->cancel();
+    if (m_tracker && m_state != Idle)
+        m_tracker->cancel();
     m_state = Idle;
     m_toSend.reset();
     emit finished(verified);

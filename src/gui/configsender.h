@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/device.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -7,23 +9,22 @@
 #include <memory>
 
 class Konfiguracja;
-class UnitRequest;
-class USBManager;
+class RequestTracker;
 class QWidget;
 
 // Sends a stored configuration to the unit without ever writing blind: refuses an image that is
 // no configuration, reads what the unit holds and stores it as a backup, shows the differences
 // for review, sends the unit's image with only the chosen changes applied, and reads the unit
-// again to verify that it took them. Every step that gets no answer ends the send with a
-// message; a backup already stored is kept.
+// again to verify that it took them. Its steps go through the window's request tracker, so the
+// progress strip shows them and says which step got no answer; a backup already stored is kept.
 class ConfigSender : public QObject
 {
     Q_OBJECT
 public:
     enum State { Idle, ReadingBefore, Sending, Verifying };
 
-    // Dialogs are shown over `window`, which is also the parent.
-    ConfigSender(USBManager *usb, QWidget *window);
+    // Dialogs are shown over `window`, which is also the parent. The tracker is the window's.
+    ConfigSender(RequestTracker *tracker, QWidget *window);
     ~ConfigSender() override;
 
     // Starts sending the stored configuration; false when it is refused (with a warning shown)
@@ -31,8 +32,6 @@ public:
     bool start(int id, const QString &name);
     State state() const { return m_state; }
     bool isBusy() const { return m_state != Idle; }
-    // The deadline for each answer (for tests that play a silent unit).
-    void setAnswerTimeout(int ms);
 
     static QString backupName();
 
@@ -43,14 +42,16 @@ signals:
 
 private:
     void onAnswered(const QByteArray &payload);
-    void onFailed();
+    void onFinished(int outcome);
+    bool request(Device::COMMAND command, const QByteArray &payload, Device::COMMAND answer,
+                 const QString &description, const QString &lostNote, bool cancellable);
     void backUpAndReview(const QByteArray &unitImage);
     void verify(const QByteArray &unitImage);
     void finish(bool verified);
     QString withBackup(const QString &text) const;
 
     QWidget *m_window;
-    UnitRequest *m_request;
+    RequestTracker *m_tracker;
     State m_state = Idle;
     QString m_name;
     QString m_backupName;

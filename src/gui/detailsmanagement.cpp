@@ -3,6 +3,7 @@
 
 #include "diagnosticvalues.h"
 #include "dialogs.h"
+#include "link/linkhealth.h"
 #include "link/usbmanager.h"
 
 #include <QHeaderView>
@@ -47,6 +48,9 @@ DetailsManagement::DetailsManagement(USBManager *link, QWidget *parent)
     connect(&m_staleTimer, &QTimer::timeout, this, [this] { setLiveStale(true); });
     setLiveStale(true);
     if (m_link) {
+        // Calibration and the self-test need a unit that answers.
+        m_health = new LinkHealth(m_link, this);
+        connect(m_health, &LinkHealth::signalChanged, this, &DetailsManagement::updateButtons);
         connect(m_link, &USBManager::signalReceivedPacket, this,
                 &DetailsManagement::slotReceivedPacket);
         connect(m_link, &USBManager::signalUsbPortClosed, this,
@@ -238,8 +242,8 @@ void DetailsManagement::sendRequestToDevice()
     case LiveMode:
         sentCommand = Device::ReadLiveState;
         expectedAnswer = Device::LiveStateData;
-        ++m_pending;
-        queue(Device::ReadLiveState);
+        if (queue(Device::ReadLiveState))
+            ++m_pending;
         break;
     case CalibrationMode:
         if (m_pending != 0)
@@ -260,13 +264,15 @@ void DetailsManagement::sendRequestToDevice()
     }
 }
 
-void DetailsManagement::queue(Device::COMMAND command)
+// A poll waits while the previous one is still queued: a silent unit takes three writes to
+// give a request up, and polls piling up meanwhile would hold every window's read behind them.
+bool DetailsManagement::queue(Device::COMMAND command)
 {
-    if (!m_link)
-        return;
+    if (!m_link || m_link->isOutstanding(command))
+        return false;
     QByteArray frame;
     Device::buildFrame(command, QByteArray(), frame);
-    m_link->queueFrame(frame);
+    return m_link->queueFrame(frame);
 }
 
 void DetailsManagement::slotUsbPortOpened()
@@ -388,7 +394,8 @@ void DetailsManagement::slotTestEnd()
 void DetailsManagement::updateButtons()
 {
     // One unit procedure at a time: starting the other would silently replace the running one.
-    const bool idle = m_portOpen && m_mode == LiveMode;
+    const bool idle = m_portOpen && m_mode == LiveMode
+            && !(m_health && m_health->state() == LinkHealth::NotAnswering);
     ui->buttonCalibr->setEnabled(idle);
     ui->buttonTest->setEnabled(idle && !m_resultsShown);
     ui->buttonClear->setEnabled(m_resultsShown);

@@ -11,6 +11,7 @@
 
 class QLabel;
 class QTableWidget;
+class LinkHealth;
 class USBManager;
 
 namespace Ui {
@@ -59,7 +60,7 @@ private:
     void handleCalibrationState(const QByteArray &packet);
     void handleTestState(const QByteArray &packet);
     bool confirmStart(const QString &title, const QString &text);
-    void queue(Device::COMMAND command);
+    bool queue(Device::COMMAND command);
     void updateButtons();
     void watchWidth(QTableWidget *table);
     void fitRowHeights(QTableWidget *table);
@@ -67,6 +68,7 @@ private:
 
     Ui::DetailsManagement *ui;
     USBManager *m_link = nullptr;
+    LinkHealth *m_health = nullptr;
     int m_mode = LiveMode;
     int sentCommand = 0;
     int expectedAnswer = 0;

@@ -191,7 +191,7 @@ void MainWindow::createToolBar()
 
 void MainWindow::createStatusBar()
 {
-    statusBar()->showMessage(tr("Ready"));
+    statusBar()->showMessage(tr("Gotowy"));
 
     m_clock->setObjectName(QStringLiteral("clockEdit"));
     m_clock->setDisplayFormat(QStringLiteral("HH:mm:ss"));

@@ -99,7 +99,9 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
                 &RecordManagement::updateReadAction);
         m_progress = new TransferProgress(m_readTracker, usb, texts.transfer, this);
         m_progress->placeBelow(widgets.mdiArea);
-        connect(usb, &USBManager::signalReceivedPacket, this,
+        // Only the answer to this window's own read is stored: not one that comes after the
+        // read was cancelled or given up.
+        connect(m_readTracker, &RequestTracker::signalAnswered, this,
                 &RecordManagement::slotReceivedPacket);
         connect(usb, &USBManager::signalUsbPortClosed, this,
                 &RecordManagement::slotUsbPortClosed);

@@ -4,9 +4,12 @@
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -51,6 +54,7 @@ TransferProgress::TransferProgress(RequestTracker *tracker, USBManager *link,
 
 void TransferProgress::setCancellable(bool cancellable)
 {
+    m_cancellable = cancellable;
     m_cancel->setVisible(cancellable);
 }
 
@@ -61,6 +65,7 @@ QString TransferProgress::progressText() const
 
 void TransferProgress::placeBelow(QWidget *area)
 {
+    m_area = area;
     QWidget *window = area->parentWidget();
     if (!window || !window->layout())
         return;
@@ -89,7 +94,12 @@ QString TransferProgress::durationText(qint64 ms)
 
 void TransferProgress::started()
 {
-    QString title = m_description;
+    // A request the tracker names itself (a step of the send) speaks for itself.
+    const bool named = m_tracker && !m_tracker->description().isEmpty();
+    m_current = named ? m_tracker->description() : m_description;
+    m_currentNote = named ? m_tracker->lostNote() : m_lostNote;
+    m_cancel->setVisible(named ? m_tracker->isCancellable() : m_cancellable);
+    QString title = m_current;
     if (!title.isEmpty())
         title[0] = title.at(0).toUpper();
     m_title->setText(title + QLatin1Char(':'));
@@ -114,14 +124,29 @@ void TransferProgress::showProgress(int part, int count, int bytes, qint64 remai
     m_detail->setText(details.join(QStringLiteral(" · ")));
 }
 
+// Hiding the strip with the focus on its cancel button would pass the focus on along the tab
+// chain, into another tab of the window, which would then become the active one (and move the
+// selection the next send starts from). The focus goes back to the work area instead.
+void TransferProgress::releaseFocus()
+{
+    if (!isAncestorOf(QApplication::focusWidget()))
+        return;
+    QWidget *target = m_area ? m_area.data() : parentWidget();
+    if (auto *area = qobject_cast<QMdiArea *>(target); area && area->activeSubWindow())
+        target = area->activeSubWindow()->widget();
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
 void TransferProgress::finished(int outcome, const QString &reason)
 {
+    releaseFocus();
     hide();
     if (outcome == RequestTracker::Answered)
         return;
     if (outcome == RequestTracker::Cancelled) {
         if (m_link)
-            m_link->writeMessage(tr("Anulowano: %1. Nic nie zostało zapisane.").arg(m_description),
+            m_link->writeMessage(tr("Anulowano: %1. Nic nie zostało zapisane.").arg(m_current),
                                  5000);
         return;
     }
@@ -130,15 +155,15 @@ void TransferProgress::finished(int outcome, const QString &reason)
         text = tr("Urządzenie nie odpowiada") + QLatin1Char('\n')
                 + tr("Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie "
                      "centrali.")
-                          .arg(m_description);
+                          .arg(m_current);
     } else {
-        text = tr("Połączenie z urządzeniem zostało przerwane (%1)").arg(m_description)
+        text = tr("Połączenie z urządzeniem zostało przerwane (%1)").arg(m_current)
                 + QLatin1Char('\n')
                 + (reason.isEmpty() ? tr("Port został zamknięty.")
                                     : tr("Przyczyna: %1.").arg(reason));
     }
-    if (!m_lostNote.isEmpty())
-        text += QLatin1Char('\n') + m_lostNote;
+    if (!m_currentNote.isEmpty())
+        text += QLatin1Char('\n') + m_currentNote;
     // Not from inside the link's own error handling: the box runs an event loop.
     QTimer::singleShot(0, this, [this, text] {
         Dialogs::instance()->warning(window(), tr("Konfigurator Ostrel"), text);

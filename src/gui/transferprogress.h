@@ -41,12 +41,18 @@ private:
     void started();
     void showProgress(int part, int count, int bytes, qint64 remainingMs);
     void finished(int outcome, const QString &reason);
+    void releaseFocus();
 
     QPointer<RequestTracker> m_tracker;
     QPointer<USBManager> m_link;
+    QPointer<QWidget> m_area;
     QString m_description;
     int m_entrySize = 0;
     QString m_lostNote;
+    bool m_cancellable = true;
+    // What the request under way is called and what its loss adds.
+    QString m_current;
+    QString m_currentNote;
     QLabel *m_title = nullptr;
     QProgressBar *m_bar = nullptr;
     QLabel *m_detail = nullptr;

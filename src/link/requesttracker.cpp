@@ -7,9 +7,11 @@ RequestTracker::RequestTracker(USBManager *link, QObject *parent) : QObject(pare
     if (!link)
         return;
     connect(link, &USBManager::signalReceivedPacket, this,
-            [this](Device::COMMAND command, const QByteArray &) {
-                if (m_busy && command == m_answer)
-                    finish(Answered);
+            [this](Device::COMMAND command, const QByteArray &payload) {
+                if (!m_busy || command != m_answer)
+                    return;
+                finish(Answered);
+                emit signalAnswered(command, payload);
             });
     connect(link, &USBManager::signalRequestDropped, this, [this](Device::COMMAND command) {
         if (m_busy && command == m_request)
@@ -30,16 +32,32 @@ RequestTracker::RequestTracker(USBManager *link, QObject *parent) : QObject(pare
 
 bool RequestTracker::start(const QByteArray &frame, Device::COMMAND answer)
 {
-    if (m_busy || !m_link || frame.size() < 5)
+    if (m_busy || !m_link || frame.size() < 5 || !m_link->queueFrame(frame)) {
+        describeNext(QString());
         return false;
-    if (!m_link->queueFrame(frame))
-        return false;
+    }
     m_request = Device::COMMAND(qint8(frame.at(4)));
     m_answer = answer;
     m_busy = true;
     m_started.start();
     emit signalBusyChanged(true);
     return true;
+}
+
+bool RequestTracker::start(Device::COMMAND command, const QByteArray &payload,
+                           Device::COMMAND answer)
+{
+    QByteArray frame;
+    Device::buildFrame(command, payload, frame);
+    return start(frame, answer);
+}
+
+void RequestTracker::describeNext(const QString &description, const QString &lostNote,
+                                  bool cancellable)
+{
+    m_description = description;
+    m_lostNote = lostNote;
+    m_cancellable = cancellable;
 }
 
 qint64 RequestTracker::elapsedMs() const
@@ -69,5 +87,6 @@ void RequestTracker::finish(Outcome outcome, const QString &reason)
 {
     m_busy = false;
     emit signalFinished(outcome, reason);
+    describeNext(QString());
     emit signalBusyChanged(false);
 }

@@ -338,9 +338,8 @@ QString USBManager::errorName(int error)
 QString USBManager::errorExplanation(int error)
 {
     if (error <= 0 || error >= int(std::size(errorExplanations)))
-        return errorName(error);
-    const QString explanation = QCoreApplication::translate("USBManager", errorExplanations[error]);
-    return QStringLiteral("%1 (%2)").arg(explanation, errorName(error));
+        error = QSerialPort::UnknownError;
+    return QCoreApplication::translate("USBManager", errorExplanations[error]);
 }
 
 void USBManager::slotUsbError(QSerialPort::SerialPortError error)
@@ -388,7 +387,7 @@ void USBManager::portFailed(const QString &name, const QString &explanation)
         m_port = nullptr;
     }
     emit signalUsbPortClosed();
-    emit signalWriteMessage(name, 5000);
+    emit signalWriteMessage(tr("Port zamknięty: %1").arg(explanation), 5000);
     emit signalHealthChanged();
 }
 
@@ -537,20 +536,32 @@ void USBManager::slotReadReady()
     emit signalHealthChanged();
     if (m_progressPending) {
         m_progressPending = false;
-        emit signalTransferProgress(m_progressPart, m_progressCount, m_multiPartAnswer.size());
+        const int part = m_progressPart;
+        const int count = m_progressCount;
+        const int bytes = m_multiPartAnswer.size();
+        deliver([this, part, count, bytes] { emit signalTransferProgress(part, count, bytes); });
     }
     if (command == EventLogPart && result == 2 && m_transferActive) {
         // No further part is asked for after a malformed one: the read cannot complete.
         cancelRequest(ReadEventLog);
-        emit signalRequestDropped(ReadEventLog);
+        deliver([this] { emit signalRequestDropped(ReadEventLog); });
         return;
     }
     if (result == 0) {
         if (command == EventLogPart)
             m_transferActive = false;
-        emit signalReceivedPacket(command,
-                                  command == EventLogPart ? m_multiPartAnswer : m_singleAnswer);
+        const QByteArray answer = command == EventLogPart ? m_multiPartAnswer : m_singleAnswer;
+        deliver([this, command, answer] { emit signalReceivedPacket(command, answer); });
     }
+}
+
+// A window may open a modal dialog on an answer. Run from inside readyRead, its event loop
+// would get no further readyRead from the port until it closed: requests would go out
+// unanswered, be repeated and dropped, and the bytes piled up meanwhile would be assembled out
+// of step. Answers therefore reach the windows from the event loop, after this slot returned.
+void USBManager::deliver(std::function<void()> emission)
+{
+    QMetaObject::invokeMethod(this, std::move(emission), Qt::QueuedConnection);
 }
 
 void USBManager::slotCommandTimeout()

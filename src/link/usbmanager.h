@@ -12,11 +12,14 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 class QIODevice;
 
-// The single link to the unit, over a serial port or a TCP connection to a serial device server: queues request frames, writes one at a time, repeats an
-// unanswered one after 2000 ms and drops it after the third write, polls an idle port with clock
-// reads, drives the multi-part event-log read, and hands every complete answer to the windows.
+// The single link to the unit, over a serial port or a TCP connection to a serial device
+// server: queues request frames, writes one at a time, repeats an unanswered one after 2000 ms
+// and drops it after the third write, polls an idle port with clock reads, drives the multi-part
+// event-log read, and hands every complete answer to the windows.
 class USBManager : public QObject, public Device
 {
     Q_OBJECT
@@ -73,8 +76,9 @@ public:
     static bool parseNetworkAddress(const QString &portName, QString *host = nullptr,
                                     quint16 *port = nullptr);
     static QStringList availablePortNames();
+    // The error's enum name, for the log only.
     static QString errorName(int error);
-    // What a port error means to a technician, with its name.
+    // What a port error means to a technician, in words.
     static QString errorExplanation(int error);
 
 signals:
@@ -105,6 +109,7 @@ public slots:
 
 private:
     void abandonTransfer();
+    void deliver(std::function<void()> emission);
     void portLost(const QString &reason);
     bool openSerial(const QString &portName);
     bool openSocket(const QString &host, quint16 port);

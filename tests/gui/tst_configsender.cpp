@@ -13,7 +13,7 @@
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
 #include "config/setting.h"
-#include "link/unitrequest.h"
+#include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 
@@ -83,12 +83,12 @@ class TestConfigSender : public QObject
     }
     QByteArray unitImage()
     {
-        UnitRequest request(&m_link);
-        QSignalSpy answered(&request, &UnitRequest::answered);
+        RequestTracker request(&m_link, nullptr);
+        QSignalSpy answered(&request, &RequestTracker::signalAnswered);
         if (!request.start(Device::ReadConfig, QByteArray(), Device::ConfigData)
-            || !answered.wait(UnitRequest::TimeoutMs))
+            || !answered.wait(10000))
             return QByteArray();
-        return answered.at(0).at(0).toByteArray();
+        return answered.at(0).at(1).toByteArray();
     }
     bool startSim(const QStringList &arguments, std::unique_ptr<SimProcess> *sim)
     {
@@ -264,9 +264,11 @@ private slots:
         QTest::addColumn<bool>("answerRead");
         QTest::addColumn<QString>("message");
         QTest::newRow("no answer to the read")
-                << false << "Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.";
+                << false << "odczyt konfiguracji przed wysłaniem po trzech próbach. Sprawdź "
+                            "kabel i zasilanie centrali.\nNic nie wysłano.";
         QTest::newRow("no acknowledge")
-                << true << "Urządzenie nie potwierdziło odbioru konfiguracji.";
+                << true << "wysyłanie konfiguracji po trzech próbach. Sprawdź kabel i zasilanie "
+                           "centrali.\nNie wiadomo, czy urządzenie przyjęło konfigurację";
     }
     void missingAnswerEndsTheSend()
     {
@@ -293,9 +295,12 @@ private slots:
                                frame);
             QVERIFY(read && pty.write(frame));
         }
-        QVERIFY(finished.wait(UnitRequest::TimeoutMs + 10000));
+        QVERIFY(finished.wait(20000));
+        QTRY_VERIFY(!m_dialogs->lines("warning").isEmpty());
         const QString last = m_dialogs->lines().last();
-        QVERIFY2(last.startsWith("warning|Konfigurator Ostrel|" + message), qPrintable(last));
+        QVERIFY2(last.startsWith("warning|Konfigurator Ostrel|Urządzenie nie odpowiada\n"
+                                 "Brak odpowiedzi na " + message),
+                 qPrintable(last));
         QCOMPARE(backups().size(), answerRead ? 1 : 0);
         QVERIFY2(!answerRead || last.endsWith("zapisana jako " + backups().first() + "."),
                  qPrintable(last));

@@ -234,21 +234,17 @@ void TestDetailsManagement::selfTestAndCalibrationAgainstTheUnit()
     QTest::mouseClick(child<QPushButton>(w, "buttonTest"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.shown.size(), 2, 30000);
     QCOMPARE(dialogs.lines().last(), QStringLiteral("information|Tester|Zakończono testowanie."));
-    for (int row = 0; row < Diagnostics::TestRowCount; ++row) {
-        const quint16 raw = quint16(result(w, row, 2).toUInt());
-        QCOMPARE(result(w, row, 3), Diagnostics::testText(row, raw));
-        // The simulated unit is healthy: every judged test passes.
+    // The simulated unit is healthy: every judged test passes.
+    for (int row = 0; row < Diagnostics::TestRowCount; ++row)
         QCOMPARE(result(w, row, 4), QString(row == 4 || row == 5 ? "" : "OK"));
-    }
 
     auto *calibrate = child<QPushButton>(w, "buttonCalibr");
     QTest::mouseClick(calibrate, Qt::LeftButton);
     QVERIFY(!calibrate->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.shown.size(), 4, 20000);
-    QCOMPARE(dialogs.lines().mid(2),
-             QStringList({"box|Kalibracja|Czy napewno chcesz wykonać autokalibracje Ostrel? "
-                          "Upewnij się czy masz podłączone zasilanie 27.3 V|Nie,Tak",
-                          Calibrated}));
+    // Asked first (the wording is the self-test's case), then reported once.
+    QVERIFY(dialogs.lines().at(2).startsWith(QStringLiteral("box|Kalibracja|")));
+    QCOMPARE(dialogs.lines().last(), Calibrated);
     QVERIFY(calibrate->isEnabled());
     // Reported once, while live polling goes on: a healthy unit, mains present.
     QSignalSpy polled(&w, &DetailsManagement::signalAdcChanged);

@@ -64,7 +64,7 @@ void TestMainWindow::startInEmptyDirectory()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.windowTitle(), QStringLiteral("Konfigurator Ostrel"));
     QCOMPARE(offered(window), QStringLiteral("actionConnect"));
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Ready"));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Gotowy"));
     FakeDialogs dialogs(QMessageBox::Ok);
     action(window, "actionAbout")->trigger();
     QVERIFY2(QRegularExpression(QStringLiteral(
@@ -90,7 +90,7 @@ void TestMainWindow::connectDialog_data()
 {
     QTest::addColumn<QString>("text"); // "%1" stands for the pseudo-terminal
     QTest::addColumn<QString>("status"); // empty: the port opens
-    QTest::newRow("3 characters do nothing") << "COM" << "Ready";
+    QTest::newRow("3 characters do nothing") << "COM" << "Gotowy";
     QTest::newRow("unopenable") << "/nonexistent" << "Port nie został otwarty: /nonexistent";
     QTest::newRow("refused address") << "127.0.0.1:1" << "Port nie został otwarty: 127.0.0.1:1";
     QTest::newRow("pseudo-terminal typed with blanks") << "  %1 " << "";
@@ -122,12 +122,13 @@ void TestMainWindow::connectDialog()
     }
     QCOMPARE(offered(window), QStringLiteral("actionDisconnect"));
 
-    // A pulled cable switches the actions back and names the error.
+    // A pulled cable switches the actions back and says why in words, not the error's name.
     pty.closeMaster();
     QTRY_COMPARE_WITH_TIMEOUT(offered(window), QStringLiteral("actionConnect"), 10000);
     const QString error = window.statusBar()->currentMessage();
-    QVERIFY2(error == USBManager::errorName(QSerialPort::ReadError)
-                     || error == USBManager::errorName(QSerialPort::ResourceError),
+    QVERIFY2(error == "Port zamknięty: " + USBManager::errorExplanation(QSerialPort::ReadError)
+                     || error == "Port zamknięty: "
+                                     + USBManager::errorExplanation(QSerialPort::ResourceError),
              qPrintable(error));
 }
 

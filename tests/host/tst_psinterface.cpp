@@ -196,7 +196,6 @@ void TestPSInterface::execReportsTheChosenConfiguration()
                            {lsWhen(4), 3}, {lsMode(2), number == 1 ? 3u : 2u}, {lsWhen(2), 3}});
     };
     DbManager *store = DbManager::instance();
-    store->writeConfig("PSB", imageOf({psb()}));
     // Two PSL modules, the last one undeclared, then declared.
     store->writeConfig("PSL 10", imageOf({psl(1, true), psl(2, false)}));
     store->writeConfig("PSL 01", imageOf({psl(1, false), psl(2, true)}));
@@ -221,7 +220,6 @@ void TestPSInterface::execReportsTheChosenConfiguration()
     // Again and again: each run reopens the store that the one before closed. Setting names are
     // looked up in the module's own translation context, so EN reads as it would untranslated.
     const char *const runs[][2] = {{"Nowa", "psb1 psl0 lk0/0 pu0 pk0 ls0000"},
-                                   {"PSB", "psb1 psl0 lk2/1 pu1 pk1 ls1111"},
                                    {"PSL 10", "psb0 psl0 lk0/0 pu0 pk1 ls1001"},
                                    {"PSL 01", "psb0 psl1 lk0/0 pu0 pk1 ls1001"},
                                    {"EN", "psb1 psl1 lk2/1 pu1 pk1 ls1101"}};
