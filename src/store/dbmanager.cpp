@@ -1,5 +1,7 @@
 #include "store/dbmanager.h"
 
+#include "archive/localarchive.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
@@ -216,6 +218,9 @@ int DbManager::initTables()
     setDefaultAppSettingIfNotExist(FontTypeSetting, QStringLiteral("S_FONT_TYPE"), "Arial");
     setDefaultAppSettingIfNotExist(LanguageSetting, QStringLiteral("S_LANGUAGE"), "2");
     setDefaultAppSettingIfNotExist(FontSizeSetting, QStringLiteral("S_FONT_SIZE"), "12");
+
+    // The company archive's side tables; the record tables above stay as they are.
+    LocalArchive::createTables(m_db);
     return 0;
 }
 

@@ -1,0 +1,360 @@
+#include "archive/localarchive.h"
+
+#include "archive/archivekinds.h"
+
+#include <QCryptographicHash>
+#include <QDebug>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+namespace {
+const char *const kCreates[] = {
+    "CREATE TABLE IF NOT EXISTS ARCHIWUM_ID (tabela TEXT NOT NULL, lokalny_id INTEGER NOT NULL,"
+    "uuid TEXT, skrot TEXT, autor TEXT, czas TEXT, oczekujacy_uuid TEXT, oczekujacy_skrot TEXT,"
+    "wycofany INTEGER NOT NULL DEFAULT 0, PRIMARY KEY (tabela, lokalny_id))",
+    "CREATE TABLE IF NOT EXISTS ARCHIWUM_REWIZJE (uuid TEXT PRIMARY KEY, tabela TEXT NOT NULL,"
+    "lokalny_id INTEGER NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS ARCHIWUM_STAN (klucz TEXT PRIMARY KEY, wartosc TEXT)",
+};
+
+QString newUuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+// Commits on success, rolls back otherwise; a transaction that is never committed (the
+// process is killed) is rolled back by SQLite itself.
+class Transaction
+{
+public:
+    explicit Transaction(QSqlDatabase &db) : m_db(db), m_open(db.transaction()) {}
+    ~Transaction()
+    {
+        if (m_open)
+            m_db.rollback();
+    }
+    bool commit()
+    {
+        if (!m_open)
+            return false;
+        m_open = false;
+        return m_db.commit();
+    }
+    bool isOpen() const { return m_open; }
+
+private:
+    QSqlDatabase &m_db;
+    bool m_open;
+};
+} // namespace
+
+void LocalArchive::createTables(const QSqlDatabase &db)
+{
+    for (const char *statement : kCreates) {
+        QSqlQuery query(db);
+        if (!query.exec(QString::fromUtf8(statement)))
+            qDebug() << "błąd CREATE" << query.lastError();
+    }
+}
+
+QString LocalArchive::hashOf(const QByteArray &data)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex());
+}
+
+bool LocalArchive::exec(const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query(m_db);
+    if (!query.prepare(sql)) {
+        m_error = query.lastError().text();
+        return false;
+    }
+    for (const QVariant &v : values)
+        query.addBindValue(v);
+    if (!query.exec()) {
+        m_error = query.lastError().text();
+        qDebug() << "archive:" << query.lastError();
+        return false;
+    }
+    return true;
+}
+
+qint64 LocalArchive::lastSeen() const
+{
+    QSqlQuery query(m_db);
+    query.exec(QStringLiteral("SELECT wartosc FROM ARCHIWUM_STAN WHERE klucz = 'last_seen'"));
+    return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+QDateTime LocalArchive::lastSync() const
+{
+    QSqlQuery query(m_db);
+    query.exec(QStringLiteral("SELECT wartosc FROM ARCHIWUM_STAN WHERE klucz = 'last_sync'"));
+    return query.next() ? QDateTime::fromString(query.value(0).toString(), Qt::ISODate)
+                        : QDateTime();
+}
+
+bool LocalArchive::setLastSync(const QDateTime &when)
+{
+    return exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_STAN VALUES ('last_sync', ?)"),
+                {when.toUTC().toString(Qt::ISODate)});
+}
+
+bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out)
+{
+    Transaction transaction(m_db);
+    if (!transaction.isOpen()) {
+        m_error = m_db.lastError().text();
+        return false;
+    }
+    const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    for (const ArchiveKind &kind : archiveKinds()) {
+        // Archived records that never change need not be read again.
+        QString sql = QStringLiteral("SELECT t.id, t.%1, t.%2, a.uuid, a.skrot, a.oczekujacy_uuid,"
+                                     " a.oczekujacy_skrot, a.autor, a.czas, a.tabela FROM %3 t"
+                                     " LEFT JOIN ARCHIWUM_ID a ON a.tabela = '%3'"
+                                     " AND a.lokalny_id = t.id")
+                              .arg(kind.nameColumn, kind.dataColumn, kind.table);
+        if (!kind.revisioned)
+            sql += QStringLiteral(" WHERE a.uuid IS NULL");
+        sql += QStringLiteral(" ORDER BY t.id");
+        QSqlQuery query(m_db);
+        query.setForwardOnly(true);
+        if (!query.exec(sql)) {
+            m_error = query.lastError().text();
+            return false;
+        }
+        while (query.next()) {
+            Outgoing record;
+            record.kind = kind.kind;
+            record.localId = query.value(0).toInt();
+            record.name = query.value(1).toString();
+            record.data = query.value(2).toByteArray();
+            record.hash = hashOf(record.data);
+            const QString archived = query.value(3).toString();
+            const QString archivedHash = query.value(4).toString();
+            QString pending = query.value(5).toString();
+            const QString pendingHash = query.value(6).toString();
+            const bool hasRow = !query.value(9).isNull();
+            if (!archived.isEmpty() && archivedHash == record.hash && pending.isEmpty())
+                continue;
+            record.parent = kind.revisioned ? archived : QString();
+            if (!pending.isEmpty() && pendingHash == record.hash) {
+                record.uuid = pending;
+                record.author = query.value(7).toString();
+                record.created = QDateTime::fromString(query.value(8).toString(), Qt::ISODate);
+            } else {
+                // Pulling first has promoted every pending identity the server committed, so a
+                // stale one never reached it and may be replaced.
+                record.uuid = newUuid();
+                record.author = author;
+                record.created = QDateTime::fromString(now, Qt::ISODate);
+                const QVariantList values = {record.uuid, record.hash, author, now, kind.table,
+                                             record.localId};
+                const bool ok = hasRow
+                        ? exec(QStringLiteral("UPDATE ARCHIWUM_ID SET oczekujacy_uuid = ?,"
+                                              " oczekujacy_skrot = ?, autor = ?, czas = ?"
+                                              " WHERE tabela = ? AND lokalny_id = ?"),
+                               values)
+                        : exec(QStringLiteral("INSERT INTO ARCHIWUM_ID (oczekujacy_uuid,"
+                                              " oczekujacy_skrot, autor, czas, tabela,"
+                                              " lokalny_id) VALUES (?, ?, ?, ?, ?, ?)"),
+                               values);
+                if (!ok)
+                    return false;
+            }
+            if (out)
+                out->append(record);
+        }
+    }
+    if (!transaction.commit()) {
+        m_error = m_db.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+int LocalArchive::waitingCount() const
+{
+    int count = 0;
+    for (const ArchiveKind &kind : archiveKinds()) {
+        QSqlQuery query(m_db);
+        query.setForwardOnly(true);
+        if (!kind.revisioned) {
+            query.exec(QStringLiteral("SELECT count(*) FROM %1 t LEFT JOIN ARCHIWUM_ID a ON"
+                                      " a.tabela = '%1' AND a.lokalny_id = t.id"
+                                      " WHERE a.uuid IS NULL")
+                               .arg(kind.table));
+            if (query.next())
+                count += query.value(0).toInt();
+            continue;
+        }
+        query.exec(QStringLiteral("SELECT t.%1, a.skrot FROM %2 t LEFT JOIN ARCHIWUM_ID a ON"
+                                  " a.tabela = '%2' AND a.lokalny_id = t.id")
+                           .arg(kind.dataColumn, kind.table));
+        while (query.next()) {
+            if (query.value(1).isNull() || hashOf(query.value(0).toByteArray())
+                                                   != query.value(1).toString())
+                ++count;
+        }
+    }
+    return count;
+}
+
+bool LocalArchive::markArchived(const Outgoing &record, const QString &serverUuid)
+{
+    const ArchiveKind *kind = archiveKind(record.kind);
+    Transaction transaction(m_db);
+    if (!kind || !transaction.isOpen())
+        return false;
+    if (!exec(QStringLiteral("UPDATE ARCHIWUM_ID SET uuid = ?, skrot = ?, oczekujacy_uuid = NULL,"
+                             " oczekujacy_skrot = NULL WHERE tabela = ? AND lokalny_id = ?"),
+              {serverUuid, record.hash, kind->table, record.localId})
+        || !exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
+                 {serverUuid, kind->table, record.localId}))
+        return false;
+    return transaction.commit();
+}
+
+bool LocalArchive::applyIncoming(const QVector<Incoming> &rows, qint64 lastSeq)
+{
+    Transaction transaction(m_db);
+    if (!transaction.isOpen()) {
+        m_error = m_db.lastError().text();
+        return false;
+    }
+    for (const Incoming &row : rows) {
+        if (!applyOne(row))
+            return false;
+    }
+    if (!exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_STAN VALUES ('last_seen', ?)"),
+              {QString::number(lastSeq)}))
+        return false;
+    return transaction.commit();
+}
+
+bool LocalArchive::applyOne(const Incoming &row)
+{
+    const ArchiveKind *kind = archiveKind(row.kind);
+    if (!kind)
+        return true; // a kind of a newer program: leave it in the archive
+    const QVariant withdrawn = int(row.withdrawn);
+
+    // Already held: only the withdrawn mark can have changed.
+    {
+        QSqlQuery known(m_db);
+        known.prepare(QStringLiteral("SELECT 1 FROM ARCHIWUM_REWIZJE WHERE uuid = ?"));
+        known.addBindValue(row.uuid);
+        known.exec();
+        if (known.next())
+            return exec(QStringLiteral("UPDATE ARCHIWUM_ID SET wycofany = ? WHERE uuid = ?"),
+                        {withdrawn, row.uuid});
+    }
+
+    // Our own push whose local mark a crash lost, or a record of the same bytes that this
+    // store read itself: it becomes that local record's identity.
+    {
+        QSqlQuery mine(m_db);
+        QString sql = QStringLiteral("SELECT lokalny_id, oczekujacy_skrot FROM ARCHIWUM_ID"
+                                     " WHERE tabela = ? AND (oczekujacy_uuid = ?");
+        if (!kind->revisioned)
+            sql += QStringLiteral(" OR (uuid IS NULL AND oczekujacy_skrot = ?)");
+        mine.prepare(sql + QLatin1Char(')'));
+        mine.addBindValue(kind->table);
+        mine.addBindValue(row.uuid);
+        if (!kind->revisioned)
+            mine.addBindValue(row.hash);
+        mine.exec();
+        if (mine.next()) {
+            const int localId = mine.value(0).toInt();
+            return exec(QStringLiteral("UPDATE ARCHIWUM_ID SET uuid = ?, skrot = ?,"
+                                       " oczekujacy_uuid = NULL, oczekujacy_skrot = NULL,"
+                                       " autor = ?, czas = ?, wycofany = ?"
+                                       " WHERE tabela = ? AND lokalny_id = ?"),
+                        {row.uuid, row.hash, row.author, row.created.toString(Qt::ISODate),
+                         withdrawn, kind->table, localId})
+                    && exec(QStringLiteral("INSERT INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
+                            {row.uuid, kind->table, localId});
+        }
+    }
+
+    QString name = row.name;
+    if (kind->revisioned && !row.parent.isEmpty()) {
+        // A new revision of a configuration held here: taken over when the local copy is the
+        // parent and unchanged, otherwise kept beside it as a conflict for the technician.
+        QSqlQuery line(m_db);
+        line.prepare(QStringLiteral("SELECT r.lokalny_id, a.uuid, a.skrot, a.oczekujacy_uuid,"
+                                    " t.%1, t.%2 FROM ARCHIWUM_REWIZJE r"
+                                    " JOIN ARCHIWUM_ID a ON a.tabela = r.tabela"
+                                    " AND a.lokalny_id = r.lokalny_id"
+                                    " JOIN %3 t ON t.id = r.lokalny_id"
+                                    " WHERE r.uuid = ? AND r.tabela = ?")
+                             .arg(kind->nameColumn, kind->dataColumn, kind->table));
+        line.addBindValue(row.parent);
+        line.addBindValue(kind->table);
+        line.exec();
+        if (line.next()) {
+            const int localId = line.value(0).toInt();
+            const bool unchanged = line.value(1).toString() == row.parent
+                    && line.value(3).isNull()
+                    && hashOf(line.value(5).toByteArray()) == line.value(2).toString();
+            if (unchanged) {
+                return exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?")
+                                    .arg(kind->table, kind->dataColumn),
+                            {row.data, localId})
+                        && exec(QStringLiteral("UPDATE ARCHIWUM_ID SET uuid = ?, skrot = ?,"
+                                               " autor = ?, czas = ?, wycofany = ?"
+                                               " WHERE tabela = ? AND lokalny_id = ?"),
+                                {row.uuid, row.hash, row.author,
+                                 row.created.toString(Qt::ISODate), withdrawn, kind->table,
+                                 localId})
+                        && exec(QStringLiteral("INSERT INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
+                                {row.uuid, kind->table, localId});
+            }
+            name = QStringLiteral("%1 (konflikt: %2, %3)")
+                           .arg(line.value(4).toString(), row.author,
+                                row.created.toLocalTime().toString(
+                                        QStringLiteral("yyyy-MM-dd HH:mm")));
+        }
+    }
+
+    QSqlQuery insert(m_db);
+    insert.prepare(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (?, ?)")
+                           .arg(kind->table, kind->nameColumn, kind->dataColumn));
+    insert.addBindValue(name);
+    insert.addBindValue(row.data);
+    if (!insert.exec()) {
+        m_error = insert.lastError().text();
+        return false;
+    }
+    const int localId = insert.lastInsertId().toInt();
+    return exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_ID (tabela, lokalny_id, uuid,"
+                               " skrot, autor, czas, wycofany) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                {kind->table, localId, row.uuid, row.hash, row.author,
+                 row.created.toString(Qt::ISODate), withdrawn})
+            && exec(QStringLiteral("INSERT INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
+                    {row.uuid, kind->table, localId});
+}
+
+QString LocalArchive::uuidOf(const QString &table, int localId) const
+{
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT uuid FROM ARCHIWUM_ID WHERE tabela = ? AND lokalny_id = ?"));
+    query.addBindValue(table);
+    query.addBindValue(localId);
+    query.exec();
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+bool LocalArchive::isWithdrawn(const QString &table, int localId) const
+{
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT wycofany FROM ARCHIWUM_ID WHERE tabela = ? AND"
+                                 " lokalny_id = ?"));
+    query.addBindValue(table);
+    query.addBindValue(localId);
+    query.exec();
+    return query.next() && query.value(0).toInt() != 0;
+}
