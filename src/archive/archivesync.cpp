@@ -133,7 +133,7 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
     // store already holds under another identity.
     const QString author = m_settings.technician.isEmpty() ? m_settings.user
                                                            : m_settings.technician;
-    if (!archive.prepareOutgoing(author, nullptr))
+    if (!archive.prepareOutgoing(author, nullptr, false))
         return localFailure();
 
     const qint64 firstSeen = archive.lastSeen();
@@ -196,7 +196,7 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
     }
 
     QVector<LocalArchive::Outgoing> outgoing;
-    if (!archive.prepareOutgoing(author, &outgoing))
+    if (!archive.prepareOutgoing(author, &outgoing, true))
         return localFailure();
     total = done + outgoing.size();
     QSqlQuery insert(server);

@@ -17,6 +17,10 @@ const char *const kCreates[] = {
     "CREATE TABLE IF NOT EXISTS ARCHIWUM_REWIZJE (uuid TEXT PRIMARY KEY, tabela TEXT NOT NULL,"
     "lokalny_id INTEGER NOT NULL)",
     "CREATE TABLE IF NOT EXISTS ARCHIWUM_STAN (klucz TEXT PRIMARY KEY, wartosc TEXT)",
+    // Each pulled row is matched against these; without them a pull costs what the store holds.
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_uuid ON ARCHIWUM_ID (uuid)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_oczekujacy ON ARCHIWUM_ID (oczekujacy_uuid)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_skrot ON ARCHIWUM_ID (tabela, oczekujacy_skrot)",
 };
 
 QString newUuid()
@@ -102,7 +106,8 @@ bool LocalArchive::setLastSync(const QDateTime &when)
                 {when.toUTC().toString(Qt::ISODate)});
 }
 
-bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out)
+bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out,
+                                   bool afterPull)
 {
     Transaction transaction(m_db);
     if (!transaction.isOpen()) {
@@ -141,6 +146,8 @@ bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out
             if (!archived.isEmpty() && archivedHash == record.hash && pending.isEmpty())
                 continue;
             record.parent = kind.revisioned ? archived : QString();
+            if (!pending.isEmpty() && pendingHash != record.hash && !afterPull)
+                continue; // it may have reached the server: the pull will tell
             if (!pending.isEmpty() && pendingHash == record.hash) {
                 record.uuid = pending;
                 record.author = query.value(7).toString();
@@ -255,29 +262,36 @@ bool LocalArchive::applyOne(const Incoming &row)
 
     // Our own push whose local mark a crash lost, or a record of the same bytes that this
     // store read itself: it becomes that local record's identity.
+    int localId = 0;
     {
         QSqlQuery mine(m_db);
-        QString sql = QStringLiteral("SELECT lokalny_id, oczekujacy_skrot FROM ARCHIWUM_ID"
-                                     " WHERE tabela = ? AND (oczekujacy_uuid = ?");
-        if (!kind->revisioned)
-            sql += QStringLiteral(" OR (uuid IS NULL AND oczekujacy_skrot = ?)");
-        mine.prepare(sql + QLatin1Char(')'));
-        mine.addBindValue(kind->table);
+        mine.prepare(QStringLiteral("SELECT lokalny_id FROM ARCHIWUM_ID WHERE oczekujacy_uuid = ?"
+                                    " AND tabela = ?"));
         mine.addBindValue(row.uuid);
-        if (!kind->revisioned)
-            mine.addBindValue(row.hash);
+        mine.addBindValue(kind->table);
         mine.exec();
-        if (mine.next()) {
-            const int localId = mine.value(0).toInt();
-            return exec(QStringLiteral("UPDATE ARCHIWUM_ID SET uuid = ?, skrot = ?,"
-                                       " oczekujacy_uuid = NULL, oczekujacy_skrot = NULL,"
-                                       " autor = ?, czas = ?, wycofany = ?"
-                                       " WHERE tabela = ? AND lokalny_id = ?"),
-                        {row.uuid, row.hash, row.author, row.created.toString(Qt::ISODate),
-                         withdrawn, kind->table, localId})
-                    && exec(QStringLiteral("INSERT INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
-                            {row.uuid, kind->table, localId});
-        }
+        if (mine.next())
+            localId = mine.value(0).toInt();
+    }
+    if (!localId && !kind->revisioned) {
+        QSqlQuery same(m_db);
+        same.prepare(QStringLiteral("SELECT lokalny_id FROM ARCHIWUM_ID WHERE tabela = ? AND"
+                                    " oczekujacy_skrot = ? AND uuid IS NULL"));
+        same.addBindValue(kind->table);
+        same.addBindValue(row.hash);
+        same.exec();
+        if (same.next())
+            localId = same.value(0).toInt();
+    }
+    if (localId) {
+        return exec(QStringLiteral("UPDATE ARCHIWUM_ID SET uuid = ?, skrot = ?,"
+                                   " oczekujacy_uuid = NULL, oczekujacy_skrot = NULL,"
+                                   " autor = ?, czas = ?, wycofany = ?"
+                                   " WHERE tabela = ? AND lokalny_id = ?"),
+                    {row.uuid, row.hash, row.author, row.created.toString(Qt::ISODate),
+                     withdrawn, kind->table, localId})
+                && exec(QStringLiteral("INSERT INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
+                        {row.uuid, kind->table, localId});
     }
 
     QString name = row.name;
@@ -296,22 +310,22 @@ bool LocalArchive::applyOne(const Incoming &row)
         line.addBindValue(kind->table);
         line.exec();
         if (line.next()) {
-            const int localId = line.value(0).toInt();
+            const int lineId = line.value(0).toInt();
             const bool unchanged = line.value(1).toString() == row.parent
                     && line.value(3).isNull()
                     && hashOf(line.value(5).toByteArray()) == line.value(2).toString();
             if (unchanged) {
                 return exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?")
                                     .arg(kind->table, kind->dataColumn),
-                            {row.data, localId})
+                            {row.data, lineId})
                         && exec(QStringLiteral("UPDATE ARCHIWUM_ID SET uuid = ?, skrot = ?,"
                                                " autor = ?, czas = ?, wycofany = ?"
                                                " WHERE tabela = ? AND lokalny_id = ?"),
                                 {row.uuid, row.hash, row.author,
                                  row.created.toString(Qt::ISODate), withdrawn, kind->table,
-                                 localId})
+                                 lineId})
                         && exec(QStringLiteral("INSERT INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
-                                {row.uuid, kind->table, localId});
+                                {row.uuid, kind->table, lineId});
             }
             name = QStringLiteral("%1 (konflikt: %2, %3)")
                            .arg(line.value(4).toString(), row.author,
@@ -329,13 +343,13 @@ bool LocalArchive::applyOne(const Incoming &row)
         m_error = insert.lastError().text();
         return false;
     }
-    const int localId = insert.lastInsertId().toInt();
+    const int newId = insert.lastInsertId().toInt();
     return exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_ID (tabela, lokalny_id, uuid,"
                                " skrot, autor, czas, wycofany) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-                {kind->table, localId, row.uuid, row.hash, row.author,
+                {kind->table, newId, row.uuid, row.hash, row.author,
                  row.created.toString(Qt::ISODate), withdrawn})
             && exec(QStringLiteral("INSERT INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
-                    {row.uuid, kind->table, localId});
+                    {row.uuid, kind->table, newId});
 }
 
 QString LocalArchive::uuidOf(const QString &table, int localId) const

@@ -58,8 +58,10 @@ public:
 
     // Gives every record that is new or changed since it was archived the identity it will be
     // pushed under (kept across crashes, so a repeated push is recognised by the server) and
-    // returns them. False with nothing changed when the store cannot be written.
-    bool prepareOutgoing(const QString &author, QVector<Outgoing> *out);
+    // returns them. An identity whose record changed after it was pushed is replaced only
+    // after a pull, which promotes it if the server committed it. False with nothing changed
+    // when the store cannot be written.
+    bool prepareOutgoing(const QString &author, QVector<Outgoing> *out, bool afterPull);
     // How many records wait for the archive (read-only).
     int waitingCount() const;
 

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "appsettings.h"
+#include "archivestatus.h"
 #include "buildinfo.h"
 #include "configmanagement.h"
 #include "detailsmanagement.h"
@@ -133,6 +134,21 @@ MainWindow::~MainWindow()
 
 void MainWindow::createActions()
 {
+    m_archiveStatus = new ArchiveStatus(this);
+    connect(m_archiveStatus, &ArchiveStatus::message, this, &MainWindow::slotWriteMessage);
+    // Records pulled from the archive show in the lists at once.
+    connect(m_archiveStatus, &ArchiveStatus::synced, this, [this] {
+        if (m_configManagement)
+            m_configManagement->setupModels();
+        for (RecordManagement *records :
+             {static_cast<RecordManagement *>(m_eventsManagement),
+              static_cast<RecordManagement *>(m_faultsManagement),
+              static_cast<RecordManagement *>(m_softwareManagement)}) {
+            if (records)
+                records->setupModels();
+        }
+    });
+
     m_connectAction = new QAction(QIcon(QStringLiteral(":/icons/polacz.png")),
                                   tr("&Połącz", "Connect"), this);
     m_connectAction->setObjectName(QStringLiteral("actionConnect"));
@@ -172,6 +188,7 @@ void MainWindow::createMenus()
     m_settingsMenu->addAction(monitorAction);
 
     m_connectionMenu->addSeparator();
+    m_connectionMenu->addAction(m_archiveStatus->syncAction());
     menuBar()->addSeparator();
 
     m_helpMenu = menuBar()->addMenu(tr("&Pomoc"));
@@ -186,6 +203,7 @@ void MainWindow::createToolBar()
     m_connectionToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_connectionToolBar->addAction(m_connectAction);
     m_connectionToolBar->addAction(m_disconnectAction);
+    m_connectionToolBar->addAction(m_archiveStatus->syncAction());
 }
 
 void MainWindow::createStatusBar()
@@ -207,6 +225,7 @@ void MainWindow::createStatusBar()
     // room that the status messages need.
     m_clock->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_linkHealth = new LinkHealthWidget(m_link.get(), this);
+    statusBar()->addPermanentWidget(m_archiveStatus);
     statusBar()->addPermanentWidget(m_linkHealth);
     statusBar()->addPermanentWidget(m_clock, 20);
 }

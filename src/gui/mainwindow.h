@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class ArchiveStatus;
 class ConfigManagement;
 class DetailsManagement;
 class EventsManagement;
@@ -81,6 +82,7 @@ private:
     QTimer m_clockTimer;
     LinkHealthWidget *m_linkHealth = nullptr;
     LinkMonitor *m_linkMonitor = nullptr;
+    ArchiveStatus *m_archiveStatus = nullptr;
     // The timed status message on show, which raw traffic must not replace.
     QElapsedTimer m_timedMessage;
     int m_timedMessageMs = 0;
