@@ -187,9 +187,8 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
         if (rows.isEmpty())
             break;
         lastSeen = rows.constLast().seq;
-        if (!archive.applyIncoming(rows, lastSeen))
+        if (!archive.applyIncoming(rows, lastSeen, &result.pulled))
             return localFailure();
-        result.pulled += rows.size();
         done = int(qMin<qint64>(total, lastSeen - firstSeen));
         if (progress)
             progress(done, total);

@@ -225,7 +225,7 @@ bool LocalArchive::markArchived(const Outgoing &record, const QString &serverUui
     return transaction.commit();
 }
 
-bool LocalArchive::applyIncoming(const QVector<Incoming> &rows, qint64 lastSeq)
+bool LocalArchive::applyIncoming(const QVector<Incoming> &rows, qint64 lastSeq, int *received)
 {
     Transaction transaction(m_db);
     if (!transaction.isOpen()) {
@@ -233,7 +233,7 @@ bool LocalArchive::applyIncoming(const QVector<Incoming> &rows, qint64 lastSeq)
         return false;
     }
     for (const Incoming &row : rows) {
-        if (!applyOne(row))
+        if (!applyOne(row, received))
             return false;
     }
     if (!exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_STAN VALUES ('last_seen', ?)"),
@@ -242,7 +242,7 @@ bool LocalArchive::applyIncoming(const QVector<Incoming> &rows, qint64 lastSeq)
     return transaction.commit();
 }
 
-bool LocalArchive::applyOne(const Incoming &row)
+bool LocalArchive::applyOne(const Incoming &row, int *received)
 {
     const ArchiveKind *kind = archiveKind(row.kind);
     if (!kind)
@@ -315,6 +315,7 @@ bool LocalArchive::applyOne(const Incoming &row)
                     && line.value(3).isNull()
                     && hashOf(line.value(5).toByteArray()) == line.value(2).toString();
             if (unchanged) {
+                ++*received;
                 return exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?")
                                     .arg(kind->table, kind->dataColumn),
                             {row.data, lineId})
@@ -344,6 +345,7 @@ bool LocalArchive::applyOne(const Incoming &row)
         return false;
     }
     const int newId = insert.lastInsertId().toInt();
+    ++*received;
     return exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_ID (tabela, lokalny_id, uuid,"
                                " skrot, autor, czas, wycofany) VALUES (?, ?, ?, ?, ?, ?, ?)"),
                 {kind->table, newId, row.uuid, row.hash, row.author,

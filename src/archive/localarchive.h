@@ -66,15 +66,16 @@ public:
     int waitingCount() const;
 
     bool markArchived(const Outgoing &record, const QString &serverUuid);
-    // Applies one batch of pulled rows and the new last seen number in one transaction.
-    bool applyIncoming(const QVector<Incoming> &rows, qint64 lastSeq);
+    // Applies one batch of pulled rows and the new last seen number in one transaction;
+    // *received counts the rows that brought this store something new.
+    bool applyIncoming(const QVector<Incoming> &rows, qint64 lastSeq, int *received);
 
     QString uuidOf(const QString &table, int localId) const;
     bool isWithdrawn(const QString &table, int localId) const;
     QString lastError() const { return m_error; }
 
 private:
-    bool applyOne(const Incoming &row);
+    bool applyOne(const Incoming &row, int *received);
     bool exec(const QString &sql, const QVariantList &values = {});
     QString m_error;
     QSqlDatabase m_db;

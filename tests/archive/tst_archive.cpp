@@ -115,6 +115,7 @@ void TestArchive::exchange()
     result = b.sync(m_server);
     QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
     QCOMPARE(result.pushed, 1); // the identical faults list is A's record
+    QCOMPARE(result.pulled, 4);
     QCOMPARE(serverCount(QStringLiteral("kind = 'faults'")), qint64(3));
     QCOMPARE(b.store.readConfig(b.store.findConfigId(QStringLiteral("C_hala"))), config);
     {
