@@ -12,6 +12,7 @@ ArchiveRunner::~ArchiveRunner()
     if (m_thread) {
         m_cancel = true;
         m_thread->wait();
+        delete m_thread;
     }
 }
 
