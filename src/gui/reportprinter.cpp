@@ -459,3 +459,18 @@ bool writePdf(const QString &html, const QString &fileName, QWidget *progressPar
 }
 
 } // namespace ReportPrinter
+
+namespace ReportPrinter {
+
+bool print(const QString &html, QPrinter *printer, const PageFooter &, QWidget *progressParent)
+{
+    return print(html, printer, progressParent);
+}
+
+bool writePdf(const QString &html, const QString &fileName, const PageFooter &,
+              QWidget *progressParent)
+{
+    return writePdf(html, fileName, progressParent);
+}
+
+} // namespace ReportPrinter
