@@ -2,6 +2,7 @@
 #include "ui_appsettings.h"
 
 #include "store/dbmanager.h"
+#include "visits/visitstore.h"
 
 #include <QFont>
 #include <QPushButton>
@@ -22,6 +23,8 @@ AppSettings::AppSettings(QWidget *parent)
     const QString family = QString::fromUtf8(store->readAppSetting(DbManager::FontTypeSetting));
     if (!family.isEmpty())
         ui->fontComboBox->setCurrentFont(QFont(family));
+
+    ui->batteryLifeBox->setValue(VisitStore(store->database()).batteryLifeYears());
 
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj", "Cancel"));
 
@@ -56,5 +59,6 @@ void AppSettings::on_buttonBox_accepted()
                             QByteArray::number(ui->fontSize->value()));
     store->updateAppSetting(DbManager::FontTypeSetting, QStringLiteral("S_FONT_TYPE"),
                             ui->fontComboBox->currentFont().family().toUtf8());
+    VisitStore(store->database()).setBatteryLifeYears(ui->batteryLifeBox->value());
     emit signalSettingChanged();
 }
