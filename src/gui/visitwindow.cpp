@@ -223,48 +223,64 @@ void VisitWindow::fillChecks()
 
 void VisitWindow::fillBatteries()
 {
-    m_filling = true;
     m_batteries = m_store->batteries(m_visit.id);
-    const int life = m_store->batteryLifeYears();
+    ui->batteriesTable->setRowCount(m_batteries.size());
+    for (int row = 0; row < m_batteries.size(); ++row)
+        showBattery(row);
+    ui->batteriesTable->resizeColumnsToContents();
+}
+
+// Fills a row in place: it may run from inside the edit of one of its own cells.
+void VisitWindow::showBattery(int row)
+{
+    const bool filling = m_filling;
+    m_filling = true;
+    const BatteryRow &battery = m_batteries.at(row);
+    const QDate due = batteryReplacementDue(battery.installed, m_store->batteryLifeYears());
+    QString dueText = due.toString(Qt::ISODate);
+    QColor dueColour;
+    switch (batteryDueState(due, QDate::currentDate())) {
+    case BatteryDueState::Overdue:
+        dueText = tr("%1 — po terminie").arg(dueText);
+        dueColour = QColor(0xef, 0x9a, 0x9a);
+        break;
+    case BatteryDueState::DueSoon:
+        dueText = tr("%1 — wymiana wkrótce").arg(dueText);
+        dueColour = QColor(0xff, 0xe0, 0x82);
+        break;
+    default:
+        break;
+    }
+    const QString texts[] = {battery.make, numberText(battery.capacityAh), battery.dateCode,
+                             battery.installed.toString(Qt::ISODate),
+                             numberText(battery.voltage), numberText(battery.resistance),
+                             QString(), dueText};
     QTableWidget *table = ui->batteriesTable;
-    table->setRowCount(m_batteries.size());
-    for (int row = 0; row < m_batteries.size(); ++row) {
-        const BatteryRow &battery = m_batteries.at(row);
-        const QDate due = batteryReplacementDue(battery.installed, life);
-        const QString texts[] = {battery.make, numberText(battery.capacityAh), battery.dateCode,
-                                 battery.installed.toString(Qt::ISODate),
-                                 numberText(battery.voltage), numberText(battery.resistance),
-                                 QString(), due.toString(Qt::ISODate)};
-        for (int column = 0; column < BatteryColumnCount; ++column) {
-            auto *item = new QTableWidgetItem(texts[column]);
-            if (m_visit.closed || column == BatteryDue)
-                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    for (int column = 0; column < BatteryColumnCount; ++column) {
+        QTableWidgetItem *item = table->item(row, column);
+        if (!item) {
+            item = new QTableWidgetItem;
             table->setItem(row, column, item);
         }
-        QTableWidgetItem *dueItem = table->item(row, BatteryDue);
-        switch (batteryDueState(due, QDate::currentDate())) {
-        case BatteryDueState::Overdue:
-            dueItem->setBackground(QColor(0xef, 0x9a, 0x9a));
-            dueItem->setText(tr("%1 — po terminie").arg(dueItem->text()));
-            break;
-        case BatteryDueState::DueSoon:
-            dueItem->setBackground(QColor(0xff, 0xe0, 0x82));
-            dueItem->setText(tr("%1 — wymiana wkrótce").arg(dueItem->text()));
-            break;
-        default:
-            break;
-        }
-        auto *box = new QComboBox(table);
+        item->setText(texts[column]);
+        const bool editable = !m_visit.closed && column != BatteryDue;
+        item->setFlags(editable ? item->flags() | Qt::ItemIsEditable
+                                : item->flags() & ~Qt::ItemIsEditable);
+    }
+    table->item(row, BatteryDue)->setBackground(dueColour.isValid() ? QBrush(dueColour)
+                                                                     : QBrush());
+    auto *box = qobject_cast<QComboBox *>(table->cellWidget(row, BatteryResult));
+    if (!box) {
+        box = new QComboBox(table);
         for (const CheckResult result : ResultChoices)
             box->addItem(checkResultText(result));
-        box->setCurrentIndex(resultIndex(battery.result));
-        box->setEnabled(!m_visit.closed);
         connect(box, QOverload<int>::of(&QComboBox::activated), this,
                 [this, row](int index) { batteryResultChosen(row, index); });
         table->setCellWidget(row, BatteryResult, box);
     }
-    table->resizeColumnsToContents();
-    m_filling = false;
+    box->setCurrentIndex(resultIndex(battery.result));
+    box->setEnabled(!m_visit.closed);
+    m_filling = filling;
 }
 
 void VisitWindow::updateState()
@@ -471,7 +487,7 @@ void VisitWindow::checkEdited(QTableWidgetItem *item)
     if (m_filling || item->row() >= m_checks.size())
         return;
     if (refuseClosed()) {
-        fillChecks();
+        QMetaObject::invokeMethod(this, &VisitWindow::fillChecks, Qt::QueuedConnection);
         return;
     }
     CheckRow &check = m_checks[item->row()];
@@ -483,7 +499,8 @@ void VisitWindow::checkEdited(QTableWidgetItem *item)
         return;
     if (!m_store->updateCheck(check)) {
         storeFailed();
-        fillChecks();
+        // Not from inside the edited cell's own signal: refilling replaces the cell.
+        QMetaObject::invokeMethod(this, &VisitWindow::fillChecks, Qt::QueuedConnection);
     }
 }
 
@@ -494,7 +511,7 @@ void VisitWindow::checkResultChosen(int row, int index)
     m_checks[row].result = ResultChoices[qBound(0, index, 3)];
     if (!m_store->updateCheck(m_checks.at(row))) {
         storeFailed();
-        fillChecks();
+        QMetaObject::invokeMethod(this, &VisitWindow::fillChecks, Qt::QueuedConnection);
     }
 }
 
@@ -503,7 +520,7 @@ void VisitWindow::batteryEdited(QTableWidgetItem *item)
     if (m_filling || item->row() >= m_batteries.size())
         return;
     if (refuseClosed()) {
-        fillBatteries();
+        showBattery(item->row());
         return;
     }
     BatteryRow battery = m_batteries.at(item->row());
@@ -538,12 +555,13 @@ void VisitWindow::batteryEdited(QTableWidgetItem *item)
     default:
         return;
     }
-    if (!ok) {
+    if (!ok)
         Dialogs::instance()->warning(this, tr("Akumulatory"), error);
-    } else if (m_store->saveBattery(battery) == 0) {
+    else if (m_store->saveBattery(battery) == 0)
         storeFailed();
-    }
-    fillBatteries();
+    else
+        m_batteries[item->row()] = battery;
+    showBattery(item->row());
 }
 
 void VisitWindow::batteryResultChosen(int row, int index)
@@ -554,7 +572,9 @@ void VisitWindow::batteryResultChosen(int row, int index)
     battery.result = ResultChoices[qBound(0, index, 3)];
     if (m_store->saveBattery(battery) == 0)
         storeFailed();
-    fillBatteries();
+    else
+        m_batteries[row] = battery;
+    showBattery(row);
 }
 
 void VisitWindow::addBattery()

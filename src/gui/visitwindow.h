@@ -61,6 +61,7 @@ private:
     void reload();
     void fillChecks();
     void fillBatteries();
+    void showBattery(int row);
     void updateState();
     void readingDone(const VisitReading &reading);
     void readingFailed(const QString &message);

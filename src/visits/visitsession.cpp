@@ -73,8 +73,10 @@ bool VisitSession::begin(VisitReading::Kind kind, const QList<Step> &steps)
 
 void VisitSession::cancel()
 {
-    if (m_running || m_settingClock)
+    if (m_tracker->isBusy())
         m_tracker->cancel();
+    else if (m_running)
+        fail(tr("Odczyt przerwany. Nic z tego odczytu nie zapisano."));
 }
 
 void VisitSession::sendNow(const QByteArray &frame, Device::COMMAND answer)
@@ -99,6 +101,8 @@ void VisitSession::sendNow(const QByteArray &frame, Device::COMMAND answer)
 
 void VisitSession::nextStep()
 {
+    if (!m_running)
+        return;
     ++m_stepIndex;
     if (m_stepIndex >= m_steps.size()) {
         m_running = false;
@@ -172,7 +176,8 @@ void VisitSession::stepFinished(int outcome, const QString &reason)
     case StepCount:
         break;
     }
-    nextStep();
+    // Not from inside the tracker's own end signal: the next request restarts it.
+    QMetaObject::invokeMethod(this, &VisitSession::nextStep, Qt::QueuedConnection);
 }
 
 void VisitSession::fail(const QString &message)
