@@ -11,7 +11,8 @@ struct EventSummary
 {
     struct Count
     {
-        QString text; // module text, or module and event text
+        QString text;  // module text ("PSB 1")
+        QString event; // event text; empty in the per-module counts
         int count = 0;
     };
     struct ActiveFault
@@ -26,7 +27,7 @@ struct EventSummary
     int total = 0;   // entries in the register
     int counted = 0; // entries since `since`
     QList<Count> perModule; // most entries first
-    QList<Count> perEvent;  // "PSB 1: text", most entries first
+    QList<Count> perEvent;  // per module and event text, most entries first
     // Faults that appeared (in the whole register) with no later "USUNIĘTE" entry of the
     // same module and code, oldest first.
     QList<ActiveFault> stillActive;
