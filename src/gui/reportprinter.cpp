@@ -154,6 +154,9 @@ void paintPage(QPainter *painter, const QTextDocument &document, const PageSetup
     painter->save();
     painter->setClipping(false);
     QFont font = document.defaultFont();
+    // A footer line is read back by people comparing a digest: no "ff" or "fi" ligatures.
+    if (foot.footer)
+        font.setStyleStrategy(QFont::PreferNoShaping);
     const QPaintDevice *device = painter->device();
     QString text = QString::number(number);
     QString left;

@@ -111,7 +111,7 @@ EventSummary summarizeEvents(const QByteArray &registerData, const QDateTime &si
             continue;
         if (code & 0x80)
             active.remove(eventKey(r));
-        else
+        else if (!active.contains(eventKey(r))) // a repeat does not move when it began
             active.insert(eventKey(r), i);
     }
 

@@ -26,6 +26,10 @@ QString tr(const char *text)
 
 const QLatin1String TableStart("<table BORDER='1'style=\"background-color:white\" "
                                "cellpadding='2' cellspacing='0' width = '600'>");
+// The checks and batteries have too many columns for the records' 600-pixel tables.
+const QLatin1String WideTableStart("<table BORDER='1'style=\"background-color:white; "
+                                   "font-size:8pt\" cellpadding='2' cellspacing='0' "
+                                   "width = '100%'>");
 const QLatin1String TableEnd("</table >");
 
 QString esc(const QString &text)
@@ -44,13 +48,20 @@ QString timeText(const QDateTime &time)
                           : QStringLiteral("-");
 }
 
-QString row(const QStringList &cells, bool header = false)
+// A row; a header row may give each column's share of the width in percent.
+QString row(const QStringList &cells, bool header = false, const QList<int> &widths = {})
 {
-    const QLatin1String open(header ? "<th>" : "<td> ");
     const QLatin1String close(header ? "</th>" : "</td>");
     QString html = QStringLiteral("<tr>");
-    for (const QString &cell : cells)
-        html += open + cell + close;
+    for (int i = 0; i < cells.size(); ++i) {
+        if (!header)
+            html += QLatin1String("<td> ");
+        else if (i < widths.size())
+            html += QStringLiteral("<th width='%1%'>").arg(widths.at(i));
+        else
+            html += QLatin1String("<th>");
+        html += cells.at(i) + close;
+    }
     return html + QLatin1String("</tr>");
 }
 
@@ -231,10 +242,10 @@ QString checksSection(const VisitStore &store, int visitId)
     const QList<CheckRow> checks = store.checks(visitId);
     if (checks.isEmpty())
         return html + none();
-    html += TableStart
+    html += WideTableStart
             + row({tr("Lp"), tr("Moduł"), tr("Sprawdzenie"), tr("Sposób"), tr("Wymaganie"),
                    tr("Pomiar"), tr("Wynik"), tr("Uwagi")},
-                  true);
+                  true, {4, 8, 17, 25, 16, 10, 8, 12});
     for (const CheckRow &check : checks)
         html += row({QString::number(check.position), esc(check.moduleText()), esc(check.item),
                      esc(check.method), esc(check.limit), esc(check.measured),
@@ -251,11 +262,11 @@ QString batteriesSection(const VisitStore &store, const Visit &visit)
     const int life = store.batteryLifeYears();
     const QDate today = visit.started.date();
     html += QLatin1String("<p>") + tr("Okres eksploatacji: %1 lat.").arg(life)
-            + QLatin1String("</p>") + TableStart
+            + QLatin1String("</p>") + WideTableStart
             + row({tr("Lp"), tr("Marka i typ"), tr("Pojemność [Ah]"), tr("Kod daty"),
                    tr("Montaż"), tr("Napięcie [V]"), tr("Rezystancja [mΩ]"), tr("Wynik"),
                    tr("Wymiana do")},
-                  true);
+                  true, {4, 18, 10, 10, 11, 10, 11, 8, 18});
     for (const BatteryRow &battery : batteries) {
         const QDate due = batteryReplacementDue(battery.installed, life);
         QString dueText = dateText(due);

@@ -108,7 +108,8 @@ QString moduleSetKey(ModuleSet modules)
     QStringList parts;
     for (const ModuleKey &key : modules)
         parts.append(QStringLiteral("%1:%2").arg(key.type).arg(key.number));
-    return parts.join(QLatin1Char(','));
+    // Not null: a unit without a known module set is stored with an empty one.
+    return parts.isEmpty() ? QStringLiteral("") : parts.join(QLatin1Char(','));
 }
 
 ModuleSet moduleSetFromKey(const QString &text)
