@@ -177,7 +177,11 @@ void paintPage(QPainter *painter, const QTextDocument &document, const PageSetup
         if (metrics.horizontalAdvance(left + QLatin1String("    ") + text)
             <= rightEdge - leftEdge)
             break;
-        font.setPointSizeF(font.pointSizeF() * 0.85);
+        // The application sets its font in pixels, a printer's default is in points.
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * 0.85);
+        else
+            font.setPixelSize(qMax(1, qRound(font.pixelSize() * 0.85)));
     }
     painter->setFont(font);
     const qreal x = rightEdge - painter->fontMetrics().horizontalAdvance(text);

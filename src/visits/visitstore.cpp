@@ -650,8 +650,12 @@ bool VisitStore::linkRecord(int visitId, RecordRole role, int recordId)
 {
     if (!writable(visitId))
         return false;
-    if (recordId <= 0 || recordTable(role).isEmpty())
-        return fail(tr("Nie zapisano odczytu w bazie danych."));
+    // A link to a record that is not there would print as a reading that was never made.
+    if (recordTable(role).isEmpty()
+        || !Statement(m_db, QStringLiteral("SELECT 1 FROM %1 WHERE id = ?").arg(recordTable(role)),
+                      {recordId})
+                    .next())
+        return fail(tr("Nie znaleziono zapisanego odczytu."));
     Statement insert(m_db,
                      QStringLiteral("INSERT INTO WIZYTY_REKORDY (visit,role,record,at) "
                                     "VALUES (?,?,?,?)"),

@@ -63,7 +63,7 @@ struct Fixture
         battery.installed = QDate(2023, 5, 1);
         store.saveBattery(battery);
         if (departed)
-            store.linkRecord(id, RecordRole::FaultsDeparture, 1);
+            store.linkRecord(id, RecordRole::FaultsDeparture, db.writeFaults("S_", "\x00"));
         return id;
     }
 
@@ -192,6 +192,9 @@ void TestVisitStore::refusedEditsStoreNothing_data()
         visit.nextService = visit.started.date().addDays(-1);
         return s.updateVisit(visit);
     }) << "następnego";
+    QTest::newRow("link to a missing record") << false << Edit([](VisitStore &s, int v) {
+        return s.linkRecord(v, RecordRole::EventLog, 99);
+    }) << "odczytu";
     QTest::newRow("close without verdict") << false << Edit([](VisitStore &s, int v) {
         return s.closeVisit(v, Verdict::None, QString(), QString(), QDate());
     }) << "ocenę";
