@@ -242,6 +242,8 @@ bool VisitStore::createTables(const QSqlDatabase &db)
                             .arg(QLatin1String(table), QLatin1String(event), row));
         }
     }
+    // One transaction: one write to the disk at start-up instead of one per statement.
+    Transaction transaction(db);
     for (const QString &statement : statements) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
@@ -249,7 +251,7 @@ bool VisitStore::createTables(const QSqlDatabase &db)
             ok = false;
         }
     }
-    return ok;
+    return transaction.commit() && ok;
 }
 
 bool VisitStore::fail(const QString &message) const
