@@ -55,6 +55,9 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
         ui->modulesLabel->setText(tr("Centrala nie odpowiada."));
     });
     fillSites(0);
+    // A connected unit is recognised at once, so that its stored record is offered first.
+    if (link && link->isOpen())
+        identify();
 }
 
 VisitStartDialog::~VisitStartDialog() = default;
@@ -69,6 +72,9 @@ void VisitStartDialog::identify()
 
 void VisitStartDialog::setModules(const ModuleSet &modules)
 {
+    if (m_request->isRunning())
+        m_request->cancel();
+    ui->identifyButton->setEnabled(m_link && m_link->isOpen());
     m_modules = modules;
     ui->modulesLabel->setText(moduleSetText(modules));
     ui->matchList->clear();

@@ -237,7 +237,9 @@ void VisitWindow::showBattery(int row)
     m_filling = true;
     const BatteryRow &battery = m_batteries.at(row);
     const QDate due = batteryReplacementDue(battery.installed, m_store->batteryLifeYears());
-    QString dueText = due.toString(Qt::ISODate);
+    QString dueText = battery.id == 0
+            ? tr("niezapisany: podaj pojemność i datę montażu")
+            : due.toString(Qt::ISODate);
     QColor dueColour;
     switch (batteryDueState(due, QDate::currentDate())) {
     case BatteryDueState::Overdue:
@@ -540,28 +542,37 @@ void VisitWindow::batteryEdited(QTableWidgetItem *item)
         break;
     case BatteryAh:
         ok = text.isEmpty() ? (battery.capacityAh = 0, true)
-                            : parseVisitNumber(text, field, 0.1, 1000, &battery.capacityAh,
+                            : parseVisitNumber(text, field, BatteryLimits::MinCapacity,
+                                               BatteryLimits::MaxCapacity, &battery.capacityAh,
                                                &error);
         break;
     case BatteryVoltage:
         ok = text.isEmpty() ? (battery.voltage = 0, true)
-                            : parseVisitNumber(text, field, 0, 100, &battery.voltage, &error);
+                            : parseVisitNumber(text, field, 0, BatteryLimits::MaxVoltage,
+                                               &battery.voltage, &error);
         break;
     case BatteryResistance:
         ok = text.isEmpty() ? (battery.resistance = 0, true)
-                            : parseVisitNumber(text, field, 0, 10000, &battery.resistance,
+                            : parseVisitNumber(text, field, 0, BatteryLimits::MaxResistance,
+                                               &battery.resistance,
                                                &error);
         break;
     default:
         return;
     }
-    if (!ok)
+    const int row = item->row();
+    if (!ok) {
         Dialogs::instance()->warning(this, tr("Akumulatory"), error);
-    else if (m_store->saveBattery(battery) == 0)
+    } else if (battery.id == 0 && (battery.capacityAh == 0 || !battery.installed.isValid())) {
+        // A new row is stored once it has what the store requires of every battery.
+        m_batteries[row] = battery;
+    } else if (const int id = m_store->saveBattery(battery)) {
+        battery.id = id;
+        m_batteries[row] = battery;
+    } else {
         storeFailed();
-    else
-        m_batteries[item->row()] = battery;
-    showBattery(item->row());
+    }
+    showBattery(row);
 }
 
 void VisitWindow::batteryResultChosen(int row, int index)
@@ -570,7 +581,9 @@ void VisitWindow::batteryResultChosen(int row, int index)
         return;
     BatteryRow battery = m_batteries.at(row);
     battery.result = ResultChoices[qBound(0, index, 3)];
-    if (m_store->saveBattery(battery) == 0)
+    if (battery.id == 0)
+        m_batteries[row] = battery;
+    else if (m_store->saveBattery(battery) == 0)
         storeFailed();
     else
         m_batteries[row] = battery;
@@ -581,12 +594,15 @@ void VisitWindow::addBattery()
 {
     if (refuseClosed())
         return;
-    BatteryRow battery;
-    battery.visitId = m_visit.id;
-    battery.position = m_batteries.size() + 1;
-    if (m_store->saveBattery(battery) == 0)
-        storeFailed();
-    fillBatteries();
+    if (m_batteries.isEmpty() || m_batteries.last().id != 0) {
+        BatteryRow battery;
+        battery.visitId = m_visit.id;
+        battery.position = m_batteries.size() + 1;
+        m_batteries.append(battery);
+        ui->batteriesTable->setRowCount(m_batteries.size());
+        showBattery(m_batteries.size() - 1);
+    }
+    ui->batteriesTable->setCurrentCell(m_batteries.size() - 1, BatteryMake);
 }
 
 void VisitWindow::removeBattery()
@@ -594,7 +610,7 @@ void VisitWindow::removeBattery()
     const int row = ui->batteriesTable->currentRow();
     if (refuseClosed() || row < 0 || row >= m_batteries.size())
         return;
-    if (!m_store->deleteBattery(m_batteries.at(row).id))
+    if (m_batteries.at(row).id != 0 && !m_store->deleteBattery(m_batteries.at(row).id))
         storeFailed();
     fillBatteries();
 }
