@@ -9,7 +9,7 @@ class DbManager;
 struct ArchiveSettings
 {
     enum Id : uint {
-        HostSetting = 20,
+        HostSetting = 30, // after the ids other features took
         PortSetting,
         DatabaseSetting,
         UserSetting,

@@ -2,6 +2,7 @@
 
 #include "archive/archivekinds.h"
 #include "archive/localarchive.h"
+#include "visits/visitstore.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -131,8 +132,13 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
 
     // Every local record gets its identity first, so that pulling recognises a record this
     // store already holds under another identity.
-    const QString author = m_settings.technician.isEmpty() ? m_settings.user
-                                                           : m_settings.technician;
+    // The records are signed by the technician named in the settings, else by the one of the
+    // latest service visit, else by the login.
+    QString author = m_settings.technician;
+    if (author.isEmpty())
+        author = VisitStore(local).rememberedTechnician().technician;
+    if (author.isEmpty())
+        author = m_settings.user;
     if (!archive.prepareOutgoing(author, nullptr, false))
         return localFailure();
 

@@ -3,6 +3,7 @@
 
 #include "archive/archivesettings.h"
 #include "store/dbmanager.h"
+#include "visits/visitstore.h"
 
 #include <QFont>
 #include <QPushButton>
@@ -23,6 +24,8 @@ AppSettings::AppSettings(QWidget *parent)
     const QString family = QString::fromUtf8(store->readAppSetting(DbManager::FontTypeSetting));
     if (!family.isEmpty())
         ui->fontComboBox->setCurrentFont(QFont(family));
+
+    ui->batteryLifeBox->setValue(VisitStore(store->database()).batteryLifeYears());
 
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj", "Cancel"));
 
@@ -83,6 +86,7 @@ void AppSettings::on_buttonBox_accepted()
                             QByteArray::number(ui->fontSize->value()));
     store->updateAppSetting(DbManager::FontTypeSetting, QStringLiteral("S_FONT_TYPE"),
                             ui->fontComboBox->currentFont().family().toUtf8());
+    VisitStore(store->database()).setBatteryLifeYears(ui->batteryLifeBox->value());
 
     ArchiveSettings archive;
     archive.host = ui->archiveHost->text().trimmed();

@@ -13,6 +13,7 @@
 #include "servicemanagement.h"
 #include "softwaremanagement.h"
 #include "timemanagement.h"
+#include "visitsmanagement.h"
 #include "startup.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
@@ -55,6 +56,7 @@ const TabInfo tabTable[] = {
      ":/icons/wersje-oprogramowania.png"},
     {QT_TRANSLATE_NOOP("MainWindow", "Data i czas"), ":/icons/clock.png"},
     {QT_TRANSLATE_NOOP("MainWindow", "Serwis"), ":/icons/funkcje-serwisowe.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Przeglądy"), ":/icons/przeglad.png"},
 };
 
 // Shorter entries are incomplete names ("COM" without its number) and are not tried.
@@ -171,6 +173,17 @@ void MainWindow::createActions()
     m_viewAction->setObjectName(QStringLiteral("actionView"));
     m_viewAction->setStatusTip(tr("Parametry wyświetlania", "Window view settings"));
     connect(m_viewAction, &QAction::triggered, this, &MainWindow::settings);
+
+    m_visitAction = new QAction(QIcon(QStringLiteral(":/icons/przeglad.png")),
+                                tr("&Przegląd", "Service visit"), this);
+    m_visitAction->setObjectName(QStringLiteral("actionVisit"));
+    m_visitAction->setStatusTip(tr("Rozpoczyna przegląd centrali"));
+    connect(m_visitAction, &QAction::triggered, this, [this] {
+        if (!m_visitsManagement)
+            return;
+        m_tabWidget->setCurrentWidget(m_visitsManagement);
+        m_visitsManagement->startVisit();
+    });
 }
 
 void MainWindow::createMenus()
@@ -203,6 +216,8 @@ void MainWindow::createToolBar()
     m_connectionToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_connectionToolBar->addAction(m_connectAction);
     m_connectionToolBar->addAction(m_disconnectAction);
+    m_connectionToolBar->addSeparator();
+    m_connectionToolBar->addAction(m_visitAction);
     m_connectionToolBar->addAction(m_archiveStatus->syncAction());
 }
 
@@ -249,6 +264,10 @@ void MainWindow::createTabs()
     m_softwareTabIndex = addWindowTab(m_softwareManagement, SoftwareTab);
     m_timeTabIndex = addWindowTab(m_timeManagement, TimeTab);
     m_serviceTabIndex = addWindowTab(m_serviceManagement, ServiceTab);
+    m_visitsTabIndex = addWindowTab(m_visitsManagement, VisitsTab);
+    // Self-test and calibration run during an open visit belong to its record.
+    connect(m_detailsManagement, &DetailsManagement::signalDiagnosticsDone, m_visitsManagement,
+            &VisitsManagement::attachDiagnostics);
     if (m_configTabIndex >= 0)
         m_tabWidget->setCurrentIndex(m_configTabIndex);
 }

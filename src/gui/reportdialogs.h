@@ -8,6 +8,8 @@ class QWidget;
 // The pages themselves come from ReportPrinter::print.
 namespace ReportPrinter {
 
+struct PageFooter;
+
 // Shows the print preview (through the dialog seam).
 void printPreview(QWidget *parent, const QString &html);
 // The "Eksport PDF" question alone: the chosen file with ".pdf" appended when it has no
@@ -16,5 +18,9 @@ QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLitera
 // Asks for a file name and writes the PDF, showing its progress over the parent.
 // Returns the file written, or an empty string when cancelled or failed.
 QString exportPdf(QWidget *parent, const QString &html);
+// The same for a report with a footer on every page.
+void printPreview(QWidget *parent, const QString &html, const PageFooter &footer);
+QString exportPdf(QWidget *parent, const QString &html, const PageFooter &footer,
+                  const QString &proposedName = QStringLiteral("nazwa"));
 
 } // namespace ReportPrinter
