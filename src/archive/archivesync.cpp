@@ -257,6 +257,11 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
     result.message = tr("Synchronizacja zakończona: pobrano %1, wysłano %2.")
                              .arg(result.pulled)
                              .arg(result.pushed);
+    if (archive.skipped())
+        result.message += QLatin1Char(' ')
+                + tr("Pominięto rekordów z archiwum: %1 (numer raportu wizyty zajęty w tej bazie "
+                     "albo brak obiektu, do którego należą).")
+                          .arg(archive.skipped());
     return result;
 }
 

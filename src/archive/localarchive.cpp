@@ -1,6 +1,7 @@
 #include "archive/localarchive.h"
 
 #include "archive/archivekinds.h"
+#include "archive/rowcodec.h"
 
 #include <QCryptographicHash>
 #include <QDebug>
@@ -21,6 +22,7 @@ const char *const kCreates[] = {
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_uuid ON ARCHIWUM_ID (uuid)",
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_oczekujacy ON ARCHIWUM_ID (oczekujacy_uuid)",
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_skrot ON ARCHIWUM_ID (tabela, oczekujacy_skrot)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_REWIZJE_wiersz ON ARCHIWUM_REWIZJE (tabela, lokalny_id)",
 };
 
 QString newUuid()
@@ -117,13 +119,15 @@ bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out
     const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     for (const ArchiveKind &kind : archiveKinds()) {
         // Archived records that never change need not be read again.
-        QString sql = QStringLiteral("SELECT t.id, t.%1, t.%2, a.uuid, a.skrot, a.oczekujacy_uuid,"
+        QString sql = QStringLiteral("SELECT t.id, %1, %2, a.uuid, a.skrot, a.oczekujacy_uuid,"
                                      " a.oczekujacy_skrot, a.autor, a.czas, a.tabela FROM %3 t"
                                      " LEFT JOIN ARCHIWUM_ID a ON a.tabela = '%3'"
-                                     " AND a.lokalny_id = t.id")
-                              .arg(kind.nameColumn, kind.dataColumn, kind.table);
+                                     " AND a.lokalny_id = t.id WHERE 1")
+                              .arg(nameExpr(kind), dataExpr(kind), kind.table);
         if (!kind.revisioned)
-            sql += QStringLiteral(" WHERE a.uuid IS NULL");
+            sql += QStringLiteral(" AND a.uuid IS NULL");
+        if (!kind.condition.isEmpty())
+            sql += QStringLiteral(" AND ") + kind.condition;
         sql += QStringLiteral(" ORDER BY t.id");
         QSqlQuery query(m_db);
         query.setForwardOnly(true);
@@ -136,7 +140,9 @@ bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out
             record.kind = kind.kind;
             record.localId = query.value(0).toInt();
             record.name = query.value(1).toString();
-            record.data = query.value(2).toByteArray();
+            record.data = recordData(kind, record.localId, query.value(2));
+            if (record.data.isNull())
+                continue; // names a record without an identity yet: next time
             record.hash = hashOf(record.data);
             const QString archived = query.value(3).toString();
             const QString archivedHash = query.value(4).toString();
@@ -192,18 +198,21 @@ int LocalArchive::waitingCount() const
         if (!kind.revisioned) {
             query.exec(QStringLiteral("SELECT count(*) FROM %1 t LEFT JOIN ARCHIWUM_ID a ON"
                                       " a.tabela = '%1' AND a.lokalny_id = t.id"
-                                      " WHERE a.uuid IS NULL")
-                               .arg(kind.table));
+                                      " WHERE a.uuid IS NULL AND %2")
+                               .arg(kind.table,
+                                    kind.condition.isEmpty() ? QStringLiteral("1")
+                                                             : kind.condition));
             if (query.next())
                 count += query.value(0).toInt();
             continue;
         }
-        query.exec(QStringLiteral("SELECT t.%1, a.skrot FROM %2 t LEFT JOIN ARCHIWUM_ID a ON"
+        query.exec(QStringLiteral("SELECT %1, a.skrot, t.id FROM %2 t LEFT JOIN ARCHIWUM_ID a ON"
                                   " a.tabela = '%2' AND a.lokalny_id = t.id")
-                           .arg(kind.dataColumn, kind.table));
+                           .arg(dataExpr(kind), kind.table));
         while (query.next()) {
-            if (query.value(1).isNull() || hashOf(query.value(0).toByteArray())
-                                                   != query.value(1).toString())
+            if (query.value(1).isNull()
+                || hashOf(recordData(kind, query.value(2).toInt(), query.value(0)))
+                        != query.value(1).toString())
                 ++count;
         }
     }
@@ -300,12 +309,12 @@ bool LocalArchive::applyOne(const Incoming &row, int *received)
         // parent and unchanged, otherwise kept beside it as a conflict for the technician.
         QSqlQuery line(m_db);
         line.prepare(QStringLiteral("SELECT r.lokalny_id, a.uuid, a.skrot, a.oczekujacy_uuid,"
-                                    " t.%1, t.%2 FROM ARCHIWUM_REWIZJE r"
+                                    " %1, %2 FROM ARCHIWUM_REWIZJE r"
                                     " JOIN ARCHIWUM_ID a ON a.tabela = r.tabela"
                                     " AND a.lokalny_id = r.lokalny_id"
                                     " JOIN %3 t ON t.id = r.lokalny_id"
                                     " WHERE r.uuid = ? AND r.tabela = ?")
-                             .arg(kind->nameColumn, kind->dataColumn, kind->table));
+                             .arg(nameExpr(*kind), dataExpr(*kind), kind->table));
         line.addBindValue(row.parent);
         line.addBindValue(kind->table);
         line.exec();
@@ -313,13 +322,16 @@ bool LocalArchive::applyOne(const Incoming &row, int *received)
             const int lineId = line.value(0).toInt();
             const bool unchanged = line.value(1).toString() == row.parent
                     && line.value(3).isNull()
-                    && hashOf(line.value(5).toByteArray()) == line.value(2).toString();
+                    && hashOf(recordData(*kind, lineId, line.value(5)))
+                            == line.value(2).toString();
             if (unchanged) {
+                int written = 0;
+                if (!writeRecord(*kind, lineId, QString(), row.data, &written))
+                    return false;
+                if (!written)
+                    return true;
                 ++*received;
-                return exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?")
-                                    .arg(kind->table, kind->dataColumn),
-                            {row.data, lineId})
-                        && exec(QStringLiteral("UPDATE ARCHIWUM_ID SET uuid = ?, skrot = ?,"
+                return exec(QStringLiteral("UPDATE ARCHIWUM_ID SET uuid = ?, skrot = ?,"
                                                " autor = ?, czas = ?, wycofany = ?"
                                                " WHERE tabela = ? AND lokalny_id = ?"),
                                 {row.uuid, row.hash, row.author,
@@ -335,16 +347,11 @@ bool LocalArchive::applyOne(const Incoming &row, int *received)
         }
     }
 
-    QSqlQuery insert(m_db);
-    insert.prepare(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (?, ?)")
-                           .arg(kind->table, kind->nameColumn, kind->dataColumn));
-    insert.addBindValue(name);
-    insert.addBindValue(row.data);
-    if (!insert.exec()) {
-        m_error = insert.lastError().text();
+    int newId = 0;
+    if (!writeRecord(*kind, 0, name, row.data, &newId))
         return false;
-    }
-    const int newId = insert.lastInsertId().toInt();
+    if (!newId)
+        return true;
     ++*received;
     return exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_ID (tabela, lokalny_id, uuid,"
                                " skrot, autor, czas, wycofany) VALUES (?, ?, ?, ?, ?, ?, ?)"),
@@ -352,6 +359,93 @@ bool LocalArchive::applyOne(const Incoming &row, int *received)
                  row.created.toString(Qt::ISODate), withdrawn})
             && exec(QStringLiteral("INSERT INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
                     {row.uuid, kind->table, newId});
+}
+
+QString LocalArchive::nameExpr(const ArchiveKind &kind)
+{
+    return kind.nameColumn.contains(QLatin1Char('.')) ? kind.nameColumn
+                                                      : QStringLiteral("t.") + kind.nameColumn;
+}
+
+QString LocalArchive::dataExpr(const ArchiveKind &kind)
+{
+    return kind.dataColumn.isEmpty() ? QStringLiteral("NULL")
+                                     : QStringLiteral("t.") + kind.dataColumn;
+}
+
+QByteArray LocalArchive::recordData(const ArchiveKind &kind, int localId,
+                                    const QVariant &column) const
+{
+    if (!kind.dataColumn.isEmpty()) {
+        // A blob that is empty still is a record: keep it apart from "cannot encode".
+        const QByteArray data = column.toByteArray();
+        return data.isNull() ? QByteArray("") : data;
+    }
+    return RowCodec::encode(m_db, kind.kind, localId, [this](const QString &table, int id) {
+        return referenceUuid(table, id);
+    });
+}
+
+QString LocalArchive::referenceUuid(const QString &table, int localId) const
+{
+    // The first identity this store knew the row by stays its name in references, so that a
+    // new revision of a site does not make its units look changed.
+    QSqlQuery known(m_db);
+    known.prepare(QStringLiteral("SELECT uuid FROM ARCHIWUM_REWIZJE WHERE tabela = ? AND"
+                                 " lokalny_id = ? ORDER BY rowid LIMIT 1"));
+    known.addBindValue(table);
+    known.addBindValue(localId);
+    known.exec();
+    if (known.next())
+        return known.value(0).toString();
+    QSqlQuery pending(m_db);
+    pending.prepare(QStringLiteral("SELECT oczekujacy_uuid FROM ARCHIWUM_ID WHERE tabela = ? AND"
+                                   " lokalny_id = ?"));
+    pending.addBindValue(table);
+    pending.addBindValue(localId);
+    pending.exec();
+    return pending.next() ? pending.value(0).toString() : QString();
+}
+
+bool LocalArchive::writeRecord(const ArchiveKind &kind, int localId, const QString &name,
+                               const QByteArray &data, int *written)
+{
+    *written = 0;
+    if (!kind.dataColumn.isEmpty()) {
+        const bool ok = localId
+                ? exec(QStringLiteral("UPDATE %1 SET %2 = ? WHERE id = ?")
+                               .arg(kind.table, kind.dataColumn),
+                       {data, localId})
+                : exec(QStringLiteral("INSERT INTO %1 (%2, %3) VALUES (?, ?)")
+                               .arg(kind.table, kind.nameColumn, kind.dataColumn),
+                       {name, data});
+        if (ok) {
+            QSqlQuery last(m_db);
+            last.exec(QStringLiteral("SELECT last_insert_rowid()"));
+            *written = localId ? localId : (last.next() ? last.value(0).toInt() : 0);
+        }
+        return ok;
+    }
+    // A record of several rows that this store cannot take (a row it names is not held, a
+    // number it carries is taken here) stays in the archive; the sync goes on without it.
+    exec(QStringLiteral("SAVEPOINT archive_record"));
+    QString error;
+    *written = RowCodec::decode(m_db, kind.kind, data, localId, name,
+                                [this](const QString &uuid) {
+                                    QSqlQuery q(m_db);
+                                    q.prepare(QStringLiteral("SELECT lokalny_id FROM"
+                                                             " ARCHIWUM_REWIZJE WHERE uuid = ?"));
+                                    q.addBindValue(uuid);
+                                    q.exec();
+                                    return q.next() ? q.value(0).toInt() : 0;
+                                },
+                                &error);
+    if (!*written) {
+        qDebug() << "archive: record" << kind.kind << "not taken:" << error;
+        ++m_skipped;
+        exec(QStringLiteral("ROLLBACK TO archive_record"));
+    }
+    return exec(QStringLiteral("RELEASE archive_record"));
 }
 
 QString LocalArchive::uuidOf(const QString &table, int localId) const

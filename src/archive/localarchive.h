@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <QVector>
 
+struct ArchiveKind;
+
 // The local half of the company archive, kept in side tables of the local store so that the
 // record tables stay as they are:
 // - ARCHIWUM_ID: per local record its archive identity (UUID, author, time, content hash) and,
@@ -73,10 +75,22 @@ public:
     QString uuidOf(const QString &table, int localId) const;
     bool isWithdrawn(const QString &table, int localId) const;
     QString lastError() const { return m_error; }
+    // Records of the archive that this store could not take (see writeRecord).
+    int skipped() const { return m_skipped; }
 
 private:
+    static QString nameExpr(const ArchiveKind &kind);
+    static QString dataExpr(const ArchiveKind &kind);
+    // The record's bytes (null when it names a row without an identity yet).
+    QByteArray recordData(const ArchiveKind &kind, int localId, const QVariant &column) const;
+    QString referenceUuid(const QString &table, int localId) const;
+    // Writes pulled bytes into row localId, or a new row when 0; *written is the row, 0 when
+    // the record was left out. False only when the store failed.
+    bool writeRecord(const ArchiveKind &kind, int localId, const QString &name,
+                     const QByteArray &data, int *written);
     bool applyOne(const Incoming &row, int *received);
     bool exec(const QString &sql, const QVariantList &values = {});
     QString m_error;
+    int m_skipped = 0;
     QSqlDatabase m_db;
 };

@@ -7,6 +7,7 @@
 #include "archive/localarchive.h"
 #include "pgcluster.h"
 #include "store/dbmanager.h"
+#include "visits/visitstore.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -64,6 +65,7 @@ private slots:
     void initTestCase();
     void exchange();
     void conflictingEdits();
+    void visitsTravel();
     void refused_data();
     void refused();
     void technicianRights();
@@ -186,6 +188,73 @@ void TestArchive::conflictingEdits()
     QCOMPARE(b.rows(QStringLiteral("SELECT id FROM KONFIGURACJA WHERE nazwa LIKE 'C_tylko_a%'")),
              QStringList{QString::number(bOwn)});
     QCOMPARE(a.waiting() + b.waiting(), 0);
+}
+
+// A colleague who connects to the unit next sees its site, the unit and its closed visits with
+// their checks, batteries and linked records.
+void TestArchive::visitsTravel()
+{
+    Client a(QStringLiteral("tech_a"));
+    VisitStore visitsA(a.store.database());
+    Site site;
+    site.name = QStringLiteral("Hala Północ");
+    Unit unit;
+    unit.siteId = visitsA.saveSite(site);
+    unit.label = QStringLiteral("Centrala oddymiania — klatka A");
+    unit.serialNumber = QStringLiteral("SN-1");
+    Visit visit;
+    visit.unitId = visitsA.saveUnit(unit);
+    visit.technician = QStringLiteral("Anna Nowak");
+    const int visitId = visitsA.startVisit(visit);
+    QVERIFY2(visitId > 0, qPrintable(visitsA.lastError()));
+    const QByteArray faults = randomBytes(40);
+    QVERIFY(visitsA.linkRecord(visitId, RecordRole::FaultsArrival,
+                               a.store.writeFaults(QStringLiteral("S_przyjazd"), faults)));
+    CheckRow check;
+    check.position = 1;
+    check.item = QStringLiteral("Zasilanie sieciowe");
+    check.result = CheckResult::Ok;
+    QVERIFY(visitsA.setChecks(visitId, {check}));
+    BatteryRow battery;
+    battery.visitId = visitId;
+    battery.position = 1;
+    battery.make = QStringLiteral("Yuasa NP7-12");
+    battery.capacityAh = 7.2;
+    battery.installed = QDate(2024, 3, 1);
+    battery.voltage = 13.1;
+    battery.resistance = 21.5;
+    battery.result = CheckResult::Ok;
+    QVERIFY(visitsA.saveBattery(battery) > 0);
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    // Still open: it may change, so it waits.
+    QCOMPARE(serverCount(QStringLiteral("kind = 'visit'")), qint64(0));
+    QVERIFY2(visitsA.closeVisit(visitId, Verdict::Working, QStringLiteral("bez uwag"), QString(),
+                                QDate(), QStringLiteral("brak odczytu")),
+             qPrintable(visitsA.lastError()));
+    QCOMPARE(a.waiting(), 1);
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+
+    Client b(QStringLiteral("tech_b"));
+    const ArchiveSync::Result result = b.sync(m_server);
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    VisitStore visitsB(b.store.database());
+    const QList<Site> sites = visitsB.sites();
+    const auto pulledSite = std::find_if(sites.begin(), sites.end(),
+                                         [](const Site &s) { return s.name == "Hala Północ"; });
+    QVERIFY(pulledSite != sites.end());
+    const QList<Unit> units = visitsB.units(pulledSite->id);
+    QCOMPARE(units.size(), 1);
+    QCOMPARE(units.at(0).serialNumber, QStringLiteral("SN-1"));
+    const QList<Visit> visits = visitsB.visits(units.at(0).id);
+    QCOMPARE(visits.size(), 1);
+    QVERIFY(visits.at(0).closed);
+    QCOMPARE(visits.at(0).reportNumber(), visitsA.visit(visitId).reportNumber());
+    QCOMPARE(visitsB.checks(visits.at(0).id).value(0).item, QStringLiteral("Zasilanie sieciowe"));
+    QCOMPARE(visitsB.batteries(visits.at(0).id).value(0).capacityAh, 7.2);
+    QCOMPARE(visitsB.batteries(visits.at(0).id).value(0).installed, QDate(2024, 3, 1));
+    const int linked = visitsB.linkedRecord(visits.at(0).id, RecordRole::FaultsArrival);
+    QCOMPARE(b.store.readFaults(linked), faults);
+    QCOMPARE(b.waiting(), 0);
 }
 
 void TestArchive::refused_data()
