@@ -149,6 +149,9 @@ void MainWindow::createActions()
             if (records)
                 records->setupModels();
         }
+        // Sites, units and visits a colleague archived; an open visit on show stays on show.
+        if (m_visitsManagement && m_visitsManagement->currentVisit() == 0)
+            m_visitsManagement->showList();
     });
 
     m_connectAction = new QAction(QIcon(QStringLiteral(":/icons/polacz.png")),
