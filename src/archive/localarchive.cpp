@@ -20,6 +20,7 @@ const char *const kCreates[] = {
     "CREATE TABLE IF NOT EXISTS ARCHIWUM_STAN (klucz TEXT PRIMARY KEY, wartosc TEXT)",
     // Each pulled row is matched against these; without them a pull costs what the store holds.
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_uuid ON ARCHIWUM_ID (uuid)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_brak ON ARCHIWUM_ID (tabela, uuid)",
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_oczekujacy ON ARCHIWUM_ID (oczekujacy_uuid)",
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_skrot ON ARCHIWUM_ID (tabela, oczekujacy_skrot)",
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_REWIZJE_wiersz ON ARCHIWUM_REWIZJE (tabela, lokalny_id)",
@@ -87,6 +88,15 @@ bool LocalArchive::exec(const QString &sql, const QVariantList &values)
     return true;
 }
 
+QString LocalArchive::stateValue(const QString &key) const
+{
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT wartosc FROM ARCHIWUM_STAN WHERE klucz = ?"));
+    query.addBindValue(key);
+    query.exec();
+    return query.next() ? query.value(0).toString() : QString();
+}
+
 qint64 LocalArchive::lastSeen() const
 {
     QSqlQuery query(m_db);
@@ -118,17 +128,31 @@ bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out
     }
     const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
     for (const ArchiveKind &kind : archiveKinds()) {
-        // Archived records that never change need not be read again.
-        QString sql = QStringLiteral("SELECT t.id, %1, %2, a.uuid, a.skrot, a.oczekujacy_uuid,"
-                                     " a.oczekujacy_skrot, a.autor, a.czas, a.tabela FROM %3 t"
-                                     " LEFT JOIN ARCHIWUM_ID a ON a.tabela = '%3'"
-                                     " AND a.lokalny_id = t.id WHERE 1")
-                              .arg(nameExpr(kind), dataExpr(kind), kind.table);
+        // Archived records that never change need not be read again, and the rows this store
+        // has already given an identity are found through the side table, so that a sync
+        // costs what is new rather than what the store holds. A kind with a condition (an open
+        // visit may close later) is read whole.
+        const bool useMark = !kind.revisioned && kind.condition.isEmpty();
+        const QString markKey = QStringLiteral("seen_") + kind.table;
+        const QString mark = useMark ? stateValue(markKey) : QString();
+        const QString columns = QStringLiteral("t.id, %1, %2, a.uuid, a.skrot, a.oczekujacy_uuid,"
+                                               " a.oczekujacy_skrot, a.autor, a.czas, a.tabela")
+                                        .arg(nameExpr(kind), dataExpr(kind));
+        QString sql = QStringLiteral("SELECT %1 FROM %2 t LEFT JOIN ARCHIWUM_ID a ON"
+                                     " a.tabela = '%2' AND a.lokalny_id = t.id WHERE 1")
+                              .arg(columns, kind.table);
         if (!kind.revisioned)
             sql += QStringLiteral(" AND a.uuid IS NULL");
         if (!kind.condition.isEmpty())
             sql += QStringLiteral(" AND ") + kind.condition;
-        sql += QStringLiteral(" ORDER BY t.id");
+        if (useMark) {
+            const QString last = QString::number(mark.toLongLong());
+            sql += QStringLiteral(" AND t.id > %1 UNION ALL SELECT %2 FROM ARCHIWUM_ID a"
+                                  " JOIN %3 t ON t.id = a.lokalny_id WHERE a.tabela = '%3'"
+                                  " AND a.uuid IS NULL AND t.id <= %1")
+                           .arg(last, columns, kind.table);
+        }
+        sql += QStringLiteral(" ORDER BY 1");
         QSqlQuery query(m_db);
         query.setForwardOnly(true);
         if (!query.exec(sql)) {
@@ -181,6 +205,13 @@ bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out
             if (out)
                 out->append(record);
         }
+        // Every row up to here has its identity now.
+        if (useMark
+            && !exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_STAN VALUES (?, (SELECT"
+                                    " coalesce(max(id), 0) FROM %1))")
+                             .arg(kind.table),
+                     {markKey}))
+            return false;
     }
     if (!transaction.commit()) {
         m_error = m_db.lastError().text();

@@ -79,6 +79,7 @@ public:
     int skipped() const { return m_skipped; }
 
 private:
+    QString stateValue(const QString &key) const;
     static QString nameExpr(const ArchiveKind &kind);
     static QString dataExpr(const ArchiveKind &kind);
     // The record's bytes (null when it names a row without an identity yet).
