@@ -88,8 +88,10 @@ void ArchiveStatus::slotSync()
 
 void ArchiveStatus::refresh()
 {
+    // While a sync writes the store, counting would wait on its lock and stall the window;
+    // the count follows when it ends.
     const QSqlDatabase db = DbManager::instance()->database();
-    if (!db.isOpen())
+    if (!db.isOpen() || m_runner->isRunning())
         return;
     const LocalArchive archive(db);
     const QDateTime last = archive.lastSync();
