@@ -259,9 +259,9 @@ QString batteriesSection(const VisitStore &store, const Visit &visit)
     const QList<BatteryRow> batteries = store.batteries(visit.id);
     if (batteries.isEmpty())
         return html + none();
-    const int life = store.batteryLifeYears();
+    const int life = visit.batteryLifeYears;
     const QDate today = visit.started.date();
-    html += QLatin1String("<p>") + tr("Okres eksploatacji: %1 lat.").arg(life)
+    html += QLatin1String("<p>") + tr("Okres eksploatacji akumulatorów w latach: %1.").arg(life)
             + QLatin1String("</p>") + WideTableStart
             + row({tr("Lp"), tr("Marka i typ"), tr("Pojemność [Ah]"), tr("Kod daty"),
                    tr("Montaż"), tr("Napięcie [V]"), tr("Rezystancja [mΩ]"), tr("Wynik"),

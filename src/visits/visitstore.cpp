@@ -39,6 +39,7 @@ const char *const Creates[] = {
     "report_year INTEGER NOT NULL,report_seq INTEGER NOT NULL,uid TEXT NOT NULL,"
     "clock_read INTEGER NOT NULL DEFAULT 0,clock_drift INTEGER NOT NULL DEFAULT 0,"
     "clock_set INTEGER NOT NULL DEFAULT 0,departure_skipped TEXT,"
+    "battery_life INTEGER NOT NULL DEFAULT 4,"
     "UNIQUE(report_year,report_seq))",
     "CREATE TABLE IF NOT EXISTS WIZYTY_REKORDY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
     "visit INTEGER NOT NULL REFERENCES WIZYTY(id),role INTEGER NOT NULL,"
@@ -177,7 +178,7 @@ private:
 const char *const VisitColumns =
         "id,unit,type,technician,certificate,company,started,ended,closed,verdict,findings,"
         "recommendations,next_service,corrects,report_year,report_seq,uid,clock_read,"
-        "clock_drift,clock_set,departure_skipped";
+        "clock_drift,clock_set,departure_skipped,battery_life";
 
 Visit readVisit(const Statement &row)
 {
@@ -203,6 +204,7 @@ Visit readVisit(const Statement &row)
     visit.clockDrift = row.value("clock_drift").toLongLong();
     visit.clockSet = row.value("clock_set").toInt() != 0;
     visit.departureSkipped = row.value("departure_skipped").toString();
+    visit.batteryLifeYears = row.value("battery_life").toInt();
     return visit;
 }
 
@@ -452,14 +454,16 @@ int VisitStore::startVisit(const Visit &visit)
             QStringLiteral("INSERT INTO WIZYTY (unit,type,technician,certificate,company,"
                            "started,closed,verdict,findings,recommendations,next_service,"
                            "corrects,report_year,report_seq,uid,clock_read,clock_drift,"
-                           "clock_set,departure_skipped) "
-                           "VALUES (?,?,?,?,?,?,0,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                           "clock_set,departure_skipped,battery_life) "
+                           "VALUES (?,?,?,?,?,?,0,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
             {visit.unitId, int(visit.type), visit.technician.trimmed(),
              visit.certificate.trimmed(), visit.company.trimmed(), timeValue(started),
              int(validVerdict(visit.verdict) ? visit.verdict : Verdict::None), visit.findings,
              visit.recommendations, dateValue(next), visit.corrects, year, sequence, uid,
              int(visit.clockRead), visit.clockDrift, int(visit.clockSet),
-             visit.departureSkipped});
+             visit.departureSkipped,
+             // A correction keeps the life its original was reported with.
+             visit.corrects != 0 ? visit.batteryLifeYears : batteryLifeYears()});
     if (!insert.ok() || !transaction.commit()) {
         fail(tr("Nie zapisano wizyty w bazie danych."));
         return 0;
