@@ -62,6 +62,18 @@ const char *const Creates[] = {
     "WHEN OLD.closed <> 0 BEGIN SELECT RAISE(ABORT, 'visit closed'); END",
 };
 
+// Columns added after a table was first created: a store that has the table without them
+// gains them at start-up.
+struct AddedColumn
+{
+    const char *table;
+    const char *column;
+    const char *definition;
+};
+const AddedColumn AddedColumns[] = {
+    {"WIZYTY", "battery_life", "INTEGER NOT NULL DEFAULT 4"},
+};
+
 // The tables whose rows belong to one visit, guarded by triggers like the visit itself.
 const char *const VisitChildren[] = {"WIZYTY_REKORDY", "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY",
                                       "WIZYTY_DIAGNOSTYKA"};
@@ -246,6 +258,21 @@ bool VisitStore::createTables(const QSqlDatabase &db)
     }
     // One transaction: one write to the disk at start-up instead of one per statement.
     Transaction transaction(db);
+    for (const AddedColumn &added : AddedColumns) {
+        QSqlQuery columns(db);
+        columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(added.table)));
+        bool tableExists = false;
+        bool present = false;
+        while (columns.next()) {
+            tableExists = true;
+            present = present || columns.value(1).toString() == QLatin1String(added.column);
+        }
+        if (tableExists && !present)
+            statements.prepend(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                       .arg(QLatin1String(added.table),
+                                            QLatin1String(added.column),
+                                            QLatin1String(added.definition)));
+    }
     for (const QString &statement : statements) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
