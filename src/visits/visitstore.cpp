@@ -811,7 +811,8 @@ int VisitStore::saveBattery(const BatteryRow &row)
         return 0;
     }
     if (!(row.voltage >= 0 && row.voltage <= BatteryLimits::MaxVoltage)) {
-        fail(tr("Napięcie akumulatora musi leżeć między 0 a %1 V.").arg(BatteryLimits::MaxVoltage));
+        fail(tr("Napięcie akumulatora musi leżeć między 0 a %1 V.")
+                     .arg(BatteryLimits::MaxVoltage));
         return 0;
     }
     if (!(row.resistance >= 0 && row.resistance <= BatteryLimits::MaxResistance)) {
