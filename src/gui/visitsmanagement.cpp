@@ -61,6 +61,8 @@ VisitsManagement::VisitsManagement(USBManager *link, QWidget *parent)
     connect(m_visitWindow, &VisitWindow::signalOpenVisit, this, &VisitsManagement::openVisit);
     if (link)
         connect(link, &USBManager::signalReceivedPacket, this, &VisitsManagement::packetSeen);
+    connect(m_visitWindow->session(), &VisitSession::signalActiveChanged, this,
+            &VisitsManagement::signalUnitReading);
 
     // A visit left open (a crash, a kill, a closed laptop) carries on where it was.
     const QList<Visit> open = m_store->openVisits();
@@ -88,6 +90,8 @@ void VisitsManagement::packetSeen(Device::COMMAND command, const QByteArray &pay
 void VisitsManagement::startVisit()
 {
     VisitStartDialog dialog(m_link, m_store.get(), this);
+    connect(&dialog, &VisitStartDialog::signalActiveChanged, this,
+            &VisitsManagement::signalUnitReading);
     if (!m_lastModules.isEmpty())
         dialog.setModules(m_lastModules);
     if (Dialogs::instance()->exec(&dialog) != QDialog::Accepted || dialog.visitId() == 0)

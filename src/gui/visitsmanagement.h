@@ -41,6 +41,10 @@ public:
     // there is no open visit.
     bool attachDiagnostics(DiagnosticKind kind, const QList<DiagnosticRow> &rows);
 
+signals:
+    // A reading of the visit runs (true) or ended (false): the answers on the link are its own.
+    void signalUnitReading(bool active);
+
 private:
     void refreshTree(int selectUnit);
     void fillHistory();

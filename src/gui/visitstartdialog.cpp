@@ -42,6 +42,7 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
     connect(ui->identifyButton, &QPushButton::clicked, this, &VisitStartDialog::identify);
     ui->identifyButton->setEnabled(link && link->isOpen());
     connect(m_request, &UnitRequest::answered, this, [this](const QByteArray &payload) {
+        emit signalActiveChanged(false);
         Konfiguracja config;
         ui->identifyButton->setEnabled(true);
         if (!config.parse(payload, Konfiguracja::FromDevice)) {
@@ -51,20 +52,29 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
         setModules(moduleSetOf(config));
     });
     connect(m_request, &UnitRequest::failed, this, [this] {
+        emit signalActiveChanged(false);
         ui->identifyButton->setEnabled(m_link && m_link->isOpen());
         ui->modulesLabel->setText(tr("Centrala nie odpowiada."));
     });
     fillSites(0);
     // A connected unit is recognised at once, so that its stored record is offered first.
     if (link && link->isOpen())
-        identify();
+        QMetaObject::invokeMethod(
+                this, [this] { if (m_modules.isEmpty()) identify(); }, Qt::QueuedConnection);
 }
 
-VisitStartDialog::~VisitStartDialog() = default;
+VisitStartDialog::~VisitStartDialog()
+{
+    if (m_request->isRunning())
+        emit signalActiveChanged(false);
+}
 
 void VisitStartDialog::identify()
 {
+    if (m_request->isRunning())
+        return;
     if (m_request->start(Device::ReadConfig, QByteArray(), Device::ConfigData)) {
+        emit signalActiveChanged(true);
         ui->identifyButton->setEnabled(false);
         ui->modulesLabel->setText(tr("Odczyt konfiguracji…"));
     }
@@ -72,8 +82,10 @@ void VisitStartDialog::identify()
 
 void VisitStartDialog::setModules(const ModuleSet &modules)
 {
-    if (m_request->isRunning())
+    if (m_request->isRunning()) {
         m_request->cancel();
+        emit signalActiveChanged(false);
+    }
     ui->identifyButton->setEnabled(m_link && m_link->isOpen());
     m_modules = modules;
     ui->modulesLabel->setText(moduleSetText(modules));

@@ -31,6 +31,10 @@ public:
 
     void accept() override;
 
+signals:
+    // The unit is being asked for its configuration (true) or no longer (false).
+    void signalActiveChanged(bool active);
+
 private:
     void fillSites(int selectSite);
     void fillUnits(int selectUnit);

@@ -44,6 +44,9 @@ const char *const BatteryHeaders[VisitWindow::BatteryColumnCount] = {
         QT_TRANSLATE_NOOP("VisitWindow", "Termin wymiany"),
 };
 
+// Wide enough for the longest result text in its drop-down.
+constexpr int ResultColumnWidth = 110;
+
 const CheckResult ResultChoices[] = {CheckResult::NotChecked, CheckResult::Ok, CheckResult::Fault,
                                      CheckResult::NotApplicable};
 const Verdict VerdictChoices[] = {Verdict::None, Verdict::Working, Verdict::WorkingWithRemarks,
@@ -218,6 +221,8 @@ void VisitWindow::fillChecks()
     }
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
+    table->setColumnWidth(CheckResultColumn,
+                          qMax(table->columnWidth(CheckResultColumn), ResultColumnWidth));
     m_filling = false;
 }
 
@@ -228,6 +233,8 @@ void VisitWindow::fillBatteries()
     for (int row = 0; row < m_batteries.size(); ++row)
         showBattery(row);
     ui->batteriesTable->resizeColumnsToContents();
+    ui->batteriesTable->setColumnWidth(
+            BatteryResult, qMax(ui->batteriesTable->columnWidth(BatteryResult), ResultColumnWidth));
 }
 
 // Fills a row in place: it may run from inside the edit of one of its own cells.

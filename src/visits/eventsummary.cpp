@@ -88,7 +88,8 @@ EventSummary summarizeEvents(const QByteArray &registerData, const QDateTime &si
         keys[i] = Pamietnik::timeKey(record(i));
         order[i] = i;
     }
-    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) { return keys[a] < keys[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](int a, int b) { return keys[a] < keys[b]; });
 
     const qint64 sinceKey = since.isValid() ? Pamietnik::timeKey(since) : -1;
     QHash<quint32, int> perModule; // source byte << 8

@@ -56,6 +56,9 @@ struct Unit
     ModuleSet modules; // of its last configuration
 };
 
+constexpr int DefaultBatteryLifeYears = 4;
+constexpr int BatteryWarningDays = 90;
+
 enum class VisitType { Periodic = 0, Repair = 1, Commissioning = 2, Other = 3 };
 enum class Verdict { None = 0, Working = 1, WorkingWithRemarks = 2, NotWorking = 3 };
 // Results of a check row and of a battery.
@@ -88,6 +91,9 @@ struct Visit
     qint64 clockDrift = 0; // seconds, unit time minus PC time
     bool clockSet = false;
     QString departureSkipped; // why there is no departure reading; empty when there is one
+    // The battery service life when the visit started, so that its report stays as it was
+    // when the setting changes later.
+    int batteryLifeYears = DefaultBatteryLifeYears;
 
     // "2026/7"
     QString reportNumber() const;
@@ -153,8 +159,6 @@ constexpr double MaxResistance = 10000; // mΩ
 
 enum class BatteryDueState { Unknown, Ok, DueSoon, Overdue };
 
-constexpr int DefaultBatteryLifeYears = 4;
-constexpr int BatteryWarningDays = 90;
 
 // Installed plus the service life; invalid when the installation date is.
 QDate batteryReplacementDue(const QDate &installed, int lifeYears);

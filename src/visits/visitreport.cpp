@@ -122,7 +122,8 @@ QString modulesSection(const VisitStore &store, int visitId, const Konfiguracja 
     if (rows.isEmpty())
         return html + none();
     return html + TableStart
-            + row({tr("Moduł"), tr("Opis"), tr("Wersja oprogramowania")}, true) + rows.join(QString())
+            + row({tr("Moduł"), tr("Opis"), tr("Wersja oprogramowania")}, true)
+            + rows.join(QString())
             + TableEnd;
 }
 
@@ -259,9 +260,9 @@ QString batteriesSection(const VisitStore &store, const Visit &visit)
     const QList<BatteryRow> batteries = store.batteries(visit.id);
     if (batteries.isEmpty())
         return html + none();
-    const int life = store.batteryLifeYears();
+    const int life = visit.batteryLifeYears;
     const QDate today = visit.started.date();
-    html += QLatin1String("<p>") + tr("Okres eksploatacji: %1 lat.").arg(life)
+    html += QLatin1String("<p>") + tr("Okres eksploatacji akumulatorów w latach: %1.").arg(life)
             + QLatin1String("</p>") + WideTableStart
             + row({tr("Lp"), tr("Marka i typ"), tr("Pojemność [Ah]"), tr("Kod daty"),
                    tr("Montaż"), tr("Napięcie [V]"), tr("Rezystancja [mΩ]"), tr("Wynik"),
@@ -400,7 +401,8 @@ QString toHtml(const VisitStore &store, int visitId, bool withRegister)
     html += batteriesSection(store, visit);
     html += diagnosticsSection(store, visit.id);
 
-    html += section(tr("Zmiany konfiguracji podczas wizyty")) + changesTable(before.get(), after.get());
+    html += section(tr("Zmiany konfiguracji podczas wizyty"))
+            + changesTable(before.get(), after.get());
     html += section(tr("Zmiany konfiguracji od poprzedniej wizyty"));
     if (previous.id == 0)
         html += QLatin1String("<p>") + tr("brak poprzedniej wizyty") + QLatin1String("</p>");
@@ -419,9 +421,9 @@ QString toHtml(const VisitStore &store, int visitId, bool withRegister)
 
     html += QLatin1String("<br><table border='0' cellpadding='4' cellspacing='0' width = '600'>"
                           "<tr><td width='50%'>")
-            + tr("Podpis technika") + QLatin1String("<br><br><br>....................................")
+            + tr("Podpis technika") + QLatin1String("<br><br><br>..............................")
             + QLatin1String("</td><td width='50%'>") + tr("Podpis klienta")
-            + QLatin1String("<br><br><br>....................................</td></tr></table>");
+            + QLatin1String("<br><br><br>..............................</td></tr></table>");
     // The appendix is the report's last table, so that the printer can cut it into slices.
     html += appendix;
     return html + QLatin1String("</body></html>");

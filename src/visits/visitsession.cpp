@@ -67,6 +67,7 @@ bool VisitSession::begin(VisitReading::Kind kind, const QList<Step> &steps)
     m_steps = steps;
     m_stepIndex = -1;
     m_running = true;
+    emit signalActiveChanged(true);
     nextStep();
     return true;
 }
@@ -87,6 +88,7 @@ void VisitSession::sendNow(const QByteArray &frame, Device::COMMAND answer)
     if (!m_tracker->start(frame, answer)) {
         if (m_settingClock) {
             m_settingClock = false;
+            emit signalActiveChanged(false);
             emit signalClockSet(false);
         } else {
             fail(tr("Łącze nie przyjęło zapytania. Nic nie zapisano."));
@@ -106,6 +108,7 @@ void VisitSession::nextStep()
     ++m_stepIndex;
     if (m_stepIndex >= m_steps.size()) {
         m_running = false;
+        emit signalActiveChanged(false);
         if (store())
             emit signalReadingDone(m_reading);
         else
@@ -125,6 +128,7 @@ void VisitSession::stepFinished(int outcome, const QString &reason)
 {
     if (m_settingClock) {
         m_settingClock = false;
+        emit signalActiveChanged(false);
         emit signalClockSet(outcome == RequestTracker::Answered);
         return;
     }
@@ -183,6 +187,7 @@ void VisitSession::stepFinished(int outcome, const QString &reason)
 void VisitSession::fail(const QString &message)
 {
     m_running = false;
+    emit signalActiveChanged(false);
     emit signalReadingFailed(message);
 }
 
@@ -236,6 +241,7 @@ bool VisitSession::setUnitClock()
     QByteArray frame;
     Device::buildFrame(Device::ClockData, clockPayload(QDateTime::currentDateTime(), m_unitDst), frame);
     m_settingClock = true;
+    emit signalActiveChanged(true);
     sendNow(frame, Device::ClockData);
     return m_settingClock;
 }

@@ -76,6 +76,9 @@ signals:
     // Nothing was stored; `message` says why in the technician's words.
     void signalReadingFailed(QString message);
     void signalClockSet(bool ok);
+    // A reading or the clock setting began (true) or ended (false); while it runs, the answers
+    // on the link are the session's.
+    void signalActiveChanged(bool active);
 
 private:
     bool begin(VisitReading::Kind kind, const QList<Step> &steps);

@@ -39,6 +39,7 @@ const char *const Creates[] = {
     "report_year INTEGER NOT NULL,report_seq INTEGER NOT NULL,uid TEXT NOT NULL,"
     "clock_read INTEGER NOT NULL DEFAULT 0,clock_drift INTEGER NOT NULL DEFAULT 0,"
     "clock_set INTEGER NOT NULL DEFAULT 0,departure_skipped TEXT,"
+    "battery_life INTEGER NOT NULL DEFAULT 4,"
     "UNIQUE(report_year,report_seq))",
     "CREATE TABLE IF NOT EXISTS WIZYTY_REKORDY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
     "visit INTEGER NOT NULL REFERENCES WIZYTY(id),role INTEGER NOT NULL,"
@@ -59,6 +60,18 @@ const char *const Creates[] = {
     "WHEN OLD.closed <> 0 BEGIN SELECT RAISE(ABORT, 'visit closed'); END",
     "CREATE TRIGGER IF NOT EXISTS WIZYTY_closed_delete BEFORE DELETE ON WIZYTY "
     "WHEN OLD.closed <> 0 BEGIN SELECT RAISE(ABORT, 'visit closed'); END",
+};
+
+// Columns added after a table was first created: a store that has the table without them
+// gains them at start-up.
+struct AddedColumn
+{
+    const char *table;
+    const char *column;
+    const char *definition;
+};
+const AddedColumn AddedColumns[] = {
+    {"WIZYTY", "battery_life", "INTEGER NOT NULL DEFAULT 4"},
 };
 
 // The tables whose rows belong to one visit, guarded by triggers like the visit itself.
@@ -177,7 +190,7 @@ private:
 const char *const VisitColumns =
         "id,unit,type,technician,certificate,company,started,ended,closed,verdict,findings,"
         "recommendations,next_service,corrects,report_year,report_seq,uid,clock_read,"
-        "clock_drift,clock_set,departure_skipped";
+        "clock_drift,clock_set,departure_skipped,battery_life";
 
 Visit readVisit(const Statement &row)
 {
@@ -203,6 +216,7 @@ Visit readVisit(const Statement &row)
     visit.clockDrift = row.value("clock_drift").toLongLong();
     visit.clockSet = row.value("clock_set").toInt() != 0;
     visit.departureSkipped = row.value("departure_skipped").toString();
+    visit.batteryLifeYears = row.value("battery_life").toInt();
     return visit;
 }
 
@@ -244,6 +258,21 @@ bool VisitStore::createTables(const QSqlDatabase &db)
     }
     // One transaction: one write to the disk at start-up instead of one per statement.
     Transaction transaction(db);
+    for (const AddedColumn &added : AddedColumns) {
+        QSqlQuery columns(db);
+        columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(added.table)));
+        bool tableExists = false;
+        bool present = false;
+        while (columns.next()) {
+            tableExists = true;
+            present = present || columns.value(1).toString() == QLatin1String(added.column);
+        }
+        if (tableExists && !present)
+            statements.prepend(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                       .arg(QLatin1String(added.table),
+                                            QLatin1String(added.column),
+                                            QLatin1String(added.definition)));
+    }
     for (const QString &statement : statements) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
@@ -452,14 +481,16 @@ int VisitStore::startVisit(const Visit &visit)
             QStringLiteral("INSERT INTO WIZYTY (unit,type,technician,certificate,company,"
                            "started,closed,verdict,findings,recommendations,next_service,"
                            "corrects,report_year,report_seq,uid,clock_read,clock_drift,"
-                           "clock_set,departure_skipped) "
-                           "VALUES (?,?,?,?,?,?,0,?,?,?,?,?,?,?,?,?,?,?,?)"),
+                           "clock_set,departure_skipped,battery_life) "
+                           "VALUES (?,?,?,?,?,?,0,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
             {visit.unitId, int(visit.type), visit.technician.trimmed(),
              visit.certificate.trimmed(), visit.company.trimmed(), timeValue(started),
              int(validVerdict(visit.verdict) ? visit.verdict : Verdict::None), visit.findings,
              visit.recommendations, dateValue(next), visit.corrects, year, sequence, uid,
              int(visit.clockRead), visit.clockDrift, int(visit.clockSet),
-             visit.departureSkipped});
+             visit.departureSkipped,
+             // A correction keeps the life its original was reported with.
+             visit.corrects != 0 ? visit.batteryLifeYears : batteryLifeYears()});
     if (!insert.ok() || !transaction.commit()) {
         fail(tr("Nie zapisano wizyty w bazie danych."));
         return 0;
@@ -780,7 +811,8 @@ int VisitStore::saveBattery(const BatteryRow &row)
         return 0;
     }
     if (!(row.voltage >= 0 && row.voltage <= BatteryLimits::MaxVoltage)) {
-        fail(tr("Napięcie akumulatora musi leżeć między 0 a %1 V.").arg(BatteryLimits::MaxVoltage));
+        fail(tr("Napięcie akumulatora musi leżeć między 0 a %1 V.")
+                     .arg(BatteryLimits::MaxVoltage));
         return 0;
     }
     if (!(row.resistance >= 0 && row.resistance <= BatteryLimits::MaxResistance)) {

@@ -25,6 +25,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -231,6 +232,26 @@ void tst_VisitWorkflow::wholeWorkflow()
     QVERIFY(read(window, "arrivalButton"));
     QVERIFY(window->warningText().contains(QStringLiteral("poprzednim przeglądzie")));
     QCOMPARE(dialogs.ofKind(QStringLiteral("exec")).size(), 1);
+
+    // The Debug tab's results go to the open visit.
+    DiagnosticRow test;
+    test.name = QStringLiteral("Napięcie zasilania");
+    QVERIFY(visits->attachDiagnostics(DiagnosticKind::SelfTest, {test}));
+    QCOMPARE(store.diagnostics(second).size(), 1);
+
+    // The port lost in the middle of the departure reading: a message, nothing stored.
+    QSqlQuery faults(QStringLiteral("SELECT COUNT(*) FROM USZKODZENIA"));
+    const int faultRecords = faults.next() ? faults.value(0).toInt() : -1;
+    QSignalSpy failed(window->session(), &VisitSession::signalReadingFailed);
+    window->startDeparture();
+    link.closePort();
+    QVERIFY(failed.count() == 1 || failed.wait(5000));
+    QCOMPARE(dialogs.shown.last().kind, QStringLiteral("warning"));
+    QVERIFY(faults.exec() && faults.next());
+    QCOMPARE(faults.value(0).toInt(), faultRecords);
+    faults.finish();
+    QCOMPARE(store.linkedRecord(second, RecordRole::FaultsDeparture), 0);
+    QVERIFY(!store.visit(second).closed);
 
     // Killed in the middle of the open visit: everything typed before the kill is back.
     visits.reset();

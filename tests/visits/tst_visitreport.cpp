@@ -79,7 +79,8 @@ void TestVisitReport::initTestCase()
     previous.unitId = unit.id;
     previous.started = QDateTime(QDate(2025, 3, 1), QTime(9, 0));
     previous.id = m_store.startVisit(previous);
-    m_store.linkRecord(previous.id, RecordRole::ConfigAfter, m_db.writeConfig("a", configuration(17)));
+    m_store.linkRecord(previous.id, RecordRole::ConfigAfter,
+                       m_db.writeConfig("a", configuration(17)));
     QVERIFY2(m_store.closeVisit(previous.id, Verdict::Working, "", "", QDate(), "brak"),
              qPrintable(m_store.lastError()));
     const QDateTime previousEnd = m_store.visit(previous.id).ended;

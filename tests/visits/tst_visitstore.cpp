@@ -259,6 +259,11 @@ void TestVisitStore::correctionAndHistory()
     QCOMPARE(f.store.rememberedTechnician().technician, QStringLiteral("Jan Nowak"));
     QCOMPARE(f.store.matchingUnits({{0x90, 1}, {0xE0, 1}}).value(0).id, f.unitId);
     QVERIFY(f.store.matchingUnits({{0xE0, 1}}).isEmpty());
+
+    // A visit keeps the battery life it started with; its report does not change later.
+    QVERIFY(f.store.setBatteryLifeYears(6));
+    QCOMPARE(f.store.visit(original).batteryLifeYears, DefaultBatteryLifeYears);
+    QCOMPARE(f.store.visit(f.openVisit()).batteryLifeYears, 6);
 }
 
 void TestVisitStore::batteryDue_data()
