@@ -1,15 +1,19 @@
 // The longest the GUI event loop stalls while the technician works: a 5 ms timer on the GUI
 // thread records how late it fires during (a) a 64-part event-log read from the simulator,
 // paced at 19200 baud, with the window's progress strip showing it, (b) opening the largest
-// register the protocol carries (65,025 entries) in its tab, and (c) exporting a register of
-// 5,000 entries as PDF. With STALL_TRACE set, every stall over 20 ms is listed with its time.
+// register the protocol carries (65,025 entries) in its tab, (c) exporting a register of
+// 5,000 entries as PDF, and (d) a sync with the company archive. With STALL_TRACE set, every
+// stall over 20 ms is listed with its time.
+#include "archive/archiverunner.h"
 #include "config/modulefactory.h"
+#include "gui/archivestatus.h"
 #include "gui/eventsmanagement.h"
 #include "gui/reportprinter.h"
 #include "gui/transferprogress.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "records/pamietnik.h"
+#include "pgcluster.h"
 #include "store/dbmanager.h"
 
 #include <QAction>
@@ -196,7 +200,33 @@ int main(int argc, char *argv[])
     settle(300);
     const double pdfMs = meter.stop();
 
-    printf("stall: transfer_max_ms=%.0f open_max_ms=%.0f pdf_max_ms=%.0f\n", transferMs, openMs,
-           pdfMs);
+    // (d) A sync with the company archive (a throwaway cluster) pushing every record above and
+    // 2,000 fault lists, started from the main window's action.
+    double syncMs = -1;
+    PgCluster server;
+    const QString serverError = server.setUp();
+    if (serverError.isEmpty()) {
+        server.settings(QStringLiteral("tech_a")).save(DbManager::instance());
+        for (int i = 0; i < 2000; ++i)
+            DbManager::instance()->writeFaults(QStringLiteral("S_%1").arg(i),
+                                               generatedRegister(5).append(char(i)));
+        ArchiveStatus status;
+        bool synced = false;
+        QObject::connect(status.runner(), &ArchiveRunner::finished, &status,
+                         [&](ArchiveSync::Status, const QString &text) {
+                             synced = true;
+                             printf("%s\n", qPrintable(text));
+                         });
+        meter.start();
+        QTimer::singleShot(20, &status, [&] { status.syncAction()->trigger(); });
+        waitFor([&] { return synced; }, 120000);
+        settle(200);
+        syncMs = meter.stop();
+    } else {
+        fprintf(stderr, "no archive cluster: %s\n", qPrintable(serverError));
+    }
+
+    printf("stall: transfer_max_ms=%.0f open_max_ms=%.0f pdf_max_ms=%.0f sync_max_ms=%.0f\n",
+           transferMs, openMs, pdfMs, syncMs);
     return 0;
 }

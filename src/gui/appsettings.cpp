@@ -1,9 +1,11 @@
 #include "appsettings.h"
 #include "ui_appsettings.h"
 
+#include "archive/archivesettings.h"
 #include "dialogs.h"
 #include "store/dbmanager.h"
 #include "store/languagenames.h"
+#include "visits/visitstore.h"
 
 #include <QFont>
 #include <QIdentityProxyModel>
@@ -45,6 +47,8 @@ AppSettings::AppSettings(QWidget *parent)
     if (!family.isEmpty())
         ui->fontComboBox->setCurrentFont(QFont(family));
 
+    ui->batteryLifeBox->setValue(VisitStore(store->database()).batteryLifeYears());
+
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj", "Cancel"));
 
     m_languages->setQuery(QStringLiteral("select slj_NazwaOrg,slj_Id from sl_Jezyki"));
@@ -57,6 +61,32 @@ AppSettings::AppSettings(QWidget *parent)
     const int languageId =
             QString::fromUtf8(store->readAppSetting(DbManager::LanguageSetting)).toInt();
     ui->languageBox->setCurrentIndex(languageId % 256 - 1);
+
+    loadArchive();
+}
+
+void AppSettings::loadArchive()
+{
+    const ArchiveSettings archive = ArchiveSettings::load(DbManager::instance());
+    ui->archiveHost->setText(archive.host);
+    ui->archivePort->setValue(archive.port);
+    ui->archiveDatabase->setText(archive.database);
+    ui->archiveUser->setText(archive.user);
+    for (const char *mode : {"prefer", "require", "verify-full"})
+        ui->archiveSslMode->addItem(QString::fromLatin1(mode));
+    ui->archiveSslMode->setCurrentText(archive.sslMode);
+    ui->archiveTechnician->setText(archive.technician);
+    ui->archivePasswordNote->setText(
+            tr("Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: "
+               "~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo "
+               "%APPDATA%\\postgresql\\pgpass.conf w Windows."));
+    // Without the driver the archive cannot work at all; say so rather than fail at sync.
+    if (ArchiveSettings::driverAvailable())
+        ui->archiveDriverNote->hide();
+    else
+        ui->archiveDriverNote->setText(
+                tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z "
+                   "archiwum jest niedostępna."));
 }
 
 AppSettings::~AppSettings() = default;
@@ -82,6 +112,16 @@ void AppSettings::on_buttonBox_accepted()
                             QByteArray::number(ui->fontSize->value()));
     store->updateAppSetting(DbManager::FontTypeSetting, QStringLiteral("S_FONT_TYPE"),
                             ui->fontComboBox->currentFont().family().toUtf8());
+    VisitStore(store->database()).setBatteryLifeYears(ui->batteryLifeBox->value());
+
+    ArchiveSettings archive;
+    archive.host = ui->archiveHost->text().trimmed();
+    archive.port = ui->archivePort->value();
+    archive.database = ui->archiveDatabase->text().trimmed();
+    archive.user = ui->archiveUser->text().trimmed();
+    archive.sslMode = ui->archiveSslMode->currentText();
+    archive.technician = ui->archiveTechnician->text().trimmed();
+    archive.save(store);
     emit signalSettingChanged();
     // The catalogue is loaded at start-up; the windows cannot be rebuilt under a running link.
     if (languageChanged)

@@ -11,7 +11,8 @@ class AppSettings;
 }
 
 // The "Widok" dialog: interface language (applied at the next start) and the application font
-// (applied at once through signalSettingChanged). The choices are stored as application settings.
+// (applied at once through signalSettingChanged), and where the company archive is. The choices
+// are stored as application settings.
 class AppSettings : public QDialog
 {
     Q_OBJECT
@@ -29,6 +30,7 @@ private slots:
     void on_buttonBox_accepted();
 
 private:
+    void loadArchive();
     std::unique_ptr<Ui::AppSettings> ui;
     QSqlQueryModel *m_languages;
 };

@@ -6,6 +6,7 @@
 #include "link/linkhealth.h"
 #include "link/usbmanager.h"
 
+#include <QDateTime>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
@@ -199,6 +200,13 @@ void DetailsManagement::handleCalibrationState(const QByteArray &packet)
     ui->progressBarCalibr->setRange(0, 1);
     ui->progressBarCalibr->setValue(1);
     updateButtons();
+    DiagnosticRow done;
+    done.kind = DiagnosticKind::Calibration;
+    done.position = 1;
+    done.name = tr("Kalibracja");
+    done.result = tr("Kalibracja zakończona. Zresetuj mikrokontroler.");
+    done.at = QDateTime::currentDateTime();
+    emit signalDiagnosticsDone(DiagnosticKind::Calibration, {done});
     Dialogs::instance()->information(this, tr("Kalibracja"),
                                      tr("Kalibracja zakończona. Zresetuj mikrokontroler."));
 }
@@ -233,6 +241,7 @@ void DetailsManagement::handleTestState(const QByteArray &packet)
     m_resultsShown = true;
     ui->tableWidgetTest->setEnabled(true);
     updateButtons();
+    emit signalDiagnosticsDone(DiagnosticKind::SelfTest, testRows());
     Dialogs::instance()->information(this, tr("Tester"), tr("Zakończono testowanie."));
 }
 
@@ -354,6 +363,28 @@ void DetailsManagement::slotClickedClearTest()
     ui->tableWidgetTest->setEnabled(false);
     ui->progressBarTest->reset();
     updateButtons();
+}
+
+QList<DiagnosticRow> DetailsManagement::testRows() const
+{
+    QList<DiagnosticRow> rows;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int row = 0; row < qMin(int(m_testResults.size()), Diagnostics::TestRowCount); ++row) {
+        DiagnosticRow result;
+        result.kind = DiagnosticKind::SelfTest;
+        result.position = row + 1;
+        result.name = Diagnostics::testName(row);
+        result.limit = Diagnostics::testRange(row);
+        result.raw = m_testResults.at(row);
+        result.valueText = Diagnostics::testText(row, m_testResults.at(row));
+        const Diagnostics::Verdict verdict = Diagnostics::testVerdict(row, m_testResults.at(row));
+        result.result = verdict == Diagnostics::Verdict::Pass
+                ? tr("OK")
+                : verdict == Diagnostics::Verdict::Fail ? tr("BŁĄD") : QString();
+        result.at = now;
+        rows << result;
+    }
+    return rows;
 }
 
 void DetailsManagement::slotTestEnd()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/device.h"
+#include "visits/visitdata.h"
 
 #include <QByteArray>
 #include <QFrame>
@@ -42,6 +43,8 @@ protected:
 
 signals:
     void signalAdcChanged();
+    // A self-test or calibration ended; its rows as shown, for the open service visit.
+    void signalDiagnosticsDone(DiagnosticKind kind, const QList<DiagnosticRow> &rows);
 
 public slots:
     void slotReceivedPacket(Device::COMMAND command, QByteArray packet);
@@ -65,6 +68,7 @@ private:
     void watchWidth(QTableWidget *table);
     void fitRowHeights(QTableWidget *table);
     void setLiveStale(bool stale);
+    QList<DiagnosticRow> testRows() const;
 
     Ui::DetailsManagement *ui;
     USBManager *m_link = nullptr;

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "appsettings.h"
+#include "archivestatus.h"
 #include "buildinfo.h"
 #include "configmanagement.h"
 #include "detailsmanagement.h"
@@ -12,6 +13,7 @@
 #include "servicemanagement.h"
 #include "softwaremanagement.h"
 #include "timemanagement.h"
+#include "visitsmanagement.h"
 #include "startup.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
@@ -55,6 +57,7 @@ const TabInfo tabTable[] = {
      ":/icons/wersje-oprogramowania.png"},
     {QT_TRANSLATE_NOOP("MainWindow", "Data i czas"), ":/icons/clock.png"},
     {QT_TRANSLATE_NOOP("MainWindow", "Serwis"), ":/icons/funkcje-serwisowe.png"},
+    {QT_TRANSLATE_NOOP("MainWindow", "Przeglądy"), ":/icons/przeglad.png"},
 };
 
 // Shorter entries are incomplete names ("COM" without its number) and are not tried.
@@ -134,6 +137,24 @@ MainWindow::~MainWindow()
 
 void MainWindow::createActions()
 {
+    m_archiveStatus = new ArchiveStatus(this);
+    connect(m_archiveStatus, &ArchiveStatus::message, this, &MainWindow::slotWriteMessage);
+    // Records pulled from the archive show in the lists at once.
+    connect(m_archiveStatus, &ArchiveStatus::synced, this, [this] {
+        if (m_configManagement)
+            m_configManagement->setupModels();
+        for (RecordManagement *records :
+             {static_cast<RecordManagement *>(m_eventsManagement),
+              static_cast<RecordManagement *>(m_faultsManagement),
+              static_cast<RecordManagement *>(m_softwareManagement)}) {
+            if (records)
+                records->setupModels();
+        }
+        // Sites, units and visits a colleague archived; an open visit on show stays on show.
+        if (m_visitsManagement && m_visitsManagement->currentVisit() == 0)
+            m_visitsManagement->showList();
+    });
+
     m_connectAction = new QAction(QIcon(QStringLiteral(":/icons/polacz.png")),
                                   tr("&Połącz", "Connect"), this);
     m_connectAction->setObjectName(QStringLiteral("actionConnect"));
@@ -156,6 +177,17 @@ void MainWindow::createActions()
     m_viewAction->setObjectName(QStringLiteral("actionView"));
     m_viewAction->setStatusTip(tr("Parametry wyświetlania", "Window view settings"));
     connect(m_viewAction, &QAction::triggered, this, &MainWindow::settings);
+
+    m_visitAction = new QAction(QIcon(QStringLiteral(":/icons/przeglad.png")),
+                                tr("&Przegląd", "Service visit"), this);
+    m_visitAction->setObjectName(QStringLiteral("actionVisit"));
+    m_visitAction->setStatusTip(tr("Rozpoczyna przegląd centrali"));
+    connect(m_visitAction, &QAction::triggered, this, [this] {
+        if (!m_visitsManagement)
+            return;
+        m_tabWidget->setCurrentWidget(m_visitsManagement);
+        m_visitsManagement->startVisit();
+    });
 }
 
 void MainWindow::createMenus()
@@ -173,6 +205,7 @@ void MainWindow::createMenus()
     m_settingsMenu->addAction(monitorAction);
 
     m_connectionMenu->addSeparator();
+    m_connectionMenu->addAction(m_archiveStatus->syncAction());
     menuBar()->addSeparator();
 
     m_helpMenu = menuBar()->addMenu(tr("&Pomoc"));
@@ -187,6 +220,9 @@ void MainWindow::createToolBar()
     m_connectionToolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_connectionToolBar->addAction(m_connectAction);
     m_connectionToolBar->addAction(m_disconnectAction);
+    m_connectionToolBar->addSeparator();
+    m_connectionToolBar->addAction(m_visitAction);
+    m_connectionToolBar->addAction(m_archiveStatus->syncAction());
 }
 
 void MainWindow::createStatusBar()
@@ -208,6 +244,7 @@ void MainWindow::createStatusBar()
     // room that the status messages need.
     m_clock->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_linkHealth = new LinkHealthWidget(m_link.get(), this);
+    statusBar()->addPermanentWidget(m_archiveStatus);
     statusBar()->addPermanentWidget(m_linkHealth);
     statusBar()->addPermanentWidget(m_clock, 20);
 }
@@ -231,8 +268,39 @@ void MainWindow::createTabs()
     m_softwareTabIndex = addWindowTab(m_softwareManagement, SoftwareTab);
     m_timeTabIndex = addWindowTab(m_timeManagement, TimeTab);
     m_serviceTabIndex = addWindowTab(m_serviceManagement, ServiceTab);
+    m_visitsTabIndex = addWindowTab(m_visitsManagement, VisitsTab);
+    // Self-test and calibration run during an open visit belong to its record.
+    connect(m_detailsManagement, &DetailsManagement::signalDiagnosticsDone, m_visitsManagement,
+            &VisitsManagement::attachDiagnostics);
+    connect(m_visitsManagement, &VisitsManagement::signalUnitReading, this,
+            &MainWindow::setVisitReading);
     if (m_configTabIndex >= 0)
         m_tabWidget->setCurrentIndex(m_configTabIndex);
+}
+
+// The configuration and register tabs store every image or register that arrives, asked for or
+// not. A visit's readings are stored by the visit under its own names; the tabs must not store
+// them again, nor stop the reading with their name prompt.
+void MainWindow::setVisitReading(bool active)
+{
+    m_visitReadings = qMax(0, m_visitReadings + (active ? 1 : -1));
+    if (m_visitReadings > (active ? 1 : 0))
+        return;
+    USBManager *link = m_link.get();
+    RecordManagement *records[] = {m_eventsManagement, m_faultsManagement, m_softwareManagement};
+    if (m_visitReadings == 1) {
+        disconnect(link, &USBManager::signalReceivedPacket, m_configManagement,
+                   &ConfigManagement::slotReceivedPacket);
+        for (RecordManagement *window : records)
+            disconnect(link, &USBManager::signalReceivedPacket, window,
+                       &RecordManagement::slotReceivedPacket);
+        return;
+    }
+    connect(link, &USBManager::signalReceivedPacket, m_configManagement,
+            &ConfigManagement::slotReceivedPacket, Qt::UniqueConnection);
+    for (RecordManagement *window : records)
+        connect(link, &USBManager::signalReceivedPacket, window,
+                &RecordManagement::slotReceivedPacket, Qt::UniqueConnection);
 }
 
 void MainWindow::slotWriteMessage(QString text, int timeMs)

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+class ArchiveStatus;
 class ConfigManagement;
 class DetailsManagement;
 class EventsManagement;
@@ -16,6 +17,7 @@ class LinkMonitor;
 class ServiceManagement;
 class SoftwareManagement;
 class TimeManagement;
+class VisitsManagement;
 class USBManager;
 class QAction;
 class QCloseEvent;
@@ -42,6 +44,7 @@ public:
     USBManager *usbManager() const { return m_link.get(); }
     LinkHealthWidget *linkHealthWidget() const { return m_linkHealth; }
     LinkMonitor *linkMonitor() const { return m_linkMonitor; }
+    VisitsManagement *visitsManagement() const { return m_visitsManagement; }
 
 signals:
     void signalUsbPortOpened();
@@ -64,7 +67,9 @@ protected:
 
 private:
     // Rows of the tab table, in tab order.
-    enum TabId { ConfigTab, EventsTab, DetailsTab, FaultsTab, SoftwareTab, TimeTab, ServiceTab };
+    enum TabId {
+        ConfigTab, EventsTab, DetailsTab, FaultsTab, SoftwareTab, TimeTab, ServiceTab, VisitsTab
+    };
 
     void createActions();
     void createMenus();
@@ -73,6 +78,7 @@ private:
     void createTabs();
     template <class Window>
     int addWindowTab(Window *&window, TabId tab);
+    void setVisitReading(bool active);
 
     bool m_standalone = true;
     std::unique_ptr<USBManager> m_link;
@@ -81,6 +87,7 @@ private:
     QTimer m_clockTimer;
     LinkHealthWidget *m_linkHealth = nullptr;
     LinkMonitor *m_linkMonitor = nullptr;
+    ArchiveStatus *m_archiveStatus = nullptr;
     // The timed status message on show, which raw traffic must not replace.
     QElapsedTimer m_timedMessage;
     int m_timedMessageMs = 0;
@@ -92,6 +99,7 @@ private:
     SoftwareManagement *m_softwareManagement = nullptr;
     TimeManagement *m_timeManagement = nullptr;
     ServiceManagement *m_serviceManagement = nullptr;
+    VisitsManagement *m_visitsManagement = nullptr;
     int m_configTabIndex = -1;
     int m_eventsTabIndex = -1;
     int m_detailsTabIndex = -1;
@@ -99,11 +107,14 @@ private:
     int m_softwareTabIndex = -1;
     int m_timeTabIndex = -1;
     int m_serviceTabIndex = -1;
+    int m_visitsTabIndex = -1;
+    int m_visitReadings = 0;
 
     QAction *m_connectAction = nullptr;
     QAction *m_disconnectAction = nullptr;
     QAction *m_aboutAction = nullptr;
     QAction *m_viewAction = nullptr;
+    QAction *m_visitAction = nullptr;
     QMenu *m_connectionMenu = nullptr;
     QMenu *m_settingsMenu = nullptr;
     QMenu *m_helpMenu = nullptr;

@@ -58,3 +58,27 @@ QString exportPdf(QWidget *parent, const QString &html)
 }
 
 } // namespace ReportPrinter
+
+namespace ReportPrinter {
+
+void printPreview(QWidget *parent, const QString &html, const PageFooter &footer)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&html, &preview, &footer](QPrinter *target) {
+                         print(html, target, footer, &preview);
+                     });
+    Dialogs::instance()->exec(&preview);
+}
+
+QString exportPdf(QWidget *parent, const QString &html, const PageFooter &footer,
+                  const QString &proposedName)
+{
+    const QString fileName = pdfFileName(parent, proposedName);
+    if (fileName.isEmpty())
+        return QString();
+    return writePdf(html, fileName, footer, parent) ? fileName : QString();
+}
+
+} // namespace ReportPrinter

@@ -8,6 +8,8 @@ class QWidget;
 // The pages themselves come from ReportPrinter::print.
 namespace ReportPrinter {
 
+struct PageFooter;
+
 // Above this many pages the preview is not shown; the PDF export is offered instead.
 constexpr int PreviewPageLimit = 300;
 
@@ -19,5 +21,9 @@ QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLitera
 // Asks for a file name and writes the PDF, showing its progress over the parent.
 // Returns the file written, or an empty string when cancelled or failed.
 QString exportPdf(QWidget *parent, const QString &html);
+// The same for a report with a footer on every page.
+void printPreview(QWidget *parent, const QString &html, const PageFooter &footer);
+QString exportPdf(QWidget *parent, const QString &html, const PageFooter &footer,
+                  const QString &proposedName = QStringLiteral("nazwa"));
 
 } // namespace ReportPrinter

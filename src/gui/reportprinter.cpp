@@ -172,8 +172,16 @@ PageSetup pageSetup(QPrinter *printer)
     return setup;
 }
 
+// What goes at the foot of a page: the bare page number, or a report's footer with "strona X z
+// Y" (total 0: the bare number).
+struct PageFoot
+{
+    const ReportPrinter::PageFooter *footer = nullptr;
+    int total = 0;
+};
+
 void paintPage(QPainter *painter, const QTextDocument &document, const PageSetup &setup,
-               int page, int number)
+               int page, int number, const PageFoot &foot = PageFoot())
 {
     const QRectF view(QPointF(0, (page - 1) * setup.size.height()), setup.size);
     painter->save();
@@ -187,15 +195,44 @@ void paintPage(QPainter *painter, const QTextDocument &document, const PageSetup
 
     painter->save();
     painter->setClipping(false);
-    painter->setFont(document.defaultFont());
-    const QString text = QString::number(number);
+    QFont font = document.defaultFont();
+    // A footer line is read back by people comparing a digest: no "ff" or "fi" ligatures.
+    if (foot.footer)
+        font.setStyleStrategy(QFont::PreferNoShaping);
     const QPaintDevice *device = painter->device();
-    const qreal x = setup.size.width() - setup.margins.x() * setup.scale.x()
-            - painter->fontMetrics().horizontalAdvance(text);
+    QString text = QString::number(number);
+    QString left;
+    if (foot.footer) {
+        left = foot.footer->text;
+        if (foot.footer->pageOfPages && foot.total > 0)
+            text = QCoreApplication::translate("ReportPrinter", "strona %1 z %2")
+                           .arg(number)
+                           .arg(foot.total);
+        else if (!foot.footer->pageOfPages)
+            text.clear();
+    }
+    const qreal leftEdge = setup.margins.x() * setup.scale.x();
+    const qreal rightEdge = setup.size.width() - setup.margins.x() * setup.scale.x();
+    // A long footer line (a digest) shrinks until it fits beside the page number.
+    for (int step = 0; step < 6 && !left.isEmpty(); ++step) {
+        const QFontMetricsF metrics(font, device);
+        if (metrics.horizontalAdvance(left + QLatin1String("    ") + text)
+            <= rightEdge - leftEdge)
+            break;
+        // The application sets its font in pixels, a printer's default is in points.
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * 0.85);
+        else
+            font.setPixelSize(qMax(1, qRound(font.pixelSize() * 0.85)));
+    }
+    painter->setFont(font);
+    const qreal x = rightEdge - painter->fontMetrics().horizontalAdvance(text);
     const qreal y = setup.size.height() - setup.margins.y() * setup.scale.y()
             + QFontMetrics(document.defaultFont(), device).ascent()
             + 5 * device->logicalDpiY() / 72.0;
     painter->drawText(qRound(x), qRound(y), text);
+    if (!left.isEmpty())
+        painter->drawText(qRound(leftEdge), qRound(y), left);
     painter->restore();
 }
 
@@ -245,10 +282,11 @@ class SlicedPrint
 {
 public:
     SlicedPrint(const QString &html, const LongTable &table, QPrinter *printer,
-                Progress *progress)
+                Progress *progress, const ReportPrinter::PageFooter *footer = nullptr)
         : m_html(html), m_table(table), m_printer(printer), m_progress(progress),
           m_setup(pageSetup(printer)), m_total(table.rows.size() - 1)
     {
+        m_foot.footer = footer;
         m_firstPage = qMax(1, printer->fromPage());
         if (printer->fromPage() != 0 || printer->toPage() != 0)
             m_lastPage = qMax(m_firstPage, printer->toPage());
@@ -257,6 +295,14 @@ public:
     bool run()
     {
         fitColumns();
+        // "strona X z Y" needs the page count before the first page is painted: a first pass
+        // finds where the slices break, the second lays out those slices again and paints.
+        if (m_foot.footer && m_foot.footer->pageOfPages) {
+            m_share = 0.5;
+            if (!plan())
+                return false;
+            return paintPlan();
+        }
         QPainter painter;
         int first = 0;
         int number = 0; // the last page number given
@@ -293,6 +339,67 @@ public:
     }
 
 private:
+    struct Slice
+    {
+        int first;
+        int rows;
+        int pages;
+    };
+
+    // The slices and their pages, without painting.
+    bool plan()
+    {
+        int first = 0;
+        while (first < m_total) {
+            int rows = 0;
+            int pages = 0;
+            for (int count = SliceRows; rows == 0; count *= 2) {
+                count = qMin(count, m_total - first);
+                const std::unique_ptr<QTextDocument> document = slice(first, count);
+                if (!m_progress->step(m_share * first / m_total))
+                    return false;
+                rows = count;
+                pages = document->pageCount();
+                if (first + count < m_total)
+                    carry(*document, first, &rows, &pages);
+            }
+            m_slices.append({first, rows, pages});
+            m_foot.total += pages;
+            first += rows;
+        }
+        return true;
+    }
+
+    bool paintPlan()
+    {
+        QPainter painter;
+        int number = 0;
+        for (const Slice &planned : qAsConst(m_slices)) {
+            if (number >= m_lastPage)
+                break;
+            if (number + planned.pages < m_firstPage) {
+                number += planned.pages;
+                continue;
+            }
+            const std::unique_ptr<QTextDocument> document = slice(planned.first, planned.rows);
+            const qreal done = qreal(planned.first) / m_total;
+            if (!m_progress->step(m_share + (1 - m_share) * done))
+                return cancel(&painter);
+            for (int page = 1; page <= planned.pages && number < m_lastPage; ++page) {
+                if (++number < m_firstPage)
+                    continue;
+                if (!painter.isActive() && !painter.begin(m_printer))
+                    return false;
+                if (number > m_firstPage && !m_printer->newPage())
+                    return cancel(&painter);
+                paintPage(&painter, *document, m_setup, page, number, m_foot);
+                if (!m_progress->step(m_share + (1 - m_share) * done))
+                    return cancel(&painter);
+            }
+        }
+        return !painter.isActive() || painter.end();
+    }
+
     bool cancel(QPainter *painter)
     {
         if (painter->isActive())
@@ -470,6 +577,9 @@ private:
     int m_lastPage = INT_MAX;
     int m_headerRows = 0;
     QVector<QTextLength> m_columns;
+    PageFoot m_foot;
+    QVector<Slice> m_slices;
+    qreal m_share = 1; // of the progress taken by the planning pass
 };
 
 } // namespace
@@ -536,6 +646,62 @@ bool writePdf(const QString &html, const QString &fileName, QWidget *progressPar
                 && printer.printerState() != QPrinter::Error;
     }
     // A cancelled or failed export leaves no file behind that could pass for the report.
+    if (!written) {
+        QFile::remove(fileName);
+        return false;
+    }
+    return QFileInfo::exists(fileName);
+}
+
+} // namespace ReportPrinter
+
+namespace ReportPrinter {
+
+bool print(const QString &html, QPrinter *printer, const PageFooter &footer,
+           QWidget *progressParent)
+{
+    if (footer.isNull())
+        return print(html, printer, progressParent);
+    LongTable table;
+    if (findLongTable(html, &table)) {
+        Progress progress(progressParent);
+        return SlicedPrint(html, table, printer, &progress, &footer).run();
+    }
+    // As QTextDocument::print lays the report out, but with the footer in place of the bare
+    // page number.
+    const PageSetup setup = pageSetup(printer);
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    document.setHtml(html);
+    layOut(&document, printer, setup);
+    PageFoot foot{&footer, document.pageCount()};
+    const int firstPage = qMax(1, printer->fromPage());
+    const int lastPage = printer->toPage() > 0 ? qMin(printer->toPage(), foot.total)
+                                               : foot.total;
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    for (int page = firstPage; page <= lastPage; ++page) {
+        if (page > firstPage && !printer->newPage()) {
+            printer->abort();
+            return false;
+        }
+        paintPage(&painter, document, setup, page, page, foot);
+    }
+    return painter.end() && printer->printerState() != QPrinter::Error;
+}
+
+bool writePdf(const QString &html, const QString &fileName, const PageFooter &footer,
+              QWidget *progressParent)
+{
+    bool written = false;
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fileName);
+        written = print(html, &printer, footer, progressParent)
+                && printer.printerState() != QPrinter::Error;
+    }
     if (!written) {
         QFile::remove(fileName);
         return false;

@@ -12,6 +12,16 @@ class QWidget;
 // printer or into a PDF file. The dialogs around it are in reportdialogs.h.
 namespace ReportPrinter {
 
+// What a report may print at the foot of every page instead of the bare page number: its own
+// line at the left and "strona X z Y" at the right.
+struct PageFooter
+{
+    QString text;
+    bool pageOfPages = true;
+
+    bool isNull() const { return text.isEmpty() && !pageOfPages; }
+};
+
 // Writes the PDF to the given file without asking. A long report shows its progress over the
 // given window and can be cancelled there; a cancelled or failed export removes the file and
 // returns false.
@@ -24,5 +34,11 @@ bool print(const QString &html, QPrinter *printer, QWidget *progressParent = nul
 void setUpDocument(QTextDocument *document, const QString &html);
 // About how many pages the report fills on the printer; quick even for the largest register.
 int estimatedPages(const QString &html, QPrinter *printer);
+
+// The same with the footer on every page.
+bool writePdf(const QString &html, const QString &fileName, const PageFooter &footer,
+              QWidget *progressParent = nullptr);
+bool print(const QString &html, QPrinter *printer, const PageFooter &footer,
+           QWidget *progressParent = nullptr);
 
 } // namespace ReportPrinter

@@ -1,5 +1,8 @@
 #include "store/dbmanager.h"
 
+#include "archive/localarchive.h"
+#include "visits/visitstore.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
@@ -216,6 +219,12 @@ int DbManager::initTables()
     setDefaultAppSettingIfNotExist(FontTypeSetting, QStringLiteral("S_FONT_TYPE"), "Arial");
     setDefaultAppSettingIfNotExist(LanguageSetting, QStringLiteral("S_LANGUAGE"), "2");
     setDefaultAppSettingIfNotExist(FontSizeSetting, QStringLiteral("S_FONT_SIZE"), "12");
+
+    // Service visits keep their own tables beside the records; older stores gain them here.
+    VisitStore::createTables(m_db);
+
+    // The company archive's side tables; the record tables above stay as they are.
+    LocalArchive::createTables(m_db);
     return 0;
 }
 

@@ -76,7 +76,7 @@ void TestMainWindow::startInEmptyDirectory()
 
     // Each tab already shows what it shows after a port was closed.
     auto *tabs = qobject_cast<QTabWidget *>(window.centralWidget());
-    QCOMPARE(tabs->count(), 7);
+    QCOMPARE(tabs->count(), 8); // the seven described tabs and "Przeglądy"
     QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Konfiguracja"));
     QList<QList<bool>> before;
     for (int i = 0; i < tabs->count(); ++i)

@@ -35,7 +35,7 @@ void TestStartup::images()
     QStringList icons;
     for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();)
         icons << it.next();
-    QCOMPARE(icons.size(), 26); // the 25 tool icons and the application icon
+    QCOMPARE(icons.size(), 28); // the 27 tool icons and the application icon
     for (const QString &path : qAsConst(icons)) {
         const QSize size = QImage(path).size();
         QVERIFY2(path.endsWith(QLatin1String(".ico")) || size == QSize(32, 32), qPrintable(path));

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class ArchiveRunner;
+class QAction;
+class QLabel;
+class QProgressBar;
+class QToolButton;
+
+// The company archive in the main window: the "Synchronizuj z archiwum" action, and in the
+// status bar when the last sync ran, how many records wait, and while a sync runs its progress
+// with a cancel button. The sync itself runs on a thread of its own.
+class ArchiveStatus : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit ArchiveStatus(QWidget *parent = nullptr);
+    ~ArchiveStatus() override;
+
+    QAction *syncAction() const { return m_syncAction; }
+    ArchiveRunner *runner() const { return m_runner; }
+
+public slots:
+    void slotSync();
+    void refresh();
+
+signals:
+    // Records may have arrived: the lists should be read again.
+    void synced();
+    void message(QString text, int timeMs);
+
+private:
+    ArchiveRunner *m_runner;
+    QAction *m_syncAction;
+    QLabel *m_state;
+    QProgressBar *m_progress;
+    QToolButton *m_cancel;
+    QTimer m_refresh;
+};

@@ -1,0 +1,271 @@
+#include "visitsession.h"
+
+#include "link/requesttracker.h"
+#include "link/usbmanager.h"
+#include "store/dbmanager.h"
+
+#include <QSqlDatabase>
+
+namespace {
+
+struct StepInfo
+{
+    Device::COMMAND request;
+    Device::COMMAND answer;
+    const char *name;
+};
+
+// One row per step, in Step order; the names end the record names.
+const StepInfo Steps[VisitSession::StepCount] = {
+        {Device::ReadClock, Device::ClockData, QT_TRANSLATE_NOOP("VisitSession", "zegar")},
+        {Device::ReadConfig, Device::ConfigData,
+         QT_TRANSLATE_NOOP("VisitSession", "konfiguracja")},
+        {Device::ReadFaults, Device::FaultsData, QT_TRANSLATE_NOOP("VisitSession", "uszkodzenia")},
+        {Device::ReadSoftware, Device::SoftwareData,
+         QT_TRANSLATE_NOOP("VisitSession", "wersje oprogramowania")},
+        {Device::ReadEventLog, Device::EventLogPart,
+         QT_TRANSLATE_NOOP("VisitSession", "rejestr zdarzeń")},
+};
+
+} // namespace
+
+VisitSession::VisitSession(USBManager *link, DbManager *store, QObject *parent)
+    : QObject(parent), m_link(link), m_store(store)
+{
+    qRegisterMetaType<VisitReading>();
+    // Connected ahead of the tracker, so that the answer is in hand when the tracker ends.
+    if (link) {
+        connect(link, &USBManager::signalReceivedPacket, this,
+                [this](Device::COMMAND command, const QByteArray &payload) {
+                    if ((m_running || m_settingClock) && command == m_expected)
+                        m_answer = payload;
+                });
+    }
+    m_tracker = new RequestTracker(link, this);
+    connect(m_tracker, &RequestTracker::signalFinished, this, &VisitSession::stepFinished);
+}
+
+bool VisitSession::startArrival(bool withEventLog)
+{
+    QList<Step> steps{ClockStep, ConfigStep, FaultsStep, SoftwareStep};
+    if (withEventLog)
+        steps.append(EventLogStep);
+    return begin(VisitReading::Arrival, steps);
+}
+
+bool VisitSession::startDeparture()
+{
+    return begin(VisitReading::Departure, {ClockStep, FaultsStep, ConfigStep});
+}
+
+bool VisitSession::begin(VisitReading::Kind kind, const QList<Step> &steps)
+{
+    if (m_running || m_settingClock || !m_link || !m_link->isOpen() || m_tracker->isBusy())
+        return false;
+    m_reading = VisitReading();
+    m_reading.kind = kind;
+    m_steps = steps;
+    m_stepIndex = -1;
+    m_running = true;
+    emit signalActiveChanged(true);
+    nextStep();
+    return true;
+}
+
+void VisitSession::cancel()
+{
+    if (m_tracker->isBusy())
+        m_tracker->cancel();
+    else if (m_running)
+        fail(tr("Odczyt przerwany. Nic z tego odczytu nie zapisano."));
+}
+
+void VisitSession::sendNow(const QByteArray &frame, Device::COMMAND answer)
+{
+    m_answer.clear();
+    m_expected = answer;
+    const bool idle = m_link->queuedCount() == 0;
+    if (!m_tracker->start(frame, answer)) {
+        if (m_settingClock) {
+            m_settingClock = false;
+            emit signalActiveChanged(false);
+            emit signalClockSet(false);
+        } else {
+            fail(tr("Łącze nie przyjęło zapytania. Nic nie zapisano."));
+        }
+        return;
+    }
+    // Waiting for the link's next 100 ms tick after every answer would add up to a good part
+    // of a short reading; with nothing else in the queue nothing is on the wire either.
+    if (idle)
+        m_link->write();
+}
+
+void VisitSession::nextStep()
+{
+    if (!m_running)
+        return;
+    ++m_stepIndex;
+    if (m_stepIndex >= m_steps.size()) {
+        m_running = false;
+        emit signalActiveChanged(false);
+        if (store())
+            emit signalReadingDone(m_reading);
+        else
+            emit signalReadingFailed(tr("Nie udało się zapisać odczytu w bazie danych."));
+        return;
+    }
+    const StepInfo &info = Steps[m_steps.at(m_stepIndex)];
+    emit signalStepStarted(m_steps.at(m_stepIndex));
+    QByteArray frame;
+    const QByteArray payload =
+            info.request == Device::ReadEventLog ? QByteArray(2, '\0') : QByteArray();
+    Device::buildFrame(info.request, payload, frame);
+    sendNow(frame, info.answer);
+}
+
+void VisitSession::stepFinished(int outcome, const QString &reason)
+{
+    if (m_settingClock) {
+        m_settingClock = false;
+        emit signalActiveChanged(false);
+        emit signalClockSet(outcome == RequestTracker::Answered);
+        return;
+    }
+    if (!m_running)
+        return;
+    const Step step = m_steps.at(m_stepIndex);
+    const QString what = tr(Steps[step].name);
+    switch (outcome) {
+    case RequestTracker::Answered:
+        break;
+    case RequestTracker::Cancelled:
+        fail(tr("Odczyt przerwany (%1). Nic z tego odczytu nie zapisano.").arg(what));
+        return;
+    case RequestTracker::Dropped:
+        fail(tr("Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd "
+                "pozostaje otwarty.")
+                     .arg(what));
+        return;
+    default:
+        fail(tr("Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie zapisano.")
+                     .arg(reason.isEmpty() ? what : what + QLatin1String(", ") + reason));
+        return;
+    }
+    switch (step) {
+    case ClockStep:
+        m_reading.pcTime = QDateTime::currentDateTime();
+        m_reading.unitTime = parseClock(m_answer);
+        m_reading.hasClock = m_reading.unitTime.isValid();
+        if (m_answer.size() > 6)
+            m_unitDst = m_answer.at(6) != 0;
+        if (m_reading.hasClock) {
+            // Both are wall-clock readings; compare them as such, not across time zones.
+            const QDateTime pcWall(m_reading.pcTime.date(), m_reading.pcTime.time(), Qt::UTC);
+            m_reading.driftSeconds = pcWall.secsTo(m_reading.unitTime);
+        }
+        break;
+    case ConfigStep:
+        m_reading.config = m_answer;
+        break;
+    case FaultsStep:
+        m_reading.faults = m_answer;
+        break;
+    case SoftwareStep:
+        m_reading.software = m_answer;
+        break;
+    case EventLogStep:
+        m_reading.eventLog = m_answer;
+        break;
+    case StepCount:
+        break;
+    }
+    // Not from inside the tracker's own end signal: the next request restarts it.
+    QMetaObject::invokeMethod(this, &VisitSession::nextStep, Qt::QueuedConnection);
+}
+
+void VisitSession::fail(const QString &message)
+{
+    m_running = false;
+    emit signalActiveChanged(false);
+    emit signalReadingFailed(message);
+}
+
+bool VisitSession::store()
+{
+    QSqlDatabase db = m_store->database();
+    const bool transaction = db.transaction();
+    const VisitReading::Kind kind = m_reading.kind;
+    bool ok = true;
+    for (const Step step : qAsConst(m_steps)) {
+        const QString name = recordName(kind, step);
+        switch (step) {
+        case ConfigStep:
+            ok = ok && (m_reading.configId = m_store->writeConfig(name, m_reading.config)) > 0;
+            break;
+        case FaultsStep:
+            ok = ok && (m_reading.faultsId = m_store->writeFaults(name, m_reading.faults)) > 0;
+            break;
+        case SoftwareStep:
+            ok = ok
+                    && (m_reading.softwareId =
+                                m_store->writeSoftwareVersions(name, m_reading.software))
+                            > 0;
+            break;
+        case EventLogStep:
+            ok = ok && (m_reading.eventLogId = m_store->writeLog(name, m_reading.eventLog)) > 0;
+            break;
+        default:
+            break;
+        }
+    }
+    if (!transaction)
+        return ok;
+    if (ok && db.commit())
+        return true;
+    db.rollback();
+    m_reading.configId = m_reading.faultsId = m_reading.softwareId = m_reading.eventLogId = 0;
+    return false;
+}
+
+QString VisitSession::recordName(VisitReading::Kind kind, Step step) const
+{
+    const QString when = kind == VisitReading::Arrival ? tr("przyjazd") : tr("odjazd");
+    return QStringLiteral("%1 — %2 — %3").arg(m_prefix, when, tr(Steps[step].name));
+}
+
+bool VisitSession::setUnitClock()
+{
+    if (m_running || m_settingClock || !m_link || !m_link->isOpen() || m_tracker->isBusy())
+        return false;
+    QByteArray frame;
+    Device::buildFrame(Device::ClockData, clockPayload(QDateTime::currentDateTime(), m_unitDst), frame);
+    m_settingClock = true;
+    emit signalActiveChanged(true);
+    sendNow(frame, Device::ClockData);
+    return m_settingClock;
+}
+
+QDateTime VisitSession::parseClock(const QByteArray &payload)
+{
+    if (payload.size() < 6)
+        return QDateTime();
+    const auto byte = [&payload](int i) { return int(quint8(payload.at(i))); };
+    const QDate date(2000 + byte(0), byte(1), byte(2));
+    const QTime time(byte(3), byte(4), byte(5));
+    if (!date.isValid() || !time.isValid())
+        return QDateTime();
+    return QDateTime(date, time, Qt::UTC);
+}
+
+QByteArray VisitSession::clockPayload(const QDateTime &localTime, bool automaticDst)
+{
+    const QDate date = localTime.date();
+    const QTime time = localTime.time();
+    const int fields[] = {date.year() % 2000, date.month(), date.day(),
+                          time.hour(), time.minute(), time.second(), automaticDst ? 1 : 0};
+    QByteArray payload;
+    for (const int field : fields)
+        payload.append(char(field));
+    return payload;
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "link/device.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class DbManager;
+class RequestTracker;
+class USBManager;
+
+// What one reading at the unit brought: the answers as received, the records they were stored
+// under (0 where not read) and the unit's clock against the PC's.
+struct VisitReading
+{
+    enum Kind { Arrival, Departure };
+    Kind kind = Arrival;
+    QDateTime pcTime; // when the unit's clock answered
+    QDateTime unitTime;
+    bool hasClock = false;
+    qint64 driftSeconds = 0; // unit time minus PC time
+    QByteArray config;
+    QByteArray faults;
+    QByteArray software;
+    QByteArray eventLog;
+    int configId = 0;
+    int faultsId = 0;
+    int softwareId = 0;
+    int eventLogId = 0;
+};
+
+// The arrival and departure readings of a service visit, each one action: the requests go to
+// the unit one after another over the shared link, and only when every answer is in are they
+// stored, as ordinary records named after the unit and the visit, in one transaction. A unit
+// that stops answering, a lost port or a cancel leaves nothing stored for that reading.
+class VisitSession : public QObject
+{
+    Q_OBJECT
+public:
+    enum Step { ClockStep, ConfigStep, FaultsStep, SoftwareStep, EventLogStep, StepCount };
+
+    VisitSession(USBManager *link, DbManager *store, QObject *parent = nullptr);
+
+    // The start of every record name, e.g. "Centrala A — przegląd 2026/3".
+    void setRecordPrefix(const QString &prefix) { m_prefix = prefix; }
+    QString recordPrefix() const { return m_prefix; }
+
+    // Arrival: clock, configuration, faults, software versions and, when asked, the event
+    // register. Departure: clock, faults and configuration. False when a reading runs already
+    // or the port is closed.
+    bool startArrival(bool withEventLog);
+    bool startDeparture();
+    void cancel();
+    bool isRunning() const { return m_running; }
+    // The request under way, for the progress strip.
+    RequestTracker *tracker() const { return m_tracker; }
+    Step currentStep() const { return m_steps.value(m_stepIndex, ClockStep); }
+
+    // Sets the unit's clock to the PC's; signalClockSet tells the outcome.
+    bool setUnitClock();
+
+    // The seven-byte clock answer as wall-clock time; invalid for short or impossible payloads.
+    static QDateTime parseClock(const QByteArray &payload);
+    static QByteArray clockPayload(const QDateTime &localTime, bool automaticDst);
+    // Name of a stored record of a reading.
+    QString recordName(VisitReading::Kind kind, Step step) const;
+
+signals:
+    void signalStepStarted(int step);
+    // The reading was stored; `reading` holds the record ids.
+    void signalReadingDone(const VisitReading &reading);
+    // Nothing was stored; `message` says why in the technician's words.
+    void signalReadingFailed(QString message);
+    void signalClockSet(bool ok);
+    // A reading or the clock setting began (true) or ended (false); while it runs, the answers
+    // on the link are the session's.
+    void signalActiveChanged(bool active);
+
+private:
+    bool begin(VisitReading::Kind kind, const QList<Step> &steps);
+    void nextStep();
+    void stepFinished(int outcome, const QString &reason);
+    void fail(const QString &message);
+    bool store();
+    void sendNow(const QByteArray &frame, Device::COMMAND answer);
+
+    QPointer<USBManager> m_link;
+    DbManager *m_store;
+    RequestTracker *m_tracker;
+    QString m_prefix;
+    bool m_running = false;
+    bool m_settingClock = false;
+    // The unit's own summer/winter time flag, kept when its clock is set.
+    bool m_unitDst = true;
+    QList<Step> m_steps;
+    int m_stepIndex = -1;
+    Device::COMMAND m_expected = Device::ClockData;
+    QByteArray m_answer;
+    VisitReading m_reading;
+};
+
+Q_DECLARE_METATYPE(VisitReading)

@@ -1,0 +1,985 @@
+#include "visits/visitstore.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("VisitStore", text);
+}
+
+// Kept as text so that the file reads the same in any SQLite tool and in any time zone setting
+// of the driver.
+const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+const QString TimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
+
+// The visit tables. A closed visit is refused by the store's own checks; the triggers refuse
+// it again for any writer that goes around them (a foreign tool, a later bug).
+const char *const Creates[] = {
+    "CREATE TABLE IF NOT EXISTS OBIEKTY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "name TEXT NOT NULL,address TEXT,owner TEXT,contact TEXT,phone TEXT,notes TEXT)",
+    "CREATE TABLE IF NOT EXISTS CENTRALE (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "site INTEGER NOT NULL REFERENCES OBIEKTY(id),label TEXT NOT NULL,place TEXT,"
+    "serial TEXT,installed TEXT,notes TEXT,modules TEXT NOT NULL DEFAULT '')",
+    "CREATE INDEX IF NOT EXISTS CENTRALE_modules ON CENTRALE(modules)",
+    "CREATE TABLE IF NOT EXISTS WIZYTY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "unit INTEGER NOT NULL REFERENCES CENTRALE(id),type INTEGER NOT NULL,"
+    "technician TEXT,certificate TEXT,company TEXT,started TEXT NOT NULL,ended TEXT,"
+    "closed INTEGER NOT NULL DEFAULT 0,verdict INTEGER NOT NULL DEFAULT 0,findings TEXT,"
+    "recommendations TEXT,next_service TEXT,corrects INTEGER NOT NULL DEFAULT 0,"
+    "report_year INTEGER NOT NULL,report_seq INTEGER NOT NULL,uid TEXT NOT NULL,"
+    "clock_read INTEGER NOT NULL DEFAULT 0,clock_drift INTEGER NOT NULL DEFAULT 0,"
+    "clock_set INTEGER NOT NULL DEFAULT 0,departure_skipped TEXT,"
+    "battery_life INTEGER NOT NULL DEFAULT 4,"
+    "UNIQUE(report_year,report_seq))",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_REKORDY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL REFERENCES WIZYTY(id),role INTEGER NOT NULL,"
+    "record INTEGER NOT NULL,at TEXT)",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_KONTROLE (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL REFERENCES WIZYTY(id),position INTEGER NOT NULL,"
+    "module_type INTEGER NOT NULL,module_number INTEGER NOT NULL,item TEXT,method TEXT,"
+    "limit_text TEXT,measured TEXT,result INTEGER NOT NULL DEFAULT 0,remark TEXT)",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_AKUMULATORY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL REFERENCES WIZYTY(id),position INTEGER NOT NULL,make TEXT,"
+    "capacity REAL,date_code TEXT,installed TEXT,voltage REAL,resistance REAL,"
+    "result INTEGER NOT NULL DEFAULT 0)",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_DIAGNOSTYKA (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL REFERENCES WIZYTY(id),kind INTEGER NOT NULL,"
+    "position INTEGER NOT NULL,name TEXT,limit_text TEXT,raw INTEGER,value_text TEXT,"
+    "result TEXT,at TEXT)",
+    "CREATE TRIGGER IF NOT EXISTS WIZYTY_closed BEFORE UPDATE ON WIZYTY "
+    "WHEN OLD.closed <> 0 BEGIN SELECT RAISE(ABORT, 'visit closed'); END",
+    "CREATE TRIGGER IF NOT EXISTS WIZYTY_closed_delete BEFORE DELETE ON WIZYTY "
+    "WHEN OLD.closed <> 0 BEGIN SELECT RAISE(ABORT, 'visit closed'); END",
+};
+
+// Columns added after a table was first created: a store that has the table without them
+// gains them at start-up.
+struct AddedColumn
+{
+    const char *table;
+    const char *column;
+    const char *definition;
+};
+const AddedColumn AddedColumns[] = {
+    {"WIZYTY", "battery_life", "INTEGER NOT NULL DEFAULT 4"},
+};
+
+// The tables whose rows belong to one visit, guarded by triggers like the visit itself.
+const char *const VisitChildren[] = {"WIZYTY_REKORDY", "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY",
+                                      "WIZYTY_DIAGNOSTYKA"};
+
+QString recordTable(RecordRole role)
+{
+    switch (role) {
+    case RecordRole::ConfigBefore:
+    case RecordRole::ConfigAfter:
+        return QStringLiteral("KONFIGURACJA");
+    case RecordRole::FaultsArrival:
+    case RecordRole::FaultsDeparture:
+        return QStringLiteral("USZKODZENIA");
+    case RecordRole::Software:
+        return QStringLiteral("OPROGRAMOWANIE");
+    case RecordRole::EventLog:
+        return QStringLiteral("PAMIETNIK");
+    }
+    return QString();
+}
+
+QVariant dateValue(const QDate &date)
+{
+    return date.isValid() ? QVariant(date.toString(DateFormat)) : QVariant(QVariant::String);
+}
+
+QVariant timeValue(const QDateTime &time)
+{
+    return time.isValid() ? QVariant(time.toString(TimeFormat)) : QVariant(QVariant::String);
+}
+
+QDate toDate(const QVariant &value)
+{
+    return QDate::fromString(value.toString(), DateFormat);
+}
+
+QDateTime toTime(const QVariant &value)
+{
+    return QDateTime::fromString(value.toString(), TimeFormat);
+}
+
+QString moduleSetKey(ModuleSet modules)
+{
+    std::sort(modules.begin(), modules.end());
+    QStringList parts;
+    for (const ModuleKey &key : modules)
+        parts.append(QStringLiteral("%1:%2").arg(key.type).arg(key.number));
+    // Not null: a unit without a known module set is stored with an empty one.
+    return parts.isEmpty() ? QStringLiteral("") : parts.join(QLatin1Char(','));
+}
+
+ModuleSet moduleSetFromKey(const QString &text)
+{
+    ModuleSet modules;
+    for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList fields = part.split(QLatin1Char(':'));
+        if (fields.size() == 2)
+            modules.append({fields.at(0).toInt(), fields.at(1).toInt()});
+    }
+    return modules;
+}
+
+// A statement with positional values; logs its failure.
+class Statement
+{
+public:
+    Statement(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
+        : m_query(db)
+    {
+        m_ok = m_query.prepare(sql);
+        for (const QVariant &value : values)
+            m_query.addBindValue(value);
+        m_ok = m_ok && m_query.exec();
+        if (!m_ok)
+            qDebug() << sql << m_query.lastError();
+    }
+    bool ok() const { return m_ok; }
+    bool next() { return m_ok && m_query.next(); }
+    QVariant value(int column) const { return m_query.value(column); }
+    QVariant value(const char *column) const
+    {
+        return m_query.value(QString::fromLatin1(column));
+    }
+    int insertedId() const { return m_ok ? m_query.lastInsertId().toInt() : 0; }
+    int affected() const { return m_ok ? m_query.numRowsAffected() : 0; }
+
+private:
+    QSqlQuery m_query;
+    bool m_ok = false;
+};
+
+class Transaction
+{
+public:
+    explicit Transaction(QSqlDatabase db) : m_db(db) { m_open = m_db.transaction(); }
+    ~Transaction()
+    {
+        if (m_open)
+            m_db.rollback();
+    }
+    bool commit()
+    {
+        if (!m_open)
+            return true;
+        m_open = false;
+        return m_db.commit();
+    }
+
+private:
+    QSqlDatabase m_db;
+    bool m_open = false;
+};
+
+const char *const VisitColumns =
+        "id,unit,type,technician,certificate,company,started,ended,closed,verdict,findings,"
+        "recommendations,next_service,corrects,report_year,report_seq,uid,clock_read,"
+        "clock_drift,clock_set,departure_skipped,battery_life";
+
+Visit readVisit(const Statement &row)
+{
+    Visit visit;
+    visit.id = row.value("id").toInt();
+    visit.unitId = row.value("unit").toInt();
+    visit.type = VisitType(row.value("type").toInt());
+    visit.technician = row.value("technician").toString();
+    visit.certificate = row.value("certificate").toString();
+    visit.company = row.value("company").toString();
+    visit.started = toTime(row.value("started"));
+    visit.ended = toTime(row.value("ended"));
+    visit.closed = row.value("closed").toInt() != 0;
+    visit.verdict = Verdict(row.value("verdict").toInt());
+    visit.findings = row.value("findings").toString();
+    visit.recommendations = row.value("recommendations").toString();
+    visit.nextService = toDate(row.value("next_service"));
+    visit.corrects = row.value("corrects").toInt();
+    visit.reportYear = row.value("report_year").toInt();
+    visit.reportSequence = row.value("report_seq").toInt();
+    visit.uid = row.value("uid").toString();
+    visit.clockRead = row.value("clock_read").toInt() != 0;
+    visit.clockDrift = row.value("clock_drift").toLongLong();
+    visit.clockSet = row.value("clock_set").toInt() != 0;
+    visit.departureSkipped = row.value("departure_skipped").toString();
+    visit.batteryLifeYears = row.value("battery_life").toInt();
+    return visit;
+}
+
+bool validVisitType(VisitType type)
+{
+    return int(type) >= int(VisitType::Periodic) && int(type) <= int(VisitType::Other);
+}
+
+bool validVerdict(Verdict verdict)
+{
+    return int(verdict) >= int(Verdict::None) && int(verdict) <= int(Verdict::NotWorking);
+}
+
+bool validResult(CheckResult result)
+{
+    return int(result) >= int(CheckResult::NotChecked)
+            && int(result) <= int(CheckResult::NotApplicable);
+}
+
+} // namespace
+
+VisitStore::VisitStore(const QSqlDatabase &db) : m_db(db) {}
+
+bool VisitStore::createTables(const QSqlDatabase &db)
+{
+    bool ok = true;
+    QStringList statements;
+    for (const char *create : Creates)
+        statements.append(QString::fromLatin1(create));
+    for (const char *table : VisitChildren) {
+        for (const char *event : {"INSERT", "UPDATE", "DELETE"}) {
+            const QString row = QLatin1String(qstrcmp(event, "INSERT") == 0 ? "NEW" : "OLD");
+            statements.append(
+                    QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1_closed_%2 BEFORE %2 ON %1 "
+                                   "WHEN (SELECT closed FROM WIZYTY WHERE id = %3.visit) <> 0 "
+                                   "BEGIN SELECT RAISE(ABORT, 'visit closed'); END")
+                            .arg(QLatin1String(table), QLatin1String(event), row));
+        }
+    }
+    // One transaction: one write to the disk at start-up instead of one per statement.
+    Transaction transaction(db);
+    for (const AddedColumn &added : AddedColumns) {
+        QSqlQuery columns(db);
+        columns.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(added.table)));
+        bool tableExists = false;
+        bool present = false;
+        while (columns.next()) {
+            tableExists = true;
+            present = present || columns.value(1).toString() == QLatin1String(added.column);
+        }
+        if (tableExists && !present)
+            statements.prepend(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                                       .arg(QLatin1String(added.table),
+                                            QLatin1String(added.column),
+                                            QLatin1String(added.definition)));
+    }
+    for (const QString &statement : statements) {
+        QSqlQuery query(db);
+        if (!query.exec(statement)) {
+            qDebug() << "CREATE" << statement.left(40) << query.lastError();
+            ok = false;
+        }
+    }
+    return transaction.commit() && ok;
+}
+
+bool VisitStore::fail(const QString &message) const
+{
+    m_error = message;
+    return false;
+}
+
+bool VisitStore::writable(int visitId) const
+{
+    Statement row(m_db, QStringLiteral("SELECT closed FROM WIZYTY WHERE id = ?"), {visitId});
+    if (!row.next())
+        return fail(tr("Nie znaleziono wizyty serwisowej."));
+    if (row.value(0).toInt() != 0)
+        return fail(tr("Wizyta jest zamknięta i nie można jej zmieniać. Popraw ją nową wizytą "
+                       "korygującą."));
+    m_error.clear();
+    return true;
+}
+
+int VisitStore::saveSite(const Site &site)
+{
+    if (site.name.trimmed().isEmpty()) {
+        fail(tr("Podaj nazwę obiektu."));
+        return 0;
+    }
+    const QVariantList values{site.name.trimmed(), site.address, site.owner, site.contact,
+                              site.phone, site.notes};
+    if (site.id == 0) {
+        Statement insert(m_db,
+                         QStringLiteral("INSERT INTO OBIEKTY (name,address,owner,contact,phone,"
+                                        "notes) VALUES (?,?,?,?,?,?)"),
+                         values);
+        if (!insert.ok())
+            fail(tr("Nie zapisano obiektu w bazie danych."));
+        return insert.insertedId();
+    }
+    Statement update(m_db,
+                     QStringLiteral("UPDATE OBIEKTY SET name=?,address=?,owner=?,contact=?,"
+                                    "phone=?,notes=? WHERE id=?"),
+                     values + QVariantList{site.id});
+    if (update.affected() != 1) {
+        fail(tr("Nie zapisano obiektu w bazie danych."));
+        return 0;
+    }
+    return site.id;
+}
+
+static Site readSite(const Statement &row)
+{
+    Site site;
+    site.id = row.value("id").toInt();
+    site.name = row.value("name").toString();
+    site.address = row.value("address").toString();
+    site.owner = row.value("owner").toString();
+    site.contact = row.value("contact").toString();
+    site.phone = row.value("phone").toString();
+    site.notes = row.value("notes").toString();
+    return site;
+}
+
+Site VisitStore::site(int id) const
+{
+    Statement row(m_db, QStringLiteral("SELECT * FROM OBIEKTY WHERE id = ?"), {id});
+    return row.next() ? readSite(row) : Site();
+}
+
+QList<Site> VisitStore::sites() const
+{
+    QList<Site> result;
+    Statement rows(m_db, QStringLiteral("SELECT * FROM OBIEKTY ORDER BY name COLLATE NOCASE"));
+    while (rows.next())
+        result.append(readSite(rows));
+    return result;
+}
+
+int VisitStore::saveUnit(const Unit &unit)
+{
+    if (site(unit.siteId).id == 0) {
+        fail(tr("Wybierz obiekt, do którego należy centrala."));
+        return 0;
+    }
+    if (unit.label.trimmed().isEmpty()) {
+        fail(tr("Podaj oznaczenie centrali."));
+        return 0;
+    }
+    if (unit.installed.isValid() && unit.installed > QDate::currentDate()) {
+        fail(tr("Data instalacji centrali nie może być późniejsza niż dzisiejsza."));
+        return 0;
+    }
+    const QVariantList values{unit.siteId, unit.label.trimmed(), unit.place,
+                              unit.serialNumber.trimmed(), dateValue(unit.installed), unit.notes,
+                              moduleSetKey(unit.modules)};
+    if (unit.id == 0) {
+        Statement insert(m_db,
+                         QStringLiteral("INSERT INTO CENTRALE (site,label,place,serial,installed,"
+                                        "notes,modules) VALUES (?,?,?,?,?,?,?)"),
+                         values);
+        if (!insert.ok())
+            fail(tr("Nie zapisano centrali w bazie danych."));
+        return insert.insertedId();
+    }
+    Statement update(m_db,
+                     QStringLiteral("UPDATE CENTRALE SET site=?,label=?,place=?,serial=?,"
+                                    "installed=?,notes=?,modules=? WHERE id=?"),
+                     values + QVariantList{unit.id});
+    if (update.affected() != 1) {
+        fail(tr("Nie zapisano centrali w bazie danych."));
+        return 0;
+    }
+    return unit.id;
+}
+
+static Unit readUnit(const Statement &row)
+{
+    Unit unit;
+    unit.id = row.value("id").toInt();
+    unit.siteId = row.value("site").toInt();
+    unit.label = row.value("label").toString();
+    unit.place = row.value("place").toString();
+    unit.serialNumber = row.value("serial").toString();
+    unit.installed = toDate(row.value("installed"));
+    unit.notes = row.value("notes").toString();
+    unit.modules = moduleSetFromKey(row.value("modules").toString());
+    return unit;
+}
+
+Unit VisitStore::unit(int id) const
+{
+    Statement row(m_db, QStringLiteral("SELECT * FROM CENTRALE WHERE id = ?"), {id});
+    return row.next() ? readUnit(row) : Unit();
+}
+
+QList<Unit> VisitStore::units(int siteId) const
+{
+    QList<Unit> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM CENTRALE WHERE site = ? "
+                                  "ORDER BY label COLLATE NOCASE"),
+                   {siteId});
+    while (rows.next())
+        result.append(readUnit(rows));
+    return result;
+}
+
+bool VisitStore::setUnitModules(int unitId, const ModuleSet &modules)
+{
+    Statement update(m_db, QStringLiteral("UPDATE CENTRALE SET modules=? WHERE id=?"),
+                     {moduleSetKey(modules), unitId});
+    if (update.affected() != 1)
+        return fail(tr("Nie znaleziono centrali."));
+    return true;
+}
+
+QList<Unit> VisitStore::matchingUnits(const ModuleSet &modules) const
+{
+    QList<Unit> result;
+    if (modules.isEmpty())
+        return result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT c.*, (SELECT max(started) FROM WIZYTY w "
+                                  "WHERE w.unit = c.id) AS last FROM CENTRALE c "
+                                  "WHERE modules = ? ORDER BY last DESC, c.id DESC"),
+                   {moduleSetKey(modules)});
+    while (rows.next())
+        result.append(readUnit(rows));
+    return result;
+}
+
+int VisitStore::startVisit(const Visit &visit)
+{
+    if (unit(visit.unitId).id == 0) {
+        fail(tr("Wybierz centralę, której dotyczy wizyta."));
+        return 0;
+    }
+    if (!validVisitType(visit.type)) {
+        fail(tr("Wybierz rodzaj wizyty."));
+        return 0;
+    }
+    const QDateTime started =
+            visit.started.isValid() ? visit.started : QDateTime::currentDateTime();
+    const QDate next =
+            visit.nextService.isValid() ? visit.nextService : started.date().addYears(1);
+    if (next <= started.date()) {
+        fail(tr("Data następnego przeglądu musi być późniejsza niż data wizyty."));
+        return 0;
+    }
+    Transaction transaction(m_db);
+    const int year = started.date().year();
+    Statement last(m_db,
+                   QStringLiteral("SELECT coalesce(max(report_seq), 0) FROM WIZYTY "
+                                  "WHERE report_year = ?"),
+                   {year});
+    const int sequence = last.next() ? last.value(0).toInt() + 1 : 1;
+    const QString uid = QUuid::createUuid().toString(QUuid::Id128).left(8).toUpper();
+    Statement insert(
+            m_db,
+            QStringLiteral("INSERT INTO WIZYTY (unit,type,technician,certificate,company,"
+                           "started,closed,verdict,findings,recommendations,next_service,"
+                           "corrects,report_year,report_seq,uid,clock_read,clock_drift,"
+                           "clock_set,departure_skipped,battery_life) "
+                           "VALUES (?,?,?,?,?,?,0,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
+            {visit.unitId, int(visit.type), visit.technician.trimmed(),
+             visit.certificate.trimmed(), visit.company.trimmed(), timeValue(started),
+             int(validVerdict(visit.verdict) ? visit.verdict : Verdict::None), visit.findings,
+             visit.recommendations, dateValue(next), visit.corrects, year, sequence, uid,
+             int(visit.clockRead), visit.clockDrift, int(visit.clockSet),
+             visit.departureSkipped,
+             // A correction keeps the life its original was reported with.
+             visit.corrects != 0 ? visit.batteryLifeYears : batteryLifeYears()});
+    if (!insert.ok() || !transaction.commit()) {
+        fail(tr("Nie zapisano wizyty w bazie danych."));
+        return 0;
+    }
+    m_error.clear();
+    return insert.insertedId();
+}
+
+bool VisitStore::updateVisit(const Visit &visit)
+{
+    if (!writable(visit.id))
+        return false;
+    if (!validVisitType(visit.type) || !validVerdict(visit.verdict))
+        return fail(tr("Nieprawidłowy rodzaj wizyty lub ocena."));
+    const Visit stored = this->visit(visit.id);
+    if (visit.nextService.isValid() && visit.nextService <= stored.started.date())
+        return fail(tr("Data następnego przeglądu musi być późniejsza niż data wizyty."));
+    Statement update(m_db,
+                     QStringLiteral("UPDATE WIZYTY SET type=?,technician=?,certificate=?,"
+                                    "company=?,findings=?,recommendations=?,verdict=?,"
+                                    "next_service=coalesce(?,next_service),departure_skipped=?"
+                                    " WHERE id=? AND closed=0"),
+                     {int(visit.type), visit.technician.trimmed(), visit.certificate.trimmed(),
+                      visit.company.trimmed(), visit.findings, visit.recommendations,
+                      int(visit.verdict), dateValue(visit.nextService), visit.departureSkipped,
+                      visit.id});
+    if (update.affected() != 1)
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    return true;
+}
+
+bool VisitStore::setClock(int visitId, qint64 driftSeconds, bool clockSet)
+{
+    if (!writable(visitId))
+        return false;
+    // More than a century off is no clock reading but garbage from the line.
+    if (qAbs(driftSeconds) > qint64(100) * 366 * 24 * 3600)
+        return fail(tr("Nieprawidłowa odchyłka zegara centrali."));
+    Statement update(m_db,
+                     QStringLiteral("UPDATE WIZYTY SET clock_read=1,clock_drift=?,"
+                                    "clock_set=? WHERE id=? AND closed=0"),
+                     {driftSeconds, int(clockSet), visitId});
+    if (update.affected() != 1)
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    return true;
+}
+
+bool VisitStore::closeVisit(int visitId, Verdict verdict, const QString &findings,
+                            const QString &recommendations, const QDate &nextService,
+                            const QString &departureSkipped)
+{
+    if (!writable(visitId))
+        return false;
+    const Visit stored = visit(visitId);
+    if (verdict == Verdict::None || !validVerdict(verdict))
+        return fail(tr("Wybierz ocenę stanu centrali, aby zamknąć wizytę."));
+    const QDate next = nextService.isValid() ? nextService : stored.nextService;
+    if (!next.isValid() || next <= stored.started.date())
+        return fail(tr("Data następnego przeglądu musi być późniejsza niż data wizyty."));
+    const QString skipped = departureSkipped.trimmed().isEmpty()
+            ? stored.departureSkipped.trimmed()
+            : departureSkipped.trimmed();
+    if (linkedRecord(visitId, RecordRole::FaultsDeparture) == 0 && skipped.isEmpty())
+        return fail(tr("Wizyty nie można zamknąć bez odczytu przy odjeździe. Wykonaj odczyt "
+                       "albo wpisz, dlaczego go pominięto."));
+    const QDateTime ended = qMax(QDateTime::currentDateTime(), stored.started);
+    Statement update(m_db,
+                     QStringLiteral("UPDATE WIZYTY SET verdict=?,findings=?,recommendations=?,"
+                                    "next_service=?,departure_skipped=?,ended=?,closed=1 "
+                                    "WHERE id=? AND closed=0"),
+                     {int(verdict), findings, recommendations, dateValue(next), skipped,
+                      timeValue(ended), visitId});
+    if (update.affected() != 1)
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    return true;
+}
+
+int VisitStore::startCorrection(int closedVisitId)
+{
+    Visit original = visit(closedVisitId);
+    if (original.id == 0) {
+        fail(tr("Nie znaleziono wizyty serwisowej."));
+        return 0;
+    }
+    if (!original.closed) {
+        fail(tr("Wizyta jest jeszcze otwarta: popraw ją bezpośrednio."));
+        return 0;
+    }
+    Transaction transaction(m_db);
+    Visit correction = original;
+    correction.corrects = original.id;
+    const int id = startVisit(correction);
+    if (id == 0)
+        return 0;
+    // The copy carries what the original recorded; the technician edits it from there.
+    const QString visitId = QString::number(id);
+    const QStringList copies = {
+        QStringLiteral("INSERT INTO WIZYTY_REKORDY (visit,role,record,at) "
+                       "SELECT %1,role,record,at FROM WIZYTY_REKORDY WHERE visit=? ORDER BY id"),
+        QStringLiteral("INSERT INTO WIZYTY_KONTROLE (visit,position,module_type,module_number,"
+                       "item,method,limit_text,measured,result,remark) SELECT %1,position,"
+                       "module_type,module_number,item,method,limit_text,measured,result,remark "
+                       "FROM WIZYTY_KONTROLE WHERE visit=? ORDER BY id"),
+        QStringLiteral("INSERT INTO WIZYTY_AKUMULATORY (visit,position,make,capacity,date_code,"
+                       "installed,voltage,resistance,result) SELECT %1,position,make,capacity,"
+                       "date_code,installed,voltage,resistance,result FROM WIZYTY_AKUMULATORY "
+                       "WHERE visit=? ORDER BY id"),
+        QStringLiteral("INSERT INTO WIZYTY_DIAGNOSTYKA (visit,kind,position,name,limit_text,raw,"
+                       "value_text,result,at) SELECT %1,kind,position,name,limit_text,raw,"
+                       "value_text,result,at FROM WIZYTY_DIAGNOSTYKA WHERE visit=? ORDER BY id"),
+    };
+    for (const QString &copy : copies) {
+        if (!Statement(m_db, copy.arg(visitId), {closedVisitId}).ok()) {
+            fail(tr("Nie zapisano wizyty w bazie danych."));
+            return 0;
+        }
+    }
+    if (!transaction.commit()) {
+        fail(tr("Nie zapisano wizyty w bazie danych."));
+        return 0;
+    }
+    return id;
+}
+
+Visit VisitStore::visit(int id) const
+{
+    Statement row(m_db,
+                  QStringLiteral("SELECT %1 FROM WIZYTY WHERE id = ?")
+                          .arg(QLatin1String(VisitColumns)),
+                  {id});
+    return row.next() ? readVisit(row) : Visit();
+}
+
+QList<Visit> VisitStore::visits(int unitId) const
+{
+    QList<Visit> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT %1 FROM WIZYTY WHERE unit = ? "
+                                  "ORDER BY started DESC, id DESC")
+                           .arg(QLatin1String(VisitColumns)),
+                   {unitId});
+    while (rows.next())
+        result.append(readVisit(rows));
+    return result;
+}
+
+QList<Visit> VisitStore::openVisits() const
+{
+    QList<Visit> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT %1 FROM WIZYTY WHERE closed = 0 "
+                                  "ORDER BY started DESC, id DESC")
+                           .arg(QLatin1String(VisitColumns)));
+    while (rows.next())
+        result.append(readVisit(rows));
+    return result;
+}
+
+Visit VisitStore::previousVisit(const Visit &visit) const
+{
+    // A visit that a correction replaced no longer speaks for itself, and a correction's own
+    // original is the same visit, not an earlier one.
+    Statement row(m_db,
+                  QStringLiteral("SELECT %1 FROM WIZYTY WHERE unit = ? AND id <> ? AND id <> ? "
+                                 "AND (started < ? OR (started = ? AND id < ?)) "
+                                 "AND id NOT IN (SELECT corrects FROM WIZYTY WHERE id <> ?) "
+                                 "ORDER BY started DESC, id DESC LIMIT 1")
+                          .arg(QLatin1String(VisitColumns)),
+                  {visit.unitId, visit.id, visit.corrects, timeValue(visit.started),
+                   timeValue(visit.started), visit.id, visit.id});
+    return row.next() ? readVisit(row) : Visit();
+}
+
+Visit VisitStore::rememberedTechnician() const
+{
+    Statement row(m_db,
+                  QStringLiteral("SELECT %1 FROM WIZYTY ORDER BY id DESC LIMIT 1")
+                          .arg(QLatin1String(VisitColumns)));
+    Visit remembered;
+    if (row.next()) {
+        const Visit last = readVisit(row);
+        remembered.technician = last.technician;
+        remembered.certificate = last.certificate;
+        remembered.company = last.company;
+    }
+    return remembered;
+}
+
+bool VisitStore::linkRecord(int visitId, RecordRole role, int recordId)
+{
+    if (!writable(visitId))
+        return false;
+    // A link to a record that is not there would print as a reading that was never made.
+    if (recordTable(role).isEmpty()
+        || !Statement(m_db, QStringLiteral("SELECT 1 FROM %1 WHERE id = ?").arg(recordTable(role)),
+                      {recordId})
+                    .next())
+        return fail(tr("Nie znaleziono zapisanego odczytu."));
+    Statement insert(m_db,
+                     QStringLiteral("INSERT INTO WIZYTY_REKORDY (visit,role,record,at) "
+                                    "VALUES (?,?,?,?)"),
+                     {visitId, int(role), recordId, timeValue(QDateTime::currentDateTime())});
+    if (!insert.ok())
+        return fail(tr("Nie zapisano odczytu w bazie danych."));
+    return true;
+}
+
+QList<RecordLink> VisitStore::links(int visitId) const
+{
+    QList<RecordLink> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT visit,role,record,at FROM WIZYTY_REKORDY "
+                                  "WHERE visit = ? ORDER BY id"),
+                   {visitId});
+    while (rows.next())
+        result.append({rows.value(0).toInt(), RecordRole(rows.value(1).toInt()),
+                       rows.value(2).toInt(), toTime(rows.value(3))});
+    return result;
+}
+
+int VisitStore::linkedRecord(int visitId, RecordRole role) const
+{
+    Statement row(m_db,
+                  QStringLiteral("SELECT record FROM WIZYTY_REKORDY WHERE visit = ? AND role = ?"
+                                 " ORDER BY id DESC LIMIT 1"),
+                  {visitId, int(role)});
+    return row.next() ? row.value(0).toInt() : 0;
+}
+
+bool VisitStore::setChecks(int visitId, const QList<CheckRow> &rows)
+{
+    if (!writable(visitId))
+        return false;
+    for (const CheckRow &row : rows) {
+        if (!validResult(row.result))
+            return fail(tr("Nieprawidłowy wynik sprawdzenia."));
+    }
+    Transaction transaction(m_db);
+    if (!Statement(m_db, QStringLiteral("DELETE FROM WIZYTY_KONTROLE WHERE visit = ?"),
+                   {visitId})
+                 .ok())
+        return fail(tr("Nie zapisano listy sprawdzeń w bazie danych."));
+    int position = 0;
+    for (const CheckRow &row : rows) {
+        Statement insert(m_db,
+                         QStringLiteral("INSERT INTO WIZYTY_KONTROLE (visit,position,module_type,"
+                                        "module_number,item,method,limit_text,measured,result,"
+                                        "remark) VALUES (?,?,?,?,?,?,?,?,?,?)"),
+                         {visitId, ++position, row.moduleType, row.moduleNumber, row.item,
+                          row.method, row.limit, row.measured, int(row.result), row.remark});
+        if (!insert.ok())
+            return fail(tr("Nie zapisano listy sprawdzeń w bazie danych."));
+    }
+    if (!transaction.commit())
+        return fail(tr("Nie zapisano listy sprawdzeń w bazie danych."));
+    return true;
+}
+
+bool VisitStore::updateCheck(const CheckRow &row)
+{
+    Statement owner(m_db, QStringLiteral("SELECT visit FROM WIZYTY_KONTROLE WHERE id = ?"),
+                    {row.id});
+    if (!owner.next())
+        return fail(tr("Nie znaleziono sprawdzenia."));
+    if (!writable(owner.value(0).toInt()))
+        return false;
+    if (!validResult(row.result))
+        return fail(tr("Nieprawidłowy wynik sprawdzenia."));
+    Statement update(m_db,
+                     QStringLiteral("UPDATE WIZYTY_KONTROLE SET measured=?,result=?,remark=? "
+                                    "WHERE id=?"),
+                     {row.measured, int(row.result), row.remark, row.id});
+    if (update.affected() != 1)
+        return fail(tr("Nie zapisano sprawdzenia w bazie danych."));
+    return true;
+}
+
+QList<CheckRow> VisitStore::checks(int visitId) const
+{
+    QList<CheckRow> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM WIZYTY_KONTROLE WHERE visit = ? "
+                                  "ORDER BY position, id"),
+                   {visitId});
+    while (rows.next()) {
+        CheckRow row;
+        row.id = rows.value("id").toInt();
+        row.visitId = visitId;
+        row.position = rows.value("position").toInt();
+        row.moduleType = rows.value("module_type").toInt();
+        row.moduleNumber = rows.value("module_number").toInt();
+        row.item = rows.value("item").toString();
+        row.method = rows.value("method").toString();
+        row.limit = rows.value("limit_text").toString();
+        row.measured = rows.value("measured").toString();
+        row.result = CheckResult(rows.value("result").toInt());
+        row.remark = rows.value("remark").toString();
+        result.append(row);
+    }
+    return result;
+}
+
+int VisitStore::saveBattery(const BatteryRow &row)
+{
+    const int visitId = row.id == 0 ? row.visitId : [&] {
+        Statement owner(m_db,
+                        QStringLiteral("SELECT visit FROM WIZYTY_AKUMULATORY WHERE id = ?"),
+                        {row.id});
+        return owner.next() ? owner.value(0).toInt() : 0;
+    }();
+    if (!writable(visitId))
+        return 0;
+    if (!(row.capacityAh >= BatteryLimits::MinCapacity
+          && row.capacityAh <= BatteryLimits::MaxCapacity)) {
+        fail(tr("Pojemność akumulatora musi leżeć między %1 a %2 Ah.")
+                     .arg(BatteryLimits::MinCapacity)
+                     .arg(BatteryLimits::MaxCapacity));
+        return 0;
+    }
+    if (!(row.voltage >= 0 && row.voltage <= BatteryLimits::MaxVoltage)) {
+        fail(tr("Napięcie akumulatora musi leżeć między 0 a %1 V.")
+                     .arg(BatteryLimits::MaxVoltage));
+        return 0;
+    }
+    if (!(row.resistance >= 0 && row.resistance <= BatteryLimits::MaxResistance)) {
+        fail(tr("Rezystancja wewnętrzna musi leżeć między 0 a %1 mΩ.")
+                     .arg(BatteryLimits::MaxResistance));
+        return 0;
+    }
+    if (!row.installed.isValid() || row.installed > QDate::currentDate()) {
+        fail(tr("Podaj datę montażu akumulatora, nie późniejszą niż dzisiejsza."));
+        return 0;
+    }
+    if (!validResult(row.result)) {
+        fail(tr("Nieprawidłowy wynik sprawdzenia."));
+        return 0;
+    }
+    const QVariantList values{row.make.trimmed(), row.capacityAh, row.dateCode.trimmed(),
+                              dateValue(row.installed), row.voltage, row.resistance,
+                              int(row.result)};
+    if (row.id == 0) {
+        Statement position(m_db,
+                           QStringLiteral("SELECT coalesce(max(position), 0) + 1 FROM "
+                                          "WIZYTY_AKUMULATORY WHERE visit = ?"),
+                           {visitId});
+        Statement insert(m_db,
+                         QStringLiteral("INSERT INTO WIZYTY_AKUMULATORY (make,capacity,date_code,"
+                                        "installed,voltage,resistance,result,visit,position) "
+                                        "VALUES (?,?,?,?,?,?,?,?,?)"),
+                         values + QVariantList{visitId,
+                                               position.next() ? position.value(0).toInt() : 1});
+        if (!insert.ok())
+            fail(tr("Nie zapisano akumulatora w bazie danych."));
+        return insert.insertedId();
+    }
+    Statement update(m_db,
+                     QStringLiteral("UPDATE WIZYTY_AKUMULATORY SET make=?,capacity=?,date_code=?,"
+                                    "installed=?,voltage=?,resistance=?,result=? WHERE id=?"),
+                     values + QVariantList{row.id});
+    if (update.affected() != 1) {
+        fail(tr("Nie zapisano akumulatora w bazie danych."));
+        return 0;
+    }
+    return row.id;
+}
+
+bool VisitStore::deleteBattery(int batteryId)
+{
+    Statement owner(m_db, QStringLiteral("SELECT visit FROM WIZYTY_AKUMULATORY WHERE id = ?"),
+                    {batteryId});
+    if (!owner.next())
+        return fail(tr("Nie znaleziono akumulatora."));
+    if (!writable(owner.value(0).toInt()))
+        return false;
+    Statement remove(m_db, QStringLiteral("DELETE FROM WIZYTY_AKUMULATORY WHERE id = ?"),
+                     {batteryId});
+    if (remove.affected() != 1)
+        return fail(tr("Nie usunięto akumulatora z bazy danych."));
+    return true;
+}
+
+QList<BatteryRow> VisitStore::batteries(int visitId) const
+{
+    QList<BatteryRow> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM WIZYTY_AKUMULATORY WHERE visit = ? "
+                                  "ORDER BY position, id"),
+                   {visitId});
+    while (rows.next()) {
+        BatteryRow row;
+        row.id = rows.value("id").toInt();
+        row.visitId = visitId;
+        row.position = rows.value("position").toInt();
+        row.make = rows.value("make").toString();
+        row.capacityAh = rows.value("capacity").toDouble();
+        row.dateCode = rows.value("date_code").toString();
+        row.installed = toDate(rows.value("installed"));
+        row.voltage = rows.value("voltage").toDouble();
+        row.resistance = rows.value("resistance").toDouble();
+        row.result = CheckResult(rows.value("result").toInt());
+        result.append(row);
+    }
+    return result;
+}
+
+bool VisitStore::saveDiagnostics(int visitId, DiagnosticKind kind,
+                                 const QList<DiagnosticRow> &rows)
+{
+    if (!writable(visitId))
+        return false;
+    Transaction transaction(m_db);
+    if (!Statement(m_db,
+                   QStringLiteral("DELETE FROM WIZYTY_DIAGNOSTYKA WHERE visit = ? AND kind = ?"),
+                   {visitId, int(kind)})
+                 .ok())
+        return fail(tr("Nie zapisano wyników w bazie danych."));
+    for (const DiagnosticRow &row : rows) {
+        const QDateTime at = row.at.isValid() ? row.at : QDateTime::currentDateTime();
+        if (!Statement(m_db,
+                       QStringLiteral("INSERT INTO WIZYTY_DIAGNOSTYKA (visit,kind,position,name,"
+                                      "limit_text,raw,value_text,result,at) "
+                                      "VALUES (?,?,?,?,?,?,?,?,?)"),
+                       {visitId, int(kind), row.position, row.name, row.limit, row.raw,
+                        row.valueText, row.result, timeValue(at)})
+                     .ok())
+            return fail(tr("Nie zapisano wyników w bazie danych."));
+    }
+    if (!transaction.commit())
+        return fail(tr("Nie zapisano wyników w bazie danych."));
+    return true;
+}
+
+QList<DiagnosticRow> VisitStore::diagnostics(int visitId) const
+{
+    QList<DiagnosticRow> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM WIZYTY_DIAGNOSTYKA WHERE visit = ? "
+                                  "ORDER BY kind, position, id"),
+                   {visitId});
+    while (rows.next()) {
+        DiagnosticRow row;
+        row.kind = DiagnosticKind(rows.value("kind").toInt());
+        row.position = rows.value("position").toInt();
+        row.name = rows.value("name").toString();
+        row.limit = rows.value("limit_text").toString();
+        row.raw = rows.value("raw").toInt();
+        row.valueText = rows.value("value_text").toString();
+        row.result = rows.value("result").toString();
+        row.at = toTime(rows.value("at"));
+        result.append(row);
+    }
+    return result;
+}
+
+int VisitStore::batteryLifeYears() const
+{
+    Statement row(m_db, QStringLiteral("SELECT dane FROM APLIKACJA WHERE id = ?"),
+                  {BatteryLifeSetting});
+    bool ok = false;
+    const int years = row.next() ? row.value(0).toByteArray().trimmed().toInt(&ok) : 0;
+    return ok && years >= 1 && years <= 20 ? years : DefaultBatteryLifeYears;
+}
+
+bool VisitStore::setBatteryLifeYears(int years)
+{
+    if (years < 1 || years > 20)
+        return fail(tr("Okres eksploatacji akumulatora musi wynosić od 1 do 20 lat."));
+    Statement write(m_db,
+                    QStringLiteral("INSERT OR REPLACE INTO APLIKACJA (id,nazwa,dane) "
+                                   "VALUES (?,?,?)"),
+                    {BatteryLifeSetting, QStringLiteral("S_BATTERY_LIFE"),
+                     QByteArray::number(years)});
+    if (!write.ok())
+        return fail(tr("Nie zapisano ustawienia w bazie danych."));
+    return true;
+}
+
+QByteArray VisitStore::recordData(RecordRole role, int recordId) const
+{
+    Statement row(m_db,
+                  QStringLiteral("SELECT dane FROM %1 WHERE id = ?").arg(recordTable(role)),
+                  {recordId});
+    return row.next() ? row.value(0).toByteArray() : QByteArray();
+}
+
+QString VisitStore::recordName(RecordRole role, int recordId) const
+{
+    Statement row(m_db,
+                  QStringLiteral("SELECT nazwa FROM %1 WHERE id = ?").arg(recordTable(role)),
+                  {recordId});
+    return row.next() ? row.value(0).toString() : QString();
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "visits/visitdata.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+// The store of sites, units and visits: tables of their own beside the described record tables,
+// on the same SQLite connection. An open visit is written at every change, so that a crash
+// resumes it where it was. A closed visit refuses every change; a correction is a new visit
+// naming the one it corrects.
+//
+// Every writer checks its input first: on bad input or a refused change it stores nothing,
+// returns false (or 0 for an id) and lastError() holds the message for the technician.
+class VisitStore
+{
+public:
+    // The store on the given connection (the process-wide default one when not given).
+    explicit VisitStore(const QSqlDatabase &db = QSqlDatabase::database());
+
+    // Creates the missing tables; older stores gain them. Called at start-up with the
+    // described tables.
+    static bool createTables(const QSqlDatabase &db);
+
+    QString lastError() const { return m_error; }
+
+    // Sites and units. Saving inserts when the id is 0 (returning the new id) and updates
+    // otherwise (returning the id); 0 on failure.
+    int saveSite(const Site &site);
+    Site site(int id) const;
+    QList<Site> sites() const; // by name
+    int saveUnit(const Unit &unit);
+    Unit unit(int id) const;
+    QList<Unit> units(int siteId) const; // by label
+    bool setUnitModules(int unitId, const ModuleSet &modules);
+    // Units whose stored module set is the given one, the most recently visited first.
+    QList<Unit> matchingUnits(const ModuleSet &modules) const;
+
+    // Starts a visit of a unit: the start time is now when not given, the next service date a
+    // year after the start when not given, and the report number the next of the year. The new
+    // visit's id, or 0.
+    int startVisit(const Visit &visit);
+    // Writes the editable fields of an open visit (type, technician, certificate, company,
+    // findings, recommendations, verdict, next service date, departure-skipped reason).
+    bool updateVisit(const Visit &visit);
+    bool setClock(int visitId, qint64 driftSeconds, bool clockSet);
+    // Closes an open visit with its verdict. Refused without a verdict, or without a departure
+    // reading (faults at departure) unless departureSkipped holds the reason.
+    bool closeVisit(int visitId, Verdict verdict, const QString &findings,
+                    const QString &recommendations, const QDate &nextService,
+                    const QString &departureSkipped = QString());
+    // A new open visit correcting a closed one: its fields, checks and batteries copied.
+    int startCorrection(int closedVisitId);
+
+    Visit visit(int id) const; // id 0 when there is none
+    QList<Visit> visits(int unitId) const; // newest first
+    QList<Visit> openVisits() const;       // to resume, newest first
+    // The unit's visit before this one (by start time), id 0 when none.
+    Visit previousVisit(const Visit &visit) const;
+    // Technician, certificate and company of the most recent visit, to fill a new one.
+    Visit rememberedTechnician() const;
+
+    // Links a described record (by its id in its own table) to an open visit.
+    bool linkRecord(int visitId, RecordRole role, int recordId);
+    QList<RecordLink> links(int visitId) const;
+    // The latest record of that role, 0 when none.
+    int linkedRecord(int visitId, RecordRole role) const;
+
+    // Replaces the visit's checklist.
+    bool setChecks(int visitId, const QList<CheckRow> &rows);
+    // Writes measured value, result and remark of one row (by id).
+    bool updateCheck(const CheckRow &row);
+    QList<CheckRow> checks(int visitId) const;
+
+    // Inserts (id 0) or updates a battery row; its id or 0.
+    int saveBattery(const BatteryRow &row);
+    bool deleteBattery(int batteryId);
+    QList<BatteryRow> batteries(int visitId) const;
+
+    // Replaces the visit's rows of that kind.
+    bool saveDiagnostics(int visitId, DiagnosticKind kind, const QList<DiagnosticRow> &rows);
+    QList<DiagnosticRow> diagnostics(int visitId) const;
+
+    // Battery service life in years: an application-settings row, 4 when not set.
+    int batteryLifeYears() const;
+    bool setBatteryLifeYears(int years); // 1 to 20
+
+    // The bytes of a described record, read without the debug dump of the store's readers
+    // (a register is large); null when there is none.
+    QByteArray recordData(RecordRole role, int recordId) const;
+    QString recordName(RecordRole role, int recordId) const;
+
+    static constexpr uint BatteryLifeSetting = 20; // APLIKACJA id
+
+private:
+    bool fail(const QString &message) const;
+    bool writable(int visitId) const; // open and present, else fails with the message
+
+    QSqlDatabase m_db;
+    mutable QString m_error;
+};

@@ -1,0 +1,426 @@
+// ctest-labels: archive
+// The company archive against a real PostgreSQL cluster: two technicians' stores exchange
+// records through one server, a sync killed or cut off anywhere is finished by the next one,
+// and the server enforces what a technician may change.
+#include "archive/archiverunner.h"
+#include "archive/archivesync.h"
+#include "archive/localarchive.h"
+#include "pgcluster.h"
+#include "store/dbmanager.h"
+#include "visits/visitstore.h"
+
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+QByteArray randomBytes(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &c : bytes)
+        c = char(QRandomGenerator::global()->bounded(256));
+    return bytes;
+}
+
+// One technician's laptop: a store of its own.
+struct Client
+{
+    explicit Client(const QString &user)
+        : store(QStringLiteral("client-") + user + QString::number(++serial)), user(user)
+    {
+        store.openDatabase(dir.path());
+        store.initTables();
+    }
+    QString file() const { return dir.path() + QStringLiteral("/ostrel.db3"); }
+    ArchiveSync::Result sync(const PgCluster &server) const
+    {
+        return ArchiveSync(server.settings(user), file()).run();
+    }
+    QStringList rows(const QString &sql) const
+    {
+        QStringList out;
+        QSqlQuery query(store.database());
+        query.exec(sql);
+        while (query.next())
+            out << query.value(0).toString();
+        return out;
+    }
+    int waiting() const { return LocalArchive(store.database()).waitingCount(); }
+    static inline int serial = 0;
+    QTemporaryDir dir;
+    DbManager store;
+    QString user;
+};
+} // namespace
+
+class TestArchive : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void exchange();
+    void conflictingEdits();
+    void visitsTravel();
+    void refused_data();
+    void refused();
+    void technicianRights();
+    void killedSyncs();
+    void serverStoppedMidSync();
+
+private:
+    qint64 serverCount(const QString &where = QStringLiteral("true"))
+    {
+        return m_server.value(QStringLiteral("SELECT count(*) FROM archive_record WHERE ")
+                              + where)
+                .toLongLong();
+    }
+    PgCluster m_server;
+};
+
+void TestArchive::initTestCase()
+{
+    const QString error = m_server.setUp();
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+}
+
+void TestArchive::exchange()
+{
+    Client a(QStringLiteral("tech_a"));
+    Client b(QStringLiteral("tech_b"));
+    const QByteArray config = randomBytes(700);
+    const QByteArray largest = randomBytes(65025 * 8);
+    const QByteArray faults = randomBytes(40);
+    a.store.writeConfig(QStringLiteral("C_hala"), config);
+    a.store.writeLog(QStringLiteral("L_hala"), largest);
+    a.store.writeFaults(QStringLiteral("S_hala"), faults);
+    a.store.writeSoftwareVersions(QStringLiteral("S_wersje"), randomBytes(30));
+    const int dropped = a.store.writeFaults(QStringLiteral("S_usuniete"), randomBytes(20));
+    // B read the same faults from the unit itself, and another list A never saw.
+    b.store.writeFaults(QStringLiteral("S_moje"), faults);
+    b.store.writeFaults(QStringLiteral("S_inne"), randomBytes(24));
+    QCOMPARE(a.waiting(), 5);
+
+    ArchiveSync::Result result = a.sync(m_server);
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    QCOMPARE(result.pushed, 5);
+    QCOMPARE(a.waiting(), 0);
+    // Deleting locally never deletes from the archive.
+    a.store.deleteFaults(uint(dropped));
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    QCOMPARE(serverCount(), qint64(5));
+
+    result = b.sync(m_server);
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    QCOMPARE(result.pushed, 1); // the identical faults list is A's record
+    QCOMPARE(result.pulled, 4);
+    QCOMPARE(serverCount(QStringLiteral("kind = 'faults'")), qint64(3));
+    QCOMPARE(b.store.readConfig(b.store.findConfigId(QStringLiteral("C_hala"))), config);
+    {
+        QSqlQuery log(b.store.database());
+        log.exec(QStringLiteral("SELECT p.dane, a.autor FROM PAMIETNIK p JOIN ARCHIWUM_ID a"
+                                " ON a.tabela = 'PAMIETNIK' AND a.lokalny_id = p.id"));
+        QVERIFY(log.next());
+        QCOMPARE(log.value(0).toByteArray(), largest);
+        QCOMPARE(log.value(1).toString(), QStringLiteral("Anna Nowak"));
+    }
+    QCOMPARE(b.rows(QStringLiteral("SELECT nazwa FROM USZKODZENIA ORDER BY id")),
+             QStringList({"S_moje", "S_inne", "S_usuniete"}));
+    QCOMPARE(b.waiting(), 0);
+
+    // Nothing new: a second round moves nothing and doubles nothing.
+    QCOMPARE(a.sync(m_server).pushed, 0);
+    QCOMPARE(b.sync(m_server).pushed, 0);
+    QCOMPARE(serverCount(), qint64(6));
+    QCOMPARE(b.rows(QStringLiteral("SELECT id FROM USZKODZENIA")).size(), 3);
+}
+
+void TestArchive::conflictingEdits()
+{
+    Client a(QStringLiteral("tech_a"));
+    Client b(QStringLiteral("tech_b"));
+    const int aShared = a.store.writeConfig(QStringLiteral("C_wspolna"), randomBytes(300));
+    const int aOwn = a.store.writeConfig(QStringLiteral("C_tylko_a"), randomBytes(300));
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    QVERIFY(b.sync(m_server).status == ArchiveSync::Status::Done);
+    const int bShared = b.store.findConfigId(QStringLiteral("C_wspolna"));
+    const int bOwn = b.store.findConfigId(QStringLiteral("C_tylko_a"));
+    QVERIFY(bShared > 0 && bOwn > 0);
+
+    // Both edit the shared configuration offline; only A edits the other one.
+    const QByteArray editA = randomBytes(300);
+    const QByteArray editB = randomBytes(300);
+    const QByteArray ownEdit = randomBytes(300);
+    a.store.updateConfig(uint(aShared), QStringLiteral("C_wspolna"), editA);
+    a.store.updateConfig(uint(aOwn), QStringLiteral("C_tylko_a"), ownEdit);
+    b.store.updateConfig(uint(bShared), QStringLiteral("C_wspolna"), editB);
+    QCOMPARE(a.waiting(), 2);
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    QVERIFY(b.sync(m_server).status == ArchiveSync::Status::Done);
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+
+    // Both revisions are kept, with the same parent, and neither overwrote the other.
+    QCOMPARE(m_server.value(QStringLiteral("SELECT count(DISTINCT parent) || '/' || count(*)"
+                                           " FROM archive_record WHERE name = 'C_wspolna'"
+                                           " AND parent IS NOT NULL"))
+                     .toString(),
+             QStringLiteral("1/2"));
+    QCOMPARE(a.store.readConfig(aShared), editA);
+    QCOMPARE(b.store.readConfig(bShared), editB);
+    const QString conflictInB =
+            b.rows(QStringLiteral("SELECT nazwa FROM KONFIGURACJA WHERE nazwa LIKE"
+                                  " 'C_wspolna (konflikt: %'"))
+                    .value(0);
+    QVERIFY2(conflictInB.startsWith(QStringLiteral("C_wspolna (konflikt: Anna Nowak, ")),
+             qPrintable(conflictInB));
+    QCOMPARE(b.store.readConfig(b.store.findConfigId(conflictInB)), editA);
+    const QString conflictInA =
+            a.rows(QStringLiteral("SELECT nazwa FROM KONFIGURACJA WHERE nazwa LIKE"
+                                  " 'C_wspolna (konflikt: Bartosz Wiśniewski, %'"))
+                    .value(0);
+    QCOMPARE(a.store.readConfig(a.store.findConfigId(conflictInA)), editB);
+    // An edit without a rival simply reaches the colleague's copy.
+    QCOMPARE(b.store.readConfig(bOwn), ownEdit);
+    QCOMPARE(b.rows(QStringLiteral("SELECT id FROM KONFIGURACJA WHERE nazwa LIKE 'C_tylko_a%'")),
+             QStringList{QString::number(bOwn)});
+    QCOMPARE(a.waiting() + b.waiting(), 0);
+}
+
+// A colleague who connects to the unit next sees its site, the unit and its closed visits with
+// their checks, batteries and linked records.
+void TestArchive::visitsTravel()
+{
+    Client a(QStringLiteral("tech_a"));
+    VisitStore visitsA(a.store.database());
+    Site site;
+    site.name = QStringLiteral("Hala Północ");
+    Unit unit;
+    unit.siteId = visitsA.saveSite(site);
+    unit.label = QStringLiteral("Centrala oddymiania — klatka A");
+    unit.serialNumber = QStringLiteral("SN-1");
+    Visit visit;
+    visit.unitId = visitsA.saveUnit(unit);
+    visit.technician = QStringLiteral("Anna Nowak");
+    const int visitId = visitsA.startVisit(visit);
+    QVERIFY2(visitId > 0, qPrintable(visitsA.lastError()));
+    const QByteArray faults = randomBytes(40);
+    QVERIFY(visitsA.linkRecord(visitId, RecordRole::FaultsArrival,
+                               a.store.writeFaults(QStringLiteral("S_przyjazd"), faults)));
+    CheckRow check;
+    check.position = 1;
+    check.item = QStringLiteral("Zasilanie sieciowe");
+    check.result = CheckResult::Ok;
+    QVERIFY(visitsA.setChecks(visitId, {check}));
+    BatteryRow battery;
+    battery.visitId = visitId;
+    battery.position = 1;
+    battery.make = QStringLiteral("Yuasa NP7-12");
+    battery.capacityAh = 7.2;
+    battery.installed = QDate(2024, 3, 1);
+    battery.voltage = 13.1;
+    battery.resistance = 21.5;
+    battery.result = CheckResult::Ok;
+    QVERIFY(visitsA.saveBattery(battery) > 0);
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    // Still open: it may change, so it waits.
+    QCOMPARE(serverCount(QStringLiteral("kind = 'visit'")), qint64(0));
+    QVERIFY2(visitsA.closeVisit(visitId, Verdict::Working, QStringLiteral("bez uwag"), QString(),
+                                QDate(), QStringLiteral("brak odczytu")),
+             qPrintable(visitsA.lastError()));
+    QCOMPARE(a.waiting(), 1);
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+
+    Client b(QStringLiteral("tech_b"));
+    const ArchiveSync::Result result = b.sync(m_server);
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    VisitStore visitsB(b.store.database());
+    const QList<Site> sites = visitsB.sites();
+    const auto pulledSite = std::find_if(sites.begin(), sites.end(),
+                                         [](const Site &s) { return s.name == "Hala Północ"; });
+    QVERIFY(pulledSite != sites.end());
+    const QList<Unit> units = visitsB.units(pulledSite->id);
+    QCOMPARE(units.size(), 1);
+    QCOMPARE(units.at(0).serialNumber, QStringLiteral("SN-1"));
+    const QList<Visit> visits = visitsB.visits(units.at(0).id);
+    QCOMPARE(visits.size(), 1);
+    QVERIFY(visits.at(0).closed);
+    QCOMPARE(visits.at(0).reportNumber(), visitsA.visit(visitId).reportNumber());
+    QCOMPARE(visitsB.checks(visits.at(0).id).value(0).item, QStringLiteral("Zasilanie sieciowe"));
+    QCOMPARE(visitsB.batteries(visits.at(0).id).value(0).capacityAh, 7.2);
+    QCOMPARE(visitsB.batteries(visits.at(0).id).value(0).installed, QDate(2024, 3, 1));
+    const int linked = visitsB.linkedRecord(visits.at(0).id, RecordRole::FaultsArrival);
+    QCOMPARE(b.store.readFaults(linked), faults);
+    QCOMPARE(b.waiting(), 0);
+}
+
+void TestArchive::refused_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("sslMode");
+    QTest::addColumn<QString>("serverChange");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("wrong password") << "tech_wrong" << "prefer" << "" << "pgpass";
+    QTest::newRow("TLS refused") << "tech_a" << "require" << "" << "SSL";
+    QTest::newRow("schema mismatch") << "tech_a" << "prefer"
+                                     << "UPDATE archive_schema SET version = 7"
+                                     << "w wersji 7";
+}
+
+void TestArchive::refused()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, sslMode);
+    QFETCH(QString, serverChange);
+    QFETCH(QString, expected);
+    if (!serverChange.isEmpty())
+        QCOMPARE(m_server.sql(serverChange), QString());
+    Client client(user);
+    client.store.writeConfig(QStringLiteral("C_x"), randomBytes(50));
+    const qint64 before = serverCount();
+    ArchiveSettings settings = m_server.settings(user);
+    settings.sslMode = sslMode;
+    const ArchiveSync::Result result = ArchiveSync(settings, client.file()).run();
+    m_server.sql(QStringLiteral("UPDATE archive_schema SET version = %1")
+                         .arg(ArchiveSync::SchemaVersion));
+    QVERIFY(result.status == ArchiveSync::Status::Failed);
+    QVERIFY2(result.message.contains(expected), qPrintable(result.message));
+    QCOMPARE(serverCount(), before);
+    QCOMPARE(client.rows(QStringLiteral("SELECT count(*) FROM ARCHIWUM_ID")),
+             QStringList{"0"});
+}
+
+void TestArchive::technicianRights()
+{
+    Client a(QStringLiteral("tech_a"));
+    const int id = a.store.writeLog(QStringLiteral("L_a"), randomBytes(80));
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    const QString uuid = LocalArchive(a.store.database()).uuidOf(QStringLiteral("PAMIETNIK"), id);
+    const QString where = QStringLiteral(" WHERE uuid = '%1'").arg(uuid);
+    for (const QString &change : {QStringLiteral("UPDATE archive_record SET name = 'x'") + where,
+                                  QStringLiteral("UPDATE archive_record SET withdrawn = true")
+                                          + where,
+                                  QStringLiteral("DELETE FROM archive_record") + where,
+                                  QStringLiteral("UPDATE archive_schema SET version = 2")}) {
+        const QString error = m_server.sql(change, QStringLiteral("tech_a"));
+        QVERIFY2(error.contains(QLatin1String("permission denied")), qPrintable(change));
+    }
+    // Only the author withdraws, and the record stays, marked, for everyone.
+    const ArchiveSettings settingsB = m_server.settings(QStringLiteral("tech_b"));
+    QVERIFY(ArchiveSync(settingsB, QString()).withdraw(uuid).status
+            == ArchiveSync::Status::Failed);
+    const ArchiveSync::Result withdrawn =
+            ArchiveSync(m_server.settings(QStringLiteral("tech_a")), a.file()).withdraw(uuid);
+    QVERIFY2(withdrawn.status == ArchiveSync::Status::Done, qPrintable(withdrawn.message));
+    QCOMPARE(m_server.value(QStringLiteral("SELECT withdrawn FROM archive_record") + where)
+                     .toBool(),
+             true);
+    Client b(QStringLiteral("tech_b"));
+    QVERIFY(b.sync(m_server).status == ArchiveSync::Status::Done);
+    const QString bId = b.rows(QStringLiteral("SELECT lokalny_id FROM ARCHIWUM_ID WHERE uuid = '%1'")
+                                       .arg(uuid))
+                                .value(0);
+    QVERIFY(LocalArchive(b.store.database()).isWithdrawn(QStringLiteral("PAMIETNIK"), bId.toInt()));
+}
+
+void TestArchive::killedSyncs()
+{
+    Client c(QStringLiteral("tech_b"));
+    int config = c.store.writeConfig(QStringLiteral("C_przerywana"), randomBytes(200));
+    for (int round = 0; round < 20; ++round) {
+        for (int i = 0; i < 15; ++i)
+            c.store.writeLog(QStringLiteral("L_%1_%2").arg(round).arg(i), randomBytes(4000));
+        c.store.updateConfig(uint(config), QStringLiteral("C_przerywana"), randomBytes(200));
+        QProcess helper;
+        helper.start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("--sync-helper"), c.file(), QString::number(m_server.port())});
+        QVERIFY(helper.waitForStarted());
+        QTest::qWait(int(QRandomGenerator::global()->bounded(30, 400)));
+        helper.kill();
+        helper.waitForFinished();
+    }
+    const ArchiveSync::Result result = c.sync(m_server);
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    QCOMPARE(c.waiting(), 0);
+    // Every record once, and the local marks are exactly what the server holds.
+    QCOMPARE(serverCount(QStringLiteral("name ~ '^L_[0-9]+_' AND login = 'tech_b'")),
+             qint64(20 * 15));
+    // The configuration's revisions form one line: a lost mark would fork it.
+    QCOMPARE(m_server.value(QStringLiteral("SELECT count(*) - count(DISTINCT parent) FROM"
+                                           " archive_record WHERE name = 'C_przerywana'"))
+                     .toInt(),
+             1);
+    QCOMPARE(c.rows(QStringLiteral("SELECT count(*) FROM ARCHIWUM_ID WHERE uuid IS NULL OR"
+                                   " oczekujacy_uuid IS NOT NULL")),
+             QStringList{"0"});
+    QCOMPARE(m_server.value(QStringLiteral("SELECT string_agg(CAST(uuid AS text), ',' ORDER BY"
+                                           " CAST(uuid AS text) COLLATE \"C\") FROM"
+                                           " archive_record WHERE"
+                                           " login = 'tech_b' AND (name ~ '^L_[0-9]+_' OR"
+                                           " name = 'C_przerywana')"))
+                     .toString(),
+             c.rows(QStringLiteral("SELECT uuid FROM ARCHIWUM_REWIZJE WHERE (tabela ="
+                                   " 'PAMIETNIK' AND lokalny_id IN (SELECT id FROM PAMIETNIK"
+                                   " WHERE nazwa GLOB 'L_[0-9]*_*')) OR (tabela = 'KONFIGURACJA'"
+                                   " AND lokalny_id = %1) ORDER BY uuid")
+                            .arg(config))
+                     .join(QLatin1Char(',')));
+}
+
+void TestArchive::serverStoppedMidSync()
+{
+    Client c(QStringLiteral("tech_a"));
+    for (int i = 0; i < 400; ++i)
+        c.store.writeFaults(QStringLiteral("S_%1").arg(i), randomBytes(3000));
+    ArchiveRunner runner;
+    QSignalSpy finished(&runner, &ArchiveRunner::finished);
+    bool stopped = false;
+    connect(&runner, &ArchiveRunner::progress, this, [&](int done, int) {
+        if (done >= 20 && !stopped) {
+            stopped = true;
+            m_server.stop();
+        }
+    });
+    QVERIFY(runner.start(m_server.settings(c.user), c.file()));
+    QVERIFY(finished.wait(60000));
+    QVERIFY(stopped);
+    QCOMPARE(finished.at(0).at(0).value<ArchiveSync::Status>(), ArchiveSync::Status::Failed);
+    QVERIFY2(finished.at(0).at(1).toString().contains(QLatin1String("przerwane")),
+             qPrintable(finished.at(0).at(1).toString()));
+    QVERIFY(c.waiting() > 0);
+
+    QVERIFY(m_server.start());
+    const ArchiveSync::Result result = c.sync(m_server);
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    QCOMPARE(c.waiting(), 0);
+    QCOMPARE(serverCount(QStringLiteral("kind = 'faults' AND name LIKE 'S\\_%' AND"
+                                        " login = 'tech_a' AND length(data) = 3000")),
+             qint64(400));
+}
+
+// The helper process that the kill test kills: one sync of the given store as tech_b.
+static int syncHelper(const QString &storeFile, int port)
+{
+    ArchiveSettings settings;
+    settings.host = QStringLiteral("127.0.0.1");
+    settings.port = port;
+    settings.database = QStringLiteral("ostrel");
+    settings.user = QStringLiteral("tech_b");
+    settings.technician = QStringLiteral("Bartosz Wiśniewski");
+    return ArchiveSync(settings, storeFile).run().status == ArchiveSync::Status::Done ? 0 : 1;
+}
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--sync-helper") == 0)
+        return syncHelper(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+    TestArchive test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_archive.moc"

@@ -1,0 +1,349 @@
+// ctest-labels: visit
+#include "store/dbmanager.h"
+#include "visits/visitstore.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+Q_DECLARE_METATYPE(std::function<bool(VisitStore &, int)>)
+using Edit = std::function<bool(VisitStore &, int)>;
+
+namespace {
+
+// Every row of the visit tables as text: what "stores nothing" compares.
+QString snapshot(const QSqlDatabase &db)
+{
+    QString text;
+    for (const char *table : {"OBIEKTY", "CENTRALE", "WIZYTY", "WIZYTY_REKORDY",
+                              "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY", "WIZYTY_DIAGNOSTYKA"}) {
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
+        while (query.next()) {
+            for (int c = 0; c < query.record().count(); ++c)
+                text += query.value(c).toString() + QLatin1Char('|');
+            text += QLatin1Char('\n');
+        }
+    }
+    return text;
+}
+
+struct Fixture
+{
+    Fixture()
+    {
+        db.openDatabase(dir.path());
+        db.initTables();
+        store = VisitStore(db.database());
+        Site site;
+        site.name = QStringLiteral("Galeria Północ");
+        Unit unit;
+        unit.siteId = store.saveSite(site);
+        unit.label = QStringLiteral("Centrala oddymiania — klatka A");
+        unit.modules = {{0xE0, 1}, {0x90, 1}};
+        unitId = store.saveUnit(unit);
+    }
+    // An open visit with a check and a battery; the faults at departure read when `departed`.
+    int openVisit(bool departed = true)
+    {
+        Visit visit;
+        visit.unitId = unitId;
+        visit.technician = QStringLiteral("Jan Nowak");
+        visit.started = QDateTime(QDate(2026, 3, 2), QTime(9, 0));
+        const int id = store.startVisit(visit);
+        CheckRow check;
+        check.item = QStringLiteral("Ładowarka");
+        store.setChecks(id, {check});
+        BatteryRow battery;
+        battery.visitId = id;
+        battery.capacityAh = 17;
+        battery.installed = QDate(2023, 5, 1);
+        store.saveBattery(battery);
+        if (departed)
+            store.linkRecord(id, RecordRole::FaultsDeparture, db.writeFaults("S_", "\x00"));
+        return id;
+    }
+
+    QTemporaryDir dir;
+    DbManager db{QStringLiteral("tst")};
+    VisitStore store{db.database()};
+    int unitId = 0;
+};
+
+} // namespace
+
+class TestVisitStore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void olderStoreGainsTables();
+    void refusedEditsStoreNothing_data();
+    void refusedEditsStoreNothing();
+    void correctionAndHistory();
+    void batteryDue_data();
+    void batteryDue();
+    void typedInput_data();
+    void typedInput();
+};
+
+// A store written before visits existed opens with its records untouched and the visit
+// tables added; a second start changes nothing.
+void TestVisitStore::olderStoreGainsTables()
+{
+    QTemporaryDir dir;
+    {
+        QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
+        old.setDatabaseName(dir.filePath("ostrel.db3"));
+        QVERIFY(old.open());
+        QSqlQuery query(old);
+        QVERIFY(query.exec("CREATE TABLE KONFIGURACJA (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                           "nazwa TEXT,dane BLOB)"));
+        QVERIFY(query.exec("INSERT INTO KONFIGURACJA VALUES (NULL,'stara',x'01F00100')"));
+        old.close();
+    }
+    QSqlDatabase::removeDatabase("old");
+    for (int start = 0; start < 2; ++start) {
+        DbManager db{QStringLiteral("tst")};
+        QVERIFY(db.openDatabase(dir.path()));
+        db.initTables();
+        QCOMPARE(db.readConfig(1), QByteArray::fromHex("01F00100"));
+        VisitStore store(db.database());
+        Site site;
+        site.name = QStringLiteral("Obiekt %1").arg(start);
+        QVERIFY2(store.saveSite(site) == start + 1, qPrintable(store.lastError()));
+        QCOMPARE(store.sites().size(), start + 1);
+    }
+}
+
+// A closed visit refuses every change with a message, and so does bad input; the store is
+// left as it was. The triggers refuse a writer that goes around the store.
+void TestVisitStore::refusedEditsStoreNothing_data()
+{
+    QTest::addColumn<bool>("close");
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("message");
+
+    const QString closed = QStringLiteral("zamknięta");
+    const auto battery = [](double ah, double volts, double milliohms, QDate installed) {
+        return [=](VisitStore &store, int visit) {
+            BatteryRow row;
+            row.visitId = visit;
+            row.capacityAh = ah;
+            row.voltage = volts;
+            row.resistance = milliohms;
+            row.installed = installed;
+            return store.saveBattery(row) != 0;
+        };
+    };
+    const QDate installed(2024, 1, 1);
+    QTest::newRow("closed: visit fields") << true << Edit([](VisitStore &s, int v) {
+        Visit visit = s.visit(v);
+        visit.findings = QStringLiteral("dopisek");
+        return s.updateVisit(visit);
+    }) << closed;
+    QTest::newRow("closed: clock") << true << Edit([](VisitStore &s, int v) {
+        return s.setClock(v, 5, true);
+    }) << closed;
+    QTest::newRow("closed: record link") << true << Edit([](VisitStore &s, int v) {
+        return s.linkRecord(v, RecordRole::ConfigAfter, 7);
+    }) << closed;
+    QTest::newRow("closed: checklist") << true << Edit([](VisitStore &s, int v) {
+        return s.setChecks(v, {});
+    }) << closed;
+    QTest::newRow("closed: check row") << true << Edit([](VisitStore &s, int v) {
+        CheckRow row = s.checks(v).value(0);
+        row.result = CheckResult::Fault;
+        return s.updateCheck(row);
+    }) << closed;
+    QTest::newRow("closed: new battery") << true << Edit(battery(17, 13, 20, installed))
+                                         << closed;
+    QTest::newRow("closed: battery removed") << true << Edit([](VisitStore &s, int v) {
+        return s.deleteBattery(s.batteries(v).value(0).id);
+    }) << closed;
+    QTest::newRow("closed: self-test") << true << Edit([](VisitStore &s, int v) {
+        return s.saveDiagnostics(v, DiagnosticKind::SelfTest, {DiagnosticRow()});
+    }) << closed;
+    QTest::newRow("closed: closed again") << true << Edit([](VisitStore &s, int v) {
+        return s.closeVisit(v, Verdict::NotWorking, QString(), QString(), QDate());
+    }) << closed;
+    QTest::newRow("closed: SQL around the store") << true << Edit([](VisitStore &s, int v) {
+        QSqlQuery query(QSqlDatabase::database("tst"));
+        const bool visit = query.exec(QStringLiteral("UPDATE WIZYTY SET verdict=3 WHERE id=%1")
+                                              .arg(v));
+        const bool check = query.exec(QStringLiteral(
+                "UPDATE WIZYTY_KONTROLE SET result=2 WHERE visit=%1").arg(v));
+        Q_UNUSED(s);
+        return visit || check;
+    }) << QString();
+
+    QTest::newRow("capacity 0 Ah") << false << Edit(battery(0, 13, 20, installed)) << "Ah";
+    QTest::newRow("capacity 20000 Ah") << false << Edit(battery(2e4, 13, 20, installed)) << "Ah";
+    QTest::newRow("voltage -1 V") << false << Edit(battery(17, -1, 20, installed)) << "V";
+    QTest::newRow("voltage NaN") << false << Edit(battery(17, qQNaN(), 20, installed)) << "V";
+    QTest::newRow("resistance 1 MΩ") << false << Edit(battery(17, 13, 1e6, installed)) << "mΩ";
+    QTest::newRow("installed tomorrow")
+            << false << Edit(battery(17, 13, 20, QDate::currentDate().addDays(1))) << "montażu";
+    QTest::newRow("installed unknown") << false << Edit(battery(17, 13, 20, QDate())) << "montażu";
+    QTest::newRow("next service before the visit") << false << Edit([](VisitStore &s, int v) {
+        Visit visit = s.visit(v);
+        visit.nextService = visit.started.date().addDays(-1);
+        return s.updateVisit(visit);
+    }) << "następnego";
+    QTest::newRow("link to a missing record") << false << Edit([](VisitStore &s, int v) {
+        return s.linkRecord(v, RecordRole::EventLog, 99);
+    }) << "odczytu";
+    QTest::newRow("close without verdict") << false << Edit([](VisitStore &s, int v) {
+        return s.closeVisit(v, Verdict::None, QString(), QString(), QDate());
+    }) << "ocenę";
+    QTest::newRow("close without departure reading") << false << Edit([](VisitStore &s, int v) {
+        return s.closeVisit(v, Verdict::Working, QString(), QString(), QDate(), "  ");
+    }) << "odjeździe";
+}
+
+void TestVisitStore::refusedEditsStoreNothing()
+{
+    QFETCH(bool, close);
+    QFETCH(Edit, edit);
+    QFETCH(QString, message);
+    Fixture f;
+    const int visit = f.openVisit(qstrcmp(QTest::currentDataTag(),
+                                          "close without departure reading") != 0);
+    if (close)
+        QVERIFY2(f.store.closeVisit(visit, Verdict::WorkingWithRemarks, "ok", "", QDate()),
+                 qPrintable(f.store.lastError()));
+    const QString before = snapshot(f.db.database());
+    QVERIFY(!edit(f.store, visit));
+    QVERIFY2(f.store.lastError().contains(message), qPrintable(f.store.lastError()));
+    QCOMPARE(snapshot(f.db.database()), before);
+}
+
+// A correction is a new open visit naming the closed one, with its rows copied; the history
+// lists it first, and the next visit compares against it rather than the corrected one.
+void TestVisitStore::correctionAndHistory()
+{
+    Fixture f;
+    Visit first;
+    first.unitId = f.unitId;
+    first.technician = QStringLiteral("Ewa Kowalska");
+    first.certificate = QStringLiteral("CNBOP 123");
+    first.company = QStringLiteral("Serwis PPOŻ");
+    first.started = QDateTime(QDate(2025, 3, 1), QTime(8, 0));
+    const int original = f.store.startVisit(first);
+    QCOMPARE(f.store.visit(original).nextService, QDate(2026, 3, 1));
+    f.store.setChecks(original, {CheckRow(), CheckRow()});
+    QVERIFY(f.store.closeVisit(original, Verdict::Working, "", "", QDate(), "brak odpowiedzi"));
+
+    const int correction = f.store.startCorrection(original);
+    QVERIFY2(correction != 0, qPrintable(f.store.lastError()));
+    const Visit corrected = f.store.visit(correction);
+    QCOMPARE(corrected.corrects, original);
+    QVERIFY(!corrected.closed);
+    QCOMPARE(f.store.checks(correction).size(), 2);
+    QVERIFY(corrected.reportNumber() != f.store.visit(original).reportNumber());
+    QVERIFY(f.store.startCorrection(correction) == 0); // still open: edited directly
+    QVERIFY(f.store.closeVisit(correction, Verdict::NotWorking, "", "", QDate(), "brak"));
+
+    const int later = f.openVisit();
+    QCOMPARE(f.store.previousVisit(f.store.visit(later)).id, correction);
+    QCOMPARE(f.store.previousVisit(corrected).id, 0);
+    QList<int> history;
+    for (const Visit &visit : f.store.visits(f.unitId))
+        history.append(visit.id);
+    QCOMPARE(history, QList<int>({later, correction, original}));
+    QCOMPARE(f.store.openVisits().value(0).id, later);
+
+    // A new visit starts with the last technician; the unit is found by its module set.
+    QCOMPARE(f.store.rememberedTechnician().technician, QStringLiteral("Jan Nowak"));
+    QCOMPARE(f.store.matchingUnits({{0x90, 1}, {0xE0, 1}}).value(0).id, f.unitId);
+    QVERIFY(f.store.matchingUnits({{0xE0, 1}}).isEmpty());
+
+    // A visit keeps the battery life it started with; its report does not change later.
+    QVERIFY(f.store.setBatteryLifeYears(6));
+    QCOMPARE(f.store.visit(original).batteryLifeYears, DefaultBatteryLifeYears);
+    QCOMPARE(f.store.visit(f.openVisit()).batteryLifeYears, 6);
+}
+
+void TestVisitStore::batteryDue_data()
+{
+    QTest::addColumn<QDate>("installed");
+    QTest::addColumn<int>("life"); // 0: the default
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<QDate>("due");
+    QTest::addColumn<int>("state");
+
+    const int ok = int(BatteryDueState::Ok), soon = int(BatteryDueState::DueSoon),
+              over = int(BatteryDueState::Overdue);
+    QTest::newRow("default life, far") << QDate(2024, 3, 1) << 0 << QDate(2026, 3, 1)
+                                       << QDate(2028, 3, 1) << ok;
+    QTest::newRow("91 days before") << QDate(2022, 6, 1) << 0 << QDate(2026, 3, 2)
+                                    << QDate(2026, 6, 1) << ok;
+    QTest::newRow("90 days before") << QDate(2022, 6, 1) << 0 << QDate(2026, 3, 3)
+                                    << QDate(2026, 6, 1) << soon;
+    QTest::newRow("due today") << QDate(2022, 6, 1) << 0 << QDate(2026, 6, 1)
+                               << QDate(2026, 6, 1) << soon;
+    QTest::newRow("a day late") << QDate(2022, 6, 1) << 0 << QDate(2026, 6, 2)
+                                << QDate(2026, 6, 1) << over;
+    QTest::newRow("leap day, 4 years") << QDate(2024, 2, 29) << 4 << QDate(2026, 1, 1)
+                                       << QDate(2028, 2, 29) << ok;
+    QTest::newRow("leap day, 5 years") << QDate(2024, 2, 29) << 5 << QDate(2028, 12, 1)
+                                       << QDate(2029, 2, 28) << soon;
+    QTest::newRow("no installation date") << QDate() << 0 << QDate(2026, 1, 1) << QDate()
+                                          << int(BatteryDueState::Unknown);
+}
+
+void TestVisitStore::batteryDue()
+{
+    QFETCH(QDate, installed);
+    QFETCH(int, life);
+    QFETCH(QDate, today);
+    QFETCH(QDate, due);
+    QFETCH(int, state);
+    Fixture f;
+    if (life != 0)
+        QVERIFY(f.store.setBatteryLifeYears(life));
+    const QDate computed = batteryReplacementDue(installed, f.store.batteryLifeYears());
+    QCOMPARE(computed, due);
+    QCOMPARE(int(batteryDueState(computed, today)), state);
+    QVERIFY(!f.store.setBatteryLifeYears(0));
+    QCOMPARE(f.store.batteryLifeYears(), life != 0 ? life : DefaultBatteryLifeYears);
+}
+
+void TestVisitStore::typedInput_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("number"); // a battery voltage, otherwise a date
+    QTest::addColumn<QString>("value"); // empty: refused
+
+    QTest::newRow("ISO date") << "2026-02-28" << false << "2026-02-28";
+    QTest::newRow("Polish date") << " 1.3.2026 " << false << "2026-03-01";
+    QTest::newRow("30 February") << "2026-02-30" << false << "";
+    QTest::newRow("year 1899") << "01.01.1899" << false << "";
+    QTest::newRow("decimal comma") << "13,65" << true << "13.65";
+    QTest::newRow("above range") << "60.5" << true << "";
+    QTest::newRow("not a number") << "13 V" << true << "";
+    QTest::newRow("infinity") << "inf" << true << "";
+}
+
+void TestVisitStore::typedInput()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, number);
+    QFETCH(QString, value);
+    QString error;
+    QDate date(2000, 1, 1);
+    double volts = -1;
+    const bool ok = number ? parseVisitNumber(text, "Napięcie", 0, BatteryLimits::MaxVoltage,
+                                              &volts, &error)
+                           : parseVisitDate(text, "Data", false, &date, &error);
+    QCOMPARE(ok, !value.isEmpty());
+    if (ok)
+        QCOMPARE(number ? QString::number(volts) : date.toString(Qt::ISODate), value);
+    else
+        QVERIFY(error.startsWith(number ? "Napięcie" : "Data") && error.contains(text.trimmed()));
+}
+
+QTEST_GUILESS_MAIN(TestVisitStore)
+#include "tst_visitstore.moc"
