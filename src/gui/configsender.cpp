@@ -105,8 +105,11 @@ void ConfigSender::backUpAndReview(const QByteArray &unitImage)
     Dialogs *dialogs = Dialogs::instance();
     const QString title = tr("Konfigurator Ostrel");
     DbManager *store = DbManager::instance();
-    const QString backup = store->freeConfigName(backupName());
-    const int backupId = store->writeConfig(backup, unitImage);
+    // Repeated attempts on an unchanged unit share one backup instead of piling up copies.
+    const int sameBackup = store->newestConfigHolding(QStringLiteral("Kopia_"), unitImage);
+    const QString backup =
+            sameBackup ? store->readConfigName(sameBackup) : store->freeConfigName(backupName());
+    const int backupId = sameBackup ? sameBackup : store->writeConfig(backup, unitImage);
     if (backupId == 0) {
         dialogs->warning(m_window, title,
                          tr("Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie "
@@ -131,7 +134,8 @@ void ConfigSender::backUpAndReview(const QByteArray &unitImage)
     if (comparison.isEqual()) {
         dialogs->information(m_window, title,
                              tr("Urządzenie ma już konfigurację %1. Nic nie wysłano.")
-                                     .arg(m_name));
+                                             .arg(m_name)
+                                     + leftOutNote());
         finish(true);
         return;
     }
@@ -189,8 +193,8 @@ void ConfigSender::verify(const QByteArray &unitImage)
     const ConfigComparison comparison = compareConfigurations(*sent, *unit);
     if (ok && sentOk && comparison.isEqual()) {
         dialogs->information(m_window, tr("Info"),
-                             tr("Dane wysłane poprawnie.") + QLatin1Char('\n')
-                                     + tr("Konfiguracja zweryfikowana"));
+                             withBackup(tr("Dane wysłane poprawnie.") + QLatin1Char('\n')
+                                        + tr("Konfiguracja zweryfikowana")));
         finish(true);
         return;
     }
@@ -247,18 +251,31 @@ void ConfigSender::onFailed()
     finish(false);
 }
 
+QString ConfigSender::leftOutNote() const
+{
+    if (!m_editsLeftOut)
+        return QString();
+    return QStringLiteral("\n\n")
+            + tr("Niezapisane zmiany z edytora nie zostały wysłane: użyto zapisanej wersji "
+                 "konfiguracji %1.")
+                      .arg(m_name);
+}
+
 QString ConfigSender::withBackup(const QString &text) const
 {
-    if (m_backupName.isEmpty())
-        return text;
-    return text + QStringLiteral("\n\n")
-            + tr("Poprzednia konfiguracja urządzenia jest zapisana jako %1.").arg(m_backupName);
+    QString full = text + leftOutNote();
+    if (!m_backupName.isEmpty())
+        full += QStringLiteral("\n\n")
+                + tr("Poprzednia konfiguracja urządzenia jest zapisana jako %1.")
+                          .arg(m_backupName);
+    return full;
 }
 
 void ConfigSender::finish(bool verified)
 {
     m_request->cancel();
     m_state = Idle;
+    m_editsLeftOut = false;
     m_toSend.reset();
     emit finished(verified);
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QFrame>
+#include <QString>
 
 class QSignalMapper;
 class RequestTracker;
@@ -25,6 +26,8 @@ public:
 
 signals:
     void signalSendCommand(int command);
+    // The unit's register was stored before the clearing (to refresh the event-log list).
+    void signalEventLogStored(int id);
 
 public slots:
     void slotReceivedPacket(Device::COMMAND command, QByteArray packet);
@@ -43,4 +46,10 @@ private:
     RequestTracker *m_tracker = nullptr;
 
     void updateButton();
+    void queue(Device::COMMAND command, const QByteArray &payload, Device::COMMAND answer);
+    void storeLogAndClear(const QByteArray &log);
+
+    // The register is read and stored before the clearing goes out.
+    bool m_readingLog = false;
+    QString m_storedLog;
 };
