@@ -121,6 +121,8 @@ void TestSafety::questions_data()
     QTest::newRow("close, save") << "close" << "Yes" << "saved, closed" << save;
     QTest::newRow("close, discard") << "close" << "No" << "unsaved, closed" << save;
     QTest::newRow("close cancelled") << "close" << "Cancel" << "unsaved, open" << save;
+    // The review is declined: what counts is that the edits were stored before the send.
+    QTest::newRow("send, save first") << "send" << "Yes,Yes" << "saved, open, backups 1" << save;
     QTest::newRow("send cancelled") << "send" << "Cancel" << "unsaved, open, backups 0" << save;
     // Twice, on a unit that holds the stored image: one backup, and the edits named as unsent.
     QTest::newRow("send stored only, twice") << "send" << "No,Yes,No,Yes"
