@@ -100,9 +100,9 @@ class TestConfigManagement : public QObject
         const QModelIndex cell = model->index(1, 1, model->index(0, 0));
         return model->setData(cell, model->settingForIndex(cell)->getValue() ^ 1);
     }
-    QByteArray image(Konfiguracja::ConfigSource form = Konfiguracja::FromDatabase) const
+    QByteArray image() const
     {
-        return editor()->model()->konfiguracja()->toByteArray(form);
+        return editor()->model()->konfiguracja()->toByteArray(Konfiguracja::FromDatabase);
     }
 
     ConfigSender *sender() const { return m_window->configSender(); }
@@ -124,11 +124,7 @@ class TestConfigManagement : public QObject
     bool send()
     {
         m_dialogs->answers.prepend(QMessageBox::Yes); // "Czy wysłać konfigurację …?"
-        auto *button = m_window->findChild<QToolButton *>("sendButton");
-        if (!button || !button->isEnabled())
-            return false;
-        button->click();
-        return true;
+        return press("sendButton");
     }
     QByteArray unitImage()
     {
@@ -328,39 +324,6 @@ private slots:
                  qPrintable(summary));
         QCOMPARE(marked, (QStringList{"Złącze RS232 - Protokół Modbus - adres", "legend"}));
         QCOMPARE(marks(), QStringList{""});
-    }
-
-    void pdfReportHoldsTheSettings()
-    {
-        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext is not installed");
-        const QString path = m_dir.filePath("raport");
-        storeDefault("Raport");
-        QVERIFY(click("Raport"));
-        m_dialogs->files << path;
-        QVERIFY(press("pdfButton"));
-
-        QProcess text;
-        text.start(pdftotext, {path + ".pdf", "-"});
-        QVERIFY(text.waitForFinished(30000));
-        // Ligatures come back as single characters and wrapped cells as separate lines; a dash
-        // at a line break is taken for a hyphen and dropped, so dashes are not compared.
-        auto comparable = [](QString text) {
-            return text.normalized(QString::NormalizationForm_KC).remove('-').simplified();
-        };
-        const QString content = comparable(QString::fromUtf8(text.readAllStandardOutput()));
-        QVERIFY2(content.contains("Konfiguracja Ostrel: Raport"), qPrintable(content));
-        // Every setting row of the first module, in order: number, name, value.
-        Konfiguracja config(QString(), nullptr);
-        int position = 0;
-        int row = 0;
-        for (const Setting *setting : config.getModule(0)->getSettings()) {
-            const QString expected = comparable(QString("%1 %2 %3").arg(++row).arg(
-                    setting->getName(), setting->getValueText()));
-            position = content.indexOf(expected, position);
-            QVERIFY2(position >= 0, qPrintable(expected));
-        }
     }
 
     void readFromTheUnit()
