@@ -193,8 +193,8 @@ void ConfigSender::verify(const QByteArray &unitImage)
     const ConfigComparison comparison = compareConfigurations(*sent, *unit);
     if (ok && sentOk && comparison.isEqual()) {
         dialogs->information(m_window, tr("Info"),
-                             withBackup(tr("Dane wysłane poprawnie.") + QLatin1Char('\n')
-                                        + tr("Konfiguracja zweryfikowana")));
+                             tr("Dane wysłane poprawnie.") + QLatin1Char('\n')
+                                     + tr("Konfiguracja zweryfikowana") + leftOutNote());
         finish(true);
         return;
     }
