@@ -410,6 +410,10 @@ void ConfigManagement::slotSaveConfig(uint id, QString name, QByteArray bytes)
 {
     if (name.isEmpty())
         name = store()->readConfigName(int(id));
+    // A record deleted behind the editor has no stored name; the warning names the tab.
+    QMdiSubWindow *tab = findTab("ID", id);
+    if (name.isEmpty() && tab)
+        name = tab->property("NAME").toString();
     if (store()->updateConfig(id, name, bytes) == 0) {
         Dialogs::instance()->information(this, tr("Konfiguracja"),
                                          tr("Konfiguracja została zapisana."));
@@ -417,7 +421,7 @@ void ConfigManagement::slotSaveConfig(uint id, QString name, QByteArray bytes)
         Dialogs::instance()->warning(this, tr("Konfiguracja"),
                                      tr("Nie udało się zapisać konfiguracji %1.").arg(name));
         // The edits are still only in the editor: keep them marked as unsaved.
-        if (ConfigEditor *editor = editorOf(findTab("ID", id)))
+        if (ConfigEditor *editor = editorOf(tab))
             editor->setUnsavedChanges(true);
     }
     setupModels();

@@ -21,20 +21,16 @@ ServiceManagement::ServiceManagement(USBManager *link, QWidget *parent)
         m_tracker = new RequestTracker(m_link, this);
         connect(m_tracker, &RequestTracker::signalBusyChanged, this,
                 &ServiceManagement::updateButton);
+        // The strip tells of a read that ended without the register; nothing was cleared then.
         connect(m_tracker, &RequestTracker::signalFinished, this, [this](int outcome) {
-            if (!m_readingLog || outcome == RequestTracker::Answered)
-                return;
-            m_readingLog = false;
-            Dialogs::instance()->warning(this, tr("Wyczyść rejestr zdarzeń"),
-                                         tr("Rejestru zdarzeń nie odczytano, więc nie został "
-                                            "wyczyszczony."));
+            if (outcome != RequestTracker::Answered)
+                m_readingLog = false;
         });
-        auto *strip = new TransferProgress(m_tracker, m_link, tr("czyszczenie rejestru zdarzeń"),
-                                           this);
+        m_strip = new TransferProgress(m_tracker, m_link, tr("czyszczenie rejestru zdarzeń"),
+                                       this);
         // A clear the unit has received cannot be taken back.
-        strip->setCancellable(false);
-        strip->setLostNote(tr("Nie wiadomo, czy centrala wykonała polecenie."));
-        layout()->addWidget(strip);
+        m_strip->setCancellable(false);
+        layout()->addWidget(m_strip);
         connect(m_link, &USBManager::signalReceivedPacket, this,
                 &ServiceManagement::slotReceivedPacket);
         connect(m_link, &USBManager::signalUsbPortClosed, this,
@@ -115,6 +111,10 @@ void ServiceManagement::slotSendCommand(int command)
 void ServiceManagement::queue(Device::COMMAND command, const QByteArray &payload,
                               Device::COMMAND answer)
 {
+    m_strip->setLostNote(command == Device::ReadEventLog
+                                 ? tr("Rejestru zdarzeń nie odczytano, więc nie został "
+                                      "wyczyszczony.")
+                                 : tr("Nie wiadomo, czy centrala wykonała polecenie."));
     QByteArray frame;
     Device::buildFrame(command, payload, frame);
     if (!m_tracker->start(frame, answer)) {

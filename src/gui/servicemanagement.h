@@ -8,6 +8,7 @@
 
 class QSignalMapper;
 class RequestTracker;
+class TransferProgress;
 class USBManager;
 
 namespace Ui {
@@ -44,6 +45,7 @@ private:
     bool m_portOpen = false;
     // The operation under way; the button waits for its end.
     RequestTracker *m_tracker = nullptr;
+    TransferProgress *m_strip = nullptr;
 
     void updateButton();
     void queue(Device::COMMAND command, const QByteArray &payload, Device::COMMAND answer);
