@@ -415,35 +415,6 @@ private slots:
         QCOMPARE(psbValue(after, Address), addressTaken ? newAddress : address);
     }
 
-    // An extinguishing set for a basic unit: the review says so, a second question follows,
-    // and declining it leaves the unit as it was.
-    void otherModuleSetNeedsSecondConfirmation()
-    {
-        std::unique_ptr<SimProcess> sim;
-        QVERIFY(startSim({}, &sim));
-        const QByteArray before = unitImage();
-        Konfiguracja extinguishing;
-        for (int type : {0x57, 0x55, 0x56, 0x50, 0x53, 0x45, 0x51})
-            extinguishing.addModule(createModule(type, 1));
-        open("Gaszenie", extinguishing.toByteArray(Konfiguracja::FromDatabase));
-        bool warned = false;
-        m_dialogs->onExec = [&](QDialog *dialog) {
-            auto *label = dialog->findChild<QLabel *>("warningLabel");
-            warned = label && label->isVisibleTo(dialog) && label->text().contains("UWAGA");
-            return int(QDialog::Accepted);
-        };
-        m_dialogs->answers << QMessageBox::No;
-        QSignalSpy finished(sender(), &ConfigSender::finished);
-        QVERIFY(send());
-        QVERIFY(finished.wait(30000));
-        const QStringList questions = m_dialogs->lines("question");
-        QVERIFY(warned && questions.size() == 2);
-        QVERIFY2(questions[1].contains("Zestaw modułów w urządzeniu jest inny niż w konfiguracji "
-                                       "Gaszenie (tylko w urządzeniu: 4, tylko w wysyłanej: 7)"),
-                 qPrintable(questions[1]));
-        QCOMPARE(unitImage(), before);
-    }
-
     // A unit that stops answering ends the send with a message at the step it stopped; a
     // backup made before is kept and named.
     void missingAnswerEndsTheSend_data()

@@ -10,18 +10,9 @@
 #include "simprocess.h"
 #include "store/dbmanager.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QListView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QSqlQuery>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QTreeView>
+#include <QtSql>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 

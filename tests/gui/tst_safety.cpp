@@ -123,6 +123,11 @@ void TestSafety::questions_data()
     QTest::newRow("close cancelled") << "close" << "Cancel" << "unsaved, open" << save;
     // The review is declined: what counts is that the edits were stored before the send.
     QTest::newRow("send, save first") << "send" << "Yes,Yes" << "saved, open, backups 1" << save;
+    // An extinguishing set for a basic unit: the review warns, a second question follows, and
+    // declining it sends nothing.
+    QTest::newRow("send another module set") << "send" << "Yes,No"
+            << "unsaved, open, backups 1, warned, second question declined"
+            << "question|Konfigurator Ostrel|Czy wysłać konfigurację Hala do urządzenia?";
     QTest::newRow("send cancelled") << "send" << "Cancel" << "unsaved, open, backups 0" << save;
     // Twice, on a unit that holds the stored image: one backup, and the edits named as unsent.
     QTest::newRow("send stored only, twice") << "send" << "No,Yes,No,Yes"
@@ -217,7 +222,20 @@ QString TestSafety::editConfig(FakeDialogs &dialogs, const QString &action)
     window.show();
     // The unit's own configuration, so that a send of the stored image has nothing to change.
     QByteArray image = Konfiguracja(QString(), nullptr).toByteArray(Konfiguracja::FromDatabase);
-    if (action == "send") {
+    const bool otherSet = QTest::currentDataTag() == QLatin1String("send another module set");
+    bool warned = false;
+    if (otherSet) {
+        Konfiguracja extinguishing;
+        for (int type : {0x57, 0x55, 0x56, 0x50, 0x53, 0x45, 0x51})
+            extinguishing.addModule(createModule(type, 1));
+        image = extinguishing.toByteArray(Konfiguracja::FromDatabase);
+        store->writeConfig(QStringLiteral("Hala"), image);
+        dialogs.onExec = [&warned](QDialog *review) {
+            auto *label = review->findChild<QLabel *>("warningLabel");
+            warned = label && label->isVisibleTo(review) && label->text().contains("UWAGA");
+            return int(QDialog::Accepted);
+        };
+    } else if (action == "send") {
         dialogs.texts << QStringLiteral("Hala");
         child<QToolButton>(window, "readButton")->click();
         if (!QTest::qWaitFor([store] { return store->findConfigId("Hala") != 0; }, 10000))
@@ -232,7 +250,7 @@ QString TestSafety::editConfig(FakeDialogs &dialogs, const QString &action)
     QMdiSubWindow *tab = mdi->activeSubWindow();
     // The battery capacity, as the value delegate would set it.
     TreeModel *model = qobject_cast<ConfigEditor *>(tab->widget())->model();
-    if (!model->setData(model->index(1, 1, model->index(0, 0)), 65u))
+    if (!otherSet && !model->setData(model->index(1, 1, model->index(0, 0)), 65u))
         return QStringLiteral("not edited");
 
     if (action == "delete") {
@@ -267,6 +285,15 @@ QString TestSafety::editConfig(FakeDialogs &dialogs, const QString &action)
                 "edytora nie zostały wysłane: użyto zapisanej wersji konfiguracji Hala."));
         if (notes > 0)
             effect += notes == 2 ? QStringLiteral(", not sent twice") : QStringLiteral(", once");
+        const QString second = QStringLiteral(
+                "Zestaw modułów w urządzeniu jest inny niż w konfiguracji Hala (tylko w "
+                "urządzeniu: 4, tylko w wysyłanej: 7)");
+        if (warned)
+            effect += QStringLiteral(", warned");
+        if (dialogs.lines("question").value(1).contains(second)
+            && dialogs.count(QStringLiteral("Dane wysłane poprawnie.\nKonfiguracja zweryfikowana"))
+                    == 0)
+            effect += QStringLiteral(", second question declined");
     }
     QTest::qWait(50);
     const bool saved = store->readConfig(id) != image;
