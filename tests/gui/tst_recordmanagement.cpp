@@ -61,7 +61,6 @@ private slots:
     void openAndDelete();
     void pdfExport_data();
     void pdfExport();
-    void csvExport();
     void filteredReport_data();
     void filteredReport();
 
@@ -260,25 +259,6 @@ void tst_RecordManagement::pdfExport()
     QCOMPARE(dialogs.execCount, 1);
 }
 
-// The register as CSV under its name made fit for a file name; a failed write is reported.
-void tst_RecordManagement::csvExport()
-{
-    storeRecord(Events, QStringLiteral("L_2024_03_05_14:07:09"),
-                QByteArray::fromHex("1803050e07091700"));
-    FakeDialogs dialogs;
-    QTemporaryDir out;
-    dialogs.files << out.filePath(QStringLiteral("rejestr"))
-                  << out.filePath(QStringLiteral("brak/rejestr.csv"));
-    const auto window = makeWindow(Events, nullptr);
-    clickRow(window->findChild<QListView *>(QStringLiteral("lista")), 0);
-    action(window.get(), "csvButton")->trigger();
-    QCOMPARE(dialogs.lines(), QStringList("save|Eksport CSV|L_2024_03_05_14-07-09"));
-    QVERIFY(QFile::exists(out.filePath(QStringLiteral("rejestr.csv"))));
-    action(window.get(), "csvButton")->trigger();
-    QCOMPARE(dialogs.ofKind("warning").size(), 1);
-    QVERIFY(dialogs.ofKind("warning").constFirst().text.contains("brak"));
-}
-
 // With a filter hiding rows in the register's tab, each report offers the visible rows; the
 // whole register stays the default. Rows: the action, the button pressed, and whether the
 // report holds only the rows the filter shows (null: nothing is made).
@@ -290,6 +270,7 @@ void tst_RecordManagement::filteredReport_data()
     const QString visible = QStringLiteral("tylko widoczne wiersze");
     QTest::newRow("CSV, visible rows") << "csvButton" << visible << QVariant(true);
     QTest::newRow("CSV, whole") << "csvButton" << "Całość" << QVariant(false);
+    QTest::newRow("CSV, unwritable") << "csvButton" << "Całość" << QVariant(false);
     QTest::newRow("PDF, visible rows") << "pdfButton" << visible << QVariant(true);
     QTest::newRow("print, cancelled") << "printButton" << "Anuluj" << QVariant();
 }
@@ -304,7 +285,7 @@ void tst_RecordManagement::filteredReport()
     for (int i = 0; i < 8; ++i)
         data += QByteArray::fromHex("1803050e07") + char(i) + char(i % 3)
                 + char(i < 5 ? 0xF1 : 0xE2);
-    storeRecord(Events, QStringLiteral("L_widok"), data);
+    storeRecord(Events, QStringLiteral("L_2024_03_05_14:07:09"), data);
     FakeDialogs dialogs;
     dialogs.onExec = [&choice](QDialog *dialog) {
         if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
@@ -315,7 +296,9 @@ void tst_RecordManagement::filteredReport()
         return int(QDialog::Rejected);
     };
     QTemporaryDir out;
-    const QString file = out.filePath(button == "csvButton" ? "r.csv" : "r.pdf");
+    const bool unwritable = QTest::currentDataTag() == QLatin1String("CSV, unwritable");
+    const QString file = out.filePath(unwritable ? "brak/r.csv"
+                                                 : button == "csvButton" ? "r.csv" : "r.pdf");
     dialogs.files << file;
     const auto window = makeWindow(Events, nullptr);
     clickRow(window->findChild<QListView *>(QStringLiteral("lista")), 0);
@@ -330,7 +313,12 @@ void tst_RecordManagement::filteredReport()
     if (visibleOnly.isNull()) {
         QCOMPARE(dialogs.shown.size(), 1);
         QVERIFY(!QFile::exists(file));
+    } else if (unwritable) {
+        QCOMPARE(dialogs.ofKind("warning").size(), 1);
+        QVERIFY(dialogs.ofKind("warning").constFirst().text.contains("brak"));
     } else if (button == "csvButton") {
+        // Under the register's name made fit for a file name.
+        QCOMPARE(dialogs.lines("save"), QStringList("save|Eksport CSV|L_2024_03_05_14-07-09"));
         // The visible rows as the tab shows them, newest first, each with its number.
         Pamietnik stored;
         stored.parse(data);
@@ -344,7 +332,7 @@ void tst_RecordManagement::filteredReport()
         pdftotext.start("pdftotext", {"-layout", file, "-"});
         QVERIFY2(pdftotext.waitForFinished(60000), "pdftotext is needed");
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        QVERIFY2(text.startsWith("Zdarzenia Ostrel: L_widok"), qPrintable(text));
+        QVERIFY2(text.startsWith("Zdarzenia Ostrel: L_2024_03_05_14:07:09"), qPrintable(text));
         QStringList rows;
         const QRegularExpression row(R"(\n\s*(\d+)\s+2024-03-05\s+(PS[BL]))");
         for (auto match = row.globalMatch(text); match.hasNext();)
