@@ -10,7 +10,7 @@ class UnitClock
 {
 public:
     static QByteArray payload(const QDateTime &wallClock, bool automaticDst);
-    // Reads an answer into wall-clock fields (UTC spec); false for 5 bytes or fewer. dstFlag is
+    // Reads an answer into wall-clock fields (kept as UTC); false for 5 bytes or fewer. dstFlag is
     // -1 when the answer has no seventh byte.
     static bool parse(const QByteArray &payload, QDateTime *dateTime, int *dstFlag);
 
