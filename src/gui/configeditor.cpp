@@ -8,6 +8,7 @@
 #include "treemodel.h"
 
 #include "config/konfiguracja.h"
+#include "config/setting.h"
 
 #include <QCloseEvent>
 #include <QRegExp>
@@ -82,6 +83,20 @@ void ConfigEditor::on_save_clicked()
 void ConfigEditor::refreshMarks()
 {
     ui->configView->viewport()->update();
+    // The colours mean nothing by themselves: say what they mark while any shows.
+    bool marked = false;
+    if (m_model)
+        m_model->forEachSetting([&marked](Setting *setting) {
+            marked = marked || setting->isConflict() || setting->isModified();
+        });
+    ui->marksLegend->setVisible(marked);
+}
+
+void ConfigEditor::clearConflictMarks()
+{
+    if (m_model)
+        m_model->forEachSetting([](Setting *setting) { setting->setConflict(false); });
+    refreshMarks();
 }
 
 void ConfigEditor::applyNameFilter()
@@ -143,20 +158,34 @@ void ConfigEditor::on_expandView_stateChanged(int state)
 void ConfigEditor::slotDataChanged()
 {
     ui->save->setEnabled(true);
+    refreshMarks();
 }
 
 void ConfigEditor::closeEvent(QCloseEvent *event)
 {
-    if (ui->save->isEnabled()) {
-        const auto answer = Dialogs::instance()->question(
-                this, tr("Konfiguracja"),
-                tr("Konfiguracja %1 została zmieniona. Czy zapisać zmiany?")
-                        .arg(property("NAME").toString()),
-                QMessageBox::Yes | QMessageBox::No);
-        if (answer == QMessageBox::Yes)
-            on_save_clicked();
-        else
-            ui->save->setEnabled(false);
+    if (!askToSave(tr("Konfiguracja %1 została zmieniona. Czy zapisać zmiany?")
+                           .arg(property("NAME").toString()))) {
+        event->ignore();
+        return;
     }
+    // "Nie" drops the edits with the window.
+    ui->save->setEnabled(false);
     event->accept();
+}
+
+bool ConfigEditor::askToSave(const QString &question)
+{
+    if (!ui->save->isEnabled())
+        return true;
+    const auto answer = Dialogs::instance()->question(
+            this, tr("Konfiguracja"), question,
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::Yes) {
+        on_save_clicked();
+        // Storing failed: the edits would be lost or left out.
+        return !ui->save->isEnabled();
+    }
+    return true;
 }

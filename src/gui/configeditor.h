@@ -35,6 +35,11 @@ public:
     void setUnsavedChanges(bool changed);
     // Repaints the tree after the settings' conflict or modified marks were changed.
     void refreshMarks();
+    // Drops the marks of a comparison that is over.
+    void clearConflictMarks();
+    // With unsaved edits, asks `question` with Yes, No and Cancel; Yes saves. False when the
+    // action that asked must stop: Cancel, or a save that failed.
+    bool askToSave(const QString &question);
 
 signals:
     void signalSaveConfig(uint id, QString name, QByteArray data);

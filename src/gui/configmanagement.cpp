@@ -25,6 +25,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
@@ -368,20 +369,14 @@ void ConfigManagement::slotSend()
     if (currentId == 0)
         return;
     // What goes to the unit is the stored image: offer to store pending edits first, so the
-    // unit never gets something other than what the technician sees.
+    // unit never gets something other than what the technician sees without being told.
     ConfigEditor *editor = editorOf(window);
-    if (editor && editor->hasUnsavedChanges()) {
-        const auto save = Dialogs::instance()->question(
-                this, ConfigEditor::tr("Konfiguracja"),
-                ConfigEditor::tr("Konfiguracja %1 została zmieniona. Czy zapisać zmiany?")
-                        .arg(currentName),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
-        if (save == QMessageBox::Yes) {
-            editor->on_save_clicked();
-            if (editor->hasUnsavedChanges())
-                return;
-        }
-    }
+    if (editor
+        && !editor->askToSave(ConfigEditor::tr("Konfiguracja %1 została zmieniona. Czy zapisać "
+                                               "zmiany?")
+                                      .arg(currentName)))
+        return;
+    m_sender->setUnsavedEditsLeftOut(editor && editor->hasUnsavedChanges());
     const auto answer = Dialogs::instance()->question(
             this, tr("Konfigurator Ostrel"),
             tr("Czy wysłać konfigurację %1 do urządzenia?").arg(currentName),
@@ -409,6 +404,10 @@ void ConfigManagement::slotSaveConfig(uint id, QString name, QByteArray bytes)
 {
     if (name.isEmpty())
         name = store()->readConfigName(int(id));
+    // A record deleted behind the editor has no stored name; the warning names the tab.
+    QMdiSubWindow *tab = findTab("ID", id);
+    if (name.isEmpty() && tab)
+        name = tab->property("NAME").toString();
     if (store()->updateConfig(id, name, bytes) == 0) {
         Dialogs::instance()->information(this, tr("Konfiguracja"),
                                          tr("Konfiguracja została zapisana."));
@@ -416,7 +415,7 @@ void ConfigManagement::slotSaveConfig(uint id, QString name, QByteArray bytes)
         Dialogs::instance()->warning(this, tr("Konfiguracja"),
                                      tr("Nie udało się zapisać konfiguracji %1.").arg(name));
         // The edits are still only in the editor: keep them marked as unsaved.
-        if (ConfigEditor *editor = editorOf(findTab("ID", id)))
+        if (ConfigEditor *editor = editorOf(tab))
             editor->setUnsavedChanges(true);
     }
     setupModels();
@@ -506,14 +505,8 @@ void ConfigManagement::slotDelete()
     currentName = window->property("NAME").toString();
     if (currentId != 0) {
         const QString storedName = store()->readConfigName(currentId);
-        QMessageBox box(QMessageBox::Question, tr("Konfigurator Ostrel"),
-                        tr("Czy usunąć konfigurację %1").arg(storedName),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        box.button(QMessageBox::Yes)->setText(tr("Tak", "YES"));
-        box.button(QMessageBox::No)->setText(tr("Nie", "No"));
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-        if (Dialogs::instance()->exec(&box) == QMessageBox::Yes) {
+        if (Dialogs::confirmDeletion(this, tr("Konfigurator Ostrel"),
+                                     tr("Czy usunąć konfigurację %1").arg(storedName))) {
             store()->deleteConfig(uint(currentId));
             // The record is gone: closing its tab must not offer to store the edits.
             if (ConfigEditor *editor = editorOf(window))
@@ -713,7 +706,7 @@ void ConfigManagement::showComparison(const Konfiguracja &other, const QString &
     const ConfigComparison comparison = compareConfigurations(*shown, other);
 
     // The editor marks every setting the other side holds differently, or does not hold.
-    editor->model()->forEachSetting([](Setting *setting) { setting->setConflict(false); });
+    editor->clearConflictMarks();
     for (const ConfigDifference &row : comparison.rows) {
         Modul *module = shown->getModule(row.leftModule);
         if (!module || !row.isDifference())
@@ -728,9 +721,13 @@ void ConfigManagement::showComparison(const Konfiguracja &other, const QString &
     }
     editor->refreshMarks();
 
+    QPointer<ConfigEditor> marked(editor);
     ConfigReviewDialog review(comparison, editor->property("NAME").toString(), otherTitle,
                               ConfigReviewDialog::Compare, this);
     Dialogs::instance()->exec(&review);
+    // The marks belong to this comparison; left behind they would pass for a later one.
+    if (marked)
+        marked->clearConflictMarks();
 }
 
 QString ConfigManagement::reportHtml(int id)
@@ -746,18 +743,52 @@ void ConfigManagement::printPreview(QPrinter *printer)
     ReportPrinter::print(reportHtml(getCurrentConfigId()), printer);
 }
 
+bool ConfigManagement::reportForPrint(int id, QString *html)
+{
+    ConfigEditor *editor = editorOf(findTab("ID", uint(id)));
+    if (editor && editor->hasUnsavedChanges() && editor->model()
+        && editor->model()->konfiguracja()) {
+        const QString name = editor->property("NAME").toString();
+        const auto answer = Dialogs::instance()->question(
+                this, ConfigEditor::tr("Konfiguracja"),
+                tr("Konfiguracja %1 ma niezapisane zmiany.\n\n„Tak” zapisuje je i drukuje "
+                   "zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez "
+                   "zapisywania.")
+                        .arg(name),
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+        if (answer == QMessageBox::Cancel)
+            return false;
+        if (answer == QMessageBox::No) {
+            // A copy, so that the editor's own image is not touched by the report.
+            Konfiguracja shown(static_cast<QObject *>(nullptr));
+            shown.parse(editor->model()->konfiguracja()->toByteArray(Konfiguracja::FromDatabase),
+                        Konfiguracja::FromDatabase);
+            shown.setName(name);
+            *html = shown.toHtml();
+            return true;
+        }
+        editor->on_save_clicked();
+        if (editor->hasUnsavedChanges())
+            return false;
+    }
+    *html = reportHtml(id);
+    return true;
+}
+
 void ConfigManagement::slotPrint()
 {
     const int id = getCurrentConfigId();
-    if (id == 0)
+    QString html;
+    if (id == 0 || !reportForPrint(id, &html))
         return;
-    ReportPrinter::printPreview(this, reportHtml(id));
+    ReportPrinter::printPreview(this, html);
 }
 
 void ConfigManagement::slotExportPdf()
 {
     const int id = getCurrentConfigId();
-    if (id == 0)
+    QString html;
+    if (id == 0 || !reportForPrint(id, &html))
         return;
     QString path = Dialogs::instance()->getSaveFileName(
             this, tr("Eksport PDF"),
@@ -767,7 +798,7 @@ void ConfigManagement::slotExportPdf()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    if (!ReportPrinter::writePdf(reportHtml(id), path)) {
+    if (!ReportPrinter::writePdf(html, path)) {
         Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
                                      tr("Nie udało się zapisać pliku %1.").arg(path));
     }

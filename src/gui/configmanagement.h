@@ -98,6 +98,9 @@ private:
     ConfigEditor *editorToCompare();
     void showComparison(const Konfiguracja &other, const QString &otherTitle);
     void updateDeviceActions();
+    // The report to print of `id`; with unsaved edits in its editor the user chooses to save
+    // first, to print what the editor shows, or (false) to cancel.
+    bool reportForPrint(int id, QString *html);
 
     int currentId = 0;
     QString currentName;

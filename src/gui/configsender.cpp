@@ -123,8 +123,11 @@ void ConfigSender::backUpAndReview(const QByteArray &unitImage)
     Dialogs *dialogs = Dialogs::instance();
     const QString title = tr("Konfigurator Ostrel");
     DbManager *store = DbManager::instance();
-    const QString backup = store->freeConfigName(backupName());
-    const int backupId = store->writeConfig(backup, unitImage);
+    // Repeated attempts on an unchanged unit share one backup instead of piling up copies.
+    const int sameBackup = store->newestConfigHolding(QStringLiteral("Kopia_"), unitImage);
+    const QString backup =
+            sameBackup ? store->readConfigName(sameBackup) : store->freeConfigName(backupName());
+    const int backupId = sameBackup ? sameBackup : store->writeConfig(backup, unitImage);
     if (backupId == 0) {
         dialogs->warning(m_window, title,
                          tr("Nie udało się zapisać kopii konfiguracji urządzenia. Nic nie "
@@ -149,7 +152,8 @@ void ConfigSender::backUpAndReview(const QByteArray &unitImage)
     if (comparison.isEqual()) {
         dialogs->information(m_window, title,
                              tr("Urządzenie ma już konfigurację %1. Nic nie wysłano.")
-                                     .arg(m_name));
+                                             .arg(m_name)
+                                     + leftOutNote());
         finish(true);
         return;
     }
@@ -212,7 +216,7 @@ void ConfigSender::verify(const QByteArray &unitImage)
     if (ok && sentOk && comparison.isEqual()) {
         dialogs->information(m_window, tr("Info"),
                              tr("Dane wysłane poprawnie.") + QLatin1Char('\n')
-                                     + tr("Konfiguracja zweryfikowana"));
+                                     + tr("Konfiguracja zweryfikowana") + leftOutNote());
         finish(true);
         return;
     }
@@ -254,12 +258,24 @@ void ConfigSender::onFinished(int outcome)
         finish(false);
 }
 
+QString ConfigSender::leftOutNote() const
+{
+    if (!m_editsLeftOut)
+        return QString();
+    return QStringLiteral("\n\n")
+            + tr("Niezapisane zmiany z edytora nie zostały wysłane: użyto zapisanej wersji "
+                 "konfiguracji %1.")
+                      .arg(m_name);
+}
+
 QString ConfigSender::withBackup(const QString &text) const
 {
-    if (m_backupName.isEmpty())
-        return text;
-    return text + QStringLiteral("\n\n")
-            + tr("Poprzednia konfiguracja urządzenia jest zapisana jako %1.").arg(m_backupName);
+    QString full = text + leftOutNote();
+    if (!m_backupName.isEmpty())
+        full += QStringLiteral("\n\n")
+                + tr("Poprzednia konfiguracja urządzenia jest zapisana jako %1.")
+                          .arg(m_backupName);
+    return full;
 }
 
 void ConfigSender::finish(bool verified)
@@ -267,6 +283,7 @@ void ConfigSender::finish(bool verified)
     if (m_tracker && m_state != Idle)
         m_tracker->cancel();
     m_state = Idle;
+    m_editsLeftOut = false;
     m_toSend.reset();
     emit finished(verified);
 }

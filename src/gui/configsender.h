@@ -32,6 +32,9 @@ public:
     bool start(int id, const QString &name);
     State state() const { return m_state; }
     bool isBusy() const { return m_state != Idle; }
+    // The editor still holds edits that were not stored, so they are not part of the send; the
+    // messages of the next send say so.
+    void setUnsavedEditsLeftOut(bool leftOut) { m_editsLeftOut = leftOut; }
 
     static QString backupName();
 
@@ -49,6 +52,7 @@ private:
     void verify(const QByteArray &unitImage);
     void finish(bool verified);
     QString withBackup(const QString &text) const;
+    QString leftOutNote() const;
 
     QWidget *m_window;
     RequestTracker *m_tracker;
@@ -57,4 +61,5 @@ private:
     QString m_backupName;
     std::unique_ptr<Konfiguracja> m_toSend;
     QByteArray m_sentImage;
+    bool m_editsLeftOut = false;
 };

@@ -1,8 +1,10 @@
 #include "dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QPushButton>
 
 namespace {
 Dialogs s_realDialogs;
@@ -62,4 +64,26 @@ QString Dialogs::getOpenFileName(QWidget *parent, const QString &caption, const 
 int Dialogs::exec(QDialog *dialog)
 {
     return dialog->exec();
+}
+
+QMessageBox::StandardButton Dialogs::choose(QWidget *parent, const QString &title,
+                                            const QString &text, const QVector<Choice> &choices,
+                                            QMessageBox::StandardButton defaultButton,
+                                            QMessageBox::StandardButton escapeButton)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    for (const Choice &choice : choices)
+        box.addButton(choice.button)->setText(choice.text);
+    box.setDefaultButton(defaultButton);
+    box.setEscapeButton(escapeButton);
+    return QMessageBox::StandardButton(instance()->exec(&box));
+}
+
+bool Dialogs::confirmDeletion(QWidget *parent, const QString &title, const QString &text)
+{
+    const QVector<Choice> choices{
+            {QMessageBox::Yes, QCoreApplication::translate("ConfigManagement", "Tak", "YES")},
+            {QMessageBox::No, QCoreApplication::translate("ConfigManagement", "Nie", "No")}};
+    return choose(parent, title, text, choices, QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes;
 }

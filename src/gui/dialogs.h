@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QString>
+#include <QVector>
 
 class QDialog;
 class QWidget;
@@ -34,4 +35,18 @@ public:
                                     const QString &filter);
     // Runs any other modal dialog (port chooser, print preview, settings); returns its result.
     virtual int exec(QDialog *dialog);
+
+    // A question whose standard buttons carry texts of their own (run through exec).
+    struct Choice
+    {
+        QMessageBox::StandardButton button;
+        QString text;
+    };
+    static QMessageBox::StandardButton choose(QWidget *parent, const QString &title,
+                                              const QString &text,
+                                              const QVector<Choice> &choices,
+                                              QMessageBox::StandardButton defaultButton,
+                                              QMessageBox::StandardButton escapeButton);
+    // "Tak" / "Nie" before something is lost; "Nie" is the default, so a hasty Enter keeps it.
+    static bool confirmDeletion(QWidget *parent, const QString &title, const QString &text);
 };

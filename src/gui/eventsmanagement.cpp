@@ -29,7 +29,7 @@ EventsManagement::EventsManagement(USBManager *usb, QWidget *parent)
                 {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
                  tr("Drukuj"), tr("Drukuj"), tr("Usunięcie rejestru zdarzeń"),
                  tr("Usunięcie rejestru zdarzeń o nazwie: %1"),
-                 tr("odczyt rejestru zdarzeń")});
+                 tr("odczyt rejestru zdarzeń"), tr("Czy usunąć rejestr zdarzeń %1?")});
     if (transferProgress())
         transferProgress()->setEntrySize(Pamietnik::RecordSize);
     // While the register tab is on screen, wherever the focus is in the main window.

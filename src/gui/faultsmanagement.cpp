@@ -25,7 +25,7 @@ FaultsManagement::FaultsManagement(USBManager *usb, QWidget *parent)
                 {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
                  tr("&Drukuj"), tr("Drukuj"), tr("Usunięcie uszkodzeń"),
                  tr("Usunięcie listy uszkodzeń o nazwie: %1"),
-                 tr("odczyt listy uszkodzeń")});
+                 tr("odczyt listy uszkodzeń"), tr("Czy usunąć listę uszkodzeń %1?")});
 }
 
 FaultsManagement::~FaultsManagement()

@@ -274,6 +274,8 @@ void MainWindow::createTabs()
             &VisitsManagement::attachDiagnostics);
     connect(m_visitsManagement, &VisitsManagement::signalUnitReading, this,
             &MainWindow::setVisitReading);
+    connect(m_serviceManagement, &ServiceManagement::signalEventLogStored, m_eventsManagement,
+            &EventsManagement::setupModels);
     if (m_configTabIndex >= 0)
         m_tabWidget->setCurrentIndex(m_configTabIndex);
 }
@@ -436,8 +438,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Unsaved edits are offered for saving before the tool goes away; a host reads the stored
     // configuration right after this.
-    if (m_configManagement)
-        m_configManagement->closeEditors();
+    // Cancel in a "save changes?" question keeps the tool open.
+    if (m_configManagement && !m_configManagement->closeEditors()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     emit closeSignal();
 }

@@ -227,34 +227,35 @@ bool RecordManagement::isListed(int id) const
 void RecordManagement::slotDelete()
 {
     QListView *lista = m_widgets.lista;
-    lista->setUpdatesEnabled(false);
-    QString name;
-    bool deleted = false;
     const QModelIndexList selected = lista->selectionModel()->selectedIndexes();
-    if (!selected.isEmpty()) {
-        // The selected record goes; a tab showing it stays open.
-        for (int i = selected.size() - 1; i >= 0; --i) {
-            currentId = model->index(selected.at(i).row(), 1).data().toInt();
-            name = readRecordName(currentId);
-            deleteRecord(uint(currentId));
-            deleted = true;
-        }
-    } else {
-        // The record of the active tab goes, and its tab with it. A tab whose record is gone
-        // already is only closed: there is nothing to delete and nothing to report.
-        QMdiSubWindow *active = m_widgets.mdiArea->activeSubWindow();
+    // The selected record goes, and a tab showing it stays open; without a selection the record
+    // of the active tab goes with its tab.
+    QMdiSubWindow *active = selected.isEmpty() ? m_widgets.mdiArea->activeSubWindow() : nullptr;
+    QList<int> ids;
+    for (int i = selected.size() - 1; i >= 0; --i)
+        ids << model->index(selected.at(i).row(), 1).data().toInt();
+    if (selected.isEmpty()) {
         const int id = active ? active->property("ID").toInt() : currentId;
-        if (isListed(id)) {
-            currentId = id;
-            name = readRecordName(id);
-            deleteRecord(uint(id));
-            deleted = true;
-        }
-        if (active)
-            active->close();
+        if (isListed(id))
+            ids << id;
     }
+    QStringList names;
+    for (int id : qAsConst(ids))
+        names << readRecordName(id);
+    const QString name = names.join(QStringLiteral(", "));
+    // A tab whose record is gone already is only closed: there is nothing to delete or ask.
+    if (!ids.isEmpty()
+        && !Dialogs::confirmDeletion(this, m_texts.deletedTitle, m_texts.confirmDelete.arg(name)))
+        return;
+    lista->setUpdatesEnabled(false);
+    for (int id : qAsConst(ids)) {
+        currentId = id;
+        deleteRecord(uint(id));
+    }
+    if (active)
+        active->close();
     lista->setUpdatesEnabled(true);
-    if (deleted)
+    if (!ids.isEmpty())
         Dialogs::instance()->information(this, m_texts.deletedTitle,
                                          m_texts.deletedMessage.arg(name));
     setupModels();

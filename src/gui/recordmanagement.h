@@ -76,6 +76,7 @@ protected:
         QString deletedTitle;
         QString deletedMessage; // "%1" is the deleted record's name
         QString transfer;       // the read in the middle of a sentence: "odczyt ..."
+        QString confirmDelete;  // the question before deleting; "%1" is the record's name
     };
 
     // Where the window's records live in the store.

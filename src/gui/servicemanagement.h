@@ -4,9 +4,11 @@
 
 #include <QByteArray>
 #include <QFrame>
+#include <QString>
 
 class QSignalMapper;
 class RequestTracker;
+class TransferProgress;
 class USBManager;
 
 namespace Ui {
@@ -25,6 +27,8 @@ public:
 
 signals:
     void signalSendCommand(int command);
+    // The unit's register was stored before the clearing (to refresh the event-log list).
+    void signalEventLogStored(int id);
 
 public slots:
     void slotReceivedPacket(Device::COMMAND command, QByteArray packet);
@@ -41,6 +45,13 @@ private:
     bool m_portOpen = false;
     // The operation under way; the button waits for its end.
     RequestTracker *m_tracker = nullptr;
+    TransferProgress *m_strip = nullptr;
 
     void updateButton();
+    void queue(Device::COMMAND command, const QByteArray &payload, Device::COMMAND answer);
+    void storeLogAndClear(const QByteArray &log);
+
+    // The register is read and stored before the clearing goes out.
+    bool m_readingLog = false;
+    QString m_storedLog;
 };

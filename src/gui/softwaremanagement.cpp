@@ -25,7 +25,8 @@ SoftwareManagement::SoftwareManagement(USBManager *usb, QWidget *parent)
                 {tr("Odczytaj"), tr("Wczytaj z urządzenia"), tr("Usuń"), tr("Zapisz do PDF"),
                  tr("&Drukuj"), tr("Drukuj"), tr("Usunięcie wersji oprogramowania"),
                  tr("Usunięcie wersji o nazwie: %1"),
-                 tr("odczyt wersji oprogramowania")});
+                 tr("odczyt wersji oprogramowania"),
+                 tr("Czy usunąć wersje oprogramowania %1?")});
 }
 
 SoftwareManagement::~SoftwareManagement()

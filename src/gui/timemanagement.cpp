@@ -1,13 +1,28 @@
 #include "timemanagement.h"
 #include "ui_timemanagement.h"
 
+#include "dialogs.h"
 #include "transferprogress.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
 
+#include <QCheckBox>
+#include <QDebug>
 #include <QLayout>
 
-#include <QDebug>
+namespace {
+
+QDateTime wallClock(const QDateTime &local)
+{
+    return QDateTime(local.date(), local.time(), Qt::UTC);
+}
+
+QString flagText(bool automaticDst)
+{
+    return automaticDst ? TimeManagement::tr("włączona") : TimeManagement::tr("wyłączona");
+}
+
+} // namespace
 
 TimeManagement::TimeManagement(QWidget *parent) : TimeManagement(nullptr, parent) { }
 
@@ -24,8 +39,17 @@ TimeManagement::TimeManagement(USBManager *link, QWidget *parent)
     ui->dateReadTimeEdit->setMinimumDateTime(
             QDateTime(QDate(1999, 12, 31), QTime(0, 0), Qt::UTC));
     ui->dateReadTimeEdit->setSpecialValueText(tr("Nieprawidłowa data"));
-    const QDateTime now = QDateTime::currentDateTime();
-    ui->dateSetTimeEdit->setDateTime(QDateTime(now.date(), now.time(), Qt::UTC));
+    followComputerTime();
+    connect(ui->dateSetTimeEdit, &QDateTimeEdit::dateTimeChanged, this, [this] {
+        if (!m_following)
+            m_setTimeEdited = true;
+    });
+    m_follow.setParent(this);
+    m_follow.setInterval(1000);
+    connect(&m_follow, &QTimer::timeout, this, &TimeManagement::followComputerTime);
+    m_follow.start();
+    connect(ui->checkBoxChangeTimeSend, &QCheckBox::clicked, this,
+            [this](bool checked) { m_clock.userChose(checked); });
     // Read-only displays: the flag box mirrors the unit and must not look editable.
     ui->checkBoxChangeTimeRead->setAttribute(Qt::WA_TransparentForMouseEvents);
     ui->checkBoxChangeTimeRead->setFocusPolicy(Qt::NoFocus);
@@ -33,6 +57,10 @@ TimeManagement::TimeManagement(USBManager *link, QWidget *parent)
         m_tracker = new RequestTracker(m_link, this);
         connect(m_tracker, &RequestTracker::signalBusyChanged, this,
                 &TimeManagement::updateButtons);
+        connect(m_tracker, &RequestTracker::signalFinished, this, [this](int outcome) {
+            if (outcome != RequestTracker::Answered)
+                m_reportAnswer = false;
+        });
         auto *strip = new TransferProgress(m_tracker, m_link, tr("odczyt lub ustawienie zegara"),
                                            this);
         strip->setCancellable(false);
@@ -54,30 +82,21 @@ TimeManagement::~TimeManagement()
     delete ui;
 }
 
-QByteArray TimeManagement::clockPayload(const QDateTime &dateTime, bool automaticDst)
+void TimeManagement::followComputerTime()
 {
-    const QDate date = dateTime.date();
-    const QTime time = dateTime.time();
-    QByteArray payload;
-    payload.append(char(date.year() % 2000));
-    payload.append(char(date.month()));
-    payload.append(char(date.day()));
-    payload.append(char(time.hour()));
-    payload.append(char(time.minute()));
-    payload.append(char(time.second()));
-    payload.append(char(automaticDst ? 1 : 0));
-    return payload;
+    if (m_setTimeEdited)
+        return;
+    m_following = true;
+    ui->dateSetTimeEdit->setDateTime(wallClock(QDateTime::currentDateTime()));
+    m_following = false;
 }
 
-bool TimeManagement::parseClock(const QByteArray &payload, QDateTime *dateTime, int *dstFlag)
+void TimeManagement::showEvent(QShowEvent *event)
 {
-    if (payload.size() <= 5)
-        return false;
-    const auto byte = [&payload](int i) { return int(quint8(payload.at(i))); };
-    *dateTime = QDateTime(QDate(2000 + byte(0), byte(1), byte(2)),
-                          QTime(byte(3), byte(4), byte(5), 0), Qt::UTC);
-    *dstFlag = payload.size() > 6 ? byte(6) : -1;
-    return true;
+    // Coming back to the tab, the time typed long ago is not what anybody wants to send.
+    m_setTimeEdited = false;
+    followComputerTime();
+    QFrame::showEvent(event);
 }
 
 void TimeManagement::slotReceivedPacket(Device::COMMAND command, QByteArray packet)
@@ -88,10 +107,12 @@ void TimeManagement::slotReceivedPacket(Device::COMMAND command, QByteArray pack
         return;
     QDateTime unitTime;
     int dstFlag = -1;
-    if (!parseClock(packet, &unitTime, &dstFlag))
+    if (!UnitClock::parse(packet, &unitTime, &dstFlag))
         return;
     if (dstFlag >= 0)
         ui->checkBoxChangeTimeRead->setChecked(dstFlag != 0);
+    m_clock.unitAnswered(dstFlag);
+    ui->checkBoxChangeTimeSend->setChecked(m_clock.flagToOffer());
     if (unitTime.isValid()) {
         ui->dateReadTimeEdit->setDateTime(unitTime);
     } else {
@@ -99,11 +120,19 @@ void TimeManagement::slotReceivedPacket(Device::COMMAND command, QByteArray pack
         ui->dateReadTimeEdit->setDateTime(ui->dateReadTimeEdit->minimumDateTime());
     }
     ui->dateSystemTimeEdit->setDateTime(QDateTime::currentDateTime());
+    if (m_reportAnswer) {
+        m_reportAnswer = false;
+        Dialogs::instance()->information(
+                this, tr("Data i czas"),
+                tr("Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.")
+                        .arg(ui->dateReadTimeEdit->text(),
+                             flagText(ui->checkBoxChangeTimeRead->isChecked())));
+    }
 }
 
 void TimeManagement::on_sendTimeButton_clicked()
 {
-    sendDateTime(ui->dateSetTimeEdit->dateTime());
+    sendDateTime(ui->dateSetTimeEdit->dateTime(), !m_setTimeEdited);
 }
 
 void TimeManagement::on_readTimeButton_clicked()
@@ -115,11 +144,13 @@ void TimeManagement::on_readTimeButton_clicked()
 
 void TimeManagement::on_sendComputerTimeButton_clicked()
 {
-    sendDateTime(QDateTime::currentDateTime());
+    sendDateTime(QDateTime(), true);
 }
 
 void TimeManagement::slotUsbPortOpened()
 {
+    // Another unit may be on the port now: its flag is learnt afresh.
+    m_clock.reset();
     m_portOpen = true;
     updateButtons();
 }
@@ -135,21 +166,41 @@ void TimeManagement::updateButtons()
     setButtonsEnabled(m_portOpen && !(m_tracker && m_tracker->isBusy()));
 }
 
-void TimeManagement::sendDateTime(const QDateTime &dateTime)
+void TimeManagement::sendDateTime(const QDateTime &typed, bool computerTime)
 {
+    if (!m_tracker || m_tracker->isBusy())
+        return;
+    const bool pcTime = typed.isNull();
+    // The PC's time only corrects the clock; the typed one is set with the flag shown.
+    const bool flag =
+            pcTime ? m_clock.flagForComputerTime() : ui->checkBoxChangeTimeSend->isChecked();
+    const QString format = ui->dateSetTimeEdit->displayFormat();
+    const QString what = computerTime
+            ? tr("bieżący czas komputera (teraz %1)")
+                      .arg(QDateTime::currentDateTime().toString(format))
+            : typed.toString(format);
+    const auto answer = Dialogs::instance()->question(
+            this, tr("Data i czas"),
+            tr("Ustawić w centrali datę i czas: %1, automatyczna zmiana czasu LATO/ZIMA: %2?")
+                    .arg(what, flagText(flag)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes)
+        return;
+    // Taken after the answer: the question may have stood open for a while.
+    const QDateTime value = computerTime ? wallClock(QDateTime::currentDateTime()) : typed;
     sentCommand = Device::ClockData;
     expectedAnswer = Device::ClockData;
-    queue(Device::ClockData, clockPayload(dateTime, ui->checkBoxChangeTimeSend->isChecked()));
+    m_reportAnswer = queue(Device::ClockData, UnitClock::payload(value, flag));
 }
 
-void TimeManagement::queue(Device::COMMAND command, const QByteArray &payload)
+bool TimeManagement::queue(Device::COMMAND command, const QByteArray &payload)
 {
     if (!m_link || !m_tracker || m_tracker->isBusy())
-        return;
+        return false;
     QByteArray frame;
     Device::buildFrame(command, payload, frame);
     // Both the read and the setting are answered with the unit's clock.
-    m_tracker->start(frame, Device::ClockData);
+    return m_tracker->start(frame, Device::ClockData);
 }
 
 void TimeManagement::setButtonsEnabled(bool enabled)

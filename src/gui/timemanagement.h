@@ -1,10 +1,12 @@
 #pragma once
 
 #include "link/device.h"
+#include "service/unitclock.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QFrame>
+#include <QTimer>
 
 class RequestTracker;
 class USBManager;
@@ -23,12 +25,6 @@ public:
     explicit TimeManagement(USBManager *link, QWidget *parent = nullptr);
     ~TimeManagement() override;
 
-    // The seven-byte clock payload: year - 2000, month, day, hour, minute, second, DST flag.
-    static QByteArray clockPayload(const QDateTime &dateTime, bool automaticDst);
-    // Reads a clock answer into wall-clock fields (UTC spec); false for payloads of 5 bytes or
-    // fewer. dstFlag is -1 when the answer has no seventh byte.
-    static bool parseClock(const QByteArray &payload, QDateTime *dateTime, int *dstFlag);
-
 public slots:
     void slotReceivedPacket(Device::COMMAND command, QByteArray packet);
     void on_sendTimeButton_clicked();
@@ -37,9 +33,15 @@ public slots:
     void slotUsbPortOpened();
     void slotUsbPortClosed();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
-    void sendDateTime(const QDateTime &dateTime);
-    void queue(Device::COMMAND command, const QByteArray &payload);
+    // Asks, naming what will be set, and queues the setting; `computerTime` sends the PC's
+    // time as it is when the user answers.
+    void sendDateTime(const QDateTime &typed, bool computerTime);
+    void followComputerTime();
+    bool queue(Device::COMMAND command, const QByteArray &payload);
     void setButtonsEnabled(bool enabled);
 
     Ui::TimeManagement *ui;
@@ -49,6 +51,13 @@ private:
     bool m_portOpen = false;
     // The read or setting of the clock under way; the buttons wait for its end.
     RequestTracker *m_tracker = nullptr;
+    UnitClock m_clock;
+    // The time to set follows the PC's until the user edits it.
+    QTimer m_follow;
+    bool m_setTimeEdited = false;
+    bool m_following = false;
+    // A setting was sent: its answer, the unit's clock afterwards, is reported.
+    bool m_reportAnswer = false;
 
     void updateButtons();
 };

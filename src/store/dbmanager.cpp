@@ -324,6 +324,30 @@ QString DbManager::freeConfigName(const QString &name)
     return candidate;
 }
 
+int DbManager::newestConfigHolding(const QString &prefix, const QByteArray &data)
+{
+    QSqlQuery query(m_db);
+    // substr, not LIKE: generated prefixes end in "_", which LIKE takes for any character.
+    query.prepare(QStringLiteral("SELECT id, dane FROM KONFIGURACJA WHERE "
+                                 "substr(nazwa, 1, :length) = :prefix ORDER BY id DESC LIMIT 1"));
+    query.bindValue(QStringLiteral(":length"), prefix.size());
+    query.bindValue(QStringLiteral(":prefix"), prefix);
+    if (!query.exec() || !query.next())
+        return 0;
+    return query.value(1).toByteArray() == data ? query.value(0).toInt() : 0;
+}
+
+int DbManager::findLog(const QByteArray &data)
+{
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT id FROM PAMIETNIK WHERE dane = :data "
+                                 "ORDER BY id DESC LIMIT 1"));
+    query.bindValue(QStringLiteral(":data"), data);
+    if (!query.exec() || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
 int DbManager::writeLog(QString name, QByteArray data)
 {
     return insertRecord(m_db, "INSERT INTO PAMIETNIK VALUES (NULL,:name, :data)", name, data);

@@ -41,11 +41,16 @@ public:
     // The name itself when no configuration holds it yet, otherwise the name followed by the
     // first free "(2)", "(3)", ...
     QString freeConfigName(const QString &name);
+    // The newest configuration whose name starts with `prefix`, when its bytes are `data`;
+    // 0 otherwise. Keeps a repeated backup of an unchanged unit from being stored again.
+    int newestConfigHolding(const QString &prefix, const QByteArray &data);
 
     int writeLog(QString name, QByteArray data);
     QString readLogName(int id);
     QByteArray readLog(int id);
     int deleteLog(uint id);
+    // A stored event register with exactly these bytes; 0 when there is none.
+    int findLog(const QByteArray &data);
 
     int writeFaults(QString name, QByteArray data);
     QString readFaultsName(int id);

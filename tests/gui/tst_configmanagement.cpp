@@ -1,9 +1,13 @@
 // ctest-labels: safesend
 #include "fakedialogs.h"
+#include "ptypair.h"
 #include "simprocess.h"
 
+#include "gui/configdiffmodel.h"
 #include "gui/configeditor.h"
 #include "gui/configmanagement.h"
+#include "gui/configreviewdialog.h"
+#include "gui/configsender.h"
 #include "gui/treemodel.h"
 
 #include "config/konfiguracja.h"
@@ -11,6 +15,7 @@
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
 #include "config/setting.h"
+#include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 
@@ -25,9 +30,27 @@ QByteArray defaultImage()
     return Konfiguracja(QString(), nullptr).toByteArray(Konfiguracja::FromDatabase);
 }
 
+// The PSB's battery capacity and Modbus address settings.
+constexpr int Capacity = 1;
+constexpr int Address = 14;
+
+std::unique_ptr<Konfiguracja> parsed(const QByteArray &image, Konfiguracja::ConfigSource source)
+{
+    auto config = std::make_unique<Konfiguracja>();
+    config->parse(image, source);
+    return config;
+}
+
+quint32 psbValue(const QByteArray &unitImage, int setting)
+{
+    return parsed(unitImage, Konfiguracja::FromDevice)->getModule(0)->getSetting(setting)
+            ->getValue();
+}
+
 } // namespace
 
-// The window over a fresh store, on screen, with every dialog answered by the fake.
+// The window over a fresh store, on screen, with every dialog answered by the fake; the send
+// flow against the simulated unit, or a unit the test plays on a pseudo-terminal.
 class TestConfigManagement : public QObject
 {
     Q_OBJECT
@@ -77,18 +100,41 @@ class TestConfigManagement : public QObject
         const QModelIndex cell = model->index(1, 1, model->index(0, 0));
         return model->setData(cell, model->settingForIndex(cell)->getValue() ^ 1);
     }
-    // A .cfg file holding one frame with the payload; its path.
-    QString writeCfg(const QString &name, const QByteArray &payload) const
+
+    ConfigSender *sender() const { return m_window->configSender(); }
+    QStringList backups() const
     {
-        QByteArray frame;
-        Device::buildFrame(Device::ConfigData, payload, frame);
-        QFile file(m_dir.filePath(name));
-        return file.open(QIODevice::WriteOnly) && file.write(frame) == frame.size()
-                ? file.fileName() : QString();
+        QStringList names;
+        QSqlQuery query("SELECT nazwa FROM KONFIGURACJA WHERE nazwa LIKE 'Kopia_%'",
+                        store()->database());
+        while (query.next())
+            names << query.value(0).toString();
+        return names;
     }
-    QByteArray image(Konfiguracja::ConfigSource form = Konfiguracja::FromDatabase) const
+    // Stores the image and opens it in a tab, as a click on the list does.
+    void open(const QString &name, const QByteArray &image)
     {
-        return editor()->model()->konfiguracja()->toByteArray(form);
+        const int id = store()->writeConfig(name, image);
+        m_window->showConfig(uint(id), name, Konfiguracja::FromDatabase);
+    }
+    bool send()
+    {
+        m_dialogs->answers.prepend(QMessageBox::Yes); // "Czy wysłać konfigurację …?"
+        return press("sendButton");
+    }
+    QByteArray unitImage()
+    {
+        RequestTracker request(&m_link, nullptr);
+        QSignalSpy answered(&request, &RequestTracker::signalAnswered);
+        if (!request.start(Device::ReadConfig, QByteArray(), Device::ConfigData)
+            || !answered.wait(10000))
+            return QByteArray();
+        return answered.at(0).at(1).toByteArray();
+    }
+    bool startSim(const QStringList &arguments, std::unique_ptr<SimProcess> *sim)
+    {
+        *sim = std::make_unique<SimProcess>(ostrelSimPath(), QStringList{"--fast"} + arguments);
+        return (*sim)->start() && m_link.openPort((*sim)->portName());
     }
 
 private slots:
@@ -106,7 +152,11 @@ private slots:
         m_window = std::make_unique<ConfigManagement>(&m_link, nullptr);
         m_window->show();
     }
-    void cleanup() { m_link.closePort(); }
+    void cleanup()
+    {
+        m_window.reset();
+        m_link.closePort();
+    }
 
     void addOpenRenameDelete()
     {
@@ -136,46 +186,25 @@ private slots:
         QCOMPARE(tab()->windowTitle(), QStringLiteral("Nowa nazwa"));
 
         // Still chosen in the list but without a tab open, nothing is deleted, nothing asked.
-        m_dialogs->answer = QMessageBox::Yes;
         m_dialogs->shown.clear();
         QVERIFY(m_window->closeEditors());
         QVERIFY(press("deleteButton"));
         QVERIFY(m_dialogs->shown.isEmpty());
-        // The active tab's record is; its edits are not offered for saving on the way out.
-        QVERIFY(click("Magazyn"));
-        QVERIFY(edit());
-        QVERIFY(press("deleteButton"));
-        QCOMPARE(stored("Magazyn"), QByteArray());
-        QTRY_COMPARE(tabs(), 0);
-        QVERIFY(m_dialogs->lines("question").isEmpty());
     }
 
-    void saveReports_data()
+    // Deleted behind the editor's back, the record takes no update: no success is claimed, and
+    // the edits stay marked as unsaved. (A save that is stored: the trust tests.)
+    void failedSaveKeepsTheEdits()
     {
-        QTest::addColumn<bool>("recordGone");
-        QTest::addColumn<QString>("report");
-        QTest::newRow("stored")
-                << false << "information|Konfiguracja|Konfiguracja została zapisana.";
-        // Deleted behind the editor's back, the record takes no update: no success is claimed.
-        QTest::newRow("record gone") << true << "warning|Konfiguracja|Nie udało się zapisać";
-    }
-    void saveReports()
-    {
-        QFETCH(bool, recordGone);
-        QFETCH(QString, report);
         const int id = storeDefault("Edytowana");
         QVERIFY(click("Edytowana") && edit());
-        if (recordGone)
-            store()->deleteConfig(uint(id));
+        store()->deleteConfig(uint(id));
         editor()->findChild<QPushButton *>("save")->click();
-        QCOMPARE(m_dialogs->lines().size(), 1);
-        QVERIFY2(m_dialogs->lines()[0].startsWith(report), qPrintable(m_dialogs->lines()[0]));
-        // A failed save keeps the edits marked as unsaved, and the edited setting marked.
-        QCOMPARE(editor()->hasUnsavedChanges(), recordGone);
+        QCOMPARE(m_dialogs->lines(), QStringList{"warning|Konfiguracja|Nie udało się zapisać "
+                                                 "konfiguracji Edytowana."});
+        QVERIFY(editor()->hasUnsavedChanges());
         TreeModel *model = editor()->model();
-        QCOMPARE(model->settingForIndex(model->index(1, 1, model->index(0, 0)))->isModified(),
-                 recordGone);
-        QCOMPARE(store()->readConfig(id), recordGone ? QByteArray() : image());
+        QVERIFY(model->settingForIndex(model->index(1, 1, model->index(0, 0)))->isModified());
     }
 
     void cfgExportImportsBack()
@@ -188,55 +217,46 @@ private slots:
         // The proposed file name is one every file system accepts.
         QCOMPARE(m_dialogs->lines().value(0), "save|Eksport config|C_2024_03_05_14_07_09.cfg");
         QCOMPARE(QFileInfo(path + ".cfg").size(), defaultImage().size() + 6);
-        // Its frame passes the checks an import makes, and gives back the same image.
-        QVERIFY(press("importButton"));
+        // Its frame passes the checks an import makes, and gives back the same image; the
+        // same file again gives a record with a name that tells the two apart.
+        m_dialogs->files << path + ".cfg";
+        QVERIFY(press("importButton") && press("importButton"));
         QCOMPARE(stored(path + ".cfg"), defaultImage());
+        QCOMPARE(stored(path + ".cfg(2)"), defaultImage());
     }
 
-    void corruptedCfgRefused_data()
+    // A damaged file, or a sound frame that carries no configuration, stores nothing.
+    void badCfgRefused_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
         auto frameOf = [](Device::COMMAND command, const QByteArray &payload) {
             QByteArray frame;
             Device::buildFrame(command, payload, frame);
             return frame;
         };
+        const QString damaged = QStringLiteral("nie zawiera poprawnej konfiguracji");
         QByteArray badCrc = frameOf(Device::ConfigData, defaultImage());
         badCrc.back() = char(badCrc.back() ^ 0x5A);
-        QTest::newRow("bad crc") << badCrc;
+        QTest::newRow("bad crc") << badCrc << damaged;
         // A file is read up to 2048 bytes: a longer frame is cut there.
-        QTest::newRow("cut at 2048 bytes") << frameOf(Device::ConfigData, QByteArray(2400, 1));
-        QTest::newRow("not a frame") << QByteArray("to nie jest plik konfiguracji\n");
-        QTest::newRow("another command") << frameOf(Device::FaultsData, defaultImage());
+        QTest::newRow("cut at 2048 bytes")
+                << frameOf(Device::ConfigData, QByteArray(2400, 1)) << damaged;
+        QTest::newRow("not a frame") << QByteArray("to nie jest plik konfiguracji\n") << damaged;
+        QTest::newRow("another command") << frameOf(Device::FaultsData, defaultImage()) << damaged;
+        QTest::newRow("garbage payload")
+                << frameOf(Device::ConfigData, "\x05\x13 to nie jest") << "nie da się odczytać";
+        QTest::newRow("no module") << frameOf(Device::ConfigData, QByteArray::fromHex("0000"))
+                                   << "nie zawiera żadnego modułu";
     }
-    void corruptedCfgRefused()
+    void badCfgRefused()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         QFile file(m_dir.filePath("zly.cfg"));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
         m_dialogs->files << file.fileName();
-        QVERIFY(press("importButton"));
-        QCOMPARE(count(), 0);
-        QCOMPARE(m_dialogs->lines().mid(1),
-                 QStringList{QString("warning|Konfigurator Ostrel|Plik %1 nie zawiera poprawnej "
-                                     "konfiguracji.").arg(file.fileName())});
-    }
-
-    // A frame that is sound but carries no configuration is refused, and nothing is stored.
-    void emptyCfgRefused_data()
-    {
-        QTest::addColumn<QByteArray>("payload");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("garbage") << QByteArray("\x05\x13 to nie jest konfiguracja")
-                                 << "nie da się odczytać";
-        QTest::newRow("no module") << QByteArray::fromHex("0000") << "nie zawiera żadnego modułu";
-    }
-    void emptyCfgRefused()
-    {
-        QFETCH(QByteArray, payload);
-        QFETCH(QString, reason);
-        m_dialogs->files << writeCfg("pusty.cfg", payload);
         QVERIFY(press("importButton"));
         QCOMPARE(count(), 0);
         const QStringList warnings = m_dialogs->lines("warning");
@@ -244,19 +264,8 @@ private slots:
                  qPrintable(warnings.join('\n')));
     }
 
-    // The same file twice gives two records with names that tell them apart.
-    void cfgImportedTwiceGetsFreeName()
-    {
-        const QString path = writeCfg("dwa.cfg", defaultImage());
-        for (const QString &name : {path, path + "(2)", path + "(3)"}) {
-            m_dialogs->files << path;
-            QVERIFY(press("importButton"));
-            QCOMPARE(stored(name), defaultImage());
-        }
-        QCOMPARE(count(), 3);
-    }
-
-    // Comparing with a stored configuration marks in the editor what differs, and only that.
+    // Comparing with a stored configuration marks in the editor what differs, and only that,
+    // with a legend, while the comparison is open.
     void compareMarksConflicts()
     {
         Konfiguracja other(QString(), nullptr);
@@ -264,71 +273,40 @@ private slots:
         store()->writeConfig("Inna", other.toByteArray(Konfiguracja::FromDatabase));
         storeDefault("Hala");
         QVERIFY(click("Hala"));
+        const auto marks = [this] {
+            QStringList conflicts;
+            editor()->model()->forEachSetting([&](Setting *setting) {
+                if (setting->isConflict())
+                    conflicts << setting->getName();
+            });
+            return conflicts + QStringList(editor()->findChild<QLabel *>("marksLegend")
+                                                   ->isVisible() ? "legend" : "");
+        };
         QString summary;
+        QStringList marked;
         m_dialogs->onExec = [&](QDialog *dialog) {
             if (auto *chooser = qobject_cast<QInputDialog *>(dialog)) {
                 chooser->setTextValue("Inna");
                 return int(QDialog::Accepted);
             }
-            if (auto *label = dialog->findChild<QLabel *>("summaryLabel"))
-                summary = label->text();
+            summary = dialog->findChild<QLabel *>("summaryLabel")->text();
+            marked = marks();
             return int(QDialog::Rejected);
         };
         m_window->slotCompareStored();
         QVERIFY2(summary.startsWith("Moduły: 4 po lewej, 4 po prawej. Tylko po lewej: 0, tylko "
                                     "po prawej: 0. Zmienione ustawienia: 1, bez zmian: "),
                  qPrintable(summary));
-        QStringList conflicts;
-        editor()->model()->forEachSetting([&](Setting *setting) {
-            if (setting->isConflict())
-                conflicts << setting->getName();
-        });
-        QCOMPARE(conflicts, QStringList{"Złącze RS232 - Protokół Modbus - adres"});
+        QCOMPARE(marked, (QStringList{"Złącze RS232 - Protokół Modbus - adres", "legend"}));
+        QCOMPARE(marks(), QStringList{""});
     }
 
-    void pdfReportHoldsTheSettings()
+    void readFromTheUnit()
     {
-        const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext is not installed");
-        const QString path = m_dir.filePath("raport");
-        storeDefault("Raport");
-        QVERIFY(click("Raport"));
-        m_dialogs->files << path;
-        QVERIFY(press("pdfButton"));
-
-        QProcess text;
-        text.start(pdftotext, {path + ".pdf", "-"});
-        QVERIFY(text.waitForFinished(30000));
-        // Ligatures come back as single characters and wrapped cells as separate lines; a dash
-        // at a line break is taken for a hyphen and dropped, so dashes are not compared.
-        auto comparable = [](QString text) {
-            return text.normalized(QString::NormalizationForm_KC).remove('-').simplified();
-        };
-        const QString content = comparable(QString::fromUtf8(text.readAllStandardOutput()));
-        QVERIFY2(content.contains("Konfiguracja Ostrel: Raport"), qPrintable(content));
-        // Every setting row of the first module, in order: number, name, value.
-        Konfiguracja config(QString(), nullptr);
-        int position = 0;
-        int row = 0;
-        for (const Setting *setting : config.getModule(0)->getSettings()) {
-            const QString expected = comparable(QString("%1 %2 %3").arg(++row).arg(
-                    setting->getName(), setting->getValueText()));
-            position = content.indexOf(expected, position);
-            QVERIFY2(position >= 0, qPrintable(expected));
-        }
-    }
-
-    void readAndSendWithTheUnit()
-    {
-#ifndef OSTREL_SIM_PATH
-        QSKIP("the simulated unit is not built");
-#else
-        SimProcess sim(ostrelSimPath(), {"--fast"});
-        QVERIFY(sim.start());
-        QVERIFY(m_link.openPort(sim.portName()));
+        std::unique_ptr<SimProcess> sim;
+        QVERIFY(startSim({}, &sim));
         // Cancelling the name prompt stores nothing.
-        m_dialogs->texts << QString() << "" << "Z powrotem";
+        m_dialogs->texts << QString() << "";
         QVERIFY(press("readButton"));
         QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->lines("getText").size(), 1, 10000);
         QCOMPARE(count() + tabs(), 0);
@@ -340,25 +318,150 @@ private slots:
         const QRegularExpression generated("^C_\\d{4}_\\d\\d_\\d\\d_\\d\\d:\\d\\d:\\d\\d$");
         QVERIFY2(generated.match(name).hasMatch(), qPrintable(name));
         QVERIFY(tab()->isMaximized());
+    }
 
-        // The edits are stored first, then sent in the unit's form; reading back returns them.
-        const QByteArray before = image(Konfiguracja::FromDevice);
-        QVERIFY(edit());
-        const QByteArray sent = image(Konfiguracja::FromDevice);
-        QVERIFY(sent != before);
-        m_dialogs->answers << QMessageBox::Yes << QMessageBox::Yes;
+    // What is no configuration is not sent, nor read and backed up. (What the unit holds
+    // already: the trust tests.)
+    void notSent_data()
+    {
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no module")
+                << QByteArray::fromHex("0000") << "^warning\\|.*nie zawiera żadnego modułu";
+        QTest::newRow("does not parse") << QByteArray::fromHex("02d0010101120100")
+                                        << "^warning\\|.*zapisany obraz jest uszkodzony";
+    }
+    void notSent()
+    {
+        QFETCH(QByteArray, image);
+        QFETCH(QString, message);
+        std::unique_ptr<SimProcess> sim;
+        QVERIFY(startSim({}, &sim));
+        open("Hala", image);
+        QVERIFY(send());
+        const QRegularExpression expected(message);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs->lines().isEmpty()
+                                         && expected.match(m_dialogs->lines().last()).hasMatch(),
+                                 30000);
+        QCOMPARE(m_dialogs->execCount, 0);
+        QCOMPARE(backups().size(), 0);
+    }
+
+    // The unit is backed up before the review; only the ticked change goes over; the unit is
+    // read again and any setting it did not take is named.
+    void sendReviewedChanges_data()
+    {
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<bool>("addressTaken");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("verified") << QStringList() << true
+                                  << "information|Info|Dane wysłane poprawnie.\n"
+                                     "Konfiguracja zweryfikowana";
+        QTest::newRow("setting not taken")
+                << QStringList{"--ignore-setting", "0xE0:26"} << false
+                << "warning|Weryfikacja konfiguracji|Urządzenie potwierdziło odbiór, ale nie "
+                   "przyjęło tych ustawień:\nPSB 1, Złącze RS232 - Protokół Modbus - adres: "
+                   "wysłano %1, urządzenie ma %2";
+    }
+    void sendReviewedChanges()
+    {
+        QFETCH(QStringList, simArguments);
+        QFETCH(bool, addressTaken);
+        QFETCH(QString, result);
+        std::unique_ptr<SimProcess> sim;
+        QVERIFY(startSim(simArguments, &sim));
+        const QByteArray before = unitImage();
+        const quint32 capacity = psbValue(before, Capacity);
+        const quint32 address = psbValue(before, Address);
+        const quint32 newAddress = (address + 1) % 256;
+        auto target = parsed(before, Konfiguracja::FromDevice);
+        target->getModule(0)->getSetting(Capacity)->setValue(capacity + 5);
+        target->getModule(0)->getSetting(Address)->setValue(newAddress);
+        open("Hala", target->toByteArray(Konfiguracja::FromDatabase));
+
+        QStringList backupsAtReview;
+        QStringList rows;
+        m_dialogs->onExec = [&](QDialog *dialog) {
+            auto *review = qobject_cast<ConfigReviewDialog *>(dialog);
+            if (!review)
+                return 0;
+            backupsAtReview = backups();
+            const ConfigDiffModel *model = review->model();
+            for (int row = 0; row < model->rowCount(); ++row)
+                rows << model->index(row, ConfigDiffModel::SettingColumn).data().toString();
+            // Leave the capacity as the unit has it.
+            review->model()->setData(review->model()->index(0, 0), Qt::Unchecked,
+                                     Qt::CheckStateRole);
+            return int(QDialog::Accepted);
+        };
+        QSignalSpy finished(sender(), &ConfigSender::finished);
+        QVERIFY(send());
+        QVERIFY(finished.wait(30000));
+
+        QCOMPARE(rows, (QStringList{"Pojemność Akumulatorów",
+                                    "Złącze RS232 - Protokół Modbus - adres"}));
+        // The backup was there before anything was sent, and holds what the unit held.
+        QCOMPARE(backupsAtReview.size(), 1);
+        QCOMPARE(backups(), backupsAtReview);
+        QCOMPARE(store()->readConfig(store()->findConfigId(backupsAtReview.first())), before);
+        if (!addressTaken) {
+            result = result.arg(newAddress).arg(address)
+                    + "\n\nPoprzednia konfiguracja urządzenia jest zapisana jako "
+                    + backupsAtReview.first() + ".";
+        }
+        QCOMPARE(m_dialogs->lines().last(), result);
+        const QByteArray after = unitImage();
+        QCOMPARE(psbValue(after, Capacity), capacity);
+        QCOMPARE(psbValue(after, Address), addressTaken ? newAddress : address);
+    }
+
+    // A unit that stops answering ends the send with a message at the step it stopped; a
+    // backup made before is kept and named.
+    void missingAnswerEndsTheSend_data()
+    {
+        QTest::addColumn<bool>("answerRead");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no answer to the read")
+                << false << "odczyt konfiguracji przed wysłaniem po trzech próbach. Sprawdź "
+                            "kabel i zasilanie centrali.\nNic nie wysłano.";
+        QTest::newRow("no acknowledge")
+                << true << "wysyłanie konfiguracji po trzech próbach. Sprawdź kabel i zasilanie "
+                           "centrali.\nNie wiadomo, czy urządzenie przyjęło konfigurację";
+    }
+    void missingAnswerEndsTheSend()
+    {
+        QFETCH(bool, answerRead);
+        QFETCH(QString, message);
+        PtyPair pty;
+        QVERIFY(pty.isValid() && m_link.openPort(pty.slavePath()));
+        Konfiguracja config(QStringLiteral("Hala"), nullptr);
+        open("Hala", config.toByteArray(Konfiguracja::FromDatabase));
         m_dialogs->onExec = [](QDialog *) { return int(QDialog::Accepted); };
-        QVERIFY(press("sendButton"));
-        QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->lines().last(),
-                                  "information|Info|Dane wysłane poprawnie.\n"
-                                  "Konfiguracja zweryfikowana", 20000);
-        QCOMPARE(stored(name), image());
-        // The send kept a backup of what the unit held.
-        QCOMPARE(count(), 2);
-        QVERIFY(press("readButton"));
-        QTRY_COMPARE_WITH_TIMEOUT(count(), 3, 10000);
-        QCOMPARE(stored("Z powrotem"), sent);
-#endif
+        QSignalSpy finished(sender(), &ConfigSender::finished);
+        QVERIFY(send());
+        if (answerRead) {
+            // The unit holds another capacity, so there is something to send.
+            config.getModule(0)->getSetting(Capacity)->setValue(40);
+            // Clock polls may come first.
+            bool read = false;
+            for (int frames = 0; frames < 5 && !read; ++frames) {
+                const QByteArray request = pty.readFrame(3000);
+                read = request.size() > 4 && quint8(request.at(4)) == Device::ReadConfig;
+            }
+            QByteArray frame;
+            Device::buildFrame(Device::ConfigData, config.toByteArray(Konfiguracja::FromDevice),
+                               frame);
+            QVERIFY(read && pty.write(frame));
+        }
+        QVERIFY(finished.wait(20000));
+        QTRY_VERIFY(!m_dialogs->lines("warning").isEmpty());
+        const QString last = m_dialogs->lines().last();
+        QVERIFY2(last.startsWith("warning|Konfigurator Ostrel|Urządzenie nie odpowiada\n"
+                                 "Brak odpowiedzi na " + message),
+                 qPrintable(last));
+        QCOMPARE(backups().size(), answerRead ? 1 : 0);
+        QVERIFY2(!answerRead || last.endsWith("zapisana jako " + backups().first() + "."),
+                 qPrintable(last));
     }
 };
 

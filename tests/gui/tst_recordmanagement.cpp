@@ -10,18 +10,9 @@
 #include "simprocess.h"
 #include "store/dbmanager.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QListView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QSqlQuery>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QToolButton>
-#include <QTreeView>
+#include <QtSql>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -70,7 +61,6 @@ private slots:
     void openAndDelete();
     void pdfExport_data();
     void pdfExport();
-    void csvExport();
     void filteredReport_data();
     void filteredReport();
 
@@ -157,11 +147,8 @@ void tst_RecordManagement::readFromUnit()
         stored.parse(DbManager::instance()->readLog(id));
         QAbstractItemModel *table = view->findChild<QTableView *>()->model();
         QCOMPARE(table->rowCount(), 3);
-        for (int row = 0; row < 3; ++row) {
-            const EventEntry entry = stored.getEvents().at(2 - row);
-            QCOMPARE(table->index(row, 0).data().toString(), Pamietnik::dateTimeText(entry));
-            QCOMPARE(table->index(row, 1).data().toString(), Pamietnik::eventText(entry));
-        }
+        QCOMPARE(table->index(0, 0).data().toString(),
+                 Pamietnik::dateTimeText(stored.getEvents().at(2)));
     } else if (kind == Faults) {
         auto *tree = qobject_cast<QTreeView *>(view);
         QVERIFY(tree->model()->rowCount() >= 2);
@@ -185,7 +172,7 @@ void tst_RecordManagement::openAndDelete()
     QFETCH(QString, deleted);
     storeRecord(kind, QStringLiteral("a"), data);
     storeRecord(kind, QStringLiteral("b"), data);
-    FakeDialogs dialogs;
+    FakeDialogs dialogs(QMessageBox::Yes);
     const auto window = makeWindow(kind, nullptr);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -206,7 +193,7 @@ void tst_RecordManagement::openAndDelete()
     // The selected record goes; its tab stays open.
     list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
     action(window.get(), "deleteButton")->trigger();
-    QCOMPARE(dialogs.lines(), QStringList(reported("b")));
+    QCOMPARE(dialogs.lines("information"), QStringList(reported("b")));
     QCOMPARE(list->model()->rowCount(), 1);
     QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("a"));
     QCOMPARE(mdi->subWindowList().size(), 2);
@@ -214,7 +201,7 @@ void tst_RecordManagement::openAndDelete()
     // Without a selection the active tab's record goes, and its tab with it.
     list->selectionModel()->clear();
     action(window.get(), "deleteButton")->trigger();
-    QCOMPARE(dialogs.lines(), QStringList({reported("b"), reported("a")}));
+    QCOMPARE(dialogs.lines("information"), QStringList({reported("b"), reported("a")}));
     QCOMPARE(list->model()->rowCount(), 0);
     QTRY_COMPARE(mdi->subWindowList().size(), 1);
 
@@ -223,37 +210,26 @@ void tst_RecordManagement::openAndDelete()
     action(window.get(), "deleteButton")->trigger();
     QTRY_COMPARE(mdi->subWindowList().size(), 0);
     action(window.get(), "deleteButton")->trigger();
-    QCOMPARE(dialogs.shown.size(), 2);
+    QCOMPARE(dialogs.shown.size(), 4);
 }
 
-// Per window: a record, the message of its deletion ("title|text"), and its report's title and
-// first and last rows.
+// Per window: a record, the message of its deletion ("title|text") and its report's title. What
+// the reports hold is the records' own tests' business; here the window picks the record.
 void tst_RecordManagement::pdfExport_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QString>("deleted");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("firstRow");
-    QTest::addColumn<QString>("lastRow");
-    QByteArray events; // several pages
-    for (int i = 0; i < 120; ++i)
-        events += QByteArray::fromHex("1803050e0709") + char(i % 35) + char(0xF1);
-    events += QByteArray::fromHex("19010203040583f2");
-    QTest::newRow("events") << int(Events) << events
+    QTest::newRow("events") << int(Events) << QByteArray::fromHex("1803050e07090af1")
             << "Usunięcie rejestru zdarzeń|Usunięcie rejestru zdarzeń o nazwie: %1"
-            << "Zdarzenia Ostrel: raport" << R"(\n1\s+2024-03-05\s+PSL 1\s)"
-            << R"(\n121\s+2025-01-02\s+PSL 2)";
-    QTest::newRow("faults") << int(Faults)
-            << QByteArray::fromHex("02f0010501000001" "00" "f0020401000100")
+            << "Zdarzenia Ostrel: raport";
+    QTest::newRow("faults") << int(Faults) << QByteArray::fromHex("01f0010501000001")
             << "Usunięcie uszkodzeń|Usunięcie listy uszkodzeń o nazwie: %1"
-            << "Uszkodzenia Ostrel: raport" << R"(nr 1\s+Lp\s+Nazwa\s+1\s+Zwarcie[^\n]+1 \(LS1\))"
-            << R"(\n2\s+Zwarcie[^\n]+3 \(LS3\))";
-    QTest::newRow("software") << int(Software)
-            << QByteArray::fromHex("f00123120b" "50010000ff" "5702050001")
+            << "Uszkodzenia Ostrel: raport";
+    QTest::newRow("software") << int(Software) << QByteArray::fromHex("f00123120b")
             << "Usunięcie wersji oprogramowania|Usunięcie wersji o nazwie: %1"
-            << "Oprogramowanie Ostrel: raport" << R"(\n1\s+PSL 1\s+2\.3\s+120B)"
-            << R"(\n3\s+SCA 2\s+0\.5\s+0001)";
+            << "Oprogramowanie Ostrel: raport";
 }
 
 void tst_RecordManagement::pdfExport()
@@ -261,15 +237,14 @@ void tst_RecordManagement::pdfExport()
     QFETCH(int, kind);
     QFETCH(QByteArray, data);
     QFETCH(QString, title);
-    QFETCH(QString, firstRow);
-    QFETCH(QString, lastRow);
+    storeRecord(kind, QStringLiteral("inny"), data);
     storeRecord(kind, QStringLiteral("raport"), data);
     FakeDialogs dialogs;
     QTemporaryDir out;
     dialogs.files << out.filePath(QStringLiteral("raport"));
     const auto window = makeWindow(kind, nullptr);
     auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
-    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
+    list->selectionModel()->select(list->model()->index(1, 0), QItemSelectionModel::Select);
     action(window.get(), "pdfButton")->trigger();
 
     QProcess pdftotext;
@@ -277,33 +252,8 @@ void tst_RecordManagement::pdfExport()
     QVERIFY2(pdftotext.waitForFinished(60000), "pdftotext is needed");
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     QVERIFY2(text.startsWith(title), qPrintable(text));
-    const int first = text.indexOf(QRegularExpression(firstRow));
-    QVERIFY2(first > 0 && text.indexOf(QRegularExpression(lastRow)) > first, qPrintable(text));
     action(window.get(), "printButton")->trigger();
     QCOMPARE(dialogs.execCount, 1);
-}
-
-// The register as CSV under its name made fit for a file name; a failed write is reported.
-void tst_RecordManagement::csvExport()
-{
-    storeRecord(Events, QStringLiteral("L_2024_03_05_14:07:09"),
-                QByteArray::fromHex("1803050e07091700"));
-    FakeDialogs dialogs;
-    QTemporaryDir out;
-    dialogs.files << out.filePath(QStringLiteral("rejestr"))
-                  << out.filePath(QStringLiteral("brak/rejestr.csv"));
-    const auto window = makeWindow(Events, nullptr);
-    clickRow(window->findChild<QListView *>(QStringLiteral("lista")), 0);
-    action(window.get(), "csvButton")->trigger();
-    QCOMPARE(dialogs.lines(), QStringList("save|Eksport CSV|L_2024_03_05_14-07-09"));
-    QFile file(out.filePath(QStringLiteral("rejestr.csv")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("\xEF\xBB\xBFLp;Data;Modu\xC5\x82;Zdarzenie;Kod;"
-                                        "Usuni\xC4\x99te\r\n1;2024-03-05 14:07:09;-;"
-                                        "Start systemu / reset;0x17;0\r\n"));
-    action(window.get(), "csvButton")->trigger();
-    QCOMPARE(dialogs.ofKind("warning").size(), 1);
-    QVERIFY(dialogs.ofKind("warning").constFirst().text.contains("brak"));
 }
 
 // With a filter hiding rows in the register's tab, each report offers the visible rows; the
@@ -317,6 +267,7 @@ void tst_RecordManagement::filteredReport_data()
     const QString visible = QStringLiteral("tylko widoczne wiersze");
     QTest::newRow("CSV, visible rows") << "csvButton" << visible << QVariant(true);
     QTest::newRow("CSV, whole") << "csvButton" << "Całość" << QVariant(false);
+    QTest::newRow("CSV, unwritable") << "csvButton" << "Całość" << QVariant(false);
     QTest::newRow("PDF, visible rows") << "pdfButton" << visible << QVariant(true);
     QTest::newRow("print, cancelled") << "printButton" << "Anuluj" << QVariant();
 }
@@ -331,7 +282,7 @@ void tst_RecordManagement::filteredReport()
     for (int i = 0; i < 8; ++i)
         data += QByteArray::fromHex("1803050e07") + char(i) + char(i % 3)
                 + char(i < 5 ? 0xF1 : 0xE2);
-    storeRecord(Events, QStringLiteral("L_widok"), data);
+    storeRecord(Events, QStringLiteral("L_2024_03_05_14:07:09"), data);
     FakeDialogs dialogs;
     dialogs.onExec = [&choice](QDialog *dialog) {
         if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
@@ -342,7 +293,9 @@ void tst_RecordManagement::filteredReport()
         return int(QDialog::Rejected);
     };
     QTemporaryDir out;
-    const QString file = out.filePath(button == "csvButton" ? "r.csv" : "r.pdf");
+    const bool unwritable = QTest::currentDataTag() == QLatin1String("CSV, unwritable");
+    const QString file = out.filePath(unwritable ? "brak/r.csv"
+                                                 : button == "csvButton" ? "r.csv" : "r.pdf");
     dialogs.files << file;
     const auto window = makeWindow(Events, nullptr);
     clickRow(window->findChild<QListView *>(QStringLiteral("lista")), 0);
@@ -357,7 +310,12 @@ void tst_RecordManagement::filteredReport()
     if (visibleOnly.isNull()) {
         QCOMPARE(dialogs.shown.size(), 1);
         QVERIFY(!QFile::exists(file));
+    } else if (unwritable) {
+        QCOMPARE(dialogs.ofKind("warning").size(), 1);
+        QVERIFY(dialogs.ofKind("warning").constFirst().text.contains("brak"));
     } else if (button == "csvButton") {
+        // Under the register's name made fit for a file name.
+        QCOMPARE(dialogs.lines("save"), QStringList("save|Eksport CSV|L_2024_03_05_14-07-09"));
         // The visible rows as the tab shows them, newest first, each with its number.
         Pamietnik stored;
         stored.parse(data);
@@ -371,7 +329,7 @@ void tst_RecordManagement::filteredReport()
         pdftotext.start("pdftotext", {"-layout", file, "-"});
         QVERIFY2(pdftotext.waitForFinished(60000), "pdftotext is needed");
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        QVERIFY2(text.startsWith("Zdarzenia Ostrel: L_widok"), qPrintable(text));
+        QVERIFY2(text.startsWith("Zdarzenia Ostrel: L_2024_03_05_14:07:09"), qPrintable(text));
         QStringList rows;
         const QRegularExpression row(R"(\n\s*(\d+)\s+2024-03-05\s+(PS[BL]))");
         for (auto match = row.globalMatch(text); match.hasNext();)

@@ -1,0 +1,451 @@
+// ctest-labels: trust
+#include "fakedialogs.h"
+#include "servicewindows_support.h"
+
+#include "gui/configeditor.h"
+#include "gui/configmanagement.h"
+#include "gui/configsender.h"
+#include "gui/eventsmanagement.h"
+#include "gui/faultsmanagement.h"
+#include "gui/servicemanagement.h"
+#include "gui/softwaremanagement.h"
+#include "gui/timemanagement.h"
+#include "gui/treemodel.h"
+
+#include "config/konfiguracja.h"
+#include "config/modulefactory.h"
+#include "config/optionlists.h"
+#include "config/setting.h"
+#include "service/unitclock.h"
+#include "store/dbmanager.h"
+
+#include <QtSql>
+#include <QtWidgets>
+
+#include <ctime>
+
+namespace {
+
+int rows(const QString &table, const QString &where = QStringLiteral("1"))
+{
+    QSqlQuery query(QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(table, where));
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+QByteArray readEventLog(USBManager &link)
+{
+    QSignalSpy received(&link, &USBManager::signalReceivedPacket);
+    link.queueFrame(frameFor(Device::ReadEventLog, QByteArray(2, '\0')));
+    for (int tries = 0; tries < 30; ++tries, received.wait(1000)) {
+        for (const QList<QVariant> &arguments : qAsConst(received)) {
+            if (arguments.at(0).value<Device::COMMAND>() == Device::EventLogPart)
+                return arguments.at(1).toByteArray();
+        }
+    }
+    return QByteArray("timeout");
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    pdftotext.waitForFinished(60000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+// Nothing harms the unit or the store without a question, and each answer does what it says:
+// against the simulated unit and a real store.
+class TestSafety : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    static QString clearLog(FakeDialogs &dialogs);
+    static QString deleteRecord(const QString &kind);
+    QString editConfig(FakeDialogs &dialogs, const QString &action);
+
+private slots:
+    void initTestCase()
+    {
+        // A technician's zone, where 2024-03-31 02:30 falls into the spring-forward gap.
+        qputenv("TZ", "Europe/Warsaw");
+        tzset();
+        buildOptionLists();
+        initFaultTextTables();
+        QVERIFY(DbManager::instance()->openDatabase(m_dir.path()));
+        DbManager::instance()->initTables();
+    }
+    void init()
+    {
+        for (const char *table : {"KONFIGURACJA", "PAMIETNIK", "USZKODZENIA", "OPROGRAMOWANIE"})
+            QSqlQuery().exec(QLatin1String("DELETE FROM ") + QLatin1String(table));
+    }
+    void questions_data();
+    void questions();
+    void clockPayloads_data();
+    void clockPayloads();
+    void clockAnswers_data();
+    void clockAnswers();
+    void idleClockAdvancesWithTheUnit();
+};
+
+// Rows: the action, the answers given in turn, what became of the unit and the store, and the
+// first question asked (null: not compared).
+void TestSafety::questions_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<QString>("effect");
+    QTest::addColumn<QString>("question");
+    const QString clear = QStringLiteral(
+            "box|Wyczyść rejestr zdarzeń|Rejestr zdarzeń w centrali zostanie skasowany i nie da "
+            "się go odtworzyć.\n\n„Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i "
+            "zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.|Anuluj,"
+            "Odczytaj, zapisz i wyczyść,Wyczyść bez odczytu");
+    QTest::newRow("clear: read, store, clear") << "clear" << "Yes" << "stored 1, cleared" << clear;
+    QTest::newRow("clear without reading") << "clear" << "No" << "stored 0, cleared" << QString();
+    QTest::newRow("clear cancelled") << "clear" << "Cancel" << "stored 0, kept 40" << QString();
+    QTest::newRow("delete event register") << "events" << "Yes" << "gone"
+            << "box|Usunięcie rejestru zdarzeń|Czy usunąć rejestr zdarzeń R1?|Nie,Tak";
+    QTest::newRow("keep fault list") << "faults" << "No" << "kept"
+            << "box|Usunięcie uszkodzeń|Czy usunąć listę uszkodzeń R1?|Nie,Tak";
+    QTest::newRow("keep software list") << "software" << "No" << "kept" << QString();
+    QTest::newRow("keep configuration") << "delete" << "No" << "kept"
+            << "box|Konfigurator Ostrel|Czy usunąć konfigurację Hala|Nie,Tak";
+    QTest::newRow("delete configuration") << "delete" << "Yes" << "gone" << QString();
+    const QString save = QStringLiteral(
+            "question|Konfiguracja|Konfiguracja Hala została zmieniona. Czy zapisać zmiany?");
+    QTest::newRow("close, save") << "close" << "Yes" << "saved, closed" << save;
+    QTest::newRow("close, discard") << "close" << "No" << "unsaved, closed" << save;
+    QTest::newRow("close cancelled") << "close" << "Cancel" << "unsaved, open" << save;
+    // The review is declined: what counts is that the edits were stored before the send.
+    QTest::newRow("send, save first") << "send" << "Yes,Yes" << "saved, open, backups 1" << save;
+    // An extinguishing set for a basic unit: the review warns, a second question follows, and
+    // declining it sends nothing.
+    QTest::newRow("send another module set") << "send" << "Yes,No"
+            << "unsaved, open, backups 1, warned, second question declined"
+            << "question|Konfigurator Ostrel|Czy wysłać konfigurację Hala do urządzenia?";
+    QTest::newRow("send cancelled") << "send" << "Cancel" << "unsaved, open, backups 0" << save;
+    // Twice, on a unit that holds the stored image: one backup, and the edits named as unsent.
+    QTest::newRow("send stored only, twice") << "send" << "No,Yes,No,Yes"
+            << "unsaved, open, backups 1, not sent twice" << save;
+    const QString print = QStringLiteral(
+            "question|Konfiguracja|Konfiguracja Hala ma niezapisane zmiany.\n\n„Tak” zapisuje "
+            "je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez "
+            "zapisywania.");
+    QTest::newRow("pdf, save first") << "pdf" << "Yes" << "saved, open, pdf 65" << print;
+    QTest::newRow("pdf of what is shown") << "pdf" << "No" << "unsaved, open, pdf 65" << print;
+    QTest::newRow("pdf cancelled") << "pdf" << "Cancel" << "unsaved, open" << print;
+}
+
+void TestSafety::questions()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, answers);
+    QFETCH(QString, question);
+    const QMap<QString, QMessageBox::StandardButton> buttons{
+            {"Yes", QMessageBox::Yes}, {"No", QMessageBox::No}, {"Cancel", QMessageBox::Cancel}};
+    FakeDialogs dialogs(QMessageBox::Cancel);
+    for (const QString &answer : answers.split(','))
+        dialogs.answers << buttons.value(answer);
+    QString effect;
+    if (action == "clear")
+        effect = clearLog(dialogs);
+    else if (action == "events" || action == "faults" || action == "software")
+        effect = deleteRecord(action);
+    else
+        effect = editConfig(dialogs, action);
+    QTEST(effect, "effect");
+    if (!question.isNull()) {
+        QStringList asked = dialogs.lines("question") + dialogs.lines("box");
+        QCOMPARE(asked.value(0), question);
+    }
+    QVERIFY2(dialogs.answers.isEmpty(), "a question was not asked");
+}
+
+QString TestSafety::clearLog(FakeDialogs &dialogs)
+{
+    SimUnit sim({QStringLiteral("--log-entries"), QStringLiteral("40")});
+    if (!sim.open())
+        return QStringLiteral("no unit");
+    ServiceManagement window(&sim.link);
+    QSignalSpy stored(&window, &ServiceManagement::signalEventLogStored);
+    auto *button = child<QPushButton>(window, "sendAckButton");
+    QTest::mouseClick(button, Qt::LeftButton);
+    const bool asked = dialogs.answers.isEmpty();
+    QTest::qWait(200);
+    if (!QTest::qWaitFor([button] { return button->isEnabled(); }, 20000))
+        return QStringLiteral("still busy");
+    const int unitEntries = readEventLog(sim.link).size() / 8;
+    if (!asked)
+        return QStringLiteral("not asked");
+    // The unit notes its own clearing, and then our read, in the new register.
+    QString effect = QStringLiteral("stored %1, ").arg(rows("PAMIETNIK", "length(dane) = 320"));
+    effect += unitEntries <= 2 ? QStringLiteral("cleared")
+                               : QStringLiteral("kept %1").arg(unitEntries);
+    // Done is said once, naming the stored register when there is one.
+    const QStringList done = dialogs.lines("information");
+    if (effect.endsWith("cleared")
+        && (done.size() != 1 || done[0].contains("zapisano jako L_") == stored.isEmpty()))
+        effect += QStringLiteral(" silently");
+    return effect;
+}
+
+QString TestSafety::deleteRecord(const QString &kind)
+{
+    std::unique_ptr<RecordManagement> window;
+    const QString table = kind == "events" ? "PAMIETNIK"
+                                           : kind == "faults" ? "USZKODZENIA" : "OPROGRAMOWANIE";
+    QSqlQuery().exec(QStringLiteral("INSERT INTO %1 VALUES (NULL, 'R1', x'00')").arg(table));
+    if (kind == "events")
+        window = std::make_unique<EventsManagement>(nullptr, nullptr);
+    else if (kind == "faults")
+        window = std::make_unique<FaultsManagement>(nullptr, nullptr);
+    else
+        window = std::make_unique<SoftwareManagement>(nullptr, nullptr);
+    auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
+    list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
+    child<QToolButton>(*window, "deleteButton")->defaultAction()->trigger();
+    return rows(table) == 0 ? QStringLiteral("gone") : QStringLiteral("kept");
+}
+
+QString TestSafety::editConfig(FakeDialogs &dialogs, const QString &action)
+{
+    SimUnit sim;
+    if (action == "send" && !sim.open())
+        return QStringLiteral("no unit");
+    DbManager *store = DbManager::instance();
+    ConfigManagement window(&sim.link, nullptr);
+    window.show();
+    // The unit's own configuration, so that a send of the stored image has nothing to change.
+    QByteArray image = Konfiguracja(QString(), nullptr).toByteArray(Konfiguracja::FromDatabase);
+    const bool otherSet = QTest::currentDataTag() == QLatin1String("send another module set");
+    bool warned = false;
+    if (otherSet) {
+        Konfiguracja extinguishing;
+        for (int type : {0x57, 0x55, 0x56, 0x50, 0x53, 0x45, 0x51})
+            extinguishing.addModule(createModule(type, 1));
+        image = extinguishing.toByteArray(Konfiguracja::FromDatabase);
+        store->writeConfig(QStringLiteral("Hala"), image);
+        dialogs.onExec = [&warned](QDialog *review) {
+            auto *label = review->findChild<QLabel *>("warningLabel");
+            warned = label && label->isVisibleTo(review) && label->text().contains("UWAGA");
+            return int(QDialog::Accepted);
+        };
+    } else if (action == "send") {
+        dialogs.texts << QStringLiteral("Hala");
+        child<QToolButton>(window, "readButton")->click();
+        if (!QTest::qWaitFor([store] { return store->findConfigId("Hala") != 0; }, 10000))
+            return QStringLiteral("not read");
+        image = store->readConfig(store->findConfigId("Hala"));
+    } else {
+        store->writeConfig(QStringLiteral("Hala"), image);
+    }
+    const int id = store->findConfigId("Hala");
+    window.showConfig(uint(id), QString(), Konfiguracja::FromDatabase);
+    auto *mdi = child<QMdiArea>(window, "mdiArea");
+    QMdiSubWindow *tab = mdi->activeSubWindow();
+    // The battery capacity, as the value delegate would set it.
+    TreeModel *model = qobject_cast<ConfigEditor *>(tab->widget())->model();
+    if (!otherSet && !model->setData(model->index(1, 1, model->index(0, 0)), 65u))
+        return QStringLiteral("not edited");
+
+    if (action == "delete") {
+        child<QToolButton>(window, "deleteButton")->click();
+        QTest::qWait(50);
+        // A record deleted takes its edits with it: nothing offers to save them.
+        return QString(store->findConfigId("Hala") ? "kept" : "gone")
+                + (dialogs.lines("question").isEmpty() ? "" : ", asked to save");
+    }
+    QString effect;
+    if (action == "close") {
+        tab->close();
+    } else if (action == "pdf") {
+        QFile::remove(m_dir.filePath("Hala.pdf"));
+        dialogs.files << m_dir.filePath("Hala.pdf");
+        child<QToolButton>(window, "pdfButton")->click();
+        if (QFile::exists(m_dir.filePath("Hala.pdf")))
+            effect = pdfText(m_dir.filePath("Hala.pdf")).contains("Pojemność Akumulatorów 65")
+                    ? QStringLiteral(", pdf 65")
+                    : QStringLiteral(", pdf stale");
+    } else {
+        for (int sends = (dialogs.answers.size() + 1) / 2; sends > 0; --sends) {
+            QSignalSpy finished(window.configSender(), &ConfigSender::finished);
+            child<QToolButton>(window, "sendButton")->click();
+            if (window.configSender()->isBusy())
+                finished.wait(20000);
+        }
+        effect = QStringLiteral(", backups %1").arg(
+                rows("KONFIGURACJA", "substr(nazwa, 1, 6) = 'Kopia_'"));
+        const int notes = dialogs.count(QStringLiteral(
+                "Urządzenie ma już konfigurację Hala. Nic nie wysłano.\n\nNiezapisane zmiany z "
+                "edytora nie zostały wysłane: użyto zapisanej wersji konfiguracji Hala."));
+        if (notes > 0)
+            effect += notes == 2 ? QStringLiteral(", not sent twice") : QStringLiteral(", once");
+        const QString second = QStringLiteral(
+                "Zestaw modułów w urządzeniu jest inny niż w konfiguracji Hala (tylko w "
+                "urządzeniu: 4, tylko w wysyłanej: 7)");
+        if (warned)
+            effect += QStringLiteral(", warned");
+        if (dialogs.lines("question").value(1).contains(second)
+            && dialogs.count(QStringLiteral("Dane wysłane poprawnie.\nKonfiguracja zweryfikowana"))
+                    == 0)
+            effect += QStringLiteral(", second question declined");
+    }
+    QTest::qWait(50);
+    const bool saved = store->readConfig(id) != image;
+    return QString(saved ? "saved" : "unsaved") + (mdi->subWindowList().isEmpty() ? ", closed"
+                                                                                : ", open")
+            + effect;
+}
+
+// Rows: the unit's flag in its clock answers (-1: no answer yet), the user's click on the flag
+// to send (-1: none), the button, the answer to the question, and what is sent: the payload,
+// "now:<flag>" for the PC's time, or nothing.
+void TestSafety::clockPayloads_data()
+{
+    QTest::addColumn<int>("unitFlag");
+    QTest::addColumn<int>("userFlag");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("confirmed");
+    QTest::addColumn<QString>("sent");
+    QTest::newRow("typed in the DST gap, unit's flag on") << 1 << -1 << "typed" << true
+                                                          << "18031F021E0001";
+    QTest::newRow("typed, user turns the flag off") << 1 << 0 << "typed" << true
+                                                    << "18031F021E0000";
+    QTest::newRow("typed, user turns the flag on") << 0 << 1 << "typed" << true
+                                                   << "18031F021E0001";
+    QTest::newRow("PC time keeps the unit's flag on") << 1 << 0 << "pc" << true << "now:1";
+    QTest::newRow("PC time keeps the unit's flag off") << 0 << 1 << "pc" << true << "now:0";
+    QTest::newRow("PC time, unit's flag unknown") << -1 << 1 << "pc" << true << "now:1";
+    QTest::newRow("set time back on the tab follows the PC") << 1 << -1 << "shown again" << true
+                                                             << "now:1";
+    QTest::newRow("declined") << 1 << -1 << "typed" << false << "";
+}
+
+void TestSafety::clockPayloads()
+{
+    QFETCH(int, unitFlag);
+    QFETCH(int, userFlag);
+    QFETCH(QString, button);
+    QFETCH(bool, confirmed);
+    QFETCH(QString, sent);
+    FakeDialogs dialogs(confirmed ? QMessageBox::Yes : QMessageBox::No);
+    PtyUnit unit;
+    TimeManagement window(&unit.link);
+    window.show();
+    QVERIFY(unit.open());
+    const QByteArray answer = QByteArray::fromHex("18031F021E00") + char(unitFlag);
+    auto *flag = child<QCheckBox>(window, "checkBoxChangeTimeSend");
+    if (unitFlag >= 0)
+        emit unit.link.signalReceivedPacket(Device::ClockData, answer);
+    if (userFlag >= 0) {
+        flag->click();
+        if (flag->isChecked() != (userFlag == 1))
+            flag->click();
+        // Later answers leave the user's choice alone.
+        if (unitFlag >= 0)
+            emit unit.link.signalReceivedPacket(Device::ClockData, answer);
+    }
+    auto *edit = child<QDateTimeEdit>(window, "dateSetTimeEdit");
+    // Typed inside the PC zone's DST gap: sent as typed, not moved by an hour.
+    edit->setDateTime(QDateTime(QDate(2024, 3, 31), QTime(2, 30), Qt::UTC));
+    if (button == "shown again") {
+        window.hide();
+        window.show();
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    QTest::mouseClick(child<QPushButton>(window, button == "pc" ? "sendComputerTimeButton"
+                                                                : "sendTimeButton"),
+                      Qt::LeftButton);
+    const QStringList asked = dialogs.lines("question");
+    const QString flagText = sent.endsWith('1') ? "włączona?" : "wyłączona?";
+    QVERIFY2(asked.size() == 1 && (sent.isEmpty() || asked[0].endsWith(flagText)),
+             qPrintable(asked.join('\n')));
+    if (sent.isEmpty()) {
+        QVERIFY(child<QPushButton>(window, "sendTimeButton")->isEnabled());
+        return;
+    }
+    const QByteArray frame = unit.request(Device::ClockData);
+    const QByteArray payload = frame.mid(5, frame.size() - 6);
+    QVERIFY(Device::checkCrc(frame.constData(), frame.size() - 1));
+    if (sent.startsWith("now:")) {
+        QDateTime time;
+        int dst = -1;
+        QVERIFY(UnitClock::parse(payload, &time, &dst));
+        QCOMPARE(dst, sent.back().digitValue());
+        QVERIFY(qAbs(QDateTime(time.date(), time.time()).secsTo(now)) <= 2);
+        return;
+    }
+    QCOMPARE(payload.toHex().toUpper(), sent.toLatin1());
+    QCOMPARE(asked[0], "question|Data i czas|Ustawić w centrali datę i czas: 31.03.2024 "
+                       "02:30:00, automatyczna zmiana czasu LATO/ZIMA: " + flagText);
+    // What the unit answers is what it now has, and it is shown.
+    unit.answer(Device::ClockData, QByteArray::fromHex("18031F021E0501"));
+    QTRY_COMPARE(dialogs.lines("information"),
+                 QStringList("information|Data i czas|Centrala ma teraz datę i czas 31.03.2024 "
+                             "02:30:05, automatyczna zmiana czasu LATO/ZIMA: włączona."));
+}
+
+// Every clock answer is shown, the link's idle reads included, with the PC's time of arrival.
+void TestSafety::clockAnswers_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("box"); // the unit's flag box before and after
+    const auto row = [](const char *name, int command, const char *hex, const char *shown,
+                        const char *box) {
+        QTest::newRow(name) << command << QByteArray::fromHex(hex) << QString::fromUtf8(shown)
+                            << QString(box);
+    };
+    const int clock = Device::ClockData;
+    const char *const night = "31.03.2024 02:30:00", *const before = "05.05.2010 05:05:05";
+    row("7 bytes set the flag", clock, "18031F021E0001", night, "01");
+    row("7 bytes clear the flag", clock, "18031F021E0000", night, "10");
+    row("6 bytes keep a checked box", clock, "18031F021E00", night, "11");
+    row("5 bytes change nothing", clock, "18031F021E", before, "11");
+    row("other command", Device::LiveStateData, "18031F021E0001", before, "00");
+    row("impossible date", clock, "18001F021E0001", "Nieprawidłowa data", "01");
+}
+
+void TestSafety::clockAnswers()
+{
+    QFETCH(int, command);
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, shown);
+    QFETCH(QString, box);
+    USBManager link;
+    TimeManagement window(&link);
+    auto *unitTime = child<QDateTimeEdit>(window, "dateReadTimeEdit");
+    auto *arrival = child<QDateTimeEdit>(window, "dateSystemTimeEdit");
+    auto *flag = child<QCheckBox>(window, "checkBoxChangeTimeRead");
+    unitTime->setDateTime(QDateTime(QDate(2010, 5, 5), QTime(5, 5, 5), Qt::UTC));
+    arrival->setDateTime(QDateTime(QDate(2010, 5, 5), QTime(5, 5, 5)));
+    flag->setChecked(box.at(0) == QLatin1Char('1'));
+    emit link.signalReceivedPacket(Device::COMMAND(command), payload);
+    QCOMPARE(unitTime->text(), shown);
+    QCOMPARE(flag->isChecked(), box.at(1) == QLatin1Char('1'));
+    const bool stamped = shown != QLatin1String("05.05.2010 05:05:05");
+    QCOMPARE(qAbs(arrival->dateTime().secsTo(QDateTime::currentDateTime())) <= 2, stamped);
+}
+
+void TestSafety::idleClockAdvancesWithTheUnit()
+{
+    SimUnit sim;
+    TimeManagement window(&sim.link);
+    auto *unitTime = child<QDateTimeEdit>(window, "dateReadTimeEdit");
+    const QDateTime initial = unitTime->dateTime();
+    QVERIFY(sim.open());
+    // No user action: only the link's idle reads bring the clock in, the PC's wall time.
+    QTRY_VERIFY_WITH_TIMEOUT(unitTime->dateTime() != initial, 6000);
+    const QDateTime first = unitTime->dateTime();
+    QVERIFY(qAbs(QDateTime(first.date(), first.time()).secsTo(QDateTime::currentDateTime())) <= 5);
+    QTRY_VERIFY_WITH_TIMEOUT(unitTime->dateTime() > first, 6000);
+}
+
+QTEST_MAIN(TestSafety)
+#include "tst_safety.moc"
