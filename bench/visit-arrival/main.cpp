@@ -35,7 +35,8 @@ void countFrames(QtMsgType, const QMessageLogContext &, const QString &message)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString preset = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("smoke-vent");
+    const QString preset =
+            argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("smoke-vent");
     const QString simPath = argc > 2 ? QString::fromLocal8Bit(argv[2])
                                      : QStringLiteral(OSTREL_SIM_PATH);
     QTemporaryDir dir;

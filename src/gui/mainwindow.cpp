@@ -278,6 +278,9 @@ void MainWindow::createTabs()
             &EventsManagement::setupModels);
     if (m_configTabIndex >= 0)
         m_tabWidget->setCurrentIndex(m_configTabIndex);
+    // A visit left open by a crash or a kill is where the technician carries on.
+    if (m_visitsManagement->currentVisit() != 0)
+        m_tabWidget->setCurrentIndex(m_visitsTabIndex);
 }
 
 // The configuration and register tabs store every image or register that arrives, asked for or

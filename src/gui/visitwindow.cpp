@@ -150,8 +150,8 @@ VisitWindow::~VisitWindow() = default;
 void VisitWindow::setVisit(int visitId)
 {
     m_visit = m_store->visit(visitId);
-    setWarning(QString());
     reload();
+    refreshWarning(false);
 }
 
 void VisitWindow::reload()
@@ -167,7 +167,8 @@ void VisitWindow::reload()
                                   visitTypeText(m_visit.type), m_visit.reportNumber(),
                                   m_visit.started.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     if (m_visit.corrects != 0)
-        header += tr(" (poprawia przegląd %1)").arg(m_store->visit(m_visit.corrects).reportNumber());
+        header += tr(" (poprawia przegląd %1)")
+                          .arg(m_store->visit(m_visit.corrects).reportNumber());
     header += m_visit.closed ? tr(" — <b>zamknięty</b>") : tr(" — otwarty");
     ui->visitLabel->setText(header);
 
@@ -319,9 +320,7 @@ void VisitWindow::updateState()
 
 QString VisitWindow::warningText() const
 {
-    return ui->warningLabel->isVisible() || !ui->warningLabel->isHidden()
-            ? ui->warningLabel->text()
-            : QString();
+    return ui->warningLabel->isHidden() ? QString() : ui->warningLabel->text();
 }
 
 void VisitWindow::setWarning(const QString &text)
@@ -407,30 +406,10 @@ void VisitWindow::readingDone(const VisitReading &reading)
     }
     reload();
 
-    if (arrival) {
-        const Visit previous = m_store->previousVisit(m_visit);
-        const int before = previous.id != 0
-                ? m_store->linkedRecord(previous.id, RecordRole::ConfigAfter)
-                : 0;
-        if (before != 0
-            && compareRecords(before, reading.configId,
-                              tr("Po przeglądzie %1").arg(previous.reportNumber()),
-                              tr("Teraz"), false)) {
-            setWarning(tr("UWAGA: konfiguracja centrali różni się od zapisanej po poprzednim "
-                          "przeglądzie (%1). Ktoś zmienił centralę między przeglądami.")
-                               .arg(previous.reportNumber()));
-            compareRecords(before, reading.configId,
-                           tr("Po przeglądzie %1").arg(previous.reportNumber()), tr("Teraz"),
-                           true);
-        }
+    refreshWarning(arrival);
+    if (arrival)
         return;
-    }
-
-    const int before = m_store->linkedRecord(id, RecordRole::ConfigBefore);
-    if (before != 0
-        && compareRecords(before, reading.configId, tr("Przyjazd"), tr("Odjazd"), false))
-        setWarning(tr("Konfiguracja zmieniona podczas przeglądu — zmiany są w protokole."));
-    if (reading.hasClock
+    if (reading.hasClock && reading.driftSeconds != 0
         && Dialogs::instance()->question(
                    this, tr("Zegar centrali"),
                    tr("Zegar centrali różni się od zegara komputera o %1 s. Ustawić zegar "
@@ -438,6 +417,32 @@ void VisitWindow::readingDone(const VisitReading &reading)
                            .arg(reading.driftSeconds))
                 == QMessageBox::Yes)
         m_session->setUnitClock();
+}
+
+// What the stored readings say, so that a resumed visit warns as it did: a change since the
+// previous visit's departure, else a change during this visit. After an arrival reading the
+// comparison with the previous visit is shown as well.
+void VisitWindow::refreshWarning(bool showComparison)
+{
+    const int before = m_store->linkedRecord(m_visit.id, RecordRole::ConfigBefore);
+    const int after = m_store->linkedRecord(m_visit.id, RecordRole::ConfigAfter);
+    const Visit previous = m_store->previousVisit(m_visit);
+    const int earlier =
+            previous.id != 0 ? m_store->linkedRecord(previous.id, RecordRole::ConfigAfter) : 0;
+    const QString earlierTitle = tr("Po przeglądzie %1").arg(previous.reportNumber());
+    if (before != 0 && earlier != 0
+        && compareRecords(earlier, before, earlierTitle, tr("Przyjazd"), false)) {
+        setWarning(tr("UWAGA: konfiguracja centrali różni się od zapisanej po poprzednim "
+                      "przeglądzie (%1). Ktoś zmienił centralę między przeglądami.")
+                           .arg(previous.reportNumber()));
+        if (showComparison)
+            compareRecords(earlier, before, earlierTitle, tr("Przyjazd"), true);
+    } else if (before != 0 && after != 0
+               && compareRecords(before, after, tr("Przyjazd"), tr("Odjazd"), false)) {
+        setWarning(tr("Konfiguracja zmieniona podczas przeglądu — zmiany są w protokole."));
+    } else {
+        setWarning(QString());
+    }
 }
 
 void VisitWindow::clockSet(bool ok)
@@ -482,9 +487,10 @@ void VisitWindow::showComparison()
     const int earlier =
             previous.id != 0 ? m_store->linkedRecord(previous.id, RecordRole::ConfigAfter) : 0;
     if (earlier == 0) {
-        Dialogs::instance()->information(this, tr("Porównanie"),
-                                         tr("Nie ma z czym porównać: brak odczytu przy odjeździe "
-                                            "i brak poprzedniego przeglądu."));
+        Dialogs::instance()->information(
+                this, tr("Porównanie"),
+                tr("Nie ma z czym porównać: brak odczytu przy odjeździe i brak poprzedniego "
+                   "przeglądu."));
         return;
     }
     compareRecords(earlier, before, tr("Po przeglądzie %1").arg(previous.reportNumber()),

@@ -74,6 +74,7 @@ private:
     void removeBattery();
     void saveCloseFields();
     void setWarning(const QString &text);
+    void refreshWarning(bool showComparison);
     bool refuseClosed();
     // The configuration change between two linked records, as the review window shows it.
     bool compareRecords(int leftId, int rightId, const QString &leftTitle,

@@ -148,7 +148,8 @@ void VisitSession::stepFinished(int outcome, const QString &reason)
                      .arg(what));
         return;
     default:
-        fail(tr("Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie zapisano.")
+        fail(tr("Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie "
+                "zapisano.")
                      .arg(reason.isEmpty() ? what : what + QLatin1String(", ") + reason));
         return;
     }
@@ -239,7 +240,8 @@ bool VisitSession::setUnitClock()
     if (m_running || m_settingClock || !m_link || !m_link->isOpen() || m_tracker->isBusy())
         return false;
     QByteArray frame;
-    Device::buildFrame(Device::ClockData, clockPayload(QDateTime::currentDateTime(), m_unitDst), frame);
+    Device::buildFrame(Device::ClockData, clockPayload(QDateTime::currentDateTime(), m_unitDst),
+                       frame);
     m_settingClock = true;
     emit signalActiveChanged(true);
     sendNow(frame, Device::ClockData);

@@ -274,6 +274,8 @@ void tst_VisitWorkflow::wholeWorkflow()
     QVERIFY(DbManager::instance()->openDatabase(m_dir.path()));
     visits = std::make_unique<VisitsManagement>(&link);
     QCOMPARE(visits->currentVisit(), second);
+    QVERIFY(visits->visitWindow()->warningText().contains(
+            QStringLiteral("poprzednim przeglądzie")));
     VisitStore &resumed = *visits->store();
     QCOMPARE(resumed.checks(second).first().measured, QStringLiteral("27,4 V"));
     QCOMPARE(resumed.visit(second).findings, QStringLiteral("Brak zastrzeżeń"));
