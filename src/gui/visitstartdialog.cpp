@@ -3,7 +3,7 @@
 
 #include "dialogs.h"
 #include "config/konfiguracja.h"
-#include "link/unitrequest.h"
+#include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "visits/visitstore.h"
 
@@ -20,7 +20,7 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
       ui(std::make_unique<Ui::VisitStartDialog>()),
       m_link(link),
       m_store(store),
-      m_request(new UnitRequest(link, this))
+      m_request(new RequestTracker(link, this))
 {
     ui->setupUi(this);
     ui->buttonBox->button(QDialogButtonBox::Ok)->setText(tr("Rozpocznij przegląd"));
@@ -41,7 +41,8 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
     connect(ui->matchList, &QListWidget::currentRowChanged, this, &VisitStartDialog::matchChosen);
     connect(ui->identifyButton, &QPushButton::clicked, this, &VisitStartDialog::identify);
     ui->identifyButton->setEnabled(link && link->isOpen());
-    connect(m_request, &UnitRequest::answered, this, [this](const QByteArray &payload) {
+    connect(m_request, &RequestTracker::signalAnswered, this,
+            [this](Device::COMMAND, const QByteArray &payload) {
         emit signalActiveChanged(false);
         Konfiguracja config;
         ui->identifyButton->setEnabled(true);
@@ -51,7 +52,9 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
         }
         setModules(moduleSetOf(config));
     });
-    connect(m_request, &UnitRequest::failed, this, [this] {
+    connect(m_request, &RequestTracker::signalFinished, this, [this](int outcome) {
+        if (outcome == RequestTracker::Answered || outcome == RequestTracker::Cancelled)
+            return;
         emit signalActiveChanged(false);
         ui->identifyButton->setEnabled(m_link && m_link->isOpen());
         ui->modulesLabel->setText(tr("Centrala nie odpowiada."));
@@ -65,13 +68,13 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
 
 VisitStartDialog::~VisitStartDialog()
 {
-    if (m_request->isRunning())
+    if (m_request->isBusy())
         emit signalActiveChanged(false);
 }
 
 void VisitStartDialog::identify()
 {
-    if (m_request->isRunning())
+    if (m_request->isBusy())
         return;
     if (m_request->start(Device::ReadConfig, QByteArray(), Device::ConfigData)) {
         emit signalActiveChanged(true);
@@ -82,7 +85,7 @@ void VisitStartDialog::identify()
 
 void VisitStartDialog::setModules(const ModuleSet &modules)
 {
-    if (m_request->isRunning()) {
+    if (m_request->isBusy()) {
         m_request->cancel();
         emit signalActiveChanged(false);
     }

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class UnitRequest;
+class RequestTracker;
 class USBManager;
 class VisitStore;
 
@@ -46,7 +46,7 @@ private:
     std::unique_ptr<Ui::VisitStartDialog> ui;
     USBManager *m_link;
     VisitStore *m_store;
-    UnitRequest *m_request;
+    RequestTracker *m_request;
     ModuleSet m_modules;
     int m_visitId = 0;
 };
