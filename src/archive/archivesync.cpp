@@ -259,8 +259,8 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
                              .arg(result.pushed);
     if (archive.skipped())
         result.message += QLatin1Char(' ')
-                + tr("Pominięto rekordów z archiwum: %1 (numer raportu wizyty zajęty w tej bazie "
-                     "albo brak obiektu, do którego należą).")
+                + tr("Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których "
+                     "należą).")
                           .arg(archive.skipped());
     return result;
 }

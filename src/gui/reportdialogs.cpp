@@ -8,29 +8,41 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include <functional>
+
 namespace ReportPrinter {
+
+namespace {
+// The preview draws every page before it shows one, and its all-pages view draws them all
+// again: with the largest registers the window would hang for long seconds. The PDF export
+// writes them with progress and a cancel, and the PDF prints whole or in part. True when the
+// preview may be shown; otherwise the user was offered the export, which `exportInstead` runs.
+bool previewFits(QWidget *parent, const QString &html, QPrinter *printer,
+                 const std::function<void()> &exportInstead)
+{
+    const int pages = estimatedPages(html, printer);
+    if (pages <= PreviewPageLimit)
+        return true;
+    const QMessageBox::StandardButton answer = Dialogs::instance()->question(
+            parent, QCoreApplication::translate("ReportPrinter", "Podgląd wydruku"),
+            QCoreApplication::translate("ReportPrinter",
+                                        "Raport ma około %1 stron: podgląd tak długiego "
+                                        "raportu zablokowałby program na długo.\n\n"
+                                        "Zapisać raport do pliku PDF? Plik można potem "
+                                        "wydrukować w całości lub w części.")
+                    .arg(pages),
+            QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        exportInstead();
+    return false;
+}
+} // namespace
 
 void printPreview(QWidget *parent, const QString &html)
 {
     QPrinter printer(QPrinter::HighResolution);
-    // The preview draws every page before it shows one, and its all-pages view draws them all
-    // again: with the largest registers the window would hang for long seconds. The PDF export
-    // writes them with progress and a cancel, and the PDF prints whole or in part.
-    const int pages = estimatedPages(html, &printer);
-    if (pages > PreviewPageLimit) {
-        const QMessageBox::StandardButton answer = Dialogs::instance()->question(
-                parent, QCoreApplication::translate("ReportPrinter", "Podgląd wydruku"),
-                QCoreApplication::translate("ReportPrinter",
-                                            "Raport ma około %1 stron: podgląd tak długiego "
-                                            "raportu zablokowałby program na długo.\n\n"
-                                            "Zapisać raport do pliku PDF? Plik można potem "
-                                            "wydrukować w całości lub w części.")
-                        .arg(pages),
-                QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Yes);
-        if (answer == QMessageBox::Yes)
-            exportPdf(parent, html);
+    if (!previewFits(parent, html, &printer, [&] { exportPdf(parent, html); }))
         return;
-    }
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&html, &preview](QPrinter *target) { print(html, target, &preview); });
@@ -57,13 +69,11 @@ QString exportPdf(QWidget *parent, const QString &html)
     return writePdf(html, fileName, parent) ? fileName : QString();
 }
 
-} // namespace ReportPrinter
-
-namespace ReportPrinter {
-
 void printPreview(QWidget *parent, const QString &html, const PageFooter &footer)
 {
     QPrinter printer(QPrinter::HighResolution);
+    if (!previewFits(parent, html, &printer, [&] { exportPdf(parent, html, footer); }))
+        return;
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&html, &preview, &footer](QPrinter *target) {

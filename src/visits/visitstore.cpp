@@ -40,7 +40,9 @@ const char *const Creates[] = {
     "clock_read INTEGER NOT NULL DEFAULT 0,clock_drift INTEGER NOT NULL DEFAULT 0,"
     "clock_set INTEGER NOT NULL DEFAULT 0,departure_skipped TEXT,"
     "battery_life INTEGER NOT NULL DEFAULT 4,"
-    "UNIQUE(report_year,report_seq))",
+    // Each technician's store numbers its own reports; the short id keeps two colleagues'
+    // 2026/1 apart once the archive brings them into one store.
+    "UNIQUE(report_year,report_seq,uid))",
     "CREATE TABLE IF NOT EXISTS WIZYTY_REKORDY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
     "visit INTEGER NOT NULL REFERENCES WIZYTY(id),role INTEGER NOT NULL,"
     "record INTEGER NOT NULL,at TEXT)",
