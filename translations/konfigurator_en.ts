@@ -47,6 +47,148 @@
         <comment>Cancel</comment>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Żywotność akumulatorów:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Po ilu latach od montażu akumulator należy wymienić</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> lat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiwum firmowe (PostgreSQL)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serwer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished">Port:</translation>
+    </message>
+    <message>
+        <source>Baza danych:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Użytkownik:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Szyfrowanie (SSL):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technik (autor rekordów):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: ~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo %APPDATA%\postgresql\pgpass.conf w Windows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z archiwum jest niedostępna.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveStatus</name>
+    <message>
+        <source>Synchronizuj z archiwum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wymienia rekordy z archiwum firmowym</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronizacja przerwana.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiwum nie jest ustawione: podaj serwer i użytkownika w Ustawienia &gt; Widok.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nigdy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiwum: %1, czeka %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveSync</name>
+    <message>
+        <source>Archiwum odrzuciło użytkownika %1: sprawdź jego hasło w pliku haseł PostgreSQL (pgpass).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serwer archiwum nie zestawił połączenia szyfrowanego (SSL), którego wymagają ustawienia: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brak połączenia z archiwum %1:%2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baza %1 nie jest archiwum programu: brak tabeli archive_schema (uruchom scripts/archive-server).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiwum ma schemat w wersji %1, a program obsługuje wersję %2: synchronizacja odrzucona, nic nie zmieniono.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć lokalnej bazy: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Błąd zapisu do lokalnej bazy: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Połączenie z archiwum zostało przerwane; synchronizacja nie dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronizacja zakończona: pobrano %1, wysłano %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rekord wycofany; pozostaje w archiwum.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>
@@ -246,6 +388,117 @@ connected to module LNM no. 1 to control ventilation
     </message>
 </context>
 <context>
+    <name>Checklist</name>
+    <message>
+        <source>Przełączenie zasilania sieć / akumulator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odłączyć zasilanie 230 V, obserwować pracę z akumulatora i powrót zasilania sieciowego</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>praca bez przerwy, zgłoszenie braku 230 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ładowarka akumulatorów</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pomiar napięcia ładowania na zaciskach akumulatora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>27,3 V ± 0,3 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uszkodzenie przy odłączeniu akumulatora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odłączyć akumulator, odczytać uszkodzenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zgłoszony brak akumulatora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nadzór linii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt stanu linii w podglądzie na żywo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stan dozorowania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wykrycie przerwy linii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rozłączyć linię na końcu, odczytać uszkodzenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zgłoszona przerwa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wykrycie zwarcia linii</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zewrzeć linię, odczytać uszkodzenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zgłoszone zwarcie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wyjścia przekaźnikowe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wysterować każde wyjście, sprawdzić przełączenie styków</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>przełączenie styków, ciągłość obwodu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blokada wyzwolenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Przed testem włączyć blokadę wyzwolenia gaszenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blokada włączona i sygnalizowana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obwody wyzwalające</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test przy wyłączonym wyzwalaniu: ciągłość i zwarcie obwodu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brak przerwy i zwarcia, bez wyzwolenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfigDiffModel</name>
     <message>
         <source>cały moduł, tylko po lewej</source>
@@ -305,6 +558,10 @@ connected to module LNM no. 1 to control ventilation
     <message>
         <source>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</source>
         <translation>Configuration %1 has been changed. Save the changes?</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -496,10 +753,6 @@ connected to module LNM no. 1 to control ventilation
         <translation>Unit</translation>
     </message>
     <message>
-        <source>Urządzenie nie odpowiada. Porównanie przerwane.</source>
-        <translation>The unit does not answer. The comparison was stopped.</translation>
-    </message>
-    <message>
         <source>Porównaj</source>
         <translation>Compare</translation>
     </message>
@@ -554,6 +807,16 @@ connected to module LNM no. 1 to control ventilation
     <message>
         <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
         <translation>The previous request to the unit is still running.</translation>
+    </message>
+    <message>
+        <source>odczyt konfiguracji do porównania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 ma niezapisane zmiany.
+
+„Tak” zapisuje je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez zapisywania.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -694,20 +957,36 @@ Send it to the unit anyway?</translation>
         <translation>Configuration verification</translation>
     </message>
     <message>
-        <source>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</source>
-        <translation>The unit does not answer the configuration read. Nothing was sent.</translation>
-    </message>
-    <message>
-        <source>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</source>
-        <translation>The unit did not acknowledge the configuration. Whether it took it is unknown: read the configuration to check.</translation>
-    </message>
-    <message>
-        <source>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</source>
-        <translation>The unit acknowledged the configuration but does not answer the check read. The configuration was not verified.</translation>
-    </message>
-    <message>
         <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
         <translation>The unit&apos;s previous configuration is stored as %1.</translation>
+    </message>
+    <message>
+        <source>odczyt konfiguracji przed wysłaniem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic nie wysłano.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale konfiguracja nie została zweryfikowana.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odczyt kontrolny konfiguracji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wysyłanie konfiguracji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie wiadomo, czy urządzenie przyjęło konfigurację: odczytaj konfigurację, aby to sprawdzić.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niezapisane zmiany z edytora nie zostały wysłane: użyto zapisanej wersji konfiguracji %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1882,6 +2161,10 @@ Send it to the unit anyway?</translation>
         <source>odczyt rejestru zdarzeń</source>
         <translation>reading the event log</translation>
     </message>
+    <message>
+        <source>Czy usunąć rejestr zdarzeń %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExtinguishingBlocks</name>
@@ -2039,6 +2322,10 @@ Send it to the unit anyway?</translation>
     <message>
         <source>odczyt listy uszkodzeń</source>
         <translation>reading the faults list</translation>
+    </message>
+    <message>
+        <source>Czy usunąć listę uszkodzeń %1?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2475,10 +2762,6 @@ Send it to the unit anyway?</translation>
         <translation>Connection</translation>
     </message>
     <message>
-        <source>Ready</source>
-        <translation>Ready</translation>
-    </message>
-    <message>
         <source>Czas komputera</source>
         <translation>PC time</translation>
     </message>
@@ -2518,6 +2801,31 @@ DATE %3 %4</translation>
     <message>
         <source>Pokazuje ramki wymieniane z centralą</source>
         <translation>Shows the frames exchanged with the unit</translation>
+    </message>
+    <message>
+        <source>Przeglądy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Przegląd</source>
+        <comment>Service visit</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rozpoczyna przegląd centrali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gotowy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port szeregowy (np. COM3) albo adres serwera portu szeregowego w sieci: host:port, tcp://host:port lub [adres IPv6]:port.&lt;br&gt;Serwer portu musi pracować w trybie raw TCP z ustawieniami 19200 bodów, 8N1.&lt;br&gt;Połączenie raw TCP nie ma uwierzytelniania: używaj go tylko w sieci VPN albo przez tunel SSH.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Połączenie sieciowe</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3584,6 +3892,20 @@ and/or LNM zone product.
         <source>Anuluj</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Podgląd wydruku</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raport ma około %1 stron: podgląd tak długiego raportu zablokowałby program na długo.
+
+Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w części.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>strona %1 z %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SCA</name>
@@ -4208,6 +4530,36 @@ and/or LNM zone product.
         <source>Nie wiadomo, czy centrala wykonała polecenie.</source>
         <translation>It is not known whether the unit carried out the command.</translation>
     </message>
+    <message>
+        <source>Rejestr zdarzeń sprzed wyczyszczenia zapisano jako %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczytaj, zapisz i wyczyść</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wyczyść bez odczytu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Rejestr zdarzeń w centrali zostanie skasowany i nie da się go odtworzyć.
+
+„Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rejestru zdarzeń nie odczytano, więc nie został wyczyszczony.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4318,6 +4670,10 @@ and/or LNM zone product.
         <source>odczyt wersji oprogramowania</source>
         <translation>reading the software versions</translation>
     </message>
+    <message>
+        <source>Czy usunąć wersje oprogramowania %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TimeManagement</name>
@@ -4360,6 +4716,26 @@ and/or LNM zone product.
     <message>
         <source>odczyt lub ustawienie zegara</source>
         <translation>reading or setting the clock</translation>
+    </message>
+    <message>
+        <source>włączona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wyłączona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bieżący czas komputera (teraz %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ustawić w centrali datę i czas: %1, automatyczna zmiana czasu LATO/ZIMA: %2?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -4613,12 +4989,1130 @@ and/or LNM zone product.
         <source>port nie jest otwarty</source>
         <translation>the port is not open</translation>
     </message>
+    <message>
+        <source>%1 odrzucił połączenie: serwer portu nie nasłuchuje na tym porcie albo obsługuje już innego klienta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nie odpowiada od 5 s: sprawdź adres, połączenie VPN i zaporę sieciową</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie znaleziono komputera %1: sprawdź nazwę lub adres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serwer portu %1 zamknął połączenie (centrala odłączona od serwera lub serwer wyłączony)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Błąd połączenia sieciowego z %1 (kod %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port zamknięty: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Uszkodzenia</name>
     <message>
         <source>Uszkodzenia Ostrel: %1</source>
         <translation>Ostrel faults: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VisitReport</name>
+    <message>
+        <source>brak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moduły centrali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation type="unfinished">Module</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation type="unfinished">Software version</translation>
+    </message>
+    <message>
+        <source>nie odczytano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brak uszkodzeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uszkodzenie</source>
+        <translation type="unfinished">Fault</translation>
+    </message>
+    <message>
+        <source>brak danych do porównania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bez zmian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moduł usunięty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moduł dodany</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ustawienie</source>
+        <translation type="unfinished">Setting</translation>
+    </message>
+    <message>
+        <source>Przed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Po</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation type="unfinished">Event</translation>
+    </message>
+    <message>
+        <source>Liczba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rejestr zdarzeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liczba wpisów według modułu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liczba wpisów według zdarzenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uszkodzenia aktywne według rejestru</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <translation type="unfinished">No.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation type="unfinished">Date</translation>
+    </message>
+    <message>
+        <source>Załącznik: pełny rejestr zdarzeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprawdzenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sprawdzenie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sposób</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wymaganie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pomiar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation type="unfinished">Result</translation>
+    </message>
+    <message>
+        <source>Uwagi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akumulatory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Okres eksploatacji akumulatorów w latach: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marka i typ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pojemność [Ah]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kod daty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montaż</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napięcie [V]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rezystancja [mΩ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wymiana do</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(termin minął)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(wymiana w ciągu 90 dni)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autotest i kalibracja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>Zakres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation type="unfinished">Value</translation>
+    </message>
+    <message>
+        <source>autotest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kalibracja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s (czas centrali minus czas komputera)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokół serwisowy nr %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identyfikator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Technik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr świadectwa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rodzaj wizyty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rozpoczęcie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zakończenie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wizyta otwarta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korekta protokołu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obiekt i centrala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obiekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Właściciel / zarządca</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Osoba kontaktowa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miejsce montażu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numer fabryczny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data instalacji</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zegar centrali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odchyłka zegara</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zegar ustawiony</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uszkodzenia przy przyjeździe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uszkodzenia przy odjeździe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt pominięto: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zmiany konfiguracji podczas wizyty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zmiany konfiguracji od poprzedniej wizyty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brak poprzedniej wizyty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poprzednia wizyta: %1, %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wynik wizyty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ustalenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zalecenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nie wystawiono</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Następny przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podpis technika</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podpis klienta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokół</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VisitSession</name>
+    <message>
+        <source>zegar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>konfiguracja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uszkodzenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wersje oprogramowania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rejestr zdarzeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt przerwany. Nic z tego odczytu nie zapisano.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Łącze nie przyjęło zapytania. Nic nie zapisano.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać odczytu w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt przerwany (%1). Nic z tego odczytu nie zapisano.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie zapisano.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>przyjazd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odjazd</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VisitStartDialog</name>
+    <message>
+        <source>Nowy przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrale pasujące do podłączonej</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rozpoznaj podłączoną centralę</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obiekt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Obiekt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nazwa:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adres:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Właściciel lub zarządca:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Osoba kontaktowa:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefon:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrala:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oznaczenie:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>np. Centrala oddymiania — klatka A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miejsce w budynku:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numer fabryczny:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z tabliczki znamionowej</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data instalacji:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rrrr-mm-dd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rodzaj:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serwisant:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nr świadectwa:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firma:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rozpocznij przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <comment>Cancel</comment>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+    <message>
+        <source>Nie rozpoznano konfiguracji centrali.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centrala nie odpowiada.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt konfiguracji…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Żadna zapisana centrala nie ma tych modułów.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— nowy obiekt —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>— nowa centrala —</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data instalacji</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VisitStore</name>
+    <message>
+        <source>Nie znaleziono wizyty serwisowej.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wizyta jest zamknięta i nie można jej zmieniać. Popraw ją nową wizytą korygującą.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podaj nazwę obiektu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie zapisano obiektu w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wybierz obiekt, do którego należy centrala.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podaj oznaczenie centrali.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data instalacji centrali nie może być późniejsza niż dzisiejsza.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie zapisano centrali w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie znaleziono centrali.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wybierz centralę, której dotyczy wizyta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wybierz rodzaj wizyty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data następnego przeglądu musi być późniejsza niż data wizyty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie zapisano wizyty w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieprawidłowy rodzaj wizyty lub ocena.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa odchyłka zegara centrali.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wybierz ocenę stanu centrali, aby zamknąć wizytę.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wizyty nie można zamknąć bez odczytu przy odjeździe. Wykonaj odczyt albo wpisz, dlaczego go pominięto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wizyta jest jeszcze otwarta: popraw ją bezpośrednio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie znaleziono zapisanego odczytu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie zapisano odczytu w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nieprawidłowy wynik sprawdzenia.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie zapisano listy sprawdzeń w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie znaleziono sprawdzenia.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie zapisano sprawdzenia w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pojemność akumulatora musi leżeć między %1 a %2 Ah.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatora musi leżeć między 0 a %1 V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rezystancja wewnętrzna musi leżeć między 0 a %1 mΩ.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podaj datę montażu akumulatora, nie późniejszą niż dzisiejsza.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie zapisano akumulatora w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie znaleziono akumulatora.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie usunięto akumulatora z bazy danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie zapisano wyników w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Okres eksploatacji akumulatora musi wynosić od 1 do 20 lat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie zapisano ustawienia w bazie danych.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VisitWindow</name>
+    <message>
+        <source>Lista przeglądów</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt przy przyjeździe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczytuje zegar, konfigurację, uszkodzenia i wersje oprogramowania centrali i zapisuje je przy przeglądzie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z rejestrem zdarzeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt przy odjeździe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczytuje ponownie uszkodzenia i konfigurację centrali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Porównaj konfiguracje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kontrole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Akumulatory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dodaj akumulator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usuń akumulator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zamknięcie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ocena:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ustalenia:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zalecenia:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Następny przegląd:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rrrr-mm-dd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brak odczytu przy odjeździe, bo:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>np. centrala nie odpowiadała</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zamknij przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podgląd protokołu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation type="unfinished">Export PDF</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation type="unfinished">Export CSV</translation>
+    </message>
+    <message>
+        <source>z pełnym rejestrem zdarzeń</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Popraw przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zamknięty przegląd nie zmienia się; poprawka to nowy przegląd, który go wskazuje</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation type="unfinished">Module</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sposób sprawdzenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kryterium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wartość zmierzona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation type="unfinished">Result</translation>
+    </message>
+    <message>
+        <source>Uwagi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Producent i typ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pojemność [Ah]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kod daty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data montażu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Napięcie [V]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rezystancja [mΩ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Termin wymiany</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odczyt centrali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (poprawia przegląd %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> — otwarty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odchyłka zegara centrali: %1 s%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (zegar ustawiony)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>odczyt przy odjeździe wykonany</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>niezapisany: podaj pojemność i datę montażu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — po terminie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — wymiana wkrótce</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Przegląd zamknięty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zamkniętego przeglądu nie można zmienić. Użyj „Popraw przegląd”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt centrali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odczyt nie może się rozpocząć: centrala nie jest połączona albo trwa inny odczyt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zegar centrali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zegar centrali różni się od zegara komputera o %1 s. Ustawić zegar centrali na czas komputera?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Po przeglądzie %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Przyjazd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UWAGA: konfiguracja centrali różni się od zapisanej po poprzednim przeglądzie (%1). Ktoś zmienił centralę między przeglądami.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odjazd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konfiguracja zmieniona podczas przeglądu — zmiany są w protokole.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udało się ustawić zegara centrali.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Porównanie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie ma z czym porównać: brak odczytu przy odjeździe i brak poprzedniego przeglądu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Następny przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zamknięcie przeglądu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation type="unfinished">File %1 could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>Visits</name>
+    <message>
+        <source>przegląd okresowy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>naprawa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>uruchomienie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sprawna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sprawna z uwagami</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>niesprawna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished">OK</translation>
+    </message>
+    <message>
+        <source>usterka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nie dotyczy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: nieprawidłowa data &quot;%2&quot; (oczekiwano RRRR-MM-DD, lata 1990-2100).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VisitsManagement</name>
+    <message>
+        <source>Przeglądy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nowy przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otwórz przegląd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protokół</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation type="unfinished">Number</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rozpoczęty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zakończony</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (poprawia %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zamknięty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>otwarty</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

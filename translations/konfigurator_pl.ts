@@ -47,6 +47,148 @@
         <comment>Cancel</comment>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Żywotność akumulatorów:</source>
+        <translation>Żywotność akumulatorów:</translation>
+    </message>
+    <message>
+        <source>Po ilu latach od montażu akumulator należy wymienić</source>
+        <translation>Po ilu latach od montażu akumulator należy wymienić</translation>
+    </message>
+    <message>
+        <source> lat</source>
+        <translation> lat</translation>
+    </message>
+    <message>
+        <source>Archiwum firmowe (PostgreSQL)</source>
+        <translation>Archiwum firmowe (PostgreSQL)</translation>
+    </message>
+    <message>
+        <source>Serwer:</source>
+        <translation>Serwer:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Baza danych:</source>
+        <translation>Baza danych:</translation>
+    </message>
+    <message>
+        <source>Użytkownik:</source>
+        <translation>Użytkownik:</translation>
+    </message>
+    <message>
+        <source>Szyfrowanie (SSL):</source>
+        <translation>Szyfrowanie (SSL):</translation>
+    </message>
+    <message>
+        <source>Technik (autor rekordów):</source>
+        <translation>Technik (autor rekordów):</translation>
+    </message>
+    <message>
+        <source>Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: ~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo %APPDATA%\postgresql\pgpass.conf w Windows.</source>
+        <translation>Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: ~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo %APPDATA%\postgresql\pgpass.conf w Windows.</translation>
+    </message>
+    <message>
+        <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z archiwum jest niedostępna.</source>
+        <translation>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z archiwum jest niedostępna.</translation>
+    </message>
+    <message>
+        <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
+        <translation>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveStatus</name>
+    <message>
+        <source>Synchronizuj z archiwum</source>
+        <translation>Synchronizuj z archiwum</translation>
+    </message>
+    <message>
+        <source>Wymienia rekordy z archiwum firmowym</source>
+        <translation>Wymienia rekordy z archiwum firmowym</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Przerwij</translation>
+    </message>
+    <message>
+        <source>Synchronizacja przerwana.</source>
+        <translation>Synchronizacja przerwana.</translation>
+    </message>
+    <message>
+        <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
+        <translation>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie jest ustawione: podaj serwer i użytkownika w Ustawienia &gt; Widok.</source>
+        <translation>Archiwum nie jest ustawione: podaj serwer i użytkownika w Ustawienia &gt; Widok.</translation>
+    </message>
+    <message>
+        <source>nigdy</source>
+        <translation>nigdy</translation>
+    </message>
+    <message>
+        <source>Archiwum: %1, czeka %2</source>
+        <translation>Archiwum: %1, czeka %2</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveSync</name>
+    <message>
+        <source>Archiwum odrzuciło użytkownika %1: sprawdź jego hasło w pliku haseł PostgreSQL (pgpass).</source>
+        <translation>Archiwum odrzuciło użytkownika %1: sprawdź jego hasło w pliku haseł PostgreSQL (pgpass).</translation>
+    </message>
+    <message>
+        <source>Serwer archiwum nie zestawił połączenia szyfrowanego (SSL), którego wymagają ustawienia: %1</source>
+        <translation>Serwer archiwum nie zestawił połączenia szyfrowanego (SSL), którego wymagają ustawienia: %1</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z archiwum %1:%2: %3</source>
+        <translation>Brak połączenia z archiwum %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>Baza %1 nie jest archiwum programu: brak tabeli archive_schema (uruchom scripts/archive-server).</source>
+        <translation>Baza %1 nie jest archiwum programu: brak tabeli archive_schema (uruchom scripts/archive-server).</translation>
+    </message>
+    <message>
+        <source>Archiwum ma schemat w wersji %1, a program obsługuje wersję %2: synchronizacja odrzucona, nic nie zmieniono.</source>
+        <translation>Archiwum ma schemat w wersji %1, a program obsługuje wersję %2: synchronizacja odrzucona, nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
+        <translation>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć lokalnej bazy: %1</source>
+        <translation>Nie można otworzyć lokalnej bazy: %1</translation>
+    </message>
+    <message>
+        <source>Błąd zapisu do lokalnej bazy: %1</source>
+        <translation>Błąd zapisu do lokalnej bazy: %1</translation>
+    </message>
+    <message>
+        <source>Połączenie z archiwum zostało przerwane; synchronizacja nie dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. (%1)</source>
+        <translation>Połączenie z archiwum zostało przerwane; synchronizacja nie dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. (%1)</translation>
+    </message>
+    <message>
+        <source>Synchronizacja zakończona: pobrano %1, wysłano %2.</source>
+        <translation>Synchronizacja zakończona: pobrano %1, wysłano %2.</translation>
+    </message>
+    <message>
+        <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
+        <translation>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</translation>
+    </message>
+    <message>
+        <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
+        <translation>Rekord nie został wycofany: wycofać może go tylko jego autor.</translation>
+    </message>
+    <message>
+        <source>Rekord wycofany; pozostaje w archiwum.</source>
+        <translation>Rekord wycofany; pozostaje w archiwum.</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>
@@ -246,6 +388,117 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
 </context>
 <context>
+    <name>Checklist</name>
+    <message>
+        <source>Przełączenie zasilania sieć / akumulator</source>
+        <translation>Przełączenie zasilania sieć / akumulator</translation>
+    </message>
+    <message>
+        <source>Odłączyć zasilanie 230 V, obserwować pracę z akumulatora i powrót zasilania sieciowego</source>
+        <translation>Odłączyć zasilanie 230 V, obserwować pracę z akumulatora i powrót zasilania sieciowego</translation>
+    </message>
+    <message>
+        <source>praca bez przerwy, zgłoszenie braku 230 V</source>
+        <translation>praca bez przerwy, zgłoszenie braku 230 V</translation>
+    </message>
+    <message>
+        <source>Ładowarka akumulatorów</source>
+        <translation>Ładowarka akumulatorów</translation>
+    </message>
+    <message>
+        <source>Pomiar napięcia ładowania na zaciskach akumulatora</source>
+        <translation>Pomiar napięcia ładowania na zaciskach akumulatora</translation>
+    </message>
+    <message>
+        <source>27,3 V ± 0,3 V</source>
+        <translation>27,3 V ± 0,3 V</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie przy odłączeniu akumulatora</source>
+        <translation>Uszkodzenie przy odłączeniu akumulatora</translation>
+    </message>
+    <message>
+        <source>Odłączyć akumulator, odczytać uszkodzenia</source>
+        <translation>Odłączyć akumulator, odczytać uszkodzenia</translation>
+    </message>
+    <message>
+        <source>zgłoszony brak akumulatora</source>
+        <translation>zgłoszony brak akumulatora</translation>
+    </message>
+    <message>
+        <source>Nadzór linii</source>
+        <translation>Nadzór linii</translation>
+    </message>
+    <message>
+        <source>Odczyt stanu linii w podglądzie na żywo</source>
+        <translation>Odczyt stanu linii w podglądzie na żywo</translation>
+    </message>
+    <message>
+        <source>stan dozorowania</source>
+        <translation>stan dozorowania</translation>
+    </message>
+    <message>
+        <source>Wykrycie przerwy linii</source>
+        <translation>Wykrycie przerwy linii</translation>
+    </message>
+    <message>
+        <source>Rozłączyć linię na końcu, odczytać uszkodzenia</source>
+        <translation>Rozłączyć linię na końcu, odczytać uszkodzenia</translation>
+    </message>
+    <message>
+        <source>zgłoszona przerwa</source>
+        <translation>zgłoszona przerwa</translation>
+    </message>
+    <message>
+        <source>Wykrycie zwarcia linii</source>
+        <translation>Wykrycie zwarcia linii</translation>
+    </message>
+    <message>
+        <source>Zewrzeć linię, odczytać uszkodzenia</source>
+        <translation>Zewrzeć linię, odczytać uszkodzenia</translation>
+    </message>
+    <message>
+        <source>zgłoszone zwarcie</source>
+        <translation>zgłoszone zwarcie</translation>
+    </message>
+    <message>
+        <source>Wyjścia przekaźnikowe</source>
+        <translation>Wyjścia przekaźnikowe</translation>
+    </message>
+    <message>
+        <source>Wysterować każde wyjście, sprawdzić przełączenie styków</source>
+        <translation>Wysterować każde wyjście, sprawdzić przełączenie styków</translation>
+    </message>
+    <message>
+        <source>przełączenie styków, ciągłość obwodu</source>
+        <translation>przełączenie styków, ciągłość obwodu</translation>
+    </message>
+    <message>
+        <source>Blokada wyzwolenia</source>
+        <translation>Blokada wyzwolenia</translation>
+    </message>
+    <message>
+        <source>Przed testem włączyć blokadę wyzwolenia gaszenia</source>
+        <translation>Przed testem włączyć blokadę wyzwolenia gaszenia</translation>
+    </message>
+    <message>
+        <source>blokada włączona i sygnalizowana</source>
+        <translation>blokada włączona i sygnalizowana</translation>
+    </message>
+    <message>
+        <source>Obwody wyzwalające</source>
+        <translation>Obwody wyzwalające</translation>
+    </message>
+    <message>
+        <source>Test przy wyłączonym wyzwalaniu: ciągłość i zwarcie obwodu</source>
+        <translation>Test przy wyłączonym wyzwalaniu: ciągłość i zwarcie obwodu</translation>
+    </message>
+    <message>
+        <source>brak przerwy i zwarcia, bez wyzwolenia</source>
+        <translation>brak przerwy i zwarcia, bez wyzwolenia</translation>
+    </message>
+</context>
+<context>
     <name>ConfigDiffModel</name>
     <message>
         <source>cały moduł, tylko po lewej</source>
@@ -305,6 +558,10 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</source>
         <translation>Konfiguracja %1 została zmieniona. Czy zapisać zmiany?</translation>
+    </message>
+    <message>
+        <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
+        <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</translation>
     </message>
 </context>
 <context>
@@ -496,10 +753,6 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
         <translation>Urządzenie</translation>
     </message>
     <message>
-        <source>Urządzenie nie odpowiada. Porównanie przerwane.</source>
-        <translation>Urządzenie nie odpowiada. Porównanie przerwane.</translation>
-    </message>
-    <message>
         <source>Porównaj</source>
         <translation>Porównaj</translation>
     </message>
@@ -554,6 +807,18 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Poprzednie polecenie dla urządzenia jeszcze trwa.</source>
         <translation>Poprzednie polecenie dla urządzenia jeszcze trwa.</translation>
+    </message>
+    <message>
+        <source>odczyt konfiguracji do porównania</source>
+        <translation>odczyt konfiguracji do porównania</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 ma niezapisane zmiany.
+
+„Tak” zapisuje je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez zapisywania.</source>
+        <translation>Konfiguracja %1 ma niezapisane zmiany.
+
+„Tak” zapisuje je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez zapisywania.</translation>
     </message>
 </context>
 <context>
@@ -694,20 +959,36 @@ Czy na pewno wysłać ją do urządzenia?</translation>
         <translation>Weryfikacja konfiguracji</translation>
     </message>
     <message>
-        <source>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</source>
-        <translation>Urządzenie nie odpowiada na odczyt konfiguracji. Nic nie wysłano.</translation>
-    </message>
-    <message>
-        <source>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</source>
-        <translation>Urządzenie nie potwierdziło odbioru konfiguracji. Nie wiadomo, czy ją przyjęło: odczytaj konfigurację, aby to sprawdzić.</translation>
-    </message>
-    <message>
-        <source>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</source>
-        <translation>Urządzenie potwierdziło odbiór, ale nie odpowiada na odczyt kontrolny. Konfiguracja nie została zweryfikowana.</translation>
-    </message>
-    <message>
         <source>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</source>
         <translation>Poprzednia konfiguracja urządzenia jest zapisana jako %1.</translation>
+    </message>
+    <message>
+        <source>odczyt konfiguracji przed wysłaniem</source>
+        <translation>odczyt konfiguracji przed wysłaniem</translation>
+    </message>
+    <message>
+        <source>Nic nie wysłano.</source>
+        <translation>Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Urządzenie potwierdziło odbiór, ale konfiguracja nie została zweryfikowana.</source>
+        <translation>Urządzenie potwierdziło odbiór, ale konfiguracja nie została zweryfikowana.</translation>
+    </message>
+    <message>
+        <source>odczyt kontrolny konfiguracji</source>
+        <translation>odczyt kontrolny konfiguracji</translation>
+    </message>
+    <message>
+        <source>wysyłanie konfiguracji</source>
+        <translation>wysyłanie konfiguracji</translation>
+    </message>
+    <message>
+        <source>Nie wiadomo, czy urządzenie przyjęło konfigurację: odczytaj konfigurację, aby to sprawdzić.</source>
+        <translation>Nie wiadomo, czy urządzenie przyjęło konfigurację: odczytaj konfigurację, aby to sprawdzić.</translation>
+    </message>
+    <message>
+        <source>Niezapisane zmiany z edytora nie zostały wysłane: użyto zapisanej wersji konfiguracji %1.</source>
+        <translation>Niezapisane zmiany z edytora nie zostały wysłane: użyto zapisanej wersji konfiguracji %1.</translation>
     </message>
 </context>
 <context>
@@ -1882,6 +2163,10 @@ Czy na pewno wysłać ją do urządzenia?</translation>
         <source>odczyt rejestru zdarzeń</source>
         <translation>odczyt rejestru zdarzeń</translation>
     </message>
+    <message>
+        <source>Czy usunąć rejestr zdarzeń %1?</source>
+        <translation>Czy usunąć rejestr zdarzeń %1?</translation>
+    </message>
 </context>
 <context>
     <name>ExtinguishingBlocks</name>
@@ -2039,6 +2324,10 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     <message>
         <source>odczyt listy uszkodzeń</source>
         <translation>odczyt listy uszkodzeń</translation>
+    </message>
+    <message>
+        <source>Czy usunąć listę uszkodzeń %1?</source>
+        <translation>Czy usunąć listę uszkodzeń %1?</translation>
     </message>
 </context>
 <context>
@@ -2475,10 +2764,6 @@ Czy na pewno wysłać ją do urządzenia?</translation>
         <translation>Połączenie</translation>
     </message>
     <message>
-        <source>Ready</source>
-        <translation>Ready</translation>
-    </message>
-    <message>
         <source>Czas komputera</source>
         <translation>Czas komputera</translation>
     </message>
@@ -2518,6 +2803,31 @@ DATA %3 %4</translation>
     <message>
         <source>Pokazuje ramki wymieniane z centralą</source>
         <translation>Pokazuje ramki wymieniane z centralą</translation>
+    </message>
+    <message>
+        <source>Przeglądy</source>
+        <translation>Przeglądy</translation>
+    </message>
+    <message>
+        <source>&amp;Przegląd</source>
+        <comment>Service visit</comment>
+        <translation>&amp;Przegląd</translation>
+    </message>
+    <message>
+        <source>Rozpoczyna przegląd centrali</source>
+        <translation>Rozpoczyna przegląd centrali</translation>
+    </message>
+    <message>
+        <source>Gotowy</source>
+        <translation>Gotowy</translation>
+    </message>
+    <message>
+        <source>Port szeregowy (np. COM3) albo adres serwera portu szeregowego w sieci: host:port, tcp://host:port lub [adres IPv6]:port.&lt;br&gt;Serwer portu musi pracować w trybie raw TCP z ustawieniami 19200 bodów, 8N1.&lt;br&gt;Połączenie raw TCP nie ma uwierzytelniania: używaj go tylko w sieci VPN albo przez tunel SSH.</source>
+        <translation>Port szeregowy (np. COM3) albo adres serwera portu szeregowego w sieci: host:port, tcp://host:port lub [adres IPv6]:port.&lt;br&gt;Serwer portu musi pracować w trybie raw TCP z ustawieniami 19200 bodów, 8N1.&lt;br&gt;Połączenie raw TCP nie ma uwierzytelniania: używaj go tylko w sieci VPN albo przez tunel SSH.</translation>
+    </message>
+    <message>
+        <source>Połączenie sieciowe</source>
+        <translation>Połączenie sieciowe</translation>
     </message>
 </context>
 <context>
@@ -3584,6 +3894,22 @@ i/lub iloczyn stref LNM.
         <source>Anuluj</source>
         <translation>Anuluj</translation>
     </message>
+    <message>
+        <source>Podgląd wydruku</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>Raport ma około %1 stron: podgląd tak długiego raportu zablokowałby program na długo.
+
+Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w części.</source>
+        <translation>Raport ma około %1 stron: podgląd tak długiego raportu zablokowałby program na długo.
+
+Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w części.</translation>
+    </message>
+    <message>
+        <source>strona %1 z %2</source>
+        <translation>strona %1 z %2</translation>
+    </message>
 </context>
 <context>
     <name>SCA</name>
@@ -4208,6 +4534,38 @@ i/lub iloczyn stref LNM.
         <source>Nie wiadomo, czy centrala wykonała polecenie.</source>
         <translation>Nie wiadomo, czy centrala wykonała polecenie.</translation>
     </message>
+    <message>
+        <source>Rejestr zdarzeń sprzed wyczyszczenia zapisano jako %1.</source>
+        <translation>Rejestr zdarzeń sprzed wyczyszczenia zapisano jako %1.</translation>
+    </message>
+    <message>
+        <source>Odczytaj, zapisz i wyczyść</source>
+        <translation>Odczytaj, zapisz i wyczyść</translation>
+    </message>
+    <message>
+        <source>Wyczyść bez odczytu</source>
+        <translation>Wyczyść bez odczytu</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Rejestr zdarzeń w centrali zostanie skasowany i nie da się go odtworzyć.
+
+„Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.</source>
+        <translation>Rejestr zdarzeń w centrali zostanie skasowany i nie da się go odtworzyć.
+
+„Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.</translation>
+    </message>
+    <message>
+        <source>Rejestru zdarzeń nie odczytano, więc nie został wyczyszczony.</source>
+        <translation>Rejestru zdarzeń nie odczytano, więc nie został wyczyszczony.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
+        <translation>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4318,6 +4676,10 @@ i/lub iloczyn stref LNM.
         <source>odczyt wersji oprogramowania</source>
         <translation>odczyt wersji oprogramowania</translation>
     </message>
+    <message>
+        <source>Czy usunąć wersje oprogramowania %1?</source>
+        <translation>Czy usunąć wersje oprogramowania %1?</translation>
+    </message>
 </context>
 <context>
     <name>TimeManagement</name>
@@ -4360,6 +4722,26 @@ i/lub iloczyn stref LNM.
     <message>
         <source>odczyt lub ustawienie zegara</source>
         <translation>odczyt lub ustawienie zegara</translation>
+    </message>
+    <message>
+        <source>włączona</source>
+        <translation>włączona</translation>
+    </message>
+    <message>
+        <source>wyłączona</source>
+        <translation>wyłączona</translation>
+    </message>
+    <message>
+        <source>Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.</source>
+        <translation>Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.</translation>
+    </message>
+    <message>
+        <source>bieżący czas komputera (teraz %1)</source>
+        <translation>bieżący czas komputera (teraz %1)</translation>
+    </message>
+    <message>
+        <source>Ustawić w centrali datę i czas: %1, automatyczna zmiana czasu LATO/ZIMA: %2?</source>
+        <translation>Ustawić w centrali datę i czas: %1, automatyczna zmiana czasu LATO/ZIMA: %2?</translation>
     </message>
 </context>
 <context>
@@ -4613,12 +4995,1130 @@ i/lub iloczyn stref LNM.
         <source>port nie jest otwarty</source>
         <translation>port nie jest otwarty</translation>
     </message>
+    <message>
+        <source>%1 odrzucił połączenie: serwer portu nie nasłuchuje na tym porcie albo obsługuje już innego klienta</source>
+        <translation>%1 odrzucił połączenie: serwer portu nie nasłuchuje na tym porcie albo obsługuje już innego klienta</translation>
+    </message>
+    <message>
+        <source>%1 nie odpowiada od 5 s: sprawdź adres, połączenie VPN i zaporę sieciową</source>
+        <translation>%1 nie odpowiada od 5 s: sprawdź adres, połączenie VPN i zaporę sieciową</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono komputera %1: sprawdź nazwę lub adres</source>
+        <translation>Nie znaleziono komputera %1: sprawdź nazwę lub adres</translation>
+    </message>
+    <message>
+        <source>Serwer portu %1 zamknął połączenie (centrala odłączona od serwera lub serwer wyłączony)</source>
+        <translation>Serwer portu %1 zamknął połączenie (centrala odłączona od serwera lub serwer wyłączony)</translation>
+    </message>
+    <message>
+        <source>Błąd połączenia sieciowego z %1 (kod %2)</source>
+        <translation>Błąd połączenia sieciowego z %1 (kod %2)</translation>
+    </message>
+    <message>
+        <source>Port zamknięty: %1</source>
+        <translation>Port zamknięty: %1</translation>
+    </message>
 </context>
 <context>
     <name>Uszkodzenia</name>
     <message>
         <source>Uszkodzenia Ostrel: %1</source>
         <translation>Uszkodzenia Ostrel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>VisitReport</name>
+    <message>
+        <source>brak</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>Moduły centrali</source>
+        <translation>Moduły centrali</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Moduł</translation>
+    </message>
+    <message>
+        <source>Opis</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>Wersja oprogramowania</source>
+        <translation>Wersja oprogramowania</translation>
+    </message>
+    <message>
+        <source>nie odczytano</source>
+        <translation>nie odczytano</translation>
+    </message>
+    <message>
+        <source>brak uszkodzeń</source>
+        <translation>brak uszkodzeń</translation>
+    </message>
+    <message>
+        <source>Uszkodzenie</source>
+        <translation>Uszkodzenie</translation>
+    </message>
+    <message>
+        <source>brak danych do porównania</source>
+        <translation>brak danych do porównania</translation>
+    </message>
+    <message>
+        <source>bez zmian</source>
+        <translation>bez zmian</translation>
+    </message>
+    <message>
+        <source>moduł usunięty</source>
+        <translation>moduł usunięty</translation>
+    </message>
+    <message>
+        <source>moduł dodany</source>
+        <translation>moduł dodany</translation>
+    </message>
+    <message>
+        <source>Ustawienie</source>
+        <translation>Ustawienie</translation>
+    </message>
+    <message>
+        <source>Przed</source>
+        <translation>Przed</translation>
+    </message>
+    <message>
+        <source>Po</source>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Zdarzenie</translation>
+    </message>
+    <message>
+        <source>Liczba</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>Rejestr zdarzeń</source>
+        <translation>Rejestr zdarzeń</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
+        <translation>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
+        <translation>Zdarzenia od początku rejestru: %1 wpisów.</translation>
+    </message>
+    <message>
+        <source>Liczba wpisów według modułu</source>
+        <translation>Liczba wpisów według modułu</translation>
+    </message>
+    <message>
+        <source>Liczba wpisów według zdarzenia</source>
+        <translation>Liczba wpisów według zdarzenia</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia aktywne według rejestru</source>
+        <translation>Uszkodzenia aktywne według rejestru</translation>
+    </message>
+    <message>
+        <source>Lp</source>
+        <translation>Lp</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Załącznik: pełny rejestr zdarzeń</source>
+        <translation>Załącznik: pełny rejestr zdarzeń</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia</source>
+        <translation>Sprawdzenia</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie</source>
+        <translation>Sprawdzenie</translation>
+    </message>
+    <message>
+        <source>Sposób</source>
+        <translation>Sposób</translation>
+    </message>
+    <message>
+        <source>Wymaganie</source>
+        <translation>Wymaganie</translation>
+    </message>
+    <message>
+        <source>Pomiar</source>
+        <translation>Pomiar</translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Uwagi</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Akumulatory</source>
+        <translation>Akumulatory</translation>
+    </message>
+    <message>
+        <source>Okres eksploatacji akumulatorów w latach: %1.</source>
+        <translation>Okres eksploatacji akumulatorów w latach: %1.</translation>
+    </message>
+    <message>
+        <source>Marka i typ</source>
+        <translation>Marka i typ</translation>
+    </message>
+    <message>
+        <source>Pojemność [Ah]</source>
+        <translation>Pojemność [Ah]</translation>
+    </message>
+    <message>
+        <source>Kod daty</source>
+        <translation>Kod daty</translation>
+    </message>
+    <message>
+        <source>Montaż</source>
+        <translation>Montaż</translation>
+    </message>
+    <message>
+        <source>Napięcie [V]</source>
+        <translation>Napięcie [V]</translation>
+    </message>
+    <message>
+        <source>Rezystancja [mΩ]</source>
+        <translation>Rezystancja [mΩ]</translation>
+    </message>
+    <message>
+        <source>Wymiana do</source>
+        <translation>Wymiana do</translation>
+    </message>
+    <message>
+        <source>(termin minął)</source>
+        <translation>(termin minął)</translation>
+    </message>
+    <message>
+        <source>(wymiana w ciągu 90 dni)</source>
+        <translation>(wymiana w ciągu 90 dni)</translation>
+    </message>
+    <message>
+        <source>Autotest i kalibracja</source>
+        <translation>Autotest i kalibracja</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Zakres</source>
+        <translation>Zakres</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>autotest</source>
+        <translation>autotest</translation>
+    </message>
+    <message>
+        <source>kalibracja</source>
+        <translation>kalibracja</translation>
+    </message>
+    <message>
+        <source>%1 s (czas centrali minus czas komputera)</source>
+        <translation>%1 s (czas centrali minus czas komputera)</translation>
+    </message>
+    <message>
+        <source>Protokół serwisowy nr %1</source>
+        <translation>Protokół serwisowy nr %1</translation>
+    </message>
+    <message>
+        <source>Identyfikator</source>
+        <translation>Identyfikator</translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Technik</source>
+        <translation>Technik</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa</source>
+        <translation>Nr świadectwa</translation>
+    </message>
+    <message>
+        <source>Rodzaj wizyty</source>
+        <translation>Rodzaj wizyty</translation>
+    </message>
+    <message>
+        <source>Rozpoczęcie</source>
+        <translation>Rozpoczęcie</translation>
+    </message>
+    <message>
+        <source>Zakończenie</source>
+        <translation>Zakończenie</translation>
+    </message>
+    <message>
+        <source>wizyta otwarta</source>
+        <translation>wizyta otwarta</translation>
+    </message>
+    <message>
+        <source>Korekta protokołu</source>
+        <translation>Korekta protokołu</translation>
+    </message>
+    <message>
+        <source>Obiekt i centrala</source>
+        <translation>Obiekt i centrala</translation>
+    </message>
+    <message>
+        <source>Obiekt</source>
+        <translation>Obiekt</translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation>Adres</translation>
+    </message>
+    <message>
+        <source>Właściciel / zarządca</source>
+        <translation>Właściciel / zarządca</translation>
+    </message>
+    <message>
+        <source>Osoba kontaktowa</source>
+        <translation>Osoba kontaktowa</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Centrala</source>
+        <translation>Centrala</translation>
+    </message>
+    <message>
+        <source>Miejsce montażu</source>
+        <translation>Miejsce montażu</translation>
+    </message>
+    <message>
+        <source>Numer fabryczny</source>
+        <translation>Numer fabryczny</translation>
+    </message>
+    <message>
+        <source>Data instalacji</source>
+        <translation>Data instalacji</translation>
+    </message>
+    <message>
+        <source>Zegar centrali</source>
+        <translation>Zegar centrali</translation>
+    </message>
+    <message>
+        <source>Odchyłka zegara</source>
+        <translation>Odchyłka zegara</translation>
+    </message>
+    <message>
+        <source>Zegar ustawiony</source>
+        <translation>Zegar ustawiony</translation>
+    </message>
+    <message>
+        <source>tak</source>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>nie</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia przy przyjeździe</source>
+        <translation>Uszkodzenia przy przyjeździe</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia przy odjeździe</source>
+        <translation>Uszkodzenia przy odjeździe</translation>
+    </message>
+    <message>
+        <source>Odczyt pominięto: %1</source>
+        <translation>Odczyt pominięto: %1</translation>
+    </message>
+    <message>
+        <source>Zmiany konfiguracji podczas wizyty</source>
+        <translation>Zmiany konfiguracji podczas wizyty</translation>
+    </message>
+    <message>
+        <source>Zmiany konfiguracji od poprzedniej wizyty</source>
+        <translation>Zmiany konfiguracji od poprzedniej wizyty</translation>
+    </message>
+    <message>
+        <source>brak poprzedniej wizyty</source>
+        <translation>brak poprzedniej wizyty</translation>
+    </message>
+    <message>
+        <source>Poprzednia wizyta: %1, %2.</source>
+        <translation>Poprzednia wizyta: %1, %2.</translation>
+    </message>
+    <message>
+        <source>Wynik wizyty</source>
+        <translation>Wynik wizyty</translation>
+    </message>
+    <message>
+        <source>Ustalenia</source>
+        <translation>Ustalenia</translation>
+    </message>
+    <message>
+        <source>Zalecenia</source>
+        <translation>Zalecenia</translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Ocena</translation>
+    </message>
+    <message>
+        <source>nie wystawiono</source>
+        <translation>nie wystawiono</translation>
+    </message>
+    <message>
+        <source>Następny przegląd</source>
+        <translation>Następny przegląd</translation>
+    </message>
+    <message>
+        <source>Podpis technika</source>
+        <translation>Podpis technika</translation>
+    </message>
+    <message>
+        <source>Podpis klienta</source>
+        <translation>Podpis klienta</translation>
+    </message>
+    <message>
+        <source>Protokół</source>
+        <translation>Protokół</translation>
+    </message>
+</context>
+<context>
+    <name>VisitSession</name>
+    <message>
+        <source>zegar</source>
+        <translation>zegar</translation>
+    </message>
+    <message>
+        <source>konfiguracja</source>
+        <translation>konfiguracja</translation>
+    </message>
+    <message>
+        <source>uszkodzenia</source>
+        <translation>uszkodzenia</translation>
+    </message>
+    <message>
+        <source>wersje oprogramowania</source>
+        <translation>wersje oprogramowania</translation>
+    </message>
+    <message>
+        <source>rejestr zdarzeń</source>
+        <translation>rejestr zdarzeń</translation>
+    </message>
+    <message>
+        <source>Odczyt przerwany. Nic z tego odczytu nie zapisano.</source>
+        <translation>Odczyt przerwany. Nic z tego odczytu nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Łącze nie przyjęło zapytania. Nic nie zapisano.</source>
+        <translation>Łącze nie przyjęło zapytania. Nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać odczytu w bazie danych.</source>
+        <translation>Nie udało się zapisać odczytu w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Odczyt przerwany (%1). Nic z tego odczytu nie zapisano.</source>
+        <translation>Odczyt przerwany (%1). Nic z tego odczytu nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
+        <translation>Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</translation>
+    </message>
+    <message>
+        <source>Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie zapisano.</source>
+        <translation>Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie zapisano.</translation>
+    </message>
+    <message>
+        <source>przyjazd</source>
+        <translation>przyjazd</translation>
+    </message>
+    <message>
+        <source>odjazd</source>
+        <translation>odjazd</translation>
+    </message>
+</context>
+<context>
+    <name>VisitStartDialog</name>
+    <message>
+        <source>Nowy przegląd</source>
+        <translation>Nowy przegląd</translation>
+    </message>
+    <message>
+        <source>Centrale pasujące do podłączonej</source>
+        <translation>Centrale pasujące do podłączonej</translation>
+    </message>
+    <message>
+        <source>Rozpoznaj podłączoną centralę</source>
+        <translation>Rozpoznaj podłączoną centralę</translation>
+    </message>
+    <message>
+        <source>Obiekt</source>
+        <translation>Obiekt</translation>
+    </message>
+    <message>
+        <source>Obiekt:</source>
+        <translation>Obiekt:</translation>
+    </message>
+    <message>
+        <source>Nazwa:</source>
+        <translation>Nazwa:</translation>
+    </message>
+    <message>
+        <source>Adres:</source>
+        <translation>Adres:</translation>
+    </message>
+    <message>
+        <source>Właściciel lub zarządca:</source>
+        <translation>Właściciel lub zarządca:</translation>
+    </message>
+    <message>
+        <source>Osoba kontaktowa:</source>
+        <translation>Osoba kontaktowa:</translation>
+    </message>
+    <message>
+        <source>Telefon:</source>
+        <translation>Telefon:</translation>
+    </message>
+    <message>
+        <source>Centrala</source>
+        <translation>Centrala</translation>
+    </message>
+    <message>
+        <source>Centrala:</source>
+        <translation>Centrala:</translation>
+    </message>
+    <message>
+        <source>Oznaczenie:</source>
+        <translation>Oznaczenie:</translation>
+    </message>
+    <message>
+        <source>np. Centrala oddymiania — klatka A</source>
+        <translation>np. Centrala oddymiania — klatka A</translation>
+    </message>
+    <message>
+        <source>Miejsce w budynku:</source>
+        <translation>Miejsce w budynku:</translation>
+    </message>
+    <message>
+        <source>Numer fabryczny:</source>
+        <translation>Numer fabryczny:</translation>
+    </message>
+    <message>
+        <source>z tabliczki znamionowej</source>
+        <translation>z tabliczki znamionowej</translation>
+    </message>
+    <message>
+        <source>Data instalacji:</source>
+        <translation>Data instalacji:</translation>
+    </message>
+    <message>
+        <source>rrrr-mm-dd</source>
+        <translation>rrrr-mm-dd</translation>
+    </message>
+    <message>
+        <source>Przegląd</source>
+        <translation>Przegląd</translation>
+    </message>
+    <message>
+        <source>Rodzaj:</source>
+        <translation>Rodzaj:</translation>
+    </message>
+    <message>
+        <source>Serwisant:</source>
+        <translation>Serwisant:</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa:</source>
+        <translation>Nr świadectwa:</translation>
+    </message>
+    <message>
+        <source>Firma:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>Rozpocznij przegląd</source>
+        <translation>Rozpocznij przegląd</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <comment>Cancel</comment>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Nie rozpoznano konfiguracji centrali.</source>
+        <translation>Nie rozpoznano konfiguracji centrali.</translation>
+    </message>
+    <message>
+        <source>Centrala nie odpowiada.</source>
+        <translation>Centrala nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>Odczyt konfiguracji…</source>
+        <translation>Odczyt konfiguracji…</translation>
+    </message>
+    <message>
+        <source>Żadna zapisana centrala nie ma tych modułów.</source>
+        <translation>Żadna zapisana centrala nie ma tych modułów.</translation>
+    </message>
+    <message>
+        <source>— nowy obiekt —</source>
+        <translation>— nowy obiekt —</translation>
+    </message>
+    <message>
+        <source>— nowa centrala —</source>
+        <translation>— nowa centrala —</translation>
+    </message>
+    <message>
+        <source>Data instalacji</source>
+        <translation>Data instalacji</translation>
+    </message>
+</context>
+<context>
+    <name>VisitStore</name>
+    <message>
+        <source>Nie znaleziono wizyty serwisowej.</source>
+        <translation>Nie znaleziono wizyty serwisowej.</translation>
+    </message>
+    <message>
+        <source>Wizyta jest zamknięta i nie można jej zmieniać. Popraw ją nową wizytą korygującą.</source>
+        <translation>Wizyta jest zamknięta i nie można jej zmieniać. Popraw ją nową wizytą korygującą.</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę obiektu.</source>
+        <translation>Podaj nazwę obiektu.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano obiektu w bazie danych.</source>
+        <translation>Nie zapisano obiektu w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Wybierz obiekt, do którego należy centrala.</source>
+        <translation>Wybierz obiekt, do którego należy centrala.</translation>
+    </message>
+    <message>
+        <source>Podaj oznaczenie centrali.</source>
+        <translation>Podaj oznaczenie centrali.</translation>
+    </message>
+    <message>
+        <source>Data instalacji centrali nie może być późniejsza niż dzisiejsza.</source>
+        <translation>Data instalacji centrali nie może być późniejsza niż dzisiejsza.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano centrali w bazie danych.</source>
+        <translation>Nie zapisano centrali w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono centrali.</source>
+        <translation>Nie znaleziono centrali.</translation>
+    </message>
+    <message>
+        <source>Wybierz centralę, której dotyczy wizyta.</source>
+        <translation>Wybierz centralę, której dotyczy wizyta.</translation>
+    </message>
+    <message>
+        <source>Wybierz rodzaj wizyty.</source>
+        <translation>Wybierz rodzaj wizyty.</translation>
+    </message>
+    <message>
+        <source>Data następnego przeglądu musi być późniejsza niż data wizyty.</source>
+        <translation>Data następnego przeglądu musi być późniejsza niż data wizyty.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano wizyty w bazie danych.</source>
+        <translation>Nie zapisano wizyty w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowy rodzaj wizyty lub ocena.</source>
+        <translation>Nieprawidłowy rodzaj wizyty lub ocena.</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa odchyłka zegara centrali.</source>
+        <translation>Nieprawidłowa odchyłka zegara centrali.</translation>
+    </message>
+    <message>
+        <source>Wybierz ocenę stanu centrali, aby zamknąć wizytę.</source>
+        <translation>Wybierz ocenę stanu centrali, aby zamknąć wizytę.</translation>
+    </message>
+    <message>
+        <source>Wizyty nie można zamknąć bez odczytu przy odjeździe. Wykonaj odczyt albo wpisz, dlaczego go pominięto.</source>
+        <translation>Wizyty nie można zamknąć bez odczytu przy odjeździe. Wykonaj odczyt albo wpisz, dlaczego go pominięto.</translation>
+    </message>
+    <message>
+        <source>Wizyta jest jeszcze otwarta: popraw ją bezpośrednio.</source>
+        <translation>Wizyta jest jeszcze otwarta: popraw ją bezpośrednio.</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono zapisanego odczytu.</source>
+        <translation>Nie znaleziono zapisanego odczytu.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano odczytu w bazie danych.</source>
+        <translation>Nie zapisano odczytu w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowy wynik sprawdzenia.</source>
+        <translation>Nieprawidłowy wynik sprawdzenia.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano listy sprawdzeń w bazie danych.</source>
+        <translation>Nie zapisano listy sprawdzeń w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono sprawdzenia.</source>
+        <translation>Nie znaleziono sprawdzenia.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano sprawdzenia w bazie danych.</source>
+        <translation>Nie zapisano sprawdzenia w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Pojemność akumulatora musi leżeć między %1 a %2 Ah.</source>
+        <translation>Pojemność akumulatora musi leżeć między %1 a %2 Ah.</translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatora musi leżeć między 0 a %1 V.</source>
+        <translation>Napięcie akumulatora musi leżeć między 0 a %1 V.</translation>
+    </message>
+    <message>
+        <source>Rezystancja wewnętrzna musi leżeć między 0 a %1 mΩ.</source>
+        <translation>Rezystancja wewnętrzna musi leżeć między 0 a %1 mΩ.</translation>
+    </message>
+    <message>
+        <source>Podaj datę montażu akumulatora, nie późniejszą niż dzisiejsza.</source>
+        <translation>Podaj datę montażu akumulatora, nie późniejszą niż dzisiejsza.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano akumulatora w bazie danych.</source>
+        <translation>Nie zapisano akumulatora w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono akumulatora.</source>
+        <translation>Nie znaleziono akumulatora.</translation>
+    </message>
+    <message>
+        <source>Nie usunięto akumulatora z bazy danych.</source>
+        <translation>Nie usunięto akumulatora z bazy danych.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano wyników w bazie danych.</source>
+        <translation>Nie zapisano wyników w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Okres eksploatacji akumulatora musi wynosić od 1 do 20 lat.</source>
+        <translation>Okres eksploatacji akumulatora musi wynosić od 1 do 20 lat.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano ustawienia w bazie danych.</source>
+        <translation>Nie zapisano ustawienia w bazie danych.</translation>
+    </message>
+</context>
+<context>
+    <name>VisitWindow</name>
+    <message>
+        <source>Lista przeglądów</source>
+        <translation>Lista przeglądów</translation>
+    </message>
+    <message>
+        <source>Odczyt przy przyjeździe</source>
+        <translation>Odczyt przy przyjeździe</translation>
+    </message>
+    <message>
+        <source>Odczytuje zegar, konfigurację, uszkodzenia i wersje oprogramowania centrali i zapisuje je przy przeglądzie</source>
+        <translation>Odczytuje zegar, konfigurację, uszkodzenia i wersje oprogramowania centrali i zapisuje je przy przeglądzie</translation>
+    </message>
+    <message>
+        <source>z rejestrem zdarzeń</source>
+        <translation>z rejestrem zdarzeń</translation>
+    </message>
+    <message>
+        <source>Odczyt przy odjeździe</source>
+        <translation>Odczyt przy odjeździe</translation>
+    </message>
+    <message>
+        <source>Odczytuje ponownie uszkodzenia i konfigurację centrali</source>
+        <translation>Odczytuje ponownie uszkodzenia i konfigurację centrali</translation>
+    </message>
+    <message>
+        <source>Porównaj konfiguracje</source>
+        <translation>Porównaj konfiguracje</translation>
+    </message>
+    <message>
+        <source>Kontrole</source>
+        <translation>Kontrole</translation>
+    </message>
+    <message>
+        <source>Akumulatory</source>
+        <translation>Akumulatory</translation>
+    </message>
+    <message>
+        <source>Dodaj akumulator</source>
+        <translation>Dodaj akumulator</translation>
+    </message>
+    <message>
+        <source>Usuń akumulator</source>
+        <translation>Usuń akumulator</translation>
+    </message>
+    <message>
+        <source>Zamknięcie</source>
+        <translation>Zamknięcie</translation>
+    </message>
+    <message>
+        <source>Ocena:</source>
+        <translation>Ocena:</translation>
+    </message>
+    <message>
+        <source>Ustalenia:</source>
+        <translation>Ustalenia:</translation>
+    </message>
+    <message>
+        <source>Zalecenia:</source>
+        <translation>Zalecenia:</translation>
+    </message>
+    <message>
+        <source>Następny przegląd:</source>
+        <translation>Następny przegląd:</translation>
+    </message>
+    <message>
+        <source>rrrr-mm-dd</source>
+        <translation>rrrr-mm-dd</translation>
+    </message>
+    <message>
+        <source>Brak odczytu przy odjeździe, bo:</source>
+        <translation>Brak odczytu przy odjeździe, bo:</translation>
+    </message>
+    <message>
+        <source>np. centrala nie odpowiadała</source>
+        <translation>np. centrala nie odpowiadała</translation>
+    </message>
+    <message>
+        <source>Zamknij przegląd</source>
+        <translation>Zamknij przegląd</translation>
+    </message>
+    <message>
+        <source>Podgląd protokołu</source>
+        <translation>Podgląd protokołu</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Eksport PDF</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Eksport CSV</translation>
+    </message>
+    <message>
+        <source>z pełnym rejestrem zdarzeń</source>
+        <translation>z pełnym rejestrem zdarzeń</translation>
+    </message>
+    <message>
+        <source>Popraw przegląd</source>
+        <translation>Popraw przegląd</translation>
+    </message>
+    <message>
+        <source>Zamknięty przegląd nie zmienia się; poprawka to nowy przegląd, który go wskazuje</source>
+        <translation>Zamknięty przegląd nie zmienia się; poprawka to nowy przegląd, który go wskazuje</translation>
+    </message>
+    <message>
+        <source>Moduł</source>
+        <translation>Moduł</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>Sposób sprawdzenia</source>
+        <translation>Sposób sprawdzenia</translation>
+    </message>
+    <message>
+        <source>Kryterium</source>
+        <translation>Kryterium</translation>
+    </message>
+    <message>
+        <source>Wartość zmierzona</source>
+        <translation>Wartość zmierzona</translation>
+    </message>
+    <message>
+        <source>Wynik</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Uwagi</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Producent i typ</source>
+        <translation>Producent i typ</translation>
+    </message>
+    <message>
+        <source>Pojemność [Ah]</source>
+        <translation>Pojemność [Ah]</translation>
+    </message>
+    <message>
+        <source>Kod daty</source>
+        <translation>Kod daty</translation>
+    </message>
+    <message>
+        <source>Data montażu</source>
+        <translation>Data montażu</translation>
+    </message>
+    <message>
+        <source>Napięcie [V]</source>
+        <translation>Napięcie [V]</translation>
+    </message>
+    <message>
+        <source>Rezystancja [mΩ]</source>
+        <translation>Rezystancja [mΩ]</translation>
+    </message>
+    <message>
+        <source>Termin wymiany</source>
+        <translation>Termin wymiany</translation>
+    </message>
+    <message>
+        <source>odczyt centrali</source>
+        <translation>odczyt centrali</translation>
+    </message>
+    <message>
+        <source>Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
+        <translation>Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</translation>
+    </message>
+    <message>
+        <source> (poprawia przegląd %1)</source>
+        <translation> (poprawia przegląd %1)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
+        <translation> — &lt;b&gt;zamknięty&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source> — otwarty</source>
+        <translation> — otwarty</translation>
+    </message>
+    <message>
+        <source>Odchyłka zegara centrali: %1 s%2</source>
+        <translation>Odchyłka zegara centrali: %1 s%2</translation>
+    </message>
+    <message>
+        <source> (zegar ustawiony)</source>
+        <translation> (zegar ustawiony)</translation>
+    </message>
+    <message>
+        <source>odczyt przy odjeździe wykonany</source>
+        <translation>odczyt przy odjeździe wykonany</translation>
+    </message>
+    <message>
+        <source>niezapisany: podaj pojemność i datę montażu</source>
+        <translation>niezapisany: podaj pojemność i datę montażu</translation>
+    </message>
+    <message>
+        <source>%1 — po terminie</source>
+        <translation>%1 — po terminie</translation>
+    </message>
+    <message>
+        <source>%1 — wymiana wkrótce</source>
+        <translation>%1 — wymiana wkrótce</translation>
+    </message>
+    <message>
+        <source>Przegląd zamknięty</source>
+        <translation>Przegląd zamknięty</translation>
+    </message>
+    <message>
+        <source>Zamkniętego przeglądu nie można zmienić. Użyj „Popraw przegląd”.</source>
+        <translation>Zamkniętego przeglądu nie można zmienić. Użyj „Popraw przegląd”.</translation>
+    </message>
+    <message>
+        <source>Odczyt centrali</source>
+        <translation>Odczyt centrali</translation>
+    </message>
+    <message>
+        <source>Odczyt nie może się rozpocząć: centrala nie jest połączona albo trwa inny odczyt.</source>
+        <translation>Odczyt nie może się rozpocząć: centrala nie jest połączona albo trwa inny odczyt.</translation>
+    </message>
+    <message>
+        <source>Przegląd</source>
+        <translation>Przegląd</translation>
+    </message>
+    <message>
+        <source>Zegar centrali</source>
+        <translation>Zegar centrali</translation>
+    </message>
+    <message>
+        <source>Zegar centrali różni się od zegara komputera o %1 s. Ustawić zegar centrali na czas komputera?</source>
+        <translation>Zegar centrali różni się od zegara komputera o %1 s. Ustawić zegar centrali na czas komputera?</translation>
+    </message>
+    <message>
+        <source>Po przeglądzie %1</source>
+        <translation>Po przeglądzie %1</translation>
+    </message>
+    <message>
+        <source>Przyjazd</source>
+        <translation>Przyjazd</translation>
+    </message>
+    <message>
+        <source>UWAGA: konfiguracja centrali różni się od zapisanej po poprzednim przeglądzie (%1). Ktoś zmienił centralę między przeglądami.</source>
+        <translation>UWAGA: konfiguracja centrali różni się od zapisanej po poprzednim przeglądzie (%1). Ktoś zmienił centralę między przeglądami.</translation>
+    </message>
+    <message>
+        <source>Odjazd</source>
+        <translation>Odjazd</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zmieniona podczas przeglądu — zmiany są w protokole.</source>
+        <translation>Konfiguracja zmieniona podczas przeglądu — zmiany są w protokole.</translation>
+    </message>
+    <message>
+        <source>Nie udało się ustawić zegara centrali.</source>
+        <translation>Nie udało się ustawić zegara centrali.</translation>
+    </message>
+    <message>
+        <source>Porównanie</source>
+        <translation>Porównanie</translation>
+    </message>
+    <message>
+        <source>Nie ma z czym porównać: brak odczytu przy odjeździe i brak poprzedniego przeglądu.</source>
+        <translation>Nie ma z czym porównać: brak odczytu przy odjeździe i brak poprzedniego przeglądu.</translation>
+    </message>
+    <message>
+        <source>Następny przegląd</source>
+        <translation>Następny przegląd</translation>
+    </message>
+    <message>
+        <source>Zamknięcie przeglądu</source>
+        <translation>Zamknięcie przeglądu</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Nie udało się zapisać pliku %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Visits</name>
+    <message>
+        <source>przegląd okresowy</source>
+        <translation>przegląd okresowy</translation>
+    </message>
+    <message>
+        <source>naprawa</source>
+        <translation>naprawa</translation>
+    </message>
+    <message>
+        <source>uruchomienie</source>
+        <translation>uruchomienie</translation>
+    </message>
+    <message>
+        <source>inny</source>
+        <translation>inny</translation>
+    </message>
+    <message>
+        <source>sprawna</source>
+        <translation>sprawna</translation>
+    </message>
+    <message>
+        <source>sprawna z uwagami</source>
+        <translation>sprawna z uwagami</translation>
+    </message>
+    <message>
+        <source>niesprawna</source>
+        <translation>niesprawna</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>usterka</source>
+        <translation>usterka</translation>
+    </message>
+    <message>
+        <source>nie dotyczy</source>
+        <translation>nie dotyczy</translation>
+    </message>
+    <message>
+        <source>%1: nieprawidłowa data &quot;%2&quot; (oczekiwano RRRR-MM-DD, lata 1990-2100).</source>
+        <translation>%1: nieprawidłowa data &quot;%2&quot; (oczekiwano RRRR-MM-DD, lata 1990-2100).</translation>
+    </message>
+    <message>
+        <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
+        <translation>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</translation>
+    </message>
+</context>
+<context>
+    <name>VisitsManagement</name>
+    <message>
+        <source>Przeglądy</source>
+        <translation>Przeglądy</translation>
+    </message>
+    <message>
+        <source>Nowy przegląd</source>
+        <translation>Nowy przegląd</translation>
+    </message>
+    <message>
+        <source>Otwórz przegląd</source>
+        <translation>Otwórz przegląd</translation>
+    </message>
+    <message>
+        <source>Protokół</source>
+        <translation>Protokół</translation>
+    </message>
+    <message>
+        <source>Numer</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Rozpoczęty</source>
+        <translation>Rozpoczęty</translation>
+    </message>
+    <message>
+        <source>Zakończony</source>
+        <translation>Zakończony</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Ocena</source>
+        <translation>Ocena</translation>
+    </message>
+    <message>
+        <source> (poprawia %1)</source>
+        <translation> (poprawia %1)</translation>
+    </message>
+    <message>
+        <source>zamknięty</source>
+        <translation>zamknięty</translation>
+    </message>
+    <message>
+        <source>otwarty</source>
+        <translation>otwarty</translation>
     </message>
 </context>
 </TS>

@@ -115,7 +115,9 @@ bool parseVisitDate(const QString &text, const QString &field, bool allowEmpty, 
         }
     }
     if (error)
-        *error = tr("%1: nieprawidłowa data \"%2\" (oczekiwano RRRR-MM-DD, lata 1990-2100).")
+        *error = QCoreApplication::translate(
+                         "Visits",
+                         "%1: nieprawidłowa data \"%2\" (oczekiwano RRRR-MM-DD, lata 1990-2100).")
                          .arg(field, trimmed);
     return false;
 }
@@ -132,7 +134,8 @@ bool parseVisitNumber(const QString &text, const QString &field, double minimum,
         return true;
     }
     if (error)
-        *error = tr("%1: nieprawidłowa liczba \"%2\" (dozwolony zakres %3 - %4).")
+        *error = QCoreApplication::translate(
+                         "Visits", "%1: nieprawidłowa liczba \"%2\" (dozwolony zakres %3 - %4).")
                          .arg(field, text.trimmed(), QString::number(minimum),
                               QString::number(maximum));
     return false;

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+// The helpers sit inside the namespace so that their texts share its translation context.
+namespace VisitReport {
 namespace {
 
 QString tr(const char *text)
@@ -211,7 +213,8 @@ QString registerSection(const VisitStore &store, const Visit &visit, const Visit
                                  .arg(summary.total)
                        : tr("Zdarzenia od początku rejestru: %1 wpisów.").arg(summary.total))
             + QLatin1String("</p>");
-    html += QLatin1String("<p><b>") + tr("Liczba wpisów według modułu") + QLatin1String("</b></p>")
+    html += QLatin1String("<p><b>") + tr("Liczba wpisów według modułu")
+            + QLatin1String("</b></p>")
             + countTable(summary.perModule, false);
     html += QLatin1String("<p><b>") + tr("Liczba wpisów według zdarzenia")
             + QLatin1String("</b></p>") + countTable(summary.perEvent, true);
@@ -334,8 +337,6 @@ QString cell(const QString &text)
 }
 
 } // namespace
-
-namespace VisitReport {
 
 QString toHtml(const VisitStore &store, int visitId, bool withRegister)
 {
