@@ -49,145 +49,145 @@
     </message>
     <message>
         <source>Żywotność akumulatorów:</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery service life:</translation>
     </message>
     <message>
         <source>Po ilu latach od montażu akumulator należy wymienić</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of years after installation after which a battery must be replaced</translation>
     </message>
     <message>
         <source> lat</source>
-        <translation type="unfinished"></translation>
+        <translation> years</translation>
     </message>
     <message>
         <source>Archiwum firmowe (PostgreSQL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company archive (PostgreSQL)</translation>
     </message>
     <message>
         <source>Serwer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished">Port:</translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Baza danych:</source>
-        <translation type="unfinished"></translation>
+        <translation>Database:</translation>
     </message>
     <message>
         <source>Użytkownik:</source>
-        <translation type="unfinished"></translation>
+        <translation>User:</translation>
     </message>
     <message>
         <source>Szyfrowanie (SSL):</source>
-        <translation type="unfinished"></translation>
+        <translation>Encryption (SSL):</translation>
     </message>
     <message>
         <source>Technik (autor rekordów):</source>
-        <translation type="unfinished"></translation>
+        <translation>Technician (record author):</translation>
     </message>
     <message>
         <source>Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: ~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo %APPDATA%\postgresql\pgpass.conf w Windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>The password is not stored: PostgreSQL (libpq) takes it from the user&apos;s password file: ~/.pgpass, the file named by the PGPASSFILE variable or %APPDATA%\postgresql\pgpass.conf on Windows.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z archiwum jest niedostępna.</source>
-        <translation type="unfinished"></translation>
+        <translation>This installation has no PostgreSQL driver (QPSQL): synchronisation with the archive is unavailable.</translation>
     </message>
     <message>
         <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
-        <translation type="unfinished"></translation>
+        <translation>The selected interface language will be used after the program is restarted.</translation>
     </message>
 </context>
 <context>
     <name>ArchiveStatus</name>
     <message>
         <source>Synchronizuj z archiwum</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronise with archive</translation>
     </message>
     <message>
         <source>Wymienia rekordy z archiwum firmowym</source>
-        <translation type="unfinished"></translation>
+        <translation>Exchanges records with the company archive</translation>
     </message>
     <message>
         <source>Przerwij</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Synchronizacja przerwana.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation stopped.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <translation>This installation has no PostgreSQL driver (QPSQL): the archive is unavailable.</translation>
     </message>
     <message>
         <source>Archiwum nie jest ustawione: podaj serwer i użytkownika w Ustawienia &gt; Widok.</source>
-        <translation type="unfinished"></translation>
+        <translation>The archive is not set up: enter the server and user in Settings &gt; View.</translation>
     </message>
     <message>
         <source>nigdy</source>
-        <translation type="unfinished"></translation>
+        <translation>never</translation>
     </message>
     <message>
         <source>Archiwum: %1, czeka %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive: %1, %2 pending</translation>
     </message>
 </context>
 <context>
     <name>ArchiveSync</name>
     <message>
         <source>Archiwum odrzuciło użytkownika %1: sprawdź jego hasło w pliku haseł PostgreSQL (pgpass).</source>
-        <translation type="unfinished"></translation>
+        <translation>The archive rejected user %1: check their password in the PostgreSQL password file (pgpass).</translation>
     </message>
     <message>
         <source>Serwer archiwum nie zestawił połączenia szyfrowanego (SSL), którego wymagają ustawienia: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The archive server did not establish the encrypted (SSL) connection that the settings require: %1</translation>
     </message>
     <message>
         <source>Brak połączenia z archiwum %1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No connection to archive %1:%2: %3</translation>
     </message>
     <message>
         <source>Baza %1 nie jest archiwum programu: brak tabeli archive_schema (uruchom scripts/archive-server).</source>
-        <translation type="unfinished"></translation>
+        <translation>Database %1 is not the program&apos;s archive: the archive_schema table is missing (run scripts/archive-server).</translation>
     </message>
     <message>
         <source>Archiwum ma schemat w wersji %1, a program obsługuje wersję %2: synchronizacja odrzucona, nic nie zmieniono.</source>
-        <translation type="unfinished"></translation>
+        <translation>The archive has schema version %1, but the program supports version %2: synchronisation refused, nothing was changed.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <translation>This installation has no PostgreSQL driver (QPSQL): the archive is unavailable.</translation>
     </message>
     <message>
         <source>Nie można otworzyć lokalnej bazy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The local database cannot be opened: %1</translation>
     </message>
     <message>
         <source>Błąd zapisu do lokalnej bazy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error writing to the local database: %1</translation>
     </message>
     <message>
         <source>Połączenie z archiwum zostało przerwane; synchronizacja nie dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the archive was interrupted; synchronisation is incomplete, but the records saved so far are kept. Please try again. (%1)</translation>
     </message>
     <message>
         <source>Synchronizacja zakończona: pobrano %1, wysłano %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation finished: %1 received, %2 sent.</translation>
     </message>
     <message>
         <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive records skipped: %1 (the site or control unit they belong to is missing).</translation>
     </message>
     <message>
         <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
-        <translation type="unfinished"></translation>
+        <translation>The record was not withdrawn: only its author can withdraw it.</translation>
     </message>
     <message>
         <source>Rekord wycofany; pozostaje w archiwum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Record withdrawn; it remains in the archive.</translation>
     </message>
 </context>
 <context>
@@ -391,111 +391,111 @@ connected to module LNM no. 1 to control ventilation
     <name>Checklist</name>
     <message>
         <source>Przełączenie zasilania sieć / akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains / battery changeover</translation>
     </message>
     <message>
         <source>Odłączyć zasilanie 230 V, obserwować pracę z akumulatora i powrót zasilania sieciowego</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnect the 230 V supply, observe operation on battery and the return of the mains supply</translation>
     </message>
     <message>
         <source>praca bez przerwy, zgłoszenie braku 230 V</source>
-        <translation type="unfinished"></translation>
+        <translation>uninterrupted operation, loss of 230 V reported</translation>
     </message>
     <message>
         <source>Ładowarka akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery charger</translation>
     </message>
     <message>
         <source>Pomiar napięcia ładowania na zaciskach akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Measure the charging voltage at the battery terminals</translation>
     </message>
     <message>
         <source>27,3 V ± 0,3 V</source>
-        <translation type="unfinished"></translation>
+        <translation>27.3 V ± 0.3 V</translation>
     </message>
     <message>
         <source>Uszkodzenie przy odłączeniu akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Fault on battery disconnection</translation>
     </message>
     <message>
         <source>Odłączyć akumulator, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnect the battery, read the faults</translation>
     </message>
     <message>
         <source>zgłoszony brak akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>missing battery reported</translation>
     </message>
     <message>
         <source>Nadzór linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Line monitoring</translation>
     </message>
     <message>
         <source>Odczyt stanu linii w podglądzie na żywo</source>
-        <translation type="unfinished"></translation>
+        <translation>Read the line state in the live view</translation>
     </message>
     <message>
         <source>stan dozorowania</source>
-        <translation type="unfinished"></translation>
+        <translation>monitoring state</translation>
     </message>
     <message>
         <source>Wykrycie przerwy linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Line open-circuit detection</translation>
     </message>
     <message>
         <source>Rozłączyć linię na końcu, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnect the line at its end, read the faults</translation>
     </message>
     <message>
         <source>zgłoszona przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>open circuit reported</translation>
     </message>
     <message>
         <source>Wykrycie zwarcia linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Line short-circuit detection</translation>
     </message>
     <message>
         <source>Zewrzeć linię, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Short-circuit the line, read the faults</translation>
     </message>
     <message>
         <source>zgłoszone zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>short circuit reported</translation>
     </message>
     <message>
         <source>Wyjścia przekaźnikowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay outputs</translation>
     </message>
     <message>
         <source>Wysterować każde wyjście, sprawdzić przełączenie styków</source>
-        <translation type="unfinished"></translation>
+        <translation>Activate each output, check that the contacts switch over</translation>
     </message>
     <message>
         <source>przełączenie styków, ciągłość obwodu</source>
-        <translation type="unfinished"></translation>
+        <translation>contacts switch over, circuit continuity</translation>
     </message>
     <message>
         <source>Blokada wyzwolenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Release inhibit</translation>
     </message>
     <message>
         <source>Przed testem włączyć blokadę wyzwolenia gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Before the test, switch on the extinguishing release inhibit</translation>
     </message>
     <message>
         <source>blokada włączona i sygnalizowana</source>
-        <translation type="unfinished"></translation>
+        <translation>inhibit on and indicated</translation>
     </message>
     <message>
         <source>Obwody wyzwalające</source>
-        <translation type="unfinished"></translation>
+        <translation>Release circuits</translation>
     </message>
     <message>
         <source>Test przy wyłączonym wyzwalaniu: ciągłość i zwarcie obwodu</source>
-        <translation type="unfinished"></translation>
+        <translation>Test with release disabled: circuit continuity and short circuit</translation>
     </message>
     <message>
         <source>brak przerwy i zwarcia, bez wyzwolenia</source>
-        <translation type="unfinished"></translation>
+        <translation>no open circuit or short circuit, no release</translation>
     </message>
 </context>
 <context>
@@ -561,7 +561,7 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Red text&lt;/i&gt;&lt;/span&gt;: a value different from the compared configuration (or a module that is not there). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Yellow background&lt;/i&gt;&lt;/span&gt;: a value changed and not yet saved.</translation>
     </message>
 </context>
 <context>
@@ -810,13 +810,15 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>odczyt konfiguracji do porównania</source>
-        <translation type="unfinished"></translation>
+        <translation>reading the configuration to compare</translation>
     </message>
     <message>
         <source>Konfiguracja %1 ma niezapisane zmiany.
 
 „Tak” zapisuje je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez zapisywania.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration %1 has unsaved changes.
+
+“Yes” saves them and prints the saved configuration, “No” prints what the editor shows, without saving.</translation>
     </message>
 </context>
 <context>
@@ -962,31 +964,31 @@ Send it to the unit anyway?</translation>
     </message>
     <message>
         <source>odczyt konfiguracji przed wysłaniem</source>
-        <translation type="unfinished"></translation>
+        <translation>reading the configuration before sending</translation>
     </message>
     <message>
         <source>Nic nie wysłano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing was sent.</translation>
     </message>
     <message>
         <source>Urządzenie potwierdziło odbiór, ale konfiguracja nie została zweryfikowana.</source>
-        <translation type="unfinished"></translation>
+        <translation>The unit acknowledged receipt, but the configuration was not verified.</translation>
     </message>
     <message>
         <source>odczyt kontrolny konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>verification read of the configuration</translation>
     </message>
     <message>
         <source>wysyłanie konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>sending the configuration</translation>
     </message>
     <message>
         <source>Nie wiadomo, czy urządzenie przyjęło konfigurację: odczytaj konfigurację, aby to sprawdzić.</source>
-        <translation type="unfinished"></translation>
+        <translation>It is not known whether the unit accepted the configuration: read the configuration to check.</translation>
     </message>
     <message>
         <source>Niezapisane zmiany z edytora nie zostały wysłane: użyto zapisanej wersji konfiguracji %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unsaved changes from the editor were not sent: the saved version of configuration %1 was used.</translation>
     </message>
 </context>
 <context>
@@ -2163,7 +2165,7 @@ Send it to the unit anyway?</translation>
     </message>
     <message>
         <source>Czy usunąć rejestr zdarzeń %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete event log %1?</translation>
     </message>
 </context>
 <context>
@@ -2325,7 +2327,7 @@ Send it to the unit anyway?</translation>
     </message>
     <message>
         <source>Czy usunąć listę uszkodzeń %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete fault list %1?</translation>
     </message>
 </context>
 <context>
@@ -2804,28 +2806,28 @@ DATE %3 %4</translation>
     </message>
     <message>
         <source>Przeglądy</source>
-        <translation type="unfinished"></translation>
+        <translation>Service visits</translation>
     </message>
     <message>
         <source>&amp;Przegląd</source>
         <comment>Service visit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Service v&amp;isit</translation>
     </message>
     <message>
         <source>Rozpoczyna przegląd centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Starts a service visit to the control unit</translation>
     </message>
     <message>
         <source>Gotowy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ready</translation>
     </message>
     <message>
         <source>Port szeregowy (np. COM3) albo adres serwera portu szeregowego w sieci: host:port, tcp://host:port lub [adres IPv6]:port.&lt;br&gt;Serwer portu musi pracować w trybie raw TCP z ustawieniami 19200 bodów, 8N1.&lt;br&gt;Połączenie raw TCP nie ma uwierzytelniania: używaj go tylko w sieci VPN albo przez tunel SSH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial port (e.g. COM3) or the network address of a serial device server: host:port, tcp://host:port or [IPv6 address]:port.&lt;br&gt;The device server must work in raw TCP mode at 19200 baud, 8N1.&lt;br&gt;A raw TCP connection has no authentication: use it only within a VPN or through an SSH tunnel.</translation>
     </message>
     <message>
         <source>Połączenie sieciowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Network connection</translation>
     </message>
 </context>
 <context>
@@ -3894,17 +3896,19 @@ and/or LNM zone product.
     </message>
     <message>
         <source>Podgląd wydruku</source>
-        <translation type="unfinished"></translation>
+        <translation>Print preview</translation>
     </message>
     <message>
         <source>Raport ma około %1 stron: podgląd tak długiego raportu zablokowałby program na długo.
 
 Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w części.</source>
-        <translation type="unfinished"></translation>
+        <translation>The report has about %1 pages: previewing such a long report would block the program for a long time.
+
+Save the report as a PDF file? The file can then be printed in full or in part.</translation>
     </message>
     <message>
         <source>strona %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -4532,33 +4536,35 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>Rejestr zdarzeń sprzed wyczyszczenia zapisano jako %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The event log from before clearing was saved as %1.</translation>
     </message>
     <message>
         <source>Odczytaj, zapisz i wyczyść</source>
-        <translation type="unfinished"></translation>
+        <translation>Read, save and clear</translation>
     </message>
     <message>
         <source>Wyczyść bez odczytu</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear without reading</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Rejestr zdarzeń w centrali zostanie skasowany i nie da się go odtworzyć.
 
 „Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.</source>
-        <translation type="unfinished"></translation>
+        <translation>The event log in the control unit will be erased and cannot be restored.
+
+“Read, save and clear” first reads the log and saves it in the database; the control unit is cleared only after saving.</translation>
     </message>
     <message>
         <source>Rejestru zdarzeń nie odczytano, więc nie został wyczyszczony.</source>
-        <translation type="unfinished"></translation>
+        <translation>The event log was not read, so it was not cleared.</translation>
     </message>
     <message>
         <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
-        <translation type="unfinished"></translation>
+        <translation>The event log could not be saved in the database. The log in the control unit was not cleared.</translation>
     </message>
 </context>
 <context>
@@ -4672,7 +4678,7 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>Czy usunąć wersje oprogramowania %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete software versions %1?</translation>
     </message>
 </context>
 <context>
@@ -4719,23 +4725,23 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>włączona</source>
-        <translation type="unfinished"></translation>
+        <translation>on</translation>
     </message>
     <message>
         <source>wyłączona</source>
-        <translation type="unfinished"></translation>
+        <translation>off</translation>
     </message>
     <message>
         <source>Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The control unit now has date and time %1, automatic SUMMER/WINTER time change: %2.</translation>
     </message>
     <message>
         <source>bieżący czas komputera (teraz %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>current PC time (now %1)</translation>
     </message>
     <message>
         <source>Ustawić w centrali datę i czas: %1, automatyczna zmiana czasu LATO/ZIMA: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Set the date and time in the control unit to %1, automatic SUMMER/WINTER time change: %2?</translation>
     </message>
 </context>
 <context>
@@ -4991,27 +4997,27 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>%1 odrzucił połączenie: serwer portu nie nasłuchuje na tym porcie albo obsługuje już innego klienta</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 refused the connection: the device server is not listening on this port or is already serving another client</translation>
     </message>
     <message>
         <source>%1 nie odpowiada od 5 s: sprawdź adres, połączenie VPN i zaporę sieciową</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 has not answered for 5 s: check the address, the VPN connection and the firewall</translation>
     </message>
     <message>
         <source>Nie znaleziono komputera %1: sprawdź nazwę lub adres</source>
-        <translation type="unfinished"></translation>
+        <translation>Host %1 not found: check the name or address</translation>
     </message>
     <message>
         <source>Serwer portu %1 zamknął połączenie (centrala odłączona od serwera lub serwer wyłączony)</source>
-        <translation type="unfinished"></translation>
+        <translation>Device server %1 closed the connection (control unit disconnected from the server or server switched off)</translation>
     </message>
     <message>
         <source>Błąd połączenia sieciowego z %1 (kod %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Network connection error with %1 (code %2)</translation>
     </message>
     <message>
         <source>Port zamknięty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Port closed: %1</translation>
     </message>
 </context>
 <context>
@@ -5025,1094 +5031,1094 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <name>VisitReport</name>
     <message>
         <source>brak</source>
-        <translation type="unfinished"></translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Moduły centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit modules</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Module</translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>Opis</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Wersja oprogramowania</source>
-        <translation type="unfinished">Software version</translation>
+        <translation>Software version</translation>
     </message>
     <message>
         <source>nie odczytano</source>
-        <translation type="unfinished"></translation>
+        <translation>not read</translation>
     </message>
     <message>
         <source>brak uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>no faults</translation>
     </message>
     <message>
         <source>Uszkodzenie</source>
-        <translation type="unfinished">Fault</translation>
+        <translation>Fault</translation>
     </message>
     <message>
         <source>brak danych do porównania</source>
-        <translation type="unfinished"></translation>
+        <translation>no data to compare</translation>
     </message>
     <message>
         <source>bez zmian</source>
-        <translation type="unfinished"></translation>
+        <translation>unchanged</translation>
     </message>
     <message>
         <source>moduł usunięty</source>
-        <translation type="unfinished"></translation>
+        <translation>module removed</translation>
     </message>
     <message>
         <source>moduł dodany</source>
-        <translation type="unfinished"></translation>
+        <translation>module added</translation>
     </message>
     <message>
         <source>Ustawienie</source>
-        <translation type="unfinished">Setting</translation>
+        <translation>Setting</translation>
     </message>
     <message>
         <source>Przed</source>
-        <translation type="unfinished"></translation>
+        <translation>Before</translation>
     </message>
     <message>
         <source>Po</source>
-        <translation type="unfinished"></translation>
+        <translation>After</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation type="unfinished">Event</translation>
+        <translation>Event</translation>
     </message>
     <message>
         <source>Liczba</source>
-        <translation type="unfinished"></translation>
+        <translation>Count</translation>
     </message>
     <message>
         <source>Rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Event log</translation>
     </message>
     <message>
         <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
-        <translation type="unfinished"></translation>
+        <translation>Events since the previous visit (%1): %2 of %3 log entries.</translation>
     </message>
     <message>
         <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
-        <translation type="unfinished"></translation>
+        <translation>Events since the start of the log: %1 entries.</translation>
     </message>
     <message>
         <source>Liczba wpisów według modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of entries by module</translation>
     </message>
     <message>
         <source>Liczba wpisów według zdarzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of entries by event</translation>
     </message>
     <message>
         <source>Uszkodzenia aktywne według rejestru</source>
-        <translation type="unfinished"></translation>
+        <translation>Active faults according to the log</translation>
     </message>
     <message>
         <source>Lp</source>
-        <translation type="unfinished">No.</translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Załącznik: pełny rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Appendix: full event log</translation>
     </message>
     <message>
         <source>Sprawdzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Checks</translation>
     </message>
     <message>
         <source>Sprawdzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Check</translation>
     </message>
     <message>
         <source>Sposób</source>
-        <translation type="unfinished"></translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>Wymaganie</source>
-        <translation type="unfinished"></translation>
+        <translation>Requirement</translation>
     </message>
     <message>
         <source>Pomiar</source>
-        <translation type="unfinished"></translation>
+        <translation>Measurement</translation>
     </message>
     <message>
         <source>Wynik</source>
-        <translation type="unfinished">Result</translation>
+        <translation>Result</translation>
     </message>
     <message>
         <source>Uwagi</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarks</translation>
     </message>
     <message>
         <source>Akumulatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteries</translation>
     </message>
     <message>
         <source>Okres eksploatacji akumulatorów w latach: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery service life in years: %1.</translation>
     </message>
     <message>
         <source>Marka i typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Make and type</translation>
     </message>
     <message>
         <source>Pojemność [Ah]</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacity [Ah]</translation>
     </message>
     <message>
         <source>Kod daty</source>
-        <translation type="unfinished"></translation>
+        <translation>Date code</translation>
     </message>
     <message>
         <source>Montaż</source>
-        <translation type="unfinished"></translation>
+        <translation>Installed</translation>
     </message>
     <message>
         <source>Napięcie [V]</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage [V]</translation>
     </message>
     <message>
         <source>Rezystancja [mΩ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistance [mΩ]</translation>
     </message>
     <message>
         <source>Wymiana do</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace by</translation>
     </message>
     <message>
         <source>(termin minął)</source>
-        <translation type="unfinished"></translation>
+        <translation>(overdue)</translation>
     </message>
     <message>
         <source>(wymiana w ciągu 90 dni)</source>
-        <translation type="unfinished"></translation>
+        <translation>(replacement due within 90 days)</translation>
     </message>
     <message>
         <source>Autotest i kalibracja</source>
-        <translation type="unfinished"></translation>
+        <translation>Self-test and calibration</translation>
     </message>
     <message>
         <source>Rodzaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Zakres</source>
-        <translation type="unfinished"></translation>
+        <translation>Range</translation>
     </message>
     <message>
         <source>Wartość</source>
-        <translation type="unfinished">Value</translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>autotest</source>
-        <translation type="unfinished"></translation>
+        <translation>self-test</translation>
     </message>
     <message>
         <source>kalibracja</source>
-        <translation type="unfinished"></translation>
+        <translation>calibration</translation>
     </message>
     <message>
         <source>%1 s (czas centrali minus czas komputera)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s (control unit time minus PC time)</translation>
     </message>
     <message>
         <source>Protokół serwisowy nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Service report no. %1</translation>
     </message>
     <message>
         <source>Identyfikator</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifier</translation>
     </message>
     <message>
         <source>Firma</source>
-        <translation type="unfinished"></translation>
+        <translation>Company</translation>
     </message>
     <message>
         <source>Technik</source>
-        <translation type="unfinished"></translation>
+        <translation>Technician</translation>
     </message>
     <message>
         <source>Nr świadectwa</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate no.</translation>
     </message>
     <message>
         <source>Rodzaj wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Visit type</translation>
     </message>
     <message>
         <source>Rozpoczęcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Zakończenie</source>
-        <translation type="unfinished"></translation>
+        <translation>End</translation>
     </message>
     <message>
         <source>wizyta otwarta</source>
-        <translation type="unfinished"></translation>
+        <translation>visit open</translation>
     </message>
     <message>
         <source>Korekta protokołu</source>
-        <translation type="unfinished"></translation>
+        <translation>Report correction</translation>
     </message>
     <message>
         <source>Obiekt i centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Site and control unit</translation>
     </message>
     <message>
         <source>Obiekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Adres</source>
-        <translation type="unfinished"></translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>Właściciel / zarządca</source>
-        <translation type="unfinished"></translation>
+        <translation>Owner / manager</translation>
     </message>
     <message>
         <source>Osoba kontaktowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact person</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>Telephone</translation>
     </message>
     <message>
         <source>Centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit</translation>
     </message>
     <message>
         <source>Miejsce montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation location</translation>
     </message>
     <message>
         <source>Numer fabryczny</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number</translation>
     </message>
     <message>
         <source>Data instalacji</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation date</translation>
     </message>
     <message>
         <source>Zegar centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit clock</translation>
     </message>
     <message>
         <source>Odchyłka zegara</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock drift</translation>
     </message>
     <message>
         <source>Zegar ustawiony</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock set</translation>
     </message>
     <message>
         <source>tak</source>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
     <message>
         <source>nie</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Uszkodzenia przy przyjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Faults on arrival</translation>
     </message>
     <message>
         <source>Uszkodzenia przy odjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Faults on departure</translation>
     </message>
     <message>
         <source>Odczyt pominięto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading skipped: %1</translation>
     </message>
     <message>
         <source>Zmiany konfiguracji podczas wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration changes during the visit</translation>
     </message>
     <message>
         <source>Zmiany konfiguracji od poprzedniej wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration changes since the previous visit</translation>
     </message>
     <message>
         <source>brak poprzedniej wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>no previous visit</translation>
     </message>
     <message>
         <source>Poprzednia wizyta: %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous visit: %1, %2.</translation>
     </message>
     <message>
         <source>Wynik wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Visit outcome</translation>
     </message>
     <message>
         <source>Ustalenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Findings</translation>
     </message>
     <message>
         <source>Zalecenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommendations</translation>
     </message>
     <message>
         <source>Ocena</source>
-        <translation type="unfinished"></translation>
+        <translation>Assessment</translation>
     </message>
     <message>
         <source>nie wystawiono</source>
-        <translation type="unfinished"></translation>
+        <translation>not given</translation>
     </message>
     <message>
         <source>Następny przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Next inspection</translation>
     </message>
     <message>
         <source>Podpis technika</source>
-        <translation type="unfinished"></translation>
+        <translation>Technician&apos;s signature</translation>
     </message>
     <message>
         <source>Podpis klienta</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer&apos;s signature</translation>
     </message>
     <message>
         <source>Protokół</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
 </context>
 <context>
     <name>VisitSession</name>
     <message>
         <source>zegar</source>
-        <translation type="unfinished"></translation>
+        <translation>clock</translation>
     </message>
     <message>
         <source>konfiguracja</source>
-        <translation type="unfinished"></translation>
+        <translation>configuration</translation>
     </message>
     <message>
         <source>uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>faults</translation>
     </message>
     <message>
         <source>wersje oprogramowania</source>
-        <translation type="unfinished"></translation>
+        <translation>software versions</translation>
     </message>
     <message>
         <source>rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>event log</translation>
     </message>
     <message>
         <source>Odczyt przerwany. Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading aborted. Nothing from this reading was saved.</translation>
     </message>
     <message>
         <source>Łącze nie przyjęło zapytania. Nic nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>The link did not accept the request. Nothing was saved.</translation>
     </message>
     <message>
         <source>Nie udało się zapisać odczytu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The reading could not be saved in the database.</translation>
     </message>
     <message>
         <source>Odczyt przerwany (%1). Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading aborted (%1). Nothing from this reading was saved.</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
-        <translation type="unfinished"></translation>
+        <translation>The control unit is not answering (%1). Nothing from this reading was saved; the visit remains open.</translation>
     </message>
     <message>
         <source>Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the control unit was interrupted (%1). Nothing from this reading was saved.</translation>
     </message>
     <message>
         <source>przyjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>arrival</translation>
     </message>
     <message>
         <source>odjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>departure</translation>
     </message>
 </context>
 <context>
     <name>VisitStartDialog</name>
     <message>
         <source>Nowy przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>New service visit</translation>
     </message>
     <message>
         <source>Centrale pasujące do podłączonej</source>
-        <translation type="unfinished"></translation>
+        <translation>Control units matching the connected one</translation>
     </message>
     <message>
         <source>Rozpoznaj podłączoną centralę</source>
-        <translation type="unfinished"></translation>
+        <translation>Identify the connected control unit</translation>
     </message>
     <message>
         <source>Obiekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Site</translation>
     </message>
     <message>
         <source>Obiekt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Site:</translation>
     </message>
     <message>
         <source>Nazwa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Adres:</source>
-        <translation type="unfinished"></translation>
+        <translation>Address:</translation>
     </message>
     <message>
         <source>Właściciel lub zarządca:</source>
-        <translation type="unfinished"></translation>
+        <translation>Owner or manager:</translation>
     </message>
     <message>
         <source>Osoba kontaktowa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact person:</translation>
     </message>
     <message>
         <source>Telefon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telephone:</translation>
     </message>
     <message>
         <source>Centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit</translation>
     </message>
     <message>
         <source>Centrala:</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit:</translation>
     </message>
     <message>
         <source>Oznaczenie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Designation:</translation>
     </message>
     <message>
         <source>np. Centrala oddymiania — klatka A</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. Smoke-vent control unit — staircase A</translation>
     </message>
     <message>
         <source>Miejsce w budynku:</source>
-        <translation type="unfinished"></translation>
+        <translation>Location in the building:</translation>
     </message>
     <message>
         <source>Numer fabryczny:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serial number:</translation>
     </message>
     <message>
         <source>z tabliczki znamionowej</source>
-        <translation type="unfinished"></translation>
+        <translation>from the rating plate</translation>
     </message>
     <message>
         <source>Data instalacji:</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation date:</translation>
     </message>
     <message>
         <source>rrrr-mm-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>yyyy-mm-dd</translation>
     </message>
     <message>
         <source>Przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Visit</translation>
     </message>
     <message>
         <source>Rodzaj:</source>
-        <translation type="unfinished"></translation>
+        <translation>Type:</translation>
     </message>
     <message>
         <source>Serwisant:</source>
-        <translation type="unfinished"></translation>
+        <translation>Service technician:</translation>
     </message>
     <message>
         <source>Nr świadectwa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certificate no.:</translation>
     </message>
     <message>
         <source>Firma:</source>
-        <translation type="unfinished"></translation>
+        <translation>Company:</translation>
     </message>
     <message>
         <source>Rozpocznij przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Start visit</translation>
     </message>
     <message>
         <source>Anuluj</source>
         <comment>Cancel</comment>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Nie rozpoznano konfiguracji centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>The control unit configuration was not recognised.</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada.</source>
-        <translation type="unfinished"></translation>
+        <translation>The control unit is not answering.</translation>
     </message>
     <message>
         <source>Odczyt konfiguracji…</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading the configuration…</translation>
     </message>
     <message>
         <source>Żadna zapisana centrala nie ma tych modułów.</source>
-        <translation type="unfinished"></translation>
+        <translation>No saved control unit has these modules.</translation>
     </message>
     <message>
         <source>— nowy obiekt —</source>
-        <translation type="unfinished"></translation>
+        <translation>— new site —</translation>
     </message>
     <message>
         <source>— nowa centrala —</source>
-        <translation type="unfinished"></translation>
+        <translation>— new control unit —</translation>
     </message>
     <message>
         <source>Data instalacji</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation date</translation>
     </message>
 </context>
 <context>
     <name>VisitStore</name>
     <message>
         <source>Nie znaleziono wizyty serwisowej.</source>
-        <translation type="unfinished"></translation>
+        <translation>Service visit not found.</translation>
     </message>
     <message>
         <source>Wizyta jest zamknięta i nie można jej zmieniać. Popraw ją nową wizytą korygującą.</source>
-        <translation type="unfinished"></translation>
+        <translation>The visit is closed and cannot be changed. Correct it with a new correcting visit.</translation>
     </message>
     <message>
         <source>Podaj nazwę obiektu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the site name.</translation>
     </message>
     <message>
         <source>Nie zapisano obiektu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The site could not be saved in the database.</translation>
     </message>
     <message>
         <source>Wybierz obiekt, do którego należy centrala.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the site the control unit belongs to.</translation>
     </message>
     <message>
         <source>Podaj oznaczenie centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the control unit designation.</translation>
     </message>
     <message>
         <source>Data instalacji centrali nie może być późniejsza niż dzisiejsza.</source>
-        <translation type="unfinished"></translation>
+        <translation>The installation date of the control unit cannot be later than today.</translation>
     </message>
     <message>
         <source>Nie zapisano centrali w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The control unit could not be saved in the database.</translation>
     </message>
     <message>
         <source>Nie znaleziono centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit not found.</translation>
     </message>
     <message>
         <source>Wybierz centralę, której dotyczy wizyta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the control unit the visit concerns.</translation>
     </message>
     <message>
         <source>Wybierz rodzaj wizyty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select the visit type.</translation>
     </message>
     <message>
         <source>Data następnego przeglądu musi być późniejsza niż data wizyty.</source>
-        <translation type="unfinished"></translation>
+        <translation>The next inspection date must be later than the visit date.</translation>
     </message>
     <message>
         <source>Nie zapisano wizyty w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The visit could not be saved in the database.</translation>
     </message>
     <message>
         <source>Nieprawidłowy rodzaj wizyty lub ocena.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid visit type or assessment.</translation>
     </message>
     <message>
         <source>Nieprawidłowa odchyłka zegara centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid control unit clock drift.</translation>
     </message>
     <message>
         <source>Wybierz ocenę stanu centrali, aby zamknąć wizytę.</source>
-        <translation type="unfinished"></translation>
+        <translation>Select an assessment of the control unit condition to close the visit.</translation>
     </message>
     <message>
         <source>Wizyty nie można zamknąć bez odczytu przy odjeździe. Wykonaj odczyt albo wpisz, dlaczego go pominięto.</source>
-        <translation type="unfinished"></translation>
+        <translation>The visit cannot be closed without a reading on departure. Take the reading or enter why it was skipped.</translation>
     </message>
     <message>
         <source>Wizyta jest jeszcze otwarta: popraw ją bezpośrednio.</source>
-        <translation type="unfinished"></translation>
+        <translation>The visit is still open: correct it directly.</translation>
     </message>
     <message>
         <source>Nie znaleziono zapisanego odczytu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved reading not found.</translation>
     </message>
     <message>
         <source>Nie zapisano odczytu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The reading could not be saved in the database.</translation>
     </message>
     <message>
         <source>Nieprawidłowy wynik sprawdzenia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid check result.</translation>
     </message>
     <message>
         <source>Nie zapisano listy sprawdzeń w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The checklist could not be saved in the database.</translation>
     </message>
     <message>
         <source>Nie znaleziono sprawdzenia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Check not found.</translation>
     </message>
     <message>
         <source>Nie zapisano sprawdzenia w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The check could not be saved in the database.</translation>
     </message>
     <message>
         <source>Pojemność akumulatora musi leżeć między %1 a %2 Ah.</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery capacity must be between %1 and %2 Ah.</translation>
     </message>
     <message>
         <source>Napięcie akumulatora musi leżeć między 0 a %1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery voltage must be between 0 and %1 V.</translation>
     </message>
     <message>
         <source>Rezystancja wewnętrzna musi leżeć między 0 a %1 mΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal resistance must be between 0 and %1 mΩ.</translation>
     </message>
     <message>
         <source>Podaj datę montażu akumulatora, nie późniejszą niż dzisiejsza.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the battery installation date, no later than today.</translation>
     </message>
     <message>
         <source>Nie zapisano akumulatora w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The battery could not be saved in the database.</translation>
     </message>
     <message>
         <source>Nie znaleziono akumulatora.</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery not found.</translation>
     </message>
     <message>
         <source>Nie usunięto akumulatora z bazy danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The battery could not be deleted from the database.</translation>
     </message>
     <message>
         <source>Nie zapisano wyników w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The results could not be saved in the database.</translation>
     </message>
     <message>
         <source>Okres eksploatacji akumulatora musi wynosić od 1 do 20 lat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Battery service life must be from 1 to 20 years.</translation>
     </message>
     <message>
         <source>Nie zapisano ustawienia w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>The setting could not be saved in the database.</translation>
     </message>
 </context>
 <context>
     <name>VisitWindow</name>
     <message>
         <source>Lista przeglądów</source>
-        <translation type="unfinished"></translation>
+        <translation>List of visits</translation>
     </message>
     <message>
         <source>Odczyt przy przyjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading on arrival</translation>
     </message>
     <message>
         <source>Odczytuje zegar, konfigurację, uszkodzenia i wersje oprogramowania centrali i zapisuje je przy przeglądzie</source>
-        <translation type="unfinished"></translation>
+        <translation>Reads the control unit&apos;s clock, configuration, faults and software versions and saves them with the visit</translation>
     </message>
     <message>
         <source>z rejestrem zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>with the event log</translation>
     </message>
     <message>
         <source>Odczyt przy odjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Reading on departure</translation>
     </message>
     <message>
         <source>Odczytuje ponownie uszkodzenia i konfigurację centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Reads the control unit&apos;s faults and configuration again</translation>
     </message>
     <message>
         <source>Porównaj konfiguracje</source>
-        <translation type="unfinished"></translation>
+        <translation>Compare configurations</translation>
     </message>
     <message>
         <source>Kontrole</source>
-        <translation type="unfinished"></translation>
+        <translation>Checks</translation>
     </message>
     <message>
         <source>Akumulatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteries</translation>
     </message>
     <message>
         <source>Dodaj akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Add battery</translation>
     </message>
     <message>
         <source>Usuń akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete battery</translation>
     </message>
     <message>
         <source>Zamknięcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Closing</translation>
     </message>
     <message>
         <source>Ocena:</source>
-        <translation type="unfinished"></translation>
+        <translation>Assessment:</translation>
     </message>
     <message>
         <source>Ustalenia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Findings:</translation>
     </message>
     <message>
         <source>Zalecenia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommendations:</translation>
     </message>
     <message>
         <source>Następny przegląd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Next inspection:</translation>
     </message>
     <message>
         <source>rrrr-mm-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>yyyy-mm-dd</translation>
     </message>
     <message>
         <source>Brak odczytu przy odjeździe, bo:</source>
-        <translation type="unfinished"></translation>
+        <translation>No reading on departure, because:</translation>
     </message>
     <message>
         <source>np. centrala nie odpowiadała</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. the control unit was not answering</translation>
     </message>
     <message>
         <source>Zamknij przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Close visit</translation>
     </message>
     <message>
         <source>Podgląd protokołu</source>
-        <translation type="unfinished"></translation>
+        <translation>Report preview</translation>
     </message>
     <message>
         <source>Eksport PDF</source>
-        <translation type="unfinished">Export PDF</translation>
+        <translation>Export PDF</translation>
     </message>
     <message>
         <source>Eksport CSV</source>
-        <translation type="unfinished">Export CSV</translation>
+        <translation>Export CSV</translation>
     </message>
     <message>
         <source>z pełnym rejestrem zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>with the full event log</translation>
     </message>
     <message>
         <source>Popraw przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Correct visit</translation>
     </message>
     <message>
         <source>Zamknięty przegląd nie zmienia się; poprawka to nowy przegląd, który go wskazuje</source>
-        <translation type="unfinished"></translation>
+        <translation>A closed visit does not change; a correction is a new visit that refers to it</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Module</translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Item</translation>
     </message>
     <message>
         <source>Sposób sprawdzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Check method</translation>
     </message>
     <message>
         <source>Kryterium</source>
-        <translation type="unfinished"></translation>
+        <translation>Criterion</translation>
     </message>
     <message>
         <source>Wartość zmierzona</source>
-        <translation type="unfinished"></translation>
+        <translation>Measured value</translation>
     </message>
     <message>
         <source>Wynik</source>
-        <translation type="unfinished">Result</translation>
+        <translation>Result</translation>
     </message>
     <message>
         <source>Uwagi</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarks</translation>
     </message>
     <message>
         <source>Producent i typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Manufacturer and type</translation>
     </message>
     <message>
         <source>Pojemność [Ah]</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacity [Ah]</translation>
     </message>
     <message>
         <source>Kod daty</source>
-        <translation type="unfinished"></translation>
+        <translation>Date code</translation>
     </message>
     <message>
         <source>Data montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>Installation date</translation>
     </message>
     <message>
         <source>Napięcie [V]</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage [V]</translation>
     </message>
     <message>
         <source>Rezystancja [mΩ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Resistance [mΩ]</translation>
     </message>
     <message>
         <source>Termin wymiany</source>
-        <translation type="unfinished"></translation>
+        <translation>Replacement due</translation>
     </message>
     <message>
         <source>odczyt centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>control unit reading</translation>
     </message>
     <message>
         <source>Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing from this reading was saved; the visit remains open.</translation>
     </message>
     <message>
         <source> (poprawia przegląd %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (corrects visit %1)</translation>
     </message>
     <message>
         <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> — &lt;b&gt;closed&lt;/b&gt;</translation>
     </message>
     <message>
         <source> — otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation> — open</translation>
     </message>
     <message>
         <source>Odchyłka zegara centrali: %1 s%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit clock drift: %1 s%2</translation>
     </message>
     <message>
         <source> (zegar ustawiony)</source>
-        <translation type="unfinished"></translation>
+        <translation> (clock set)</translation>
     </message>
     <message>
         <source>odczyt przy odjeździe wykonany</source>
-        <translation type="unfinished"></translation>
+        <translation>reading on departure taken</translation>
     </message>
     <message>
         <source>niezapisany: podaj pojemność i datę montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>not saved: enter the capacity and installation date</translation>
     </message>
     <message>
         <source>%1 — po terminie</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — overdue</translation>
     </message>
     <message>
         <source>%1 — wymiana wkrótce</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — replacement soon</translation>
     </message>
     <message>
         <source>Przegląd zamknięty</source>
-        <translation type="unfinished"></translation>
+        <translation>Visit closed</translation>
     </message>
     <message>
         <source>Zamkniętego przeglądu nie można zmienić. Użyj „Popraw przegląd”.</source>
-        <translation type="unfinished"></translation>
+        <translation>A closed visit cannot be changed. Use “Correct visit”.</translation>
     </message>
     <message>
         <source>Odczyt centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit reading</translation>
     </message>
     <message>
         <source>Odczyt nie może się rozpocząć: centrala nie jest połączona albo trwa inny odczyt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The reading cannot start: the control unit is not connected or another reading is in progress.</translation>
     </message>
     <message>
         <source>Przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Visit</translation>
     </message>
     <message>
         <source>Zegar centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Control unit clock</translation>
     </message>
     <message>
         <source>Zegar centrali różni się od zegara komputera o %1 s. Ustawić zegar centrali na czas komputera?</source>
-        <translation type="unfinished"></translation>
+        <translation>The control unit clock differs from the PC clock by %1 s. Set the control unit clock to the PC time?</translation>
     </message>
     <message>
         <source>Po przeglądzie %1</source>
-        <translation type="unfinished"></translation>
+        <translation>After visit %1</translation>
     </message>
     <message>
         <source>Przyjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrival</translation>
     </message>
     <message>
         <source>UWAGA: konfiguracja centrali różni się od zapisanej po poprzednim przeglądzie (%1). Ktoś zmienił centralę między przeglądami.</source>
-        <translation type="unfinished"></translation>
+        <translation>WARNING: the control unit configuration differs from the one saved after the previous visit (%1). Someone changed the control unit between visits.</translation>
     </message>
     <message>
         <source>Odjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Departure</translation>
     </message>
     <message>
         <source>Konfiguracja zmieniona podczas przeglądu — zmiany są w protokole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration changed during the visit — the changes are in the report.</translation>
     </message>
     <message>
         <source>Nie udało się ustawić zegara centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>The control unit clock could not be set.</translation>
     </message>
     <message>
         <source>Porównanie</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparison</translation>
     </message>
     <message>
         <source>Nie ma z czym porównać: brak odczytu przy odjeździe i brak poprzedniego przeglądu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing to compare with: no reading on departure and no previous visit.</translation>
     </message>
     <message>
         <source>Następny przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Next inspection</translation>
     </message>
     <message>
         <source>Zamknięcie przeglądu</source>
-        <translation type="unfinished"></translation>
+        <translation>Closing the visit</translation>
     </message>
     <message>
         <source>Pliki CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
-        <translation type="unfinished">File %1 could not be saved.</translation>
+        <translation>File %1 could not be saved.</translation>
     </message>
 </context>
 <context>
     <name>Visits</name>
     <message>
         <source>przegląd okresowy</source>
-        <translation type="unfinished"></translation>
+        <translation>periodic inspection</translation>
     </message>
     <message>
         <source>naprawa</source>
-        <translation type="unfinished"></translation>
+        <translation>repair</translation>
     </message>
     <message>
         <source>uruchomienie</source>
-        <translation type="unfinished"></translation>
+        <translation>commissioning</translation>
     </message>
     <message>
         <source>inny</source>
-        <translation type="unfinished"></translation>
+        <translation>other</translation>
     </message>
     <message>
         <source>sprawna</source>
-        <translation type="unfinished"></translation>
+        <translation>operational</translation>
     </message>
     <message>
         <source>sprawna z uwagami</source>
-        <translation type="unfinished"></translation>
+        <translation>operational with remarks</translation>
     </message>
     <message>
         <source>niesprawna</source>
-        <translation type="unfinished"></translation>
+        <translation>not operational</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>usterka</source>
-        <translation type="unfinished"></translation>
+        <translation>defect</translation>
     </message>
     <message>
         <source>nie dotyczy</source>
-        <translation type="unfinished"></translation>
+        <translation>not applicable</translation>
     </message>
     <message>
         <source>%1: nieprawidłowa data &quot;%2&quot; (oczekiwano RRRR-MM-DD, lata 1990-2100).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: invalid date &quot;%2&quot; (expected YYYY-MM-DD, years 1990-2100).</translation>
     </message>
     <message>
         <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: invalid number &quot;%2&quot; (allowed range %3 - %4).</translation>
     </message>
 </context>
 <context>
     <name>VisitsManagement</name>
     <message>
         <source>Przeglądy</source>
-        <translation type="unfinished"></translation>
+        <translation>Service visits</translation>
     </message>
     <message>
         <source>Nowy przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>New service visit</translation>
     </message>
     <message>
         <source>Otwórz przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Open visit</translation>
     </message>
     <message>
         <source>Protokół</source>
-        <translation type="unfinished"></translation>
+        <translation>Report</translation>
     </message>
     <message>
         <source>Numer</source>
-        <translation type="unfinished">Number</translation>
+        <translation>Number</translation>
     </message>
     <message>
         <source>Rodzaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Rozpoczęty</source>
-        <translation type="unfinished"></translation>
+        <translation>Started</translation>
     </message>
     <message>
         <source>Zakończony</source>
-        <translation type="unfinished"></translation>
+        <translation>Finished</translation>
     </message>
     <message>
         <source>Stan</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Ocena</source>
-        <translation type="unfinished"></translation>
+        <translation>Assessment</translation>
     </message>
     <message>
         <source> (poprawia %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (corrects %1)</translation>
     </message>
     <message>
         <source>zamknięty</source>
-        <translation type="unfinished"></translation>
+        <translation>closed</translation>
     </message>
     <message>
         <source>otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation>open</translation>
     </message>
 </context>
 </TS>
