@@ -49,145 +49,145 @@
     </message>
     <message>
         <source>Żywotność akumulatorów:</source>
-        <translation type="unfinished"></translation>
+        <translation>Срок службы аккумуляторов:</translation>
     </message>
     <message>
         <source>Po ilu latach od montażu akumulator należy wymienić</source>
-        <translation type="unfinished"></translation>
+        <translation>Через сколько лет после установки аккумулятор следует заменить</translation>
     </message>
     <message>
         <source> lat</source>
-        <translation type="unfinished"></translation>
+        <translation> лет</translation>
     </message>
     <message>
         <source>Archiwum firmowe (PostgreSQL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Архив компании (PostgreSQL)</translation>
     </message>
     <message>
         <source>Serwer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished">Порт:</translation>
+        <translation>Порт:</translation>
     </message>
     <message>
         <source>Baza danych:</source>
-        <translation type="unfinished"></translation>
+        <translation>База данных:</translation>
     </message>
     <message>
         <source>Użytkownik:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пользователь:</translation>
     </message>
     <message>
         <source>Szyfrowanie (SSL):</source>
-        <translation type="unfinished"></translation>
+        <translation>Шифрование (SSL):</translation>
     </message>
     <message>
         <source>Technik (autor rekordów):</source>
-        <translation type="unfinished"></translation>
+        <translation>Техник (автор записей):</translation>
     </message>
     <message>
         <source>Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: ~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo %APPDATA%\postgresql\pgpass.conf w Windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль не сохраняется: PostgreSQL (libpq) берёт его из файла паролей пользователя: ~/.pgpass, из файла, указанного переменной PGPASSFILE, или из %APPDATA%\postgresql\pgpass.conf в Windows.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z archiwum jest niedostępna.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой установке нет драйвера PostgreSQL (QPSQL): синхронизация с архивом недоступна.</translation>
     </message>
     <message>
         <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбранный язык интерфейса будет применён после перезапуска программы.</translation>
     </message>
 </context>
 <context>
     <name>ArchiveStatus</name>
     <message>
         <source>Synchronizuj z archiwum</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизировать с архивом</translation>
     </message>
     <message>
         <source>Wymienia rekordy z archiwum firmowym</source>
-        <translation type="unfinished"></translation>
+        <translation>Обменивается записями с архивом компании</translation>
     </message>
     <message>
         <source>Przerwij</source>
-        <translation type="unfinished"></translation>
+        <translation>Прервать</translation>
     </message>
     <message>
         <source>Synchronizacja przerwana.</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация прервана.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой установке нет драйвера PostgreSQL (QPSQL): архив недоступен.</translation>
     </message>
     <message>
         <source>Archiwum nie jest ustawione: podaj serwer i użytkownika w Ustawienia &gt; Widok.</source>
-        <translation type="unfinished"></translation>
+        <translation>Архив не настроен: укажите сервер и пользователя в меню Настройки &gt; Вид.</translation>
     </message>
     <message>
         <source>nigdy</source>
-        <translation type="unfinished"></translation>
+        <translation>никогда</translation>
     </message>
     <message>
         <source>Archiwum: %1, czeka %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Архив: %1, в очереди %2</translation>
     </message>
 </context>
 <context>
     <name>ArchiveSync</name>
     <message>
         <source>Archiwum odrzuciło użytkownika %1: sprawdź jego hasło w pliku haseł PostgreSQL (pgpass).</source>
-        <translation type="unfinished"></translation>
+        <translation>Архив отклонил пользователя %1: проверьте его пароль в файле паролей PostgreSQL (pgpass).</translation>
     </message>
     <message>
         <source>Serwer archiwum nie zestawił połączenia szyfrowanego (SSL), którego wymagają ustawienia: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер архива не установил шифрованное соединение (SSL), которое требуется настройками: %1</translation>
     </message>
     <message>
         <source>Brak połączenia z archiwum %1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключения к архиву %1:%2: %3</translation>
     </message>
     <message>
         <source>Baza %1 nie jest archiwum programu: brak tabeli archive_schema (uruchom scripts/archive-server).</source>
-        <translation type="unfinished"></translation>
+        <translation>База %1 не является архивом программы: нет таблицы archive_schema (запустите scripts/archive-server).</translation>
     </message>
     <message>
         <source>Archiwum ma schemat w wersji %1, a program obsługuje wersję %2: synchronizacja odrzucona, nic nie zmieniono.</source>
-        <translation type="unfinished"></translation>
+        <translation>Схема архива имеет версию %1, а программа поддерживает версию %2: синхронизация отклонена, ничего не изменено.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой установке нет драйвера PostgreSQL (QPSQL): архив недоступен.</translation>
     </message>
     <message>
         <source>Nie można otworzyć lokalnej bazy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть локальную базу: %1</translation>
     </message>
     <message>
         <source>Błąd zapisu do lokalnej bazy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка записи в локальную базу: %1</translation>
     </message>
     <message>
         <source>Połączenie z archiwum zostało przerwane; synchronizacja nie dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Соединение с архивом прервано; синхронизация не завершена, записи, сохранённые до этого момента, не потеряны. Повторите попытку. (%1)</translation>
     </message>
     <message>
         <source>Synchronizacja zakończona: pobrano %1, wysłano %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронизация завершена: получено %1, отправлено %2.</translation>
     </message>
     <message>
         <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено записей из архива: %1 (нет объекта или прибора, к которым они относятся).</translation>
     </message>
     <message>
         <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись не отозвана: отозвать её может только её автор.</translation>
     </message>
     <message>
         <source>Rekord wycofany; pozostaje w archiwum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись отозвана; она остаётся в архиве.</translation>
     </message>
 </context>
 <context>
@@ -391,111 +391,111 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <name>Checklist</name>
     <message>
         <source>Przełączenie zasilania sieć / akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Переключение питания сеть / аккумулятор</translation>
     </message>
     <message>
         <source>Odłączyć zasilanie 230 V, obserwować pracę z akumulatora i powrót zasilania sieciowego</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить питание 230 V, наблюдать работу от аккумулятора и восстановление сетевого питания</translation>
     </message>
     <message>
         <source>praca bez przerwy, zgłoszenie braku 230 V</source>
-        <translation type="unfinished"></translation>
+        <translation>работа без перерыва, извещение об отсутствии 230 V</translation>
     </message>
     <message>
         <source>Ładowarka akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарядное устройство аккумуляторов</translation>
     </message>
     <message>
         <source>Pomiar napięcia ładowania na zaciskach akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Измерение напряжения заряда на клеммах аккумулятора</translation>
     </message>
     <message>
         <source>27,3 V ± 0,3 V</source>
-        <translation type="unfinished"></translation>
+        <translation>27,3 V ± 0,3 V</translation>
     </message>
     <message>
         <source>Uszkodzenie przy odłączeniu akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Неисправность при отключении аккумулятора</translation>
     </message>
     <message>
         <source>Odłączyć akumulator, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить аккумулятор, считать неисправности</translation>
     </message>
     <message>
         <source>zgłoszony brak akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>выдано извещение об отсутствии аккумулятора</translation>
     </message>
     <message>
         <source>Nadzór linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль линий</translation>
     </message>
     <message>
         <source>Odczyt stanu linii w podglądzie na żywo</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение состояния линий в режиме просмотра в реальном времени</translation>
     </message>
     <message>
         <source>stan dozorowania</source>
-        <translation type="unfinished"></translation>
+        <translation>дежурный режим</translation>
     </message>
     <message>
         <source>Wykrycie przerwy linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Обнаружение обрыва линии</translation>
     </message>
     <message>
         <source>Rozłączyć linię na końcu, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Отсоединить линию на конце, считать неисправности</translation>
     </message>
     <message>
         <source>zgłoszona przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>выдано извещение об обрыве</translation>
     </message>
     <message>
         <source>Wykrycie zwarcia linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Обнаружение КЗ линии</translation>
     </message>
     <message>
         <source>Zewrzeć linię, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Замкнуть линию накоротко, считать неисправности</translation>
     </message>
     <message>
         <source>zgłoszone zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>выдано извещение о КЗ</translation>
     </message>
     <message>
         <source>Wyjścia przekaźnikowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Релейные выходы</translation>
     </message>
     <message>
         <source>Wysterować każde wyjście, sprawdzić przełączenie styków</source>
-        <translation type="unfinished"></translation>
+        <translation>Активировать каждый выход, проверить переключение контактов</translation>
     </message>
     <message>
         <source>przełączenie styków, ciągłość obwodu</source>
-        <translation type="unfinished"></translation>
+        <translation>переключение контактов, целостность цепи</translation>
     </message>
     <message>
         <source>Blokada wyzwolenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокировка пуска</translation>
     </message>
     <message>
         <source>Przed testem włączyć blokadę wyzwolenia gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед проверкой включить блокировку пуска тушения</translation>
     </message>
     <message>
         <source>blokada włączona i sygnalizowana</source>
-        <translation type="unfinished"></translation>
+        <translation>блокировка включена и индицируется</translation>
     </message>
     <message>
         <source>Obwody wyzwalające</source>
-        <translation type="unfinished"></translation>
+        <translation>Цепи пуска</translation>
     </message>
     <message>
         <source>Test przy wyłączonym wyzwalaniu: ciągłość i zwarcie obwodu</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка при отключённом пуске: целостность цепи и КЗ</translation>
     </message>
     <message>
         <source>brak przerwy i zwarcia, bez wyzwolenia</source>
-        <translation type="unfinished"></translation>
+        <translation>нет обрыва и КЗ, пуска нет</translation>
     </message>
 </context>
 <context>
@@ -561,7 +561,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Красный текст&lt;/i&gt;&lt;/span&gt;: значение отличается от сравниваемой конфигурации (или модуль, которого там нет). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Жёлтый фон&lt;/i&gt;&lt;/span&gt;: значение изменено и ещё не сохранено.</translation>
     </message>
 </context>
 <context>
@@ -810,13 +810,15 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>odczyt konfiguracji do porównania</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение конфигурации для сравнения</translation>
     </message>
     <message>
         <source>Konfiguracja %1 ma niezapisane zmiany.
 
 „Tak” zapisuje je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez zapisywania.</source>
-        <translation type="unfinished"></translation>
+        <translation>В конфигурации %1 есть несохранённые изменения.
+
+«Да» сохраняет их и печатает сохранённую конфигурацию, «Нет» печатает то, что видно в редакторе, без сохранения.</translation>
     </message>
 </context>
 <context>
@@ -962,31 +964,31 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>odczyt konfiguracji przed wysłaniem</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение конфигурации перед отправкой</translation>
     </message>
     <message>
         <source>Nic nie wysłano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не отправлено.</translation>
     </message>
     <message>
         <source>Urządzenie potwierdziło odbiór, ale konfiguracja nie została zweryfikowana.</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство подтвердило приём, но конфигурация не проверена.</translation>
     </message>
     <message>
         <source>odczyt kontrolny konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>контрольное чтение конфигурации</translation>
     </message>
     <message>
         <source>wysyłanie konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>отправка конфигурации</translation>
     </message>
     <message>
         <source>Nie wiadomo, czy urządzenie przyjęło konfigurację: odczytaj konfigurację, aby to sprawdzić.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестно, приняло ли устройство конфигурацию: считайте конфигурацию, чтобы это проверить.</translation>
     </message>
     <message>
         <source>Niezapisane zmiany z edytora nie zostały wysłane: użyto zapisanej wersji konfiguracji %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Несохранённые изменения из редактора не отправлены: использована сохранённая версия конфигурации %1.</translation>
     </message>
 </context>
 <context>
@@ -1758,7 +1760,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>3 - Dodatek</source>
-        <translation type="unfinished">3 - Дополнительный</translation>
+        <translation>3 - Дополнительный</translation>
     </message>
     <message>
         <source>4 - Stop gaszenia</source>
@@ -1838,7 +1840,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>6 - Wyładowanie dodatku</source>
-        <translation type="unfinished">6 - Дополнительный выпуск</translation>
+        <translation>6 - Дополнительный выпуск</translation>
     </message>
     <message>
         <source>7 - Sterowanie ręczne</source>
@@ -2163,7 +2165,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>Czy usunąć rejestr zdarzeń %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить журнал событий %1?</translation>
     </message>
 </context>
 <context>
@@ -2325,7 +2327,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>Czy usunąć listę uszkodzeń %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить список неисправностей %1?</translation>
     </message>
 </context>
 <context>
@@ -2804,28 +2806,28 @@ SHA %2
     </message>
     <message>
         <source>Przeglądy</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервисные визиты</translation>
     </message>
     <message>
         <source>&amp;Przegląd</source>
         <comment>Service visit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обслуживание</translation>
     </message>
     <message>
         <source>Rozpoczyna przegląd centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Начинает обслуживание прибора</translation>
     </message>
     <message>
         <source>Gotowy</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Port szeregowy (np. COM3) albo adres serwera portu szeregowego w sieci: host:port, tcp://host:port lub [adres IPv6]:port.&lt;br&gt;Serwer portu musi pracować w trybie raw TCP z ustawieniami 19200 bodów, 8N1.&lt;br&gt;Połączenie raw TCP nie ma uwierzytelniania: używaj go tylko w sieci VPN albo przez tunel SSH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательный порт (например, COM3) или адрес сервера последовательного порта в сети: host:port, tcp://host:port или [адрес IPv6]:port.&lt;br&gt;Сервер порта должен работать в режиме raw TCP с параметрами 19200 бод, 8N1.&lt;br&gt;Соединение raw TCP не имеет аутентификации: используйте его только в сети VPN или через туннель SSH.</translation>
     </message>
     <message>
         <source>Połączenie sieciowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Сетевое подключение</translation>
     </message>
 </context>
 <context>
@@ -3894,17 +3896,19 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Podgląd wydruku</source>
-        <translation type="unfinished"></translation>
+        <translation>Предварительный просмотр печати</translation>
     </message>
     <message>
         <source>Raport ma około %1 stron: podgląd tak długiego raportu zablokowałby program na długo.
 
 Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w części.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отчёт содержит около %1 страниц: просмотр такого длинного отчёта надолго заблокировал бы программу.
+
+Сохранить отчёт в файл PDF? Файл можно затем распечатать целиком или частично.</translation>
     </message>
     <message>
         <source>strona %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>страница %1 из %2</translation>
     </message>
 </context>
 <context>
@@ -4532,33 +4536,35 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>Rejestr zdarzeń sprzed wyczyszczenia zapisano jako %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал событий до очистки сохранён как %1.</translation>
     </message>
     <message>
         <source>Odczytaj, zapisz i wyczyść</source>
-        <translation type="unfinished"></translation>
+        <translation>Считать, сохранить и очистить</translation>
     </message>
     <message>
         <source>Wyczyść bez odczytu</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить без чтения</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Rejestr zdarzeń w centrali zostanie skasowany i nie da się go odtworzyć.
 
 „Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал событий в приборе будет очищен, и восстановить его будет невозможно.
+
+«Считать, сохранить и очистить» сначала считывает журнал и сохраняет его в базе данных; прибор очищается только после сохранения.</translation>
     </message>
     <message>
         <source>Rejestru zdarzeń nie odczytano, więc nie został wyczyszczony.</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал событий не был считан, поэтому он не очищен.</translation>
     </message>
     <message>
         <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить журнал событий в базе данных. Журнал в приборе не очищен.</translation>
     </message>
 </context>
 <context>
@@ -4672,7 +4678,7 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>Czy usunąć wersje oprogramowania %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить версии ПО %1?</translation>
     </message>
 </context>
 <context>
@@ -4719,23 +4725,23 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>włączona</source>
-        <translation type="unfinished"></translation>
+        <translation>включён</translation>
     </message>
     <message>
         <source>wyłączona</source>
-        <translation type="unfinished"></translation>
+        <translation>выключен</translation>
     </message>
     <message>
         <source>Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>В приборе теперь установлены дата и время %1, автоматический переход на ЛЕТНЕЕ/ЗИМНЕЕ время: %2.</translation>
     </message>
     <message>
         <source>bieżący czas komputera (teraz %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>текущее время компьютера (сейчас %1)</translation>
     </message>
     <message>
         <source>Ustawić w centrali datę i czas: %1, automatyczna zmiana czasu LATO/ZIMA: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Установить в приборе дату и время: %1, автоматический переход на ЛЕТНЕЕ/ЗИМНЕЕ время: %2?</translation>
     </message>
 </context>
 <context>
@@ -4991,27 +4997,27 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>%1 odrzucił połączenie: serwer portu nie nasłuchuje na tym porcie albo obsługuje już innego klienta</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 отклонил подключение: сервер порта не прослушивает этот порт или уже обслуживает другого клиента</translation>
     </message>
     <message>
         <source>%1 nie odpowiada od 5 s: sprawdź adres, połączenie VPN i zaporę sieciową</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не отвечает уже 5 s: проверьте адрес, VPN-подключение и сетевой экран</translation>
     </message>
     <message>
         <source>Nie znaleziono komputera %1: sprawdź nazwę lub adres</source>
-        <translation type="unfinished"></translation>
+        <translation>Компьютер %1 не найден: проверьте имя или адрес</translation>
     </message>
     <message>
         <source>Serwer portu %1 zamknął połączenie (centrala odłączona od serwera lub serwer wyłączony)</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер порта %1 закрыл соединение (прибор отключён от сервера или сервер выключен)</translation>
     </message>
     <message>
         <source>Błąd połączenia sieciowego z %1 (kod %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка сетевого подключения к %1 (код %2)</translation>
     </message>
     <message>
         <source>Port zamknięty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт закрыт: %1</translation>
     </message>
 </context>
 <context>
@@ -5025,1094 +5031,1094 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <name>VisitReport</name>
     <message>
         <source>brak</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Moduły centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Модули прибора</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Модуль</translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Opis</source>
-        <translation type="unfinished"></translation>
+        <translation>Описание</translation>
     </message>
     <message>
         <source>Wersja oprogramowania</source>
-        <translation type="unfinished">Версия ПО</translation>
+        <translation>Версия ПО</translation>
     </message>
     <message>
         <source>nie odczytano</source>
-        <translation type="unfinished"></translation>
+        <translation>не считано</translation>
     </message>
     <message>
         <source>brak uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>нет неисправностей</translation>
     </message>
     <message>
         <source>Uszkodzenie</source>
-        <translation type="unfinished">Неисправность</translation>
+        <translation>Неисправность</translation>
     </message>
     <message>
         <source>brak danych do porównania</source>
-        <translation type="unfinished"></translation>
+        <translation>нет данных для сравнения</translation>
     </message>
     <message>
         <source>bez zmian</source>
-        <translation type="unfinished"></translation>
+        <translation>без изменений</translation>
     </message>
     <message>
         <source>moduł usunięty</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль удалён</translation>
     </message>
     <message>
         <source>moduł dodany</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль добавлен</translation>
     </message>
     <message>
         <source>Ustawienie</source>
-        <translation type="unfinished">Параметр</translation>
+        <translation>Параметр</translation>
     </message>
     <message>
         <source>Przed</source>
-        <translation type="unfinished"></translation>
+        <translation>До</translation>
     </message>
     <message>
         <source>Po</source>
-        <translation type="unfinished"></translation>
+        <translation>После</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation type="unfinished">Событие</translation>
+        <translation>Событие</translation>
     </message>
     <message>
         <source>Liczba</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество</translation>
     </message>
     <message>
         <source>Rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал событий</translation>
     </message>
     <message>
         <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
-        <translation type="unfinished"></translation>
+        <translation>События с предыдущего визита (%1): %2 из %3 записей журнала.</translation>
     </message>
     <message>
         <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
-        <translation type="unfinished"></translation>
+        <translation>События с начала журнала: %1 записей.</translation>
     </message>
     <message>
         <source>Liczba wpisów według modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество записей по модулям</translation>
     </message>
     <message>
         <source>Liczba wpisów według zdarzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество записей по событиям</translation>
     </message>
     <message>
         <source>Uszkodzenia aktywne według rejestru</source>
-        <translation type="unfinished"></translation>
+        <translation>Активные неисправности по журналу</translation>
     </message>
     <message>
         <source>Lp</source>
-        <translation type="unfinished">№</translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished">Дата</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Załącznik: pełny rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Приложение: полный журнал событий</translation>
     </message>
     <message>
         <source>Sprawdzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверки</translation>
     </message>
     <message>
         <source>Sprawdzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка</translation>
     </message>
     <message>
         <source>Sposób</source>
-        <translation type="unfinished"></translation>
+        <translation>Метод</translation>
     </message>
     <message>
         <source>Wymaganie</source>
-        <translation type="unfinished"></translation>
+        <translation>Требование</translation>
     </message>
     <message>
         <source>Pomiar</source>
-        <translation type="unfinished"></translation>
+        <translation>Измерение</translation>
     </message>
     <message>
         <source>Wynik</source>
-        <translation type="unfinished">Результат</translation>
+        <translation>Результат</translation>
     </message>
     <message>
         <source>Uwagi</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечания</translation>
     </message>
     <message>
         <source>Akumulatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Аккумуляторы</translation>
     </message>
     <message>
         <source>Okres eksploatacji akumulatorów w latach: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Срок службы аккумуляторов в годах: %1.</translation>
     </message>
     <message>
         <source>Marka i typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Марка и тип</translation>
     </message>
     <message>
         <source>Pojemność [Ah]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ёмкость [Ah]</translation>
     </message>
     <message>
         <source>Kod daty</source>
-        <translation type="unfinished"></translation>
+        <translation>Код даты</translation>
     </message>
     <message>
         <source>Montaż</source>
-        <translation type="unfinished"></translation>
+        <translation>Установка</translation>
     </message>
     <message>
         <source>Napięcie [V]</source>
-        <translation type="unfinished"></translation>
+        <translation>Напряжение [V]</translation>
     </message>
     <message>
         <source>Rezystancja [mΩ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Сопротивление [mΩ]</translation>
     </message>
     <message>
         <source>Wymiana do</source>
-        <translation type="unfinished"></translation>
+        <translation>Замена до</translation>
     </message>
     <message>
         <source>(termin minął)</source>
-        <translation type="unfinished"></translation>
+        <translation>(срок истёк)</translation>
     </message>
     <message>
         <source>(wymiana w ciągu 90 dni)</source>
-        <translation type="unfinished"></translation>
+        <translation>(замена в течение 90 дней)</translation>
     </message>
     <message>
         <source>Autotest i kalibracja</source>
-        <translation type="unfinished"></translation>
+        <translation>Автотест и калибровка</translation>
     </message>
     <message>
         <source>Rodzaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation type="unfinished">Название</translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Zakres</source>
-        <translation type="unfinished"></translation>
+        <translation>Диапазон</translation>
     </message>
     <message>
         <source>Wartość</source>
-        <translation type="unfinished">Значение</translation>
+        <translation>Значение</translation>
     </message>
     <message>
         <source>autotest</source>
-        <translation type="unfinished"></translation>
+        <translation>автотест</translation>
     </message>
     <message>
         <source>kalibracja</source>
-        <translation type="unfinished"></translation>
+        <translation>калибровка</translation>
     </message>
     <message>
         <source>%1 s (czas centrali minus czas komputera)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s (время прибора минус время компьютера)</translation>
     </message>
     <message>
         <source>Protokół serwisowy nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Акт сервисного обслуживания № %1</translation>
     </message>
     <message>
         <source>Identyfikator</source>
-        <translation type="unfinished"></translation>
+        <translation>Идентификатор</translation>
     </message>
     <message>
         <source>Firma</source>
-        <translation type="unfinished"></translation>
+        <translation>Компания</translation>
     </message>
     <message>
         <source>Technik</source>
-        <translation type="unfinished"></translation>
+        <translation>Техник</translation>
     </message>
     <message>
         <source>Nr świadectwa</source>
-        <translation type="unfinished"></translation>
+        <translation>№ удостоверения</translation>
     </message>
     <message>
         <source>Rodzaj wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип визита</translation>
     </message>
     <message>
         <source>Rozpoczęcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Zakończenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Окончание</translation>
     </message>
     <message>
         <source>wizyta otwarta</source>
-        <translation type="unfinished"></translation>
+        <translation>визит открыт</translation>
     </message>
     <message>
         <source>Korekta protokołu</source>
-        <translation type="unfinished"></translation>
+        <translation>Исправление акта</translation>
     </message>
     <message>
         <source>Obiekt i centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Объект и прибор</translation>
     </message>
     <message>
         <source>Obiekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Объект</translation>
     </message>
     <message>
         <source>Adres</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес</translation>
     </message>
     <message>
         <source>Właściciel / zarządca</source>
-        <translation type="unfinished"></translation>
+        <translation>Владелец / управляющий</translation>
     </message>
     <message>
         <source>Osoba kontaktowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Контактное лицо</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон</translation>
     </message>
     <message>
         <source>Centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор</translation>
     </message>
     <message>
         <source>Miejsce montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>Место установки</translation>
     </message>
     <message>
         <source>Numer fabryczny</source>
-        <translation type="unfinished"></translation>
+        <translation>Заводской номер</translation>
     </message>
     <message>
         <source>Data instalacji</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата монтажа</translation>
     </message>
     <message>
         <source>Zegar centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы прибора</translation>
     </message>
     <message>
         <source>Odchyłka zegara</source>
-        <translation type="unfinished"></translation>
+        <translation>Отклонение часов</translation>
     </message>
     <message>
         <source>Zegar ustawiony</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы установлены</translation>
     </message>
     <message>
         <source>tak</source>
-        <translation type="unfinished"></translation>
+        <translation>да</translation>
     </message>
     <message>
         <source>nie</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Uszkodzenia przy przyjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Неисправности при прибытии</translation>
     </message>
     <message>
         <source>Uszkodzenia przy odjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Неисправности при отъезде</translation>
     </message>
     <message>
         <source>Odczyt pominięto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение пропущено: %1</translation>
     </message>
     <message>
         <source>Zmiany konfiguracji podczas wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменения конфигурации во время визита</translation>
     </message>
     <message>
         <source>Zmiany konfiguracji od poprzedniej wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменения конфигурации с предыдущего визита</translation>
     </message>
     <message>
         <source>brak poprzedniej wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>предыдущего визита нет</translation>
     </message>
     <message>
         <source>Poprzednia wizyta: %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Предыдущий визит: %1, %2.</translation>
     </message>
     <message>
         <source>Wynik wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат визита</translation>
     </message>
     <message>
         <source>Ustalenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Выводы</translation>
     </message>
     <message>
         <source>Zalecenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекомендации</translation>
     </message>
     <message>
         <source>Ocena</source>
-        <translation type="unfinished"></translation>
+        <translation>Оценка</translation>
     </message>
     <message>
         <source>nie wystawiono</source>
-        <translation type="unfinished"></translation>
+        <translation>не выставлена</translation>
     </message>
     <message>
         <source>Następny przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующее ТО</translation>
     </message>
     <message>
         <source>Podpis technika</source>
-        <translation type="unfinished"></translation>
+        <translation>Подпись техника</translation>
     </message>
     <message>
         <source>Podpis klienta</source>
-        <translation type="unfinished"></translation>
+        <translation>Подпись клиента</translation>
     </message>
     <message>
         <source>Protokół</source>
-        <translation type="unfinished"></translation>
+        <translation>Акт</translation>
     </message>
 </context>
 <context>
     <name>VisitSession</name>
     <message>
         <source>zegar</source>
-        <translation type="unfinished"></translation>
+        <translation>часы</translation>
     </message>
     <message>
         <source>konfiguracja</source>
-        <translation type="unfinished"></translation>
+        <translation>конфигурация</translation>
     </message>
     <message>
         <source>uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>неисправности</translation>
     </message>
     <message>
         <source>wersje oprogramowania</source>
-        <translation type="unfinished"></translation>
+        <translation>версии ПО</translation>
     </message>
     <message>
         <source>rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>журнал событий</translation>
     </message>
     <message>
         <source>Odczyt przerwany. Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение прервано. Из этого чтения ничего не сохранено.</translation>
     </message>
     <message>
         <source>Łącze nie przyjęło zapytania. Nic nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Связь не приняла запрос. Ничего не сохранено.</translation>
     </message>
     <message>
         <source>Nie udało się zapisać odczytu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить считанные данные в базе данных.</translation>
     </message>
     <message>
         <source>Odczyt przerwany (%1). Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение прервано (%1). Из этого чтения ничего не сохранено.</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор не отвечает (%1). Из этого чтения ничего не сохранено; визит остаётся открытым.</translation>
     </message>
     <message>
         <source>Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение к прибору прервано (%1). Из этого чтения ничего не сохранено.</translation>
     </message>
     <message>
         <source>przyjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>прибытие</translation>
     </message>
     <message>
         <source>odjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>отъезд</translation>
     </message>
 </context>
 <context>
     <name>VisitStartDialog</name>
     <message>
         <source>Nowy przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый визит</translation>
     </message>
     <message>
         <source>Centrale pasujące do podłączonej</source>
-        <translation type="unfinished"></translation>
+        <translation>Приборы, совпадающие с подключённым</translation>
     </message>
     <message>
         <source>Rozpoznaj podłączoną centralę</source>
-        <translation type="unfinished"></translation>
+        <translation>Распознать подключённый прибор</translation>
     </message>
     <message>
         <source>Obiekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Объект</translation>
     </message>
     <message>
         <source>Obiekt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Объект:</translation>
     </message>
     <message>
         <source>Nazwa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Название:</translation>
     </message>
     <message>
         <source>Adres:</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес:</translation>
     </message>
     <message>
         <source>Właściciel lub zarządca:</source>
-        <translation type="unfinished"></translation>
+        <translation>Владелец или управляющий:</translation>
     </message>
     <message>
         <source>Osoba kontaktowa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Контактное лицо:</translation>
     </message>
     <message>
         <source>Telefon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон:</translation>
     </message>
     <message>
         <source>Centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор</translation>
     </message>
     <message>
         <source>Centrala:</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор:</translation>
     </message>
     <message>
         <source>Oznaczenie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Обозначение:</translation>
     </message>
     <message>
         <source>np. Centrala oddymiania — klatka A</source>
-        <translation type="unfinished"></translation>
+        <translation>например, Прибор дымоудаления — лестничная клетка А</translation>
     </message>
     <message>
         <source>Miejsce w budynku:</source>
-        <translation type="unfinished"></translation>
+        <translation>Место в здании:</translation>
     </message>
     <message>
         <source>Numer fabryczny:</source>
-        <translation type="unfinished"></translation>
+        <translation>Заводской номер:</translation>
     </message>
     <message>
         <source>z tabliczki znamionowej</source>
-        <translation type="unfinished"></translation>
+        <translation>с заводской таблички</translation>
     </message>
     <message>
         <source>Data instalacji:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата монтажа:</translation>
     </message>
     <message>
         <source>rrrr-mm-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>гггг-мм-дд</translation>
     </message>
     <message>
         <source>Przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Визит</translation>
     </message>
     <message>
         <source>Rodzaj:</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип:</translation>
     </message>
     <message>
         <source>Serwisant:</source>
-        <translation type="unfinished"></translation>
+        <translation>Техник:</translation>
     </message>
     <message>
         <source>Nr świadectwa:</source>
-        <translation type="unfinished"></translation>
+        <translation>№ удостоверения:</translation>
     </message>
     <message>
         <source>Firma:</source>
-        <translation type="unfinished"></translation>
+        <translation>Компания:</translation>
     </message>
     <message>
         <source>Rozpocznij przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать визит</translation>
     </message>
     <message>
         <source>Anuluj</source>
         <comment>Cancel</comment>
-        <translation type="unfinished">Отмена</translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Nie rozpoznano konfiguracji centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация прибора не распознана.</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор не отвечает.</translation>
     </message>
     <message>
         <source>Odczyt konfiguracji…</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение конфигурации…</translation>
     </message>
     <message>
         <source>Żadna zapisana centrala nie ma tych modułów.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни у одного сохранённого прибора нет этих модулей.</translation>
     </message>
     <message>
         <source>— nowy obiekt —</source>
-        <translation type="unfinished"></translation>
+        <translation>— новый объект —</translation>
     </message>
     <message>
         <source>— nowa centrala —</source>
-        <translation type="unfinished"></translation>
+        <translation>— новый прибор —</translation>
     </message>
     <message>
         <source>Data instalacji</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата монтажа</translation>
     </message>
 </context>
 <context>
     <name>VisitStore</name>
     <message>
         <source>Nie znaleziono wizyty serwisowej.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервисный визит не найден.</translation>
     </message>
     <message>
         <source>Wizyta jest zamknięta i nie można jej zmieniać. Popraw ją nową wizytą korygującą.</source>
-        <translation type="unfinished"></translation>
+        <translation>Визит закрыт и не может быть изменён. Исправьте его новым корректирующим визитом.</translation>
     </message>
     <message>
         <source>Podaj nazwę obiektu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите название объекта.</translation>
     </message>
     <message>
         <source>Nie zapisano obiektu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Объект не сохранён в базе данных.</translation>
     </message>
     <message>
         <source>Wybierz obiekt, do którego należy centrala.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите объект, к которому относится прибор.</translation>
     </message>
     <message>
         <source>Podaj oznaczenie centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите обозначение прибора.</translation>
     </message>
     <message>
         <source>Data instalacji centrali nie może być późniejsza niż dzisiejsza.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата монтажа прибора не может быть позже сегодняшней.</translation>
     </message>
     <message>
         <source>Nie zapisano centrali w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор не сохранён в базе данных.</translation>
     </message>
     <message>
         <source>Nie znaleziono centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибор не найден.</translation>
     </message>
     <message>
         <source>Wybierz centralę, której dotyczy wizyta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите прибор, к которому относится визит.</translation>
     </message>
     <message>
         <source>Wybierz rodzaj wizyty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите тип визита.</translation>
     </message>
     <message>
         <source>Data następnego przeglądu musi być późniejsza niż data wizyty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата следующего ТО должна быть позже даты визита.</translation>
     </message>
     <message>
         <source>Nie zapisano wizyty w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Визит не сохранён в базе данных.</translation>
     </message>
     <message>
         <source>Nieprawidłowy rodzaj wizyty lub ocena.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый тип визита или оценка.</translation>
     </message>
     <message>
         <source>Nieprawidłowa odchyłka zegara centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимое отклонение часов прибора.</translation>
     </message>
     <message>
         <source>Wybierz ocenę stanu centrali, aby zamknąć wizytę.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите оценку состояния прибора, чтобы закрыть визит.</translation>
     </message>
     <message>
         <source>Wizyty nie można zamknąć bez odczytu przy odjeździe. Wykonaj odczyt albo wpisz, dlaczego go pominięto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Визит нельзя закрыть без чтения при отъезде. Выполните чтение или укажите, почему оно пропущено.</translation>
     </message>
     <message>
         <source>Wizyta jest jeszcze otwarta: popraw ją bezpośrednio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Визит ещё открыт: исправьте его напрямую.</translation>
     </message>
     <message>
         <source>Nie znaleziono zapisanego odczytu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранённые считанные данные не найдены.</translation>
     </message>
     <message>
         <source>Nie zapisano odczytu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Считанные данные не сохранены в базе данных.</translation>
     </message>
     <message>
         <source>Nieprawidłowy wynik sprawdzenia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый результат проверки.</translation>
     </message>
     <message>
         <source>Nie zapisano listy sprawdzeń w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список проверок не сохранён в базе данных.</translation>
     </message>
     <message>
         <source>Nie znaleziono sprawdzenia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка не найдена.</translation>
     </message>
     <message>
         <source>Nie zapisano sprawdzenia w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка не сохранена в базе данных.</translation>
     </message>
     <message>
         <source>Pojemność akumulatora musi leżeć między %1 a %2 Ah.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ёмкость аккумулятора должна быть в диапазоне от %1 до %2 Ah.</translation>
     </message>
     <message>
         <source>Napięcie akumulatora musi leżeć między 0 a %1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Напряжение аккумулятора должно быть в диапазоне от 0 до %1 V.</translation>
     </message>
     <message>
         <source>Rezystancja wewnętrzna musi leżeć między 0 a %1 mΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Внутреннее сопротивление должно быть в диапазоне от 0 до %1 mΩ.</translation>
     </message>
     <message>
         <source>Podaj datę montażu akumulatora, nie późniejszą niż dzisiejsza.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите дату установки аккумулятора, не позже сегодняшней.</translation>
     </message>
     <message>
         <source>Nie zapisano akumulatora w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Аккумулятор не сохранён в базе данных.</translation>
     </message>
     <message>
         <source>Nie znaleziono akumulatora.</source>
-        <translation type="unfinished"></translation>
+        <translation>Аккумулятор не найден.</translation>
     </message>
     <message>
         <source>Nie usunięto akumulatora z bazy danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Аккумулятор не удалён из базы данных.</translation>
     </message>
     <message>
         <source>Nie zapisano wyników w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Результаты не сохранены в базе данных.</translation>
     </message>
     <message>
         <source>Okres eksploatacji akumulatora musi wynosić od 1 do 20 lat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Срок службы аккумулятора должен составлять от 1 до 20 лет.</translation>
     </message>
     <message>
         <source>Nie zapisano ustawienia w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка не сохранена в базе данных.</translation>
     </message>
 </context>
 <context>
     <name>VisitWindow</name>
     <message>
         <source>Lista przeglądów</source>
-        <translation type="unfinished"></translation>
+        <translation>Список визитов</translation>
     </message>
     <message>
         <source>Odczyt przy przyjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение при прибытии</translation>
     </message>
     <message>
         <source>Odczytuje zegar, konfigurację, uszkodzenia i wersje oprogramowania centrali i zapisuje je przy przeglądzie</source>
-        <translation type="unfinished"></translation>
+        <translation>Считывает часы, конфигурацию, неисправности и версии ПО прибора и сохраняет их в визите</translation>
     </message>
     <message>
         <source>z rejestrem zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>с журналом событий</translation>
     </message>
     <message>
         <source>Odczyt przy odjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение при отъезде</translation>
     </message>
     <message>
         <source>Odczytuje ponownie uszkodzenia i konfigurację centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторно считывает неисправности и конфигурацию прибора</translation>
     </message>
     <message>
         <source>Porównaj konfiguracje</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнить конфигурации</translation>
     </message>
     <message>
         <source>Kontrole</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверки</translation>
     </message>
     <message>
         <source>Akumulatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Аккумуляторы</translation>
     </message>
     <message>
         <source>Dodaj akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить аккумулятор</translation>
     </message>
     <message>
         <source>Usuń akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить аккумулятор</translation>
     </message>
     <message>
         <source>Zamknięcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрытие</translation>
     </message>
     <message>
         <source>Ocena:</source>
-        <translation type="unfinished"></translation>
+        <translation>Оценка:</translation>
     </message>
     <message>
         <source>Ustalenia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Выводы:</translation>
     </message>
     <message>
         <source>Zalecenia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекомендации:</translation>
     </message>
     <message>
         <source>Następny przegląd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующее ТО:</translation>
     </message>
     <message>
         <source>rrrr-mm-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>гггг-мм-дд</translation>
     </message>
     <message>
         <source>Brak odczytu przy odjeździe, bo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет чтения при отъезде, потому что:</translation>
     </message>
     <message>
         <source>np. centrala nie odpowiadała</source>
-        <translation type="unfinished"></translation>
+        <translation>например, прибор не отвечал</translation>
     </message>
     <message>
         <source>Zamknij przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть визит</translation>
     </message>
     <message>
         <source>Podgląd protokołu</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр акта</translation>
     </message>
     <message>
         <source>Eksport PDF</source>
-        <translation type="unfinished">Экспорт PDF</translation>
+        <translation>Экспорт PDF</translation>
     </message>
     <message>
         <source>Eksport CSV</source>
-        <translation type="unfinished">Экспорт CSV</translation>
+        <translation>Экспорт CSV</translation>
     </message>
     <message>
         <source>z pełnym rejestrem zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>с полным журналом событий</translation>
     </message>
     <message>
         <source>Popraw przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Исправить визит</translation>
     </message>
     <message>
         <source>Zamknięty przegląd nie zmienia się; poprawka to nowy przegląd, który go wskazuje</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрытый визит не изменяется; исправление — это новый визит, который ссылается на него</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Модуль</translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Элемент</translation>
     </message>
     <message>
         <source>Sposób sprawdzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Метод проверки</translation>
     </message>
     <message>
         <source>Kryterium</source>
-        <translation type="unfinished"></translation>
+        <translation>Критерий</translation>
     </message>
     <message>
         <source>Wartość zmierzona</source>
-        <translation type="unfinished"></translation>
+        <translation>Измеренное значение</translation>
     </message>
     <message>
         <source>Wynik</source>
-        <translation type="unfinished">Результат</translation>
+        <translation>Результат</translation>
     </message>
     <message>
         <source>Uwagi</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечания</translation>
     </message>
     <message>
         <source>Producent i typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Производитель и тип</translation>
     </message>
     <message>
         <source>Pojemność [Ah]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ёмкость [Ah]</translation>
     </message>
     <message>
         <source>Kod daty</source>
-        <translation type="unfinished"></translation>
+        <translation>Код даты</translation>
     </message>
     <message>
         <source>Data montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата установки</translation>
     </message>
     <message>
         <source>Napięcie [V]</source>
-        <translation type="unfinished"></translation>
+        <translation>Напряжение [V]</translation>
     </message>
     <message>
         <source>Rezystancja [mΩ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Сопротивление [mΩ]</translation>
     </message>
     <message>
         <source>Termin wymiany</source>
-        <translation type="unfinished"></translation>
+        <translation>Срок замены</translation>
     </message>
     <message>
         <source>odczyt centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение данных прибора</translation>
     </message>
     <message>
         <source>Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Из этого чтения ничего не сохранено; визит остаётся открытым.</translation>
     </message>
     <message>
         <source> (poprawia przegląd %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (исправляет визит %1)</translation>
     </message>
     <message>
         <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> — &lt;b&gt;закрыт&lt;/b&gt;</translation>
     </message>
     <message>
         <source> — otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation> — открыт</translation>
     </message>
     <message>
         <source>Odchyłka zegara centrali: %1 s%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Отклонение часов прибора: %1 s%2</translation>
     </message>
     <message>
         <source> (zegar ustawiony)</source>
-        <translation type="unfinished"></translation>
+        <translation> (часы установлены)</translation>
     </message>
     <message>
         <source>odczyt przy odjeździe wykonany</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение при отъезде выполнено</translation>
     </message>
     <message>
         <source>niezapisany: podaj pojemność i datę montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>не сохранён: укажите ёмкость и дату установки</translation>
     </message>
     <message>
         <source>%1 — po terminie</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — срок истёк</translation>
     </message>
     <message>
         <source>%1 — wymiana wkrótce</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — скоро замена</translation>
     </message>
     <message>
         <source>Przegląd zamknięty</source>
-        <translation type="unfinished"></translation>
+        <translation>Визит закрыт</translation>
     </message>
     <message>
         <source>Zamkniętego przeglądu nie można zmienić. Użyj „Popraw przegląd”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрытый визит нельзя изменить. Используйте «Исправить визит».</translation>
     </message>
     <message>
         <source>Odczyt centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение данных прибора</translation>
     </message>
     <message>
         <source>Odczyt nie może się rozpocząć: centrala nie jest połączona albo trwa inny odczyt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение не может начаться: прибор не подключён или выполняется другое чтение.</translation>
     </message>
     <message>
         <source>Przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Визит</translation>
     </message>
     <message>
         <source>Zegar centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы прибора</translation>
     </message>
     <message>
         <source>Zegar centrali różni się od zegara komputera o %1 s. Ustawić zegar centrali na czas komputera?</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы прибора отличаются от часов компьютера на %1 s. Установить часы прибора по времени компьютера?</translation>
     </message>
     <message>
         <source>Po przeglądzie %1</source>
-        <translation type="unfinished"></translation>
+        <translation>После визита %1</translation>
     </message>
     <message>
         <source>Przyjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибытие</translation>
     </message>
     <message>
         <source>UWAGA: konfiguracja centrali różni się od zapisanej po poprzednim przeglądzie (%1). Ktoś zmienił centralę między przeglądami.</source>
-        <translation type="unfinished"></translation>
+        <translation>ВНИМАНИЕ: конфигурация прибора отличается от сохранённой после предыдущего визита (%1). Кто-то изменил прибор между визитами.</translation>
     </message>
     <message>
         <source>Odjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Отъезд</translation>
     </message>
     <message>
         <source>Konfiguracja zmieniona podczas przeglądu — zmiany są w protokole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация изменена во время визита — изменения внесены в акт.</translation>
     </message>
     <message>
         <source>Nie udało się ustawić zegara centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось установить часы прибора.</translation>
     </message>
     <message>
         <source>Porównanie</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнение</translation>
     </message>
     <message>
         <source>Nie ma z czym porównać: brak odczytu przy odjeździe i brak poprzedniego przeglądu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не с чем сравнить: нет чтения при отъезде и нет предыдущего визита.</translation>
     </message>
     <message>
         <source>Następny przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Следующее ТО</translation>
     </message>
     <message>
         <source>Zamknięcie przeglądu</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрытие визита</translation>
     </message>
     <message>
         <source>Pliki CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы CSV (*.csv)</translation>
     </message>
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
-        <translation type="unfinished">Не удалось сохранить файл %1.</translation>
+        <translation>Не удалось сохранить файл %1.</translation>
     </message>
 </context>
 <context>
     <name>Visits</name>
     <message>
         <source>przegląd okresowy</source>
-        <translation type="unfinished"></translation>
+        <translation>периодическое ТО</translation>
     </message>
     <message>
         <source>naprawa</source>
-        <translation type="unfinished"></translation>
+        <translation>ремонт</translation>
     </message>
     <message>
         <source>uruchomienie</source>
-        <translation type="unfinished"></translation>
+        <translation>пусконаладка</translation>
     </message>
     <message>
         <source>inny</source>
-        <translation type="unfinished"></translation>
+        <translation>другой</translation>
     </message>
     <message>
         <source>sprawna</source>
-        <translation type="unfinished"></translation>
+        <translation>работоспособен</translation>
     </message>
     <message>
         <source>sprawna z uwagami</source>
-        <translation type="unfinished"></translation>
+        <translation>работоспособен с замечаниями</translation>
     </message>
     <message>
         <source>niesprawna</source>
-        <translation type="unfinished"></translation>
+        <translation>неработоспособен</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>usterka</source>
-        <translation type="unfinished"></translation>
+        <translation>дефект</translation>
     </message>
     <message>
         <source>nie dotyczy</source>
-        <translation type="unfinished"></translation>
+        <translation>не применимо</translation>
     </message>
     <message>
         <source>%1: nieprawidłowa data &quot;%2&quot; (oczekiwano RRRR-MM-DD, lata 1990-2100).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: недопустимая дата &quot;%2&quot; (ожидается ГГГГ-ММ-ДД, годы 1990-2100).</translation>
     </message>
     <message>
         <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: недопустимое число &quot;%2&quot; (допустимый диапазон %3 - %4).</translation>
     </message>
 </context>
 <context>
     <name>VisitsManagement</name>
     <message>
         <source>Przeglądy</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервисные визиты</translation>
     </message>
     <message>
         <source>Nowy przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый визит</translation>
     </message>
     <message>
         <source>Otwórz przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть визит</translation>
     </message>
     <message>
         <source>Protokół</source>
-        <translation type="unfinished"></translation>
+        <translation>Акт</translation>
     </message>
     <message>
         <source>Numer</source>
-        <translation type="unfinished">Номер</translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Rodzaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип</translation>
     </message>
     <message>
         <source>Rozpoczęty</source>
-        <translation type="unfinished"></translation>
+        <translation>Начат</translation>
     </message>
     <message>
         <source>Zakończony</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершён</translation>
     </message>
     <message>
         <source>Stan</source>
-        <translation type="unfinished"></translation>
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Ocena</source>
-        <translation type="unfinished"></translation>
+        <translation>Оценка</translation>
     </message>
     <message>
         <source> (poprawia %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (исправляет %1)</translation>
     </message>
     <message>
         <source>zamknięty</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыт</translation>
     </message>
     <message>
         <source>otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation>открыт</translation>
     </message>
 </context>
 </TS>
