@@ -49,145 +49,145 @@
     </message>
     <message>
         <source>Żywotność akumulatorów:</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterielebensdauer:</translation>
     </message>
     <message>
         <source>Po ilu latach od montażu akumulator należy wymienić</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach wie vielen Jahren ab Einbau die Batterie zu ersetzen ist</translation>
     </message>
     <message>
         <source> lat</source>
-        <translation type="unfinished"></translation>
+        <translation> Jahre</translation>
     </message>
     <message>
         <source>Archiwum firmowe (PostgreSQL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmenarchiv (PostgreSQL)</translation>
     </message>
     <message>
         <source>Serwer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Server:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished">Port:</translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Baza danych:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenbank:</translation>
     </message>
     <message>
         <source>Użytkownik:</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzer:</translation>
     </message>
     <message>
         <source>Szyfrowanie (SSL):</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselung (SSL):</translation>
     </message>
     <message>
         <source>Technik (autor rekordów):</source>
-        <translation type="unfinished"></translation>
+        <translation>Techniker (Autor der Datensätze):</translation>
     </message>
     <message>
         <source>Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: ~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo %APPDATA%\postgresql\pgpass.conf w Windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort wird nicht gespeichert: PostgreSQL (libpq) liest es aus der Passwortdatei des Benutzers: ~/.pgpass, der in der Variablen PGPASSFILE angegebenen Datei oder %APPDATA%\postgresql\pgpass.conf unter Windows.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z archiwum jest niedostępna.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein PostgreSQL-Treiber (QPSQL) in dieser Installation: Die Synchronisierung mit dem Archiv ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte Sprache der Oberfläche wird nach einem Neustart des Programms verwendet.</translation>
     </message>
 </context>
 <context>
     <name>ArchiveStatus</name>
     <message>
         <source>Synchronizuj z archiwum</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Archiv synchronisieren</translation>
     </message>
     <message>
         <source>Wymienia rekordy z archiwum firmowym</source>
-        <translation type="unfinished"></translation>
+        <translation>Tauscht Datensätze mit dem Firmenarchiv aus</translation>
     </message>
     <message>
         <source>Przerwij</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Synchronizacja przerwana.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung abgebrochen.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein PostgreSQL-Treiber (QPSQL) in dieser Installation: Das Archiv ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>Archiwum nie jest ustawione: podaj serwer i użytkownika w Ustawienia &gt; Widok.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv ist nicht eingerichtet: Geben Sie Server und Benutzer unter Einstellungen &gt; Ansicht an.</translation>
     </message>
     <message>
         <source>nigdy</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>Archiwum: %1, czeka %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv: %1, ausstehend %2</translation>
     </message>
 </context>
 <context>
     <name>ArchiveSync</name>
     <message>
         <source>Archiwum odrzuciło użytkownika %1: sprawdź jego hasło w pliku haseł PostgreSQL (pgpass).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv hat den Benutzer %1 abgelehnt: Prüfen Sie sein Passwort in der PostgreSQL-Passwortdatei (pgpass).</translation>
     </message>
     <message>
         <source>Serwer archiwum nie zestawił połączenia szyfrowanego (SSL), którego wymagają ustawienia: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Archivserver hat keine verschlüsselte Verbindung (SSL) aufgebaut, die laut Einstellungen erforderlich ist: %1</translation>
     </message>
     <message>
         <source>Brak połączenia z archiwum %1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zum Archiv %1:%2: %3</translation>
     </message>
     <message>
         <source>Baza %1 nie jest archiwum programu: brak tabeli archive_schema (uruchom scripts/archive-server).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank %1 ist kein Archiv des Programms: Die Tabelle archive_schema fehlt (scripts/archive-server ausführen).</translation>
     </message>
     <message>
         <source>Archiwum ma schemat w wersji %1, a program obsługuje wersję %2: synchronizacja odrzucona, nic nie zmieniono.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Archiv hat das Schema in Version %1, das Programm unterstützt Version %2: Synchronisierung abgelehnt, es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein PostgreSQL-Treiber (QPSQL) in dieser Installation: Das Archiv ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>Nie można otworzyć lokalnej bazy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die lokale Datenbank kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>Błąd zapisu do lokalnej bazy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben in die lokale Datenbank: %1</translation>
     </message>
     <message>
         <source>Połączenie z archiwum zostało przerwane; synchronizacja nie dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum Archiv wurde unterbrochen; die Synchronisierung ist nicht abgeschlossen, die bisher gespeicherten Datensätze bleiben erhalten. Bitte versuchen Sie es erneut. (%1)</translation>
     </message>
     <message>
         <source>Synchronizacja zakończona: pobrano %1, wysłano %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisierung abgeschlossen: %1 abgerufen, %2 gesendet.</translation>
     </message>
     <message>
         <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersprungene Datensätze aus dem Archiv: %1 (das Objekt oder die Zentrale, zu denen sie gehören, fehlt).</translation>
     </message>
     <message>
         <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz wurde nicht zurückgezogen: Nur sein Autor kann ihn zurückziehen.</translation>
     </message>
     <message>
         <source>Rekord wycofany; pozostaje w archiwum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz zurückgezogen; er bleibt im Archiv erhalten.</translation>
     </message>
 </context>
 <context>
@@ -391,111 +391,111 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     <name>Checklist</name>
     <message>
         <source>Przełączenie zasilania sieć / akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschaltung Netz / Batterie</translation>
     </message>
     <message>
         <source>Odłączyć zasilanie 230 V, obserwować pracę z akumulatora i powrót zasilania sieciowego</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzversorgung 230 V abschalten, Betrieb über Batterie und Wiederkehr der Netzversorgung beobachten</translation>
     </message>
     <message>
         <source>praca bez przerwy, zgłoszenie braku 230 V</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrieb ohne Unterbrechung, Meldung fehlender 230 V</translation>
     </message>
     <message>
         <source>Ładowarka akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterieladegerät</translation>
     </message>
     <message>
         <source>Pomiar napięcia ładowania na zaciskach akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Messung der Ladespannung an den Batterieklemmen</translation>
     </message>
     <message>
         <source>27,3 V ± 0,3 V</source>
-        <translation type="unfinished"></translation>
+        <translation>27,3 V ± 0,3 V</translation>
     </message>
     <message>
         <source>Uszkodzenie przy odłączeniu akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Störung bei abgeklemmter Batterie</translation>
     </message>
     <message>
         <source>Odłączyć akumulator, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie abklemmen, Störungen auslesen</translation>
     </message>
     <message>
         <source>zgłoszony brak akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlende Batterie gemeldet</translation>
     </message>
     <message>
         <source>Nadzór linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienüberwachung</translation>
     </message>
     <message>
         <source>Odczyt stanu linii w podglądzie na żywo</source>
-        <translation type="unfinished"></translation>
+        <translation>Linienzustand in der Live-Ansicht ablesen</translation>
     </message>
     <message>
         <source>stan dozorowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruhezustand</translation>
     </message>
     <message>
         <source>Wykrycie przerwy linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennung einer Linienunterbrechung</translation>
     </message>
     <message>
         <source>Rozłączyć linię na końcu, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie am Ende auftrennen, Störungen auslesen</translation>
     </message>
     <message>
         <source>zgłoszona przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrechung gemeldet</translation>
     </message>
     <message>
         <source>Wykrycie zwarcia linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennung eines Linienkurzschlusses</translation>
     </message>
     <message>
         <source>Zewrzeć linię, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie kurzschließen, Störungen auslesen</translation>
     </message>
     <message>
         <source>zgłoszone zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzschluss gemeldet</translation>
     </message>
     <message>
         <source>Wyjścia przekaźnikowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaisausgänge</translation>
     </message>
     <message>
         <source>Wysterować każde wyjście, sprawdzić przełączenie styków</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden Ausgang ansteuern, Umschalten der Kontakte prüfen</translation>
     </message>
     <message>
         <source>przełączenie styków, ciągłość obwodu</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalten der Kontakte, Durchgang des Stromkreises</translation>
     </message>
     <message>
         <source>Blokada wyzwolenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslösesperre</translation>
     </message>
     <message>
         <source>Przed testem włączyć blokadę wyzwolenia gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor dem Test die Löschsperre einschalten</translation>
     </message>
     <message>
         <source>blokada włączona i sygnalizowana</source>
-        <translation type="unfinished"></translation>
+        <translation>Sperre eingeschaltet und angezeigt</translation>
     </message>
     <message>
         <source>Obwody wyzwalające</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslösestromkreise</translation>
     </message>
     <message>
         <source>Test przy wyłączonym wyzwalaniu: ciągłość i zwarcie obwodu</source>
-        <translation type="unfinished"></translation>
+        <translation>Test bei abgeschalteter Auslösung: Durchgang und Kurzschluss des Stromkreises</translation>
     </message>
     <message>
         <source>brak przerwy i zwarcia, bez wyzwolenia</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Unterbrechung und kein Kurzschluss, keine Auslösung</translation>
     </message>
 </context>
 <context>
@@ -561,7 +561,7 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     </message>
     <message>
         <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Rote Schrift&lt;/i&gt;&lt;/span&gt;: Wert weicht von der verglichenen Konfiguration ab (oder Modul, das dort nicht vorhanden ist). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Gelber Hintergrund&lt;/i&gt;&lt;/span&gt;: Wert geändert und noch nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -810,13 +810,15 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     </message>
     <message>
         <source>odczyt konfiguracji do porównania</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Konfiguration zum Vergleich</translation>
     </message>
     <message>
         <source>Konfiguracja %1 ma niezapisane zmiany.
 
 „Tak” zapisuje je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez zapisywania.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration %1 hat ungespeicherte Änderungen.
+
+„Ja“ speichert sie und druckt die gespeicherte Konfiguration, „Nein“ druckt den Inhalt des Editors ohne zu speichern.</translation>
     </message>
 </context>
 <context>
@@ -962,31 +964,31 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>odczyt konfiguracji przed wysłaniem</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Konfiguration vor dem Senden</translation>
     </message>
     <message>
         <source>Nic nie wysłano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>Urządzenie potwierdziło odbiór, ale konfiguracja nie została zweryfikowana.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gerät hat den Empfang bestätigt, aber die Konfiguration wurde nicht verifiziert.</translation>
     </message>
     <message>
         <source>odczyt kontrolny konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolllesen der Konfiguration</translation>
     </message>
     <message>
         <source>wysyłanie konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden der Konfiguration</translation>
     </message>
     <message>
         <source>Nie wiadomo, czy urządzenie przyjęło konfigurację: odczytaj konfigurację, aby to sprawdzić.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist nicht bekannt, ob das Gerät die Konfiguration übernommen hat: Lesen Sie die Konfiguration, um dies zu prüfen.</translation>
     </message>
     <message>
         <source>Niezapisane zmiany z edytora nie zostały wysłane: użyto zapisanej wersji konfiguracji %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen aus dem Editor wurden nicht gesendet: Es wurde die gespeicherte Version der Konfiguration %1 verwendet.</translation>
     </message>
 </context>
 <context>
@@ -1758,7 +1760,7 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>3 - Dodatek</source>
-        <translation type="unfinished">3 - Zusatz</translation>
+        <translation>3 - Zusatz</translation>
     </message>
     <message>
         <source>4 - Stop gaszenia</source>
@@ -1838,7 +1840,7 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>6 - Wyładowanie dodatku</source>
-        <translation type="unfinished">6 - Flutung Zusatz</translation>
+        <translation>6 - Flutung Zusatz</translation>
     </message>
     <message>
         <source>7 - Sterowanie ręczne</source>
@@ -2163,7 +2165,7 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>Czy usunąć rejestr zdarzeń %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisspeicher %1 löschen?</translation>
     </message>
 </context>
 <context>
@@ -2325,7 +2327,7 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>Czy usunąć listę uszkodzeń %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Störungsliste %1 löschen?</translation>
     </message>
 </context>
 <context>
@@ -2804,28 +2806,28 @@ DATUM %3 %4</translation>
     </message>
     <message>
         <source>Przeglądy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartungen</translation>
     </message>
     <message>
         <source>&amp;Przegląd</source>
         <comment>Service visit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wartung</translation>
     </message>
     <message>
         <source>Rozpoczyna przegląd centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginnt eine Wartung der Zentrale</translation>
     </message>
     <message>
         <source>Gotowy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Port szeregowy (np. COM3) albo adres serwera portu szeregowego w sieci: host:port, tcp://host:port lub [adres IPv6]:port.&lt;br&gt;Serwer portu musi pracować w trybie raw TCP z ustawieniami 19200 bodów, 8N1.&lt;br&gt;Połączenie raw TCP nie ma uwierzytelniania: używaj go tylko w sieci VPN albo przez tunel SSH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Serieller Port (z. B. COM3) oder Netzwerkadresse eines seriellen Geräteservers: host:port, tcp://host:port oder [IPv6-Adresse]:port.&lt;br&gt;Der Geräteserver muss im Modus Raw TCP mit 19200 Baud, 8N1 arbeiten.&lt;br&gt;Eine Raw-TCP-Verbindung hat keine Authentifizierung: Verwenden Sie sie nur in einem VPN oder über einen SSH-Tunnel.</translation>
     </message>
     <message>
         <source>Połączenie sieciowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerkverbindung</translation>
     </message>
 </context>
 <context>
@@ -3894,17 +3896,19 @@ und/oder Produkt LNM-Zonen.
     </message>
     <message>
         <source>Podgląd wydruku</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>Raport ma około %1 stron: podgląd tak długiego raportu zablokowałby program na długo.
 
 Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w części.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht hat etwa %1 Seiten: Die Vorschau eines so langen Berichts würde das Programm lange blockieren.
+
+Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweise gedruckt werden.</translation>
     </message>
     <message>
         <source>strona %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -4532,33 +4536,35 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>Rejestr zdarzeń sprzed wyczyszczenia zapisano jako %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ereignisspeicher vor dem Leeren wurde als %1 gespeichert.</translation>
     </message>
     <message>
         <source>Odczytaj, zapisz i wyczyść</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen, speichern und leeren</translation>
     </message>
     <message>
         <source>Wyczyść bez odczytu</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Lesen leeren</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Rejestr zdarzeń w centrali zostanie skasowany i nie da się go odtworzyć.
 
 „Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ereignisspeicher in der Zentrale wird geleert und kann nicht wiederhergestellt werden.
+
+„Lesen, speichern und leeren“ liest zuerst den Ereignisspeicher und speichert ihn in der Datenbank; die Zentrale wird erst nach dem Speichern geleert.</translation>
     </message>
     <message>
         <source>Rejestru zdarzeń nie odczytano, więc nie został wyczyszczony.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ereignisspeicher wurde nicht gelesen und daher nicht geleert.</translation>
     </message>
     <message>
         <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ereignisspeicher konnte nicht in der Datenbank gespeichert werden. Der Ereignisspeicher in der Zentrale wurde nicht geleert.</translation>
     </message>
 </context>
 <context>
@@ -4672,7 +4678,7 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>Czy usunąć wersje oprogramowania %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversionen %1 löschen?</translation>
     </message>
 </context>
 <context>
@@ -4719,23 +4725,23 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>włączona</source>
-        <translation type="unfinished"></translation>
+        <translation>eingeschaltet</translation>
     </message>
     <message>
         <source>wyłączona</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgeschaltet</translation>
     </message>
     <message>
         <source>Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zentrale hat jetzt Datum und Uhrzeit %1, automatische Umstellung SOMMER/WINTER-Zeit: %2.</translation>
     </message>
     <message>
         <source>bieżący czas komputera (teraz %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>aktuelle PC-Zeit (jetzt %1)</translation>
     </message>
     <message>
         <source>Ustawić w centrali datę i czas: %1, automatyczna zmiana czasu LATO/ZIMA: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit in der Zentrale einstellen: %1, automatische Umstellung SOMMER/WINTER-Zeit: %2?</translation>
     </message>
 </context>
 <context>
@@ -4991,27 +4997,27 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>%1 odrzucił połączenie: serwer portu nie nasłuchuje na tym porcie albo obsługuje już innego klienta</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Verbindung abgelehnt: Der Geräteserver lauscht nicht an diesem Port oder bedient bereits einen anderen Client</translation>
     </message>
     <message>
         <source>%1 nie odpowiada od 5 s: sprawdź adres, połączenie VPN i zaporę sieciową</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 antwortet seit 5 s nicht: Prüfen Sie die Adresse, die VPN-Verbindung und die Firewall</translation>
     </message>
     <message>
         <source>Nie znaleziono komputera %1: sprawdź nazwę lub adres</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechner %1 nicht gefunden: Prüfen Sie den Namen oder die Adresse</translation>
     </message>
     <message>
         <source>Serwer portu %1 zamknął połączenie (centrala odłączona od serwera lub serwer wyłączony)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Geräteserver %1 hat die Verbindung geschlossen (Zentrale vom Server getrennt oder Server ausgeschaltet)</translation>
     </message>
     <message>
         <source>Błąd połączenia sieciowego z %1 (kod %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler der Netzwerkverbindung zu %1 (Code %2)</translation>
     </message>
     <message>
         <source>Port zamknięty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Port geschlossen: %1</translation>
     </message>
 </context>
 <context>
@@ -5025,1094 +5031,1094 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <name>VisitReport</name>
     <message>
         <source>brak</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Moduły centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Module der Zentrale</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Modul</translation>
+        <translation>Modul</translation>
     </message>
     <message>
         <source>Opis</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Wersja oprogramowania</source>
-        <translation type="unfinished">Softwareversion</translation>
+        <translation>Softwareversion</translation>
     </message>
     <message>
         <source>nie odczytano</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gelesen</translation>
     </message>
     <message>
         <source>brak uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Störungen</translation>
     </message>
     <message>
         <source>Uszkodzenie</source>
-        <translation type="unfinished">Störung</translation>
+        <translation>Störung</translation>
     </message>
     <message>
         <source>brak danych do porównania</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Vergleichsdaten</translation>
     </message>
     <message>
         <source>bez zmian</source>
-        <translation type="unfinished"></translation>
+        <translation>unverändert</translation>
     </message>
     <message>
         <source>moduł usunięty</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul entfernt</translation>
     </message>
     <message>
         <source>moduł dodany</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul hinzugefügt</translation>
     </message>
     <message>
         <source>Ustawienie</source>
-        <translation type="unfinished">Einstellung</translation>
+        <translation>Einstellung</translation>
     </message>
     <message>
         <source>Przed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>Po</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachher</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation type="unfinished">Ereignis</translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>Liczba</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisspeicher</translation>
     </message>
     <message>
         <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse seit dem letzten Besuch (%1): %2 von %3 Einträgen des Ereignisspeichers.</translation>
     </message>
     <message>
         <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse seit Beginn des Ereignisspeichers: %1 Einträge.</translation>
     </message>
     <message>
         <source>Liczba wpisów według modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Einträge nach Modul</translation>
     </message>
     <message>
         <source>Liczba wpisów według zdarzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Einträge nach Ereignis</translation>
     </message>
     <message>
         <source>Uszkodzenia aktywne według rejestru</source>
-        <translation type="unfinished"></translation>
+        <translation>Laut Ereignisspeicher aktive Störungen</translation>
     </message>
     <message>
         <source>Lp</source>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished">Datum</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Załącznik: pełny rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlage: vollständiger Ereignisspeicher</translation>
     </message>
     <message>
         <source>Sprawdzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfungen</translation>
     </message>
     <message>
         <source>Sprawdzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung</translation>
     </message>
     <message>
         <source>Sposób</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgehen</translation>
     </message>
     <message>
         <source>Wymaganie</source>
-        <translation type="unfinished"></translation>
+        <translation>Anforderung</translation>
     </message>
     <message>
         <source>Pomiar</source>
-        <translation type="unfinished"></translation>
+        <translation>Messung</translation>
     </message>
     <message>
         <source>Wynik</source>
-        <translation type="unfinished">Ergebnis</translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Uwagi</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemerkungen</translation>
     </message>
     <message>
         <source>Akumulatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterien</translation>
     </message>
     <message>
         <source>Okres eksploatacji akumulatorów w latach: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nutzungsdauer der Batterien in Jahren: %1.</translation>
     </message>
     <message>
         <source>Marka i typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Marke und Typ</translation>
     </message>
     <message>
         <source>Pojemność [Ah]</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapazität [Ah]</translation>
     </message>
     <message>
         <source>Kod daty</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumscode</translation>
     </message>
     <message>
         <source>Montaż</source>
-        <translation type="unfinished"></translation>
+        <translation>Einbau</translation>
     </message>
     <message>
         <source>Napięcie [V]</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung [V]</translation>
     </message>
     <message>
         <source>Rezystancja [mΩ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Innenwiderstand [mΩ]</translation>
     </message>
     <message>
         <source>Wymiana do</source>
-        <translation type="unfinished"></translation>
+        <translation>Austausch bis</translation>
     </message>
     <message>
         <source>(termin minął)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Termin überschritten)</translation>
     </message>
     <message>
         <source>(wymiana w ciągu 90 dni)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Austausch innerhalb von 90 Tagen)</translation>
     </message>
     <message>
         <source>Autotest i kalibracja</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbsttest und Kalibrierung</translation>
     </message>
     <message>
         <source>Rodzaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Zakres</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich</translation>
     </message>
     <message>
         <source>Wartość</source>
-        <translation type="unfinished">Wert</translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>autotest</source>
-        <translation type="unfinished"></translation>
+        <translation>Selbsttest</translation>
     </message>
     <message>
         <source>kalibracja</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierung</translation>
     </message>
     <message>
         <source>%1 s (czas centrali minus czas komputera)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s (Zeit der Zentrale minus PC-Zeit)</translation>
     </message>
     <message>
         <source>Protokół serwisowy nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serviceprotokoll Nr. %1</translation>
     </message>
     <message>
         <source>Identyfikator</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennung</translation>
     </message>
     <message>
         <source>Firma</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>Technik</source>
-        <translation type="unfinished"></translation>
+        <translation>Techniker</translation>
     </message>
     <message>
         <source>Nr świadectwa</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat-Nr.</translation>
     </message>
     <message>
         <source>Rodzaj wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Art des Besuchs</translation>
     </message>
     <message>
         <source>Rozpoczęcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Zakończenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>wizyta otwarta</source>
-        <translation type="unfinished"></translation>
+        <translation>Besuch offen</translation>
     </message>
     <message>
         <source>Korekta protokołu</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur des Protokolls</translation>
     </message>
     <message>
         <source>Obiekt i centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt und Zentrale</translation>
     </message>
     <message>
         <source>Obiekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt</translation>
     </message>
     <message>
         <source>Adres</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Właściciel / zarządca</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer / Verwalter</translation>
     </message>
     <message>
         <source>Osoba kontaktowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansprechpartner</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrale</translation>
     </message>
     <message>
         <source>Miejsce montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>Einbauort</translation>
     </message>
     <message>
         <source>Numer fabryczny</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer</translation>
     </message>
     <message>
         <source>Data instalacji</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationsdatum</translation>
     </message>
     <message>
         <source>Zegar centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr der Zentrale</translation>
     </message>
     <message>
         <source>Odchyłka zegara</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrabweichung</translation>
     </message>
     <message>
         <source>Zegar ustawiony</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr gestellt</translation>
     </message>
     <message>
         <source>tak</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>nie</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>Uszkodzenia przy przyjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Störungen bei Ankunft</translation>
     </message>
     <message>
         <source>Uszkodzenia przy odjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Störungen bei Abfahrt</translation>
     </message>
     <message>
         <source>Odczyt pominięto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen übersprungen: %1</translation>
     </message>
     <message>
         <source>Zmiany konfiguracji podczas wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsänderungen während des Besuchs</translation>
     </message>
     <message>
         <source>Zmiany konfiguracji od poprzedniej wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsänderungen seit dem letzten Besuch</translation>
     </message>
     <message>
         <source>brak poprzedniej wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>kein vorheriger Besuch</translation>
     </message>
     <message>
         <source>Poprzednia wizyta: %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Besuch: %1, %2.</translation>
     </message>
     <message>
         <source>Wynik wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis des Besuchs</translation>
     </message>
     <message>
         <source>Ustalenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Feststellungen</translation>
     </message>
     <message>
         <source>Zalecenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfehlungen</translation>
     </message>
     <message>
         <source>Ocena</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source>nie wystawiono</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht vergeben</translation>
     </message>
     <message>
         <source>Następny przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Wartung</translation>
     </message>
     <message>
         <source>Podpis technika</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift Techniker</translation>
     </message>
     <message>
         <source>Podpis klienta</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift Kunde</translation>
     </message>
     <message>
         <source>Protokół</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
 </context>
 <context>
     <name>VisitSession</name>
     <message>
         <source>zegar</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <source>konfiguracja</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration</translation>
     </message>
     <message>
         <source>uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Störungen</translation>
     </message>
     <message>
         <source>wersje oprogramowania</source>
-        <translation type="unfinished"></translation>
+        <translation>Softwareversionen</translation>
     </message>
     <message>
         <source>rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisspeicher</translation>
     </message>
     <message>
         <source>Odczyt przerwany. Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen abgebrochen. Von diesem Lesevorgang wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Łącze nie przyjęło zapytania. Nic nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung hat die Anfrage nicht angenommen. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Nie udało się zapisać odczytu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gelesenen Daten konnten nicht in der Datenbank gespeichert werden.</translation>
     </message>
     <message>
         <source>Odczyt przerwany (%1). Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen abgebrochen (%1). Von diesem Lesevorgang wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zentrale antwortet nicht (%1). Von diesem Lesevorgang wurde nichts gespeichert; die Wartung bleibt offen.</translation>
     </message>
     <message>
         <source>Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zur Zentrale wurde unterbrochen (%1). Von diesem Lesevorgang wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>przyjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>odjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfahrt</translation>
     </message>
 </context>
 <context>
     <name>VisitStartDialog</name>
     <message>
         <source>Nowy przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Wartung</translation>
     </message>
     <message>
         <source>Centrale pasujące do podłączonej</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur angeschlossenen passende Zentralen</translation>
     </message>
     <message>
         <source>Rozpoznaj podłączoną centralę</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeschlossene Zentrale erkennen</translation>
     </message>
     <message>
         <source>Obiekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt</translation>
     </message>
     <message>
         <source>Obiekt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt:</translation>
     </message>
     <message>
         <source>Nazwa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Adres:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>Właściciel lub zarządca:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer oder Verwalter:</translation>
     </message>
     <message>
         <source>Osoba kontaktowa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansprechpartner:</translation>
     </message>
     <message>
         <source>Telefon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon:</translation>
     </message>
     <message>
         <source>Centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrale</translation>
     </message>
     <message>
         <source>Centrala:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrale:</translation>
     </message>
     <message>
         <source>Oznaczenie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung:</translation>
     </message>
     <message>
         <source>np. Centrala oddymiania — klatka A</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. RWA-Zentrale — Treppenhaus A</translation>
     </message>
     <message>
         <source>Miejsce w budynku:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort im Gebäude:</translation>
     </message>
     <message>
         <source>Numer fabryczny:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer:</translation>
     </message>
     <message>
         <source>z tabliczki znamionowej</source>
-        <translation type="unfinished"></translation>
+        <translation>vom Typenschild</translation>
     </message>
     <message>
         <source>Data instalacji:</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationsdatum:</translation>
     </message>
     <message>
         <source>rrrr-mm-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>jjjj-mm-tt</translation>
     </message>
     <message>
         <source>Przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung</translation>
     </message>
     <message>
         <source>Rodzaj:</source>
-        <translation type="unfinished"></translation>
+        <translation>Art:</translation>
     </message>
     <message>
         <source>Serwisant:</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicetechniker:</translation>
     </message>
     <message>
         <source>Nr świadectwa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zertifikat-Nr.:</translation>
     </message>
     <message>
         <source>Firma:</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma:</translation>
     </message>
     <message>
         <source>Rozpocznij przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung beginnen</translation>
     </message>
     <message>
         <source>Anuluj</source>
         <comment>Cancel</comment>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Nie rozpoznano konfiguracji centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration der Zentrale wurde nicht erkannt.</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zentrale antwortet nicht.</translation>
     </message>
     <message>
         <source>Odczyt konfiguracji…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Konfiguration…</translation>
     </message>
     <message>
         <source>Żadna zapisana centrala nie ma tych modułów.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gespeicherte Zentrale hat diese Module.</translation>
     </message>
     <message>
         <source>— nowy obiekt —</source>
-        <translation type="unfinished"></translation>
+        <translation>— neues Objekt —</translation>
     </message>
     <message>
         <source>— nowa centrala —</source>
-        <translation type="unfinished"></translation>
+        <translation>— neue Zentrale —</translation>
     </message>
     <message>
         <source>Data instalacji</source>
-        <translation type="unfinished"></translation>
+        <translation>Installationsdatum</translation>
     </message>
 </context>
 <context>
     <name>VisitStore</name>
     <message>
         <source>Nie znaleziono wizyty serwisowej.</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicebesuch nicht gefunden.</translation>
     </message>
     <message>
         <source>Wizyta jest zamknięta i nie można jej zmieniać. Popraw ją nową wizytą korygującą.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Servicebesuch ist abgeschlossen und kann nicht geändert werden. Korrigieren Sie ihn mit einem neuen Korrekturbesuch.</translation>
     </message>
     <message>
         <source>Podaj nazwę obiektu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Namen des Objekts an.</translation>
     </message>
     <message>
         <source>Nie zapisano obiektu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Objekt wurde nicht in der Datenbank gespeichert.</translation>
     </message>
     <message>
         <source>Wybierz obiekt, do którego należy centrala.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Objekt, zu dem die Zentrale gehört.</translation>
     </message>
     <message>
         <source>Podaj oznaczenie centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Bezeichnung der Zentrale an.</translation>
     </message>
     <message>
         <source>Data instalacji centrali nie może być późniejsza niż dzisiejsza.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Installationsdatum der Zentrale darf nicht nach dem heutigen Datum liegen.</translation>
     </message>
     <message>
         <source>Nie zapisano centrali w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zentrale wurde nicht in der Datenbank gespeichert.</translation>
     </message>
     <message>
         <source>Nie znaleziono centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentrale nicht gefunden.</translation>
     </message>
     <message>
         <source>Wybierz centralę, której dotyczy wizyta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Zentrale, die der Servicebesuch betrifft.</translation>
     </message>
     <message>
         <source>Wybierz rodzaj wizyty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Art des Servicebesuchs.</translation>
     </message>
     <message>
         <source>Data następnego przeglądu musi być późniejsza niż data wizyty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum der nächsten Wartung muss nach dem Datum des Servicebesuchs liegen.</translation>
     </message>
     <message>
         <source>Nie zapisano wizyty w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Servicebesuch wurde nicht in der Datenbank gespeichert.</translation>
     </message>
     <message>
         <source>Nieprawidłowy rodzaj wizyty lub ocena.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Art des Servicebesuchs oder ungültige Bewertung.</translation>
     </message>
     <message>
         <source>Nieprawidłowa odchyłka zegara centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Uhrabweichung der Zentrale.</translation>
     </message>
     <message>
         <source>Wybierz ocenę stanu centrali, aby zamknąć wizytę.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Bewertung des Zustands der Zentrale, um den Servicebesuch abzuschließen.</translation>
     </message>
     <message>
         <source>Wizyty nie można zamknąć bez odczytu przy odjeździe. Wykonaj odczyt albo wpisz, dlaczego go pominięto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Servicebesuch kann ohne Lesen bei Abfahrt nicht abgeschlossen werden. Führen Sie das Lesen durch oder geben Sie an, warum es übersprungen wurde.</translation>
     </message>
     <message>
         <source>Wizyta jest jeszcze otwarta: popraw ją bezpośrednio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Servicebesuch ist noch offen: Korrigieren Sie ihn direkt.</translation>
     </message>
     <message>
         <source>Nie znaleziono zapisanego odczytu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherter Lesevorgang nicht gefunden.</translation>
     </message>
     <message>
         <source>Nie zapisano odczytu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gelesenen Daten wurden nicht in der Datenbank gespeichert.</translation>
     </message>
     <message>
         <source>Nieprawidłowy wynik sprawdzenia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Prüfergebnis.</translation>
     </message>
     <message>
         <source>Nie zapisano listy sprawdzeń w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfliste wurde nicht in der Datenbank gespeichert.</translation>
     </message>
     <message>
         <source>Nie znaleziono sprawdzenia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung nicht gefunden.</translation>
     </message>
     <message>
         <source>Nie zapisano sprawdzenia w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfung wurde nicht in der Datenbank gespeichert.</translation>
     </message>
     <message>
         <source>Pojemność akumulatora musi leżeć między %1 a %2 Ah.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kapazität der Batterie muss zwischen %1 und %2 Ah liegen.</translation>
     </message>
     <message>
         <source>Napięcie akumulatora musi leżeć między 0 a %1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spannung der Batterie muss zwischen 0 und %1 V liegen.</translation>
     </message>
     <message>
         <source>Rezystancja wewnętrzna musi leżeć między 0 a %1 mΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Innenwiderstand muss zwischen 0 und %1 mΩ liegen.</translation>
     </message>
     <message>
         <source>Podaj datę montażu akumulatora, nie późniejszą niż dzisiejsza.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Einbaudatum der Batterie an, nicht später als heute.</translation>
     </message>
     <message>
         <source>Nie zapisano akumulatora w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Batterie wurde nicht in der Datenbank gespeichert.</translation>
     </message>
     <message>
         <source>Nie znaleziono akumulatora.</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie nicht gefunden.</translation>
     </message>
     <message>
         <source>Nie usunięto akumulatora z bazy danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Batterie wurde nicht aus der Datenbank gelöscht.</translation>
     </message>
     <message>
         <source>Nie zapisano wyników w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse wurden nicht in der Datenbank gespeichert.</translation>
     </message>
     <message>
         <source>Okres eksploatacji akumulatora musi wynosić od 1 do 20 lat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nutzungsdauer der Batterie muss zwischen 1 und 20 Jahren liegen.</translation>
     </message>
     <message>
         <source>Nie zapisano ustawienia w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung wurde nicht in der Datenbank gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>VisitWindow</name>
     <message>
         <source>Lista przeglądów</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartungsliste</translation>
     </message>
     <message>
         <source>Odczyt przy przyjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen bei Ankunft</translation>
     </message>
     <message>
         <source>Odczytuje zegar, konfigurację, uszkodzenia i wersje oprogramowania centrali i zapisuje je przy przeglądzie</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest Uhr, Konfiguration, Störungen und Softwareversionen der Zentrale und speichert sie bei der Wartung</translation>
     </message>
     <message>
         <source>z rejestrem zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>mit Ereignisspeicher</translation>
     </message>
     <message>
         <source>Odczyt przy odjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen bei Abfahrt</translation>
     </message>
     <message>
         <source>Odczytuje ponownie uszkodzenia i konfigurację centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest Störungen und Konfiguration der Zentrale erneut</translation>
     </message>
     <message>
         <source>Porównaj konfiguracje</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationen vergleichen</translation>
     </message>
     <message>
         <source>Kontrole</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfungen</translation>
     </message>
     <message>
         <source>Akumulatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterien</translation>
     </message>
     <message>
         <source>Dodaj akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie hinzufügen</translation>
     </message>
     <message>
         <source>Usuń akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie löschen</translation>
     </message>
     <message>
         <source>Zamknięcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschluss</translation>
     </message>
     <message>
         <source>Ocena:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung:</translation>
     </message>
     <message>
         <source>Ustalenia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Feststellungen:</translation>
     </message>
     <message>
         <source>Zalecenia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfehlungen:</translation>
     </message>
     <message>
         <source>Następny przegląd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Wartung:</translation>
     </message>
     <message>
         <source>rrrr-mm-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>jjjj-mm-tt</translation>
     </message>
     <message>
         <source>Brak odczytu przy odjeździe, bo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Lesen bei Abfahrt, weil:</translation>
     </message>
     <message>
         <source>np. centrala nie odpowiadała</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. Zentrale antwortete nicht</translation>
     </message>
     <message>
         <source>Zamknij przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung abschließen</translation>
     </message>
     <message>
         <source>Podgląd protokołu</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollvorschau</translation>
     </message>
     <message>
         <source>Eksport PDF</source>
-        <translation type="unfinished">PDF exportieren</translation>
+        <translation>PDF exportieren</translation>
     </message>
     <message>
         <source>Eksport CSV</source>
-        <translation type="unfinished">CSV exportieren</translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>z pełnym rejestrem zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>mit vollständigem Ereignisspeicher</translation>
     </message>
     <message>
         <source>Popraw przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung korrigieren</translation>
     </message>
     <message>
         <source>Zamknięty przegląd nie zmienia się; poprawka to nowy przegląd, który go wskazuje</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine abgeschlossene Wartung wird nicht geändert; eine Korrektur ist eine neue Wartung, die auf sie verweist</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Modul</translation>
+        <translation>Modul</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Element</translation>
     </message>
     <message>
         <source>Sposób sprawdzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfmethode</translation>
     </message>
     <message>
         <source>Kryterium</source>
-        <translation type="unfinished"></translation>
+        <translation>Kriterium</translation>
     </message>
     <message>
         <source>Wartość zmierzona</source>
-        <translation type="unfinished"></translation>
+        <translation>Messwert</translation>
     </message>
     <message>
         <source>Wynik</source>
-        <translation type="unfinished">Ergebnis</translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Uwagi</source>
-        <translation type="unfinished"></translation>
+        <translation>Bemerkungen</translation>
     </message>
     <message>
         <source>Producent i typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller und Typ</translation>
     </message>
     <message>
         <source>Pojemność [Ah]</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapazität [Ah]</translation>
     </message>
     <message>
         <source>Kod daty</source>
-        <translation type="unfinished"></translation>
+        <translation>Datumscode</translation>
     </message>
     <message>
         <source>Data montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>Einbaudatum</translation>
     </message>
     <message>
         <source>Napięcie [V]</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannung [V]</translation>
     </message>
     <message>
         <source>Rezystancja [mΩ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Innenwiderstand [mΩ]</translation>
     </message>
     <message>
         <source>Termin wymiany</source>
-        <translation type="unfinished"></translation>
+        <translation>Austauschtermin</translation>
     </message>
     <message>
         <source>odczyt centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Zentrale</translation>
     </message>
     <message>
         <source>Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von diesem Lesevorgang wurde nichts gespeichert; die Wartung bleibt offen.</translation>
     </message>
     <message>
         <source> (poprawia przegląd %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (korrigiert Wartung %1)</translation>
     </message>
     <message>
         <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> — &lt;b&gt;abgeschlossen&lt;/b&gt;</translation>
     </message>
     <message>
         <source> — otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation> — offen</translation>
     </message>
     <message>
         <source>Odchyłka zegara centrali: %1 s%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrabweichung der Zentrale: %1 s%2</translation>
     </message>
     <message>
         <source> (zegar ustawiony)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Uhr gestellt)</translation>
     </message>
     <message>
         <source>odczyt przy odjeździe wykonany</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen bei Abfahrt durchgeführt</translation>
     </message>
     <message>
         <source>niezapisany: podaj pojemność i datę montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gespeichert: Kapazität und Einbaudatum angeben</translation>
     </message>
     <message>
         <source>%1 — po terminie</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — überfällig</translation>
     </message>
     <message>
         <source>%1 — wymiana wkrótce</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — Austausch bald fällig</translation>
     </message>
     <message>
         <source>Przegląd zamknięty</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung abgeschlossen</translation>
     </message>
     <message>
         <source>Zamkniętego przeglądu nie można zmienić. Użyj „Popraw przegląd”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine abgeschlossene Wartung kann nicht geändert werden. Verwenden Sie „Wartung korrigieren“.</translation>
     </message>
     <message>
         <source>Odczyt centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Zentrale</translation>
     </message>
     <message>
         <source>Odczyt nie może się rozpocząć: centrala nie jest połączona albo trwa inny odczyt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen kann nicht beginnen: Die Zentrale ist nicht verbunden oder ein anderer Lesevorgang läuft.</translation>
     </message>
     <message>
         <source>Przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung</translation>
     </message>
     <message>
         <source>Zegar centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr der Zentrale</translation>
     </message>
     <message>
         <source>Zegar centrali różni się od zegara komputera o %1 s. Ustawić zegar centrali na czas komputera?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr der Zentrale weicht um %1 s von der PC-Uhr ab. Uhr der Zentrale auf die PC-Zeit stellen?</translation>
     </message>
     <message>
         <source>Po przeglądzie %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Wartung %1</translation>
     </message>
     <message>
         <source>Przyjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankunft</translation>
     </message>
     <message>
         <source>UWAGA: konfiguracja centrali różni się od zapisanej po poprzednim przeglądzie (%1). Ktoś zmienił centralę między przeglądami.</source>
-        <translation type="unfinished"></translation>
+        <translation>ACHTUNG: Die Konfiguration der Zentrale weicht von der nach der letzten Wartung gespeicherten ab (%1). Jemand hat die Zentrale zwischen den Wartungen geändert.</translation>
     </message>
     <message>
         <source>Odjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfahrt</translation>
     </message>
     <message>
         <source>Konfiguracja zmieniona podczas przeglądu — zmiany są w protokole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration während der Wartung geändert — die Änderungen stehen im Protokoll.</translation>
     </message>
     <message>
         <source>Nie udało się ustawić zegara centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr der Zentrale konnte nicht gestellt werden.</translation>
     </message>
     <message>
         <source>Porównanie</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich</translation>
     </message>
     <message>
         <source>Nie ma z czym porównać: brak odczytu przy odjeździe i brak poprzedniego przeglądu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zum Vergleichen: kein Lesen bei Abfahrt und keine vorherige Wartung.</translation>
     </message>
     <message>
         <source>Następny przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Wartung</translation>
     </message>
     <message>
         <source>Zamknięcie przeglądu</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschluss der Wartung</translation>
     </message>
     <message>
         <source>Pliki CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
-        <translation type="unfinished">Datei %1 konnte nicht gespeichert werden.</translation>
+        <translation>Datei %1 konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
     <name>Visits</name>
     <message>
         <source>przegląd okresowy</source>
-        <translation type="unfinished"></translation>
+        <translation>regelmäßige Wartung</translation>
     </message>
     <message>
         <source>naprawa</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparatur</translation>
     </message>
     <message>
         <source>uruchomienie</source>
-        <translation type="unfinished"></translation>
+        <translation>Inbetriebnahme</translation>
     </message>
     <message>
         <source>inny</source>
-        <translation type="unfinished"></translation>
+        <translation>sonstige</translation>
     </message>
     <message>
         <source>sprawna</source>
-        <translation type="unfinished"></translation>
+        <translation>betriebsbereit</translation>
     </message>
     <message>
         <source>sprawna z uwagami</source>
-        <translation type="unfinished"></translation>
+        <translation>betriebsbereit mit Bemerkungen</translation>
     </message>
     <message>
         <source>niesprawna</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht betriebsbereit</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>usterka</source>
-        <translation type="unfinished"></translation>
+        <translation>Mangel</translation>
     </message>
     <message>
         <source>nie dotyczy</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht zutreffend</translation>
     </message>
     <message>
         <source>%1: nieprawidłowa data &quot;%2&quot; (oczekiwano RRRR-MM-DD, lata 1990-2100).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültiges Datum &quot;%2&quot; (erwartet JJJJ-MM-TT, Jahre 1990-2100).</translation>
     </message>
     <message>
         <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ungültige Zahl &quot;%2&quot; (zulässiger Bereich %3 - %4).</translation>
     </message>
 </context>
 <context>
     <name>VisitsManagement</name>
     <message>
         <source>Przeglądy</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartungen</translation>
     </message>
     <message>
         <source>Nowy przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Wartung</translation>
     </message>
     <message>
         <source>Otwórz przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Wartung öffnen</translation>
     </message>
     <message>
         <source>Protokół</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Numer</source>
-        <translation type="unfinished">Nummer</translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Rodzaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Rozpoczęty</source>
-        <translation type="unfinished"></translation>
+        <translation>Begonnen</translation>
     </message>
     <message>
         <source>Zakończony</source>
-        <translation type="unfinished"></translation>
+        <translation>Beendet</translation>
     </message>
     <message>
         <source>Stan</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand</translation>
     </message>
     <message>
         <source>Ocena</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewertung</translation>
     </message>
     <message>
         <source> (poprawia %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (korrigiert %1)</translation>
     </message>
     <message>
         <source>zamknięty</source>
-        <translation type="unfinished"></translation>
+        <translation>abgeschlossen</translation>
     </message>
     <message>
         <source>otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation>offen</translation>
     </message>
 </context>
 </TS>
