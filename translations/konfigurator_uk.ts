@@ -49,145 +49,145 @@
     </message>
     <message>
         <source>Żywotność akumulatorów:</source>
-        <translation type="unfinished"></translation>
+        <translation>Термін служби акумуляторів:</translation>
     </message>
     <message>
         <source>Po ilu latach od montażu akumulator należy wymienić</source>
-        <translation type="unfinished"></translation>
+        <translation>Через скільки років після встановлення акумулятор слід замінити</translation>
     </message>
     <message>
         <source> lat</source>
-        <translation type="unfinished"></translation>
+        <translation> р.</translation>
     </message>
     <message>
         <source>Archiwum firmowe (PostgreSQL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Архів компанії (PostgreSQL)</translation>
     </message>
     <message>
         <source>Serwer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished">Порт:</translation>
+        <translation>Порт:</translation>
     </message>
     <message>
         <source>Baza danych:</source>
-        <translation type="unfinished"></translation>
+        <translation>База даних:</translation>
     </message>
     <message>
         <source>Użytkownik:</source>
-        <translation type="unfinished"></translation>
+        <translation>Користувач:</translation>
     </message>
     <message>
         <source>Szyfrowanie (SSL):</source>
-        <translation type="unfinished"></translation>
+        <translation>Шифрування (SSL):</translation>
     </message>
     <message>
         <source>Technik (autor rekordów):</source>
-        <translation type="unfinished"></translation>
+        <translation>Технік (автор записів):</translation>
     </message>
     <message>
         <source>Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: ~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo %APPDATA%\postgresql\pgpass.conf w Windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль не зберігається: PostgreSQL (libpq) бере його з файлу паролів користувача: ~/.pgpass, файлу, вказаного змінною PGPASSFILE, або %APPDATA%\postgresql\pgpass.conf у Windows.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z archiwum jest niedostępna.</source>
-        <translation type="unfinished"></translation>
+        <translation>У цій інсталяції немає драйвера PostgreSQL (QPSQL): синхронізація з архівом недоступна.</translation>
     </message>
     <message>
         <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вибрану мову інтерфейсу буде застосовано після перезапуску програми.</translation>
     </message>
 </context>
 <context>
     <name>ArchiveStatus</name>
     <message>
         <source>Synchronizuj z archiwum</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізувати з архівом</translation>
     </message>
     <message>
         <source>Wymienia rekordy z archiwum firmowym</source>
-        <translation type="unfinished"></translation>
+        <translation>Обмінюється записами з архівом компанії</translation>
     </message>
     <message>
         <source>Przerwij</source>
-        <translation type="unfinished"></translation>
+        <translation>Перервати</translation>
     </message>
     <message>
         <source>Synchronizacja przerwana.</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізацію перервано.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <translation>У цій інсталяції немає драйвера PostgreSQL (QPSQL): архів недоступний.</translation>
     </message>
     <message>
         <source>Archiwum nie jest ustawione: podaj serwer i użytkownika w Ustawienia &gt; Widok.</source>
-        <translation type="unfinished"></translation>
+        <translation>Архів не налаштовано: вкажіть сервер і користувача в розділі Налаштування &gt; Вигляд.</translation>
     </message>
     <message>
         <source>nigdy</source>
-        <translation type="unfinished"></translation>
+        <translation>ніколи</translation>
     </message>
     <message>
         <source>Archiwum: %1, czeka %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Архів: %1, очікує %2</translation>
     </message>
 </context>
 <context>
     <name>ArchiveSync</name>
     <message>
         <source>Archiwum odrzuciło użytkownika %1: sprawdź jego hasło w pliku haseł PostgreSQL (pgpass).</source>
-        <translation type="unfinished"></translation>
+        <translation>Архів відхилив користувача %1: перевірте його пароль у файлі паролів PostgreSQL (pgpass).</translation>
     </message>
     <message>
         <source>Serwer archiwum nie zestawił połączenia szyfrowanego (SSL), którego wymagają ustawienia: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер архіву не встановив зашифроване з’єднання (SSL), якого вимагають налаштування: %1</translation>
     </message>
     <message>
         <source>Brak połączenia z archiwum %1:%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає з’єднання з архівом %1:%2: %3</translation>
     </message>
     <message>
         <source>Baza %1 nie jest archiwum programu: brak tabeli archive_schema (uruchom scripts/archive-server).</source>
-        <translation type="unfinished"></translation>
+        <translation>База %1 не є архівом програми: немає таблиці archive_schema (запустіть scripts/archive-server).</translation>
     </message>
     <message>
         <source>Archiwum ma schemat w wersji %1, a program obsługuje wersję %2: synchronizacja odrzucona, nic nie zmieniono.</source>
-        <translation type="unfinished"></translation>
+        <translation>Архів має схему версії %1, а програма підтримує версію %2: синхронізацію відхилено, нічого не змінено.</translation>
     </message>
     <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <translation>У цій інсталяції немає драйвера PostgreSQL (QPSQL): архів недоступний.</translation>
     </message>
     <message>
         <source>Nie można otworzyć lokalnej bazy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо відкрити локальну базу: %1</translation>
     </message>
     <message>
         <source>Błąd zapisu do lokalnej bazy: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка запису до локальної бази: %1</translation>
     </message>
     <message>
         <source>Połączenie z archiwum zostało przerwane; synchronizacja nie dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>З’єднання з архівом перервано; синхронізацію не завершено, записи, збережені до цього моменту, залишаються. Спробуйте ще раз. (%1)</translation>
     </message>
     <message>
         <source>Synchronizacja zakończona: pobrano %1, wysłano %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Синхронізацію завершено: отримано %1, надіслано %2.</translation>
     </message>
     <message>
         <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено записів з архіву: %1 (немає об’єкта або приладу, до яких вони належать).</translation>
     </message>
     <message>
         <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис не відкликано: відкликати його може лише його автор.</translation>
     </message>
     <message>
         <source>Rekord wycofany; pozostaje w archiwum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запис відкликано; він залишається в архіві.</translation>
     </message>
 </context>
 <context>
@@ -391,111 +391,111 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <name>Checklist</name>
     <message>
         <source>Przełączenie zasilania sieć / akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Перемикання живлення мережа / акумулятор</translation>
     </message>
     <message>
         <source>Odłączyć zasilanie 230 V, obserwować pracę z akumulatora i powrót zasilania sieciowego</source>
-        <translation type="unfinished"></translation>
+        <translation>Від’єднати живлення 230 V, спостерігати роботу від акумулятора та відновлення мережевого живлення</translation>
     </message>
     <message>
         <source>praca bez przerwy, zgłoszenie braku 230 V</source>
-        <translation type="unfinished"></translation>
+        <translation>робота без перерви, повідомлення про відсутність 230 V</translation>
     </message>
     <message>
         <source>Ładowarka akumulatorów</source>
-        <translation type="unfinished"></translation>
+        <translation>Зарядний пристрій акумуляторів</translation>
     </message>
     <message>
         <source>Pomiar napięcia ładowania na zaciskach akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимірювання напруги заряджання на клемах акумулятора</translation>
     </message>
     <message>
         <source>27,3 V ± 0,3 V</source>
-        <translation type="unfinished"></translation>
+        <translation>27,3 V ± 0,3 V</translation>
     </message>
     <message>
         <source>Uszkodzenie przy odłączeniu akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправність при від’єднанні акумулятора</translation>
     </message>
     <message>
         <source>Odłączyć akumulator, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Від’єднати акумулятор, зчитати несправності</translation>
     </message>
     <message>
         <source>zgłoszony brak akumulatora</source>
-        <translation type="unfinished"></translation>
+        <translation>повідомлено про відсутність акумулятора</translation>
     </message>
     <message>
         <source>Nadzór linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроль ліній</translation>
     </message>
     <message>
         <source>Odczyt stanu linii w podglądzie na żywo</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування стану ліній у перегляді наживо</translation>
     </message>
     <message>
         <source>stan dozorowania</source>
-        <translation type="unfinished"></translation>
+        <translation>черговий режим</translation>
     </message>
     <message>
         <source>Wykrycie przerwy linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Виявлення обриву лінії</translation>
     </message>
     <message>
         <source>Rozłączyć linię na końcu, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Розімкнути лінію на кінці, зчитати несправності</translation>
     </message>
     <message>
         <source>zgłoszona przerwa</source>
-        <translation type="unfinished"></translation>
+        <translation>повідомлено про обрив</translation>
     </message>
     <message>
         <source>Wykrycie zwarcia linii</source>
-        <translation type="unfinished"></translation>
+        <translation>Виявлення короткого замикання лінії</translation>
     </message>
     <message>
         <source>Zewrzeć linię, odczytać uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Замкнути лінію накоротко, зчитати несправності</translation>
     </message>
     <message>
         <source>zgłoszone zwarcie</source>
-        <translation type="unfinished"></translation>
+        <translation>повідомлено про коротке замикання</translation>
     </message>
     <message>
         <source>Wyjścia przekaźnikowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Релейні виходи</translation>
     </message>
     <message>
         <source>Wysterować każde wyjście, sprawdzić przełączenie styków</source>
-        <translation type="unfinished"></translation>
+        <translation>Активувати кожен вихід, перевірити перемикання контактів</translation>
     </message>
     <message>
         <source>przełączenie styków, ciągłość obwodu</source>
-        <translation type="unfinished"></translation>
+        <translation>перемикання контактів, цілісність кола</translation>
     </message>
     <message>
         <source>Blokada wyzwolenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Блокування пуску</translation>
     </message>
     <message>
         <source>Przed testem włączyć blokadę wyzwolenia gaszenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед тестом увімкнути блокування пуску гасіння</translation>
     </message>
     <message>
         <source>blokada włączona i sygnalizowana</source>
-        <translation type="unfinished"></translation>
+        <translation>блокування ввімкнено й сигналізується</translation>
     </message>
     <message>
         <source>Obwody wyzwalające</source>
-        <translation type="unfinished"></translation>
+        <translation>Пускові кола</translation>
     </message>
     <message>
         <source>Test przy wyłączonym wyzwalaniu: ciągłość i zwarcie obwodu</source>
-        <translation type="unfinished"></translation>
+        <translation>Тест при вимкненому пуску: цілісність і коротке замикання кола</translation>
     </message>
     <message>
         <source>brak przerwy i zwarcia, bez wyzwolenia</source>
-        <translation type="unfinished"></translation>
+        <translation>немає обриву та короткого замикання, без пуску</translation>
     </message>
 </context>
 <context>
@@ -561,7 +561,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Червоний напис&lt;/i&gt;&lt;/span&gt;: значення відрізняється від порівнюваної конфігурації (або модуль, якого там немає). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Жовтий фон&lt;/i&gt;&lt;/span&gt;: значення змінено й ще не збережено.</translation>
     </message>
 </context>
 <context>
@@ -810,13 +810,15 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>odczyt konfiguracji do porównania</source>
-        <translation type="unfinished"></translation>
+        <translation>зчитування конфігурації для порівняння</translation>
     </message>
     <message>
         <source>Konfiguracja %1 ma niezapisane zmiany.
 
 „Tak” zapisuje je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez zapisywania.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурація %1 має незбережені зміни.
+
+«Так» зберігає їх і друкує збережену конфігурацію, «Ні» друкує те, що видно в редакторі, без збереження.</translation>
     </message>
 </context>
 <context>
@@ -962,31 +964,31 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>odczyt konfiguracji przed wysłaniem</source>
-        <translation type="unfinished"></translation>
+        <translation>зчитування конфігурації перед надсиланням</translation>
     </message>
     <message>
         <source>Nic nie wysłano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нічого не надіслано.</translation>
     </message>
     <message>
         <source>Urządzenie potwierdziło odbiór, ale konfiguracja nie została zweryfikowana.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пристрій підтвердив отримання, але конфігурацію не перевірено.</translation>
     </message>
     <message>
         <source>odczyt kontrolny konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>контрольне зчитування конфігурації</translation>
     </message>
     <message>
         <source>wysyłanie konfiguracji</source>
-        <translation type="unfinished"></translation>
+        <translation>надсилання конфігурації</translation>
     </message>
     <message>
         <source>Nie wiadomo, czy urządzenie przyjęło konfigurację: odczytaj konfigurację, aby to sprawdzić.</source>
-        <translation type="unfinished"></translation>
+        <translation>Невідомо, чи прийняв пристрій конфігурацію: зчитайте конфігурацію, щоб це перевірити.</translation>
     </message>
     <message>
         <source>Niezapisane zmiany z edytora nie zostały wysłane: użyto zapisanej wersji konfiguracji %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Незбережені зміни з редактора не надіслано: використано збережену версію конфігурації %1.</translation>
     </message>
 </context>
 <context>
@@ -1758,7 +1760,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>3 - Dodatek</source>
-        <translation type="unfinished">3 - Додаткова подача</translation>
+        <translation>3 - Додаткова подача</translation>
     </message>
     <message>
         <source>4 - Stop gaszenia</source>
@@ -1838,7 +1840,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>6 - Wyładowanie dodatku</source>
-        <translation type="unfinished">6 - Випуск додаткової подачі</translation>
+        <translation>6 - Випуск додаткової подачі</translation>
     </message>
     <message>
         <source>7 - Sterowanie ręczne</source>
@@ -2163,7 +2165,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>Czy usunąć rejestr zdarzeń %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити журнал подій %1?</translation>
     </message>
 </context>
 <context>
@@ -2325,7 +2327,7 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
     <message>
         <source>Czy usunąć listę uszkodzeń %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити список несправностей %1?</translation>
     </message>
 </context>
 <context>
@@ -2804,28 +2806,28 @@ SHA %2
     </message>
     <message>
         <source>Przeglądy</source>
-        <translation type="unfinished"></translation>
+        <translation>Огляди</translation>
     </message>
     <message>
         <source>&amp;Przegląd</source>
         <comment>Service visit</comment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Огляд</translation>
     </message>
     <message>
         <source>Rozpoczyna przegląd centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Розпочинає огляд приладу</translation>
     </message>
     <message>
         <source>Gotowy</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Port szeregowy (np. COM3) albo adres serwera portu szeregowego w sieci: host:port, tcp://host:port lub [adres IPv6]:port.&lt;br&gt;Serwer portu musi pracować w trybie raw TCP z ustawieniami 19200 bodów, 8N1.&lt;br&gt;Połączenie raw TCP nie ma uwierzytelniania: używaj go tylko w sieci VPN albo przez tunel SSH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Послідовний порт (напр. COM3) або адреса сервера послідовного порту в мережі: host:port, tcp://host:port або [адреса IPv6]:port.&lt;br&gt;Сервер порту має працювати в режимі raw TCP з параметрами 19200 бод, 8N1.&lt;br&gt;З’єднання raw TCP не має автентифікації: використовуйте його лише в мережі VPN або через тунель SSH.</translation>
     </message>
     <message>
         <source>Połączenie sieciowe</source>
-        <translation type="unfinished"></translation>
+        <translation>Мережеве з’єднання</translation>
     </message>
 </context>
 <context>
@@ -3894,17 +3896,19 @@ i/lub iloczyn stref LNM.
     </message>
     <message>
         <source>Podgląd wydruku</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередній перегляд друку</translation>
     </message>
     <message>
         <source>Raport ma około %1 stron: podgląd tak długiego raportu zablokowałby program na długo.
 
 Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w części.</source>
-        <translation type="unfinished"></translation>
+        <translation>Звіт має близько %1 сторінок: попередній перегляд такого довгого звіту надовго заблокував би програму.
+
+Зберегти звіт у файл PDF? Файл потім можна надрукувати повністю або частково.</translation>
     </message>
     <message>
         <source>strona %1 z %2</source>
-        <translation type="unfinished"></translation>
+        <translation>сторінка %1 з %2</translation>
     </message>
 </context>
 <context>
@@ -4532,33 +4536,35 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>Rejestr zdarzeń sprzed wyczyszczenia zapisano jako %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал подій до очищення збережено як %1.</translation>
     </message>
     <message>
         <source>Odczytaj, zapisz i wyczyść</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитати, зберегти й очистити</translation>
     </message>
     <message>
         <source>Wyczyść bez odczytu</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистити без зчитування</translation>
     </message>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished">Скасувати</translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Rejestr zdarzeń w centrali zostanie skasowany i nie da się go odtworzyć.
 
 „Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал подій у приладі буде очищено, і відновити його буде неможливо.
+
+«Зчитати, зберегти й очистити» спочатку зчитує журнал і зберігає його в базі даних; прилад очищається лише після збереження.</translation>
     </message>
     <message>
         <source>Rejestru zdarzeń nie odczytano, więc nie został wyczyszczony.</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал подій не зчитано, тому його не очищено.</translation>
     </message>
     <message>
         <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти журнал подій у базі даних. Журнал у приладі не очищено.</translation>
     </message>
 </context>
 <context>
@@ -4672,7 +4678,7 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>Czy usunąć wersje oprogramowania %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити версії ПЗ %1?</translation>
     </message>
 </context>
 <context>
@@ -4719,23 +4725,23 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>włączona</source>
-        <translation type="unfinished"></translation>
+        <translation>увімкнено</translation>
     </message>
     <message>
         <source>wyłączona</source>
-        <translation type="unfinished"></translation>
+        <translation>вимкнено</translation>
     </message>
     <message>
         <source>Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад тепер має дату і час %1, автоматичний перехід на ЛІТНІЙ/ЗИМОВИЙ час: %2.</translation>
     </message>
     <message>
         <source>bieżący czas komputera (teraz %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>поточний час комп’ютера (зараз %1)</translation>
     </message>
     <message>
         <source>Ustawić w centrali datę i czas: %1, automatyczna zmiana czasu LATO/ZIMA: %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Встановити в приладі дату і час: %1, автоматичний перехід на ЛІТНІЙ/ЗИМОВИЙ час: %2?</translation>
     </message>
 </context>
 <context>
@@ -4991,27 +4997,27 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     </message>
     <message>
         <source>%1 odrzucił połączenie: serwer portu nie nasłuchuje na tym porcie albo obsługuje już innego klienta</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 відхилив з’єднання: сервер порту не прослуховує цей порт або вже обслуговує іншого клієнта</translation>
     </message>
     <message>
         <source>%1 nie odpowiada od 5 s: sprawdź adres, połączenie VPN i zaporę sieciową</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не відповідає протягом 5 s: перевірте адресу, з’єднання VPN і брандмауер</translation>
     </message>
     <message>
         <source>Nie znaleziono komputera %1: sprawdź nazwę lub adres</source>
-        <translation type="unfinished"></translation>
+        <translation>Комп’ютер %1 не знайдено: перевірте ім’я або адресу</translation>
     </message>
     <message>
         <source>Serwer portu %1 zamknął połączenie (centrala odłączona od serwera lub serwer wyłączony)</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервер порту %1 закрив з’єднання (прилад від’єднано від сервера або сервер вимкнено)</translation>
     </message>
     <message>
         <source>Błąd połączenia sieciowego z %1 (kod %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка мережевого з’єднання з %1 (код %2)</translation>
     </message>
     <message>
         <source>Port zamknięty: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт закрито: %1</translation>
     </message>
 </context>
 <context>
@@ -5025,1094 +5031,1094 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <name>VisitReport</name>
     <message>
         <source>brak</source>
-        <translation type="unfinished"></translation>
+        <translation>немає</translation>
     </message>
     <message>
         <source>Moduły centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Модулі приладу</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Модуль</translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Opis</source>
-        <translation type="unfinished"></translation>
+        <translation>Опис</translation>
     </message>
     <message>
         <source>Wersja oprogramowania</source>
-        <translation type="unfinished">Версія програмного забезпечення</translation>
+        <translation>Версія програмного забезпечення</translation>
     </message>
     <message>
         <source>nie odczytano</source>
-        <translation type="unfinished"></translation>
+        <translation>не зчитано</translation>
     </message>
     <message>
         <source>brak uszkodzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>несправностей немає</translation>
     </message>
     <message>
         <source>Uszkodzenie</source>
-        <translation type="unfinished">Несправність</translation>
+        <translation>Несправність</translation>
     </message>
     <message>
         <source>brak danych do porównania</source>
-        <translation type="unfinished"></translation>
+        <translation>немає даних для порівняння</translation>
     </message>
     <message>
         <source>bez zmian</source>
-        <translation type="unfinished"></translation>
+        <translation>без змін</translation>
     </message>
     <message>
         <source>moduł usunięty</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль видалено</translation>
     </message>
     <message>
         <source>moduł dodany</source>
-        <translation type="unfinished"></translation>
+        <translation>модуль додано</translation>
     </message>
     <message>
         <source>Ustawienie</source>
-        <translation type="unfinished">Параметр</translation>
+        <translation>Параметр</translation>
     </message>
     <message>
         <source>Przed</source>
-        <translation type="unfinished"></translation>
+        <translation>До</translation>
     </message>
     <message>
         <source>Po</source>
-        <translation type="unfinished"></translation>
+        <translation>Після</translation>
     </message>
     <message>
         <source>Zdarzenie</source>
-        <translation type="unfinished">Подія</translation>
+        <translation>Подія</translation>
     </message>
     <message>
         <source>Liczba</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість</translation>
     </message>
     <message>
         <source>Rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал подій</translation>
     </message>
     <message>
         <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
-        <translation type="unfinished"></translation>
+        <translation>Події з попереднього візиту (%1): %2 з %3 записів журналу.</translation>
     </message>
     <message>
         <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
-        <translation type="unfinished"></translation>
+        <translation>Події від початку журналу: %1 записів.</translation>
     </message>
     <message>
         <source>Liczba wpisów według modułu</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість записів за модулями</translation>
     </message>
     <message>
         <source>Liczba wpisów według zdarzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Кількість записів за подіями</translation>
     </message>
     <message>
         <source>Uszkodzenia aktywne według rejestru</source>
-        <translation type="unfinished"></translation>
+        <translation>Активні несправності за журналом</translation>
     </message>
     <message>
         <source>Lp</source>
-        <translation type="unfinished">№</translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished">Дата</translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Załącznik: pełny rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>Додаток: повний журнал подій</translation>
     </message>
     <message>
         <source>Sprawdzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірки</translation>
     </message>
     <message>
         <source>Sprawdzenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірка</translation>
     </message>
     <message>
         <source>Sposób</source>
-        <translation type="unfinished"></translation>
+        <translation>Спосіб</translation>
     </message>
     <message>
         <source>Wymaganie</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимога</translation>
     </message>
     <message>
         <source>Pomiar</source>
-        <translation type="unfinished"></translation>
+        <translation>Вимірювання</translation>
     </message>
     <message>
         <source>Wynik</source>
-        <translation type="unfinished">Результат</translation>
+        <translation>Результат</translation>
     </message>
     <message>
         <source>Uwagi</source>
-        <translation type="unfinished"></translation>
+        <translation>Зауваження</translation>
     </message>
     <message>
         <source>Akumulatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Акумулятори</translation>
     </message>
     <message>
         <source>Okres eksploatacji akumulatorów w latach: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Термін експлуатації акумуляторів у роках: %1.</translation>
     </message>
     <message>
         <source>Marka i typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Марка і тип</translation>
     </message>
     <message>
         <source>Pojemność [Ah]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ємність [Ah]</translation>
     </message>
     <message>
         <source>Kod daty</source>
-        <translation type="unfinished"></translation>
+        <translation>Код дати</translation>
     </message>
     <message>
         <source>Montaż</source>
-        <translation type="unfinished"></translation>
+        <translation>Встановлення</translation>
     </message>
     <message>
         <source>Napięcie [V]</source>
-        <translation type="unfinished"></translation>
+        <translation>Напруга [V]</translation>
     </message>
     <message>
         <source>Rezystancja [mΩ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Опір [mΩ]</translation>
     </message>
     <message>
         <source>Wymiana do</source>
-        <translation type="unfinished"></translation>
+        <translation>Заміна до</translation>
     </message>
     <message>
         <source>(termin minął)</source>
-        <translation type="unfinished"></translation>
+        <translation>(термін минув)</translation>
     </message>
     <message>
         <source>(wymiana w ciągu 90 dni)</source>
-        <translation type="unfinished"></translation>
+        <translation>(заміна протягом 90 днів)</translation>
     </message>
     <message>
         <source>Autotest i kalibracja</source>
-        <translation type="unfinished"></translation>
+        <translation>Автотест і калібрування</translation>
     </message>
     <message>
         <source>Rodzaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид</translation>
     </message>
     <message>
         <source>Nazwa</source>
-        <translation type="unfinished">Назва</translation>
+        <translation>Назва</translation>
     </message>
     <message>
         <source>Zakres</source>
-        <translation type="unfinished"></translation>
+        <translation>Діапазон</translation>
     </message>
     <message>
         <source>Wartość</source>
-        <translation type="unfinished">Значення</translation>
+        <translation>Значення</translation>
     </message>
     <message>
         <source>autotest</source>
-        <translation type="unfinished"></translation>
+        <translation>автотест</translation>
     </message>
     <message>
         <source>kalibracja</source>
-        <translation type="unfinished"></translation>
+        <translation>калібрування</translation>
     </message>
     <message>
         <source>%1 s (czas centrali minus czas komputera)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s (час приладу мінус час комп’ютера)</translation>
     </message>
     <message>
         <source>Protokół serwisowy nr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервісний протокол № %1</translation>
     </message>
     <message>
         <source>Identyfikator</source>
-        <translation type="unfinished"></translation>
+        <translation>Ідентифікатор</translation>
     </message>
     <message>
         <source>Firma</source>
-        <translation type="unfinished"></translation>
+        <translation>Компанія</translation>
     </message>
     <message>
         <source>Technik</source>
-        <translation type="unfinished"></translation>
+        <translation>Технік</translation>
     </message>
     <message>
         <source>Nr świadectwa</source>
-        <translation type="unfinished"></translation>
+        <translation>№ свідоцтва</translation>
     </message>
     <message>
         <source>Rodzaj wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид візиту</translation>
     </message>
     <message>
         <source>Rozpoczęcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Початок</translation>
     </message>
     <message>
         <source>Zakończenie</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершення</translation>
     </message>
     <message>
         <source>wizyta otwarta</source>
-        <translation type="unfinished"></translation>
+        <translation>візит відкритий</translation>
     </message>
     <message>
         <source>Korekta protokołu</source>
-        <translation type="unfinished"></translation>
+        <translation>Коригування протоколу</translation>
     </message>
     <message>
         <source>Obiekt i centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Об’єкт і прилад</translation>
     </message>
     <message>
         <source>Obiekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Об’єкт</translation>
     </message>
     <message>
         <source>Adres</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса</translation>
     </message>
     <message>
         <source>Właściciel / zarządca</source>
-        <translation type="unfinished"></translation>
+        <translation>Власник / управитель</translation>
     </message>
     <message>
         <source>Osoba kontaktowa</source>
-        <translation type="unfinished"></translation>
+        <translation>Контактна особа</translation>
     </message>
     <message>
         <source>Telefon</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон</translation>
     </message>
     <message>
         <source>Centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад</translation>
     </message>
     <message>
         <source>Miejsce montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>Місце встановлення</translation>
     </message>
     <message>
         <source>Numer fabryczny</source>
-        <translation type="unfinished"></translation>
+        <translation>Заводський номер</translation>
     </message>
     <message>
         <source>Data instalacji</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата встановлення</translation>
     </message>
     <message>
         <source>Zegar centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Годинник приладу</translation>
     </message>
     <message>
         <source>Odchyłka zegara</source>
-        <translation type="unfinished"></translation>
+        <translation>Відхилення годинника</translation>
     </message>
     <message>
         <source>Zegar ustawiony</source>
-        <translation type="unfinished"></translation>
+        <translation>Годинник встановлено</translation>
     </message>
     <message>
         <source>tak</source>
-        <translation type="unfinished"></translation>
+        <translation>так</translation>
     </message>
     <message>
         <source>nie</source>
-        <translation type="unfinished"></translation>
+        <translation>ні</translation>
     </message>
     <message>
         <source>Uszkodzenia przy przyjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправності під час прибуття</translation>
     </message>
     <message>
         <source>Uszkodzenia przy odjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Несправності під час від’їзду</translation>
     </message>
     <message>
         <source>Odczyt pominięto: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування пропущено: %1</translation>
     </message>
     <message>
         <source>Zmiany konfiguracji podczas wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміни конфігурації під час візиту</translation>
     </message>
     <message>
         <source>Zmiany konfiguracji od poprzedniej wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміни конфігурації з попереднього візиту</translation>
     </message>
     <message>
         <source>brak poprzedniej wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>попереднього візиту немає</translation>
     </message>
     <message>
         <source>Poprzednia wizyta: %1, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Попередній візит: %1, %2.</translation>
     </message>
     <message>
         <source>Wynik wizyty</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат візиту</translation>
     </message>
     <message>
         <source>Ustalenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Висновки</translation>
     </message>
     <message>
         <source>Zalecenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекомендації</translation>
     </message>
     <message>
         <source>Ocena</source>
-        <translation type="unfinished"></translation>
+        <translation>Оцінка</translation>
     </message>
     <message>
         <source>nie wystawiono</source>
-        <translation type="unfinished"></translation>
+        <translation>не виставлено</translation>
     </message>
     <message>
         <source>Następny przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Наступний огляд</translation>
     </message>
     <message>
         <source>Podpis technika</source>
-        <translation type="unfinished"></translation>
+        <translation>Підпис техніка</translation>
     </message>
     <message>
         <source>Podpis klienta</source>
-        <translation type="unfinished"></translation>
+        <translation>Підпис клієнта</translation>
     </message>
     <message>
         <source>Protokół</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол</translation>
     </message>
 </context>
 <context>
     <name>VisitSession</name>
     <message>
         <source>zegar</source>
-        <translation type="unfinished"></translation>
+        <translation>годинник</translation>
     </message>
     <message>
         <source>konfiguracja</source>
-        <translation type="unfinished"></translation>
+        <translation>конфігурація</translation>
     </message>
     <message>
         <source>uszkodzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>несправності</translation>
     </message>
     <message>
         <source>wersje oprogramowania</source>
-        <translation type="unfinished"></translation>
+        <translation>версії ПЗ</translation>
     </message>
     <message>
         <source>rejestr zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>журнал подій</translation>
     </message>
     <message>
         <source>Odczyt przerwany. Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування перервано. Нічого з цього зчитування не збережено.</translation>
     </message>
     <message>
         <source>Łącze nie przyjęło zapytania. Nic nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал зв’язку не прийняв запит. Нічого не збережено.</translation>
     </message>
     <message>
         <source>Nie udało się zapisać odczytu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти зчитані дані в базі даних.</translation>
     </message>
     <message>
         <source>Odczyt przerwany (%1). Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування перервано (%1). Нічого з цього зчитування не збережено.</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад не відповідає (%1). Нічого з цього зчитування не збережено; огляд залишається відкритим.</translation>
     </message>
     <message>
         <source>Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie zapisano.</source>
-        <translation type="unfinished"></translation>
+        <translation>З’єднання з приладом перервано (%1). Нічого з цього зчитування не збережено.</translation>
     </message>
     <message>
         <source>przyjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>прибуття</translation>
     </message>
     <message>
         <source>odjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>від’їзд</translation>
     </message>
 </context>
 <context>
     <name>VisitStartDialog</name>
     <message>
         <source>Nowy przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Новий огляд</translation>
     </message>
     <message>
         <source>Centrale pasujące do podłączonej</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилади, що відповідають під’єднаному</translation>
     </message>
     <message>
         <source>Rozpoznaj podłączoną centralę</source>
-        <translation type="unfinished"></translation>
+        <translation>Розпізнати під’єднаний прилад</translation>
     </message>
     <message>
         <source>Obiekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Об’єкт</translation>
     </message>
     <message>
         <source>Obiekt:</source>
-        <translation type="unfinished"></translation>
+        <translation>Об’єкт:</translation>
     </message>
     <message>
         <source>Nazwa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Назва:</translation>
     </message>
     <message>
         <source>Adres:</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса:</translation>
     </message>
     <message>
         <source>Właściciel lub zarządca:</source>
-        <translation type="unfinished"></translation>
+        <translation>Власник або управитель:</translation>
     </message>
     <message>
         <source>Osoba kontaktowa:</source>
-        <translation type="unfinished"></translation>
+        <translation>Контактна особа:</translation>
     </message>
     <message>
         <source>Telefon:</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон:</translation>
     </message>
     <message>
         <source>Centrala</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад</translation>
     </message>
     <message>
         <source>Centrala:</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад:</translation>
     </message>
     <message>
         <source>Oznaczenie:</source>
-        <translation type="unfinished"></translation>
+        <translation>Позначення:</translation>
     </message>
     <message>
         <source>np. Centrala oddymiania — klatka A</source>
-        <translation type="unfinished"></translation>
+        <translation>напр. Прилад димовидалення — сходова клітка A</translation>
     </message>
     <message>
         <source>Miejsce w budynku:</source>
-        <translation type="unfinished"></translation>
+        <translation>Місце в будівлі:</translation>
     </message>
     <message>
         <source>Numer fabryczny:</source>
-        <translation type="unfinished"></translation>
+        <translation>Заводський номер:</translation>
     </message>
     <message>
         <source>z tabliczki znamionowej</source>
-        <translation type="unfinished"></translation>
+        <translation>із заводської таблички</translation>
     </message>
     <message>
         <source>Data instalacji:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата встановлення:</translation>
     </message>
     <message>
         <source>rrrr-mm-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>рррр-мм-дд</translation>
     </message>
     <message>
         <source>Przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Огляд</translation>
     </message>
     <message>
         <source>Rodzaj:</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид:</translation>
     </message>
     <message>
         <source>Serwisant:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервісний технік:</translation>
     </message>
     <message>
         <source>Nr świadectwa:</source>
-        <translation type="unfinished"></translation>
+        <translation>№ свідоцтва:</translation>
     </message>
     <message>
         <source>Firma:</source>
-        <translation type="unfinished"></translation>
+        <translation>Компанія:</translation>
     </message>
     <message>
         <source>Rozpocznij przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Розпочати огляд</translation>
     </message>
     <message>
         <source>Anuluj</source>
         <comment>Cancel</comment>
-        <translation type="unfinished">Скасувати</translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Nie rozpoznano konfiguracji centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурацію приладу не розпізнано.</translation>
     </message>
     <message>
         <source>Centrala nie odpowiada.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад не відповідає.</translation>
     </message>
     <message>
         <source>Odczyt konfiguracji…</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування конфігурації…</translation>
     </message>
     <message>
         <source>Żadna zapisana centrala nie ma tych modułów.</source>
-        <translation type="unfinished"></translation>
+        <translation>Жоден збережений прилад не має цих модулів.</translation>
     </message>
     <message>
         <source>— nowy obiekt —</source>
-        <translation type="unfinished"></translation>
+        <translation>— новий об’єкт —</translation>
     </message>
     <message>
         <source>— nowa centrala —</source>
-        <translation type="unfinished"></translation>
+        <translation>— новий прилад —</translation>
     </message>
     <message>
         <source>Data instalacji</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата встановлення</translation>
     </message>
 </context>
 <context>
     <name>VisitStore</name>
     <message>
         <source>Nie znaleziono wizyty serwisowej.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сервісний візит не знайдено.</translation>
     </message>
     <message>
         <source>Wizyta jest zamknięta i nie można jej zmieniać. Popraw ją nową wizytą korygującą.</source>
-        <translation type="unfinished"></translation>
+        <translation>Візит закрито, і змінювати його не можна. Виправте його новим коригувальним візитом.</translation>
     </message>
     <message>
         <source>Podaj nazwę obiektu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкажіть назву об’єкта.</translation>
     </message>
     <message>
         <source>Nie zapisano obiektu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Об’єкт не збережено в базі даних.</translation>
     </message>
     <message>
         <source>Wybierz obiekt, do którego należy centrala.</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть об’єкт, до якого належить прилад.</translation>
     </message>
     <message>
         <source>Podaj oznaczenie centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкажіть позначення приладу.</translation>
     </message>
     <message>
         <source>Data instalacji centrali nie może być późniejsza niż dzisiejsza.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата встановлення приладу не може бути пізнішою за сьогоднішню.</translation>
     </message>
     <message>
         <source>Nie zapisano centrali w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад не збережено в базі даних.</translation>
     </message>
     <message>
         <source>Nie znaleziono centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прилад не знайдено.</translation>
     </message>
     <message>
         <source>Wybierz centralę, której dotyczy wizyta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть прилад, якого стосується візит.</translation>
     </message>
     <message>
         <source>Wybierz rodzaj wizyty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть вид візиту.</translation>
     </message>
     <message>
         <source>Data następnego przeglądu musi być późniejsza niż data wizyty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата наступного огляду має бути пізнішою за дату візиту.</translation>
     </message>
     <message>
         <source>Nie zapisano wizyty w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Візит не збережено в базі даних.</translation>
     </message>
     <message>
         <source>Nieprawidłowy rodzaj wizyty lub ocena.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильний вид візиту або оцінка.</translation>
     </message>
     <message>
         <source>Nieprawidłowa odchyłka zegara centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильне відхилення годинника приладу.</translation>
     </message>
     <message>
         <source>Wybierz ocenę stanu centrali, aby zamknąć wizytę.</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть оцінку стану приладу, щоб закрити візит.</translation>
     </message>
     <message>
         <source>Wizyty nie można zamknąć bez odczytu przy odjeździe. Wykonaj odczyt albo wpisz, dlaczego go pominięto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Візит не можна закрити без зчитування під час від’їзду. Виконайте зчитування або вкажіть, чому його пропущено.</translation>
     </message>
     <message>
         <source>Wizyta jest jeszcze otwarta: popraw ją bezpośrednio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Візит ще відкритий: виправте його безпосередньо.</translation>
     </message>
     <message>
         <source>Nie znaleziono zapisanego odczytu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Збережене зчитування не знайдено.</translation>
     </message>
     <message>
         <source>Nie zapisano odczytu w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування не збережено в базі даних.</translation>
     </message>
     <message>
         <source>Nieprawidłowy wynik sprawdzenia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неправильний результат перевірки.</translation>
     </message>
     <message>
         <source>Nie zapisano listy sprawdzeń w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Список перевірок не збережено в базі даних.</translation>
     </message>
     <message>
         <source>Nie znaleziono sprawdzenia.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірку не знайдено.</translation>
     </message>
     <message>
         <source>Nie zapisano sprawdzenia w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірку не збережено в базі даних.</translation>
     </message>
     <message>
         <source>Pojemność akumulatora musi leżeć między %1 a %2 Ah.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ємність акумулятора має бути в межах від %1 до %2 Ah.</translation>
     </message>
     <message>
         <source>Napięcie akumulatora musi leżeć między 0 a %1 V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Напруга акумулятора має бути в межах від 0 до %1 V.</translation>
     </message>
     <message>
         <source>Rezystancja wewnętrzna musi leżeć między 0 a %1 mΩ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Внутрішній опір має бути в межах від 0 до %1 mΩ.</translation>
     </message>
     <message>
         <source>Podaj datę montażu akumulatora, nie późniejszą niż dzisiejsza.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкажіть дату встановлення акумулятора, не пізнішу за сьогоднішню.</translation>
     </message>
     <message>
         <source>Nie zapisano akumulatora w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Акумулятор не збережено в базі даних.</translation>
     </message>
     <message>
         <source>Nie znaleziono akumulatora.</source>
-        <translation type="unfinished"></translation>
+        <translation>Акумулятор не знайдено.</translation>
     </message>
     <message>
         <source>Nie usunięto akumulatora z bazy danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Акумулятор не видалено з бази даних.</translation>
     </message>
     <message>
         <source>Nie zapisano wyników w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Результати не збережено в базі даних.</translation>
     </message>
     <message>
         <source>Okres eksploatacji akumulatora musi wynosić od 1 do 20 lat.</source>
-        <translation type="unfinished"></translation>
+        <translation>Термін експлуатації акумулятора має становити від 1 до 20 років.</translation>
     </message>
     <message>
         <source>Nie zapisano ustawienia w bazie danych.</source>
-        <translation type="unfinished"></translation>
+        <translation>Налаштування не збережено в базі даних.</translation>
     </message>
 </context>
 <context>
     <name>VisitWindow</name>
     <message>
         <source>Lista przeglądów</source>
-        <translation type="unfinished"></translation>
+        <translation>Список оглядів</translation>
     </message>
     <message>
         <source>Odczyt przy przyjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування під час прибуття</translation>
     </message>
     <message>
         <source>Odczytuje zegar, konfigurację, uszkodzenia i wersje oprogramowania centrali i zapisuje je przy przeglądzie</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитує годинник, конфігурацію, несправності та версії ПЗ приладу й зберігає їх в огляді</translation>
     </message>
     <message>
         <source>z rejestrem zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>з журналом подій</translation>
     </message>
     <message>
         <source>Odczyt przy odjeździe</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування під час від’їзду</translation>
     </message>
     <message>
         <source>Odczytuje ponownie uszkodzenia i konfigurację centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторно зчитує несправності та конфігурацію приладу</translation>
     </message>
     <message>
         <source>Porównaj konfiguracje</source>
-        <translation type="unfinished"></translation>
+        <translation>Порівняти конфігурації</translation>
     </message>
     <message>
         <source>Kontrole</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірки</translation>
     </message>
     <message>
         <source>Akumulatory</source>
-        <translation type="unfinished"></translation>
+        <translation>Акумулятори</translation>
     </message>
     <message>
         <source>Dodaj akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати акумулятор</translation>
     </message>
     <message>
         <source>Usuń akumulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Видалити акумулятор</translation>
     </message>
     <message>
         <source>Zamknięcie</source>
-        <translation type="unfinished"></translation>
+        <translation>Закриття</translation>
     </message>
     <message>
         <source>Ocena:</source>
-        <translation type="unfinished"></translation>
+        <translation>Оцінка:</translation>
     </message>
     <message>
         <source>Ustalenia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Висновки:</translation>
     </message>
     <message>
         <source>Zalecenia:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекомендації:</translation>
     </message>
     <message>
         <source>Następny przegląd:</source>
-        <translation type="unfinished"></translation>
+        <translation>Наступний огляд:</translation>
     </message>
     <message>
         <source>rrrr-mm-dd</source>
-        <translation type="unfinished"></translation>
+        <translation>рррр-мм-дд</translation>
     </message>
     <message>
         <source>Brak odczytu przy odjeździe, bo:</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає зчитування під час від’їзду, тому що:</translation>
     </message>
     <message>
         <source>np. centrala nie odpowiadała</source>
-        <translation type="unfinished"></translation>
+        <translation>напр. прилад не відповідав</translation>
     </message>
     <message>
         <source>Zamknij przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити огляд</translation>
     </message>
     <message>
         <source>Podgląd protokołu</source>
-        <translation type="unfinished"></translation>
+        <translation>Перегляд протоколу</translation>
     </message>
     <message>
         <source>Eksport PDF</source>
-        <translation type="unfinished">Експорт PDF</translation>
+        <translation>Експорт PDF</translation>
     </message>
     <message>
         <source>Eksport CSV</source>
-        <translation type="unfinished">Експорт CSV</translation>
+        <translation>Експорт CSV</translation>
     </message>
     <message>
         <source>z pełnym rejestrem zdarzeń</source>
-        <translation type="unfinished"></translation>
+        <translation>з повним журналом подій</translation>
     </message>
     <message>
         <source>Popraw przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Виправити огляд</translation>
     </message>
     <message>
         <source>Zamknięty przegląd nie zmienia się; poprawka to nowy przegląd, który go wskazuje</source>
-        <translation type="unfinished"></translation>
+        <translation>Закритий огляд не змінюється; виправлення — це новий огляд, який на нього посилається</translation>
     </message>
     <message>
         <source>Moduł</source>
-        <translation type="unfinished">Модуль</translation>
+        <translation>Модуль</translation>
     </message>
     <message>
         <source>Element</source>
-        <translation type="unfinished"></translation>
+        <translation>Елемент</translation>
     </message>
     <message>
         <source>Sposób sprawdzenia</source>
-        <translation type="unfinished"></translation>
+        <translation>Спосіб перевірки</translation>
     </message>
     <message>
         <source>Kryterium</source>
-        <translation type="unfinished"></translation>
+        <translation>Критерій</translation>
     </message>
     <message>
         <source>Wartość zmierzona</source>
-        <translation type="unfinished"></translation>
+        <translation>Виміряне значення</translation>
     </message>
     <message>
         <source>Wynik</source>
-        <translation type="unfinished">Результат</translation>
+        <translation>Результат</translation>
     </message>
     <message>
         <source>Uwagi</source>
-        <translation type="unfinished"></translation>
+        <translation>Зауваження</translation>
     </message>
     <message>
         <source>Producent i typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Виробник і тип</translation>
     </message>
     <message>
         <source>Pojemność [Ah]</source>
-        <translation type="unfinished"></translation>
+        <translation>Ємність [Ah]</translation>
     </message>
     <message>
         <source>Kod daty</source>
-        <translation type="unfinished"></translation>
+        <translation>Код дати</translation>
     </message>
     <message>
         <source>Data montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата встановлення</translation>
     </message>
     <message>
         <source>Napięcie [V]</source>
-        <translation type="unfinished"></translation>
+        <translation>Напруга [V]</translation>
     </message>
     <message>
         <source>Rezystancja [mΩ]</source>
-        <translation type="unfinished"></translation>
+        <translation>Опір [mΩ]</translation>
     </message>
     <message>
         <source>Termin wymiany</source>
-        <translation type="unfinished"></translation>
+        <translation>Термін заміни</translation>
     </message>
     <message>
         <source>odczyt centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>зчитування приладу</translation>
     </message>
     <message>
         <source>Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нічого з цього зчитування не збережено; огляд залишається відкритим.</translation>
     </message>
     <message>
         <source> (poprawia przegląd %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (виправляє огляд %1)</translation>
     </message>
     <message>
         <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> — &lt;b&gt;закритий&lt;/b&gt;</translation>
     </message>
     <message>
         <source> — otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation> — відкритий</translation>
     </message>
     <message>
         <source>Odchyłka zegara centrali: %1 s%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Відхилення годинника приладу: %1 s%2</translation>
     </message>
     <message>
         <source> (zegar ustawiony)</source>
-        <translation type="unfinished"></translation>
+        <translation> (годинник встановлено)</translation>
     </message>
     <message>
         <source>odczyt przy odjeździe wykonany</source>
-        <translation type="unfinished"></translation>
+        <translation>зчитування під час від’їзду виконано</translation>
     </message>
     <message>
         <source>niezapisany: podaj pojemność i datę montażu</source>
-        <translation type="unfinished"></translation>
+        <translation>не збережено: вкажіть ємність і дату встановлення</translation>
     </message>
     <message>
         <source>%1 — po terminie</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — термін минув</translation>
     </message>
     <message>
         <source>%1 — wymiana wkrótce</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — незабаром заміна</translation>
     </message>
     <message>
         <source>Przegląd zamknięty</source>
-        <translation type="unfinished"></translation>
+        <translation>Огляд закрито</translation>
     </message>
     <message>
         <source>Zamkniętego przeglądu nie można zmienić. Użyj „Popraw przegląd”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Закритий огляд не можна змінити. Скористайтеся кнопкою «Виправити огляд».</translation>
     </message>
     <message>
         <source>Odczyt centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування приладу</translation>
     </message>
     <message>
         <source>Odczyt nie może się rozpocząć: centrala nie jest połączona albo trwa inny odczyt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неможливо розпочати зчитування: прилад не під’єднано або триває інше зчитування.</translation>
     </message>
     <message>
         <source>Przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Огляд</translation>
     </message>
     <message>
         <source>Zegar centrali</source>
-        <translation type="unfinished"></translation>
+        <translation>Годинник приладу</translation>
     </message>
     <message>
         <source>Zegar centrali różni się od zegara komputera o %1 s. Ustawić zegar centrali na czas komputera?</source>
-        <translation type="unfinished"></translation>
+        <translation>Годинник приладу відрізняється від годинника комп’ютера на %1 s. Встановити на годиннику приладу час комп’ютера?</translation>
     </message>
     <message>
         <source>Po przeglądzie %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Після огляду %1</translation>
     </message>
     <message>
         <source>Przyjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Прибуття</translation>
     </message>
     <message>
         <source>UWAGA: konfiguracja centrali różni się od zapisanej po poprzednim przeglądzie (%1). Ktoś zmienił centralę między przeglądami.</source>
-        <translation type="unfinished"></translation>
+        <translation>УВАГА: конфігурація приладу відрізняється від збереженої після попереднього огляду (%1). Хтось змінив прилад між оглядами.</translation>
     </message>
     <message>
         <source>Odjazd</source>
-        <translation type="unfinished"></translation>
+        <translation>Від’їзд</translation>
     </message>
     <message>
         <source>Konfiguracja zmieniona podczas przeglądu — zmiany są w protokole.</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфігурацію змінено під час огляду — зміни наведено в протоколі.</translation>
     </message>
     <message>
         <source>Nie udało się ustawić zegara centrali.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося встановити годинник приладу.</translation>
     </message>
     <message>
         <source>Porównanie</source>
-        <translation type="unfinished"></translation>
+        <translation>Порівняння</translation>
     </message>
     <message>
         <source>Nie ma z czym porównać: brak odczytu przy odjeździe i brak poprzedniego przeglądu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Немає з чим порівняти: немає зчитування під час від’їзду і немає попереднього огляду.</translation>
     </message>
     <message>
         <source>Następny przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Наступний огляд</translation>
     </message>
     <message>
         <source>Zamknięcie przeglądu</source>
-        <translation type="unfinished"></translation>
+        <translation>Закриття огляду</translation>
     </message>
     <message>
         <source>Pliki CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файли CSV (*.csv)</translation>
     </message>
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
-        <translation type="unfinished">Не вдалося зберегти файл %1.</translation>
+        <translation>Не вдалося зберегти файл %1.</translation>
     </message>
 </context>
 <context>
     <name>Visits</name>
     <message>
         <source>przegląd okresowy</source>
-        <translation type="unfinished"></translation>
+        <translation>періодичний огляд</translation>
     </message>
     <message>
         <source>naprawa</source>
-        <translation type="unfinished"></translation>
+        <translation>ремонт</translation>
     </message>
     <message>
         <source>uruchomienie</source>
-        <translation type="unfinished"></translation>
+        <translation>введення в експлуатацію</translation>
     </message>
     <message>
         <source>inny</source>
-        <translation type="unfinished"></translation>
+        <translation>інший</translation>
     </message>
     <message>
         <source>sprawna</source>
-        <translation type="unfinished"></translation>
+        <translation>справний</translation>
     </message>
     <message>
         <source>sprawna z uwagami</source>
-        <translation type="unfinished"></translation>
+        <translation>справний із зауваженнями</translation>
     </message>
     <message>
         <source>niesprawna</source>
-        <translation type="unfinished"></translation>
+        <translation>несправний</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>usterka</source>
-        <translation type="unfinished"></translation>
+        <translation>дефект</translation>
     </message>
     <message>
         <source>nie dotyczy</source>
-        <translation type="unfinished"></translation>
+        <translation>не застосовується</translation>
     </message>
     <message>
         <source>%1: nieprawidłowa data &quot;%2&quot; (oczekiwano RRRR-MM-DD, lata 1990-2100).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: неправильна дата &quot;%2&quot; (очікується РРРР-ММ-ДД, роки 1990-2100).</translation>
     </message>
     <message>
         <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: неправильне число &quot;%2&quot; (допустимий діапазон %3 - %4).</translation>
     </message>
 </context>
 <context>
     <name>VisitsManagement</name>
     <message>
         <source>Przeglądy</source>
-        <translation type="unfinished"></translation>
+        <translation>Огляди</translation>
     </message>
     <message>
         <source>Nowy przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Новий огляд</translation>
     </message>
     <message>
         <source>Otwórz przegląd</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити огляд</translation>
     </message>
     <message>
         <source>Protokół</source>
-        <translation type="unfinished"></translation>
+        <translation>Протокол</translation>
     </message>
     <message>
         <source>Numer</source>
-        <translation type="unfinished">Номер</translation>
+        <translation>Номер</translation>
     </message>
     <message>
         <source>Rodzaj</source>
-        <translation type="unfinished"></translation>
+        <translation>Вид</translation>
     </message>
     <message>
         <source>Rozpoczęty</source>
-        <translation type="unfinished"></translation>
+        <translation>Розпочато</translation>
     </message>
     <message>
         <source>Zakończony</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершено</translation>
     </message>
     <message>
         <source>Stan</source>
-        <translation type="unfinished"></translation>
+        <translation>Стан</translation>
     </message>
     <message>
         <source>Ocena</source>
-        <translation type="unfinished"></translation>
+        <translation>Оцінка</translation>
     </message>
     <message>
         <source> (poprawia %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (виправляє %1)</translation>
     </message>
     <message>
         <source>zamknięty</source>
-        <translation type="unfinished"></translation>
+        <translation>закритий</translation>
     </message>
     <message>
         <source>otwarty</source>
-        <translation type="unfinished"></translation>
+        <translation>відкритий</translation>
     </message>
 </context>
 </TS>
