@@ -67,11 +67,6 @@ QString SimProcess::log()
     return QString::fromUtf8(m_log);
 }
 
-int SimProcess::countInLog(const QString &text)
-{
-    return log().count(text);
-}
-
 bool SimProcess::waitForExit(int timeoutMs)
 {
     if (m_process.state() == QProcess::NotRunning)

@@ -22,9 +22,7 @@ public:
     QString portName() const { return m_portName; }
     // Everything the simulator wrote to standard error so far (its log).
     QString log();
-    int countInLog(const QString &text);
     bool waitForExit(int timeoutMs);
-    QProcess &process() { return m_process; }
 
 private:
     QString m_program;

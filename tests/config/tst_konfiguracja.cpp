@@ -77,29 +77,6 @@ private slots:
             QVERIFY2(!Konfiguracja().parse(hex(image), Store), image);
     }
 
-    // A TKA time of 85 s ends the LNM payload on 0x55, the SCB code; 84 s is no type code.
-    void lengthDecidedByTheWholeImage_data()
-    {
-        QTest::addColumn<int>("tka");
-        QTest::newRow("85 s, a type code") << 85;
-        QTest::newRow("84 s, control") << 84;
-    }
-    void lengthDecidedByTheWholeImage()
-    {
-        QFETCH(int, tka);
-        const QByteArray image = hex("0290012f") + QByteArray(46, '\0') + char(tka)
-                + hex("e00120001c") + QByteArray(30, '\0');
-        for (auto source : {Unit, Store}) {
-            Konfiguracja config;
-            QVERIFY(config.parse(source == Store ? image + hex("00") : image, source));
-            QCOMPARE(config.getModules().size(), 2);
-            QCOMPARE(settingNamed(config.getModule(0), "Wyjście grupy -  czas TKA")->getValue(),
-                     quint32(tka));
-            QCOMPARE(config.getModule(1)->getType(), 0xE0);
-            QCOMPARE(config.getModule(1)->getSetting(1)->getValue(), 0x1Cu);
-        }
-    }
-
     // Every module whose payload ends on each byte that is also a type code, followed by a PSB:
     // the module keeps that byte and the PSB is read where it really starts.
     void lastSettingAtEveryTypeCode_data()

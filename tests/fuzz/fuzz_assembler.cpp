@@ -36,7 +36,7 @@ public:
                 }
                 if (m_length >= m_buffer.size())
                     break;
-                if (crcHolds()) {
+                if (fuzz::crc8(m_buffer, m_length) == quint8(m_buffer.at(m_length))) {
                     m_state = 2;
                     result = m_buffer;
                 } else {
@@ -52,18 +52,6 @@ public:
     }
 
 private:
-    // Bitwise CRC-8/MAXIM-DOW, independent of the product's table.
-    bool crcHolds() const
-    {
-        quint8 crc = 0;
-        for (int i = 1; i < m_length; ++i) {
-            crc ^= quint8(m_buffer.at(i));
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc & 1) ? quint8((crc >> 1) ^ 0x8C) : quint8(crc >> 1);
-        }
-        return crc == quint8(m_buffer.at(m_length));
-    }
-
     void drop()
     {
         m_buffer.clear();

@@ -8,17 +8,6 @@
 
 namespace {
 
-quint8 crcOf(const QByteArray &frame, int length)
-{
-    quint8 crc = 0;
-    for (int i = 1; i < length; ++i) {
-        crc ^= quint8(frame.at(i));
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? quint8((crc >> 1) ^ 0x8C) : quint8(crc >> 1);
-    }
-    return crc;
-}
-
 void checkRawDecode(USBManager &link, const QByteArray &frame)
 {
     Device::COMMAND command = Device::ReadClock;
@@ -26,7 +15,7 @@ void checkRawDecode(USBManager &link, const QByteArray &frame)
     const int result = link.decodeFrame(command, frame, payload);
     const int length = frame.size() >= 3 ? quint8(frame.at(1)) * 256 + quint8(frame.at(2)) : 0;
     const bool good = frame.size() >= 3 && length >= 5 && frame.size() > length
-            && crcOf(frame, length) == quint8(frame.at(length));
+            && fuzz::crc8(frame, length) == quint8(frame.at(length));
     fuzz::check((result == 0) == good, "decodeFrame accepts exactly the frames that check",
                 frame.toHex());
     if (good) {

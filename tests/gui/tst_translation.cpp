@@ -41,8 +41,6 @@ private slots:
     void languageFiles();
     void polishTexts_data();
     void polishTexts();
-    void locale_data();
-    void locale();
     void languageChooser_data();
     void languageChooser();
 
@@ -232,19 +230,25 @@ void TestTranslation::languageFiles_data()
 {
     QTest::addColumn<QByteArray>("language");
     QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("locale");
+    const char *const languages[][2] = {{"en", "en_GB"}, {"pl", "pl_PL"}, {"ro", "ru_RU"},
+                                        {"uk", "uk_UA"}, {"de", "de_DE"}};
     char id = '0';
-    for (const char *file : {"en", "pl", "ro", "uk", "de"})
+    for (const auto &[file, locale] : languages)
         QTest::newRow(file) << QByteArray(1, ++id)
-                            << QString(QLatin1String("konfigurator_") + file);
+                            << QString(QLatin1String("konfigurator_") + file) << QString(locale);
+    QTest::newRow("no catalogue: the Polish source") << QByteArray("7") << QString() << "pl_PL";
 }
 
 // The store runs its language rows through tr(): with the translator installed, a new or
 // reopened store must still name the right file. Each language loads its catalogue once the
 // catalogue exists in the tree: the build put the compiled file where start-up looks.
+// Calendars and dates follow the language of the texts, not the machine's.
 void TestTranslation::languageFiles()
 {
     QFETCH(QByteArray, language);
     QFETCH(QString, file);
+    QFETCH(QString, locale);
     DbManager store(QStringLiteral("tst_translation"));
     QVERIFY(store.openDatabase(m_store.path()));
     QCOMPARE(store.initTables(), 0);
@@ -253,7 +257,11 @@ void TestTranslation::languageFiles()
     DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", language);
     QTranslator translator;
     QCOMPARE(loadTranslation(translator), QFile::exists(translationsDir() + '/' + file + ".ts"));
+    applyInterfaceLocale(translator);
     DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
+    QCOMPARE(QCalendarWidget().locale().name(), locale);
+    QCOMPARE(QLocale().name(), locale);
+    QLocale::setDefault(QLocale::c());
 }
 
 void TestTranslation::polishTexts_data()
@@ -290,31 +298,6 @@ void TestTranslation::polishTexts()
     QTEST(polish.translate(qPrintable(context), qPrintable(source),
                            comment.isNull() ? nullptr : qPrintable(comment)),
           "shown");
-}
-
-void TestTranslation::locale_data()
-{
-    QTest::addColumn<QByteArray>("language");
-    QTest::addColumn<QString>("locale");
-    QTest::newRow("German") << QByteArray("5") << QStringLiteral("de_DE");
-    QTest::newRow("Russian, the konfigurator_ro file") << QByteArray("3") << QStringLiteral("ru_RU");
-    QTest::newRow("Polish") << QByteArray("2") << QStringLiteral("pl_PL");
-    QTest::newRow("no catalogue: the Polish source") << QByteArray("7") << QStringLiteral("pl_PL");
-}
-
-// Calendars and dates follow the language of the texts, not the machine's.
-void TestTranslation::locale()
-{
-    QFETCH(QByteArray, language);
-    QFETCH(QString, locale);
-    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", language);
-    QTranslator translator;
-    loadTranslation(translator);
-    applyInterfaceLocale(translator);
-    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
-    QCOMPARE(QCalendarWidget().locale().name(), locale);
-    QCOMPARE(QLocale().name(), locale);
-    QLocale::setDefault(QLocale::c());
 }
 
 void TestTranslation::languageChooser_data()

@@ -1,15 +1,6 @@
-#include "link/device.h"
+#include "frames.h"
 
 #include <QtTest>
-
-namespace {
-QByteArray frameFor(Device::COMMAND command, const QByteArray &payload)
-{
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    return frame;
-}
-} // namespace
 
 class TestDevice : public QObject
 {
@@ -46,9 +37,9 @@ void TestDevice::assemble_data()
     QTest::addColumn<int>("deliveredOnChunk");
     using Chunks = QList<QByteArray>;
 
-    const QByteArray frame = frameFor(Device::ClockData, QByteArray::fromHex("180a0c0d0e0f01"));
-    const QByteArray ack = frameFor(Device::Acknowledge, {});
-    const QByteArray largest = frameFor(Device::EventLogPart, QByteArray(2043, '\x11'));
+    const QByteArray frame = frameOf(Device::ClockData, QByteArray::fromHex("180a0c0d0e0f01"));
+    const QByteArray ack = frameOf(Device::Acknowledge, {});
+    const QByteArray largest = frameOf(Device::EventLogPart, QByteArray(2043, '\x11'));
     QCOMPARE(largest.left(3).toHex(), QByteArray("020800"));
     Chunks bytewise;
     for (char c : frame)

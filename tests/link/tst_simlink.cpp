@@ -1,6 +1,7 @@
 // ctest-labels: tcp
 // End to end: the product's link (USBManager) against the simulated unit ostrel-sim, on a real
 // pseudo-terminal opened as a serial port and over a loopback TCP connection.
+#include "frames.h"
 #include "simprocess.h"
 
 #include "config/konfiguracja.h"
@@ -26,9 +27,7 @@ struct Unit
     bool open() { return sim.start() && usb.openPort(sim.portName()); }
     void send(Device::COMMAND command, const QByteArray &payload)
     {
-        QByteArray frame;
-        Device::buildFrame(command, payload, frame);
-        usb.queueFrame(frame);
+        usb.queueFrame(frameOf(command, payload));
     }
     // Sends one request and waits for the next answer of the kind the unit gives to it.
     bool ask(Device::COMMAND command, QByteArray *answer, const QByteArray &payload = {},

@@ -2,6 +2,7 @@
 // What only the TCP link has: telling an address from a serial port name, answers split into
 // single bytes, the recent addresses, and how each way a network connection fails reaches the
 // technician, with nothing delivered that could be stored.
+#include "frames.h"
 #include "simprocess.h"
 
 #include "link/linkhealth.h"
@@ -23,13 +24,6 @@
 #include <unistd.h>
 
 namespace {
-QByteArray frameOf(Device::COMMAND command, const QByteArray &payload = QByteArray())
-{
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    return frame;
-}
-
 // A loopback port whose one backlog place is taken and which accepts nothing: further
 // connection requests go unanswered, as from a host behind a firewall that drops them.
 quint16 deafPort(int *fd, QTcpSocket *filler)

@@ -2,6 +2,7 @@
 // Transfers over the real link (ostrel-sim, over a pseudo-terminal and over TCP, or a silent
 // pseudo-terminal): one event-log read at a time, progress, requests given up, the health
 // counters and the traffic log.
+#include "frames.h"
 #include "ptypair.h"
 #include "simprocess.h"
 
@@ -17,12 +18,6 @@ namespace {
 constexpr int EntriesPerPart = 255;
 constexpr int RecordSize = 8;
 
-QByteArray frameOf(Device::COMMAND command, const QByteArray &payload = QByteArray())
-{
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    return frame;
-}
 
 const QByteArray ReadFromStart = frameOf(Device::ReadEventLog, QByteArray(2, '\0'));
 

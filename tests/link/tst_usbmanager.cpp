@@ -1,5 +1,6 @@
 #include "link/usbmanager.h"
 
+#include "frames.h"
 #include "ptypair.h"
 
 #include <QElapsedTimer>
@@ -7,13 +8,6 @@
 #include <QtTest>
 
 namespace {
-QByteArray frameFor(Device::COMMAND command, const QByteArray &payload = QByteArray())
-{
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    return frame;
-}
-
 // Command and payload of a request the link wrote, as "44 0301".
 QByteArray request(const QByteArray &frame)
 {
@@ -72,8 +66,8 @@ void TestUsbManager::repeatsKeepAliveAndCablePull()
         if (text == QStringLiteral("Brak odpowiedzi na ramkę. Ponowna próba połączenia..."))
             queuedAtNotice << f.link.queuedCount();
     });
-    f.link.queueFrame(frameFor(Device::ReadConfig));
-    f.link.queueFrame(frameFor(Device::ReadFaults, QByteArray(2, '\0')));
+    f.link.queueFrame(frameOf(Device::ReadConfig));
+    f.link.queueFrame(frameOf(Device::ReadFaults, QByteArray(2, '\0')));
     const QByteArray clockData = QByteArray::fromHex("18030f0c1e00");
     QElapsedTimer clock;
     clock.start();
@@ -84,7 +78,7 @@ void TestUsbManager::repeatsKeepAliveAndCablePull()
         writtenAt << clock.elapsed();
         QCOMPARE(request(frames.last()), QByteArray(expected));
         if (frames.size() > 3) {
-            QVERIFY(f.pty.write(frameFor(Device::ClockData, clockData)));
+            QVERIFY(f.pty.write(frameOf(Device::ClockData, clockData)));
             QTRY_COMPARE(f.packets.count(), frames.size() - 3);
             QCOMPARE(f.packet(frames.size() - 4), "47 " + clockData.toHex());
             QCOMPARE(f.link.queuedCount(), 0);
@@ -115,14 +109,14 @@ void TestUsbManager::repeatsKeepAliveAndCablePull()
 void TestUsbManager::eventLogInThreeParts()
 {
     Fixture f;
-    f.link.queueFrame(frameFor(Device::ReadEventLog, QByteArray(2, '\0')));
+    f.link.queueFrame(frameOf(Device::ReadEventLog, QByteArray(2, '\0')));
     const char *parts[] = {"a1a2a3", "b1", "c1c2"};
     const char *requests[] = {"44 0000", "44 0301", "44 0302"};
     for (int index = 0; index < 3; ++index) {
         QCOMPARE(request(f.pty.readFrame(1500)), QByteArray(requests[index]));
         QCOMPARE(f.packets.count(), 0);
         const QByteArray part = QByteArray(1, 3) + char(index) + QByteArray::fromHex(parts[index]);
-        QVERIFY(f.pty.write(frameFor(Device::EventLogPart, part)));
+        QVERIFY(f.pty.write(frameOf(Device::EventLogPart, part)));
     }
     QTRY_COMPARE(f.packets.count(), 1);
     QCOMPARE(f.packet(0), QByteArray("45 a1a2a3b1c1c2"));
@@ -142,10 +136,10 @@ void TestUsbManager::splitAnswerDeliveredOnce()
 {
     QFETCH(int, chunk);
     Fixture f;
-    f.link.queueFrame(frameFor(Device::ReadConfig));
+    f.link.queueFrame(frameOf(Device::ReadConfig));
     QCOMPARE(request(f.pty.readFrame(1500)), QByteArray("40 01"));
     const QByteArray image = QByteArray("configuration image ").repeated(2);
-    const QByteArray answer = frameFor(Device::ConfigData, image);
+    const QByteArray answer = frameOf(Device::ConfigData, image);
     for (int at = 0; at < answer.size(); at += chunk) {
         QCOMPARE(f.packets.count(), 0);
         QCOMPARE(f.link.queuedCount(), 1);

@@ -73,13 +73,4 @@ inline QByteArray bytesWith(int size, std::initializer_list<std::pair<int, int>>
     return bytes;
 }
 
-inline Setting *settingNamed(Modul *module, const QString &name)
-{
-    for (Setting *setting : module->getSettings()) {
-        if (setting->getName() == name)
-            return setting;
-    }
-    return nullptr;
-}
-
 } // namespace ModulesTest

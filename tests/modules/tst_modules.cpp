@@ -58,12 +58,6 @@ QByteArray ones(int size, std::initializer_list<int> offsets)
     return bytes;
 }
 
-// PSL with LS4 (offset 58) filled with distinct values, everything else zero.
-QByteArray pslLs4()
-{
-    return QByteArray(58, '\0') + hex("0403" "00015180" "00ffffff" "0000003c" "00000100" "01");
-}
-
 } // namespace
 
 class TestModules : public QObject
@@ -76,7 +70,6 @@ private slots:
     void catalogue();
     void decode_data();
     void decode();
-    void pslEncode();
     void psbIsDefaultClearsPayload();
     void faults_data();
     void faults();
@@ -186,7 +179,9 @@ void TestModules::decode_data()
     QTest::addColumn<quint32>("value");
     QTest::addColumn<QString>("text");
 
-    const QByteArray ls4 = pslLs4();
+    // LS4 (offset 58) filled with distinct values, everything else zero.
+    const QByteArray ls4 =
+            QByteArray(58, '\0') + hex("0403" "00015180" "00ffffff" "0000003c" "00000100" "01");
     QTest::newRow("PSL LS1 T1 3600 s") << 0xF0 << 1 << bytesWith(77, {{5, 0x0E}, {6, 0x10}}) << 3
                                        << 3600u << " 1g: 0m: 0s";
     QTest::newRow("PSL LS4 mode") << 0xF0 << 1 << ls4 << 22 << 4u
@@ -258,17 +253,6 @@ void TestModules::decode()
     QVERIFY(setting);
     QCOMPARE(setting->getValue(), value);
     QCOMPARE(setting->getValueText(), text);
-}
-
-// Values set one by one go out big-endian at their offsets, declaration first.
-void TestModules::pslEncode()
-{
-    auto psl = makeModule(0xF0);
-    psl->getSetting(0)->setValue(1);
-    const quint32 ls4[] = {4, 3, 86400, 16777215, 60, 256, 1};
-    for (int i = 0; i < 7; ++i)
-        psl->getSetting(22 + i)->setValue(ls4[i]);
-    QCOMPARE(psl->toByteArray().toHex(' '), (hex("01") + pslLs4().mid(1)).toHex(' '));
 }
 
 void TestModules::psbIsDefaultClearsPayload()
