@@ -3,6 +3,13 @@
 # directory, like our own catalogues; the package ships these copies. Languages Qt has no
 # catalogue for keep Qt's English.
 get_target_property(OSTREL_QMAKE Qt5::qmake IMPORTED_LOCATION)
+if(CMAKE_CROSSCOMPILING)
+    # The cross Qt carries no catalogues; the build machine's Qt (the one lrelease comes from)
+    # has them, and they are the same on every platform.
+    get_target_property(OSTREL_LRELEASE Qt5::lrelease IMPORTED_LOCATION)
+    get_filename_component(OSTREL_HOST_QT_BIN ${OSTREL_LRELEASE} DIRECTORY)
+    set(OSTREL_QMAKE ${OSTREL_HOST_QT_BIN}/qmake)
+endif()
 execute_process(COMMAND ${OSTREL_QMAKE} -query QT_INSTALL_TRANSLATIONS
     OUTPUT_VARIABLE OSTREL_QT_TRANSLATIONS_DIR OUTPUT_STRIP_TRAILING_WHITESPACE)
 
