@@ -1,7 +1,7 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix thread model) against a Qt built
 # for MinGW. OSTREL_QT_PREFIX (cache variable or environment) names that Qt's prefix; its moc,
 # uic and rcc are Linux programs and run here. lrelease comes from the Linux Qt (see the top
-# CMakeLists). Tests run through Wine.
+# CMakeLists). Tests run under Wine (wine-run.sh).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(OSTREL_MINGW_TRIPLE x86_64-w64-mingw32)
@@ -24,7 +24,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-find_program(OSTREL_WINE NAMES wine64 wine)
-if(OSTREL_WINE)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${OSTREL_WINE})
-endif()
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
