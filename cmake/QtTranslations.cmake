@@ -40,7 +40,10 @@ if(OSTREL_CATALOGUES AND NOT OSTREL_QT_QM_FILES)
 endif()
 
 # The language test gathers the sources' messages as update_translations does.
-if(TARGET tst_translation)
+# A cross build's test runs where the build machine's lupdate cannot: it skips that check.
+if(TARGET tst_translation AND CMAKE_CROSSCOMPILING)
+    target_compile_definitions(tst_translation PRIVATE OSTREL_LUPDATE_PATH="")
+elseif(TARGET tst_translation)
     target_compile_definitions(tst_translation PRIVATE
         OSTREL_LUPDATE_PATH="$<TARGET_FILE:Qt5::lupdate>")
 endif()

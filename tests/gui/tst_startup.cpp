@@ -36,13 +36,19 @@ void TestStartup::program()
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
+#ifndef Q_OS_WIN // a Windows window program sends its debug output to the debugger instead
         QVERIFY(program.readAllStandardError().contains(
                 "Nie nawiązano połaczenia z bazą danych"));
+#endif
         return;
     }
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(database).size() > 0, 30000);
     QCOMPARE(program.state(), QProcess::Running);
+#ifdef Q_OS_WIN
+    program.kill(); // terminate() asks its windows to close, and offscreen it has none
+#else
     program.terminate();
+#endif
     QVERIFY(program.waitForFinished(30000));
 }
 
