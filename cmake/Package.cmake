@@ -109,6 +109,8 @@ if(WIN32)
     # The Start-menu entry is made below, with its working folder.
     unset(CPACK_PACKAGE_EXECUTABLES)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    # A 64-bit installer for a 64-bit program (NSIS makes 32-bit ones unless told).
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
     set(CPACK_NSIS_DISPLAY_NAME "Konfigurator Ostrel")
     set(CPACK_NSIS_PACKAGE_NAME "Konfigurator Ostrel")
     set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/icons/logo.ico)
@@ -116,9 +118,14 @@ if(WIN32)
     set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\ostrel-konfigurator.exe)
     # The program keeps its database in the directory it starts in: the shortcut starts it in
     # the user's application data, never under Program Files.
+    # $LOCALAPPDATA is the installing user's (SetShellVarContext current), not the all-users
+    # ProgramData that an installation for everyone would otherwise give.
     set(CPACK_NSIS_CREATE_ICONS_EXTRA "
+        SetShellVarContext current
         CreateDirectory '$LOCALAPPDATA\\\\Ostrel Konfigurator'
         SetOutPath '$LOCALAPPDATA\\\\Ostrel Konfigurator'
+        StrCmp $SV_ALLUSERS 'AllUsers' 0 +2
+        SetShellVarContext all
         CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Konfigurator Ostrel.lnk' \
             '$INSTDIR\\\\bin\\\\ostrel-konfigurator.exe'")
     set(CPACK_NSIS_DELETE_ICONS_EXTRA
