@@ -81,8 +81,8 @@ if(WIN32)
         PATHS /usr/${OSTREL_MINGW_TRIPLE}/lib /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH)
     set(OSTREL_RUNTIME_DIR ${CMAKE_BINARY_DIR}/mingw-runtime)
     set(OSTREL_RUNTIME_DLLS "")
-    foreach(dll ${OSTREL_GCC_RUNTIME_DIR}/libstdc++-6.dll ${OSTREL_GCC_RUNTIME_DIR}/libgcc_s_seh-1.dll
-                ${OSTREL_WINPTHREAD})
+    foreach(dll ${OSTREL_GCC_RUNTIME_DIR}/libstdc++-6.dll
+                ${OSTREL_GCC_RUNTIME_DIR}/libgcc_s_seh-1.dll ${OSTREL_WINPTHREAD})
         get_filename_component(dll_name ${dll} NAME)
         add_custom_command(OUTPUT ${OSTREL_RUNTIME_DIR}/${dll_name}
             COMMAND ${CMAKE_COMMAND} -E make_directory ${OSTREL_RUNTIME_DIR}

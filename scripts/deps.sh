@@ -23,7 +23,8 @@ ostrel_install_deps() {
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -q "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -q \
+        "${missing[@]}"
 }
 
 # Arguments after the build directory go to the configure step.
