@@ -22,8 +22,10 @@ install(TARGETS ostrel-konfigurator ostrel-konfigurator-lib
     RUNTIME DESTINATION ${OSTREL_PROGRAM_DIR}
     LIBRARY DESTINATION ${OSTREL_PROGRAM_DIR})
 install(FILES ${OSTREL_QM_INSTALL_FILES} DESTINATION ${OSTREL_PROGRAM_DIR})
-# The demo and training unit.
-install(TARGETS ostrel-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The demo and training unit (Linux only).
+if(TARGET ostrel-sim)
+    install(TARGETS ostrel-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 
 if(UNIX AND NOT APPLE)
     file(RELATIVE_PATH OSTREL_LAUNCHER_TARGET ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
@@ -50,13 +52,46 @@ if(UNIX AND NOT APPLE)
 endif()
 
 if(WIN32)
-    # Not built or tried here: gathers the Qt libraries and plug-ins next to the program.
-    find_program(OSTREL_WINDEPLOYQT windeployqt HINTS ${_qt5Core_install_prefix}/bin)
-    if(OSTREL_WINDEPLOYQT)
-        set(OSTREL_EXE "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/ostrel-konfigurator.exe")
-        install(CODE "execute_process(COMMAND \"${OSTREL_WINDEPLOYQT}\" --no-translations
-            --no-compiler-runtime \"${OSTREL_EXE}\" COMMAND_ERROR_IS_FATAL ANY)")
+    # windeployqt does not run on Linux for Qt 5: gather the Qt libraries, the plug-ins the
+    # program loads (Qt looks for them in folders beside the program) and the MinGW runtime.
+    get_target_property(OSTREL_QTCORE_DLL Qt5::Core IMPORTED_LOCATION_RELEASE)
+    get_filename_component(OSTREL_QT_BIN ${OSTREL_QTCORE_DLL} DIRECTORY)
+    get_filename_component(OSTREL_QT_PLUGINS ${OSTREL_QT_BIN}/../plugins ABSOLUTE)
+    foreach(module Core Gui Widgets Sql SerialPort Network PrintSupport)
+        install(FILES ${OSTREL_QT_BIN}/Qt5${module}.dll DESTINATION ${CMAKE_INSTALL_BINDIR})
+    endforeach()
+    foreach(plugin platforms/qwindows styles/qwindowsvistastyle
+                   printsupport/windowsprintersupport sqldrivers/qsqlite imageformats/qjpeg
+                   imageformats/qico)
+        get_filename_component(plugin_dir ${plugin} DIRECTORY)
+        install(FILES ${OSTREL_QT_PLUGINS}/${plugin}.dll
+                DESTINATION ${CMAKE_INSTALL_BINDIR}/${plugin_dir})
+    endforeach()
+    # The archive's PostgreSQL driver, when the cross Qt has one (it needs libpq beside it).
+    file(GLOB OSTREL_QT_PSQL ${OSTREL_QT_PLUGINS}/sqldrivers/qsqlpsql.dll)
+    if(OSTREL_QT_PSQL)
+        install(FILES ${OSTREL_QT_PSQL} DESTINATION ${CMAKE_INSTALL_BINDIR}/sqldrivers)
     endif()
+
+    # The compiler's runtime, stripped of its debug information.
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+        OUTPUT_VARIABLE OSTREL_LIBSTDCXX OUTPUT_STRIP_TRAILING_WHITESPACE)
+    get_filename_component(OSTREL_GCC_RUNTIME_DIR ${OSTREL_LIBSTDCXX} DIRECTORY)
+    find_file(OSTREL_WINPTHREAD libwinpthread-1.dll
+        PATHS /usr/${OSTREL_MINGW_TRIPLE}/lib /usr/x86_64-w64-mingw32/lib NO_DEFAULT_PATH)
+    set(OSTREL_RUNTIME_DIR ${CMAKE_BINARY_DIR}/mingw-runtime)
+    set(OSTREL_RUNTIME_DLLS "")
+    foreach(dll ${OSTREL_GCC_RUNTIME_DIR}/libstdc++-6.dll
+                ${OSTREL_GCC_RUNTIME_DIR}/libgcc_s_seh-1.dll ${OSTREL_WINPTHREAD})
+        get_filename_component(dll_name ${dll} NAME)
+        add_custom_command(OUTPUT ${OSTREL_RUNTIME_DIR}/${dll_name}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${OSTREL_RUNTIME_DIR}
+            COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${OSTREL_RUNTIME_DIR}/${dll_name} ${dll}
+            DEPENDS ${dll} VERBATIM)
+        list(APPEND OSTREL_RUNTIME_DLLS ${OSTREL_RUNTIME_DIR}/${dll_name})
+    endforeach()
+    add_custom_target(mingw_runtime ALL DEPENDS ${OSTREL_RUNTIME_DLLS})
+    install(FILES ${OSTREL_RUNTIME_DLLS} DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
 set(CPACK_PACKAGE_NAME ostrel-konfigurator)
@@ -69,14 +104,28 @@ set(CPACK_PACKAGE_EXECUTABLES ostrel-konfigurator "Konfigurator Ostrel")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
 set(CPACK_STRIP_FILES ON)
 if(WIN32)
-    set(CPACK_GENERATOR NSIS)
+    # The installer, and the same folder as a ZIP for machines where nothing may be installed.
+    set(CPACK_GENERATOR NSIS ZIP)
+    # The Start-menu entry is made below, with its working folder.
+    unset(CPACK_PACKAGE_EXECUTABLES)
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    # A 64-bit installer for a 64-bit program (NSIS makes 32-bit ones unless told).
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
     set(CPACK_NSIS_DISPLAY_NAME "Konfigurator Ostrel")
+    set(CPACK_NSIS_PACKAGE_NAME "Konfigurator Ostrel")
     set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/icons/logo.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/icons/logo.ico)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME bin\\\\ostrel-konfigurator.exe)
     # The program keeps its database in the directory it starts in: the shortcut starts it in
     # the user's application data, never under Program Files.
+    # $LOCALAPPDATA is the installing user's (SetShellVarContext current), not the all-users
+    # ProgramData that an installation for everyone would otherwise give.
     set(CPACK_NSIS_CREATE_ICONS_EXTRA "
+        SetShellVarContext current
         CreateDirectory '$LOCALAPPDATA\\\\Ostrel Konfigurator'
         SetOutPath '$LOCALAPPDATA\\\\Ostrel Konfigurator'
+        StrCmp $SV_ALLUSERS 'AllUsers' 0 +2
+        SetShellVarContext all
         CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Konfigurator Ostrel.lnk' \
             '$INSTDIR\\\\bin\\\\ostrel-konfigurator.exe'")
     set(CPACK_NSIS_DELETE_ICONS_EXTRA

@@ -6,6 +6,10 @@ qttranslations5-l10n libqt5sql5-psql postgresql"
 # The sanitizer build and the fuzz targets (scripts/test --sanitize, scripts/fuzz): clang with
 # its sanitizer runtimes and libFuzzer.
 OSTREL_SANITIZER_PACKAGES="clang libclang-rt-14-dev"
+# The Windows release (scripts/windows): the MinGW-w64 cross compilers, Debian's sources of
+# qtbase and sqlite3 (dpkg-dev, tcl), Wine for the tests and NSIS for the installer.
+OSTREL_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64 wine wine64 nsis tcl dpkg-dev \
+xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core sqlite3"
 
 # Extra arguments are further package lists to install, e.g. "$OSTREL_SANITIZER_PACKAGES".
 ostrel_install_deps() {
@@ -19,7 +23,8 @@ ostrel_install_deps() {
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=900 install -y -q \
+        "${missing[@]}"
 }
 
 # Arguments after the build directory go to the configure step.

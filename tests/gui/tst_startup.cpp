@@ -25,7 +25,9 @@ void TestStartup::unopenableStoreExits()
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 1);
+#ifndef Q_OS_WIN // a Windows window program sends its debug output to the debugger instead
     QVERIFY(program.readAllStandardError().contains("Nie nawiązano połaczenia z bazą danych"));
+#endif
 }
 
 // Every image in the bundle loads, at the size its users expect.

@@ -184,6 +184,8 @@ void TestTranslation::catalogue_data()
 void TestTranslation::catalogue()
 {
     QFETCH(QString, path);
+    if (QStringLiteral(OSTREL_LUPDATE_PATH).isEmpty())
+        QSKIP("lupdate runs on the build machine; the native suite checks the catalogues");
     const QHash<QString, Message> &sources = sourceMessages();
     QVERIFY(sources.size() > 900);
     const Catalogue catalogue = readCatalogue(path);

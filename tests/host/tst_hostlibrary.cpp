@@ -3,12 +3,11 @@
 #include "host/ostrelinterfaces.h"
 
 #include <QApplication>
+#include <QLibrary>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
-#include <dlfcn.h>
 
 namespace {
 QByteArray received;
@@ -36,12 +35,12 @@ class TestHostLibrary : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY2(m_library, dlerror()); }
+    void initTestCase() { QVERIFY2(m_library.load(), qPrintable(m_library.errorString())); }
     void exportsOnlyTheInterface();
     void recordLayoutSeenByTheHost();
 
 private:
-    void *m_library = dlopen(OSTREL_LIBRARY_PATH, RTLD_NOW);
+    QLibrary m_library{QStringLiteral(OSTREL_LIBRARY_PATH)};
 };
 
 void TestHostLibrary::exportsOnlyTheInterface()
@@ -50,17 +49,17 @@ void TestHostLibrary::exportsOnlyTheInterface()
                                "_ZN16OstrelInterfaces12callWhenDoneEPFvNS_12OstrelConfigEE",
                                "_ZN11PSInterfaceC1E7QString", "_ZN11PSInterface4execEv",
                                "_ZTV11PSInterface"})
-        QVERIFY2(dlsym(m_library, symbol), symbol);
+        QVERIFY2(m_library.resolve(symbol), symbol);
     // The rest of the tool stays hidden.
     for (const char *symbol : {"_ZN9DbManager8instanceEv", "_ZN10MainWindowC1EP7QWidget",
                                "_Z12createModuleih"})
-        QVERIFY2(!dlsym(m_library, symbol), symbol);
+        QVERIFY2(!m_library.resolve(symbol), symbol);
 }
 
 void TestHostLibrary::recordLayoutSeenByTheHost()
 {
     using GetInterface = OstrelInterfaces *(*)(QString);
-    auto getInterface = reinterpret_cast<GetInterface>(dlsym(m_library, "getPSInterface"));
+    auto getInterface = reinterpret_cast<GetInterface>(m_library.resolve("getPSInterface"));
     QVERIFY(getInterface);
     QTemporaryDir dir;
     OstrelInterfaces *tool = getInterface(dir.path());

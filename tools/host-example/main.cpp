@@ -5,18 +5,17 @@
 //   host-example [directory [configuration [library]]]
 //   host-example --rename directory old-name new-name [library]
 //
-// The directory defaults to the current one; the library to libostrel-konfigurator.so next to
-// this program.
+// The directory defaults to the current one; the library to the tool's library next to this
+// program (libostrel-konfigurator.so, on Windows libostrel-konfigurator.dll).
 
 #include "host/ostrelinterfaces.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
+#include <QLibrary>
 #include <QStringList>
 
 #include <cstdio>
-#include <dlfcn.h>
 
 namespace {
 using GetInterface = OstrelInterfaces *(*)(QString);
@@ -41,11 +40,12 @@ void printRecord(OstrelInterfaces::OstrelConfig cfg)
 }
 
 template <class Function>
-Function resolve(void *library, const char *name)
+Function resolve(QLibrary &library, const char *name)
 {
-    void *symbol = dlsym(library, name);
+    QFunctionPointer symbol = library.resolve(name);
     if (!symbol)
-        std::fprintf(stderr, "host-example: %s is not exported: %s\n", name, dlerror());
+        std::fprintf(stderr, "host-example: %s is not exported: %s\n", name,
+                     qPrintable(library.errorString()));
     return reinterpret_cast<Function>(symbol);
 }
 } // namespace
@@ -62,13 +62,18 @@ int main(int argc, char *argv[])
     }
 
     const int libraryArgument = rename ? 4 : 2;
-    const QString libraryPath = args.value(
-            libraryArgument,
-            QCoreApplication::applicationDirPath() + QLatin1String("/libostrel-konfigurator.so"));
-    // Kept loaded until the process ends: the tool's statics outlive any single call.
-    void *library = dlopen(QFile::encodeName(libraryPath).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!library) {
-        std::fprintf(stderr, "host-example: %s\n", dlerror());
+#ifdef Q_OS_WIN
+    const QLatin1String defaultLibrary("/libostrel-konfigurator.dll");
+#else
+    const QLatin1String defaultLibrary("/libostrel-konfigurator.so");
+#endif
+    const QString libraryPath =
+            args.value(libraryArgument, QCoreApplication::applicationDirPath() + defaultLibrary);
+    // Never unloaded: the tool's statics outlive any single call.
+    QLibrary library(libraryPath);
+    library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    if (!library.load()) {
+        std::fprintf(stderr, "host-example: %s\n", qPrintable(library.errorString()));
         return 2;
     }
 
