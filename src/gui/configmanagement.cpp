@@ -5,6 +5,7 @@
 #include "configreviewdialog.h"
 #include "configsender.h"
 #include "dialogs.h"
+#include "export/filenames.h"
 #include "reportprinter.h"
 #include "transferprogress.h"
 #include "treemodel.h"
@@ -35,14 +36,6 @@ namespace {
 constexpr int MaxFileSize = 2048;
 
 // Generated names carry colons, which no file system on Windows accepts in a file name.
-QString fileNameFor(const QString &name)
-{
-    QString fileName = QFileInfo(name).fileName();
-    for (const QChar c : QStringLiteral("\\/:*?\"<>|"))
-        fileName.replace(c, QLatin1Char('_'));
-    return fileName;
-}
-
 DbManager *store()
 {
     return DbManager::instance();
@@ -538,7 +531,7 @@ void ConfigManagement::slotExportFile()
     if (id == 0 || image.isNull())
         return;
     QString path = Dialogs::instance()->getSaveFileName(
-            this, tr("Eksport config"), fileNameFor(name) + QStringLiteral(".cfg"),
+            this, tr("Eksport config"), proposedFileName(name) + QStringLiteral(".cfg"),
             QStringLiteral("*.cfg"));
     if (path.isEmpty())
         return;
@@ -792,7 +785,7 @@ void ConfigManagement::slotExportPdf()
         return;
     QString path = Dialogs::instance()->getSaveFileName(
             this, tr("Eksport PDF"),
-            fileNameFor(store()->readConfigName(id)) + QStringLiteral(".pdf"),
+            proposedFileName(store()->readConfigName(id)) + QStringLiteral(".pdf"),
             QStringLiteral("*.pdf"));
     if (path.isEmpty())
         return;

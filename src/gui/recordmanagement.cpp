@@ -1,6 +1,7 @@
 #include "recordmanagement.h"
 
 #include "dialogs.h"
+#include "export/filenames.h"
 #include "transferprogress.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
@@ -21,7 +22,6 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSqlQueryModel>
 #include <QToolButton>
@@ -377,11 +377,8 @@ void RecordManagement::slotExportCsv()
     const Scope scope = chooseScope(id, tr("Eksport CSV"), &rows);
     if (scope == Scope::Cancelled)
         return;
-    // A stored name holds the time with colons, which some systems refuse in a file name.
-    QString proposed = readRecordName(id);
-    proposed.replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|])")), QStringLiteral("-"));
     QString fileName = Dialogs::instance()->getSaveFileName(
-            this, tr("Eksport CSV"), proposed.isEmpty() ? QStringLiteral("nazwa") : proposed,
+            this, tr("Eksport CSV"), proposedFileName(readRecordName(id), QLatin1Char('-')),
             QStringLiteral("*.csv"));
     if (fileName.isEmpty())
         return;
