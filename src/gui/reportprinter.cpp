@@ -361,7 +361,7 @@ private:
                 rows = count;
                 pages = document->pageCount();
                 if (first + count < m_total)
-                    carry(*document, first, &rows, &pages);
+                    carry(*document, &rows, &pages);
             }
             m_slices.append({first, rows, pages});
             m_foot.total += pages;
