@@ -220,8 +220,6 @@ void TestVisitStore::correctionAndHistory()
     Visit first;
     first.unitId = f.unitId;
     first.technician = QStringLiteral("Ewa Kowalska");
-    first.certificate = QStringLiteral("CNBOP 123");
-    first.company = QStringLiteral("Serwis PPOŻ");
     first.started = QDateTime(QDate(2025, 3, 1), QTime(8, 0));
     const int original = f.store.startVisit(first);
     QCOMPARE(f.store.visit(original).nextService, QDate(2026, 3, 1));
