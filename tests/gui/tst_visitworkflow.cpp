@@ -136,9 +136,7 @@ void tst_VisitWorkflow::wholeWorkflow()
 {
     // The unit's clock runs 90 s ahead of the PC's.
     const QString clock = QDateTime::currentDateTime().addSecs(90).toString(Qt::ISODate);
-    SimProcess sim(ostrelSimPath(), {QStringLiteral("--fast"), QStringLiteral("--preset"),
-                                     QStringLiteral("smoke-vent"), QStringLiteral("--clock"),
-                                     clock});
+    SimProcess sim(ostrelSimPath(), {"--fast", "--preset", "smoke-vent", "--clock", clock});
     QVERIFY(sim.start());
     USBManager link;
     QVERIFY(link.openPort(sim.portName()));
