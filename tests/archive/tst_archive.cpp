@@ -30,13 +30,13 @@ QByteArray randomBytes(int size)
 // One technician's laptop: a store of its own.
 struct Client
 {
-    explicit Client(const QString &user)
-        : store(QStringLiteral("client-") + user + QString::number(++serial)), user(user)
+    explicit Client(const QString &user) : store("client-" + user + QString::number(++serial)),
+                                           user(user)
     {
         store.openDatabase(dir.path());
         store.initTables();
     }
-    QString file() const { return dir.path() + QStringLiteral("/ostrel.db3"); }
+    QString file() const { return dir.filePath("ostrel.db3"); }
     ArchiveSync::Result sync(const PgCluster &server) const
     {
         return ArchiveSync(server.settings(user), file()).run();
@@ -90,8 +90,7 @@ void TestArchive::initTestCase()
 
 void TestArchive::exchange()
 {
-    Client a(QStringLiteral("tech_a"));
-    Client b(QStringLiteral("tech_b"));
+    Client a("tech_a"), b("tech_b");
     const QByteArray config = randomBytes(700);
     const QByteArray largest = randomBytes(65025 * 8);
     const QByteArray faults = randomBytes(40);
@@ -120,14 +119,10 @@ void TestArchive::exchange()
     QCOMPARE(result.pulled, 4);
     QCOMPARE(serverCount(QStringLiteral("kind = 'faults'")), qint64(3));
     QCOMPARE(b.store.readConfig(b.store.findConfigId(QStringLiteral("C_hala"))), config);
-    {
-        QSqlQuery log(b.store.database());
-        log.exec(QStringLiteral("SELECT p.dane, a.autor FROM PAMIETNIK p JOIN ARCHIWUM_ID a"
-                                " ON a.tabela = 'PAMIETNIK' AND a.lokalny_id = p.id"));
-        QVERIFY(log.next());
-        QCOMPARE(log.value(0).toByteArray(), largest);
-        QCOMPARE(log.value(1).toString(), QStringLiteral("Anna Nowak"));
-    }
+    const QStringList log = b.rows("SELECT p.id || '|' || a.autor FROM PAMIETNIK p JOIN ARCHIWUM_ID"
+                                   " a ON a.tabela = 'PAMIETNIK' AND a.lokalny_id = p.id");
+    QCOMPARE(log.value(0).section('|', 1), QStringLiteral("Anna Nowak"));
+    QCOMPARE(b.store.readLog(log.value(0).section('|', 0, 0).toInt()), largest);
     QCOMPARE(b.rows(QStringLiteral("SELECT nazwa FROM USZKODZENIA ORDER BY id")),
              QStringList({"S_moje", "S_inne", "S_usuniete"}));
     QCOMPARE(b.waiting(), 0);
@@ -141,8 +136,7 @@ void TestArchive::exchange()
 
 void TestArchive::conflictingEdits()
 {
-    Client a(QStringLiteral("tech_a"));
-    Client b(QStringLiteral("tech_b"));
+    Client a("tech_a"), b("tech_b");
     const int aShared = a.store.writeConfig(QStringLiteral("C_wspolna"), randomBytes(300));
     const int aOwn = a.store.writeConfig(QStringLiteral("C_tylko_a"), randomBytes(300));
     QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
@@ -152,16 +146,13 @@ void TestArchive::conflictingEdits()
     QVERIFY(bShared > 0 && bOwn > 0);
 
     // Both edit the shared configuration offline; only A edits the other one.
-    const QByteArray editA = randomBytes(300);
-    const QByteArray editB = randomBytes(300);
-    const QByteArray ownEdit = randomBytes(300);
+    const QByteArray editA = randomBytes(300), editB = randomBytes(300), ownEdit = randomBytes(300);
     a.store.updateConfig(uint(aShared), QStringLiteral("C_wspolna"), editA);
     a.store.updateConfig(uint(aOwn), QStringLiteral("C_tylko_a"), ownEdit);
     b.store.updateConfig(uint(bShared), QStringLiteral("C_wspolna"), editB);
     QCOMPARE(a.waiting(), 2);
-    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
-    QVERIFY(b.sync(m_server).status == ArchiveSync::Status::Done);
-    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    for (const Client *client : {&a, &b, &a})
+        QVERIFY(client->sync(m_server).status == ArchiveSync::Status::Done);
 
     // Both revisions are kept, with the same parent, and neither overwrote the other.
     QCOMPARE(m_server.value(QStringLiteral("SELECT count(DISTINCT parent) || '/' || count(*)"
@@ -197,33 +188,25 @@ void TestArchive::visitsTravel()
     Client a(QStringLiteral("tech_a"));
     VisitStore visitsA(a.store.database());
     Site site;
-    site.name = QStringLiteral("Hala Północ");
+    site.name = "Hala Północ";
     Unit unit;
     unit.siteId = visitsA.saveSite(site);
-    unit.label = QStringLiteral("Centrala oddymiania — klatka A");
-    unit.serialNumber = QStringLiteral("SN-1");
+    unit.label = "Centrala oddymiania — klatka A";
+    unit.serialNumber = "SN-1";
     Visit visit;
     visit.unitId = visitsA.saveUnit(unit);
-    visit.technician = QStringLiteral("Anna Nowak");
     const int visitId = visitsA.startVisit(visit);
     QVERIFY2(visitId > 0, qPrintable(visitsA.lastError()));
     const QByteArray faults = randomBytes(40);
     QVERIFY(visitsA.linkRecord(visitId, RecordRole::FaultsArrival,
                                a.store.writeFaults(QStringLiteral("S_przyjazd"), faults)));
     CheckRow check;
-    check.position = 1;
-    check.item = QStringLiteral("Zasilanie sieciowe");
-    check.result = CheckResult::Ok;
+    check.item = "Zasilanie sieciowe";
     QVERIFY(visitsA.setChecks(visitId, {check}));
     BatteryRow battery;
     battery.visitId = visitId;
-    battery.position = 1;
-    battery.make = QStringLiteral("Yuasa NP7-12");
     battery.capacityAh = 7.2;
     battery.installed = QDate(2024, 3, 1);
-    battery.voltage = 13.1;
-    battery.resistance = 21.5;
-    battery.result = CheckResult::Ok;
     QVERIFY(visitsA.saveBattery(battery) > 0);
     QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
     // Still open: it may change, so it waits.
@@ -238,22 +221,22 @@ void TestArchive::visitsTravel()
     const ArchiveSync::Result result = b.sync(m_server);
     QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
     VisitStore visitsB(b.store.database());
-    const QList<Site> sites = visitsB.sites();
-    const auto pulledSite = std::find_if(sites.begin(), sites.end(),
-                                         [](const Site &s) { return s.name == "Hala Północ"; });
-    QVERIFY(pulledSite != sites.end());
-    const QList<Unit> units = visitsB.units(pulledSite->id);
+    QCOMPARE(visitsB.sites().size(), 1);
+    QCOMPARE(visitsB.sites().at(0).name, QStringLiteral("Hala Północ"));
+    const QList<Unit> units = visitsB.units(visitsB.sites().at(0).id);
     QCOMPARE(units.size(), 1);
     QCOMPARE(units.at(0).serialNumber, QStringLiteral("SN-1"));
     const QList<Visit> visits = visitsB.visits(units.at(0).id);
     QCOMPARE(visits.size(), 1);
-    QVERIFY(visits.at(0).closed);
-    QCOMPARE(visits.at(0).reportNumber(), visitsA.visit(visitId).reportNumber());
-    QCOMPARE(visitsB.checks(visits.at(0).id).value(0).item, QStringLiteral("Zasilanie sieciowe"));
-    QCOMPARE(visitsB.batteries(visits.at(0).id).value(0).capacityAh, 7.2);
-    QCOMPARE(visitsB.batteries(visits.at(0).id).value(0).installed, QDate(2024, 3, 1));
-    const int linked = visitsB.linkedRecord(visits.at(0).id, RecordRole::FaultsArrival);
-    QCOMPARE(b.store.readFaults(linked), faults);
+    const Visit &pulled = visits.at(0);
+    QVERIFY(pulled.closed);
+    QCOMPARE(pulled.reportNumber(), visitsA.visit(visitId).reportNumber());
+    QCOMPARE(visitsB.checks(pulled.id).value(0).item, QStringLiteral("Zasilanie sieciowe"));
+    const BatteryRow pulledBattery = visitsB.batteries(pulled.id).value(0);
+    QCOMPARE(pulledBattery.capacityAh, 7.2);
+    QCOMPARE(pulledBattery.installed, QDate(2024, 3, 1));
+    QCOMPARE(b.store.readFaults(visitsB.linkedRecord(pulled.id, RecordRole::FaultsArrival)),
+             faults);
     QCOMPARE(b.waiting(), 0);
 }
 
@@ -401,23 +384,13 @@ void TestArchive::serverStoppedMidSync()
              qint64(400));
 }
 
-// The helper process that the kill test kills: one sync of the given store as tech_b.
-static int syncHelper(const QString &storeFile, int port)
-{
-    ArchiveSettings settings;
-    settings.host = QStringLiteral("127.0.0.1");
-    settings.port = port;
-    settings.database = QStringLiteral("ostrel");
-    settings.user = QStringLiteral("tech_b");
-    settings.technician = QStringLiteral("Bartosz Wiśniewski");
-    return ArchiveSync(settings, storeFile).run().status == ArchiveSync::Status::Done ? 0 : 1;
-}
-
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // The helper process that the kill test kills: one sync of the given store as tech_b.
     if (argc == 4 && qstrcmp(argv[1], "--sync-helper") == 0)
-        return syncHelper(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+        return ArchiveSync(PgCluster::settings(atoi(argv[3]), "tech_b"), argv[2]).run().status
+                != ArchiveSync::Status::Done;
     TestArchive test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -16,11 +16,11 @@
 #endif
 
 namespace {
-const char *const kLogins[][2] = {
-    {"ostrel_super", "super-secret"},
-    {"tech_a", "a-secret"},
-    {"tech_b", "b-secret"},
-    {"tech_wrong", "not-its-password"}};
+const char *const kLogins[][2] = {{"ostrel_super", "super-secret"},
+                                  {"tech_a", "a-secret"},
+                                  {"tech_b", "b-secret"},
+                                  {"tech_wrong", "not-its-password"}};
+const QString kSuper = QString::fromLatin1(kLogins[0][0]);
 
 bool asRoot()
 {
@@ -30,16 +30,28 @@ bool asRoot()
     return false;
 #endif
 }
+
+// Hands a path to the user the cluster runs as (only needed when we are root).
+bool giveToClusterUser(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const passwd *nobody = asRoot() ? getpwnam("nobody") : nullptr;
+    if (asRoot()
+        && (!nobody || chown(QFile::encodeName(path), nobody->pw_uid, nobody->pw_gid) != 0))
+        return false;
+#endif
+    Q_UNUSED(path);
+    return true;
+}
 } // namespace
 
 PgCluster::PgCluster()
 {
-    for (const QString &dir : QDir(QStringLiteral("/usr/lib/postgresql"))
-                                      .entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                 QDir::Name | QDir::Reversed)) {
-        const QString bin = QStringLiteral("/usr/lib/postgresql/%1/bin").arg(dir);
-        if (QFile::exists(bin + QStringLiteral("/initdb"))) {
-            m_bin = bin;
+    const QDir versions("/usr/lib/postgresql");
+    for (const QString &dir :
+         versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::Reversed)) {
+        if (QFile::exists(versions.filePath(dir + "/bin/initdb"))) {
+            m_bin = versions.filePath(dir + "/bin");
             break;
         }
     }
@@ -56,15 +68,11 @@ bool PgCluster::run(const QString &program, const QStringList &arguments, QStrin
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    QStringList args = arguments;
-    QString exe = m_bin + QLatin1Char('/') + program;
-    if (asRoot()) {
-        args.prepend(exe);
-        args = QStringList{QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--")}
-                + args;
-        exe = QStringLiteral("runuser");
-    }
-    process.start(exe, args);
+    const QString exe = m_bin + '/' + program;
+    if (asRoot())
+        process.start("runuser", QStringList{"-u", "nobody", "--", exe} + arguments);
+    else
+        process.start(exe, arguments);
     const bool ok = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
             && process.exitCode() == 0;
     if (output)
@@ -75,82 +83,62 @@ bool PgCluster::run(const QString &program, const QStringList &arguments, QStrin
 QString PgCluster::setUp()
 {
     if (m_bin.isEmpty())
-        return QStringLiteral("PostgreSQL server programs not found (package postgresql)");
+        return "PostgreSQL server programs not found (package postgresql)";
     if (!m_dir.isValid())
-        return QStringLiteral("no temporary folder");
+        return "no temporary folder";
     const QString root = m_dir.path();
+    if (!giveToClusterUser(root))
+        return "cannot hand the cluster folder to nobody";
 #ifdef Q_OS_UNIX
-    if (asRoot()) {
-        const passwd *nobody = getpwnam("nobody");
-        if (!nobody || chown(root.toLocal8Bit().constData(), nobody->pw_uid, nobody->pw_gid) != 0)
-            return QStringLiteral("cannot hand the cluster folder to nobody");
-        chmod(root.toLocal8Bit().constData(), 0700);
-    }
+    chmod(QFile::encodeName(root), 0700);
 #endif
     // The superuser's password reaches initdb through a file only the cluster user reads.
+    const QString pwFile = root + "/pw";
     {
-        QFile pw(root + QStringLiteral("/pw"));
+        QFile pw(pwFile);
         if (!pw.open(QIODevice::WriteOnly))
-            return QStringLiteral("cannot write the password file");
+            return "cannot write the password file";
         pw.write(kLogins[0][1]);
     }
-#ifdef Q_OS_UNIX
-    if (asRoot()) {
-        const passwd *nobody = getpwnam("nobody");
-        chown((root + QStringLiteral("/pw")).toLocal8Bit().constData(), nobody->pw_uid,
-              nobody->pw_gid);
-    }
-#endif
+    giveToClusterUser(pwFile);
     QString out;
-    if (!run(QStringLiteral("initdb"),
-             {QStringLiteral("-D"), root + QStringLiteral("/data"), QStringLiteral("-U"),
-              QString::fromLatin1(kLogins[0][0]), QStringLiteral("--auth=scram-sha-256"),
-              QStringLiteral("--pwfile=") + root + QStringLiteral("/pw"),
-              QStringLiteral("--no-sync"), QStringLiteral("-E"), QStringLiteral("UTF8")},
+    if (!run("initdb",
+             {"-D", root + "/data", "-U", kSuper, "--auth=scram-sha-256", "--pwfile=" + pwFile,
+              "--no-sync", "-E", "UTF8"},
              &out))
-        return QStringLiteral("initdb failed: ") + out;
-    QFile::remove(root + QStringLiteral("/pw"));
+        return "initdb failed: " + out;
+    QFile::remove(pwFile);
 
     // The password file lives beside the cluster, owned by us, readable by us only (libpq
     // ignores a password file that others can read).
-    const QString passFile = QDir::tempPath() + QStringLiteral("/ostrel-pgpass-")
+    m_passFile = QDir::tempPath() + "/ostrel-pgpass-"
             + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    m_passFile = passFile;
     if (!start())
-        return QStringLiteral("pg_ctl start failed: ") + log();
+        return "pg_ctl start failed: " + log();
     {
-        QFile pass(passFile);
+        QFile pass(m_passFile);
         if (!pass.open(QIODevice::WriteOnly))
-            return QStringLiteral("cannot write PGPASSFILE");
+            return "cannot write PGPASSFILE";
         pass.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         for (const auto &login : kLogins)
-            pass.write(QStringLiteral("127.0.0.1:%1:*:%2:%3\n")
+            pass.write(QString("127.0.0.1:%1:*:%2:%3\n")
                                .arg(m_port)
                                .arg(QString::fromLatin1(login[0]), QString::fromLatin1(login[1]))
                                .toUtf8());
     }
-    qputenv("PGPASSFILE", passFile.toLocal8Bit());
+    qputenv("PGPASSFILE", QFile::encodeName(m_passFile));
 
-    QString error = sql(QStringLiteral("CREATE DATABASE ostrel"), QString::fromLatin1(kLogins[0][0]),
-                        QStringLiteral("postgres"));
-    if (!error.isEmpty())
-        return error;
+    QString error = sql("CREATE DATABASE ostrel", kSuper, "postgres");
     QFile schema(QStringLiteral(OSTREL_ARCHIVE_SCHEMA));
-    if (!schema.open(QIODevice::ReadOnly))
-        return QStringLiteral("schema file missing");
-    error = sql(QString::fromUtf8(schema.readAll()));
-    if (!error.isEmpty())
-        return QStringLiteral("schema: ") + error;
-    for (int i = 1; i < 4; ++i) {
-        const QString password = i == 3 ? QStringLiteral("its-real-password")
-                                        : QString::fromLatin1(kLogins[i][1]);
-        error = sql(QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%2' IN ROLE "
-                                   "ostrel_technician")
-                            .arg(QString::fromLatin1(kLogins[i][0]), password));
-        if (!error.isEmpty())
-            return error;
-    }
-    return QString();
+    if (error.isEmpty() && !schema.open(QIODevice::ReadOnly))
+        return "schema file missing";
+    if (error.isEmpty() && !(error = sql(QString::fromUtf8(schema.readAll()))).isEmpty())
+        return "schema: " + error;
+    for (int i = 1; i < 4 && error.isEmpty(); ++i)
+        error = sql(QString("CREATE ROLE %1 LOGIN PASSWORD '%2' IN ROLE ostrel_technician")
+                            .arg(QString::fromLatin1(kLogins[i][0]),
+                                 i == 3 ? "its-real-password" : kLogins[i][1]));
+    return error;
 }
 
 bool PgCluster::start()
@@ -158,11 +146,9 @@ bool PgCluster::start()
     const QString root = m_dir.path();
     for (int attempt = 0; attempt < 5; ++attempt) {
         const int port = m_port ? m_port : 20000 + int(QRandomGenerator::global()->bounded(30000));
-        if (run(QStringLiteral("pg_ctl"),
-                {QStringLiteral("-D"), root + QStringLiteral("/data"), QStringLiteral("-l"),
-                 root + QStringLiteral("/log"), QStringLiteral("-w"), QStringLiteral("-o"),
-                 QStringLiteral("-p %1 -h 127.0.0.1 -k %2 -c fsync=off").arg(port).arg(root),
-                 QStringLiteral("start")})) {
+        if (run("pg_ctl", {"-D", root + "/data", "-l", root + "/log", "-w", "-o",
+                           QString("-p %1 -h 127.0.0.1 -k %2 -c fsync=off").arg(port).arg(root),
+                           "start"})) {
             m_port = port;
             return true;
         }
@@ -174,34 +160,35 @@ bool PgCluster::start()
 
 void PgCluster::stop()
 {
-    if (!m_port || !QFile::exists(m_dir.path() + QStringLiteral("/data/postmaster.pid")))
-        return;
-    run(QStringLiteral("pg_ctl"), {QStringLiteral("-D"), m_dir.path() + QStringLiteral("/data"),
-                                   QStringLiteral("-m"), QStringLiteral("fast"),
-                                   QStringLiteral("-w"), QStringLiteral("stop")});
+    if (m_port && QFile::exists(m_dir.path() + "/data/postmaster.pid"))
+        run("pg_ctl", {"-D", m_dir.path() + "/data", "-m", "fast", "-w", "stop"});
 }
 
 ArchiveSettings PgCluster::settings(const QString &user) const
 {
+    return settings(m_port, user);
+}
+
+ArchiveSettings PgCluster::settings(int port, const QString &user)
+{
     ArchiveSettings s;
-    s.host = QStringLiteral("127.0.0.1");
-    s.port = m_port;
-    s.database = QStringLiteral("ostrel");
+    s.host = "127.0.0.1";
+    s.port = port;
+    s.database = "ostrel";
     s.user = user;
-    s.sslMode = QStringLiteral("prefer");
-    s.technician = user == QLatin1String("tech_a") ? QStringLiteral("Anna Nowak")
-                                                   : QStringLiteral("Bartosz Wiśniewski");
+    s.sslMode = "prefer";
+    s.technician = user == "tech_a" ? "Anna Nowak" : "Bartosz Wiśniewski";
     return s;
 }
 
-QString PgCluster::sql(const QString &statement, const QString &user,
-                       const QString &database, QVariant *firstValue) const
+QString PgCluster::sql(const QString &statement, const QString &user, const QString &database,
+                       QVariant *firstValue) const
 {
-    const QString name = QStringLiteral("pgcluster-") + QUuid::createUuid().toString();
+    const QString name = "pgcluster-" + QUuid::createUuid().toString();
     QString error;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        db.setHostName(QStringLiteral("127.0.0.1"));
+        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", name);
+        db.setHostName("127.0.0.1");
         db.setPort(m_port);
         db.setDatabaseName(database);
         db.setUserName(user);
@@ -222,12 +209,12 @@ QString PgCluster::sql(const QString &statement, const QString &user,
 QVariant PgCluster::value(const QString &statement) const
 {
     QVariant result;
-    sql(statement, QString::fromLatin1(kLogins[0][0]), QStringLiteral("ostrel"), &result);
+    sql(statement, kSuper, "ostrel", &result);
     return result;
 }
 
 QString PgCluster::log() const
 {
-    QFile file(m_dir.path() + QStringLiteral("/log"));
+    QFile file(m_dir.path() + "/log");
     return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
 }

@@ -6,31 +6,16 @@
 
 namespace {
 
-struct Record
+// One register entry of 2025 at the full hour: date, time, event code, source module.
+QByteArray entry(int month, int day, int hour, quint8 code, quint8 source)
 {
-    QDateTime at;
-    quint8 code;
-    quint8 source;
-};
-
-QByteArray registerOf(const QList<Record> &records)
-{
-    QByteArray data;
-    for (const Record &r : records) {
-        const QDate d = r.at.date();
-        const QTime t = r.at.time();
-        data += char(d.year() - 2000);
-        for (int field : {d.month(), d.day(), t.hour(), t.minute(), t.second()})
-            data += char(field);
-        data += char(r.code);
-        data += char(r.source);
-    }
-    return data;
+    return QByteArray(1, char(25)) + char(month) + char(day) + char(hour) + '\0' + '\0'
+            + char(code) + char(source);
 }
 
-QDateTime at(int month, int day, int hour = 8)
+QDateTime at(int month, int day)
 {
-    return QDateTime(QDate(2025, month, day), QTime(hour, 0));
+    return QDateTime(QDate(2025, month, day), QTime(8, 0));
 }
 
 QStringList texts(const QList<EventSummary::Count> &counts)
@@ -65,19 +50,17 @@ void TestEventSummary::summary_data()
     const QString noBattery = QStringLiteral("Brak podłączonych akumulatorów");
     const QString charger = QStringLiteral("Uszkodzenie ładowarki akumulatorów");
     const QString lineOpen = QStringLiteral("BZ7x linia przycisku KASOWANIE – przerwa");
-    const QByteArray crafted = registerOf({
-            {at(1, 10), 0x00, 0xE1},     // 1 PSB 1 mains gone ...
-            {at(1, 10, 9), 0x80, 0xE1},  // 2 ... and back
-            {at(6, 1, 10), 23, 0x00},    // 3 start: an action, never active
-            {at(6, 2), 0x03, 0xE1},      // 4 no battery: still active
-            {at(6, 3), 0x05, 0x91},      // 5 LNM 1 line open: still active ...
-            {at(6, 4), 0x85, 0x92},      // 6 ... the removal is LNM 2's
-            {at(5, 2), 0x86, 0xE1},      // 7 charger removed, stored before its fault ...
-            {at(5, 1), 0x06, 0xE1},      // 8 ... which happened a day earlier: not active
-            {at(6, 5), 0x00, 0xE1},      // 9 mains gone twice, back once: not active
-            {at(6, 5, 9), 0x00, 0xE1},   // 10
-            {at(6, 6), 0x80, 0xE1},      // 11
-    });
+    const QByteArray crafted = entry(1, 10, 8, 0x00, 0xE1) // 1 PSB 1 mains gone ...
+            + entry(1, 10, 9, 0x80, 0xE1) // 2 ... and back
+            + entry(6, 1, 10, 23, 0x00) // 3 start: an action, never active
+            + entry(6, 2, 8, 0x03, 0xE1) // 4 no battery: still active
+            + entry(6, 3, 8, 0x05, 0x91) // 5 LNM 1 line open: still active ...
+            + entry(6, 4, 8, 0x85, 0x92) // 6 ... the removal is LNM 2's
+            + entry(5, 2, 8, 0x86, 0xE1) // 7 charger removed, stored before its fault ...
+            + entry(5, 1, 8, 0x06, 0xE1) // 8 ... which happened a day earlier: not active
+            + entry(6, 5, 8, 0x00, 0xE1) // 9 mains gone twice, back once: not active
+            + entry(6, 5, 9, 0x00, 0xE1) // 10
+            + entry(6, 6, 8, 0x80, 0xE1); // 11
     QTest::newRow("since the previous visit")
             << crafted << at(6, 1) << 7
             << QStringList({"PSB 1||4", "-||1", "LNM 1||1", "LNM 2||1"})
@@ -96,7 +79,7 @@ void TestEventSummary::summary_data()
             << QStringList({"4|PSB 1|" + noBattery, "5|LNM 1|" + lineOpen});
     // An undated record counts as 2000-01-01; a trailing part record is no entry.
     QTest::newRow("bad date and a remainder")
-            << registerOf({{at(3, 1), 0x03, 0xE1}}) + QByteArray::fromHex("190D0108000003E1")
+            << entry(3, 1, 8, 0x03, 0xE1) + QByteArray::fromHex("190D0108000003E1")
                        + QByteArray("xyz")
             << at(1, 1) << 1 << QStringList({"PSB 1||1"})
             << QStringList({"PSB 1|" + noBattery + "|1"})

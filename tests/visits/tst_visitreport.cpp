@@ -29,8 +29,7 @@ QByteArray eventRecord(const QDateTime &at, quint8 code, quint8 source)
 {
     const QDate d = at.date();
     const QTime t = at.time();
-    return QByteArray::fromRawData(nullptr, 0)
-            + char(d.year() - 2000) + char(d.month()) + char(d.day()) + char(t.hour())
+    return QByteArray(1, char(d.year() - 2000)) + char(d.month()) + char(d.day()) + char(t.hour())
             + char(t.minute()) + char(t.second()) + char(code) + char(source);
 }
 
