@@ -37,51 +37,47 @@ class TestHostLibrary : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QVERIFY2(m_library, dlerror()); }
-    void exportsOnlyTheInterface();
-    void recordLayoutSeenByTheHost();
+    void exportsOnlyTheInterface()
+    {
+        for (const char *symbol : {"getPSInterface", "changeDBName", "ostrelMain",
+                                   "_ZN16OstrelInterfaces12callWhenDoneEPFvNS_12OstrelConfigEE",
+                                   "_ZN11PSInterfaceC1E7QString", "_ZN11PSInterface4execEv",
+                                   "_ZTV11PSInterface"})
+            QVERIFY2(dlsym(m_library, symbol), symbol);
+        // The rest of the tool stays hidden.
+        for (const char *symbol : {"_ZN9DbManager8instanceEv", "_ZN10MainWindowC1EP7QWidget",
+                                   "_Z12createModuleih"})
+            QVERIFY2(!dlsym(m_library, symbol), symbol);
+    }
+    void recordLayoutSeenByTheHost()
+    {
+        using GetInterface = OstrelInterfaces *(*)(QString);
+        auto getInterface = reinterpret_cast<GetInterface>(dlsym(m_library, "getPSInterface"));
+        QVERIFY(getInterface);
+        QTemporaryDir dir;
+        OstrelInterfaces *tool = getInterface(dir.path());
+        // The tool has opened its store on the process's default connection.
+        QSqlQuery insert;
+        insert.prepare(QStringLiteral("INSERT INTO KONFIGURACJA VALUES (NULL, 'Obiekt 7', ?)"));
+        insert.addBindValue(storedImage());
+        QVERIFY(insert.exec());
+        tool->configToSet(QStringLiteral("Obiekt 7"));
+        tool->callWhenDone(onDone);
+        // exec() shows the tool's window before it waits for it to close.
+        QTimer::singleShot(0, this, [] { QApplication::activeModalWidget()->close(); });
+        tool->exec();
+        delete tool;
+
+        // psbDeclared, pslDeclared, lk1Mode at 4, lk2Mode at 8, puAlarmDriven, pkAlarmDriven,
+        // lsAlarmDriven at 16; the padding between them is no part of the record.
+        received[2] = received[3] = received[14] = received[15] = 'x';
+        QCOMPARE(received.toHex(' '), QByteArray("01 01 78 78 02 00 00 00 01 00 00 00 01 01 78 78 "
+                                                 "01 00 01 00"));
+    }
 
 private:
     void *m_library = dlopen(OSTREL_LIBRARY_PATH, RTLD_NOW);
 };
-
-void TestHostLibrary::exportsOnlyTheInterface()
-{
-    for (const char *symbol : {"getPSInterface", "changeDBName", "ostrelMain",
-                               "_ZN16OstrelInterfaces12callWhenDoneEPFvNS_12OstrelConfigEE",
-                               "_ZN11PSInterfaceC1E7QString", "_ZN11PSInterface4execEv",
-                               "_ZTV11PSInterface"})
-        QVERIFY2(dlsym(m_library, symbol), symbol);
-    // The rest of the tool stays hidden.
-    for (const char *symbol : {"_ZN9DbManager8instanceEv", "_ZN10MainWindowC1EP7QWidget",
-                               "_Z12createModuleih"})
-        QVERIFY2(!dlsym(m_library, symbol), symbol);
-}
-
-void TestHostLibrary::recordLayoutSeenByTheHost()
-{
-    using GetInterface = OstrelInterfaces *(*)(QString);
-    auto getInterface = reinterpret_cast<GetInterface>(dlsym(m_library, "getPSInterface"));
-    QVERIFY(getInterface);
-    QTemporaryDir dir;
-    OstrelInterfaces *tool = getInterface(dir.path());
-    // The tool has opened its store on the process's default connection.
-    QSqlQuery insert;
-    insert.prepare(QStringLiteral("INSERT INTO KONFIGURACJA VALUES (NULL, 'Obiekt 7', ?)"));
-    insert.addBindValue(storedImage());
-    QVERIFY(insert.exec());
-    tool->configToSet(QStringLiteral("Obiekt 7"));
-    tool->callWhenDone(onDone);
-    // exec() shows the tool's window before it waits for it to close.
-    QTimer::singleShot(0, this, [] { QApplication::activeModalWidget()->close(); });
-    tool->exec();
-    delete tool;
-
-    // psbDeclared, pslDeclared, lk1Mode at 4, lk2Mode at 8, puAlarmDriven, pkAlarmDriven,
-    // lsAlarmDriven at 16; the padding between them is no part of the record.
-    received[2] = received[3] = received[14] = received[15] = 'x';
-    QCOMPARE(received.toHex(' '), QByteArray("01 01 78 78 02 00 00 00 01 00 00 00 01 01 78 78 "
-                                             "01 00 01 00"));
-}
 
 QTEST_MAIN(TestHostLibrary)
 #include "tst_hostlibrary.moc"
