@@ -9,6 +9,7 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 
 // One dialog the product showed through the seam.
@@ -65,28 +66,23 @@ public:
     QList<ShownDialog> ofKind(const QString &kind) const
     {
         QList<ShownDialog> dialogs;
-        for (const ShownDialog &dialog : shown) {
-            if (dialog.kind == kind)
-                dialogs << dialog;
-        }
+        std::copy_if(shown.begin(), shown.end(), std::back_inserter(dialogs),
+                     [&kind](const ShownDialog &dialog) { return dialog.kind == kind; });
         return dialogs;
     }
     // What was shown as lines (see ShownDialog::line), all of them or those of one kind.
     QStringList lines(const QString &kind = QString()) const
     {
         QStringList lines;
-        for (const ShownDialog &dialog : shown) {
-            if (kind.isNull() || dialog.kind == kind)
-                lines << dialog.line();
-        }
+        for (const ShownDialog &dialog : kind.isNull() ? shown : ofKind(kind))
+            lines << dialog.line();
         return lines;
     }
     int count(const QString &text) const
     {
-        int n = 0;
-        for (const ShownDialog &dialog : shown)
-            n += dialog.text == text ? 1 : 0;
-        return n;
+        return int(std::count_if(shown.begin(), shown.end(), [&text](const ShownDialog &dialog) {
+            return dialog.text == text;
+        }));
     }
 
     QMessageBox::StandardButton question(QWidget *, const QString &title, const QString &text,
@@ -134,8 +130,7 @@ public:
         auto *box = qobject_cast<QMessageBox *>(dialog);
         if (box) {
             QStringList buttons;
-            const auto list = box->buttons();
-            for (QAbstractButton *button : list)
+            for (QAbstractButton *button : box->buttons())
                 buttons << button->text();
             buttons.sort();
             shown.append({QStringLiteral("box"), box->windowTitle(), box->text(), {}, buttons});

@@ -92,14 +92,6 @@ class TestConfigManagement : public QObject
             button->click();
         return enabled;
     }
-    // Flips a setting of the first module as the value delegate would: on the tree model,
-    // since the view hides undeclared modules.
-    bool edit() const
-    {
-        TreeModel *model = editor()->model();
-        const QModelIndex cell = model->index(1, 1, model->index(0, 0));
-        return model->setData(cell, model->settingForIndex(cell)->getValue() ^ 1);
-    }
 
     ConfigSender *sender() const { return m_window->configSender(); }
     QStringList backups() const
@@ -197,14 +189,17 @@ private slots:
     void failedSaveKeepsTheEdits()
     {
         const int id = storeDefault("Edytowana");
-        QVERIFY(click("Edytowana") && edit());
+        QVERIFY(click("Edytowana"));
+        // Flipped as the value delegate would, on the model: the view hides undeclared modules.
+        TreeModel *model = editor()->model();
+        const QModelIndex cell = model->index(1, 1, model->index(0, 0));
+        QVERIFY(model->setData(cell, model->settingForIndex(cell)->getValue() ^ 1));
         store()->deleteConfig(uint(id));
         editor()->findChild<QPushButton *>("save")->click();
         QCOMPARE(m_dialogs->lines(), QStringList{"warning|Konfiguracja|Nie udało się zapisać "
                                                  "konfiguracji Edytowana."});
         QVERIFY(editor()->hasUnsavedChanges());
-        TreeModel *model = editor()->model();
-        QVERIFY(model->settingForIndex(model->index(1, 1, model->index(0, 0)))->isModified());
+        QVERIFY(model->settingForIndex(cell)->isModified());
     }
 
     void cfgExportImportsBack()

@@ -44,147 +44,139 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
-    void startInEmptyDirectory();
-    void connectDialog_data();
-    void connectDialog();
-    void settingsDialog_data();
-    void settingsDialog();
+    void startInEmptyDirectory()
+    {
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QVERIFY(openLocalStore(QStringLiteral("./")));
+        QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("ostrel.db3"))).size() > 0);
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Konfigurator Ostrel"));
+        QCOMPARE(offered(window), QStringLiteral("actionConnect"));
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Gotowy"));
+        FakeDialogs dialogs(QMessageBox::Ok);
+        action(window, "actionAbout")->trigger();
+        QVERIFY2(QRegularExpression(QStringLiteral(
+                         "^box\\|O programie konfigurator Ostrel\\|Wersja programu 2\\.08 \\n"
+                         "SHA ([0-9a-f]{40}|unknown) \\nDATA \\d{4}-\\d{2}-\\d{2} \\|"))
+                         .match(dialogs.lines().value(0))
+                         .hasMatch(),
+                 qPrintable(dialogs.lines().value(0)));
+
+        // Each tab already shows what it shows after a port was closed.
+        auto *tabs = qobject_cast<QTabWidget *>(window.centralWidget());
+        QCOMPARE(tabs->count(), 8); // the seven described tabs and "Przeglądy"
+        QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Konfiguracja"));
+        QList<QList<bool>> before;
+        for (int i = 0; i < tabs->count(); ++i)
+            before << enabledStates(tabs->widget(i));
+        emit window.usbManager()->signalUsbPortClosed();
+        for (int i = 0; i < tabs->count(); ++i)
+            QCOMPARE(enabledStates(tabs->widget(i)), before.at(i));
+    }
+    void connectDialog_data()
+    {
+        QTest::addColumn<QString>("text"); // "%1" stands for the pseudo-terminal
+        QTest::addColumn<QString>("status"); // empty: the port opens
+        QTest::newRow("3 characters do nothing") << "COM" << "Gotowy";
+        QTest::newRow("unopenable") << "/nonexistent" << "Port nie został otwarty: /nonexistent";
+        QTest::newRow("refused address") << "127.0.0.1:1" << "Port nie został otwarty: 127.0.0.1:1";
+        QTest::newRow("pseudo-terminal typed with blanks") << "  %1 " << "";
+    }
+    void connectDialog()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, status);
+        PtyPair pty;
+        MainWindow window;
+        FakeDialogs dialogs;
+        dialogs.onExec = [&](QDialog *dialog) {
+            // Editable, so that a simulator's path can be typed.
+            auto *input = qobject_cast<QInputDialog *>(dialog);
+            if (input && input->isComboBoxEditable())
+                input->setTextValue(text.contains(QLatin1String("%1")) ? text.arg(pty.slavePath())
+                                                                       : text);
+            return int(QDialog::Accepted);
+        };
+        if (status.startsWith(QLatin1String("Port")))
+            QTest::ignoreMessage(QtDebugMsg, "Port nie został otwarty");
+        action(window, "actionConnect")->trigger();
+        QCOMPARE(dialogs.execCount, 1);
+        QCOMPARE(window.usbManager()->isOpen(), status.isEmpty());
+        if (!status.isEmpty()) {
+            QCOMPARE(window.statusBar()->currentMessage(), status);
+            return;
+        }
+        QCOMPARE(offered(window), QStringLiteral("actionDisconnect"));
+
+        // A pulled cable switches the actions back and says why in words, not the error's name.
+        pty.closeMaster();
+        QTRY_COMPARE_WITH_TIMEOUT(offered(window), QStringLiteral("actionConnect"), 10000);
+        const QString error = window.statusBar()->currentMessage();
+        QVERIFY2(error == "Port zamknięty: " + USBManager::errorExplanation(QSerialPort::ReadError)
+                         || error == "Port zamknięty: "
+                                         + USBManager::errorExplanation(QSerialPort::ResourceError),
+                 qPrintable(error));
+    }
+    void settingsDialog_data()
+    {
+        QTest::addColumn<QString>("language"); // stored before
+        QTest::addColumn<bool>("hosted");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("row"); // the language row shown
+        QTest::addColumn<QString>("stored"); // language, font size and family after
+        QTest::newRow("OK stores, the font follows")
+                << "2" << false << true << 1 << "1,14,DejaVu Sans";
+        QTest::newRow("Cancel stores nothing") << "2" << false << false << 1 << "2,12,Arial";
+        QTest::newRow("no such language") << "7" << false << true << -1 << "7,14,DejaVu Sans";
+        QTest::newRow("hosted: no language to pick")
+                << "5" << true << true << 4 << "5,14,DejaVu Sans";
+    }
+    void settingsDialog()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, hosted);
+        QFETCH(bool, ok);
+        QFETCH(int, row);
+        QFETCH(QString, stored);
+        storeSetting(DbManager::LanguageSetting, "S_LANGUAGE", language.toUtf8());
+        storeSetting(DbManager::FontSizeSetting, "S_FONT_SIZE", "12");
+        storeSetting(DbManager::FontTypeSetting, "S_FONT_TYPE", "Arial");
+        MainWindow window;
+        if (hosted)
+            window.setHostedMode();
+        FakeDialogs dialogs;
+        int shownRow = -2;
+        dialogs.onExec = [ok, &shownRow](QDialog *dialog) {
+            // The technician picks the first language when the row is shown and has a choice.
+            auto *languages = dialog->findChild<QComboBox *>(QStringLiteral("languageBox"));
+            shownRow = languages->currentIndex();
+            if (!dialog->findChild<QWidget *>(QStringLiteral("languageWidget"))->isHidden()
+                && shownRow >= 0)
+                languages->setCurrentIndex(0);
+            dialog->findChild<QSpinBox *>(QStringLiteral("fontSize"))->setValue(14);
+            dialog->findChild<QFontComboBox *>(QStringLiteral("fontComboBox"))
+                    ->setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
+            dialog->findChild<QDialogButtonBox *>()
+                    ->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+                    ->click();
+            return dialog->result();
+        };
+        action(window, "actionView")->trigger();
+        QCOMPARE(shownRow, row);
+        DbManager *store = DbManager::instance();
+        QCOMPARE(store->readAppSetting(DbManager::LanguageSetting) + ','
+                         + store->readAppSetting(DbManager::FontSizeSetting) + ','
+                         + store->readAppSetting(DbManager::FontTypeSetting),
+                 stored.toUtf8());
+        QCOMPARE(QString::number(window.font().pixelSize()) + ',' + window.font().family(),
+                 stored.section(QLatin1Char(','), 1));
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void TestMainWindow::startInEmptyDirectory()
-{
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-    QVERIFY(openLocalStore(QStringLiteral("./")));
-    QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("ostrel.db3"))).size() > 0);
-    MainWindow window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Konfigurator Ostrel"));
-    QCOMPARE(offered(window), QStringLiteral("actionConnect"));
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Gotowy"));
-    FakeDialogs dialogs(QMessageBox::Ok);
-    action(window, "actionAbout")->trigger();
-    QVERIFY2(QRegularExpression(QStringLiteral(
-                     "^box\\|O programie konfigurator Ostrel\\|Wersja programu 2\\.08 \\n"
-                     "SHA ([0-9a-f]{40}|unknown) \\nDATA \\d{4}-\\d{2}-\\d{2} \\|"))
-                     .match(dialogs.lines().value(0))
-                     .hasMatch(),
-             qPrintable(dialogs.lines().value(0)));
-
-    // Each tab already shows what it shows after a port was closed.
-    auto *tabs = qobject_cast<QTabWidget *>(window.centralWidget());
-    QCOMPARE(tabs->count(), 8); // the seven described tabs and "Przeglądy"
-    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Konfiguracja"));
-    QList<QList<bool>> before;
-    for (int i = 0; i < tabs->count(); ++i)
-        before << enabledStates(tabs->widget(i));
-    emit window.usbManager()->signalUsbPortClosed();
-    for (int i = 0; i < tabs->count(); ++i)
-        QCOMPARE(enabledStates(tabs->widget(i)), before.at(i));
-}
-
-void TestMainWindow::connectDialog_data()
-{
-    QTest::addColumn<QString>("text"); // "%1" stands for the pseudo-terminal
-    QTest::addColumn<QString>("status"); // empty: the port opens
-    QTest::newRow("3 characters do nothing") << "COM" << "Gotowy";
-    QTest::newRow("unopenable") << "/nonexistent" << "Port nie został otwarty: /nonexistent";
-    QTest::newRow("refused address") << "127.0.0.1:1" << "Port nie został otwarty: 127.0.0.1:1";
-    QTest::newRow("pseudo-terminal typed with blanks") << "  %1 " << "";
-}
-
-void TestMainWindow::connectDialog()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, status);
-    PtyPair pty;
-    MainWindow window;
-    FakeDialogs dialogs;
-    dialogs.onExec = [&](QDialog *dialog) {
-        // Editable, so that a simulator's path can be typed.
-        auto *input = qobject_cast<QInputDialog *>(dialog);
-        if (input && input->isComboBoxEditable())
-            input->setTextValue(text.contains(QLatin1String("%1")) ? text.arg(pty.slavePath())
-                                                                   : text);
-        return int(QDialog::Accepted);
-    };
-    if (status.startsWith(QLatin1String("Port")))
-        QTest::ignoreMessage(QtDebugMsg, "Port nie został otwarty");
-    action(window, "actionConnect")->trigger();
-    QCOMPARE(dialogs.execCount, 1);
-    QCOMPARE(window.usbManager()->isOpen(), status.isEmpty());
-    if (!status.isEmpty()) {
-        QCOMPARE(window.statusBar()->currentMessage(), status);
-        return;
-    }
-    QCOMPARE(offered(window), QStringLiteral("actionDisconnect"));
-
-    // A pulled cable switches the actions back and says why in words, not the error's name.
-    pty.closeMaster();
-    QTRY_COMPARE_WITH_TIMEOUT(offered(window), QStringLiteral("actionConnect"), 10000);
-    const QString error = window.statusBar()->currentMessage();
-    QVERIFY2(error == "Port zamknięty: " + USBManager::errorExplanation(QSerialPort::ReadError)
-                     || error == "Port zamknięty: "
-                                     + USBManager::errorExplanation(QSerialPort::ResourceError),
-             qPrintable(error));
-}
-
-void TestMainWindow::settingsDialog_data()
-{
-    QTest::addColumn<QString>("language"); // stored before
-    QTest::addColumn<bool>("hosted");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<int>("row"); // the language row shown
-    QTest::addColumn<QString>("stored"); // language, font size and family after
-    QTest::newRow("OK stores, the font follows") << "2" << false << true << 1 << "1,14,DejaVu Sans";
-    QTest::newRow("Cancel stores nothing") << "2" << false << false << 1 << "2,12,Arial";
-    QTest::newRow("no such language") << "7" << false << true << -1 << "7,14,DejaVu Sans";
-    QTest::newRow("hosted: no language to pick") << "5" << true << true << 4 << "5,14,DejaVu Sans";
-}
-
-void TestMainWindow::settingsDialog()
-{
-    QFETCH(QString, language);
-    QFETCH(bool, hosted);
-    QFETCH(bool, ok);
-    QFETCH(int, row);
-    QFETCH(QString, stored);
-    storeSetting(DbManager::LanguageSetting, "S_LANGUAGE", language.toUtf8());
-    storeSetting(DbManager::FontSizeSetting, "S_FONT_SIZE", "12");
-    storeSetting(DbManager::FontTypeSetting, "S_FONT_TYPE", "Arial");
-    MainWindow window;
-    if (hosted)
-        window.setHostedMode();
-    FakeDialogs dialogs;
-    int shownRow = -2;
-    dialogs.onExec = [ok, &shownRow](QDialog *dialog) {
-        // The technician picks the first language when the row is shown and has a choice.
-        auto *languages = dialog->findChild<QComboBox *>(QStringLiteral("languageBox"));
-        shownRow = languages->currentIndex();
-        if (!dialog->findChild<QWidget *>(QStringLiteral("languageWidget"))->isHidden()
-            && shownRow >= 0)
-            languages->setCurrentIndex(0);
-        dialog->findChild<QSpinBox *>(QStringLiteral("fontSize"))->setValue(14);
-        dialog->findChild<QFontComboBox *>(QStringLiteral("fontComboBox"))
-                ->setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
-        dialog->findChild<QDialogButtonBox *>()
-                ->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
-                ->click();
-        return dialog->result();
-    };
-    action(window, "actionView")->trigger();
-    QCOMPARE(shownRow, row);
-    DbManager *store = DbManager::instance();
-    QCOMPARE(store->readAppSetting(DbManager::LanguageSetting) + ','
-                     + store->readAppSetting(DbManager::FontSizeSetting) + ','
-                     + store->readAppSetting(DbManager::FontTypeSetting),
-             stored.toUtf8());
-    QCOMPARE(QString::number(window.font().pixelSize()) + ',' + window.font().family(),
-             stored.section(QLatin1Char(','), 1));
-}
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

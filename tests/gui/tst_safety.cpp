@@ -83,88 +83,224 @@ private slots:
         for (const char *table : {"KONFIGURACJA", "PAMIETNIK", "USZKODZENIA", "OPROGRAMOWANIE"})
             QSqlQuery().exec(QLatin1String("DELETE FROM ") + QLatin1String(table));
     }
-    void questions_data();
-    void questions();
-    void clockPayloads_data();
-    void clockPayloads();
-    void clockAnswers_data();
-    void clockAnswers();
-    void idleClockAdvancesWithTheUnit();
-};
-
-// Rows: the action, the answers given in turn, what became of the unit and the store, and the
-// first question asked (null: not compared).
-void TestSafety::questions_data()
-{
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("answers");
-    QTest::addColumn<QString>("effect");
-    QTest::addColumn<QString>("question");
-    const QString clear = QStringLiteral(
-            "box|Wyczyść rejestr zdarzeń|Rejestr zdarzeń w centrali zostanie skasowany i nie da "
-            "się go odtworzyć.\n\n„Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i "
-            "zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.|Anuluj,"
-            "Odczytaj, zapisz i wyczyść,Wyczyść bez odczytu");
-    QTest::newRow("clear: read, store, clear") << "clear" << "Yes" << "stored 1, cleared" << clear;
-    QTest::newRow("clear without reading") << "clear" << "No" << "stored 0, cleared" << QString();
-    QTest::newRow("clear cancelled") << "clear" << "Cancel" << "stored 0, kept 40" << QString();
-    QTest::newRow("delete event register") << "events" << "Yes" << "gone"
-            << "box|Usunięcie rejestru zdarzeń|Czy usunąć rejestr zdarzeń R1?|Nie,Tak";
-    QTest::newRow("keep fault list") << "faults" << "No" << "kept"
-            << "box|Usunięcie uszkodzeń|Czy usunąć listę uszkodzeń R1?|Nie,Tak";
-    QTest::newRow("keep software list") << "software" << "No" << "kept" << QString();
-    QTest::newRow("keep configuration") << "delete" << "No" << "kept"
-            << "box|Konfigurator Ostrel|Czy usunąć konfigurację Hala|Nie,Tak";
-    QTest::newRow("delete configuration") << "delete" << "Yes" << "gone" << QString();
-    const QString save = QStringLiteral(
-            "question|Konfiguracja|Konfiguracja Hala została zmieniona. Czy zapisać zmiany?");
-    QTest::newRow("close, save") << "close" << "Yes" << "saved, closed" << save;
-    QTest::newRow("close, discard") << "close" << "No" << "unsaved, closed" << save;
-    QTest::newRow("close cancelled") << "close" << "Cancel" << "unsaved, open" << save;
-    // The review is declined: what counts is that the edits were stored before the send.
-    QTest::newRow("send, save first") << "send" << "Yes,Yes" << "saved, open, backups 1" << save;
-    // An extinguishing set for a basic unit: the review warns, a second question follows, and
-    // declining it sends nothing.
-    QTest::newRow("send another module set") << "send" << "Yes,No"
-            << "unsaved, open, backups 1, warned, second question declined"
-            << "question|Konfigurator Ostrel|Czy wysłać konfigurację Hala do urządzenia?";
-    QTest::newRow("send cancelled") << "send" << "Cancel" << "unsaved, open, backups 0" << save;
-    // Twice, on a unit that holds the stored image: one backup, and the edits named as unsent.
-    QTest::newRow("send stored only, twice") << "send" << "No,Yes,No,Yes"
-            << "unsaved, open, backups 1, not sent twice" << save;
-    const QString print = QStringLiteral(
-            "question|Konfiguracja|Konfiguracja Hala ma niezapisane zmiany.\n\n„Tak” zapisuje "
-            "je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez "
-            "zapisywania.");
-    QTest::newRow("pdf, save first") << "pdf" << "Yes" << "saved, open, pdf 65" << print;
-    QTest::newRow("pdf of what is shown") << "pdf" << "No" << "unsaved, open, pdf 65" << print;
-    QTest::newRow("pdf cancelled") << "pdf" << "Cancel" << "unsaved, open" << print;
-}
-
-void TestSafety::questions()
-{
-    QFETCH(QString, action);
-    QFETCH(QString, answers);
-    QFETCH(QString, question);
-    const QMap<QString, QMessageBox::StandardButton> buttons{
-            {"Yes", QMessageBox::Yes}, {"No", QMessageBox::No}, {"Cancel", QMessageBox::Cancel}};
-    FakeDialogs dialogs(QMessageBox::Cancel);
-    for (const QString &answer : answers.split(','))
-        dialogs.answers << buttons.value(answer);
-    QString effect;
-    if (action == "clear")
-        effect = clearLog(dialogs);
-    else if (action == "events" || action == "faults" || action == "software")
-        effect = deleteRecord(action);
-    else
-        effect = editConfig(dialogs, action);
-    QTEST(effect, "effect");
-    if (!question.isNull()) {
-        QStringList asked = dialogs.lines("question") + dialogs.lines("box");
-        QCOMPARE(asked.value(0), question);
+    // Rows: the action, the answers given in turn, what became of the unit and the store, and the
+    // first question asked (null: not compared).
+    void questions_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("effect");
+        QTest::addColumn<QString>("question");
+        const QString clear = QStringLiteral(
+                "box|Wyczyść rejestr zdarzeń|Rejestr zdarzeń w centrali zostanie skasowany i nie "
+                "da się go odtworzyć.\n\n„Odczytaj, zapisz i wyczyść” najpierw odczytuje rejestr i "
+                "zapisuje go w bazie danych; centrala jest czyszczona dopiero po zapisaniu.|Anuluj,"
+                "Odczytaj, zapisz i wyczyść,Wyczyść bez odczytu");
+        QTest::newRow("clear: read, store, clear")
+                << "clear" << "Yes" << "stored 1, cleared" << clear;
+        QTest::newRow("clear without reading")
+                << "clear" << "No" << "stored 0, cleared" << QString();
+        QTest::newRow("clear cancelled") << "clear" << "Cancel" << "stored 0, kept 40" << QString();
+        QTest::newRow("delete event register") << "events" << "Yes" << "gone"
+                << "box|Usunięcie rejestru zdarzeń|Czy usunąć rejestr zdarzeń R1?|Nie,Tak";
+        QTest::newRow("keep fault list") << "faults" << "No" << "kept"
+                << "box|Usunięcie uszkodzeń|Czy usunąć listę uszkodzeń R1?|Nie,Tak";
+        QTest::newRow("keep software list") << "software" << "No" << "kept" << QString();
+        QTest::newRow("keep configuration") << "delete" << "No" << "kept"
+                << "box|Konfigurator Ostrel|Czy usunąć konfigurację Hala|Nie,Tak";
+        QTest::newRow("delete configuration") << "delete" << "Yes" << "gone" << QString();
+        const QString save = QStringLiteral(
+                "question|Konfiguracja|Konfiguracja Hala została zmieniona. Czy zapisać zmiany?");
+        QTest::newRow("close, save") << "close" << "Yes" << "saved, closed" << save;
+        QTest::newRow("close, discard") << "close" << "No" << "unsaved, closed" << save;
+        QTest::newRow("close cancelled") << "close" << "Cancel" << "unsaved, open" << save;
+        // The review is declined: what counts is that the edits were stored before the send.
+        QTest::newRow("send, save first")
+                << "send" << "Yes,Yes" << "saved, open, backups 1" << save;
+        // An extinguishing set for a basic unit: the review warns, a second question follows, and
+        // declining it sends nothing.
+        QTest::newRow("send another module set") << "send" << "Yes,No"
+                << "unsaved, open, backups 1, warned, second question declined"
+                << "question|Konfigurator Ostrel|Czy wysłać konfigurację Hala do urządzenia?";
+        QTest::newRow("send cancelled") << "send" << "Cancel" << "unsaved, open, backups 0" << save;
+        // Twice, on a unit that holds the stored image: one backup, and the edits named as unsent.
+        QTest::newRow("send stored only, twice") << "send" << "No,Yes,No,Yes"
+                << "unsaved, open, backups 1, not sent twice" << save;
+        const QString print = QStringLiteral(
+                "question|Konfiguracja|Konfiguracja Hala ma niezapisane zmiany.\n\n„Tak” zapisuje "
+                "je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez "
+                "zapisywania.");
+        QTest::newRow("pdf, save first") << "pdf" << "Yes" << "saved, open, pdf 65" << print;
+        QTest::newRow("pdf of what is shown") << "pdf" << "No" << "unsaved, open, pdf 65" << print;
+        QTest::newRow("pdf cancelled") << "pdf" << "Cancel" << "unsaved, open" << print;
     }
-    QVERIFY2(dialogs.answers.isEmpty(), "a question was not asked");
-}
+    void questions()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, answers);
+        QFETCH(QString, question);
+        const QMap<QString, QMessageBox::StandardButton> buttons{
+                {"Yes", QMessageBox::Yes}, {"No", QMessageBox::No},
+                {"Cancel", QMessageBox::Cancel}};
+        FakeDialogs dialogs(QMessageBox::Cancel);
+        for (const QString &answer : answers.split(','))
+            dialogs.answers << buttons.value(answer);
+        QString effect;
+        if (action == "clear")
+            effect = clearLog(dialogs);
+        else if (action == "events" || action == "faults" || action == "software")
+            effect = deleteRecord(action);
+        else
+            effect = editConfig(dialogs, action);
+        QTEST(effect, "effect");
+        if (!question.isNull()) {
+            QStringList asked = dialogs.lines("question") + dialogs.lines("box");
+            QCOMPARE(asked.value(0), question);
+        }
+        QVERIFY2(dialogs.answers.isEmpty(), "a question was not asked");
+    }
+    // Rows: the unit's flag in its clock answers (-1: no answer yet), the user's click on the flag
+    // to send (-1: none), the button, the answer to the question, and what is sent: the payload,
+    // "now:<flag>" for the PC's time, or nothing.
+    void clockPayloads_data()
+    {
+        QTest::addColumn<int>("unitFlag");
+        QTest::addColumn<int>("userFlag");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("confirmed");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("typed in the DST gap, unit's flag on") << 1 << -1 << "typed" << true
+                                                              << "18031F021E0001";
+        QTest::newRow("typed, user turns the flag off") << 1 << 0 << "typed" << true
+                                                        << "18031F021E0000";
+        QTest::newRow("typed, user turns the flag on") << 0 << 1 << "typed" << true
+                                                       << "18031F021E0001";
+        QTest::newRow("PC time keeps the unit's flag on") << 1 << 0 << "pc" << true << "now:1";
+        QTest::newRow("PC time keeps the unit's flag off") << 0 << 1 << "pc" << true << "now:0";
+        QTest::newRow("PC time, unit's flag unknown") << -1 << 1 << "pc" << true << "now:1";
+        QTest::newRow("set time back on the tab follows the PC") << 1 << -1 << "shown again" << true
+                                                                 << "now:1";
+        QTest::newRow("declined") << 1 << -1 << "typed" << false << "";
+    }
+    void clockPayloads()
+    {
+        QFETCH(int, unitFlag);
+        QFETCH(int, userFlag);
+        QFETCH(QString, button);
+        QFETCH(bool, confirmed);
+        QFETCH(QString, sent);
+        FakeDialogs dialogs(confirmed ? QMessageBox::Yes : QMessageBox::No);
+        PtyUnit unit;
+        TimeManagement window(&unit.link);
+        window.show();
+        QVERIFY(unit.open());
+        const QByteArray answer = QByteArray::fromHex("18031F021E00") + char(unitFlag);
+        auto *flag = child<QCheckBox>(window, "checkBoxChangeTimeSend");
+        if (unitFlag >= 0)
+            emit unit.link.signalReceivedPacket(Device::ClockData, answer);
+        if (userFlag >= 0) {
+            flag->click();
+            if (flag->isChecked() != (userFlag == 1))
+                flag->click();
+            // Later answers leave the user's choice alone.
+            if (unitFlag >= 0)
+                emit unit.link.signalReceivedPacket(Device::ClockData, answer);
+        }
+        auto *edit = child<QDateTimeEdit>(window, "dateSetTimeEdit");
+        // Typed inside the PC zone's DST gap: sent as typed, not moved by an hour.
+        edit->setDateTime(QDateTime(QDate(2024, 3, 31), QTime(2, 30), Qt::UTC));
+        if (button == "shown again") {
+            window.hide();
+            window.show();
+        }
+        const QDateTime now = QDateTime::currentDateTime();
+        QTest::mouseClick(child<QPushButton>(window, button == "pc" ? "sendComputerTimeButton"
+                                                                    : "sendTimeButton"),
+                          Qt::LeftButton);
+        const QStringList asked = dialogs.lines("question");
+        const QString flagText = sent.endsWith('1') ? "włączona?" : "wyłączona?";
+        QVERIFY2(asked.size() == 1 && (sent.isEmpty() || asked[0].endsWith(flagText)),
+                 qPrintable(asked.join('\n')));
+        if (sent.isEmpty()) {
+            QVERIFY(child<QPushButton>(window, "sendTimeButton")->isEnabled());
+            return;
+        }
+        const QByteArray frame = unit.request(Device::ClockData);
+        const QByteArray payload = frame.mid(5, frame.size() - 6);
+        QVERIFY(Device::checkCrc(frame.constData(), frame.size() - 1));
+        if (sent.startsWith("now:")) {
+            QDateTime time;
+            int dst = -1;
+            QVERIFY(UnitClock::parse(payload, &time, &dst));
+            QCOMPARE(dst, sent.back().digitValue());
+            QVERIFY(qAbs(QDateTime(time.date(), time.time()).secsTo(now)) <= 2);
+            return;
+        }
+        QCOMPARE(payload.toHex().toUpper(), sent.toLatin1());
+        QCOMPARE(asked[0], "question|Data i czas|Ustawić w centrali datę i czas: 31.03.2024 "
+                           "02:30:00, automatyczna zmiana czasu LATO/ZIMA: " + flagText);
+        // What the unit answers is what it now has, and it is shown.
+        unit.answer(Device::ClockData, QByteArray::fromHex("18031F021E0501"));
+        QTRY_COMPARE(dialogs.lines("information"),
+                     QStringList("information|Data i czas|Centrala ma teraz datę i czas 31.03.2024 "
+                                 "02:30:05, automatyczna zmiana czasu LATO/ZIMA: włączona."));
+    }
+    // Every clock answer is shown, the link's idle reads included, with the PC's time of arrival.
+    void clockAnswers_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("box"); // the unit's flag box before and after
+        const auto row = [](const char *name, int command, const char *hex, const char *shown,
+                            const char *box) {
+            QTest::newRow(name) << command << QByteArray::fromHex(hex) << QString::fromUtf8(shown)
+                                << QString(box);
+        };
+        const int clock = Device::ClockData;
+        const char *const night = "31.03.2024 02:30:00", *const before = "05.05.2010 05:05:05";
+        row("7 bytes set the flag", clock, "18031F021E0001", night, "01");
+        row("7 bytes clear the flag", clock, "18031F021E0000", night, "10");
+        row("6 bytes keep a checked box", clock, "18031F021E00", night, "11");
+        row("5 bytes change nothing", clock, "18031F021E", before, "11");
+        row("other command", Device::LiveStateData, "18031F021E0001", before, "00");
+        row("impossible date", clock, "18001F021E0001", "Nieprawidłowa data", "01");
+    }
+    void clockAnswers()
+    {
+        QFETCH(int, command);
+        QFETCH(QByteArray, payload);
+        QFETCH(QString, shown);
+        QFETCH(QString, box);
+        USBManager link;
+        TimeManagement window(&link);
+        auto *unitTime = child<QDateTimeEdit>(window, "dateReadTimeEdit");
+        auto *arrival = child<QDateTimeEdit>(window, "dateSystemTimeEdit");
+        auto *flag = child<QCheckBox>(window, "checkBoxChangeTimeRead");
+        unitTime->setDateTime(QDateTime(QDate(2010, 5, 5), QTime(5, 5, 5), Qt::UTC));
+        arrival->setDateTime(QDateTime(QDate(2010, 5, 5), QTime(5, 5, 5)));
+        flag->setChecked(box.at(0) == QLatin1Char('1'));
+        emit link.signalReceivedPacket(Device::COMMAND(command), payload);
+        QCOMPARE(unitTime->text(), shown);
+        QCOMPARE(flag->isChecked(), box.at(1) == QLatin1Char('1'));
+        const bool stamped = shown != QLatin1String("05.05.2010 05:05:05");
+        QCOMPARE(qAbs(arrival->dateTime().secsTo(QDateTime::currentDateTime())) <= 2, stamped);
+    }
+    void idleClockAdvancesWithTheUnit()
+    {
+        SimUnit sim;
+        TimeManagement window(&sim.link);
+        auto *unitTime = child<QDateTimeEdit>(window, "dateReadTimeEdit");
+        const QDateTime initial = unitTime->dateTime();
+        QVERIFY(sim.open());
+        // No user action: only the link's idle reads bring the clock in, the PC's wall time.
+        QTRY_VERIFY_WITH_TIMEOUT(unitTime->dateTime() != initial, 6000);
+        const QDateTime first = unitTime->dateTime();
+        const QDateTime wall(first.date(), first.time());
+        QVERIFY(qAbs(wall.secsTo(QDateTime::currentDateTime())) <= 5);
+        QTRY_VERIFY_WITH_TIMEOUT(unitTime->dateTime() > first, 6000);
+    }
+};
 
 QString TestSafety::clearLog(FakeDialogs &dialogs)
 {
@@ -300,151 +436,6 @@ QString TestSafety::editConfig(FakeDialogs &dialogs, const QString &action)
     return QString(saved ? "saved" : "unsaved") + (mdi->subWindowList().isEmpty() ? ", closed"
                                                                                 : ", open")
             + effect;
-}
-
-// Rows: the unit's flag in its clock answers (-1: no answer yet), the user's click on the flag
-// to send (-1: none), the button, the answer to the question, and what is sent: the payload,
-// "now:<flag>" for the PC's time, or nothing.
-void TestSafety::clockPayloads_data()
-{
-    QTest::addColumn<int>("unitFlag");
-    QTest::addColumn<int>("userFlag");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("confirmed");
-    QTest::addColumn<QString>("sent");
-    QTest::newRow("typed in the DST gap, unit's flag on") << 1 << -1 << "typed" << true
-                                                          << "18031F021E0001";
-    QTest::newRow("typed, user turns the flag off") << 1 << 0 << "typed" << true
-                                                    << "18031F021E0000";
-    QTest::newRow("typed, user turns the flag on") << 0 << 1 << "typed" << true
-                                                   << "18031F021E0001";
-    QTest::newRow("PC time keeps the unit's flag on") << 1 << 0 << "pc" << true << "now:1";
-    QTest::newRow("PC time keeps the unit's flag off") << 0 << 1 << "pc" << true << "now:0";
-    QTest::newRow("PC time, unit's flag unknown") << -1 << 1 << "pc" << true << "now:1";
-    QTest::newRow("set time back on the tab follows the PC") << 1 << -1 << "shown again" << true
-                                                             << "now:1";
-    QTest::newRow("declined") << 1 << -1 << "typed" << false << "";
-}
-
-void TestSafety::clockPayloads()
-{
-    QFETCH(int, unitFlag);
-    QFETCH(int, userFlag);
-    QFETCH(QString, button);
-    QFETCH(bool, confirmed);
-    QFETCH(QString, sent);
-    FakeDialogs dialogs(confirmed ? QMessageBox::Yes : QMessageBox::No);
-    PtyUnit unit;
-    TimeManagement window(&unit.link);
-    window.show();
-    QVERIFY(unit.open());
-    const QByteArray answer = QByteArray::fromHex("18031F021E00") + char(unitFlag);
-    auto *flag = child<QCheckBox>(window, "checkBoxChangeTimeSend");
-    if (unitFlag >= 0)
-        emit unit.link.signalReceivedPacket(Device::ClockData, answer);
-    if (userFlag >= 0) {
-        flag->click();
-        if (flag->isChecked() != (userFlag == 1))
-            flag->click();
-        // Later answers leave the user's choice alone.
-        if (unitFlag >= 0)
-            emit unit.link.signalReceivedPacket(Device::ClockData, answer);
-    }
-    auto *edit = child<QDateTimeEdit>(window, "dateSetTimeEdit");
-    // Typed inside the PC zone's DST gap: sent as typed, not moved by an hour.
-    edit->setDateTime(QDateTime(QDate(2024, 3, 31), QTime(2, 30), Qt::UTC));
-    if (button == "shown again") {
-        window.hide();
-        window.show();
-    }
-    const QDateTime now = QDateTime::currentDateTime();
-    QTest::mouseClick(child<QPushButton>(window, button == "pc" ? "sendComputerTimeButton"
-                                                                : "sendTimeButton"),
-                      Qt::LeftButton);
-    const QStringList asked = dialogs.lines("question");
-    const QString flagText = sent.endsWith('1') ? "włączona?" : "wyłączona?";
-    QVERIFY2(asked.size() == 1 && (sent.isEmpty() || asked[0].endsWith(flagText)),
-             qPrintable(asked.join('\n')));
-    if (sent.isEmpty()) {
-        QVERIFY(child<QPushButton>(window, "sendTimeButton")->isEnabled());
-        return;
-    }
-    const QByteArray frame = unit.request(Device::ClockData);
-    const QByteArray payload = frame.mid(5, frame.size() - 6);
-    QVERIFY(Device::checkCrc(frame.constData(), frame.size() - 1));
-    if (sent.startsWith("now:")) {
-        QDateTime time;
-        int dst = -1;
-        QVERIFY(UnitClock::parse(payload, &time, &dst));
-        QCOMPARE(dst, sent.back().digitValue());
-        QVERIFY(qAbs(QDateTime(time.date(), time.time()).secsTo(now)) <= 2);
-        return;
-    }
-    QCOMPARE(payload.toHex().toUpper(), sent.toLatin1());
-    QCOMPARE(asked[0], "question|Data i czas|Ustawić w centrali datę i czas: 31.03.2024 "
-                       "02:30:00, automatyczna zmiana czasu LATO/ZIMA: " + flagText);
-    // What the unit answers is what it now has, and it is shown.
-    unit.answer(Device::ClockData, QByteArray::fromHex("18031F021E0501"));
-    QTRY_COMPARE(dialogs.lines("information"),
-                 QStringList("information|Data i czas|Centrala ma teraz datę i czas 31.03.2024 "
-                             "02:30:05, automatyczna zmiana czasu LATO/ZIMA: włączona."));
-}
-
-// Every clock answer is shown, the link's idle reads included, with the PC's time of arrival.
-void TestSafety::clockAnswers_data()
-{
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("box"); // the unit's flag box before and after
-    const auto row = [](const char *name, int command, const char *hex, const char *shown,
-                        const char *box) {
-        QTest::newRow(name) << command << QByteArray::fromHex(hex) << QString::fromUtf8(shown)
-                            << QString(box);
-    };
-    const int clock = Device::ClockData;
-    const char *const night = "31.03.2024 02:30:00", *const before = "05.05.2010 05:05:05";
-    row("7 bytes set the flag", clock, "18031F021E0001", night, "01");
-    row("7 bytes clear the flag", clock, "18031F021E0000", night, "10");
-    row("6 bytes keep a checked box", clock, "18031F021E00", night, "11");
-    row("5 bytes change nothing", clock, "18031F021E", before, "11");
-    row("other command", Device::LiveStateData, "18031F021E0001", before, "00");
-    row("impossible date", clock, "18001F021E0001", "Nieprawidłowa data", "01");
-}
-
-void TestSafety::clockAnswers()
-{
-    QFETCH(int, command);
-    QFETCH(QByteArray, payload);
-    QFETCH(QString, shown);
-    QFETCH(QString, box);
-    USBManager link;
-    TimeManagement window(&link);
-    auto *unitTime = child<QDateTimeEdit>(window, "dateReadTimeEdit");
-    auto *arrival = child<QDateTimeEdit>(window, "dateSystemTimeEdit");
-    auto *flag = child<QCheckBox>(window, "checkBoxChangeTimeRead");
-    unitTime->setDateTime(QDateTime(QDate(2010, 5, 5), QTime(5, 5, 5), Qt::UTC));
-    arrival->setDateTime(QDateTime(QDate(2010, 5, 5), QTime(5, 5, 5)));
-    flag->setChecked(box.at(0) == QLatin1Char('1'));
-    emit link.signalReceivedPacket(Device::COMMAND(command), payload);
-    QCOMPARE(unitTime->text(), shown);
-    QCOMPARE(flag->isChecked(), box.at(1) == QLatin1Char('1'));
-    const bool stamped = shown != QLatin1String("05.05.2010 05:05:05");
-    QCOMPARE(qAbs(arrival->dateTime().secsTo(QDateTime::currentDateTime())) <= 2, stamped);
-}
-
-void TestSafety::idleClockAdvancesWithTheUnit()
-{
-    SimUnit sim;
-    TimeManagement window(&sim.link);
-    auto *unitTime = child<QDateTimeEdit>(window, "dateReadTimeEdit");
-    const QDateTime initial = unitTime->dateTime();
-    QVERIFY(sim.open());
-    // No user action: only the link's idle reads bring the clock in, the PC's wall time.
-    QTRY_VERIFY_WITH_TIMEOUT(unitTime->dateTime() != initial, 6000);
-    const QDateTime first = unitTime->dateTime();
-    QVERIFY(qAbs(QDateTime(first.date(), first.time()).secsTo(QDateTime::currentDateTime())) <= 5);
-    QTRY_VERIFY_WITH_TIMEOUT(unitTime->dateTime() > first, 6000);
 }
 
 QTEST_MAIN(TestSafety)

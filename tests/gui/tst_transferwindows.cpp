@@ -18,24 +18,12 @@
 #include "link/linkhealth.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
-#include "ptypair.h"
-#include "simprocess.h"
+#include "servicewindows_support.h"
 #include "store/dbmanager.h"
 
-#include <QDateTimeEdit>
-#include <QLabel>
-#include <QListView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QToolButton>
+#include <QtSql>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -55,13 +43,6 @@ QByteArrayList stored(const QString &table)
     while (query.next())
         blobs << query.value(0).toByteArray();
     return blobs;
-}
-
-QByteArray frame(Device::COMMAND command, const QByteArray &payload)
-{
-    QByteArray bytes;
-    Device::buildFrame(command, payload, bytes);
-    return bytes;
 }
 
 enum Kind { Faults, Config, Service };
@@ -93,322 +74,295 @@ class tst_TransferWindows : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cancelMidReadThenDoubleClick();
-    void cablePullSaysWhichTransferWasLost();
-    void silentUnitEndsRead_data();
-    void silentUnitEndsRead();
-    void cancelOnSilentUnit_data();
-    void cancelOnSilentUnit();
-    void cancelKeepsTheChosenConfiguration();
-    void questionDoesNotStallTheLink();
-    void healthGatesServiceAndLiveView();
-    void rawTrafficKeepsTimedMessage();
+    void initTestCase()
+    {
+        buildOptionLists();
+        initFaultTextTables();
+        QVERIFY(m_dir.isValid() && DbManager::instance()->openDatabase(m_dir.path()));
+        DbManager::instance()->initTables();
+    }
+    void init()
+    {
+        for (const char *table : {"PAMIETNIK", "USZKODZENIA", "OPROGRAMOWANIE", "KONFIGURACJA"})
+            QSqlQuery().exec(QLatin1String("DELETE FROM ") + QLatin1String(table));
+    }
+    // Cancelled at part 7 of 20: nothing stored, even from a late part. The next read, clicked
+    // twice and asked for once more, stores exactly one whole register.
+    void cancelMidReadThenDoubleClick()
+    {
+        const int parts = 20;
+        SimUnit sim({"--log-entries", QString::number(parts * EntriesPerPart)});
+        USBManager &link = sim.link;
+        EventsManagement window(&link, nullptr);
+        window.show();
+        QSignalSpy messages(&link, &USBManager::signalWriteMessage);
+        QVERIFY(sim.open());
+        TransferProgress *strip = window.transferProgress();
+        QString seen, detail;
+        const auto cancel = [&](int part) {
+            if (part != 7)
+                return;
+            seen = strip->findChild<QProgressBar *>()->text();
+            detail = strip->progressText();
+            button(strip, "transferCancel")->click();
+        };
+        const auto cancelAt7 =
+                connect(window.readTracker(), &RequestTracker::signalProgress, &window, cancel);
+        QAbstractButton *read = button(&window, "readButton");
+        read->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 20000);
+        QCOMPARE(seen, QStringLiteral("część 7 z 20"));
+        QVERIFY2(detail.startsWith(QStringLiteral("wpisów: %1").arg(7 * EntriesPerPart)),
+                 qPrintable(detail));
+        QVERIFY(!strip->isVisible());
+        QVERIFY(messages.last().at(0).toString().startsWith(QStringLiteral("Anulowano")));
+        QTRY_VERIFY_WITH_TIMEOUT(!link.isOutstanding(Device::ReadEventLog), 5000);
+        QVERIFY(!QTest::qWaitFor([] { return !stored("PAMIETNIK").isEmpty(); }, 1500));
+
+        disconnect(cancelAt7);
+        QTest::mouseClick(read, Qt::LeftButton);
+        QTest::mouseClick(read, Qt::LeftButton);
+        window.slotRead();
+        QTRY_COMPARE_WITH_TIMEOUT(stored("PAMIETNIK").size(), 1, 30000);
+        QVERIFY(!QTest::qWaitFor([] { return stored("PAMIETNIK").size() > 1; }, 1500));
+        QCOMPARE(stored("PAMIETNIK").first().size(), parts * EntriesPerPart * 8);
+        QVERIFY(read->isEnabled());
+    }
+    void cablePullSaysWhichTransferWasLost()
+    {
+        FakeDialogs dialogs;
+        SimUnit sim({"--log-entries", "2040", "--hangup-after", "3"});
+        EventsManagement window(&sim.link, nullptr);
+        window.show();
+        QVERIFY(sim.open());
+        button(&window, "readButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 20000);
+        const QString text = dialogs.ofKind("warning").first().text;
+        // The cause in words, not the port error's enum name.
+        QVERIFY2(text.startsWith(QStringLiteral(
+                         "Połączenie z urządzeniem zostało przerwane (odczyt rejestru zdarzeń)\n"
+                         "Przyczyna: ")) && !text.contains(QLatin1String("Error")),
+                 qPrintable(text));
+        QVERIFY(!window.transferProgress()->isVisible());
+        QVERIFY(!QTest::qWaitFor([] { return !stored("PAMIETNIK").isEmpty(); }, 1000));
+    }
+    void silentUnitEndsRead_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<QString>("table"); // where a read stores; empty: the clock display
+        QTest::addColumn<QByteArray>("late"); // an answer that comes after the read was given up
+        QTest::newRow("configuration") << 0 << "readButton" << "KONFIGURACJA"
+                                       << frameFor(Device::ConfigData, QByteArray::fromHex("00"));
+        QTest::newRow("event log") << 1 << "readButton" << "PAMIETNIK" << QByteArray();
+        QTest::newRow("faults") << 3 << "readButton" << "USZKODZENIA"
+                                << frameFor(Device::FaultsData, QByteArray::fromHex("0101010101"));
+        QTest::newRow("software") << 4 << "readButton" << "OPROGRAMOWANIE"
+                                  << frameFor(Device::SoftwareData, QByteArray::fromHex("0101"));
+        // The clock display follows every clock answer, the idle reads' too: nothing to store.
+        QTest::newRow("clock") << 5 << "readTimeButton" << QString() << QByteArray();
+    }
+    // In the whole program, with the live view polling too: the unit never answers, so the link
+    // gives the request up after its third write, the window says so and stores nothing.
+    void silentUnitEndsRead()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, buttonName);
+        QFETCH(QString, table);
+        QFETCH(QByteArray, late);
+        FakeDialogs dialogs;
+        PtyPair pty;
+        QVERIFY(pty.isValid());
+        MainWindow window;
+        window.show();
+        auto *tabs = qobject_cast<QTabWidget *>(window.centralWidget());
+        tabs->setCurrentIndex(tab);
+        QWidget *page = tabs->widget(tab);
+        auto *clock = page->findChild<QDateTimeEdit *>(QStringLiteral("dateReadTimeEdit"));
+        const QDateTime shown = clock ? clock->dateTime() : QDateTime();
+        QVERIFY(window.usbManager()->openPort(pty.slavePath()));
+        auto *read = page->findChild<QAbstractButton *>(buttonName);
+        QTRY_VERIFY(read->isEnabled());
+        // The idle polls pile up in front of the read, as they do while a technician looks.
+        QTest::qWait(3000);
+        read->click();
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 30000);
+        QVERIFY2(dialogs.ofKind("warning").first().text.startsWith("Urządzenie nie odpowiada\n"),
+                 qPrintable(dialogs.lines().join('\n')));
+        QTRY_VERIFY(read->isEnabled());
+        if (!late.isEmpty())
+            QVERIFY(pty.write(late));
+        QTest::qWait(500);
+        if (clock)
+            QCOMPARE(clock->dateTime(), shown);
+        else
+            QCOMPARE(stored(table).size(), 0);
+        QCOMPARE(dialogs.ofKind("getText").size(), 0);
+        window.usbManager()->closePort();
+    }
+    void cancelOnSilentUnit_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("buttonName");
+        QTest::addColumn<char>("cancelled"); // the command withdrawn by cancel; 0: left to give up
+        QTest::newRow("faults cancelled")
+                << int(Faults) << "readButton" << char(Device::ReadFaults);
+        QTest::newRow("configuration cancelled") << int(Config) << "readButton"
+                                                 << char(Device::ReadConfig);
+        QTest::newRow("event log clear dropped") << int(Service) << "sendAckButton" << char(0);
+    }
+    // A request to a silent unit either is cancelled from the busy strip and never written again,
+    // or is given up with a message; either way the window can be used again. (The record windows
+    // share one read, so the faults stand for the software versions too.)
+    void cancelOnSilentUnit()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, buttonName);
+        QFETCH(char, cancelled);
+        FakeDialogs dialogs;
+        PtyUnit unit;
+        USBManager &link = unit.link;
+        const auto window = makeWindow(kind, &link);
+        window->show();
+        QVERIFY(unit.open());
+        QAbstractButton *send = button(window.get(), qPrintable(buttonName));
+        QTest::mouseClick(send, Qt::LeftButton);
+        QVERIFY(!send->isEnabled());
+        if (kind == Config)
+            QVERIFY(!button(window.get(), "sendButton")->isEnabled());
+        if (!cancelled) {
+            QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 14000);
+            QVERIFY(dialogs.ofKind("warning").first().text.startsWith(
+                    "Urządzenie nie odpowiada\n"));
+            QVERIFY(send->isEnabled());
+            return;
+        }
+        QAbstractButton *cancel = nullptr;
+        for (auto *candidate : window->findChildren<QPushButton *>("transferCancel"))
+            cancel = candidate->isVisible() ? candidate : cancel;
+        QVERIFY(cancel);
+        QVERIFY(!unit.pty.readFrame(3000).isEmpty());
+        cancel->click();
+        QVERIFY(send->isEnabled());
+        const QByteArray later = unit.pty.read(2600, 200);
+        QVERIFY2(!later.contains(cancelled), later.toHex().constData());
+        QVERIFY(dialogs.ofKind("warning").isEmpty());
+    }
+    // Three stored configurations, the first two open, the second chosen: cancelling the read
+    // (with the focus on the cancel button) leaves the second chosen in the list and in the tabs.
+    void cancelKeepsTheChosenConfiguration()
+    {
+        PtyUnit unit;
+        USBManager &link = unit.link;
+        ConfigManagement window(&link, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        DbManager *store = DbManager::instance();
+        const QByteArray image = Konfiguracja(QStringLiteral("x"), nullptr)
+                                         .toByteArray(Konfiguracja::FromDatabase);
+        for (const char *name : {"Pierwsza", "Druga", "Trzecia"})
+            store->writeConfig(QLatin1String(name), image);
+        window.setupModels();
+        auto *list = window.findChild<QListView *>(QStringLiteral("listaKonfiguracji"));
+        for (int row : {0, 1}) {
+            const QRect cell = list->visualRect(list->model()->index(row, 0));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        }
+        auto *area = window.findChild<QMdiArea *>(QStringLiteral("mdiArea"));
+        QCOMPARE(area->activeSubWindow()->windowTitle(), QStringLiteral("Druga"));
+        QVERIFY(unit.open());
+        auto *read = window.findChild<QToolButton *>(QStringLiteral("readButton"));
+        QTRY_VERIFY(read->isEnabled());
+        read->click();
+        auto *cancel = window.findChild<QPushButton *>(QStringLiteral("transferCancel"));
+        QTRY_VERIFY(cancel->isVisible());
+        cancel->setFocus();
+        QTest::mouseClick(cancel, Qt::LeftButton);
+        QTRY_VERIFY(read->isEnabled());
+        QCOMPARE(stored(QStringLiteral("KONFIGURACJA")).size(), 3);
+        const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().data().toString(), QStringLiteral("Druga"));
+        QCOMPARE(area->activeSubWindow()->windowTitle(), QStringLiteral("Druga"));
+        QCOMPARE(window.getCurrentConfigId(), store->findConfigId(QStringLiteral("Druga")));
+    }
+    // A name prompt held open for 30 s on the answer it names, while the idle clock reads go on:
+    // the link keeps taking answers, so nothing is repeated, lost or garbled.
+    void questionDoesNotStallTheLink()
+    {
+        SimUnit sim;
+        USBManager &link = sim.link;
+        SlowNameDialogs dialogs;
+        ConfigManagement window(&link, nullptr);
+        window.show();
+        QVERIFY(sim.open());
+        int clockAnswers = 0;
+        connect(&link, &USBManager::signalReceivedPacket, this, [&](Device::COMMAND command) {
+            clockAnswers += command == Device::ClockData;
+        });
+        button(&window, "readButton")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(stored(QStringLiteral("KONFIGURACJA")).size(), 1, 60000);
+        QVERIFY2(clockAnswers >= 10, qPrintable(QString::number(clockAnswers)));
+        QCOMPARE(link.repeatCount(), 0);
+        QCOMPARE(link.droppedCount(), 0);
+        QCOMPARE(link.rejectedCount(), 0);
+    }
+    // A silent unit shows as such one answer time-out after the port opened, not on a later poll;
+    // calibration and the self-test wait for an answer, and the live view is marked stale again
+    // once the port closes.
+    void healthGatesServiceAndLiveView()
+    {
+        PtyUnit unit;
+        USBManager &link = unit.link;
+        LinkHealthWidget widget(&link);
+        DetailsManagement window(&link, nullptr);
+        window.show();
+        auto *calibrate = window.findChild<QPushButton *>(QStringLiteral("buttonCalibr"));
+        auto *test = window.findChild<QPushButton *>(QStringLiteral("buttonTest"));
+        QElapsedTimer clock;
+        qint64 silentAt = -1;
+        connect(widget.health(), &LinkHealth::signalChanged, this, [&] {
+            if (silentAt < 0 && widget.text().contains(QStringLiteral("Centrala nie odpowiada")))
+                silentAt = clock.elapsed();
+        });
+        QVERIFY(unit.open());
+        clock.start();
+        QVERIFY(!widget.text().contains(QStringLiteral("nie odpowiada")));
+        QTRY_VERIFY_WITH_TIMEOUT(silentAt >= 0, 5000);
+        QVERIFY2(silentAt <= USBManager::AnswerTimeoutMs + 100,
+                 qPrintable(QString::number(silentAt)));
+        QVERIFY(!calibrate->isEnabled() && !test->isEnabled() && window.isLiveStale());
+
+        QVERIFY(unit.pty.readFrame(3000).size() > 4); // a live poll is waiting for its answer
+        QVERIFY(unit.pty.write(frameFor(Device::LiveStateData, QByteArray(1, '\0'))));
+        QTRY_VERIFY(calibrate->isEnabled() && test->isEnabled() && !window.isLiveStale());
+        link.closePort();
+        QVERIFY(widget.text().contains(QStringLiteral("Brak portu")));
+        auto *mark = window.findChild<QLabel *>(QStringLiteral("labelStale"));
+        QVERIFY(window.isLiveStale() && mark->isVisible());
+        QVERIFY(!window.findChild<QTableWidget *>(QStringLiteral("tableWidget"))->isEnabled());
+        QCOMPARE(mark->text(), QStringLiteral("brak danych"));
+    }
+    void rawTrafficKeepsTimedMessage()
+    {
+        MainWindow window;
+        QStatusBar *bar = window.statusBar();
+        window.slotWriteMessage(QStringLiteral("0200"), 0);
+        QCOMPARE(bar->currentMessage(), QStringLiteral("0200"));
+        window.slotWriteMessage(QStringLiteral("Anulowano"), 300);
+        window.slotWriteMessage(QStringLiteral("02000c"), 0);
+        QCOMPARE(bar->currentMessage(), QStringLiteral("Anulowano"));
+        // A timed message replaces a timed one; hex shows again once it has expired.
+        window.slotWriteMessage(QStringLiteral("Port"), 300);
+        QCOMPARE(bar->currentMessage(), QStringLiteral("Port"));
+        QTRY_VERIFY_WITH_TIMEOUT(bar->currentMessage().isEmpty(), 3000);
+        window.slotWriteMessage(QStringLiteral("0201"), 0);
+        QCOMPARE(bar->currentMessage(), QStringLiteral("0201"));
+    }
 
 private:
     QTemporaryDir m_dir;
 };
-
-void tst_TransferWindows::initTestCase()
-{
-    buildOptionLists();
-    initFaultTextTables();
-    QVERIFY(m_dir.isValid() && DbManager::instance()->openDatabase(m_dir.path()));
-    DbManager::instance()->initTables();
-}
-
-void tst_TransferWindows::init()
-{
-    for (const char *table : {"PAMIETNIK", "USZKODZENIA", "OPROGRAMOWANIE", "KONFIGURACJA"})
-        QSqlQuery().exec(QLatin1String("DELETE FROM ") + QLatin1String(table));
-}
-
-// Cancelled at part 7 of 20: nothing stored, even from a late part. The next read, clicked
-// twice and asked for once more, stores exactly one whole register.
-void tst_TransferWindows::cancelMidReadThenDoubleClick()
-{
-    const int parts = 20;
-    SimProcess sim(ostrelSimPath(), {QStringLiteral("--fast"), QStringLiteral("--log-entries"),
-                                     QString::number(parts * EntriesPerPart)});
-    USBManager link;
-    EventsManagement window(&link, nullptr);
-    window.show();
-    QSignalSpy messages(&link, &USBManager::signalWriteMessage);
-    QVERIFY(sim.start() && link.openPort(sim.portName()));
-    TransferProgress *strip = window.transferProgress();
-    QString seen;
-    QString detail;
-    const auto cancelAt7 = connect(window.readTracker(), &RequestTracker::signalProgress, &window,
-                                   [&](int part) {
-                                       if (part != 7)
-                                           return;
-                                       seen = strip->findChild<QProgressBar *>()->text();
-                                       detail = strip->progressText();
-                                       button(strip, "transferCancel")->click();
-                                   });
-    QAbstractButton *read = button(&window, "readButton");
-    read->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!seen.isEmpty(), 20000);
-    QCOMPARE(seen, QStringLiteral("część 7 z 20"));
-    QVERIFY2(detail.startsWith(QStringLiteral("wpisów: %1").arg(7 * EntriesPerPart)),
-             qPrintable(detail));
-    QVERIFY(!strip->isVisible());
-    QVERIFY(messages.last().at(0).toString().startsWith(QStringLiteral("Anulowano")));
-    QTRY_VERIFY_WITH_TIMEOUT(!link.isOutstanding(Device::ReadEventLog), 5000);
-    QVERIFY(!QTest::qWaitFor([] { return !stored("PAMIETNIK").isEmpty(); }, 1500));
-
-    disconnect(cancelAt7);
-    QTest::mouseClick(read, Qt::LeftButton);
-    QTest::mouseClick(read, Qt::LeftButton);
-    window.slotRead();
-    QTRY_COMPARE_WITH_TIMEOUT(stored("PAMIETNIK").size(), 1, 30000);
-    QVERIFY(!QTest::qWaitFor([] { return stored("PAMIETNIK").size() > 1; }, 1500));
-    QCOMPARE(stored("PAMIETNIK").first().size(), parts * EntriesPerPart * 8);
-    QVERIFY(read->isEnabled());
-}
-
-void tst_TransferWindows::cablePullSaysWhichTransferWasLost()
-{
-    FakeDialogs dialogs;
-    SimProcess sim(ostrelSimPath(), {"--fast", "--log-entries", "2040", "--hangup-after", "3"});
-    USBManager link;
-    EventsManagement window(&link, nullptr);
-    window.show();
-    QVERIFY(sim.start() && link.openPort(sim.portName()));
-    button(&window, "readButton")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 20000);
-    const QString text = dialogs.ofKind("warning").first().text;
-    // The cause in words, not the port error's enum name.
-    QVERIFY2(text.startsWith(QStringLiteral(
-                     "Połączenie z urządzeniem zostało przerwane (odczyt rejestru zdarzeń)\n"
-                     "Przyczyna: ")) && !text.contains(QLatin1String("Error")),
-             qPrintable(text));
-    QVERIFY(!window.transferProgress()->isVisible());
-    QVERIFY(!QTest::qWaitFor([] { return !stored("PAMIETNIK").isEmpty(); }, 1000));
-}
-
-void tst_TransferWindows::silentUnitEndsRead_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("buttonName");
-    QTest::addColumn<QString>("table"); // where a read stores; empty: the clock display
-    QTest::addColumn<QByteArray>("late"); // an answer that comes after the read was given up
-    QTest::newRow("configuration") << 0 << "readButton" << "KONFIGURACJA"
-                                   << frame(Device::ConfigData, QByteArray::fromHex("00"));
-    QTest::newRow("event log") << 1 << "readButton" << "PAMIETNIK" << QByteArray();
-    QTest::newRow("faults") << 3 << "readButton" << "USZKODZENIA"
-                            << frame(Device::FaultsData, QByteArray::fromHex("0101010101"));
-    QTest::newRow("software") << 4 << "readButton" << "OPROGRAMOWANIE"
-                              << frame(Device::SoftwareData, QByteArray::fromHex("0101"));
-    // The clock display follows every clock answer, the idle reads' too: nothing to store.
-    QTest::newRow("clock") << 5 << "readTimeButton" << QString() << QByteArray();
-}
-
-// In the whole program, with the live view polling too: the unit never answers, so the link
-// gives the request up after its third write, the window says so and stores nothing.
-void tst_TransferWindows::silentUnitEndsRead()
-{
-    QFETCH(int, tab);
-    QFETCH(QString, buttonName);
-    QFETCH(QString, table);
-    QFETCH(QByteArray, late);
-    FakeDialogs dialogs;
-    PtyPair pty;
-    QVERIFY(pty.isValid());
-    MainWindow window;
-    window.show();
-    auto *tabs = qobject_cast<QTabWidget *>(window.centralWidget());
-    tabs->setCurrentIndex(tab);
-    QWidget *page = tabs->widget(tab);
-    auto *clock = page->findChild<QDateTimeEdit *>(QStringLiteral("dateReadTimeEdit"));
-    const QDateTime shown = clock ? clock->dateTime() : QDateTime();
-    QVERIFY(window.usbManager()->openPort(pty.slavePath()));
-    auto *read = page->findChild<QAbstractButton *>(buttonName);
-    QTRY_VERIFY(read->isEnabled());
-    // The idle polls pile up in front of the read, as they do while a technician looks.
-    QTest::qWait(3000);
-    read->click();
-    QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 30000);
-    QVERIFY2(dialogs.ofKind("warning").first().text.startsWith("Urządzenie nie odpowiada\n"),
-             qPrintable(dialogs.lines().join('\n')));
-    QTRY_VERIFY(read->isEnabled());
-    if (!late.isEmpty())
-        QVERIFY(pty.write(late));
-    QTest::qWait(500);
-    if (clock)
-        QCOMPARE(clock->dateTime(), shown);
-    else
-        QCOMPARE(stored(table).size(), 0);
-    QCOMPARE(dialogs.ofKind("getText").size(), 0);
-    window.usbManager()->closePort();
-}
-
-void tst_TransferWindows::cancelOnSilentUnit_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("buttonName");
-    QTest::addColumn<char>("cancelled"); // the command withdrawn by cancel; 0: left to give up
-    QTest::newRow("faults cancelled") << int(Faults) << "readButton" << char(Device::ReadFaults);
-    QTest::newRow("configuration cancelled") << int(Config) << "readButton"
-                                             << char(Device::ReadConfig);
-    QTest::newRow("event log clear dropped") << int(Service) << "sendAckButton" << char(0);
-}
-
-// A request to a silent unit either is cancelled from the busy strip and never written again,
-// or is given up with a message; either way the window can be used again. (The record windows
-// share one read, so the faults stand for the software versions too.)
-void tst_TransferWindows::cancelOnSilentUnit()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, buttonName);
-    QFETCH(char, cancelled);
-    FakeDialogs dialogs;
-    PtyPair pty;
-    QVERIFY(pty.isValid());
-    USBManager link;
-    const auto window = makeWindow(kind, &link);
-    window->show();
-    QVERIFY(link.openPort(pty.slavePath()));
-    QAbstractButton *send = button(window.get(), qPrintable(buttonName));
-    QTest::mouseClick(send, Qt::LeftButton);
-    QVERIFY(!send->isEnabled());
-    if (kind == Config)
-        QVERIFY(!button(window.get(), "sendButton")->isEnabled());
-    if (!cancelled) {
-        QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 14000);
-        QVERIFY(dialogs.ofKind("warning").first().text.startsWith("Urządzenie nie odpowiada\n"));
-        QVERIFY(send->isEnabled());
-        return;
-    }
-    QAbstractButton *cancel = nullptr;
-    for (auto *candidate : window->findChildren<QPushButton *>(QStringLiteral("transferCancel")))
-        cancel = candidate->isVisible() ? candidate : cancel;
-    QVERIFY(cancel);
-    QVERIFY(!pty.readFrame(3000).isEmpty());
-    cancel->click();
-    QVERIFY(send->isEnabled());
-    const QByteArray later = pty.read(2600, 200);
-    QVERIFY2(!later.contains(cancelled), later.toHex().constData());
-    QVERIFY(dialogs.ofKind("warning").isEmpty());
-}
-
-// Three stored configurations, the first two open, the second chosen: cancelling the read
-// (with the focus on the cancel button) leaves the second chosen in the list and in the tabs.
-void tst_TransferWindows::cancelKeepsTheChosenConfiguration()
-{
-    PtyPair pty;
-    QVERIFY(pty.isValid());
-    USBManager link;
-    ConfigManagement window(&link, nullptr);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    DbManager *store = DbManager::instance();
-    const QByteArray image = Konfiguracja(QStringLiteral("x"), nullptr)
-                                     .toByteArray(Konfiguracja::FromDatabase);
-    for (const char *name : {"Pierwsza", "Druga", "Trzecia"})
-        store->writeConfig(QLatin1String(name), image);
-    window.setupModels();
-    auto *list = window.findChild<QListView *>(QStringLiteral("listaKonfiguracji"));
-    for (int row : {0, 1}) {
-        const QRect cell = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-    }
-    auto *area = window.findChild<QMdiArea *>(QStringLiteral("mdiArea"));
-    QCOMPARE(area->activeSubWindow()->windowTitle(), QStringLiteral("Druga"));
-    QVERIFY(link.openPort(pty.slavePath()));
-    auto *read = window.findChild<QToolButton *>(QStringLiteral("readButton"));
-    QTRY_VERIFY(read->isEnabled());
-    read->click();
-    auto *cancel = window.findChild<QPushButton *>(QStringLiteral("transferCancel"));
-    QTRY_VERIFY(cancel->isVisible());
-    cancel->setFocus();
-    QTest::mouseClick(cancel, Qt::LeftButton);
-    QTRY_VERIFY(read->isEnabled());
-    QCOMPARE(stored(QStringLiteral("KONFIGURACJA")).size(), 3);
-    const QModelIndexList selected = list->selectionModel()->selectedIndexes();
-    QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.first().data().toString(), QStringLiteral("Druga"));
-    QCOMPARE(area->activeSubWindow()->windowTitle(), QStringLiteral("Druga"));
-    QCOMPARE(window.getCurrentConfigId(), store->findConfigId(QStringLiteral("Druga")));
-}
-
-// A name prompt held open for 30 s on the answer it names, while the idle clock reads go on:
-// the link keeps taking answers, so nothing is repeated, lost or garbled.
-void tst_TransferWindows::questionDoesNotStallTheLink()
-{
-    SimProcess sim(ostrelSimPath(), {QStringLiteral("--fast")});
-    QVERIFY(sim.start());
-    SlowNameDialogs dialogs;
-    USBManager link;
-    ConfigManagement window(&link, nullptr);
-    window.show();
-    QVERIFY(link.openPort(sim.portName()));
-    int clockAnswers = 0;
-    connect(&link, &USBManager::signalReceivedPacket, this, [&](Device::COMMAND command) {
-        clockAnswers += command == Device::ClockData;
-    });
-    button(&window, "readButton")->click();
-    QTRY_COMPARE_WITH_TIMEOUT(stored(QStringLiteral("KONFIGURACJA")).size(), 1, 60000);
-    QVERIFY2(clockAnswers >= 10, qPrintable(QString::number(clockAnswers)));
-    QCOMPARE(link.repeatCount(), 0);
-    QCOMPARE(link.droppedCount(), 0);
-    QCOMPARE(link.rejectedCount(), 0);
-}
-
-// A silent unit shows as such one answer time-out after the port opened, not on a later poll;
-// calibration and the self-test wait for an answer, and the live view is marked stale again
-// once the port closes.
-void tst_TransferWindows::healthGatesServiceAndLiveView()
-{
-    PtyPair pty;
-    QVERIFY(pty.isValid());
-    USBManager link;
-    LinkHealthWidget widget(&link);
-    DetailsManagement window(&link, nullptr);
-    window.show();
-    auto *calibrate = window.findChild<QPushButton *>(QStringLiteral("buttonCalibr"));
-    auto *test = window.findChild<QPushButton *>(QStringLiteral("buttonTest"));
-    QElapsedTimer clock;
-    qint64 silentAt = -1;
-    connect(widget.health(), &LinkHealth::signalChanged, this, [&] {
-        if (silentAt < 0 && widget.text().contains(QStringLiteral("Centrala nie odpowiada")))
-            silentAt = clock.elapsed();
-    });
-    QVERIFY(link.openPort(pty.slavePath()));
-    clock.start();
-    QVERIFY(!widget.text().contains(QStringLiteral("nie odpowiada")));
-    QTRY_VERIFY_WITH_TIMEOUT(silentAt >= 0, 5000);
-    QVERIFY2(silentAt <= USBManager::AnswerTimeoutMs + 100, qPrintable(QString::number(silentAt)));
-    QVERIFY(!calibrate->isEnabled() && !test->isEnabled() && window.isLiveStale());
-
-    QVERIFY(pty.readFrame(3000).size() > 4); // a live poll is waiting for its answer
-    QVERIFY(pty.write(frame(Device::LiveStateData, QByteArray(1, '\0'))));
-    QTRY_VERIFY(calibrate->isEnabled() && test->isEnabled() && !window.isLiveStale());
-    link.closePort();
-    QVERIFY(widget.text().contains(QStringLiteral("Brak portu")));
-    auto *mark = window.findChild<QLabel *>(QStringLiteral("labelStale"));
-    QVERIFY(window.isLiveStale() && mark->isVisible());
-    QVERIFY(!window.findChild<QTableWidget *>(QStringLiteral("tableWidget"))->isEnabled());
-    QCOMPARE(mark->text(), QStringLiteral("brak danych"));
-}
-
-void tst_TransferWindows::rawTrafficKeepsTimedMessage()
-{
-    MainWindow window;
-    QStatusBar *bar = window.statusBar();
-    window.slotWriteMessage(QStringLiteral("0200"), 0);
-    QCOMPARE(bar->currentMessage(), QStringLiteral("0200"));
-    window.slotWriteMessage(QStringLiteral("Anulowano"), 300);
-    window.slotWriteMessage(QStringLiteral("02000c"), 0);
-    QCOMPARE(bar->currentMessage(), QStringLiteral("Anulowano"));
-    // A timed message replaces a timed one; hex shows again once it has expired.
-    window.slotWriteMessage(QStringLiteral("Port"), 300);
-    QCOMPARE(bar->currentMessage(), QStringLiteral("Port"));
-    QTRY_VERIFY_WITH_TIMEOUT(bar->currentMessage().isEmpty(), 3000);
-    window.slotWriteMessage(QStringLiteral("0201"), 0);
-    QCOMPARE(bar->currentMessage(), QStringLiteral("0201"));
-}
 
 QTEST_MAIN(tst_TransferWindows)
 #include "tst_transferwindows.moc"
