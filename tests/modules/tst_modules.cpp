@@ -271,13 +271,10 @@ void TestModules::faults_data()
     QTest::addColumn<QStringList>("faults");
 
     const QString ls1 = QStringLiteral(" wyjścia linii sygnałowej numer 1 (LS1)");
-    QTest::newRow("PSL byte 12 is the last") << 0xF0 << ones(13, {12}) << QStringList();
     QTest::newRow("PSL trailing blank") << 0xF0 << ones(13, {11})
             << QStringList{"Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) "};
-    QTest::newRow("PSL index without text") << 0xF0 << ones(14, {12}) << QStringList{QString()};
     QTest::newRow("PSL two in order") << 0xF0 << hex("01000000ff00000000000000")
                                       << QStringList{"Zwarcie" + ls1, "Przerwa" + ls1};
-    QTest::newRow("PSL one byte") << 0xF0 << hex("01") << QStringList();
     QTest::newRow("PSB Tarven B") << 0xE0 << ones(36, {22, 35})
                                   << QStringList{"Uszkodzenie ogólne z systemu Tarven B"};
     QTest::newRow("PSR text, then numbers") << 0x83 << hex("01010000")
