@@ -66,10 +66,3 @@ QString SimProcess::log()
     m_log.append(m_process.readAllStandardError());
     return QString::fromUtf8(m_log);
 }
-
-bool SimProcess::waitForExit(int timeoutMs)
-{
-    if (m_process.state() == QProcess::NotRunning)
-        return true;
-    return m_process.waitForFinished(timeoutMs);
-}

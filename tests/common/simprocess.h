@@ -22,7 +22,6 @@ public:
     QString portName() const { return m_portName; }
     // Everything the simulator wrote to standard error so far (its log).
     QString log();
-    bool waitForExit(int timeoutMs);
 
 private:
     QString m_program;

@@ -170,27 +170,6 @@ private slots:
         QCOMPARE(big.toByteArray(Store), hex("01120100") + payload + hex("00"));
     }
 
-    // Every factory type, including those added later, with a non-zero value in every setting.
-    void roundTrip()
-    {
-        const QList<int> types = factoryTypes();
-        QByteArray records;
-        for (int type : types) {
-            const QByteArray payload = nonZeroBytes(makeModule(type)->toByteArray().size());
-            records += char(type) + hex("03");
-            if (type == Konfiguracja::TwoByteLengthType)
-                records += char(payload.size() >> 8);
-            records += char(payload.size()) + payload;
-        }
-        for (auto form : {Unit, Store}) {
-            const QByteArray image = char(types.size()) + records + hex(form == Store ? "00" : "");
-            Konfiguracja config;
-            QVERIFY(config.parse(image, form));
-            QCOMPARE(config.getModules().size(), types.size());
-            QCOMPARE(config.toByteArray(form), image);
-        }
-    }
-
     void reportOfDefaultConfiguration()
     {
         const QString table = QStringLiteral(

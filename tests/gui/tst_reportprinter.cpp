@@ -70,21 +70,16 @@ QString mixedReport(int rows)
     return html + QStringLiteral("</table ></body></html>");
 }
 
-// Pages from..to of the report as the print dialog's range asks for them.
-bool printPages(const QString &html, const QString &fileName, int from, int to)
+// Pages from..to of the report as the print dialog's range asks for them; with no range, the
+// whole report as the single text document prints it.
+bool printPdf(const QString &html, const QString &fileName, int from = 0, int to = 0)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
     printer.setFromTo(from, to);
-    return ReportPrinter::print(html, &printer);
-}
-
-bool printSingleDocument(const QString &html, const QString &fileName)
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
+    if (from > 0)
+        return ReportPrinter::print(html, &printer);
     QTextDocument document;
     ReportPrinter::setUpDocument(&document, html);
     document.print(&printer);
@@ -169,7 +164,7 @@ void tst_ReportPrinter::looksAsOneDocument()
     const QString sliced = m_dir.filePath(tag + QStringLiteral("-sliced.pdf"));
     const QString whole = m_dir.filePath(tag + QStringLiteral("-whole.pdf"));
     QVERIFY(ReportPrinter::writePdf(html, sliced));
-    QVERIFY(printSingleDocument(html, whole));
+    QVERIFY(printPdf(html, whole));
 
     const int pages = pageCount(whole);
     QVERIFY(pages > 3);
@@ -195,7 +190,7 @@ void tst_ReportPrinter::printsTheChosenPages()
     const QString all = m_dir.filePath(QStringLiteral("all.pdf"));
     const QString some = m_dir.filePath(QStringLiteral("some.pdf"));
     QVERIFY(ReportPrinter::writePdf(html, all));
-    QVERIFY(printPages(html, some, 9, 21));
+    QVERIFY(printPdf(html, some, 9, 21));
     const QStringList whole = pageTexts(all);
     QCOMPARE(pageTexts(some), whole.mid(8, 13));
 }
@@ -217,7 +212,7 @@ void tst_ReportPrinter::largeRegisterKeepsEveryRow()
     int lastRow = 0;
     for (const int from : {1, 2590}) {
         const QString pdf = m_dir.filePath(QStringLiteral("large-%1.pdf").arg(from));
-        QVERIFY(printPages(html, pdf, from, from == 1 ? 3 : 9999));
+        QVERIFY(printPdf(html, pdf, from, from == 1 ? 3 : 9999));
         const QStringList texts = pageTexts(pdf);
         QVERIFY2(texts.size() >= 3, qPrintable(QString::number(texts.size())));
         QCOMPARE(texts.first().contains(QLatin1String("Zdarzenia Ostrel: L_test")), from == 1);

@@ -24,7 +24,6 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include <algorithm>
 #include <memory>
 
 // The English catalogue is chosen in the store and installed before the main window builds
@@ -68,13 +67,12 @@ void TestTranslation::translatesTexts()
     // A setting's name is translated before its block number is filled in, and its option
     // list was built with the translator installed.
     std::unique_ptr<Modul> psl(createModule(0xF0, 1));
-    const QList<Setting *> settings = psl->getSettings();
-    const auto mode = std::find_if(settings.begin(), settings.end(), [](Setting *setting) {
-        return setting->getName() == QLatin1String("Signalling line LS3 - operating mode");
-    });
-    QVERIFY(mode != settings.end());
-    (*mode)->setValue(1);
-    QCOMPARE((*mode)->getValueText(), QStringLiteral("Steady on"));
+    Setting *mode = nullptr;
+    for (Setting *setting : psl->getSettings())
+        mode = setting->getName() == "Signalling line LS3 - operating mode" ? setting : mode;
+    QVERIFY(mode);
+    mode->setValue(1);
+    QCOMPARE(mode->getValueText(), QStringLiteral("Steady on"));
     QCOMPARE(faultText(0xF0, 0x80),
              QStringLiteral("Short circuit of signalling line output 1 (LS1) CLEARED"));
     QVector<quint16> values(Diagnostics::LiveRowCount, 0);

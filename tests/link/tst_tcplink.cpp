@@ -1,7 +1,7 @@
 // ctest-labels: tcp
-// What only the TCP link has: telling an address from a serial port name, answers split into
-// single bytes, the recent addresses, and how each way a network connection fails reaches the
-// technician, with nothing delivered that could be stored.
+// What only the TCP link has: telling an address from a serial port name, the recent addresses,
+// and how each way a network connection fails reaches the technician, with nothing delivered
+// that could be stored.
 #include "frames.h"
 #include "simprocess.h"
 
@@ -48,7 +48,6 @@ private slots:
     void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); }
     void portNames_data();
     void portNames();
-    void answerSplitByteByByte();
     void recentAddresses();
     void failures_data();
     void failures();
@@ -79,33 +78,6 @@ void TestTcpLink::portNames()
     QCOMPARE(USBManager::parseNetworkAddress(name, &parsedHost, &parsedPort), !host.isEmpty());
     QCOMPARE(parsedHost, host);
     QCOMPARE(int(parsedPort), port);
-}
-
-// TCP splits and joins writes freely: an answer arriving one byte per segment, each read by the
-// link on its own, is delivered once, when its last byte comes.
-void TestTcpLink::answerSplitByteByByte()
-{
-    QTcpServer server;
-    QVERIFY(server.listen(QHostAddress::LocalHost));
-    USBManager link;
-    QSignalSpy packets(&link, &USBManager::signalReceivedPacket);
-    QSignalSpy reads(&link, &USBManager::signalWriteMessage);
-    QVERIFY(link.openPort(QStringLiteral("127.0.0.1:%1").arg(server.serverPort())));
-    QVERIFY(server.waitForNewConnection(1000));
-    QTcpSocket *unit = server.nextPendingConnection();
-    unit->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-    link.queueFrame(frameOf(Device::ReadConfig));
-    QTRY_VERIFY(unit->bytesAvailable() > 0);
-    const QByteArray image("configuration image");
-    for (const char byte : frameOf(Device::ConfigData, image)) {
-        QCOMPARE(packets.count(), 0);
-        reads.clear();
-        unit->write(&byte, 1);
-        QTRY_VERIFY(!reads.isEmpty());
-        QCOMPARE(reads.constFirst().at(0).toByteArray(), QByteArray(1, byte).toHex());
-    }
-    QCOMPARE(packets.count(), 1);
-    QCOMPARE(packets.constFirst().at(1).toByteArray(), image);
 }
 
 // Newest first, each once, five at most, kept across starts; the described rows stay.

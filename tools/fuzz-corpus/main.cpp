@@ -103,8 +103,6 @@ void writePreset(const QString &name, SimOptions::Preset preset)
     Konfiguracja config;
     config.parse(image, Konfiguracja::FromDevice);
     write("konfiguracja", name + "-stored", config.toByteArray(Konfiguracja::FromDatabase));
-    write("cfgimport", name + ".cfg",
-          frame(Device::ConfigData, config.toByteArray(Konfiguracja::FromDatabase)));
 
     int position = 0;
     for (Modul *module : config.getModules()) {
@@ -138,10 +136,10 @@ int main(int argc, char **argv)
     writePreset(QStringLiteral("basic"), SimOptions::Preset::Basic);
     writePreset(QStringLiteral("smokevent"), SimOptions::Preset::SmokeVent);
     writePreset(QStringLiteral("extinguishing"), SimOptions::Preset::Extinguishing);
-    // 127 empty SCB headers: the largest report a short file gives.
+    // 127 empty SCB headers: the largest report a short stored image gives.
     QByteArray headers(1, char(127));
     for (int i = 0; i < 127; ++i)
         headers += QByteArray("\x55\x01\x00\x00", 4);
-    write("cfgimport", "scb-headers.cfg", frame(Device::ConfigData, headers + '\0'));
+    write("konfiguracja", "scb-headers", headers + '\0');
     return 0;
 }
