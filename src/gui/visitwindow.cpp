@@ -46,6 +46,7 @@ const char *const BatteryHeaders[VisitWindow::BatteryColumnCount] = {
 
 // Wide enough for the longest result text in its drop-down.
 constexpr int ResultColumnWidth = 110;
+constexpr int DescriptionColumnWidth = 240;
 
 const CheckResult ResultChoices[] = {CheckResult::NotChecked, CheckResult::Ok, CheckResult::Fault,
                                      CheckResult::NotApplicable};
@@ -205,6 +206,7 @@ void VisitWindow::fillChecks()
                                  check.measured, QString(), check.remark};
         for (int column = 0; column < CheckColumnCount; ++column) {
             auto *item = new QTableWidgetItem(texts[column]);
+            item->setToolTip(texts[column]);
             const bool editable = !m_visit.closed
                     && (column == CheckMeasured || column == CheckRemark);
             if (!editable)
@@ -221,6 +223,10 @@ void VisitWindow::fillChecks()
         table->setCellWidget(row, CheckResultColumn, box);
     }
     table->resizeColumnsToContents();
+    // The long descriptions wrap, so that the columns the technician fills in stay in view.
+    for (const int column : {CheckItem, CheckMethod, CheckLimit})
+        table->setColumnWidth(column, qMin(table->columnWidth(column), DescriptionColumnWidth));
+    table->setWordWrap(true);
     table->resizeRowsToContents();
     table->setColumnWidth(CheckResultColumn,
                           qMax(table->columnWidth(CheckResultColumn), ResultColumnWidth));
