@@ -295,8 +295,11 @@ void TestTranslation::polishTexts()
     QTranslator polish;
     QVERIFY(loadTranslation(polish));
     DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
-    QTEST(polish.translate(qPrintable(context), qPrintable(source),
-                           comment.isNull() ? nullptr : qPrintable(comment)),
+    // Catalogues are keyed by UTF-8; qPrintable would use the local 8-bit code page (Windows).
+    const QByteArray sourceUtf8 = source.toUtf8();
+    const QByteArray commentUtf8 = comment.toUtf8();
+    QTEST(polish.translate(qPrintable(context), sourceUtf8.constData(),
+                           comment.isNull() ? nullptr : commentUtf8.constData()),
           "shown");
 }
 
