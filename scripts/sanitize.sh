@@ -5,7 +5,7 @@ OSTREL_SANITIZE_DIR="${OSTREL_SANITIZE_DIR:-$OSTREL_ROOT/build-sanitize}"
 ostrel_sanitizer_build() {
     ostrel_install_deps "$OSTREL_SANITIZER_PACKAGES"
     CC=clang CXX=clang++ ostrel_build "$OSTREL_SANITIZE_DIR" -DOSTREL_SANITIZE=ON \
-        -DCMAKE_CXX_COMPILER=clang++
+        -DCMAKE_CXX_COMPILER=clang++ -DOSTREL_BENCH=OFF
 }
 
 # Reports go to files under $1 instead of the terminal, so that a report written by a child
