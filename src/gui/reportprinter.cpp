@@ -637,25 +637,8 @@ int estimatedPages(const QString &html, QPrinter *printer)
 
 bool writePdf(const QString &html, const QString &fileName, QWidget *progressParent)
 {
-    bool written = false;
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(fileName);
-        written = print(html, &printer, progressParent)
-                && printer.printerState() != QPrinter::Error;
-    }
-    // A cancelled or failed export leaves no file behind that could pass for the report.
-    if (!written) {
-        QFile::remove(fileName);
-        return false;
-    }
-    return QFileInfo::exists(fileName);
+    return writePdf(html, fileName, PageFooter{QString(), false}, progressParent);
 }
-
-} // namespace ReportPrinter
-
-namespace ReportPrinter {
 
 bool print(const QString &html, QPrinter *printer, const PageFooter &footer,
            QWidget *progressParent)
@@ -671,8 +654,7 @@ bool print(const QString &html, QPrinter *printer, const PageFooter &footer,
     // page number.
     const PageSetup setup = pageSetup(printer);
     QTextDocument document;
-    document.setDocumentMargin(0);
-    document.setHtml(html);
+    setUpDocument(&document, html);
     layOut(&document, printer, setup);
     PageFoot foot{&footer, document.pageCount()};
     const int firstPage = qMax(1, printer->fromPage());
@@ -702,6 +684,7 @@ bool writePdf(const QString &html, const QString &fileName, const PageFooter &fo
         written = print(html, &printer, footer, progressParent)
                 && printer.printerState() != QPrinter::Error;
     }
+    // A cancelled or failed export leaves no file behind that could pass for the report.
     if (!written) {
         QFile::remove(fileName);
         return false;

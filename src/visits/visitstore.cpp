@@ -167,6 +167,31 @@ private:
     bool m_ok = false;
 };
 
+// Writes one row of `table`: a new row (id 0) is inserted, with the columns only a new row gets;
+// an existing one is updated. The row's id, or 0 when nothing was written.
+int saveRow(const QSqlDatabase &db, const char *table, const QStringList &columns,
+            const QVariantList &values, int id, const QStringList &newColumns = {},
+            const QVariantList &newValues = {})
+{
+    if (id == 0) {
+        const QStringList all = columns + newColumns;
+        QStringList marks;
+        for (int i = 0; i < all.size(); ++i)
+            marks << QStringLiteral("?");
+        const Statement insert(db,
+                               QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                       .arg(QLatin1String(table), all.join(QLatin1Char(',')),
+                                            marks.join(QLatin1Char(','))),
+                               values + newValues);
+        return insert.insertedId();
+    }
+    const Statement update(db,
+                           QStringLiteral("UPDATE %1 SET %2=? WHERE id=?")
+                                   .arg(QLatin1String(table), columns.join(QStringLiteral("=?,"))),
+                           values + QVariantList{id});
+    return update.affected() == 1 ? id : 0;
+}
+
 class Transaction
 {
 public:
@@ -311,24 +336,12 @@ int VisitStore::saveSite(const Site &site)
     }
     const QVariantList values{site.name.trimmed(), site.address, site.owner, site.contact,
                               site.phone, site.notes};
-    if (site.id == 0) {
-        Statement insert(m_db,
-                         QStringLiteral("INSERT INTO OBIEKTY (name,address,owner,contact,phone,"
-                                        "notes) VALUES (?,?,?,?,?,?)"),
-                         values);
-        if (!insert.ok())
-            fail(tr("Nie zapisano obiektu w bazie danych."));
-        return insert.insertedId();
-    }
-    Statement update(m_db,
-                     QStringLiteral("UPDATE OBIEKTY SET name=?,address=?,owner=?,contact=?,"
-                                    "phone=?,notes=? WHERE id=?"),
-                     values + QVariantList{site.id});
-    if (update.affected() != 1) {
+    const int id = saveRow(m_db, "OBIEKTY",
+                           {"name", "address", "owner", "contact", "phone", "notes"}, values,
+                           site.id);
+    if (id == 0)
         fail(tr("Nie zapisano obiektu w bazie danych."));
-        return 0;
-    }
-    return site.id;
+    return id;
 }
 
 static Site readSite(const Statement &row)
@@ -376,24 +389,12 @@ int VisitStore::saveUnit(const Unit &unit)
     const QVariantList values{unit.siteId, unit.label.trimmed(), unit.place,
                               unit.serialNumber.trimmed(), dateValue(unit.installed), unit.notes,
                               moduleSetKey(unit.modules)};
-    if (unit.id == 0) {
-        Statement insert(m_db,
-                         QStringLiteral("INSERT INTO CENTRALE (site,label,place,serial,installed,"
-                                        "notes,modules) VALUES (?,?,?,?,?,?,?)"),
-                         values);
-        if (!insert.ok())
-            fail(tr("Nie zapisano centrali w bazie danych."));
-        return insert.insertedId();
-    }
-    Statement update(m_db,
-                     QStringLiteral("UPDATE CENTRALE SET site=?,label=?,place=?,serial=?,"
-                                    "installed=?,notes=?,modules=? WHERE id=?"),
-                     values + QVariantList{unit.id});
-    if (update.affected() != 1) {
+    const int id = saveRow(m_db, "CENTRALE",
+                           {"site", "label", "place", "serial", "installed", "notes", "modules"},
+                           values, unit.id);
+    if (id == 0)
         fail(tr("Nie zapisano centrali w bazie danych."));
-        return 0;
-    }
-    return unit.id;
+    return id;
 }
 
 static Unit readUnit(const Statement &row)
@@ -833,30 +834,21 @@ int VisitStore::saveBattery(const BatteryRow &row)
     const QVariantList values{row.make.trimmed(), row.capacityAh, row.dateCode.trimmed(),
                               dateValue(row.installed), row.voltage, row.resistance,
                               int(row.result)};
+    int position = 0;
     if (row.id == 0) {
-        Statement position(m_db,
-                           QStringLiteral("SELECT coalesce(max(position), 0) + 1 FROM "
-                                          "WIZYTY_AKUMULATORY WHERE visit = ?"),
-                           {visitId});
-        Statement insert(m_db,
-                         QStringLiteral("INSERT INTO WIZYTY_AKUMULATORY (make,capacity,date_code,"
-                                        "installed,voltage,resistance,result,visit,position) "
-                                        "VALUES (?,?,?,?,?,?,?,?,?)"),
-                         values + QVariantList{visitId,
-                                               position.next() ? position.value(0).toInt() : 1});
-        if (!insert.ok())
-            fail(tr("Nie zapisano akumulatora w bazie danych."));
-        return insert.insertedId();
+        Statement last(m_db,
+                       QStringLiteral("SELECT coalesce(max(position), 0) + 1 FROM "
+                                      "WIZYTY_AKUMULATORY WHERE visit = ?"),
+                       {visitId});
+        position = last.next() ? last.value(0).toInt() : 1;
     }
-    Statement update(m_db,
-                     QStringLiteral("UPDATE WIZYTY_AKUMULATORY SET make=?,capacity=?,date_code=?,"
-                                    "installed=?,voltage=?,resistance=?,result=? WHERE id=?"),
-                     values + QVariantList{row.id});
-    if (update.affected() != 1) {
+    const int id = saveRow(m_db, "WIZYTY_AKUMULATORY",
+                           {"make", "capacity", "date_code", "installed", "voltage", "resistance",
+                            "result"},
+                           values, row.id, {"visit", "position"}, {visitId, position});
+    if (id == 0)
         fail(tr("Nie zapisano akumulatora w bazie danych."));
-        return 0;
-    }
-    return row.id;
+    return id;
 }
 
 bool VisitStore::deleteBattery(int batteryId)
