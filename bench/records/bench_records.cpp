@@ -1,6 +1,7 @@
 // The largest event register the protocol carries: decoding, opening its tab, and its PDF,
 // next to the PDF printed through one QTextDocument holding the whole table.
 
+#include "../common/syntheticregister.h"
 #include "config/modul.h"
 #include "config/modulefactory.h"
 #include "gui/eventsmanagement.h"
@@ -16,7 +17,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
-#include <QRandomGenerator>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -30,21 +30,7 @@ namespace {
 
 QByteArray largestRegister(int entries)
 {
-    static const quint8 sources[] = {0x00, 0xE1, 0xF0, 0xF1, 0x50, 0x57, 0x80, 0xA0, 0x91};
-    QRandomGenerator random(7);
-    QByteArray data;
-    data.reserve(entries * Pamietnik::RecordSize);
-    QDateTime when(QDate(2019, 1, 1), QTime(6, 0));
-    for (int i = 0; i < entries; ++i) {
-        when = when.addSecs(60 + random.bounded(4000));
-        const QDate d = when.date();
-        const QTime t = when.time();
-        data.append(char(d.year() - 2000)).append(char(d.month())).append(char(d.day()));
-        data.append(char(t.hour())).append(char(t.minute())).append(char(t.second()));
-        data.append(char(random.bounded(35) | (random.bounded(3) == 0 ? 0x80 : 0)));
-        data.append(char(sources[random.bounded(int(sizeof sources))]));
-    }
-    return data;
+    return syntheticRegister(entries, 7, QDateTime(QDate(2019, 1, 1), QTime(6, 0)), 4000);
 }
 
 double seconds(const QElapsedTimer &timer)

@@ -4,6 +4,7 @@
 // register the protocol carries (65,025 entries) in its tab, (c) exporting a register of
 // 5,000 entries as PDF, and (d) a sync with the company archive. With STALL_TRACE set, every
 // stall over 20 ms is listed with its time.
+#include "../common/syntheticregister.h"
 #include "archive/archiverunner.h"
 #include "config/modulefactory.h"
 #include "gui/archivestatus.h"
@@ -21,7 +22,6 @@
 #include <QElapsedTimer>
 #include <QMdiArea>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -74,21 +74,7 @@ private:
 
 QByteArray generatedRegister(int entries)
 {
-    static const quint8 sources[] = {0x00, 0xE1, 0xF0, 0xF1, 0x50, 0x57, 0x80, 0xA0, 0x91};
-    QRandomGenerator random(11);
-    QByteArray data;
-    data.reserve(entries * Pamietnik::RecordSize);
-    QDateTime when(QDate(2019, 1, 1), QTime(6, 0));
-    for (int i = 0; i < entries; ++i) {
-        when = when.addSecs(60 + random.bounded(4000));
-        const QDate d = when.date();
-        const QTime t = when.time();
-        data.append(char(d.year() - 2000)).append(char(d.month())).append(char(d.day()));
-        data.append(char(t.hour())).append(char(t.minute())).append(char(t.second()));
-        data.append(char(random.bounded(35) | (random.bounded(3) == 0 ? 0x80 : 0)));
-        data.append(char(sources[random.bounded(int(sizeof sources))]));
-    }
-    return data;
+    return syntheticRegister(entries, 11, QDateTime(QDate(2019, 1, 1), QTime(6, 0)), 4000);
 }
 
 // Runs the loop until `done` holds or the time is up.

@@ -2,6 +2,7 @@
 // protocol carries: building the HTML (the register summed up), then its PDF, without the
 // register appendix.
 
+#include "../common/syntheticregister.h"
 #include "config/konfiguracja.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -25,21 +25,7 @@ namespace {
 
 QByteArray largestRegister(int entries, const QDateTime &start)
 {
-    static const quint8 sources[] = {0x00, 0xE1, 0xF0, 0xF1, 0x50, 0x57, 0x80, 0xA0, 0x91};
-    QRandomGenerator random(7);
-    QByteArray data;
-    data.reserve(entries * Pamietnik::RecordSize);
-    QDateTime when = start;
-    for (int i = 0; i < entries; ++i) {
-        when = when.addSecs(60 + random.bounded(1200));
-        const QDate d = when.date();
-        const QTime t = when.time();
-        data.append(char(d.year() - 2000)).append(char(d.month())).append(char(d.day()));
-        data.append(char(t.hour())).append(char(t.minute())).append(char(t.second()));
-        data.append(char(random.bounded(35) | (random.bounded(3) == 0 ? 0x80 : 0)));
-        data.append(char(sources[random.bounded(int(sizeof sources))]));
-    }
-    return data;
+    return syntheticRegister(entries, 7, start, 1200);
 }
 
 } // namespace
