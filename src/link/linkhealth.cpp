@@ -38,7 +38,7 @@ int LinkHealth::rejected() const
 
 void LinkHealth::update()
 {
-    const qint64 limit = USBManager::AnswerTimeoutMs;
+    const qint64 limit = m_link ? m_link->answerTimeoutMs() : USBManager::AnswerTimeoutMs;
     State state = NoPort;
     qint64 wait = -1;
     if (m_link && m_link->isOpen()) {

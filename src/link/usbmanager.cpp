@@ -77,6 +77,12 @@ USBManager::~USBManager()
     delete m_port;
 }
 
+void USBManager::setTimeouts(int answerTimeoutMs, int keepAliveMs)
+{
+    m_answerTimeoutMs = qMax(1, answerTimeoutMs);
+    m_keepAliveTimer.setInterval(qMax(1, keepAliveMs));
+}
+
 bool USBManager::openPort(const QString &portName)
 {
     m_openError.clear();
@@ -281,7 +287,7 @@ void USBManager::write()
         QMutexLocker locker(&m_queueMutex);
         if (m_queue.isEmpty())
             return;
-        m_answerTimer.start(AnswerTimeoutMs);
+        m_answerTimer.start(m_answerTimeoutMs);
         ++m_attemptCount;
         if (!m_port || !m_port->isOpen())
             return;

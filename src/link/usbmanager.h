@@ -34,6 +34,11 @@ public:
     explicit USBManager(QObject *parent = nullptr);
     ~USBManager() override;
 
+    // The unit's silence is waited out in real time: 6 s per unanswered request. Tests shorten
+    // both waits; the program never changes them.
+    void setTimeouts(int answerTimeoutMs, int keepAliveMs);
+    int answerTimeoutMs() const { return m_answerTimeoutMs; }
+
     // A port name of the form host:port, tcp://host:port or [v6-address]:port opens a TCP
     // connection (waiting at most ConnectTimeoutMs); anything else names a serial port.
     bool openPort(const QString &portName);
@@ -116,6 +121,7 @@ private:
     void portFailed(const QString &name, const QString &explanation);
     static QString socketErrorText(QAbstractSocket::SocketError error, const QString &address);
 
+    int m_answerTimeoutMs = AnswerTimeoutMs;
     QTimer m_commandTimer;
     QTimer m_answerTimer;
     QTimer m_keepAliveTimer;
