@@ -686,7 +686,7 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     </message>
     <message>
         <source>Zmieniono nazwe konfiguracji %1</source>
-        <translation>Konfiguration %1 wurde umbenannt</translation>
+        <translation>Konfiguration umbenannt in: %1</translation>
     </message>
     <message>
         <source>Czy usunąć konfigurację %1</source>
@@ -723,14 +723,6 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>Datei %1 konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Configuration </source>
-        <translation>Konfiguration </translation>
-    </message>
-    <message>
-        <source> saved in file</source>
-        <translation> gespeichert in Datei</translation>
     </message>
     <message>
         <source>Import conf</source>
@@ -819,6 +811,10 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
         <translation>Die Konfiguration %1 hat ungespeicherte Änderungen.
 
 „Ja“ speichert sie und druckt die gespeicherte Konfiguration, „Nein“ druckt den Inhalt des Editors ohne zu speichern.</translation>
+    </message>
+    <message>
+        <source>Konfigurację %1 zapisano w pliku %2.</source>
+        <translation>Konfiguration %1 in Datei %2 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -4566,6 +4562,18 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
         <translation>Der Ereignisspeicher konnte nicht in der Datenbank gespeichert werden. Der Ereignisspeicher in der Zentrale wurde nicht geleert.</translation>
     </message>
+    <message>
+        <source>odczyt rejestru zdarzeń przed wyczyszczeniem</source>
+        <translation>Lesen des Ereignisspeichers vor dem Leeren</translation>
+    </message>
+    <message>
+        <source>sprawdzenie, czy centrala nie dopisała zdarzeń</source>
+        <translation>Prüfen, ob die Zentrale neue Ereignisse gespeichert hat</translation>
+    </message>
+    <message>
+        <source>Centrala dopisywała zdarzenia w trakcie każdego z %1 odczytów. Wszystkie odczyty zapisano (%2), ale rejestru w centrali nie wyczyszczono. Spróbuj ponownie za chwilę.</source>
+        <translation>Die Zentrale hat während jedes der %1 Lesevorgänge Ereignisse gespeichert. Alle Lesevorgänge wurden gesichert (%2), der Ereignisspeicher der Zentrale wurde jedoch nicht geleert. Versuchen Sie es gleich noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4845,6 +4853,10 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <source>Konfigurator Ostrel</source>
         <translation>Ostrel-Konfigurator</translation>
     </message>
+    <message>
+        <source>Nieoczekiwana odpowiedź urządzenia na %1</source>
+        <translation>Unerwartete Antwort der Zentrale auf %1</translation>
+    </message>
 </context>
 <context>
     <name>TreeModel</name>
@@ -5018,6 +5030,14 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
     <message>
         <source>Port zamknięty: %1</source>
         <translation>Port geschlossen: %1</translation>
+    </message>
+    <message>
+        <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
+        <translation>Ein Lesevorgang läuft bereits; warten Sie, bis er beendet ist.</translation>
+    </message>
+    <message>
+        <source>Centrala odpowiedziała poleceniem %1 zamiast %2.</source>
+        <translation>Die Zentrale antwortete mit Befehl %1 statt %2.</translation>
     </message>
 </context>
 <context>

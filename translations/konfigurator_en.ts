@@ -686,7 +686,7 @@ connected to module LNM no. 1 to control ventilation
     </message>
     <message>
         <source>Zmieniono nazwe konfiguracji %1</source>
-        <translation>Configuration %1 has been renamed</translation>
+        <translation>Configuration renamed to: %1</translation>
     </message>
     <message>
         <source>Czy usunąć konfigurację %1</source>
@@ -723,14 +723,6 @@ connected to module LNM no. 1 to control ventilation
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>File %1 could not be saved.</translation>
-    </message>
-    <message>
-        <source>Configuration </source>
-        <translation>Configuration </translation>
-    </message>
-    <message>
-        <source> saved in file</source>
-        <translation> saved in file</translation>
     </message>
     <message>
         <source>Import conf</source>
@@ -819,6 +811,10 @@ connected to module LNM no. 1 to control ventilation
         <translation>Configuration %1 has unsaved changes.
 
 “Yes” saves them and prints the saved configuration, “No” prints what the editor shows, without saving.</translation>
+    </message>
+    <message>
+        <source>Konfigurację %1 zapisano w pliku %2.</source>
+        <translation>Configuration %1 saved in file %2.</translation>
     </message>
 </context>
 <context>
@@ -4566,6 +4562,18 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
         <translation>The event log could not be saved in the database. The log in the control unit was not cleared.</translation>
     </message>
+    <message>
+        <source>odczyt rejestru zdarzeń przed wyczyszczeniem</source>
+        <translation>reading the event register before clearing it</translation>
+    </message>
+    <message>
+        <source>sprawdzenie, czy centrala nie dopisała zdarzeń</source>
+        <translation>checking that the unit has logged nothing new</translation>
+    </message>
+    <message>
+        <source>Centrala dopisywała zdarzenia w trakcie każdego z %1 odczytów. Wszystkie odczyty zapisano (%2), ale rejestru w centrali nie wyczyszczono. Spróbuj ponownie za chwilę.</source>
+        <translation>The unit kept logging events during each of the %1 reads. Every read was stored (%2), but the unit&apos;s register was not cleared. Try again in a moment.</translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4845,6 +4853,10 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <source>Konfigurator Ostrel</source>
         <translation>Ostrel Configurator</translation>
     </message>
+    <message>
+        <source>Nieoczekiwana odpowiedź urządzenia na %1</source>
+        <translation>Unexpected answer from the unit to %1</translation>
+    </message>
 </context>
 <context>
     <name>TreeModel</name>
@@ -5018,6 +5030,14 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
     <message>
         <source>Port zamknięty: %1</source>
         <translation>Port closed: %1</translation>
+    </message>
+    <message>
+        <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
+        <translation>A read from the unit is already running; wait for it to end.</translation>
+    </message>
+    <message>
+        <source>Centrala odpowiedziała poleceniem %1 zamiast %2.</source>
+        <translation>The unit answered with command %1 instead of %2.</translation>
     </message>
 </context>
 <context>

@@ -686,7 +686,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Zmieniono nazwe konfiguracji %1</source>
-        <translation>Zmieniono nazwę konfiguracji %1</translation>
+        <translation>Zmieniono nazwę konfiguracji na: %1</translation>
     </message>
     <message>
         <source>Czy usunąć konfigurację %1</source>
@@ -718,23 +718,15 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Eksport config</source>
-        <translation>Eksport config</translation>
+        <translation>Eksport konfiguracji</translation>
     </message>
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>Nie udało się zapisać pliku %1.</translation>
     </message>
     <message>
-        <source>Configuration </source>
-        <translation>Configuration </translation>
-    </message>
-    <message>
-        <source> saved in file</source>
-        <translation> saved in file</translation>
-    </message>
-    <message>
         <source>Import conf</source>
-        <translation>Import conf</translation>
+        <translation>Import konfiguracji</translation>
     </message>
     <message>
         <source>Plik %1 nie zawiera poprawnej konfiguracji.</source>
@@ -819,6 +811,10 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
         <translation>Konfiguracja %1 ma niezapisane zmiany.
 
 „Tak” zapisuje je i drukuje zapisaną konfigurację, „Nie” drukuje to, co widać w edytorze, bez zapisywania.</translation>
+    </message>
+    <message>
+        <source>Konfigurację %1 zapisano w pliku %2.</source>
+        <translation>Konfigurację %1 zapisano w pliku %2.</translation>
     </message>
 </context>
 <context>
@@ -4566,6 +4562,18 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
         <translation>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</translation>
     </message>
+    <message>
+        <source>odczyt rejestru zdarzeń przed wyczyszczeniem</source>
+        <translation>odczyt rejestru zdarzeń przed wyczyszczeniem</translation>
+    </message>
+    <message>
+        <source>sprawdzenie, czy centrala nie dopisała zdarzeń</source>
+        <translation>sprawdzenie, czy centrala nie dopisała zdarzeń</translation>
+    </message>
+    <message>
+        <source>Centrala dopisywała zdarzenia w trakcie każdego z %1 odczytów. Wszystkie odczyty zapisano (%2), ale rejestru w centrali nie wyczyszczono. Spróbuj ponownie za chwilę.</source>
+        <translation>Centrala dopisywała zdarzenia w trakcie każdego z %1 odczytów. Wszystkie odczyty zapisano (%2), ale rejestru w centrali nie wyczyszczono. Spróbuj ponownie za chwilę.</translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4845,6 +4853,10 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Konfigurator Ostrel</source>
         <translation>Konfigurator Ostrel</translation>
     </message>
+    <message>
+        <source>Nieoczekiwana odpowiedź urządzenia na %1</source>
+        <translation>Nieoczekiwana odpowiedź urządzenia na %1</translation>
+    </message>
 </context>
 <context>
     <name>TreeModel</name>
@@ -5018,6 +5030,14 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Port zamknięty: %1</source>
         <translation>Port zamknięty: %1</translation>
+    </message>
+    <message>
+        <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
+        <translation>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</translation>
+    </message>
+    <message>
+        <source>Centrala odpowiedziała poleceniem %1 zamiast %2.</source>
+        <translation>Centrala odpowiedziała poleceniem %1 zamiast %2.</translation>
     </message>
 </context>
 <context>

@@ -686,7 +686,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Zmieniono nazwe konfiguracji %1</source>
-        <translation>Конфигурация %1 переименована</translation>
+        <translation>Конфигурация переименована: %1</translation>
     </message>
     <message>
         <source>Czy usunąć konfigurację %1</source>
@@ -723,14 +723,6 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>Не удалось сохранить файл %1.</translation>
-    </message>
-    <message>
-        <source>Configuration </source>
-        <translation>Конфигурация </translation>
-    </message>
-    <message>
-        <source> saved in file</source>
-        <translation> сохранена в файле</translation>
     </message>
     <message>
         <source>Import conf</source>
@@ -819,6 +811,10 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
         <translation>В конфигурации %1 есть несохранённые изменения.
 
 «Да» сохраняет их и печатает сохранённую конфигурацию, «Нет» печатает то, что видно в редакторе, без сохранения.</translation>
+    </message>
+    <message>
+        <source>Konfigurację %1 zapisano w pliku %2.</source>
+        <translation>Конфигурация %1 сохранена в файле %2.</translation>
     </message>
 </context>
 <context>
@@ -4566,6 +4562,18 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
         <translation>Не удалось сохранить журнал событий в базе данных. Журнал в приборе не очищен.</translation>
     </message>
+    <message>
+        <source>odczyt rejestru zdarzeń przed wyczyszczeniem</source>
+        <translation>чтение журнала событий перед очисткой</translation>
+    </message>
+    <message>
+        <source>sprawdzenie, czy centrala nie dopisała zdarzeń</source>
+        <translation>проверка, не записал ли прибор новых событий</translation>
+    </message>
+    <message>
+        <source>Centrala dopisywała zdarzenia w trakcie każdego z %1 odczytów. Wszystkie odczyty zapisano (%2), ale rejestru w centrali nie wyczyszczono. Spróbuj ponownie za chwilę.</source>
+        <translation>Прибор записывал события во время каждого из %1 чтений. Все чтения сохранены (%2), но журнал событий прибора не очищен. Повторите попытку через минуту.</translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4845,6 +4853,10 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Konfigurator Ostrel</source>
         <translation>Конфигуратор Ostrel</translation>
     </message>
+    <message>
+        <source>Nieoczekiwana odpowiedź urządzenia na %1</source>
+        <translation>Неожиданный ответ прибора на %1</translation>
+    </message>
 </context>
 <context>
     <name>TreeModel</name>
@@ -5018,6 +5030,14 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Port zamknięty: %1</source>
         <translation>Порт закрыт: %1</translation>
+    </message>
+    <message>
+        <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
+        <translation>Чтение из прибора уже выполняется; дождитесь его окончания.</translation>
+    </message>
+    <message>
+        <source>Centrala odpowiedziała poleceniem %1 zamiast %2.</source>
+        <translation>Прибор ответил командой %1 вместо %2.</translation>
     </message>
 </context>
 <context>

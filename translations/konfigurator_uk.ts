@@ -686,7 +686,7 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
     <message>
         <source>Zmieniono nazwe konfiguracji %1</source>
-        <translation>Конфігурацію %1 перейменовано</translation>
+        <translation>Конфігурацію перейменовано: %1</translation>
     </message>
     <message>
         <source>Czy usunąć konfigurację %1</source>
@@ -723,14 +723,6 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>Не вдалося зберегти файл %1.</translation>
-    </message>
-    <message>
-        <source>Configuration </source>
-        <translation>Конфігурацію </translation>
-    </message>
-    <message>
-        <source> saved in file</source>
-        <translation> збережено у файлі</translation>
     </message>
     <message>
         <source>Import conf</source>
@@ -819,6 +811,10 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
         <translation>Конфігурація %1 має незбережені зміни.
 
 «Так» зберігає їх і друкує збережену конфігурацію, «Ні» друкує те, що видно в редакторі, без збереження.</translation>
+    </message>
+    <message>
+        <source>Konfigurację %1 zapisano w pliku %2.</source>
+        <translation>Конфігурацію %1 збережено у файлі %2.</translation>
     </message>
 </context>
 <context>
@@ -4566,6 +4562,18 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Nie udało się zapisać rejestru zdarzeń w bazie danych. Rejestru w centrali nie wyczyszczono.</source>
         <translation>Не вдалося зберегти журнал подій у базі даних. Журнал у приладі не очищено.</translation>
     </message>
+    <message>
+        <source>odczyt rejestru zdarzeń przed wyczyszczeniem</source>
+        <translation>зчитування журналу подій перед очищенням</translation>
+    </message>
+    <message>
+        <source>sprawdzenie, czy centrala nie dopisała zdarzeń</source>
+        <translation>перевірка, чи прилад не записав нових подій</translation>
+    </message>
+    <message>
+        <source>Centrala dopisywała zdarzenia w trakcie każdego z %1 odczytów. Wszystkie odczyty zapisano (%2), ale rejestru w centrali nie wyczyszczono. Spróbuj ponownie za chwilę.</source>
+        <translation>Прилад записував події під час кожного з %1 зчитувань. Усі зчитування збережено (%2), але журнал подій приладу не очищено. Спробуйте ще раз за хвилину.</translation>
+    </message>
 </context>
 <context>
     <name>Setting</name>
@@ -4845,6 +4853,10 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Konfigurator Ostrel</source>
         <translation>Конфігуратор Ostrel</translation>
     </message>
+    <message>
+        <source>Nieoczekiwana odpowiedź urządzenia na %1</source>
+        <translation>Неочікувана відповідь приладу на %1</translation>
+    </message>
 </context>
 <context>
     <name>TreeModel</name>
@@ -5018,6 +5030,14 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Port zamknięty: %1</source>
         <translation>Порт закрито: %1</translation>
+    </message>
+    <message>
+        <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
+        <translation>Зчитування з приладу вже триває; дочекайтеся його завершення.</translation>
+    </message>
+    <message>
+        <source>Centrala odpowiedziała poleceniem %1 zamiast %2.</source>
+        <translation>Прилад відповів командою %1 замість %2.</translation>
     </message>
 </context>
 <context>

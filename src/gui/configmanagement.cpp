@@ -13,6 +13,7 @@
 #include "config/configdiff.h"
 #include "config/modul.h"
 #include "config/setting.h"
+#include "link/linkreply.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
@@ -20,6 +21,7 @@
 #include <QAction>
 #include <QDateTime>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -58,16 +60,6 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
     m_sender = new ConfigSender(m_readTracker, this);
     connect(m_sender, &ConfigSender::backupStored, this, [this] { setupModels(); });
     connect(m_sender, &ConfigSender::finished, this, &ConfigManagement::updateDeviceActions);
-    connect(m_readTracker, &RequestTracker::signalAnswered, this,
-            [this](Device::COMMAND command, const QByteArray &payload) {
-                if (m_purpose == Purpose::Read) {
-                    slotReceivedPacket(command, payload);
-                } else if (m_purpose == Purpose::Compare) {
-                    if (std::unique_ptr<Konfiguracja> unit = usableConfig(
-                                payload, Konfiguracja::FromDevice, tr("urządzenia")))
-                        showComparison(*unit, tr("Urządzenie"));
-                }
-            });
 
     model = new QSqlQueryModel(this);
     setupModels();
@@ -285,18 +277,6 @@ void ConfigManagement::slotSubWindowActivated(QMdiSubWindow *window)
     setupModels();
 }
 
-void ConfigManagement::queue(Device::COMMAND command, const QByteArray &payload)
-{
-    if (!usb)
-        return;
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    m_purpose = Purpose::Read;
-    if (!m_readTracker->start(frame, command == Device::ReadConfig ? Device::ConfigData
-                                                                    : Device::Acknowledge))
-        usb->writeMessage(tr("Poprzednie polecenie dla urządzenia jeszcze trwa."), 5000);
-}
-
 bool ConfigManagement::isBusy() const
 {
     return m_readTracker->isBusy() || m_sender->isBusy();
@@ -313,19 +293,22 @@ void ConfigManagement::slotReadUsb()
 {
     // Read, send and comparison share the expected answer: a second request would redirect the
     // first, and an image the sender reads is not one to store.
-    if (isBusy())
+    if (isBusy() || !usb)
         return;
-    sentCommand = Device::ReadConfig;
-    expectedAnswer = Device::ConfigData;
-    queue(Device::ReadConfig, QByteArray());
+    LinkReply *reply = m_readTracker->start(Device::ReadConfig, QByteArray(), Device::ConfigData);
+    if (!reply) {
+        usb->writeMessage(tr("Poprzednie polecenie dla urządzenia jeszcze trwa."), 5000);
+        return;
+    }
+    connect(reply, &LinkReply::finished, this, [this](const QByteArray &image) {
+        emit signalUnitConfigRead(image);
+        slotReceivedPacket(Device::ConfigData, image);
+    });
 }
 
 void ConfigManagement::slotReceivedPacket(Device::COMMAND cmd, QByteArray ba)
 {
-    if (int(cmd) != expectedAnswer)
-        return;
-
-    if (expectedAnswer == Device::ConfigData) {
+    if (cmd == Device::ConfigData) {
         currentName.clear();
         bool ok = false;
         QString name = Dialogs::instance()->getText(this, tr("Nazwa Konfiguracji"),
@@ -346,9 +329,8 @@ void ConfigManagement::slotReceivedPacket(Device::COMMAND cmd, QByteArray ba)
         }
         ui->listaKonfiguracji->setUpdatesEnabled(true);
         setupModels();
-    } else if (expectedAnswer == Device::Acknowledge) {
+    } else if (cmd == Device::Acknowledge) {
         Dialogs::instance()->information(this, tr("Info"), tr("Dane wysłane poprawnie."));
-        expectedAnswer = 0;
     }
 }
 
@@ -386,9 +368,6 @@ void ConfigManagement::slotSendUsb()
 {
     if (isBusy())
         return;
-    sentCommand = Device::ConfigData;
-    expectedAnswer = 0;
-    m_purpose = Purpose::Send;
     m_sender->start(currentId, store()->readConfigName(currentId));
     updateDeviceActions();
 }
@@ -481,7 +460,7 @@ bool ConfigManagement::slotRename()
     }
     ui->listaKonfiguracji->setUpdatesEnabled(true);
     Dialogs::instance()->information(this, tr("Konfiguracja"),
-                                     tr("Zmieniono nazwe konfiguracji %1").arg(currentId));
+                                     tr("Zmieniono nazwe konfiguracji %1").arg(name));
     setupModels();
     return true;
 }
@@ -549,8 +528,10 @@ void ConfigManagement::slotExportFile()
                                      tr("Nie udało się zapisać pliku %1.").arg(path));
         return;
     }
-    Dialogs::instance()->information(
-            this, tr("Info"), tr("Configuration ") + name + tr(" saved in file") + path);
+    // One sentence in the interface's language, not English glued to a path without a blank.
+    Dialogs::instance()->information(this, tr("Info"),
+                                     tr("Konfigurację %1 zapisano w pliku %2.")
+                                             .arg(name, QDir::toNativeSeparators(path)));
 }
 
 void ConfigManagement::slotImportFile()
@@ -679,15 +660,22 @@ void ConfigManagement::slotCompareUnit()
 {
     if (!editorToCompare() || isBusy())
         return;
-    // The answer is the comparison's, not an image to store under a new name.
-    expectedAnswer = 0;
-    m_purpose = Purpose::Compare;
     m_readTracker->describeNext(tr("odczyt konfiguracji do porównania"));
-    if (!usb || !usb->isOpen()
-        || !m_readTracker->start(Device::ReadConfig, QByteArray(), Device::ConfigData))
+    LinkReply *reply = usb && usb->isOpen()
+            ? m_readTracker->start(Device::ReadConfig, QByteArray(), Device::ConfigData)
+            : nullptr;
+    if (!reply) {
         Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
                                      tr("Brak połączenia z urządzeniem."));
-    updateDeviceActions();
+        return;
+    }
+    // The answer is the comparison's, not an image to store under a new name.
+    connect(reply, &LinkReply::finished, this, [this](const QByteArray &image) {
+        emit signalUnitConfigRead(image);
+        if (std::unique_ptr<Konfiguracja> unit =
+                    usableConfig(image, Konfiguracja::FromDevice, tr("urządzenia")))
+            showComparison(*unit, tr("Urządzenie"));
+    });
 }
 
 void ConfigManagement::showComparison(const Konfiguracja &other, const QString &otherTitle)

@@ -53,6 +53,10 @@ public:
     RequestTracker *readTracker() const { return m_readTracker; }
     bool isBusy() const;
 
+signals:
+    // A configuration read from the unit (to store, or to compare with).
+    void signalUnitConfigRead(QByteArray image);
+
 public slots:
     void slotReceivedPacket(Device::COMMAND cmd, QByteArray ba);
     void slotSaveConfig(uint id, QString name, QByteArray data);
@@ -88,7 +92,6 @@ private:
     void openEditor(uint id, const QString &name, Konfiguracja *config);
     QMdiSubWindow *findTab(const char *property, const QVariant &value) const;
     ConfigEditor *editorOf(QMdiSubWindow *window) const;
-    void queue(Device::COMMAND command, const QByteArray &payload);
     // The payload of a .cfg file, or false after telling the user why there is none.
     bool readCfgFile(const QString &path, QByteArray *payload);
     // A configuration that holds modules, or null after a warning naming `what`.
@@ -107,8 +110,6 @@ private:
     std::unique_ptr<Ui::ConfigManagement> ui;
     USBManager *usb = nullptr;
     QSqlQueryModel *model = nullptr;
-    int sentCommand = Device::ReadConfig;
-    int expectedAnswer = Device::ConfigData;
 
     QAction *readAction = nullptr;
     QAction *sendAction = nullptr;
@@ -121,9 +122,6 @@ private:
     QAction *exportAction = nullptr;
     QAction *compareAction = nullptr;
     ConfigSender *m_sender = nullptr;
-    // What the tracker's request under way is for: its answer goes there.
-    enum class Purpose { Read, Compare, Send };
-    Purpose m_purpose = Purpose::Read;
 
     bool m_portOpen = false;
     RequestTracker *m_readTracker = nullptr;

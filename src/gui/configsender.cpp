@@ -6,6 +6,7 @@
 
 #include "config/configdiff.h"
 #include "config/konfiguracja.h"
+#include "link/linkreply.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
@@ -33,8 +34,6 @@ ConfigSender::ConfigSender(RequestTracker *tracker, QWidget *window)
 {
     if (!tracker)
         return;
-    connect(tracker, &RequestTracker::signalAnswered, this,
-            [this](Device::COMMAND, const QByteArray &payload) { onAnswered(payload); });
     connect(tracker, &RequestTracker::signalFinished, this, &ConfigSender::onFinished);
 }
 
@@ -48,7 +47,11 @@ bool ConfigSender::request(Device::COMMAND command, const QByteArray &payload,
     if (!m_tracker || !m_tracker->link() || !m_tracker->link()->isOpen())
         return false;
     m_tracker->describeNext(description, lostNote, cancellable);
-    return m_tracker->start(command, payload, answer);
+    LinkReply *reply = m_tracker->start(command, payload, answer);
+    if (!reply)
+        return false;
+    connect(reply, &LinkReply::finished, this, &ConfigSender::onAnswered);
+    return true;
 }
 
 QString ConfigSender::backupName()
@@ -254,7 +257,7 @@ void ConfigSender::verify(const QByteArray &unitImage)
 // A step that ended without its answer ends the send; the progress strip has said why.
 void ConfigSender::onFinished(int outcome)
 {
-    if (outcome != RequestTracker::Answered && m_state != Idle)
+    if (outcome != LinkReply::Answered && m_state != Idle)
         finish(false);
 }
 

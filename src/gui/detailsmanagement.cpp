@@ -4,6 +4,7 @@
 #include "diagnosticvalues.h"
 #include "dialogs.h"
 #include "link/linkhealth.h"
+#include "link/linkreply.h"
 #include "link/usbmanager.h"
 
 #include <QDateTime>
@@ -52,8 +53,6 @@ DetailsManagement::DetailsManagement(USBManager *link, QWidget *parent)
         // Calibration and the self-test need a unit that answers.
         m_health = new LinkHealth(m_link, this);
         connect(m_health, &LinkHealth::signalChanged, this, &DetailsManagement::updateButtons);
-        connect(m_link, &USBManager::signalReceivedPacket, this,
-                &DetailsManagement::slotReceivedPacket);
         connect(m_link, &USBManager::signalUsbPortClosed, this,
                 &DetailsManagement::slotUsbPortClosed);
         connect(m_link, &USBManager::signalUsbPortOpened, this,
@@ -164,8 +163,8 @@ void DetailsManagement::fitRowHeights(QTableWidget *table)
 
 void DetailsManagement::slotReceivedPacket(Device::COMMAND command, QByteArray packet)
 {
-    if (command != expectedAnswer)
-        return;
+    // A procedure's state counts only while that procedure runs: a late answer after the
+    // technician left it must not end the next one.
     switch (command) {
     case Device::LiveStateData:
         m_liveValues = Diagnostics::parseLiveState(packet);
@@ -173,16 +172,14 @@ void DetailsManagement::slotReceivedPacket(Device::COMMAND command, QByteArray p
         setLiveStale(false);
         if (m_portOpen)
             m_staleTimer.start();
-        // An answer to a request sent before the count was reset must not push it below 0,
-        // or calibration and self-test requests would never go out.
-        if (m_pending > 0)
-            --m_pending;
         break;
     case Device::CalibrationState:
-        handleCalibrationState(packet);
+        if (m_mode == CalibrationMode)
+            handleCalibrationState(packet);
         break;
     case Device::TestState:
-        handleTestState(packet);
+        if (m_mode == TestMode)
+            handleTestState(packet);
         break;
     default:
         break;
@@ -193,10 +190,10 @@ void DetailsManagement::handleCalibrationState(const QByteArray &packet)
 {
     if (packet.isEmpty() || packet.at(0) != 1)
         return;
+    // Left before the modal box, whose event loop could otherwise deliver a second answer and
+    // report the calibration twice.
     m_mode = LiveMode;
-    // Cleared before the modal box, whose event loop could deliver the answer to a second
-    // queued request and report the calibration twice.
-    expectedAnswer = 0;
+    updatePolling();
     ui->progressBarCalibr->setRange(0, 1);
     ui->progressBarCalibr->setValue(1);
     updateButtons();
@@ -218,7 +215,7 @@ void DetailsManagement::handleTestState(const QByteArray &packet)
     const quint8 accepted = quint8(packet.at(0));
     if (accepted == 0) {
         m_mode = LiveMode;
-        expectedAnswer = 0;
+        updatePolling();
         ui->progressBarTest->reset();
         updateButtons();
         Dialogs::instance()->information(
@@ -237,7 +234,7 @@ void DetailsManagement::handleTestState(const QByteArray &packet)
     m_testResults = Diagnostics::parseTestResults(packet);
     slotTestEnd();
     m_mode = LiveMode;
-    expectedAnswer = 0;
+    updatePolling();
     m_resultsShown = true;
     ui->tableWidgetTest->setEnabled(true);
     updateButtons();
@@ -249,46 +246,71 @@ void DetailsManagement::sendRequestToDevice()
 {
     switch (m_mode) {
     case LiveMode:
-        sentCommand = Device::ReadLiveState;
-        expectedAnswer = Device::LiveStateData;
-        if (queue(Device::ReadLiveState))
-            ++m_pending;
+        queue(Device::ReadLiveState, Device::LiveStateData);
         break;
     case CalibrationMode:
-        if (m_pending != 0)
-            return;
-        sentCommand = Device::Calibrate;
-        expectedAnswer = Device::CalibrationState;
-        queue(Device::Calibrate);
+        queue(Device::Calibrate, Device::CalibrationState);
         break;
     case TestMode:
-        if (m_pending != 0)
-            return;
-        sentCommand = Device::RunTest;
-        expectedAnswer = Device::TestState;
-        queue(Device::RunTest);
+        queue(Device::RunTest, Device::TestState);
         break;
     default:
         break;
     }
 }
 
-// A poll waits while the previous one is still queued: a silent unit takes three writes to
-// give a request up, and polls piling up meanwhile would hold every window's read behind them.
-bool DetailsManagement::queue(Device::COMMAND command)
+// A poll waits while the previous one is still out: a silent unit takes three writes to give a
+// request up, and polls piling up meanwhile would hold every window's read behind them.
+bool DetailsManagement::queue(Device::COMMAND command, Device::COMMAND answer)
 {
-    if (!m_link || m_link->isOutstanding(command))
+    if (!m_link || m_poll)
         return false;
-    QByteArray frame;
-    Device::buildFrame(command, QByteArray(), frame);
-    return m_link->queueFrame(frame);
+    LinkReply *reply = m_link->request(command, QByteArray(), answer);
+    if (reply->isFinished())
+        return false;
+    m_poll = reply;
+    connect(reply, &LinkReply::finished, this, [this, answer](const QByteArray &packet) {
+        m_poll = nullptr;
+        slotReceivedPacket(answer, packet);
+    });
+    connect(reply, &LinkReply::failed, this, [this] { m_poll = nullptr; });
+    return true;
+}
+
+// Polled only while somebody looks, or while a procedure runs: a poll every second on a hidden
+// tab would slow every reading of the other tabs for nothing.
+void DetailsManagement::updatePolling()
+{
+    const bool wanted = m_portOpen && (isVisible() || m_mode != LiveMode);
+    if (wanted && !m_pollTimer.isActive()) {
+        m_pollTimer.start();
+        m_staleTimer.start();
+        sendRequestToDevice();
+    } else if (!wanted) {
+        m_pollTimer.stop();
+    }
+}
+
+void DetailsManagement::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    updatePolling();
+}
+
+void DetailsManagement::hideEvent(QHideEvent *event)
+{
+    QFrame::hideEvent(event);
+    updatePolling();
 }
 
 void DetailsManagement::slotUsbPortOpened()
 {
     m_portOpen = true;
-    m_pollTimer.start();
-    m_staleTimer.start();
+    // Another unit may be on the port now: an earlier unit's test results are not its own.
+    slotClickedClearTest();
+    m_testResults.clear();
+    slotTestEnd();
+    updatePolling();
     updateButtons();
 }
 
@@ -296,9 +318,10 @@ void DetailsManagement::slotUsbPortClosed()
 {
     m_portOpen = false;
     m_pollTimer.stop();
-    // Live requests still queued will be dropped unanswered; counting them would block
-    // calibration and the self-test after reconnecting.
-    m_pending = 0;
+    // A procedure cannot go on without the port; the next unit starts in live mode.
+    m_mode = LiveMode;
+    ui->progressBarCalibr->setRange(0, 1);
+    ui->progressBarCalibr->reset();
     m_staleTimer.stop();
     setLiveStale(true);
     updateButtons();
@@ -339,8 +362,7 @@ void DetailsManagement::slotClickedStartCalibr()
                          "masz podłączone zasilanie 27.3 V")))
         return;
     m_mode = CalibrationMode;
-    // A live request the link gave up on would otherwise hold the start back for good.
-    m_pending = 0;
+    updatePolling();
     ui->progressBarCalibr->setRange(0, 0);
     updateButtons();
 }
@@ -352,7 +374,7 @@ void DetailsManagement::slotClickedStartTest()
                          "podłączony akumulator i włączone zasilanie Ostrel.")))
         return;
     m_mode = TestMode;
-    m_pending = 0;
+    updatePolling();
     ui->progressBarTest->setValue(0);
     updateButtons();
 }

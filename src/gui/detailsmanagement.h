@@ -1,12 +1,14 @@
 #pragma once
 
 #include "link/device.h"
+#include "link/linkreply.h"
 #include "visits/visitdata.h"
 
 #include <QByteArray>
 #include <QFrame>
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QTimer>
 #include <QVector>
 
@@ -19,7 +21,7 @@ namespace Ui {
 class DetailsManagement;
 }
 
-// The "Debug" tab: polls the unit's live values once a second while the port is open, and
+// The "Debug" tab: polls the unit's live values once a second while it is shown, and
 // runs the unit's automatic calibration or its self-test, showing the test's verdicts.
 class DetailsManagement : public QFrame
 {
@@ -33,13 +35,16 @@ public:
     ~DetailsManagement() override;
 
     int mode() const { return m_mode; }
-    int pendingLiveRequests() const { return m_pending; }
+    // The poll or procedure request on its way (0 or 1).
+    int pendingLiveRequests() const { return m_poll ? 1 : 0; }
     // The live values on show are not current: the port closed, or no live answer came for
     // two poll periods.
     bool isLiveStale() const { return m_stale; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 signals:
     void signalAdcChanged();
@@ -63,7 +68,8 @@ private:
     void handleCalibrationState(const QByteArray &packet);
     void handleTestState(const QByteArray &packet);
     bool confirmStart(const QString &title, const QString &text);
-    bool queue(Device::COMMAND command);
+    bool queue(Device::COMMAND command, Device::COMMAND answer);
+    void updatePolling();
     void updateButtons();
     void watchWidth(QTableWidget *table);
     void fitRowHeights(QTableWidget *table);
@@ -74,9 +80,7 @@ private:
     USBManager *m_link = nullptr;
     LinkHealth *m_health = nullptr;
     int m_mode = LiveMode;
-    int sentCommand = 0;
-    int expectedAnswer = 0;
-    int m_pending = 0;
+    QPointer<LinkReply> m_poll;
     bool m_portOpen = false;
     // Results on screen keep "Testuj" disabled until the technician clears them.
     bool m_resultsShown = false;

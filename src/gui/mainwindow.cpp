@@ -272,8 +272,8 @@ void MainWindow::createTabs()
     // Self-test and calibration run during an open visit belong to its record.
     connect(m_detailsManagement, &DetailsManagement::signalDiagnosticsDone, m_visitsManagement,
             &VisitsManagement::attachDiagnostics);
-    connect(m_visitsManagement, &VisitsManagement::signalUnitReading, this,
-            &MainWindow::setVisitReading);
+    connect(m_configManagement, &ConfigManagement::signalUnitConfigRead, m_visitsManagement,
+            &VisitsManagement::noteUnitConfig);
     connect(m_serviceManagement, &ServiceManagement::signalEventLogStored, m_eventsManagement,
             &EventsManagement::setupModels);
     if (m_configTabIndex >= 0)
@@ -281,31 +281,6 @@ void MainWindow::createTabs()
     // A visit left open by a crash or a kill is where the technician carries on.
     if (m_visitsManagement->currentVisit() != 0)
         m_tabWidget->setCurrentIndex(m_visitsTabIndex);
-}
-
-// The configuration and register tabs store every image or register that arrives, asked for or
-// not. A visit's readings are stored by the visit under its own names; the tabs must not store
-// them again, nor stop the reading with their name prompt.
-void MainWindow::setVisitReading(bool active)
-{
-    m_visitReadings = qMax(0, m_visitReadings + (active ? 1 : -1));
-    if (m_visitReadings > (active ? 1 : 0))
-        return;
-    USBManager *link = m_link.get();
-    RecordManagement *records[] = {m_eventsManagement, m_faultsManagement, m_softwareManagement};
-    if (m_visitReadings == 1) {
-        disconnect(link, &USBManager::signalReceivedPacket, m_configManagement,
-                   &ConfigManagement::slotReceivedPacket);
-        for (RecordManagement *window : records)
-            disconnect(link, &USBManager::signalReceivedPacket, window,
-                       &RecordManagement::slotReceivedPacket);
-        return;
-    }
-    connect(link, &USBManager::signalReceivedPacket, m_configManagement,
-            &ConfigManagement::slotReceivedPacket, Qt::UniqueConnection);
-    for (RecordManagement *window : records)
-        connect(link, &USBManager::signalReceivedPacket, window,
-                &RecordManagement::slotReceivedPacket, Qt::UniqueConnection);
 }
 
 void MainWindow::slotWriteMessage(QString text, int timeMs)

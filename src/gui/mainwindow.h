@@ -78,7 +78,6 @@ private:
     void createTabs();
     template <class Window>
     int addWindowTab(Window *&window, TabId tab);
-    void setVisitReading(bool active);
 
     bool m_standalone = true;
     std::unique_ptr<USBManager> m_link;
@@ -108,7 +107,6 @@ private:
     int m_timeTabIndex = -1;
     int m_serviceTabIndex = -1;
     int m_visitsTabIndex = -1;
-    int m_visitReadings = 0;
 
     QAction *m_connectAction = nullptr;
     QAction *m_disconnectAction = nullptr;

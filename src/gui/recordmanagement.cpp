@@ -30,8 +30,6 @@ RecordManagement::RecordManagement(USBManager *link, QWidget *parent, Device::CO
                                    Device::COMMAND answer, const Records &records)
     : QFrame(parent),
       usb(link),
-      sentCommand(request),
-      expectedAnswer(answer),
       m_records(records),
       m_request(request),
       m_answer(answer)
@@ -99,10 +97,6 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
                 &RecordManagement::updateReadAction);
         m_progress = new TransferProgress(m_readTracker, usb, texts.transfer, this);
         m_progress->placeBelow(widgets.mdiArea);
-        // Only the answer to this window's own read is stored: not one that comes after the
-        // read was cancelled or given up.
-        connect(m_readTracker, &RequestTracker::signalAnswered, this,
-                &RecordManagement::slotReceivedPacket);
         connect(usb, &USBManager::signalUsbPortClosed, this,
                 &RecordManagement::slotUsbPortClosed);
         connect(usb, &USBManager::signalUsbPortOpened, this,
@@ -144,12 +138,15 @@ void RecordManagement::slotRead()
 {
     if (!usb || !m_readTracker || m_readTracker->isBusy())
         return;
-    sentCommand = m_request;
-    expectedAnswer = m_answer;
-    QByteArray frame;
-    Device::buildFrame(m_request, QByteArray(2, '\0'), frame);
-    if (!m_readTracker->start(frame, m_answer))
+    LinkReply *reply = m_readTracker->start(m_request, QByteArray(2, '\0'), m_answer);
+    if (!reply) {
         usb->writeMessage(tr("Odczyt z urządzenia już trwa; poczekaj na jego koniec."), 5000);
+        return;
+    }
+    // Only the answer to this read is stored: not one that comes after the read was
+    // cancelled or given up, nor one that somebody else asked for.
+    connect(reply, &LinkReply::finished, this,
+            [this](const QByteArray &answer) { slotReceivedPacket(m_answer, answer); });
 }
 
 void RecordManagement::updateReadAction()
@@ -159,10 +156,8 @@ void RecordManagement::updateReadAction()
 
 void RecordManagement::slotReceivedPacket(Device::COMMAND cmd, QByteArray ba)
 {
-    if (cmd != expectedAnswer)
+    if (cmd != m_answer)
         return;
-    if (oneAnswerPerRequest())
-        expectedAnswer = 0;
     const QString name = m_records.namePrefix
             + QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_HH:mm:ss"));
     const int id = writeRecord(name, ba);

@@ -101,8 +101,6 @@ protected:
     // The list's click: the id from column 1 of the clicked row, the name from the cell.
     void openListed(const QModelIndex &index);
 
-    // One record stored per request; the window then waits for the next request.
-    virtual bool oneAnswerPerRequest() const { return false; }
     // The tab's widget for the stored bytes, without a parent.
     virtual QWidget *createView(const QByteArray &data) = 0;
     virtual QString buildReport(const QByteArray &data, const QString &name) = 0;
@@ -119,8 +117,6 @@ protected:
     int currentId = 0;
     USBManager *usb = nullptr;
     QSqlQueryModel *model = nullptr;
-    int sentCommand = 0;
-    int expectedAnswer = 0;
     QAction *readAction = nullptr;
     QAction *deleteAction = nullptr;
     QAction *pdfAction = nullptr;

@@ -3,8 +3,10 @@
 
 #include "dialogs.h"
 #include "transferprogress.h"
+#include "link/linkreply.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
+#include "records/registerdelta.h"
 #include "store/dbmanager.h"
 
 #include <QDateTime>
@@ -21,18 +23,9 @@ ServiceManagement::ServiceManagement(USBManager *link, QWidget *parent)
         m_tracker = new RequestTracker(m_link, this);
         connect(m_tracker, &RequestTracker::signalBusyChanged, this,
                 &ServiceManagement::updateButton);
-        // The strip tells of a read that ended without the register; nothing was cleared then.
-        connect(m_tracker, &RequestTracker::signalFinished, this, [this](int outcome) {
-            if (outcome != RequestTracker::Answered)
-                m_readingLog = false;
-        });
         m_strip = new TransferProgress(m_tracker, m_link, tr("czyszczenie rejestru zdarzeń"),
                                        this);
-        // A clear the unit has received cannot be taken back.
-        m_strip->setCancellable(false);
         layout()->addWidget(m_strip);
-        connect(m_link, &USBManager::signalReceivedPacket, this,
-                &ServiceManagement::slotReceivedPacket);
         connect(m_link, &USBManager::signalUsbPortClosed, this,
                 &ServiceManagement::slotUsbPortClosed);
         connect(m_link, &USBManager::signalUsbPortOpened, this,
@@ -60,20 +53,15 @@ ServiceManagement::~ServiceManagement()
 
 void ServiceManagement::slotReceivedPacket(Device::COMMAND command, QByteArray packet)
 {
-    if (m_readingLog && command == Device::EventLogPart) {
-        m_readingLog = false;
-        storeLogAndClear(packet);
+    Q_UNUSED(packet)
+    if (command != Device::Acknowledge)
         return;
-    }
-    if (expectedAnswer == 0 || command != expectedAnswer)
-        return;
-    // Cleared before the modal box: its event loop may deliver a second acknowledge.
-    expectedAnswer = 0;
     QString text = tr("Dane wysłane poprawnie.");
-    if (!m_storedLog.isEmpty())
+    if (!m_storedLogs.isEmpty())
         text += QLatin1Char('\n')
-                + tr("Rejestr zdarzeń sprzed wyczyszczenia zapisano jako %1.").arg(m_storedLog);
-    m_storedLog.clear();
+                + tr("Rejestr zdarzeń sprzed wyczyszczenia zapisano jako %1.")
+                          .arg(m_storedLogs.join(QStringLiteral(", ")));
+    m_storedLogs.clear();
     Dialogs::instance()->information(this, tr("Info"), text);
 }
 
@@ -81,7 +69,9 @@ void ServiceManagement::slotSendCommand(int command)
 {
     if (!m_link || m_tracker->isBusy())
         return;
-    m_storedLog.clear();
+    m_storedLogs.clear();
+    m_lastRead.clear();
+    m_reads = 0;
     if (command == Device::ClearEventLog) {
         // The register is the unit's account of what happened: it is kept unless the user
         // explicitly gives it up.
@@ -96,37 +86,39 @@ void ServiceManagement::slotSendCommand(int command)
                    "danych; centrala jest czyszczona dopiero po zapisaniu."),
                 choices, QMessageBox::Yes, QMessageBox::Cancel);
         if (answer == QMessageBox::Yes) {
-            m_readingLog = true;
-            queue(Device::ReadEventLog, QByteArray(2, '\0'), Device::EventLogPart);
+            readBeforeClear();
             return;
         }
         if (answer != QMessageBox::No)
             return;
     }
-    expectedAnswer = Device::Acknowledge;
-    sentCommand = command;
-    queue(Device::COMMAND(command), QByteArray(), Device::Acknowledge);
+    sendCommand(Device::COMMAND(command));
 }
 
-void ServiceManagement::queue(Device::COMMAND command, const QByteArray &payload,
-                              Device::COMMAND answer)
+void ServiceManagement::readBeforeClear()
 {
-    m_strip->setLostNote(command == Device::ReadEventLog
-                                 ? tr("Rejestru zdarzeń nie odczytano, więc nie został "
-                                      "wyczyszczony.")
-                                 : tr("Nie wiadomo, czy centrala wykonała polecenie."));
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    if (!m_tracker->start(frame, answer)) {
-        m_readingLog = false;
-        expectedAnswer = 0;
-    }
+    m_tracker->describeNext(m_reads == 0
+                                    ? tr("odczyt rejestru zdarzeń przed wyczyszczeniem")
+                                    : tr("sprawdzenie, czy centrala nie dopisała zdarzeń"),
+                            tr("Rejestru zdarzeń nie odczytano, więc nie został wyczyszczony."));
+    LinkReply *reply =
+            m_tracker->start(Device::ReadEventLog, QByteArray(2, '\0'), Device::EventLogPart);
+    if (reply)
+        connect(reply, &LinkReply::finished, this, &ServiceManagement::storeLogAndClear);
 }
 
+// The unit goes on logging while its register is read (a clock set, a fault, a reset), and a
+// full register takes minutes. So the register is read again after it was stored, and cleared
+// only once a read brought nothing new but the unit's note of the previous read: every entry is
+// in the store before the unit forgets it.
 void ServiceManagement::storeLogAndClear(const QByteArray &log)
 {
+    ++m_reads;
+    if (m_reads > 1 && RegisterDelta::onlyReadNotes(RegisterDelta::newEntries(m_lastRead, log))) {
+        sendCommand(Device::ClearEventLog);
+        return;
+    }
     DbManager *store = DbManager::instance();
-    // The event-log window stores every register the link delivers; one copy is enough.
     int id = store->findLog(log);
     if (id == 0) {
         id = store->writeLog(QStringLiteral("L_")
@@ -140,11 +132,35 @@ void ServiceManagement::storeLogAndClear(const QByteArray &log)
                                         "Rejestru w centrali nie wyczyszczono."));
         return;
     }
-    m_storedLog = store->readLogName(id);
+    const QString name = store->readLogName(id);
+    if (!m_storedLogs.contains(name))
+        m_storedLogs << name;
+    m_lastRead = log;
     emit signalEventLogStored(id);
-    expectedAnswer = Device::Acknowledge;
-    sentCommand = Device::ClearEventLog;
-    queue(Device::ClearEventLog, QByteArray(), Device::Acknowledge);
+    if (m_reads >= MaxReadsBeforeClear) {
+        Dialogs::instance()->warning(
+                this, tr("Wyczyść rejestr zdarzeń"),
+                tr("Centrala dopisywała zdarzenia w trakcie każdego z %1 odczytów. Wszystkie "
+                   "odczyty zapisano (%2), ale rejestru w centrali nie wyczyszczono. Spróbuj "
+                   "ponownie za chwilę.")
+                        .arg(m_reads)
+                        .arg(m_storedLogs.join(QStringLiteral(", "))));
+        m_storedLogs.clear();
+        return;
+    }
+    readBeforeClear();
+}
+
+void ServiceManagement::sendCommand(Device::COMMAND command)
+{
+    // A command the unit has received cannot be taken back.
+    m_tracker->describeNext(QString(), tr("Nie wiadomo, czy centrala wykonała polecenie."), false);
+    LinkReply *reply = m_tracker->start(command, QByteArray(), Device::Acknowledge);
+    if (!reply)
+        return;
+    connect(reply, &LinkReply::finished, this, [this](const QByteArray &answer) {
+        slotReceivedPacket(Device::Acknowledge, answer);
+    });
 }
 
 void ServiceManagement::slotUsbPortOpened()
@@ -157,6 +173,4 @@ void ServiceManagement::slotUsbPortClosed()
 {
     m_portOpen = false;
     updateButton();
-    // An acknowledge after reconnecting answers somebody else's request, not ours.
-    expectedAnswer = 0;
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFrame>
 #include <QString>
+#include <QStringList>
 
 class QSignalMapper;
 class RequestTracker;
@@ -40,18 +41,22 @@ private:
     Ui::ServiceManagement *ui;
     USBManager *m_link = nullptr;
     QSignalMapper *m_mapper = nullptr;
-    int sentCommand = 0;
-    int expectedAnswer = 0;
     bool m_portOpen = false;
     // The operation under way; the button waits for its end.
     RequestTracker *m_tracker = nullptr;
     TransferProgress *m_strip = nullptr;
 
+    // Reads of a register that keeps growing before the clear is given up.
+    static constexpr int MaxReadsBeforeClear = 3;
+
     void updateButton();
-    void queue(Device::COMMAND command, const QByteArray &payload, Device::COMMAND answer);
+    void sendCommand(Device::COMMAND command);
+    void readBeforeClear();
     void storeLogAndClear(const QByteArray &log);
 
-    // The register is read and stored before the clearing goes out.
-    bool m_readingLog = false;
-    QString m_storedLog;
+    // The register is read and stored before the clearing goes out, and read again until a
+    // read brings nothing new.
+    QStringList m_storedLogs;
+    QByteArray m_lastRead;
+    int m_reads = 0;
 };

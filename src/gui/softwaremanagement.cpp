@@ -17,8 +17,6 @@ SoftwareManagement::SoftwareManagement(USBManager *usb, QWidget *parent)
                         &DbManager::readSoftwareVersions, &DbManager::deleteSoftwareVersions}),
       form(new Ui::SoftwareManagement)
 {
-    // Nothing has been asked for yet: an answer nobody requested is not stored.
-    expectedAnswer = 0;
     form->setupUi(this);
     setupWindow({form->lista, form->mdiArea, form->readButton, form->deleteButton,
                  form->printButton, form->pdfButton, form->csvButton},
@@ -42,11 +40,6 @@ void SoftwareManagement::slotClickListaConfig(QModelIndex index)
 void SoftwareManagement::showSoftware(uint id, QString nazwa)
 {
     showRecord(id, nazwa);
-}
-
-bool SoftwareManagement::oneAnswerPerRequest() const
-{
-    return true;
 }
 
 QWidget *SoftwareManagement::createView(const QByteArray &data)

@@ -21,7 +21,6 @@ public slots:
     void showSoftware(uint id, QString nazwa);
 
 protected:
-    bool oneAnswerPerRequest() const override;
     QWidget *createView(const QByteArray &data) override;
     QString buildReport(const QByteArray &data, const QString &name) override;
     QByteArray buildCsv(const QByteArray &data) override;

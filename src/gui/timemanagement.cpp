@@ -3,6 +3,7 @@
 
 #include "dialogs.h"
 #include "transferprogress.h"
+#include "link/linkreply.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
 
@@ -57,17 +58,16 @@ TimeManagement::TimeManagement(USBManager *link, QWidget *parent)
         m_tracker = new RequestTracker(m_link, this);
         connect(m_tracker, &RequestTracker::signalBusyChanged, this,
                 &TimeManagement::updateButtons);
-        connect(m_tracker, &RequestTracker::signalFinished, this, [this](int outcome) {
-            if (outcome != RequestTracker::Answered)
-                m_reportAnswer = false;
-        });
         auto *strip = new TransferProgress(m_tracker, m_link, tr("odczyt lub ustawienie zegara"),
                                            this);
         strip->setCancellable(false);
         strip->setLostNote(QString());
         layout()->addWidget(strip);
-        connect(m_link, &USBManager::signalReceivedPacket, this,
-                &TimeManagement::slotReceivedPacket);
+        // Every clock the unit tells counts, the link's idle reads included, so the display
+        // keeps itself current while the port is open.
+        connect(m_link, &USBManager::signalUnitClock, this, [this](const QByteArray &payload) {
+            slotReceivedPacket(Device::ClockData, payload);
+        });
         connect(m_link, &USBManager::signalUsbPortClosed, this,
                 &TimeManagement::slotUsbPortClosed);
         connect(m_link, &USBManager::signalUsbPortOpened, this,
@@ -101,8 +101,6 @@ void TimeManagement::showEvent(QShowEvent *event)
 
 void TimeManagement::slotReceivedPacket(Device::COMMAND command, QByteArray packet)
 {
-    // Every clock answer counts, the link's idle reads included, so the display keeps itself
-    // current while the port is open.
     if (command != Device::ClockData)
         return;
     QDateTime unitTime;
@@ -120,14 +118,6 @@ void TimeManagement::slotReceivedPacket(Device::COMMAND command, QByteArray pack
         ui->dateReadTimeEdit->setDateTime(ui->dateReadTimeEdit->minimumDateTime());
     }
     ui->dateSystemTimeEdit->setDateTime(QDateTime::currentDateTime());
-    if (m_reportAnswer) {
-        m_reportAnswer = false;
-        Dialogs::instance()->information(
-                this, tr("Data i czas"),
-                tr("Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.")
-                        .arg(ui->dateReadTimeEdit->text(),
-                             flagText(ui->checkBoxChangeTimeRead->isChecked())));
-    }
 }
 
 void TimeManagement::on_sendTimeButton_clicked()
@@ -137,8 +127,7 @@ void TimeManagement::on_sendTimeButton_clicked()
 
 void TimeManagement::on_readTimeButton_clicked()
 {
-    sentCommand = Device::ReadClock;
-    expectedAnswer = Device::ClockData;
+    // The display follows every clock the unit tells; the read only asks for one now.
     queue(Device::ReadClock, QByteArray());
 }
 
@@ -188,19 +177,26 @@ void TimeManagement::sendDateTime(const QDateTime &typed, bool computerTime)
         return;
     // Taken after the answer: the question may have stood open for a while.
     const QDateTime value = computerTime ? wallClock(QDateTime::currentDateTime()) : typed;
-    sentCommand = Device::ClockData;
-    expectedAnswer = Device::ClockData;
-    m_reportAnswer = queue(Device::ClockData, UnitClock::payload(value, flag));
+    LinkReply *reply = queue(Device::ClockData, UnitClock::payload(value, flag));
+    if (!reply)
+        return;
+    // The unit answers a setting with its clock as it now runs: that is what the technician
+    // is told, the display having taken it already.
+    connect(reply, &LinkReply::finished, this, [this] {
+        Dialogs::instance()->information(
+                this, tr("Data i czas"),
+                tr("Centrala ma teraz datę i czas %1, automatyczna zmiana czasu LATO/ZIMA: %2.")
+                        .arg(ui->dateReadTimeEdit->text(),
+                             flagText(ui->checkBoxChangeTimeRead->isChecked())));
+    });
 }
 
-bool TimeManagement::queue(Device::COMMAND command, const QByteArray &payload)
+LinkReply *TimeManagement::queue(Device::COMMAND command, const QByteArray &payload)
 {
     if (!m_link || !m_tracker || m_tracker->isBusy())
-        return false;
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
+        return nullptr;
     // Both the read and the setting are answered with the unit's clock.
-    return m_tracker->start(frame, Device::ClockData);
+    return m_tracker->start(command, payload, Device::ClockData);
 }
 
 void TimeManagement::setButtonsEnabled(bool enabled)

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QTimer>
 
+class LinkReply;
 class RequestTracker;
 class USBManager;
 
@@ -41,13 +42,11 @@ private:
     // time as it is when the user answers.
     void sendDateTime(const QDateTime &typed, bool computerTime);
     void followComputerTime();
-    bool queue(Device::COMMAND command, const QByteArray &payload);
+    LinkReply *queue(Device::COMMAND command, const QByteArray &payload);
     void setButtonsEnabled(bool enabled);
 
     Ui::TimeManagement *ui;
     USBManager *m_link = nullptr;
-    int sentCommand = 0;
-    int expectedAnswer = 0;
     bool m_portOpen = false;
     // The read or setting of the clock under way; the buttons wait for its end.
     RequestTracker *m_tracker = nullptr;
@@ -56,8 +55,6 @@ private:
     QTimer m_follow;
     bool m_setTimeEdited = false;
     bool m_following = false;
-    // A setting was sent: its answer, the unit's clock afterwards, is reported.
-    bool m_reportAnswer = false;
 
     void updateButtons();
 };

@@ -142,20 +142,23 @@ void TransferProgress::finished(int outcome, const QString &reason)
 {
     releaseFocus();
     hide();
-    if (outcome == RequestTracker::Answered)
+    if (outcome == LinkReply::Answered)
         return;
-    if (outcome == RequestTracker::Cancelled) {
+    if (outcome == LinkReply::Cancelled) {
         if (m_link)
             m_link->writeMessage(tr("Anulowano: %1. Nic nie zostało zapisane.").arg(m_current),
                                  5000);
         return;
     }
     QString text;
-    if (outcome == RequestTracker::Dropped) {
+    if (outcome == LinkReply::Dropped) {
         text = tr("Urządzenie nie odpowiada") + QLatin1Char('\n')
                 + tr("Brak odpowiedzi na %1 po trzech próbach. Sprawdź kabel i zasilanie "
                      "centrali.")
                           .arg(m_current);
+    } else if (outcome == LinkReply::Unexpected) {
+        text = tr("Nieoczekiwana odpowiedź urządzenia na %1").arg(m_current) + QLatin1Char('\n')
+                + reason;
     } else {
         text = tr("Połączenie z urządzeniem zostało przerwane (%1)").arg(m_current)
                 + QLatin1Char('\n')

@@ -59,10 +59,6 @@ VisitsManagement::VisitsManagement(USBManager *link, QWidget *parent)
     connect(ui->unitsTree, &QTreeWidget::currentItemChanged, this, &VisitsManagement::fillHistory);
     connect(m_visitWindow, &VisitWindow::signalBack, this, &VisitsManagement::showList);
     connect(m_visitWindow, &VisitWindow::signalOpenVisit, this, &VisitsManagement::openVisit);
-    if (link)
-        connect(link, &USBManager::signalReceivedPacket, this, &VisitsManagement::packetSeen);
-    connect(m_visitWindow->session(), &VisitSession::signalActiveChanged, this,
-            &VisitsManagement::signalUnitReading);
 
     // A visit left open (a crash, a kill, a closed laptop) carries on where it was.
     const QList<Visit> open = m_store->openVisits();
@@ -78,10 +74,8 @@ int VisitsManagement::currentVisit() const
     return ui->pages->currentWidget() == ui->visitPage ? m_visitWindow->visitId() : 0;
 }
 
-void VisitsManagement::packetSeen(Device::COMMAND command, const QByteArray &payload)
+void VisitsManagement::noteUnitConfig(const QByteArray &payload)
 {
-    if (command != Device::ConfigData)
-        return;
     Konfiguracja config;
     if (config.parse(payload, Konfiguracja::FromDevice))
         m_lastModules = moduleSetOf(config);
@@ -90,8 +84,6 @@ void VisitsManagement::packetSeen(Device::COMMAND command, const QByteArray &pay
 void VisitsManagement::startVisit()
 {
     VisitStartDialog dialog(m_link, m_store.get(), this);
-    connect(&dialog, &VisitStartDialog::signalActiveChanged, this,
-            &VisitsManagement::signalUnitReading);
     if (!m_lastModules.isEmpty())
         dialog.setModules(m_lastModules);
     if (Dialogs::instance()->exec(&dialog) != QDialog::Accepted || dialog.visitId() == 0)

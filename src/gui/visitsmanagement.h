@@ -40,17 +40,14 @@ public:
     // Rows from the Debug tab go to the open visit on show (or the latest open one); false when
     // there is no open visit.
     bool attachDiagnostics(DiagnosticKind kind, const QList<DiagnosticRow> &rows);
-
-signals:
-    // A reading of the visit runs (true) or ended (false): the answers on the link are its own.
-    void signalUnitReading(bool active);
+    // A configuration read from the unit elsewhere: its modules are offered when a visit starts.
+    void noteUnitConfig(const QByteArray &payload);
 
 private:
     void refreshTree(int selectUnit);
     void fillHistory();
     int selectedHistoryVisit() const;
     void previewSelected();
-    void packetSeen(Device::COMMAND command, const QByteArray &payload);
 
     std::unique_ptr<Ui::VisitsManagement> ui;
     USBManager *m_link = nullptr;

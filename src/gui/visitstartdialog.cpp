@@ -3,7 +3,7 @@
 
 #include "dialogs.h"
 #include "config/konfiguracja.h"
-#include "link/requesttracker.h"
+#include "link/linkreply.h"
 #include "link/usbmanager.h"
 #include "visits/visitstore.h"
 
@@ -19,8 +19,7 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
     : QDialog(parent),
       ui(std::make_unique<Ui::VisitStartDialog>()),
       m_link(link),
-      m_store(store),
-      m_request(new RequestTracker(link, this))
+      m_store(store)
 {
     ui->setupUi(this);
     ui->buttonBox->button(QDialogButtonBox::Ok)->setText(tr("Rozpocznij przegląd"));
@@ -41,24 +40,6 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
     connect(ui->matchList, &QListWidget::currentRowChanged, this, &VisitStartDialog::matchChosen);
     connect(ui->identifyButton, &QPushButton::clicked, this, &VisitStartDialog::identify);
     ui->identifyButton->setEnabled(link && link->isOpen());
-    connect(m_request, &RequestTracker::signalAnswered, this,
-            [this](Device::COMMAND, const QByteArray &payload) {
-        emit signalActiveChanged(false);
-        Konfiguracja config;
-        ui->identifyButton->setEnabled(true);
-        if (!config.parse(payload, Konfiguracja::FromDevice)) {
-            ui->modulesLabel->setText(tr("Nie rozpoznano konfiguracji centrali."));
-            return;
-        }
-        setModules(moduleSetOf(config));
-    });
-    connect(m_request, &RequestTracker::signalFinished, this, [this](int outcome) {
-        if (outcome == RequestTracker::Answered || outcome == RequestTracker::Cancelled)
-            return;
-        emit signalActiveChanged(false);
-        ui->identifyButton->setEnabled(m_link && m_link->isOpen());
-        ui->modulesLabel->setText(tr("Centrala nie odpowiada."));
-    });
     fillSites(0);
     // A connected unit is recognised at once, so that its stored record is offered first.
     if (link && link->isOpen())
@@ -68,27 +49,44 @@ VisitStartDialog::VisitStartDialog(USBManager *link, VisitStore *store, QWidget 
 
 VisitStartDialog::~VisitStartDialog()
 {
-    if (m_request->isBusy())
-        emit signalActiveChanged(false);
+    // Nobody waits for the unit's configuration any more.
+    if (m_identify)
+        m_identify->cancel();
 }
 
 void VisitStartDialog::identify()
 {
-    if (m_request->isBusy())
+    if (m_identify || !m_link)
         return;
-    if (m_request->start(Device::ReadConfig, QByteArray(), Device::ConfigData)) {
-        emit signalActiveChanged(true);
-        ui->identifyButton->setEnabled(false);
-        ui->modulesLabel->setText(tr("Odczyt konfiguracji…"));
-    }
+    LinkReply *reply = m_link->request(Device::ReadConfig, QByteArray(), Device::ConfigData);
+    if (reply->isFinished())
+        return;
+    m_identify = reply;
+    ui->identifyButton->setEnabled(false);
+    ui->modulesLabel->setText(tr("Odczyt konfiguracji…"));
+    connect(reply, &LinkReply::finished, this, [this](const QByteArray &payload) {
+        m_identify = nullptr;
+        Konfiguracja config;
+        ui->identifyButton->setEnabled(true);
+        if (!config.parse(payload, Konfiguracja::FromDevice)) {
+            ui->modulesLabel->setText(tr("Nie rozpoznano konfiguracji centrali."));
+            return;
+        }
+        setModules(moduleSetOf(config));
+    });
+    connect(reply, &LinkReply::failed, this, [this](int outcome) {
+        m_identify = nullptr;
+        if (outcome == LinkReply::Cancelled)
+            return;
+        ui->identifyButton->setEnabled(m_link && m_link->isOpen());
+        ui->modulesLabel->setText(tr("Centrala nie odpowiada."));
+    });
 }
 
 void VisitStartDialog::setModules(const ModuleSet &modules)
 {
-    if (m_request->isBusy()) {
-        m_request->cancel();
-        emit signalActiveChanged(false);
-    }
+    if (m_identify)
+        m_identify->cancel();
     ui->identifyButton->setEnabled(m_link && m_link->isOpen());
     m_modules = modules;
     ui->modulesLabel->setText(moduleSetText(modules));

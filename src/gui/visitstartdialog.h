@@ -1,12 +1,13 @@
 #pragma once
 
+#include "link/linkreply.h"
 #include "visits/visitdata.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <memory>
 
-class RequestTracker;
 class USBManager;
 class VisitStore;
 
@@ -31,10 +32,6 @@ public:
 
     void accept() override;
 
-signals:
-    // The unit is being asked for its configuration (true) or no longer (false).
-    void signalActiveChanged(bool active);
-
 private:
     void fillSites(int selectSite);
     void fillUnits(int selectUnit);
@@ -46,7 +43,8 @@ private:
     std::unique_ptr<Ui::VisitStartDialog> ui;
     USBManager *m_link;
     VisitStore *m_store;
-    RequestTracker *m_request;
+    // The unit being asked for its configuration, to recognise it.
+    QPointer<LinkReply> m_identify;
     ModuleSet m_modules;
     int m_visitId = 0;
 };

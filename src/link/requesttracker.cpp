@@ -4,52 +4,32 @@
 
 RequestTracker::RequestTracker(USBManager *link, QObject *parent) : QObject(parent), m_link(link)
 {
-    if (!link)
-        return;
-    connect(link, &USBManager::signalReceivedPacket, this,
-            [this](Device::COMMAND command, const QByteArray &payload) {
-                if (!m_busy || command != m_answer)
-                    return;
-                finish(Answered);
-                emit signalAnswered(command, payload);
-            });
-    connect(link, &USBManager::signalRequestDropped, this, [this](Device::COMMAND command) {
-        if (m_busy && command == m_request)
-            finish(Dropped);
-    });
-    connect(link, &USBManager::signalUsbPortClosed, this, [this] {
-        if (!m_busy)
-            return;
-        // Whatever is still queued of it must not go out, or complete, after a reconnect.
-        m_link->cancelRequest(m_request);
-        finish(PortLost, m_link->closeReason());
-    });
-    connect(link, &USBManager::signalTransferProgress, this, [this](int part, int count, int bytes) {
-        if (m_busy && m_request == Device::ReadEventLog)
-            emit signalProgress(part, count, bytes, remainingMs(elapsedMs(), part, count));
-    });
 }
 
-bool RequestTracker::start(const QByteArray &frame, Device::COMMAND answer)
+LinkReply *RequestTracker::start(Device::COMMAND command, const QByteArray &payload,
+                                 Device::COMMAND answer)
 {
-    if (m_busy || !m_link || frame.size() < 5 || !m_link->queueFrame(frame)) {
+    m_refusal.clear();
+    if (isBusy() || !m_link) {
         describeNext(QString());
-        return false;
+        return nullptr;
     }
-    m_request = Device::COMMAND(qint8(frame.at(4)));
-    m_answer = answer;
-    m_busy = true;
-    m_started.start();
+    LinkReply *reply = m_link->request(command, payload, answer);
+    if (reply->isFinished()) {
+        m_refusal = reply->reason();
+        describeNext(QString());
+        return nullptr;
+    }
+    m_reply = reply;
+    // Connected before the caller's own handlers: the tracker is idle again when they run.
+    connect(reply, &LinkReply::finished, this,
+            [this] { finish(LinkReply::Answered, QString()); });
+    connect(reply, &LinkReply::failed, this, &RequestTracker::finish);
+    connect(reply, &LinkReply::progress, this, [this, reply](int part, int count, int bytes) {
+        emit signalProgress(part, count, bytes, remainingMs(reply->elapsedMs(), part, count));
+    });
     emit signalBusyChanged(true);
-    return true;
-}
-
-bool RequestTracker::start(Device::COMMAND command, const QByteArray &payload,
-                           Device::COMMAND answer)
-{
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    return start(frame, answer);
+    return reply;
 }
 
 void RequestTracker::describeNext(const QString &description, const QString &lostNote,
@@ -62,16 +42,13 @@ void RequestTracker::describeNext(const QString &description, const QString &los
 
 qint64 RequestTracker::elapsedMs() const
 {
-    return m_started.isValid() ? m_started.elapsed() : 0;
+    return m_reply ? m_reply->elapsedMs() : 0;
 }
 
 void RequestTracker::cancel()
 {
-    if (!m_busy)
-        return;
-    if (m_link)
-        m_link->cancelRequest(m_request);
-    finish(Cancelled);
+    if (m_reply)
+        m_reply->cancel();
 }
 
 qint64 RequestTracker::remainingMs(qint64 elapsedMs, int done, int count)
@@ -83,9 +60,12 @@ qint64 RequestTracker::remainingMs(qint64 elapsedMs, int done, int count)
     return elapsedMs * (count - done) / done;
 }
 
-void RequestTracker::finish(Outcome outcome, const QString &reason)
+void RequestTracker::finish(int outcome, const QString &reason)
 {
-    m_busy = false;
+    if (!m_reply)
+        return;
+    m_reply->disconnect(this);
+    m_reply = nullptr;
     emit signalFinished(outcome, reason);
     describeNext(QString());
     emit signalBusyChanged(false);

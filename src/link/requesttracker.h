@@ -1,33 +1,30 @@
 #pragma once
 
 #include "device.h"
+#include "linkreply.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 class USBManager;
 
-// A request to the unit, from queueing to its end: answered, cancelled by the user, given up by
-// the link after its third write, or lost with the port. Every request of a window goes
-// through one: its reads, the safe send's steps and the comparison with the unit. The window
-// disables its actions while it is busy and its progress strip shows the request and its end.
-// Answers reach the owner only through signalAnswered, so one that comes after a cancel or a
-// drop is never taken for the request.
+// A window's current request, as its progress strip and its buttons see it: busy from the
+// moment the window asks until the reply ends, with the reply's progress and the way it ended
+// (answered, cancelled, given up after the third write, port lost, refused). One request at a
+// time per window. The answer itself is the reply's: the window connects to the reply that
+// start() returns, and this tracker ends before the window's own handlers run, so that a handler
+// may start the next request.
 class RequestTracker : public QObject
 {
     Q_OBJECT
 public:
-    enum Outcome { Answered, Cancelled, Dropped, PortLost };
-
     RequestTracker(USBManager *link, QObject *parent);
 
-    // Queues the request and waits for `answer`. False (and nothing queued) while this tracker
-    // is busy already or when the link refuses the request.
-    bool start(const QByteArray &frame, Device::COMMAND answer);
-    bool start(Device::COMMAND command, const QByteArray &payload, Device::COMMAND answer);
+    // Asks the link; null (and nothing asked) while this tracker is busy already, or when the
+    // link refused the request at once (the port is closed, or the same reading runs).
+    LinkReply *start(Device::COMMAND command, const QByteArray &payload, Device::COMMAND answer);
     // How the progress strip names the next request (in the middle of a sentence), what it
     // adds when the request is lost, and whether the user may cancel it. Empty texts keep the
     // strip's own; the description lasts until the request ends.
@@ -38,10 +35,12 @@ public:
     bool isCancellable() const { return m_cancellable; }
 
     USBManager *link() const { return m_link; }
-    bool isBusy() const { return m_busy; }
-    Device::COMMAND request() const { return m_request; }
+    bool isBusy() const { return !m_reply.isNull(); }
+    // Why the last start() gave no reply, when the link said; empty otherwise.
+    QString refusal() const { return m_refusal; }
+    LinkReply *reply() const { return m_reply; }
     qint64 elapsedMs() const;
-    // Withdraws the request from the link; nothing it brings is delivered.
+    // Withdraws the request; nothing it brings is delivered.
     void cancel();
 
     // Time left of a transfer of `count` parts of which `done` took `elapsedMs`; -1 unknown.
@@ -51,20 +50,17 @@ signals:
     void signalBusyChanged(bool busy);
     // Multi-part progress: parts done of count, data bytes so far, estimated time left or -1.
     void signalProgress(int part, int count, int bytes, qint64 remainingMs);
-    // `reason` explains a lost port (empty after the user's own disconnect).
+    // `outcome` is a LinkReply::Outcome; `reason` explains a lost port (empty after the user's
+    // own disconnect).
     void signalFinished(int outcome, QString reason);
-    // The answer, after the request has ended (so that a handler may start the next one).
-    void signalAnswered(Device::COMMAND answer, QByteArray payload);
 
 private:
-    void finish(Outcome outcome, const QString &reason = QString());
+    void finish(int outcome, const QString &reason);
 
     QPointer<USBManager> m_link;
-    Device::COMMAND m_request = Device::ReadClock;
-    Device::COMMAND m_answer = Device::ClockData;
-    bool m_busy = false;
-    QElapsedTimer m_started;
+    QPointer<LinkReply> m_reply;
     QString m_description;
     QString m_lostNote;
+    QString m_refusal;
     bool m_cancellable = true;
 };

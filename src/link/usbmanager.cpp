@@ -1,5 +1,7 @@
 #include "usbmanager.h"
 
+#include "linkreply.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QMutexLocker>
@@ -53,6 +55,13 @@ bool isTransferStart(const QByteArray &frame)
 {
     return frame.size() > 6 && commandOf(frame) == Device::ReadEventLog && frame.at(5) == 0
             && frame.at(6) == 0;
+}
+
+// Requests that bring a whole record: two of a kind at once would only store it twice.
+bool isReading(Device::COMMAND command)
+{
+    return command == Device::ReadConfig || command == Device::ReadEventLog
+            || command == Device::ReadFaults || command == Device::ReadSoftware;
 }
 } // namespace
 
@@ -195,8 +204,13 @@ void USBManager::portLost(const QString &reason)
 {
     m_closeReason = reason;
     m_openedAt.invalidate();
+    // Nobody's request can be answered any more; whatever is queued of them must not go out,
+    // or complete, after a reconnect. The keep-alive's bare frames stay, as they always did.
+    const auto replies = withdrawWhere([](const Entry &entry) { return !entry.reply.isNull(); });
     if (m_transferActive)
         cancelRequest(ReadEventLog);
+    for (const QPointer<LinkReply> &reply : replies)
+        endLater(reply, LinkReply::PortLost, reason);
 }
 
 void USBManager::abandonTransfer()
@@ -227,6 +241,11 @@ bool USBManager::isOpen() const
 
 bool USBManager::queueFrame(const QByteArray &frame)
 {
+    return enqueue(frame, nullptr);
+}
+
+bool USBManager::enqueue(const QByteArray &frame, LinkReply *reply)
+{
     QMutexLocker locker(&m_queueMutex);
     if (isTransferStart(frame)) {
         // Two reads would interleave their parts into one register of duplicated, shuffled
@@ -235,15 +254,96 @@ bool USBManager::queueFrame(const QByteArray &frame)
             return false;
         m_transferActive = true;
     }
-    m_queue.append(frame);
+    m_queue.append({frame, reply});
     return true;
+}
+
+LinkReply *USBManager::request(Device::COMMAND command, const QByteArray &payload,
+                               Device::COMMAND answer)
+{
+    auto *reply = new LinkReply(this, command, answer);
+    if (!isOpen()) {
+        endLater(reply, LinkReply::PortLost, m_closeReason);
+        return reply;
+    }
+    const QString busy = tr("Odczyt z urządzenia już trwa; poczekaj na jego koniec.");
+    if (isReading(command)) {
+        QMutexLocker locker(&m_queueMutex);
+        for (int i = 0; i < m_queue.size(); ++i) {
+            const Entry &entry = m_queue.at(i);
+            if (entry.reply && !entry.reply->isFinished() && commandOf(entry.frame) == command
+                && !(i == 0 && m_headCancelled)) {
+                locker.unlock();
+                endLater(reply, LinkReply::Refused, busy);
+                return reply;
+            }
+        }
+    }
+    QByteArray frame;
+    buildFrame(command, payload, frame);
+    if (!enqueue(frame, reply)) {
+        endLater(reply, LinkReply::Refused, busy);
+        return reply;
+    }
+    // Waiting for the next tick after every answer would add up over a reading of many
+    // requests; with nothing on the wire the request may go at once.
+    if (!m_answerTimer.isActive() && queuedCount() == 1)
+        write();
+    return reply;
+}
+
+// The reply's state is final at once, so that the caller can tell; the signal comes from the
+// event loop, so that nobody's handler runs inside the request() or the port's error handling.
+void USBManager::endLater(LinkReply *reply, int outcome, const QString &reason)
+{
+    if (!reply || reply->isFinished())
+        return;
+    reply->m_outcome = LinkReply::Outcome(outcome);
+    reply->m_reason = reason;
+    QPointer<LinkReply> guarded(reply);
+    deliver([guarded, outcome, reason] {
+        if (!guarded)
+            return;
+        emit guarded->failed(outcome, reason);
+        guarded->deleteLater();
+    });
+}
+
+QList<QPointer<LinkReply>>
+USBManager::withdrawWhere(const std::function<bool(const Entry &)> &matches)
+{
+    QList<QPointer<LinkReply>> replies;
+    QMutexLocker locker(&m_queueMutex);
+    for (int i = m_queue.size() - 1; i >= 0; --i) {
+        Entry &entry = m_queue[i];
+        if (!matches(entry))
+            continue;
+        if (entry.reply && !replies.contains(entry.reply))
+            replies.append(entry.reply);
+        if (i == 0 && m_answerTimer.isActive()) {
+            m_headCancelled = true;
+            entry.reply.clear();
+        } else {
+            m_queue.removeAt(i);
+            if (i == 0)
+                m_attemptCount = 0;
+        }
+    }
+    return replies;
+}
+
+void USBManager::withdraw(LinkReply *reply)
+{
+    withdrawWhere([reply](const Entry &entry) { return entry.reply == reply; });
+    if (reply->request() == ReadEventLog)
+        abandonTransfer();
 }
 
 bool USBManager::isOutstanding(Device::COMMAND request)
 {
     QMutexLocker locker(&m_queueMutex);
     for (int i = 0; i < m_queue.size(); ++i) {
-        if (commandOf(m_queue.at(i)) == request && !(i == 0 && m_headCancelled))
+        if (commandOf(m_queue.at(i).frame) == request && !(i == 0 && m_headCancelled))
             return true;
     }
     return false;
@@ -251,22 +351,12 @@ bool USBManager::isOutstanding(Device::COMMAND request)
 
 void USBManager::cancelRequest(Device::COMMAND request)
 {
-    {
-        QMutexLocker locker(&m_queueMutex);
-        for (int i = m_queue.size() - 1; i >= 0; --i) {
-            if (commandOf(m_queue.at(i)) != request)
-                continue;
-            if (i == 0 && m_answerTimer.isActive()) {
-                m_headCancelled = true;
-            } else {
-                m_queue.removeAt(i);
-                if (i == 0)
-                    m_attemptCount = 0;
-            }
-        }
-    }
+    const auto replies = withdrawWhere(
+            [request](const Entry &entry) { return commandOf(entry.frame) == request; });
     if (request == ReadEventLog)
         abandonTransfer();
+    for (const QPointer<LinkReply> &reply : replies)
+        endLater(reply, LinkReply::Cancelled, QString());
 }
 
 int USBManager::queuedCount()
@@ -291,7 +381,7 @@ void USBManager::write()
         ++m_attemptCount;
         if (!m_port || !m_port->isOpen())
             return;
-        frame = m_queue.constFirst();
+        frame = m_queue.constFirst().frame;
         repeat = m_attemptCount > 1;
     }
     qDebug().noquote() << "OUT:" << frame.toHex(' ');
@@ -411,6 +501,7 @@ void USBManager::slotDataTimerTimeout()
 {
     bool dropped = false;
     Device::COMMAND command = ReadClock;
+    QPointer<LinkReply> reply;
     {
         QMutexLocker locker(&m_queueMutex);
         if (m_headCancelled) {
@@ -421,7 +512,9 @@ void USBManager::slotDataTimerTimeout()
             m_headCancelled = false;
         } else if (m_attemptCount >= MaxAttempts) {
             if (!m_queue.isEmpty()) {
-                command = commandOf(m_queue.takeFirst());
+                const Entry head = m_queue.takeFirst();
+                command = commandOf(head.frame);
+                reply = head.reply;
                 dropped = true;
             }
             m_attemptCount = 0;
@@ -439,6 +532,7 @@ void USBManager::slotDataTimerTimeout()
         ++m_dropped;
     emit signalRequestDropped(command);
     emit signalHealthChanged();
+    endLater(reply, LinkReply::Dropped, QString());
 }
 
 void USBManager::slotConnectionTimerTimeout()
@@ -458,11 +552,13 @@ int USBManager::slotReceivedFrame(Device::COMMAND command, QByteArray payload)
         return 0;
     }
     QByteArray head;
+    QPointer<LinkReply> reply;
     {
         QMutexLocker locker(&m_queueMutex);
         if (m_queue.isEmpty())
             return 0;
-        head = m_queue.constFirst();
+        head = m_queue.constFirst().frame;
+        reply = m_queue.constFirst().reply;
     }
     if (payload.size() < 2)
         return 2;
@@ -481,7 +577,9 @@ int USBManager::slotReceivedFrame(Device::COMMAND command, QByteArray payload)
         request.append(char(count));
         request.append(char(index + 1));
         buildFrame(ReadEventLog, request, frame);
-        queueFrame(frame);
+        // The follow-up belongs to whoever asked for the register; the closing request
+        // brings nothing and is nobody's.
+        enqueue(frame, index + 1 < count ? reply.data() : nullptr);
     }
     m_multiPartAnswer.append(payload.mid(2));
     if (index < count) {
@@ -532,10 +630,13 @@ void USBManager::slotReadReady()
         return;
     }
     const int result = slotReceivedFrame(command, payload);
+    // Only the request on the wire is answered; an answer that comes after its request was
+    // given up is nobody's.
+    QPointer<LinkReply> reply;
     if (m_answerTimer.isActive()) {
         QMutexLocker locker(&m_queueMutex);
         if (!m_queue.isEmpty())
-            m_queue.removeFirst();
+            reply = m_queue.takeFirst().reply;
         m_attemptCount = 0;
         m_answerTimer.stop();
     }
@@ -545,20 +646,39 @@ void USBManager::slotReadReady()
         const int part = m_progressPart;
         const int count = m_progressCount;
         const int bytes = m_multiPartAnswer.size();
-        deliver([this, part, count, bytes] { emit signalTransferProgress(part, count, bytes); });
+        deliver([this, reply, part, count, bytes] {
+            emit signalTransferProgress(part, count, bytes);
+            if (reply)
+                emit reply->progress(part, count, bytes);
+        });
     }
     if (command == EventLogPart && result == 2 && m_transferActive) {
         // No further part is asked for after a malformed one: the read cannot complete.
-        cancelRequest(ReadEventLog);
+        withdrawWhere([](const Entry &entry) { return commandOf(entry.frame) == ReadEventLog; });
+        abandonTransfer();
         deliver([this] { emit signalRequestDropped(ReadEventLog); });
+        endLater(reply, LinkReply::Dropped, QString());
         return;
     }
-    if (result == 0) {
-        if (command == EventLogPart)
-            m_transferActive = false;
-        const QByteArray answer = command == EventLogPart ? m_multiPartAnswer : m_singleAnswer;
-        deliver([this, command, answer] { emit signalReceivedPacket(command, answer); });
-    }
+    if (result != 0)
+        return;
+    if (command == EventLogPart)
+        m_transferActive = false;
+    const QByteArray answer = command == EventLogPart ? m_multiPartAnswer : m_singleAnswer;
+    deliver([this, reply, command, answer] {
+        emit signalReceivedPacket(command, answer);
+        if (command == ClockData)
+            emit signalUnitClock(answer);
+        if (!reply)
+            return;
+        if (command == reply->expectedAnswer())
+            reply->end(LinkReply::Answered, answer);
+        else
+            reply->end(LinkReply::Unexpected, QByteArray(),
+                       tr("Centrala odpowiedziała poleceniem %1 zamiast %2.")
+                               .arg(int(command))
+                               .arg(int(reply->expectedAnswer())));
+    });
 }
 
 // A window may open a modal dialog on an answer. Run from inside readyRead, its event loop

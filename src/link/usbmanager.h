@@ -8,18 +8,21 @@
 #include <QList>
 #include <QMutex>
 #include <QObject>
+#include <QPointer>
 #include <QSerialPort>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
 
+class LinkReply;
 class QIODevice;
 
 // The single link to the unit, over a serial port or a TCP connection to a serial device
 // server: queues request frames, writes one at a time, repeats an unanswered one after 2000 ms
 // and drops it after the third write, polls an idle port with clock reads, drives the multi-part
-// event-log read, and hands every complete answer to the windows.
+// event-log read, and hands every complete answer to the one who asked for it, through the
+// request's own reply.
 class USBManager : public QObject, public Device
 {
     Q_OBJECT
@@ -48,7 +51,16 @@ public:
     QString portName() const { return m_portName; }
     // Why the last openPort failed, when the reason is known (TCP); empty otherwise.
     QString openError() const { return m_openError; }
-    // False when the frame is refused: a new event-log read ([0, 0]) while one is in progress.
+    // The way every window asks the unit: queues the request and returns its reply, which
+    // carries the answer (the command `answer`) or why there is none. The reply belongs to the
+    // link and deletes itself when it has ended. One reading of a record (configuration,
+    // register, faults, software) runs at a time: a second one of the same kind is refused, as
+    // is any request while the port is closed; both fail from the event loop. An idle link
+    // writes the request at once rather than at its next tick.
+    LinkReply *request(Device::COMMAND command, const QByteArray &payload,
+                       Device::COMMAND answer);
+    // A bare frame with nobody waiting for its answer (the keep-alive, tests, tools). False when
+    // the frame is refused: a new event-log read ([0, 0]) while one is in progress.
     bool queueFrame(const QByteArray &frame);
     int queuedCount();
     // Whether a request with this command is queued or being answered.
@@ -58,7 +70,8 @@ public:
     // Withdraws every queued request with this command. One already on the wire stays at the
     // head until its answer (which is swallowed) or its time-out, so that no late answer is
     // taken for the next request; it is not repeated. Cancelling the event-log read also stops
-    // the link asking for further parts and throws away the parts collected.
+    // the link asking for further parts and throws away the parts collected. Replies of those
+    // requests fail as cancelled.
     void cancelRequest(Device::COMMAND request);
 
     // Why the port closed last: the error's explanation, or empty after a user's disconnect.
@@ -89,7 +102,11 @@ public:
 signals:
     void signalUsbPortOpened();
     void signalUsbPortClosed();
+    // Every complete answer, for the link's own watchers (monitor, host); a window gets its
+    // answers from its replies.
     void signalReceivedPacket(Device::COMMAND command, QByteArray dane);
+    // The unit's clock, whenever it tells it: to a window's read or set, or to the idle reads.
+    void signalUnitClock(QByteArray payload);
     void signalWriteMessage(QString text, int timeMs);
     // A part of the event-log read has arrived: its number (1 to count) and the data bytes
     // collected so far.
@@ -113,6 +130,19 @@ public slots:
     void slotCommandTimeout();
 
 private:
+    friend class LinkReply;
+    // A queued request: its frame and, when somebody waits for its answer, the reply.
+    struct Entry
+    {
+        QByteArray frame;
+        QPointer<LinkReply> reply;
+    };
+    bool enqueue(const QByteArray &frame, LinkReply *reply);
+    // Takes the requests matching `matches` out of the queue (the head stays while on the wire,
+    // marked cancelled) and returns their replies, which the caller ends.
+    QList<QPointer<LinkReply>> withdrawWhere(const std::function<bool(const Entry &)> &matches);
+    void withdraw(LinkReply *reply);
+    void endLater(LinkReply *reply, int outcome, const QString &reason);
     void abandonTransfer();
     void deliver(std::function<void()> emission);
     void portLost(const QString &reason);
@@ -126,7 +156,7 @@ private:
     QTimer m_answerTimer;
     QTimer m_keepAliveTimer;
     quint8 m_attemptCount = 0;
-    QList<QByteArray> m_queue;
+    QList<Entry> m_queue;
     QByteArray m_singleAnswer;
     QByteArray m_multiPartAnswer;
     // A QSerialPort or a QTcpSocket: above the byte stream the link does not care which.

@@ -1,7 +1,9 @@
 #include "visitsession.h"
 
+#include "link/linkreply.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
+#include "service/unitclock.h"
 #include "store/dbmanager.h"
 
 #include <QSqlDatabase>
@@ -33,16 +35,7 @@ VisitSession::VisitSession(USBManager *link, DbManager *store, QObject *parent)
     : QObject(parent), m_link(link), m_store(store)
 {
     qRegisterMetaType<VisitReading>();
-    // Connected ahead of the tracker, so that the answer is in hand when the tracker ends.
-    if (link) {
-        connect(link, &USBManager::signalReceivedPacket, this,
-                [this](Device::COMMAND command, const QByteArray &payload) {
-                    if ((m_running || m_settingClock) && command == m_expected)
-                        m_answer = payload;
-                });
-    }
     m_tracker = new RequestTracker(link, this);
-    connect(m_tracker, &RequestTracker::signalFinished, this, &VisitSession::stepFinished);
 }
 
 bool VisitSession::startArrival(bool withEventLog)
@@ -80,12 +73,12 @@ void VisitSession::cancel()
         fail(tr("Odczyt przerwany. Nic z tego odczytu nie zapisano."));
 }
 
-void VisitSession::sendNow(const QByteArray &frame, Device::COMMAND answer)
+void VisitSession::sendNow(Device::COMMAND command, const QByteArray &payload,
+                           Device::COMMAND answer)
 {
     m_answer.clear();
-    m_expected = answer;
-    const bool idle = m_link->queuedCount() == 0;
-    if (!m_tracker->start(frame, answer)) {
+    LinkReply *reply = m_tracker->start(command, payload, answer);
+    if (!reply) {
         if (m_settingClock) {
             m_settingClock = false;
             emit signalActiveChanged(false);
@@ -95,10 +88,11 @@ void VisitSession::sendNow(const QByteArray &frame, Device::COMMAND answer)
         }
         return;
     }
-    // Waiting for the link's next 100 ms tick after every answer would add up to a good part
-    // of a short reading; with nothing else in the queue nothing is on the wire either.
-    if (idle)
-        m_link->write();
+    connect(reply, &LinkReply::finished, this, [this](const QByteArray &answer) {
+        m_answer = answer;
+        stepFinished(LinkReply::Answered, QString());
+    });
+    connect(reply, &LinkReply::failed, this, &VisitSession::stepFinished);
 }
 
 void VisitSession::nextStep()
@@ -117,11 +111,9 @@ void VisitSession::nextStep()
     }
     const StepInfo &info = Steps[m_steps.at(m_stepIndex)];
     emit signalStepStarted(m_steps.at(m_stepIndex));
-    QByteArray frame;
     const QByteArray payload =
             info.request == Device::ReadEventLog ? QByteArray(2, '\0') : QByteArray();
-    Device::buildFrame(info.request, payload, frame);
-    sendNow(frame, info.answer);
+    sendNow(info.request, payload, info.answer);
 }
 
 void VisitSession::stepFinished(int outcome, const QString &reason)
@@ -129,7 +121,7 @@ void VisitSession::stepFinished(int outcome, const QString &reason)
     if (m_settingClock) {
         m_settingClock = false;
         emit signalActiveChanged(false);
-        emit signalClockSet(outcome == RequestTracker::Answered);
+        emit signalClockSet(outcome == LinkReply::Answered);
         return;
     }
     if (!m_running)
@@ -137,12 +129,12 @@ void VisitSession::stepFinished(int outcome, const QString &reason)
     const Step step = m_steps.at(m_stepIndex);
     const QString what = tr(Steps[step].name);
     switch (outcome) {
-    case RequestTracker::Answered:
+    case LinkReply::Answered:
         break;
-    case RequestTracker::Cancelled:
+    case LinkReply::Cancelled:
         fail(tr("Odczyt przerwany (%1). Nic z tego odczytu nie zapisano.").arg(what));
         return;
-    case RequestTracker::Dropped:
+    case LinkReply::Dropped:
         fail(tr("Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd "
                 "pozostaje otwarty.")
                      .arg(what));
@@ -155,17 +147,22 @@ void VisitSession::stepFinished(int outcome, const QString &reason)
     }
     switch (step) {
     case ClockStep:
+    {
         m_reading.pcTime = QDateTime::currentDateTime();
-        m_reading.unitTime = parseClock(m_answer);
+        int dstFlag = -1;
+        // An impossible date from the unit is no clock to compare with.
+        if (!UnitClock::parse(m_answer, &m_reading.unitTime, &dstFlag))
+            m_reading.unitTime = QDateTime();
         m_reading.hasClock = m_reading.unitTime.isValid();
-        if (m_answer.size() > 6)
-            m_unitDst = m_answer.at(6) != 0;
+        if (dstFlag >= 0)
+            m_unitDst = dstFlag != 0;
         if (m_reading.hasClock) {
             // Both are wall-clock readings; compare them as such, not across time zones.
             const QDateTime pcWall(m_reading.pcTime.date(), m_reading.pcTime.time(), Qt::UTC);
             m_reading.driftSeconds = pcWall.secsTo(m_reading.unitTime);
         }
         break;
+    }
     case ConfigStep:
         m_reading.config = m_answer;
         break;
@@ -239,35 +236,9 @@ bool VisitSession::setUnitClock()
 {
     if (m_running || m_settingClock || !m_link || !m_link->isOpen() || m_tracker->isBusy())
         return false;
-    QByteArray frame;
-    Device::buildFrame(Device::ClockData, clockPayload(QDateTime::currentDateTime(), m_unitDst),
-                       frame);
     m_settingClock = true;
     emit signalActiveChanged(true);
-    sendNow(frame, Device::ClockData);
+    sendNow(Device::ClockData, UnitClock::payload(QDateTime::currentDateTime(), m_unitDst),
+            Device::ClockData);
     return m_settingClock;
-}
-
-QDateTime VisitSession::parseClock(const QByteArray &payload)
-{
-    if (payload.size() < 6)
-        return QDateTime();
-    const auto byte = [&payload](int i) { return int(quint8(payload.at(i))); };
-    const QDate date(2000 + byte(0), byte(1), byte(2));
-    const QTime time(byte(3), byte(4), byte(5));
-    if (!date.isValid() || !time.isValid())
-        return QDateTime();
-    return QDateTime(date, time, Qt::UTC);
-}
-
-QByteArray VisitSession::clockPayload(const QDateTime &localTime, bool automaticDst)
-{
-    const QDate date = localTime.date();
-    const QTime time = localTime.time();
-    const int fields[] = {date.year() % 2000, date.month(), date.day(),
-                          time.hour(), time.minute(), time.second(), automaticDst ? 1 : 0};
-    QByteArray payload;
-    for (const int field : fields)
-        payload.append(char(field));
-    return payload;
 }

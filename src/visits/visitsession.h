@@ -63,9 +63,6 @@ public:
     // Sets the unit's clock to the PC's; signalClockSet tells the outcome.
     bool setUnitClock();
 
-    // The seven-byte clock answer as wall-clock time; invalid for short or impossible payloads.
-    static QDateTime parseClock(const QByteArray &payload);
-    static QByteArray clockPayload(const QDateTime &localTime, bool automaticDst);
     // Name of a stored record of a reading.
     QString recordName(VisitReading::Kind kind, Step step) const;
 
@@ -76,8 +73,7 @@ signals:
     // Nothing was stored; `message` says why in the technician's words.
     void signalReadingFailed(QString message);
     void signalClockSet(bool ok);
-    // A reading or the clock setting began (true) or ended (false); while it runs, the answers
-    // on the link are the session's.
+    // A reading or the clock setting began (true) or ended (false).
     void signalActiveChanged(bool active);
 
 private:
@@ -86,7 +82,7 @@ private:
     void stepFinished(int outcome, const QString &reason);
     void fail(const QString &message);
     bool store();
-    void sendNow(const QByteArray &frame, Device::COMMAND answer);
+    void sendNow(Device::COMMAND command, const QByteArray &payload, Device::COMMAND answer);
 
     QPointer<USBManager> m_link;
     DbManager *m_store;
@@ -98,7 +94,6 @@ private:
     bool m_unitDst = true;
     QList<Step> m_steps;
     int m_stepIndex = -1;
-    Device::COMMAND m_expected = Device::ClockData;
     QByteArray m_answer;
     VisitReading m_reading;
 };

@@ -15,7 +15,7 @@
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
 #include "config/setting.h"
-#include "link/requesttracker.h"
+#include "link/linkreply.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 
@@ -116,12 +116,11 @@ class TestConfigManagement : public QObject
     }
     QByteArray unitImage()
     {
-        RequestTracker request(&m_link, nullptr);
-        QSignalSpy answered(&request, &RequestTracker::signalAnswered);
-        if (!request.start(Device::ReadConfig, QByteArray(), Device::ConfigData)
-            || !answered.wait(10000))
+        LinkReply *reply = m_link.request(Device::ReadConfig, QByteArray(), Device::ConfigData);
+        QSignalSpy answered(reply, &LinkReply::finished);
+        if (!answered.wait(10000))
             return QByteArray();
-        return answered.at(0).at(1).toByteArray();
+        return answered.at(0).at(0).toByteArray();
     }
     bool startSim(const QStringList &arguments, std::unique_ptr<SimProcess> *sim)
     {
@@ -167,13 +166,12 @@ private slots:
         QVERIFY(click("Magazyn"));
         QVERIFY(click("Magazyn"));
         QCOMPARE(tabs(), 2);
-        // The rename message gives the record's id.
+        // The rename message names the record by its new name, not by its id.
         QVERIFY(click("Hala A"));
         QVERIFY(press("renameButton"));
         QCOMPARE(m_dialogs->lines().mid(3),
                  (QStringList{"getText|Zmiana nazwy.|Wprowadź nową nazwę:|Hala A",
-                              QString("information|Konfiguracja|Zmieniono nazwe konfiguracji %1")
-                                      .arg(id)}));
+                              "information|Konfiguracja|Zmieniono nazwe konfiguracji Nowa nazwa"}));
         QCOMPARE(store()->readConfigName(id), QStringLiteral("Nowa nazwa"));
         QCOMPARE(tab()->windowTitle(), QStringLiteral("Nowa nazwa"));
 

@@ -63,7 +63,7 @@ struct SlowNameDialogs : FakeDialogs
                     bool *ok) override
     {
         QDialog dialog(parent);
-        QTimer::singleShot(30000, &dialog, &QDialog::accept);
+        QTimer::singleShot(3000, &dialog, &QDialog::accept);
         *ok = dialog.exec() == QDialog::Accepted;
         return QStringLiteral("Po pytaniu");
     }
@@ -180,11 +180,13 @@ private slots:
         QWidget *page = tabs->widget(tab);
         auto *clock = page->findChild<QDateTimeEdit *>(QStringLiteral("dateReadTimeEdit"));
         const QDateTime shown = clock ? clock->dateTime() : QDateTime();
+        // Given up after three writes 0.3 s apart, polled every 0.4 s: the same code, shorter waits.
+        window.usbManager()->setTimeouts(300, 400);
         QVERIFY(window.usbManager()->openPort(pty.slavePath()));
         auto *read = page->findChild<QAbstractButton *>(buttonName);
         QTRY_VERIFY(read->isEnabled());
         // The idle polls pile up in front of the read, as they do while a technician looks.
-        QTest::qWait(3000);
+        QTest::qWait(1200);
         read->click();
         QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 30000);
         QVERIFY2(dialogs.ofKind("warning").first().text.startsWith("Urządzenie nie odpowiada\n"),
@@ -224,6 +226,7 @@ private slots:
         USBManager &link = unit.link;
         const auto window = makeWindow(kind, &link);
         window->show();
+        link.setTimeouts(300, 600000);
         QVERIFY(unit.open());
         QAbstractButton *send = button(window.get(), qPrintable(buttonName));
         QTest::mouseClick(send, Qt::LeftButton);
@@ -231,7 +234,7 @@ private slots:
         if (kind == Config)
             QVERIFY(!button(window.get(), "sendButton")->isEnabled());
         if (!cancelled) {
-            QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 14000);
+            QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 5000);
             QVERIFY(dialogs.ofKind("warning").first().text.startsWith(
                     "Urządzenie nie odpowiada\n"));
             QVERIFY(send->isEnabled());
@@ -244,7 +247,7 @@ private slots:
         QVERIFY(!unit.pty.readFrame(3000).isEmpty());
         cancel->click();
         QVERIFY(send->isEnabled());
-        const QByteArray later = unit.pty.read(2600, 200);
+        const QByteArray later = unit.pty.read(900, 200);
         QVERIFY2(!later.contains(cancelled), later.toHex().constData());
         QVERIFY(dialogs.ofKind("warning").isEmpty());
     }
@@ -286,7 +289,7 @@ private slots:
         QCOMPARE(area->activeSubWindow()->windowTitle(), QStringLiteral("Druga"));
         QCOMPARE(window.getCurrentConfigId(), store->findConfigId(QStringLiteral("Druga")));
     }
-    // A name prompt held open for 30 s on the answer it names, while the idle clock reads go on:
+    // A name prompt held open for 3 s on the answer it names, while the idle clock reads go on:
     // the link keeps taking answers, so nothing is repeated, lost or garbled.
     void questionDoesNotStallTheLink()
     {
@@ -295,6 +298,7 @@ private slots:
         SlowNameDialogs dialogs;
         ConfigManagement window(&link, nullptr);
         window.show();
+        link.setTimeouts(1000, 150);
         QVERIFY(sim.open());
         int clockAnswers = 0;
         connect(&link, &USBManager::signalReceivedPacket, this, [&](Device::COMMAND command) {

@@ -12,7 +12,7 @@
 #include "config/optionlists.h"
 #include "config/setting.h"
 #include "fakedialogs.h"
-#include "link/requesttracker.h"
+#include "link/linkreply.h"
 #include "link/usbmanager.h"
 #include "simprocess.h"
 #include "store/dbmanager.h"
@@ -59,12 +59,11 @@ QByteArray changedImage(const QByteArray &image)
 bool changeUnit(USBManager *link, const QByteArray &image)
 {
     const QByteArray changed = changedImage(image);
-    QByteArray frame;
-    Device::buildFrame(Device::ConfigData, changed, frame);
-    RequestTracker tracker(link, nullptr);
-    QSignalSpy done(&tracker, &RequestTracker::signalFinished);
-    return !changed.isEmpty() && tracker.start(frame, Device::Acknowledge) && done.wait(10000)
-            && done.at(0).at(0).toInt() == RequestTracker::Answered;
+    if (changed.isEmpty())
+        return false;
+    QSignalSpy done(link->request(Device::ConfigData, changed, Device::Acknowledge),
+                    &LinkReply::finished);
+    return done.wait(10000);
 }
 
 bool read(VisitWindow *window, const char *button)

@@ -209,6 +209,8 @@ QByteArrayList TestSimLink::runSequence(const QStringList &flags, int transfers,
     Unit unit(QStringList{"--fast", "--clock", FixedClock, "--log-entries", "600", "--seed", "7"}
               + flags);
     QByteArrayList results;
+    // Repeats after 0.6 s rather than 2 s: the same code, a shorter wait.
+    unit.usb.setTimeouts(600, USBManager::KeepAliveMs);
     if (!unit.open())
         return results;
     for (int i = 0; i < transfers; ++i)
@@ -239,7 +241,7 @@ void TestSimLink::faultInjection_data()
     QTest::newRow("drop every answer") << QStringList{"--drop-every", "1"} << "dropped" << true;
 }
 
-// A dropped or damaged answer costs the link a repeat after its 2 s timeout and nothing else:
+// A dropped or damaged answer costs the link a repeat after its timeout and nothing else:
 // with every Nth answer lost (N >= 2) each transfer completes once, with exactly the bytes an
 // undisturbed unit sends. A request never answered is written three times, then given up.
 void TestSimLink::faultInjection()
@@ -247,6 +249,10 @@ void TestSimLink::faultInjection()
     QFETCH(QStringList, flags);
     QFETCH(QString, logMark);
     QFETCH(bool, lost);
+    // Above the byte stream both transports run the same code; what TCP adds is its own reading
+    // of split, noisy and damaged bytes, which the combined row covers.
+    if (isTcpRow() && !QByteArray(QTest::currentDataTag()).startsWith("noise, split"))
+        QSKIP("the same link code as over the serial port");
     QString log;
     const QByteArrayList results = runSequence(flags, lost ? 1 : 4, &log);
     QCOMPARE(results.size(), lost ? 1 : 4);

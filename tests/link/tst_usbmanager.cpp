@@ -1,5 +1,7 @@
 #include "link/usbmanager.h"
 
+#include "link/linkreply.h"
+
 #include "frames.h"
 #include "ptypair.h"
 
@@ -50,6 +52,8 @@ private slots:
     void eventLogInThreeParts();
     void splitAnswerDeliveredOnce_data();
     void splitAnswerDeliveredOnce();
+    void replyEnds_data();
+    void replyEnds();
 };
 
 // An unanswered request is written three times 2000 ms apart and then dropped for the next
@@ -149,6 +153,64 @@ void TestUsbManager::splitAnswerDeliveredOnce()
     QTRY_COMPARE(f.packets.count(), 1);
     QCOMPARE(f.packet(0), "41 " + image.toHex());
     QCOMPARE(f.link.queuedCount(), 0);
+}
+
+// Every request ends exactly once, and only the one who asked gets the answer.
+void TestUsbManager::replyEnds_data()
+{
+    QTest::addColumn<QString>("unit"); // what the unit (or the technician) does
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("published"); // answers on the link's own signal
+    QTest::newRow("answers") << "answer" << int(LinkReply::Answered) << 1;
+    QTest::newRow("answers another command") << "wrong" << int(LinkReply::Unexpected) << 1;
+    QTest::newRow("stays silent") << "silent" << int(LinkReply::Dropped) << 0;
+    QTest::newRow("answers after the request was given up") << "late" << int(LinkReply::Dropped)
+                                                            << 1;
+    QTest::newRow("cancelled while on the wire") << "cancel" << int(LinkReply::Cancelled) << 0;
+    QTest::newRow("cable pulled") << "pull" << int(LinkReply::PortLost) << 0;
+    QTest::newRow("second reading of the kind") << "twice" << int(LinkReply::Refused) << 1;
+    QTest::newRow("port closed before") << "closed" << int(LinkReply::PortLost) << 0;
+}
+
+void TestUsbManager::replyEnds()
+{
+    QFETCH(QString, unit);
+    QFETCH(int, outcome);
+    QFETCH(int, published);
+    Fixture f;
+    f.link.setTimeouts(300, 600000);
+    if (unit == "closed")
+        f.link.closePort();
+    const QByteArray image = QByteArray::fromHex("0102030405");
+    QPointer<LinkReply> first = f.link.request(Device::ReadConfig, QByteArray(), Device::ConfigData);
+    QPointer<LinkReply> reply = first;
+    if (unit == "twice")
+        reply = f.link.request(Device::ReadConfig, QByteArray(), Device::ConfigData);
+    QSignalSpy finished(reply.data(), &LinkReply::finished);
+    QSignalSpy failed(reply.data(), &LinkReply::failed);
+    if (unit != "closed")
+        QCOMPARE(request(f.pty.readFrame(1500)), QByteArray("40 01"));
+    if (unit == "answer" || unit == "twice")
+        QVERIFY(f.pty.write(frameOf(Device::ConfigData, image)));
+    else if (unit == "wrong")
+        QVERIFY(f.pty.write(frameOf(Device::FaultsData, image)));
+    else if (unit == "cancel")
+        reply->cancel();
+    else if (unit == "pull")
+        f.pty.closeMaster();
+    if (unit == "cancel")
+        QVERIFY(f.pty.write(frameOf(Device::ConfigData, image)));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count() + failed.count(), 1, 3000);
+    if (unit == "late")
+        QVERIFY(f.pty.write(frameOf(Device::ConfigData, image)));
+    QTest::qWait(400); // nothing more comes
+    QCOMPARE(finished.count() + failed.count(), 1);
+    QCOMPARE(finished.isEmpty() ? failed.at(0).at(0).toInt() : int(LinkReply::Answered),
+             outcome);
+    if (outcome == LinkReply::Answered)
+        QCOMPARE(finished.at(0).at(0).toByteArray(), image);
+    QCOMPARE(f.packets.count(), published);
+    QTRY_VERIFY(reply.isNull()); // a reply cleans up after itself
 }
 
 QTEST_GUILESS_MAIN(TestUsbManager)
