@@ -2825,6 +2825,18 @@ DATUM %3 %4</translation>
         <source>Połączenie sieciowe</source>
         <translation>Netzwerkverbindung</translation>
     </message>
+    <message>
+        <source>Łączenie z %1…</source>
+        <translation>Verbindung mit %1…</translation>
+    </message>
+    <message>
+        <source>Trwa odczyt z centrali. Zamknięcie programu przerwie go i nic z tego odczytu nie zostanie zapisane.
+
+Zamknąć program?</source>
+        <translation>Ein Lesevorgang von der Zentrale läuft. Das Schließen des Programms bricht ihn ab, und nichts davon wird gespeichert.
+
+Programm schließen?</translation>
+    </message>
 </context>
 <context>
     <name>Modul</name>

@@ -2825,6 +2825,18 @@ DATE %3 %4</translation>
         <source>Połączenie sieciowe</source>
         <translation>Network connection</translation>
     </message>
+    <message>
+        <source>Łączenie z %1…</source>
+        <translation>Connecting to %1…</translation>
+    </message>
+    <message>
+        <source>Trwa odczyt z centrali. Zamknięcie programu przerwie go i nic z tego odczytu nie zostanie zapisane.
+
+Zamknąć program?</source>
+        <translation>A read from the unit is running. Closing the program ends it, and nothing of that read is stored.
+
+Close the program?</translation>
+    </message>
 </context>
 <context>
     <name>Modul</name>

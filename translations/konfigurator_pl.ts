@@ -1241,27 +1241,27 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>BATTERY AND SUPPLY</source>
-        <translation>BATTERY AND SUPPLY</translation>
+        <translation>AKUMULATOR I ZASILACZ</translation>
     </message>
     <message>
         <source>ONLY BATTERY</source>
-        <translation>ONLY BATTERY</translation>
+        <translation>TYLKO AKUMULATOR</translation>
     </message>
     <message>
         <source>ONLY SUPPLY</source>
-        <translation>ONLY SUPPLY</translation>
+        <translation>TYLKO ZASILACZ</translation>
     </message>
     <message>
         <source>CURRENT MODE</source>
-        <translation>CURRENT MODE</translation>
+        <translation>TRYB PRĄDOWY</translation>
     </message>
     <message>
         <source>VOLTAGE MODE</source>
-        <translation>VOLTAGE MODE</translation>
+        <translation>TRYB NAPIĘCIOWY</translation>
     </message>
     <message>
         <source>TEMPERATURE MODE</source>
-        <translation>TEMPERATURE MODE</translation>
+        <translation>TRYB TEMPERATUROWY</translation>
     </message>
     <message>
         <source>WYSTEROWANIE</source>
@@ -2711,7 +2711,7 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>Connect over USB</source>
-        <translation>Connect over USB</translation>
+        <translation>Połącz z centralą przez USB lub sieć</translation>
     </message>
     <message>
         <source>&amp;Rozłącz</source>
@@ -2720,7 +2720,7 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation>Disconnect</translation>
+        <translation>Rozłącz z centralą</translation>
     </message>
     <message>
         <source>&amp;O programie</source>
@@ -2824,6 +2824,18 @@ DATA %3 %4</translation>
     <message>
         <source>Połączenie sieciowe</source>
         <translation>Połączenie sieciowe</translation>
+    </message>
+    <message>
+        <source>Łączenie z %1…</source>
+        <translation>Łączenie z %1…</translation>
+    </message>
+    <message>
+        <source>Trwa odczyt z centrali. Zamknięcie programu przerwie go i nic z tego odczytu nie zostanie zapisane.
+
+Zamknąć program?</source>
+        <translation>Trwa odczyt z centrali. Zamknięcie programu przerwie go i nic z tego odczytu nie zostanie zapisane.
+
+Zamknąć program?</translation>
     </message>
 </context>
 <context>

@@ -2825,6 +2825,18 @@ SHA %2
         <source>Połączenie sieciowe</source>
         <translation>Сетевое подключение</translation>
     </message>
+    <message>
+        <source>Łączenie z %1…</source>
+        <translation>Подключение к %1…</translation>
+    </message>
+    <message>
+        <source>Trwa odczyt z centrali. Zamknięcie programu przerwie go i nic z tego odczytu nie zostanie zapisane.
+
+Zamknąć program?</source>
+        <translation>Идёт чтение из прибора. Закрытие программы прервёт его, и ничего из этого чтения не будет сохранено.
+
+Закрыть программу?</translation>
+    </message>
 </context>
 <context>
     <name>Modul</name>

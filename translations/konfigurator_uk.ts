@@ -2825,6 +2825,18 @@ SHA %2
         <source>Połączenie sieciowe</source>
         <translation>Мережеве з’єднання</translation>
     </message>
+    <message>
+        <source>Łączenie z %1…</source>
+        <translation>Підключення до %1…</translation>
+    </message>
+    <message>
+        <source>Trwa odczyt z centrali. Zamknięcie programu przerwie go i nic z tego odczytu nie zostanie zapisane.
+
+Zamknąć program?</source>
+        <translation>Триває зчитування з приладу. Закриття програми перерве його, і нічого з цього зчитування не буде збережено.
+
+Закрити програму?</translation>
+    </message>
 </context>
 <context>
     <name>Modul</name>

@@ -787,6 +787,15 @@ void ConfigManagement::slotExportPdf()
 
 bool ConfigManagement::closeEditors()
 {
+    // The questions first and the closing after, so that a Cancel in any one of them keeps every
+    // tab as it was: closing them all at once would go on to the next question and close the
+    // unedited tabs.
+    const QList<QMdiSubWindow *> windows = ui->mdiArea->subWindowList();
+    for (QMdiSubWindow *window : windows) {
+        ConfigEditor *editor = editorOf(window);
+        if (editor && editor->hasUnsavedChanges() && !window->close())
+            return false;
+    }
     ui->mdiArea->closeAllSubWindows();
     return ui->mdiArea->subWindowList().isEmpty();
 }

@@ -33,6 +33,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPalette>
+#include <QProgressDialog>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -285,6 +287,10 @@ void MainWindow::createTabs()
 
 void MainWindow::slotWriteMessage(QString text, int timeMs)
 {
+    // The raw bytes of every answer are the link monitor's business, not the technician's.
+    static const QRegularExpression rawBytes(QStringLiteral("^[0-9a-f]+$"));
+    if (timeMs == 0 && rawBytes.match(text).hasMatch())
+        return;
     // The hex of every answer comes "until replaced"; it must not wipe out a message that the
     // technician still has time to read.
     if (timeMs == 0 && m_timedMessage.isValid() && !m_timedMessage.hasExpired(m_timedMessageMs)
@@ -326,7 +332,13 @@ void MainWindow::slotUsbConnect()
     dialog.setLabelText(tr("Wybierz port:"));
     dialog.setCancelButtonText(tr("Anuluj"));
     DbManager *store = DbManager::instance();
-    dialog.setComboBoxItems(USBManager::availablePortNames() + RecentAddresses::load(store));
+    // The port or address used last comes first, so that reconnecting is one Enter.
+    QStringList ports = RecentAddresses::load(store);
+    for (const QString &port : USBManager::availablePortNames()) {
+        if (!ports.contains(port))
+            ports << port;
+    }
+    dialog.setComboBoxItems(ports);
     // Editable, so that a port the system does not list (a simulator's path, a device server's
     // address) can be typed.
     dialog.setComboBoxEditable(true);
@@ -347,13 +359,18 @@ void MainWindow::slotUsbConnect()
     const QString portName = dialog.textValue().trimmed();
     if (portName.length() < MinimumPortNameLength)
         return;
-    // A TCP connection may take up to 5 s to be given up; the cursor says the window waits.
+    // A TCP connection may take up to 5 s to be given up: the window keeps repainting meanwhile
+    // and the technician may give up sooner.
     const bool network = USBManager::parseNetworkAddress(portName);
-    if (network)
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QProgressDialog progress(tr("Łączenie z %1…").arg(portName), tr("Anuluj"), 0, 0, this);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(network ? 300 : 60000);
+    progress.setValue(0);
+    connect(&progress, &QProgressDialog::canceled, m_link.get(), &USBManager::cancelOpen);
+    m_connectAction->setEnabled(false);
     const bool opened = m_link->openPort(portName);
-    if (network)
-        QGuiApplication::restoreOverrideCursor();
+    progress.reset();
+    m_connectAction->setEnabled(!m_link->isOpen());
     if (!opened) {
         qDebug() << "Port nie został otwarty";
         // Without this the technician would see no reaction at all to a failed connect.
@@ -362,8 +379,7 @@ void MainWindow::slotUsbConnect()
             Dialogs::instance()->warning(this, tr("Połączenie sieciowe"), m_link->openError());
         return;
     }
-    if (network)
-        RecentAddresses::remember(store, portName);
+    RecentAddresses::remember(store, portName);
 }
 
 void MainWindow::slotUpdateAppSettings()
@@ -414,6 +430,17 @@ void MainWindow::updateTime()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    // A register read may take minutes; closing ends it and stores nothing of it.
+    if (m_link->readingInProgress()
+        && Dialogs::instance()->question(
+                   this, tr("Konfigurator Ostrel"),
+                   tr("Trwa odczyt z centrali. Zamknięcie programu przerwie go i nic z tego "
+                      "odczytu nie zostanie zapisane.\n\nZamknąć program?"),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
     // Unsaved edits are offered for saving before the tool goes away; a host reads the stored
     // configuration right after this.
     // Cancel in a "save changes?" question keeps the tool open.

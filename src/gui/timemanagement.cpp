@@ -84,7 +84,8 @@ TimeManagement::~TimeManagement()
 
 void TimeManagement::followComputerTime()
 {
-    if (m_setTimeEdited)
+    // Not while the technician is typing a time: a tick would overwrite the digits typed so far.
+    if (m_setTimeEdited || ui->dateSetTimeEdit->hasFocus())
         return;
     m_following = true;
     ui->dateSetTimeEdit->setDateTime(wallClock(QDateTime::currentDateTime()));
@@ -115,6 +116,7 @@ void TimeManagement::slotReceivedPacket(Device::COMMAND command, QByteArray pack
         ui->dateReadTimeEdit->setDateTime(unitTime);
     } else {
         qDebug() << "Invalid clock from the unit:" << packet.toHex(' ');
+        ui->dateReadTimeEdit->setSpecialValueText(tr("Nieprawidłowa data"));
         ui->dateReadTimeEdit->setDateTime(ui->dateReadTimeEdit->minimumDateTime());
     }
     ui->dateSystemTimeEdit->setDateTime(QDateTime::currentDateTime());
@@ -138,8 +140,11 @@ void TimeManagement::on_sendComputerTimeButton_clicked()
 
 void TimeManagement::slotUsbPortOpened()
 {
-    // Another unit may be on the port now: its flag is learnt afresh.
+    // Another unit may be on the port now: its flag is learnt afresh, and the previous unit's
+    // clock is not shown as this one's.
     m_clock.reset();
+    ui->dateReadTimeEdit->setSpecialValueText(QStringLiteral("—"));
+    ui->dateReadTimeEdit->setDateTime(ui->dateReadTimeEdit->minimumDateTime());
     m_portOpen = true;
     updateButtons();
 }

@@ -3,6 +3,7 @@
 #include "linkreply.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QDebug>
 #include <QMutexLocker>
 #include <QRegularExpression>
@@ -142,18 +143,39 @@ bool USBManager::openSerial(const QString &portName)
     return true;
 }
 
-// Connecting blocks for at most ConnectTimeoutMs (plus the name look-up): openPort reports its
-// result at once, as it does for a serial port, so no window sees a port that is half open.
+// openPort reports its result when it returns, as it does for a serial port, so no window sees
+// a port that is half open; meanwhile the event loop runs, so the program does not freeze for
+// the up to ConnectTimeoutMs a silent host takes, and cancelOpen ends the wait.
 bool USBManager::openSocket(const QString &host, quint16 port)
 {
+    if (m_connecting)
+        return false;
     delete m_port;
     m_port = nullptr;
     auto *socket = new QTcpSocket;
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.setTimerType(Qt::PreciseTimer);
+    connect(socket, &QAbstractSocket::connected, &loop, &QEventLoop::quit);
+    connect(socket, &QAbstractSocket::errorOccurred, &loop, &QEventLoop::quit);
+    connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    m_connecting = &loop;
+    m_connectCancelled = false;
     socket->connectToHost(host, port);
-    if (!socket->waitForConnected(ConnectTimeoutMs)) {
+    limit.start(ConnectTimeoutMs);
+    if (socket->state() != QAbstractSocket::ConnectedState
+        && socket->state() != QAbstractSocket::UnconnectedState)
+        loop.exec();
+    m_connecting = nullptr;
+    socket->disconnect(&loop);
+    if (socket->state() != QAbstractSocket::ConnectedState) {
         const QString address = host.contains(':') ? QStringLiteral("[%1]:%2").arg(host).arg(port)
                                                    : QStringLiteral("%1:%2").arg(host).arg(port);
-        m_openError = socketErrorText(socket->error(), address);
+        const bool refused = socket->state() == QAbstractSocket::UnconnectedState;
+        const QAbstractSocket::SocketError error =
+                refused ? socket->error() : QAbstractSocket::SocketTimeoutError;
+        m_openError = m_connectCancelled ? QString() : socketErrorText(error, address);
         qDebug().noquote() << "TCP:" << address << socket->errorString();
         delete socket;
         return false;
@@ -164,6 +186,14 @@ bool USBManager::openSocket(const QString &host, quint16 port)
     connect(socket, &QAbstractSocket::errorOccurred, this, &USBManager::slotSocketError);
     connect(socket, &QIODevice::readyRead, this, &USBManager::slotReadReady);
     return true;
+}
+
+void USBManager::cancelOpen()
+{
+    if (!m_connecting)
+        return;
+    m_connectCancelled = true;
+    m_connecting->quit();
 }
 
 bool USBManager::parseNetworkAddress(const QString &portName, QString *host, quint16 *port)
@@ -337,6 +367,16 @@ void USBManager::withdraw(LinkReply *reply)
     withdrawWhere([reply](const Entry &entry) { return entry.reply == reply; });
     if (reply->request() == ReadEventLog)
         abandonTransfer();
+}
+
+bool USBManager::readingInProgress()
+{
+    QMutexLocker locker(&m_queueMutex);
+    for (const Entry &entry : qAsConst(m_queue)) {
+        if (entry.reply && !entry.reply->isFinished() && isReading(commandOf(entry.frame)))
+            return true;
+    }
+    return false;
 }
 
 bool USBManager::isOutstanding(Device::COMMAND request)

@@ -16,6 +16,7 @@
 #include <functional>
 
 class LinkReply;
+class QEventLoop;
 class QIODevice;
 
 // The single link to the unit, over a serial port or a TCP connection to a serial device
@@ -43,8 +44,11 @@ public:
     int answerTimeoutMs() const { return m_answerTimeoutMs; }
 
     // A port name of the form host:port, tcp://host:port or [v6-address]:port opens a TCP
-    // connection (waiting at most ConnectTimeoutMs); anything else names a serial port.
+    // connection (waiting at most ConnectTimeoutMs, with the event loop running, until
+    // cancelOpen); anything else names a serial port.
     bool openPort(const QString &portName);
+    // Gives up a TCP connection that openPort is still waiting for.
+    void cancelOpen();
     void closePort();
     bool isOpen() const;
     // The name the open (or last opened) port was given.
@@ -65,6 +69,9 @@ public:
     int queuedCount();
     // Whether a request with this command is queued or being answered.
     bool isOutstanding(Device::COMMAND request);
+    // Whether somebody's reading of a record (configuration, register, faults, software) is
+    // queued or under way.
+    bool readingInProgress();
     // Whether a multi-part event-log read has been queued and has not ended yet.
     bool transferInProgress() const { return m_transferActive; }
     // Withdraws every queued request with this command. One already on the wire stays at the
@@ -163,6 +170,9 @@ private:
     QIODevice *m_port = nullptr;
     QString m_portName;
     QString m_openError;
+    // The wait for a TCP connection, while openPort is in it.
+    QEventLoop *m_connecting = nullptr;
+    bool m_connectCancelled = false;
     QMutex m_queueMutex;
     bool m_noAnswerFlag = false;
 
