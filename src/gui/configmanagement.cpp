@@ -548,7 +548,15 @@ void ConfigManagement::slotImportFile()
     std::unique_ptr<Konfiguracja> config = usableConfig(payload, Konfiguracja::FromDatabase, path);
     if (!config)
         return;
-    const QString name = store()->freeConfigName(path);
+    // Named after the file, not its whole path, and the technician may name it otherwise.
+    const QString proposed = QFileInfo(path).completeBaseName();
+    bool ok = false;
+    const QString typed = Dialogs::instance()->getText(this, tr("Nazwa Konfiguracji"),
+                                                       tr("Wprowadź nazwę:"), proposed, &ok);
+    if (!ok)
+        return;
+    const QString name =
+            store()->freeConfigName(typed.trimmed().isEmpty() ? proposed : typed.trimmed());
     if (store()->writeConfig(name, config->toByteArray(Konfiguracja::FromDatabase)) == 0) {
         Dialogs::instance()->warning(
                 this, tr("Konfigurator Ostrel"),

@@ -18,6 +18,8 @@ private slots:
         QTest::newRow("Polish letters kept") << "Łódź — klatka A" << "Łódź — klatka A";
         QTest::newRow("trailing dots and spaces") << "Kopia. . " << "Kopia";
         QTest::newRow("nothing left") << "..." << "nazwa";
+        // A 300-character name would make a file name no file system takes.
+        QTest::newRow("too long") << QString(300, QChar(0x142)) << QString(120, QChar(0x142));
     }
     void proposal()
     {
