@@ -5,6 +5,7 @@
 #include "archive/archivesync.h"
 #include "pgcluster.h"
 #include "store/dbmanager.h"
+#include "teststore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,7 +22,7 @@ struct Client
     explicit Client(const QString &name) : store(name)
     {
         store.openDatabase(dir.path());
-        store.initTables();
+        initStoreTables(store);
     }
     QTemporaryDir dir;
     DbManager store;

@@ -6,6 +6,8 @@
 #include "config/modulefactory.h"
 #include "gui/eventsmanagement.h"
 #include "gui/reportprinter.h"
+#include "gui/startup.h"
+#include "modules/moduletypes.h"
 #include "records/pamietnik.h"
 #include "records/recordcsv.h"
 #include "store/dbmanager.h"
@@ -110,6 +112,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int entries = argc > 1 ? atoi(argv[1]) : 255 * 255;
     const bool baseline = !(argc > 2 && QByteArray(argv[2]) == "--no-baseline");
+    registerModules();
     initFaultTextTables();
     for (int type : {0xF0, 0x50, 0x57})
         delete createModule(type, 1);
@@ -117,7 +120,7 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     if (!DbManager::instance()->openDatabase(dir.path()))
         return 1;
-    DbManager::instance()->initTables();
+    createStoreTables(*DbManager::instance());
     const QByteArray data = largestRegister(entries);
 
     QElapsedTimer timer;

@@ -10,9 +10,11 @@
 #include "gui/archivestatus.h"
 #include "gui/eventsmanagement.h"
 #include "gui/reportprinter.h"
+#include "gui/startup.h"
 #include "gui/transferprogress.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
+#include "modules/moduletypes.h"
 #include "records/pamietnik.h"
 #include "pgcluster.h"
 #include "store/dbmanager.h"
@@ -103,11 +105,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString simPath = argc > 1 ? QString::fromLocal8Bit(argv[1])
                                      : QStringLiteral(OSTREL_SIM_PATH);
+    registerModules();
     initFaultTextTables();
     QTemporaryDir dir;
     if (!DbManager::instance()->openDatabase(dir.path()))
         return 1;
-    DbManager::instance()->initTables();
+    createStoreTables(*DbManager::instance());
 
     QProcess sim;
     sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);

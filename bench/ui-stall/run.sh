@@ -11,5 +11,5 @@ BUILD="${1:-$ROOT/build}"
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE="${OSTREL_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
 cmake --build "$BUILD" --target ostrel-sim bench-ui-stall -j2 >/dev/null
 # The link and the decoder log at debug level; the figures are about the GUI, not the terminal.
-QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" QT_LOGGING_RULES="default.debug=false" \
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" QT_LOGGING_RULES="*.debug=false" \
     "$BUILD/bin/bench-ui-stall" 2>/dev/null

@@ -6,6 +6,7 @@
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 #include "visits/visitsession.h"
+#include "visits/visitstore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -41,7 +42,8 @@ int main(int argc, char *argv[])
                                      : QStringLiteral(OSTREL_SIM_PATH);
     QTemporaryDir dir;
     DbManager store;
-    if (!dir.isValid() || !store.openDatabase(dir.path()) || store.initTables() != 0) {
+    if (!dir.isValid() || !store.openDatabase(dir.path()) || store.initTables() != 0
+        || !VisitStore::createTables(store.database())) {
         fprintf(stderr, "cannot open a store\n");
         return 1;
     }

@@ -6,7 +6,9 @@
 #include "config/konfiguracja.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
+#include "modules/moduletypes.h"
 #include "gui/reportprinter.h"
+#include "gui/startup.h"
 #include "records/pamietnik.h"
 #include "store/dbmanager.h"
 #include "visits/checklist.h"
@@ -35,12 +37,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const int entries = argc > 1 ? QByteArray(argv[1]).toInt() : 65025;
     buildOptionLists();
+    registerModules();
     initFaultTextTables();
     QTemporaryDir dir;
     DbManager db(QStringLiteral("bench"));
     if (!db.openDatabase(dir.path()))
         return 1;
-    db.initTables();
+    createStoreTables(db);
     VisitStore store(db.database());
 
     Site site;

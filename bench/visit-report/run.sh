@@ -8,5 +8,5 @@ ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 BUILD="${1:-$ROOT/build}"
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE="${OSTREL_BUILD_TYPE:-RelWithDebInfo}" >/dev/null
 cmake --build "$BUILD" --target bench-visit-report -j2 >/dev/null
-QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" QT_LOGGING_RULES="default.debug=false" \
+QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" QT_LOGGING_RULES="*.debug=false" \
     "$BUILD/bin/bench-visit-report" ${2:-65025} 2>/dev/null

@@ -3,55 +3,43 @@
 #include "store/dbmanager.h"
 
 #include <QSqlDatabase>
-#include <QStringList>
 
-#include <iterator>
+#include <utility>
 
 namespace {
-struct Row
-{
-    uint id;
-    const char *name;
-};
-const Row kRows[] = {
-    {ArchiveSettings::HostSetting, "S_ARCHIVE_HOST"},
-    {ArchiveSettings::PortSetting, "S_ARCHIVE_PORT"},
-    {ArchiveSettings::DatabaseSetting, "S_ARCHIVE_DATABASE"},
-    {ArchiveSettings::UserSetting, "S_ARCHIVE_USER"},
-    {ArchiveSettings::SslModeSetting, "S_ARCHIVE_SSLMODE"},
-    {ArchiveSettings::TechnicianSetting, "S_ARCHIVE_TECHNICIAN"},
-};
 const char *const kSslModes[] = {"prefer", "require", "verify-full"};
 } // namespace
 
 ArchiveSettings ArchiveSettings::load(DbManager *store)
 {
+    const QSqlDatabase db = store->database();
     ArchiveSettings s;
-    QString values[std::size(kRows)];
-    for (size_t i = 0; i < std::size(kRows); ++i)
-        values[i] = QString::fromUtf8(store->readAppSetting(int(kRows[i].id)));
-    s.host = values[0];
-    bool ok = false;
-    const int port = values[1].toInt(&ok);
-    if (ok && port > 0 && port < 65536)
-        s.port = port;
-    if (!values[2].isEmpty())
-        s.database = values[2];
-    s.user = values[3];
+    s.host = AppSetting::text(db, AppSetting::ArchiveHost);
+    s.port = AppSetting::number(db, AppSetting::ArchivePort);
+    s.database = AppSetting::text(db, AppSetting::ArchiveDatabase);
+    s.user = AppSetting::text(db, AppSetting::ArchiveUser);
+    const QString sslMode = AppSetting::text(db, AppSetting::ArchiveSslMode);
     for (const char *mode : kSslModes) {
-        if (values[4] == QLatin1String(mode))
-            s.sslMode = values[4];
+        if (sslMode == QLatin1String(mode))
+            s.sslMode = sslMode;
     }
-    s.technician = values[5];
+    s.technician = AppSetting::text(db, AppSetting::ArchiveTechnician);
     return s;
 }
 
 void ArchiveSettings::save(DbManager *store) const
 {
-    const QString values[] = {host, QString::number(port), database, user, sslMode, technician};
-    for (size_t i = 0; i < std::size(kRows); ++i)
-        store->updateAppSetting(kRows[i].id, QString::fromLatin1(kRows[i].name),
-                                values[i].toUtf8());
+    const QSqlDatabase db = store->database();
+    const std::pair<AppSetting::Key, QString> rows[] = {
+        {AppSetting::ArchiveHost, host},
+        {AppSetting::ArchivePort, QString::number(port)},
+        {AppSetting::ArchiveDatabase, database},
+        {AppSetting::ArchiveUser, user},
+        {AppSetting::ArchiveSslMode, sslMode},
+        {AppSetting::ArchiveTechnician, technician},
+    };
+    for (const auto &row : rows)
+        AppSetting::writeText(db, row.first, row.second);
 }
 
 QString ArchiveSettings::connectOptions() const

@@ -6,17 +6,9 @@ class DbManager;
 
 // Where the company archive is and who signs the records. Stored as application settings; the
 // password is deliberately not here: libpq reads it from the user's password file.
+// The rows are AppSetting::ArchiveHost to ArchiveTechnician.
 struct ArchiveSettings
 {
-    enum Id : uint {
-        HostSetting = 30, // after the ids other features took
-        PortSetting,
-        DatabaseSetting,
-        UserSetting,
-        SslModeSetting,
-        TechnicianSetting,
-    };
-
     QString host;
     int port = 5432;
     QString database = QStringLiteral("ostrel");

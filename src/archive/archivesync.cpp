@@ -1,5 +1,6 @@
 #include "archive/archivesync.h"
 
+#include "archive/archivelog.h"
 #include "archive/archivekinds.h"
 #include "archive/localarchive.h"
 #include "visits/visitstore.h"
@@ -46,7 +47,7 @@ ArchiveSync::ArchiveSync(const ArchiveSettings &settings, const QString &storeFi
 QString ArchiveSync::serverFailure(const QSqlError &error) const
 {
     const QString text = error.text();
-    qDebug() << "archive server:" << text;
+    qCDebug(lcArchive) << "archive server:" << text;
     if (text.contains(QLatin1String("password authentication failed"))
         || text.contains(QLatin1String("no password supplied")))
         return tr("Archiwum odrzuciło użytkownika %1: sprawdź jego hasło w pliku haseł "
@@ -121,7 +122,7 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
     if (!openServer(server, result))
         return result;
     const auto lost = [this, &result](const QSqlError &error) {
-        qDebug() << "archive server:" << error.text();
+        qCDebug(lcArchive) << "archive server:" << error.text();
         result.message = tr("Połączenie z archiwum zostało przerwane; synchronizacja nie "
                             "dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. "
                             "(%1)")

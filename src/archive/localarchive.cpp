@@ -1,5 +1,6 @@
 #include "archive/localarchive.h"
 
+#include "archive/archivelog.h"
 #include "archive/archivekinds.h"
 #include "archive/rowcodec.h"
 
@@ -9,6 +10,8 @@
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
+
+Q_LOGGING_CATEGORY(lcArchive, "ostrel.archive")
 
 namespace {
 const char *const kCreates[] = {
@@ -62,7 +65,7 @@ void LocalArchive::createTables(const QSqlDatabase &db)
     for (const char *statement : kCreates) {
         QSqlQuery query(db);
         if (!query.exec(QString::fromUtf8(statement)))
-            qDebug() << "błąd CREATE" << query.lastError();
+            qCDebug(lcArchive) << "błąd CREATE" << query.lastError();
     }
 }
 
@@ -82,7 +85,7 @@ bool LocalArchive::exec(const QString &sql, const QVariantList &values)
         query.addBindValue(v);
     if (!query.exec()) {
         m_error = query.lastError().text();
-        qDebug() << "archive:" << query.lastError();
+        qCDebug(lcArchive) << "archive:" << query.lastError();
         return false;
     }
     return true;
@@ -472,7 +475,7 @@ bool LocalArchive::writeRecord(const ArchiveKind &kind, int localId, const QStri
                                 },
                                 &error);
     if (!*written) {
-        qDebug() << "archive: record" << kind.kind << "not taken:" << error;
+        qCDebug(lcArchive) << "archive: record" << kind.kind << "not taken:" << error;
         ++m_skipped;
         exec(QStringLiteral("ROLLBACK TO archive_record"));
     }

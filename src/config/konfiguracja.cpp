@@ -1,11 +1,14 @@
 #include "konfiguracja.h"
 
+#include "config/configlog.h"
 #include "modul.h"
 #include "modulefactory.h"
 
 #include <QDebug>
 #include <QSet>
 #include <QVector>
+
+Q_LOGGING_CATEGORY(lcConfig, "ostrel.config")
 
 void ModuleGroup::select(int key)
 {
@@ -226,7 +229,7 @@ bool Konfiguracja::parse(QByteArray image, Konfiguracja::ConfigSource source)
         if (source == FromDevice)
             module->setDataLength(r.declaredLength);
         if (r.countedItself)
-            qDebug() << "Warning: modul size include length";
+            qCDebug(lcConfig) << "Warning: modul size include length";
         module->parse(image.mid(r.start + r.headerSize, r.payloadSize));
         m_modules.append(module);
     }

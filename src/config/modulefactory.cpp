@@ -1,77 +1,31 @@
 #include "modulefactory.h"
 
 #include "modul.h"
-#include "modules/acl.h"
-#include "modules/ctm.h"
-#include "modules/lnm.h"
-#include "modules/psb.h"
-#include "modules/psl.h"
-#include "modules/psr.h"
-#include "modules/psv.h"
-#include "modules/rla.h"
-#include "modules/rlh.h"
-#include "modules/sca.h"
-#include "modules/scb.h"
-#include "modules/scc.h"
-#include "modules/scd.h"
-#include "modules/sce.h"
-#include "modules/scf.h"
-#include "modules/scg.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-template<class T>
-Modul *create(quint8 number)
-{
-    return new T(number);
-}
-
-struct ModuleType
-{
-    int type;
-    const char *shortName;
-    Modul *(*create)(quint8 number);
-    QString (*faultText)(quint8 code);
-    void (*initFaultTexts)();
-};
-
-#define OSTREL_MODULE(code, Class) \
-    { code, QT_TRANSLATE_NOOP("Modul", #Class), &create<Class>, &Class::faultText, \
-      &Class::initFaultTexts }
-
-const ModuleType moduleTypes[] = {
-    OSTREL_MODULE(0x45, SCF),
-    OSTREL_MODULE(0x50, SCD),
-    OSTREL_MODULE(0x51, SCG),
-    OSTREL_MODULE(0x53, SCE),
-    OSTREL_MODULE(0x55, SCB),
-    OSTREL_MODULE(0x56, SCC),
-    OSTREL_MODULE(0x57, SCA),
-    OSTREL_MODULE(0x80, RLH),
-    OSTREL_MODULE(0x83, PSR),
-    OSTREL_MODULE(0x90, LNM),
-    OSTREL_MODULE(0xA0, CTM),
-    OSTREL_MODULE(0xB0, PSV),
-    OSTREL_MODULE(0xC0, RLA),
-    OSTREL_MODULE(0xD0, ACL),
-    OSTREL_MODULE(0xE0, PSB),
-    OSTREL_MODULE(0xF0, PSL),
-};
-
-#undef OSTREL_MODULE
+// Set once at start-up, before any module is created, and read-only afterwards.
+const ModuleType *moduleTypes = nullptr;
+int moduleTypeCount = 0;
 
 const ModuleType *findType(int type)
 {
-    for (const ModuleType &entry : moduleTypes) {
-        if (entry.type == type)
-            return &entry;
+    for (int i = 0; i < moduleTypeCount; ++i) {
+        if (moduleTypes[i].type == type)
+            return &moduleTypes[i];
     }
     return nullptr;
 }
 
 } // namespace
+
+void setModuleTypes(const ModuleType *types, int count)
+{
+    moduleTypes = types;
+    moduleTypeCount = types ? count : 0;
+}
 
 Modul *createModule(int type, quint8 number)
 {
@@ -97,6 +51,6 @@ QString faultText(int type, quint8 code)
 void initFaultTextTables()
 {
     Modul::initFaultTexts();
-    for (const ModuleType &entry : moduleTypes)
-        entry.initFaultTexts();
+    for (int i = 0; i < moduleTypeCount; ++i)
+        moduleTypes[i].initFaultTexts();
 }

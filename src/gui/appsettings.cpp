@@ -39,11 +39,11 @@ AppSettings::AppSettings(QWidget *parent)
 
     bool sizeOk = false;
     const int pixelSize =
-            QString::fromUtf8(store->readAppSetting(DbManager::FontSizeSetting)).toInt(&sizeOk);
+            QString::fromUtf8(store->readAppSetting(AppSetting::FontSize)).toInt(&sizeOk);
     if (sizeOk && pixelSize != 0)
         ui->fontSize->setValue(pixelSize);
 
-    const QString family = QString::fromUtf8(store->readAppSetting(DbManager::FontTypeSetting));
+    const QString family = QString::fromUtf8(store->readAppSetting(AppSetting::FontType));
     if (!family.isEmpty())
         ui->fontComboBox->setCurrentFont(QFont(family));
 
@@ -59,7 +59,7 @@ AppSettings::AppSettings(QWidget *parent)
 
     // The ids are 1, 2, 3, ... in query order, so the id picks the row directly.
     const int languageId =
-            QString::fromUtf8(store->readAppSetting(DbManager::LanguageSetting)).toInt();
+            QString::fromUtf8(store->readAppSetting(AppSetting::Language)).toInt();
     ui->languageBox->setCurrentIndex(languageId % 256 - 1);
 
     loadArchive();
@@ -104,13 +104,11 @@ void AppSettings::on_buttonBox_accepted()
     bool languageChanged = false;
     if (row >= 0) {
         const QByteArray languageId = m_languages->index(row, 1).data().toString().toUtf8();
-        languageChanged = languageId != store->readAppSetting(DbManager::LanguageSetting);
-        store->updateAppSetting(DbManager::LanguageSetting, QStringLiteral("S_LANGUAGE"),
-                                languageId);
+        languageChanged = languageId != store->readAppSetting(AppSetting::Language);
+        store->updateAppSetting(AppSetting::Language, languageId);
     }
-    store->updateAppSetting(DbManager::FontSizeSetting, QStringLiteral("S_FONT_SIZE"),
-                            QByteArray::number(ui->fontSize->value()));
-    store->updateAppSetting(DbManager::FontTypeSetting, QStringLiteral("S_FONT_TYPE"),
+    store->updateAppSetting(AppSetting::FontSize, QByteArray::number(ui->fontSize->value()));
+    store->updateAppSetting(AppSetting::FontType,
                             ui->fontComboBox->currentFont().family().toUtf8());
     VisitStore(store->database()).setBatteryLifeYears(ui->batteryLifeBox->value());
 

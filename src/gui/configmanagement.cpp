@@ -1,4 +1,6 @@
 #include "configmanagement.h"
+
+#include "gui/guilog.h"
 #include "ui_configmanagement.h"
 
 #include "configeditor.h"
@@ -234,7 +236,7 @@ void ConfigManagement::showConfig(uint id, QString nazwa, Konfiguracja::ConfigSo
     const QByteArray image = store()->readConfig(int(id));
     const QString storedName = store()->readConfigName(int(id));
     if (image.isNull() && storedName.isEmpty()) {
-        qDebug() << "No stored configuration" << id << nazwa;
+        qCDebug(lcGui) << "No stored configuration" << id << nazwa;
         return;
     }
     nazwa = storedName;
@@ -578,7 +580,7 @@ bool ConfigManagement::readCfgFile(const QString &path, QByteArray *payload)
     Device::COMMAND command = Device::ReadConfig;
     const int result = decoder.decodeFrame(command, bytes, *payload);
     if (result != 0)
-        qDebug() << "Last error " << result;
+        qCDebug(lcGui) << "Last error " << result;
     // A damaged file would otherwise be stored as an empty configuration under its path.
     if (result != 0 || command != Device::ConfigData) {
         Dialogs::instance()->warning(

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "gui/guilog.h"
 #include "appsettings.h"
 #include "archivestatus.h"
 #include "buildinfo.h"
@@ -17,9 +18,10 @@
 #include "startup.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
-#include "link/recentaddresses.h"
 #include "link/usbmanager.h"
+#include "modules/moduletypes.h"
 #include "store/dbmanager.h"
+#include "store/recentaddresses.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -103,10 +105,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setUnifiedTitleAndToolBarOnMac(true);
     resize(initialSize());
 
-    // Module objects look their option lists and fault texts up in these tables, so they must
-    // exist before any window can create a module. They are built once and live for the run,
-    // however many main windows a host opens.
+    // Module objects look their option lists and fault texts up in these tables, and the
+    // factory its module types, so they must exist before any window can create a module. They
+    // are built once and live for the run, however many main windows a host opens.
     static const bool tablesBuilt = [] {
+        registerModules();
         buildOptionLists();
         initFaultTextTables();
         return true;
@@ -372,7 +375,7 @@ void MainWindow::slotUsbConnect()
     progress.reset();
     m_connectAction->setEnabled(!m_link->isOpen());
     if (!opened) {
-        qDebug() << "Port nie został otwarty";
+        qCDebug(lcGui) << "Port nie został otwarty";
         // Without this the technician would see no reaction at all to a failed connect.
         slotWriteMessage(tr("Port nie został otwarty: %1").arg(portName), 5000);
         if (!m_link->openError().isEmpty())
@@ -387,9 +390,9 @@ void MainWindow::slotUpdateAppSettings()
     DbManager *store = DbManager::instance();
     bool sizeOk = false;
     const int pixelSize =
-            QString::fromUtf8(store->readAppSetting(DbManager::FontSizeSetting)).toInt(&sizeOk);
+            QString::fromUtf8(store->readAppSetting(AppSetting::FontSize)).toInt(&sizeOk);
     const QString family =
-            QString::fromUtf8(store->readAppSetting(DbManager::FontTypeSetting)).trimmed();
+            QString::fromUtf8(store->readAppSetting(AppSetting::FontType)).trimmed();
 
     // Start from the application font so that a missing setting keeps its default.
     QFont appFont;
@@ -402,7 +405,7 @@ void MainWindow::slotUpdateAppSettings()
 
 void MainWindow::about()
 {
-    qDebug() << "Data kompilacji:" << OSTREL_BUILD_DATE;
+    qCDebug(lcGui) << "Data kompilacji:" << OSTREL_BUILD_DATE;
     QMessageBox box(this);
     box.setWindowTitle(tr("O programie konfigurator Ostrel"));
     box.setText(tr("Wersja programu %1 \nSHA %2 \nDATA %3 %4")

@@ -1,12 +1,17 @@
 #include "startup.h"
 
+#include "gui/guilog.h"
+#include "archive/localarchive.h"
 #include "store/dbmanager.h"
+#include "visits/visitstore.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+Q_LOGGING_CATEGORY(lcGui, "ostrel.gui")
 
 void registerResources()
 {
@@ -18,8 +23,17 @@ bool openLocalStore(const QString &dir)
     DbManager *store = DbManager::instance();
     if (!store->openDatabase(dir))
         return false;
-    store->initTables();
+    createStoreTables(*store);
     return true;
+}
+
+void createStoreTables(DbManager &store)
+{
+    store.initTables();
+    // Each layer above the store creates its own tables, after the record tables, as the
+    // store has always been laid out; older stores gain them here.
+    VisitStore::createTables(store.database());
+    LocalArchive::createTables(store.database());
 }
 
 bool loadTranslation(QTranslator &translator)
@@ -29,7 +43,7 @@ bool loadTranslation(QTranslator &translator)
         return false;
     const QString dir = QCoreApplication::applicationDirPath();
     if (!translator.load(fileName, dir)) {
-        qDebug() << "Brak pliku tłumaczenia" << fileName << "w" << dir;
+        qCDebug(lcGui) << "Brak pliku tłumaczenia" << fileName << "w" << dir;
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class DbManager;
 class QTranslator;
 
 // Start-up steps shared by the program and the tests that start it in-process.
@@ -11,6 +12,9 @@ class QTranslator;
 void registerResources();
 // Opens the local store in dir and creates its missing tables; false when it cannot be opened.
 bool openLocalStore(const QString &dir);
+// Creates the missing tables of every layer in an open store: the store's own, the visits' and
+// the archive's.
+void createStoreTables(DbManager &store);
 // Loads the translation named by the stored language from the program's directory. False when
 // there is none; the interface then stays in Polish.
 bool loadTranslation(QTranslator &translator);

@@ -1,4 +1,6 @@
 #include "timemanagement.h"
+
+#include "gui/guilog.h"
 #include "ui_timemanagement.h"
 
 #include "dialogs.h"
@@ -115,7 +117,7 @@ void TimeManagement::slotReceivedPacket(Device::COMMAND command, QByteArray pack
     if (unitTime.isValid()) {
         ui->dateReadTimeEdit->setDateTime(unitTime);
     } else {
-        qDebug() << "Invalid clock from the unit:" << packet.toHex(' ');
+        qCDebug(lcGui) << "Invalid clock from the unit:" << packet.toHex(' ');
         ui->dateReadTimeEdit->setSpecialValueText(tr("Nieprawidłowa data"));
         ui->dateReadTimeEdit->setDateTime(ui->dateReadTimeEdit->minimumDateTime());
     }

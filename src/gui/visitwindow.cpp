@@ -1,4 +1,6 @@
 #include "visitwindow.h"
+
+#include "gui/guilog.h"
 #include "ui_visitwindow.h"
 
 #include "configreviewdialog.h"
@@ -646,7 +648,7 @@ void VisitWindow::saveCloseFields()
     if (next.isValid())
         m_visit.nextService = next;
     if (!m_store->updateVisit(m_visit))
-        qDebug() << "Visit not updated:" << m_store->lastError();
+        qCDebug(lcGui) << "Visit not updated:" << m_store->lastError();
 }
 
 bool VisitWindow::closeVisit()

@@ -1,5 +1,6 @@
 #include "host/ostrelmain.h"
 
+#include "host/hostlog.h"
 #include "gui/mainwindow.h"
 #include "gui/startup.h"
 
@@ -18,7 +19,7 @@ int ostrelMain(int argc, char *argv[])
     QTranslator qtTranslator;
 
     if (!openLocalStore(QStringLiteral("./"))) {
-        qDebug() << "Nie nawiązano połaczenia z bazą danych";
+        qCDebug(lcHost) << "Nie nawiązano połaczenia z bazą danych";
         return 1;
     }
 

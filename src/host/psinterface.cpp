@@ -1,5 +1,6 @@
 #include "host/psinterface.h"
 
+#include "host/hostlog.h"
 #include "config/konfiguracja.h"
 #include "config/modul.h"
 #include "config/setting.h"
@@ -15,6 +16,8 @@
 #include <QFileInfo>
 
 #include <memory>
+
+Q_LOGGING_CATEGORY(lcHost, "ostrel.host")
 
 namespace {
 constexpr int PsbType = 0xE0;
@@ -72,7 +75,7 @@ struct PSInterface::Run
 PSInterface::PSInterface(QString dir) : m_dir(std::move(dir))
 {
     if (!openLocalStore(m_dir)) {
-        qDebug() << "Nie nawiązano połaczenia z bazą danych";
+        qCDebug(lcHost) << "Nie nawiązano połaczenia z bazą danych";
         return;
     }
     m_mainWindow = new MainWindow;
@@ -109,7 +112,7 @@ void PSInterface::exec()
     // connection to its own directory: the tool must work on this object's store.
     if (!storeOpenOn(m_dir)) {
         if (!openLocalStore(m_dir)) {
-            qDebug() << "Nie nawiązano połaczenia z bazą danych";
+            qCDebug(lcHost) << "Nie nawiązano połaczenia z bazą danych";
             return;
         }
         if (ConfigManagement *configs = m_mainWindow->configManagement())

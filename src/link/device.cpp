@@ -1,6 +1,10 @@
 #include "device.h"
 
+#include "link/linklog.h"
+
 #include <QDebug>
+
+Q_LOGGING_CATEGORY(lcLink, "ostrel.link")
 
 namespace {
 // One counter for the whole process: every frame built by any window takes the next number.
@@ -105,7 +109,7 @@ QByteArray Device::checkData(const QByteArray &data)
                 break;
             if (checkCrc(m_buffer.constData(), m_expectedLength)) {
                 m_state = Delivered;
-                qDebug() << "Frame received correctly," << m_buffer.size() << "bytes";
+                qCDebug(lcLink) << "Frame received correctly," << m_buffer.size() << "bytes";
                 result = m_buffer;
             } else {
                 ++m_rejectedFrames;

@@ -1,11 +1,13 @@
 #include "records/pamietnik.h"
 
+#include "records/recordslog.h"
 #include "config/modulefactory.h"
 
 #include <QDebug>
 
 #include <numeric>
 
+Q_LOGGING_CATEGORY(lcRecords, "ostrel.records")
 Q_LOGGING_CATEGORY(lcEventRecords, "ostrel.eventlog.records", QtInfoMsg)
 
 namespace {
@@ -53,7 +55,7 @@ EventEntry Pamietnik::decodeRecord(const char *record, bool *validDate)
 void Pamietnik::logRecord(const char *record, bool validDate)
 {
     if (!validDate)
-        qDebug() << "Pamietnik: nieprawidłowa data zdarzenia";
+        qCDebug(lcRecords) << "Pamietnik: nieprawidłowa data zdarzenia";
     qCDebug(lcEventRecords) << QByteArray::fromRawData(record, RecordSize).toHex().toUpper();
 }
 

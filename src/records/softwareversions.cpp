@@ -1,5 +1,6 @@
 #include "records/softwareversions.h"
 
+#include "records/recordslog.h"
 #include "config/modulefactory.h"
 
 #include <QCoreApplication>
@@ -31,7 +32,7 @@ QList<SoftwareVersion> decode(const QByteArray &data)
 {
     QList<SoftwareVersion> versions;
     const int count = data.size() / RecordSize;
-    qDebug() << "Liczba modułów " << count;
+    qCDebug(lcRecords) << "Liczba modułów " << count;
     for (int i = 0; i < count; ++i) {
         const char *record = data.constData() + i * RecordSize;
         SoftwareVersion entry;
@@ -40,7 +41,7 @@ QList<SoftwareVersion> decode(const QByteArray &data)
         entry.number = quint8(record[1]);
         entry.version = quint8(record[2]);
         entry.checksum = QByteArray(record + 3, 2);
-        qDebug().nospace() << "MODUL " << entry.type << ",NR " << entry.number << ",WER "
+        qCDebug(lcRecords).nospace() << "MODUL " << entry.type << ",NR " << entry.number << ",WER "
                            << entry.version << ",CRC" << entry.checksumText();
         if (entry.version != 0)
             versions.append(entry);

@@ -1,5 +1,6 @@
 #include "records/uszkodzenia.h"
 
+#include "records/recordslog.h"
 #include "config/modul.h"
 #include "config/modulefactory.h"
 
@@ -34,7 +35,7 @@ bool Uszkodzenia::parse(QByteArray data)
         Modul *module = createModule(type, number);
         if (length > data.size()) {
             // The block runs past the end: nothing after it can be trusted.
-            qDebug() << "Uszkodzenia: blok modułu" << type << "poza końcem danych";
+            qCDebug(lcRecords) << "Uszkodzenia: blok modułu" << type << "poza końcem danych";
             delete module;
             data.clear();
             continue;
@@ -44,7 +45,7 @@ bool Uszkodzenia::parse(QByteArray data)
         if (!module) {
             // An unknown type still occupies its flag bytes; skipping them keeps the blocks
             // after it in step.
-            qDebug() << "Uszkodzenia: nieznany typ modułu" << type;
+            qCDebug(lcRecords) << "Uszkodzenia: nieznany typ modułu" << type;
             continue;
         }
         module->setFaultBytes(flags);

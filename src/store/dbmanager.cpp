@@ -1,16 +1,18 @@
 #include "store/dbmanager.h"
 
-#include "archive/localarchive.h"
-#include "visits/visitstore.h"
+#include "store/appsetting.h"
+#include "store/storelog.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFileInfo>
 #include <QObject>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
+
+Q_LOGGING_CATEGORY(lcStore, "ostrel.store")
+Q_LOGGING_CATEGORY(lcStoreReads, "ostrel.store.reads", QtInfoMsg)
 
 namespace {
 const char *const kDriver = "QSQLITE";
@@ -49,12 +51,12 @@ void bindAll(QSqlQuery &query, const Binding &b)
 bool execWrite(QSqlQuery &query, const char *statement, const Binding &b)
 {
     if (!query.prepare(QString::fromUtf8(statement))) {
-        qDebug() << query.lastError();
+        qCDebug(lcStore) << query.lastError();
         return false;
     }
     bindAll(query, b);
     if (!query.exec()) {
-        qDebug() << query.lastError();
+        qCDebug(lcStore) << query.lastError();
         return false;
     }
     return true;
@@ -69,13 +71,13 @@ QVariant readFirst(QSqlQuery &query, const char *statement, int id, const char *
     query.exec();
     const QSqlRecord record = query.record();
     if (logValue)
-        qDebug() << "Number of columns: " << record.count();
+        qCDebug(lcStoreReads) << "Number of columns: " << record.count();
     const int index = record.indexOf(QString::fromLatin1(column));
     if (index < 0 || !query.next())
         return QVariant();
     const QVariant value = query.value(index);
     if (logValue)
-        qDebug() << value.toByteArray().toHex();
+        qCDebug(lcStoreReads) << value.toByteArray().toHex();
     return value;
 }
 
@@ -152,11 +154,11 @@ bool DbManager::openDatabase(QString dir)
     // SQLite falls back to read-only on a directory and only notices a foreign file on the
     // first read, so a plain open() would call such a store good.
     if (!QFileInfo(dir).isDir() || QFileInfo(fileName).isDir()) {
-        qDebug() << "No store directory or store file is a directory:" << fileName;
+        qCDebug(lcStore) << "No store directory or store file is a directory:" << fileName;
         return false;
     }
     if (!m_db.open()) {
-        qDebug() << m_db.lastError();
+        qCDebug(lcStore) << m_db.lastError();
         return false;
     }
     bool readable = false;
@@ -164,7 +166,7 @@ bool DbManager::openDatabase(QString dir)
         QSqlQuery probe(m_db);
         readable = probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         if (!readable)
-            qDebug() << probe.lastError();
+            qCDebug(lcStore) << probe.lastError();
     }
     if (!readable) {
         m_db.close();
@@ -210,21 +212,21 @@ int DbManager::initTables()
     for (const Create &create : creates) {
         QSqlQuery query(m_db);
         if (!query.exec(QString::fromUtf8(create.statement)))
-            qDebug() << create.failure << query.lastError();
+            qCDebug(lcStore) << create.failure << query.lastError();
     }
 
     appendLanguages();
 
-    // INSERT OR IGNORE: what the user changed survives every later start.
-    setDefaultAppSettingIfNotExist(FontTypeSetting, QStringLiteral("S_FONT_TYPE"), "Arial");
-    setDefaultAppSettingIfNotExist(LanguageSetting, QStringLiteral("S_LANGUAGE"), "2");
-    setDefaultAppSettingIfNotExist(FontSizeSetting, QStringLiteral("S_FONT_SIZE"), "12");
-
-    // Service visits keep their own tables beside the records; older stores gain them here.
-    VisitStore::createTables(m_db);
-
-    // The company archive's side tables; the record tables above stay as they are.
-    LocalArchive::createTables(m_db);
+    // INSERT OR IGNORE: what the user changed survives every later start. The visits and the
+    // archive create their own tables after these, at start-up.
+    for (const AppSetting &setting : appSettings) {
+        if (!setting.seeded)
+            continue;
+        const QByteArray value = setting.type == AppSetting::Number
+                ? QByteArray::number(setting.defaultNumber)
+                : QByteArray(setting.defaultText);
+        setDefaultAppSettingIfNotExist(setting.id, QString::fromLatin1(setting.name), value);
+    }
     return 0;
 }
 
@@ -235,12 +237,12 @@ void DbManager::appendLanguages()
         if (!query.exec(QStringLiteral(
                 "CREATE TABLE IF NOT EXISTS sl_Jezyki (slj_Id INTEGER PRIMARY KEY AUTOINCREMENT,"
                 "slj_NazwaOrg TEXT,slj_NazwaPl TEXT,slj_NazwaPliku TEXT)")))
-            qDebug() << "błąd CREATE sl_Jezyki" << query.lastError();
+            qCDebug(lcStore) << "błąd CREATE sl_Jezyki" << query.lastError();
     }
     for (const char *row : kLanguageRows) {
         QSqlQuery query(m_db);
         if (!query.prepare(QObject::tr(row)) || !query.exec())
-            qDebug() << "błąd poczas zapisu języka do bazy danych" << query.lastError();
+            qCDebug(lcStore) << "błąd poczas zapisu języka do bazy danych" << query.lastError();
     }
 }
 
@@ -250,7 +252,7 @@ QString DbManager::getLanguageFileName()
     if (!query.exec(QStringLiteral(
             "select slj_NazwaPliku from APLIKACJA inner join sl_Jezyki on slj_Id = "
             "CAST(dane AS int) where nazwa = 'S_LANGUAGE'"))) {
-        qDebug() << query.lastError();
+        qCDebug(lcStore) << query.lastError();
         return QString();
     }
     if (!query.next())
@@ -274,7 +276,7 @@ int DbManager::updateConfig(uint id, QString name, QByteArray data)
         return type != QSqlError::NoError ? type : -1;
     }
     if (query.numRowsAffected() < 1) {
-        qDebug() << "No configuration with id" << id;
+        qCDebug(lcStore) << "No configuration with id" << id;
         return -1;
     }
     return 0;
@@ -430,4 +432,15 @@ int DbManager::updateAppSetting(uint id, QString name, QByteArray data)
 QByteArray DbManager::readAppSetting(int id)
 {
     return readData(m_db, "Select dane from APLIKACJA where id = :id", id);
+}
+
+int DbManager::updateAppSetting(AppSetting::Key key, const QByteArray &data)
+{
+    const AppSetting &setting = AppSetting::of(key);
+    return updateAppSetting(setting.id, QString::fromLatin1(setting.name), data);
+}
+
+QByteArray DbManager::readAppSetting(AppSetting::Key key)
+{
+    return readAppSetting(int(AppSetting::of(key).id));
 }

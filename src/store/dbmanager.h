@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/appsetting.h"
+
 #include <QByteArray>
 #include <QSqlDatabase>
 #include <QString>
@@ -9,9 +11,6 @@
 class DbManager
 {
 public:
-    // Application settings ids.
-    enum AppSettingId : uint { LanguageSetting = 1, FontSizeSetting = 2, FontTypeSetting = 3 };
-
     // The process-wide store on Qt's default connection, created on first use.
     static DbManager *instance();
 
@@ -65,6 +64,9 @@ public:
     int setDefaultAppSettingIfNotExist(uint id, QString name, QByteArray data);
     int updateAppSetting(uint id, QString name, QByteArray data);
     QByteArray readAppSetting(int id);
+    // The same for a setting of the registry, under its id and name.
+    int updateAppSetting(AppSetting::Key key, const QByteArray &data);
+    QByteArray readAppSetting(AppSetting::Key key);
 
 private:
     QString m_connectionName;

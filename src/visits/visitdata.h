@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/appsetting.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -56,7 +58,7 @@ struct Unit
     ModuleSet modules; // of its last configuration
 };
 
-constexpr int DefaultBatteryLifeYears = 4;
+constexpr int DefaultBatteryLifeYears = AppSetting::of(AppSetting::BatteryLife).defaultNumber;
 constexpr int BatteryWarningDays = 90;
 
 enum class VisitType { Periodic = 0, Repair = 1, Commissioning = 2, Other = 3 };

@@ -1,5 +1,7 @@
 #include "visits/visitstore.h"
 
+#include "visits/visitslog.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QSqlError>
@@ -9,6 +11,8 @@
 #include <QVariant>
 
 #include <algorithm>
+
+Q_LOGGING_CATEGORY(lcVisits, "ostrel.visits")
 
 namespace {
 
@@ -150,7 +154,7 @@ public:
             m_query.addBindValue(value);
         m_ok = m_ok && m_query.exec();
         if (!m_ok)
-            qDebug() << sql << m_query.lastError();
+            qCDebug(lcVisits) << sql << m_query.lastError();
     }
     bool ok() const { return m_ok; }
     bool next() { return m_ok && m_query.next(); }
@@ -303,7 +307,7 @@ bool VisitStore::createTables(const QSqlDatabase &db)
     for (const QString &statement : statements) {
         QSqlQuery query(db);
         if (!query.exec(statement)) {
-            qDebug() << "CREATE" << statement.left(40) << query.lastError();
+            qCDebug(lcVisits) << "CREATE" << statement.left(40) << query.lastError();
             ok = false;
         }
     }
@@ -941,23 +945,15 @@ QList<DiagnosticRow> VisitStore::diagnostics(int visitId) const
 
 int VisitStore::batteryLifeYears() const
 {
-    Statement row(m_db, QStringLiteral("SELECT dane FROM APLIKACJA WHERE id = ?"),
-                  {BatteryLifeSetting});
-    bool ok = false;
-    const int years = row.next() ? row.value(0).toByteArray().trimmed().toInt(&ok) : 0;
-    return ok && years >= 1 && years <= 20 ? years : DefaultBatteryLifeYears;
+    return AppSetting::number(m_db, AppSetting::BatteryLife);
 }
 
 bool VisitStore::setBatteryLifeYears(int years)
 {
-    if (years < 1 || years > 20)
+    const AppSetting &setting = AppSetting::of(AppSetting::BatteryLife);
+    if (years < setting.minimum || years > setting.maximum)
         return fail(tr("Okres eksploatacji akumulatora musi wynosić od 1 do 20 lat."));
-    Statement write(m_db,
-                    QStringLiteral("INSERT OR REPLACE INTO APLIKACJA (id,nazwa,dane) "
-                                   "VALUES (?,?,?)"),
-                    {BatteryLifeSetting, QStringLiteral("S_BATTERY_LIFE"),
-                     QByteArray::number(years)});
-    if (!write.ok())
+    if (!AppSetting::writeNumber(m_db, AppSetting::BatteryLife, years))
         return fail(tr("Nie zapisano ustawienia w bazie danych."));
     return true;
 }

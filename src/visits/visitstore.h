@@ -92,8 +92,6 @@ public:
     QByteArray recordData(RecordRole role, int recordId) const;
     QString recordName(RecordRole role, int recordId) const;
 
-    static constexpr uint BatteryLifeSetting = 20; // APLIKACJA id
-
 private:
     bool fail(const QString &message) const;
     bool writable(int visitId) const; // open and present, else fails with the message

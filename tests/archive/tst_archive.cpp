@@ -7,6 +7,7 @@
 #include "archive/localarchive.h"
 #include "pgcluster.h"
 #include "store/dbmanager.h"
+#include "teststore.h"
 #include "visits/visitstore.h"
 
 #include <QProcess>
@@ -34,7 +35,7 @@ struct Client
                                            user(user)
     {
         store.openDatabase(dir.path());
-        store.initTables();
+        initStoreTables(store);
     }
     QString file() const { return dir.filePath("ostrel.db3"); }
     ArchiveSync::Result sync(const PgCluster &server) const

@@ -2,6 +2,7 @@
 
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
+#include "modules/moduletypes.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -48,6 +49,7 @@ void init()
     new QCoreApplication(argc, argv); // lives as long as the process, like the fuzzer's loop
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     buildOptionLists();
+    registerModules();
     initFaultTextTables();
     s_baselineKiB = peakKiB();
 }

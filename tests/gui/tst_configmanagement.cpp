@@ -8,6 +8,7 @@
 #include "gui/configmanagement.h"
 #include "gui/configreviewdialog.h"
 #include "gui/configsender.h"
+#include "gui/startup.h"
 #include "gui/treemodel.h"
 
 #include "config/konfiguracja.h"
@@ -134,7 +135,7 @@ private slots:
         buildOptionLists();
         initFaultTextTables();
         QVERIFY(store()->openDatabase(m_dir.path()));
-        store()->initTables();
+        createStoreTables(*store());
     }
     void init()
     {

@@ -3,6 +3,7 @@
 #include "gui/eventsmanagement.h"
 #include "gui/faultsmanagement.h"
 #include "gui/softwaremanagement.h"
+#include "gui/startup.h"
 #include "records/eventlogmodel.h"
 #include "store/dbmanager.h"
 
@@ -36,7 +37,7 @@ private:
 void tst_EventLogView::initTestCase()
 {
     QVERIFY(m_dir.isValid() && DbManager::instance()->openDatabase(m_dir.path()));
-    DbManager::instance()->initTables();
+    createStoreTables(*DbManager::instance());
     initFaultTextTables();
 }
 

@@ -34,9 +34,9 @@ QList<bool> enabledStates(QWidget *page)
         states << each->isEnabled();
     return states;
 }
-void storeSetting(uint id, const char *name, const QByteArray &value)
+void storeSetting(AppSetting::Key key, const QByteArray &value)
 {
-    DbManager::instance()->updateAppSetting(id, QLatin1String(name), value);
+    DbManager::instance()->updateAppSetting(key, value);
 }
 } // namespace
 
@@ -140,9 +140,9 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(int, row);
         QFETCH(QString, stored);
-        storeSetting(DbManager::LanguageSetting, "S_LANGUAGE", language.toUtf8());
-        storeSetting(DbManager::FontSizeSetting, "S_FONT_SIZE", "12");
-        storeSetting(DbManager::FontTypeSetting, "S_FONT_TYPE", "Arial");
+        storeSetting(AppSetting::Language, language.toUtf8());
+        storeSetting(AppSetting::FontSize, "12");
+        storeSetting(AppSetting::FontType, "Arial");
         MainWindow window;
         if (hosted)
             window.setHostedMode();
@@ -166,9 +166,9 @@ private slots:
         action(window, "actionView")->trigger();
         QCOMPARE(shownRow, row);
         DbManager *store = DbManager::instance();
-        QCOMPARE(store->readAppSetting(DbManager::LanguageSetting) + ','
-                         + store->readAppSetting(DbManager::FontSizeSetting) + ','
-                         + store->readAppSetting(DbManager::FontTypeSetting),
+        QCOMPARE(store->readAppSetting(AppSetting::Language) + ','
+                         + store->readAppSetting(AppSetting::FontSize) + ','
+                         + store->readAppSetting(AppSetting::FontType),
                  stored.toUtf8());
         QCOMPARE(QString::number(window.font().pixelSize()) + ',' + window.font().family(),
                  stored.section(QLatin1Char(','), 1));

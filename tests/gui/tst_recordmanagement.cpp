@@ -2,6 +2,7 @@
 #include "gui/eventsmanagement.h"
 #include "gui/faultsmanagement.h"
 #include "gui/softwaremanagement.h"
+#include "gui/startup.h"
 #include "config/modulefactory.h"
 #include "fakedialogs.h"
 #include "link/usbmanager.h"
@@ -64,7 +65,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid() && DbManager::instance()->openDatabase(m_dir.path()));
-        DbManager::instance()->initTables();
+        createStoreTables(*DbManager::instance());
         initFaultTextTables();
     }
     void init()

@@ -6,6 +6,7 @@
 // the next test reads their text.
 #include "config/konfiguracja.h"
 #include "gui/reportprinter.h"
+#include "gui/startup.h"
 #include "link/usbmanager.h"
 #include "records/pamietnik.h"
 #include "records/uszkodzenia.h"
@@ -23,7 +24,7 @@ private slots:
 
 void TestRemoteUnit::readStoreAndReport()
 {
-    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     const QString address = qEnvironmentVariable("OSTREL_SIM_ADDRESS");
     const QString reportDir = qEnvironmentVariable("OSTREL_REPORT_DIR");
     QVERIFY2(!address.isEmpty() && !reportDir.isEmpty(),
@@ -61,7 +62,7 @@ void TestRemoteUnit::readStoreAndReport()
     {
         DbManager store(QStringLiteral("first"));
         QVERIFY(store.openDatabase(dir));
-        store.initTables();
+        createStoreTables(store);
         QVERIFY(store.writeConfig(name, answers[Device::ConfigData]) > 0);
         QVERIFY(store.writeLog(name, answers[Device::EventLogPart]) > 0);
         QVERIFY(store.writeFaults(name, answers[Device::FaultsData]) > 0);

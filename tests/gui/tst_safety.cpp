@@ -9,6 +9,7 @@
 #include "gui/faultsmanagement.h"
 #include "gui/servicemanagement.h"
 #include "gui/softwaremanagement.h"
+#include "gui/startup.h"
 #include "gui/timemanagement.h"
 #include "gui/treemodel.h"
 
@@ -76,7 +77,7 @@ private slots:
         buildOptionLists();
         initFaultTextTables();
         QVERIFY(DbManager::instance()->openDatabase(m_dir.path()));
-        DbManager::instance()->initTables();
+        createStoreTables(*DbManager::instance());
     }
     void init()
     {

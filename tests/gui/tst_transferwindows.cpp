@@ -10,6 +10,7 @@
 #include "gui/linkhealthwidget.h"
 #include "gui/mainwindow.h"
 #include "gui/servicemanagement.h"
+#include "gui/startup.h"
 #include "gui/transferprogress.h"
 #include "config/konfiguracja.h"
 #include "config/modulefactory.h"
@@ -79,7 +80,7 @@ private slots:
         buildOptionLists();
         initFaultTextTables();
         QVERIFY(m_dir.isValid() && DbManager::instance()->openDatabase(m_dir.path()));
-        DbManager::instance()->initTables();
+        createStoreTables(*DbManager::instance());
     }
     void init()
     {

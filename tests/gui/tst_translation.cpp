@@ -55,7 +55,7 @@ void TestTranslation::initTestCase()
     QVERIFY(m_dir.isValid() && QDir::setCurrent(m_dir.path()));
     registerResources();
     QVERIFY(openLocalStore(QStringLiteral("./")));
-    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
+    DbManager::instance()->updateAppSetting(AppSetting::Language, "1");
     QVERIFY(loadTranslation(m_english) && QCoreApplication::installTranslator(&m_english));
     m_window = std::make_unique<MainWindow>();
 }
@@ -252,13 +252,13 @@ void TestTranslation::languageFiles()
     DbManager store(QStringLiteral("tst_translation"));
     QVERIFY(store.openDatabase(m_store.path()));
     QCOMPARE(store.initTables(), 0);
-    store.updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", language);
+    store.updateAppSetting(AppSetting::Language, language);
     QCOMPARE(store.getLanguageFileName(), file);
-    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", language);
+    DbManager::instance()->updateAppSetting(AppSetting::Language, language);
     QTranslator translator;
     QCOMPARE(loadTranslation(translator), QFile::exists(translationsDir() + '/' + file + ".ts"));
     applyInterfaceLocale(translator);
-    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
+    DbManager::instance()->updateAppSetting(AppSetting::Language, "1");
     QCOMPARE(QCalendarWidget().locale().name(), locale);
     QCOMPARE(QLocale().name(), locale);
     QLocale::setDefault(QLocale::c());
@@ -291,10 +291,10 @@ void TestTranslation::polishTexts()
     QFETCH(QString, context);
     QFETCH(QString, source);
     QFETCH(QString, comment);
-    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "2");
+    DbManager::instance()->updateAppSetting(AppSetting::Language, "2");
     QTranslator polish;
     QVERIFY(loadTranslation(polish));
-    DbManager::instance()->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
+    DbManager::instance()->updateAppSetting(AppSetting::Language, "1");
     // Catalogues are keyed by UTF-8; qPrintable would use the local 8-bit code page (Windows).
     const QByteArray sourceUtf8 = source.toUtf8();
     const QByteArray commentUtf8 = comment.toUtf8();
@@ -325,7 +325,7 @@ void TestTranslation::languageChooser()
     QFETCH(QStringList, shown);
     QCoreApplication::removeTranslator(&m_english);
     DbManager *store = DbManager::instance();
-    store->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "2");
+    store->updateAppSetting(AppSetting::Language, "2");
     FakeDialogs dialogs;
     {
         AppSettings settings;
@@ -339,9 +339,9 @@ void TestTranslation::languageChooser()
         settings.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     }
     QCoreApplication::installTranslator(&m_english);
-    QCOMPARE(store->readAppSetting(DbManager::LanguageSetting), stored);
+    QCOMPARE(store->readAppSetting(AppSetting::Language), stored);
     QCOMPARE(dialogs.lines(), shown);
-    store->updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "1");
+    store->updateAppSetting(AppSetting::Language, "1");
 }
 
 QTEST_MAIN(TestTranslation)

@@ -4,6 +4,7 @@
 // visits; the program killed in the middle of an open visit and the visit resumed; a closed
 // visit that refuses every change.
 #include "gui/visitsmanagement.h"
+#include "gui/startup.h"
 #include "gui/visitstartdialog.h"
 #include "gui/visitwindow.h"
 #include "config/konfiguracja.h"
@@ -84,8 +85,9 @@ int runChild(const QString &dir)
 {
     buildOptionLists();
     initFaultTextTables();
-    if (!DbManager::instance()->openDatabase(dir) || DbManager::instance()->initTables() != 0)
+    if (!DbManager::instance()->openDatabase(dir))
         return 2;
+    createStoreTables(*DbManager::instance());
     FakeDialogs dialogs;
     VisitsManagement visits;
     VisitWindow *window = visits.visitWindow();
@@ -128,7 +130,7 @@ void tst_VisitWorkflow::initTestCase()
     buildOptionLists();
     initFaultTextTables();
     QVERIFY(m_dir.isValid() && DbManager::instance()->openDatabase(m_dir.path()));
-    DbManager::instance()->initTables();
+    createStoreTables(*DbManager::instance());
 }
 
 void tst_VisitWorkflow::wholeWorkflow()

@@ -1,20 +1,16 @@
 // ctest-labels: tcp
-// What only the TCP link has: telling an address from a serial port name, the recent addresses,
-// and how each way a network connection fails reaches the technician, with nothing delivered
+// What only the TCP link has: telling an address from a serial port name, and how each way a network connection fails reaches the technician, with nothing delivered
 // that could be stored.
 #include "frames.h"
 #include "simprocess.h"
 
 #include "link/linkhealth.h"
-#include "link/recentaddresses.h"
 #include "link/usbmanager.h"
-#include "store/dbmanager.h"
 
 #include <QLoggingCategory>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -45,10 +41,9 @@ class TestTcpLink : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false")); }
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false")); }
     void portNames_data();
     void portNames();
-    void recentAddresses();
     void failures_data();
     void failures();
 };
@@ -78,24 +73,6 @@ void TestTcpLink::portNames()
     QCOMPARE(USBManager::parseNetworkAddress(name, &parsedHost, &parsedPort), !host.isEmpty());
     QCOMPARE(parsedHost, host);
     QCOMPARE(int(parsedPort), port);
-}
-
-// Newest first, each once, five at most, kept across starts; the described rows stay.
-void TestTcpLink::recentAddresses()
-{
-    QTemporaryDir dir;
-    for (int start = 0; start < 2; ++start) {
-        DbManager store(QStringLiteral("recent"));
-        QVERIFY(store.openDatabase(dir.path()));
-        store.initTables();
-        if (start == 0) {
-            for (const char *address : {"a:1", "b:2", "c:3", "a:1", "d:4", "e:5", "f:6"})
-                RecentAddresses::remember(&store, QString::fromLatin1(address));
-            continue;
-        }
-        QCOMPARE(RecentAddresses::load(&store), QStringList({"f:6", "e:5", "d:4", "a:1", "c:3"}));
-        QCOMPARE(store.readAppSetting(DbManager::FontTypeSetting), QByteArray("Arial"));
-    }
 }
 
 void TestTcpLink::failures_data()

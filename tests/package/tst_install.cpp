@@ -63,7 +63,7 @@ void TestInstall::startsAnywhere()
         store.initTables();
         QVERIFY(QSqlQuery(QSqlDatabase::database(QStringLiteral("tst_install")))
                         .exec("INSERT INTO sl_Jezyki values(99,'X','x','konfigurator_xx')"));
-        store.updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "99");
+        store.updateAppSetting(AppSetting::Language, "99");
     }
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -1,9 +1,13 @@
 #include "store/dbmanager.h"
+#include "store/recentaddresses.h"
 
 #include <QDir>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 // The first column of a query's rows.
@@ -32,6 +36,9 @@ private slots:
     void firstStartAndRestart();
     void records();
     void unopenableStores();
+    void settingsRegistry_data();
+    void settingsRegistry();
+    void recentAddresses();
 };
 
 void TestDbManager::firstStartAndRestart()
@@ -58,9 +65,9 @@ void TestDbManager::firstStartAndRestart()
                  QStringList({"1|S_LANGUAGE|2", "2|S_FONT_SIZE|12", "3|S_FONT_TYPE|Arial"}));
         QCOMPARE(first.store.getLanguageFileName(), QStringLiteral("konfigurator_pl"));
         // The user's choices, and language rows damaged meanwhile.
-        first.store.updateAppSetting(DbManager::LanguageSetting, "S_LANGUAGE", "7");
+        first.store.updateAppSetting(AppSetting::Language, "7");
         QCOMPARE(first.store.getLanguageFileName(), QString());
-        first.store.updateAppSetting(DbManager::FontSizeSetting, "S_FONT_SIZE", "16");
+        first.store.updateAppSetting(AppSetting::FontSize, "16");
         QSqlQuery tamper(db);
         QVERIFY(tamper.exec("UPDATE sl_Jezyki SET slj_NazwaPliku='broken' WHERE slj_Id=1"));
         QVERIFY(tamper.exec("DELETE FROM sl_Jezyki WHERE slj_Id=5"));
@@ -142,6 +149,95 @@ void TestDbManager::unopenableStores()
         QVERIFY(store.getLanguageFileName().isEmpty());
     }
     QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
+}
+
+// Ids and names are in the users' stores: a setting moved to another row would be lost there,
+// and two settings on one row would overwrite each other.
+void TestDbManager::settingsRegistry_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<uint>("id");
+    QTest::addColumn<QString>("name");
+    const struct
+    {
+        AppSetting::Key key;
+        uint id;
+        const char *name;
+    } known[] = {
+        {AppSetting::Language, 1, "S_LANGUAGE"},
+        {AppSetting::FontSize, 2, "S_FONT_SIZE"},
+        {AppSetting::FontType, 3, "S_FONT_TYPE"},
+        {AppSetting::BatteryLife, 20, "S_BATTERY_LIFE"},
+        {AppSetting::TcpAddress1, 21, "S_TCP_ADDRESS_1"},
+        {AppSetting::TcpAddress2, 22, "S_TCP_ADDRESS_2"},
+        {AppSetting::TcpAddress3, 23, "S_TCP_ADDRESS_3"},
+        {AppSetting::TcpAddress4, 24, "S_TCP_ADDRESS_4"},
+        {AppSetting::TcpAddress5, 25, "S_TCP_ADDRESS_5"},
+        {AppSetting::ArchiveHost, 30, "S_ARCHIVE_HOST"},
+        {AppSetting::ArchivePort, 31, "S_ARCHIVE_PORT"},
+        {AppSetting::ArchiveDatabase, 32, "S_ARCHIVE_DATABASE"},
+        {AppSetting::ArchiveUser, 33, "S_ARCHIVE_USER"},
+        {AppSetting::ArchiveSslMode, 34, "S_ARCHIVE_SSLMODE"},
+        {AppSetting::ArchiveTechnician, 35, "S_ARCHIVE_TECHNICIAN"},
+    };
+    QCOMPARE(int(std::size(known)), int(AppSetting::KeyCount));
+    for (const auto &row : known)
+        QTest::newRow(row.name) << int(row.key) << row.id << QString::fromLatin1(row.name);
+}
+
+void TestDbManager::settingsRegistry()
+{
+    QFETCH(int, key);
+    QFETCH(uint, id);
+    QFETCH(QString, name);
+    const AppSetting &setting = AppSetting::of(AppSetting::Key(key));
+    QCOMPARE(setting.id, id);
+    QCOMPARE(QString::fromLatin1(setting.name), name);
+    QCOMPARE(std::count_if(std::begin(appSettings), std::end(appSettings),
+                           [id](const AppSetting &other) { return other.id == id; }),
+             1);
+
+    // Written through the registry, the row is the one the store has always written; what
+    // cannot be used reads as the default.
+    QTemporaryDir dir;
+    Start start(dir.path());
+    const QSqlDatabase db = start.store.database();
+    const auto settingKey = AppSetting::Key(key);
+    const QString stored = QStringLiteral("SELECT id||'|'||nazwa||'|'||CAST(dane AS TEXT)||'|'||"
+                                          "typeof(dane) FROM APLIKACJA WHERE id=%1")
+                                   .arg(id);
+    if (setting.type == AppSetting::Number) {
+        QVERIFY(AppSetting::writeNumber(db, settingKey, setting.maximum));
+        QCOMPARE(rows(db, stored).value(0),
+                 QStringLiteral("%1|%2|%3|blob").arg(id).arg(name).arg(setting.maximum));
+        QCOMPARE(AppSetting::number(db, settingKey), setting.maximum);
+        QVERIFY(AppSetting::writeNumber(db, settingKey, setting.maximum + 1));
+        QCOMPARE(AppSetting::number(db, settingKey), setting.defaultNumber);
+    } else {
+        QVERIFY(AppSetting::writeText(db, settingKey, QStringLiteral("Łódź")));
+        QCOMPARE(rows(db, stored).value(0),
+                 QStringLiteral("%1|%2|Łódź|blob").arg(id).arg(name));
+        QCOMPARE(AppSetting::text(db, settingKey), QStringLiteral("Łódź"));
+        QVERIFY(AppSetting::writeText(db, settingKey, QString()));
+        QCOMPARE(AppSetting::text(db, settingKey), QString::fromUtf8(setting.defaultText));
+    }
+}
+
+// Newest first, each once, five at most, kept across starts; the described rows stay.
+void TestDbManager::recentAddresses()
+{
+    QTemporaryDir dir;
+    for (int start = 0; start < 2; ++start) {
+        Start store(dir.path());
+        if (start == 0) {
+            for (const char *address : {"a:1", "b:2", "c:3", "a:1", "d:4", "e:5", "f:6"})
+                RecentAddresses::remember(&store.store, QString::fromLatin1(address));
+            continue;
+        }
+        QCOMPARE(RecentAddresses::load(&store.store),
+                 QStringList({"f:6", "e:5", "d:4", "a:1", "c:3"}));
+        QCOMPARE(store.store.readAppSetting(AppSetting::FontType), QByteArray("Arial"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestDbManager)

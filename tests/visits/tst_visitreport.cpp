@@ -5,6 +5,7 @@
 #include "config/optionlists.h"
 #include "config/setting.h"
 #include "gui/reportprinter.h"
+#include "gui/startup.h"
 #include "store/dbmanager.h"
 #include "visits/checklist.h"
 #include "visits/visitreport.h"
@@ -64,7 +65,7 @@ void TestVisitReport::initTestCase()
     buildOptionLists();
     initFaultTextTables();
     QVERIFY(m_db.openDatabase(m_dir.path()));
-    m_db.initTables();
+    createStoreTables(m_db);
     m_store = VisitStore(m_db.database());
     Site site;
     site.name = QStringLiteral("Galeria <Północ> & Co");

@@ -1,5 +1,6 @@
 // ctest-labels: visit
 #include "store/dbmanager.h"
+#include "teststore.h"
 #include "visits/visitstore.h"
 
 #include <QSqlQuery>
@@ -36,7 +37,7 @@ struct Fixture
     Fixture()
     {
         db.openDatabase(dir.path());
-        db.initTables();
+        initStoreTables(db);
         store = VisitStore(db.database());
         Site site;
         site.name = QStringLiteral("Galeria Północ");
@@ -108,7 +109,7 @@ void TestVisitStore::olderStoreGainsTables()
     for (int start = 0; start < 2; ++start) {
         DbManager db{QStringLiteral("tst")};
         QVERIFY(db.openDatabase(dir.path()));
-        db.initTables();
+        initStoreTables(db);
         QCOMPARE(db.readConfig(1), QByteArray::fromHex("01F00100"));
         VisitStore store(db.database());
         Site site;

@@ -5,6 +5,7 @@
 #include "config/modul.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
+#include "modules/moduletypes.h"
 #include "simunit.h"
 
 #include <QCoreApplication>
@@ -132,6 +133,7 @@ int main(int argc, char **argv)
     s_root = QString::fromLocal8Bit(argv[1]);
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     buildOptionLists();
+    registerModules();
     initFaultTextTables();
     writePreset(QStringLiteral("basic"), SimOptions::Preset::Basic);
     writePreset(QStringLiteral("smokevent"), SimOptions::Preset::SmokeVent);

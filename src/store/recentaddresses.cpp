@@ -1,13 +1,19 @@
-#include "recentaddresses.h"
+#include "store/recentaddresses.h"
 
 #include "store/dbmanager.h"
+
+namespace {
+AppSetting::Key slot(int i)
+{
+    return AppSetting::Key(AppSetting::TcpAddress1 + i);
+}
+} // namespace
 
 QStringList RecentAddresses::load(DbManager *store)
 {
     QStringList addresses;
     for (int i = 0; i < Capacity; ++i) {
-        const QString address =
-                QString::fromUtf8(store->readAppSetting(int(FirstSettingId) + i)).trimmed();
+        const QString address = QString::fromUtf8(store->readAppSetting(slot(i))).trimmed();
         if (!address.isEmpty() && !addresses.contains(address))
             addresses << address;
     }
@@ -19,9 +25,6 @@ void RecentAddresses::remember(DbManager *store, const QString &address)
     QStringList addresses = load(store);
     addresses.removeAll(address);
     addresses.prepend(address);
-    for (int i = 0; i < Capacity; ++i) {
-        store->updateAppSetting(FirstSettingId + uint(i),
-                                QStringLiteral("S_TCP_ADDRESS_%1").arg(i + 1),
-                                addresses.value(i).toUtf8());
-    }
+    for (int i = 0; i < Capacity; ++i)
+        store->updateAppSetting(slot(i), addresses.value(i).toUtf8());
 }

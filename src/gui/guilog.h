@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// The windows' diagnostics ("ostrel.gui").
+Q_DECLARE_LOGGING_CATEGORY(lcGui)
