@@ -1,6 +1,6 @@
 // ctest-labels: tcp
-// What only the TCP link has: telling an address from a serial port name, and how each way a network connection fails reaches the technician, with nothing delivered
-// that could be stored.
+// What only the TCP link has: telling an address from a serial port name, and how each way a
+// network connection fails reaches the technician, with nothing delivered that could be stored.
 #include "frames.h"
 #include "simprocess.h"
 
