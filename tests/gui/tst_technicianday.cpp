@@ -34,7 +34,7 @@ using Counts = QMap<QString, int>;
 
 const char *const Tables[] = {"KONFIGURACJA", "PAMIETNIK", "USZKODZENIA", "OPROGRAMOWANIE",
                               "OBIEKTY", "CENTRALE", "WIZYTY", "WIZYTY_REKORDY",
-                              "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY"};
+                              "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY", "WIZYTY_DIAGNOSTYKA"};
 // What a visit keeps in columns rather than rows.
 const char *const Facts[][2] = {
         {"checks OK", "SELECT count(*) FROM WIZYTY_KONTROLE WHERE result = 1"},
@@ -213,8 +213,14 @@ void TestTechnicianDay::wholeDay()
     QVERIFY(m_sim->start());
     m_dialogs = std::make_unique<FakeDialogs>(QMessageBox::Yes);
     m_dialogs->onExec = [this](QDialog *dialog) {
-        if (qobject_cast<QMessageBox *>(dialog))
-            return int(QMessageBox::Yes); // "Odczytaj, zapisz i wyczyść" for the clear
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
+            // The clear's question is answered by its button's words, whichever role it has.
+            for (QAbstractButton *button : box->buttons()) {
+                if (button->text() == QStringLiteral("Odczytaj, zapisz i wyczyść"))
+                    return int(box->standardButton(button));
+            }
+            return int(QMessageBox::Yes);
+        }
         if (auto *port = qobject_cast<QInputDialog *>(dialog)) {
             port->setTextValue(m_sim->portName());
             return int(QDialog::Accepted);
