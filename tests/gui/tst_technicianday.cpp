@@ -235,32 +235,42 @@ void TestTechnicianDay::wholeDay()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 
-    // The technician types the name at every prompt, so a second prompt stores a second copy.
-    const auto read = [this](const char *tab, const QString &name = QString()) {
-        if (!name.isNull())
-            m_dialogs->texts << name << name;
-        QVERIFY(press(showTab(QString::fromUtf8(tab)), "readButton"));
+    struct Step
+    {
+        QString name;
+        std::function<void()> act;
+        QString changes; // what the step adds to every count before it
     };
-    const auto readConfig = [read] { read("Konfiguracja", QStringLiteral("Hala B")); };
-    const auto readEvents = [read] { read("Zdarzenia"); };
-    const auto readFaults = [read] { read("Uszkodzenia"); };
-    const auto readSoftware = [read] { read("Wersje oprogramowania"); };
+    // The four reads, each from its own tab; done once before the visit and once after it.
+    const struct
+    {
+        const char *tab;
+        const char *changes;
+    } reads[] = {
+        {"Konfiguracja", "KONFIGURACJA +1, prompts +1, windows Konfiguracja +1, ReadConfig +1"},
+        {"Zdarzenia", "PAMIETNIK +1, windows Zdarzenia +1, ReadEventLog +2"},
+        {"Uszkodzenia", "USZKODZENIA +1, windows Uszkodzenia +1, ReadFaults +1"},
+        {"Wersje oprogramowania",
+         "OPROGRAMOWANIE +1, windows Wersje oprogramowania +1, ReadSoftware +1"},
+    };
+    // The technician types the name at every prompt, so a second prompt stores a second copy.
+    const auto read = [this, &reads](int which, const QString &when, const QString &name) {
+        const QString tab = QString::fromUtf8(reads[which].tab);
+        return Step{QStringLiteral("read %1 %2").arg(tab, when), [this, tab, name] {
+                        if (!name.isNull())
+                            m_dialogs->texts << name << name;
+                        QVERIFY(press(showTab(tab), "readButton"));
+                    }, QString::fromUtf8(reads[which].changes)};
+    };
     const QString verified = QStringLiteral("Dane wysłane poprawnie.\nKonfiguracja zweryfikowana");
     const QString pdf = m_dir.filePath(QStringLiteral("protokol.pdf"));
 
-    const QString readConfigCounts = "KONFIGURACJA +1, prompts +1, windows Konfiguracja +1, "
-                                     "ReadConfig +1";
-    const struct
-    {
-        const char *name;
-        std::function<void()> act;
-        QString changes; // what the step adds to every count before it
-    } day[] = {
+    std::vector<Step> day = {
         {"connect", [this] {
              m_window->findChild<QAction *>(QStringLiteral("actionConnect"))->trigger();
              QVERIFY(m_window->usbManager()->isOpen());
          }, ""},
-        {"read configuration", readConfig, readConfigCounts},
+        read(0, "before the visit", "Hala B"),
         {"rename it", [this] {
              m_dialogs->texts << QStringLiteral("Hala A");
              QVERIFY(press(showTab("Konfiguracja"), "renameButton"));
@@ -278,10 +288,9 @@ void TestTechnicianDay::wholeDay()
              QVERIFY(press(showTab("Konfiguracja"), "sendButton"));
              QTRY_COMPARE_WITH_TIMEOUT(m_dialogs->count(verified), 1, 20000);
          }, "KONFIGURACJA +1, questions +2, messages +2, ReadConfig +2, ConfigData +1"},
-        {"read event log", readEvents, "PAMIETNIK +1, windows Zdarzenia +1, ReadEventLog +2"},
-        {"read faults", readFaults, "USZKODZENIA +1, windows Uszkodzenia +1, ReadFaults +1"},
-        {"read software", readSoftware,
-         "OPROGRAMOWANIE +1, windows Wersje oprogramowania +1, ReadSoftware +1"},
+        read(1, "before the visit", {}),
+        read(2, "before the visit", {}),
+        read(3, "before the visit", {}),
         {"start a visit", [this] {
              m_window->findChild<QAction *>(QStringLiteral("actionVisit"))->trigger();
              QVERIFY(m_window->visitsManagement()->currentVisit() != 0);
@@ -324,15 +333,10 @@ void TestTechnicianDay::wholeDay()
                                                      : QStringList{"%PDF-"})
                  QVERIFY2(report.contains(expected), qPrintable(report.left(2000)));
          }, "closed +1"},
-        {"read configuration after the visit", [read] {
-             read("Konfiguracja", QStringLiteral("Po przeglądzie"));
-         }, readConfigCounts},
-        {"read event log after the visit", readEvents,
-         "PAMIETNIK +1, windows Zdarzenia +1, ReadEventLog +2"},
-        {"read faults after the visit", readFaults,
-         "USZKODZENIA +1, windows Uszkodzenia +1, ReadFaults +1"},
-        {"read software after the visit", readSoftware,
-         "OPROGRAMOWANIE +1, windows Wersje oprogramowania +1, ReadSoftware +1"},
+        read(0, "after the visit", "Po przeglądzie"),
+        read(1, "after the visit", {}),
+        read(2, "after the visit", {}),
+        read(3, "after the visit", {}),
         {"clear the log through the question", [this] {
              QVERIFY(press(showTab("Serwis"), "sendAckButton"));
          }, "PAMIETNIK +1, questions +1, messages +1, ReadEventLog +2, ClearEventLog +1"},
@@ -356,7 +360,7 @@ void TestTechnicianDay::wholeDay()
             return;
         apply(expected, step.changes);
         // The step's name on both sides, so that a failure says where the day went wrong.
-        const QString name = QString::fromUtf8(step.name) + QStringLiteral(": ");
+        const QString name = step.name + QStringLiteral(": ");
         const auto seen = [&] { return name + differences(observe(), expected); };
         static_cast<void>(QTest::qWaitFor([&] { return seen() == name; }, 15000));
         QCOMPARE(seen(), name);
