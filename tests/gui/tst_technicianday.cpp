@@ -339,7 +339,8 @@ void TestTechnicianDay::wholeDay()
         read(3, "after the visit", {}),
         {"clear the log through the question", [this] {
              QVERIFY(press(showTab("Serwis"), "sendAckButton"));
-         }, "PAMIETNIK +1, questions +1, messages +1, ReadEventLog +2, ClearEventLog +1"},
+         // Read, stored, read again to see that the unit logged nothing meanwhile, then cleared.
+         }, "PAMIETNIK +1, questions +1, messages +1, ReadEventLog +4, ClearEventLog +1"},
         {"set the clock", [this] {
              QVERIFY(press(showTab("Data i czas"), "sendComputerTimeButton"));
          }, "questions +1, messages +1, ClockData +1"},
