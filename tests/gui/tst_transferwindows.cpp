@@ -180,12 +180,12 @@ private slots:
         tabs->setCurrentIndex(tab);
         QWidget *page = tabs->widget(tab);
         auto *clock = page->findChild<QDateTimeEdit *>(QStringLiteral("dateReadTimeEdit"));
-        const QDateTime shown = clock ? clock->dateTime() : QDateTime();
         // Given up after three writes 0.3 s apart, polled every 0.4 s: the same code, shorter waits.
         window.usbManager()->setTimeouts(300, 400);
         QVERIFY(window.usbManager()->openPort(pty.slavePath()));
         auto *read = page->findChild<QAbstractButton *>(buttonName);
         QTRY_VERIFY(read->isEnabled());
+        const QDateTime shown = clock ? clock->dateTime() : QDateTime();
         // The idle polls pile up in front of the read, as they do while a technician looks.
         QTest::qWait(1200);
         read->click();
@@ -348,21 +348,18 @@ private slots:
         QVERIFY(!window.findChild<QTableWidget *>(QStringLiteral("tableWidget"))->isEnabled());
         QCOMPARE(mark->text(), QStringLiteral("brak danych"));
     }
-    void rawTrafficKeepsTimedMessage()
+    // The raw bytes of the answers are the link monitor's, never the status bar's: they would
+    // wipe out what the technician has to read.
+    void rawTrafficStaysOutOfTheStatusBar()
     {
         MainWindow window;
         QStatusBar *bar = window.statusBar();
-        window.slotWriteMessage(QStringLiteral("0200"), 0);
-        QCOMPARE(bar->currentMessage(), QStringLiteral("0200"));
         window.slotWriteMessage(QStringLiteral("Anulowano"), 300);
         window.slotWriteMessage(QStringLiteral("02000c"), 0);
         QCOMPARE(bar->currentMessage(), QStringLiteral("Anulowano"));
-        // A timed message replaces a timed one; hex shows again once it has expired.
-        window.slotWriteMessage(QStringLiteral("Port"), 300);
-        QCOMPARE(bar->currentMessage(), QStringLiteral("Port"));
         QTRY_VERIFY_WITH_TIMEOUT(bar->currentMessage().isEmpty(), 3000);
         window.slotWriteMessage(QStringLiteral("0201"), 0);
-        QCOMPARE(bar->currentMessage(), QStringLiteral("0201"));
+        QVERIFY(bar->currentMessage().isEmpty());
     }
 
 private:
