@@ -548,6 +548,7 @@ private:
         if (table && !m_columns.isEmpty()) {
             QTextTableFormat format = table->format();
             format.setColumnWidthConstraints(m_columns);
+            format.setWidth(QTextLength());
             table->setFormat(format);
         }
         layOut(sheet.document.get(), m_device, m_setup);
@@ -566,9 +567,13 @@ private:
         int band = -1;
         for (auto it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
             if (QTextFrame *frame = it.currentFrame()) {
-                const qreal top = layout->frameBoundingRect(frame).top();
-                sheet.cuts.append({top, -1});
+                qreal top = layout->frameBoundingRect(frame).top();
                 const auto *table = qobject_cast<const QTextTable *>(frame);
+                // A table's box as Qt gives it starts inside its borders.
+                if (table)
+                    top = qMin(top, rowEdge(document, table, 0, false, scale)
+                                       - table->format().border() * scale);
+                sheet.cuts.append({top, -1});
                 if (!table)
                     continue;
                 const int header = table->format().headerRowCount();
@@ -639,6 +644,7 @@ private:
         QTextDocument probe;
         ReportPrinter::setUpDocument(&probe, html + QLatin1String("</table>"));
         layOut(&probe, m_device, m_setup);
+        const QAbstractTextDocumentLayout *layout = probe.documentLayout();
         QTextTable *table = lastTable(probe);
         if (!table)
             return true;
@@ -651,7 +657,9 @@ private:
             return w;
         };
         QVector<qreal> wanted = widths(probe, table);
-        widen(&wanted, widestText, table->format().columnWidthConstraints());
+        const qreal room = m_setup.size.width() - 2 * m_setup.margins.x() * m_setup.scale.x()
+                - layout->frameBoundingRect(table).width();
+        widen(&wanted, widestText, table->format().columnWidthConstraints(), room);
         // The widths are fitted on the header rows alone, which every slice holds: fitted with
         // the widest rows in place, a column that those rows widen would take a width that a
         // slice without them does not keep.
@@ -675,6 +683,7 @@ private:
                 break;
             QTextTableFormat format = table->format();
             format.setColumnWidthConstraints(columns);
+            format.setWidth(QTextLength()); // as wide as its columns
             table->setFormat(format);
             got = widths(frame, table);
         }
@@ -682,26 +691,29 @@ private:
         return true;
     }
 
-    void widen(QVector<qreal> *wanted, const QVector<qreal> &widestText,
-               const QVector<QTextLength> &constraints) const
+    // Widens the columns of set width to their widest texts, into the page's room beside the
+    // table and then up to a third of the free columns' width; untouched when that is short.
+    static void widen(QVector<qreal> *wanted, const QVector<qreal> &widestText,
+                      const QVector<QTextLength> &constraints, qreal room)
     {
+        const auto isFree = [&](int c) {
+            return c >= constraints.size()
+                    || constraints.at(c).type() == QTextLength::VariableLength;
+        };
         qreal free = 0;
         qreal needed = 0;
         QVector<qreal> more(wanted->size(), 0);
         for (int c = 0; c < wanted->size(); ++c) {
-            if (c >= constraints.size()
-                || constraints.at(c).type() == QTextLength::VariableLength)
+            if (isFree(c))
                 free += wanted->at(c);
             else if (c < widestText.size())
                 needed += more[c] = qMax(0.0, widestText.at(c) * 1.02 - wanted->at(c));
         }
-        if (needed <= 0 || needed > free / 3)
+        const qreal taken = qMax(0.0, needed - qMax(0.0, room));
+        if (needed <= 0 || free <= 0 || taken > free / 3)
             return;
-        for (int c = 0; c < wanted->size(); ++c) {
-            const bool isFree = c >= constraints.size()
-                    || constraints.at(c).type() == QTextLength::VariableLength;
-            (*wanted)[c] += isFree ? -needed * wanted->at(c) / free : more.at(c);
-        }
+        for (int c = 0; c < wanted->size(); ++c)
+            (*wanted)[c] += isFree(c) ? -taken * wanted->at(c) / free : more.at(c);
     }
 
     // Per column, the two rows with the widest word and the two with the widest text, as the
