@@ -45,11 +45,6 @@ constexpr int KeptRows = 70000;
 // No single document may grow near the height where Qt stops painting text.
 constexpr qreal MaxHeight = 1 << 22;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ReportPrinter", text);
-}
-
 thread_local QString t_lastError;
 
 constexpr int PdfResolution = 1200; // a high-resolution QPrinter's
@@ -343,7 +338,7 @@ void paintFoot(QPainter *painter, const QFont &documentFont, const PageSetup &se
     if (foot.footer) {
         left = foot.footer->text;
         if (foot.footer->pageOfPages && foot.total > 0)
-            text = tr("strona %1 z %2").arg(number).arg(foot.total);
+            text = QCoreApplication::translate("ReportPrinter", "strona %1 z %2").arg(number).arg(foot.total);
         else if (!foot.footer->pageOfPages)
             text.clear();
     }
@@ -428,8 +423,7 @@ public:
                 return false;
         }
         if (!painter.isActive()) {
-            m_error = tr("Raport ma %1 stron; nie ma wśród nich stron do wydrukowania.")
-                              .arg(pages.size());
+            m_error = QCoreApplication::translate("ReportPrinter", "Raport ma %1 stron; wybrany zakres jest poza nim.").arg(pages.size());
             return false;
         }
         return painter.end();
@@ -483,9 +477,9 @@ private:
                 return false;
             }
             if (!painter->isActive() && !painter->begin(m_device))
-                return fail(tr("Nie można rozpocząć wydruku."));
+                return fail(QCoreApplication::translate("ReportPrinter", "Nie można rozpocząć wydruku."));
             if (number > from && !m_device->newPage())
-                return fail(tr("Nie można dodać strony do wydruku."));
+                return fail(QCoreApplication::translate("ReportPrinter", "Nie można rozpocząć wydruku."));
             qreal y = m_setup.top();
             for (const Segment &segment : page) {
                 if (!m_sheets.at(segment.sheet).document && !makeSheet(segment.sheet))
@@ -563,7 +557,7 @@ private:
         const qreal scale = m_setup.scale.y();
         sheet.end = layout->documentSize().height();
         if (!(sheet.end < MaxHeight))
-            return fail(tr("Raport jest za długi, by go wydrukować w całości."));
+            return fail(QCoreApplication::translate("ReportPrinter", "Raport jest za długi, by go wydrukować w całości."));
         int band = -1;
         for (auto it = document.rootFrame()->begin(); !it.atEnd(); ++it) {
             if (QTextFrame *frame = it.currentFrame()) {
@@ -604,7 +598,7 @@ private:
             sheet.rows = qMin(SliceRows, m_table.total() - sheet.first);
             const int header = longTable ? longTable->format().headerRowCount() : 0;
             if (!longTable || longTable->rows() != header + sheet.rows)
-                return fail(tr("Tabeli raportu nie udało się podzielić na strony."));
+                return fail(QCoreApplication::translate("ReportPrinter", "Tabeli raportu nie udało się podzielić na strony."));
             if (index > 0) {
                 sheet.start = rowEdge(document, longTable, header, false, scale);
                 sheet.cuts.append({sheet.start, band});
@@ -612,7 +606,7 @@ private:
             if (index + 1 < int(m_sheets.size()))
                 sheet.end = rowEdge(document, longTable, longTable->rows() - 1, true, scale);
             if (qIsNaN(sheet.start) || qIsNaN(sheet.end) || sheet.end <= sheet.start)
-                return fail(tr("Tabeli raportu nie udało się podzielić na strony."));
+                return fail(QCoreApplication::translate("ReportPrinter", "Tabeli raportu nie udało się podzielić na strony."));
         }
         std::stable_sort(sheet.cuts.begin(), sheet.cuts.end(),
                          [](const Cut &a, const Cut &b) { return a.y < b.y; });
@@ -785,7 +779,7 @@ bool runAside(const std::function<bool(Control *)> &work, QWidget *progressParen
     QPointer<QProgressDialog> dialog;
     QTimer ticker;
     if (progressParent) {
-        dialog = new QProgressDialog(tr("Przygotowanie wydruku..."), tr("Anuluj"), 0,
+        dialog = new QProgressDialog(QCoreApplication::translate("ReportPrinter", "Przygotowanie wydruku..."), QCoreApplication::translate("ReportPrinter", "Anuluj"), 0,
                                      ProgressSteps, progressParent);
         dialog->setWindowModality(Qt::WindowModal);
         dialog->setMinimumDuration(300);
