@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QProgressDialog>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -49,14 +48,33 @@ thread_local QString t_lastError;
 
 constexpr int PdfResolution = 1200; // a high-resolution QPrinter's
 
-// A cell's text with its entities resolved and its blanks collapsed, as it prints.
-QString plainText(QString html)
+// The text of each cell of a table row, as it prints: tags dropped, entities resolved, blanks
+// collapsed.
+QStringList cellTexts(const QStringRef &row)
 {
     static const char *const entities[][2] = {{"&lt;", "<"},    {"&gt;", ">"},  {"&quot;", "\""},
                                               {"&#39;", "'"},   {"&nbsp;", " "}, {"&amp;", "&"}};
-    for (const auto &entity : entities)
-        html.replace(QLatin1String(entity[0]), QLatin1String(entity[1]));
-    return html.simplified();
+    QStringList cells;
+    for (int i = 0; i < row.size(); ++i) {
+        if (row.at(i) != QLatin1Char('<')) {
+            if (!cells.isEmpty())
+                cells.last() += row.at(i);
+            continue;
+        }
+        const int end = row.indexOf(QLatin1Char('>'), i);
+        const QStringRef tag = row.mid(i + 1, (end < 0 ? row.size() : end) - i - 1);
+        if (tag.size() >= 2 && tag.at(0).toLower() == QLatin1Char('t')
+            && (tag.at(1).toLower() == QLatin1Char('d') || tag.at(1).toLower() == QLatin1Char('h'))
+            && (tag.size() == 2 || tag.at(2).isSpace()))
+            cells.append(QString());
+        i = end < 0 ? row.size() : end;
+    }
+    for (QString &cell : cells) {
+        for (const auto &entity : entities)
+            cell.replace(QLatin1String(entity[0]), QLatin1String(entity[1]));
+        cell = cell.simplified();
+    }
+    return cells;
 }
 
 int indexOfTag(const QString &html, QLatin1String tag, int from)
@@ -219,6 +237,9 @@ qreal rowEdge(const QTextDocument &document, const QTextTable *table, int row, b
         const QTextTableCell cell = table->cellAt(row, c);
         if (bottom ? cell.row() + cell.rowSpan() - 1 != row : cell.row() != row)
             return qQNaN();
+        // The cells of a row share their top: the first one tells it.
+        if (!bottom && c > 0)
+            continue;
         const QTextBlock block = bottom ? cell.lastCursorPosition().block()
                                         : cell.firstCursorPosition().block();
         const QRectF rect = document.documentLayout()->blockBoundingRect(block);
@@ -714,30 +735,28 @@ private:
     // device's font measures them; and each column's widest text.
     QVector<int> widestRows(QVector<qreal> *widestText) const
     {
-        static const QRegularExpression cellStart(QStringLiteral("<t[dh](?=[\\s>])"),
-                                                  QRegularExpression::CaseInsensitiveOption);
-        static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
         const QFontMetricsF metrics(QTextDocument().defaultFont(), m_device);
-        QHash<QString, qreal> measured;
-        const auto width = [&](const QString &text) {
+        QHash<QString, QPair<qreal, qreal>> measured; // a text's widest word, and its width
+        const auto widths = [&](const QString &text) {
             auto it = measured.find(text);
-            return it != measured.end() ? *it
-                                        : *measured.insert(text, metrics.horizontalAdvance(text));
+            if (it != measured.end())
+                return *it;
+            qreal word = 0;
+            for (const QString &w : text.split(QLatin1Char(' ')))
+                word = qMax(word, metrics.horizontalAdvance(w));
+            return *measured.insert(text, {word, metrics.horizontalAdvance(text)});
         };
         QVector<QPair<qreal, int>> best; // two per measure and column, the widest first
         for (int row = 0; row < m_table.total(); ++row) {
             if (row % 256 == 0 && cancelled())
                 return {};
-            const QStringList cells = rowHtml(row).split(cellStart).mid(1);
+            const QStringList cells = cellTexts(m_html.midRef(
+                    m_table.rows.at(row), m_table.rows.at(row + 1) - m_table.rows.at(row)));
             best.resize(qMax(best.size(), 4 * cells.size()));
             for (int c = 0; c < cells.size(); ++c) {
-                QString text = cells.at(c).mid(cells.at(c).indexOf(QLatin1Char('>')) + 1);
-                text = plainText(text.remove(tag));
-                qreal word = 0;
-                for (const QString &w : text.split(QLatin1Char(' ')))
-                    word = qMax(word, width(w));
+                const QPair<qreal, qreal> measure = widths(cells.at(c));
                 for (int i : {4 * c, 4 * c + 2}) {
-                    const qreal value = i == 4 * c ? word : width(text);
+                    const qreal value = i == 4 * c ? measure.first : measure.second;
                     if (value > best.at(i + 1).first)
                         best[i + 1] = {value, row};
                     if (best.at(i + 1).first > best.at(i).first)
@@ -851,6 +870,10 @@ void setUpDocument(QTextDocument *document, const QString &html)
     QTextOption option = document->defaultTextOption();
     option.setWrapMode(QTextOption::WordWrap);
     document->setDefaultTextOption(option);
+    QFont font = document->defaultFont();
+    // Latin text needs no shaping: laid out faster, and "fi" stays two letters in the PDF.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document->setDefaultFont(font);
     document->setHtml(html);
     const QVector<int> counts = headerRowCounts(html);
     int i = 0;
