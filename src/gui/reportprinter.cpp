@@ -1,26 +1,21 @@
 #include "reportprinter.h"
 
+#include "backgroundwork.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPointer>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
-#include <QThread>
-#include <QTimer>
 #include <QtMath>
 
 #include <algorithm>
-#include <atomic>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -37,7 +32,6 @@
 namespace {
 
 constexpr int SliceRows = 150; // laid out in a fraction of a second, so Anuluj stays quick
-constexpr int ProgressSteps = 1000;
 // Rows kept laid out while the pages are counted for "strona X z Y"; later slices are laid out
 // once more when they are painted.
 constexpr int KeptRows = 70000;
@@ -386,18 +380,11 @@ void paintFoot(QPainter *painter, const QFont &documentFont, const PageSetup &se
         painter->drawText(qRound(leftEdge), qRound(y), left);
 }
 
-// What the thread doing the work and the thread waiting for it share.
-struct Control
-{
-    std::atomic<int> done{0}; // of ProgressSteps
-    std::atomic<bool> cancelled{false};
-};
-
 // One report on one device.
 class Job
 {
 public:
-    Job(const QString &html, QPagedPaintDevice *device, Control *control,
+    Job(const QString &html, QPagedPaintDevice *device, BackgroundWork::Control *control,
         const ReportPrinter::PageFooter *footer = nullptr)
         : m_html(html), m_device(device), m_control(control), m_setup(pageSetup(device))
     {
@@ -474,7 +461,7 @@ private:
 
     void progress(qreal share)
     {
-        m_control->done = qBound(0, qRound(share * ProgressSteps), ProgressSteps - 1);
+        m_control->report(share);
     }
 
     bool fail(const QString &error)
@@ -777,7 +764,7 @@ private:
 
     const QString &m_html;
     QPagedPaintDevice *m_device;
-    Control *m_control;
+    BackgroundWork::Control *m_control;
     PageSetup m_setup;
     LongTable m_table;
     QVector<QTextLength> m_columns;
@@ -786,58 +773,24 @@ private:
     QString m_error;
 };
 
-// Runs the work in a thread of its own while this thread's event loop turns; a progress dialog
-// over the given window shows how far it got, and its Anuluj asks the work to stop.
-bool runAside(const std::function<bool(Control *)> &work, QWidget *progressParent)
+QString preparing()
 {
-    Control control;
-    bool ok = false;
-    std::unique_ptr<QThread> thread(QThread::create([&] { ok = work(&control); }));
-    QEventLoop loop;
-    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    QPointer<QProgressDialog> dialog;
-    QTimer ticker;
-    if (progressParent) {
-        dialog = new QProgressDialog(QCoreApplication::translate("ReportPrinter", "Przygotowanie wydruku..."), QCoreApplication::translate("ReportPrinter", "Anuluj"), 0,
-                                     ProgressSteps, progressParent);
-        dialog->setWindowModality(Qt::WindowModal);
-        dialog->setMinimumDuration(300);
-        dialog->setAutoClose(false);
-        dialog->setAutoReset(false);
-        dialog->setValue(0);
-        QObject::connect(dialog.data(), &QProgressDialog::canceled, &loop,
-                         [&control] { control.cancelled = true; });
-        // cancel() called on the dialog itself emits nothing: it is read off the dialog too.
-        QObject::connect(&ticker, &QTimer::timeout, &loop, [&] {
-            if (dialog && dialog->wasCanceled())
-                control.cancelled = true;
-            else if (dialog)
-                dialog->setValue(control.done);
-        });
-        ticker.start(40);
-    }
-    thread->start();
-    loop.exec(progressParent ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-    thread->wait();
-    ticker.stop();
-    const bool cancelled = control.cancelled || (dialog && dialog->wasCanceled());
-    delete dialog.data();
-    return ok && !cancelled;
+    return QCoreApplication::translate("ReportPrinter", "Przygotowanie wydruku...");
 }
 
 bool printWith(const QString &html, QPrinter *printer, const ReportPrinter::PageFooter *footer,
                QWidget *progressParent)
 {
     QString error;
-    const bool ok = runAside(
-            [&](Control *control) {
+    const bool ok = BackgroundWork::run(
+            [&](BackgroundWork::Control *control) {
                 Job job(html, printer, control, footer);
                 const bool done = job.print(printer->fromPage(), printer->toPage(), printer)
                         && printer->printerState() != QPrinter::Error;
                 error = job.error();
                 return done;
             },
-            progressParent);
+            progressParent, preparing());
     t_lastError = ok ? QString() : error;
     return ok;
 }
@@ -898,12 +851,12 @@ int estimatedPages(const QString &html, QPrinter *printer)
         share = qreal(2 * SliceRows) / table.total();
     }
     int pages = 0;
-    runAside(
-            [&](Control *control) {
+    BackgroundWork::run(
+            [&](BackgroundWork::Control *control) {
                 pages = Job(sample, printer, control).countPages();
                 return true;
             },
-            nullptr);
+            nullptr, QString());
     return qCeil(pages / share);
 }
 
@@ -918,8 +871,8 @@ bool writePdf(const QString &html, const QString &fileName, const PageFooter &fo
     QString error;
     // Written aside and put in place only when whole: a cancelled or failed export leaves no
     // file that could pass for the report.
-    const bool ok = runAside(
-            [&](Control *control) {
+    const bool ok = BackgroundWork::run(
+            [&](BackgroundWork::Control *control) {
                 QSaveFile file(fileName);
                 if (!file.open(QIODevice::WriteOnly)) {
                     error = file.errorString();
@@ -945,7 +898,7 @@ bool writePdf(const QString &html, const QString &fileName, const PageFooter &fo
                 }
                 return true;
             },
-            progressParent);
+            progressParent, preparing());
     t_lastError = ok ? QString() : error;
     return ok;
 }
