@@ -3918,6 +3918,38 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <source>strona %1 z %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
+    <message>
+        <source>Wydruk</source>
+        <translation>Ausdruck</translation>
+    </message>
+    <message>
+        <source>Nie udało się wydrukować raportu:
+%1</source>
+        <translation>Der Bericht konnte nicht gedruckt werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku PDF %1:
+%2</source>
+        <translation>Die PDF-Datei %1 konnte nicht gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Raport ma %1 stron; wybrany zakres jest poza nim.</source>
+        <translation>Der Bericht hat %1 Seiten; der gewählte Bereich liegt außerhalb.</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć wydruku.</source>
+        <translation>Der Ausdruck kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Raport jest za długi, by go wydrukować w całości.</source>
+        <translation>Der Bericht ist zu lang, um vollständig gedruckt zu werden.</translation>
+    </message>
+    <message>
+        <source>Tabeli raportu nie udało się podzielić na strony.</source>
+        <translation>Die Tabelle des Berichts konnte nicht in Seiten aufgeteilt werden.</translation>
+    </message>
 </context>
 <context>
     <name>SCA</name>

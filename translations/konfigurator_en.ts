@@ -3918,6 +3918,38 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <source>strona %1 z %2</source>
         <translation>page %1 of %2</translation>
     </message>
+    <message>
+        <source>Wydruk</source>
+        <translation>Printout</translation>
+    </message>
+    <message>
+        <source>Nie udało się wydrukować raportu:
+%1</source>
+        <translation>The report could not be printed:
+%1</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku PDF %1:
+%2</source>
+        <translation>The PDF file %1 could not be saved:
+%2</translation>
+    </message>
+    <message>
+        <source>Raport ma %1 stron; wybrany zakres jest poza nim.</source>
+        <translation>The report has %1 pages; the chosen range lies beyond them.</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć wydruku.</source>
+        <translation>The printout cannot be started.</translation>
+    </message>
+    <message>
+        <source>Raport jest za długi, by go wydrukować w całości.</source>
+        <translation>The report is too long to be printed in full.</translation>
+    </message>
+    <message>
+        <source>Tabeli raportu nie udało się podzielić na strony.</source>
+        <translation>The report's table could not be divided into pages.</translation>
+    </message>
 </context>
 <context>
     <name>SCA</name>

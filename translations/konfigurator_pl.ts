@@ -3918,6 +3918,38 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>strona %1 z %2</source>
         <translation>strona %1 z %2</translation>
     </message>
+    <message>
+        <source>Wydruk</source>
+        <translation>Wydruk</translation>
+    </message>
+    <message>
+        <source>Nie udało się wydrukować raportu:
+%1</source>
+        <translation>Nie udało się wydrukować raportu:
+%1</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku PDF %1:
+%2</source>
+        <translation>Nie udało się zapisać pliku PDF %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Raport ma %1 stron; wybrany zakres jest poza nim.</source>
+        <translation>Raport ma %1 stron; wybrany zakres jest poza nim.</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć wydruku.</source>
+        <translation>Nie można rozpocząć wydruku.</translation>
+    </message>
+    <message>
+        <source>Raport jest za długi, by go wydrukować w całości.</source>
+        <translation>Raport jest za długi, by go wydrukować w całości.</translation>
+    </message>
+    <message>
+        <source>Tabeli raportu nie udało się podzielić na strony.</source>
+        <translation>Tabeli raportu nie udało się podzielić na strony.</translation>
+    </message>
 </context>
 <context>
     <name>SCA</name>

@@ -3918,6 +3918,38 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>strona %1 z %2</source>
         <translation>страница %1 из %2</translation>
     </message>
+    <message>
+        <source>Wydruk</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Nie udało się wydrukować raportu:
+%1</source>
+        <translation>Не удалось напечатать отчёт:
+%1</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku PDF %1:
+%2</source>
+        <translation>Не удалось сохранить PDF-файл %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Raport ma %1 stron; wybrany zakres jest poza nim.</source>
+        <translation>В отчёте %1 стр.; выбранный диапазон за его пределами.</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć wydruku.</source>
+        <translation>Не удаётся начать печать.</translation>
+    </message>
+    <message>
+        <source>Raport jest za długi, by go wydrukować w całości.</source>
+        <translation>Отчёт слишком длинный, чтобы напечатать его полностью.</translation>
+    </message>
+    <message>
+        <source>Tabeli raportu nie udało się podzielić na strony.</source>
+        <translation>Не удалось разбить таблицу отчёта на страницы.</translation>
+    </message>
 </context>
 <context>
     <name>SCA</name>

@@ -3918,6 +3918,38 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>strona %1 z %2</source>
         <translation>сторінка %1 з %2</translation>
     </message>
+    <message>
+        <source>Wydruk</source>
+        <translation>Друк</translation>
+    </message>
+    <message>
+        <source>Nie udało się wydrukować raportu:
+%1</source>
+        <translation>Не вдалося надрукувати звіт:
+%1</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku PDF %1:
+%2</source>
+        <translation>Не вдалося зберегти PDF-файл %1:
+%2</translation>
+    </message>
+    <message>
+        <source>Raport ma %1 stron; wybrany zakres jest poza nim.</source>
+        <translation>Звіт має %1 стор.; вибраний діапазон поза його межами.</translation>
+    </message>
+    <message>
+        <source>Nie można rozpocząć wydruku.</source>
+        <translation>Не вдається розпочати друк.</translation>
+    </message>
+    <message>
+        <source>Raport jest za długi, by go wydrukować w całości.</source>
+        <translation>Звіт задовгий, щоб надрукувати його повністю.</translation>
+    </message>
+    <message>
+        <source>Tabeli raportu nie udało się podzielić na strony.</source>
+        <translation>Не вдалося розбити таблицю звіту на сторінки.</translation>
+    </message>
 </context>
 <context>
     <name>SCA</name>

@@ -15,10 +15,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -40,16 +43,52 @@ double seconds(const QElapsedTimer &timer)
     return timer.nsecsElapsed() / 1e9;
 }
 
-int pdfPages(const QString &fileName)
+// Processor seconds of this process, every thread: unlike the clock, not stretched by other
+// work on a shared machine.
+double cpuSeconds()
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    return file.readAll().count("/Type /Page\n");
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// Seconds per page of the one-document print of a small register, the pace at which Qt prints
-// a report it lays out without trouble.
+QString runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(600000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The pages as pdfinfo reads them; 0 for a missing or unreadable file.
+int pdfPages(const QString &fileName)
+{
+    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                                                  .match(runTool(QStringLiteral("pdfinfo"),
+                                                                 {fileName}));
+    return pages.hasMatch() ? pages.captured(1).toInt() : 0;
+}
+
+// Whether the register's rows with these numbers are printed, each with its date.
+QStringList missingRows(const QString &fileName, const QList<int> &ids)
+{
+    const QString text = runTool(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+    QStringList missing;
+    for (int id : ids) {
+        if (!text.contains(QRegularExpression(QStringLiteral("^ *%1 +\\d{4}-\\d\\d-\\d\\d "
+                                                             "\\d\\d:\\d\\d:\\d\\d ")
+                                                      .arg(id),
+                                              QRegularExpression::MultilineOption)))
+            missing << QString::number(id);
+    }
+    return missing;
+}
+
+// Processor seconds per page of the one-document print of a small register, the pace at which
+// Qt prints a report it lays out without trouble.
 double singleDocumentSecondsPerPage(const QString &dir, int entries)
 {
     Pamietnik small;
@@ -59,6 +98,7 @@ double singleDocumentSecondsPerPage(const QString &dir, int entries)
     const QString fileName = dir + QStringLiteral("/small-whole.pdf");
     QElapsedTimer timer;
     timer.start();
+    const double cpu = cpuSeconds();
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
@@ -66,9 +106,10 @@ double singleDocumentSecondsPerPage(const QString &dir, int entries)
     document.setDocumentMargin(0);
     document.setHtml(html);
     document.print(&printer);
-    const double s = seconds(timer);
+    const double s = cpuSeconds() - cpu;
     const int pages = pdfPages(fileName);
-    printf("single-document PDF of %d entries: %.2f s, %d pages\n", entries, s, pages);
+    printf("single-document PDF of %d entries: %.2f s (%.2f s of processor), %d pages\n",
+           entries, seconds(timer), s, pages);
     return pages > 0 ? s / pages : 0;
 }
 
@@ -157,13 +198,29 @@ int main(int argc, char **argv)
     const QString html = window.reportHtml(id);
     const QString fast = dir.filePath(QStringLiteral("fast.pdf"));
     timer.restart();
-    ReportPrinter::writePdf(html, fast);
+    const double pdfCpu = cpuSeconds();
+    const bool written = ReportPrinter::writePdf(html, fast);
     const double pdfS = seconds(timer);
+    const double pdfCpuS = cpuSeconds() - pdfCpu;
     const int pdfPageCount = pdfPages(fast);
-    printf("PDF: %.2f s, %d pages\n", pdfS, pdfPageCount);
+    printf("PDF: %.2f s (%.2f s of processor), %d pages, %lld bytes\n", pdfS, pdfCpuS,
+           pdfPageCount,
+           static_cast<long long>(QFileInfo(fast).size()));
+    // A missing, empty or partial PDF must never pass for a fast one.
+    const QStringList missing = missingRows(fast, {1, (entries + 1) / 2, entries});
+    if (!written || pdfPageCount == 0 || !missing.isEmpty()) {
+        fprintf(stderr, "the PDF is not whole (written %d, %d pages; rows missing: %s): %s\n",
+                written, pdfPageCount, qPrintable(missing.join(QLatin1Char(' '))),
+                qPrintable(ReportPrinter::lastError()));
+        return 1;
+    }
+    printf("rows 1, %d and %d found in the PDF\n", (entries + 1) / 2, entries);
     const double smallPerPage = singleDocumentSecondsPerPage(dir.path(), 1000);
-    const double pageRatio =
-            pdfPageCount > 0 && smallPerPage > 0 ? pdfS / pdfPageCount / smallPerPage : 0;
+    if (smallPerPage <= 0) {
+        fprintf(stderr, "the single-document PDF of the baseline has no pages\n");
+        return 1;
+    }
+    const double pageRatio = pdfCpuS / pdfPageCount / smallPerPage;
 
     double baselineS = 0;
     if (baseline) {

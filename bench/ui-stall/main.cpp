@@ -1,8 +1,9 @@
 // The longest the GUI event loop stalls while the technician works: a 5 ms timer on the GUI
 // thread records how late it fires during (a) a 64-part event-log read from the simulator,
 // paced at 19200 baud, with the window's progress strip showing it, (b) opening the largest
-// register the protocol carries (65,025 entries) in its tab, (c) exporting a register of
-// 5,000 entries as PDF, and (d) a sync with the company archive. With STALL_TRACE set, every
+// register the protocol carries (65,025 entries) in its tab, (c) exporting that register as
+// PDF, from the click until the file is written, and how soon Anuluj stops a second export,
+// and (d) a sync with the company archive. With STALL_TRACE set, every
 // stall over 20 ms is listed with its time.
 #include "../common/syntheticregister.h"
 #include "archive/archiverunner.h"
@@ -23,7 +24,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMdiArea>
+#include <QFileInfo>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -172,22 +175,49 @@ int main(int argc, char *argv[])
     mdi->closeAllSubWindows();
     settle(200);
 
-    // (c) A 5,000-entry register as PDF, with the window as the parent of any progress shown.
-    const int medium = DbManager::instance()->writeLog(QStringLiteral("L_medium"),
-                                                       generatedRegister(5000));
-    const QString html = window.reportHtml(medium);
-    const QString pdf = dir.filePath(QStringLiteral("medium.pdf"));
+    // (c) The largest register as PDF, with the window as the parent of the progress shown;
+    // then the same export cancelled through its Anuluj after two seconds.
+    const QString html = window.reportHtml(largest);
+    const QString pdf = dir.filePath(QStringLiteral("largest.pdf"));
     QElapsedTimer pdfClock;
+    bool pdfDone = false;
+    bool pdfWritten = false;
     meter.start();
     QTimer::singleShot(20, &window, [&] {
         pdfClock.start();
-        ReportPrinter::writePdf(html, pdf, &window);
-        printf("PDF of 5000 entries written in %.2f s\n", pdfClock.nsecsElapsed() / 1e9);
+        pdfWritten = ReportPrinter::writePdf(html, pdf, &window);
+        pdfDone = true;
+        printf("PDF of 65025 entries written in %.2f s: %s, %lld bytes\n",
+               pdfClock.nsecsElapsed() / 1e9, pdfWritten ? "whole" : "FAILED",
+               static_cast<long long>(QFileInfo(pdf).size()));
     });
-    settle(300);
-    waitFor([&] { return pdfClock.isValid(); }, 1000);
+    waitFor([&] { return pdfDone; }, 1800000);
     settle(300);
     const double pdfMs = meter.stop();
+    if (!pdfWritten) {
+        fprintf(stderr, "the PDF export failed: %s\n", qPrintable(ReportPrinter::lastError()));
+        return 1;
+    }
+
+    const QString cancelled = dir.filePath(QStringLiteral("cancelled.pdf"));
+    QElapsedTimer cancelClock;
+    double cancelMs = -1;
+    QTimer::singleShot(2000, &window, [&] {
+        if (auto *progress = window.findChild<QProgressDialog *>()) {
+            cancelClock.start();
+            progress->cancel();
+        }
+    });
+    pdfDone = false;
+    QTimer::singleShot(20, &window, [&] {
+        ReportPrinter::writePdf(html, cancelled, &window);
+        if (cancelClock.isValid())
+            cancelMs = cancelClock.nsecsElapsed() / 1e6;
+        pdfDone = true;
+    });
+    waitFor([&] { return pdfDone; }, 1800000);
+    printf("Anuluj stopped the export after %.0f ms; file left: %s\n", cancelMs,
+           QFileInfo::exists(cancelled) ? "YES" : "no");
 
     // (d) A sync with the company archive (a throwaway cluster) pushing every record above and
     // 2,000 fault lists, started from the main window's action.
@@ -215,7 +245,8 @@ int main(int argc, char *argv[])
         fprintf(stderr, "no archive cluster: %s\n", qPrintable(serverError));
     }
 
-    printf("stall: transfer_max_ms=%.0f open_max_ms=%.0f pdf_max_ms=%.0f sync_max_ms=%.0f\n",
-           transferMs, openMs, pdfMs, syncMs);
+    printf("stall: transfer_max_ms=%.0f open_max_ms=%.0f pdf_max_ms=%.0f sync_max_ms=%.0f "
+           "pdf_cancel_ms=%.0f\n",
+           transferMs, openMs, pdfMs, syncMs, cancelMs);
     return 0;
 }

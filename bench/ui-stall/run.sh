@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs the GUI stall benchmark: how late a 5 ms timer of the GUI thread gets while a
 # 64-part event log comes in from the paced simulator (progress shown), while the largest
-# register opens, while a 5,000-entry register is exported as PDF, and while a sync with a
-# throwaway PostgreSQL archive pushes all of it (needs the postgresql package). About 2 minutes; the
-# last line is the figure.
+# register opens, while that register is exported as PDF (and one export is cancelled), and
+# while a sync with a throwaway PostgreSQL archive pushes all of it (needs the postgresql
+# package). Several minutes; the last line is the figure.
 # Usage: bench/ui-stall/run.sh [build-dir]
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/../.." && pwd)"

@@ -268,7 +268,7 @@ QString Konfiguracja::toHtml()
 {
     QString html = QStringLiteral("<html><head><link rel='stylesheet' type='text/css' "
                                   "href='format.css'></head><body><H2>")
-            + tr("Konfiguracja Ostrel: %1").arg(m_name) + QLatin1String("</H2>");
+            + tr("Konfiguracja Ostrel: %1").arg(m_name.toHtmlEscaped()) + QLatin1String("</H2>");
     for (Modul *module : qAsConst(m_modules))
         html += module->configToHtml();
     html += QLatin1String("</body></html>");

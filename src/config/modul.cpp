@@ -57,7 +57,8 @@ QByteArray Modul::toByteArray()
 
 static QString tableHeader(const QString &name, const QString &description, quint8 number)
 {
-    return QLatin1String("<H3>") + Modul::tr("Moduł: ") + name + QLatin1String(", ") + description
+    return QLatin1String("<H3>") + Modul::tr("Moduł: ") + name.toHtmlEscaped() + QLatin1String(", ")
+            + description.toHtmlEscaped()
             + Modul::tr(" ,nr ") + QString::number(number) + QLatin1String("</H3>")
             + QLatin1String("<table BORDER='1'style=\"background-color:white\" cellpadding='2' "
                             "cellspacing='0' width = '600'>");
@@ -73,7 +74,8 @@ QString Modul::configToHtml()
     int row = 1;
     for (Setting *setting : qAsConst(m_settings)) {
         html += QLatin1String("<tr><td> ") + QString::number(row++) + QLatin1String("</td><td> ")
-                + setting->getName() + QLatin1String("</td><td> ") + setting->getValueText()
+                + setting->getName().toHtmlEscaped() + QLatin1String("</td><td> ")
+                + setting->getValueText().toHtmlEscaped()
                 + QLatin1String("</td></tr>");
     }
     html += QLatin1String("</table >");
@@ -93,7 +95,7 @@ QString Modul::faultsToHtml()
     int row = 1;
     for (const QString &fault : faults) {
         html += QLatin1String("<tr><td> ") + QString::number(row++) + QLatin1String("</td><td> ")
-                + fault + QLatin1String("</td></tr>");
+                + fault.toHtmlEscaped() + QLatin1String("</td></tr>");
     }
     html += QLatin1String("</table >");
     return html;

@@ -789,10 +789,8 @@ void ConfigManagement::slotExportPdf()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    if (!ReportPrinter::writePdf(html, path)) {
-        Dialogs::instance()->warning(this, tr("Konfigurator Ostrel"),
-                                     tr("Nie udało się zapisać pliku %1.").arg(path));
-    }
+    if (!ReportPrinter::writePdf(html, path, this))
+        ReportPrinter::showFailure(this, path);
 }
 
 bool ConfigManagement::closeEditors()

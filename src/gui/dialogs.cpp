@@ -23,24 +23,43 @@ void Dialogs::setInstance(Dialogs *dialogs)
     s_current = dialogs ? dialogs : &s_realDialogs;
 }
 
+namespace {
+// A message names records, sites and files as the user typed them: it is shown as plain text,
+// never as the rich text a QMessageBox would guess from a tag in a name.
+QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, QWidget *parent,
+                                        const QString &title, const QString &text,
+                                        QMessageBox::StandardButtons buttons,
+                                        QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    if (box.exec() == -1)
+        return QMessageBox::Cancel;
+    return box.standardButton(box.clickedButton());
+}
+} // namespace
+
 QMessageBox::StandardButton Dialogs::question(QWidget *parent, const QString &title,
                                               const QString &text,
                                               QMessageBox::StandardButtons buttons,
                                               QMessageBox::StandardButton defaultButton)
 {
-    return QMessageBox::question(parent, title, text, buttons, defaultButton);
+    return showMessage(QMessageBox::Question, parent, title, text, buttons, defaultButton);
 }
 
 QMessageBox::StandardButton Dialogs::information(QWidget *parent, const QString &title,
                                                  const QString &text)
 {
-    return QMessageBox::information(parent, title, text);
+    return showMessage(QMessageBox::Information, parent, title, text, QMessageBox::Ok,
+                       QMessageBox::NoButton);
 }
 
 QMessageBox::StandardButton Dialogs::warning(QWidget *parent, const QString &title,
                                              const QString &text)
 {
-    return QMessageBox::warning(parent, title, text);
+    return showMessage(QMessageBox::Warning, parent, title, text, QMessageBox::Ok,
+                       QMessageBox::NoButton);
 }
 
 QString Dialogs::getText(QWidget *parent, const QString &title, const QString &label,

@@ -351,7 +351,8 @@ void RecordManagement::slotExportPdf()
     const QString fileName = ReportPrinter::pdfFileName(this);
     if (fileName.isEmpty())
         return;
-    ReportPrinter::writePdf(scopedReport(id, scope, rows), fileName, this);
+    if (!ReportPrinter::writePdf(scopedReport(id, scope, rows), fileName, this))
+        ReportPrinter::showFailure(this, fileName);
 }
 
 void RecordManagement::slotPrint()

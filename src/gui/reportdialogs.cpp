@@ -4,6 +4,7 @@
 #include "reportprinter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -45,7 +46,10 @@ void printPreview(QWidget *parent, const QString &html)
         return;
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&html, &preview](QPrinter *target) { print(html, target, &preview); });
+                     [&html, &preview](QPrinter *target) {
+                         if (!print(html, target, &preview))
+                             showFailure(&preview);
+                     });
     Dialogs::instance()->exec(&preview);
 }
 
@@ -63,10 +67,26 @@ QString pdfFileName(QWidget *parent, const QString &proposedName)
 
 QString exportPdf(QWidget *parent, const QString &html)
 {
-    const QString fileName = pdfFileName(parent);
+    return exportPdf(parent, html, PageFooter{QString(), false});
+}
+
+void showFailure(QWidget *parent, const QString &fileName)
+{
+    const QString why = lastError();
+    if (why.isEmpty())
+        return;
     if (fileName.isEmpty())
-        return QString();
-    return writePdf(html, fileName, parent) ? fileName : QString();
+        Dialogs::instance()->warning(
+                parent, QCoreApplication::translate("ReportPrinter", "Wydruk"),
+                QCoreApplication::translate("ReportPrinter",
+                                            "Nie udało się wydrukować raportu:\n%1")
+                        .arg(why));
+    else
+        Dialogs::instance()->warning(
+                parent, QCoreApplication::translate("ReportPrinter", "Eksport PDF"),
+                QCoreApplication::translate("ReportPrinter",
+                                            "Nie udało się zapisać pliku PDF %1:\n%2")
+                        .arg(QDir::toNativeSeparators(fileName), why));
 }
 
 void printPreview(QWidget *parent, const QString &html, const PageFooter &footer)
@@ -77,7 +97,8 @@ void printPreview(QWidget *parent, const QString &html, const PageFooter &footer
     QPrintPreviewDialog preview(&printer, parent);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&html, &preview, &footer](QPrinter *target) {
-                         print(html, target, footer, &preview);
+                         if (!print(html, target, footer, &preview))
+                             showFailure(&preview);
                      });
     Dialogs::instance()->exec(&preview);
 }
@@ -88,7 +109,10 @@ QString exportPdf(QWidget *parent, const QString &html, const PageFooter &footer
     const QString fileName = pdfFileName(parent, proposedName);
     if (fileName.isEmpty())
         return QString();
-    return writePdf(html, fileName, footer, parent) ? fileName : QString();
+    if (writePdf(html, fileName, footer, parent))
+        return fileName;
+    showFailure(parent, fileName);
+    return QString();
 }
 
 } // namespace ReportPrinter

@@ -21,6 +21,8 @@ QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLitera
 // Asks for a file name and writes the PDF, showing its progress over the parent.
 // Returns the file written, or an empty string when cancelled or failed.
 QString exportPdf(QWidget *parent, const QString &html);
+// After a failed writePdf or print: tells the user why (nothing when it was cancelled).
+void showFailure(QWidget *parent, const QString &fileName = QString());
 // The same for a report with a footer on every page.
 void printPreview(QWidget *parent, const QString &html, const PageFooter &footer);
 QString exportPdf(QWidget *parent, const QString &html, const PageFooter &footer,

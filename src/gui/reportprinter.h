@@ -10,6 +10,10 @@ class QWidget;
 
 // Prints an HTML report through text documents (document margin 0) on a high-resolution
 // printer or into a PDF file. The dialogs around it are in reportdialogs.h.
+//
+// The work runs in a thread of its own while the calling thread keeps its event loop turning,
+// so the windows repaint and the link keeps polling; a long report shows its progress over the
+// given window, where Anuluj stops it.
 namespace ReportPrinter {
 
 // What a report may print at the foot of every page instead of the bare page number: its own
@@ -22,15 +26,17 @@ struct PageFooter
     bool isNull() const { return text.isEmpty() && !pageOfPages; }
 };
 
-// Writes the PDF to the given file without asking. A long report shows its progress over the
-// given window and can be cancelled there; a cancelled or failed export removes the file and
-// returns false.
+// Writes the PDF to the given file without asking. True only when every row of the report is
+// in the file; a cancelled or failed export leaves no file behind (an older file of that name
+// stays as it was).
 bool writePdf(const QString &html, const QString &fileName, QWidget *progressParent = nullptr);
-// Lays the report out on the given printer. A long report shows its progress over the given
-// window and can be cancelled there; false when it was cancelled.
+// Prints the report, or the printer's page range of it; true only when every page asked for
+// was printed.
 bool print(const QString &html, QPrinter *printer, QWidget *progressParent = nullptr);
+// Why the last writePdf or print of this thread failed; empty after success or a cancel.
+QString lastError();
 // Fills a document with a report as it is printed: no document margin, lines broken between
-// words only, and every table's header rows repeated at the top of each page.
+// words only, and every table's header rows marked as such.
 void setUpDocument(QTextDocument *document, const QString &html);
 // About how many pages the report fills on the printer; quick even for the largest register.
 int estimatedPages(const QString &html, QPrinter *printer);

@@ -113,7 +113,7 @@ QString Pamietnik::toHtml(const QVector<int> &indexes)
     html.reserve(400 + indexes.size() * 130);
     html += QLatin1String("<html><head><link rel='stylesheet' type='text/css' href='format.css'>"
                           "</head><body><H2>")
-            + tr("Zdarzenia Ostrel: %1").arg(name) + QLatin1String("</H2>");
+            + tr("Zdarzenia Ostrel: %1").arg(name.toHtmlEscaped()) + QLatin1String("</H2>");
     html += QLatin1String("<table BORDER='1'style=\"background-color:white\" cellpadding='2' "
                           "cellspacing='0' width = '600'>");
     html += QLatin1String("<tr><th width = '35'>Id</th><th width = '120'>") + tr("Data")

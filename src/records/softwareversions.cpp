@@ -70,7 +70,7 @@ QString toHtml(const QByteArray &data, const QString &name)
     QString html = QLatin1String("<html><head><link rel='stylesheet' type='text/css' "
                                  "href='format.css'></head><body> <img "
                                  "src=':/images/logohaslo.jpg' width ='600'><H2>")
-            + QCoreApplication::translate("SoftwareManagement", "Oprogramowanie Ostrel: %1").arg(name) + QLatin1String("</H2>");
+            + QCoreApplication::translate("SoftwareManagement", "Oprogramowanie Ostrel: %1").arg(name.toHtmlEscaped()) + QLatin1String("</H2>");
     html += QLatin1String("<table BORDER='1'style=\"background-color:white\" cellpadding='2' "
                           "cellspacing='0' width = '600'>");
     html += QLatin1String("<tr><th width = '40'>") + QCoreApplication::translate("SoftwareManagement", "Lp", "liczba porządkowa")

@@ -78,7 +78,7 @@ QString Uszkodzenia::toHtml()
 {
     QString html = QLatin1String("<html><head><link rel='stylesheet' type='text/css' "
                                  "href='format.css'></head><body><H2>")
-            + tr("Uszkodzenia Ostrel: %1").arg(name) + QLatin1String("</H2>");
+            + tr("Uszkodzenia Ostrel: %1").arg(name.toHtmlEscaped()) + QLatin1String("</H2>");
     for (Modul *module : qAsConst(modules))
         html += module->faultsToHtml();
     html += QLatin1String("</body></html>");

@@ -245,6 +245,7 @@ private slots:
         QTest::newRow("CSV, whole") << "csvButton" << "Całość" << QVariant(false);
         QTest::newRow("CSV, unwritable") << "csvButton" << "Całość" << QVariant(false);
         QTest::newRow("PDF, visible rows") << "pdfButton" << visible << QVariant(true);
+        QTest::newRow("PDF, unwritable") << "pdfButton" << "Całość" << QVariant(false);
         QTest::newRow("print, cancelled") << "printButton" << "Anuluj" << QVariant();
     }
     void filteredReport()
@@ -268,9 +269,9 @@ private slots:
             return int(QDialog::Rejected);
         };
         QTemporaryDir out;
-        const bool unwritable = QTest::currentDataTag() == QLatin1String("CSV, unwritable");
-        const QString file = out.filePath(unwritable ? "brak/r.csv"
-                                                     : button == "csvButton" ? "r.csv" : "r.pdf");
+        const bool unwritable = QByteArray(QTest::currentDataTag()).endsWith("unwritable");
+        const QString file = out.filePath(QStringLiteral("%1r.%2").arg(unwritable ? "brak/" : "",
+                                                                     button.left(3)));
         dialogs.files << file;
         const auto window = makeWindow(Events, nullptr);
         clickRow(window->findChild<QListView *>(QStringLiteral("lista")), 0);
@@ -288,6 +289,7 @@ private slots:
         } else if (unwritable) {
             QCOMPARE(dialogs.ofKind("warning").size(), 1);
             QVERIFY(dialogs.ofKind("warning").constFirst().text.contains("brak"));
+            QVERIFY(!QFile::exists(file));
         } else if (button == "csvButton") {
             // Under the register's name made fit for a file name.
             QCOMPARE(dialogs.lines("save"), QStringList("save|Eksport CSV|L_2024_03_05_14-07-09"));
@@ -303,7 +305,7 @@ private slots:
             const QString text = pdfText(file);
             QVERIFY2(text.startsWith("Zdarzenia Ostrel: L_2024_03_05_14:07:09"), qPrintable(text));
             QStringList rows;
-            const QRegularExpression row(R"(\n\s*(\d+)\s+2024-03-05\s+(PS[BL]))");
+            const QRegularExpression row(R"(\n\s*(\d+)\s+2024-03-05 14:07:0\d\s+(PS[BL]))");
             for (auto match = row.globalMatch(text); match.hasNext();)
                 rows << match.next().capturedTexts().mid(1).join(' ');
             QCOMPARE(rows, QStringList({"8 PSB", "7 PSB", "6 PSB"}));

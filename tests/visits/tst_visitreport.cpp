@@ -153,6 +153,9 @@ void TestVisitReport::report()
         };
         const QString printed = flat(text);
         QCOMPARE(printed.contains(flat("Załącznik: pełny rejestr zdarzeń")), withRegister);
+        // The appendix down to its last entry, with its date.
+        QCOMPARE(printed.contains(QRegularExpression("(?<!\\d)401\\d{4}-\\d\\d-\\d\\d")),
+                 withRegister);
         for (const QString &expected : {
                      "Protokół serwisowy nr " + visit.reportNumber(), visit.uid,
                      QString("Serwis PPOŻ"), QString("CNBOP 4711"), QString("naprawa"),
