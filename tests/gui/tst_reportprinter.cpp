@@ -6,6 +6,7 @@
 // The logical DPI is fixed when a program starts (QT_FONT_DPI), so each DPI prints in a child
 // run of this program.
 #include "fakedialogs.h"
+#include "teststore.h"
 
 #include "config/konfiguracja.h"
 #include "config/modulefactory.h"
@@ -27,6 +28,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "teststore.h"
+
 #include <QtTest>
 
 namespace {
@@ -322,7 +325,7 @@ void tst_ReportPrinter::namesAreText_data()
     QTemporaryDir dir;
     DbManager db(QStringLiteral("markup"));
     db.openDatabase(dir.path());
-    db.initTables();
+    initStoreTables(db);
     VisitStore store(db.database());
     Site site;
     site.name = Markup;
