@@ -205,7 +205,9 @@ void paintPage(QPainter *painter, const QTextDocument &document, const PageSetup
     if (foot.footer) {
         left = foot.footer->text;
         if (foot.footer->pageOfPages && foot.total > 0)
-            text = QCoreApplication::translate("ReportPrinter", "strona %1 z %2")
+            text = (foot.footer->pageFormat.isEmpty()
+                            ? QCoreApplication::translate("ReportPrinter", "strona %1 z %2")
+                            : foot.footer->pageFormat)
                            .arg(number)
                            .arg(foot.total);
         else if (!foot.footer->pageOfPages)

@@ -50,6 +50,10 @@ private:
     void fillHistory();
     int selectedHistoryVisit() const;
     void previewSelected();
+    // "Sprawdź protokół": a PDF file or a typed digest against the stored protocols.
+    void checkProtocol();
+    // The listed visits of the unit as CSV, one row each.
+    void exportVisits();
     void packetSeen(Device::COMMAND command, const QByteArray &payload);
 
     std::unique_ptr<Ui::VisitsManagement> ui;

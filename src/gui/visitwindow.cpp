@@ -3,8 +3,7 @@
 
 #include "configreviewdialog.h"
 #include "dialogs.h"
-#include "reportdialogs.h"
-#include "reportprinter.h"
+#include "protocolprint.h"
 #include "transferprogress.h"
 #include "config/configdiff.h"
 #include "config/konfiguracja.h"
@@ -12,7 +11,7 @@
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 #include "visits/checklist.h"
-#include "visits/visitreport.h"
+#include "visits/closewarnings.h"
 #include "visits/visitstore.h"
 
 #include <QComboBox>
@@ -121,19 +120,27 @@ VisitWindow::VisitWindow(USBManager *link, VisitStore *store, QWidget *parent)
     connect(ui->pdfButton, &QPushButton::clicked, this, &VisitWindow::exportPdf);
     connect(ui->csvButton, &QPushButton::clicked, this, &VisitWindow::exportCsv);
     connect(ui->correctButton, &QPushButton::clicked, this, &VisitWindow::correct);
+    connect(ui->abandonButton, &QPushButton::clicked, this, &VisitWindow::abandon);
     connect(ui->addBatteryButton, &QPushButton::clicked, this, &VisitWindow::addBattery);
     connect(ui->removeBatteryButton, &QPushButton::clicked, this, &VisitWindow::removeBattery);
     connect(ui->checksTable, &QTableWidget::itemChanged, this, &VisitWindow::checkEdited);
     connect(ui->batteriesTable, &QTableWidget::itemChanged, this, &VisitWindow::batteryEdited);
-    // The close page's texts are kept as they are typed, so that a crash loses none of them.
-    connect(ui->findingsEdit, &QPlainTextEdit::textChanged, this, &VisitWindow::saveCloseFields);
-    connect(ui->recommendationsEdit, &QPlainTextEdit::textChanged, this,
-            &VisitWindow::saveCloseFields);
-    connect(ui->skipEdit, &QLineEdit::editingFinished, this, &VisitWindow::saveCloseFields);
+    // Every field of the close page is kept on its own as it is typed, so that a crash loses
+    // none of them and a refused value loses only itself.
+    connect(ui->findingsEdit, &QPlainTextEdit::textChanged, this, [this] {
+        saveField(VisitField::Findings, ui->findingsEdit->toPlainText());
+    });
+    connect(ui->recommendationsEdit, &QPlainTextEdit::textChanged, this, [this] {
+        saveField(VisitField::Recommendations, ui->recommendationsEdit->toPlainText());
+    });
+    connect(ui->skipEdit, &QLineEdit::editingFinished, this, [this] {
+        saveField(VisitField::DepartureSkipped, ui->skipEdit->text());
+    });
     connect(ui->nextServiceEdit, &QLineEdit::editingFinished, this,
-            &VisitWindow::saveCloseFields);
-    connect(ui->verdictBox, QOverload<int>::of(&QComboBox::activated), this,
-            &VisitWindow::saveCloseFields);
+            &VisitWindow::saveNextService);
+    connect(ui->verdictBox, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        saveField(VisitField::Verdict, int(VerdictChoices[qBound(0, index, 3)]));
+    });
 
     connect(m_session, &VisitSession::signalReadingDone, this, &VisitWindow::readingDone);
     connect(m_session, &VisitSession::signalReadingFailed, this, &VisitWindow::readingFailed);
@@ -168,10 +175,18 @@ void VisitWindow::reload()
                                   visitTypeText(m_visit.type), m_visit.reportNumber(),
                                   m_visit.started.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     if (m_visit.corrects != 0)
-        header += tr(" (poprawia przegląd %1)")
-                          .arg(m_store->visit(m_visit.corrects).reportNumber());
-    header += m_visit.closed ? tr(" — <b>zamknięty</b>") : tr(" — otwarty");
+        header += tr(" (koryguje protokół %1, powód: %2)")
+                          .arg(m_store->visit(m_visit.corrects).reportNumber(),
+                               m_visit.correctionReason.toHtmlEscaped());
+    if (m_visit.isAbandoned())
+        header += tr(" — <b>anulowany</b> (powód: %1)").arg(m_visit.abandonReason.toHtmlEscaped());
+    else if (m_visit.supersededBy != 0)
+        header += tr(" — <b>zastąpiony przez %1</b>")
+                          .arg(m_store->visit(m_visit.supersededBy).reportNumber());
+    else
+        header += m_visit.closed ? tr(" — <b>zamknięty</b>") : tr(" — otwarty");
     ui->visitLabel->setText(header);
+    ui->nextServiceError->clear();
 
     m_filling = true;
     ui->verdictBox->setCurrentIndex(int(m_visit.verdict));
@@ -304,24 +319,28 @@ void VisitWindow::updateState()
     const bool open = m_visit.id != 0 && !m_visit.closed;
     const bool idle = !m_session->isRunning() && !m_session->tracker()->isBusy();
     const bool connected = m_link && m_link->isOpen();
-    ui->arrivalButton->setEnabled(open && idle && connected);
-    ui->registerBox->setEnabled(open);
+    // A correction reads nothing new from the unit.
+    const bool reads = open && m_visit.corrects == 0;
+    ui->arrivalButton->setEnabled(reads && idle && connected);
+    ui->registerBox->setEnabled(reads);
     ui->departureButton->setEnabled(
-            open && idle && connected
+            reads && idle && connected
             && m_store->linkedRecord(m_visit.id, RecordRole::ConfigBefore) != 0);
     ui->compareButton->setEnabled(m_store->linkedRecord(m_visit.id, RecordRole::ConfigBefore)
                                   != 0);
     ui->addBatteryButton->setEnabled(open);
     ui->removeBatteryButton->setEnabled(open);
     for (QWidget *widget : {static_cast<QWidget *>(ui->verdictBox),
-                            static_cast<QWidget *>(ui->closeButton)})
+                            static_cast<QWidget *>(ui->closeButton),
+                            static_cast<QWidget *>(ui->abandonButton)})
         widget->setEnabled(open);
     for (QWidget *widget : {static_cast<QWidget *>(ui->findingsEdit),
                             static_cast<QWidget *>(ui->recommendationsEdit),
                             static_cast<QWidget *>(ui->nextServiceEdit),
                             static_cast<QWidget *>(ui->skipEdit)})
         widget->setProperty("readOnly", !open);
-    ui->correctButton->setVisible(m_visit.closed);
+    ui->correctButton->setVisible(m_visit.closed && !m_visit.isAbandoned()
+                                  && m_visit.supersededBy == 0);
 }
 
 QString VisitWindow::warningText() const
@@ -634,19 +653,34 @@ void VisitWindow::removeBattery()
     fillBatteries();
 }
 
-void VisitWindow::saveCloseFields()
+void VisitWindow::saveField(VisitField field, const QVariant &value)
 {
     if (m_filling || m_visit.id == 0 || m_visit.closed)
         return;
-    m_visit.verdict = VerdictChoices[qBound(0, ui->verdictBox->currentIndex(), 3)];
-    m_visit.findings = ui->findingsEdit->toPlainText();
-    m_visit.recommendations = ui->recommendationsEdit->toPlainText();
-    m_visit.departureSkipped = ui->skipEdit->text().trimmed();
-    const QDate next = QDate::fromString(ui->nextServiceEdit->text().trimmed(), Qt::ISODate);
-    if (next.isValid())
-        m_visit.nextService = next;
-    if (!m_store->updateVisit(m_visit))
-        qDebug() << "Visit not updated:" << m_store->lastError();
+    if (!m_store->setVisitField(m_visit.id, field, value))
+        qDebug() << "Visit field not saved:" << m_store->lastError();
+    m_visit = m_store->visit(m_visit.id);
+}
+
+// A refused date shows why at the field at once and keeps the stored one; the other fields
+// are saved whatever this one holds.
+void VisitWindow::saveNextService()
+{
+    if (m_filling || m_visit.id == 0 || m_visit.closed)
+        return;
+    QDate next;
+    QString error;
+    if (parseVisitDate(ui->nextServiceEdit->text(), tr("Następny przegląd"), false, &next,
+                       &error)
+        && !m_store->setVisitField(m_visit.id, VisitField::NextService, next))
+        error = m_store->lastError();
+    ui->nextServiceError->setText(error);
+    m_visit = m_store->visit(m_visit.id);
+}
+
+QString VisitWindow::fieldError() const
+{
+    return ui->nextServiceError->text();
 }
 
 bool VisitWindow::closeVisit()
@@ -657,12 +691,23 @@ bool VisitWindow::closeVisit()
     QString error;
     if (!parseVisitDate(ui->nextServiceEdit->text().trimmed(), tr("Następny przegląd"), false,
                         &next, &error)) {
+        ui->nextServiceError->setText(error);
         Dialogs::instance()->warning(this, tr("Zamknięcie przeglądu"), error);
         return false;
     }
-    saveCloseFields();
-    if (!m_store->closeVisit(m_visit.id, m_visit.verdict, m_visit.findings,
-                             m_visit.recommendations, next, m_visit.departureSkipped)) {
+    const Verdict verdict = VerdictChoices[qBound(0, ui->verdictBox->currentIndex(), 3)];
+    const QStringList warnings = closeWarnings(*m_store, m_visit.id, verdict);
+    if (!warnings.isEmpty()
+        && Dialogs::instance()->question(
+                   this, tr("Zamknięcie przeglądu"),
+                   tr("Przed zamknięciem:\n\n• %1\n\nZamknąć przegląd mimo to?")
+                           .arg(warnings.join(QStringLiteral("\n• "))),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                != QMessageBox::Yes)
+        return false;
+    if (!m_store->closeVisit(m_visit.id, verdict, ui->findingsEdit->toPlainText(),
+                             ui->recommendationsEdit->toPlainText(), next,
+                             ui->skipEdit->text())) {
         Dialogs::instance()->warning(this, tr("Zamknięcie przeglądu"), m_store->lastError());
         return false;
     }
@@ -671,22 +716,19 @@ bool VisitWindow::closeVisit()
     return true;
 }
 
-QString VisitWindow::reportHtml() const
+VisitReport::Document VisitWindow::report() const
 {
-    return VisitReport::toHtml(*m_store, m_visit.id, ui->appendixBox->isChecked());
+    return VisitReport::document(*m_store, m_visit.id, ui->appendixBox->isChecked());
 }
 
 void VisitWindow::previewReport()
 {
-    const QString html = reportHtml();
-    ReportPrinter::printPreview(this, html, {VisitReport::footerText(html), true});
+    ProtocolPrint::preview(this, report());
 }
 
 void VisitWindow::exportPdf()
 {
-    const QString html = reportHtml();
-    ReportPrinter::exportPdf(this, html, {VisitReport::footerText(html), true},
-                             VisitReport::fileBaseName(*m_store, m_visit.id));
+    ProtocolPrint::exportPdf(this, report(), VisitReport::fileBaseName(*m_store, m_visit.id));
 }
 
 void VisitWindow::exportCsv()
@@ -711,13 +753,42 @@ void VisitWindow::correct()
 {
     if (!m_visit.closed)
         return;
-    const int id = m_store->startCorrection(m_visit.id);
+    bool ok = false;
+    const QString reason = Dialogs::instance()->getText(
+            this, tr("Popraw przegląd"),
+            tr("Powód korekty protokołu %1 (drukuje się w protokole korygującym):")
+                    .arg(m_visit.reportNumber()),
+            QString(), &ok);
+    if (!ok)
+        return;
+    const int id = m_store->startCorrection(m_visit.id, reason);
     if (id == 0) {
         storeFailed();
         return;
     }
     emit signalVisitChanged(id);
     emit signalOpenVisit(id);
+}
+
+void VisitWindow::abandon()
+{
+    if (refuseClosed())
+        return;
+    bool ok = false;
+    const QString reason = Dialogs::instance()->getText(
+            this, tr("Anuluj przegląd"),
+            tr("Przegląd %1 zostanie zamknięty jako anulowany, bez protokołu; jego numer nie "
+               "wróci. Powód:")
+                    .arg(m_visit.reportNumber()),
+            QString(), &ok);
+    if (!ok)
+        return;
+    if (!m_store->abandonVisit(m_visit.id, reason)) {
+        storeFailed();
+        return;
+    }
+    reload();
+    emit signalVisitChanged(m_visit.id);
 }
 
 bool VisitWindow::attachDiagnostics(DiagnosticKind kind, const QList<DiagnosticRow> &rows)

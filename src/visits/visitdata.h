@@ -94,9 +94,41 @@ struct Visit
     // The battery service life when the visit started, so that its report stays as it was
     // when the setting changes later.
     int batteryLifeYears = DefaultBatteryLifeYears;
+    QString correctionReason; // why this visit corrects another one
+    QString abandonReason;    // why it was abandoned; empty unless it was
+    int supersededBy = 0;     // the closed correction that replaces this visit, 0 for none
 
     // "2026/7"
     QString reportNumber() const;
+    // Started by mistake and abandoned: closed, without a protocol, never the previous visit.
+    bool isAbandoned() const { return !abandonReason.isEmpty(); }
+};
+
+// The fields of an open visit that the technician edits, each saved on its own.
+enum class VisitField {
+    Type,
+    Technician,
+    Certificate,
+    Company,
+    Findings,
+    Recommendations,
+    Verdict,
+    NextService,
+    DepartureSkipped,
+};
+
+// A closed visit's protocol as it was issued: the document, its digest and what its figures
+// were computed from. A reprint is this document, whatever changed since.
+struct FrozenProtocol
+{
+    int visitId = 0;
+    QString html;
+    QString digest;     // SHA-256 of the HTML as UTF-8, lower-case hex
+    QString basis;      // JSON: the site and unit as they were, the previous visit, the register
+    QString pageFormat; // "strona %1 z %2" in the language of the close
+    QDateTime frozenAt;
+
+    bool isNull() const { return visitId == 0; }
 };
 
 // What a record linked to a visit was taken for.

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "visits/eventsummary.h"
 #include "visits/visitdata.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariant>
 
 // The store of sites, units and visits: tables of their own beside the described record tables,
 // on the same SQLite connection. An open visit is written at every change, so that a crash
-// resumes it where it was. A closed visit refuses every change; a correction is a new visit
-// naming the one it corrects.
+// resumes it where it was. Closing freezes its protocol; a closed visit refuses every change,
+// and a correction is a new visit naming the one it corrects and why. A visit started by
+// mistake is abandoned with a reason and keeps its number.
 //
 // Every writer checks its input first: on bad input or a refused change it stores nothing,
 // returns false (or 0 for an id) and lastError() holds the message for the technician.
@@ -45,25 +48,42 @@ public:
     // Writes the editable fields of an open visit (type, technician, certificate, company,
     // findings, recommendations, verdict, next service date, departure-skipped reason).
     bool updateVisit(const Visit &visit);
+    // Writes one of them; a refused value leaves every field as it was.
+    bool setVisitField(int visitId, VisitField field, const QVariant &value);
+    // A correction reads nothing from the unit: refused for one.
     bool setClock(int visitId, qint64 driftSeconds, bool clockSet);
-    // Closes an open visit with its verdict. Refused without a verdict, or without a departure
-    // reading (faults at departure) unless departureSkipped holds the reason.
+    // Closes an open visit with its verdict and freezes its protocol. Refused without a
+    // verdict, or without a departure reading (faults at departure) unless departureSkipped
+    // holds the reason.
     bool closeVisit(int visitId, Verdict verdict, const QString &findings,
                     const QString &recommendations, const QDate &nextService,
                     const QString &departureSkipped = QString());
-    // A new open visit correcting a closed one: its fields, checks and batteries copied.
-    int startCorrection(int closedVisitId);
+    // A new open visit correcting a closed one, for the written reason: its fields, records,
+    // checks and batteries copied.
+    int startCorrection(int closedVisitId, const QString &reason);
+    // Closes an open visit started by mistake, for the written reason, without a protocol.
+    bool abandonVisit(int visitId, const QString &reason);
+
+    // The protocol frozen at the close; null for an open visit (and one closed before
+    // protocols were frozen).
+    FrozenProtocol frozenProtocol(int visitId) const;
+    // The visit whose frozen protocol has this digest, 0 when none.
+    int visitByDigest(const QString &digest) const;
 
     Visit visit(int id) const; // id 0 when there is none
     QList<Visit> visits(int unitId) const; // newest first
     QList<Visit> openVisits() const;       // to resume, newest first
-    // The unit's visit before this one (by start time), id 0 when none.
+    // The unit's closed visit before this one (by start time), id 0 when none. Abandoned and
+    // corrected visits are left out: a correction speaks for its original.
     Visit previousVisit(const Visit &visit) const;
     // Technician, certificate and company of the most recent visit, to fill a new one.
     Visit rememberedTechnician() const;
 
-    // Links a described record (by its id in its own table) to an open visit.
+    // Links a described record (by its id in its own table) to an open visit; a register
+    // also leaves its anchor. A correction reads nothing from the unit: refused for one.
     bool linkRecord(int visitId, RecordRole role, int recordId);
+    // Where the visit's register reading ended; not valid when it read no register.
+    RegisterAnchor registerAnchor(int visitId) const;
     QList<RecordLink> links(int visitId) const;
     // The latest record of that role, 0 when none.
     int linkedRecord(int visitId, RecordRole role) const;
@@ -97,6 +117,7 @@ public:
 private:
     bool fail(const QString &message) const;
     bool writable(int visitId) const; // open and present, else fails with the message
+    bool readsUnit(int visitId) const; // writable and no correction, else fails
 
     QSqlDatabase m_db;
     mutable QString m_error;

@@ -19,9 +19,11 @@ QString snapshot(const QSqlDatabase &db)
 {
     QString text;
     for (const char *table : {"OBIEKTY", "CENTRALE", "WIZYTY", "WIZYTY_REKORDY",
-                              "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY", "WIZYTY_DIAGNOSTYKA"}) {
+                              "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY", "WIZYTY_DIAGNOSTYKA",
+                              "WIZYTY_PROTOKOLY", "WIZYTY_REJESTR", "WIZYTY_KOREKTY",
+                              "WIZYTY_ANULOWANE"}) {
         QSqlQuery query(db);
-        query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
+        query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(QLatin1String(table)));
         while (query.next()) {
             for (int c = 0; c < query.record().count(); ++c)
                 text += query.value(c).toString() + QLatin1Char('|');
@@ -165,12 +167,20 @@ void TestVisitStore::refusedEditsStoreNothing_data()
             << true << EDIT(s.closeVisit(v, Verdict::NotWorking, "", "", QDate())) << closed;
     QTest::newRow("closed: SQL around the store") << true << Edit([](VisitStore &, int v) {
         QSqlQuery query(QSqlDatabase::database("tst"));
-        const bool visit = query.exec(QStringLiteral("UPDATE WIZYTY SET verdict=3 WHERE id=%1")
-                                              .arg(v));
-        return query.exec(QStringLiteral("UPDATE WIZYTY_KONTROLE SET result=2 WHERE visit=%1")
-                                  .arg(v))
-                || visit;
+        bool changed = false;
+        for (const char *sql : {"UPDATE WIZYTY SET verdict=3 WHERE id=%1",
+                                "UPDATE WIZYTY_KONTROLE SET result=2 WHERE visit=%1",
+                                "UPDATE WIZYTY_PROTOKOLY SET html='' WHERE visit=%1",
+                                "DELETE FROM WIZYTY_PROTOKOLY WHERE visit=%1"})
+            changed = query.exec(QString::fromLatin1(sql).arg(v)) || changed;
+        return changed;
     }) << QString();
+    QTest::newRow("closed: one field") << true
+                                       << EDIT(s.setVisitField(v, VisitField::Findings, "x"))
+                                       << closed;
+    QTest::newRow("closed: abandoned") << true << EDIT(s.abandonVisit(v, "pomyłka")) << closed;
+    QTest::newRow("correction without a reason")
+            << true << EDIT(s.startCorrection(v, " ") != 0) << "powód";
 
     QTest::newRow("capacity 0 Ah") << false << Edit(battery(0, 13, 20, installed)) << "Ah";
     QTest::newRow("capacity 20000 Ah") << false << Edit(battery(2e4, 13, 20, installed)) << "Ah";
@@ -185,6 +195,12 @@ void TestVisitStore::refusedEditsStoreNothing_data()
         visit.nextService = visit.started.date().addDays(-1);
         return s.updateVisit(visit);
     }) << "następnego";
+    QTest::newRow("one field: next service before the visit")
+            << false << EDIT(s.setVisitField(v, VisitField::NextService, QDate(2026, 3, 1)))
+            << "następnego";
+    QTest::newRow("one field: no such verdict")
+            << false << EDIT(s.setVisitField(v, VisitField::Verdict, 9)) << "ocena";
+    QTest::newRow("abandoned without a reason") << false << EDIT(s.abandonVisit(v, "")) << "powód";
     QTest::newRow("link to a missing record")
             << false << EDIT(s.linkRecord(v, RecordRole::EventLog, 99)) << "odczytu";
     QTest::newRow("close without verdict")
@@ -226,23 +242,42 @@ void TestVisitStore::correctionAndHistory()
     f.store.setChecks(original, {CheckRow(), CheckRow()});
     QVERIFY(f.store.closeVisit(original, Verdict::Working, "", "", QDate(), "brak odpowiedzi"));
 
-    const int correction = f.store.startCorrection(original);
+    const FrozenProtocol issued = f.store.frozenProtocol(original);
+    QVERIFY(!issued.html.isEmpty() && f.store.visitByDigest(issued.digest) == original);
+    const int correction = f.store.startCorrection(original, QStringLiteral("zła ocena"));
     QVERIFY2(correction != 0, qPrintable(f.store.lastError()));
     const Visit corrected = f.store.visit(correction);
     QCOMPARE(corrected.corrects, original);
+    QCOMPARE(corrected.correctionReason, QStringLiteral("zła ocena"));
     QVERIFY(!corrected.closed);
     QCOMPARE(f.store.checks(correction).size(), 2);
     QVERIFY(corrected.reportNumber() != f.store.visit(original).reportNumber());
-    QVERIFY(f.store.startCorrection(correction) == 0); // still open: edited directly
+    QVERIFY(f.store.startCorrection(correction, "x") == 0); // still open: edited directly
+    QVERIFY(f.store.startCorrection(original, "x") == 0);   // one correction at a time
+    // A correction reads nothing new from the unit.
+    QVERIFY(!f.store.setClock(correction, 1, false));
+    QVERIFY(!f.store.linkRecord(correction, RecordRole::FaultsDeparture,
+                                f.db.writeFaults("S_", "\x00")));
+    QCOMPARE(f.store.visit(original).supersededBy, 0); // not until the correction closes
     QVERIFY(f.store.closeVisit(correction, Verdict::NotWorking, "", "", QDate(), "brak"));
+    QCOMPARE(f.store.visit(original).supersededBy, correction);
+    QCOMPARE(f.store.visit(correction).ended, f.store.visit(original).ended);
+    QCOMPARE(f.store.frozenProtocol(original).html, issued.html);
+
+    // A visit started by mistake keeps its number; the next one does not reuse it, and it is
+    // nobody's previous visit.
+    const int mistake = f.openVisit();
+    QVERIFY(f.store.abandonVisit(mistake, QStringLiteral("zła centrala")));
+    QVERIFY(f.store.visit(mistake).closed && f.store.frozenProtocol(mistake).isNull());
 
     const int later = f.openVisit();
+    QCOMPARE(f.store.visit(later).reportSequence, f.store.visit(mistake).reportSequence + 1);
     QCOMPARE(f.store.previousVisit(f.store.visit(later)).id, correction);
     QCOMPARE(f.store.previousVisit(corrected).id, 0);
     QList<int> history;
     for (const Visit &visit : f.store.visits(f.unitId))
         history.append(visit.id);
-    QCOMPARE(history, QList<int>({later, correction, original}));
+    QCOMPARE(history, QList<int>({later, mistake, correction, original}));
     QCOMPARE(f.store.openVisits().value(0).id, later);
 
     // A new visit starts with the last technician; the unit is found by its module set.
