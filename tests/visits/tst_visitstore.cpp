@@ -1,5 +1,7 @@
 // ctest-labels: visit
+#include "config/modulefactory.h"
 #include "store/dbmanager.h"
+#include "visits/closewarnings.h"
 #include "visits/visitstore.h"
 
 #include <QSqlQuery>
@@ -85,6 +87,7 @@ private slots:
     void refusedEditsStoreNothing_data();
     void refusedEditsStoreNothing();
     void correctionAndHistory();
+    void closeWarnings();
     void batteryDue_data();
     void batteryDue();
     void typedInput_data();
@@ -289,6 +292,29 @@ void TestVisitStore::correctionAndHistory()
     QVERIFY(f.store.setBatteryLifeYears(6));
     QCOMPARE(f.store.visit(original).batteryLifeYears, DefaultBatteryLifeYears);
     QCOMPARE(f.store.visit(f.openVisit()).batteryLifeYears, 6);
+}
+
+// Before closing the technician hears of an unchecked row, "sprawna" with faults at departure
+// and a battery due; a verdict that admits the faults and a new battery leave only the row.
+void TestVisitStore::closeWarnings()
+{
+    initFaultTextTables();
+    Fixture f;
+    const int visit = f.openVisit(false);
+    f.store.linkRecord(visit, RecordRole::FaultsDeparture,
+                       f.db.writeFaults("S_", QByteArray::fromHex("01E001040000010000")));
+    BatteryRow battery = f.store.batteries(visit).value(0);
+    battery.installed = QDate(2022, 4, 1); // due 2026-04-01, a month after the visit
+    QVERIFY(f.store.saveBattery(battery));
+    QStringList warnings = ::closeWarnings(f.store, visit, Verdict::Working);
+    QCOMPARE(warnings.size(), 3);
+    QVERIFY(warnings.at(0).contains("nie sprawdzono"));
+    QVERIFY(warnings.at(1).contains("sprawna"));
+    QVERIFY(warnings.at(2).contains("2026-04-01"));
+    battery.installed = QDate(2026, 3, 2);
+    QVERIFY(f.store.saveBattery(battery));
+    warnings = ::closeWarnings(f.store, visit, Verdict::WorkingWithRemarks);
+    QCOMPARE(warnings.size(), 1);
 }
 
 void TestVisitStore::batteryDue_data()
