@@ -1,6 +1,7 @@
 #include "visitsmanagement.h"
 #include "ui_visitsmanagement.h"
 
+#include "checktemplatesdialog.h"
 #include "dialogs.h"
 #include "protocolcheckdialog.h"
 #include "protocolprint.h"
@@ -60,6 +61,10 @@ VisitsManagement::VisitsManagement(USBManager *link, QWidget *parent)
     connect(ui->reportButton, &QPushButton::clicked, this, &VisitsManagement::previewSelected);
     connect(ui->checkButton, &QPushButton::clicked, this, &VisitsManagement::checkProtocol);
     connect(ui->csvButton, &QPushButton::clicked, this, &VisitsManagement::exportVisits);
+    connect(ui->templatesButton, &QPushButton::clicked, this, [this] {
+        CheckTemplatesDialog dialog(m_store.get(), this);
+        Dialogs::instance()->exec(&dialog);
+    });
     connect(ui->unitsTree, &QTreeWidget::currentItemChanged, this, &VisitsManagement::fillHistory);
     connect(m_visitWindow, &VisitWindow::signalBack, this, &VisitsManagement::showList);
     connect(m_visitWindow, &VisitWindow::signalOpenVisit, this, &VisitsManagement::openVisit);
@@ -100,7 +105,29 @@ void VisitsManagement::startVisit()
         dialog.setModules(m_lastModules);
     if (Dialogs::instance()->exec(&dialog) != QDialog::Accepted || dialog.visitId() == 0)
         return;
+    offerCarryOver(dialog.visitId());
     openVisit(dialog.visitId());
+}
+
+// The batteries of the previous visit with their installation dates, to confirm or change in
+// the new one; its recommendations and the faults it left show on the protocol page.
+void VisitsManagement::offerCarryOver(int visitId)
+{
+    const Visit previous = m_store->previousVisit(m_store->visit(visitId));
+    const int count = previous.id != 0 ? m_store->batteries(previous.id).size() : 0;
+    if (count == 0)
+        return;
+    if (Dialogs::instance()->question(
+                this, tr("Nowy przegląd"),
+                tr("Przejąć akumulatory z przeglądu %1 (%2 szt.) z ich datami montażu? Zmień "
+                   "je w nowym przeglądzie, jeśli coś wymieniono.")
+                        .arg(previous.reportNumber())
+                        .arg(count),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+            != QMessageBox::Yes)
+        return;
+    if (m_store->carryOver(visitId) < 0)
+        Dialogs::instance()->warning(this, tr("Nowy przegląd"), m_store->lastError());
 }
 
 void VisitsManagement::openVisit(int visitId)

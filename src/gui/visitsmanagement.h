@@ -54,6 +54,7 @@ private:
     void checkProtocol();
     // The listed visits of the unit as CSV, one row each.
     void exportVisits();
+    void offerCarryOver(int visitId);
     void packetSeen(Device::COMMAND command, const QByteArray &payload);
 
     std::unique_ptr<Ui::VisitsManagement> ui;

@@ -10,6 +10,7 @@
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
+#include "config/modulefactory.h"
 #include "visits/checklist.h"
 #include "visits/closewarnings.h"
 #include "visits/visitstore.h"
@@ -18,6 +19,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QHeaderView>
+#include <QListWidget>
 #include <QTableWidget>
 
 namespace {
@@ -41,7 +43,64 @@ const char *const BatteryHeaders[VisitWindow::BatteryColumnCount] = {
         QT_TRANSLATE_NOOP("VisitWindow", "Rezystancja [mΩ]"),
         QT_TRANSLATE_NOOP("VisitWindow", "Wynik"),
         QT_TRANSLATE_NOOP("VisitWindow", "Termin wymiany"),
+        QT_TRANSLATE_NOOP("VisitWindow", "Moduł zasilania"),
+        QT_TRANSLATE_NOOP("VisitWindow", "Próba pojemności / obciążenia"),
 };
+
+// The protocol page's fields and what each is saved as.
+struct DetailField
+{
+    const char *widget;
+    VisitDetail detail;
+};
+const DetailField DetailFields[] = {
+    {"authorisationEdit", VisitDetail::AuthorisationValid},
+    {"workDoneEdit", VisitDetail::WorkDone},
+    {"partsEdit", VisitDetail::PartsReplaced},
+    {"standbyRequiredEdit", VisitDetail::StandbyRequired},
+    {"standbyMeasuredEdit", VisitDetail::StandbyMeasured},
+    {"customerEdit", VisitDetail::Customer},
+    {"placeEdit", VisitDetail::Place},
+    {"previousNoteEdit", VisitDetail::PreviousNote},
+};
+struct UnitField
+{
+    const char *widget;
+    UnitDetail detail;
+};
+const UnitField UnitFields[] = {
+    {"makerEdit", UnitDetail::Maker},
+    {"typeEdit", UnitDetail::Type},
+    {"admissionEdit", UnitDetail::Admission},
+};
+struct CompanyField
+{
+    const char *widget;
+    CompanyDetail detail;
+};
+const CompanyField CompanyFields[] = {
+    {"addressEdit", CompanyDetail::Address},
+    {"taxEdit", CompanyDetail::TaxNumber},
+    {"phoneEdit", CompanyDetail::Phone},
+};
+
+// A line edit's or a text edit's text, and setting it.
+QString fieldText(QWidget *widget)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        return line->text();
+    if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
+        return text->toPlainText();
+    return QString();
+}
+
+void setFieldText(QWidget *widget, const QString &value)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        line->setText(value);
+    else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
+        text->setPlainText(value);
+}
 
 // Wide enough for the longest result text in its drop-down.
 constexpr int ResultColumnWidth = 110;
@@ -142,6 +201,42 @@ VisitWindow::VisitWindow(USBManager *link, VisitStore *store, QWidget *parent)
         saveField(VisitField::Verdict, int(VerdictChoices[qBound(0, index, 3)]));
     });
 
+    // The protocol page: each field saved on its own, the visit's, the unit's or the company's.
+    for (const DetailField &field : DetailFields) {
+        QWidget *widget = findChild<QWidget *>(QLatin1String(field.widget));
+        const VisitDetail detail = field.detail;
+        const auto save = [this, widget, detail] { saveDetail(detail, fieldText(widget)); };
+        if (auto *line = qobject_cast<QLineEdit *>(widget))
+            connect(line, &QLineEdit::editingFinished, this, save);
+        else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
+            connect(text, &QPlainTextEdit::textChanged, this, save);
+    }
+    for (const UnitField &field : UnitFields) {
+        auto *line = findChild<QLineEdit *>(QLatin1String(field.widget));
+        const UnitDetail detail = field.detail;
+        connect(line, &QLineEdit::editingFinished, this, [this, line, detail] {
+            if (!m_filling && m_visit.id != 0 && !m_visit.closed
+                && !m_store->setUnitDetail(m_visit.unitId, detail, line->text()))
+                storeFailed();
+        });
+    }
+    for (const CompanyField &field : CompanyFields) {
+        auto *line = findChild<QLineEdit *>(QLatin1String(field.widget));
+        const CompanyDetail detail = field.detail;
+        connect(line, &QLineEdit::editingFinished, this, [this, line, detail] {
+            if (!m_filling && m_visit.id != 0 && !m_visit.closed
+                && !m_store->setCompanyDetail(detail, line->text()))
+                storeFailed();
+        });
+    }
+    ui->previousDoneBox->addItems(previousDoneChoices());
+    connect(ui->previousDoneBox, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int index) { saveDetail(VisitDetail::PreviousDone, QString::number(index)); });
+    connect(ui->instrumentsList, &QListWidget::itemChanged, this,
+            &VisitWindow::instrumentsChosen);
+    connect(ui->addInstrumentButton, &QPushButton::clicked, this, &VisitWindow::addInstrument);
+    connect(ui->addCheckButton, &QPushButton::clicked, this, &VisitWindow::addCheck);
+
     connect(m_session, &VisitSession::signalReadingDone, this, &VisitWindow::readingDone);
     connect(m_session, &VisitSession::signalReadingFailed, this, &VisitWindow::readingFailed);
     connect(m_session, &VisitSession::signalClockSet, this, &VisitWindow::clockSet);
@@ -206,7 +301,145 @@ void VisitWindow::reload()
     ui->readingLabel->setText(reading.join(QStringLiteral("; ")));
     fillChecks();
     fillBatteries();
+    fillProtocolPage();
     updateState();
+}
+
+void VisitWindow::fillProtocolPage()
+{
+    m_filling = true;
+    for (const DetailField &field : DetailFields)
+        setFieldText(findChild<QWidget *>(QLatin1String(field.widget)),
+                     m_store->visitDetail(m_visit.id, field.detail));
+    for (const UnitField &field : UnitFields)
+        setFieldText(findChild<QWidget *>(QLatin1String(field.widget)),
+                     m_store->unitDetail(m_visit.unitId, field.detail));
+    for (const CompanyField &field : CompanyFields)
+        setFieldText(findChild<QWidget *>(QLatin1String(field.widget)),
+                     m_store->companyDetail(field.detail));
+    ui->previousDoneBox->setCurrentIndex(
+            qBound(0, m_store->visitDetail(m_visit.id, VisitDetail::PreviousDone).toInt(),
+                   ui->previousDoneBox->count() - 1));
+    ui->detailError->clear();
+    // What the previous visit asked for and left behind, to confirm or change here.
+    const Visit previous = m_store->previousVisit(m_visit);
+    QString text = previous.id == 0 ? tr("Brak poprzedniego przeglądu tej centrali.")
+                                    : tr("<b>Przegląd %1</b>, zalecenia: %2")
+                                              .arg(previous.reportNumber(),
+                                                   previous.recommendations.isEmpty()
+                                                           ? tr("brak")
+                                                           : previous.recommendations
+                                                                     .toHtmlEscaped());
+    ui->previousLabel->setText(text);
+    ui->previousGroup->setEnabled(previous.id != 0);
+    m_filling = false;
+    fillInstruments();
+}
+
+void VisitWindow::fillInstruments()
+{
+    m_filling = true;
+    ui->instrumentsList->clear();
+    const QList<Instrument> used = m_store->visitInstruments(m_visit.id);
+    QList<Instrument> shown = m_store->instruments();
+    // A closed visit shows what it used, whatever the company's list holds now.
+    if (m_visit.closed)
+        shown = used;
+    for (const Instrument &instrument : qAsConst(shown)) {
+        auto *item = new QListWidgetItem(
+                tr("%1, nr %2, wzorcowany %3")
+                        .arg(instrument.name, instrument.serial,
+                             instrument.calibrated.toString(Qt::ISODate)),
+                ui->instrumentsList);
+        item->setData(Qt::UserRole, instrument.id);
+        const bool chosen = std::any_of(used.begin(), used.end(), [&](const Instrument &copy) {
+            return copy.name == instrument.name && copy.serial == instrument.serial;
+        });
+        item->setFlags(m_visit.closed ? Qt::ItemIsEnabled
+                                      : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(chosen ? Qt::Checked : Qt::Unchecked);
+    }
+    m_filling = false;
+}
+
+void VisitWindow::instrumentsChosen()
+{
+    if (m_filling || m_visit.closed)
+        return;
+    QList<Instrument> chosen;
+    const QList<Instrument> all = m_store->instruments();
+    for (int row = 0; row < ui->instrumentsList->count(); ++row) {
+        QListWidgetItem *item = ui->instrumentsList->item(row);
+        if (item->checkState() != Qt::Checked)
+            continue;
+        for (const Instrument &instrument : all) {
+            if (instrument.id == item->data(Qt::UserRole).toInt())
+                chosen.append(instrument);
+        }
+    }
+    if (!m_store->setVisitInstruments(m_visit.id, chosen))
+        storeFailed();
+}
+
+void VisitWindow::addInstrument()
+{
+    if (refuseClosed())
+        return;
+    Instrument instrument;
+    instrument.name = ui->instrumentNameEdit->text();
+    instrument.serial = ui->instrumentSerialEdit->text();
+    QString error;
+    if (!parseVisitDate(ui->instrumentDateEdit->text(), tr("Data wzorcowania"), true,
+                        &instrument.calibrated, &error)) {
+        Dialogs::instance()->warning(this, tr("Przyrządy pomiarowe"), error);
+        return;
+    }
+    instrument.id = m_store->saveInstrument(instrument);
+    if (instrument.id == 0) {
+        Dialogs::instance()->warning(this, tr("Przyrządy pomiarowe"), m_store->lastError());
+        return;
+    }
+    QList<Instrument> used = m_store->visitInstruments(m_visit.id);
+    used.append(instrument);
+    if (!m_store->setVisitInstruments(m_visit.id, used))
+        storeFailed();
+    for (QLineEdit *edit : {ui->instrumentNameEdit, ui->instrumentSerialEdit,
+                            ui->instrumentDateEdit})
+        edit->clear();
+    fillInstruments();
+}
+
+void VisitWindow::saveDetail(VisitDetail detail, const QString &value)
+{
+    if (m_filling || m_visit.id == 0 || m_visit.closed)
+        return;
+    // A refused value shows why at once; what was stored stays, the other fields are saved.
+    ui->detailError->setText(m_store->setVisitDetail(m_visit.id, detail, value)
+                                     ? QString()
+                                     : m_store->lastError());
+}
+
+// A row added on the spot: to the module of the row in hand, or to the general checks.
+void VisitWindow::addCheck()
+{
+    if (refuseClosed())
+        return;
+    bool ok = false;
+    const QString item = Dialogs::instance()->getText(this, tr("Dodaj wiersz"),
+                                                      tr("Co sprawdzono:"), QString(), &ok);
+    if (!ok)
+        return;
+    CheckRow row;
+    row.item = item;
+    row.moduleType = int(CheckSection::General);
+    const int current = ui->checksTable->currentRow();
+    if (current >= 0 && current < m_checks.size()) {
+        row.moduleType = m_checks.at(current).moduleType;
+        row.moduleNumber = m_checks.at(current).moduleNumber;
+    }
+    if (m_store->addCheck(m_visit.id, row) == 0)
+        storeFailed();
+    fillChecks();
 }
 
 void VisitWindow::fillChecks()
@@ -265,7 +498,7 @@ void VisitWindow::showBattery(int row)
     const bool filling = m_filling;
     m_filling = true;
     const BatteryRow &battery = m_batteries.at(row);
-    const QDate due = batteryReplacementDue(battery.installed, m_store->batteryLifeYears());
+    const QDate due = batteryReplacementDue(battery.installed, m_visit.batteryLifeYears);
     QString dueText = battery.id == 0
             ? tr("niezapisany: podaj pojemność i datę montażu")
             : due.toString(Qt::ISODate);
@@ -282,10 +515,12 @@ void VisitWindow::showBattery(int row)
     default:
         break;
     }
+    const QPair<int, QString> module =
+            battery.id != 0 ? m_store->batteryModule(battery.id) : QPair<int, QString>();
     const QString texts[] = {battery.make, numberText(battery.capacityAh), battery.dateCode,
                              battery.installed.toString(Qt::ISODate),
                              numberText(battery.voltage), numberText(battery.resistance),
-                             QString(), dueText};
+                             QString(), dueText, QString(), module.second};
     QTableWidget *table = ui->batteriesTable;
     for (int column = 0; column < BatteryColumnCount; ++column) {
         QTableWidgetItem *item = table->item(row, column);
@@ -294,7 +529,8 @@ void VisitWindow::showBattery(int row)
             table->setItem(row, column, item);
         }
         item->setText(texts[column]);
-        const bool editable = !m_visit.closed && column != BatteryDue;
+        const bool editable = !m_visit.closed && column != BatteryDue && column != BatteryModule
+                && (column != BatteryTest || battery.id != 0);
         item->setFlags(editable ? item->flags() | Qt::ItemIsEditable
                                 : item->flags() & ~Qt::ItemIsEditable);
     }
@@ -311,7 +547,39 @@ void VisitWindow::showBattery(int row)
     }
     box->setCurrentIndex(resultIndex(battery.result));
     box->setEnabled(!m_visit.closed);
+    // The power module the battery belongs to: one of the unit's power modules.
+    auto *modules = qobject_cast<QComboBox *>(table->cellWidget(row, BatteryModule));
+    if (!modules) {
+        modules = new QComboBox(table);
+        modules->addItem(QStringLiteral("-"), 0);
+        for (const ModuleKey &key : m_store->unit(m_visit.unitId).modules) {
+            if (moduleFamily(key.type) == ModuleFamily::Power)
+                modules->addItem(moduleName(key.type) + QLatin1Char(' ')
+                                         + QString::number(key.number),
+                                 key.type << 8 | key.number);
+        }
+        connect(modules, QOverload<int>::of(&QComboBox::activated), this,
+                [this, row](int index) { batteryModuleChosen(row, index); });
+        table->setCellWidget(row, BatteryModule, modules);
+    }
+    if (modules->findData(module.first) < 0)
+        modules->addItem(moduleName(module.first >> 8) + QLatin1Char(' ')
+                                 + QString::number(module.first & 0xFF),
+                         module.first);
+    modules->setCurrentIndex(modules->findData(module.first));
+    modules->setEnabled(!m_visit.closed && battery.id != 0);
     m_filling = filling;
+}
+
+void VisitWindow::batteryModuleChosen(int row, int index)
+{
+    if (row >= m_batteries.size() || refuseClosed() || m_batteries.at(row).id == 0)
+        return;
+    auto *modules = qobject_cast<QComboBox *>(ui->batteriesTable->cellWidget(row, BatteryModule));
+    const int key = modules ? modules->itemData(index).toInt() : 0;
+    const int id = m_batteries.at(row).id;
+    if (!m_store->setBatteryModule(id, key >> 8, key & 0xFF, m_store->batteryModule(id).second))
+        storeFailed();
 }
 
 void VisitWindow::updateState()
@@ -427,7 +695,9 @@ void VisitWindow::readingDone(const VisitReading &reading)
     if (config) {
         m_store->setUnitModules(m_visit.unitId, moduleSetOf(*config));
         if (arrival && m_store->checks(id).isEmpty())
-            m_store->setChecks(id, buildChecklist(*config));
+            m_store->setChecks(id, buildChecklist(modulesInOrder(*config), [this](const QString &s) {
+                                   return m_store->checkTemplates(s);
+                               }));
     }
     reload();
 
@@ -589,6 +859,13 @@ void VisitWindow::batteryEdited(QTableWidgetItem *item)
                             : parseVisitNumber(text, field, 0, BatteryLimits::MaxVoltage,
                                                &battery.voltage, &error);
         break;
+    case BatteryTest: {
+        const QPair<int, QString> module = m_store->batteryModule(battery.id);
+        if (!m_store->setBatteryModule(battery.id, module.first >> 8, module.first & 0xFF, text))
+            storeFailed();
+        showBattery(item->row());
+        return;
+    }
     case BatteryResistance:
         ok = text.isEmpty() ? (battery.resistance = 0, true)
                             : parseVisitNumber(text, field, 0, BatteryLimits::MaxResistance,

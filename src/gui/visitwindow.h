@@ -28,7 +28,7 @@ public:
                        CheckResultColumn, CheckRemark, CheckColumnCount };
     enum BatteryColumn { BatteryMake, BatteryAh, BatteryDateCode, BatteryInstalled,
                          BatteryVoltage, BatteryResistance, BatteryResult, BatteryDue,
-                         BatteryColumnCount };
+                         BatteryModule, BatteryTest, BatteryColumnCount };
 
     VisitWindow(USBManager *link, VisitStore *store, QWidget *parent = nullptr);
     ~VisitWindow() override;
@@ -79,6 +79,13 @@ private:
     void addBattery();
     void removeBattery();
     void saveField(VisitField field, const QVariant &value);
+    void saveDetail(VisitDetail detail, const QString &value);
+    void fillProtocolPage();
+    void fillInstruments();
+    void instrumentsChosen();
+    void addInstrument();
+    void addCheck();
+    void batteryModuleChosen(int row, int index);
     void saveNextService();
     void setWarning(const QString &text);
     void refreshWarning(bool showComparison);

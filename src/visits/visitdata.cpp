@@ -78,9 +78,14 @@ QString Visit::reportNumber() const
 
 QString CheckRow::moduleText() const
 {
-    if (moduleType == 0)
+    if (moduleType <= 0)
         return QString();
     return moduleName(moduleType) + QLatin1Char(' ') + QString::number(moduleNumber);
+}
+
+QStringList previousDoneChoices()
+{
+    return {QString(), tr("tak"), tr("częściowo"), tr("nie"), tr("nie dotyczy")};
 }
 
 QDate batteryReplacementDue(const QDate &installed, int lifeYears)

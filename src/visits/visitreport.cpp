@@ -188,26 +188,83 @@ QString modulesSection(const VisitStore &store, int visitId, const Konfiguracja 
             + rows.join(QString()) + TableEnd;
 }
 
-QString faultsList(const VisitStore &store, int visitId, RecordRole role)
+// The faults of a faults record as "PSB 1|text" lines; `read` tells whether there was one.
+QStringList faultLines(const VisitStore &store, int visitId, RecordRole role, bool *read)
 {
+    QStringList lines;
     const int id = store.linkedRecord(visitId, role);
+    *read = id != 0;
     if (id == 0)
-        return paragraph(tr("nie odczytano"));
+        return lines;
     Uszkodzenia faults;
     faults.parse(store.recordData(role, id));
-    QString rows;
-    int position = 0;
     for (Modul *module : faults.getModules()) {
         for (const QString &text : module->getFaults())
-            rows += row({number(++position),
-                         esc(module->getName() + QLatin1Char(' ')
-                             + QString::number(module->getNumber())),
-                         esc(text)});
+            lines << module->getName() + QLatin1Char(' ') + QString::number(module->getNumber())
+                            + QLatin1Char('|') + text;
     }
-    if (rows.isEmpty())
-        return paragraph(tr("brak uszkodzeń"));
+    return lines;
+}
+
+QString faultTable(const QStringList &lines)
+{
+    if (lines.isEmpty())
+        return none();
+    QString rows;
+    int position = 0;
+    for (const QString &line : lines)
+        rows += row({number(++position), esc(line.section(QLatin1Char('|'), 0, 0)),
+                     esc(line.section(QLatin1Char('|'), 1))});
     return TableStart + row({tr("Lp"), tr("Moduł"), tr("Uszkodzenie")}, true, {8, 20, 72}) + rows
             + TableEnd;
+}
+
+// Found at arrival and gone at departure, still there at departure, and found by the checks.
+QString faultsSection(const VisitStore &store, const Visit &visit)
+{
+    bool arrivalRead = false;
+    bool departureRead = false;
+    const QStringList arrival = faultLines(store, visit.id, RecordRole::FaultsArrival,
+                                           &arrivalRead);
+    const QStringList departure = faultLines(store, visit.id, RecordRole::FaultsDeparture,
+                                             &departureRead);
+    QString html = section(tr("Uszkodzenia"));
+    html += paragraph(QLatin1String("<b>") + tr("Stwierdzone przy przyjeździe i usunięte")
+                      + QLatin1String("</b>"));
+    if (!arrivalRead) {
+        html += paragraph(tr("nie odczytano"));
+    } else if (!departureRead) {
+        html += paragraph(tr("bez odczytu przy odjeździe: stwierdzone przy przyjeździe"))
+                + faultTable(arrival);
+    } else {
+        QStringList removed;
+        for (const QString &line : arrival) {
+            if (!departure.contains(line))
+                removed << line;
+        }
+        html += faultTable(removed);
+    }
+    html += paragraph(QLatin1String("<b>") + tr("Pozostające przy odjeździe")
+                      + QLatin1String("</b>"));
+    if (departureRead)
+        html += faultTable(departure);
+    else if (!visit.departureSkipped.isEmpty())
+        html += paragraph(tr("Odczyt pominięto: %1").arg(esc(visit.departureSkipped)));
+    else
+        html += paragraph(tr("nie odczytano"));
+    QStringList found;
+    for (const CheckRow &check : store.checks(visit.id)) {
+        if (check.result == CheckResult::Fault)
+            found << (check.moduleText().isEmpty() ? QStringLiteral("-") : check.moduleText())
+                            + QLatin1Char('|') + check.item
+                            + (check.remark.isEmpty() ? QString()
+                                                      : QLatin1String(": ") + check.remark);
+    }
+    if (!found.isEmpty())
+        html += paragraph(QLatin1String("<b>") + tr("Usterki stwierdzone podczas sprawdzeń")
+                          + QLatin1String("</b>"))
+                + faultTable(found);
+    return html;
 }
 
 QString changesTable(const Konfiguracja *left, const Konfiguracja *right)
@@ -326,6 +383,8 @@ QString rangeMode(RegisterRange::Mode mode)
     return QLatin1String(names[int(mode)]);
 }
 
+QString appendixHtml(const QByteArray &data);
+
 QString registerSection(const VisitStore &store, const Visit &visit, const Visit &previous,
                         bool withRegister, QString *appendix, QJsonObject *basis)
 {
@@ -386,37 +445,63 @@ QString registerSection(const VisitStore &store, const Visit &visit, const Visit
     }
     html += paragraph(tr("Rejestr odczytany przy tej wizycie: %1 wpisów, SHA-256 jego bajtów: %2.")
                               .arg(number(summary.total), registerDigest));
-    if (withRegister) {
-        Pamietnik log;
-        log.parse(data);
-        const QString full = log.toHtml();
-        // The appendix opens a page of its own.
-        *appendix = QLatin1String("<H3 style='page-break-before: always'>")
-                + tr("Załącznik: pełny rejestr zdarzeń") + QLatin1String("</H3>")
-                + full.mid(full.indexOf(QLatin1String("<table")));
-    }
+    if (withRegister)
+        *appendix = appendixHtml(data);
     return html;
 }
 
+QString resultCell(CheckResult result)
+{
+    return result == CheckResult::NotChecked
+            ? QLatin1String("<b>") + tr("nie sprawdzono") + QLatin1String("</b>")
+            : esc(checkResultText(result));
+}
+
+// The scope: the general checks, each module's checks and the field devices, each a table.
 QString checksSection(const VisitStore &store, int visitId)
 {
-    QString html = section(tr("Sprawdzenia"));
+    QString html = section(tr("Zakres przeglądu i wyniki sprawdzeń"));
     const QList<CheckRow> checks = store.checks(visitId);
     if (checks.isEmpty())
         return html + none();
-    html += WideTableStart
-            + row({tr("Lp"), tr("Moduł"), tr("Sprawdzenie"), tr("Sposób"), tr("Wymaganie"),
-                   tr("Pomiar"), tr("Wynik"), tr("Uwagi")},
-                  true, {4, 8, 17, 23, 16, 10, 10, 12});
-    for (const CheckRow &check : checks) {
-        const QString result = check.result == CheckResult::NotChecked
-                ? QLatin1String("<b>") + tr("nie sprawdzono") + QLatin1String("</b>")
-                : esc(checkResultText(check.result));
-        html += row({number(check.position), esc(check.moduleText()), esc(check.item),
-                     esc(check.method), esc(check.limit), esc(check.measured), result,
-                     esc(check.remark)});
+    const struct
+    {
+        CheckSection section;
+        const char *title;
+    } parts[] = {
+        {CheckSection::General, QT_TRANSLATE_NOOP("VisitReport", "Sprawdzenia ogólne")},
+        {CheckSection::Module, QT_TRANSLATE_NOOP("VisitReport", "Sprawdzenia modułów centrali")},
+        {CheckSection::FieldDevices,
+         QT_TRANSLATE_NOOP("VisitReport",
+                           "Urządzenia w obiekcie (sprawdzone albo wyłączone z zakresu, z "
+                           "powodem w uwagach)")},
+    };
+    for (const auto &part : parts) {
+        const bool modules = part.section == CheckSection::Module;
+        QString rows;
+        for (const CheckRow &check : checks) {
+            if (check.section() != part.section)
+                continue;
+            QStringList cells{number(check.position)};
+            if (modules)
+                cells << esc(check.moduleText());
+            cells << esc(check.item) << esc(check.method) << esc(check.limit)
+                  << esc(check.measured) << resultCell(check.result) << esc(check.remark);
+            rows += row(cells);
+        }
+        if (rows.isEmpty())
+            continue;
+        html += paragraph(QLatin1String("<b>") + tr(part.title) + QLatin1String("</b>"));
+        html += WideTableStart
+                + (modules ? row({tr("Lp"), tr("Moduł"), tr("Sprawdzenie"), tr("Sposób"),
+                                  tr("Wymaganie"), tr("Pomiar"), tr("Wynik"), tr("Uwagi")},
+                                 true, {5, 9, 17, 22, 15, 10, 10, 12})
+                         : row({tr("Lp"), tr("Sprawdzenie"), tr("Sposób"), tr("Wymaganie"),
+                                tr("Pomiar"), tr("Wynik"), tr("Uwagi")},
+                               true, {5, 20, 25, 16, 10, 10, 14}))
+                + rows + TableEnd;
     }
-    return html + TableEnd;
+    return html;
 }
 
 QString batteriesSection(const VisitStore &store, const Visit &visit)
@@ -429,10 +514,10 @@ QString batteriesSection(const VisitStore &store, const Visit &visit)
     const QDate today = visit.started.date();
     html += paragraph(tr("Okres eksploatacji akumulatorów w latach: %1.").arg(life))
             + WideTableStart
-            + row({tr("Lp"), tr("Marka i typ"), tr("Pojemność [Ah]"), tr("Kod daty"),
-                   tr("Montaż"), tr("Napięcie [V]"), tr("Rezystancja [mΩ]"), tr("Wynik"),
-                   tr("Wymiana do")},
-                  true, {4, 18, 10, 10, 11, 10, 11, 10, 16});
+            + row({tr("Lp"), tr("Moduł"), tr("Marka i typ"), tr("Pojemność [Ah]"),
+                   tr("Kod daty"), tr("Montaż"), tr("Napięcie [V]"), tr("Rezystancja [mΩ]"),
+                   tr("Próba pojemności / obciążenia"), tr("Wynik"), tr("Wymiana do")},
+                  true, {4, 7, 14, 8, 8, 10, 8, 9, 12, 8, 12});
     for (const BatteryRow &battery : batteries) {
         const QDate due = batteryReplacementDue(battery.installed, life);
         QString dueText = dateText(due);
@@ -448,15 +533,37 @@ QString batteriesSection(const VisitStore &store, const Visit &visit)
         default:
             break;
         }
-        html += row({number(battery.position), esc(battery.make), number(battery.capacityAh),
-                     esc(battery.dateCode), dateText(battery.installed),
+        const QPair<int, QString> module = store.batteryModule(battery.id);
+        const QString moduleText = module.first == 0
+                ? QStringLiteral("-")
+                : moduleName(module.first >> 8) + QLatin1Char(' ')
+                        + QString::number(module.first & 0xFF);
+        html += row({number(battery.position), esc(moduleText), esc(battery.make),
+                     number(battery.capacityAh), esc(battery.dateCode),
+                     dateText(battery.installed),
                      number(battery.voltage, 2), number(battery.resistance),
-                     battery.result == CheckResult::NotChecked
-                             ? tr("nie sprawdzono")
-                             : esc(checkResultText(battery.result)),
-                     dueText});
+                     esc(module.second), resultCell(battery.result), dueText});
     }
-    return html + TableEnd;
+    html += TableEnd;
+    const QString required = store.visitDetail(visit.id, VisitDetail::StandbyRequired);
+    const QString measured = store.visitDetail(visit.id, VisitDetail::StandbyMeasured);
+    if (!required.isEmpty() || !measured.isEmpty()) {
+        const auto hours = [](const QString &text) {
+            return QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+        };
+        QString verdict;
+        if (!required.isEmpty() && !measured.isEmpty())
+            verdict = hours(measured) >= hours(required) ? tr("wymaganie spełnione")
+                                                         : tr("wymaganie NIESPEŁNIONE");
+        html += pairTable({{tr("Wymagany czas pracy z akumulatorów"),
+                            required.isEmpty() ? QStringLiteral("-")
+                                               : tr("%1 h").arg(number(hours(required)))},
+                           {tr("Uzyskany czas pracy z akumulatorów"),
+                            measured.isEmpty() ? QStringLiteral("-")
+                                               : tr("%1 h").arg(number(hours(measured)))},
+                           {tr("Ocena"), verdict.isEmpty() ? QStringLiteral("-") : verdict}});
+    }
+    return html;
 }
 
 // "od 0,1 do -0,1 A" as the unit's limits may come: the lower bound first.
@@ -558,6 +665,118 @@ QString documentNote(const Visit &visit)
                         "protokół i czy jest zgodny z zapisanym przy zamknięciu."));
 }
 
+// The first thing an inspector reads: the verdict as the admission formula, the next date
+// and what the service is done under.
+QString summaryBox(const Visit &visit, const Site &site, const Unit &unit)
+{
+    QString admission = QStringLiteral("-");
+    if (visit.verdict == Verdict::Working || visit.verdict == Verdict::WorkingWithRemarks)
+        admission = tr("urządzenie dopuszczone do dalszej eksploatacji");
+    else if (visit.verdict == Verdict::NotWorking)
+        admission = tr("urządzenie niedopuszczone do dalszej eksploatacji");
+    const QString verdict = visit.verdict == Verdict::None ? tr("nie wystawiono")
+                                                           : verdictText(visit.verdict);
+    const auto line = [](const QString &label, const QString &value) {
+        return QLatin1String("<tr><th align='left' width='28%'>") + label
+                + QLatin1String("</th><td>") + value + QLatin1String("</td></tr>");
+    };
+    return QLatin1String("<table border='2' cellpadding='4' cellspacing='0' width='100%'>")
+            + line(tr("Obiekt / centrala"), esc(site.name + QLatin1String(" — ") + unit.label))
+            + line(tr("Wynik przeglądu"), QLatin1String("<b>") + esc(verdict)
+                                                  + QLatin1String("</b>"))
+            + line(tr("Orzeczenie"), QLatin1String("<b>") + esc(admission)
+                                             + QLatin1String("</b>"))
+            + line(tr("Następny przegląd"), QLatin1String("<b>") + dateText(visit.nextService)
+                                                    + QLatin1String("</b>"))
+            + line(tr("Podstawa"),
+                   tr("przegląd okresowy wykonywany co najmniej raz w roku zgodnie z "
+                      "rozporządzeniem Ministra Spraw Wewnętrznych i Administracji z dnia 7 "
+                      "czerwca 2010 r. w sprawie ochrony przeciwpożarowej budynków, innych "
+                      "obiektów budowlanych i terenów (§ 3 ust. 3) oraz z instrukcją serwisową "
+                      "producenta"))
+            + QLatin1String("</table>");
+}
+
+QString instrumentsSection(const VisitStore &store, int visitId)
+{
+    QString html = section(tr("Przyrządy pomiarowe"));
+    const QList<Instrument> instruments = store.visitInstruments(visitId);
+    if (instruments.isEmpty())
+        return html + none();
+    html += TableStart
+            + row({tr("Lp"), tr("Przyrząd"), tr("Numer fabryczny"), tr("Data wzorcowania")}, true,
+                  {8, 46, 23, 23});
+    int position = 0;
+    for (const Instrument &instrument : instruments)
+        html += row({number(++position), esc(instrument.name), esc(instrument.serial),
+                     dateText(instrument.calibrated)});
+    return html + TableEnd;
+}
+
+// What the previous visit asked for and left, and whether it was done.
+QString previousSection(const VisitStore &store, const Visit &visit, const Visit &previous)
+{
+    if (previous.id == 0)
+        return QString();
+    QString html = section(tr("Z poprzedniego przeglądu %1").arg(previous.reportNumber()));
+    bool read = false;
+    const QStringList left = faultLines(store, previous.id, RecordRole::FaultsDeparture, &read);
+    const QStringList choices = previousDoneChoices();
+    const int done = store.visitDetail(visit.id, VisitDetail::PreviousDone).toInt();
+    html += pairTable(
+            {{tr("Zalecenia"), previous.recommendations.isEmpty() ? tr("brak")
+                                                                  : previous.recommendations},
+             {tr("Wykonanie zaleceń"),
+              done > 0 && done < choices.size() ? choices.at(done) : tr("nie oceniono")},
+             {tr("Uwagi"), store.visitDetail(visit.id, VisitDetail::PreviousNote)}});
+    html += paragraph(QLatin1String("<b>") + tr("Uszkodzenia pozostawione przy odjeździe")
+                      + QLatin1String("</b>"))
+            + (read ? faultTable(left) : paragraph(tr("nie odczytano")));
+    return html;
+}
+
+QString signatures(const VisitStore &store, const Visit &visit)
+{
+    const QString place = store.visitDetail(visit.id, VisitDetail::Place);
+    const QString customer = store.visitDetail(visit.id, VisitDetail::Customer);
+    const QDateTime at = visit.closed ? visit.ended : visit.started;
+    const QLatin1String dots("<br><br><br>..........................................");
+    return paragraph(esc(tr("Miejsce i data: %1, %2")
+                                 .arg(place.isEmpty() ? QStringLiteral("..........") : place,
+                                      at.date().toString(QStringLiteral("yyyy-MM-dd")))))
+            + QLatin1String("<table border='1' cellpadding='6' cellspacing='0' width='100%'>"
+                            "<tr><td width='34%'>")
+            + tr("Konserwator (wykonał przegląd)") + QLatin1String("<br><b>")
+            + esc(visit.technician) + QLatin1String("</b><br>") + esc(visit.certificate) + dots
+            + QLatin1String("<br>") + tr("podpis") + QLatin1String("</td><td width='33%'>")
+            + tr("Pieczęć firmy") + dots + QLatin1String("</td><td width='33%'>")
+            + tr("Protokół otrzymałem (użytkownik / zarządca)") + QLatin1String("<br><b>")
+            + esc(customer) + QLatin1String("</b>") + dots + QLatin1String("<br>")
+            + tr("podpis") + QLatin1String("</td></tr></table>");
+}
+
+// The whole register as the appendix: the date and time on one line, in small print.
+QString appendixHtml(const QByteArray &data)
+{
+    QString html = QLatin1String("<H3 style='page-break-before: always'>")
+            + tr("Załącznik: pełny rejestr zdarzeń") + QLatin1String("</H3>")
+            + QLatin1String("<table BORDER='1'style=\"background-color:white; font-size:7pt\" "
+                            "cellpadding='1' cellspacing='0' width = '100%'>")
+            + row({tr("Lp"), tr("Data"), tr("Moduł"), tr("Zdarzenie")}, true, {8, 22, 12, 58});
+    const int total = data.size() / Pamietnik::RecordSize;
+    html.reserve(html.size() + total * 120);
+    for (int i = 0; i < total; ++i) {
+        const EventEntry entry =
+                Pamietnik::decodeRecord(data.constData() + i * Pamietnik::RecordSize);
+        html += QLatin1String("<tr><td>") + QString::number(i + 1)
+                + QLatin1String("</td><td style='white-space: nowrap'>")
+                + Pamietnik::dateTimeText(entry) + QLatin1String("</td><td>")
+                + esc(Pamietnik::moduleText(entry)) + QLatin1String("</td><td>")
+                + esc(Pamietnik::eventText(entry)) + QLatin1String("</td></tr>");
+    }
+    return html + TableEnd;
+}
+
 QString draftMark()
 {
     return tr("PROJEKT — przegląd otwarty");
@@ -598,16 +817,23 @@ QString build(const VisitStore &store, const Visit &visit, bool withRegister,
                                         .arg(store.visit(visit.corrects).reportNumber(),
                                              visit.correctionReason))
                           + QLatin1String("</b>"));
-    QList<QPair<QString, QString>> header{
-        {tr("Identyfikator"), visit.uid},
-        {tr("Firma"), visit.company},
-        {tr("Technik"), visit.technician},
-        {tr("Nr świadectwa"), visit.certificate},
-        {tr("Rodzaj wizyty"), visitTypeText(visit.type)},
-        {tr("Rozpoczęcie"), timeText(visit.started)},
-        {tr("Zakończenie"), visit.closed ? timeText(visit.ended) : tr("wizyta otwarta")},
-    };
-    html += pairTable(header);
+    html += summaryBox(visit, site, unit);
+
+    const QString valid = store.visitDetail(visit.id, VisitDetail::AuthorisationValid);
+    html += section(tr("Wykonawca"))
+            + pairTable({{tr("Firma"), visit.company},
+                         {tr("Adres firmy"), store.companyDetail(CompanyDetail::Address)},
+                         {tr("NIP"), store.companyDetail(CompanyDetail::TaxNumber)},
+                         {tr("Telefon firmy"), store.companyDetail(CompanyDetail::Phone)},
+                         {tr("Konserwator"), visit.technician},
+                         {tr("Nr świadectwa / uprawnień"), visit.certificate},
+                         {tr("Uprawnienia ważne do"), valid.isEmpty() ? QStringLiteral("-")
+                                                                      : valid},
+                         {tr("Rodzaj wizyty"), visitTypeText(visit.type)},
+                         {tr("Rozpoczęcie"), timeText(visit.started)},
+                         {tr("Zakończenie"),
+                          visit.closed ? timeText(visit.ended) : tr("wizyta otwarta")},
+                         {tr("Identyfikator"), visit.uid}});
 
     html += section(tr("Obiekt i centrala"))
             + pairTable({{tr("Obiekt"), site.name},
@@ -616,11 +842,26 @@ QString build(const VisitStore &store, const Visit &visit, bool withRegister,
                          {tr("Osoba kontaktowa"), site.contact},
                          {tr("Telefon"), site.phone},
                          {tr("Centrala"), unit.label},
+                         {tr("Producent"), store.unitDetail(unit.id, UnitDetail::Maker)},
+                         {tr("Typ"), store.unitDetail(unit.id, UnitDetail::Type)},
+                         {tr("Nr świadectwa dopuszczenia"),
+                          store.unitDetail(unit.id, UnitDetail::Admission)},
                          {tr("Miejsce montażu"), unit.place},
                          {tr("Numer fabryczny"), unit.serialNumber},
                          {tr("Data instalacji"), dateText(unit.installed)}});
 
     html += modulesSection(store, visit.id, before ? before.get() : after.get());
+    html += instrumentsSection(store, visit.id);
+    html += previousSection(store, visit, previous);
+    html += checksSection(store, visit.id);
+    html += batteriesSection(store, visit);
+    html += diagnosticsSection(store, visit.id);
+    html += faultsSection(store, visit);
+    html += section(tr("Wykonane prace i wymienione części"))
+            + pairTable({{tr("Wykonane prace"),
+                          store.visitDetail(visit.id, VisitDetail::WorkDone)},
+                         {tr("Wymienione części"),
+                          store.visitDetail(visit.id, VisitDetail::PartsReplaced)}});
 
     html += section(tr("Zegar centrali"))
             + pairTable({{tr("Odchyłka zegara"), driftText(visit)},
@@ -628,19 +869,6 @@ QString build(const VisitStore &store, const Visit &visit, bool withRegister,
 
     QString appendix;
     html += registerSection(store, visit, previous, withRegister, &appendix, basis);
-
-    html += section(tr("Uszkodzenia przy przyjeździe"))
-            + faultsList(store, visit.id, RecordRole::FaultsArrival);
-    html += section(tr("Uszkodzenia przy odjeździe"));
-    if (store.linkedRecord(visit.id, RecordRole::FaultsDeparture) == 0
-        && !visit.departureSkipped.isEmpty())
-        html += paragraph(tr("Odczyt pominięto: %1").arg(esc(visit.departureSkipped)));
-    else
-        html += faultsList(store, visit.id, RecordRole::FaultsDeparture);
-
-    html += checksSection(store, visit.id);
-    html += batteriesSection(store, visit);
-    html += diagnosticsSection(store, visit.id);
 
     html += section(tr("Zmiany konfiguracji podczas wizyty"))
             + changesTable(before.get(), after.get());
@@ -660,11 +888,7 @@ QString build(const VisitStore &store, const Visit &visit, bool withRegister,
                          {tr("Następny przegląd"), dateText(visit.nextService)}});
 
     html += documentNote(visit);
-    html += QLatin1String("<br><table border='0' cellpadding='4' cellspacing='0' width = '600'>"
-                          "<tr><td width='50%'>")
-            + tr("Podpis technika") + QLatin1String("<br><br><br>..............................")
-            + QLatin1String("</td><td width='50%'>") + tr("Podpis klienta")
-            + QLatin1String("<br><br><br>..............................</td></tr></table>");
+    html += signatures(store, visit);
     // The appendix is the report's last table, so that the printer can cut it into slices.
     html += appendix;
     return html + QLatin1String("</body></html>");
@@ -676,12 +900,7 @@ QString withAppendix(const VisitStore &store, const Visit &visit, const QString 
     const int id = store.linkedRecord(visit.id, RecordRole::EventLog);
     if (id == 0)
         return html;
-    Pamietnik log;
-    log.parse(store.recordData(RecordRole::EventLog, id));
-    const QString full = log.toHtml();
-    const QString appendix = QLatin1String("<H3 style='page-break-before: always'>")
-            + tr("Załącznik: pełny rejestr zdarzeń") + QLatin1String("</H3>")
-            + full.mid(full.indexOf(QLatin1String("<table")));
+    const QString appendix = appendixHtml(store.recordData(RecordRole::EventLog, id));
     const int end = html.lastIndexOf(QLatin1String("</body>"));
     return end < 0 ? html + appendix : html.left(end) + appendix + html.mid(end);
 }

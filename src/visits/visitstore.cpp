@@ -1,6 +1,7 @@
 #include "visits/visitstore.h"
 
 #include "records/pamietnik.h"
+#include "visits/checklist.h"
 #include "visits/visitreport.h"
 
 #include <QCoreApplication>
@@ -74,6 +75,26 @@ const char *const Creates[] = {
     "visit INTEGER NOT NULL UNIQUE REFERENCES WIZYTY(id),reason TEXT NOT NULL)",
     "CREATE TABLE IF NOT EXISTS WIZYTY_ANULOWANE (id INTEGER PRIMARY KEY AUTOINCREMENT,"
     "visit INTEGER NOT NULL UNIQUE REFERENCES WIZYTY(id),reason TEXT NOT NULL,at TEXT)",
+    // The protocol's details of a visit and of a unit by key, the company's own data, its
+    // measuring instruments with the copies a visit keeps, and its checklist templates.
+    "CREATE TABLE IF NOT EXISTS WIZYTY_DANE (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL REFERENCES WIZYTY(id),key TEXT NOT NULL,value TEXT,"
+    "UNIQUE(visit,key))",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_PRZYRZADY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL REFERENCES WIZYTY(id),position INTEGER NOT NULL,name TEXT,"
+    "serial TEXT,calibrated TEXT)",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_AKUMULATORY_MODULY (id INTEGER PRIMARY KEY "
+    "AUTOINCREMENT,visit INTEGER NOT NULL REFERENCES WIZYTY(id),battery INTEGER NOT NULL "
+    "UNIQUE,module_type INTEGER NOT NULL,module_number INTEGER NOT NULL,test TEXT)",
+    "CREATE TABLE IF NOT EXISTS CENTRALE_DANE (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "unit INTEGER NOT NULL REFERENCES CENTRALE(id),key TEXT NOT NULL,value TEXT,"
+    "UNIQUE(unit,key))",
+    "CREATE TABLE IF NOT EXISTS FIRMA_DANE (key TEXT PRIMARY KEY,value TEXT)",
+    "CREATE TABLE IF NOT EXISTS PRZYRZADY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "name TEXT NOT NULL,serial TEXT,calibrated TEXT,retired INTEGER NOT NULL DEFAULT 0)",
+    "CREATE TABLE IF NOT EXISTS SZABLONY_KONTROLI (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "section TEXT NOT NULL,position INTEGER NOT NULL,item TEXT NOT NULL,method TEXT,"
+    "limit_text TEXT,retired INTEGER NOT NULL DEFAULT 0)",
     // An issued protocol is never rewritten, whoever writes.
     "CREATE TRIGGER IF NOT EXISTS WIZYTY_PROTOKOLY_fixed BEFORE UPDATE ON WIZYTY_PROTOKOLY "
     "BEGIN SELECT RAISE(ABORT, 'protocol frozen'); END",
@@ -100,7 +121,17 @@ const AddedColumn AddedColumns[] = {
 // The tables whose rows belong to one visit, guarded by triggers like the visit itself.
 const char *const VisitChildren[] = {"WIZYTY_REKORDY", "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY",
                                       "WIZYTY_DIAGNOSTYKA", "WIZYTY_PROTOKOLY", "WIZYTY_REJESTR",
-                                      "WIZYTY_KOREKTY", "WIZYTY_ANULOWANE"};
+                                      "WIZYTY_KOREKTY", "WIZYTY_ANULOWANE", "WIZYTY_DANE",
+                                      "WIZYTY_PRZYRZADY", "WIZYTY_AKUMULATORY_MODULY"};
+
+// The keys of the detail tables: the stored names come from here, never from the caller.
+const char *const VisitDetailKeys[int(VisitDetail::Count)] = {
+    "authorisation_valid", "work_done", "parts_replaced", "previous_done", "previous_note",
+    "customer", "place", "standby_required", "standby_measured"};
+const char *const UnitDetailKeys[int(UnitDetail::Count)] = {"maker", "type", "admission"};
+const char *const CompanyDetailKeys[int(CompanyDetail::Count)] = {"address", "tax_number",
+                                                                  "phone"};
+constexpr double MaxStandbyHours = 200;
 
 QString recordTable(RecordRole role)
 {
@@ -525,12 +556,22 @@ int VisitStore::startVisit(const Visit &visit)
              visit.departureSkipped,
              // A correction keeps the life its original was reported with.
              visit.corrects != 0 ? visit.batteryLifeYears : batteryLifeYears()});
-    if (!insert.ok() || !transaction.commit()) {
+    // The technician's authorisation holds across visits: its validity comes along.
+    const int id = insert.insertedId();
+    if (!insert.ok()
+        || !Statement(m_db,
+                      QStringLiteral("INSERT INTO WIZYTY_DANE (visit,key,value) SELECT ?,key,value "
+                                     "FROM WIZYTY_DANE WHERE key = ? AND visit = (SELECT max(id) "
+                                     "FROM WIZYTY WHERE technician = ? AND id <> ?)"),
+                      {id, QLatin1String(VisitDetailKeys[int(VisitDetail::AuthorisationValid)]),
+                       visit.technician.trimmed(), id})
+                    .ok()
+        || !transaction.commit()) {
         fail(tr("Nie zapisano wizyty w bazie danych."));
         return 0;
     }
     m_error.clear();
-    return insert.insertedId();
+    return id;
 }
 
 bool VisitStore::updateVisit(const Visit &visit)
@@ -755,6 +796,17 @@ int VisitStore::startCorrection(int closedVisitId, const QString &reason)
         QStringLiteral("INSERT INTO WIZYTY_REJESTR (visit,entries,last_index,last_entry,at) "
                        "SELECT %1,entries,last_index,last_entry,at FROM WIZYTY_REJESTR "
                        "WHERE visit=?"),
+        QStringLiteral("INSERT OR REPLACE INTO WIZYTY_DANE (visit,key,value) SELECT %1,key,"
+                       "value FROM WIZYTY_DANE WHERE visit=?"),
+        QStringLiteral("INSERT INTO WIZYTY_PRZYRZADY (visit,position,name,serial,calibrated) "
+                       "SELECT %1,position,name,serial,calibrated FROM WIZYTY_PRZYRZADY "
+                       "WHERE visit=? ORDER BY id"),
+        // The batteries' modules follow the copied batteries, matched by their position.
+        QStringLiteral("INSERT INTO WIZYTY_AKUMULATORY_MODULY (visit,battery,module_type,"
+                       "module_number,test) SELECT %1,n.id,m.module_type,m.module_number,m.test "
+                       "FROM WIZYTY_AKUMULATORY_MODULY m JOIN WIZYTY_AKUMULATORY o ON "
+                       "o.id=m.battery JOIN WIZYTY_AKUMULATORY n ON n.visit=%1 AND "
+                       "n.position=o.position WHERE m.visit=?"),
     };
     for (const QString &copy : copies) {
         if (!Statement(m_db, copy.arg(visitId), {closedVisitId}).ok()) {
@@ -1214,3 +1266,326 @@ QString VisitStore::recordName(RecordRole role, int recordId) const
                   {recordId});
     return row.next() ? row.value(0).toString() : QString();
 }
+
+QString VisitStore::visitDetail(int visitId, VisitDetail detail) const
+{
+    if (int(detail) < 0 || int(detail) >= int(VisitDetail::Count))
+        return QString();
+    Statement row(m_db,
+                  QStringLiteral("SELECT value FROM WIZYTY_DANE WHERE visit = ? AND key = ?"),
+                  {visitId, QLatin1String(VisitDetailKeys[int(detail)])});
+    return row.next() ? row.value(0).toString() : QString();
+}
+
+bool VisitStore::setVisitDetail(int visitId, VisitDetail detail, const QString &value)
+{
+    if (int(detail) < 0 || int(detail) >= int(VisitDetail::Count))
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    if (!writable(visitId))
+        return false;
+    const QString text = value.trimmed();
+    QString error;
+    switch (detail) {
+    case VisitDetail::AuthorisationValid: {
+        QDate date;
+        if (!parseVisitDate(text, tr("Uprawnienia ważne do"), true, &date, &error))
+            return fail(error);
+        break;
+    }
+    case VisitDetail::StandbyRequired:
+    case VisitDetail::StandbyMeasured: {
+        double hours = 0;
+        if (!text.isEmpty()
+            && !parseVisitNumber(text,
+                                 detail == VisitDetail::StandbyRequired
+                                         ? tr("Wymagany czas pracy z akumulatorów [h]")
+                                         : tr("Uzyskany czas pracy z akumulatorów [h]"),
+                                 0, MaxStandbyHours, &hours, &error))
+            return fail(error);
+        break;
+    }
+    case VisitDetail::PreviousDone: {
+        bool ok = false;
+        const int choice = text.toInt(&ok);
+        if (!text.isEmpty() && (!ok || choice < 0 || choice >= previousDoneChoices().size()))
+            return fail(tr("Nieprawidłowa odpowiedź o wykonaniu zaleceń."));
+        break;
+    }
+    default:
+        break;
+    }
+    Statement write(m_db,
+                    QStringLiteral("INSERT OR REPLACE INTO WIZYTY_DANE (visit,key,value) "
+                                   "VALUES (?,?,?)"),
+                    {visitId, QLatin1String(VisitDetailKeys[int(detail)]),
+                     detail == VisitDetail::WorkDone || detail == VisitDetail::PartsReplaced
+                                     || detail == VisitDetail::PreviousNote
+                             ? value
+                             : text});
+    if (!write.ok())
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    m_error.clear();
+    return true;
+}
+
+QString VisitStore::unitDetail(int unitId, UnitDetail detail) const
+{
+    if (int(detail) < 0 || int(detail) >= int(UnitDetail::Count))
+        return QString();
+    Statement row(m_db,
+                  QStringLiteral("SELECT value FROM CENTRALE_DANE WHERE unit = ? AND key = ?"),
+                  {unitId, QLatin1String(UnitDetailKeys[int(detail)])});
+    return row.next() ? row.value(0).toString() : QString();
+}
+
+bool VisitStore::setUnitDetail(int unitId, UnitDetail detail, const QString &value)
+{
+    if (int(detail) < 0 || int(detail) >= int(UnitDetail::Count) || unit(unitId).id == 0)
+        return fail(tr("Nie znaleziono centrali."));
+    Statement write(m_db,
+                    QStringLiteral("INSERT OR REPLACE INTO CENTRALE_DANE (unit,key,value) "
+                                   "VALUES (?,?,?)"),
+                    {unitId, QLatin1String(UnitDetailKeys[int(detail)]), value.trimmed()});
+    if (!write.ok())
+        return fail(tr("Nie zapisano centrali w bazie danych."));
+    return true;
+}
+
+QString VisitStore::companyDetail(CompanyDetail detail) const
+{
+    if (int(detail) < 0 || int(detail) >= int(CompanyDetail::Count))
+        return QString();
+    Statement row(m_db, QStringLiteral("SELECT value FROM FIRMA_DANE WHERE key = ?"),
+                  {QLatin1String(CompanyDetailKeys[int(detail)])});
+    return row.next() ? row.value(0).toString() : QString();
+}
+
+bool VisitStore::setCompanyDetail(CompanyDetail detail, const QString &value)
+{
+    if (int(detail) < 0 || int(detail) >= int(CompanyDetail::Count))
+        return fail(tr("Nie zapisano ustawienia w bazie danych."));
+    Statement write(m_db,
+                    QStringLiteral("INSERT OR REPLACE INTO FIRMA_DANE (key,value) VALUES (?,?)"),
+                    {QLatin1String(CompanyDetailKeys[int(detail)]), value.trimmed()});
+    if (!write.ok())
+        return fail(tr("Nie zapisano ustawienia w bazie danych."));
+    return true;
+}
+
+static Instrument readInstrument(const Statement &row)
+{
+    Instrument instrument;
+    instrument.id = row.value("id").toInt();
+    instrument.name = row.value("name").toString();
+    instrument.serial = row.value("serial").toString();
+    instrument.calibrated = toDate(row.value("calibrated"));
+    return instrument;
+}
+
+QList<Instrument> VisitStore::instruments(bool withRetired) const
+{
+    QList<Instrument> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM PRZYRZADY WHERE retired = 0 OR ? "
+                                  "ORDER BY name COLLATE NOCASE, id"),
+                   {int(withRetired)});
+    while (rows.next()) {
+        Instrument instrument = readInstrument(rows);
+        instrument.retired = rows.value("retired").toInt() != 0;
+        result.append(instrument);
+    }
+    return result;
+}
+
+int VisitStore::saveInstrument(const Instrument &instrument)
+{
+    if (instrument.name.trimmed().isEmpty()) {
+        fail(tr("Podaj nazwę przyrządu pomiarowego."));
+        return 0;
+    }
+    if (instrument.calibrated.isValid() && instrument.calibrated > QDate::currentDate()) {
+        fail(tr("Data wzorcowania nie może być późniejsza niż dzisiejsza."));
+        return 0;
+    }
+    const int id = saveRow(m_db, "PRZYRZADY", {"name", "serial", "calibrated", "retired"},
+                           {instrument.name.trimmed(), instrument.serial.trimmed(),
+                            dateValue(instrument.calibrated), int(instrument.retired)},
+                           instrument.id);
+    if (id == 0)
+        fail(tr("Nie zapisano przyrządu w bazie danych."));
+    return id;
+}
+
+QList<Instrument> VisitStore::visitInstruments(int visitId) const
+{
+    QList<Instrument> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM WIZYTY_PRZYRZADY WHERE visit = ? "
+                                  "ORDER BY position, id"),
+                   {visitId});
+    while (rows.next())
+        result.append(readInstrument(rows));
+    return result;
+}
+
+bool VisitStore::setVisitInstruments(int visitId, const QList<Instrument> &instruments)
+{
+    if (!writable(visitId))
+        return false;
+    Transaction transaction(m_db);
+    if (!Statement(m_db, QStringLiteral("DELETE FROM WIZYTY_PRZYRZADY WHERE visit = ?"),
+                   {visitId})
+                 .ok())
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    int position = 0;
+    // Copies: a later calibration or a retired instrument does not change what was used.
+    for (const Instrument &instrument : instruments) {
+        if (!Statement(m_db,
+                       QStringLiteral("INSERT INTO WIZYTY_PRZYRZADY (visit,position,name,serial,"
+                                      "calibrated) VALUES (?,?,?,?,?)"),
+                       {visitId, ++position, instrument.name, instrument.serial,
+                        dateValue(instrument.calibrated)})
+                     .ok())
+            return fail(tr("Nie zapisano wizyty w bazie danych."));
+    }
+    if (!transaction.commit())
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    return true;
+}
+
+QList<CheckTemplateRow> VisitStore::checkTemplates(const QString &section,
+                                                   bool withRetired) const
+{
+    QList<CheckTemplateRow> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM SZABLONY_KONTROLI WHERE section = ? "
+                                  "ORDER BY position, id"),
+                   {section});
+    while (rows.next()) {
+        CheckTemplateRow row;
+        row.id = rows.value("id").toInt();
+        row.section = section;
+        row.position = rows.value("position").toInt();
+        row.item = rows.value("item").toString();
+        row.method = rows.value("method").toString();
+        row.limit = rows.value("limit_text").toString();
+        row.retired = rows.value("retired").toInt() != 0;
+        if (withRetired || !row.retired)
+            result.append(row);
+    }
+    // A section the company has not shaped yet is the shipped one.
+    if (result.isEmpty() && !Statement(m_db,
+                                       QStringLiteral("SELECT 1 FROM SZABLONY_KONTROLI "
+                                                      "WHERE section = ?"),
+                                       {section})
+                                     .next())
+        return defaultCheckTemplates(section);
+    return result;
+}
+
+bool VisitStore::saveCheckTemplates(const QString &section, const QList<CheckTemplateRow> &rows)
+{
+    if (!checkSections().contains(section))
+        return fail(tr("Nieznana część listy sprawdzeń."));
+    for (const CheckTemplateRow &row : rows) {
+        if (row.item.trimmed().isEmpty())
+            return fail(tr("Każdy wiersz listy sprawdzeń musi mieć nazwę sprawdzenia."));
+    }
+    Transaction transaction(m_db);
+    // Rows are never deleted, only retired: the ids stay, the order is the given one.
+    int position = 0;
+    QVariantList kept;
+    for (const CheckTemplateRow &row : rows) {
+        const int id = saveRow(m_db, "SZABLONY_KONTROLI",
+                               {"section", "position", "item", "method", "limit_text", "retired"},
+                               {section, ++position, row.item.trimmed(), row.method.trimmed(),
+                                row.limit.trimmed(), int(row.retired)},
+                               row.id);
+        if (id == 0)
+            return fail(tr("Nie zapisano listy sprawdzeń w bazie danych."));
+    }
+    if (!transaction.commit())
+        return fail(tr("Nie zapisano listy sprawdzeń w bazie danych."));
+    return true;
+}
+
+int VisitStore::addCheck(int visitId, const CheckRow &row)
+{
+    if (!writable(visitId))
+        return 0;
+    if (row.item.trimmed().isEmpty()) {
+        fail(tr("Podaj, co sprawdzono."));
+        return 0;
+    }
+    Statement last(m_db,
+                   QStringLiteral("SELECT coalesce(max(position), 0) + 1 FROM WIZYTY_KONTROLE "
+                                  "WHERE visit = ?"),
+                   {visitId});
+    const int position = last.next() ? last.value(0).toInt() : 1;
+    Statement insert(m_db,
+                     QStringLiteral("INSERT INTO WIZYTY_KONTROLE (visit,position,module_type,"
+                                    "module_number,item,method,limit_text,measured,result,"
+                                    "remark) VALUES (?,?,?,?,?,?,?,?,?,?)"),
+                     {visitId, position, row.moduleType, row.moduleNumber, row.item.trimmed(),
+                      row.method.trimmed(), row.limit.trimmed(), QString(), 0, QString()});
+    if (insert.insertedId() == 0)
+        fail(tr("Nie zapisano sprawdzenia w bazie danych."));
+    return insert.insertedId();
+}
+
+QPair<int, QString> VisitStore::batteryModule(int batteryId) const
+{
+    Statement row(m_db,
+                  QStringLiteral("SELECT module_type,module_number,test FROM "
+                                 "WIZYTY_AKUMULATORY_MODULY WHERE battery = ?"),
+                  {batteryId});
+    if (!row.next())
+        return {0, QString()};
+    return {row.value(0).toInt() << 8 | row.value(1).toInt(), row.value(2).toString()};
+}
+
+bool VisitStore::setBatteryModule(int batteryId, int moduleType, int moduleNumber,
+                                  const QString &test)
+{
+    Statement owner(m_db, QStringLiteral("SELECT visit FROM WIZYTY_AKUMULATORY WHERE id = ?"),
+                    {batteryId});
+    if (!owner.next())
+        return fail(tr("Nie znaleziono akumulatora."));
+    if (!writable(owner.value(0).toInt()))
+        return false;
+    if (!Statement(m_db,
+                   QStringLiteral("INSERT OR REPLACE INTO WIZYTY_AKUMULATORY_MODULY (visit,"
+                                  "battery,module_type,module_number,test) VALUES (?,?,?,?,?)"),
+                   {owner.value(0).toInt(), batteryId, moduleType, moduleNumber, test.trimmed()})
+                 .ok())
+        return fail(tr("Nie zapisano akumulatora w bazie danych."));
+    return true;
+}
+
+int VisitStore::carryOver(int visitId)
+{
+    if (!writable(visitId))
+        return -1;
+    const Visit previous = previousVisit(visit(visitId));
+    if (previous.id == 0 || !batteries(visitId).isEmpty())
+        return 0;
+    // The batteries as the previous visit left them: what was replaced there carries its new
+    // installation date; the measurements are this visit's to take.
+    int count = 0;
+    for (BatteryRow battery : batteries(previous.id)) {
+        const QPair<int, QString> module = batteryModule(battery.id);
+        battery.id = 0;
+        battery.visitId = visitId;
+        battery.voltage = 0;
+        battery.resistance = 0;
+        battery.result = CheckResult::NotChecked;
+        const int id = saveBattery(battery);
+        if (id == 0)
+            return -1;
+        if (module.first != 0)
+            setBatteryModule(id, module.first >> 8, module.first & 0xFF, QString());
+        ++count;
+    }
+    return count;
+}
+

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariant>
@@ -102,6 +103,38 @@ public:
     // Replaces the visit's rows of that kind.
     bool saveDiagnostics(int visitId, DiagnosticKind kind, const QList<DiagnosticRow> &rows);
     QList<DiagnosticRow> diagnostics(int visitId) const;
+
+    // The protocol's details of a visit, a unit and the company, each written on its own;
+    // a refused value (a bad date or number) leaves the stored one.
+    QString visitDetail(int visitId, VisitDetail detail) const;
+    bool setVisitDetail(int visitId, VisitDetail detail, const QString &value);
+    QString unitDetail(int unitId, UnitDetail detail) const;
+    bool setUnitDetail(int unitId, UnitDetail detail, const QString &value);
+    QString companyDetail(CompanyDetail detail) const;
+    bool setCompanyDetail(CompanyDetail detail, const QString &value);
+
+    // The company's measuring instruments (retired ones when asked), and the copies a visit
+    // keeps of the ones it used.
+    QList<Instrument> instruments(bool withRetired = false) const;
+    int saveInstrument(const Instrument &instrument);
+    QList<Instrument> visitInstruments(int visitId) const;
+    bool setVisitInstruments(int visitId, const QList<Instrument> &instruments);
+
+    // The company's checklist template of a section, the shipped one until it is saved; a
+    // visit keeps the rows it was given. Saving keeps the given order; rows are retired, never
+    // deleted.
+    QList<CheckTemplateRow> checkTemplates(const QString &section, bool withRetired = false) const;
+    bool saveCheckTemplates(const QString &section, const QList<CheckTemplateRow> &rows);
+    // A row added on the spot at the end of an open visit's checklist; its id or 0.
+    int addCheck(int visitId, const CheckRow &row);
+
+    // The power module a battery belongs to (type << 8 | number, 0 for none) and its capacity
+    // or load test as written.
+    QPair<int, QString> batteryModule(int batteryId) const;
+    bool setBatteryModule(int batteryId, int moduleType, int moduleNumber, const QString &test);
+    // Offers a new visit the batteries of the previous one, with their installation dates and
+    // modules: how many were copied, -1 on failure.
+    int carryOver(int visitId);
 
     // Battery service life in years: an application-settings row, 4 when not set.
     int batteryLifeYears() const;

@@ -123,9 +123,12 @@ void TestVisitReport::initTestCase()
     Konfiguracja config;
     config.parse(configuration(40), Konfiguracja::FromDatabase);
     QList<CheckRow> checks = buildChecklist(config);
-    checks[1].measured = QStringLiteral("27,1 V");
-    checks[1].result = CheckResult::Fault;
-    checks[1].remark = QStringLiteral("=HYPERLINK(\"x\")");
+    CheckRow &charger = *std::find_if(checks.begin(), checks.end(), [](const CheckRow &row) {
+        return row.item == QStringLiteral("Ładowarka akumulatorów");
+    });
+    charger.measured = QStringLiteral("27,1 V");
+    charger.result = CheckResult::Fault;
+    charger.remark = QStringLiteral("=HYPERLINK(\"x\")");
     QVERIFY(m_store.setChecks(m_visit, checks));
     BatteryRow battery;
     battery.visitId = m_visit;
@@ -174,11 +177,16 @@ void TestVisitReport::report()
                      QString("Galeria <Północ> & Co"), QString("OS-2231"), QString("2.3"),
                      QString("+75 s"), QString("400 z 401 wpisów"),
                      QString("Skrót SHA-256 w stopce każdej strony obejmuje"),
-                     QString("Akumulator został odłączony"), QString("brak uszkodzeń"),
+                     QString("urządzenie dopuszczone do dalszej eksploatacji"),
+                     QString("Protokół otrzymałem"),
                      QString("Ładowarka akumulatorów"), QString("27,1 V"), QString("usterka"),
                      QString("(wymiana w ciągu 90 dni)"), QString("sprawna z uwagami"),
-                     QString("Podpis technika"), QString("Podpis klienta")})
+                     QString("Pieczęć firmy")})
             QVERIFY2(printed.contains(flat(expected)), qPrintable(expected));
+        // Found at arrival and gone at departure.
+        QVERIFY(html.section("Stwierdzone przy przyjeździe i usunięte", 1)
+                        .section("Pozostające przy odjeździe", 0, 0)
+                        .contains("Akumulator został odłączony"));
         // Still active according to the log: the old fault; the mains faults were removed.
         const QString active = html.section("Uszkodzenia aktywne według rejestru", 1)
                                        .section("<H3>", 0, 0);
@@ -195,8 +203,10 @@ void TestVisitReport::report()
 
     const QList<QByteArray> csv = VisitReport::checksCsv(m_store, m_visit).split('\n');
     QCOMPARE(csv.size(), m_store.checks(m_visit).size() + 2); // header, rows, empty tail
-    QVERIFY(csv.at(2).contains(";\"'=HYPERLINK(\"\"x\"\")\"\r"));
-    QVERIFY(csv.at(2).contains("PSB 1;Ładowarka akumulatorów;"));
+    const auto charger = std::find_if(csv.begin(), csv.end(), [](const QByteArray &line) {
+        return line.contains("PSB 1;Ładowarka akumulatorów;");
+    });
+    QVERIFY(charger != csv.end() && charger->contains(";\"'=HYPERLINK(\"\"x\"\")\"\r"));
 }
 
 // An open visit's PDF is a draft on every page and carries no digest anywhere.
@@ -221,7 +231,7 @@ void TestVisitReport::draft()
 }
 
 // A closed protocol reprints as it was issued whatever changes later: the site, the unit, the
-// settings, a correction of another visit, the program's language.
+// settings, the checklist templates, a correction of another visit, the program's language.
 void TestVisitReport::frozenReprint()
 {
     const VisitReport::Document issued = VisitReport::document(m_store, m_visit);
@@ -237,6 +247,10 @@ void TestVisitReport::frozenReprint()
     unit.serialNumber = QStringLiteral("OS-9999");
     QVERIFY(m_store.saveSite(site) && m_store.saveUnit(unit));
     QVERIFY(m_store.setBatteryLifeYears(9));
+    QList<CheckTemplateRow> power = m_store.checkTemplates("power");
+    power[1].item = QStringLiteral("Ładowarka");
+    QVERIFY(m_store.saveCheckTemplates("power", power));
+    QVERIFY(m_store.setUnitDetail(unit.id, UnitDetail::Maker, QStringLiteral("Inny")));
     const int correction = m_store.startCorrection(m_previous, QStringLiteral("zła data"));
     QVERIFY(m_store.closeVisit(correction, Verdict::NotWorking, "", "", QDate(), "brak"));
     QVERIFY(VisitReport::toHtml(m_store, correction)

@@ -1,6 +1,7 @@
 // ctest-labels: visit
 #include "config/modulefactory.h"
 #include "store/dbmanager.h"
+#include "visits/checklist.h"
 #include "visits/closewarnings.h"
 #include "visits/visitstore.h"
 
@@ -88,6 +89,7 @@ private slots:
     void refusedEditsStoreNothing();
     void correctionAndHistory();
     void closeWarnings();
+    void templatesAndCarryOver();
     void batteryDue_data();
     void batteryDue();
     void typedInput_data();
@@ -203,6 +205,11 @@ void TestVisitStore::refusedEditsStoreNothing_data()
             << "następnego";
     QTest::newRow("one field: no such verdict")
             << false << EDIT(s.setVisitField(v, VisitField::Verdict, 9)) << "ocena";
+    QTest::newRow("detail: impossible date")
+            << false << EDIT(s.setVisitDetail(v, VisitDetail::AuthorisationValid, "2026-02-30"))
+            << "nieprawidłowa data";
+    QTest::newRow("detail: negative hours")
+            << false << EDIT(s.setVisitDetail(v, VisitDetail::StandbyMeasured, "-3")) << "zakres";
     QTest::newRow("abandoned without a reason") << false << EDIT(s.abandonVisit(v, "")) << "powód";
     QTest::newRow("link to a missing record")
             << false << EDIT(s.linkRecord(v, RecordRole::EventLog, 99)) << "odczytu";
@@ -315,6 +322,38 @@ void TestVisitStore::closeWarnings()
     QVERIFY(f.store.saveBattery(battery));
     warnings = ::closeWarnings(f.store, visit, Verdict::WorkingWithRemarks);
     QCOMPARE(warnings.size(), 1);
+}
+
+// The company's template reworded and a row retired: a new checklist follows it. The next
+// visit takes over the batteries with their modules, to confirm or change.
+void TestVisitStore::templatesAndCarryOver()
+{
+    Fixture f;
+    QList<CheckTemplateRow> power = f.store.checkTemplates("power");
+    QCOMPARE(power.size(), 3);
+    power[0].item = QStringLiteral("Przełączenie na akumulatory");
+    power[2].retired = true;
+    QVERIFY2(f.store.saveCheckTemplates("power", power), qPrintable(f.store.lastError()));
+    QCOMPARE(f.store.checkTemplates("power", true).size(), 3);
+    QStringList items;
+    for (const CheckRow &row : buildChecklist({{0xE0, 1}}, [&f](const QString &section) {
+             return f.store.checkTemplates(section);
+         })) {
+        if (row.section() == CheckSection::Module)
+            items << row.item;
+    }
+    QCOMPARE(items, QStringList({"Przełączenie na akumulatory", power.at(1).item}));
+
+    const int first = f.openVisit();
+    const int battery = f.store.batteries(first).value(0).id;
+    QVERIFY(f.store.setBatteryModule(battery, 0xE0, 1, QStringLiteral("1 h, 2 A")));
+    QVERIFY(f.store.closeVisit(first, Verdict::Working, "", "", QDate()));
+    const int next = f.openVisit();
+    f.store.deleteBattery(f.store.batteries(next).value(0).id);
+    QCOMPARE(f.store.carryOver(next), 1);
+    const BatteryRow carried = f.store.batteries(next).value(0);
+    QCOMPARE(carried.installed, QDate(2023, 5, 1));
+    QCOMPARE(f.store.batteryModule(carried.id).first, 0xE0 << 8 | 1);
 }
 
 void TestVisitStore::batteryDue_data()
