@@ -28,6 +28,8 @@ CheckTemplatesDialog::CheckTemplatesDialog(VisitStore *store, QWidget *parent)
     ui->rowsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ui->rowsTable->horizontalHeader()->setSectionResizeMode(RetiredColumn,
                                                             QHeaderView::ResizeToContents);
+    // Each row as high as its wrapped text at the columns' current widths.
+    ui->rowsTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (const QString &section : checkSections())
         ui->sectionBox->addItem(checkSectionText(section), section);
     connect(ui->sectionBox, QOverload<int>::of(&QComboBox::activated), this,
@@ -54,7 +56,6 @@ void CheckTemplatesDialog::showSection(int index)
     ui->rowsTable->setRowCount(entries.size());
     for (int row = 0; row < entries.size(); ++row)
         setRow(row, entries.at(row));
-    ui->rowsTable->resizeRowsToContents();
     m_changed = false;
 }
 

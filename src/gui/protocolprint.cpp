@@ -123,7 +123,7 @@ CheckResult checkDigest(const VisitStore &store, const QString &typed)
     result.outcome = CheckResult::Match;
     result.message = QLatin1String("<b>") + tr("Skrót zgodny.") + QLatin1String("</b> ")
             + tr("To %1.").arg(ProtocolFile::visitDescription(store, result.visitId))
-            + QLatin1String("<br>")
+            + ProtocolFile::supersededNote(store, result.visitId) + QLatin1String("<br>")
             + tr("Skrót potwierdza protokół, nie treść papierowej kopii: porównaj ją z podglądem "
                  "protokołu albo sprawdź plik PDF.");
     return result;
@@ -173,14 +173,16 @@ CheckResult checkPdf(const VisitStore &store, const QString &fileName, QWidget *
     if (same) {
         result.outcome = CheckResult::Match;
         result.message = QLatin1String("<b>") + tr("Plik zgodny.") + QLatin1String("</b> ")
-                + tr("To %1, taki jak zapisany przy zamknięciu przeglądu.").arg(visit);
+                + tr("To %1, taki jak zapisany przy zamknięciu przeglądu.").arg(visit)
+                + ProtocolFile::supersededNote(store, result.visitId);
     } else {
         result.outcome = CheckResult::Mismatch;
         result.message = QLatin1String("<b>") + tr("Plik NIEZGODNY.") + QLatin1String("</b> ")
                 + tr("Podaje się za %1, ale jego treść różni się od protokołu zapisanego przy "
                      "zamknięciu: plik zmieniono (albo wydrukowano go inną wersją programu). "
                      "Nie jest to wiarygodna kopia.")
-                          .arg(visit);
+                          .arg(visit)
+                + ProtocolFile::supersededNote(store, result.visitId);
     }
     return result;
 }

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QLocale>
 #include <QTableWidget>
 
 namespace {
@@ -122,7 +123,8 @@ int resultIndex(CheckResult result)
 
 QString numberText(double value)
 {
-    return value == 0 ? QString() : QString::number(value, 'g', 6);
+    // In the interface's language ("13,2"), which the fields read back either way.
+    return value == 0 ? QString() : QLocale().toString(value, 'g', 6);
 }
 
 // Records stored by a reading hold the unit's bytes; a record saved by the editor the store's.
@@ -331,7 +333,6 @@ void VisitWindow::fillProtocolPage()
                                                            : previous.recommendations
                                                                      .toHtmlEscaped());
     ui->previousLabel->setText(text);
-    ui->previousGroup->setEnabled(previous.id != 0);
     m_filling = false;
     fillInstruments();
 }
@@ -597,6 +598,12 @@ void VisitWindow::updateState()
     ui->compareButton->setEnabled(m_store->linkedRecord(m_visit.id, RecordRole::ConfigBefore)
                                   != 0);
     ui->addBatteryButton->setEnabled(open);
+    ui->addCheckButton->setEnabled(open);
+    for (QWidget *group : {static_cast<QWidget *>(ui->detailsGroup),
+                           static_cast<QWidget *>(ui->onceGroup),
+                           static_cast<QWidget *>(ui->instrumentsGroup)})
+        group->setEnabled(open);
+    ui->previousGroup->setEnabled(open && m_store->previousVisit(m_visit).id != 0);
     ui->removeBatteryButton->setEnabled(open);
     for (QWidget *widget : {static_cast<QWidget *>(ui->verdictBox),
                             static_cast<QWidget *>(ui->closeButton),

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int RecordSize = Pamietnik::RecordSize;
+// The most entries one register transfer carries: 255 parts of 255 entries.
+constexpr int RegisterCapacity = 255 * 255;
 
 // The unit's own events, in the generic table (type -1: the unit itself and every type without
 // a table of its own) and in PSB's, which numbers them the same way.
@@ -186,7 +188,10 @@ RegisterRange locateSince(const QByteArray &registerData, bool hasPrevious,
             }
         }
         if (found < 0) {
-            range.mode = RegisterRange::Overflowed;
+            // Only a full register loses entries by itself; anything shorter was cleared (or is
+            // not the register the previous visit read).
+            range.mode = total >= RegisterCapacity ? RegisterRange::Overflowed
+                                                   : RegisterRange::Cleared;
             for (int i = 0; i < total; ++i) {
                 if (isUnitEvent(data + i * RecordSize, LogClearedEvent)) {
                     range.mode = RegisterRange::Cleared;

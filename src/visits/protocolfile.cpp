@@ -150,13 +150,19 @@ QString visitDescription(const VisitStore &store, int visitId)
                            .arg(visit.reportNumber(), visit.uid, site.name, unit.label,
                                 visit.ended.toString(QStringLiteral("yyyy-MM-dd HH:mm")))
                            .toHtmlEscaped();
-    if (visit.supersededBy != 0)
-        text += QLatin1String("<br><b>")
-                + tr("Uwaga: ten protokół zastąpiono protokołem korygującym %1.")
-                          .arg(store.visit(visit.supersededBy).reportNumber())
-                          .toHtmlEscaped()
-                + QLatin1String("</b>");
     return text;
+}
+
+QString supersededNote(const VisitStore &store, int visitId)
+{
+    const Visit visit = store.visit(visitId);
+    if (visit.supersededBy == 0)
+        return QString();
+    return QLatin1String("<br><b>")
+            + tr("Uwaga: ten protokół zastąpiono protokołem korygującym %1.")
+                      .arg(store.visit(visit.supersededBy).reportNumber())
+                      .toHtmlEscaped()
+            + QLatin1String("</b>");
 }
 
 } // namespace ProtocolFile

@@ -21,8 +21,9 @@ bool samePdf(const QByteArray &a, const QByteArray &b);
 // A typed digest as the footer prints it ("SHA-256: 3f…", spaces, upper case) in the stored
 // form; empty when it is not 64 hexadecimal digits.
 QString normalizedDigest(const QString &typed);
-// One line naming the visit of a protocol: number, id, site, unit and when it closed, with a
-// note when a correction replaced it. The texts are escaped for a rich-text label.
+// One line naming the visit of a protocol: number, id, site, unit and when it closed; and a
+// line of its own when a correction replaced it. Escaped for a rich-text label.
 QString visitDescription(const VisitStore &store, int visitId);
+QString supersededNote(const VisitStore &store, int visitId);
 
 } // namespace ProtocolFile

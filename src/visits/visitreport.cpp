@@ -681,7 +681,7 @@ QString summaryBox(const Visit &visit, const Site &site, const Unit &unit)
                 + QLatin1String("</th><td>") + value + QLatin1String("</td></tr>");
     };
     return QLatin1String("<table border='2' cellpadding='4' cellspacing='0' width='100%'>")
-            + line(tr("Obiekt / centrala"), esc(site.name + QLatin1String(" — ") + unit.label))
+            + line(tr("Obiekt / centrala"), esc(site.name + QStringLiteral(" — ") + unit.label))
             + line(tr("Wynik przeglądu"), QLatin1String("<b>") + esc(verdict)
                                                   + QLatin1String("</b>"))
             + line(tr("Orzeczenie"), QLatin1String("<b>") + esc(admission)

@@ -180,9 +180,13 @@ void TestEventSummary::sincePrevious_data()
                                  << qint64(1800) << true << int(RegisterRange::Cleared) << 0
                                  << QStringList({"-|Odczyt uszkodzeń|1",
                                                  "-|Skasowanie rejestru zdarzeń|1"});
-    QTest::newRow("more entries than it holds") << later << true << qint64(1800) << true
-                                                << int(RegisterRange::Overflowed) << 0
-                                                << three;
+    QTest::newRow("more entries than it holds")
+            << entryAt(arrival.addDays(2), 33).repeated(255 * 255 - 3) + later << true
+            << qint64(1800) << true << int(RegisterRange::Overflowed) << 0
+            << QStringList({"-|Odczyt rejestru zdarzeń|65022", "-|Odczyt uszkodzeń|2",
+                            "-|Zapis nowej konfiguracji|1"});
+    QTest::newRow("shorter, no clear entry") << later << true << qint64(1800) << true
+                                             << int(RegisterRange::Cleared) << 0 << three;
     // Without the previous visit's reading only the clock is left: its end moved by the drift
     // it measured, unless it set the clock.
     QTest::newRow("no previous reading, drift")
