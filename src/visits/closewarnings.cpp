@@ -8,11 +8,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CloseWarnings", text);
-}
-
 int departureFaults(const VisitStore &store, int visitId)
 {
     const int record = store.linkedRecord(visitId, RecordRole::FaultsDeparture);
@@ -30,18 +25,24 @@ int departureFaults(const VisitStore &store, int visitId)
 
 QStringList closeWarnings(const VisitStore &store, int visitId, Verdict verdict)
 {
+    const auto translated = [](const char *text) {
+        return QCoreApplication::translate("CloseWarnings", text);
+    };
     QStringList warnings;
     const Visit visit = store.visit(visitId);
     int unchecked = 0;
     for (const CheckRow &check : store.checks(visitId))
         unchecked += check.result == CheckResult::NotChecked;
     if (unchecked > 0)
-        warnings << tr("Sprawdzenia bez wyniku: %1. W protokole będą opisane jako „nie "
-                       "sprawdzono”.")
+        warnings << translated(QT_TRANSLATE_NOOP("CloseWarnings",
+                                         "Sprawdzenia bez wyniku: %1. W protokole będą opisane "
+                                         "jako „nie sprawdzono”."))
                             .arg(unchecked);
     const int faults = departureFaults(store, visitId);
     if (verdict == Verdict::Working && faults > 0)
-        warnings << tr("Ocena „sprawna”, a przy odjeździe centrala zgłasza uszkodzenia: %1.")
+        warnings << translated(QT_TRANSLATE_NOOP("CloseWarnings",
+                                         "Ocena „sprawna”, a przy odjeździe centrala zgłasza "
+                                         "uszkodzenia: %1."))
                             .arg(faults);
     for (const BatteryRow &battery : store.batteries(visitId)) {
         const QDate due = batteryReplacementDue(battery.installed, visit.batteryLifeYears);
@@ -51,10 +52,13 @@ QStringList closeWarnings(const VisitStore &store, int visitId, Verdict verdict)
         const QString name = battery.make.isEmpty() ? QString::number(battery.position)
                                                     : battery.make;
         warnings << (state == BatteryDueState::Overdue
-                             ? tr("Akumulator %1: termin wymiany %2 minął, a akumulatora nie "
-                                  "wymieniono.")
-                             : tr("Akumulator %1: termin wymiany %2 przypada w ciągu 90 dni, a "
-                                  "akumulatora nie wymieniono."))
+                             ? translated(QT_TRANSLATE_NOOP("CloseWarnings",
+                                                    "Akumulator %1: termin wymiany %2 minął, a "
+                                                    "akumulatora nie wymieniono."))
+                             : translated(QT_TRANSLATE_NOOP("CloseWarnings",
+                                                    "Akumulator %1: termin wymiany %2 przypada w "
+                                                    "ciągu 90 dni, a akumulatora nie "
+                                                    "wymieniono.")))
                             .arg(name, due.toString(Qt::ISODate));
     }
     return warnings;

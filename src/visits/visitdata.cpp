@@ -85,7 +85,16 @@ QString CheckRow::moduleText() const
 
 QStringList previousDoneChoices()
 {
-    return {QString(), tr("tak"), tr("częściowo"), tr("nie"), tr("nie dotyczy")};
+    static const char *const texts[] = {
+        QT_TRANSLATE_NOOP("Visits", "tak"),
+        QT_TRANSLATE_NOOP("Visits", "częściowo"),
+        QT_TRANSLATE_NOOP("Visits", "nie"),
+        QT_TRANSLATE_NOOP("Visits", "nie dotyczy"),
+    };
+    QStringList choices{QString()};
+    for (const char *text : texts)
+        choices.append(tr(text));
+    return choices;
 }
 
 QDate batteryReplacementDue(const QDate &installed, int lifeYears)
