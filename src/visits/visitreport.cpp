@@ -495,10 +495,10 @@ QString checksSection(const VisitStore &store, int visitId)
         html += WideTableStart
                 + (modules ? row({tr("Lp"), tr("Moduł"), tr("Sprawdzenie"), tr("Sposób"),
                                   tr("Wymaganie"), tr("Pomiar"), tr("Wynik"), tr("Uwagi")},
-                                 true, {5, 9, 17, 22, 15, 10, 10, 12})
+                                 true, {4, 7, 15, 21, 13, 14, 13, 13})
                          : row({tr("Lp"), tr("Sprawdzenie"), tr("Sposób"), tr("Wymaganie"),
                                 tr("Pomiar"), tr("Wynik"), tr("Uwagi")},
-                               true, {5, 20, 25, 16, 10, 10, 14}))
+                               true, {4, 19, 24, 14, 13, 13, 13}))
                 + rows + TableEnd;
     }
     return html;

@@ -12,6 +12,7 @@
 #include "visits/visitstore.h"
 
 #include <QProcess>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -61,6 +62,7 @@ private slots:
     void frozenReprint();
     void check_data();
     void check();
+    void visitsCsv();
 
 private:
     QTemporaryDir m_dir;
@@ -322,6 +324,20 @@ void TestVisitReport::check()
         QCOMPARE(result.visitId, m_visit);
         QVERIFY(result.message.contains(m_store.visit(m_visit).reportNumber()));
     }
+}
+
+// A uid that came from a colleague's store is text like any other: neutralised in the visits'
+// CSV and kept out of the file name's path.
+void TestVisitReport::visitsCsv()
+{
+    const int open = m_store.openVisits().value(0).id;
+    QSqlQuery query(m_db.database());
+    QVERIFY(query.exec(QStringLiteral("UPDATE WIZYTY SET uid='=1+1/../x' WHERE id=%1").arg(open)));
+    const QList<QByteArray> rows = VisitReport::visitsCsv(m_store, {m_visit, open}).split('\n');
+    QCOMPARE(rows.size(), 4); // header, two visits, empty tail
+    QVERIFY(rows.at(2).contains(";'=1+1/../x;"));
+    QVERIFY(rows.at(1).contains(m_store.frozenProtocol(m_visit).digest.toUtf8()));
+    QVERIFY(!VisitReport::fileBaseName(m_store, open).contains('/'));
 }
 
 QTEST_MAIN(TestVisitReport)
