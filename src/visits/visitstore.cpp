@@ -83,9 +83,11 @@ const char *const Creates[] = {
     "CREATE TABLE IF NOT EXISTS WIZYTY_PRZYRZADY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
     "visit INTEGER NOT NULL REFERENCES WIZYTY(id),position INTEGER NOT NULL,name TEXT,"
     "serial TEXT,calibrated TEXT)",
+    // A battery is named by its position in the visit, which a colleague's copy keeps too.
     "CREATE TABLE IF NOT EXISTS WIZYTY_AKUMULATORY_MODULY (id INTEGER PRIMARY KEY "
-    "AUTOINCREMENT,visit INTEGER NOT NULL REFERENCES WIZYTY(id),battery INTEGER NOT NULL "
-    "UNIQUE,module_type INTEGER NOT NULL,module_number INTEGER NOT NULL,test TEXT)",
+    "AUTOINCREMENT,visit INTEGER NOT NULL REFERENCES WIZYTY(id),position INTEGER NOT NULL,"
+    "module_type INTEGER NOT NULL,module_number INTEGER NOT NULL,test TEXT,"
+    "UNIQUE(visit,position))",
     "CREATE TABLE IF NOT EXISTS CENTRALE_DANE (id INTEGER PRIMARY KEY AUTOINCREMENT,"
     "unit INTEGER NOT NULL REFERENCES CENTRALE(id),key TEXT NOT NULL,value TEXT,"
     "UNIQUE(unit,key))",
@@ -801,12 +803,9 @@ int VisitStore::startCorrection(int closedVisitId, const QString &reason)
         QStringLiteral("INSERT INTO WIZYTY_PRZYRZADY (visit,position,name,serial,calibrated) "
                        "SELECT %1,position,name,serial,calibrated FROM WIZYTY_PRZYRZADY "
                        "WHERE visit=? ORDER BY id"),
-        // The batteries' modules follow the copied batteries, matched by their position.
-        QStringLiteral("INSERT INTO WIZYTY_AKUMULATORY_MODULY (visit,battery,module_type,"
-                       "module_number,test) SELECT %1,n.id,m.module_type,m.module_number,m.test "
-                       "FROM WIZYTY_AKUMULATORY_MODULY m JOIN WIZYTY_AKUMULATORY o ON "
-                       "o.id=m.battery JOIN WIZYTY_AKUMULATORY n ON n.visit=%1 AND "
-                       "n.position=o.position WHERE m.visit=?"),
+        QStringLiteral("INSERT INTO WIZYTY_AKUMULATORY_MODULY (visit,position,module_type,"
+                       "module_number,test) SELECT %1,position,module_type,module_number,test "
+                       "FROM WIZYTY_AKUMULATORY_MODULY WHERE visit=?"),
     };
     for (const QString &copy : copies) {
         if (!Statement(m_db, copy.arg(visitId), {closedVisitId}).ok()) {
@@ -1148,9 +1147,15 @@ bool VisitStore::deleteBattery(int batteryId)
         return fail(tr("Nie znaleziono akumulatora."));
     if (!writable(owner.value(0).toInt()))
         return false;
+    // Its module goes with it, so that a battery added later in its place starts without one.
+    Transaction transaction(m_db);
+    Statement(m_db,
+              QStringLiteral("DELETE FROM WIZYTY_AKUMULATORY_MODULY WHERE visit = ? AND position "
+                             "= (SELECT position FROM WIZYTY_AKUMULATORY WHERE id = ?)"),
+              {owner.value(0).toInt(), batteryId});
     Statement remove(m_db, QStringLiteral("DELETE FROM WIZYTY_AKUMULATORY WHERE id = ?"),
                      {batteryId});
-    if (remove.affected() != 1)
+    if (remove.affected() != 1 || !transaction.commit())
         return fail(tr("Nie usunięto akumulatora z bazy danych."));
     return true;
 }
@@ -1536,8 +1541,9 @@ int VisitStore::addCheck(int visitId, const CheckRow &row)
 QPair<int, QString> VisitStore::batteryModule(int batteryId) const
 {
     Statement row(m_db,
-                  QStringLiteral("SELECT module_type,module_number,test FROM "
-                                 "WIZYTY_AKUMULATORY_MODULY WHERE battery = ?"),
+                  QStringLiteral("SELECT m.module_type,m.module_number,m.test FROM "
+                                 "WIZYTY_AKUMULATORY_MODULY m JOIN WIZYTY_AKUMULATORY b ON "
+                                 "b.visit = m.visit AND b.position = m.position WHERE b.id = ?"),
                   {batteryId});
     if (!row.next())
         return {0, QString()};
@@ -1547,7 +1553,8 @@ QPair<int, QString> VisitStore::batteryModule(int batteryId) const
 bool VisitStore::setBatteryModule(int batteryId, int moduleType, int moduleNumber,
                                   const QString &test)
 {
-    Statement owner(m_db, QStringLiteral("SELECT visit FROM WIZYTY_AKUMULATORY WHERE id = ?"),
+    Statement owner(m_db,
+                    QStringLiteral("SELECT visit,position FROM WIZYTY_AKUMULATORY WHERE id = ?"),
                     {batteryId});
     if (!owner.next())
         return fail(tr("Nie znaleziono akumulatora."));
@@ -1555,8 +1562,9 @@ bool VisitStore::setBatteryModule(int batteryId, int moduleType, int moduleNumbe
         return false;
     if (!Statement(m_db,
                    QStringLiteral("INSERT OR REPLACE INTO WIZYTY_AKUMULATORY_MODULY (visit,"
-                                  "battery,module_type,module_number,test) VALUES (?,?,?,?,?)"),
-                   {owner.value(0).toInt(), batteryId, moduleType, moduleNumber, test.trimmed()})
+                                  "position,module_type,module_number,test) VALUES (?,?,?,?,?)"),
+                   {owner.value(0).toInt(), owner.value(1).toInt(), moduleType, moduleNumber,
+                    test.trimmed()})
                  .ok())
         return fail(tr("Nie zapisano akumulatora w bazie danych."));
     return true;
