@@ -123,8 +123,11 @@ int resultIndex(CheckResult result)
 
 QString numberText(double value)
 {
-    // In the interface's language ("13,2"), which the fields read back either way.
-    return value == 0 ? QString() : QLocale().toString(value, 'g', 6);
+    // In the interface's language ("13,2"), which the fields read back either way; without
+    // group separators, which they would not.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return value == 0 ? QString() : locale.toString(value, 'g', 6);
 }
 
 // Records stored by a reading hold the unit's bytes; a record saved by the editor the store's.

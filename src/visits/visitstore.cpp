@@ -1499,7 +1499,6 @@ bool VisitStore::saveCheckTemplates(const QString &section, const QList<CheckTem
     Transaction transaction(m_db);
     // Rows are never deleted, only retired: the ids stay, the order is the given one.
     int position = 0;
-    QVariantList kept;
     for (const CheckTemplateRow &row : rows) {
         const int id = saveRow(m_db, "SZABLONY_KONTROLI",
                                {"section", "position", "item", "method", "limit_text", "retired"},
