@@ -705,9 +705,10 @@ void VisitWindow::readingDone(const VisitReading &reading)
     if (config) {
         m_store->setUnitModules(m_visit.unitId, moduleSetOf(*config));
         if (arrival && m_store->checks(id).isEmpty())
-            m_store->setChecks(id, buildChecklist(modulesInOrder(*config), [this](const QString &s) {
-                                   return m_store->checkTemplates(s);
-                               }));
+            m_store->setChecks(id, buildChecklist(modulesInOrder(*config),
+                                                  [this](const QString &section) {
+                                                      return m_store->checkTemplates(section);
+                                                  }));
     }
     reload();
 

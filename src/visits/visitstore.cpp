@@ -897,7 +897,8 @@ QList<Visit> VisitStore::openVisits() const
     QList<Visit> result;
     Statement rows(m_db,
                    QLatin1String(VisitSelect)
-                           + QLatin1String("WHERE w.closed = 0 ORDER BY w.started DESC, w.id DESC"));
+                           + QLatin1String("WHERE w.closed = 0 "
+                                           "ORDER BY w.started DESC, w.id DESC"));
     while (rows.next())
         result.append(readVisit(rows));
     return result;
