@@ -388,6 +388,53 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     </message>
 </context>
 <context>
+    <name>CheckTemplatesDialog</name>
+    <message>
+        <source>Listy sprawdzeń</source>
+        <translation>Prüflisten</translation>
+    </message>
+    <message>
+        <source>Część listy:</source>
+        <translation>Teil der Liste:</translation>
+    </message>
+    <message>
+        <source>Nowe przeglądy dostają wiersze, które nie są wycofane, w tej kolejności. Przeglądy już rozpoczęte zachowują swoje wiersze.</source>
+        <translation>Neue Wartungen erhalten die nicht zurückgezogenen Zeilen in dieser Reihenfolge. Bereits begonnene Wartungen behalten ihre Zeilen.</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>W górę</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>W dół</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>Sposób</source>
+        <translation>Vorgehen</translation>
+    </message>
+    <message>
+        <source>Wymaganie</source>
+        <translation>Anforderung</translation>
+    </message>
+    <message>
+        <source>Wycofany</source>
+        <translation>Zurückgezogen</translation>
+    </message>
+</context>
+<context>
     <name>Checklist</name>
     <message>
         <source>Przełączenie zasilania sieć / akumulator</source>
@@ -496,6 +543,189 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     <message>
         <source>brak przerwy i zwarcia, bez wyzwolenia</source>
         <translation>keine Unterbrechung und kein Kurzschluss, keine Auslösung</translation>
+    </message>
+    <message>
+        <source>Stan wizualny centrali i obudowy</source>
+        <translation>Sichtprüfung von Zentrale und Gehäuse</translation>
+    </message>
+    <message>
+        <source>Oględziny: uszkodzenia, zabrudzenia, mocowanie, zamknięcie</source>
+        <translation>Besichtigung: Schäden, Verschmutzung, Befestigung, Verschluss</translation>
+    </message>
+    <message>
+        <source>bez uszkodzeń</source>
+        <translation>ohne Schäden</translation>
+    </message>
+    <message>
+        <source>Bezpieczniki</source>
+        <translation>Sicherungen</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie wartości i stanu bezpieczników</source>
+        <translation>Prüfung von Wert und Zustand der Sicherungen</translation>
+    </message>
+    <message>
+        <source>zgodne z dokumentacją</source>
+        <translation>gemäß Dokumentation</translation>
+    </message>
+    <message>
+        <source>Obwód zasilania sieciowego</source>
+        <translation>Netzversorgungsstromkreis</translation>
+    </message>
+    <message>
+        <source>Wydzielony obwód, oznaczenie, zabezpieczenie</source>
+        <translation>Eigener Stromkreis, Kennzeichnung, Absicherung</translation>
+    </message>
+    <message>
+        <source>zgodny z projektem</source>
+        <translation>gemäß Planung</translation>
+    </message>
+    <message>
+        <source>Sygnalizacja do centrali SSP / monitoringu</source>
+        <translation>Meldung an die Brandmelderzentrale / Überwachung</translation>
+    </message>
+    <message>
+        <source>Wywołanie alarmu i uszkodzenia, potwierdzenie odbioru</source>
+        <translation>Alarm und Störung auslösen, Empfang bestätigen</translation>
+    </message>
+    <message>
+        <source>sygnały odebrane</source>
+        <translation>Meldungen empfangen</translation>
+    </message>
+    <message>
+        <source>Książka eksploatacji</source>
+        <translation>Betriebsbuch</translation>
+    </message>
+    <message>
+        <source>Wpisy od poprzedniego przeglądu</source>
+        <translation>Einträge seit der letzten Wartung</translation>
+    </message>
+    <message>
+        <source>prowadzona</source>
+        <translation>geführt</translation>
+    </message>
+    <message>
+        <source>Instrukcja obsługi na miejscu</source>
+        <translation>Bedienungsanleitung vor Ort</translation>
+    </message>
+    <message>
+        <source>Obecność i aktualność instrukcji przy centrali</source>
+        <translation>Anleitung an der Zentrale vorhanden und aktuell</translation>
+    </message>
+    <message>
+        <source>dostępna</source>
+        <translation>vorhanden</translation>
+    </message>
+    <message>
+        <source>Czujki</source>
+        <translation>Melder</translation>
+    </message>
+    <message>
+        <source>Pobudzenie testerem, zadziałanie na centrali</source>
+        <translation>Auslösung mit Prüfgerät, Anzeige an der Zentrale</translation>
+    </message>
+    <message>
+        <source>alarm na centrali</source>
+        <translation>Alarm an der Zentrale</translation>
+    </message>
+    <message>
+        <source>Przyciski ROP i przyciski oddymiania</source>
+        <translation>Handfeuermelder und RWA-Taster</translation>
+    </message>
+    <message>
+        <source>Uruchomienie kluczem testowym</source>
+        <translation>Auslösung mit Prüfschlüssel</translation>
+    </message>
+    <message>
+        <source>Siłowniki</source>
+        <translation>Antriebe</translation>
+    </message>
+    <message>
+        <source>Pełny cykl otwarcia i zamknięcia</source>
+        <translation>Vollständiger Auf-/Zu-Zyklus</translation>
+    </message>
+    <message>
+        <source>ruch bez zacięć</source>
+        <translation>Bewegung ohne Klemmen</translation>
+    </message>
+    <message>
+        <source>Klapy i okna oddymiające</source>
+        <translation>RWA-Klappen und -Fenster</translation>
+    </message>
+    <message>
+        <source>Otwarcie z centrali, kontrola krańcówek</source>
+        <translation>Öffnen von der Zentrale, Endschalterprüfung</translation>
+    </message>
+    <message>
+        <source>otwarcie pełne</source>
+        <translation>vollständig geöffnet</translation>
+    </message>
+    <message>
+        <source>Sygnalizatory</source>
+        <translation>Signalgeber</translation>
+    </message>
+    <message>
+        <source>Wysterowanie z centrali</source>
+        <translation>Ansteuerung von der Zentrale</translation>
+    </message>
+    <message>
+        <source>sygnał słyszalny</source>
+        <translation>Signal hörbar</translation>
+    </message>
+    <message>
+        <source>Urządzenia wyzwalające i pojemniki</source>
+        <translation>Auslöseeinrichtungen und Behälter</translation>
+    </message>
+    <message>
+        <source>Oględziny, ciśnienie, masa, zabezpieczenia</source>
+        <translation>Besichtigung, Druck, Masse, Sicherungen</translation>
+    </message>
+    <message>
+        <source>zgodne z kartą urządzenia</source>
+        <translation>gemäß Gerätekarte</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>Allgemeine Prüfungen</translation>
+    </message>
+    <message>
+        <source>Moduły zasilania</source>
+        <translation>Versorgungsmodule</translation>
+    </message>
+    <message>
+        <source>Moduły liniowe</source>
+        <translation>Linienmodule</translation>
+    </message>
+    <message>
+        <source>Moduły przekaźników</source>
+        <translation>Relaismodule</translation>
+    </message>
+    <message>
+        <source>Moduły sterowania gaszeniem</source>
+        <translation>Löschsteuermodule</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie</source>
+        <translation>Feldgeräte</translation>
+    </message>
+</context>
+<context>
+    <name>CloseWarnings</name>
+    <message>
+        <source>Sprawdzenia bez wyniku: %1. W protokole będą opisane jako „nie sprawdzono”.</source>
+        <translation>Prüfungen ohne Ergebnis: %1. Im Protokoll erscheinen sie als „nicht geprüft“.</translation>
+    </message>
+    <message>
+        <source>Ocena „sprawna”, a przy odjeździe centrala zgłasza uszkodzenia: %1.</source>
+        <translation>Beurteilung „betriebsbereit“, aber die Zentrale meldet bei Abfahrt Störungen: %1.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 minął, a akumulatora nie wymieniono.</source>
+        <translation>Batterie %1: Der Austauschtermin %2 ist überschritten, die Batterie wurde nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 przypada w ciągu 90 dni, a akumulatora nie wymieniono.</source>
+        <translation>Batterie %1: Der Austauschtermin %2 liegt innerhalb von 90 Tagen, die Batterie wurde nicht ersetzt.</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2356,37 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
 </context>
 <context>
+    <name>EventSummary</name>
+    <message>
+        <source>alarmy i wysterowania</source>
+        <translation>Alarme und Ansteuerungen</translation>
+    </message>
+    <message>
+        <source>uszkodzenia</source>
+        <translation>Störungen</translation>
+    </message>
+    <message>
+        <source>zaniki zasilania</source>
+        <translation>Versorgungsausfälle</translation>
+    </message>
+    <message>
+        <source>starty i resety</source>
+        <translation>Starts und Resets</translation>
+    </message>
+    <message>
+        <source>zapisy konfiguracji</source>
+        <translation>Konfigurationsschreibvorgänge</translation>
+    </message>
+    <message>
+        <source>ustawienia zegara</source>
+        <translation>Uhr gestellt</translation>
+    </message>
+    <message>
+        <source>pozostałe</source>
+        <translation>sonstige</translation>
+    </message>
+</context>
+<context>
     <name>EventsManagement</name>
     <message>
         <source>Odczytaj</source>
@@ -3419,6 +3680,119 @@ Programm schließen?</translation>
     <message>
         <source>Zdarzenie</source>
         <translation>Ereignis</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolCheckDialog</name>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Protokoll prüfen</translation>
+    </message>
+    <message>
+        <source>Wskaż plik PDF protokołu albo wpisz skrót SHA-256 z jego stopki. Program poda, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>Wählen Sie die PDF-Datei eines Protokolls oder geben Sie den SHA-256-Hash aus seiner Fußzeile ein. Das Programm nennt die Wartung des Protokolls und ob es mit dem beim Abschluss gespeicherten übereinstimmt.</translation>
+    </message>
+    <message>
+        <source>Sprawdź plik PDF…</source>
+        <translation>PDF-Datei prüfen…</translation>
+    </message>
+    <message>
+        <source>skrót SHA-256 (64 znaki)</source>
+        <translation>SHA-256-Hash (64 Zeichen)</translation>
+    </message>
+    <message>
+        <source>Sprawdź skrót</source>
+        <translation>Hash prüfen</translation>
+    </message>
+    <message>
+        <source>Pliki PDF (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Sprawdzanie pliku…</source>
+        <translation>Datei wird geprüft…</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolFile</name>
+    <message>
+        <source>protokół %1 (identyfikator %2), obiekt „%3”, centrala „%4”, przegląd zamknięty %5</source>
+        <translation>Protokoll %1 (Kennung %2), Objekt „%3“, Zentrale „%4“, Wartung abgeschlossen %5</translation>
+    </message>
+    <message>
+        <source>Uwaga: ten protokół zastąpiono protokołem korygującym %1.</source>
+        <translation>Achtung: Dieses Protokoll wurde durch das Korrekturprotokoll %1 ersetzt.</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPrint</name>
+    <message>
+        <source>Podgląd protokołu</source>
+        <translation>Protokollvorschau</translation>
+    </message>
+    <message>
+        <source>Protokół ma około %1 stron: podgląd zablokowałby program na długo.
+
+Zapisać go do pliku PDF?</source>
+        <translation>Das Protokoll hat etwa %1 Seiten: Die Vorschau würde das Programm lange blockieren.
+
+Als PDF-Datei speichern?</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>To nie jest skrót SHA-256: skrót ma 64 znaki 0-9 i a-f, tak jak w stopce protokołu.</source>
+        <translation>Das ist kein SHA-256-Hash: Der Hash hat 64 Zeichen 0-9 und a-f, wie in der Fußzeile des Protokolls.</translation>
+    </message>
+    <message>
+        <source>Żaden zamknięty przegląd w tej bazie nie ma protokołu o tym skrócie.</source>
+        <translation>Keine abgeschlossene Wartung in dieser Datenbank hat ein Protokoll mit diesem Hash.</translation>
+    </message>
+    <message>
+        <source>Skrót zgodny.</source>
+        <translation>Hash stimmt überein.</translation>
+    </message>
+    <message>
+        <source>To %1.</source>
+        <translation>Es ist %1.</translation>
+    </message>
+    <message>
+        <source>Skrót potwierdza protokół, nie treść papierowej kopii: porównaj ją z podglądem protokołu albo sprawdź plik PDF.</source>
+        <translation>Der Hash bestätigt das Protokoll, nicht den Inhalt einer Papierkopie: Vergleichen Sie sie mit der Protokollvorschau oder prüfen Sie die PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać pliku PDF %1.</source>
+        <translation>Die PDF-Datei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Plik nie ma skrótu protokołu: nie jest to protokół zamkniętego przeglądu wydany przez program (projekt otwartego przeglądu nie ma skrótu).</source>
+        <translation>Die Datei enthält keinen Protokoll-Hash: Sie ist kein vom Programm ausgestelltes Protokoll einer abgeschlossenen Wartung (der Entwurf einer offenen Wartung hat keinen Hash).</translation>
+    </message>
+    <message>
+        <source>Plik podaje skrót %1, którego nie ma żaden zamknięty przegląd w tej bazie.</source>
+        <translation>Die Datei nennt den Hash %1, den keine abgeschlossene Wartung in dieser Datenbank hat.</translation>
+    </message>
+    <message>
+        <source>Plik zgodny.</source>
+        <translation>Datei stimmt überein.</translation>
+    </message>
+    <message>
+        <source>To %1, taki jak zapisany przy zamknięciu przeglądu.</source>
+        <translation>Es ist %1, wie beim Abschluss der Wartung gespeichert.</translation>
+    </message>
+    <message>
+        <source>Plik NIEZGODNY.</source>
+        <translation>Datei stimmt NICHT überein.</translation>
+    </message>
+    <message>
+        <source>Podaje się za %1, ale jego treść różni się od protokołu zapisanego przy zamknięciu: plik zmieniono (albo wydrukowano go inną wersją programu). Nie jest to wiarygodna kopia.</source>
+        <translation>Sie gibt sich als %1 aus, ihr Inhalt weicht aber vom beim Abschluss gespeicherten Protokoll ab: Die Datei wurde geändert (oder mit einer anderen Programmversion erzeugt). Sie ist keine verlässliche Kopie.</translation>
     </message>
 </context>
 <context>
@@ -5118,10 +5492,6 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <translation>nicht gelesen</translation>
     </message>
     <message>
-        <source>brak uszkodzeń</source>
-        <translation>keine Störungen</translation>
-    </message>
-    <message>
         <source>Uszkodzenie</source>
         <translation>Störung</translation>
     </message>
@@ -5166,22 +5536,6 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <translation>Ereignisspeicher</translation>
     </message>
     <message>
-        <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
-        <translation>Ereignisse seit dem letzten Besuch (%1): %2 von %3 Einträgen des Ereignisspeichers.</translation>
-    </message>
-    <message>
-        <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
-        <translation>Ereignisse seit Beginn des Ereignisspeichers: %1 Einträge.</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według modułu</source>
-        <translation>Anzahl der Einträge nach Modul</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według zdarzenia</source>
-        <translation>Anzahl der Einträge nach Ereignis</translation>
-    </message>
-    <message>
         <source>Uszkodzenia aktywne według rejestru</source>
         <translation>Laut Ereignisspeicher aktive Störungen</translation>
     </message>
@@ -5196,10 +5550,6 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
     <message>
         <source>Załącznik: pełny rejestr zdarzeń</source>
         <translation>Anlage: vollständiger Ereignisspeicher</translation>
-    </message>
-    <message>
-        <source>Sprawdzenia</source>
-        <translation>Prüfungen</translation>
     </message>
     <message>
         <source>Sprawdzenie</source>
@@ -5318,10 +5668,6 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <translation>Techniker</translation>
     </message>
     <message>
-        <source>Nr świadectwa</source>
-        <translation>Zertifikat-Nr.</translation>
-    </message>
-    <message>
         <source>Rodzaj wizyty</source>
         <translation>Art des Besuchs</translation>
     </message>
@@ -5336,10 +5682,6 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
     <message>
         <source>wizyta otwarta</source>
         <translation>Besuch offen</translation>
-    </message>
-    <message>
-        <source>Korekta protokołu</source>
-        <translation>Korrektur des Protokolls</translation>
     </message>
     <message>
         <source>Obiekt i centrala</source>
@@ -5402,10 +5744,6 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <translation>nein</translation>
     </message>
     <message>
-        <source>Uszkodzenia przy przyjeździe</source>
-        <translation>Störungen bei Ankunft</translation>
-    </message>
-    <message>
         <source>Uszkodzenia przy odjeździe</source>
         <translation>Störungen bei Abfahrt</translation>
     </message>
@@ -5454,16 +5792,340 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <translation>Nächste Wartung</translation>
     </message>
     <message>
-        <source>Podpis technika</source>
-        <translation>Unterschrift Techniker</translation>
-    </message>
-    <message>
-        <source>Podpis klienta</source>
-        <translation>Unterschrift Kunde</translation>
-    </message>
-    <message>
         <source>Protokół</source>
         <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Moduł adresowy</source>
+        <translation>Adressmodul</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników i linii</source>
+        <translation>Relais- und Linienmodul</translation>
+    </message>
+    <message>
+        <source>Moduł wyjść potencjałowych</source>
+        <translation>Modul potentialbehafteter Ausgänge</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników</source>
+        <translation>Relaismodul</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania liniami i przekaźnikami</source>
+        <translation>Linien- und Relaissteuermodul</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania gaszeniem</source>
+        <translation>Löschsteuermodul</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia</source>
+        <translation>Störungen</translation>
+    </message>
+    <message>
+        <source>Stwierdzone przy przyjeździe i usunięte</source>
+        <translation>Bei Ankunft festgestellt und behoben</translation>
+    </message>
+    <message>
+        <source>bez odczytu przy odjeździe: stwierdzone przy przyjeździe</source>
+        <translation>ohne Lesen bei Abfahrt: bei Ankunft festgestellt</translation>
+    </message>
+    <message>
+        <source>Pozostające przy odjeździe</source>
+        <translation>Bei Abfahrt verbleibend</translation>
+    </message>
+    <message>
+        <source>Usterki stwierdzone podczas sprawdzeń</source>
+        <translation>Bei den Prüfungen festgestellte Mängel</translation>
+    </message>
+    <message>
+        <source>pozostałe (%1)</source>
+        <translation>sonstige (%1)</translation>
+    </message>
+    <message>
+        <source>razem</source>
+        <translation>gesamt</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniej wizyty: zdarzenia od początku rejestru, %1 wpisów.</source>
+        <translation>Keine vorige Wartung: Ereignisse seit Beginn des Speichers, %1 Einträge.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1 (rejestr był wtedy pusty): %2 z %3 wpisów.</source>
+        <translation>Ereignisse seit der vorigen Wartung %1 (der Speicher war damals leer): %2 von %3 Einträgen.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1, po wpisie nr %2 — ostatnim odczytanym przy tamtej wizycie: %3 z %4 wpisów.</source>
+        <translation>Ereignisse seit der vorigen Wartung %1, nach Eintrag Nr. %2 — dem zuletzt bei jener Wartung gelesenen: %3 von %4 Einträgen.</translation>
+    </message>
+    <message>
+        <source>Pominięto wpisy zapisane jeszcze w czasie tamtej wizyty (odczyt przy odjeździe, ustawienie zegara): %1.</source>
+        <translation>Einträge, die noch während jener Wartung geschrieben wurden (Lesen bei Abfahrt, Uhr gestellt), wurden ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>Rejestr wyczyszczony od poprzedniej wizyty %1: wpisu odczytanego przy tamtej wizycie już w nim nie ma. Liczone są wszystkie wpisy: %2.</source>
+        <translation>Speicher seit der vorigen Wartung %1 geleert: Der bei jener Wartung gelesene Eintrag ist nicht mehr darin. Gezählt werden alle Einträge: %2.</translation>
+    </message>
+    <message>
+        <source>Od poprzedniej wizyty %1 przybyło więcej wpisów, niż mieści rejestr: wpis odczytany przy tamtej wizycie został nadpisany. Liczone są wszystkie wpisy: %2.</source>
+        <translation>Seit der vorigen Wartung %1 kamen mehr Einträge hinzu, als der Speicher fasst: Der bei jener Wartung gelesene Eintrag wurde überschrieben. Gezählt werden alle Einträge: %2.</translation>
+    </message>
+    <message>
+        <source>zegar ustawiono wtedy na czas komputera, przyjęto odchyłkę 0 s</source>
+        <translation>die Uhr wurde damals auf die PC-Zeit gestellt, Abweichung 0 s angenommen</translation>
+    </message>
+    <message>
+        <source>przyjęto odchyłkę zegara zmierzoną wtedy: %1 s</source>
+        <translation>die damals gemessene Uhrabweichung angenommen: %1 s</translation>
+    </message>
+    <message>
+        <source>odchyłki zegara wtedy nie zmierzono, przyjęto 0 s</source>
+        <translation>die Uhrabweichung wurde damals nicht gemessen, 0 s angenommen</translation>
+    </message>
+    <message>
+        <source>Poprzednia wizyta %1 nie odczytała rejestru, więc zdarzenia liczone są wg zegara centrali: wpisy późniejsze niż %2 (koniec tamtej wizyty; %3): %4 z %5 wpisów.</source>
+        <translation>Die vorige Wartung %1 hat den Speicher nicht gelesen, daher wird nach der Uhr der Zentrale gezählt: Einträge nach %2 (Ende jener Wartung; %3): %4 von %5 Einträgen.</translation>
+    </message>
+    <message>
+        <source>Rodzaj zdarzeń</source>
+        <translation>Ereignisart</translation>
+    </message>
+    <message>
+        <source>Najwięcej wpisów według modułu</source>
+        <translation>Die meisten Einträge nach Modul</translation>
+    </message>
+    <message>
+        <source>Najczęstsze zdarzenia</source>
+        <translation>Häufigste Ereignisse</translation>
+    </message>
+    <message>
+        <source>Rejestr odczytany przy tej wizycie: %1 wpisów, SHA-256 jego bajtów: %2.</source>
+        <translation>Bei dieser Wartung gelesener Speicher: %1 Einträge, SHA-256 seiner Bytes: %2.</translation>
+    </message>
+    <message>
+        <source>nie sprawdzono</source>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <source>Zakres przeglądu i wyniki sprawdzeń</source>
+        <translation>Wartungsumfang und Prüfergebnisse</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>Allgemeine Prüfungen</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia modułów centrali</source>
+        <translation>Prüfungen der Module der Zentrale</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie (sprawdzone albo wyłączone z zakresu, z powodem w uwagach)</source>
+        <translation>Feldgeräte (geprüft oder aus dem Umfang ausgenommen, mit Grund in den Bemerkungen)</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Kapazitäts- / Lastprüfung</translation>
+    </message>
+    <message>
+        <source>wymaganie spełnione</source>
+        <translation>Anforderung erfüllt</translation>
+    </message>
+    <message>
+        <source>wymaganie NIESPEŁNIONE</source>
+        <translation>Anforderung NICHT erfüllt</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów</source>
+        <translation>Geforderte Überbrückungszeit aus Batterien</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów</source>
+        <translation>Erreichte Überbrückungszeit aus Batterien</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY (powód: %1). Protokołu nie wystawiono.</source>
+        <translation>WARTUNG STORNIERT (Grund: %1). Kein Protokoll ausgestellt.</translation>
+    </message>
+    <message>
+        <source>Projekt protokołu: przegląd jest otwarty, projekt nie ma skrótu. Skrót nadaje zamknięcie przeglądu.</source>
+        <translation>Protokollentwurf: Die Wartung ist offen, der Entwurf hat keinen Hash. Den Hash vergibt der Abschluss der Wartung.</translation>
+    </message>
+    <message>
+        <source>Skrót SHA-256 w stopce każdej strony obejmuje całą treść tego protokołu (bez załącznika z pełnym rejestrem zdarzeń, którego bajty opisuje skrót w części „Rejestr zdarzeń”). Sprawdzenie: Konfigurator Ostrel, karta „Przeglądy”, przycisk „Sprawdź protokół”: wskaż plik PDF albo wpisz skrót ze stopki. Program podaje, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>Der SHA-256-Hash in der Fußzeile jeder Seite umfasst den gesamten Inhalt dieses Protokolls (ohne den Anhang mit dem vollständigen Ereignisspeicher, dessen Bytes der Hash im Teil „Ereignisspeicher“ beschreibt). Prüfung: Konfigurator Ostrel, Registerkarte „Wartungen“, Schaltfläche „Protokoll prüfen“: PDF-Datei wählen oder den Hash aus der Fußzeile eingeben. Das Programm nennt die Wartung des Protokolls und ob es mit dem beim Abschluss gespeicherten übereinstimmt.</translation>
+    </message>
+    <message>
+        <source>urządzenie dopuszczone do dalszej eksploatacji</source>
+        <translation>Gerät für den weiteren Betrieb zugelassen</translation>
+    </message>
+    <message>
+        <source>urządzenie niedopuszczone do dalszej eksploatacji</source>
+        <translation>Gerät für den weiteren Betrieb nicht zugelassen</translation>
+    </message>
+    <message>
+        <source>Obiekt / centrala</source>
+        <translation>Objekt / Zentrale</translation>
+    </message>
+    <message>
+        <source>Wynik przeglądu</source>
+        <translation>Ergebnis der Wartung</translation>
+    </message>
+    <message>
+        <source>Orzeczenie</source>
+        <translation>Beurteilung</translation>
+    </message>
+    <message>
+        <source>Podstawa</source>
+        <translation>Grundlage</translation>
+    </message>
+    <message>
+        <source>przegląd okresowy wykonywany co najmniej raz w roku zgodnie z rozporządzeniem Ministra Spraw Wewnętrznych i Administracji z dnia 7 czerwca 2010 r. w sprawie ochrony przeciwpożarowej budynków, innych obiektów budowlanych i terenów (§ 3 ust. 3) oraz z instrukcją serwisową producenta</source>
+        <translation>regelmäßige Wartung mindestens einmal jährlich gemäß der Verordnung des polnischen Innenministers vom 7. Juni 2010 über den Brandschutz von Gebäuden, anderen baulichen Anlagen und Geländen (§ 3 Abs. 3) sowie der Serviceanleitung des Herstellers</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Messgeräte</translation>
+    </message>
+    <message>
+        <source>Przyrząd</source>
+        <translation>Messgerät</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Kalibrierdatum</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu %1</source>
+        <translation>Aus der vorigen Wartung %1</translation>
+    </message>
+    <message>
+        <source>Wykonanie zaleceń</source>
+        <translation>Umsetzung der Empfehlungen</translation>
+    </message>
+    <message>
+        <source>nie oceniono</source>
+        <translation>nicht beurteilt</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia pozostawione przy odjeździe</source>
+        <translation>Bei Abfahrt verbliebene Störungen</translation>
+    </message>
+    <message>
+        <source>Miejsce i data: %1, %2</source>
+        <translation>Ort und Datum: %1, %2</translation>
+    </message>
+    <message>
+        <source>Konserwator (wykonał przegląd)</source>
+        <translation>Wartungstechniker (hat die Wartung ausgeführt)</translation>
+    </message>
+    <message>
+        <source>podpis</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Pieczęć firmy</source>
+        <translation>Firmenstempel</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymałem (użytkownik / zarządca)</source>
+        <translation>Protokoll erhalten (Betreiber / Verwalter)</translation>
+    </message>
+    <message>
+        <source>PROJEKT — przegląd otwarty</source>
+        <translation>ENTWURF — Wartung offen</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY</source>
+        <translation>WARTUNG STORNIERT</translation>
+    </message>
+    <message>
+        <source>koryguje protokół %1 (powód: %2)</source>
+        <translation>korrigiert Protokoll %1 (Grund: %2)</translation>
+    </message>
+    <message>
+        <source>Wykonawca</source>
+        <translation>Auftragnehmer</translation>
+    </message>
+    <message>
+        <source>Adres firmy</source>
+        <translation>Firmenanschrift</translation>
+    </message>
+    <message>
+        <source>NIP</source>
+        <translation>Steuernummer (NIP)</translation>
+    </message>
+    <message>
+        <source>Telefon firmy</source>
+        <translation>Firmentelefon</translation>
+    </message>
+    <message>
+        <source>Konserwator</source>
+        <translation>Wartungstechniker</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa / uprawnień</source>
+        <translation>Nr. des Zertifikats / der Berechtigung</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Berechtigung gültig bis</translation>
+    </message>
+    <message>
+        <source>Producent</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia</source>
+        <translation>Nr. der Zulassungsbescheinigung</translation>
+    </message>
+    <message>
+        <source>Wykonane prace i wymienione części</source>
+        <translation>Ausgeführte Arbeiten und ersetzte Teile</translation>
+    </message>
+    <message>
+        <source>Wykonane prace</source>
+        <translation>Ausgeführte Arbeiten</translation>
+    </message>
+    <message>
+        <source>Wymienione części</source>
+        <translation>Ersetzte Teile</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Akumulatory do wymiany</source>
+        <translation>Zu ersetzende Batterien</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>storniert</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>ersetzt durch %1</translation>
+    </message>
+    <message>
+        <source>zamknięty</source>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message>
+        <source>otwarty</source>
+        <translation>offen</translation>
     </message>
 </context>
 <context>
@@ -5795,6 +6457,70 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <source>Nie zapisano ustawienia w bazie danych.</source>
         <translation>Die Einstellung wurde nicht in der Datenbank gespeichert.</translation>
     </message>
+    <message>
+        <source>Korekta nie odczytuje centrali: poprawia tylko zapis przeglądu, który koryguje.</source>
+        <translation>Eine Korrektur liest die Zentrale nicht: Sie berichtigt nur den Eintrag der korrigierten Wartung.</translation>
+    </message>
+    <message>
+        <source>Anulowanego przeglądu nie można poprawić.</source>
+        <translation>Eine stornierte Wartung kann nicht korrigiert werden.</translation>
+    </message>
+    <message>
+        <source>Ten protokół zastąpiono już protokołem %1: popraw tamten.</source>
+        <translation>Dieses Protokoll wurde bereits durch Protokoll %1 ersetzt: Korrigieren Sie jenes.</translation>
+    </message>
+    <message>
+        <source>Korekta %1 tego przeglądu jest już otwarta.</source>
+        <translation>Die Korrektur %1 dieser Wartung ist bereits offen.</translation>
+    </message>
+    <message>
+        <source>Podaj powód korekty: drukuje się w protokole korygującym.</source>
+        <translation>Geben Sie den Grund der Korrektur an: Er wird im Korrekturprotokoll gedruckt.</translation>
+    </message>
+    <message>
+        <source>Podaj powód anulowania przeglądu.</source>
+        <translation>Geben Sie den Grund der Stornierung an.</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Berechtigung gültig bis</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]</source>
+        <translation>Geforderte Überbrückungszeit aus Batterien [h]</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]</source>
+        <translation>Erreichte Überbrückungszeit aus Batterien [h]</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa odpowiedź o wykonaniu zaleceń.</source>
+        <translation>Ungültige Angabe zur Umsetzung der Empfehlungen.</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę przyrządu pomiarowego.</source>
+        <translation>Geben Sie den Namen des Messgeräts an.</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania nie może być późniejsza niż dzisiejsza.</source>
+        <translation>Das Kalibrierdatum darf nicht nach dem heutigen liegen.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano przyrządu w bazie danych.</source>
+        <translation>Das Messgerät wurde nicht in der Datenbank gespeichert.</translation>
+    </message>
+    <message>
+        <source>Nieznana część listy sprawdzeń.</source>
+        <translation>Unbekannter Teil der Prüfliste.</translation>
+    </message>
+    <message>
+        <source>Każdy wiersz listy sprawdzeń musi mieć nazwę sprawdzenia.</source>
+        <translation>Jede Zeile der Prüfliste braucht eine Bezeichnung der Prüfung.</translation>
+    </message>
+    <message>
+        <source>Podaj, co sprawdzono.</source>
+        <translation>Geben Sie an, was geprüft wurde.</translation>
+    </message>
 </context>
 <context>
     <name>VisitWindow</name>
@@ -5967,10 +6693,6 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <translation>Von diesem Lesevorgang wurde nichts gespeichert; die Wartung bleibt offen.</translation>
     </message>
     <message>
-        <source> (poprawia przegląd %1)</source>
-        <translation> (korrigiert Wartung %1)</translation>
-    </message>
-    <message>
         <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
         <translation> — &lt;b&gt;abgeschlossen&lt;/b&gt;</translation>
     </message>
@@ -6078,6 +6800,198 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>Datei %1 konnte nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Dodaj wiersz…</source>
+        <translation>Zeile hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Dodaje sprawdzenie na miejscu: do modułu zaznaczonego wiersza albo do sprawdzeń ogólnych</source>
+        <translation>Fügt vor Ort eine Prüfung hinzu: zum Modul der markierten Zeile oder zu den allgemeinen Prüfungen</translation>
+    </message>
+    <message>
+        <source>Protokół</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Dane przeglądu do protokołu</source>
+        <translation>Wartungsdaten für das Protokoll</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do:</source>
+        <translation>Berechtigung gültig bis:</translation>
+    </message>
+    <message>
+        <source>Wykonane prace:</source>
+        <translation>Ausgeführte Arbeiten:</translation>
+    </message>
+    <message>
+        <source>Wymienione części:</source>
+        <translation>Ersetzte Teile:</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]:</source>
+        <translation>Geforderte Überbrückungszeit aus Batterien [h]:</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]:</source>
+        <translation>Erreichte Überbrückungszeit aus Batterien [h]:</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymuje:</source>
+        <translation>Protokoll erhält:</translation>
+    </message>
+    <message>
+        <source>imię, nazwisko i funkcja przedstawiciela użytkownika</source>
+        <translation>Vor- und Nachname sowie Funktion des Betreibervertreters</translation>
+    </message>
+    <message>
+        <source>Miejscowość:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu</source>
+        <translation>Aus der vorigen Wartung</translation>
+    </message>
+    <message>
+        <source>Zalecenia wykonano:</source>
+        <translation>Empfehlungen umgesetzt:</translation>
+    </message>
+    <message>
+        <source>Uwagi:</source>
+        <translation>Bemerkungen:</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe użyte w przeglądzie</source>
+        <translation>Bei der Wartung verwendete Messgeräte</translation>
+    </message>
+    <message>
+        <source>nazwa przyrządu</source>
+        <translation>Name des Messgeräts</translation>
+    </message>
+    <message>
+        <source>numer fabryczny</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>wzorcowanie rrrr-mm-dd</source>
+        <translation>Kalibrierung jjjj-mm-tt</translation>
+    </message>
+    <message>
+        <source>Dodaj przyrząd</source>
+        <translation>Messgerät hinzufügen</translation>
+    </message>
+    <message>
+        <source>Wpisywane raz: centrala i firma</source>
+        <translation>Einmal erfasst: Zentrale und Firma</translation>
+    </message>
+    <message>
+        <source>Producent centrali:</source>
+        <translation>Hersteller der Zentrale:</translation>
+    </message>
+    <message>
+        <source>Typ centrali:</source>
+        <translation>Typ der Zentrale:</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia:</source>
+        <translation>Nr. der Zulassungsbescheinigung:</translation>
+    </message>
+    <message>
+        <source>Adres firmy:</source>
+        <translation>Firmenanschrift:</translation>
+    </message>
+    <message>
+        <source>NIP firmy:</source>
+        <translation>Steuernummer (NIP) der Firma:</translation>
+    </message>
+    <message>
+        <source>Telefon firmy:</source>
+        <translation>Firmentelefon:</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd…</source>
+        <translation>Wartung stornieren…</translation>
+    </message>
+    <message>
+        <source>Przegląd rozpoczęty przez pomyłkę: zostaje z numerem i powodem jako anulowany</source>
+        <translation>Versehentlich begonnene Wartung: Sie bleibt mit Nummer und Grund als storniert erhalten</translation>
+    </message>
+    <message>
+        <source>Moduł zasilania</source>
+        <translation>Versorgungsmodul</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Kapazitäts- / Lastprüfung</translation>
+    </message>
+    <message>
+        <source> (koryguje protokół %1, powód: %2)</source>
+        <translation> (korrigiert Protokoll %1, Grund: %2)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;anulowany&lt;/b&gt; (powód: %1)</source>
+        <translation> — &lt;b&gt;storniert&lt;/b&gt; (Grund: %1)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;zastąpiony przez %1&lt;/b&gt;</source>
+        <translation> — &lt;b&gt;ersetzt durch %1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniego przeglądu tej centrali.</source>
+        <translation>Keine vorige Wartung dieser Zentrale.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Przegląd %1&lt;/b&gt;, zalecenia: %2</source>
+        <translation>&lt;b&gt;Wartung %1&lt;/b&gt;, Empfehlungen: %2</translation>
+    </message>
+    <message>
+        <source>brak</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1, nr %2, wzorcowany %3</source>
+        <translation>%1, Nr. %2, kalibriert %3</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Kalibrierdatum</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Messgeräte</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Co sprawdzono:</source>
+        <translation>Was wurde geprüft:</translation>
+    </message>
+    <message>
+        <source>Przed zamknięciem:
+
+• %1
+
+Zamknąć przegląd mimo to?</source>
+        <translation>Vor dem Abschluss:
+
+• %1
+
+Wartung trotzdem abschließen?</translation>
+    </message>
+    <message>
+        <source>Powód korekty protokołu %1 (drukuje się w protokole korygującym):</source>
+        <translation>Grund der Korrektur von Protokoll %1 (wird im Korrekturprotokoll gedruckt):</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd</source>
+        <translation>Wartung stornieren</translation>
+    </message>
+    <message>
+        <source>Przegląd %1 zostanie zamknięty jako anulowany, bez protokołu; jego numer nie wróci. Powód:</source>
+        <translation>Die Wartung %1 wird als storniert abgeschlossen, ohne Protokoll; ihre Nummer wird nicht wieder vergeben. Grund:</translation>
+    </message>
 </context>
 <context>
     <name>Visits</name>
@@ -6129,6 +7043,18 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
         <translation>%1: ungültige Zahl &quot;%2&quot; (zulässiger Bereich %3 - %4).</translation>
     </message>
+    <message>
+        <source>tak</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>częściowo</source>
+        <translation>teilweise</translation>
+    </message>
+    <message>
+        <source>nie</source>
+        <translation>nein</translation>
+    </message>
 </context>
 <context>
     <name>VisitsManagement</name>
@@ -6173,16 +7099,64 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
         <translation>Bewertung</translation>
     </message>
     <message>
-        <source> (poprawia %1)</source>
-        <translation> (korrigiert %1)</translation>
-    </message>
-    <message>
         <source>zamknięty</source>
         <translation>abgeschlossen</translation>
     </message>
     <message>
         <source>otwarty</source>
         <translation>offen</translation>
+    </message>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Protokoll prüfen</translation>
+    </message>
+    <message>
+        <source>Sprawdza plik PDF albo skrót SHA-256 protokołu z zapisanym przy zamknięciu przeglądu</source>
+        <translation>Prüft eine PDF-Datei oder den SHA-256-Hash eines Protokolls gegen das beim Abschluss gespeicherte</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Przeglądy wybranej centrali, po jednym wierszu, do arkusza lub planu przeglądów</source>
+        <translation>Die Wartungen der gewählten Zentrale, je eine Zeile, für Tabellenkalkulation oder Wartungsplan</translation>
+    </message>
+    <message>
+        <source>Listy sprawdzeń…</source>
+        <translation>Prüflisten…</translation>
+    </message>
+    <message>
+        <source>Wiersze list sprawdzeń, które dostają nowe przeglądy</source>
+        <translation>Die Zeilen der Prüflisten, die neue Wartungen erhalten</translation>
+    </message>
+    <message>
+        <source>Przejąć akumulatory z przeglądu %1 (%2 szt.) z ich datami montażu? Zmień je w nowym przeglądzie, jeśli coś wymieniono.</source>
+        <translation>Batterien aus Wartung %1 (%2 Stk.) mit ihren Einbaudaten übernehmen? Ändern Sie sie in der neuen Wartung, falls etwas ersetzt wurde.</translation>
+    </message>
+    <message>
+        <source> (koryguje %1)</source>
+        <translation> (korrigiert %1)</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>storniert</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>ersetzt durch %1</translation>
+    </message>
+    <message>
+        <source>Przeglady_%1</source>
+        <translation>Wartungen_%1</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 </TS>

@@ -388,6 +388,53 @@ connected to module LNM no. 1 to control ventilation
     </message>
 </context>
 <context>
+    <name>CheckTemplatesDialog</name>
+    <message>
+        <source>Listy sprawdzeń</source>
+        <translation>Checklists</translation>
+    </message>
+    <message>
+        <source>Część listy:</source>
+        <translation>Part of the list:</translation>
+    </message>
+    <message>
+        <source>Nowe przeglądy dostają wiersze, które nie są wycofane, w tej kolejności. Przeglądy już rozpoczęte zachowują swoje wiersze.</source>
+        <translation>New visits get the rows that are not retired, in this order. Visits already started keep their rows.</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Add row</translation>
+    </message>
+    <message>
+        <source>W górę</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>W dół</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Sposób</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Wymaganie</source>
+        <translation>Requirement</translation>
+    </message>
+    <message>
+        <source>Wycofany</source>
+        <translation>Retired</translation>
+    </message>
+</context>
+<context>
     <name>Checklist</name>
     <message>
         <source>Przełączenie zasilania sieć / akumulator</source>
@@ -496,6 +543,189 @@ connected to module LNM no. 1 to control ventilation
     <message>
         <source>brak przerwy i zwarcia, bez wyzwolenia</source>
         <translation>no open circuit or short circuit, no release</translation>
+    </message>
+    <message>
+        <source>Stan wizualny centrali i obudowy</source>
+        <translation>Visual condition of the panel and its housing</translation>
+    </message>
+    <message>
+        <source>Oględziny: uszkodzenia, zabrudzenia, mocowanie, zamknięcie</source>
+        <translation>Inspection: damage, dirt, mounting, closure</translation>
+    </message>
+    <message>
+        <source>bez uszkodzeń</source>
+        <translation>no damage</translation>
+    </message>
+    <message>
+        <source>Bezpieczniki</source>
+        <translation>Fuses</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie wartości i stanu bezpieczników</source>
+        <translation>Check of fuse ratings and condition</translation>
+    </message>
+    <message>
+        <source>zgodne z dokumentacją</source>
+        <translation>as documented</translation>
+    </message>
+    <message>
+        <source>Obwód zasilania sieciowego</source>
+        <translation>Mains supply circuit</translation>
+    </message>
+    <message>
+        <source>Wydzielony obwód, oznaczenie, zabezpieczenie</source>
+        <translation>Dedicated circuit, marking, protection</translation>
+    </message>
+    <message>
+        <source>zgodny z projektem</source>
+        <translation>as designed</translation>
+    </message>
+    <message>
+        <source>Sygnalizacja do centrali SSP / monitoringu</source>
+        <translation>Signalling to the fire alarm panel / monitoring</translation>
+    </message>
+    <message>
+        <source>Wywołanie alarmu i uszkodzenia, potwierdzenie odbioru</source>
+        <translation>Raise an alarm and a fault, confirm receipt</translation>
+    </message>
+    <message>
+        <source>sygnały odebrane</source>
+        <translation>signals received</translation>
+    </message>
+    <message>
+        <source>Książka eksploatacji</source>
+        <translation>Log book</translation>
+    </message>
+    <message>
+        <source>Wpisy od poprzedniego przeglądu</source>
+        <translation>Entries since the previous visit</translation>
+    </message>
+    <message>
+        <source>prowadzona</source>
+        <translation>kept</translation>
+    </message>
+    <message>
+        <source>Instrukcja obsługi na miejscu</source>
+        <translation>Operating instructions on site</translation>
+    </message>
+    <message>
+        <source>Obecność i aktualność instrukcji przy centrali</source>
+        <translation>Instructions present at the panel and up to date</translation>
+    </message>
+    <message>
+        <source>dostępna</source>
+        <translation>available</translation>
+    </message>
+    <message>
+        <source>Czujki</source>
+        <translation>Detectors</translation>
+    </message>
+    <message>
+        <source>Pobudzenie testerem, zadziałanie na centrali</source>
+        <translation>Triggered with a tester, response at the panel</translation>
+    </message>
+    <message>
+        <source>alarm na centrali</source>
+        <translation>alarm at the panel</translation>
+    </message>
+    <message>
+        <source>Przyciski ROP i przyciski oddymiania</source>
+        <translation>Manual call points and smoke-vent buttons</translation>
+    </message>
+    <message>
+        <source>Uruchomienie kluczem testowym</source>
+        <translation>Operated with the test key</translation>
+    </message>
+    <message>
+        <source>Siłowniki</source>
+        <translation>Actuators</translation>
+    </message>
+    <message>
+        <source>Pełny cykl otwarcia i zamknięcia</source>
+        <translation>Full opening and closing cycle</translation>
+    </message>
+    <message>
+        <source>ruch bez zacięć</source>
+        <translation>moves without jamming</translation>
+    </message>
+    <message>
+        <source>Klapy i okna oddymiające</source>
+        <translation>Smoke vents and dampers</translation>
+    </message>
+    <message>
+        <source>Otwarcie z centrali, kontrola krańcówek</source>
+        <translation>Opened from the panel, limit switches checked</translation>
+    </message>
+    <message>
+        <source>otwarcie pełne</source>
+        <translation>fully open</translation>
+    </message>
+    <message>
+        <source>Sygnalizatory</source>
+        <translation>Sounders</translation>
+    </message>
+    <message>
+        <source>Wysterowanie z centrali</source>
+        <translation>Driven from the panel</translation>
+    </message>
+    <message>
+        <source>sygnał słyszalny</source>
+        <translation>signal audible</translation>
+    </message>
+    <message>
+        <source>Urządzenia wyzwalające i pojemniki</source>
+        <translation>Release devices and containers</translation>
+    </message>
+    <message>
+        <source>Oględziny, ciśnienie, masa, zabezpieczenia</source>
+        <translation>Inspection, pressure, mass, safety catches</translation>
+    </message>
+    <message>
+        <source>zgodne z kartą urządzenia</source>
+        <translation>as per the device&apos;s record card</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>General checks</translation>
+    </message>
+    <message>
+        <source>Moduły zasilania</source>
+        <translation>Power modules</translation>
+    </message>
+    <message>
+        <source>Moduły liniowe</source>
+        <translation>Line modules</translation>
+    </message>
+    <message>
+        <source>Moduły przekaźników</source>
+        <translation>Relay modules</translation>
+    </message>
+    <message>
+        <source>Moduły sterowania gaszeniem</source>
+        <translation>Extinguishing control modules</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie</source>
+        <translation>Field devices</translation>
+    </message>
+</context>
+<context>
+    <name>CloseWarnings</name>
+    <message>
+        <source>Sprawdzenia bez wyniku: %1. W protokole będą opisane jako „nie sprawdzono”.</source>
+        <translation>Checks without a result: %1. The report will show them as “not checked”.</translation>
+    </message>
+    <message>
+        <source>Ocena „sprawna”, a przy odjeździe centrala zgłasza uszkodzenia: %1.</source>
+        <translation>Verdict “operational”, but on departure the panel reports faults: %1.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 minął, a akumulatora nie wymieniono.</source>
+        <translation>Battery %1: its replacement date %2 has passed and it was not replaced.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 przypada w ciągu 90 dni, a akumulatora nie wymieniono.</source>
+        <translation>Battery %1: its replacement date %2 falls within 90 days and it was not replaced.</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2356,37 @@ Send it to the unit anyway?</translation>
     </message>
 </context>
 <context>
+    <name>EventSummary</name>
+    <message>
+        <source>alarmy i wysterowania</source>
+        <translation>alarms and activations</translation>
+    </message>
+    <message>
+        <source>uszkodzenia</source>
+        <translation>faults</translation>
+    </message>
+    <message>
+        <source>zaniki zasilania</source>
+        <translation>power failures</translation>
+    </message>
+    <message>
+        <source>starty i resety</source>
+        <translation>starts and resets</translation>
+    </message>
+    <message>
+        <source>zapisy konfiguracji</source>
+        <translation>configuration writes</translation>
+    </message>
+    <message>
+        <source>ustawienia zegara</source>
+        <translation>clock sets</translation>
+    </message>
+    <message>
+        <source>pozostałe</source>
+        <translation>other</translation>
+    </message>
+</context>
+<context>
     <name>EventsManagement</name>
     <message>
         <source>Odczytaj</source>
@@ -3419,6 +3680,119 @@ Close the program?</translation>
     <message>
         <source>Zdarzenie</source>
         <translation>Event</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolCheckDialog</name>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Check a report</translation>
+    </message>
+    <message>
+        <source>Wskaż plik PDF protokołu albo wpisz skrót SHA-256 z jego stopki. Program poda, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>Choose a report&apos;s PDF file or type the SHA-256 digest from its footer. The program tells which visit the report belongs to and whether it matches the one stored at the close.</translation>
+    </message>
+    <message>
+        <source>Sprawdź plik PDF…</source>
+        <translation>Check a PDF file…</translation>
+    </message>
+    <message>
+        <source>skrót SHA-256 (64 znaki)</source>
+        <translation>SHA-256 digest (64 characters)</translation>
+    </message>
+    <message>
+        <source>Sprawdź skrót</source>
+        <translation>Check digest</translation>
+    </message>
+    <message>
+        <source>Pliki PDF (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Sprawdzanie pliku…</source>
+        <translation>Checking the file…</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolFile</name>
+    <message>
+        <source>protokół %1 (identyfikator %2), obiekt „%3”, centrala „%4”, przegląd zamknięty %5</source>
+        <translation>report %1 (id %2), site “%3”, panel “%4”, visit closed %5</translation>
+    </message>
+    <message>
+        <source>Uwaga: ten protokół zastąpiono protokołem korygującym %1.</source>
+        <translation>Note: this report was replaced by the correcting report %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPrint</name>
+    <message>
+        <source>Podgląd protokołu</source>
+        <translation>Report preview</translation>
+    </message>
+    <message>
+        <source>Protokół ma około %1 stron: podgląd zablokowałby program na długo.
+
+Zapisać go do pliku PDF?</source>
+        <translation>The report has about %1 pages: a preview would block the program for long.
+
+Save it to a PDF file?</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>File %1 could not be saved.</translation>
+    </message>
+    <message>
+        <source>To nie jest skrót SHA-256: skrót ma 64 znaki 0-9 i a-f, tak jak w stopce protokołu.</source>
+        <translation>This is no SHA-256 digest: a digest has 64 characters 0-9 and a-f, as in the report&apos;s footer.</translation>
+    </message>
+    <message>
+        <source>Żaden zamknięty przegląd w tej bazie nie ma protokołu o tym skrócie.</source>
+        <translation>No closed visit in this database has a report with this digest.</translation>
+    </message>
+    <message>
+        <source>Skrót zgodny.</source>
+        <translation>Digest matches.</translation>
+    </message>
+    <message>
+        <source>To %1.</source>
+        <translation>It is %1.</translation>
+    </message>
+    <message>
+        <source>Skrót potwierdza protokół, nie treść papierowej kopii: porównaj ją z podglądem protokołu albo sprawdź plik PDF.</source>
+        <translation>The digest confirms the report, not the content of a paper copy: compare it with the report preview or check the PDF file.</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać pliku PDF %1.</source>
+        <translation>The PDF file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>Plik nie ma skrótu protokołu: nie jest to protokół zamkniętego przeglądu wydany przez program (projekt otwartego przeglądu nie ma skrótu).</source>
+        <translation>The file carries no report digest: it is no report of a closed visit issued by the program (the draft of an open visit has no digest).</translation>
+    </message>
+    <message>
+        <source>Plik podaje skrót %1, którego nie ma żaden zamknięty przegląd w tej bazie.</source>
+        <translation>The file names digest %1, which no closed visit in this database has.</translation>
+    </message>
+    <message>
+        <source>Plik zgodny.</source>
+        <translation>File matches.</translation>
+    </message>
+    <message>
+        <source>To %1, taki jak zapisany przy zamknięciu przeglądu.</source>
+        <translation>It is %1, as stored at the close of the visit.</translation>
+    </message>
+    <message>
+        <source>Plik NIEZGODNY.</source>
+        <translation>File does NOT match.</translation>
+    </message>
+    <message>
+        <source>Podaje się za %1, ale jego treść różni się od protokołu zapisanego przy zamknięciu: plik zmieniono (albo wydrukowano go inną wersją programu). Nie jest to wiarygodna kopia.</source>
+        <translation>It claims to be %1, but its content differs from the report stored at the close: the file was changed (or written by another version of the program). It is no trustworthy copy.</translation>
     </message>
 </context>
 <context>
@@ -5118,10 +5492,6 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <translation>not read</translation>
     </message>
     <message>
-        <source>brak uszkodzeń</source>
-        <translation>no faults</translation>
-    </message>
-    <message>
         <source>Uszkodzenie</source>
         <translation>Fault</translation>
     </message>
@@ -5166,22 +5536,6 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <translation>Event log</translation>
     </message>
     <message>
-        <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
-        <translation>Events since the previous visit (%1): %2 of %3 log entries.</translation>
-    </message>
-    <message>
-        <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
-        <translation>Events since the start of the log: %1 entries.</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według modułu</source>
-        <translation>Number of entries by module</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według zdarzenia</source>
-        <translation>Number of entries by event</translation>
-    </message>
-    <message>
         <source>Uszkodzenia aktywne według rejestru</source>
         <translation>Active faults according to the log</translation>
     </message>
@@ -5196,10 +5550,6 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
     <message>
         <source>Załącznik: pełny rejestr zdarzeń</source>
         <translation>Appendix: full event log</translation>
-    </message>
-    <message>
-        <source>Sprawdzenia</source>
-        <translation>Checks</translation>
     </message>
     <message>
         <source>Sprawdzenie</source>
@@ -5318,10 +5668,6 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <translation>Technician</translation>
     </message>
     <message>
-        <source>Nr świadectwa</source>
-        <translation>Certificate no.</translation>
-    </message>
-    <message>
         <source>Rodzaj wizyty</source>
         <translation>Visit type</translation>
     </message>
@@ -5336,10 +5682,6 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
     <message>
         <source>wizyta otwarta</source>
         <translation>visit open</translation>
-    </message>
-    <message>
-        <source>Korekta protokołu</source>
-        <translation>Report correction</translation>
     </message>
     <message>
         <source>Obiekt i centrala</source>
@@ -5402,10 +5744,6 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <translation>no</translation>
     </message>
     <message>
-        <source>Uszkodzenia przy przyjeździe</source>
-        <translation>Faults on arrival</translation>
-    </message>
-    <message>
         <source>Uszkodzenia przy odjeździe</source>
         <translation>Faults on departure</translation>
     </message>
@@ -5454,16 +5792,340 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <translation>Next inspection</translation>
     </message>
     <message>
-        <source>Podpis technika</source>
-        <translation>Technician&apos;s signature</translation>
-    </message>
-    <message>
-        <source>Podpis klienta</source>
-        <translation>Customer&apos;s signature</translation>
-    </message>
-    <message>
         <source>Protokół</source>
         <translation>Report</translation>
+    </message>
+    <message>
+        <source>Moduł adresowy</source>
+        <translation>Address module</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników i linii</source>
+        <translation>Relay and line module</translation>
+    </message>
+    <message>
+        <source>Moduł wyjść potencjałowych</source>
+        <translation>Potential output module</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników</source>
+        <translation>Relay module</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania liniami i przekaźnikami</source>
+        <translation>Line and relay control module</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania gaszeniem</source>
+        <translation>Extinguishing control module</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia</source>
+        <translation>Faults</translation>
+    </message>
+    <message>
+        <source>Stwierdzone przy przyjeździe i usunięte</source>
+        <translation>Found on arrival and removed</translation>
+    </message>
+    <message>
+        <source>bez odczytu przy odjeździe: stwierdzone przy przyjeździe</source>
+        <translation>no reading on departure: found on arrival</translation>
+    </message>
+    <message>
+        <source>Pozostające przy odjeździe</source>
+        <translation>Remaining on departure</translation>
+    </message>
+    <message>
+        <source>Usterki stwierdzone podczas sprawdzeń</source>
+        <translation>Defects found by the checks</translation>
+    </message>
+    <message>
+        <source>pozostałe (%1)</source>
+        <translation>others (%1)</translation>
+    </message>
+    <message>
+        <source>razem</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniej wizyty: zdarzenia od początku rejestru, %1 wpisów.</source>
+        <translation>No previous visit: events since the start of the log, %1 entries.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1 (rejestr był wtedy pusty): %2 z %3 wpisów.</source>
+        <translation>Events since the previous visit %1 (the log was empty then): %2 of %3 entries.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1, po wpisie nr %2 — ostatnim odczytanym przy tamtej wizycie: %3 z %4 wpisów.</source>
+        <translation>Events since the previous visit %1, after entry no. %2 — the last one read at that visit: %3 of %4 entries.</translation>
+    </message>
+    <message>
+        <source>Pominięto wpisy zapisane jeszcze w czasie tamtej wizyty (odczyt przy odjeździe, ustawienie zegara): %1.</source>
+        <translation>Entries written still during that visit (the departure reading, the clock set) were left out: %1.</translation>
+    </message>
+    <message>
+        <source>Rejestr wyczyszczony od poprzedniej wizyty %1: wpisu odczytanego przy tamtej wizycie już w nim nie ma. Liczone są wszystkie wpisy: %2.</source>
+        <translation>Log cleared since the previous visit %1: the entry read at that visit is no longer in it. All entries are counted: %2.</translation>
+    </message>
+    <message>
+        <source>Od poprzedniej wizyty %1 przybyło więcej wpisów, niż mieści rejestr: wpis odczytany przy tamtej wizycie został nadpisany. Liczone są wszystkie wpisy: %2.</source>
+        <translation>Since the previous visit %1 more entries came than the log holds: the entry read at that visit was overwritten. All entries are counted: %2.</translation>
+    </message>
+    <message>
+        <source>zegar ustawiono wtedy na czas komputera, przyjęto odchyłkę 0 s</source>
+        <translation>the clock was then set to the PC&apos;s time, a drift of 0 s assumed</translation>
+    </message>
+    <message>
+        <source>przyjęto odchyłkę zegara zmierzoną wtedy: %1 s</source>
+        <translation>the clock drift measured then assumed: %1 s</translation>
+    </message>
+    <message>
+        <source>odchyłki zegara wtedy nie zmierzono, przyjęto 0 s</source>
+        <translation>the clock drift was not measured then, 0 s assumed</translation>
+    </message>
+    <message>
+        <source>Poprzednia wizyta %1 nie odczytała rejestru, więc zdarzenia liczone są wg zegara centrali: wpisy późniejsze niż %2 (koniec tamtej wizyty; %3): %4 z %5 wpisów.</source>
+        <translation>The previous visit %1 read no log, so events are counted by the panel&apos;s clock: entries later than %2 (the end of that visit; %3): %4 of %5 entries.</translation>
+    </message>
+    <message>
+        <source>Rodzaj zdarzeń</source>
+        <translation>Kind of events</translation>
+    </message>
+    <message>
+        <source>Najwięcej wpisów według modułu</source>
+        <translation>Most entries by module</translation>
+    </message>
+    <message>
+        <source>Najczęstsze zdarzenia</source>
+        <translation>Most frequent events</translation>
+    </message>
+    <message>
+        <source>Rejestr odczytany przy tej wizycie: %1 wpisów, SHA-256 jego bajtów: %2.</source>
+        <translation>Log read at this visit: %1 entries, SHA-256 of its bytes: %2.</translation>
+    </message>
+    <message>
+        <source>nie sprawdzono</source>
+        <translation>not checked</translation>
+    </message>
+    <message>
+        <source>Zakres przeglądu i wyniki sprawdzeń</source>
+        <translation>Scope of the visit and results of the checks</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>General checks</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia modułów centrali</source>
+        <translation>Checks of the panel&apos;s modules</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie (sprawdzone albo wyłączone z zakresu, z powodem w uwagach)</source>
+        <translation>Field devices (checked, or excluded from the scope with the reason in the remarks)</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Capacity / load test</translation>
+    </message>
+    <message>
+        <source>wymaganie spełnione</source>
+        <translation>requirement met</translation>
+    </message>
+    <message>
+        <source>wymaganie NIESPEŁNIONE</source>
+        <translation>requirement NOT met</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów</source>
+        <translation>Required battery standby time</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów</source>
+        <translation>Achieved battery standby time</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY (powód: %1). Protokołu nie wystawiono.</source>
+        <translation>VISIT ABANDONED (reason: %1). No report was issued.</translation>
+    </message>
+    <message>
+        <source>Projekt protokołu: przegląd jest otwarty, projekt nie ma skrótu. Skrót nadaje zamknięcie przeglądu.</source>
+        <translation>Draft report: the visit is open, a draft has no digest. Closing the visit gives the digest.</translation>
+    </message>
+    <message>
+        <source>Skrót SHA-256 w stopce każdej strony obejmuje całą treść tego protokołu (bez załącznika z pełnym rejestrem zdarzeń, którego bajty opisuje skrót w części „Rejestr zdarzeń”). Sprawdzenie: Konfigurator Ostrel, karta „Przeglądy”, przycisk „Sprawdź protokół”: wskaż plik PDF albo wpisz skrót ze stopki. Program podaje, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>The SHA-256 digest in the footer of every page covers the whole content of this report (without the appendix with the full event log, whose bytes are described by the digest in the part “Event log”). To check: Ostrel Configurator, tab “Service visits”, button “Check a report”: choose the PDF file or type the digest from the footer. The program tells which visit the report belongs to and whether it matches the one stored at the close.</translation>
+    </message>
+    <message>
+        <source>urządzenie dopuszczone do dalszej eksploatacji</source>
+        <translation>equipment admitted to further operation</translation>
+    </message>
+    <message>
+        <source>urządzenie niedopuszczone do dalszej eksploatacji</source>
+        <translation>equipment not admitted to further operation</translation>
+    </message>
+    <message>
+        <source>Obiekt / centrala</source>
+        <translation>Site / panel</translation>
+    </message>
+    <message>
+        <source>Wynik przeglądu</source>
+        <translation>Result of the visit</translation>
+    </message>
+    <message>
+        <source>Orzeczenie</source>
+        <translation>Ruling</translation>
+    </message>
+    <message>
+        <source>Podstawa</source>
+        <translation>Basis</translation>
+    </message>
+    <message>
+        <source>przegląd okresowy wykonywany co najmniej raz w roku zgodnie z rozporządzeniem Ministra Spraw Wewnętrznych i Administracji z dnia 7 czerwca 2010 r. w sprawie ochrony przeciwpożarowej budynków, innych obiektów budowlanych i terenów (§ 3 ust. 3) oraz z instrukcją serwisową producenta</source>
+        <translation>periodic service at least once a year under the Polish Regulation of the Minister of the Interior and Administration of 7 June 2010 on the fire protection of buildings, other structures and grounds (§ 3(3)) and the manufacturer&apos;s service instructions</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Measuring instruments</translation>
+    </message>
+    <message>
+        <source>Przyrząd</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Calibration date</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu %1</source>
+        <translation>From the previous visit %1</translation>
+    </message>
+    <message>
+        <source>Wykonanie zaleceń</source>
+        <translation>Recommendations carried out</translation>
+    </message>
+    <message>
+        <source>nie oceniono</source>
+        <translation>not assessed</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia pozostawione przy odjeździe</source>
+        <translation>Faults left on departure</translation>
+    </message>
+    <message>
+        <source>Miejsce i data: %1, %2</source>
+        <translation>Place and date: %1, %2</translation>
+    </message>
+    <message>
+        <source>Konserwator (wykonał przegląd)</source>
+        <translation>Service technician (carried out the visit)</translation>
+    </message>
+    <message>
+        <source>podpis</source>
+        <translation>signature</translation>
+    </message>
+    <message>
+        <source>Pieczęć firmy</source>
+        <translation>Company stamp</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymałem (użytkownik / zarządca)</source>
+        <translation>Report received (user / manager)</translation>
+    </message>
+    <message>
+        <source>PROJEKT — przegląd otwarty</source>
+        <translation>DRAFT — visit open</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY</source>
+        <translation>VISIT ABANDONED</translation>
+    </message>
+    <message>
+        <source>koryguje protokół %1 (powód: %2)</source>
+        <translation>corrects report %1 (reason: %2)</translation>
+    </message>
+    <message>
+        <source>Wykonawca</source>
+        <translation>Contractor</translation>
+    </message>
+    <message>
+        <source>Adres firmy</source>
+        <translation>Company address</translation>
+    </message>
+    <message>
+        <source>NIP</source>
+        <translation>Tax number (NIP)</translation>
+    </message>
+    <message>
+        <source>Telefon firmy</source>
+        <translation>Company phone</translation>
+    </message>
+    <message>
+        <source>Konserwator</source>
+        <translation>Service technician</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa / uprawnień</source>
+        <translation>Certificate / authorisation no.</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Authorisation valid until</translation>
+    </message>
+    <message>
+        <source>Producent</source>
+        <translation>Maker</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia</source>
+        <translation>Certificate of admission no.</translation>
+    </message>
+    <message>
+        <source>Wykonane prace i wymienione części</source>
+        <translation>Work done and parts replaced</translation>
+    </message>
+    <message>
+        <source>Wykonane prace</source>
+        <translation>Work done</translation>
+    </message>
+    <message>
+        <source>Wymienione części</source>
+        <translation>Parts replaced</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Akumulatory do wymiany</source>
+        <translation>Batteries due</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>abandoned</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>replaced by %1</translation>
+    </message>
+    <message>
+        <source>zamknięty</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>otwarty</source>
+        <translation>open</translation>
     </message>
 </context>
 <context>
@@ -5795,6 +6457,70 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <source>Nie zapisano ustawienia w bazie danych.</source>
         <translation>The setting could not be saved in the database.</translation>
     </message>
+    <message>
+        <source>Korekta nie odczytuje centrali: poprawia tylko zapis przeglądu, który koryguje.</source>
+        <translation>A correction reads nothing from the panel: it only corrects the record of the visit it corrects.</translation>
+    </message>
+    <message>
+        <source>Anulowanego przeglądu nie można poprawić.</source>
+        <translation>An abandoned visit cannot be corrected.</translation>
+    </message>
+    <message>
+        <source>Ten protokół zastąpiono już protokołem %1: popraw tamten.</source>
+        <translation>This report was already replaced by report %1: correct that one.</translation>
+    </message>
+    <message>
+        <source>Korekta %1 tego przeglądu jest już otwarta.</source>
+        <translation>Correction %1 of this visit is already open.</translation>
+    </message>
+    <message>
+        <source>Podaj powód korekty: drukuje się w protokole korygującym.</source>
+        <translation>Give the reason for the correction: it is printed in the correcting report.</translation>
+    </message>
+    <message>
+        <source>Podaj powód anulowania przeglądu.</source>
+        <translation>Give the reason for abandoning the visit.</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Authorisation valid until</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]</source>
+        <translation>Required battery standby time [h]</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]</source>
+        <translation>Achieved battery standby time [h]</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa odpowiedź o wykonaniu zaleceń.</source>
+        <translation>Invalid answer on whether the recommendations were carried out.</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę przyrządu pomiarowego.</source>
+        <translation>Give the name of the measuring instrument.</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania nie może być późniejsza niż dzisiejsza.</source>
+        <translation>The calibration date cannot be later than today.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano przyrządu w bazie danych.</source>
+        <translation>The instrument was not saved in the database.</translation>
+    </message>
+    <message>
+        <source>Nieznana część listy sprawdzeń.</source>
+        <translation>Unknown part of the checklist.</translation>
+    </message>
+    <message>
+        <source>Każdy wiersz listy sprawdzeń musi mieć nazwę sprawdzenia.</source>
+        <translation>Every row of the checklist needs the name of its check.</translation>
+    </message>
+    <message>
+        <source>Podaj, co sprawdzono.</source>
+        <translation>Give what was checked.</translation>
+    </message>
 </context>
 <context>
     <name>VisitWindow</name>
@@ -5967,10 +6693,6 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <translation>Nothing from this reading was saved; the visit remains open.</translation>
     </message>
     <message>
-        <source> (poprawia przegląd %1)</source>
-        <translation> (corrects visit %1)</translation>
-    </message>
-    <message>
         <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
         <translation> — &lt;b&gt;closed&lt;/b&gt;</translation>
     </message>
@@ -6078,6 +6800,198 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>File %1 could not be saved.</translation>
     </message>
+    <message>
+        <source>Dodaj wiersz…</source>
+        <translation>Add a row…</translation>
+    </message>
+    <message>
+        <source>Dodaje sprawdzenie na miejscu: do modułu zaznaczonego wiersza albo do sprawdzeń ogólnych</source>
+        <translation>Adds a check on the spot: to the module of the selected row or to the general checks</translation>
+    </message>
+    <message>
+        <source>Protokół</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Dane przeglądu do protokołu</source>
+        <translation>Visit details for the report</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do:</source>
+        <translation>Authorisation valid until:</translation>
+    </message>
+    <message>
+        <source>Wykonane prace:</source>
+        <translation>Work done:</translation>
+    </message>
+    <message>
+        <source>Wymienione części:</source>
+        <translation>Parts replaced:</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]:</source>
+        <translation>Required battery standby time [h]:</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]:</source>
+        <translation>Achieved battery standby time [h]:</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymuje:</source>
+        <translation>Report received by:</translation>
+    </message>
+    <message>
+        <source>imię, nazwisko i funkcja przedstawiciela użytkownika</source>
+        <translation>name and role of the user&apos;s representative</translation>
+    </message>
+    <message>
+        <source>Miejscowość:</source>
+        <translation>Place:</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu</source>
+        <translation>From the previous visit</translation>
+    </message>
+    <message>
+        <source>Zalecenia wykonano:</source>
+        <translation>Recommendations carried out:</translation>
+    </message>
+    <message>
+        <source>Uwagi:</source>
+        <translation>Remarks:</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe użyte w przeglądzie</source>
+        <translation>Measuring instruments used in the visit</translation>
+    </message>
+    <message>
+        <source>nazwa przyrządu</source>
+        <translation>instrument name</translation>
+    </message>
+    <message>
+        <source>numer fabryczny</source>
+        <translation>serial number</translation>
+    </message>
+    <message>
+        <source>wzorcowanie rrrr-mm-dd</source>
+        <translation>calibration yyyy-mm-dd</translation>
+    </message>
+    <message>
+        <source>Dodaj przyrząd</source>
+        <translation>Add instrument</translation>
+    </message>
+    <message>
+        <source>Wpisywane raz: centrala i firma</source>
+        <translation>Typed once: panel and company</translation>
+    </message>
+    <message>
+        <source>Producent centrali:</source>
+        <translation>Panel maker:</translation>
+    </message>
+    <message>
+        <source>Typ centrali:</source>
+        <translation>Panel type:</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia:</source>
+        <translation>Certificate of admission no.:</translation>
+    </message>
+    <message>
+        <source>Adres firmy:</source>
+        <translation>Company address:</translation>
+    </message>
+    <message>
+        <source>NIP firmy:</source>
+        <translation>Company tax number (NIP):</translation>
+    </message>
+    <message>
+        <source>Telefon firmy:</source>
+        <translation>Company phone:</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd…</source>
+        <translation>Abandon the visit…</translation>
+    </message>
+    <message>
+        <source>Przegląd rozpoczęty przez pomyłkę: zostaje z numerem i powodem jako anulowany</source>
+        <translation>A visit started by mistake: it stays, with its number and the reason, as abandoned</translation>
+    </message>
+    <message>
+        <source>Moduł zasilania</source>
+        <translation>Power module</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Capacity / load test</translation>
+    </message>
+    <message>
+        <source> (koryguje protokół %1, powód: %2)</source>
+        <translation> (corrects report %1, reason: %2)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;anulowany&lt;/b&gt; (powód: %1)</source>
+        <translation> — &lt;b&gt;abandoned&lt;/b&gt; (reason: %1)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;zastąpiony przez %1&lt;/b&gt;</source>
+        <translation> — &lt;b&gt;replaced by %1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniego przeglądu tej centrali.</source>
+        <translation>No previous visit of this panel.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Przegląd %1&lt;/b&gt;, zalecenia: %2</source>
+        <translation>&lt;b&gt;Visit %1&lt;/b&gt;, recommendations: %2</translation>
+    </message>
+    <message>
+        <source>brak</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1, nr %2, wzorcowany %3</source>
+        <translation>%1, no. %2, calibrated %3</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Calibration date</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Measuring instruments</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Add row</translation>
+    </message>
+    <message>
+        <source>Co sprawdzono:</source>
+        <translation>What was checked:</translation>
+    </message>
+    <message>
+        <source>Przed zamknięciem:
+
+• %1
+
+Zamknąć przegląd mimo to?</source>
+        <translation>Before closing:
+
+• %1
+
+Close the visit anyway?</translation>
+    </message>
+    <message>
+        <source>Powód korekty protokołu %1 (drukuje się w protokole korygującym):</source>
+        <translation>Reason for correcting report %1 (printed in the correcting report):</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd</source>
+        <translation>Abandon the visit</translation>
+    </message>
+    <message>
+        <source>Przegląd %1 zostanie zamknięty jako anulowany, bez protokołu; jego numer nie wróci. Powód:</source>
+        <translation>Visit %1 will be closed as abandoned, without a report; its number will not come back. Reason:</translation>
+    </message>
 </context>
 <context>
     <name>Visits</name>
@@ -6129,6 +7043,18 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
         <translation>%1: invalid number &quot;%2&quot; (allowed range %3 - %4).</translation>
     </message>
+    <message>
+        <source>tak</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>częściowo</source>
+        <translation>partly</translation>
+    </message>
+    <message>
+        <source>nie</source>
+        <translation>no</translation>
+    </message>
 </context>
 <context>
     <name>VisitsManagement</name>
@@ -6173,16 +7099,64 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
         <translation>Assessment</translation>
     </message>
     <message>
-        <source> (poprawia %1)</source>
-        <translation> (corrects %1)</translation>
-    </message>
-    <message>
         <source>zamknięty</source>
         <translation>closed</translation>
     </message>
     <message>
         <source>otwarty</source>
         <translation>open</translation>
+    </message>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Check a report</translation>
+    </message>
+    <message>
+        <source>Sprawdza plik PDF albo skrót SHA-256 protokołu z zapisanym przy zamknięciu przeglądu</source>
+        <translation>Checks a PDF file or a report&apos;s SHA-256 digest against the one stored at the close of the visit</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Przeglądy wybranej centrali, po jednym wierszu, do arkusza lub planu przeglądów</source>
+        <translation>The visits of the chosen panel, one row each, for a spreadsheet or a planner</translation>
+    </message>
+    <message>
+        <source>Listy sprawdzeń…</source>
+        <translation>Checklists…</translation>
+    </message>
+    <message>
+        <source>Wiersze list sprawdzeń, które dostają nowe przeglądy</source>
+        <translation>The checklist rows new visits get</translation>
+    </message>
+    <message>
+        <source>Przejąć akumulatory z przeglądu %1 (%2 szt.) z ich datami montażu? Zmień je w nowym przeglądzie, jeśli coś wymieniono.</source>
+        <translation>Take over the batteries of visit %1 (%2) with their installation dates? Change them in the new visit if anything was replaced.</translation>
+    </message>
+    <message>
+        <source> (koryguje %1)</source>
+        <translation> (corrects %1)</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>abandoned</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>replaced by %1</translation>
+    </message>
+    <message>
+        <source>Przeglady_%1</source>
+        <translation>Visits_%1</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>File %1 could not be saved.</translation>
     </message>
 </context>
 </TS>

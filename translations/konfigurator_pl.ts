@@ -388,6 +388,53 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
 </context>
 <context>
+    <name>CheckTemplatesDialog</name>
+    <message>
+        <source>Listy sprawdzeń</source>
+        <translation>Listy sprawdzeń</translation>
+    </message>
+    <message>
+        <source>Część listy:</source>
+        <translation>Część listy:</translation>
+    </message>
+    <message>
+        <source>Nowe przeglądy dostają wiersze, które nie są wycofane, w tej kolejności. Przeglądy już rozpoczęte zachowują swoje wiersze.</source>
+        <translation>Nowe przeglądy dostają wiersze, które nie są wycofane, w tej kolejności. Przeglądy już rozpoczęte zachowują swoje wiersze.</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Dodaj wiersz</translation>
+    </message>
+    <message>
+        <source>W górę</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>W dół</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie</source>
+        <translation>Sprawdzenie</translation>
+    </message>
+    <message>
+        <source>Sposób</source>
+        <translation>Sposób</translation>
+    </message>
+    <message>
+        <source>Wymaganie</source>
+        <translation>Wymaganie</translation>
+    </message>
+    <message>
+        <source>Wycofany</source>
+        <translation>Wycofany</translation>
+    </message>
+</context>
+<context>
     <name>Checklist</name>
     <message>
         <source>Przełączenie zasilania sieć / akumulator</source>
@@ -496,6 +543,189 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>brak przerwy i zwarcia, bez wyzwolenia</source>
         <translation>brak przerwy i zwarcia, bez wyzwolenia</translation>
+    </message>
+    <message>
+        <source>Stan wizualny centrali i obudowy</source>
+        <translation>Stan wizualny centrali i obudowy</translation>
+    </message>
+    <message>
+        <source>Oględziny: uszkodzenia, zabrudzenia, mocowanie, zamknięcie</source>
+        <translation>Oględziny: uszkodzenia, zabrudzenia, mocowanie, zamknięcie</translation>
+    </message>
+    <message>
+        <source>bez uszkodzeń</source>
+        <translation>bez uszkodzeń</translation>
+    </message>
+    <message>
+        <source>Bezpieczniki</source>
+        <translation>Bezpieczniki</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie wartości i stanu bezpieczników</source>
+        <translation>Sprawdzenie wartości i stanu bezpieczników</translation>
+    </message>
+    <message>
+        <source>zgodne z dokumentacją</source>
+        <translation>zgodne z dokumentacją</translation>
+    </message>
+    <message>
+        <source>Obwód zasilania sieciowego</source>
+        <translation>Obwód zasilania sieciowego</translation>
+    </message>
+    <message>
+        <source>Wydzielony obwód, oznaczenie, zabezpieczenie</source>
+        <translation>Wydzielony obwód, oznaczenie, zabezpieczenie</translation>
+    </message>
+    <message>
+        <source>zgodny z projektem</source>
+        <translation>zgodny z projektem</translation>
+    </message>
+    <message>
+        <source>Sygnalizacja do centrali SSP / monitoringu</source>
+        <translation>Sygnalizacja do centrali SSP / monitoringu</translation>
+    </message>
+    <message>
+        <source>Wywołanie alarmu i uszkodzenia, potwierdzenie odbioru</source>
+        <translation>Wywołanie alarmu i uszkodzenia, potwierdzenie odbioru</translation>
+    </message>
+    <message>
+        <source>sygnały odebrane</source>
+        <translation>sygnały odebrane</translation>
+    </message>
+    <message>
+        <source>Książka eksploatacji</source>
+        <translation>Książka eksploatacji</translation>
+    </message>
+    <message>
+        <source>Wpisy od poprzedniego przeglądu</source>
+        <translation>Wpisy od poprzedniego przeglądu</translation>
+    </message>
+    <message>
+        <source>prowadzona</source>
+        <translation>prowadzona</translation>
+    </message>
+    <message>
+        <source>Instrukcja obsługi na miejscu</source>
+        <translation>Instrukcja obsługi na miejscu</translation>
+    </message>
+    <message>
+        <source>Obecność i aktualność instrukcji przy centrali</source>
+        <translation>Obecność i aktualność instrukcji przy centrali</translation>
+    </message>
+    <message>
+        <source>dostępna</source>
+        <translation>dostępna</translation>
+    </message>
+    <message>
+        <source>Czujki</source>
+        <translation>Czujki</translation>
+    </message>
+    <message>
+        <source>Pobudzenie testerem, zadziałanie na centrali</source>
+        <translation>Pobudzenie testerem, zadziałanie na centrali</translation>
+    </message>
+    <message>
+        <source>alarm na centrali</source>
+        <translation>alarm na centrali</translation>
+    </message>
+    <message>
+        <source>Przyciski ROP i przyciski oddymiania</source>
+        <translation>Przyciski ROP i przyciski oddymiania</translation>
+    </message>
+    <message>
+        <source>Uruchomienie kluczem testowym</source>
+        <translation>Uruchomienie kluczem testowym</translation>
+    </message>
+    <message>
+        <source>Siłowniki</source>
+        <translation>Siłowniki</translation>
+    </message>
+    <message>
+        <source>Pełny cykl otwarcia i zamknięcia</source>
+        <translation>Pełny cykl otwarcia i zamknięcia</translation>
+    </message>
+    <message>
+        <source>ruch bez zacięć</source>
+        <translation>ruch bez zacięć</translation>
+    </message>
+    <message>
+        <source>Klapy i okna oddymiające</source>
+        <translation>Klapy i okna oddymiające</translation>
+    </message>
+    <message>
+        <source>Otwarcie z centrali, kontrola krańcówek</source>
+        <translation>Otwarcie z centrali, kontrola krańcówek</translation>
+    </message>
+    <message>
+        <source>otwarcie pełne</source>
+        <translation>otwarcie pełne</translation>
+    </message>
+    <message>
+        <source>Sygnalizatory</source>
+        <translation>Sygnalizatory</translation>
+    </message>
+    <message>
+        <source>Wysterowanie z centrali</source>
+        <translation>Wysterowanie z centrali</translation>
+    </message>
+    <message>
+        <source>sygnał słyszalny</source>
+        <translation>sygnał słyszalny</translation>
+    </message>
+    <message>
+        <source>Urządzenia wyzwalające i pojemniki</source>
+        <translation>Urządzenia wyzwalające i pojemniki</translation>
+    </message>
+    <message>
+        <source>Oględziny, ciśnienie, masa, zabezpieczenia</source>
+        <translation>Oględziny, ciśnienie, masa, zabezpieczenia</translation>
+    </message>
+    <message>
+        <source>zgodne z kartą urządzenia</source>
+        <translation>zgodne z kartą urządzenia</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>Sprawdzenia ogólne</translation>
+    </message>
+    <message>
+        <source>Moduły zasilania</source>
+        <translation>Moduły zasilania</translation>
+    </message>
+    <message>
+        <source>Moduły liniowe</source>
+        <translation>Moduły liniowe</translation>
+    </message>
+    <message>
+        <source>Moduły przekaźników</source>
+        <translation>Moduły przekaźników</translation>
+    </message>
+    <message>
+        <source>Moduły sterowania gaszeniem</source>
+        <translation>Moduły sterowania gaszeniem</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie</source>
+        <translation>Urządzenia w obiekcie</translation>
+    </message>
+</context>
+<context>
+    <name>CloseWarnings</name>
+    <message>
+        <source>Sprawdzenia bez wyniku: %1. W protokole będą opisane jako „nie sprawdzono”.</source>
+        <translation>Sprawdzenia bez wyniku: %1. W protokole będą opisane jako „nie sprawdzono”.</translation>
+    </message>
+    <message>
+        <source>Ocena „sprawna”, a przy odjeździe centrala zgłasza uszkodzenia: %1.</source>
+        <translation>Ocena „sprawna”, a przy odjeździe centrala zgłasza uszkodzenia: %1.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 minął, a akumulatora nie wymieniono.</source>
+        <translation>Akumulator %1: termin wymiany %2 minął, a akumulatora nie wymieniono.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 przypada w ciągu 90 dni, a akumulatora nie wymieniono.</source>
+        <translation>Akumulator %1: termin wymiany %2 przypada w ciągu 90 dni, a akumulatora nie wymieniono.</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2356,37 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     </message>
 </context>
 <context>
+    <name>EventSummary</name>
+    <message>
+        <source>alarmy i wysterowania</source>
+        <translation>alarmy i wysterowania</translation>
+    </message>
+    <message>
+        <source>uszkodzenia</source>
+        <translation>uszkodzenia</translation>
+    </message>
+    <message>
+        <source>zaniki zasilania</source>
+        <translation>zaniki zasilania</translation>
+    </message>
+    <message>
+        <source>starty i resety</source>
+        <translation>starty i resety</translation>
+    </message>
+    <message>
+        <source>zapisy konfiguracji</source>
+        <translation>zapisy konfiguracji</translation>
+    </message>
+    <message>
+        <source>ustawienia zegara</source>
+        <translation>ustawienia zegara</translation>
+    </message>
+    <message>
+        <source>pozostałe</source>
+        <translation>pozostałe</translation>
+    </message>
+</context>
+<context>
     <name>EventsManagement</name>
     <message>
         <source>Odczytaj</source>
@@ -3419,6 +3680,119 @@ Zamknąć program?</translation>
     <message>
         <source>Zdarzenie</source>
         <translation>Zdarzenie</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolCheckDialog</name>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Sprawdź protokół</translation>
+    </message>
+    <message>
+        <source>Wskaż plik PDF protokołu albo wpisz skrót SHA-256 z jego stopki. Program poda, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>Wskaż plik PDF protokołu albo wpisz skrót SHA-256 z jego stopki. Program poda, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</translation>
+    </message>
+    <message>
+        <source>Sprawdź plik PDF…</source>
+        <translation>Sprawdź plik PDF…</translation>
+    </message>
+    <message>
+        <source>skrót SHA-256 (64 znaki)</source>
+        <translation>skrót SHA-256 (64 znaki)</translation>
+    </message>
+    <message>
+        <source>Sprawdź skrót</source>
+        <translation>Sprawdź skrót</translation>
+    </message>
+    <message>
+        <source>Pliki PDF (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Sprawdzanie pliku…</source>
+        <translation>Sprawdzanie pliku…</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolFile</name>
+    <message>
+        <source>protokół %1 (identyfikator %2), obiekt „%3”, centrala „%4”, przegląd zamknięty %5</source>
+        <translation>protokół %1 (identyfikator %2), obiekt „%3”, centrala „%4”, przegląd zamknięty %5</translation>
+    </message>
+    <message>
+        <source>Uwaga: ten protokół zastąpiono protokołem korygującym %1.</source>
+        <translation>Uwaga: ten protokół zastąpiono protokołem korygującym %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPrint</name>
+    <message>
+        <source>Podgląd protokołu</source>
+        <translation>Podgląd protokołu</translation>
+    </message>
+    <message>
+        <source>Protokół ma około %1 stron: podgląd zablokowałby program na długo.
+
+Zapisać go do pliku PDF?</source>
+        <translation>Protokół ma około %1 stron: podgląd zablokowałby program na długo.
+
+Zapisać go do pliku PDF?</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Eksport PDF</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Nie udało się zapisać pliku %1.</translation>
+    </message>
+    <message>
+        <source>To nie jest skrót SHA-256: skrót ma 64 znaki 0-9 i a-f, tak jak w stopce protokołu.</source>
+        <translation>To nie jest skrót SHA-256: skrót ma 64 znaki 0-9 i a-f, tak jak w stopce protokołu.</translation>
+    </message>
+    <message>
+        <source>Żaden zamknięty przegląd w tej bazie nie ma protokołu o tym skrócie.</source>
+        <translation>Żaden zamknięty przegląd w tej bazie nie ma protokołu o tym skrócie.</translation>
+    </message>
+    <message>
+        <source>Skrót zgodny.</source>
+        <translation>Skrót zgodny.</translation>
+    </message>
+    <message>
+        <source>To %1.</source>
+        <translation>To %1.</translation>
+    </message>
+    <message>
+        <source>Skrót potwierdza protokół, nie treść papierowej kopii: porównaj ją z podglądem protokołu albo sprawdź plik PDF.</source>
+        <translation>Skrót potwierdza protokół, nie treść papierowej kopii: porównaj ją z podglądem protokołu albo sprawdź plik PDF.</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać pliku PDF %1.</source>
+        <translation>Nie udało się odczytać pliku PDF %1.</translation>
+    </message>
+    <message>
+        <source>Plik nie ma skrótu protokołu: nie jest to protokół zamkniętego przeglądu wydany przez program (projekt otwartego przeglądu nie ma skrótu).</source>
+        <translation>Plik nie ma skrótu protokołu: nie jest to protokół zamkniętego przeglądu wydany przez program (projekt otwartego przeglądu nie ma skrótu).</translation>
+    </message>
+    <message>
+        <source>Plik podaje skrót %1, którego nie ma żaden zamknięty przegląd w tej bazie.</source>
+        <translation>Plik podaje skrót %1, którego nie ma żaden zamknięty przegląd w tej bazie.</translation>
+    </message>
+    <message>
+        <source>Plik zgodny.</source>
+        <translation>Plik zgodny.</translation>
+    </message>
+    <message>
+        <source>To %1, taki jak zapisany przy zamknięciu przeglądu.</source>
+        <translation>To %1, taki jak zapisany przy zamknięciu przeglądu.</translation>
+    </message>
+    <message>
+        <source>Plik NIEZGODNY.</source>
+        <translation>Plik NIEZGODNY.</translation>
+    </message>
+    <message>
+        <source>Podaje się za %1, ale jego treść różni się od protokołu zapisanego przy zamknięciu: plik zmieniono (albo wydrukowano go inną wersją programu). Nie jest to wiarygodna kopia.</source>
+        <translation>Podaje się za %1, ale jego treść różni się od protokołu zapisanego przy zamknięciu: plik zmieniono (albo wydrukowano go inną wersją programu). Nie jest to wiarygodna kopia.</translation>
     </message>
 </context>
 <context>
@@ -5118,10 +5492,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>nie odczytano</translation>
     </message>
     <message>
-        <source>brak uszkodzeń</source>
-        <translation>brak uszkodzeń</translation>
-    </message>
-    <message>
         <source>Uszkodzenie</source>
         <translation>Uszkodzenie</translation>
     </message>
@@ -5166,22 +5536,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Rejestr zdarzeń</translation>
     </message>
     <message>
-        <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
-        <translation>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</translation>
-    </message>
-    <message>
-        <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
-        <translation>Zdarzenia od początku rejestru: %1 wpisów.</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według modułu</source>
-        <translation>Liczba wpisów według modułu</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według zdarzenia</source>
-        <translation>Liczba wpisów według zdarzenia</translation>
-    </message>
-    <message>
         <source>Uszkodzenia aktywne według rejestru</source>
         <translation>Uszkodzenia aktywne według rejestru</translation>
     </message>
@@ -5196,10 +5550,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Załącznik: pełny rejestr zdarzeń</source>
         <translation>Załącznik: pełny rejestr zdarzeń</translation>
-    </message>
-    <message>
-        <source>Sprawdzenia</source>
-        <translation>Sprawdzenia</translation>
     </message>
     <message>
         <source>Sprawdzenie</source>
@@ -5318,10 +5668,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Technik</translation>
     </message>
     <message>
-        <source>Nr świadectwa</source>
-        <translation>Nr świadectwa</translation>
-    </message>
-    <message>
         <source>Rodzaj wizyty</source>
         <translation>Rodzaj wizyty</translation>
     </message>
@@ -5336,10 +5682,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>wizyta otwarta</source>
         <translation>wizyta otwarta</translation>
-    </message>
-    <message>
-        <source>Korekta protokołu</source>
-        <translation>Korekta protokołu</translation>
     </message>
     <message>
         <source>Obiekt i centrala</source>
@@ -5402,10 +5744,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>nie</translation>
     </message>
     <message>
-        <source>Uszkodzenia przy przyjeździe</source>
-        <translation>Uszkodzenia przy przyjeździe</translation>
-    </message>
-    <message>
         <source>Uszkodzenia przy odjeździe</source>
         <translation>Uszkodzenia przy odjeździe</translation>
     </message>
@@ -5454,16 +5792,340 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Następny przegląd</translation>
     </message>
     <message>
-        <source>Podpis technika</source>
-        <translation>Podpis technika</translation>
-    </message>
-    <message>
-        <source>Podpis klienta</source>
-        <translation>Podpis klienta</translation>
-    </message>
-    <message>
         <source>Protokół</source>
         <translation>Protokół</translation>
+    </message>
+    <message>
+        <source>Moduł adresowy</source>
+        <translation>Moduł adresowy</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników i linii</source>
+        <translation>Moduł przekaźników i linii</translation>
+    </message>
+    <message>
+        <source>Moduł wyjść potencjałowych</source>
+        <translation>Moduł wyjść potencjałowych</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników</source>
+        <translation>Moduł przekaźników</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania liniami i przekaźnikami</source>
+        <translation>Moduł sterowania liniami i przekaźnikami</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania gaszeniem</source>
+        <translation>Moduł sterowania gaszeniem</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia</source>
+        <translation>Uszkodzenia</translation>
+    </message>
+    <message>
+        <source>Stwierdzone przy przyjeździe i usunięte</source>
+        <translation>Stwierdzone przy przyjeździe i usunięte</translation>
+    </message>
+    <message>
+        <source>bez odczytu przy odjeździe: stwierdzone przy przyjeździe</source>
+        <translation>bez odczytu przy odjeździe: stwierdzone przy przyjeździe</translation>
+    </message>
+    <message>
+        <source>Pozostające przy odjeździe</source>
+        <translation>Pozostające przy odjeździe</translation>
+    </message>
+    <message>
+        <source>Usterki stwierdzone podczas sprawdzeń</source>
+        <translation>Usterki stwierdzone podczas sprawdzeń</translation>
+    </message>
+    <message>
+        <source>pozostałe (%1)</source>
+        <translation>pozostałe (%1)</translation>
+    </message>
+    <message>
+        <source>razem</source>
+        <translation>razem</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniej wizyty: zdarzenia od początku rejestru, %1 wpisów.</source>
+        <translation>Brak poprzedniej wizyty: zdarzenia od początku rejestru, %1 wpisów.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1 (rejestr był wtedy pusty): %2 z %3 wpisów.</source>
+        <translation>Zdarzenia od poprzedniej wizyty %1 (rejestr był wtedy pusty): %2 z %3 wpisów.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1, po wpisie nr %2 — ostatnim odczytanym przy tamtej wizycie: %3 z %4 wpisów.</source>
+        <translation>Zdarzenia od poprzedniej wizyty %1, po wpisie nr %2 — ostatnim odczytanym przy tamtej wizycie: %3 z %4 wpisów.</translation>
+    </message>
+    <message>
+        <source>Pominięto wpisy zapisane jeszcze w czasie tamtej wizyty (odczyt przy odjeździe, ustawienie zegara): %1.</source>
+        <translation>Pominięto wpisy zapisane jeszcze w czasie tamtej wizyty (odczyt przy odjeździe, ustawienie zegara): %1.</translation>
+    </message>
+    <message>
+        <source>Rejestr wyczyszczony od poprzedniej wizyty %1: wpisu odczytanego przy tamtej wizycie już w nim nie ma. Liczone są wszystkie wpisy: %2.</source>
+        <translation>Rejestr wyczyszczony od poprzedniej wizyty %1: wpisu odczytanego przy tamtej wizycie już w nim nie ma. Liczone są wszystkie wpisy: %2.</translation>
+    </message>
+    <message>
+        <source>Od poprzedniej wizyty %1 przybyło więcej wpisów, niż mieści rejestr: wpis odczytany przy tamtej wizycie został nadpisany. Liczone są wszystkie wpisy: %2.</source>
+        <translation>Od poprzedniej wizyty %1 przybyło więcej wpisów, niż mieści rejestr: wpis odczytany przy tamtej wizycie został nadpisany. Liczone są wszystkie wpisy: %2.</translation>
+    </message>
+    <message>
+        <source>zegar ustawiono wtedy na czas komputera, przyjęto odchyłkę 0 s</source>
+        <translation>zegar ustawiono wtedy na czas komputera, przyjęto odchyłkę 0 s</translation>
+    </message>
+    <message>
+        <source>przyjęto odchyłkę zegara zmierzoną wtedy: %1 s</source>
+        <translation>przyjęto odchyłkę zegara zmierzoną wtedy: %1 s</translation>
+    </message>
+    <message>
+        <source>odchyłki zegara wtedy nie zmierzono, przyjęto 0 s</source>
+        <translation>odchyłki zegara wtedy nie zmierzono, przyjęto 0 s</translation>
+    </message>
+    <message>
+        <source>Poprzednia wizyta %1 nie odczytała rejestru, więc zdarzenia liczone są wg zegara centrali: wpisy późniejsze niż %2 (koniec tamtej wizyty; %3): %4 z %5 wpisów.</source>
+        <translation>Poprzednia wizyta %1 nie odczytała rejestru, więc zdarzenia liczone są wg zegara centrali: wpisy późniejsze niż %2 (koniec tamtej wizyty; %3): %4 z %5 wpisów.</translation>
+    </message>
+    <message>
+        <source>Rodzaj zdarzeń</source>
+        <translation>Rodzaj zdarzeń</translation>
+    </message>
+    <message>
+        <source>Najwięcej wpisów według modułu</source>
+        <translation>Najwięcej wpisów według modułu</translation>
+    </message>
+    <message>
+        <source>Najczęstsze zdarzenia</source>
+        <translation>Najczęstsze zdarzenia</translation>
+    </message>
+    <message>
+        <source>Rejestr odczytany przy tej wizycie: %1 wpisów, SHA-256 jego bajtów: %2.</source>
+        <translation>Rejestr odczytany przy tej wizycie: %1 wpisów, SHA-256 jego bajtów: %2.</translation>
+    </message>
+    <message>
+        <source>nie sprawdzono</source>
+        <translation>nie sprawdzono</translation>
+    </message>
+    <message>
+        <source>Zakres przeglądu i wyniki sprawdzeń</source>
+        <translation>Zakres przeglądu i wyniki sprawdzeń</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>Sprawdzenia ogólne</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia modułów centrali</source>
+        <translation>Sprawdzenia modułów centrali</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie (sprawdzone albo wyłączone z zakresu, z powodem w uwagach)</source>
+        <translation>Urządzenia w obiekcie (sprawdzone albo wyłączone z zakresu, z powodem w uwagach)</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Próba pojemności / obciążenia</translation>
+    </message>
+    <message>
+        <source>wymaganie spełnione</source>
+        <translation>wymaganie spełnione</translation>
+    </message>
+    <message>
+        <source>wymaganie NIESPEŁNIONE</source>
+        <translation>wymaganie NIESPEŁNIONE</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów</source>
+        <translation>Wymagany czas pracy z akumulatorów</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów</source>
+        <translation>Uzyskany czas pracy z akumulatorów</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY (powód: %1). Protokołu nie wystawiono.</source>
+        <translation>PRZEGLĄD ANULOWANY (powód: %1). Protokołu nie wystawiono.</translation>
+    </message>
+    <message>
+        <source>Projekt protokołu: przegląd jest otwarty, projekt nie ma skrótu. Skrót nadaje zamknięcie przeglądu.</source>
+        <translation>Projekt protokołu: przegląd jest otwarty, projekt nie ma skrótu. Skrót nadaje zamknięcie przeglądu.</translation>
+    </message>
+    <message>
+        <source>Skrót SHA-256 w stopce każdej strony obejmuje całą treść tego protokołu (bez załącznika z pełnym rejestrem zdarzeń, którego bajty opisuje skrót w części „Rejestr zdarzeń”). Sprawdzenie: Konfigurator Ostrel, karta „Przeglądy”, przycisk „Sprawdź protokół”: wskaż plik PDF albo wpisz skrót ze stopki. Program podaje, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>Skrót SHA-256 w stopce każdej strony obejmuje całą treść tego protokołu (bez załącznika z pełnym rejestrem zdarzeń, którego bajty opisuje skrót w części „Rejestr zdarzeń”). Sprawdzenie: Konfigurator Ostrel, karta „Przeglądy”, przycisk „Sprawdź protokół”: wskaż plik PDF albo wpisz skrót ze stopki. Program podaje, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</translation>
+    </message>
+    <message>
+        <source>urządzenie dopuszczone do dalszej eksploatacji</source>
+        <translation>urządzenie dopuszczone do dalszej eksploatacji</translation>
+    </message>
+    <message>
+        <source>urządzenie niedopuszczone do dalszej eksploatacji</source>
+        <translation>urządzenie niedopuszczone do dalszej eksploatacji</translation>
+    </message>
+    <message>
+        <source>Obiekt / centrala</source>
+        <translation>Obiekt / centrala</translation>
+    </message>
+    <message>
+        <source>Wynik przeglądu</source>
+        <translation>Wynik przeglądu</translation>
+    </message>
+    <message>
+        <source>Orzeczenie</source>
+        <translation>Orzeczenie</translation>
+    </message>
+    <message>
+        <source>Podstawa</source>
+        <translation>Podstawa</translation>
+    </message>
+    <message>
+        <source>przegląd okresowy wykonywany co najmniej raz w roku zgodnie z rozporządzeniem Ministra Spraw Wewnętrznych i Administracji z dnia 7 czerwca 2010 r. w sprawie ochrony przeciwpożarowej budynków, innych obiektów budowlanych i terenów (§ 3 ust. 3) oraz z instrukcją serwisową producenta</source>
+        <translation>przegląd okresowy wykonywany co najmniej raz w roku zgodnie z rozporządzeniem Ministra Spraw Wewnętrznych i Administracji z dnia 7 czerwca 2010 r. w sprawie ochrony przeciwpożarowej budynków, innych obiektów budowlanych i terenów (§ 3 ust. 3) oraz z instrukcją serwisową producenta</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Przyrządy pomiarowe</translation>
+    </message>
+    <message>
+        <source>Przyrząd</source>
+        <translation>Przyrząd</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Data wzorcowania</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu %1</source>
+        <translation>Z poprzedniego przeglądu %1</translation>
+    </message>
+    <message>
+        <source>Wykonanie zaleceń</source>
+        <translation>Wykonanie zaleceń</translation>
+    </message>
+    <message>
+        <source>nie oceniono</source>
+        <translation>nie oceniono</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia pozostawione przy odjeździe</source>
+        <translation>Uszkodzenia pozostawione przy odjeździe</translation>
+    </message>
+    <message>
+        <source>Miejsce i data: %1, %2</source>
+        <translation>Miejsce i data: %1, %2</translation>
+    </message>
+    <message>
+        <source>Konserwator (wykonał przegląd)</source>
+        <translation>Konserwator (wykonał przegląd)</translation>
+    </message>
+    <message>
+        <source>podpis</source>
+        <translation>podpis</translation>
+    </message>
+    <message>
+        <source>Pieczęć firmy</source>
+        <translation>Pieczęć firmy</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymałem (użytkownik / zarządca)</source>
+        <translation>Protokół otrzymałem (użytkownik / zarządca)</translation>
+    </message>
+    <message>
+        <source>PROJEKT — przegląd otwarty</source>
+        <translation>PROJEKT — przegląd otwarty</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY</source>
+        <translation>PRZEGLĄD ANULOWANY</translation>
+    </message>
+    <message>
+        <source>koryguje protokół %1 (powód: %2)</source>
+        <translation>koryguje protokół %1 (powód: %2)</translation>
+    </message>
+    <message>
+        <source>Wykonawca</source>
+        <translation>Wykonawca</translation>
+    </message>
+    <message>
+        <source>Adres firmy</source>
+        <translation>Adres firmy</translation>
+    </message>
+    <message>
+        <source>NIP</source>
+        <translation>NIP</translation>
+    </message>
+    <message>
+        <source>Telefon firmy</source>
+        <translation>Telefon firmy</translation>
+    </message>
+    <message>
+        <source>Konserwator</source>
+        <translation>Konserwator</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa / uprawnień</source>
+        <translation>Nr świadectwa / uprawnień</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Uprawnienia ważne do</translation>
+    </message>
+    <message>
+        <source>Producent</source>
+        <translation>Producent</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia</source>
+        <translation>Nr świadectwa dopuszczenia</translation>
+    </message>
+    <message>
+        <source>Wykonane prace i wymienione części</source>
+        <translation>Wykonane prace i wymienione części</translation>
+    </message>
+    <message>
+        <source>Wykonane prace</source>
+        <translation>Wykonane prace</translation>
+    </message>
+    <message>
+        <source>Wymienione części</source>
+        <translation>Wymienione części</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Akumulatory do wymiany</source>
+        <translation>Akumulatory do wymiany</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>anulowany</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>zastąpiony przez %1</translation>
+    </message>
+    <message>
+        <source>zamknięty</source>
+        <translation>zamknięty</translation>
+    </message>
+    <message>
+        <source>otwarty</source>
+        <translation>otwarty</translation>
     </message>
 </context>
 <context>
@@ -5795,6 +6457,70 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Nie zapisano ustawienia w bazie danych.</source>
         <translation>Nie zapisano ustawienia w bazie danych.</translation>
     </message>
+    <message>
+        <source>Korekta nie odczytuje centrali: poprawia tylko zapis przeglądu, który koryguje.</source>
+        <translation>Korekta nie odczytuje centrali: poprawia tylko zapis przeglądu, który koryguje.</translation>
+    </message>
+    <message>
+        <source>Anulowanego przeglądu nie można poprawić.</source>
+        <translation>Anulowanego przeglądu nie można poprawić.</translation>
+    </message>
+    <message>
+        <source>Ten protokół zastąpiono już protokołem %1: popraw tamten.</source>
+        <translation>Ten protokół zastąpiono już protokołem %1: popraw tamten.</translation>
+    </message>
+    <message>
+        <source>Korekta %1 tego przeglądu jest już otwarta.</source>
+        <translation>Korekta %1 tego przeglądu jest już otwarta.</translation>
+    </message>
+    <message>
+        <source>Podaj powód korekty: drukuje się w protokole korygującym.</source>
+        <translation>Podaj powód korekty: drukuje się w protokole korygującym.</translation>
+    </message>
+    <message>
+        <source>Podaj powód anulowania przeglądu.</source>
+        <translation>Podaj powód anulowania przeglądu.</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Uprawnienia ważne do</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]</source>
+        <translation>Wymagany czas pracy z akumulatorów [h]</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]</source>
+        <translation>Uzyskany czas pracy z akumulatorów [h]</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa odpowiedź o wykonaniu zaleceń.</source>
+        <translation>Nieprawidłowa odpowiedź o wykonaniu zaleceń.</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę przyrządu pomiarowego.</source>
+        <translation>Podaj nazwę przyrządu pomiarowego.</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania nie może być późniejsza niż dzisiejsza.</source>
+        <translation>Data wzorcowania nie może być późniejsza niż dzisiejsza.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano przyrządu w bazie danych.</source>
+        <translation>Nie zapisano przyrządu w bazie danych.</translation>
+    </message>
+    <message>
+        <source>Nieznana część listy sprawdzeń.</source>
+        <translation>Nieznana część listy sprawdzeń.</translation>
+    </message>
+    <message>
+        <source>Każdy wiersz listy sprawdzeń musi mieć nazwę sprawdzenia.</source>
+        <translation>Każdy wiersz listy sprawdzeń musi mieć nazwę sprawdzenia.</translation>
+    </message>
+    <message>
+        <source>Podaj, co sprawdzono.</source>
+        <translation>Podaj, co sprawdzono.</translation>
+    </message>
 </context>
 <context>
     <name>VisitWindow</name>
@@ -5967,10 +6693,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Nic z tego odczytu nie zapisano; przegląd pozostaje otwarty.</translation>
     </message>
     <message>
-        <source> (poprawia przegląd %1)</source>
-        <translation> (poprawia przegląd %1)</translation>
-    </message>
-    <message>
         <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
         <translation> — &lt;b&gt;zamknięty&lt;/b&gt;</translation>
     </message>
@@ -6078,6 +6800,198 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>Nie udało się zapisać pliku %1.</translation>
     </message>
+    <message>
+        <source>Dodaj wiersz…</source>
+        <translation>Dodaj wiersz…</translation>
+    </message>
+    <message>
+        <source>Dodaje sprawdzenie na miejscu: do modułu zaznaczonego wiersza albo do sprawdzeń ogólnych</source>
+        <translation>Dodaje sprawdzenie na miejscu: do modułu zaznaczonego wiersza albo do sprawdzeń ogólnych</translation>
+    </message>
+    <message>
+        <source>Protokół</source>
+        <translation>Protokół</translation>
+    </message>
+    <message>
+        <source>Dane przeglądu do protokołu</source>
+        <translation>Dane przeglądu do protokołu</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do:</source>
+        <translation>Uprawnienia ważne do:</translation>
+    </message>
+    <message>
+        <source>Wykonane prace:</source>
+        <translation>Wykonane prace:</translation>
+    </message>
+    <message>
+        <source>Wymienione części:</source>
+        <translation>Wymienione części:</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]:</source>
+        <translation>Wymagany czas pracy z akumulatorów [h]:</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]:</source>
+        <translation>Uzyskany czas pracy z akumulatorów [h]:</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymuje:</source>
+        <translation>Protokół otrzymuje:</translation>
+    </message>
+    <message>
+        <source>imię, nazwisko i funkcja przedstawiciela użytkownika</source>
+        <translation>imię, nazwisko i funkcja przedstawiciela użytkownika</translation>
+    </message>
+    <message>
+        <source>Miejscowość:</source>
+        <translation>Miejscowość:</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu</source>
+        <translation>Z poprzedniego przeglądu</translation>
+    </message>
+    <message>
+        <source>Zalecenia wykonano:</source>
+        <translation>Zalecenia wykonano:</translation>
+    </message>
+    <message>
+        <source>Uwagi:</source>
+        <translation>Uwagi:</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe użyte w przeglądzie</source>
+        <translation>Przyrządy pomiarowe użyte w przeglądzie</translation>
+    </message>
+    <message>
+        <source>nazwa przyrządu</source>
+        <translation>nazwa przyrządu</translation>
+    </message>
+    <message>
+        <source>numer fabryczny</source>
+        <translation>numer fabryczny</translation>
+    </message>
+    <message>
+        <source>wzorcowanie rrrr-mm-dd</source>
+        <translation>wzorcowanie rrrr-mm-dd</translation>
+    </message>
+    <message>
+        <source>Dodaj przyrząd</source>
+        <translation>Dodaj przyrząd</translation>
+    </message>
+    <message>
+        <source>Wpisywane raz: centrala i firma</source>
+        <translation>Wpisywane raz: centrala i firma</translation>
+    </message>
+    <message>
+        <source>Producent centrali:</source>
+        <translation>Producent centrali:</translation>
+    </message>
+    <message>
+        <source>Typ centrali:</source>
+        <translation>Typ centrali:</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia:</source>
+        <translation>Nr świadectwa dopuszczenia:</translation>
+    </message>
+    <message>
+        <source>Adres firmy:</source>
+        <translation>Adres firmy:</translation>
+    </message>
+    <message>
+        <source>NIP firmy:</source>
+        <translation>NIP firmy:</translation>
+    </message>
+    <message>
+        <source>Telefon firmy:</source>
+        <translation>Telefon firmy:</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd…</source>
+        <translation>Anuluj przegląd…</translation>
+    </message>
+    <message>
+        <source>Przegląd rozpoczęty przez pomyłkę: zostaje z numerem i powodem jako anulowany</source>
+        <translation>Przegląd rozpoczęty przez pomyłkę: zostaje z numerem i powodem jako anulowany</translation>
+    </message>
+    <message>
+        <source>Moduł zasilania</source>
+        <translation>Moduł zasilania</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Próba pojemności / obciążenia</translation>
+    </message>
+    <message>
+        <source> (koryguje protokół %1, powód: %2)</source>
+        <translation> (koryguje protokół %1, powód: %2)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;anulowany&lt;/b&gt; (powód: %1)</source>
+        <translation> — &lt;b&gt;anulowany&lt;/b&gt; (powód: %1)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;zastąpiony przez %1&lt;/b&gt;</source>
+        <translation> — &lt;b&gt;zastąpiony przez %1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniego przeglądu tej centrali.</source>
+        <translation>Brak poprzedniego przeglądu tej centrali.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Przegląd %1&lt;/b&gt;, zalecenia: %2</source>
+        <translation>&lt;b&gt;Przegląd %1&lt;/b&gt;, zalecenia: %2</translation>
+    </message>
+    <message>
+        <source>brak</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>%1, nr %2, wzorcowany %3</source>
+        <translation>%1, nr %2, wzorcowany %3</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Data wzorcowania</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Przyrządy pomiarowe</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Dodaj wiersz</translation>
+    </message>
+    <message>
+        <source>Co sprawdzono:</source>
+        <translation>Co sprawdzono:</translation>
+    </message>
+    <message>
+        <source>Przed zamknięciem:
+
+• %1
+
+Zamknąć przegląd mimo to?</source>
+        <translation>Przed zamknięciem:
+
+• %1
+
+Zamknąć przegląd mimo to?</translation>
+    </message>
+    <message>
+        <source>Powód korekty protokołu %1 (drukuje się w protokole korygującym):</source>
+        <translation>Powód korekty protokołu %1 (drukuje się w protokole korygującym):</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd</source>
+        <translation>Anuluj przegląd</translation>
+    </message>
+    <message>
+        <source>Przegląd %1 zostanie zamknięty jako anulowany, bez protokołu; jego numer nie wróci. Powód:</source>
+        <translation>Przegląd %1 zostanie zamknięty jako anulowany, bez protokołu; jego numer nie wróci. Powód:</translation>
+    </message>
 </context>
 <context>
     <name>Visits</name>
@@ -6129,6 +7043,18 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
         <translation>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</translation>
     </message>
+    <message>
+        <source>tak</source>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>częściowo</source>
+        <translation>częściowo</translation>
+    </message>
+    <message>
+        <source>nie</source>
+        <translation>nie</translation>
+    </message>
 </context>
 <context>
     <name>VisitsManagement</name>
@@ -6173,16 +7099,64 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Ocena</translation>
     </message>
     <message>
-        <source> (poprawia %1)</source>
-        <translation> (poprawia %1)</translation>
-    </message>
-    <message>
         <source>zamknięty</source>
         <translation>zamknięty</translation>
     </message>
     <message>
         <source>otwarty</source>
         <translation>otwarty</translation>
+    </message>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Sprawdź protokół</translation>
+    </message>
+    <message>
+        <source>Sprawdza plik PDF albo skrót SHA-256 protokołu z zapisanym przy zamknięciu przeglądu</source>
+        <translation>Sprawdza plik PDF albo skrót SHA-256 protokołu z zapisanym przy zamknięciu przeglądu</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Eksport CSV</translation>
+    </message>
+    <message>
+        <source>Przeglądy wybranej centrali, po jednym wierszu, do arkusza lub planu przeglądów</source>
+        <translation>Przeglądy wybranej centrali, po jednym wierszu, do arkusza lub planu przeglądów</translation>
+    </message>
+    <message>
+        <source>Listy sprawdzeń…</source>
+        <translation>Listy sprawdzeń…</translation>
+    </message>
+    <message>
+        <source>Wiersze list sprawdzeń, które dostają nowe przeglądy</source>
+        <translation>Wiersze list sprawdzeń, które dostają nowe przeglądy</translation>
+    </message>
+    <message>
+        <source>Przejąć akumulatory z przeglądu %1 (%2 szt.) z ich datami montażu? Zmień je w nowym przeglądzie, jeśli coś wymieniono.</source>
+        <translation>Przejąć akumulatory z przeglądu %1 (%2 szt.) z ich datami montażu? Zmień je w nowym przeglądzie, jeśli coś wymieniono.</translation>
+    </message>
+    <message>
+        <source> (koryguje %1)</source>
+        <translation> (koryguje %1)</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>anulowany</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>zastąpiony przez %1</translation>
+    </message>
+    <message>
+        <source>Przeglady_%1</source>
+        <translation>Przeglady_%1</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Nie udało się zapisać pliku %1.</translation>
     </message>
 </context>
 </TS>

@@ -388,6 +388,53 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
 </context>
 <context>
+    <name>CheckTemplatesDialog</name>
+    <message>
+        <source>Listy sprawdzeń</source>
+        <translation>Списки проверок</translation>
+    </message>
+    <message>
+        <source>Część listy:</source>
+        <translation>Часть списка:</translation>
+    </message>
+    <message>
+        <source>Nowe przeglądy dostają wiersze, które nie są wycofane, w tej kolejności. Przeglądy już rozpoczęte zachowują swoje wiersze.</source>
+        <translation>Новые визиты получают неотозванные строки в этом порядке. Уже начатые визиты сохраняют свои строки.</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Добавить строку</translation>
+    </message>
+    <message>
+        <source>W górę</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>W dół</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>Sposób</source>
+        <translation>Метод</translation>
+    </message>
+    <message>
+        <source>Wymaganie</source>
+        <translation>Требование</translation>
+    </message>
+    <message>
+        <source>Wycofany</source>
+        <translation>Отозвана</translation>
+    </message>
+</context>
+<context>
     <name>Checklist</name>
     <message>
         <source>Przełączenie zasilania sieć / akumulator</source>
@@ -496,6 +543,189 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>brak przerwy i zwarcia, bez wyzwolenia</source>
         <translation>нет обрыва и КЗ, пуска нет</translation>
+    </message>
+    <message>
+        <source>Stan wizualny centrali i obudowy</source>
+        <translation>Внешнее состояние прибора и корпуса</translation>
+    </message>
+    <message>
+        <source>Oględziny: uszkodzenia, zabrudzenia, mocowanie, zamknięcie</source>
+        <translation>Осмотр: повреждения, загрязнения, крепление, закрытие</translation>
+    </message>
+    <message>
+        <source>bez uszkodzeń</source>
+        <translation>без повреждений</translation>
+    </message>
+    <message>
+        <source>Bezpieczniki</source>
+        <translation>Предохранители</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie wartości i stanu bezpieczników</source>
+        <translation>Проверка номиналов и состояния предохранителей</translation>
+    </message>
+    <message>
+        <source>zgodne z dokumentacją</source>
+        <translation>соответствуют документации</translation>
+    </message>
+    <message>
+        <source>Obwód zasilania sieciowego</source>
+        <translation>Цепь сетевого питания</translation>
+    </message>
+    <message>
+        <source>Wydzielony obwód, oznaczenie, zabezpieczenie</source>
+        <translation>Отдельная цепь, маркировка, защита</translation>
+    </message>
+    <message>
+        <source>zgodny z projektem</source>
+        <translation>соответствует проекту</translation>
+    </message>
+    <message>
+        <source>Sygnalizacja do centrali SSP / monitoringu</source>
+        <translation>Передача сигналов на ППКП / мониторинг</translation>
+    </message>
+    <message>
+        <source>Wywołanie alarmu i uszkodzenia, potwierdzenie odbioru</source>
+        <translation>Вызов тревоги и неисправности, подтверждение приёма</translation>
+    </message>
+    <message>
+        <source>sygnały odebrane</source>
+        <translation>сигналы приняты</translation>
+    </message>
+    <message>
+        <source>Książka eksploatacji</source>
+        <translation>Журнал эксплуатации</translation>
+    </message>
+    <message>
+        <source>Wpisy od poprzedniego przeglądu</source>
+        <translation>Записи с предыдущего визита</translation>
+    </message>
+    <message>
+        <source>prowadzona</source>
+        <translation>ведётся</translation>
+    </message>
+    <message>
+        <source>Instrukcja obsługi na miejscu</source>
+        <translation>Инструкция по эксплуатации на месте</translation>
+    </message>
+    <message>
+        <source>Obecność i aktualność instrukcji przy centrali</source>
+        <translation>Наличие и актуальность инструкции у прибора</translation>
+    </message>
+    <message>
+        <source>dostępna</source>
+        <translation>имеется</translation>
+    </message>
+    <message>
+        <source>Czujki</source>
+        <translation>Извещатели</translation>
+    </message>
+    <message>
+        <source>Pobudzenie testerem, zadziałanie na centrali</source>
+        <translation>Срабатывание от тестера, реакция прибора</translation>
+    </message>
+    <message>
+        <source>alarm na centrali</source>
+        <translation>тревога на приборе</translation>
+    </message>
+    <message>
+        <source>Przyciski ROP i przyciski oddymiania</source>
+        <translation>Ручные извещатели и кнопки дымоудаления</translation>
+    </message>
+    <message>
+        <source>Uruchomienie kluczem testowym</source>
+        <translation>Запуск тестовым ключом</translation>
+    </message>
+    <message>
+        <source>Siłowniki</source>
+        <translation>Приводы</translation>
+    </message>
+    <message>
+        <source>Pełny cykl otwarcia i zamknięcia</source>
+        <translation>Полный цикл открытия и закрытия</translation>
+    </message>
+    <message>
+        <source>ruch bez zacięć</source>
+        <translation>движение без заеданий</translation>
+    </message>
+    <message>
+        <source>Klapy i okna oddymiające</source>
+        <translation>Клапаны и окна дымоудаления</translation>
+    </message>
+    <message>
+        <source>Otwarcie z centrali, kontrola krańcówek</source>
+        <translation>Открытие с прибора, проверка концевых выключателей</translation>
+    </message>
+    <message>
+        <source>otwarcie pełne</source>
+        <translation>полное открытие</translation>
+    </message>
+    <message>
+        <source>Sygnalizatory</source>
+        <translation>Оповещатели</translation>
+    </message>
+    <message>
+        <source>Wysterowanie z centrali</source>
+        <translation>Управление с прибора</translation>
+    </message>
+    <message>
+        <source>sygnał słyszalny</source>
+        <translation>сигнал слышен</translation>
+    </message>
+    <message>
+        <source>Urządzenia wyzwalające i pojemniki</source>
+        <translation>Пусковые устройства и баллоны</translation>
+    </message>
+    <message>
+        <source>Oględziny, ciśnienie, masa, zabezpieczenia</source>
+        <translation>Осмотр, давление, масса, предохранители</translation>
+    </message>
+    <message>
+        <source>zgodne z kartą urządzenia</source>
+        <translation>соответствуют паспорту устройства</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>Общие проверки</translation>
+    </message>
+    <message>
+        <source>Moduły zasilania</source>
+        <translation>Модули питания</translation>
+    </message>
+    <message>
+        <source>Moduły liniowe</source>
+        <translation>Линейные модули</translation>
+    </message>
+    <message>
+        <source>Moduły przekaźników</source>
+        <translation>Модули реле</translation>
+    </message>
+    <message>
+        <source>Moduły sterowania gaszeniem</source>
+        <translation>Модули управления пожаротушением</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie</source>
+        <translation>Устройства на объекте</translation>
+    </message>
+</context>
+<context>
+    <name>CloseWarnings</name>
+    <message>
+        <source>Sprawdzenia bez wyniku: %1. W protokole będą opisane jako „nie sprawdzono”.</source>
+        <translation>Проверок без результата: %1. В акте они будут указаны как «не проверено».</translation>
+    </message>
+    <message>
+        <source>Ocena „sprawna”, a przy odjeździe centrala zgłasza uszkodzenia: %1.</source>
+        <translation>Оценка «работоспособен», но при отъезде прибор сообщает о неисправностях: %1.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 minął, a akumulatora nie wymieniono.</source>
+        <translation>Аккумулятор %1: срок замены %2 прошёл, а аккумулятор не заменён.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 przypada w ciągu 90 dni, a akumulatora nie wymieniono.</source>
+        <translation>Аккумулятор %1: срок замены %2 наступает в течение 90 дней, а аккумулятор не заменён.</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2356,37 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
 </context>
 <context>
+    <name>EventSummary</name>
+    <message>
+        <source>alarmy i wysterowania</source>
+        <translation>тревоги и срабатывания выходов</translation>
+    </message>
+    <message>
+        <source>uszkodzenia</source>
+        <translation>неисправности</translation>
+    </message>
+    <message>
+        <source>zaniki zasilania</source>
+        <translation>пропадания питания</translation>
+    </message>
+    <message>
+        <source>starty i resety</source>
+        <translation>запуски и сбросы</translation>
+    </message>
+    <message>
+        <source>zapisy konfiguracji</source>
+        <translation>записи конфигурации</translation>
+    </message>
+    <message>
+        <source>ustawienia zegara</source>
+        <translation>установки часов</translation>
+    </message>
+    <message>
+        <source>pozostałe</source>
+        <translation>прочие</translation>
+    </message>
+</context>
+<context>
     <name>EventsManagement</name>
     <message>
         <source>Odczytaj</source>
@@ -3419,6 +3680,119 @@ Zamknąć program?</source>
     <message>
         <source>Zdarzenie</source>
         <translation>Событие</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolCheckDialog</name>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Проверить акт</translation>
+    </message>
+    <message>
+        <source>Wskaż plik PDF protokołu albo wpisz skrót SHA-256 z jego stopki. Program poda, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>Укажите PDF-файл акта или введите хеш SHA-256 из его нижнего колонтитула. Программа сообщит, к какому визиту относится акт и совпадает ли он с сохранённым при закрытии.</translation>
+    </message>
+    <message>
+        <source>Sprawdź plik PDF…</source>
+        <translation>Проверить PDF-файл…</translation>
+    </message>
+    <message>
+        <source>skrót SHA-256 (64 znaki)</source>
+        <translation>хеш SHA-256 (64 символа)</translation>
+    </message>
+    <message>
+        <source>Sprawdź skrót</source>
+        <translation>Проверить хеш</translation>
+    </message>
+    <message>
+        <source>Pliki PDF (*.pdf)</source>
+        <translation>Файлы PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Sprawdzanie pliku…</source>
+        <translation>Проверка файла…</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolFile</name>
+    <message>
+        <source>protokół %1 (identyfikator %2), obiekt „%3”, centrala „%4”, przegląd zamknięty %5</source>
+        <translation>акт %1 (идентификатор %2), объект «%3», прибор «%4», визит закрыт %5</translation>
+    </message>
+    <message>
+        <source>Uwaga: ten protokół zastąpiono protokołem korygującym %1.</source>
+        <translation>Внимание: этот акт заменён исправляющим актом %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPrint</name>
+    <message>
+        <source>Podgląd protokołu</source>
+        <translation>Просмотр акта</translation>
+    </message>
+    <message>
+        <source>Protokół ma około %1 stron: podgląd zablokowałby program na długo.
+
+Zapisać go do pliku PDF?</source>
+        <translation>В акте около %1 страниц: просмотр надолго заблокирует программу.
+
+Сохранить его в PDF-файл?</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Экспорт PDF</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Не удалось сохранить файл %1.</translation>
+    </message>
+    <message>
+        <source>To nie jest skrót SHA-256: skrót ma 64 znaki 0-9 i a-f, tak jak w stopce protokołu.</source>
+        <translation>Это не хеш SHA-256: хеш состоит из 64 символов 0-9 и a-f, как в колонтитуле акта.</translation>
+    </message>
+    <message>
+        <source>Żaden zamknięty przegląd w tej bazie nie ma protokołu o tym skrócie.</source>
+        <translation>Ни один закрытый визит в этой базе не имеет акта с этим хешем.</translation>
+    </message>
+    <message>
+        <source>Skrót zgodny.</source>
+        <translation>Хеш совпадает.</translation>
+    </message>
+    <message>
+        <source>To %1.</source>
+        <translation>Это %1.</translation>
+    </message>
+    <message>
+        <source>Skrót potwierdza protokół, nie treść papierowej kopii: porównaj ją z podglądem protokołu albo sprawdź plik PDF.</source>
+        <translation>Хеш подтверждает акт, но не содержимое бумажной копии: сравните её с просмотром акта или проверьте PDF-файл.</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać pliku PDF %1.</source>
+        <translation>Не удалось прочитать PDF-файл %1.</translation>
+    </message>
+    <message>
+        <source>Plik nie ma skrótu protokołu: nie jest to protokół zamkniętego przeglądu wydany przez program (projekt otwartego przeglądu nie ma skrótu).</source>
+        <translation>В файле нет хеша акта: это не выданный программой акт закрытого визита (черновик открытого визита хеша не имеет).</translation>
+    </message>
+    <message>
+        <source>Plik podaje skrót %1, którego nie ma żaden zamknięty przegląd w tej bazie.</source>
+        <translation>Файл указывает хеш %1, которого нет ни у одного закрытого визита в этой базе.</translation>
+    </message>
+    <message>
+        <source>Plik zgodny.</source>
+        <translation>Файл совпадает.</translation>
+    </message>
+    <message>
+        <source>To %1, taki jak zapisany przy zamknięciu przeglądu.</source>
+        <translation>Это %1 в том виде, в каком он сохранён при закрытии визита.</translation>
+    </message>
+    <message>
+        <source>Plik NIEZGODNY.</source>
+        <translation>Файл НЕ совпадает.</translation>
+    </message>
+    <message>
+        <source>Podaje się za %1, ale jego treść różni się od protokołu zapisanego przy zamknięciu: plik zmieniono (albo wydrukowano go inną wersją programu). Nie jest to wiarygodna kopia.</source>
+        <translation>Он выдаёт себя за %1, но его содержимое отличается от акта, сохранённого при закрытии: файл изменён (или создан другой версией программы). Это не достоверная копия.</translation>
     </message>
 </context>
 <context>
@@ -5118,10 +5492,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>не считано</translation>
     </message>
     <message>
-        <source>brak uszkodzeń</source>
-        <translation>нет неисправностей</translation>
-    </message>
-    <message>
         <source>Uszkodzenie</source>
         <translation>Неисправность</translation>
     </message>
@@ -5166,22 +5536,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Журнал событий</translation>
     </message>
     <message>
-        <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
-        <translation>События с предыдущего визита (%1): %2 из %3 записей журнала.</translation>
-    </message>
-    <message>
-        <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
-        <translation>События с начала журнала: %1 записей.</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według modułu</source>
-        <translation>Количество записей по модулям</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według zdarzenia</source>
-        <translation>Количество записей по событиям</translation>
-    </message>
-    <message>
         <source>Uszkodzenia aktywne według rejestru</source>
         <translation>Активные неисправности по журналу</translation>
     </message>
@@ -5196,10 +5550,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Załącznik: pełny rejestr zdarzeń</source>
         <translation>Приложение: полный журнал событий</translation>
-    </message>
-    <message>
-        <source>Sprawdzenia</source>
-        <translation>Проверки</translation>
     </message>
     <message>
         <source>Sprawdzenie</source>
@@ -5318,10 +5668,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Техник</translation>
     </message>
     <message>
-        <source>Nr świadectwa</source>
-        <translation>№ удостоверения</translation>
-    </message>
-    <message>
         <source>Rodzaj wizyty</source>
         <translation>Тип визита</translation>
     </message>
@@ -5336,10 +5682,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>wizyta otwarta</source>
         <translation>визит открыт</translation>
-    </message>
-    <message>
-        <source>Korekta protokołu</source>
-        <translation>Исправление акта</translation>
     </message>
     <message>
         <source>Obiekt i centrala</source>
@@ -5402,10 +5744,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>нет</translation>
     </message>
     <message>
-        <source>Uszkodzenia przy przyjeździe</source>
-        <translation>Неисправности при прибытии</translation>
-    </message>
-    <message>
         <source>Uszkodzenia przy odjeździe</source>
         <translation>Неисправности при отъезде</translation>
     </message>
@@ -5454,16 +5792,340 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Следующее ТО</translation>
     </message>
     <message>
-        <source>Podpis technika</source>
-        <translation>Подпись техника</translation>
-    </message>
-    <message>
-        <source>Podpis klienta</source>
-        <translation>Подпись клиента</translation>
-    </message>
-    <message>
         <source>Protokół</source>
         <translation>Акт</translation>
+    </message>
+    <message>
+        <source>Moduł adresowy</source>
+        <translation>Адресный модуль</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników i linii</source>
+        <translation>Модуль реле и линий</translation>
+    </message>
+    <message>
+        <source>Moduł wyjść potencjałowych</source>
+        <translation>Модуль потенциальных выходов</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników</source>
+        <translation>Модуль реле</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania liniami i przekaźnikami</source>
+        <translation>Модуль управления линиями и реле</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania gaszeniem</source>
+        <translation>Модуль управления пожаротушением</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia</source>
+        <translation>Неисправности</translation>
+    </message>
+    <message>
+        <source>Stwierdzone przy przyjeździe i usunięte</source>
+        <translation>Обнаружены при приезде и устранены</translation>
+    </message>
+    <message>
+        <source>bez odczytu przy odjeździe: stwierdzone przy przyjeździe</source>
+        <translation>без считывания при отъезде: обнаружены при приезде</translation>
+    </message>
+    <message>
+        <source>Pozostające przy odjeździe</source>
+        <translation>Остающиеся при отъезде</translation>
+    </message>
+    <message>
+        <source>Usterki stwierdzone podczas sprawdzeń</source>
+        <translation>Дефекты, обнаруженные при проверках</translation>
+    </message>
+    <message>
+        <source>pozostałe (%1)</source>
+        <translation>прочие (%1)</translation>
+    </message>
+    <message>
+        <source>razem</source>
+        <translation>итого</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniej wizyty: zdarzenia od początku rejestru, %1 wpisów.</source>
+        <translation>Предыдущего визита нет: события с начала журнала, записей: %1.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1 (rejestr był wtedy pusty): %2 z %3 wpisów.</source>
+        <translation>События с предыдущего визита %1 (журнал тогда был пуст): %2 из %3 записей.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1, po wpisie nr %2 — ostatnim odczytanym przy tamtej wizycie: %3 z %4 wpisów.</source>
+        <translation>События с предыдущего визита %1, после записи № %2 — последней считанной при том визите: %3 из %4 записей.</translation>
+    </message>
+    <message>
+        <source>Pominięto wpisy zapisane jeszcze w czasie tamtej wizyty (odczyt przy odjeździe, ustawienie zegara): %1.</source>
+        <translation>Пропущены записи, сделанные ещё во время того визита (считывание при отъезде, установка часов): %1.</translation>
+    </message>
+    <message>
+        <source>Rejestr wyczyszczony od poprzedniej wizyty %1: wpisu odczytanego przy tamtej wizycie już w nim nie ma. Liczone są wszystkie wpisy: %2.</source>
+        <translation>Журнал очищен после предыдущего визита %1: записи, считанной при том визите, в нём больше нет. Учитываются все записи: %2.</translation>
+    </message>
+    <message>
+        <source>Od poprzedniej wizyty %1 przybyło więcej wpisów, niż mieści rejestr: wpis odczytany przy tamtej wizycie został nadpisany. Liczone są wszystkie wpisy: %2.</source>
+        <translation>После предыдущего визита %1 добавилось больше записей, чем вмещает журнал: запись, считанная при том визите, перезаписана. Учитываются все записи: %2.</translation>
+    </message>
+    <message>
+        <source>zegar ustawiono wtedy na czas komputera, przyjęto odchyłkę 0 s</source>
+        <translation>часы тогда установлены по времени компьютера, принято отклонение 0 с</translation>
+    </message>
+    <message>
+        <source>przyjęto odchyłkę zegara zmierzoną wtedy: %1 s</source>
+        <translation>принято отклонение часов, измеренное тогда: %1 с</translation>
+    </message>
+    <message>
+        <source>odchyłki zegara wtedy nie zmierzono, przyjęto 0 s</source>
+        <translation>отклонение часов тогда не измерялось, принято 0 с</translation>
+    </message>
+    <message>
+        <source>Poprzednia wizyta %1 nie odczytała rejestru, więc zdarzenia liczone są wg zegara centrali: wpisy późniejsze niż %2 (koniec tamtej wizyty; %3): %4 z %5 wpisów.</source>
+        <translation>Предыдущий визит %1 не считывал журнал, поэтому события считаются по часам прибора: записи позже %2 (конец того визита; %3): %4 из %5 записей.</translation>
+    </message>
+    <message>
+        <source>Rodzaj zdarzeń</source>
+        <translation>Вид событий</translation>
+    </message>
+    <message>
+        <source>Najwięcej wpisów według modułu</source>
+        <translation>Больше всего записей по модулям</translation>
+    </message>
+    <message>
+        <source>Najczęstsze zdarzenia</source>
+        <translation>Наиболее частые события</translation>
+    </message>
+    <message>
+        <source>Rejestr odczytany przy tej wizycie: %1 wpisów, SHA-256 jego bajtów: %2.</source>
+        <translation>Журнал, считанный при этом визите: записей %1, SHA-256 его байтов: %2.</translation>
+    </message>
+    <message>
+        <source>nie sprawdzono</source>
+        <translation>не проверено</translation>
+    </message>
+    <message>
+        <source>Zakres przeglądu i wyniki sprawdzeń</source>
+        <translation>Объём работ и результаты проверок</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>Общие проверки</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia modułów centrali</source>
+        <translation>Проверки модулей прибора</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie (sprawdzone albo wyłączone z zakresu, z powodem w uwagach)</source>
+        <translation>Устройства на объекте (проверены или исключены из объёма, причина в примечаниях)</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Проверка ёмкости / нагрузки</translation>
+    </message>
+    <message>
+        <source>wymaganie spełnione</source>
+        <translation>требование выполнено</translation>
+    </message>
+    <message>
+        <source>wymaganie NIESPEŁNIONE</source>
+        <translation>требование НЕ выполнено</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów</source>
+        <translation>Требуемое время работы от аккумуляторов</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 ч</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów</source>
+        <translation>Полученное время работы от аккумуляторов</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY (powód: %1). Protokołu nie wystawiono.</source>
+        <translation>ВИЗИТ ОТМЕНЁН (причина: %1). Акт не выдан.</translation>
+    </message>
+    <message>
+        <source>Projekt protokołu: przegląd jest otwarty, projekt nie ma skrótu. Skrót nadaje zamknięcie przeglądu.</source>
+        <translation>Черновик акта: визит открыт, у черновика нет хеша. Хеш присваивается при закрытии визита.</translation>
+    </message>
+    <message>
+        <source>Skrót SHA-256 w stopce każdej strony obejmuje całą treść tego protokołu (bez załącznika z pełnym rejestrem zdarzeń, którego bajty opisuje skrót w części „Rejestr zdarzeń”). Sprawdzenie: Konfigurator Ostrel, karta „Przeglądy”, przycisk „Sprawdź protokół”: wskaż plik PDF albo wpisz skrót ze stopki. Program podaje, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>Хеш SHA-256 в нижнем колонтитуле каждой страницы охватывает всё содержимое этого акта (без приложения с полным журналом событий, байты которого описывает хеш в разделе «Журнал событий»). Проверка: Конфигуратор Ostrel, вкладка «Сервисные визиты», кнопка «Проверить акт»: укажите PDF-файл или введите хеш из колонтитула. Программа сообщит, к какому визиту относится акт и совпадает ли он с сохранённым при закрытии.</translation>
+    </message>
+    <message>
+        <source>urządzenie dopuszczone do dalszej eksploatacji</source>
+        <translation>устройство допущено к дальнейшей эксплуатации</translation>
+    </message>
+    <message>
+        <source>urządzenie niedopuszczone do dalszej eksploatacji</source>
+        <translation>устройство не допущено к дальнейшей эксплуатации</translation>
+    </message>
+    <message>
+        <source>Obiekt / centrala</source>
+        <translation>Объект / прибор</translation>
+    </message>
+    <message>
+        <source>Wynik przeglądu</source>
+        <translation>Результат визита</translation>
+    </message>
+    <message>
+        <source>Orzeczenie</source>
+        <translation>Заключение</translation>
+    </message>
+    <message>
+        <source>Podstawa</source>
+        <translation>Основание</translation>
+    </message>
+    <message>
+        <source>przegląd okresowy wykonywany co najmniej raz w roku zgodnie z rozporządzeniem Ministra Spraw Wewnętrznych i Administracji z dnia 7 czerwca 2010 r. w sprawie ochrony przeciwpożarowej budynków, innych obiektów budowlanych i terenów (§ 3 ust. 3) oraz z instrukcją serwisową producenta</source>
+        <translation>периодическое обслуживание не реже одного раза в год согласно распоряжению министра внутренних дел и администрации Польши от 7 июня 2010 г. о противопожарной защите зданий, других сооружений и территорий (§ 3 п. 3) и сервисной инструкции производителя</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Средства измерений</translation>
+    </message>
+    <message>
+        <source>Przyrząd</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Дата поверки</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu %1</source>
+        <translation>С предыдущего визита %1</translation>
+    </message>
+    <message>
+        <source>Wykonanie zaleceń</source>
+        <translation>Выполнение рекомендаций</translation>
+    </message>
+    <message>
+        <source>nie oceniono</source>
+        <translation>не оценено</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia pozostawione przy odjeździe</source>
+        <translation>Неисправности, оставшиеся при отъезде</translation>
+    </message>
+    <message>
+        <source>Miejsce i data: %1, %2</source>
+        <translation>Место и дата: %1, %2</translation>
+    </message>
+    <message>
+        <source>Konserwator (wykonał przegląd)</source>
+        <translation>Техник (выполнил обслуживание)</translation>
+    </message>
+    <message>
+        <source>podpis</source>
+        <translation>подпись</translation>
+    </message>
+    <message>
+        <source>Pieczęć firmy</source>
+        <translation>Печать организации</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymałem (użytkownik / zarządca)</source>
+        <translation>Акт получил (пользователь / управляющий)</translation>
+    </message>
+    <message>
+        <source>PROJEKT — przegląd otwarty</source>
+        <translation>ЧЕРНОВИК — визит открыт</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY</source>
+        <translation>ВИЗИТ ОТМЕНЁН</translation>
+    </message>
+    <message>
+        <source>koryguje protokół %1 (powód: %2)</source>
+        <translation>исправляет акт %1 (причина: %2)</translation>
+    </message>
+    <message>
+        <source>Wykonawca</source>
+        <translation>Исполнитель</translation>
+    </message>
+    <message>
+        <source>Adres firmy</source>
+        <translation>Адрес организации</translation>
+    </message>
+    <message>
+        <source>NIP</source>
+        <translation>ИНН (NIP)</translation>
+    </message>
+    <message>
+        <source>Telefon firmy</source>
+        <translation>Телефон организации</translation>
+    </message>
+    <message>
+        <source>Konserwator</source>
+        <translation>Техник</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa / uprawnień</source>
+        <translation>№ удостоверения / допуска</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Допуск действителен до</translation>
+    </message>
+    <message>
+        <source>Producent</source>
+        <translation>Производитель</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia</source>
+        <translation>№ сертификата допуска</translation>
+    </message>
+    <message>
+        <source>Wykonane prace i wymienione części</source>
+        <translation>Выполненные работы и заменённые детали</translation>
+    </message>
+    <message>
+        <source>Wykonane prace</source>
+        <translation>Выполненные работы</translation>
+    </message>
+    <message>
+        <source>Wymienione części</source>
+        <translation>Заменённые детали</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Akumulatory do wymiany</source>
+        <translation>Аккумуляторы к замене</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>отменён</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>заменён %1</translation>
+    </message>
+    <message>
+        <source>zamknięty</source>
+        <translation>закрыт</translation>
+    </message>
+    <message>
+        <source>otwarty</source>
+        <translation>открыт</translation>
     </message>
 </context>
 <context>
@@ -5795,6 +6457,70 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Nie zapisano ustawienia w bazie danych.</source>
         <translation>Настройка не сохранена в базе данных.</translation>
     </message>
+    <message>
+        <source>Korekta nie odczytuje centrali: poprawia tylko zapis przeglądu, który koryguje.</source>
+        <translation>Исправление не считывает прибор: оно исправляет только запись исправляемого визита.</translation>
+    </message>
+    <message>
+        <source>Anulowanego przeglądu nie można poprawić.</source>
+        <translation>Отменённый визит нельзя исправить.</translation>
+    </message>
+    <message>
+        <source>Ten protokół zastąpiono już protokołem %1: popraw tamten.</source>
+        <translation>Этот акт уже заменён актом %1: исправляйте его.</translation>
+    </message>
+    <message>
+        <source>Korekta %1 tego przeglądu jest już otwarta.</source>
+        <translation>Исправление %1 этого визита уже открыто.</translation>
+    </message>
+    <message>
+        <source>Podaj powód korekty: drukuje się w protokole korygującym.</source>
+        <translation>Укажите причину исправления: она печатается в исправляющем акте.</translation>
+    </message>
+    <message>
+        <source>Podaj powód anulowania przeglądu.</source>
+        <translation>Укажите причину отмены визита.</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Допуск действителен до</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]</source>
+        <translation>Требуемое время работы от аккумуляторов [ч]</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]</source>
+        <translation>Полученное время работы от аккумуляторов [ч]</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa odpowiedź o wykonaniu zaleceń.</source>
+        <translation>Недопустимый ответ о выполнении рекомендаций.</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę przyrządu pomiarowego.</source>
+        <translation>Укажите название средства измерений.</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania nie może być późniejsza niż dzisiejsza.</source>
+        <translation>Дата поверки не может быть позже сегодняшней.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano przyrządu w bazie danych.</source>
+        <translation>Средство измерений не сохранено в базе данных.</translation>
+    </message>
+    <message>
+        <source>Nieznana część listy sprawdzeń.</source>
+        <translation>Неизвестная часть списка проверок.</translation>
+    </message>
+    <message>
+        <source>Każdy wiersz listy sprawdzeń musi mieć nazwę sprawdzenia.</source>
+        <translation>Каждая строка списка проверок должна иметь название проверки.</translation>
+    </message>
+    <message>
+        <source>Podaj, co sprawdzono.</source>
+        <translation>Укажите, что проверено.</translation>
+    </message>
 </context>
 <context>
     <name>VisitWindow</name>
@@ -5967,10 +6693,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Из этого чтения ничего не сохранено; визит остаётся открытым.</translation>
     </message>
     <message>
-        <source> (poprawia przegląd %1)</source>
-        <translation> (исправляет визит %1)</translation>
-    </message>
-    <message>
         <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
         <translation> — &lt;b&gt;закрыт&lt;/b&gt;</translation>
     </message>
@@ -6078,6 +6800,198 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>Не удалось сохранить файл %1.</translation>
     </message>
+    <message>
+        <source>Dodaj wiersz…</source>
+        <translation>Добавить строку…</translation>
+    </message>
+    <message>
+        <source>Dodaje sprawdzenie na miejscu: do modułu zaznaczonego wiersza albo do sprawdzeń ogólnych</source>
+        <translation>Добавляет проверку на месте: к модулю выбранной строки или к общим проверкам</translation>
+    </message>
+    <message>
+        <source>Protokół</source>
+        <translation>Акт</translation>
+    </message>
+    <message>
+        <source>Dane przeglądu do protokołu</source>
+        <translation>Данные визита для акта</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do:</source>
+        <translation>Допуск действителен до:</translation>
+    </message>
+    <message>
+        <source>Wykonane prace:</source>
+        <translation>Выполненные работы:</translation>
+    </message>
+    <message>
+        <source>Wymienione części:</source>
+        <translation>Заменённые детали:</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]:</source>
+        <translation>Требуемое время работы от аккумуляторов [ч]:</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]:</source>
+        <translation>Полученное время работы от аккумуляторов [ч]:</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymuje:</source>
+        <translation>Акт получает:</translation>
+    </message>
+    <message>
+        <source>imię, nazwisko i funkcja przedstawiciela użytkownika</source>
+        <translation>имя, фамилия и должность представителя пользователя</translation>
+    </message>
+    <message>
+        <source>Miejscowość:</source>
+        <translation>Населённый пункт:</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu</source>
+        <translation>С предыдущего визита</translation>
+    </message>
+    <message>
+        <source>Zalecenia wykonano:</source>
+        <translation>Рекомендации выполнены:</translation>
+    </message>
+    <message>
+        <source>Uwagi:</source>
+        <translation>Примечания:</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe użyte w przeglądzie</source>
+        <translation>Средства измерений, использованные при визите</translation>
+    </message>
+    <message>
+        <source>nazwa przyrządu</source>
+        <translation>название прибора</translation>
+    </message>
+    <message>
+        <source>numer fabryczny</source>
+        <translation>заводской номер</translation>
+    </message>
+    <message>
+        <source>wzorcowanie rrrr-mm-dd</source>
+        <translation>поверка гггг-мм-дд</translation>
+    </message>
+    <message>
+        <source>Dodaj przyrząd</source>
+        <translation>Добавить прибор</translation>
+    </message>
+    <message>
+        <source>Wpisywane raz: centrala i firma</source>
+        <translation>Вводится один раз: прибор и организация</translation>
+    </message>
+    <message>
+        <source>Producent centrali:</source>
+        <translation>Производитель прибора:</translation>
+    </message>
+    <message>
+        <source>Typ centrali:</source>
+        <translation>Тип прибора:</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia:</source>
+        <translation>№ сертификата допуска:</translation>
+    </message>
+    <message>
+        <source>Adres firmy:</source>
+        <translation>Адрес организации:</translation>
+    </message>
+    <message>
+        <source>NIP firmy:</source>
+        <translation>ИНН (NIP) организации:</translation>
+    </message>
+    <message>
+        <source>Telefon firmy:</source>
+        <translation>Телефон организации:</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd…</source>
+        <translation>Отменить визит…</translation>
+    </message>
+    <message>
+        <source>Przegląd rozpoczęty przez pomyłkę: zostaje z numerem i powodem jako anulowany</source>
+        <translation>Визит, начатый по ошибке: остаётся с номером и причиной как отменённый</translation>
+    </message>
+    <message>
+        <source>Moduł zasilania</source>
+        <translation>Модуль питания</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Проверка ёмкости / нагрузки</translation>
+    </message>
+    <message>
+        <source> (koryguje protokół %1, powód: %2)</source>
+        <translation> (исправляет акт %1, причина: %2)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;anulowany&lt;/b&gt; (powód: %1)</source>
+        <translation> — &lt;b&gt;отменён&lt;/b&gt; (причина: %1)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;zastąpiony przez %1&lt;/b&gt;</source>
+        <translation> — &lt;b&gt;заменён %1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniego przeglądu tej centrali.</source>
+        <translation>Предыдущего визита к этому прибору нет.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Przegląd %1&lt;/b&gt;, zalecenia: %2</source>
+        <translation>&lt;b&gt;Визит %1&lt;/b&gt;, рекомендации: %2</translation>
+    </message>
+    <message>
+        <source>brak</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>%1, nr %2, wzorcowany %3</source>
+        <translation>%1, № %2, поверен %3</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Дата поверки</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Средства измерений</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Добавить строку</translation>
+    </message>
+    <message>
+        <source>Co sprawdzono:</source>
+        <translation>Что проверено:</translation>
+    </message>
+    <message>
+        <source>Przed zamknięciem:
+
+• %1
+
+Zamknąć przegląd mimo to?</source>
+        <translation>Перед закрытием:
+
+• %1
+
+Всё равно закрыть визит?</translation>
+    </message>
+    <message>
+        <source>Powód korekty protokołu %1 (drukuje się w protokole korygującym):</source>
+        <translation>Причина исправления акта %1 (печатается в исправляющем акте):</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd</source>
+        <translation>Отменить визит</translation>
+    </message>
+    <message>
+        <source>Przegląd %1 zostanie zamknięty jako anulowany, bez protokołu; jego numer nie wróci. Powód:</source>
+        <translation>Визит %1 будет закрыт как отменённый, без акта; его номер не вернётся. Причина:</translation>
+    </message>
 </context>
 <context>
     <name>Visits</name>
@@ -6129,6 +7043,18 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
         <translation>%1: недопустимое число &quot;%2&quot; (допустимый диапазон %3 - %4).</translation>
     </message>
+    <message>
+        <source>tak</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>częściowo</source>
+        <translation>частично</translation>
+    </message>
+    <message>
+        <source>nie</source>
+        <translation>нет</translation>
+    </message>
 </context>
 <context>
     <name>VisitsManagement</name>
@@ -6173,16 +7099,64 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Оценка</translation>
     </message>
     <message>
-        <source> (poprawia %1)</source>
-        <translation> (исправляет %1)</translation>
-    </message>
-    <message>
         <source>zamknięty</source>
         <translation>закрыт</translation>
     </message>
     <message>
         <source>otwarty</source>
         <translation>открыт</translation>
+    </message>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Проверить акт</translation>
+    </message>
+    <message>
+        <source>Sprawdza plik PDF albo skrót SHA-256 protokołu z zapisanym przy zamknięciu przeglądu</source>
+        <translation>Проверяет PDF-файл или хеш SHA-256 акта по сохранённому при закрытии визита</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Экспорт CSV</translation>
+    </message>
+    <message>
+        <source>Przeglądy wybranej centrali, po jednym wierszu, do arkusza lub planu przeglądów</source>
+        <translation>Визиты выбранного прибора, по строке на визит, для таблицы или плана обслуживания</translation>
+    </message>
+    <message>
+        <source>Listy sprawdzeń…</source>
+        <translation>Списки проверок…</translation>
+    </message>
+    <message>
+        <source>Wiersze list sprawdzeń, które dostają nowe przeglądy</source>
+        <translation>Строки списков проверок, которые получают новые визиты</translation>
+    </message>
+    <message>
+        <source>Przejąć akumulatory z przeglądu %1 (%2 szt.) z ich datami montażu? Zmień je w nowym przeglądzie, jeśli coś wymieniono.</source>
+        <translation>Перенести аккумуляторы из визита %1 (%2 шт.) с датами установки? Измените их в новом визите, если что-то заменено.</translation>
+    </message>
+    <message>
+        <source> (koryguje %1)</source>
+        <translation> (исправляет %1)</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>отменён</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>заменён %1</translation>
+    </message>
+    <message>
+        <source>Przeglady_%1</source>
+        <translation>Vizity_%1</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Не удалось сохранить файл %1.</translation>
     </message>
 </context>
 </TS>

@@ -388,6 +388,53 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     </message>
 </context>
 <context>
+    <name>CheckTemplatesDialog</name>
+    <message>
+        <source>Listy sprawdzeń</source>
+        <translation>Списки перевірок</translation>
+    </message>
+    <message>
+        <source>Część listy:</source>
+        <translation>Частина списку:</translation>
+    </message>
+    <message>
+        <source>Nowe przeglądy dostają wiersze, które nie są wycofane, w tej kolejności. Przeglądy już rozpoczęte zachowują swoje wiersze.</source>
+        <translation>Нові огляди отримують невідкликані рядки в цьому порядку. Уже розпочаті огляди зберігають свої рядки.</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Додати рядок</translation>
+    </message>
+    <message>
+        <source>W górę</source>
+        <translation>Угору</translation>
+    </message>
+    <message>
+        <source>W dół</source>
+        <translation>Униз</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie</source>
+        <translation>Перевірка</translation>
+    </message>
+    <message>
+        <source>Sposób</source>
+        <translation>Спосіб</translation>
+    </message>
+    <message>
+        <source>Wymaganie</source>
+        <translation>Вимога</translation>
+    </message>
+    <message>
+        <source>Wycofany</source>
+        <translation>Відкликано</translation>
+    </message>
+</context>
+<context>
     <name>Checklist</name>
     <message>
         <source>Przełączenie zasilania sieć / akumulator</source>
@@ -496,6 +543,189 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>brak przerwy i zwarcia, bez wyzwolenia</source>
         <translation>немає обриву та короткого замикання, без пуску</translation>
+    </message>
+    <message>
+        <source>Stan wizualny centrali i obudowy</source>
+        <translation>Зовнішній стан приладу та корпусу</translation>
+    </message>
+    <message>
+        <source>Oględziny: uszkodzenia, zabrudzenia, mocowanie, zamknięcie</source>
+        <translation>Огляд: пошкодження, забруднення, кріплення, закриття</translation>
+    </message>
+    <message>
+        <source>bez uszkodzeń</source>
+        <translation>без пошкоджень</translation>
+    </message>
+    <message>
+        <source>Bezpieczniki</source>
+        <translation>Запобіжники</translation>
+    </message>
+    <message>
+        <source>Sprawdzenie wartości i stanu bezpieczników</source>
+        <translation>Перевірка номіналів і стану запобіжників</translation>
+    </message>
+    <message>
+        <source>zgodne z dokumentacją</source>
+        <translation>відповідають документації</translation>
+    </message>
+    <message>
+        <source>Obwód zasilania sieciowego</source>
+        <translation>Коло мережевого живлення</translation>
+    </message>
+    <message>
+        <source>Wydzielony obwód, oznaczenie, zabezpieczenie</source>
+        <translation>Окреме коло, маркування, захист</translation>
+    </message>
+    <message>
+        <source>zgodny z projektem</source>
+        <translation>відповідає проєкту</translation>
+    </message>
+    <message>
+        <source>Sygnalizacja do centrali SSP / monitoringu</source>
+        <translation>Передавання сигналів до ППКП / моніторингу</translation>
+    </message>
+    <message>
+        <source>Wywołanie alarmu i uszkodzenia, potwierdzenie odbioru</source>
+        <translation>Виклик тривоги та несправності, підтвердження прийому</translation>
+    </message>
+    <message>
+        <source>sygnały odebrane</source>
+        <translation>сигнали прийнято</translation>
+    </message>
+    <message>
+        <source>Książka eksploatacji</source>
+        <translation>Журнал експлуатації</translation>
+    </message>
+    <message>
+        <source>Wpisy od poprzedniego przeglądu</source>
+        <translation>Записи від попереднього огляду</translation>
+    </message>
+    <message>
+        <source>prowadzona</source>
+        <translation>ведеться</translation>
+    </message>
+    <message>
+        <source>Instrukcja obsługi na miejscu</source>
+        <translation>Інструкція з експлуатації на місці</translation>
+    </message>
+    <message>
+        <source>Obecność i aktualność instrukcji przy centrali</source>
+        <translation>Наявність і актуальність інструкції біля приладу</translation>
+    </message>
+    <message>
+        <source>dostępna</source>
+        <translation>наявна</translation>
+    </message>
+    <message>
+        <source>Czujki</source>
+        <translation>Сповіщувачі</translation>
+    </message>
+    <message>
+        <source>Pobudzenie testerem, zadziałanie na centrali</source>
+        <translation>Спрацювання від тестера, реакція приладу</translation>
+    </message>
+    <message>
+        <source>alarm na centrali</source>
+        <translation>тривога на приладі</translation>
+    </message>
+    <message>
+        <source>Przyciski ROP i przyciski oddymiania</source>
+        <translation>Ручні сповіщувачі та кнопки димовидалення</translation>
+    </message>
+    <message>
+        <source>Uruchomienie kluczem testowym</source>
+        <translation>Запуск тестовим ключем</translation>
+    </message>
+    <message>
+        <source>Siłowniki</source>
+        <translation>Приводи</translation>
+    </message>
+    <message>
+        <source>Pełny cykl otwarcia i zamknięcia</source>
+        <translation>Повний цикл відкриття та закриття</translation>
+    </message>
+    <message>
+        <source>ruch bez zacięć</source>
+        <translation>рух без заїдань</translation>
+    </message>
+    <message>
+        <source>Klapy i okna oddymiające</source>
+        <translation>Клапани та вікна димовидалення</translation>
+    </message>
+    <message>
+        <source>Otwarcie z centrali, kontrola krańcówek</source>
+        <translation>Відкриття з приладу, перевірка кінцевих вимикачів</translation>
+    </message>
+    <message>
+        <source>otwarcie pełne</source>
+        <translation>повне відкриття</translation>
+    </message>
+    <message>
+        <source>Sygnalizatory</source>
+        <translation>Оповіщувачі</translation>
+    </message>
+    <message>
+        <source>Wysterowanie z centrali</source>
+        <translation>Керування з приладу</translation>
+    </message>
+    <message>
+        <source>sygnał słyszalny</source>
+        <translation>сигнал чутно</translation>
+    </message>
+    <message>
+        <source>Urządzenia wyzwalające i pojemniki</source>
+        <translation>Пускові пристрої та балони</translation>
+    </message>
+    <message>
+        <source>Oględziny, ciśnienie, masa, zabezpieczenia</source>
+        <translation>Огляд, тиск, маса, запобіжники</translation>
+    </message>
+    <message>
+        <source>zgodne z kartą urządzenia</source>
+        <translation>відповідають паспорту пристрою</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>Загальні перевірки</translation>
+    </message>
+    <message>
+        <source>Moduły zasilania</source>
+        <translation>Модулі живлення</translation>
+    </message>
+    <message>
+        <source>Moduły liniowe</source>
+        <translation>Лінійні модулі</translation>
+    </message>
+    <message>
+        <source>Moduły przekaźników</source>
+        <translation>Модулі реле</translation>
+    </message>
+    <message>
+        <source>Moduły sterowania gaszeniem</source>
+        <translation>Модулі керування пожежогасінням</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie</source>
+        <translation>Пристрої на об’єкті</translation>
+    </message>
+</context>
+<context>
+    <name>CloseWarnings</name>
+    <message>
+        <source>Sprawdzenia bez wyniku: %1. W protokole będą opisane jako „nie sprawdzono”.</source>
+        <translation>Перевірок без результату: %1. У протоколі їх буде вказано як «не перевірено».</translation>
+    </message>
+    <message>
+        <source>Ocena „sprawna”, a przy odjeździe centrala zgłasza uszkodzenia: %1.</source>
+        <translation>Оцінка «справний», але під час від’їзду прилад повідомляє про несправності: %1.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 minął, a akumulatora nie wymieniono.</source>
+        <translation>Акумулятор %1: термін заміни %2 минув, а акумулятор не замінено.</translation>
+    </message>
+    <message>
+        <source>Akumulator %1: termin wymiany %2 przypada w ciągu 90 dni, a akumulatora nie wymieniono.</source>
+        <translation>Акумулятор %1: термін заміни %2 настає протягом 90 днів, а акумулятор не замінено.</translation>
     </message>
 </context>
 <context>
@@ -2126,6 +2356,37 @@ Czy na pewno wysłać ją do urządzenia?</source>
     </message>
 </context>
 <context>
+    <name>EventSummary</name>
+    <message>
+        <source>alarmy i wysterowania</source>
+        <translation>тривоги та спрацювання виходів</translation>
+    </message>
+    <message>
+        <source>uszkodzenia</source>
+        <translation>несправності</translation>
+    </message>
+    <message>
+        <source>zaniki zasilania</source>
+        <translation>зникнення живлення</translation>
+    </message>
+    <message>
+        <source>starty i resety</source>
+        <translation>запуски та скидання</translation>
+    </message>
+    <message>
+        <source>zapisy konfiguracji</source>
+        <translation>записи конфігурації</translation>
+    </message>
+    <message>
+        <source>ustawienia zegara</source>
+        <translation>встановлення годинника</translation>
+    </message>
+    <message>
+        <source>pozostałe</source>
+        <translation>інші</translation>
+    </message>
+</context>
+<context>
     <name>EventsManagement</name>
     <message>
         <source>Odczytaj</source>
@@ -3419,6 +3680,119 @@ Zamknąć program?</source>
     <message>
         <source>Zdarzenie</source>
         <translation>Подія</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolCheckDialog</name>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Перевірити протокол</translation>
+    </message>
+    <message>
+        <source>Wskaż plik PDF protokołu albo wpisz skrót SHA-256 z jego stopki. Program poda, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>Вкажіть PDF-файл протоколу або введіть хеш SHA-256 з його нижнього колонтитула. Програма повідомить, до якого огляду належить протокол і чи збігається він зі збереженим під час закриття.</translation>
+    </message>
+    <message>
+        <source>Sprawdź plik PDF…</source>
+        <translation>Перевірити PDF-файл…</translation>
+    </message>
+    <message>
+        <source>skrót SHA-256 (64 znaki)</source>
+        <translation>хеш SHA-256 (64 символи)</translation>
+    </message>
+    <message>
+        <source>Sprawdź skrót</source>
+        <translation>Перевірити хеш</translation>
+    </message>
+    <message>
+        <source>Pliki PDF (*.pdf)</source>
+        <translation>Файли PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Sprawdzanie pliku…</source>
+        <translation>Перевірка файлу…</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolFile</name>
+    <message>
+        <source>protokół %1 (identyfikator %2), obiekt „%3”, centrala „%4”, przegląd zamknięty %5</source>
+        <translation>протокол %1 (ідентифікатор %2), об’єкт «%3», прилад «%4», огляд закрито %5</translation>
+    </message>
+    <message>
+        <source>Uwaga: ten protokół zastąpiono protokołem korygującym %1.</source>
+        <translation>Увага: цей протокол замінено виправним протоколом %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProtocolPrint</name>
+    <message>
+        <source>Podgląd protokołu</source>
+        <translation>Перегляд протоколу</translation>
+    </message>
+    <message>
+        <source>Protokół ma około %1 stron: podgląd zablokowałby program na długo.
+
+Zapisać go do pliku PDF?</source>
+        <translation>Протокол має близько %1 сторінок: перегляд надовго заблокує програму.
+
+Зберегти його у PDF-файл?</translation>
+    </message>
+    <message>
+        <source>Eksport PDF</source>
+        <translation>Експорт PDF</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Не вдалося зберегти файл %1.</translation>
+    </message>
+    <message>
+        <source>To nie jest skrót SHA-256: skrót ma 64 znaki 0-9 i a-f, tak jak w stopce protokołu.</source>
+        <translation>Це не хеш SHA-256: хеш має 64 символи 0-9 та a-f, як у колонтитулі протоколу.</translation>
+    </message>
+    <message>
+        <source>Żaden zamknięty przegląd w tej bazie nie ma protokołu o tym skrócie.</source>
+        <translation>Жоден закритий огляд у цій базі не має протоколу з цим хешем.</translation>
+    </message>
+    <message>
+        <source>Skrót zgodny.</source>
+        <translation>Хеш збігається.</translation>
+    </message>
+    <message>
+        <source>To %1.</source>
+        <translation>Це %1.</translation>
+    </message>
+    <message>
+        <source>Skrót potwierdza protokół, nie treść papierowej kopii: porównaj ją z podglądem protokołu albo sprawdź plik PDF.</source>
+        <translation>Хеш підтверджує протокол, а не вміст паперової копії: порівняйте її з переглядом протоколу або перевірте PDF-файл.</translation>
+    </message>
+    <message>
+        <source>Nie udało się odczytać pliku PDF %1.</source>
+        <translation>Не вдалося прочитати PDF-файл %1.</translation>
+    </message>
+    <message>
+        <source>Plik nie ma skrótu protokołu: nie jest to protokół zamkniętego przeglądu wydany przez program (projekt otwartego przeglądu nie ma skrótu).</source>
+        <translation>У файлі немає хешу протоколу: це не виданий програмою протокол закритого огляду (проєкт відкритого огляду хешу не має).</translation>
+    </message>
+    <message>
+        <source>Plik podaje skrót %1, którego nie ma żaden zamknięty przegląd w tej bazie.</source>
+        <translation>Файл вказує хеш %1, якого немає в жодного закритого огляду в цій базі.</translation>
+    </message>
+    <message>
+        <source>Plik zgodny.</source>
+        <translation>Файл збігається.</translation>
+    </message>
+    <message>
+        <source>To %1, taki jak zapisany przy zamknięciu przeglądu.</source>
+        <translation>Це %1 у тому вигляді, у якому його збережено під час закриття огляду.</translation>
+    </message>
+    <message>
+        <source>Plik NIEZGODNY.</source>
+        <translation>Файл НЕ збігається.</translation>
+    </message>
+    <message>
+        <source>Podaje się za %1, ale jego treść różni się od protokołu zapisanego przy zamknięciu: plik zmieniono (albo wydrukowano go inną wersją programu). Nie jest to wiarygodna kopia.</source>
+        <translation>Він видає себе за %1, але його вміст відрізняється від протоколу, збереженого під час закриття: файл змінено (або створено іншою версією програми). Це не достовірна копія.</translation>
     </message>
 </context>
 <context>
@@ -5118,10 +5492,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>не зчитано</translation>
     </message>
     <message>
-        <source>brak uszkodzeń</source>
-        <translation>несправностей немає</translation>
-    </message>
-    <message>
         <source>Uszkodzenie</source>
         <translation>Несправність</translation>
     </message>
@@ -5166,22 +5536,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Журнал подій</translation>
     </message>
     <message>
-        <source>Zdarzenia od poprzedniej wizyty (%1): %2 z %3 wpisów rejestru.</source>
-        <translation>Події з попереднього візиту (%1): %2 з %3 записів журналу.</translation>
-    </message>
-    <message>
-        <source>Zdarzenia od początku rejestru: %1 wpisów.</source>
-        <translation>Події від початку журналу: %1 записів.</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według modułu</source>
-        <translation>Кількість записів за модулями</translation>
-    </message>
-    <message>
-        <source>Liczba wpisów według zdarzenia</source>
-        <translation>Кількість записів за подіями</translation>
-    </message>
-    <message>
         <source>Uszkodzenia aktywne według rejestru</source>
         <translation>Активні несправності за журналом</translation>
     </message>
@@ -5196,10 +5550,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Załącznik: pełny rejestr zdarzeń</source>
         <translation>Додаток: повний журнал подій</translation>
-    </message>
-    <message>
-        <source>Sprawdzenia</source>
-        <translation>Перевірки</translation>
     </message>
     <message>
         <source>Sprawdzenie</source>
@@ -5318,10 +5668,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Технік</translation>
     </message>
     <message>
-        <source>Nr świadectwa</source>
-        <translation>№ свідоцтва</translation>
-    </message>
-    <message>
         <source>Rodzaj wizyty</source>
         <translation>Вид візиту</translation>
     </message>
@@ -5336,10 +5682,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>wizyta otwarta</source>
         <translation>візит відкритий</translation>
-    </message>
-    <message>
-        <source>Korekta protokołu</source>
-        <translation>Коригування протоколу</translation>
     </message>
     <message>
         <source>Obiekt i centrala</source>
@@ -5402,10 +5744,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>ні</translation>
     </message>
     <message>
-        <source>Uszkodzenia przy przyjeździe</source>
-        <translation>Несправності під час прибуття</translation>
-    </message>
-    <message>
         <source>Uszkodzenia przy odjeździe</source>
         <translation>Несправності під час від’їзду</translation>
     </message>
@@ -5454,16 +5792,340 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Наступний огляд</translation>
     </message>
     <message>
-        <source>Podpis technika</source>
-        <translation>Підпис техніка</translation>
-    </message>
-    <message>
-        <source>Podpis klienta</source>
-        <translation>Підпис клієнта</translation>
-    </message>
-    <message>
         <source>Protokół</source>
         <translation>Протокол</translation>
+    </message>
+    <message>
+        <source>Moduł adresowy</source>
+        <translation>Адресний модуль</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników i linii</source>
+        <translation>Модуль реле та ліній</translation>
+    </message>
+    <message>
+        <source>Moduł wyjść potencjałowych</source>
+        <translation>Модуль потенціальних виходів</translation>
+    </message>
+    <message>
+        <source>Moduł przekaźników</source>
+        <translation>Модуль реле</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania liniami i przekaźnikami</source>
+        <translation>Модуль керування лініями та реле</translation>
+    </message>
+    <message>
+        <source>Moduł sterowania gaszeniem</source>
+        <translation>Модуль керування пожежогасінням</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia</source>
+        <translation>Несправності</translation>
+    </message>
+    <message>
+        <source>Stwierdzone przy przyjeździe i usunięte</source>
+        <translation>Виявлені під час приїзду та усунені</translation>
+    </message>
+    <message>
+        <source>bez odczytu przy odjeździe: stwierdzone przy przyjeździe</source>
+        <translation>без зчитування під час від’їзду: виявлені під час приїзду</translation>
+    </message>
+    <message>
+        <source>Pozostające przy odjeździe</source>
+        <translation>Залишаються під час від’їзду</translation>
+    </message>
+    <message>
+        <source>Usterki stwierdzone podczas sprawdzeń</source>
+        <translation>Дефекти, виявлені під час перевірок</translation>
+    </message>
+    <message>
+        <source>pozostałe (%1)</source>
+        <translation>інші (%1)</translation>
+    </message>
+    <message>
+        <source>razem</source>
+        <translation>разом</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniej wizyty: zdarzenia od początku rejestru, %1 wpisów.</source>
+        <translation>Попереднього огляду немає: події від початку журналу, записів: %1.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1 (rejestr był wtedy pusty): %2 z %3 wpisów.</source>
+        <translation>Події від попереднього огляду %1 (журнал тоді був порожній): %2 з %3 записів.</translation>
+    </message>
+    <message>
+        <source>Zdarzenia od poprzedniej wizyty %1, po wpisie nr %2 — ostatnim odczytanym przy tamtej wizycie: %3 z %4 wpisów.</source>
+        <translation>Події від попереднього огляду %1, після запису № %2 — останнього зчитаного під час того огляду: %3 з %4 записів.</translation>
+    </message>
+    <message>
+        <source>Pominięto wpisy zapisane jeszcze w czasie tamtej wizyty (odczyt przy odjeździe, ustawienie zegara): %1.</source>
+        <translation>Пропущено записи, зроблені ще під час того огляду (зчитування під час від’їзду, встановлення годинника): %1.</translation>
+    </message>
+    <message>
+        <source>Rejestr wyczyszczony od poprzedniej wizyty %1: wpisu odczytanego przy tamtej wizycie już w nim nie ma. Liczone są wszystkie wpisy: %2.</source>
+        <translation>Журнал очищено після попереднього огляду %1: запису, зчитаного під час того огляду, у ньому вже немає. Враховано всі записи: %2.</translation>
+    </message>
+    <message>
+        <source>Od poprzedniej wizyty %1 przybyło więcej wpisów, niż mieści rejestr: wpis odczytany przy tamtej wizycie został nadpisany. Liczone są wszystkie wpisy: %2.</source>
+        <translation>Після попереднього огляду %1 додалося більше записів, ніж уміщує журнал: запис, зчитаний під час того огляду, перезаписано. Враховано всі записи: %2.</translation>
+    </message>
+    <message>
+        <source>zegar ustawiono wtedy na czas komputera, przyjęto odchyłkę 0 s</source>
+        <translation>годинник тоді встановлено за часом комп’ютера, прийнято відхилення 0 с</translation>
+    </message>
+    <message>
+        <source>przyjęto odchyłkę zegara zmierzoną wtedy: %1 s</source>
+        <translation>прийнято відхилення годинника, виміряне тоді: %1 с</translation>
+    </message>
+    <message>
+        <source>odchyłki zegara wtedy nie zmierzono, przyjęto 0 s</source>
+        <translation>відхилення годинника тоді не вимірювалося, прийнято 0 с</translation>
+    </message>
+    <message>
+        <source>Poprzednia wizyta %1 nie odczytała rejestru, więc zdarzenia liczone są wg zegara centrali: wpisy późniejsze niż %2 (koniec tamtej wizyty; %3): %4 z %5 wpisów.</source>
+        <translation>Попередній огляд %1 не зчитував журнал, тому події враховано за годинником приладу: записи пізніші за %2 (кінець того огляду; %3): %4 з %5 записів.</translation>
+    </message>
+    <message>
+        <source>Rodzaj zdarzeń</source>
+        <translation>Вид подій</translation>
+    </message>
+    <message>
+        <source>Najwięcej wpisów według modułu</source>
+        <translation>Найбільше записів за модулями</translation>
+    </message>
+    <message>
+        <source>Najczęstsze zdarzenia</source>
+        <translation>Найчастіші події</translation>
+    </message>
+    <message>
+        <source>Rejestr odczytany przy tej wizycie: %1 wpisów, SHA-256 jego bajtów: %2.</source>
+        <translation>Журнал, зчитаний під час цього огляду: записів %1, SHA-256 його байтів: %2.</translation>
+    </message>
+    <message>
+        <source>nie sprawdzono</source>
+        <translation>не перевірено</translation>
+    </message>
+    <message>
+        <source>Zakres przeglądu i wyniki sprawdzeń</source>
+        <translation>Обсяг огляду та результати перевірок</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia ogólne</source>
+        <translation>Загальні перевірки</translation>
+    </message>
+    <message>
+        <source>Sprawdzenia modułów centrali</source>
+        <translation>Перевірки модулів приладу</translation>
+    </message>
+    <message>
+        <source>Urządzenia w obiekcie (sprawdzone albo wyłączone z zakresu, z powodem w uwagach)</source>
+        <translation>Пристрої на об’єкті (перевірені або виключені з обсягу, причина в зауваженнях)</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Перевірка ємності / навантаження</translation>
+    </message>
+    <message>
+        <source>wymaganie spełnione</source>
+        <translation>вимогу виконано</translation>
+    </message>
+    <message>
+        <source>wymaganie NIESPEŁNIONE</source>
+        <translation>вимогу НЕ виконано</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów</source>
+        <translation>Необхідний час роботи від акумуляторів</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 год</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów</source>
+        <translation>Отриманий час роботи від акумуляторів</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY (powód: %1). Protokołu nie wystawiono.</source>
+        <translation>ОГЛЯД СКАСОВАНО (причина: %1). Протокол не видано.</translation>
+    </message>
+    <message>
+        <source>Projekt protokołu: przegląd jest otwarty, projekt nie ma skrótu. Skrót nadaje zamknięcie przeglądu.</source>
+        <translation>Проєкт протоколу: огляд відкритий, проєкт не має хешу. Хеш присвоюється під час закриття огляду.</translation>
+    </message>
+    <message>
+        <source>Skrót SHA-256 w stopce każdej strony obejmuje całą treść tego protokołu (bez załącznika z pełnym rejestrem zdarzeń, którego bajty opisuje skrót w części „Rejestr zdarzeń”). Sprawdzenie: Konfigurator Ostrel, karta „Przeglądy”, przycisk „Sprawdź protokół”: wskaż plik PDF albo wpisz skrót ze stopki. Program podaje, którego przeglądu to protokół i czy jest zgodny z zapisanym przy zamknięciu.</source>
+        <translation>Хеш SHA-256 у нижньому колонтитулі кожної сторінки охоплює весь вміст цього протоколу (без додатка з повним журналом подій, байти якого описує хеш у розділі «Журнал подій»). Перевірка: Конфігуратор Ostrel, вкладка «Огляди», кнопка «Перевірити протокол»: вкажіть PDF-файл або введіть хеш із колонтитула. Програма повідомить, до якого огляду належить протокол і чи збігається він зі збереженим під час закриття.</translation>
+    </message>
+    <message>
+        <source>urządzenie dopuszczone do dalszej eksploatacji</source>
+        <translation>пристрій допущено до подальшої експлуатації</translation>
+    </message>
+    <message>
+        <source>urządzenie niedopuszczone do dalszej eksploatacji</source>
+        <translation>пристрій не допущено до подальшої експлуатації</translation>
+    </message>
+    <message>
+        <source>Obiekt / centrala</source>
+        <translation>Об’єкт / прилад</translation>
+    </message>
+    <message>
+        <source>Wynik przeglądu</source>
+        <translation>Результат огляду</translation>
+    </message>
+    <message>
+        <source>Orzeczenie</source>
+        <translation>Висновок</translation>
+    </message>
+    <message>
+        <source>Podstawa</source>
+        <translation>Підстава</translation>
+    </message>
+    <message>
+        <source>przegląd okresowy wykonywany co najmniej raz w roku zgodnie z rozporządzeniem Ministra Spraw Wewnętrznych i Administracji z dnia 7 czerwca 2010 r. w sprawie ochrony przeciwpożarowej budynków, innych obiektów budowlanych i terenów (§ 3 ust. 3) oraz z instrukcją serwisową producenta</source>
+        <translation>періодичне обслуговування не рідше одного разу на рік згідно з розпорядженням міністра внутрішніх справ і адміністрації Польщі від 7 червня 2010 р. про протипожежний захист будівель, інших споруд і територій (§ 3 п. 3) та сервісною інструкцією виробника</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Засоби вимірювання</translation>
+    </message>
+    <message>
+        <source>Przyrząd</source>
+        <translation>Прилад</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Дата повірки</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu %1</source>
+        <translation>З попереднього огляду %1</translation>
+    </message>
+    <message>
+        <source>Wykonanie zaleceń</source>
+        <translation>Виконання рекомендацій</translation>
+    </message>
+    <message>
+        <source>nie oceniono</source>
+        <translation>не оцінено</translation>
+    </message>
+    <message>
+        <source>Uszkodzenia pozostawione przy odjeździe</source>
+        <translation>Несправності, що залишилися під час від’їзду</translation>
+    </message>
+    <message>
+        <source>Miejsce i data: %1, %2</source>
+        <translation>Місце та дата: %1, %2</translation>
+    </message>
+    <message>
+        <source>Konserwator (wykonał przegląd)</source>
+        <translation>Технік (виконав огляд)</translation>
+    </message>
+    <message>
+        <source>podpis</source>
+        <translation>підпис</translation>
+    </message>
+    <message>
+        <source>Pieczęć firmy</source>
+        <translation>Печатка фірми</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymałem (użytkownik / zarządca)</source>
+        <translation>Протокол отримав (користувач / управитель)</translation>
+    </message>
+    <message>
+        <source>PROJEKT — przegląd otwarty</source>
+        <translation>ПРОЄКТ — огляд відкритий</translation>
+    </message>
+    <message>
+        <source>PRZEGLĄD ANULOWANY</source>
+        <translation>ОГЛЯД СКАСОВАНО</translation>
+    </message>
+    <message>
+        <source>koryguje protokół %1 (powód: %2)</source>
+        <translation>виправляє протокол %1 (причина: %2)</translation>
+    </message>
+    <message>
+        <source>Wykonawca</source>
+        <translation>Виконавець</translation>
+    </message>
+    <message>
+        <source>Adres firmy</source>
+        <translation>Адреса фірми</translation>
+    </message>
+    <message>
+        <source>NIP</source>
+        <translation>Податковий номер (NIP)</translation>
+    </message>
+    <message>
+        <source>Telefon firmy</source>
+        <translation>Телефон фірми</translation>
+    </message>
+    <message>
+        <source>Konserwator</source>
+        <translation>Технік</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa / uprawnień</source>
+        <translation>№ свідоцтва / допуску</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Допуск дійсний до</translation>
+    </message>
+    <message>
+        <source>Producent</source>
+        <translation>Виробник</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia</source>
+        <translation>№ сертифіката допуску</translation>
+    </message>
+    <message>
+        <source>Wykonane prace i wymienione części</source>
+        <translation>Виконані роботи та замінені частини</translation>
+    </message>
+    <message>
+        <source>Wykonane prace</source>
+        <translation>Виконані роботи</translation>
+    </message>
+    <message>
+        <source>Wymienione części</source>
+        <translation>Замінені частини</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Akumulatory do wymiany</source>
+        <translation>Акумулятори до заміни</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>скасований</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>замінений %1</translation>
+    </message>
+    <message>
+        <source>zamknięty</source>
+        <translation>закритий</translation>
+    </message>
+    <message>
+        <source>otwarty</source>
+        <translation>відкритий</translation>
     </message>
 </context>
 <context>
@@ -5795,6 +6457,70 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Nie zapisano ustawienia w bazie danych.</source>
         <translation>Налаштування не збережено в базі даних.</translation>
     </message>
+    <message>
+        <source>Korekta nie odczytuje centrali: poprawia tylko zapis przeglądu, który koryguje.</source>
+        <translation>Виправлення не зчитує прилад: воно виправляє лише запис виправлюваного огляду.</translation>
+    </message>
+    <message>
+        <source>Anulowanego przeglądu nie można poprawić.</source>
+        <translation>Скасований огляд не можна виправити.</translation>
+    </message>
+    <message>
+        <source>Ten protokół zastąpiono już protokołem %1: popraw tamten.</source>
+        <translation>Цей протокол уже замінено протоколом %1: виправляйте його.</translation>
+    </message>
+    <message>
+        <source>Korekta %1 tego przeglądu jest już otwarta.</source>
+        <translation>Виправлення %1 цього огляду вже відкрите.</translation>
+    </message>
+    <message>
+        <source>Podaj powód korekty: drukuje się w protokole korygującym.</source>
+        <translation>Вкажіть причину виправлення: вона друкується у виправному протоколі.</translation>
+    </message>
+    <message>
+        <source>Podaj powód anulowania przeglądu.</source>
+        <translation>Вкажіть причину скасування огляду.</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do</source>
+        <translation>Допуск дійсний до</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]</source>
+        <translation>Необхідний час роботи від акумуляторів [год]</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]</source>
+        <translation>Отриманий час роботи від акумуляторів [год]</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa odpowiedź o wykonaniu zaleceń.</source>
+        <translation>Неприпустима відповідь щодо виконання рекомендацій.</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę przyrządu pomiarowego.</source>
+        <translation>Вкажіть назву засобу вимірювання.</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania nie może być późniejsza niż dzisiejsza.</source>
+        <translation>Дата повірки не може бути пізнішою за сьогоднішню.</translation>
+    </message>
+    <message>
+        <source>Nie zapisano przyrządu w bazie danych.</source>
+        <translation>Засіб вимірювання не збережено в базі даних.</translation>
+    </message>
+    <message>
+        <source>Nieznana część listy sprawdzeń.</source>
+        <translation>Невідома частина списку перевірок.</translation>
+    </message>
+    <message>
+        <source>Każdy wiersz listy sprawdzeń musi mieć nazwę sprawdzenia.</source>
+        <translation>Кожен рядок списку перевірок повинен мати назву перевірки.</translation>
+    </message>
+    <message>
+        <source>Podaj, co sprawdzono.</source>
+        <translation>Вкажіть, що перевірено.</translation>
+    </message>
 </context>
 <context>
     <name>VisitWindow</name>
@@ -5967,10 +6693,6 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Нічого з цього зчитування не збережено; огляд залишається відкритим.</translation>
     </message>
     <message>
-        <source> (poprawia przegląd %1)</source>
-        <translation> (виправляє огляд %1)</translation>
-    </message>
-    <message>
         <source> — &lt;b&gt;zamknięty&lt;/b&gt;</source>
         <translation> — &lt;b&gt;закритий&lt;/b&gt;</translation>
     </message>
@@ -6078,6 +6800,198 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>Nie udało się zapisać pliku %1.</source>
         <translation>Не вдалося зберегти файл %1.</translation>
     </message>
+    <message>
+        <source>Dodaj wiersz…</source>
+        <translation>Додати рядок…</translation>
+    </message>
+    <message>
+        <source>Dodaje sprawdzenie na miejscu: do modułu zaznaczonego wiersza albo do sprawdzeń ogólnych</source>
+        <translation>Додає перевірку на місці: до модуля вибраного рядка або до загальних перевірок</translation>
+    </message>
+    <message>
+        <source>Protokół</source>
+        <translation>Протокол</translation>
+    </message>
+    <message>
+        <source>Dane przeglądu do protokołu</source>
+        <translation>Дані огляду для протоколу</translation>
+    </message>
+    <message>
+        <source>Uprawnienia ważne do:</source>
+        <translation>Допуск дійсний до:</translation>
+    </message>
+    <message>
+        <source>Wykonane prace:</source>
+        <translation>Виконані роботи:</translation>
+    </message>
+    <message>
+        <source>Wymienione części:</source>
+        <translation>Замінені частини:</translation>
+    </message>
+    <message>
+        <source>Wymagany czas pracy z akumulatorów [h]:</source>
+        <translation>Необхідний час роботи від акумуляторів [год]:</translation>
+    </message>
+    <message>
+        <source>Uzyskany czas pracy z akumulatorów [h]:</source>
+        <translation>Отриманий час роботи від акумуляторів [год]:</translation>
+    </message>
+    <message>
+        <source>Protokół otrzymuje:</source>
+        <translation>Протокол отримує:</translation>
+    </message>
+    <message>
+        <source>imię, nazwisko i funkcja przedstawiciela użytkownika</source>
+        <translation>ім’я, прізвище та посада представника користувача</translation>
+    </message>
+    <message>
+        <source>Miejscowość:</source>
+        <translation>Населений пункт:</translation>
+    </message>
+    <message>
+        <source>Z poprzedniego przeglądu</source>
+        <translation>З попереднього огляду</translation>
+    </message>
+    <message>
+        <source>Zalecenia wykonano:</source>
+        <translation>Рекомендації виконано:</translation>
+    </message>
+    <message>
+        <source>Uwagi:</source>
+        <translation>Зауваження:</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe użyte w przeglądzie</source>
+        <translation>Засоби вимірювання, використані під час огляду</translation>
+    </message>
+    <message>
+        <source>nazwa przyrządu</source>
+        <translation>назва приладу</translation>
+    </message>
+    <message>
+        <source>numer fabryczny</source>
+        <translation>заводський номер</translation>
+    </message>
+    <message>
+        <source>wzorcowanie rrrr-mm-dd</source>
+        <translation>повірка рррр-мм-дд</translation>
+    </message>
+    <message>
+        <source>Dodaj przyrząd</source>
+        <translation>Додати прилад</translation>
+    </message>
+    <message>
+        <source>Wpisywane raz: centrala i firma</source>
+        <translation>Вводиться один раз: прилад і фірма</translation>
+    </message>
+    <message>
+        <source>Producent centrali:</source>
+        <translation>Виробник приладу:</translation>
+    </message>
+    <message>
+        <source>Typ centrali:</source>
+        <translation>Тип приладу:</translation>
+    </message>
+    <message>
+        <source>Nr świadectwa dopuszczenia:</source>
+        <translation>№ сертифіката допуску:</translation>
+    </message>
+    <message>
+        <source>Adres firmy:</source>
+        <translation>Адреса фірми:</translation>
+    </message>
+    <message>
+        <source>NIP firmy:</source>
+        <translation>Податковий номер (NIP) фірми:</translation>
+    </message>
+    <message>
+        <source>Telefon firmy:</source>
+        <translation>Телефон фірми:</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd…</source>
+        <translation>Скасувати огляд…</translation>
+    </message>
+    <message>
+        <source>Przegląd rozpoczęty przez pomyłkę: zostaje z numerem i powodem jako anulowany</source>
+        <translation>Огляд, розпочатий помилково: залишається з номером і причиною як скасований</translation>
+    </message>
+    <message>
+        <source>Moduł zasilania</source>
+        <translation>Модуль живлення</translation>
+    </message>
+    <message>
+        <source>Próba pojemności / obciążenia</source>
+        <translation>Перевірка ємності / навантаження</translation>
+    </message>
+    <message>
+        <source> (koryguje protokół %1, powód: %2)</source>
+        <translation> (виправляє протокол %1, причина: %2)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;anulowany&lt;/b&gt; (powód: %1)</source>
+        <translation> — &lt;b&gt;скасований&lt;/b&gt; (причина: %1)</translation>
+    </message>
+    <message>
+        <source> — &lt;b&gt;zastąpiony przez %1&lt;/b&gt;</source>
+        <translation> — &lt;b&gt;замінений %1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Brak poprzedniego przeglądu tej centrali.</source>
+        <translation>Попереднього огляду цього приладу немає.</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Przegląd %1&lt;/b&gt;, zalecenia: %2</source>
+        <translation>&lt;b&gt;Огляд %1&lt;/b&gt;, рекомендації: %2</translation>
+    </message>
+    <message>
+        <source>brak</source>
+        <translation>немає</translation>
+    </message>
+    <message>
+        <source>%1, nr %2, wzorcowany %3</source>
+        <translation>%1, № %2, повірено %3</translation>
+    </message>
+    <message>
+        <source>Data wzorcowania</source>
+        <translation>Дата повірки</translation>
+    </message>
+    <message>
+        <source>Przyrządy pomiarowe</source>
+        <translation>Засоби вимірювання</translation>
+    </message>
+    <message>
+        <source>Dodaj wiersz</source>
+        <translation>Додати рядок</translation>
+    </message>
+    <message>
+        <source>Co sprawdzono:</source>
+        <translation>Що перевірено:</translation>
+    </message>
+    <message>
+        <source>Przed zamknięciem:
+
+• %1
+
+Zamknąć przegląd mimo to?</source>
+        <translation>Перед закриттям:
+
+• %1
+
+Усе одно закрити огляд?</translation>
+    </message>
+    <message>
+        <source>Powód korekty protokołu %1 (drukuje się w protokole korygującym):</source>
+        <translation>Причина виправлення протоколу %1 (друкується у виправному протоколі):</translation>
+    </message>
+    <message>
+        <source>Anuluj przegląd</source>
+        <translation>Скасувати огляд</translation>
+    </message>
+    <message>
+        <source>Przegląd %1 zostanie zamknięty jako anulowany, bez protokołu; jego numer nie wróci. Powód:</source>
+        <translation>Огляд %1 буде закрито як скасований, без протоколу; його номер не повернеться. Причина:</translation>
+    </message>
 </context>
 <context>
     <name>Visits</name>
@@ -6129,6 +7043,18 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <source>%1: nieprawidłowa liczba &quot;%2&quot; (dozwolony zakres %3 - %4).</source>
         <translation>%1: неправильне число &quot;%2&quot; (допустимий діапазон %3 - %4).</translation>
     </message>
+    <message>
+        <source>tak</source>
+        <translation>так</translation>
+    </message>
+    <message>
+        <source>częściowo</source>
+        <translation>частково</translation>
+    </message>
+    <message>
+        <source>nie</source>
+        <translation>ні</translation>
+    </message>
 </context>
 <context>
     <name>VisitsManagement</name>
@@ -6173,16 +7099,64 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
         <translation>Оцінка</translation>
     </message>
     <message>
-        <source> (poprawia %1)</source>
-        <translation> (виправляє %1)</translation>
-    </message>
-    <message>
         <source>zamknięty</source>
         <translation>закритий</translation>
     </message>
     <message>
         <source>otwarty</source>
         <translation>відкритий</translation>
+    </message>
+    <message>
+        <source>Sprawdź protokół</source>
+        <translation>Перевірити протокол</translation>
+    </message>
+    <message>
+        <source>Sprawdza plik PDF albo skrót SHA-256 protokołu z zapisanym przy zamknięciu przeglądu</source>
+        <translation>Перевіряє PDF-файл або хеш SHA-256 протоколу за збереженим під час закриття огляду</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Експорт CSV</translation>
+    </message>
+    <message>
+        <source>Przeglądy wybranej centrali, po jednym wierszu, do arkusza lub planu przeglądów</source>
+        <translation>Огляди вибраного приладу, по рядку на огляд, для таблиці або плану оглядів</translation>
+    </message>
+    <message>
+        <source>Listy sprawdzeń…</source>
+        <translation>Списки перевірок…</translation>
+    </message>
+    <message>
+        <source>Wiersze list sprawdzeń, które dostają nowe przeglądy</source>
+        <translation>Рядки списків перевірок, які отримують нові огляди</translation>
+    </message>
+    <message>
+        <source>Przejąć akumulatory z przeglądu %1 (%2 szt.) z ich datami montażu? Zmień je w nowym przeglądzie, jeśli coś wymieniono.</source>
+        <translation>Перенести акумулятори з огляду %1 (%2 шт.) з датами встановлення? Змініть їх у новому огляді, якщо щось замінено.</translation>
+    </message>
+    <message>
+        <source> (koryguje %1)</source>
+        <translation> (виправляє %1)</translation>
+    </message>
+    <message>
+        <source>anulowany</source>
+        <translation>скасований</translation>
+    </message>
+    <message>
+        <source>zastąpiony przez %1</source>
+        <translation>замінений %1</translation>
+    </message>
+    <message>
+        <source>Przeglady_%1</source>
+        <translation>Ohliady_%1</translation>
+    </message>
+    <message>
+        <source>Pliki CSV (*.csv)</source>
+        <translation>Файли CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1.</source>
+        <translation>Не вдалося зберегти файл %1.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "modules/moduletypes.h"
 #include "gui/reportprinter.h"
 #include "gui/startup.h"
+#include "gui/protocolprint.h"
 #include "records/pamietnik.h"
 #include "store/dbmanager.h"
 #include "visits/checklist.h"
@@ -82,17 +83,20 @@ int main(int argc, char *argv[])
     for (int run = 0; run < 3; ++run) {
         QElapsedTimer timer;
         timer.start();
-        const QString report = VisitReport::toHtml(store, id, false);
-        const ReportPrinter::PageFooter footer{VisitReport::footerText(report), true};
+        const VisitReport::Document report = VisitReport::document(store, id, false);
         html.append(timer.nsecsElapsed() / 1e9);
-        ReportPrinter::writePdf(report, dir.filePath(QStringLiteral("r.pdf")), footer);
+        ProtocolPrint::writePdf(report, dir.filePath(QStringLiteral("r.pdf")));
         pdf.append(timer.nsecsElapsed() / 1e9);
     }
     std::sort(html.begin(), html.end());
     std::sort(pdf.begin(), pdf.end());
+    const Visit closed = store.visit(previous.id);
+    PreviousVisitTiming timing;
+    timing.ended = closed.ended;
+    const QByteArray log =
+            store.recordData(RecordRole::EventLog, store.linkedRecord(id, RecordRole::EventLog));
     const EventSummary summary = summarizeEvents(
-            store.recordData(RecordRole::EventLog, store.linkedRecord(id, RecordRole::EventLog)),
-            store.visit(previous.id).ended);
+            log, locateSince(log, true, store.registerAnchor(previous.id), timing));
     std::printf("register entries: %d, since the previous visit: %d, still active: %d\n",
                 summary.total, summary.counted, int(summary.stillActive.size()));
     std::printf("report HTML (median of 3): %.3f s\n", html.at(1));
@@ -104,10 +108,9 @@ int main(int argc, char *argv[])
     // must reach the PDF.
     QElapsedTimer timer;
     timer.start();
-    const QString full = VisitReport::toHtml(store, id, true);
+    const VisitReport::Document full = VisitReport::document(store, id, true);
     const QString fullPdf = dir.filePath(QStringLiteral("full.pdf"));
-    const bool written = ReportPrinter::writePdf(full, fullPdf,
-                                                 {VisitReport::footerText(full), true});
+    const bool written = ProtocolPrint::writePdf(full, fullPdf);
     const double fullS = timer.nsecsElapsed() / 1e9;
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {fullPdf});

@@ -32,8 +32,11 @@ const QVector<Table> &tables()
     return t;
 }
 // The rows that belong to one visit and travel inside it.
+// A closed visit's frozen protocol (digest included), its register anchor and its correction or
+// abandon reason travel with it, so that a colleague reprints and checks the same document.
 const char *const kVisitChildren[] = {"WIZYTY_REKORDY", "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY",
-                                      "WIZYTY_DIAGNOSTYKA"};
+                                      "WIZYTY_DIAGNOSTYKA", "WIZYTY_PROTOKOLY", "WIZYTY_REJESTR",
+                                      "WIZYTY_KOREKTY", "WIZYTY_ANULOWANE"};
 
 QString linkedTable(int role)
 {

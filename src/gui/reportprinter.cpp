@@ -353,7 +353,11 @@ void paintFoot(QPainter *painter, const QFont &documentFont, const PageSetup &se
     if (foot.footer) {
         left = foot.footer->text;
         if (foot.footer->pageOfPages && foot.total > 0)
-            text = QCoreApplication::translate("ReportPrinter", "strona %1 z %2").arg(number).arg(foot.total);
+            text = (foot.footer->pageFormat.isEmpty()
+                            ? QCoreApplication::translate("ReportPrinter", "strona %1 z %2")
+                            : foot.footer->pageFormat)
+                           .arg(number)
+                           .arg(foot.total);
         else if (!foot.footer->pageOfPages)
             text.clear();
     }

@@ -22,6 +22,8 @@ struct PageFooter
 {
     QString text;
     bool pageOfPages = true;
+    // "strona %1 z %2" in the language a frozen document was issued in; empty: the current one.
+    QString pageFormat = QString();
 
     bool isNull() const { return text.isEmpty() && !pageOfPages; }
 };

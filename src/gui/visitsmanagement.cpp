@@ -1,16 +1,19 @@
 #include "visitsmanagement.h"
 #include "ui_visitsmanagement.h"
 
+#include "checktemplatesdialog.h"
 #include "dialogs.h"
-#include "reportdialogs.h"
-#include "reportprinter.h"
+#include "protocolcheckdialog.h"
+#include "protocolprint.h"
 #include "visitstartdialog.h"
 #include "visitwindow.h"
 #include "config/konfiguracja.h"
+#include "export/filenames.h"
 #include "link/usbmanager.h"
 #include "visits/visitreport.h"
 #include "visits/visitstore.h"
 
+#include <QFile>
 #include <QHeaderView>
 #include <QTreeWidgetItem>
 
@@ -56,6 +59,12 @@ VisitsManagement::VisitsManagement(USBManager *link, QWidget *parent)
             openVisit(item->data(Qt::UserRole).toInt());
     });
     connect(ui->reportButton, &QPushButton::clicked, this, &VisitsManagement::previewSelected);
+    connect(ui->checkButton, &QPushButton::clicked, this, &VisitsManagement::checkProtocol);
+    connect(ui->csvButton, &QPushButton::clicked, this, &VisitsManagement::exportVisits);
+    connect(ui->templatesButton, &QPushButton::clicked, this, [this] {
+        CheckTemplatesDialog dialog(m_store.get(), this);
+        Dialogs::instance()->exec(&dialog);
+    });
     connect(ui->unitsTree, &QTreeWidget::currentItemChanged, this, &VisitsManagement::fillHistory);
     connect(m_visitWindow, &VisitWindow::signalBack, this, &VisitsManagement::showList);
     connect(m_visitWindow, &VisitWindow::signalOpenVisit, this, &VisitsManagement::openVisit);
@@ -88,7 +97,29 @@ void VisitsManagement::startVisit()
         dialog.setModules(m_lastModules);
     if (Dialogs::instance()->exec(&dialog) != QDialog::Accepted || dialog.visitId() == 0)
         return;
+    offerCarryOver(dialog.visitId());
     openVisit(dialog.visitId());
+}
+
+// The batteries of the previous visit with their installation dates, to confirm or change in
+// the new one; its recommendations and the faults it left show on the protocol page.
+void VisitsManagement::offerCarryOver(int visitId)
+{
+    const Visit previous = m_store->previousVisit(m_store->visit(visitId));
+    const int count = previous.id != 0 ? m_store->batteries(previous.id).size() : 0;
+    if (count == 0)
+        return;
+    if (Dialogs::instance()->question(
+                this, tr("Nowy przegląd"),
+                tr("Przejąć akumulatory z przeglądu %1 (%2 szt.) z ich datami montażu? Zmień "
+                   "je w nowym przeglądzie, jeśli coś wymieniono.")
+                        .arg(previous.reportNumber())
+                        .arg(count),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+            != QMessageBox::Yes)
+        return;
+    if (m_store->carryOver(visitId) < 0)
+        Dialogs::instance()->warning(this, tr("Nowy przegląd"), m_store->lastError());
 }
 
 void VisitsManagement::openVisit(int visitId)
@@ -137,12 +168,15 @@ void VisitsManagement::fillHistory()
         const Visit &visit = visits.at(row);
         QString number = visit.reportNumber();
         if (visit.corrects != 0)
-            number += tr(" (poprawia %1)").arg(m_store->visit(visit.corrects).reportNumber());
+            number += tr(" (koryguje %1)").arg(m_store->visit(visit.corrects).reportNumber());
+        const QString state = visit.isAbandoned() ? tr("anulowany")
+                : visit.supersededBy != 0
+                ? tr("zastąpiony przez %1").arg(m_store->visit(visit.supersededBy).reportNumber())
+                : visit.closed ? tr("zamknięty") : tr("otwarty");
         const QString texts[] = {number, visitTypeText(visit.type),
                                  visit.started.toString(DateTimeFormat),
-                                 visit.ended.toString(DateTimeFormat),
-                                 visit.closed ? tr("zamknięty") : tr("otwarty"),
-                                 verdictText(visit.verdict)};
+                                 visit.ended.toString(DateTimeFormat), state,
+                                 visit.isAbandoned() ? QString() : verdictText(visit.verdict)};
         for (int column = 0; column < HistoryColumnCount; ++column) {
             auto *cell = new QTableWidgetItem(texts[column]);
             cell->setData(Qt::UserRole, visit.id);
@@ -163,8 +197,40 @@ void VisitsManagement::previewSelected()
     const int id = selectedHistoryVisit();
     if (id == 0)
         return;
-    const QString html = VisitReport::toHtml(*m_store, id);
-    ReportPrinter::printPreview(this, html, {VisitReport::footerText(html), true});
+    ProtocolPrint::preview(this, VisitReport::document(*m_store, id));
+}
+
+void VisitsManagement::checkProtocol()
+{
+    ProtocolCheckDialog dialog(m_store.get(), this);
+    Dialogs::instance()->exec(&dialog);
+    if (dialog.visitId() != 0)
+        refreshTree(m_store->visit(dialog.visitId()).unitId);
+}
+
+void VisitsManagement::exportVisits()
+{
+    QList<int> ids;
+    for (int row = 0; row < ui->historyTable->rowCount(); ++row)
+        ids.append(ui->historyTable->item(row, NumberColumn)->data(Qt::UserRole).toInt());
+    QTreeWidgetItem *unit = ui->unitsTree->currentItem();
+    if (ids.isEmpty() || !unit)
+        return;
+    QString name = Dialogs::instance()->getSaveFileName(
+            this, tr("Eksport CSV"),
+            proposedFileName(tr("Przeglady_%1").arg(unit->text(0))) + QStringLiteral(".csv"),
+            tr("Pliki CSV (*.csv)"));
+    if (name.isEmpty())
+        return;
+    if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        name += QLatin1String(".csv");
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        || file.write(VisitReport::visitsCsv(*m_store, ids)) < 0 || !file.flush()) {
+        Dialogs::instance()->warning(this, tr("Eksport CSV"),
+                                     tr("Nie udało się zapisać pliku %1.").arg(name));
+        file.remove();
+    }
 }
 
 bool VisitsManagement::attachDiagnostics(DiagnosticKind kind, const QList<DiagnosticRow> &rows)

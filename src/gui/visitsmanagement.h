@@ -48,6 +48,11 @@ private:
     void fillHistory();
     int selectedHistoryVisit() const;
     void previewSelected();
+    // "Sprawdź protokół": a PDF file or a typed digest against the stored protocols.
+    void checkProtocol();
+    // The listed visits of the unit as CSV, one row each.
+    void exportVisits();
+    void offerCarryOver(int visitId);
 
     std::unique_ptr<Ui::VisitsManagement> ui;
     USBManager *m_link = nullptr;

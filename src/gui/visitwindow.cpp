@@ -5,22 +5,24 @@
 
 #include "configreviewdialog.h"
 #include "dialogs.h"
-#include "reportdialogs.h"
-#include "reportprinter.h"
+#include "protocolprint.h"
 #include "transferprogress.h"
 #include "config/configdiff.h"
 #include "config/konfiguracja.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
+#include "config/modulefactory.h"
 #include "visits/checklist.h"
-#include "visits/visitreport.h"
+#include "visits/closewarnings.h"
 #include "visits/visitstore.h"
 
 #include <QComboBox>
 #include <QDebug>
 #include <QFile>
 #include <QHeaderView>
+#include <QListWidget>
+#include <QLocale>
 #include <QTableWidget>
 
 namespace {
@@ -44,7 +46,64 @@ const char *const BatteryHeaders[VisitWindow::BatteryColumnCount] = {
         QT_TRANSLATE_NOOP("VisitWindow", "Rezystancja [mΩ]"),
         QT_TRANSLATE_NOOP("VisitWindow", "Wynik"),
         QT_TRANSLATE_NOOP("VisitWindow", "Termin wymiany"),
+        QT_TRANSLATE_NOOP("VisitWindow", "Moduł zasilania"),
+        QT_TRANSLATE_NOOP("VisitWindow", "Próba pojemności / obciążenia"),
 };
+
+// The protocol page's fields and what each is saved as.
+struct DetailField
+{
+    const char *widget;
+    VisitDetail detail;
+};
+const DetailField DetailFields[] = {
+    {"authorisationEdit", VisitDetail::AuthorisationValid},
+    {"workDoneEdit", VisitDetail::WorkDone},
+    {"partsEdit", VisitDetail::PartsReplaced},
+    {"standbyRequiredEdit", VisitDetail::StandbyRequired},
+    {"standbyMeasuredEdit", VisitDetail::StandbyMeasured},
+    {"customerEdit", VisitDetail::Customer},
+    {"placeEdit", VisitDetail::Place},
+    {"previousNoteEdit", VisitDetail::PreviousNote},
+};
+struct UnitField
+{
+    const char *widget;
+    UnitDetail detail;
+};
+const UnitField UnitFields[] = {
+    {"makerEdit", UnitDetail::Maker},
+    {"typeEdit", UnitDetail::Type},
+    {"admissionEdit", UnitDetail::Admission},
+};
+struct CompanyField
+{
+    const char *widget;
+    CompanyDetail detail;
+};
+const CompanyField CompanyFields[] = {
+    {"addressEdit", CompanyDetail::Address},
+    {"taxEdit", CompanyDetail::TaxNumber},
+    {"phoneEdit", CompanyDetail::Phone},
+};
+
+// A line edit's or a text edit's text, and setting it.
+QString fieldText(QWidget *widget)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        return line->text();
+    if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
+        return text->toPlainText();
+    return QString();
+}
+
+void setFieldText(QWidget *widget, const QString &value)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(widget))
+        line->setText(value);
+    else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
+        text->setPlainText(value);
+}
 
 // Wide enough for the longest result text in its drop-down.
 constexpr int ResultColumnWidth = 110;
@@ -66,7 +125,11 @@ int resultIndex(CheckResult result)
 
 QString numberText(double value)
 {
-    return value == 0 ? QString() : QString::number(value, 'g', 6);
+    // In the interface's language ("13,2"), which the fields read back either way; without
+    // group separators, which they would not.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return value == 0 ? QString() : locale.toString(value, 'g', 6);
 }
 
 // Records stored by a reading hold the unit's bytes; a record saved by the editor the store's.
@@ -123,19 +186,63 @@ VisitWindow::VisitWindow(USBManager *link, VisitStore *store, QWidget *parent)
     connect(ui->pdfButton, &QPushButton::clicked, this, &VisitWindow::exportPdf);
     connect(ui->csvButton, &QPushButton::clicked, this, &VisitWindow::exportCsv);
     connect(ui->correctButton, &QPushButton::clicked, this, &VisitWindow::correct);
+    connect(ui->abandonButton, &QPushButton::clicked, this, &VisitWindow::abandon);
     connect(ui->addBatteryButton, &QPushButton::clicked, this, &VisitWindow::addBattery);
     connect(ui->removeBatteryButton, &QPushButton::clicked, this, &VisitWindow::removeBattery);
     connect(ui->checksTable, &QTableWidget::itemChanged, this, &VisitWindow::checkEdited);
     connect(ui->batteriesTable, &QTableWidget::itemChanged, this, &VisitWindow::batteryEdited);
-    // The close page's texts are kept as they are typed, so that a crash loses none of them.
-    connect(ui->findingsEdit, &QPlainTextEdit::textChanged, this, &VisitWindow::saveCloseFields);
-    connect(ui->recommendationsEdit, &QPlainTextEdit::textChanged, this,
-            &VisitWindow::saveCloseFields);
-    connect(ui->skipEdit, &QLineEdit::editingFinished, this, &VisitWindow::saveCloseFields);
+    // Every field of the close page is kept on its own as it is typed, so that a crash loses
+    // none of them and a refused value loses only itself.
+    connect(ui->findingsEdit, &QPlainTextEdit::textChanged, this, [this] {
+        saveField(VisitField::Findings, ui->findingsEdit->toPlainText());
+    });
+    connect(ui->recommendationsEdit, &QPlainTextEdit::textChanged, this, [this] {
+        saveField(VisitField::Recommendations, ui->recommendationsEdit->toPlainText());
+    });
+    connect(ui->skipEdit, &QLineEdit::editingFinished, this, [this] {
+        saveField(VisitField::DepartureSkipped, ui->skipEdit->text());
+    });
     connect(ui->nextServiceEdit, &QLineEdit::editingFinished, this,
-            &VisitWindow::saveCloseFields);
-    connect(ui->verdictBox, QOverload<int>::of(&QComboBox::activated), this,
-            &VisitWindow::saveCloseFields);
+            &VisitWindow::saveNextService);
+    connect(ui->verdictBox, QOverload<int>::of(&QComboBox::activated), this, [this](int index) {
+        saveField(VisitField::Verdict, int(VerdictChoices[qBound(0, index, 3)]));
+    });
+
+    // The protocol page: each field saved on its own, the visit's, the unit's or the company's.
+    for (const DetailField &field : DetailFields) {
+        QWidget *widget = findChild<QWidget *>(QLatin1String(field.widget));
+        const VisitDetail detail = field.detail;
+        const auto save = [this, widget, detail] { saveDetail(detail, fieldText(widget)); };
+        if (auto *line = qobject_cast<QLineEdit *>(widget))
+            connect(line, &QLineEdit::editingFinished, this, save);
+        else if (auto *text = qobject_cast<QPlainTextEdit *>(widget))
+            connect(text, &QPlainTextEdit::textChanged, this, save);
+    }
+    for (const UnitField &field : UnitFields) {
+        auto *line = findChild<QLineEdit *>(QLatin1String(field.widget));
+        const UnitDetail detail = field.detail;
+        connect(line, &QLineEdit::editingFinished, this, [this, line, detail] {
+            if (!m_filling && m_visit.id != 0 && !m_visit.closed
+                && !m_store->setUnitDetail(m_visit.unitId, detail, line->text()))
+                storeFailed();
+        });
+    }
+    for (const CompanyField &field : CompanyFields) {
+        auto *line = findChild<QLineEdit *>(QLatin1String(field.widget));
+        const CompanyDetail detail = field.detail;
+        connect(line, &QLineEdit::editingFinished, this, [this, line, detail] {
+            if (!m_filling && m_visit.id != 0 && !m_visit.closed
+                && !m_store->setCompanyDetail(detail, line->text()))
+                storeFailed();
+        });
+    }
+    ui->previousDoneBox->addItems(previousDoneChoices());
+    connect(ui->previousDoneBox, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int index) { saveDetail(VisitDetail::PreviousDone, QString::number(index)); });
+    connect(ui->instrumentsList, &QListWidget::itemChanged, this,
+            &VisitWindow::instrumentsChosen);
+    connect(ui->addInstrumentButton, &QPushButton::clicked, this, &VisitWindow::addInstrument);
+    connect(ui->addCheckButton, &QPushButton::clicked, this, &VisitWindow::addCheck);
 
     connect(m_session, &VisitSession::signalReadingDone, this, &VisitWindow::readingDone);
     connect(m_session, &VisitSession::signalReadingFailed, this, &VisitWindow::readingFailed);
@@ -170,10 +277,18 @@ void VisitWindow::reload()
                                   visitTypeText(m_visit.type), m_visit.reportNumber(),
                                   m_visit.started.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     if (m_visit.corrects != 0)
-        header += tr(" (poprawia przegląd %1)")
-                          .arg(m_store->visit(m_visit.corrects).reportNumber());
-    header += m_visit.closed ? tr(" — <b>zamknięty</b>") : tr(" — otwarty");
+        header += tr(" (koryguje protokół %1, powód: %2)")
+                          .arg(m_store->visit(m_visit.corrects).reportNumber(),
+                               m_visit.correctionReason.toHtmlEscaped());
+    if (m_visit.isAbandoned())
+        header += tr(" — <b>anulowany</b> (powód: %1)").arg(m_visit.abandonReason.toHtmlEscaped());
+    else if (m_visit.supersededBy != 0)
+        header += tr(" — <b>zastąpiony przez %1</b>")
+                          .arg(m_store->visit(m_visit.supersededBy).reportNumber());
+    else
+        header += m_visit.closed ? tr(" — <b>zamknięty</b>") : tr(" — otwarty");
     ui->visitLabel->setText(header);
+    ui->nextServiceError->clear();
 
     m_filling = true;
     ui->verdictBox->setCurrentIndex(int(m_visit.verdict));
@@ -193,7 +308,144 @@ void VisitWindow::reload()
     ui->readingLabel->setText(reading.join(QStringLiteral("; ")));
     fillChecks();
     fillBatteries();
+    fillProtocolPage();
     updateState();
+}
+
+void VisitWindow::fillProtocolPage()
+{
+    m_filling = true;
+    for (const DetailField &field : DetailFields)
+        setFieldText(findChild<QWidget *>(QLatin1String(field.widget)),
+                     m_store->visitDetail(m_visit.id, field.detail));
+    for (const UnitField &field : UnitFields)
+        setFieldText(findChild<QWidget *>(QLatin1String(field.widget)),
+                     m_store->unitDetail(m_visit.unitId, field.detail));
+    for (const CompanyField &field : CompanyFields)
+        setFieldText(findChild<QWidget *>(QLatin1String(field.widget)),
+                     m_store->companyDetail(field.detail));
+    ui->previousDoneBox->setCurrentIndex(
+            qBound(0, m_store->visitDetail(m_visit.id, VisitDetail::PreviousDone).toInt(),
+                   ui->previousDoneBox->count() - 1));
+    ui->detailError->clear();
+    // What the previous visit asked for and left behind, to confirm or change here.
+    const Visit previous = m_store->previousVisit(m_visit);
+    QString text = previous.id == 0 ? tr("Brak poprzedniego przeglądu tej centrali.")
+                                    : tr("<b>Przegląd %1</b>, zalecenia: %2")
+                                              .arg(previous.reportNumber(),
+                                                   previous.recommendations.isEmpty()
+                                                           ? tr("brak")
+                                                           : previous.recommendations
+                                                                     .toHtmlEscaped());
+    ui->previousLabel->setText(text);
+    m_filling = false;
+    fillInstruments();
+}
+
+void VisitWindow::fillInstruments()
+{
+    m_filling = true;
+    ui->instrumentsList->clear();
+    const QList<Instrument> used = m_store->visitInstruments(m_visit.id);
+    QList<Instrument> shown = m_store->instruments();
+    // A closed visit shows what it used, whatever the company's list holds now.
+    if (m_visit.closed)
+        shown = used;
+    for (const Instrument &instrument : qAsConst(shown)) {
+        auto *item = new QListWidgetItem(
+                tr("%1, nr %2, wzorcowany %3")
+                        .arg(instrument.name, instrument.serial,
+                             instrument.calibrated.toString(Qt::ISODate)),
+                ui->instrumentsList);
+        item->setData(Qt::UserRole, instrument.id);
+        const bool chosen = std::any_of(used.begin(), used.end(), [&](const Instrument &copy) {
+            return copy.name == instrument.name && copy.serial == instrument.serial;
+        });
+        item->setFlags(m_visit.closed ? Qt::ItemIsEnabled
+                                      : Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        item->setCheckState(chosen ? Qt::Checked : Qt::Unchecked);
+    }
+    m_filling = false;
+}
+
+void VisitWindow::instrumentsChosen()
+{
+    if (m_filling || m_visit.closed)
+        return;
+    QList<Instrument> chosen;
+    const QList<Instrument> all = m_store->instruments();
+    for (int row = 0; row < ui->instrumentsList->count(); ++row) {
+        QListWidgetItem *item = ui->instrumentsList->item(row);
+        if (item->checkState() != Qt::Checked)
+            continue;
+        for (const Instrument &instrument : all) {
+            if (instrument.id == item->data(Qt::UserRole).toInt())
+                chosen.append(instrument);
+        }
+    }
+    if (!m_store->setVisitInstruments(m_visit.id, chosen))
+        storeFailed();
+}
+
+void VisitWindow::addInstrument()
+{
+    if (refuseClosed())
+        return;
+    Instrument instrument;
+    instrument.name = ui->instrumentNameEdit->text();
+    instrument.serial = ui->instrumentSerialEdit->text();
+    QString error;
+    if (!parseVisitDate(ui->instrumentDateEdit->text(), tr("Data wzorcowania"), true,
+                        &instrument.calibrated, &error)) {
+        Dialogs::instance()->warning(this, tr("Przyrządy pomiarowe"), error);
+        return;
+    }
+    instrument.id = m_store->saveInstrument(instrument);
+    if (instrument.id == 0) {
+        Dialogs::instance()->warning(this, tr("Przyrządy pomiarowe"), m_store->lastError());
+        return;
+    }
+    QList<Instrument> used = m_store->visitInstruments(m_visit.id);
+    used.append(instrument);
+    if (!m_store->setVisitInstruments(m_visit.id, used))
+        storeFailed();
+    for (QLineEdit *edit : {ui->instrumentNameEdit, ui->instrumentSerialEdit,
+                            ui->instrumentDateEdit})
+        edit->clear();
+    fillInstruments();
+}
+
+void VisitWindow::saveDetail(VisitDetail detail, const QString &value)
+{
+    if (m_filling || m_visit.id == 0 || m_visit.closed)
+        return;
+    // A refused value shows why at once; what was stored stays, the other fields are saved.
+    ui->detailError->setText(m_store->setVisitDetail(m_visit.id, detail, value)
+                                     ? QString()
+                                     : m_store->lastError());
+}
+
+// A row added on the spot: to the module of the row in hand, or to the general checks.
+void VisitWindow::addCheck()
+{
+    if (refuseClosed())
+        return;
+    bool ok = false;
+    const QString item = Dialogs::instance()->getText(this, tr("Dodaj wiersz"),
+                                                      tr("Co sprawdzono:"), QString(), &ok);
+    if (!ok)
+        return;
+    CheckRow row;
+    row.item = item;
+    row.moduleType = int(CheckSection::General);
+    const int current = ui->checksTable->currentRow();
+    if (current >= 0 && current < m_checks.size()) {
+        row.moduleType = m_checks.at(current).moduleType;
+        row.moduleNumber = m_checks.at(current).moduleNumber;
+    }
+    if (m_store->addCheck(m_visit.id, row) == 0)
+        storeFailed();
+    fillChecks();
 }
 
 void VisitWindow::fillChecks()
@@ -252,7 +504,7 @@ void VisitWindow::showBattery(int row)
     const bool filling = m_filling;
     m_filling = true;
     const BatteryRow &battery = m_batteries.at(row);
-    const QDate due = batteryReplacementDue(battery.installed, m_store->batteryLifeYears());
+    const QDate due = batteryReplacementDue(battery.installed, m_visit.batteryLifeYears);
     QString dueText = battery.id == 0
             ? tr("niezapisany: podaj pojemność i datę montażu")
             : due.toString(Qt::ISODate);
@@ -269,10 +521,12 @@ void VisitWindow::showBattery(int row)
     default:
         break;
     }
+    const QPair<int, QString> module =
+            battery.id != 0 ? m_store->batteryModule(battery.id) : QPair<int, QString>();
     const QString texts[] = {battery.make, numberText(battery.capacityAh), battery.dateCode,
                              battery.installed.toString(Qt::ISODate),
                              numberText(battery.voltage), numberText(battery.resistance),
-                             QString(), dueText};
+                             QString(), dueText, QString(), module.second};
     QTableWidget *table = ui->batteriesTable;
     for (int column = 0; column < BatteryColumnCount; ++column) {
         QTableWidgetItem *item = table->item(row, column);
@@ -281,7 +535,8 @@ void VisitWindow::showBattery(int row)
             table->setItem(row, column, item);
         }
         item->setText(texts[column]);
-        const bool editable = !m_visit.closed && column != BatteryDue;
+        const bool editable = !m_visit.closed && column != BatteryDue && column != BatteryModule
+                && (column != BatteryTest || battery.id != 0);
         item->setFlags(editable ? item->flags() | Qt::ItemIsEditable
                                 : item->flags() & ~Qt::ItemIsEditable);
     }
@@ -298,7 +553,39 @@ void VisitWindow::showBattery(int row)
     }
     box->setCurrentIndex(resultIndex(battery.result));
     box->setEnabled(!m_visit.closed);
+    // The power module the battery belongs to: one of the unit's power modules.
+    auto *modules = qobject_cast<QComboBox *>(table->cellWidget(row, BatteryModule));
+    if (!modules) {
+        modules = new QComboBox(table);
+        modules->addItem(QStringLiteral("-"), 0);
+        for (const ModuleKey &key : m_store->unit(m_visit.unitId).modules) {
+            if (moduleFamily(key.type) == ModuleFamily::Power)
+                modules->addItem(moduleName(key.type) + QLatin1Char(' ')
+                                         + QString::number(key.number),
+                                 key.type << 8 | key.number);
+        }
+        connect(modules, QOverload<int>::of(&QComboBox::activated), this,
+                [this, row](int index) { batteryModuleChosen(row, index); });
+        table->setCellWidget(row, BatteryModule, modules);
+    }
+    if (modules->findData(module.first) < 0)
+        modules->addItem(moduleName(module.first >> 8) + QLatin1Char(' ')
+                                 + QString::number(module.first & 0xFF),
+                         module.first);
+    modules->setCurrentIndex(modules->findData(module.first));
+    modules->setEnabled(!m_visit.closed && battery.id != 0);
     m_filling = filling;
+}
+
+void VisitWindow::batteryModuleChosen(int row, int index)
+{
+    if (row >= m_batteries.size() || refuseClosed() || m_batteries.at(row).id == 0)
+        return;
+    auto *modules = qobject_cast<QComboBox *>(ui->batteriesTable->cellWidget(row, BatteryModule));
+    const int key = modules ? modules->itemData(index).toInt() : 0;
+    const int id = m_batteries.at(row).id;
+    if (!m_store->setBatteryModule(id, key >> 8, key & 0xFF, m_store->batteryModule(id).second))
+        storeFailed();
 }
 
 void VisitWindow::updateState()
@@ -306,24 +593,34 @@ void VisitWindow::updateState()
     const bool open = m_visit.id != 0 && !m_visit.closed;
     const bool idle = !m_session->isRunning() && !m_session->tracker()->isBusy();
     const bool connected = m_link && m_link->isOpen();
-    ui->arrivalButton->setEnabled(open && idle && connected);
-    ui->registerBox->setEnabled(open);
+    // A correction reads nothing new from the unit.
+    const bool reads = open && m_visit.corrects == 0;
+    ui->arrivalButton->setEnabled(reads && idle && connected);
+    ui->registerBox->setEnabled(reads);
     ui->departureButton->setEnabled(
-            open && idle && connected
+            reads && idle && connected
             && m_store->linkedRecord(m_visit.id, RecordRole::ConfigBefore) != 0);
     ui->compareButton->setEnabled(m_store->linkedRecord(m_visit.id, RecordRole::ConfigBefore)
                                   != 0);
     ui->addBatteryButton->setEnabled(open);
+    ui->addCheckButton->setEnabled(open);
+    for (QWidget *group : {static_cast<QWidget *>(ui->detailsGroup),
+                           static_cast<QWidget *>(ui->onceGroup),
+                           static_cast<QWidget *>(ui->instrumentsGroup)})
+        group->setEnabled(open);
+    ui->previousGroup->setEnabled(open && m_store->previousVisit(m_visit).id != 0);
     ui->removeBatteryButton->setEnabled(open);
     for (QWidget *widget : {static_cast<QWidget *>(ui->verdictBox),
-                            static_cast<QWidget *>(ui->closeButton)})
+                            static_cast<QWidget *>(ui->closeButton),
+                            static_cast<QWidget *>(ui->abandonButton)})
         widget->setEnabled(open);
     for (QWidget *widget : {static_cast<QWidget *>(ui->findingsEdit),
                             static_cast<QWidget *>(ui->recommendationsEdit),
                             static_cast<QWidget *>(ui->nextServiceEdit),
                             static_cast<QWidget *>(ui->skipEdit)})
         widget->setProperty("readOnly", !open);
-    ui->correctButton->setVisible(m_visit.closed);
+    ui->correctButton->setVisible(m_visit.closed && !m_visit.isAbandoned()
+                                  && m_visit.supersededBy == 0);
 }
 
 QString VisitWindow::warningText() const
@@ -410,7 +707,10 @@ void VisitWindow::readingDone(const VisitReading &reading)
     if (config) {
         m_store->setUnitModules(m_visit.unitId, moduleSetOf(*config));
         if (arrival && m_store->checks(id).isEmpty())
-            m_store->setChecks(id, buildChecklist(*config));
+            m_store->setChecks(id, buildChecklist(modulesInOrder(*config),
+                                                  [this](const QString &section) {
+                                                      return m_store->checkTemplates(section);
+                                                  }));
     }
     reload();
 
@@ -572,6 +872,13 @@ void VisitWindow::batteryEdited(QTableWidgetItem *item)
                             : parseVisitNumber(text, field, 0, BatteryLimits::MaxVoltage,
                                                &battery.voltage, &error);
         break;
+    case BatteryTest: {
+        const QPair<int, QString> module = m_store->batteryModule(battery.id);
+        if (!m_store->setBatteryModule(battery.id, module.first >> 8, module.first & 0xFF, text))
+            storeFailed();
+        showBattery(item->row());
+        return;
+    }
     case BatteryResistance:
         ok = text.isEmpty() ? (battery.resistance = 0, true)
                             : parseVisitNumber(text, field, 0, BatteryLimits::MaxResistance,
@@ -636,19 +943,34 @@ void VisitWindow::removeBattery()
     fillBatteries();
 }
 
-void VisitWindow::saveCloseFields()
+void VisitWindow::saveField(VisitField field, const QVariant &value)
 {
     if (m_filling || m_visit.id == 0 || m_visit.closed)
         return;
-    m_visit.verdict = VerdictChoices[qBound(0, ui->verdictBox->currentIndex(), 3)];
-    m_visit.findings = ui->findingsEdit->toPlainText();
-    m_visit.recommendations = ui->recommendationsEdit->toPlainText();
-    m_visit.departureSkipped = ui->skipEdit->text().trimmed();
-    const QDate next = QDate::fromString(ui->nextServiceEdit->text().trimmed(), Qt::ISODate);
-    if (next.isValid())
-        m_visit.nextService = next;
-    if (!m_store->updateVisit(m_visit))
-        qCDebug(lcGui) << "Visit not updated:" << m_store->lastError();
+    if (!m_store->setVisitField(m_visit.id, field, value))
+        qCDebug(lcGui) << "Visit field not saved:" << m_store->lastError();
+    m_visit = m_store->visit(m_visit.id);
+}
+
+// A refused date shows why at the field at once and keeps the stored one; the other fields
+// are saved whatever this one holds.
+void VisitWindow::saveNextService()
+{
+    if (m_filling || m_visit.id == 0 || m_visit.closed)
+        return;
+    QDate next;
+    QString error;
+    if (parseVisitDate(ui->nextServiceEdit->text(), tr("Następny przegląd"), false, &next,
+                       &error)
+        && !m_store->setVisitField(m_visit.id, VisitField::NextService, next))
+        error = m_store->lastError();
+    ui->nextServiceError->setText(error);
+    m_visit = m_store->visit(m_visit.id);
+}
+
+QString VisitWindow::fieldError() const
+{
+    return ui->nextServiceError->text();
 }
 
 bool VisitWindow::closeVisit()
@@ -659,12 +981,23 @@ bool VisitWindow::closeVisit()
     QString error;
     if (!parseVisitDate(ui->nextServiceEdit->text().trimmed(), tr("Następny przegląd"), false,
                         &next, &error)) {
+        ui->nextServiceError->setText(error);
         Dialogs::instance()->warning(this, tr("Zamknięcie przeglądu"), error);
         return false;
     }
-    saveCloseFields();
-    if (!m_store->closeVisit(m_visit.id, m_visit.verdict, m_visit.findings,
-                             m_visit.recommendations, next, m_visit.departureSkipped)) {
+    const Verdict verdict = VerdictChoices[qBound(0, ui->verdictBox->currentIndex(), 3)];
+    const QStringList warnings = closeWarnings(*m_store, m_visit.id, verdict);
+    if (!warnings.isEmpty()
+        && Dialogs::instance()->question(
+                   this, tr("Zamknięcie przeglądu"),
+                   tr("Przed zamknięciem:\n\n• %1\n\nZamknąć przegląd mimo to?")
+                           .arg(warnings.join(QStringLiteral("\n• "))),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                != QMessageBox::Yes)
+        return false;
+    if (!m_store->closeVisit(m_visit.id, verdict, ui->findingsEdit->toPlainText(),
+                             ui->recommendationsEdit->toPlainText(), next,
+                             ui->skipEdit->text())) {
         Dialogs::instance()->warning(this, tr("Zamknięcie przeglądu"), m_store->lastError());
         return false;
     }
@@ -673,22 +1006,19 @@ bool VisitWindow::closeVisit()
     return true;
 }
 
-QString VisitWindow::reportHtml() const
+VisitReport::Document VisitWindow::report() const
 {
-    return VisitReport::toHtml(*m_store, m_visit.id, ui->appendixBox->isChecked());
+    return VisitReport::document(*m_store, m_visit.id, ui->appendixBox->isChecked());
 }
 
 void VisitWindow::previewReport()
 {
-    const QString html = reportHtml();
-    ReportPrinter::printPreview(this, html, {VisitReport::footerText(html), true});
+    ProtocolPrint::preview(this, report());
 }
 
 void VisitWindow::exportPdf()
 {
-    const QString html = reportHtml();
-    ReportPrinter::exportPdf(this, html, {VisitReport::footerText(html), true},
-                             VisitReport::fileBaseName(*m_store, m_visit.id));
+    ProtocolPrint::exportPdf(this, report(), VisitReport::fileBaseName(*m_store, m_visit.id));
 }
 
 void VisitWindow::exportCsv()
@@ -713,13 +1043,42 @@ void VisitWindow::correct()
 {
     if (!m_visit.closed)
         return;
-    const int id = m_store->startCorrection(m_visit.id);
+    bool ok = false;
+    const QString reason = Dialogs::instance()->getText(
+            this, tr("Popraw przegląd"),
+            tr("Powód korekty protokołu %1 (drukuje się w protokole korygującym):")
+                    .arg(m_visit.reportNumber()),
+            QString(), &ok);
+    if (!ok)
+        return;
+    const int id = m_store->startCorrection(m_visit.id, reason);
     if (id == 0) {
         storeFailed();
         return;
     }
     emit signalVisitChanged(id);
     emit signalOpenVisit(id);
+}
+
+void VisitWindow::abandon()
+{
+    if (refuseClosed())
+        return;
+    bool ok = false;
+    const QString reason = Dialogs::instance()->getText(
+            this, tr("Anuluj przegląd"),
+            tr("Przegląd %1 zostanie zamknięty jako anulowany, bez protokołu; jego numer nie "
+               "wróci. Powód:")
+                    .arg(m_visit.reportNumber()),
+            QString(), &ok);
+    if (!ok)
+        return;
+    if (!m_store->abandonVisit(m_visit.id, reason)) {
+        storeFailed();
+        return;
+    }
+    reload();
+    emit signalVisitChanged(m_visit.id);
 }
 
 bool VisitWindow::attachDiagnostics(DiagnosticKind kind, const QList<DiagnosticRow> &rows)

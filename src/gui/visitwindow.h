@@ -1,6 +1,7 @@
 #pragma once
 
 #include "visits/visitdata.h"
+#include "visits/visitreport.h"
 #include "visits/visitsession.h"
 
 #include <QWidget>
@@ -27,7 +28,7 @@ public:
                        CheckResultColumn, CheckRemark, CheckColumnCount };
     enum BatteryColumn { BatteryMake, BatteryAh, BatteryDateCode, BatteryInstalled,
                          BatteryVoltage, BatteryResistance, BatteryResult, BatteryDue,
-                         BatteryColumnCount };
+                         BatteryModule, BatteryTest, BatteryColumnCount };
 
     VisitWindow(USBManager *link, VisitStore *store, QWidget *parent = nullptr);
     ~VisitWindow() override;
@@ -49,7 +50,12 @@ public:
     void previewReport();
     void exportPdf();
     void exportCsv();
+    // Asks for the reason and opens a correction of the closed visit.
     void correct();
+    // Asks for the reason and abandons the open visit.
+    void abandon();
+    // The message shown at a refused field, empty when none.
+    QString fieldError() const;
 
 signals:
     void signalBack();
@@ -72,14 +78,22 @@ private:
     void batteryResultChosen(int row, int index);
     void addBattery();
     void removeBattery();
-    void saveCloseFields();
+    void saveField(VisitField field, const QVariant &value);
+    void saveDetail(VisitDetail detail, const QString &value);
+    void fillProtocolPage();
+    void fillInstruments();
+    void instrumentsChosen();
+    void addInstrument();
+    void addCheck();
+    void batteryModuleChosen(int row, int index);
+    void saveNextService();
     void setWarning(const QString &text);
     void refreshWarning(bool showComparison);
     bool refuseClosed();
     // The configuration change between two linked records, as the review window shows it.
     bool compareRecords(int leftId, int rightId, const QString &leftTitle,
                         const QString &rightTitle, bool show);
-    QString reportHtml() const;
+    VisitReport::Document report() const;
     void storeFailed();
 
     std::unique_ptr<Ui::VisitWindow> ui;

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 struct CheckTemplate
@@ -53,23 +55,80 @@ const CheckTemplate ExtinguishingChecks[] = {
                        "Test przy wyłączonym wyzwalaniu: ciągłość i zwarcie obwodu"),
      QT_TRANSLATE_NOOP("Checklist", "brak przerwy i zwarcia, bez wyzwolenia")},
 };
+// The unit and its surroundings, as the yearly service covers them.
+const CheckTemplate GeneralChecks[] = {
+    {QT_TRANSLATE_NOOP("Checklist", "Stan wizualny centrali i obudowy"),
+     QT_TRANSLATE_NOOP("Checklist", "Oględziny: uszkodzenia, zabrudzenia, mocowanie, zamknięcie"),
+     QT_TRANSLATE_NOOP("Checklist", "bez uszkodzeń")},
+    {QT_TRANSLATE_NOOP("Checklist", "Bezpieczniki"),
+     QT_TRANSLATE_NOOP("Checklist", "Sprawdzenie wartości i stanu bezpieczników"),
+     QT_TRANSLATE_NOOP("Checklist", "zgodne z dokumentacją")},
+    {QT_TRANSLATE_NOOP("Checklist", "Obwód zasilania sieciowego"),
+     QT_TRANSLATE_NOOP("Checklist", "Wydzielony obwód, oznaczenie, zabezpieczenie"),
+     QT_TRANSLATE_NOOP("Checklist", "zgodny z projektem")},
+    {QT_TRANSLATE_NOOP("Checklist", "Sygnalizacja do centrali SSP / monitoringu"),
+     QT_TRANSLATE_NOOP("Checklist", "Wywołanie alarmu i uszkodzenia, potwierdzenie odbioru"),
+     QT_TRANSLATE_NOOP("Checklist", "sygnały odebrane")},
+    {QT_TRANSLATE_NOOP("Checklist", "Książka eksploatacji"),
+     QT_TRANSLATE_NOOP("Checklist", "Wpisy od poprzedniego przeglądu"),
+     QT_TRANSLATE_NOOP("Checklist", "prowadzona")},
+    {QT_TRANSLATE_NOOP("Checklist", "Instrukcja obsługi na miejscu"),
+     QT_TRANSLATE_NOOP("Checklist", "Obecność i aktualność instrukcji przy centrali"),
+     QT_TRANSLATE_NOOP("Checklist", "dostępna")},
+};
+// The devices in the field, each checked or excluded with the reason in its remark.
+const CheckTemplate FieldChecks[] = {
+    {QT_TRANSLATE_NOOP("Checklist", "Czujki"),
+     QT_TRANSLATE_NOOP("Checklist", "Pobudzenie testerem, zadziałanie na centrali"),
+     QT_TRANSLATE_NOOP("Checklist", "alarm na centrali")},
+    {QT_TRANSLATE_NOOP("Checklist", "Przyciski ROP i przyciski oddymiania"),
+     QT_TRANSLATE_NOOP("Checklist", "Uruchomienie kluczem testowym"),
+     QT_TRANSLATE_NOOP("Checklist", "alarm na centrali")},
+    {QT_TRANSLATE_NOOP("Checklist", "Siłowniki"),
+     QT_TRANSLATE_NOOP("Checklist", "Pełny cykl otwarcia i zamknięcia"),
+     QT_TRANSLATE_NOOP("Checklist", "ruch bez zacięć")},
+    {QT_TRANSLATE_NOOP("Checklist", "Klapy i okna oddymiające"),
+     QT_TRANSLATE_NOOP("Checklist", "Otwarcie z centrali, kontrola krańcówek"),
+     QT_TRANSLATE_NOOP("Checklist", "otwarcie pełne")},
+    {QT_TRANSLATE_NOOP("Checklist", "Sygnalizatory"),
+     QT_TRANSLATE_NOOP("Checklist", "Wysterowanie z centrali"),
+     QT_TRANSLATE_NOOP("Checklist", "sygnał słyszalny")},
+    {QT_TRANSLATE_NOOP("Checklist", "Urządzenia wyzwalające i pojemniki"),
+     QT_TRANSLATE_NOOP("Checklist", "Oględziny, ciśnienie, masa, zabezpieczenia"),
+     QT_TRANSLATE_NOOP("Checklist", "zgodne z kartą urządzenia")},
+};
 
-struct FamilyTable
+struct SectionTable
 {
-    ModuleFamily family;
+    const char *section;
     const CheckTemplate *rows;
     int count;
 };
 template<int N>
-constexpr FamilyTable table(ModuleFamily family, const CheckTemplate (&rows)[N])
+constexpr SectionTable table(const char *section, const CheckTemplate (&rows)[N])
 {
-    return {family, rows, N};
+    return {section, rows, N};
 }
-const FamilyTable Families[] = {
-    table(ModuleFamily::Power, PowerChecks),
-    table(ModuleFamily::Line, LineChecks),
-    table(ModuleFamily::Relay, RelayChecks),
-    table(ModuleFamily::Extinguishing, ExtinguishingChecks),
+// In the order of the protocol's checklist.
+const SectionTable Sections[] = {
+    table("general", GeneralChecks),
+    table("power", PowerChecks),
+    table("line", LineChecks),
+    table("relay", RelayChecks),
+    table("extinguishing", ExtinguishingChecks),
+    table("field", FieldChecks),
+};
+
+struct FamilySection
+{
+    ModuleFamily family;
+    const char *section;
+};
+const FamilySection FamilySections[] = {
+    {ModuleFamily::Power, "power"},
+    {ModuleFamily::Line, "line"},
+    {ModuleFamily::Relay, "relay"},
+    {ModuleFamily::Extinguishing, "extinguishing"},
 };
 
 struct TypeFamily
@@ -107,33 +166,113 @@ ModuleFamily moduleFamily(int type)
     return ModuleFamily::Other;
 }
 
-QList<CheckRow> buildChecklist(const ModuleSet &modules)
+QStringList checkSections()
 {
-    QList<CheckRow> rows;
-    for (const ModuleKey &module : modules) {
-        const ModuleFamily family = moduleFamily(module.type);
-        for (const FamilyTable &table : Families) {
-            if (table.family != family)
-                continue;
-            for (int i = 0; i < table.count; ++i) {
-                CheckRow row;
-                row.position = rows.size() + 1;
-                row.moduleType = module.type;
-                row.moduleNumber = module.number;
-                row.item = translate(table.rows[i].item);
-                row.method = translate(table.rows[i].method);
-                row.limit = translate(table.rows[i].limit);
-                rows.append(row);
-            }
+    QStringList sections;
+    for (const SectionTable &table : Sections)
+        sections.append(QLatin1String(table.section));
+    return sections;
+}
+
+QString checkSectionText(const QString &section)
+{
+    static const struct
+    {
+        const char *section;
+        const char *text;
+    } texts[] = {
+        {"general", QT_TRANSLATE_NOOP("Checklist", "Sprawdzenia ogólne")},
+        {"power", QT_TRANSLATE_NOOP("Checklist", "Moduły zasilania")},
+        {"line", QT_TRANSLATE_NOOP("Checklist", "Moduły liniowe")},
+        {"relay", QT_TRANSLATE_NOOP("Checklist", "Moduły przekaźników")},
+        {"extinguishing", QT_TRANSLATE_NOOP("Checklist", "Moduły sterowania gaszeniem")},
+        {"field", QT_TRANSLATE_NOOP("Checklist", "Urządzenia w obiekcie")},
+    };
+    for (const auto &text : texts) {
+        if (section == QLatin1String(text.section))
+            return translate(text.text);
+    }
+    return QString();
+}
+
+QString familySection(ModuleFamily family)
+{
+    for (const FamilySection &entry : FamilySections) {
+        if (entry.family == family)
+            return QLatin1String(entry.section);
+    }
+    return QString();
+}
+
+QList<CheckTemplateRow> defaultCheckTemplates(const QString &section)
+{
+    QList<CheckTemplateRow> rows;
+    for (const SectionTable &table : Sections) {
+        if (section != QLatin1String(table.section))
+            continue;
+        for (int i = 0; i < table.count; ++i) {
+            CheckTemplateRow row;
+            row.section = section;
+            row.position = i + 1;
+            row.item = translate(table.rows[i].item);
+            row.method = translate(table.rows[i].method);
+            row.limit = translate(table.rows[i].limit);
+            rows.append(row);
         }
     }
     return rows;
 }
 
-QList<CheckRow> buildChecklist(const Konfiguracja &configuration)
+QList<CheckRow> buildChecklist(const ModuleSet &modules,
+                               const std::function<QList<CheckTemplateRow>(const QString &)>
+                                       &templates)
+{
+    QList<CheckRow> rows;
+    const auto append = [&rows](const CheckTemplateRow &entry, int type, int number) {
+        CheckRow row;
+        row.position = rows.size() + 1;
+        row.moduleType = type;
+        row.moduleNumber = number;
+        row.item = entry.item;
+        row.method = entry.method;
+        row.limit = entry.limit;
+        rows.append(row);
+    };
+    const auto live = [&templates](const QString &section) {
+        QList<CheckTemplateRow> rows = templates(section);
+        rows.erase(std::remove_if(rows.begin(), rows.end(),
+                                  [](const CheckTemplateRow &row) { return row.retired; }),
+                   rows.end());
+        return rows;
+    };
+    for (const CheckTemplateRow &entry : live(QStringLiteral("general")))
+        append(entry, int(CheckSection::General), 0);
+    for (const ModuleKey &module : modules) {
+        const QString section = familySection(moduleFamily(module.type));
+        if (section.isEmpty())
+            continue;
+        for (const CheckTemplateRow &entry : live(section))
+            append(entry, module.type, module.number);
+    }
+    for (const CheckTemplateRow &entry : live(QStringLiteral("field")))
+        append(entry, int(CheckSection::FieldDevices), 0);
+    return rows;
+}
+
+QList<CheckRow> buildChecklist(const ModuleSet &modules)
+{
+    return buildChecklist(modules, &defaultCheckTemplates);
+}
+
+ModuleSet modulesInOrder(const Konfiguracja &configuration)
 {
     ModuleSet modules;
     for (Modul *module : configuration.getModules())
         modules.append({module->getType(), module->getNumber()});
-    return buildChecklist(modules);
+    return modules;
+}
+
+QList<CheckRow> buildChecklist(const Konfiguracja &configuration)
+{
+    return buildChecklist(modulesInOrder(configuration));
 }

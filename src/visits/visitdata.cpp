@@ -78,9 +78,23 @@ QString Visit::reportNumber() const
 
 QString CheckRow::moduleText() const
 {
-    if (moduleType == 0)
+    if (moduleType <= 0)
         return QString();
     return moduleName(moduleType) + QLatin1Char(' ') + QString::number(moduleNumber);
+}
+
+QStringList previousDoneChoices()
+{
+    static const char *const texts[] = {
+        QT_TRANSLATE_NOOP("Visits", "tak"),
+        QT_TRANSLATE_NOOP("Visits", "częściowo"),
+        QT_TRANSLATE_NOOP("Visits", "nie"),
+        QT_TRANSLATE_NOOP("Visits", "nie dotyczy"),
+    };
+    QStringList choices{QString()};
+    for (const char *text : texts)
+        choices.append(tr(text));
+    return choices;
 }
 
 QDate batteryReplacementDue(const QDate &installed, int lifeYears)

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class Konfiguracja;
@@ -96,9 +97,41 @@ struct Visit
     // The battery service life when the visit started, so that its report stays as it was
     // when the setting changes later.
     int batteryLifeYears = DefaultBatteryLifeYears;
+    QString correctionReason; // why this visit corrects another one
+    QString abandonReason;    // why it was abandoned; empty unless it was
+    int supersededBy = 0;     // the closed correction that replaces this visit, 0 for none
 
     // "2026/7"
     QString reportNumber() const;
+    // Started by mistake and abandoned: closed, without a protocol, never the previous visit.
+    bool isAbandoned() const { return !abandonReason.isEmpty(); }
+};
+
+// The fields of an open visit that the technician edits, each saved on its own.
+enum class VisitField {
+    Type,
+    Technician,
+    Certificate,
+    Company,
+    Findings,
+    Recommendations,
+    Verdict,
+    NextService,
+    DepartureSkipped,
+};
+
+// A closed visit's protocol as it was issued: the document, its digest and what its figures
+// were computed from. A reprint is this document, whatever changed since.
+struct FrozenProtocol
+{
+    int visitId = 0;
+    QString html;
+    QString digest;     // SHA-256 of the HTML as UTF-8, lower-case hex
+    QString basis;      // JSON: the site and unit as they were, the previous visit, the register
+    QString pageFormat; // "strona %1 z %2" in the language of the close
+    QDateTime frozenAt;
+
+    bool isNull() const { return visitId == 0; }
 };
 
 // What a record linked to a visit was taken for.
@@ -119,12 +152,18 @@ struct RecordLink
     QDateTime at;
 };
 
+// Where a check row belongs in the protocol: a module's own checks, the checks of the unit and
+// its surroundings, or the field devices (each checked or excluded with a reason).
+enum class CheckSection { Module = 0, General = -1, FieldDevices = -2 };
+
 struct CheckRow
 {
     int id = 0;
     int visitId = 0;
     int position = 0; // order in the checklist
-    int moduleType = 0; // 0: the unit as a whole
+    // A module type; 0: the unit as a whole; the negative CheckSection values mark the general
+    // and field-device rows, which belong to no module.
+    int moduleType = 0;
     int moduleNumber = 0;
     QString item;
     QString method;
@@ -133,9 +172,59 @@ struct CheckRow
     CheckResult result = CheckResult::NotChecked;
     QString remark;
 
-    // "PSB 1", or "" for the unit as a whole.
+    // "PSB 1", or "" for the unit as a whole and the general and field-device rows.
     QString moduleText() const;
+    CheckSection section() const
+    {
+        return moduleType == int(CheckSection::General) ? CheckSection::General
+                : moduleType == int(CheckSection::FieldDevices) ? CheckSection::FieldDevices
+                                                                : CheckSection::Module;
+    }
 };
+
+// A row of the company's checklist templates: a module family's ("power", "line", "relay",
+// "extinguishing") or the general or field-device section's ("general", "field").
+struct CheckTemplateRow
+{
+    int id = 0; // 0: a shipped default not stored yet
+    QString section;
+    int position = 0;
+    QString item;
+    QString method;
+    QString limit;
+    bool retired = false;
+};
+
+// A measuring instrument of the company, and the copy a visit keeps of the ones it used.
+struct Instrument
+{
+    int id = 0;
+    QString name;
+    QString serial;
+    QDate calibrated;
+    bool retired = false;
+};
+
+// Protocol details of a visit, each saved on its own, kept by key in a table of their own.
+enum class VisitDetail {
+    AuthorisationValid, // until when the technician's authorisation holds, a date
+    WorkDone,
+    PartsReplaced,
+    PreviousDone, // were the previous visit's recommendations carried out: "tak", "nie", ...
+    PreviousNote,
+    Customer, // the customer's representative who receives the protocol
+    Place,    // where it is signed
+    StandbyRequired, // hours of battery standby the installation requires
+    StandbyMeasured, // hours the batteries give by the test or the calculation
+    Count
+};
+// Typed once for a unit.
+enum class UnitDetail { Maker, Type, Admission, Count };
+// Typed once for the company.
+enum class CompanyDetail { Address, TaxNumber, Phone, Count };
+
+// The answers to "were the previous recommendations carried out", in the order offered.
+QStringList previousDoneChoices();
 
 struct BatteryRow
 {

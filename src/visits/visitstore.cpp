@@ -1,6 +1,9 @@
 #include "visits/visitstore.h"
 
 #include "visits/visitslog.h"
+#include "records/pamietnik.h"
+#include "visits/checklist.h"
+#include "visits/visitreport.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -62,6 +65,46 @@ const char *const Creates[] = {
     "visit INTEGER NOT NULL REFERENCES WIZYTY(id),kind INTEGER NOT NULL,"
     "position INTEGER NOT NULL,name TEXT,limit_text TEXT,raw INTEGER,value_text TEXT,"
     "result TEXT,at TEXT)",
+    // What a visit gained later, each in a table of its own: the protocol frozen at the close,
+    // where its register reading ended, why it corrects another visit, why it was abandoned.
+    "CREATE TABLE IF NOT EXISTS WIZYTY_PROTOKOLY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL UNIQUE REFERENCES WIZYTY(id),html TEXT NOT NULL,"
+    "sha256 TEXT NOT NULL,basis TEXT NOT NULL,page_format TEXT,frozen_at TEXT)",
+    "CREATE INDEX IF NOT EXISTS WIZYTY_PROTOKOLY_sha256 ON WIZYTY_PROTOKOLY(sha256)",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_REJESTR (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL UNIQUE REFERENCES WIZYTY(id),entries INTEGER NOT NULL,"
+    "last_index INTEGER NOT NULL,last_entry TEXT,at TEXT)",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_KOREKTY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL UNIQUE REFERENCES WIZYTY(id),reason TEXT NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_ANULOWANE (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL UNIQUE REFERENCES WIZYTY(id),reason TEXT NOT NULL,at TEXT)",
+    // The protocol's details of a visit and of a unit by key, the company's own data, its
+    // measuring instruments with the copies a visit keeps, and its checklist templates.
+    "CREATE TABLE IF NOT EXISTS WIZYTY_DANE (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL REFERENCES WIZYTY(id),key TEXT NOT NULL,value TEXT,"
+    "UNIQUE(visit,key))",
+    "CREATE TABLE IF NOT EXISTS WIZYTY_PRZYRZADY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "visit INTEGER NOT NULL REFERENCES WIZYTY(id),position INTEGER NOT NULL,name TEXT,"
+    "serial TEXT,calibrated TEXT)",
+    // A battery is named by its position in the visit, which a colleague's copy keeps too.
+    "CREATE TABLE IF NOT EXISTS WIZYTY_AKUMULATORY_MODULY (id INTEGER PRIMARY KEY "
+    "AUTOINCREMENT,visit INTEGER NOT NULL REFERENCES WIZYTY(id),position INTEGER NOT NULL,"
+    "module_type INTEGER NOT NULL,module_number INTEGER NOT NULL,test TEXT,"
+    "UNIQUE(visit,position))",
+    "CREATE TABLE IF NOT EXISTS CENTRALE_DANE (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "unit INTEGER NOT NULL REFERENCES CENTRALE(id),key TEXT NOT NULL,value TEXT,"
+    "UNIQUE(unit,key))",
+    "CREATE TABLE IF NOT EXISTS FIRMA_DANE (key TEXT PRIMARY KEY,value TEXT)",
+    "CREATE TABLE IF NOT EXISTS PRZYRZADY (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "name TEXT NOT NULL,serial TEXT,calibrated TEXT,retired INTEGER NOT NULL DEFAULT 0)",
+    "CREATE TABLE IF NOT EXISTS SZABLONY_KONTROLI (id INTEGER PRIMARY KEY AUTOINCREMENT,"
+    "section TEXT NOT NULL,position INTEGER NOT NULL,item TEXT NOT NULL,method TEXT,"
+    "limit_text TEXT,retired INTEGER NOT NULL DEFAULT 0)",
+    // An issued protocol is never rewritten, whoever writes.
+    "CREATE TRIGGER IF NOT EXISTS WIZYTY_PROTOKOLY_fixed BEFORE UPDATE ON WIZYTY_PROTOKOLY "
+    "BEGIN SELECT RAISE(ABORT, 'protocol frozen'); END",
+    "CREATE TRIGGER IF NOT EXISTS WIZYTY_PROTOKOLY_kept BEFORE DELETE ON WIZYTY_PROTOKOLY "
+    "BEGIN SELECT RAISE(ABORT, 'protocol frozen'); END",
     "CREATE TRIGGER IF NOT EXISTS WIZYTY_closed BEFORE UPDATE ON WIZYTY "
     "WHEN OLD.closed <> 0 BEGIN SELECT RAISE(ABORT, 'visit closed'); END",
     "CREATE TRIGGER IF NOT EXISTS WIZYTY_closed_delete BEFORE DELETE ON WIZYTY "
@@ -82,7 +125,18 @@ const AddedColumn AddedColumns[] = {
 
 // The tables whose rows belong to one visit, guarded by triggers like the visit itself.
 const char *const VisitChildren[] = {"WIZYTY_REKORDY", "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY",
-                                      "WIZYTY_DIAGNOSTYKA"};
+                                      "WIZYTY_DIAGNOSTYKA", "WIZYTY_PROTOKOLY", "WIZYTY_REJESTR",
+                                      "WIZYTY_KOREKTY", "WIZYTY_ANULOWANE", "WIZYTY_DANE",
+                                      "WIZYTY_PRZYRZADY", "WIZYTY_AKUMULATORY_MODULY"};
+
+// The keys of the detail tables: the stored names come from here, never from the caller.
+const char *const VisitDetailKeys[int(VisitDetail::Count)] = {
+    "authorisation_valid", "work_done", "parts_replaced", "previous_done", "previous_note",
+    "customer", "place", "standby_required", "standby_measured"};
+const char *const UnitDetailKeys[int(UnitDetail::Count)] = {"maker", "type", "admission"};
+const char *const CompanyDetailKeys[int(CompanyDetail::Count)] = {"address", "tax_number",
+                                                                  "phone"};
+constexpr double MaxStandbyHours = 200;
 
 QString recordTable(RecordRole role)
 {
@@ -218,10 +272,16 @@ private:
     bool m_open = false;
 };
 
-const char *const VisitColumns =
-        "id,unit,type,technician,certificate,company,started,ended,closed,verdict,findings,"
-        "recommendations,next_service,corrects,report_year,report_seq,uid,clock_read,"
-        "clock_drift,clock_set,departure_skipped,battery_life";
+// A visit row with what the later tables add to it; the queries go on with WHERE or ORDER.
+const char *const VisitSelect =
+        "SELECT w.id,w.unit,w.type,w.technician,w.certificate,w.company,w.started,w.ended,"
+        "w.closed,w.verdict,w.findings,w.recommendations,w.next_service,w.corrects,"
+        "w.report_year,w.report_seq,w.uid,w.clock_read,w.clock_drift,w.clock_set,"
+        "w.departure_skipped,w.battery_life,"
+        "(SELECT reason FROM WIZYTY_KOREKTY k WHERE k.visit = w.id) AS correction_reason,"
+        "(SELECT reason FROM WIZYTY_ANULOWANE a WHERE a.visit = w.id) AS abandon_reason,"
+        "(SELECT max(c.id) FROM WIZYTY c WHERE c.corrects = w.id AND c.closed <> 0 AND c.id NOT "
+        "IN (SELECT visit FROM WIZYTY_ANULOWANE)) AS superseded_by FROM WIZYTY w ";
 
 Visit readVisit(const Statement &row)
 {
@@ -248,6 +308,9 @@ Visit readVisit(const Statement &row)
     visit.clockSet = row.value("clock_set").toInt() != 0;
     visit.departureSkipped = row.value("departure_skipped").toString();
     visit.batteryLifeYears = row.value("battery_life").toInt();
+    visit.correctionReason = row.value("correction_reason").toString();
+    visit.abandonReason = row.value("abandon_reason").toString();
+    visit.supersededBy = row.value("superseded_by").toInt();
     return visit;
 }
 
@@ -498,12 +561,22 @@ int VisitStore::startVisit(const Visit &visit)
              visit.departureSkipped,
              // A correction keeps the life its original was reported with.
              visit.corrects != 0 ? visit.batteryLifeYears : batteryLifeYears()});
-    if (!insert.ok() || !transaction.commit()) {
+    // The technician's authorisation holds across visits: its validity comes along.
+    const int id = insert.insertedId();
+    if (!insert.ok()
+        || !Statement(m_db,
+                      QStringLiteral("INSERT INTO WIZYTY_DANE (visit,key,value) SELECT ?,key,value "
+                                     "FROM WIZYTY_DANE WHERE key = ? AND visit = (SELECT max(id) "
+                                     "FROM WIZYTY WHERE technician = ? AND id <> ?)"),
+                      {id, QLatin1String(VisitDetailKeys[int(VisitDetail::AuthorisationValid)]),
+                       visit.technician.trimmed(), id})
+                    .ok()
+        || !transaction.commit()) {
         fail(tr("Nie zapisano wizyty w bazie danych."));
         return 0;
     }
     m_error.clear();
-    return insert.insertedId();
+    return id;
 }
 
 bool VisitStore::updateVisit(const Visit &visit)
@@ -529,9 +602,81 @@ bool VisitStore::updateVisit(const Visit &visit)
     return true;
 }
 
-bool VisitStore::setClock(int visitId, qint64 driftSeconds, bool clockSet)
+bool VisitStore::setVisitField(int visitId, VisitField field, const QVariant &value)
+{
+    // Each field to its column: the column names come from here, never from the caller.
+    struct Column
+    {
+        VisitField field;
+        const char *name;
+    };
+    static const Column Columns[] = {
+        {VisitField::Type, "type"},
+        {VisitField::Technician, "technician"},
+        {VisitField::Certificate, "certificate"},
+        {VisitField::Company, "company"},
+        {VisitField::Findings, "findings"},
+        {VisitField::Recommendations, "recommendations"},
+        {VisitField::Verdict, "verdict"},
+        {VisitField::NextService, "next_service"},
+        {VisitField::DepartureSkipped, "departure_skipped"},
+    };
+    const Column *column = nullptr;
+    for (const Column &candidate : Columns) {
+        if (candidate.field == field)
+            column = &candidate;
+    }
+    if (!column || !writable(visitId))
+        return column ? false : fail(tr("Nie zapisano wizyty w bazie danych."));
+    QVariant stored;
+    switch (field) {
+    case VisitField::Type:
+        if (!validVisitType(VisitType(value.toInt())))
+            return fail(tr("Wybierz rodzaj wizyty."));
+        stored = value.toInt();
+        break;
+    case VisitField::Verdict:
+        if (!validVerdict(Verdict(value.toInt())))
+            return fail(tr("Nieprawidłowy rodzaj wizyty lub ocena."));
+        stored = value.toInt();
+        break;
+    case VisitField::NextService: {
+        const QDate next = value.toDate();
+        if (!next.isValid() || next <= visit(visitId).started.date())
+            return fail(tr("Data następnego przeglądu musi być późniejsza niż data wizyty."));
+        stored = dateValue(next);
+        break;
+    }
+    case VisitField::Findings:
+    case VisitField::Recommendations:
+        stored = value.toString();
+        break;
+    default:
+        stored = value.toString().trimmed();
+        break;
+    }
+    Statement update(m_db,
+                     QStringLiteral("UPDATE WIZYTY SET %1=? WHERE id=? AND closed=0")
+                             .arg(QLatin1String(column->name)),
+                     {stored, visitId});
+    if (update.affected() != 1)
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    return true;
+}
+
+bool VisitStore::readsUnit(int visitId) const
 {
     if (!writable(visitId))
+        return false;
+    if (visit(visitId).corrects != 0)
+        return fail(tr("Korekta nie odczytuje centrali: poprawia tylko zapis przeglądu, który "
+                       "koryguje."));
+    return true;
+}
+
+bool VisitStore::setClock(int visitId, qint64 driftSeconds, bool clockSet)
+{
+    if (!readsUnit(visitId))
         return false;
     // More than a century off is no clock reading but garbage from the line.
     if (qAbs(driftSeconds) > qint64(100) * 366 * 24 * 3600)
@@ -563,19 +708,43 @@ bool VisitStore::closeVisit(int visitId, Verdict verdict, const QString &finding
     if (linkedRecord(visitId, RecordRole::FaultsDeparture) == 0 && skipped.isEmpty())
         return fail(tr("Wizyty nie można zamknąć bez odczytu przy odjeździe. Wykonaj odczyt "
                        "albo wpisz, dlaczego go pominięto."));
-    const QDateTime ended = qMax(QDateTime::currentDateTime(), stored.started);
+    QDateTime ended = qMax(QDateTime::currentDateTime(), stored.started);
+    // A correction is issued now, but it describes the visit on site and keeps its times.
+    if (stored.corrects != 0) {
+        const Visit original = visit(stored.corrects);
+        if (original.ended.isValid())
+            ended = qMax(original.ended, stored.started);
+    }
+    Transaction transaction(m_db);
     Statement update(m_db,
                      QStringLiteral("UPDATE WIZYTY SET verdict=?,findings=?,recommendations=?,"
-                                    "next_service=?,departure_skipped=?,ended=?,closed=1 "
+                                    "next_service=?,departure_skipped=?,ended=? "
                                     "WHERE id=? AND closed=0"),
                      {int(verdict), findings, recommendations, dateValue(next), skipped,
                       timeValue(ended), visitId});
     if (update.affected() != 1)
         return fail(tr("Nie zapisano wizyty w bazie danych."));
+    // The protocol is written while the visit still takes rows, then the visit closes on it.
+    Visit closing = visit(visitId);
+    closing.closed = true;
+    const FrozenProtocol protocol = VisitReport::freeze(*this, closing);
+    if (!Statement(m_db,
+                   QStringLiteral("INSERT INTO WIZYTY_PROTOKOLY (visit,html,sha256,basis,"
+                                  "page_format,frozen_at) VALUES (?,?,?,?,?,?)"),
+                   {visitId, protocol.html, protocol.digest, protocol.basis, protocol.pageFormat,
+                    timeValue(protocol.frozenAt)})
+                 .ok()
+        || Statement(m_db, QStringLiteral("UPDATE WIZYTY SET closed=1 WHERE id=? AND closed=0"),
+                     {visitId})
+                        .affected()
+                != 1
+        || !transaction.commit())
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    m_error.clear();
     return true;
 }
 
-int VisitStore::startCorrection(int closedVisitId)
+int VisitStore::startCorrection(int closedVisitId, const QString &reason)
 {
     Visit original = visit(closedVisitId);
     if (original.id == 0) {
@@ -584,6 +753,27 @@ int VisitStore::startCorrection(int closedVisitId)
     }
     if (!original.closed) {
         fail(tr("Wizyta jest jeszcze otwarta: popraw ją bezpośrednio."));
+        return 0;
+    }
+    if (original.isAbandoned()) {
+        fail(tr("Anulowanego przeglądu nie można poprawić."));
+        return 0;
+    }
+    if (original.supersededBy != 0) {
+        fail(tr("Ten protokół zastąpiono już protokołem %1: popraw tamten.")
+                     .arg(visit(original.supersededBy).reportNumber()));
+        return 0;
+    }
+    Statement pending(m_db,
+                      QStringLiteral("SELECT id FROM WIZYTY WHERE corrects = ? AND closed = 0"),
+                      {closedVisitId});
+    if (pending.next()) {
+        fail(tr("Korekta %1 tego przeglądu jest już otwarta.")
+                     .arg(visit(pending.value(0).toInt()).reportNumber()));
+        return 0;
+    }
+    if (reason.trimmed().isEmpty()) {
+        fail(tr("Podaj powód korekty: drukuje się w protokole korygującym."));
         return 0;
     }
     Transaction transaction(m_db);
@@ -608,6 +798,17 @@ int VisitStore::startCorrection(int closedVisitId)
         QStringLiteral("INSERT INTO WIZYTY_DIAGNOSTYKA (visit,kind,position,name,limit_text,raw,"
                        "value_text,result,at) SELECT %1,kind,position,name,limit_text,raw,"
                        "value_text,result,at FROM WIZYTY_DIAGNOSTYKA WHERE visit=? ORDER BY id"),
+        QStringLiteral("INSERT INTO WIZYTY_REJESTR (visit,entries,last_index,last_entry,at) "
+                       "SELECT %1,entries,last_index,last_entry,at FROM WIZYTY_REJESTR "
+                       "WHERE visit=?"),
+        QStringLiteral("INSERT OR REPLACE INTO WIZYTY_DANE (visit,key,value) SELECT %1,key,"
+                       "value FROM WIZYTY_DANE WHERE visit=?"),
+        QStringLiteral("INSERT INTO WIZYTY_PRZYRZADY (visit,position,name,serial,calibrated) "
+                       "SELECT %1,position,name,serial,calibrated FROM WIZYTY_PRZYRZADY "
+                       "WHERE visit=? ORDER BY id"),
+        QStringLiteral("INSERT INTO WIZYTY_AKUMULATORY_MODULY (visit,position,module_type,"
+                       "module_number,test) SELECT %1,position,module_type,module_number,test "
+                       "FROM WIZYTY_AKUMULATORY_MODULY WHERE visit=?"),
     };
     for (const QString &copy : copies) {
         if (!Statement(m_db, copy.arg(visitId), {closedVisitId}).ok()) {
@@ -615,19 +816,70 @@ int VisitStore::startCorrection(int closedVisitId)
             return 0;
         }
     }
-    if (!transaction.commit()) {
+    if (!Statement(m_db, QStringLiteral("INSERT INTO WIZYTY_KOREKTY (visit,reason) VALUES (?,?)"),
+                   {id, reason.trimmed()})
+                 .ok()
+        || !transaction.commit()) {
         fail(tr("Nie zapisano wizyty w bazie danych."));
         return 0;
     }
     return id;
 }
 
-Visit VisitStore::visit(int id) const
+bool VisitStore::abandonVisit(int visitId, const QString &reason)
+{
+    if (!writable(visitId))
+        return false;
+    if (reason.trimmed().isEmpty())
+        return fail(tr("Podaj powód anulowania przeglądu."));
+    const Visit stored = visit(visitId);
+    Transaction transaction(m_db);
+    const QDateTime now = qMax(QDateTime::currentDateTime(), stored.started);
+    if (!Statement(m_db,
+                   QStringLiteral("INSERT INTO WIZYTY_ANULOWANE (visit,reason,at) VALUES (?,?,?)"),
+                   {visitId, reason.trimmed(), timeValue(now)})
+                 .ok()
+        || Statement(m_db,
+                     QStringLiteral("UPDATE WIZYTY SET ended=?,closed=1 WHERE id=? AND closed=0"),
+                     {timeValue(now), visitId})
+                        .affected()
+                != 1
+        || !transaction.commit())
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    m_error.clear();
+    return true;
+}
+
+FrozenProtocol VisitStore::frozenProtocol(int visitId) const
+{
+    FrozenProtocol protocol;
+    Statement row(m_db,
+                  QStringLiteral("SELECT html,sha256,basis,page_format,frozen_at FROM "
+                                 "WIZYTY_PROTOKOLY WHERE visit = ?"),
+                  {visitId});
+    if (!row.next())
+        return protocol;
+    protocol.visitId = visitId;
+    protocol.html = row.value(0).toString();
+    protocol.digest = row.value(1).toString();
+    protocol.basis = row.value(2).toString();
+    protocol.pageFormat = row.value(3).toString();
+    protocol.frozenAt = toTime(row.value(4));
+    return protocol;
+}
+
+int VisitStore::visitByDigest(const QString &digest) const
 {
     Statement row(m_db,
-                  QStringLiteral("SELECT %1 FROM WIZYTY WHERE id = ?")
-                          .arg(QLatin1String(VisitColumns)),
-                  {id});
+                  QStringLiteral("SELECT visit FROM WIZYTY_PROTOKOLY WHERE sha256 = ? "
+                                 "ORDER BY visit LIMIT 1"),
+                  {digest.trimmed().toLower()});
+    return row.next() ? row.value(0).toInt() : 0;
+}
+
+Visit VisitStore::visit(int id) const
+{
+    Statement row(m_db, QLatin1String(VisitSelect) + QLatin1String("WHERE w.id = ?"), {id});
     return row.next() ? readVisit(row) : Visit();
 }
 
@@ -635,9 +887,8 @@ QList<Visit> VisitStore::visits(int unitId) const
 {
     QList<Visit> result;
     Statement rows(m_db,
-                   QStringLiteral("SELECT %1 FROM WIZYTY WHERE unit = ? "
-                                  "ORDER BY started DESC, id DESC")
-                           .arg(QLatin1String(VisitColumns)),
+                   QLatin1String(VisitSelect)
+                           + QLatin1String("WHERE w.unit = ? ORDER BY w.started DESC, w.id DESC"),
                    {unitId});
     while (rows.next())
         result.append(readVisit(rows));
@@ -648,9 +899,9 @@ QList<Visit> VisitStore::openVisits() const
 {
     QList<Visit> result;
     Statement rows(m_db,
-                   QStringLiteral("SELECT %1 FROM WIZYTY WHERE closed = 0 "
-                                  "ORDER BY started DESC, id DESC")
-                           .arg(QLatin1String(VisitColumns)));
+                   QLatin1String(VisitSelect)
+                           + QLatin1String("WHERE w.closed = 0 "
+                                           "ORDER BY w.started DESC, w.id DESC"));
     while (rows.next())
         result.append(readVisit(rows));
     return result;
@@ -658,14 +909,18 @@ QList<Visit> VisitStore::openVisits() const
 
 Visit VisitStore::previousVisit(const Visit &visit) const
 {
-    // A visit that a correction replaced no longer speaks for itself, and a correction's own
-    // original is the same visit, not an earlier one.
+    // A visit that a closed correction replaced no longer speaks for itself, a correction's own
+    // original is the same visit, not an earlier one, and an abandoned visit saw nothing.
     Statement row(m_db,
-                  QStringLiteral("SELECT %1 FROM WIZYTY WHERE unit = ? AND id <> ? AND id <> ? "
-                                 "AND (started < ? OR (started = ? AND id < ?)) "
-                                 "AND id NOT IN (SELECT corrects FROM WIZYTY WHERE id <> ?) "
-                                 "ORDER BY started DESC, id DESC LIMIT 1")
-                          .arg(QLatin1String(VisitColumns)),
+                  QLatin1String(VisitSelect)
+                          + QLatin1String(
+                                  "WHERE w.unit = ? AND w.id <> ? AND w.id <> ? AND w.closed <> 0 "
+                                  "AND (w.started < ? OR (w.started = ? AND w.id < ?)) "
+                                  "AND abandon_reason IS NULL "
+                                  "AND w.id NOT IN (SELECT corrects FROM WIZYTY WHERE id <> ? "
+                                  "AND closed <> 0 AND id NOT IN (SELECT visit FROM "
+                                  "WIZYTY_ANULOWANE)) "
+                                  "ORDER BY w.started DESC, w.id DESC LIMIT 1"),
                   {visit.unitId, visit.id, visit.corrects, timeValue(visit.started),
                    timeValue(visit.started), visit.id, visit.id});
     return row.next() ? readVisit(row) : Visit();
@@ -673,9 +928,7 @@ Visit VisitStore::previousVisit(const Visit &visit) const
 
 Visit VisitStore::rememberedTechnician() const
 {
-    Statement row(m_db,
-                  QStringLiteral("SELECT %1 FROM WIZYTY ORDER BY id DESC LIMIT 1")
-                          .arg(QLatin1String(VisitColumns)));
+    Statement row(m_db, QLatin1String(VisitSelect) + QLatin1String("ORDER BY w.id DESC LIMIT 1"));
     Visit remembered;
     if (row.next()) {
         const Visit last = readVisit(row);
@@ -688,7 +941,7 @@ Visit VisitStore::rememberedTechnician() const
 
 bool VisitStore::linkRecord(int visitId, RecordRole role, int recordId)
 {
-    if (!writable(visitId))
+    if (!readsUnit(visitId))
         return false;
     // A link to a record that is not there would print as a reading that was never made.
     if (recordTable(role).isEmpty()
@@ -696,13 +949,48 @@ bool VisitStore::linkRecord(int visitId, RecordRole role, int recordId)
                       {recordId})
                     .next())
         return fail(tr("Nie znaleziono zapisanego odczytu."));
+    Transaction transaction(m_db);
+    const QVariant now = timeValue(QDateTime::currentDateTime());
     Statement insert(m_db,
                      QStringLiteral("INSERT INTO WIZYTY_REKORDY (visit,role,record,at) "
                                     "VALUES (?,?,?,?)"),
-                     {visitId, int(role), recordId, timeValue(QDateTime::currentDateTime())});
+                     {visitId, int(role), recordId, now});
     if (!insert.ok())
         return fail(tr("Nie zapisano odczytu w bazie danych."));
+    // The register's last entry, so that the next visit finds where this one stopped reading
+    // even when the record itself is deleted later.
+    if (role == RecordRole::EventLog) {
+        const RegisterAnchor anchor = RegisterAnchor::of(recordData(role, recordId));
+        if (!Statement(m_db,
+                       QStringLiteral("INSERT OR REPLACE INTO WIZYTY_REJESTR (visit,entries,"
+                                      "last_index,last_entry,at) VALUES (?,?,?,?,?)"),
+                       {visitId, anchor.entries, anchor.lastIndex(),
+                        QString::fromLatin1(anchor.lastEntry.toHex()), now})
+                     .ok())
+            return fail(tr("Nie zapisano odczytu w bazie danych."));
+    }
+    if (!transaction.commit())
+        return fail(tr("Nie zapisano odczytu w bazie danych."));
     return true;
+}
+
+RegisterAnchor VisitStore::registerAnchor(int visitId) const
+{
+    Statement row(m_db,
+                  QStringLiteral("SELECT entries,last_entry FROM WIZYTY_REJESTR WHERE visit = ?"),
+                  {visitId});
+    if (row.next()) {
+        RegisterAnchor anchor;
+        anchor.entries = row.value(0).toInt();
+        anchor.lastEntry = QByteArray::fromHex(row.value(1).toString().toLatin1());
+        anchor.valid = anchor.entries >= 0
+                && anchor.lastEntry.size() == (anchor.entries > 0 ? Pamietnik::RecordSize : 0);
+        return anchor;
+    }
+    // Visits read before anchors were kept have them in their register record.
+    const int record = linkedRecord(visitId, RecordRole::EventLog);
+    return record != 0 ? RegisterAnchor::of(recordData(RecordRole::EventLog, record))
+                       : RegisterAnchor();
 }
 
 QList<RecordLink> VisitStore::links(int visitId) const
@@ -863,9 +1151,15 @@ bool VisitStore::deleteBattery(int batteryId)
         return fail(tr("Nie znaleziono akumulatora."));
     if (!writable(owner.value(0).toInt()))
         return false;
+    // Its module goes with it, so that a battery added later in its place starts without one.
+    Transaction transaction(m_db);
+    Statement(m_db,
+              QStringLiteral("DELETE FROM WIZYTY_AKUMULATORY_MODULY WHERE visit = ? AND position "
+                             "= (SELECT position FROM WIZYTY_AKUMULATORY WHERE id = ?)"),
+              {owner.value(0).toInt(), batteryId});
     Statement remove(m_db, QStringLiteral("DELETE FROM WIZYTY_AKUMULATORY WHERE id = ?"),
                      {batteryId});
-    if (remove.affected() != 1)
+    if (remove.affected() != 1 || !transaction.commit())
         return fail(tr("Nie usunięto akumulatora z bazy danych."));
     return true;
 }
@@ -973,3 +1267,328 @@ QString VisitStore::recordName(RecordRole role, int recordId) const
                   {recordId});
     return row.next() ? row.value(0).toString() : QString();
 }
+
+QString VisitStore::visitDetail(int visitId, VisitDetail detail) const
+{
+    if (int(detail) < 0 || int(detail) >= int(VisitDetail::Count))
+        return QString();
+    Statement row(m_db,
+                  QStringLiteral("SELECT value FROM WIZYTY_DANE WHERE visit = ? AND key = ?"),
+                  {visitId, QLatin1String(VisitDetailKeys[int(detail)])});
+    return row.next() ? row.value(0).toString() : QString();
+}
+
+bool VisitStore::setVisitDetail(int visitId, VisitDetail detail, const QString &value)
+{
+    if (int(detail) < 0 || int(detail) >= int(VisitDetail::Count))
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    if (!writable(visitId))
+        return false;
+    const QString text = value.trimmed();
+    QString error;
+    switch (detail) {
+    case VisitDetail::AuthorisationValid: {
+        QDate date;
+        if (!parseVisitDate(text, tr("Uprawnienia ważne do"), true, &date, &error))
+            return fail(error);
+        break;
+    }
+    case VisitDetail::StandbyRequired:
+    case VisitDetail::StandbyMeasured: {
+        double hours = 0;
+        if (!text.isEmpty()
+            && !parseVisitNumber(text,
+                                 detail == VisitDetail::StandbyRequired
+                                         ? tr("Wymagany czas pracy z akumulatorów [h]")
+                                         : tr("Uzyskany czas pracy z akumulatorów [h]"),
+                                 0, MaxStandbyHours, &hours, &error))
+            return fail(error);
+        break;
+    }
+    case VisitDetail::PreviousDone: {
+        bool ok = false;
+        const int choice = text.toInt(&ok);
+        if (!text.isEmpty() && (!ok || choice < 0 || choice >= previousDoneChoices().size()))
+            return fail(tr("Nieprawidłowa odpowiedź o wykonaniu zaleceń."));
+        break;
+    }
+    default:
+        break;
+    }
+    Statement write(m_db,
+                    QStringLiteral("INSERT OR REPLACE INTO WIZYTY_DANE (visit,key,value) "
+                                   "VALUES (?,?,?)"),
+                    {visitId, QLatin1String(VisitDetailKeys[int(detail)]),
+                     detail == VisitDetail::WorkDone || detail == VisitDetail::PartsReplaced
+                                     || detail == VisitDetail::PreviousNote
+                             ? value
+                             : text});
+    if (!write.ok())
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    m_error.clear();
+    return true;
+}
+
+QString VisitStore::unitDetail(int unitId, UnitDetail detail) const
+{
+    if (int(detail) < 0 || int(detail) >= int(UnitDetail::Count))
+        return QString();
+    Statement row(m_db,
+                  QStringLiteral("SELECT value FROM CENTRALE_DANE WHERE unit = ? AND key = ?"),
+                  {unitId, QLatin1String(UnitDetailKeys[int(detail)])});
+    return row.next() ? row.value(0).toString() : QString();
+}
+
+bool VisitStore::setUnitDetail(int unitId, UnitDetail detail, const QString &value)
+{
+    if (int(detail) < 0 || int(detail) >= int(UnitDetail::Count) || unit(unitId).id == 0)
+        return fail(tr("Nie znaleziono centrali."));
+    Statement write(m_db,
+                    QStringLiteral("INSERT OR REPLACE INTO CENTRALE_DANE (unit,key,value) "
+                                   "VALUES (?,?,?)"),
+                    {unitId, QLatin1String(UnitDetailKeys[int(detail)]), value.trimmed()});
+    if (!write.ok())
+        return fail(tr("Nie zapisano centrali w bazie danych."));
+    return true;
+}
+
+QString VisitStore::companyDetail(CompanyDetail detail) const
+{
+    if (int(detail) < 0 || int(detail) >= int(CompanyDetail::Count))
+        return QString();
+    Statement row(m_db, QStringLiteral("SELECT value FROM FIRMA_DANE WHERE key = ?"),
+                  {QLatin1String(CompanyDetailKeys[int(detail)])});
+    return row.next() ? row.value(0).toString() : QString();
+}
+
+bool VisitStore::setCompanyDetail(CompanyDetail detail, const QString &value)
+{
+    if (int(detail) < 0 || int(detail) >= int(CompanyDetail::Count))
+        return fail(tr("Nie zapisano ustawienia w bazie danych."));
+    Statement write(m_db,
+                    QStringLiteral("INSERT OR REPLACE INTO FIRMA_DANE (key,value) VALUES (?,?)"),
+                    {QLatin1String(CompanyDetailKeys[int(detail)]), value.trimmed()});
+    if (!write.ok())
+        return fail(tr("Nie zapisano ustawienia w bazie danych."));
+    return true;
+}
+
+static Instrument readInstrument(const Statement &row)
+{
+    Instrument instrument;
+    instrument.id = row.value("id").toInt();
+    instrument.name = row.value("name").toString();
+    instrument.serial = row.value("serial").toString();
+    instrument.calibrated = toDate(row.value("calibrated"));
+    return instrument;
+}
+
+QList<Instrument> VisitStore::instruments(bool withRetired) const
+{
+    QList<Instrument> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM PRZYRZADY WHERE retired = 0 OR ? "
+                                  "ORDER BY name COLLATE NOCASE, id"),
+                   {int(withRetired)});
+    while (rows.next()) {
+        Instrument instrument = readInstrument(rows);
+        instrument.retired = rows.value("retired").toInt() != 0;
+        result.append(instrument);
+    }
+    return result;
+}
+
+int VisitStore::saveInstrument(const Instrument &instrument)
+{
+    if (instrument.name.trimmed().isEmpty()) {
+        fail(tr("Podaj nazwę przyrządu pomiarowego."));
+        return 0;
+    }
+    if (instrument.calibrated.isValid() && instrument.calibrated > QDate::currentDate()) {
+        fail(tr("Data wzorcowania nie może być późniejsza niż dzisiejsza."));
+        return 0;
+    }
+    const int id = saveRow(m_db, "PRZYRZADY", {"name", "serial", "calibrated", "retired"},
+                           {instrument.name.trimmed(), instrument.serial.trimmed(),
+                            dateValue(instrument.calibrated), int(instrument.retired)},
+                           instrument.id);
+    if (id == 0)
+        fail(tr("Nie zapisano przyrządu w bazie danych."));
+    return id;
+}
+
+QList<Instrument> VisitStore::visitInstruments(int visitId) const
+{
+    QList<Instrument> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM WIZYTY_PRZYRZADY WHERE visit = ? "
+                                  "ORDER BY position, id"),
+                   {visitId});
+    while (rows.next())
+        result.append(readInstrument(rows));
+    return result;
+}
+
+bool VisitStore::setVisitInstruments(int visitId, const QList<Instrument> &instruments)
+{
+    if (!writable(visitId))
+        return false;
+    Transaction transaction(m_db);
+    if (!Statement(m_db, QStringLiteral("DELETE FROM WIZYTY_PRZYRZADY WHERE visit = ?"),
+                   {visitId})
+                 .ok())
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    int position = 0;
+    // Copies: a later calibration or a retired instrument does not change what was used.
+    for (const Instrument &instrument : instruments) {
+        if (!Statement(m_db,
+                       QStringLiteral("INSERT INTO WIZYTY_PRZYRZADY (visit,position,name,serial,"
+                                      "calibrated) VALUES (?,?,?,?,?)"),
+                       {visitId, ++position, instrument.name, instrument.serial,
+                        dateValue(instrument.calibrated)})
+                     .ok())
+            return fail(tr("Nie zapisano wizyty w bazie danych."));
+    }
+    if (!transaction.commit())
+        return fail(tr("Nie zapisano wizyty w bazie danych."));
+    return true;
+}
+
+QList<CheckTemplateRow> VisitStore::checkTemplates(const QString &section,
+                                                   bool withRetired) const
+{
+    QList<CheckTemplateRow> result;
+    Statement rows(m_db,
+                   QStringLiteral("SELECT * FROM SZABLONY_KONTROLI WHERE section = ? "
+                                  "ORDER BY position, id"),
+                   {section});
+    while (rows.next()) {
+        CheckTemplateRow row;
+        row.id = rows.value("id").toInt();
+        row.section = section;
+        row.position = rows.value("position").toInt();
+        row.item = rows.value("item").toString();
+        row.method = rows.value("method").toString();
+        row.limit = rows.value("limit_text").toString();
+        row.retired = rows.value("retired").toInt() != 0;
+        if (withRetired || !row.retired)
+            result.append(row);
+    }
+    // A section the company has not shaped yet is the shipped one.
+    if (result.isEmpty() && !Statement(m_db,
+                                       QStringLiteral("SELECT 1 FROM SZABLONY_KONTROLI "
+                                                      "WHERE section = ?"),
+                                       {section})
+                                     .next())
+        return defaultCheckTemplates(section);
+    return result;
+}
+
+bool VisitStore::saveCheckTemplates(const QString &section, const QList<CheckTemplateRow> &rows)
+{
+    if (!checkSections().contains(section))
+        return fail(tr("Nieznana część listy sprawdzeń."));
+    for (const CheckTemplateRow &row : rows) {
+        if (row.item.trimmed().isEmpty())
+            return fail(tr("Każdy wiersz listy sprawdzeń musi mieć nazwę sprawdzenia."));
+    }
+    Transaction transaction(m_db);
+    // Rows are never deleted, only retired: the ids stay, the order is the given one.
+    int position = 0;
+    for (const CheckTemplateRow &row : rows) {
+        const int id = saveRow(m_db, "SZABLONY_KONTROLI",
+                               {"section", "position", "item", "method", "limit_text", "retired"},
+                               {section, ++position, row.item.trimmed(), row.method.trimmed(),
+                                row.limit.trimmed(), int(row.retired)},
+                               row.id);
+        if (id == 0)
+            return fail(tr("Nie zapisano listy sprawdzeń w bazie danych."));
+    }
+    if (!transaction.commit())
+        return fail(tr("Nie zapisano listy sprawdzeń w bazie danych."));
+    return true;
+}
+
+int VisitStore::addCheck(int visitId, const CheckRow &row)
+{
+    if (!writable(visitId))
+        return 0;
+    if (row.item.trimmed().isEmpty()) {
+        fail(tr("Podaj, co sprawdzono."));
+        return 0;
+    }
+    Statement last(m_db,
+                   QStringLiteral("SELECT coalesce(max(position), 0) + 1 FROM WIZYTY_KONTROLE "
+                                  "WHERE visit = ?"),
+                   {visitId});
+    const int position = last.next() ? last.value(0).toInt() : 1;
+    Statement insert(m_db,
+                     QStringLiteral("INSERT INTO WIZYTY_KONTROLE (visit,position,module_type,"
+                                    "module_number,item,method,limit_text,measured,result,"
+                                    "remark) VALUES (?,?,?,?,?,?,?,?,?,?)"),
+                     {visitId, position, row.moduleType, row.moduleNumber, row.item.trimmed(),
+                      row.method.trimmed(), row.limit.trimmed(), QString(), 0, QString()});
+    if (insert.insertedId() == 0)
+        fail(tr("Nie zapisano sprawdzenia w bazie danych."));
+    return insert.insertedId();
+}
+
+QPair<int, QString> VisitStore::batteryModule(int batteryId) const
+{
+    Statement row(m_db,
+                  QStringLiteral("SELECT m.module_type,m.module_number,m.test FROM "
+                                 "WIZYTY_AKUMULATORY_MODULY m JOIN WIZYTY_AKUMULATORY b ON "
+                                 "b.visit = m.visit AND b.position = m.position WHERE b.id = ?"),
+                  {batteryId});
+    if (!row.next())
+        return {0, QString()};
+    return {row.value(0).toInt() << 8 | row.value(1).toInt(), row.value(2).toString()};
+}
+
+bool VisitStore::setBatteryModule(int batteryId, int moduleType, int moduleNumber,
+                                  const QString &test)
+{
+    Statement owner(m_db,
+                    QStringLiteral("SELECT visit,position FROM WIZYTY_AKUMULATORY WHERE id = ?"),
+                    {batteryId});
+    if (!owner.next())
+        return fail(tr("Nie znaleziono akumulatora."));
+    if (!writable(owner.value(0).toInt()))
+        return false;
+    if (!Statement(m_db,
+                   QStringLiteral("INSERT OR REPLACE INTO WIZYTY_AKUMULATORY_MODULY (visit,"
+                                  "position,module_type,module_number,test) VALUES (?,?,?,?,?)"),
+                   {owner.value(0).toInt(), owner.value(1).toInt(), moduleType, moduleNumber,
+                    test.trimmed()})
+                 .ok())
+        return fail(tr("Nie zapisano akumulatora w bazie danych."));
+    return true;
+}
+
+int VisitStore::carryOver(int visitId)
+{
+    if (!writable(visitId))
+        return -1;
+    const Visit previous = previousVisit(visit(visitId));
+    if (previous.id == 0 || !batteries(visitId).isEmpty())
+        return 0;
+    // The batteries as the previous visit left them: what was replaced there carries its new
+    // installation date; the measurements are this visit's to take.
+    int count = 0;
+    for (BatteryRow battery : batteries(previous.id)) {
+        const QPair<int, QString> module = batteryModule(battery.id);
+        battery.id = 0;
+        battery.visitId = visitId;
+        battery.voltage = 0;
+        battery.resistance = 0;
+        battery.result = CheckResult::NotChecked;
+        const int id = saveBattery(battery);
+        if (id == 0)
+            return -1;
+        if (module.first != 0)
+            setBatteryModule(id, module.first >> 8, module.first & 0xFF, QString());
+        ++count;
+    }
+    return count;
+}
+

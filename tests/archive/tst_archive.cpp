@@ -238,6 +238,10 @@ void TestArchive::visitsTravel()
     QCOMPARE(pulledBattery.installed, QDate(2024, 3, 1));
     QCOMPARE(b.store.readFaults(visitsB.linkedRecord(pulled.id, RecordRole::FaultsArrival)),
              faults);
+    // The protocol frozen at the close arrives as it was issued, digest and all.
+    const FrozenProtocol issued = visitsA.frozenProtocol(visitId);
+    QCOMPARE(visitsB.frozenProtocol(pulled.id).html, issued.html);
+    QCOMPARE(visitsB.visitByDigest(issued.digest), pulled.id);
     QCOMPARE(b.waiting(), 0);
 }
 

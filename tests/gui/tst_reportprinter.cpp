@@ -340,7 +340,7 @@ void tst_ReportPrinter::namesAreText_data()
     visit.id = store.startVisit(visit);
     store.linkRecord(visit.id, RecordRole::EventLog, db.writeLog(Markup, registerData(400)));
     QTest::newRow("service report") << VisitReport::toHtml(store, visit.id, true)
-                                    << QStringList{"Podpis klienta"} << 400;
+                                    << QStringList{"Protokół otrzymałem"} << 400;
 }
 
 // The name appears as written; the report's content follows it (pdftotext, blanks ignored).

@@ -105,6 +105,17 @@ int runChild(const QString &dir)
     batteries->item(0, VisitWindow::BatteryAh)->setText(QStringLiteral("7,2"));
     window->findChild<QPlainTextEdit *>(QStringLiteral("findingsEdit"))
             ->setPlainText(QStringLiteral("Brak zastrzeżeń"));
+    // A refused date is shown at its field at once and loses nothing typed after it.
+    auto *next = window->findChild<QLineEdit *>(QStringLiteral("nextServiceEdit"));
+    next->setText(QStringLiteral("2020-01-01"));
+    emit next->editingFinished();
+    if (window->fieldError().isEmpty())
+        return 4;
+    auto *verdict = window->findChild<QComboBox *>(QStringLiteral("verdictBox"));
+    verdict->setCurrentIndex(2);
+    emit verdict->activated(2);
+    window->findChild<QPlainTextEdit *>(QStringLiteral("recommendationsEdit"))
+            ->setPlainText(QStringLiteral("Wymienić akumulatory"));
     for (const QString &line : dialogs.lines())
         fprintf(stderr, "child dialog: %s\n", qPrintable(line));
     fputs("READY\n", stdout);
@@ -265,6 +276,9 @@ void tst_VisitWorkflow::wholeWorkflow()
     VisitStore &resumed = *visits->store();
     QCOMPARE(resumed.checks(second).first().measured, QStringLiteral("27,4 V"));
     QCOMPARE(resumed.visit(second).findings, QStringLiteral("Brak zastrzeżeń"));
+    QCOMPARE(resumed.visit(second).recommendations, QStringLiteral("Wymienić akumulatory"));
+    QCOMPARE(resumed.visit(second).verdict, Verdict::WorkingWithRemarks);
+    QVERIFY(resumed.visit(second).nextService > QDate::currentDate());
     const QList<BatteryRow> batteries = resumed.batteries(second);
     QCOMPARE(batteries.size(), 1);
     QCOMPARE(batteries.first().make, QLatin1String(ChildBattery));

@@ -18,6 +18,36 @@ QDateTime at(int month, int day)
     return QDateTime(QDate(2025, month, day), QTime(8, 0));
 }
 
+QByteArray entryAt(const QDateTime &when, quint8 code, quint8 source = 0x00)
+{
+    const QDate d = when.date();
+    const QTime t = when.time();
+    return QByteArray(1, char(d.year() - 2000)) + char(d.month()) + char(d.day())
+            + char(t.hour()) + char(t.minute()) + char(t.second()) + char(code) + char(source);
+}
+
+QDateTime previousArrival()
+{
+    return QDateTime(QDate(2025, 12, 7), QTime(6, 0));
+}
+
+// 512 hourly entries up to the previous arrival's register reading, on a clock 30 min fast.
+QByteArray previousRegister()
+{
+    QByteArray read;
+    for (int i = 0; i < 512; ++i)
+        read += entryAt(previousArrival().addSecs(1800 - 3600 * (511 - i)), i % 2 ? 33 : 23);
+    return read;
+}
+
+RegisterRange byTime(const QDateTime &since)
+{
+    RegisterRange range;
+    range.mode = since.isValid() ? RegisterRange::TimeWindow : RegisterRange::WholeRegister;
+    range.since = since;
+    return range;
+}
+
 QStringList texts(const QList<EventSummary::Count> &counts)
 {
     QStringList result;
@@ -35,6 +65,8 @@ private slots:
     void initTestCase() { initFaultTextTables(); }
     void summary_data();
     void summary();
+    void sincePrevious_data();
+    void sincePrevious();
 };
 
 void TestEventSummary::summary_data()
@@ -97,7 +129,7 @@ void TestEventSummary::summary()
     QFETCH(QStringList, perEvent);
     QFETCH(QStringList, stillActive);
 
-    const EventSummary summary = summarizeEvents(data, since);
+    const EventSummary summary = summarizeEvents(data, byTime(since));
     QCOMPARE(summary.total, data.size() / 8);
     QCOMPARE(summary.counted, counted);
     QCOMPARE(texts(summary.perModule), perModule);
@@ -108,6 +140,89 @@ void TestEventSummary::summary()
                               .arg(fault.index + 1)
                               .arg(fault.moduleText, fault.eventText));
     QCOMPARE(active, stillActive);
+}
+
+// "Since the previous visit" is found in the register itself: after the last entry that visit
+// read, less what that visit wrote itself afterwards, whatever the unit's clock did.
+void TestEventSummary::sincePrevious_data()
+{
+    QTest::addColumn<QByteArray>("current");
+    QTest::addColumn<bool>("anchored"); // the previous visit read the register
+    QTest::addColumn<qint64>("drift");
+    QTest::addColumn<bool>("clockSet");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QStringList>("counted"); // per event, most first
+
+    // The previous visit on a unit 30 min fast: its register read at 06:00 (PC), its departure
+    // reads the faults, sets the clock and it closes at 06:45. A day later someone reads the
+    // faults and writes a configuration; a year later the next arrival reads the faults.
+    const QDateTime arrival = previousArrival();
+    const QByteArray read = previousRegister();
+    const QByteArray ownDeparture = entryAt(arrival.addSecs(40 * 60 + 1800), 34)
+            + entryAt(arrival.addSecs(41 * 60), 26);
+    const QByteArray later = entryAt(arrival.addDays(1), 34) + entryAt(arrival.addDays(1), 25)
+            + entryAt(arrival.addYears(1), 34);
+    const QStringList three = {"-|Odczyt uszkodzeń|2", "-|Zapis nowej konfiguracji|1"};
+    const int after = int(RegisterRange::AfterAnchor);
+    QTest::newRow("clock set at the previous departure")
+            << read + ownDeparture + later << true << qint64(1800) << true << after << 514
+            << three;
+    // The same with the unit 30 min slow: the departure's faults read is dated before its end.
+    QTest::newRow("slow clock set")
+            << read + entryAt(arrival.addSecs(40 * 60 - 1800), 34)
+                       + entryAt(arrival.addSecs(41 * 60), 26) + later
+            << true << qint64(-1800) << true << after << 514 << three;
+    // A full register loses its oldest entries: the last entry read moves towards the start.
+    QTest::newRow("wrapped register") << read.mid(100 * 8) + ownDeparture + later << true
+                                      << qint64(1800) << true << after << 414 << three;
+    QTest::newRow("cleared log") << entryAt(arrival.addDays(2), 24) + later.right(8) << true
+                                 << qint64(1800) << true << int(RegisterRange::Cleared) << 0
+                                 << QStringList({"-|Odczyt uszkodzeń|1",
+                                                 "-|Skasowanie rejestru zdarzeń|1"});
+    QTest::newRow("more entries than it holds")
+            << entryAt(arrival.addDays(2), 33).repeated(255 * 255 - 3) + later << true
+            << qint64(1800) << true << int(RegisterRange::Overflowed) << 0
+            << QStringList({"-|Odczyt rejestru zdarzeń|65022", "-|Odczyt uszkodzeń|2",
+                            "-|Zapis nowej konfiguracji|1"});
+    QTest::newRow("shorter, no clear entry") << later << true << qint64(1800) << true
+                                             << int(RegisterRange::Cleared) << 0 << three;
+    // Without the previous visit's reading only the clock is left: its end moved by the drift
+    // it measured, unless it set the clock.
+    QTest::newRow("no previous reading, drift")
+            << read + later << false << qint64(1800) << false
+            << int(RegisterRange::TimeWindow) << 0 << three;
+    QTest::newRow("no previous reading, clock set")
+            << read + ownDeparture + later << false << qint64(1800) << true
+            << int(RegisterRange::TimeWindow) << 0
+            << QStringList({"-|Odczyt uszkodzeń|3", "-|Zapis nowej konfiguracji|1"});
+}
+
+void TestEventSummary::sincePrevious()
+{
+    QFETCH(QByteArray, current);
+    QFETCH(bool, anchored);
+    QFETCH(qint64, drift);
+    QFETCH(bool, clockSet);
+    QFETCH(int, mode);
+    QFETCH(int, first);
+    QFETCH(QStringList, counted);
+
+    const QDateTime arrival = previousArrival();
+    const QByteArray read = previousRegister();
+    PreviousVisitTiming timing;
+    timing.ended = arrival.addSecs(45 * 60);
+    timing.clockRead = true;
+    timing.drift = drift;
+    timing.clockSet = clockSet;
+    const RegisterRange range = locateSince(current, true,
+                                            anchored ? RegisterAnchor::of(read) : RegisterAnchor(),
+                                            timing);
+    QCOMPARE(int(range.mode), mode);
+    if (mode != int(RegisterRange::TimeWindow))
+        QCOMPARE(range.first, first);
+    const EventSummary summary = summarizeEvents(current, range);
+    QCOMPARE(texts(summary.perEvent), counted);
 }
 
 QTEST_GUILESS_MAIN(TestEventSummary)

@@ -6,14 +6,18 @@
 #include "config/setting.h"
 #include "gui/reportprinter.h"
 #include "gui/startup.h"
+#include "gui/protocolprint.h"
 #include "store/dbmanager.h"
 #include "visits/checklist.h"
+#include "visits/protocolfile.h"
 #include "visits/visitreport.h"
 #include "visits/visitstore.h"
 
 #include <QProcess>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -34,6 +38,12 @@ QByteArray eventRecord(const QDateTime &at, quint8 code, quint8 source)
             + char(t.minute()) + char(t.second()) + char(code) + char(source);
 }
 
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString pdfText(const QString &pdf)
 {
     QProcess text;
@@ -50,11 +60,17 @@ class TestVisitReport : public QObject
 private slots:
     void initTestCase();
     void report();
+    void draft();
+    void frozenReprint();
+    void check_data();
+    void check();
+    void visitsCsv();
 
 private:
     QTemporaryDir m_dir;
     DbManager m_db{QStringLiteral("tst")};
     VisitStore m_store;
+    int m_previous = 0;
     int m_visit = 0;
 };
 
@@ -78,7 +94,7 @@ void TestVisitReport::initTestCase()
     Visit previous;
     previous.unitId = unit.id;
     previous.started = QDateTime(QDate(2025, 3, 1), QTime(9, 0));
-    previous.id = m_store.startVisit(previous);
+    previous.id = m_previous = m_store.startVisit(previous);
     m_store.linkRecord(previous.id, RecordRole::ConfigAfter,
                        m_db.writeConfig("a", configuration(17)));
     QVERIFY2(m_store.closeVisit(previous.id, Verdict::Working, "", "", QDate(), "brak"),
@@ -111,9 +127,12 @@ void TestVisitReport::initTestCase()
     Konfiguracja config;
     config.parse(configuration(40), Konfiguracja::FromDatabase);
     QList<CheckRow> checks = buildChecklist(config);
-    checks[1].measured = QStringLiteral("27,1 V");
-    checks[1].result = CheckResult::Fault;
-    checks[1].remark = QStringLiteral("=HYPERLINK(\"x\")");
+    CheckRow &charger = *std::find_if(checks.begin(), checks.end(), [](const CheckRow &row) {
+        return row.item == QStringLiteral("Ładowarka akumulatorów");
+    });
+    charger.measured = QStringLiteral("27,1 V");
+    charger.result = CheckResult::Fault;
+    charger.remark = QStringLiteral("=HYPERLINK(\"x\")");
     QVERIFY(m_store.setChecks(m_visit, checks));
     BatteryRow battery;
     battery.visitId = m_visit;
@@ -134,10 +153,13 @@ void TestVisitReport::report()
         QSKIP("pdftotext is not installed");
     const Visit visit = m_store.visit(m_visit);
     for (bool withRegister : {false, true}) {
-        const QString html = VisitReport::toHtml(m_store, m_visit, withRegister);
+        const VisitReport::Document document =
+                VisitReport::document(m_store, m_visit, withRegister);
+        const QString html = document.html;
         const QString pdf = m_dir.filePath(QStringLiteral("r%1.pdf").arg(withRegister));
-        const QString footer = VisitReport::footerText(html);
-        QVERIFY(ReportPrinter::writePdf(html, pdf, {footer, true}));
+        const QString footer = "SHA-256: " + m_store.frozenProtocol(m_visit).digest;
+        QCOMPARE(document.footer, footer);
+        QVERIFY(ProtocolPrint::writePdf(document, pdf));
         const QString text = pdfText(pdf);
         const int pages = text.count(QChar('\f'));
         QVERIFY(pages >= (withRegister ? 3 : 2));
@@ -161,11 +183,17 @@ void TestVisitReport::report()
                      QString("Serwis PPOŻ"), QString("CNBOP 4711"), QString("naprawa"),
                      QString("Galeria <Północ> & Co"), QString("OS-2231"), QString("2.3"),
                      QString("+75 s"), QString("400 z 401 wpisów"),
-                     QString("Akumulator został odłączony"), QString("brak uszkodzeń"),
+                     QString("Skrót SHA-256 w stopce każdej strony obejmuje"),
+                     QString("urządzenie dopuszczone do dalszej eksploatacji"),
+                     QString("Protokół otrzymałem"),
                      QString("Ładowarka akumulatorów"), QString("27,1 V"), QString("usterka"),
                      QString("(wymiana w ciągu 90 dni)"), QString("sprawna z uwagami"),
-                     QString("Podpis technika"), QString("Podpis klienta")})
+                     QString("Pieczęć firmy")})
             QVERIFY2(printed.contains(flat(expected)), qPrintable(expected));
+        // Found at arrival and gone at departure.
+        QVERIFY(html.section("Stwierdzone przy przyjeździe i usunięte", 1)
+                        .section("Pozostające przy odjeździe", 0, 0)
+                        .contains("Akumulator został odłączony"));
         // Still active according to the log: the old fault; the mains faults were removed.
         const QString active = html.section("Uszkodzenia aktywne według rejestru", 1)
                                        .section("<H3>", 0, 0);
@@ -182,8 +210,139 @@ void TestVisitReport::report()
 
     const QList<QByteArray> csv = VisitReport::checksCsv(m_store, m_visit).split('\n');
     QCOMPARE(csv.size(), m_store.checks(m_visit).size() + 2); // header, rows, empty tail
-    QVERIFY(csv.at(2).contains(";\"'=HYPERLINK(\"\"x\"\")\"\r"));
-    QVERIFY(csv.at(2).contains("PSB 1;Ładowarka akumulatorów;"));
+    const auto charger = std::find_if(csv.begin(), csv.end(), [](const QByteArray &line) {
+        return line.contains("PSB 1;Ładowarka akumulatorów;");
+    });
+    QVERIFY(charger != csv.end() && charger->contains(";\"'=HYPERLINK(\"\"x\"\")\"\r"));
+}
+
+// An open visit's PDF is a draft on every page and carries no digest anywhere.
+void TestVisitReport::draft()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext is not installed");
+    Visit open;
+    open.unitId = m_store.visit(m_visit).unitId;
+    open.id = m_store.startVisit(open);
+    m_store.setChecks(open.id, m_store.checks(m_visit));
+    const QString pdf = m_dir.filePath(QStringLiteral("draft.pdf"));
+    QVERIFY(ProtocolPrint::writePdf(VisitReport::document(m_store, open.id), pdf));
+    const QString text = pdfText(pdf);
+    const int pages = text.count(QChar('\f'));
+    QVERIFY(pages >= 2);
+    QCOMPARE(text.count("PROJEKT — przegląd otwarty"), pages + 1); // and under the heading
+    QVERIFY(!text.contains("SHA-256"));
+    QVERIFY(ProtocolFile::pdfTitle(fileBytes(pdf)).contains(
+            m_store.visit(open.id).reportNumber()));
+    QVERIFY(VisitReport::digestInTitle(ProtocolFile::pdfTitle(fileBytes(pdf))).isEmpty());
+}
+
+// A closed protocol reprints as it was issued whatever changes later: the site, the unit, the
+// settings, the checklist templates, a correction of another visit, the program's language.
+void TestVisitReport::frozenReprint()
+{
+    const VisitReport::Document issued = VisitReport::document(m_store, m_visit);
+    const FrozenProtocol previous = m_store.frozenProtocol(m_previous);
+    QCOMPARE(VisitReport::digestOf(issued.html), issued.digest);
+    const QString before = m_dir.filePath(QStringLiteral("before.pdf"));
+    QVERIFY(ProtocolPrint::writePdf(issued, before));
+
+    const Visit visit = m_store.visit(m_visit);
+    Unit unit = m_store.unit(visit.unitId);
+    Site site = m_store.site(unit.siteId);
+    site.owner = QStringLiteral("Nowy zarządca");
+    unit.serialNumber = QStringLiteral("OS-9999");
+    QVERIFY(m_store.saveSite(site) && m_store.saveUnit(unit));
+    QVERIFY(m_store.setBatteryLifeYears(9));
+    QList<CheckTemplateRow> power = m_store.checkTemplates("power");
+    power[1].item = QStringLiteral("Ładowarka");
+    QVERIFY(m_store.saveCheckTemplates("power", power));
+    QVERIFY(m_store.setUnitDetail(unit.id, UnitDetail::Maker, QStringLiteral("Inny")));
+    const int correction = m_store.startCorrection(m_previous, QStringLiteral("zła data"));
+    QVERIFY(m_store.closeVisit(correction, Verdict::NotWorking, "", "", QDate(), "brak"));
+    QVERIFY(VisitReport::toHtml(m_store, correction)
+                    .contains(QStringLiteral("koryguje protokół %1 (powód: zła data)")
+                                      .arg(m_store.visit(m_previous).reportNumber())));
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral("konfigurator_en"),
+                         QCoreApplication::applicationDirPath()));
+    QCoreApplication::installTranslator(&english);
+    QLocale::setDefault(QLocale(QLocale::English));
+
+    const VisitReport::Document reprint = VisitReport::document(m_store, m_visit);
+    QCOMPARE(reprint.html, issued.html);
+    QCOMPARE(reprint.digest, issued.digest);
+    QCOMPARE(reprint.footer, issued.footer);
+    QCOMPARE(m_store.frozenProtocol(m_previous).html, previous.html);
+    QCOMPARE(m_store.frozenProtocol(m_previous).digest, previous.digest);
+    QCOMPARE(m_store.visit(m_previous).supersededBy, correction);
+    const QString after = m_dir.filePath(QStringLiteral("after.pdf"));
+    QVERIFY(ProtocolPrint::writePdf(reprint, after));
+    QCoreApplication::removeTranslator(&english);
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    QVERIFY(ProtocolFile::samePdf(fileBytes(before), fileBytes(after)));
+}
+
+// "Sprawdź protokół": the issued file and its digest are recognised; an edited file, an open
+// visit's draft and digests nobody issued are not.
+void TestVisitReport::check_data()
+{
+    QTest::addColumn<QString>("input"); // a PDF: "issued", "edited", "draft"; else a digest
+    QTest::addColumn<int>("outcome");
+
+    const QString digest = m_store.frozenProtocol(m_visit).digest;
+    QTest::newRow("issued PDF") << "issued" << int(ProtocolPrint::CheckResult::Match);
+    QTest::newRow("edited PDF") << "edited" << int(ProtocolPrint::CheckResult::Mismatch);
+    QTest::newRow("draft PDF") << "draft" << int(ProtocolPrint::CheckResult::NoDigest);
+    QTest::newRow("digest as printed") << "SHA-256: " + digest.toUpper()
+                                       << int(ProtocolPrint::CheckResult::Match);
+    QTest::newRow("digest nobody issued") << QString(digest).replace(0, 1, digest.at(0) == '0'
+                                                                            ? "1" : "0")
+                                          << int(ProtocolPrint::CheckResult::UnknownDigest);
+    QTest::newRow("not a digest") << digest.left(40) << int(ProtocolPrint::CheckResult::NoDigest);
+}
+
+void TestVisitReport::check()
+{
+    QFETCH(QString, input);
+    QFETCH(int, outcome);
+    ProtocolPrint::CheckResult result;
+    if (input == "issued" || input == "edited" || input == "draft") {
+        const QString pdf = m_dir.filePath(input + ".pdf");
+        const int visit = input == "draft" ? m_store.openVisits().value(0).id : m_visit;
+        QVERIFY(visit != 0);
+        QVERIFY(ProtocolPrint::writePdf(VisitReport::document(m_store, visit), pdf));
+        if (input == "edited") {
+            // One byte of the page content changed, as an editor would change a figure.
+            QByteArray bytes = fileBytes(pdf);
+            const int stream = bytes.indexOf("stream\n", bytes.indexOf("/Contents")) + 40;
+            bytes[stream] = char(bytes.at(stream) ^ 0x20);
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        result = ProtocolPrint::checkPdf(m_store, pdf);
+    } else {
+        result = ProtocolPrint::checkDigest(m_store, input);
+    }
+    QVERIFY2(int(result.outcome) == outcome, qPrintable(result.message));
+    if (outcome == int(ProtocolPrint::CheckResult::Match) || input == "edited") {
+        QCOMPARE(result.visitId, m_visit);
+        QVERIFY(result.message.contains(m_store.visit(m_visit).reportNumber()));
+    }
+}
+
+// A uid that came from a colleague's store is text like any other: neutralised in the visits'
+// CSV and kept out of the file name's path.
+void TestVisitReport::visitsCsv()
+{
+    const int open = m_store.openVisits().value(0).id;
+    QSqlQuery query(m_db.database());
+    QVERIFY(query.exec(QStringLiteral("UPDATE WIZYTY SET uid='=1+1/../x' WHERE id=%1").arg(open)));
+    const QList<QByteArray> rows = VisitReport::visitsCsv(m_store, {m_visit, open}).split('\n');
+    QCOMPARE(rows.size(), 4); // header, two visits, empty tail
+    QVERIFY(rows.at(2).contains(";'=1+1/../x;"));
+    QVERIFY(rows.at(1).contains(m_store.frozenProtocol(m_visit).digest.toUtf8()));
+    QVERIFY(!VisitReport::fileBaseName(m_store, open).contains('/'));
 }
 
 QTEST_MAIN(TestVisitReport)

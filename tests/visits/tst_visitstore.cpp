@@ -1,6 +1,9 @@
 // ctest-labels: visit
+#include "config/modulefactory.h"
 #include "store/dbmanager.h"
 #include "teststore.h"
+#include "visits/checklist.h"
+#include "visits/closewarnings.h"
 #include "visits/visitstore.h"
 
 #include <QSqlQuery>
@@ -20,9 +23,11 @@ QString snapshot(const QSqlDatabase &db)
 {
     QString text;
     for (const char *table : {"OBIEKTY", "CENTRALE", "WIZYTY", "WIZYTY_REKORDY",
-                              "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY", "WIZYTY_DIAGNOSTYKA"}) {
+                              "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY", "WIZYTY_DIAGNOSTYKA",
+                              "WIZYTY_PROTOKOLY", "WIZYTY_REJESTR", "WIZYTY_KOREKTY",
+                              "WIZYTY_ANULOWANE"}) {
         QSqlQuery query(db);
-        query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
+        query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(QLatin1String(table)));
         while (query.next()) {
             for (int c = 0; c < query.record().count(); ++c)
                 text += query.value(c).toString() + QLatin1Char('|');
@@ -84,6 +89,8 @@ private slots:
     void refusedEditsStoreNothing_data();
     void refusedEditsStoreNothing();
     void correctionAndHistory();
+    void closeWarnings();
+    void templatesAndCarryOver();
     void batteryDue_data();
     void batteryDue();
     void typedInput_data();
@@ -166,12 +173,20 @@ void TestVisitStore::refusedEditsStoreNothing_data()
             << true << EDIT(s.closeVisit(v, Verdict::NotWorking, "", "", QDate())) << closed;
     QTest::newRow("closed: SQL around the store") << true << Edit([](VisitStore &, int v) {
         QSqlQuery query(QSqlDatabase::database("tst"));
-        const bool visit = query.exec(QStringLiteral("UPDATE WIZYTY SET verdict=3 WHERE id=%1")
-                                              .arg(v));
-        return query.exec(QStringLiteral("UPDATE WIZYTY_KONTROLE SET result=2 WHERE visit=%1")
-                                  .arg(v))
-                || visit;
+        bool changed = false;
+        for (const char *sql : {"UPDATE WIZYTY SET verdict=3 WHERE id=%1",
+                                "UPDATE WIZYTY_KONTROLE SET result=2 WHERE visit=%1",
+                                "UPDATE WIZYTY_PROTOKOLY SET html='' WHERE visit=%1",
+                                "DELETE FROM WIZYTY_PROTOKOLY WHERE visit=%1"})
+            changed = query.exec(QString::fromLatin1(sql).arg(v)) || changed;
+        return changed;
     }) << QString();
+    QTest::newRow("closed: one field") << true
+                                       << EDIT(s.setVisitField(v, VisitField::Findings, "x"))
+                                       << closed;
+    QTest::newRow("closed: abandoned") << true << EDIT(s.abandonVisit(v, "pomyłka")) << closed;
+    QTest::newRow("correction without a reason")
+            << true << EDIT(s.startCorrection(v, " ") != 0) << "powód";
 
     QTest::newRow("capacity 0 Ah") << false << Edit(battery(0, 13, 20, installed)) << "Ah";
     QTest::newRow("capacity 20000 Ah") << false << Edit(battery(2e4, 13, 20, installed)) << "Ah";
@@ -186,6 +201,17 @@ void TestVisitStore::refusedEditsStoreNothing_data()
         visit.nextService = visit.started.date().addDays(-1);
         return s.updateVisit(visit);
     }) << "następnego";
+    QTest::newRow("one field: next service before the visit")
+            << false << EDIT(s.setVisitField(v, VisitField::NextService, QDate(2026, 3, 1)))
+            << "następnego";
+    QTest::newRow("one field: no such verdict")
+            << false << EDIT(s.setVisitField(v, VisitField::Verdict, 9)) << "ocena";
+    QTest::newRow("detail: impossible date")
+            << false << EDIT(s.setVisitDetail(v, VisitDetail::AuthorisationValid, "2026-02-30"))
+            << "nieprawidłowa data";
+    QTest::newRow("detail: negative hours")
+            << false << EDIT(s.setVisitDetail(v, VisitDetail::StandbyMeasured, "-3")) << "zakres";
+    QTest::newRow("abandoned without a reason") << false << EDIT(s.abandonVisit(v, "")) << "powód";
     QTest::newRow("link to a missing record")
             << false << EDIT(s.linkRecord(v, RecordRole::EventLog, 99)) << "odczytu";
     QTest::newRow("close without verdict")
@@ -227,23 +253,42 @@ void TestVisitStore::correctionAndHistory()
     f.store.setChecks(original, {CheckRow(), CheckRow()});
     QVERIFY(f.store.closeVisit(original, Verdict::Working, "", "", QDate(), "brak odpowiedzi"));
 
-    const int correction = f.store.startCorrection(original);
+    const FrozenProtocol issued = f.store.frozenProtocol(original);
+    QVERIFY(!issued.html.isEmpty() && f.store.visitByDigest(issued.digest) == original);
+    const int correction = f.store.startCorrection(original, QStringLiteral("zła ocena"));
     QVERIFY2(correction != 0, qPrintable(f.store.lastError()));
     const Visit corrected = f.store.visit(correction);
     QCOMPARE(corrected.corrects, original);
+    QCOMPARE(corrected.correctionReason, QStringLiteral("zła ocena"));
     QVERIFY(!corrected.closed);
     QCOMPARE(f.store.checks(correction).size(), 2);
     QVERIFY(corrected.reportNumber() != f.store.visit(original).reportNumber());
-    QVERIFY(f.store.startCorrection(correction) == 0); // still open: edited directly
+    QVERIFY(f.store.startCorrection(correction, "x") == 0); // still open: edited directly
+    QVERIFY(f.store.startCorrection(original, "x") == 0);   // one correction at a time
+    // A correction reads nothing new from the unit.
+    QVERIFY(!f.store.setClock(correction, 1, false));
+    QVERIFY(!f.store.linkRecord(correction, RecordRole::FaultsDeparture,
+                                f.db.writeFaults("S_", "\x00")));
+    QCOMPARE(f.store.visit(original).supersededBy, 0); // not until the correction closes
     QVERIFY(f.store.closeVisit(correction, Verdict::NotWorking, "", "", QDate(), "brak"));
+    QCOMPARE(f.store.visit(original).supersededBy, correction);
+    QCOMPARE(f.store.visit(correction).ended, f.store.visit(original).ended);
+    QCOMPARE(f.store.frozenProtocol(original).html, issued.html);
+
+    // A visit started by mistake keeps its number; the next one does not reuse it, and it is
+    // nobody's previous visit.
+    const int mistake = f.openVisit();
+    QVERIFY(f.store.abandonVisit(mistake, QStringLiteral("zła centrala")));
+    QVERIFY(f.store.visit(mistake).closed && f.store.frozenProtocol(mistake).isNull());
 
     const int later = f.openVisit();
+    QCOMPARE(f.store.visit(later).reportSequence, f.store.visit(mistake).reportSequence + 1);
     QCOMPARE(f.store.previousVisit(f.store.visit(later)).id, correction);
     QCOMPARE(f.store.previousVisit(corrected).id, 0);
     QList<int> history;
     for (const Visit &visit : f.store.visits(f.unitId))
         history.append(visit.id);
-    QCOMPARE(history, QList<int>({later, correction, original}));
+    QCOMPARE(history, QList<int>({later, mistake, correction, original}));
     QCOMPARE(f.store.openVisits().value(0).id, later);
 
     // A new visit starts with the last technician; the unit is found by its module set.
@@ -255,6 +300,61 @@ void TestVisitStore::correctionAndHistory()
     QVERIFY(f.store.setBatteryLifeYears(6));
     QCOMPARE(f.store.visit(original).batteryLifeYears, DefaultBatteryLifeYears);
     QCOMPARE(f.store.visit(f.openVisit()).batteryLifeYears, 6);
+}
+
+// Before closing the technician hears of an unchecked row, "sprawna" with faults at departure
+// and a battery due; a verdict that admits the faults and a new battery leave only the row.
+void TestVisitStore::closeWarnings()
+{
+    initFaultTextTables();
+    Fixture f;
+    const int visit = f.openVisit(false);
+    f.store.linkRecord(visit, RecordRole::FaultsDeparture,
+                       f.db.writeFaults("S_", QByteArray::fromHex("01E001040000010000")));
+    BatteryRow battery = f.store.batteries(visit).value(0);
+    battery.installed = QDate(2022, 4, 1); // due 2026-04-01, a month after the visit
+    QVERIFY(f.store.saveBattery(battery));
+    QStringList warnings = ::closeWarnings(f.store, visit, Verdict::Working);
+    QCOMPARE(warnings.size(), 3);
+    QVERIFY(warnings.at(0).contains("nie sprawdzono"));
+    QVERIFY(warnings.at(1).contains("sprawna"));
+    QVERIFY(warnings.at(2).contains("2026-04-01"));
+    battery.installed = QDate(2026, 3, 2);
+    QVERIFY(f.store.saveBattery(battery));
+    warnings = ::closeWarnings(f.store, visit, Verdict::WorkingWithRemarks);
+    QCOMPARE(warnings.size(), 1);
+}
+
+// The company's template reworded and a row retired: a new checklist follows it. The next
+// visit takes over the batteries with their modules, to confirm or change.
+void TestVisitStore::templatesAndCarryOver()
+{
+    Fixture f;
+    QList<CheckTemplateRow> power = f.store.checkTemplates("power");
+    QCOMPARE(power.size(), 3);
+    power[0].item = QStringLiteral("Przełączenie na akumulatory");
+    power[2].retired = true;
+    QVERIFY2(f.store.saveCheckTemplates("power", power), qPrintable(f.store.lastError()));
+    QCOMPARE(f.store.checkTemplates("power", true).size(), 3);
+    QStringList items;
+    for (const CheckRow &row : buildChecklist({{0xE0, 1}}, [&f](const QString &section) {
+             return f.store.checkTemplates(section);
+         })) {
+        if (row.section() == CheckSection::Module)
+            items << row.item;
+    }
+    QCOMPARE(items, QStringList({"Przełączenie na akumulatory", power.at(1).item}));
+
+    const int first = f.openVisit();
+    const int battery = f.store.batteries(first).value(0).id;
+    QVERIFY(f.store.setBatteryModule(battery, 0xE0, 1, QStringLiteral("1 h, 2 A")));
+    QVERIFY(f.store.closeVisit(first, Verdict::Working, "", "", QDate()));
+    const int next = f.openVisit();
+    f.store.deleteBattery(f.store.batteries(next).value(0).id);
+    QCOMPARE(f.store.carryOver(next), 1);
+    const BatteryRow carried = f.store.batteries(next).value(0);
+    QCOMPARE(carried.installed, QDate(2023, 5, 1));
+    QCOMPARE(f.store.batteryModule(carried.id).first, 0xE0 << 8 | 1);
 }
 
 void TestVisitStore::batteryDue_data()
