@@ -42,7 +42,7 @@ ArchiveStatus::ArchiveStatus(QWidget *parent)
         m_progress->setValue(done);
     });
     connect(m_runner, &ArchiveRunner::finished, this,
-            [this](ArchiveSync::Status status, const QString &text) {
+            [this](ArchiveSync::Status status, const QString &text, int) {
                 m_progress->hide();
                 m_cancel->hide();
                 m_syncAction->setEnabled(true);

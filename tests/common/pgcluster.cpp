@@ -138,6 +138,10 @@ QString PgCluster::setUp()
         error = sql(QString("CREATE ROLE %1 LOGIN PASSWORD '%2' IN ROLE ostrel_technician")
                             .arg(QString::fromLatin1(kLogins[i][0]),
                                  i == 3 ? "its-real-password" : kLogins[i][1]));
+    // The names the archive signs their records with, as the administrator registers them.
+    if (error.isEmpty())
+        error = sql("INSERT INTO archive_technician (login, display_name) VALUES"
+                    " ('tech_a', 'Anna Nowak'), ('tech_b', 'Bartosz Wiśniewski')");
     return error;
 }
 
