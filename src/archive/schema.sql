@@ -196,8 +196,10 @@ BEGIN
     LOOP
         v_rounds := v_rounds + 1;
         IF NOT v_revisioned THEN
+            -- The bytes themselves are compared: a hash alone is only what someone claimed.
             SELECT uuid, author INTO v_found FROM archive_record
-                WHERE kind = p_kind AND unit = '' AND hash = v_hash AND NOT revisioned;
+                WHERE kind = p_kind AND unit = '' AND hash = v_hash AND NOT revisioned
+                AND data = p_data;
             IF FOUND THEN
                 o_uuid := v_found.uuid;
                 o_author := v_found.author;

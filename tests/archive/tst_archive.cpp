@@ -13,7 +13,9 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <QtTest>
 
 #include <memory>
@@ -66,6 +68,8 @@ private slots:
     void exchange();
     void conflictingEdits();
     void visitsTravel();
+    void hostileRows_data();
+    void hostileRows();
     void refused_data();
     void refused();
     void technicianRights();
@@ -238,6 +242,167 @@ void TestArchive::visitsTravel()
     QCOMPARE(b.store.readFaults(visitsB.linkedRecord(pulled.id, RecordRole::FaultsArrival)),
              faults);
     QCOMPARE(b.waiting(), 0);
+}
+
+namespace {
+// Every row of the tables a pulled record could reach, byte for byte.
+QString tableBytes(const QSqlDatabase &db)
+{
+    QString out;
+    for (const char *table : {"KONFIGURACJA", "PAMIETNIK", "USZKODZENIA", "OPROGRAMOWANIE",
+                              "OBIEKTY", "CENTRALE", "WIZYTY", "WIZYTY_REKORDY",
+                              "WIZYTY_KONTROLE", "WIZYTY_AKUMULATORY", "WIZYTY_DIAGNOSTYKA"}) {
+        QSqlQuery query(db);
+        query.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(table));
+        while (query.next()) {
+            out += table;
+            for (int i = 0; i < query.record().count(); ++i)
+                out += '|' + query.value(i).toByteArray().toHex();
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+QString hexOf(const QByteArray &bytes)
+{
+    return QStringLiteral("decode('%1', 'hex')").arg(QString::fromLatin1(bytes.toHex()));
+}
+
+const QString Closed = QStringLiteral(
+        R"("type":0,"started":"2025-01-01T10:00:00","closed":1,"verdict":3,"report_year":2025,)"
+        R"("report_seq":1,"uid":"ABCD1234","WIZYTY_REKORDY":[],"WIZYTY_KONTROLE":[],)"
+        R"("WIZYTY_AKUMULATORY":[],"WIZYTY_DIAGNOSTYKA":[])");
+} // namespace
+
+// A colleague's login, or a stolen one, against another technician's store. Each row is
+// written the way an attacker could: through the archive's insert function, as a direct INSERT
+// of the technician role, or (standing for anything that got past the server) by the
+// administrator. Each is refused by the server or kept aside by the victim's store, whose
+// tables stay byte for byte as they were; the victim's own push goes through.
+void TestArchive::hostileRows_data()
+{
+    QTest::addColumn<QString>("how");  // function, insert (as tech_b), forged (superuser)
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("data"); // SQL; $site, $unit, $self, $victim stand for UUIDs/hash
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("expected"); // server, accepted, or the local refusal
+    const QString sqlKey = QStringLiteral(
+            "name = 'PRZEJETY: ' || name, notes = (SELECT group_concat(nazwa || '=' || hex(dane),"
+            " ';') FROM KONFIGURACJA) WHERE ?1 IS NOT NULL OR ?2 IS NOT NULL --");
+    const QString html = QStringLiteral("… <span style=\"font-size:30pt;color:green\">BRAK "
+                                        "USZKODZEŃ – CENTRALA SPRAWNA</span><!--");
+    const auto json = [](const QString &text) { return hexOf(text.toUtf8()); };
+    QTest::newRow("SQL in a key") << "function" << "site" << "Hala"
+                                  << json(QStringLiteral(R"({"name":"Hala","%1":"x"})")
+                                                  .arg(QString(sqlKey).replace('\'', "\\u0027")))
+                                  << "$site" << "key";
+    QTest::newRow("unknown key") << "function" << "unit" << "U"
+                                 << json(R"({"site":"$site","label":"U","modules":"","pin":"1"})")
+                                 << "$unit" << "key";
+    QTest::newRow("numeric reference") << "function" << "visit" << "2025/1"
+                                       << json(R"({"unit":1,)" + Closed + "}") << "" << "reference";
+    QTest::newRow("reference of another kind")
+            << "function" << "visit" << "2025/1" << json(R"({"unit":"$site",)" + Closed + "}")
+            << "" << "reference";
+    QTest::newRow("HTML in a name") << "function" << "faults" << html
+                                    << hexOf(randomBytes(40)) << "" << "accepted";
+    QTest::newRow("hash that does not match") << "forged" << "faults" << "S_x"
+                                              << hexOf(randomBytes(40)) << "" << "hash";
+    QTest::newRow("squatted hash") << "insert" << "faults" << "S_x" << hexOf("five!") << ""
+                                   << "server";
+    QTest::newRow("oversized") << "function" << "eventlog" << "L_x"
+                               << "convert_to(repeat('x', 9 * 1024 * 1024), 'UTF8')" << ""
+                               << "server";
+    QTest::newRow("oversized past the server")
+            << "forged" << "eventlog" << "L_x"
+            << "convert_to(repeat('x', 9 * 1024 * 1024), 'UTF8')" << "" << "size";
+    QTest::newRow("cycle") << "function" << "config" << "C_x" << hexOf("abc") << "$self"
+                           << "server";
+    QTest::newRow("invalid UTF-8") << "function" << "site" << "Hala"
+                                   << hexOf("{\"name\":\"\xff\xfe\"}") << "" << "server";
+    QTest::newRow("lone surrogate past the server")
+            << "forged" << "site" << "Hala" << json(R"({"name":"Hala","notes":"a\ud800b"})") << "" << "value";
+    QTest::newRow("forged author") << "insert" << "faults" << "S_x" << hexOf("bytes") << ""
+                                   << "server";
+}
+
+void TestArchive::hostileRows()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, kind);
+    QFETCH(QString, name);
+    QFETCH(QString, data);
+    QFETCH(QString, parent);
+    QFETCH(QString, expected);
+    Client victim(QStringLiteral("tech_a"));
+    VisitStore visits(victim.store.database());
+    Site site;
+    site.name = "Hala";
+    const int siteId = visits.saveSite(site);
+    Unit unit;
+    unit.siteId = siteId;
+    unit.label = "U";
+    const int unitId = visits.saveUnit(unit);
+    victim.store.writeConfig(QStringLiteral("C_ofiary"), randomBytes(100));
+    QVERIFY(victim.sync(m_server).status == ArchiveSync::Status::Done);
+    const QByteArray own = randomBytes(60);
+    victim.store.writeFaults(QStringLiteral("S_ofiary"), own);
+    const LocalArchive archive(victim.store.database());
+    const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString victimHash = LocalArchive::hashOf(own);
+    const auto fill = [&](QString text) {
+        return text.replace("$site", archive.uuidOf("OBIEKTY", siteId))
+                .replace("$unit", archive.uuidOf("CENTRALE", unitId))
+                .replace("$self", uuid);
+    };
+    data = fill(data);
+    const QString parentSql = parent.isEmpty() ? "NULL" : "'" + fill(parent) + "'";
+    const QString tag = QString::fromLatin1(QTest::currentDataTag());
+    const QString hash = tag == "squatted hash" ? "'" + victimHash + "'"
+            : tag == "hash that does not match" ? "encode(sha256('other'::bytea), 'hex')"
+                                                : "encode(sha256(" + data + "), 'hex')";
+    const QString author = tag == "forged author" ? "'Anna Nowak'" : "'Bartosz Wiśniewski'";
+    const QString before = tableBytes(victim.store.database());
+
+    QVariant refusal;
+    const QString error =
+            how == "function"
+            ? m_server.sql(QStringLiteral("SELECT coalesce(o_refusal, '') FROM archive_insert("
+                                          "'%1', '%2', $q$%3$q$, now(), %4, %5)")
+                                   .arg(uuid, kind, name, parentSql, data),
+                           "tech_b", "ostrel", &refusal)
+            : m_server.sql(QStringLiteral("INSERT INTO archive_record (uuid, kind, name, author,"
+                                          " created, hash, data, login) VALUES ('%1', '%2',"
+                                          " $q$%3$q$, %4, now(), %5, %6, 'tech_b')")
+                                   .arg(uuid, kind, name, author, hash, data),
+                           how == "insert" ? "tech_b" : "ostrel_super");
+    const bool onServer = serverCount("uuid = '" + uuid + "'") == 1;
+    QCOMPARE(onServer, expected != "server");
+    if (expected == "server")
+        QVERIFY2(!error.isEmpty() || !refusal.toString().isEmpty(), qPrintable(error));
+
+    const ArchiveSync::Result result = victim.sync(m_server);
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    const QStringList reason =
+            victim.rows("SELECT powod FROM ARCHIWUM_ODRZUCONE WHERE uuid = '" + uuid + "'");
+    if (expected == "accepted") {
+        // A name is text: it arrives exactly as written, signed by the login that sent it.
+        QCOMPARE(victim.rows("SELECT nazwa FROM USZKODZENIA WHERE id = (SELECT lokalny_id FROM"
+                             " ARCHIWUM_ID WHERE uuid = '" + uuid + "')"),
+                 QStringList{name});
+        QCOMPARE(victim.rows("SELECT autor FROM ARCHIWUM_ID WHERE uuid = '" + uuid + "'"),
+                 QStringList{"Bartosz Wiśniewski"});
+        QCOMPARE(reason, QStringList());
+    } else {
+        QCOMPARE(tableBytes(victim.store.database()), before);
+        QCOMPARE(reason, expected == "server" ? QStringList() : QStringList{expected});
+    }
+    // The victim's own list reached the archive under the victim's login, with its bytes.
+    QCOMPARE(serverCount("login = 'tech_a' AND hash = '" + victimHash + "' AND data = "
+                         + hexOf(own)),
+             qint64(1));
 }
 
 void TestArchive::refused_data()
