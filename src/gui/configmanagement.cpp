@@ -16,6 +16,7 @@
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
+#include "store/wholelist.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -162,9 +163,8 @@ QString ConfigManagement::generatedName()
 
 void ConfigManagement::setupModels()
 {
-    model->setQuery(QStringLiteral("SELECT nazwa,id from KONFIGURACJA"), store()->database());
-    while (model->canFetchMore())
-        model->fetchMore();
+    loadWholeList(model, QStringLiteral("SELECT nazwa,id from KONFIGURACJA"),
+                  store()->database());
     // Keep the list pointing at the configuration the window works on.
     if (currentId == 0 || !ui->listaKonfiguracji->selectionModel())
         return;

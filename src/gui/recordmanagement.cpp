@@ -7,6 +7,7 @@
 #include "link/usbmanager.h"
 #include "reportprinter.h"
 #include "store/dbmanager.h"
+#include "store/wholelist.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -136,7 +137,8 @@ void RecordManagement::changeEvent(QEvent *event)
 
 void RecordManagement::setupModels()
 {
-    model->setQuery(QStringLiteral("SELECT nazwa,id from ") + m_records.table);
+    loadWholeList(model, QStringLiteral("SELECT nazwa,id from ") + m_records.table,
+                  QSqlDatabase::database());
     m_widgets.lista->setModelColumn(0);
 }
 
