@@ -80,6 +80,7 @@ private slots:
     void refused_data();
     void refused();
     void technicianRights();
+    void backupRestored();
     void killedSyncs();
     void interrupted_data();
     void interrupted();
@@ -494,6 +495,73 @@ void TestArchive::technicianRights()
                                        .arg(uuid))
                                 .value(0);
     QVERIFY(LocalArchive(b.store.database()).isWithdrawn(QStringLiteral("PAMIETNIK"), bId.toInt()));
+
+    // A login the administrator adds signs with the name registered for it, until revoked.
+    bool ok = false;
+    const QString added =
+            m_server.admin({"add-technician", "tech_c", "Celina Zając"}, &ok).trimmed();
+    QVERIFY2(ok, qPrintable(added));
+    QFile pass(QString::fromLocal8Bit(qgetenv("PGPASSFILE")));
+    QVERIFY(pass.open(QIODevice::Append));
+    pass.write(QString("127.0.0.1:%1:*:tech_c:%2\n")
+                       .arg(m_server.port())
+                       .arg(added.section(' ', -1))
+                       .toUtf8());
+    pass.close();
+    Client c(QStringLiteral("tech_c"));
+    c.store.writeFaults(QStringLiteral("S_c"), randomBytes(20));
+    QVERIFY(c.sync(m_server).status == ArchiveSync::Status::Done);
+    QCOMPARE(m_server.value("SELECT author FROM archive_record WHERE login = 'tech_c'").toString(),
+             QStringLiteral("Celina Zając"));
+    QVERIFY(m_server.admin({"revoke", "tech_c"}, &ok).contains("Revoked") && ok);
+    c.store.writeFaults(QStringLiteral("S_c2"), randomBytes(20));
+    QVERIFY(c.sync(m_server).status == ArchiveSync::Status::Failed);
+    const QString audit = m_server.admin({"audit"}, &ok);
+    QVERIFY2(ok && audit.contains("tech_c") && audit.contains("withdrew"), qPrintable(audit));
+}
+
+// Going back to a backup loses nothing: each colleague pushes again what the backup lacks,
+// pulls what it lacks itself, and is told so.
+void TestArchive::backupRestored()
+{
+    Client a(QStringLiteral("tech_a")), b(QStringLiteral("tech_b"));
+    a.store.writeFaults(QStringLiteral("S_przed_kopia"), randomBytes(30));
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    QVERIFY(b.sync(m_server).status == ArchiveSync::Status::Done);
+    QTemporaryDir dir;
+    bool ok = false;
+    QString out = m_server.admin({"backup", dir.filePath("archive.dump")}, &ok);
+    QVERIFY2(ok, qPrintable(out));
+    for (int i = 0; i < 5; ++i)
+        a.store.writeFaults(QStringLiteral("S_po_kopii_%1").arg(i), randomBytes(30));
+    const int config = a.store.writeConfig(QStringLiteral("C_po_kopii"), randomBytes(50));
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    a.store.updateConfig(uint(config), QStringLiteral("C_po_kopii"), randomBytes(50));
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    QVERIFY(b.sync(m_server).status == ArchiveSync::Status::Done);
+    out = m_server.admin({"restore", dir.filePath("archive.dump")}, &ok);
+    QVERIFY2(ok, qPrintable(out));
+
+    b.store.writeFaults(QStringLiteral("S_b_po_odtworzeniu"), randomBytes(30));
+    a.store.writeFaults(QStringLiteral("S_a_po_odtworzeniu"), randomBytes(30));
+    const ArchiveSync::Result told = b.sync(m_server);
+    QVERIFY2(told.message.contains(QLatin1String("odtworzone")), qPrintable(told.message));
+    for (const Client *client : {&a, &b, &a})
+        QVERIFY(client->sync(m_server).status == ArchiveSync::Status::Done);
+    const QString names = "name ~ '^S_(po_kopii_|[ab]_po_odtw)' OR name = 'C_po_kopii'";
+    QCOMPARE(serverCount("(" + names + ") AND kind = 'faults'"), qint64(7));
+    QCOMPARE(m_server.value("SELECT count(*) FROM archive_record WHERE name = 'C_po_kopii'"
+                            " AND parent IS NULL")
+                     .toInt(),
+             1);
+    for (const Client *client : {&a, &b}) {
+        QCOMPARE(client->rows("SELECT count(*) FROM USZKODZENIA WHERE nazwa GLOB 'S_po_kopii_*'"
+                              " OR nazwa GLOB 'S_[ab]_po_odtw*'"),
+                 QStringList{"7"});
+        QCOMPARE(client->rows("SELECT count(*) FROM KONFIGURACJA WHERE nazwa = 'C_po_kopii'"),
+                 QStringList{"1"});
+        QCOMPARE(client->waiting(), 0);
+    }
 }
 
 void TestArchive::killedSyncs()

@@ -210,6 +210,18 @@ QString PgCluster::sql(const QString &statement, const QString &user, const QStr
     return error;
 }
 
+QString PgCluster::admin(const QStringList &arguments, bool *ok) const
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start("bash", QStringList{OSTREL_ARCHIVE_SCRIPT} + arguments
+                          + QStringList{"-h", "127.0.0.1", "-p", QString::number(m_port), "-U",
+                                        kSuper, "-d", "ostrel"});
+    *ok = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+            && process.exitCode() == 0;
+    return QString::fromLocal8Bit(process.readAll());
+}
+
 QVariant PgCluster::value(const QString &statement) const
 {
     QVariant result;

@@ -35,6 +35,9 @@ public:
     QString sql(const QString &statement, const QString &user = QStringLiteral("ostrel_super"),
                 const QString &database = QStringLiteral("ostrel"),
                 QVariant *firstValue = nullptr) const;
+    // Runs scripts/archive-server with the arguments, as the superuser on database "ostrel";
+    // its output, or an empty string with *ok false when it failed.
+    QString admin(const QStringList &arguments, bool *ok) const;
     // The first value of a superuser query in database "ostrel".
     QVariant value(const QString &statement) const;
     QString log() const;
