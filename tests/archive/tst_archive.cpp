@@ -18,6 +18,8 @@
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QSqlError>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <QtTest>
@@ -428,15 +430,25 @@ void TestArchive::hostileRows()
              qint64(1));
 }
 
+// A sync that cannot or must not talk to the server changes nothing and says which of these it
+// was: none but the first blames the password, which none but the first has sent.
 void TestArchive::refused_data()
 {
     QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("sslMode");
+    QTest::addColumn<QString>("host"); // "fake": a server that declines TLS and asks for the
+                                       // password in clear text
+    QTest::addColumn<QString>("rootCert");
     QTest::addColumn<QString>("serverChange");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("wrong password") << "tech_wrong" << "prefer" << "" << "pgpass";
-    QTest::newRow("TLS refused") << "tech_a" << "require" << "" << "SSL";
-    QTest::newRow("schema mismatch") << "tech_a" << "prefer"
+    QTest::newRow("wrong password") << "tech_wrong" << "127.0.0.1" << "" << "" << "pgpass";
+    QTest::newRow("no company CA") << "tech_a" << "127.0.0.1" << "/nonexistent/root.crt" << ""
+                                   << "Brak certyfikatu CA firmy";
+    QTest::newRow("certificate of another CA") << "tech_a" << "127.0.0.1" << "foreign" << ""
+                                               << "nie pochodzi od CA firmy";
+    QTest::newRow("host name mismatch") << "tech_a" << "localhost" << "" << ""
+                                        << "nie jest wystawiony na nazwę localhost";
+    QTest::newRow("fake server") << "tech_a" << "fake" << "" << "" << "SSL";
+    QTest::newRow("schema mismatch") << "tech_a" << "127.0.0.1" << ""
                                      << "UPDATE archive_schema SET version = 7"
                                      << "w wersji 7";
 }
@@ -444,24 +456,51 @@ void TestArchive::refused_data()
 void TestArchive::refused()
 {
     QFETCH(QString, user);
-    QFETCH(QString, sslMode);
+    QFETCH(QString, host);
+    QFETCH(QString, rootCert);
     QFETCH(QString, serverChange);
     QFETCH(QString, expected);
     if (!serverChange.isEmpty())
         QCOMPARE(m_server.sql(serverChange), QString());
+    QTcpServer fake;
+    QByteArray heard;
+    QVERIFY(fake.listen(QHostAddress::LocalHost));
+    connect(&fake, &QTcpServer::newConnection, this, [&] {
+        QTcpSocket *socket = fake.nextPendingConnection();
+        connect(socket, &QTcpSocket::readyRead, socket, [socket, &heard] {
+            const QByteArray bytes = socket->readAll();
+            heard += bytes;
+            socket->write(bytes.startsWith(QByteArray::fromHex("0000000804d2"))
+                                  ? QByteArray("N")
+                                  : QByteArray::fromHex("520000000800000003"));
+        });
+    });
     Client client(user);
     client.store.writeConfig(QStringLiteral("C_x"), randomBytes(50));
     const qint64 before = serverCount();
     ArchiveSettings settings = m_server.settings(user);
-    settings.sslMode = sslMode;
-    const ArchiveSync::Result result = ArchiveSync(settings, client.file()).run();
+    settings.host = host == "fake" ? "127.0.0.1" : host;
+    if (host == "fake")
+        settings.port = fake.serverPort();
+    qputenv("PGSSLROOTCERT", QFile::encodeName(rootCert.isEmpty() ? m_server.caFile()
+                                               : rootCert == "foreign" ? m_server.foreignCaFile()
+                                                                       : rootCert));
+    ArchiveRunner runner;
+    QSignalSpy finished(&runner, &ArchiveRunner::finished);
+    QVERIFY(runner.start(settings, client.file()));
+    QVERIFY(finished.wait(20000));
+    qputenv("PGSSLROOTCERT", QFile::encodeName(m_server.caFile()));
     m_server.sql(QStringLiteral("UPDATE archive_schema SET version = %1")
                          .arg(ArchiveSync::SchemaVersion));
-    QVERIFY(result.status == ArchiveSync::Status::Failed);
-    QVERIFY2(result.message.contains(expected), qPrintable(result.message));
+    const QString message = finished.at(0).at(1).toString();
+    QCOMPARE(finished.at(0).at(0).value<ArchiveSync::Status>(), ArchiveSync::Status::Failed);
+    QVERIFY2(message.contains(expected), qPrintable(message));
+    QCOMPARE(message.contains("pgpass"), user == "tech_wrong");
     QCOMPARE(serverCount(), before);
     QCOMPARE(client.rows(QStringLiteral("SELECT count(*) FROM ARCHIWUM_ID")),
              QStringList{"0"});
+    // The fake heard at most a request for TLS, never a password.
+    QVERIFY2(heard.size() <= 8, heard.toHex().constData());
 }
 
 void TestArchive::technicianRights()
