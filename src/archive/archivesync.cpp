@@ -504,6 +504,49 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
     return result;
 }
 
+ArchiveSync::Result ArchiveSync::restore(const QString &uuid)
+{
+    Result result;
+    Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
+    QSqlDatabase &local = localConnection.db();
+    local.setDatabaseName(m_storeFile);
+    local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=4000"));
+    Connection serverConnection(QStringLiteral("QPSQL"), QStringLiteral("archive-server-"));
+    if (!local.open()) {
+        result.message = tr("Nie można otworzyć lokalnej bazy: %1").arg(local.lastError().text());
+        return result;
+    }
+    if (!openServer(serverConnection.db(), result))
+        return result;
+    QSqlQuery query(serverConnection.db());
+    query.prepare(QStringLiteral("SELECT seq, CAST(xid AS text), CAST(uuid AS text), kind, name,"
+                                 " author, login, to_char(created AT TIME ZONE 'UTC',"
+                                 " 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'), CAST(parent AS text), hash,"
+                                 " octet_length(data), withdrawn, data FROM archive_record"
+                                 " WHERE uuid = CAST(? AS uuid) AND octet_length(data) <= ?"));
+    query.addBindValue(uuid);
+    query.addBindValue(LocalArchive::MaxRecordBytes);
+    if (!query.exec()) {
+        result.message = serverFailure(query.lastError());
+        return result;
+    }
+    if (!query.next()) {
+        result.message = tr("Archiwum nie ma tego rekordu.");
+        return result;
+    }
+    LocalArchive::Incoming row = header(query);
+    row.data = query.value(12).toByteArray();
+    LocalArchive archive(local);
+    int restored = 0;
+    if (!archive.restoreDeleted(row, &restored)) {
+        result.message = tr("Nie przywrócono rekordu %1: %2").arg(row.name, archive.lastError());
+        return result;
+    }
+    result.status = Status::Done;
+    result.message = tr("Przywrócono z archiwum: %1.").arg(row.name);
+    return result;
+}
+
 ArchiveSync::Result ArchiveSync::withdraw(const QString &uuid)
 {
     Result result;
@@ -520,6 +563,13 @@ ArchiveSync::Result ArchiveSync::withdraw(const QString &uuid)
     if (!query.value(0).toBool()) {
         result.message = tr("Rekord nie został wycofany: wycofać może go tylko jego autor.");
         return result;
+    }
+    // The mark shows here at once; colleagues get it at their next pull.
+    if (!m_storeFile.isEmpty()) {
+        Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
+        localConnection.db().setDatabaseName(m_storeFile);
+        if (localConnection.db().open())
+            LocalArchive(localConnection.db()).setWithdrawn(uuid);
     }
     result.status = Status::Done;
     result.message = tr("Rekord wycofany; pozostaje w archiwum.");

@@ -61,6 +61,8 @@ public:
     Result run(ArchiveCancel *cancel = nullptr, const Progress &progress = {});
     // Marks a record this login archived as withdrawn; it stays in the archive.
     Result withdraw(const QString &uuid);
+    // Brings a record deleted in this store back from the archive.
+    Result restore(const QString &uuid);
 
 private:
     bool openServer(QSqlDatabase &server, Result &result) const;

@@ -25,6 +25,9 @@ const char *const kCreates[] = {
     "wycofany INTEGER NOT NULL DEFAULT 0, powod TEXT NOT NULL, szczegol TEXT,"
     "oczekuje INTEGER NOT NULL DEFAULT 0, dane BLOB, czas TEXT NOT NULL)",
     "CREATE TABLE IF NOT EXISTS ARCHIWUM_LOGINY (uuid TEXT PRIMARY KEY, login TEXT NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS ARCHIWUM_USUNIETE (tabela TEXT NOT NULL,"
+    "lokalny_id INTEGER NOT NULL, nazwa TEXT, czas TEXT NOT NULL,"
+    "PRIMARY KEY (tabela, lokalny_id))",
     // Each pulled row is matched against these; without them a pull costs what the store holds.
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_uuid ON ARCHIWUM_ID (uuid)",
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_brak ON ARCHIWUM_ID (tabela, uuid)",
@@ -152,6 +155,16 @@ QStringList changeTriggers(const ArchiveKind &kind)
                           " ON %1 BEGIN DELETE FROM ARCHIWUM_ZMIANY WHERE tabela = '%1' AND"
                           " lokalny_id = OLD.id; END")
                     .arg(table);
+    // An archived record deleted here keeps its name, so that it can be found and restored.
+    const QString oldName = kind.nameColumn.contains(QLatin1Char('.'))
+            ? QString(kind.nameColumn).replace(QStringLiteral("t."), QStringLiteral("OLD."))
+            : QStringLiteral("OLD.") + kind.nameColumn;
+    out << QStringLiteral("CREATE TRIGGER IF NOT EXISTS ARCHIWUM_USUNIETE_%1 AFTER DELETE ON %1"
+                          " WHEN EXISTS (SELECT 1 FROM ARCHIWUM_ID WHERE tabela = '%1' AND"
+                          " lokalny_id = OLD.id AND uuid IS NOT NULL) BEGIN INSERT OR REPLACE"
+                          " INTO ARCHIWUM_USUNIETE VALUES ('%1', OLD.id, %2,"
+                          " strftime('%Y-%m-%dT%H:%M:%SZ', 'now')); END")
+                    .arg(table, oldName);
     return out;
 }
 } // namespace
@@ -864,6 +877,97 @@ QVector<LocalArchive::Rejected> LocalArchive::rejected() const
         out.append(r);
     }
     return out;
+}
+
+QVector<LocalArchive::Held> LocalArchive::held() const
+{
+    QVector<Held> out;
+    for (const ArchiveKind &kind : archiveKinds()) {
+        QSqlQuery query(m_db);
+        query.setForwardOnly(true);
+        query.exec(QStringLiteral("SELECT a.lokalny_id, a.uuid, coalesce(%1, u.nazwa), a.autor,"
+                                  " l.login, a.wycofany, t.id IS NULL FROM ARCHIWUM_ID a"
+                                  " LEFT JOIN %2 t ON t.id = a.lokalny_id"
+                                  " LEFT JOIN ARCHIWUM_LOGINY l ON l.uuid = a.uuid"
+                                  " LEFT JOIN ARCHIWUM_USUNIETE u ON u.tabela = a.tabela AND"
+                                  " u.lokalny_id = a.lokalny_id"
+                                  " WHERE a.tabela = '%2' AND a.uuid IS NOT NULL ORDER BY 1")
+                           .arg(nameExpr(kind), kind.table));
+        while (query.next()) {
+            Held h;
+            h.kind = kind.kind;
+            h.localId = query.value(0).toInt();
+            h.uuid = query.value(1).toString();
+            h.name = query.value(2).toString();
+            h.author = query.value(3).toString();
+            h.login = query.value(4).toString();
+            h.withdrawn = query.value(5).toInt() != 0;
+            h.deletedHere = query.value(6).toInt() != 0;
+            out.append(h);
+        }
+    }
+    return out;
+}
+
+bool LocalArchive::setWithdrawn(const QString &uuid)
+{
+    return exec(QStringLiteral("UPDATE ARCHIWUM_ID SET wycofany = 1 WHERE uuid = ?"), {uuid});
+}
+
+bool LocalArchive::restoreDeleted(const Incoming &row, int *restored)
+{
+    *restored = 0;
+    const ArchiveKind *kind = archiveKind(row.kind);
+    const int old = kind ? firstValue(m_db,
+                                      QStringLiteral("SELECT lokalny_id FROM ARCHIWUM_ID WHERE"
+                                                     " tabela = ? AND uuid = ?"),
+                                      {kind->table, row.uuid})
+                                   .toInt()
+                         : 0;
+    if (!old || exists(QStringLiteral("SELECT 1 FROM %1 WHERE id = ?").arg(kind->table), {old})) {
+        m_error = QCoreApplication::translate("LocalArchive",
+                                              "Rekord nie jest usunięty w tej bazie.");
+        return false;
+    }
+    if (row.data.size() > MaxRecordBytes || hashOf(row.data) != row.hash) {
+        m_error = refusalText(QStringLiteral("hash"), QString());
+        return false;
+    }
+    Transaction transaction(m_db);
+    if (!transaction.isOpen()) {
+        m_error = m_db.lastError().text();
+        return false;
+    }
+    int newId = 0;
+    if (!writeRecord(*kind, 0, row, row.name, &newId))
+        return false;
+    if (!newId) {
+        // Refused as a pulled record would be; nothing of it stays.
+        QSqlQuery why(m_db);
+        why.prepare(QStringLiteral("SELECT powod, szczegol FROM ARCHIWUM_ODRZUCONE WHERE uuid = ?"));
+        why.addBindValue(row.uuid);
+        why.exec();
+        m_error = why.next() ? refusalText(why.value(0).toString(), why.value(1).toString())
+                             : QString();
+        return false;
+    }
+    const QVariantList moved = {newId, kind->table, old};
+    if (!exec(QStringLiteral("UPDATE ARCHIWUM_ID SET lokalny_id = ? WHERE tabela = ? AND"
+                             " lokalny_id = ?"),
+              moved)
+        || !exec(QStringLiteral("UPDATE ARCHIWUM_REWIZJE SET lokalny_id = ? WHERE tabela = ? AND"
+                                " lokalny_id = ?"),
+                 moved)
+        || !exec(QStringLiteral("DELETE FROM ARCHIWUM_USUNIETE WHERE tabela = ? AND"
+                                " lokalny_id = ?"),
+                 {kind->table, old})
+        || !exec(QStringLiteral("DELETE FROM ARCHIWUM_ZMIANY WHERE tabela = ? AND"
+                                " lokalny_id = ?"),
+                 {kind->table, newId})
+        || !transaction.commit())
+        return false;
+    *restored = newId;
+    return true;
 }
 
 QString LocalArchive::uuidOf(const QString &table, int localId) const

@@ -21,7 +21,8 @@ struct ArchiveKind;
 //   triggers, so that a sync and the waiting count cost what changed, not what is stored;
 // - ARCHIWUM_ODRZUCONE: records of the archive this store refused, with the reason, and those
 //   that wait for a record they name;
-// - ARCHIWUM_LOGINY: the server login that archived each record, beside its author's name.
+// - ARCHIWUM_LOGINY: the server login that archived each record, beside its author's name;
+// - ARCHIWUM_USUNIETE: the names of archived records deleted here, which may be restored.
 // A record counts as archived only once ARCHIWUM_ID carries the UUID the server committed.
 class LocalArchive
 {
@@ -87,6 +88,19 @@ public:
         bool waiting = false;
     };
 
+    // A record this store holds an archive identity for.
+    struct Held
+    {
+        QString kind;
+        int localId = 0;
+        QString uuid;
+        QString name;
+        QString author;
+        QString login;
+        bool withdrawn = false;
+        bool deletedHere = false; // deleted in this store; the archive still has it
+    };
+
     explicit LocalArchive(const QSqlDatabase &db) : m_db(db) {}
 
     // Part of the store's start-up table creation; must follow the record and visit tables.
@@ -130,6 +144,11 @@ public:
     bool reconcile(const QStringList &serverUuids, int *again);
 
     QVector<Rejected> rejected() const;
+    QVector<Held> held() const;
+    bool setWithdrawn(const QString &uuid);
+    // Writes a record deleted here back from the archive's copy (checked as any pulled
+    // record); *restored is its new row. False with lastError() set otherwise.
+    bool restoreDeleted(const Incoming &row, int *restored);
     QString uuidOf(const QString &table, int localId) const;
     bool isWithdrawn(const QString &table, int localId) const;
     QString lastError() const { return m_error; }

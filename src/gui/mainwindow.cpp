@@ -206,6 +206,8 @@ void MainWindow::createMenus()
 
     m_connectionMenu->addSeparator();
     m_connectionMenu->addAction(m_archiveStatus->syncAction());
+    m_connectionMenu->addAction(m_archiveStatus->rejectedAction());
+    m_connectionMenu->addAction(m_archiveStatus->recordsAction());
     menuBar()->addSeparator();
 
     m_helpMenu = menuBar()->addMenu(tr("&Pomoc"));

@@ -135,9 +135,18 @@ void TestArchive::exchange()
     QCOMPARE(result.pushed, 5);
     QCOMPARE(a.waiting(), 0);
     // Deleting locally never deletes from the archive.
+    const QByteArray droppedBytes = a.store.readFaults(dropped);
     a.store.deleteFaults(uint(dropped));
     QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
     QCOMPARE(serverCount(), qint64(5));
+    // ...and what was deleted here comes back from it, under its identity.
+    const QString droppedUuid = LocalArchive(a.store.database()).uuidOf("USZKODZENIA", dropped);
+    const ArchiveSync::Result restored =
+            ArchiveSync(m_server.settings("tech_a"), a.file()).restore(droppedUuid);
+    QVERIFY2(restored.status == ArchiveSync::Status::Done, qPrintable(restored.message));
+    const int back = a.rows("SELECT id FROM USZKODZENIA WHERE nazwa = 'S_usuniete'").value(0).toInt();
+    QCOMPARE(a.store.readFaults(back), droppedBytes);
+    QCOMPARE(LocalArchive(a.store.database()).uuidOf("USZKODZENIA", back), droppedUuid);
 
     result = b.sync(m_server);
     QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
