@@ -879,6 +879,44 @@ QVector<LocalArchive::Rejected> LocalArchive::rejected() const
     return out;
 }
 
+LocalArchive::Opened LocalArchive::opened(int configId, const QByteArray &data) const
+{
+    return {uuidOf(QStringLiteral("KONFIGURACJA"), configId), hashOf(data)};
+}
+
+bool LocalArchive::stillHolds(int configId, const Opened &opened) const
+{
+    const QVariant data = firstValue(m_db, QStringLiteral("SELECT dane FROM KONFIGURACJA WHERE"
+                                                          " id = ?"),
+                                     {configId});
+    return !data.isValid() || hashOf(data.toByteArray()) == opened.hash;
+}
+
+int LocalArchive::saveConflict(const Opened &opened, const QString &name, const QString &author,
+                               const QByteArray &data)
+{
+    Transaction transaction(m_db);
+    if (!transaction.isOpen()) {
+        m_error = m_db.lastError().text();
+        return 0;
+    }
+    const QString conflictName =
+            QStringLiteral("%1 (konflikt: %2, %3)")
+                    .arg(name, author,
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    if (!exec(QStringLiteral("INSERT INTO KONFIGURACJA (nazwa, dane) VALUES (?, ?)"),
+              {conflictName, data}))
+        return 0;
+    const int id = firstValue(m_db, QStringLiteral("SELECT last_insert_rowid()"), {}).toInt();
+    // Its parent is the revision the editor opened: pushed, it stands beside the newer one.
+    if (!opened.revision.isEmpty()
+        && !exec(QStringLiteral("INSERT INTO ARCHIWUM_ID (tabela, lokalny_id, uuid) VALUES"
+                                " ('KONFIGURACJA', ?, ?)"),
+                 {id, opened.revision}))
+        return 0;
+    return transaction.commit() ? id : 0;
+}
+
 QVector<LocalArchive::Held> LocalArchive::held() const
 {
     QVector<Held> out;

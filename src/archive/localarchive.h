@@ -143,6 +143,23 @@ public:
     // its own identity where it can be, and the pull starts over. *again counts them.
     bool reconcile(const QStringList &serverUuids, int *again);
 
+    // What an editor remembers of the configuration it opened: the archive revision it was
+    // and a hash of its bytes.
+    struct Opened
+    {
+        QString revision;
+        QString hash;
+    };
+    Opened opened(int configId, const QByteArray &data) const;
+    // Whether the store still holds the bytes that were opened (a sync may have replaced them);
+    // true when the record is gone, whose save fails as it always did.
+    bool stillHolds(int configId, const Opened &opened) const;
+    // Keeps an edit of a configuration that changed under the editor beside it, named as a
+    // conflict, as a revision that continues the one the editor opened; never over the newer
+    // one. The new row, 0 when the store failed.
+    int saveConflict(const Opened &opened, const QString &name, const QString &author,
+                     const QByteArray &data);
+
     QVector<Rejected> rejected() const;
     QVector<Held> held() const;
     bool setWithdrawn(const QString &uuid);

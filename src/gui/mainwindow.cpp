@@ -142,7 +142,7 @@ void MainWindow::createActions()
     // Records pulled from the archive show in the lists at once.
     connect(m_archiveStatus, &ArchiveStatus::synced, this, [this] {
         if (m_configManagement)
-            m_configManagement->setupModels();
+            m_configManagement->slotArchiveSynced();
         for (RecordManagement *records :
              {static_cast<RecordManagement *>(m_eventsManagement),
               static_cast<RecordManagement *>(m_faultsManagement),

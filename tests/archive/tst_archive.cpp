@@ -217,6 +217,28 @@ void TestArchive::conflictingEdits()
     QCOMPARE(b.rows(QStringLiteral("SELECT id FROM KONFIGURACJA WHERE nazwa LIKE 'C_tylko_a%'")),
              QStringList{QString::number(bOwn)});
     QCOMPARE(a.waiting() + b.waiting(), 0);
+
+    // A has the other configuration open while B changes it and both sync: A's save does not
+    // become a plain child of B's revision (undoing it everywhere) but a revision beside it.
+    LocalArchive archiveA(a.store.database());
+    const LocalArchive::Opened opened = archiveA.opened(aOwn, a.store.readConfig(aOwn));
+    const QByteArray fromB = randomBytes(300), fromEditor = randomBytes(300);
+    b.store.updateConfig(uint(bOwn), QStringLiteral("C_tylko_a"), fromB);
+    QVERIFY(b.sync(m_server).status == ArchiveSync::Status::Done);
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    QVERIFY(!archiveA.stillHolds(aOwn, opened));
+    const int saved = archiveA.saveConflict(opened, "C_tylko_a", "Anna Nowak", fromEditor);
+    QVERIFY(saved > 0);
+    for (const Client *client : {&a, &b})
+        QVERIFY(client->sync(m_server).status == ArchiveSync::Status::Done);
+    QCOMPARE(m_server.value("SELECT count(*) FROM archive_record WHERE parent = '"
+                            + opened.revision + "'")
+                     .toInt(),
+             2);
+    QCOMPARE(a.store.readConfig(aOwn), fromB);
+    QCOMPARE(b.store.readConfig(bOwn), fromB);
+    QCOMPARE(b.rows("SELECT count(*) FROM KONFIGURACJA WHERE nazwa LIKE 'C_tylko_a (konflikt: %'"),
+             QStringList{"1"});
 }
 
 // A colleague who connects to the unit next sees its site, the unit and its closed visits with
