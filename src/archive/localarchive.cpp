@@ -79,28 +79,43 @@ QString isoTime(const QDateTime &time)
 }
 
 // Commits on success, rolls back otherwise; a transaction that is never committed (the
-// process is killed) is rolled back by SQLite itself.
+// process is killed) is rolled back by SQLite itself. It takes the write lock when it begins:
+// one that read first and wrote later could find the GUI's connection waiting to write and
+// fail at once, where waiting for the lock lets the GUI's short write pass first.
 class Transaction
 {
 public:
-    explicit Transaction(QSqlDatabase &db) : m_db(db), m_open(db.transaction()) {}
+    explicit Transaction(const QSqlDatabase &db) : m_db(db)
+    {
+        QSqlQuery begin(m_db);
+        m_open = begin.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        if (!m_open)
+            m_error = begin.lastError().text();
+    }
     ~Transaction()
     {
         if (m_open)
-            m_db.rollback();
+            QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
     }
     bool commit()
     {
         if (!m_open)
             return false;
         m_open = false;
-        return m_db.commit();
+        QSqlQuery query(m_db);
+        if (query.exec(QStringLiteral("COMMIT")))
+            return true;
+        m_error = query.lastError().text();
+        QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+        return false;
     }
     bool isOpen() const { return m_open; }
+    QString error() const { return m_error; }
 
 private:
-    QSqlDatabase &m_db;
-    bool m_open;
+    QSqlDatabase m_db;
+    bool m_open = false;
+    QString m_error;
 };
 
 // A statement that does not need its rows after the first: the read ends with it.
@@ -197,8 +212,7 @@ void LocalArchive::createTables(const QSqlDatabase &db)
     }
     for (const ArchiveKind &kind : archiveKinds())
         statements << changeTriggers(kind);
-    QSqlDatabase handle = db;
-    Transaction transaction(handle);
+    Transaction transaction(db);
     for (const QString &statement : statements) {
         QSqlQuery query(db);
         if (!query.exec(statement))
@@ -285,7 +299,7 @@ bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out
 {
     Transaction transaction(m_db);
     if (!transaction.isOpen()) {
-        m_error = m_db.lastError().text();
+        m_error = transaction.error();
         return false;
     }
     const QString now = isoTime(QDateTime::currentDateTimeUtc());
@@ -365,7 +379,7 @@ bool LocalArchive::prepareOutgoing(const QString &author, QVector<Outgoing> *out
         }
     }
     if (!transaction.commit()) {
-        m_error = m_db.lastError().text();
+        m_error = transaction.error();
         return false;
     }
     return true;
@@ -399,8 +413,10 @@ int LocalArchive::waitingCount() const
 bool LocalArchive::markArchived(const QVector<Archived> &records)
 {
     Transaction transaction(m_db);
-    if (!transaction.isOpen())
+    if (!transaction.isOpen()) {
+        m_error = transaction.error();
         return false;
+    }
     for (const Archived &done : records) {
         const ArchiveKind *kind = archiveKind(done.record.kind);
         if (!kind)
@@ -421,7 +437,10 @@ bool LocalArchive::markArchived(const QVector<Archived> &records)
                      {done.uuid, done.login}))
             return false;
     }
-    return transaction.commit();
+    if (transaction.commit())
+        return true;
+    m_error = transaction.error();
+    return false;
 }
 
 bool LocalArchive::needsData(const Incoming &row) const
@@ -438,7 +457,7 @@ bool LocalArchive::applyIncoming(const QVector<Incoming> &rows, const Position &
 {
     Transaction transaction(m_db);
     if (!transaction.isOpen()) {
-        m_error = m_db.lastError().text();
+        m_error = transaction.error();
         return false;
     }
     qint64 top = state(LastSeen).toLongLong();
@@ -451,7 +470,10 @@ bool LocalArchive::applyIncoming(const QVector<Incoming> &rows, const Position &
         || !setState(PullSeq, QString::number(after.seq))
         || !setState(LastSeen, QString::number(top)))
         return false;
-    return transaction.commit();
+    if (transaction.commit())
+        return true;
+    m_error = transaction.error();
+    return false;
 }
 
 bool LocalArchive::retryWaiting(int *received)
@@ -487,7 +509,7 @@ bool LocalArchive::retryWaiting(int *received)
             return true;
         Transaction transaction(m_db);
         if (!transaction.isOpen()) {
-            m_error = m_db.lastError().text();
+            m_error = transaction.error();
             return false;
         }
         const int before = *received;
@@ -498,7 +520,7 @@ bool LocalArchive::retryWaiting(int *received)
                 return false;
         }
         if (!transaction.commit()) {
-            m_error = m_db.lastError().text();
+            m_error = transaction.error();
             return false;
         }
         if (*received == before)
@@ -524,16 +546,18 @@ bool LocalArchive::quarantine(const Incoming &row, const QString &reason, const 
                  isoTime(QDateTime::currentDateTimeUtc())});
 }
 
-bool LocalArchive::noteHeld(const Incoming &row, const QString &table, int localId)
+bool LocalArchive::noteHeld(const Incoming &row, const QString &table, int localId, bool wrote)
 {
-    // The sync's own write is no local change.
+    // The sync's own write is no local change; a record it only recognised keeps its mark,
+    // which may stand for an edit made since it was pushed.
     return exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_REWIZJE VALUES (?, ?, ?)"),
                 {row.uuid, table, localId})
             && exec(QStringLiteral("INSERT OR REPLACE INTO ARCHIWUM_LOGINY VALUES (?, ?)"),
                     {row.uuid, row.login})
-            && exec(QStringLiteral("DELETE FROM ARCHIWUM_ZMIANY WHERE tabela = ? AND"
-                                   " lokalny_id = ?"),
-                    {table, localId});
+            && (!wrote
+                || exec(QStringLiteral("DELETE FROM ARCHIWUM_ZMIANY WHERE tabela = ? AND"
+                                       " lokalny_id = ?"),
+                        {table, localId}));
 }
 
 bool LocalArchive::applyOne(const Incoming &row, int *received)
@@ -583,7 +607,7 @@ bool LocalArchive::applyOne(const Incoming &row, int *received)
                                    " WHERE tabela = ? AND lokalny_id = ?"),
                     {row.uuid, row.hash, row.author, isoTime(row.created), withdrawn,
                      kind->table, localId})
-                && noteHeld(row, kind->table, localId);
+                && noteHeld(row, kind->table, localId, false);
     }
 
     QString name = row.name;
@@ -625,7 +649,7 @@ bool LocalArchive::applyOne(const Incoming &row, int *received)
                                            " WHERE tabela = ? AND lokalny_id = ?"),
                             {row.uuid, row.hash, row.author, isoTime(row.created), withdrawn,
                              kind->table, lineId})
-                        && noteHeld(row, kind->table, lineId);
+                        && noteHeld(row, kind->table, lineId, true);
             }
             name = QStringLiteral("%1 (konflikt: %2, %3)")
                            .arg(localName, row.author,
@@ -644,7 +668,7 @@ bool LocalArchive::applyOne(const Incoming &row, int *received)
                                " skrot, autor, czas, wycofany) VALUES (?, ?, ?, ?, ?, ?, ?)"),
                 {kind->table, newId, row.uuid, row.hash, row.author, isoTime(row.created),
                  withdrawn})
-            && noteHeld(row, kind->table, newId);
+            && noteHeld(row, kind->table, newId, true);
 }
 
 QString LocalArchive::nameExpr(const ArchiveKind &kind)
@@ -762,7 +786,7 @@ bool LocalArchive::reconcile(const QStringList &serverUuids, int *again)
     const QSet<QString> server(serverUuids.cbegin(), serverUuids.cend());
     Transaction transaction(m_db);
     if (!transaction.isOpen()) {
-        m_error = m_db.lastError().text();
+        m_error = transaction.error();
         return false;
     }
     for (const ArchiveKind &kind : archiveKinds()) {
@@ -843,7 +867,10 @@ bool LocalArchive::reconcile(const QStringList &serverUuids, int *again)
               {PullXid, PullSeq, LastSeen})
         || !exec(QStringLiteral("DELETE FROM ARCHIWUM_ODRZUCONE WHERE oczekuje = 0")))
         return false;
-    return transaction.commit();
+    if (transaction.commit())
+        return true;
+    m_error = transaction.error();
+    return false;
 }
 
 int LocalArchive::waitingForOthers() const
@@ -897,7 +924,7 @@ int LocalArchive::saveConflict(const Opened &opened, const QString &name, const 
 {
     Transaction transaction(m_db);
     if (!transaction.isOpen()) {
-        m_error = m_db.lastError().text();
+        m_error = transaction.error();
         return 0;
     }
     const QString conflictName =
@@ -914,7 +941,10 @@ int LocalArchive::saveConflict(const Opened &opened, const QString &name, const 
                                 " ('KONFIGURACJA', ?, ?)"),
                  {id, opened.revision}))
         return 0;
-    return transaction.commit() ? id : 0;
+    if (transaction.commit())
+        return id;
+    m_error = transaction.error();
+    return 0;
 }
 
 QVector<LocalArchive::Held> LocalArchive::held() const
@@ -973,7 +1003,7 @@ bool LocalArchive::restoreDeleted(const Incoming &row, int *restored)
     }
     Transaction transaction(m_db);
     if (!transaction.isOpen()) {
-        m_error = m_db.lastError().text();
+        m_error = transaction.error();
         return false;
     }
     int newId = 0;
@@ -1001,9 +1031,12 @@ bool LocalArchive::restoreDeleted(const Incoming &row, int *restored)
                  {kind->table, old})
         || !exec(QStringLiteral("DELETE FROM ARCHIWUM_ZMIANY WHERE tabela = ? AND"
                                 " lokalny_id = ?"),
-                 {kind->table, newId})
-        || !transaction.commit())
+                 {kind->table, newId}))
         return false;
+    if (!transaction.commit()) {
+        m_error = transaction.error();
+        return false;
+    }
     *restored = newId;
     return true;
 }

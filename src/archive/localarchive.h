@@ -188,7 +188,7 @@ private:
     bool applyOne(const Incoming &row, int *received);
     bool quarantine(const Incoming &row, const QString &reason, const QString &detail,
                     bool waiting);
-    bool noteHeld(const Incoming &row, const QString &table, int localId);
+    bool noteHeld(const Incoming &row, const QString &table, int localId, bool wrote);
     bool exec(const QString &sql, const QVariantList &values = {});
     bool exists(const QString &sql, const QVariantList &values) const;
     QString m_error;

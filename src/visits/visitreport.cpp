@@ -5,6 +5,7 @@
 #include "config/modul.h"
 #include "config/modulefactory.h"
 #include "export/csvwriter.h"
+#include "export/filenames.h"
 #include "records/pamietnik.h"
 #include "records/softwareversions.h"
 #include "records/uszkodzenia.h"
@@ -449,7 +450,7 @@ QByteArray checksCsv(const VisitStore &store, int visitId)
                 tr("Numer fabryczny"), tr("Lp"), tr("Moduł"), tr("Sprawdzenie"), tr("Sposób"),
                 tr("Wymaganie"), tr("Pomiar"), tr("Wynik"), tr("Uwagi")});
     for (const CheckRow &check : store.checks(visitId))
-        csv.addRow({visit.reportNumber(), visit.uid,
+        csv.addRow({visit.reportNumber(), cell(visit.uid),
                     visit.started.toString(QStringLiteral("yyyy-MM-dd")), cell(site.name),
                     cell(unit.label), cell(unit.serialNumber), QString::number(check.position),
                     check.moduleText(), cell(check.item), cell(check.method), cell(check.limit),
@@ -460,10 +461,11 @@ QByteArray checksCsv(const VisitStore &store, int visitId)
 QString fileBaseName(const VisitStore &store, int visitId)
 {
     const Visit visit = store.visit(visitId);
-    return QStringLiteral("Protokol_%1-%2_%3")
-            .arg(visit.reportYear)
-            .arg(visit.reportSequence)
-            .arg(visit.uid);
+    // The short id may come from a colleague's store: it is a name, never a path.
+    return proposedFileName(QStringLiteral("Protokol_%1-%2_%3")
+                                    .arg(visit.reportYear)
+                                    .arg(visit.reportSequence)
+                                    .arg(visit.uid));
 }
 
 } // namespace VisitReport

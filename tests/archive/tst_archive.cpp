@@ -120,7 +120,7 @@ void TestArchive::exchange()
     const QByteArray config = randomBytes(700);
     const QByteArray largest = randomBytes(65025 * 8);
     const QByteArray faults = randomBytes(40);
-    a.store.writeConfig(QStringLiteral("C_hala"), config);
+    const int configId = a.store.writeConfig(QStringLiteral("C_hala"), config);
     a.store.writeLog(QStringLiteral("L_hala"), largest);
     a.store.writeFaults(QStringLiteral("S_hala"), faults);
     a.store.writeSoftwareVersions(QStringLiteral("S_wersje"), randomBytes(30));
@@ -167,6 +167,11 @@ void TestArchive::exchange()
     QCOMPARE(b.sync(m_server).pushed, 0);
     QCOMPARE(serverCount(), qint64(6));
     QCOMPARE(b.rows(QStringLiteral("SELECT id FROM USZKODZENIA")).size(), 3);
+    // A rename is a revision of its own, and reaches the colleague.
+    a.store.renameConfig(uint(configId), QStringLiteral("C_hala_B"));
+    QCOMPARE(a.sync(m_server).pushed, 1);
+    QVERIFY(b.sync(m_server).status == ArchiveSync::Status::Done);
+    QCOMPARE(b.rows("SELECT dane FROM KONFIGURACJA WHERE nazwa = 'C_hala_B'").size(), 1);
     holder.close();
     holder = QSqlDatabase();
     QSqlDatabase::removeDatabase("lock-holder");
@@ -664,6 +669,12 @@ void TestArchive::killedSyncs()
     QCOMPARE(c.rows(QStringLiteral("SELECT count(*) FROM ARCHIWUM_ID WHERE uuid IS NULL OR"
                                    " oczekujacy_uuid IS NOT NULL")),
              QStringList{"0"});
+    // The last edit, made after a push whose mark a kill lost, reached the archive too.
+    const QString head = LocalArchive(c.store.database()).uuidOf("KONFIGURACJA", config);
+    QCOMPARE(m_server.value("SELECT encode(data, 'hex') FROM archive_record WHERE uuid = '"
+                            + head + "'")
+                     .toString(),
+             QString::fromLatin1(c.store.readConfig(config).toHex()));
     QCOMPARE(m_server.value(QStringLiteral("SELECT string_agg(CAST(uuid AS text), ',' ORDER BY"
                                            " CAST(uuid AS text) COLLATE \"C\") FROM"
                                            " archive_record WHERE"

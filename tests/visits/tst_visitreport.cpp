@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -121,6 +122,10 @@ void TestVisitReport::initTestCase()
     battery.installed = QDate::currentDate().addYears(-4).addDays(60);
     battery.voltage = 13.2;
     QVERIFY(m_store.saveBattery(battery));
+    // The short id as a colleague's store could carry it.
+    QVERIFY(QSqlQuery(m_db.database())
+                    .exec("UPDATE WIZYTY SET uid = '=1+1/../x' WHERE id = "
+                          + QString::number(m_visit)));
     QVERIFY(m_store.closeVisit(m_visit, Verdict::WorkingWithRemarks, "Wymieniono bezpiecznik",
                                "Wymienić akumulatory", QDate()));
 }
@@ -180,6 +185,10 @@ void TestVisitReport::report()
     QCOMPARE(csv.size(), m_store.checks(m_visit).size() + 2); // header, rows, empty tail
     QVERIFY(csv.at(2).contains(";\"'=HYPERLINK(\"\"x\"\")\"\r"));
     QVERIFY(csv.at(2).contains("PSB 1;Ładowarka akumulatorów;"));
+
+    // The short id from a colleague's store is a cell and a name, never a formula or a path.
+    QVERIFY(VisitReport::checksCsv(m_store, m_visit).split('\n').at(1).contains(";'=1+1/../x;"));
+    QCOMPARE(VisitReport::fileBaseName(m_store, m_visit).count('/'), 0);
 }
 
 QTEST_MAIN(TestVisitReport)
