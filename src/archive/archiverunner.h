@@ -26,7 +26,8 @@ public:
 
 signals:
     void progress(int done, int total);
-    // `waiting` is the count of local records still waiting for the archive.
+    // `waiting` is the count of local records still waiting for the archive, -1 when the sync
+    // ended before it counted them.
     void finished(ArchiveSync::Status status, const QString &message, int waiting);
 
 private:

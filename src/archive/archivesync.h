@@ -52,7 +52,7 @@ public:
         int pushed = 0;
         int refused = 0;  // pulled records this store would not take
         int again = 0;    // records pushed again after the server was restored or replaced
-        int waiting = 0;  // records still waiting for the archive
+        int waiting = -1; // records still waiting for the archive, -1 when not counted
     };
     using Progress = std::function<void(int done, int total)>;
 

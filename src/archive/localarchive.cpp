@@ -977,6 +977,20 @@ QVector<LocalArchive::Held> LocalArchive::held() const
     return out;
 }
 
+QSet<int> LocalArchive::withdrawnIds(const QString &table) const
+{
+    QSet<int> ids;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT lokalny_id FROM ARCHIWUM_ID WHERE tabela = ? AND"
+                                 " wycofany <> 0"));
+    query.addBindValue(table);
+    query.exec();
+    while (query.next())
+        ids.insert(query.value(0).toInt());
+    return ids;
+}
+
 bool LocalArchive::setWithdrawn(const QString &uuid)
 {
     return exec(QStringLiteral("UPDATE ARCHIWUM_ID SET wycofany = 1 WHERE uuid = ?"), {uuid});

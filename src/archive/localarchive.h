@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -163,6 +164,8 @@ public:
     QVector<Rejected> rejected() const;
     QVector<Held> held() const;
     bool setWithdrawn(const QString &uuid);
+    // The records of a table that their authors withdrew from the archive.
+    QSet<int> withdrawnIds(const QString &table) const;
     // Writes a record deleted here back from the archive's copy (checked as any pulled
     // record); *restored is its new row. False with lastError() set otherwise.
     bool restoreDeleted(const Incoming &row, int *restored);

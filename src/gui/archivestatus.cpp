@@ -70,7 +70,10 @@ ArchiveStatus::ArchiveStatus(QWidget *parent)
                                      : text,
                              10000);
                 emit synced();
-                showState(waiting);
+                if (waiting >= 0)
+                    showState(waiting);
+                else
+                    refresh();
             });
     // Records are added while the technician works; the count of waiting ones follows.
     m_refresh.setInterval(10000);

@@ -1,6 +1,7 @@
 #include "configmanagement.h"
 #include "ui_configmanagement.h"
 
+#include "archivemarkproxy.h"
 #include "configeditor.h"
 #include "configreviewdialog.h"
 #include "configsender.h"
@@ -73,9 +74,11 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
             });
 
     model = new QSqlQueryModel(this);
+    m_marks = new ArchiveMarkProxy(QStringLiteral("KONFIGURACJA"), this);
+    m_marks->setSourceModel(model);
     setupModels();
     ui->listaKonfiguracji->setSelectionMode(QAbstractItemView::SingleSelection);
-    ui->listaKonfiguracji->setModel(model);
+    ui->listaKonfiguracji->setModel(m_marks);
     ui->listaKonfiguracji->setModelColumn(0);
 
     connect(ui->listaKonfiguracji, &QListView::clicked, this,
@@ -167,14 +170,16 @@ void ConfigManagement::setupModels()
 {
     loadWholeList(model, QStringLiteral("SELECT nazwa,id from KONFIGURACJA"),
                   store()->database());
+    if (m_marks)
+        m_marks->reload(store()->database());
     // Keep the list pointing at the configuration the window works on.
     if (currentId == 0 || !ui->listaKonfiguracji->selectionModel())
         return;
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->index(row, 1).data().toInt() == currentId) {
-            ui->listaKonfiguracji->selectionModel()->select(model->index(row, 0),
+            ui->listaKonfiguracji->selectionModel()->select(m_marks->index(row, 0),
                                                             QItemSelectionModel::ClearAndSelect);
-            ui->listaKonfiguracji->setCurrentIndex(model->index(row, 0));
+            ui->listaKonfiguracji->setCurrentIndex(m_marks->index(row, 0));
             break;
         }
     }

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class ArchiveMarkProxy;
 class ConfigEditor;
 class ConfigSender;
 class QAction;
@@ -116,6 +117,8 @@ private:
     std::unique_ptr<Ui::ConfigManagement> ui;
     USBManager *usb = nullptr;
     QSqlQueryModel *model = nullptr;
+    // The list as shown: the model with withdrawn records marked.
+    ArchiveMarkProxy *m_marks = nullptr;
     int sentCommand = Device::ReadConfig;
     int expectedAnswer = Device::ConfigData;
 

@@ -1,5 +1,6 @@
 #include "recordmanagement.h"
 
+#include "archivemarkproxy.h"
 #include "dialogs.h"
 #include "export/filenames.h"
 #include "transferprogress.h"
@@ -86,7 +87,9 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
     fitButtonColumn();
 
     model = new QSqlQueryModel(this);
-    widgets.lista->setModel(model);
+    m_marks = new ArchiveMarkProxy(m_records.table, this);
+    m_marks->setSourceModel(model);
+    widgets.lista->setModel(m_marks);
     setupModels();
     widgets.lista->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(widgets.lista, &QListView::clicked, this, &RecordManagement::openListed);
@@ -139,6 +142,8 @@ void RecordManagement::setupModels()
 {
     loadWholeList(model, QStringLiteral("SELECT nazwa,id from ") + m_records.table,
                   QSqlDatabase::database());
+    if (m_marks)
+        m_marks->reload(QSqlDatabase::database());
     m_widgets.lista->setModelColumn(0);
 }
 

@@ -16,6 +16,7 @@ class QMdiSubWindow;
 class QPrinter;
 class QSqlQueryModel;
 class QToolButton;
+class ArchiveMarkProxy;
 class DbManager;
 class RequestTracker;
 class TransferProgress;
@@ -119,6 +120,8 @@ protected:
     int currentId = 0;
     USBManager *usb = nullptr;
     QSqlQueryModel *model = nullptr;
+    // The list as shown: the model with withdrawn records marked.
+    ArchiveMarkProxy *m_marks = nullptr;
     int sentCommand = 0;
     int expectedAnswer = 0;
     QAction *readAction = nullptr;
