@@ -129,6 +129,13 @@
     </message>
 </context>
 <context>
+    <name>ArchiveMarkProxy</name>
+    <message>
+        <source>Wycofany z archiwum firmowego</source>
+        <translation>Withdrawn from the company archive</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveRecordsDialog</name>
     <message>
         <source>Archiwum firmowe</source>
@@ -140,7 +147,7 @@
     </message>
     <message>
         <source>Rekordy kolegów, których ta baza nie przyjęła, i te, które czekają na rekord, do którego się odwołują. Żaden z nich nie zmienił niczego w tej bazie.</source>
-        <translation>Colleagues' records this database did not accept, and those waiting for a record they refer to. None of them changed anything in this database.</translation>
+        <translation>Colleagues&apos; records this database did not accept, and those waiting for a record they refer to. None of them changed anything in this database.</translation>
     </message>
     <message>
         <source>Rekordy w archiwum</source>
@@ -282,11 +289,11 @@
     </message>
     <message>
         <source>Rekordy kolegów, których ta baza nie przyjęła</source>
-        <translation>Colleagues' records this database did not accept</translation>
+        <translation>Colleagues&apos; records this database did not accept</translation>
     </message>
     <message>
         <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
-        <translation>Withdrawing one's own records and restoring deleted ones</translation>
+        <translation>Withdrawing one&apos;s own records and restoring deleted ones</translation>
     </message>
 </context>
 <context>
@@ -345,11 +352,11 @@
     </message>
     <message>
         <source>Certyfikat serwera nie jest wystawiony na nazwę %1: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%2)</source>
-        <translation>The server's certificate is not issued for the name %1: this may not be the company archive server. The password was not sent. (%2)</translation>
+        <translation>The server&apos;s certificate is not issued for the name %1: this may not be the company archive server. The password was not sent. (%2)</translation>
     </message>
     <message>
         <source>Certyfikat serwera nie pochodzi od CA firmy: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
-        <translation>The server's certificate does not come from the company CA: this may not be the company archive server. The password was not sent. (%1)</translation>
+        <translation>The server&apos;s certificate does not come from the company CA: this may not be the company archive server. The password was not sent. (%1)</translation>
     </message>
     <message>
         <source>Serwer nie potwierdził swojej tożsamości wiązaniem kanału (SCRAM): to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
@@ -2908,7 +2915,7 @@ Send it to the unit anyway?</translation>
     <name>LocalArchive</name>
     <message>
         <source>Treść nie zgadza się z sumą kontrolną rekordu</source>
-        <translation>The content does not match the record's checksum</translation>
+        <translation>The content does not match the record&apos;s checksum</translation>
     </message>
     <message>
         <source>Rekord jest większy niż 8 MiB</source>

@@ -129,6 +129,13 @@
     </message>
 </context>
 <context>
+    <name>ArchiveMarkProxy</name>
+    <message>
+        <source>Wycofany z archiwum firmowego</source>
+        <translation>Отозвана из архива компании</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveRecordsDialog</name>
     <message>
         <source>Archiwum firmowe</source>
