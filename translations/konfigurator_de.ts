@@ -108,14 +108,6 @@
         <translation>Datei wählen…</translation>
     </message>
     <message>
-        <source>%1 (jest)</source>
-        <translation>%1 (vorhanden)</translation>
-    </message>
-    <message>
-        <source>brak; trafi do %1</source>
-        <translation>fehlt; es gehört nach %1</translation>
-    </message>
-    <message>
         <source>Certyfikat CA firmy</source>
         <translation>CA-Zertifikat der Firma</translation>
     </message>
@@ -126,6 +118,18 @@
     <message>
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>Das Zertifikat %1 wurde nicht kopiert: %2</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>Für verify-full muss das CA-Zertifikat der Firma unter %1 liegen.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>Es ist vorhanden.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>Es ist noch nicht vorhanden.</translation>
     </message>
 </context>
 <context>

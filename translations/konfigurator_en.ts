@@ -108,14 +108,6 @@
         <translation>Choose file…</translation>
     </message>
     <message>
-        <source>%1 (jest)</source>
-        <translation>%1 (present)</translation>
-    </message>
-    <message>
-        <source>brak; trafi do %1</source>
-        <translation>missing; it goes to %1</translation>
-    </message>
-    <message>
         <source>Certyfikat CA firmy</source>
         <translation>Company CA certificate</translation>
     </message>
@@ -126,6 +118,18 @@
     <message>
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>The certificate %1 was not copied: %2</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>For verify-full the company CA certificate must be in %1.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>It is there.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>It is not there yet.</translation>
     </message>
 </context>
 <context>

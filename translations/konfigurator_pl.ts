@@ -108,14 +108,6 @@
         <translation>Wybierz plik…</translation>
     </message>
     <message>
-        <source>%1 (jest)</source>
-        <translation>%1 (jest)</translation>
-    </message>
-    <message>
-        <source>brak; trafi do %1</source>
-        <translation>brak; trafi do %1</translation>
-    </message>
-    <message>
         <source>Certyfikat CA firmy</source>
         <translation>Certyfikat CA firmy</translation>
     </message>
@@ -126,6 +118,18 @@
     <message>
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>Nie skopiowano certyfikatu %1: %2</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>Dla verify-full certyfikat CA firmy musi być w %1.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>Jest.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>Jeszcze go tam nie ma.</translation>
     </message>
 </context>
 <context>

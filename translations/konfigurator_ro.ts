@@ -108,14 +108,6 @@
         <translation>Выбрать файл…</translation>
     </message>
     <message>
-        <source>%1 (jest)</source>
-        <translation>%1 (есть)</translation>
-    </message>
-    <message>
-        <source>brak; trafi do %1</source>
-        <translation>нет; он будет помещён в %1</translation>
-    </message>
-    <message>
         <source>Certyfikat CA firmy</source>
         <translation>Сертификат ЦС компании</translation>
     </message>
@@ -126,6 +118,18 @@
     <message>
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>Сертификат %1 не скопирован: %2</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>Для verify-full сертификат ЦС компании должен быть в %1.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>Он там есть.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>Его там ещё нет.</translation>
     </message>
 </context>
 <context>

@@ -108,14 +108,6 @@
         <translation>Вибрати файл…</translation>
     </message>
     <message>
-        <source>%1 (jest)</source>
-        <translation>%1 (є)</translation>
-    </message>
-    <message>
-        <source>brak; trafi do %1</source>
-        <translation>немає; його буде розміщено в %1</translation>
-    </message>
-    <message>
         <source>Certyfikat CA firmy</source>
         <translation>Сертифікат ЦС компанії</translation>
     </message>
@@ -126,6 +118,18 @@
     <message>
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>Сертифікат %1 не скопійовано: %2</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>Для verify-full сертифікат ЦС компанії має бути в %1.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>Він там є.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>Його там ще немає.</translation>
     </message>
 </context>
 <context>

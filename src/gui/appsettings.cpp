@@ -97,9 +97,10 @@ void AppSettings::showCaFile()
 {
     // verify-full checks the server against this file: without it no sync starts.
     const QString path = QDir::toNativeSeparators(ArchiveSettings::caFilePath());
-    ui->archiveCaNote->setText(QFileInfo::exists(ArchiveSettings::caFilePath())
-                                       ? tr("%1 (jest)").arg(path)
-                                       : tr("brak; trafi do %1").arg(path));
+    ui->archiveCaNote->setText(
+            tr("Dla verify-full certyfikat CA firmy musi być w %1.").arg(path) + QLatin1Char(' ')
+            + (QFileInfo::exists(ArchiveSettings::caFilePath()) ? tr("Jest.")
+                                                                 : tr("Jeszcze go tam nie ma.")));
 }
 
 void AppSettings::chooseCaFile()
