@@ -2,7 +2,7 @@
 # demo need, once, and only those that are missing.
 OSTREL_PACKAGES="cmake g++ make qtbase5-dev libqt5sql5-sqlite libqt5serialport5-dev \
 qttools5-dev qttools5-dev-tools xvfb xauth imagemagick poppler-utils fonts-dejavu-core \
-qttranslations5-l10n libqt5sql5-psql postgresql ccache"
+qttranslations5-l10n libqt5sql5-psql postgresql openssl ccache"
 # The sanitizer build and the fuzz targets (scripts/test --sanitize, scripts/fuzz): clang with
 # its sanitizer runtimes and libFuzzer.
 OSTREL_SANITIZER_PACKAGES="clang libclang-rt-14-dev"

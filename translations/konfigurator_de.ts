@@ -99,6 +99,155 @@
         <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
         <translation>Die gewählte Sprache der Oberfläche wird nach einem Neustart des Programms verwendet.</translation>
     </message>
+    <message>
+        <source>Certyfikat CA firmy:</source>
+        <translation>CA-Zertifikat der Firma:</translation>
+    </message>
+    <message>
+        <source>Wybierz plik…</source>
+        <translation>Datei wählen…</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>Für verify-full muss das CA-Zertifikat der Firma unter %1 liegen.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>Es ist vorhanden.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>Es ist noch nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Certyfikat CA firmy</source>
+        <translation>CA-Zertifikat der Firma</translation>
+    </message>
+    <message>
+        <source>Certyfikaty (*.crt *.pem *.cer);;Wszystkie pliki (*)</source>
+        <translation>Zertifikate (*.crt *.pem *.cer);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Nie skopiowano certyfikatu %1: %2</source>
+        <translation>Das Zertifikat %1 wurde nicht kopiert: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveMarkProxy</name>
+    <message>
+        <source>Wycofany z archiwum firmowego</source>
+        <translation>Aus dem Firmenarchiv zurückgezogen</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveRecordsDialog</name>
+    <message>
+        <source>Archiwum firmowe</source>
+        <translation>Firmenarchiv</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum</source>
+        <translation>Aus dem Archiv abgelehnt</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła, i te, które czekają na rekord, do którego się odwołują. Żaden z nich nie zmienił niczego w tej bazie.</source>
+        <translation>Datensätze von Kollegen, die diese Datenbank nicht angenommen hat, und solche, die auf einen Datensatz warten, auf den sie verweisen. Keiner von ihnen hat in dieser Datenbank etwas geändert.</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum</source>
+        <translation>Datensätze im Archiv</translation>
+    </message>
+    <message>
+        <source>Wycofaj z archiwum</source>
+        <translation>Aus dem Archiv zurückziehen</translation>
+    </message>
+    <message>
+        <source>Przywróć z archiwum</source>
+        <translation>Aus dem Archiv wiederherstellen</translation>
+    </message>
+    <message>
+        <source>konfiguracja</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>rejestr zdarzeń</source>
+        <translation>Ereignisprotokoll</translation>
+    </message>
+    <message>
+        <source>lista uszkodzeń</source>
+        <translation>Störungsliste</translation>
+    </message>
+    <message>
+        <source>wersje oprogramowania</source>
+        <translation>Softwareversionen</translation>
+    </message>
+    <message>
+        <source>obiekt</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>centrala</source>
+        <translation>Zentrale</translation>
+    </message>
+    <message>
+        <source>wizyta</source>
+        <translation>Besuch</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Kiedy</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Autor</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Powód</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <source>wycofany</source>
+        <translation>zurückgezogen</translation>
+    </message>
+    <message>
+        <source>w archiwum</source>
+        <translation>im Archiv</translation>
+    </message>
+    <message>
+        <source>usunięty w tej bazie</source>
+        <translation>in dieser Datenbank gelöscht</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Łączenie z archiwum…</source>
+        <translation>Verbindung zum Archiv…</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveSettings</name>
+    <message>
+        <source>to nie jest certyfikat w formacie PEM</source>
+        <translation>das ist kein Zertifikat im PEM-Format</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveStatus</name>
@@ -133,6 +282,22 @@
     <message>
         <source>Archiwum: %1, czeka %2</source>
         <translation>Archiv: %1, ausstehend %2</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum…</source>
+        <translation>Aus dem Archiv abgelehnt…</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum…</source>
+        <translation>Datensätze im Archiv…</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła</source>
+        <translation>Datensätze von Kollegen, die diese Datenbank nicht angenommen hat</translation>
+    </message>
+    <message>
+        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Eigene Datensätze zurückziehen und gelöschte wiederherstellen</translation>
     </message>
 </context>
 <context>
@@ -178,16 +343,64 @@
         <translation>Synchronisierung abgeschlossen: %1 abgerufen, %2 gesendet.</translation>
     </message>
     <message>
-        <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
-        <translation>Übersprungene Datensätze aus dem Archiv: %1 (das Objekt oder die Zentrale, zu denen sie gehören, fehlt).</translation>
-    </message>
-    <message>
         <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
         <translation>Der Datensatz wurde nicht zurückgezogen: Nur sein Autor kann ihn zurückziehen.</translation>
     </message>
     <message>
         <source>Rekord wycofany; pozostaje w archiwum.</source>
         <translation>Datensatz zurückgezogen; er bleibt im Archiv erhalten.</translation>
+    </message>
+    <message>
+        <source>Brak certyfikatu CA firmy, którym program sprawdza serwer archiwum: umieść go w %1 (Ustawienia &gt; Widok &gt; Certyfikat CA…). Hasła nie wysłano.</source>
+        <translation>Das CA-Zertifikat der Firma, mit dem das Programm den Archivserver prüft, fehlt: Legen Sie es unter %1 ab (Einstellungen &gt; Ansicht &gt; CA-Zertifikat…). Das Passwort wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie jest wystawiony na nazwę %1: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%2)</source>
+        <translation>Das Zertifikat des Servers ist nicht auf den Namen %1 ausgestellt: Das ist möglicherweise nicht der Archivserver der Firma. Das Passwort wurde nicht gesendet. (%2)</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie pochodzi od CA firmy: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>Das Zertifikat des Servers stammt nicht von der CA der Firma: Das ist möglicherweise nicht der Archivserver der Firma. Das Passwort wurde nicht gesendet. (%1)</translation>
+    </message>
+    <message>
+        <source>Serwer nie potwierdził swojej tożsamości wiązaniem kanału (SCRAM): to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>Der Server hat seine Identität nicht durch Kanalbindung (SCRAM) nachgewiesen: Das ist möglicherweise nicht der Archivserver der Firma. Das Passwort wurde nicht gesendet. (%1)</translation>
+    </message>
+    <message>
+        <source>Synchronizacja przerwana.</source>
+        <translation>Synchronisierung abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie zna loginu %1 jako technika: administrator dodaje go poleceniem scripts/archive-server add-technician. Nic nie wysłano.</source>
+        <translation>Das Archiv kennt den Login %1 nicht als Techniker: Der Administrator fügt ihn mit scripts/archive-server add-technician hinzu. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Archiwum na serwerze zostało odtworzone z kopii lub zastąpione: wysłano ponownie %1 rekordów, których w nim brakowało, i pobrano to, czego brakowało tutaj.</source>
+        <translation>Das Archiv auf dem Server wurde aus einer Sicherung wiederhergestellt oder ersetzt: %1 Datensätze, die ihm fehlten, wurden erneut gesendet, und was hier fehlte, wurde geholt.</translation>
+    </message>
+    <message>
+        <source>Odrzucono rekordów z archiwum: %1 (zobacz „Odrzucone z archiwum”).</source>
+        <translation>Aus dem Archiv abgelehnte Datensätze: %1 (siehe „Aus dem Archiv abgelehnt“).</translation>
+    </message>
+    <message>
+        <source>Rekordy z archiwum czekające na rekord, do którego się odwołują: %1.</source>
+        <translation>Archivdatensätze, die auf einen Datensatz warten, auf den sie verweisen: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie przyjęło: %1.</source>
+        <translation>Das Archiv hat nicht angenommen: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie ma tego rekordu.</source>
+        <translation>Das Archiv enthält diesen Datensatz nicht.</translation>
+    </message>
+    <message>
+        <source>Nie przywrócono rekordu %1: %2</source>
+        <translation>Der Datensatz %1 wurde nicht wiederhergestellt: %2</translation>
+    </message>
+    <message>
+        <source>Przywrócono z archiwum: %1.</source>
+        <translation>Aus dem Archiv wiederhergestellt: %1.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +1006,14 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
         <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
         <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Rote Schrift&lt;/i&gt;&lt;/span&gt;: Wert weicht von der verglichenen Konfiguration ab (oder Modul, das dort nicht vorhanden ist). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Gelber Hintergrund&lt;/i&gt;&lt;/span&gt;: Wert geändert und noch nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Wczytaj ponownie</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Vergleichen</translation>
+    </message>
 </context>
 <context>
     <name>ConfigManagement</name>
@@ -1045,6 +1266,26 @@ am Modul LNM Nr. 1 zur Steuerung der Lüftung
     <message>
         <source>Konfigurację %1 zapisano w pliku %2.</source>
         <translation>Konfiguration %1 in Datei %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>ta stacja</source>
+        <translation>dieser Rechner</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została w międzyczasie zmieniona przez synchronizację z archiwum, więc zmian nie zapisano na niej: zapisano je obok jako %2, konflikt do rozstrzygnięcia (Porównaj).</source>
+        <translation>Die Konfiguration %1 wurde inzwischen durch eine Synchronisierung mit dem Archiv geändert, daher wurden die Änderungen nicht darüber gespeichert: Sie wurden daneben als %2 gespeichert, ein zu lösender Konflikt (Vergleichen).</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z archiwum przyniosła nowszą wersję konfiguracji %1. Edytor pokazuje wersję otwartą wcześniej; jej zapis trafi obok jako konflikt.</source>
+        <translation>Eine Synchronisierung mit dem Archiv hat eine neuere Version der Konfiguration %1 gebracht. Der Editor zeigt die früher geöffnete Version; ihr Speichern landet als Konflikt daneben.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 ma niezapisane zmiany. Zapisać je obok jako konflikt przed wczytaniem nowszej wersji?</source>
+        <translation>Die Konfiguration %1 hat ungespeicherte Änderungen. Sollen sie vor dem Laden der neueren Version als Konflikt daneben gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>%1 (wersja z archiwum)</source>
+        <translation>%1 (Version aus dem Archiv)</translation>
     </message>
 </context>
 <context>
@@ -2929,6 +3170,53 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     <message>
         <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
         <translation>Kopiert die ausgewählten Rahmen (ohne Auswahl: alle) in die Zwischenablage</translation>
+    </message>
+</context>
+<context>
+    <name>LocalArchive</name>
+    <message>
+        <source>Treść nie zgadza się z sumą kontrolną rekordu</source>
+        <translation>Der Inhalt stimmt nicht mit der Prüfsumme des Datensatzes überein</translation>
+    </message>
+    <message>
+        <source>Rekord jest większy niż 8 MiB</source>
+        <translation>Der Datensatz ist größer als 8 MiB</translation>
+    </message>
+    <message>
+        <source>Niedozwolona nazwa rekordu</source>
+        <translation>Unzulässiger Datensatzname</translation>
+    </message>
+    <message>
+        <source>Treść nie jest poprawnym dokumentem JSON (%1)</source>
+        <translation>Der Inhalt ist kein gültiges JSON-Dokument (%1)</translation>
+    </message>
+    <message>
+        <source>Nieznane pole „%1”</source>
+        <translation>Unbekanntes Feld „%1“</translation>
+    </message>
+    <message>
+        <source>Niedozwolona wartość pola „%1”</source>
+        <translation>Unzulässiger Wert des Feldes „%1“</translation>
+    </message>
+    <message>
+        <source>Brak wymaganego pola „%1”</source>
+        <translation>Das erforderliche Feld „%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>Pole „%1” nie wskazuje rekordu archiwum właściwego rodzaju</source>
+        <translation>Das Feld „%1“ verweist auf keinen Archivdatensatz der richtigen Art</translation>
+    </message>
+    <message>
+        <source>Czeka na rekord archiwum %1, do którego się odwołuje</source>
+        <translation>Wartet auf den Archivdatensatz %1, auf den er verweist</translation>
+    </message>
+    <message>
+        <source>Lokalna baza nie przyjęła rekordu: %1</source>
+        <translation>Die lokale Datenbank hat den Datensatz nicht angenommen: %1</translation>
+    </message>
+    <message>
+        <source>Rekord nie jest usunięty w tej bazie.</source>
+        <translation>Der Datensatz ist in dieser Datenbank nicht gelöscht.</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,155 @@
         <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
         <translation>The selected interface language will be used after the program is restarted.</translation>
     </message>
+    <message>
+        <source>Certyfikat CA firmy:</source>
+        <translation>Company CA certificate:</translation>
+    </message>
+    <message>
+        <source>Wybierz plik…</source>
+        <translation>Choose file…</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>For verify-full the company CA certificate must be in %1.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>It is there.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>It is not there yet.</translation>
+    </message>
+    <message>
+        <source>Certyfikat CA firmy</source>
+        <translation>Company CA certificate</translation>
+    </message>
+    <message>
+        <source>Certyfikaty (*.crt *.pem *.cer);;Wszystkie pliki (*)</source>
+        <translation>Certificates (*.crt *.pem *.cer);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Nie skopiowano certyfikatu %1: %2</source>
+        <translation>The certificate %1 was not copied: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveMarkProxy</name>
+    <message>
+        <source>Wycofany z archiwum firmowego</source>
+        <translation>Withdrawn from the company archive</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveRecordsDialog</name>
+    <message>
+        <source>Archiwum firmowe</source>
+        <translation>Company archive</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum</source>
+        <translation>Refused from the archive</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła, i te, które czekają na rekord, do którego się odwołują. Żaden z nich nie zmienił niczego w tej bazie.</source>
+        <translation>Colleagues&apos; records this database did not accept, and those waiting for a record they refer to. None of them changed anything in this database.</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum</source>
+        <translation>Records in the archive</translation>
+    </message>
+    <message>
+        <source>Wycofaj z archiwum</source>
+        <translation>Withdraw from the archive</translation>
+    </message>
+    <message>
+        <source>Przywróć z archiwum</source>
+        <translation>Restore from the archive</translation>
+    </message>
+    <message>
+        <source>konfiguracja</source>
+        <translation>configuration</translation>
+    </message>
+    <message>
+        <source>rejestr zdarzeń</source>
+        <translation>event log</translation>
+    </message>
+    <message>
+        <source>lista uszkodzeń</source>
+        <translation>fault list</translation>
+    </message>
+    <message>
+        <source>wersje oprogramowania</source>
+        <translation>software versions</translation>
+    </message>
+    <message>
+        <source>obiekt</source>
+        <translation>site</translation>
+    </message>
+    <message>
+        <source>centrala</source>
+        <translation>unit</translation>
+    </message>
+    <message>
+        <source>wizyta</source>
+        <translation>visit</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Kiedy</source>
+        <translation>When</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Autor</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Powód</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>wycofany</source>
+        <translation>withdrawn</translation>
+    </message>
+    <message>
+        <source>w archiwum</source>
+        <translation>in the archive</translation>
+    </message>
+    <message>
+        <source>usunięty w tej bazie</source>
+        <translation>deleted in this database</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Łączenie z archiwum…</source>
+        <translation>Connecting to the archive…</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveSettings</name>
+    <message>
+        <source>to nie jest certyfikat w formacie PEM</source>
+        <translation>this is not a certificate in PEM format</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveStatus</name>
@@ -133,6 +282,22 @@
     <message>
         <source>Archiwum: %1, czeka %2</source>
         <translation>Archive: %1, %2 pending</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum…</source>
+        <translation>Refused from the archive…</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum…</source>
+        <translation>Records in the archive…</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła</source>
+        <translation>Colleagues&apos; records this database did not accept</translation>
+    </message>
+    <message>
+        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Withdrawing one&apos;s own records and restoring deleted ones</translation>
     </message>
 </context>
 <context>
@@ -178,16 +343,64 @@
         <translation>Synchronisation finished: %1 received, %2 sent.</translation>
     </message>
     <message>
-        <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
-        <translation>Archive records skipped: %1 (the site or control unit they belong to is missing).</translation>
-    </message>
-    <message>
         <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
         <translation>The record was not withdrawn: only its author can withdraw it.</translation>
     </message>
     <message>
         <source>Rekord wycofany; pozostaje w archiwum.</source>
         <translation>Record withdrawn; it remains in the archive.</translation>
+    </message>
+    <message>
+        <source>Brak certyfikatu CA firmy, którym program sprawdza serwer archiwum: umieść go w %1 (Ustawienia &gt; Widok &gt; Certyfikat CA…). Hasła nie wysłano.</source>
+        <translation>The company CA certificate with which the program checks the archive server is missing: put it in %1 (Settings &gt; View &gt; CA certificate…). The password was not sent.</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie jest wystawiony na nazwę %1: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%2)</source>
+        <translation>The server&apos;s certificate is not issued for the name %1: this may not be the company archive server. The password was not sent. (%2)</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie pochodzi od CA firmy: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>The server&apos;s certificate does not come from the company CA: this may not be the company archive server. The password was not sent. (%1)</translation>
+    </message>
+    <message>
+        <source>Serwer nie potwierdził swojej tożsamości wiązaniem kanału (SCRAM): to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>The server did not prove its identity with channel binding (SCRAM): this may not be the company archive server. The password was not sent. (%1)</translation>
+    </message>
+    <message>
+        <source>Synchronizacja przerwana.</source>
+        <translation>Synchronisation stopped.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie zna loginu %1 jako technika: administrator dodaje go poleceniem scripts/archive-server add-technician. Nic nie wysłano.</source>
+        <translation>The archive does not know the login %1 as a technician: the administrator adds it with scripts/archive-server add-technician. Nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Archiwum na serwerze zostało odtworzone z kopii lub zastąpione: wysłano ponownie %1 rekordów, których w nim brakowało, i pobrano to, czego brakowało tutaj.</source>
+        <translation>The archive on the server was restored from a backup or replaced: %1 records it lacked were sent again, and what was missing here was fetched.</translation>
+    </message>
+    <message>
+        <source>Odrzucono rekordów z archiwum: %1 (zobacz „Odrzucone z archiwum”).</source>
+        <translation>Records refused from the archive: %1 (see “Refused from the archive”).</translation>
+    </message>
+    <message>
+        <source>Rekordy z archiwum czekające na rekord, do którego się odwołują: %1.</source>
+        <translation>Archive records waiting for a record they refer to: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie przyjęło: %1.</source>
+        <translation>The archive did not accept: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie ma tego rekordu.</source>
+        <translation>The archive does not hold this record.</translation>
+    </message>
+    <message>
+        <source>Nie przywrócono rekordu %1: %2</source>
+        <translation>The record %1 was not restored: %2</translation>
+    </message>
+    <message>
+        <source>Przywrócono z archiwum: %1.</source>
+        <translation>Restored from the archive: %1.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +1006,14 @@ connected to module LNM no. 1 to control ventilation
         <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
         <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Red text&lt;/i&gt;&lt;/span&gt;: a value different from the compared configuration (or a module that is not there). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Yellow background&lt;/i&gt;&lt;/span&gt;: a value changed and not yet saved.</translation>
     </message>
+    <message>
+        <source>Wczytaj ponownie</source>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Compare</translation>
+    </message>
 </context>
 <context>
     <name>ConfigManagement</name>
@@ -1045,6 +1266,26 @@ connected to module LNM no. 1 to control ventilation
     <message>
         <source>Konfigurację %1 zapisano w pliku %2.</source>
         <translation>Configuration %1 saved in file %2.</translation>
+    </message>
+    <message>
+        <source>ta stacja</source>
+        <translation>this computer</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została w międzyczasie zmieniona przez synchronizację z archiwum, więc zmian nie zapisano na niej: zapisano je obok jako %2, konflikt do rozstrzygnięcia (Porównaj).</source>
+        <translation>The configuration %1 was changed meanwhile by a synchronisation with the archive, so the changes were not saved over it: they were saved beside it as %2, a conflict to resolve (Compare).</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z archiwum przyniosła nowszą wersję konfiguracji %1. Edytor pokazuje wersję otwartą wcześniej; jej zapis trafi obok jako konflikt.</source>
+        <translation>A synchronisation with the archive brought a newer version of the configuration %1. The editor shows the version opened earlier; saving it goes beside it as a conflict.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 ma niezapisane zmiany. Zapisać je obok jako konflikt przed wczytaniem nowszej wersji?</source>
+        <translation>The configuration %1 has unsaved changes. Save them beside it as a conflict before loading the newer version?</translation>
+    </message>
+    <message>
+        <source>%1 (wersja z archiwum)</source>
+        <translation>%1 (version from the archive)</translation>
     </message>
 </context>
 <context>
@@ -2932,6 +3173,53 @@ Send it to the unit anyway?</translation>
     </message>
 </context>
 <context>
+    <name>LocalArchive</name>
+    <message>
+        <source>Treść nie zgadza się z sumą kontrolną rekordu</source>
+        <translation>The content does not match the record&apos;s checksum</translation>
+    </message>
+    <message>
+        <source>Rekord jest większy niż 8 MiB</source>
+        <translation>The record is larger than 8 MiB</translation>
+    </message>
+    <message>
+        <source>Niedozwolona nazwa rekordu</source>
+        <translation>Record name not allowed</translation>
+    </message>
+    <message>
+        <source>Treść nie jest poprawnym dokumentem JSON (%1)</source>
+        <translation>The content is not a valid JSON document (%1)</translation>
+    </message>
+    <message>
+        <source>Nieznane pole „%1”</source>
+        <translation>Unknown field “%1”</translation>
+    </message>
+    <message>
+        <source>Niedozwolona wartość pola „%1”</source>
+        <translation>Value of the field “%1” not allowed</translation>
+    </message>
+    <message>
+        <source>Brak wymaganego pola „%1”</source>
+        <translation>The required field “%1” is missing</translation>
+    </message>
+    <message>
+        <source>Pole „%1” nie wskazuje rekordu archiwum właściwego rodzaju</source>
+        <translation>The field “%1” does not name an archive record of the right kind</translation>
+    </message>
+    <message>
+        <source>Czeka na rekord archiwum %1, do którego się odwołuje</source>
+        <translation>Waits for the archive record %1 it refers to</translation>
+    </message>
+    <message>
+        <source>Lokalna baza nie przyjęła rekordu: %1</source>
+        <translation>The local database did not accept the record: %1</translation>
+    </message>
+    <message>
+        <source>Rekord nie jest usunięty w tej bazie.</source>
+        <translation>The record is not deleted in this database.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Konfiguracja</source>
@@ -4322,7 +4610,7 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
     </message>
     <message>
         <source>Tabeli raportu nie udało się podzielić na strony.</source>
-        <translation>The report's table could not be divided into pages.</translation>
+        <translation>The report&apos;s table could not be divided into pages.</translation>
     </message>
 </context>
 <context>

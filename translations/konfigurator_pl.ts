@@ -99,6 +99,155 @@
         <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
         <translation>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</translation>
     </message>
+    <message>
+        <source>Certyfikat CA firmy:</source>
+        <translation>Certyfikat CA firmy:</translation>
+    </message>
+    <message>
+        <source>Wybierz plik…</source>
+        <translation>Wybierz plik…</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>Dla verify-full certyfikat CA firmy musi być w %1.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>Jest.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>Jeszcze go tam nie ma.</translation>
+    </message>
+    <message>
+        <source>Certyfikat CA firmy</source>
+        <translation>Certyfikat CA firmy</translation>
+    </message>
+    <message>
+        <source>Certyfikaty (*.crt *.pem *.cer);;Wszystkie pliki (*)</source>
+        <translation>Certyfikaty (*.crt *.pem *.cer);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Nie skopiowano certyfikatu %1: %2</source>
+        <translation>Nie skopiowano certyfikatu %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveMarkProxy</name>
+    <message>
+        <source>Wycofany z archiwum firmowego</source>
+        <translation>Wycofany z archiwum firmowego</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveRecordsDialog</name>
+    <message>
+        <source>Archiwum firmowe</source>
+        <translation>Archiwum firmowe</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum</source>
+        <translation>Odrzucone z archiwum</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła, i te, które czekają na rekord, do którego się odwołują. Żaden z nich nie zmienił niczego w tej bazie.</source>
+        <translation>Rekordy kolegów, których ta baza nie przyjęła, i te, które czekają na rekord, do którego się odwołują. Żaden z nich nie zmienił niczego w tej bazie.</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum</source>
+        <translation>Rekordy w archiwum</translation>
+    </message>
+    <message>
+        <source>Wycofaj z archiwum</source>
+        <translation>Wycofaj z archiwum</translation>
+    </message>
+    <message>
+        <source>Przywróć z archiwum</source>
+        <translation>Przywróć z archiwum</translation>
+    </message>
+    <message>
+        <source>konfiguracja</source>
+        <translation>konfiguracja</translation>
+    </message>
+    <message>
+        <source>rejestr zdarzeń</source>
+        <translation>rejestr zdarzeń</translation>
+    </message>
+    <message>
+        <source>lista uszkodzeń</source>
+        <translation>lista uszkodzeń</translation>
+    </message>
+    <message>
+        <source>wersje oprogramowania</source>
+        <translation>wersje oprogramowania</translation>
+    </message>
+    <message>
+        <source>obiekt</source>
+        <translation>obiekt</translation>
+    </message>
+    <message>
+        <source>centrala</source>
+        <translation>centrala</translation>
+    </message>
+    <message>
+        <source>wizyta</source>
+        <translation>wizyta</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Kiedy</source>
+        <translation>Kiedy</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Rodzaj</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Autor</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Powód</source>
+        <translation>Powód</translation>
+    </message>
+    <message>
+        <source>wycofany</source>
+        <translation>wycofany</translation>
+    </message>
+    <message>
+        <source>w archiwum</source>
+        <translation>w archiwum</translation>
+    </message>
+    <message>
+        <source>usunięty w tej bazie</source>
+        <translation>usunięty w tej bazie</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Stan</translation>
+    </message>
+    <message>
+        <source>Łączenie z archiwum…</source>
+        <translation>Łączenie z archiwum…</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveSettings</name>
+    <message>
+        <source>to nie jest certyfikat w formacie PEM</source>
+        <translation>to nie jest certyfikat w formacie PEM</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveStatus</name>
@@ -133,6 +282,22 @@
     <message>
         <source>Archiwum: %1, czeka %2</source>
         <translation>Archiwum: %1, czeka %2</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum…</source>
+        <translation>Odrzucone z archiwum…</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum…</source>
+        <translation>Rekordy w archiwum…</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła</source>
+        <translation>Rekordy kolegów, których ta baza nie przyjęła</translation>
+    </message>
+    <message>
+        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Wycofanie własnych rekordów i przywracanie usuniętych</translation>
     </message>
 </context>
 <context>
@@ -178,16 +343,64 @@
         <translation>Synchronizacja zakończona: pobrano %1, wysłano %2.</translation>
     </message>
     <message>
-        <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
-        <translation>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</translation>
-    </message>
-    <message>
         <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
         <translation>Rekord nie został wycofany: wycofać może go tylko jego autor.</translation>
     </message>
     <message>
         <source>Rekord wycofany; pozostaje w archiwum.</source>
         <translation>Rekord wycofany; pozostaje w archiwum.</translation>
+    </message>
+    <message>
+        <source>Brak certyfikatu CA firmy, którym program sprawdza serwer archiwum: umieść go w %1 (Ustawienia &gt; Widok &gt; Certyfikat CA…). Hasła nie wysłano.</source>
+        <translation>Brak certyfikatu CA firmy, którym program sprawdza serwer archiwum: umieść go w %1 (Ustawienia &gt; Widok &gt; Certyfikat CA…). Hasła nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie jest wystawiony na nazwę %1: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%2)</source>
+        <translation>Certyfikat serwera nie jest wystawiony na nazwę %1: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%2)</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie pochodzi od CA firmy: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>Certyfikat serwera nie pochodzi od CA firmy: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</translation>
+    </message>
+    <message>
+        <source>Serwer nie potwierdził swojej tożsamości wiązaniem kanału (SCRAM): to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>Serwer nie potwierdził swojej tożsamości wiązaniem kanału (SCRAM): to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</translation>
+    </message>
+    <message>
+        <source>Synchronizacja przerwana.</source>
+        <translation>Synchronizacja przerwana.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie zna loginu %1 jako technika: administrator dodaje go poleceniem scripts/archive-server add-technician. Nic nie wysłano.</source>
+        <translation>Archiwum nie zna loginu %1 jako technika: administrator dodaje go poleceniem scripts/archive-server add-technician. Nic nie wysłano.</translation>
+    </message>
+    <message>
+        <source>Archiwum na serwerze zostało odtworzone z kopii lub zastąpione: wysłano ponownie %1 rekordów, których w nim brakowało, i pobrano to, czego brakowało tutaj.</source>
+        <translation>Archiwum na serwerze zostało odtworzone z kopii lub zastąpione: wysłano ponownie %1 rekordów, których w nim brakowało, i pobrano to, czego brakowało tutaj.</translation>
+    </message>
+    <message>
+        <source>Odrzucono rekordów z archiwum: %1 (zobacz „Odrzucone z archiwum”).</source>
+        <translation>Odrzucono rekordów z archiwum: %1 (zobacz „Odrzucone z archiwum”).</translation>
+    </message>
+    <message>
+        <source>Rekordy z archiwum czekające na rekord, do którego się odwołują: %1.</source>
+        <translation>Rekordy z archiwum czekające na rekord, do którego się odwołują: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie przyjęło: %1.</source>
+        <translation>Archiwum nie przyjęło: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie ma tego rekordu.</source>
+        <translation>Archiwum nie ma tego rekordu.</translation>
+    </message>
+    <message>
+        <source>Nie przywrócono rekordu %1: %2</source>
+        <translation>Nie przywrócono rekordu %1: %2</translation>
+    </message>
+    <message>
+        <source>Przywrócono z archiwum: %1.</source>
+        <translation>Przywrócono z archiwum: %1.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +1006,14 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
         <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
         <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</translation>
     </message>
+    <message>
+        <source>Wczytaj ponownie</source>
+        <translation>Wczytaj ponownie</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Porównaj</translation>
+    </message>
 </context>
 <context>
     <name>ConfigManagement</name>
@@ -1045,6 +1266,26 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Konfigurację %1 zapisano w pliku %2.</source>
         <translation>Konfigurację %1 zapisano w pliku %2.</translation>
+    </message>
+    <message>
+        <source>ta stacja</source>
+        <translation>ta stacja</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została w międzyczasie zmieniona przez synchronizację z archiwum, więc zmian nie zapisano na niej: zapisano je obok jako %2, konflikt do rozstrzygnięcia (Porównaj).</source>
+        <translation>Konfiguracja %1 została w międzyczasie zmieniona przez synchronizację z archiwum, więc zmian nie zapisano na niej: zapisano je obok jako %2, konflikt do rozstrzygnięcia (Porównaj).</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z archiwum przyniosła nowszą wersję konfiguracji %1. Edytor pokazuje wersję otwartą wcześniej; jej zapis trafi obok jako konflikt.</source>
+        <translation>Synchronizacja z archiwum przyniosła nowszą wersję konfiguracji %1. Edytor pokazuje wersję otwartą wcześniej; jej zapis trafi obok jako konflikt.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 ma niezapisane zmiany. Zapisać je obok jako konflikt przed wczytaniem nowszej wersji?</source>
+        <translation>Konfiguracja %1 ma niezapisane zmiany. Zapisać je obok jako konflikt przed wczytaniem nowszej wersji?</translation>
+    </message>
+    <message>
+        <source>%1 (wersja z archiwum)</source>
+        <translation>%1 (wersja z archiwum)</translation>
     </message>
 </context>
 <context>
@@ -2929,6 +3170,53 @@ Czy na pewno wysłać ją do urządzenia?</translation>
     <message>
         <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
         <translation>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</translation>
+    </message>
+</context>
+<context>
+    <name>LocalArchive</name>
+    <message>
+        <source>Treść nie zgadza się z sumą kontrolną rekordu</source>
+        <translation>Treść nie zgadza się z sumą kontrolną rekordu</translation>
+    </message>
+    <message>
+        <source>Rekord jest większy niż 8 MiB</source>
+        <translation>Rekord jest większy niż 8 MiB</translation>
+    </message>
+    <message>
+        <source>Niedozwolona nazwa rekordu</source>
+        <translation>Niedozwolona nazwa rekordu</translation>
+    </message>
+    <message>
+        <source>Treść nie jest poprawnym dokumentem JSON (%1)</source>
+        <translation>Treść nie jest poprawnym dokumentem JSON (%1)</translation>
+    </message>
+    <message>
+        <source>Nieznane pole „%1”</source>
+        <translation>Nieznane pole „%1”</translation>
+    </message>
+    <message>
+        <source>Niedozwolona wartość pola „%1”</source>
+        <translation>Niedozwolona wartość pola „%1”</translation>
+    </message>
+    <message>
+        <source>Brak wymaganego pola „%1”</source>
+        <translation>Brak wymaganego pola „%1”</translation>
+    </message>
+    <message>
+        <source>Pole „%1” nie wskazuje rekordu archiwum właściwego rodzaju</source>
+        <translation>Pole „%1” nie wskazuje rekordu archiwum właściwego rodzaju</translation>
+    </message>
+    <message>
+        <source>Czeka na rekord archiwum %1, do którego się odwołuje</source>
+        <translation>Czeka na rekord archiwum %1, do którego się odwołuje</translation>
+    </message>
+    <message>
+        <source>Lokalna baza nie przyjęła rekordu: %1</source>
+        <translation>Lokalna baza nie przyjęła rekordu: %1</translation>
+    </message>
+    <message>
+        <source>Rekord nie jest usunięty w tej bazie.</source>
+        <translation>Rekord nie jest usunięty w tej bazie.</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,155 @@
         <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
         <translation>Выбранный язык интерфейса будет применён после перезапуска программы.</translation>
     </message>
+    <message>
+        <source>Certyfikat CA firmy:</source>
+        <translation>Сертификат ЦС компании:</translation>
+    </message>
+    <message>
+        <source>Wybierz plik…</source>
+        <translation>Выбрать файл…</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>Для verify-full сертификат ЦС компании должен быть в %1.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>Он там есть.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>Его там ещё нет.</translation>
+    </message>
+    <message>
+        <source>Certyfikat CA firmy</source>
+        <translation>Сертификат ЦС компании</translation>
+    </message>
+    <message>
+        <source>Certyfikaty (*.crt *.pem *.cer);;Wszystkie pliki (*)</source>
+        <translation>Сертификаты (*.crt *.pem *.cer);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Nie skopiowano certyfikatu %1: %2</source>
+        <translation>Сертификат %1 не скопирован: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveMarkProxy</name>
+    <message>
+        <source>Wycofany z archiwum firmowego</source>
+        <translation>Отозвана из архива компании</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveRecordsDialog</name>
+    <message>
+        <source>Archiwum firmowe</source>
+        <translation>Архив компании</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum</source>
+        <translation>Отклонённые из архива</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła, i te, które czekają na rekord, do którego się odwołują. Żaden z nich nie zmienił niczego w tej bazie.</source>
+        <translation>Записи коллег, которые эта база не приняла, и записи, ожидающие запись, на которую они ссылаются. Ни одна из них ничего не изменила в этой базе.</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum</source>
+        <translation>Записи в архиве</translation>
+    </message>
+    <message>
+        <source>Wycofaj z archiwum</source>
+        <translation>Отозвать из архива</translation>
+    </message>
+    <message>
+        <source>Przywróć z archiwum</source>
+        <translation>Восстановить из архива</translation>
+    </message>
+    <message>
+        <source>konfiguracja</source>
+        <translation>конфигурация</translation>
+    </message>
+    <message>
+        <source>rejestr zdarzeń</source>
+        <translation>журнал событий</translation>
+    </message>
+    <message>
+        <source>lista uszkodzeń</source>
+        <translation>список неисправностей</translation>
+    </message>
+    <message>
+        <source>wersje oprogramowania</source>
+        <translation>версии ПО</translation>
+    </message>
+    <message>
+        <source>obiekt</source>
+        <translation>объект</translation>
+    </message>
+    <message>
+        <source>centrala</source>
+        <translation>прибор</translation>
+    </message>
+    <message>
+        <source>wizyta</source>
+        <translation>визит</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Kiedy</source>
+        <translation>Когда</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Autor</source>
+        <translation>Автор</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Логин</translation>
+    </message>
+    <message>
+        <source>Powód</source>
+        <translation>Причина</translation>
+    </message>
+    <message>
+        <source>wycofany</source>
+        <translation>отозвана</translation>
+    </message>
+    <message>
+        <source>w archiwum</source>
+        <translation>в архиве</translation>
+    </message>
+    <message>
+        <source>usunięty w tej bazie</source>
+        <translation>удалена в этой базе</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Łączenie z archiwum…</source>
+        <translation>Подключение к архиву…</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveSettings</name>
+    <message>
+        <source>to nie jest certyfikat w formacie PEM</source>
+        <translation>это не сертификат в формате PEM</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveStatus</name>
@@ -133,6 +282,22 @@
     <message>
         <source>Archiwum: %1, czeka %2</source>
         <translation>Архив: %1, в очереди %2</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum…</source>
+        <translation>Отклонённые из архива…</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum…</source>
+        <translation>Записи в архиве…</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła</source>
+        <translation>Записи коллег, которые эта база не приняла</translation>
+    </message>
+    <message>
+        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Отзыв своих записей и восстановление удалённых</translation>
     </message>
 </context>
 <context>
@@ -178,16 +343,64 @@
         <translation>Синхронизация завершена: получено %1, отправлено %2.</translation>
     </message>
     <message>
-        <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
-        <translation>Пропущено записей из архива: %1 (нет объекта или прибора, к которым они относятся).</translation>
-    </message>
-    <message>
         <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
         <translation>Запись не отозвана: отозвать её может только её автор.</translation>
     </message>
     <message>
         <source>Rekord wycofany; pozostaje w archiwum.</source>
         <translation>Запись отозвана; она остаётся в архиве.</translation>
+    </message>
+    <message>
+        <source>Brak certyfikatu CA firmy, którym program sprawdza serwer archiwum: umieść go w %1 (Ustawienia &gt; Widok &gt; Certyfikat CA…). Hasła nie wysłano.</source>
+        <translation>Нет сертификата ЦС компании, которым программа проверяет сервер архива: поместите его в %1 (Настройки &gt; Вид &gt; Сертификат ЦС…). Пароль не отправлен.</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie jest wystawiony na nazwę %1: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%2)</source>
+        <translation>Сертификат сервера выдан не на имя %1: возможно, это не сервер архива компании. Пароль не отправлен. (%2)</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie pochodzi od CA firmy: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>Сертификат сервера выдан не ЦС компании: возможно, это не сервер архива компании. Пароль не отправлен. (%1)</translation>
+    </message>
+    <message>
+        <source>Serwer nie potwierdził swojej tożsamości wiązaniem kanału (SCRAM): to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>Сервер не подтвердил свою подлинность привязкой канала (SCRAM): возможно, это не сервер архива компании. Пароль не отправлен. (%1)</translation>
+    </message>
+    <message>
+        <source>Synchronizacja przerwana.</source>
+        <translation>Синхронизация прервана.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie zna loginu %1 jako technika: administrator dodaje go poleceniem scripts/archive-server add-technician. Nic nie wysłano.</source>
+        <translation>Архив не знает логин %1 как техника: администратор добавляет его командой scripts/archive-server add-technician. Ничего не отправлено.</translation>
+    </message>
+    <message>
+        <source>Archiwum na serwerze zostało odtworzone z kopii lub zastąpione: wysłano ponownie %1 rekordów, których w nim brakowało, i pobrano to, czego brakowało tutaj.</source>
+        <translation>Архив на сервере восстановлен из копии или заменён: повторно отправлено записей, которых в нём не было: %1; получено то, чего не было здесь.</translation>
+    </message>
+    <message>
+        <source>Odrzucono rekordów z archiwum: %1 (zobacz „Odrzucone z archiwum”).</source>
+        <translation>Отклонено записей из архива: %1 (см. «Отклонённые из архива»).</translation>
+    </message>
+    <message>
+        <source>Rekordy z archiwum czekające na rekord, do którego się odwołują: %1.</source>
+        <translation>Записи из архива, ожидающие запись, на которую они ссылаются: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie przyjęło: %1.</source>
+        <translation>Архив не принял: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie ma tego rekordu.</source>
+        <translation>В архиве нет этой записи.</translation>
+    </message>
+    <message>
+        <source>Nie przywrócono rekordu %1: %2</source>
+        <translation>Запись %1 не восстановлена: %2</translation>
+    </message>
+    <message>
+        <source>Przywrócono z archiwum: %1.</source>
+        <translation>Восстановлено из архива: %1.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +1006,14 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
         <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
         <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Красный текст&lt;/i&gt;&lt;/span&gt;: значение отличается от сравниваемой конфигурации (или модуль, которого там нет). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Жёлтый фон&lt;/i&gt;&lt;/span&gt;: значение изменено и ещё не сохранено.</translation>
     </message>
+    <message>
+        <source>Wczytaj ponownie</source>
+        <translation>Загрузить заново</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Сравнить</translation>
+    </message>
 </context>
 <context>
     <name>ConfigManagement</name>
@@ -1045,6 +1266,26 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Konfigurację %1 zapisano w pliku %2.</source>
         <translation>Конфигурация %1 сохранена в файле %2.</translation>
+    </message>
+    <message>
+        <source>ta stacja</source>
+        <translation>этот компьютер</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została w międzyczasie zmieniona przez synchronizację z archiwum, więc zmian nie zapisano na niej: zapisano je obok jako %2, konflikt do rozstrzygnięcia (Porównaj).</source>
+        <translation>Конфигурация %1 тем временем изменена синхронизацией с архивом, поэтому изменения не записаны поверх неё: они записаны рядом как %2 — конфликт, который нужно разрешить (Сравнить).</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z archiwum przyniosła nowszą wersję konfiguracji %1. Edytor pokazuje wersję otwartą wcześniej; jej zapis trafi obok jako konflikt.</source>
+        <translation>Синхронизация с архивом принесла более новую версию конфигурации %1. Редактор показывает версию, открытую ранее; её запись будет сохранена рядом как конфликт.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 ma niezapisane zmiany. Zapisać je obok jako konflikt przed wczytaniem nowszej wersji?</source>
+        <translation>В конфигурации %1 есть несохранённые изменения. Сохранить их рядом как конфликт перед загрузкой более новой версии?</translation>
+    </message>
+    <message>
+        <source>%1 (wersja z archiwum)</source>
+        <translation>%1 (версия из архива)</translation>
     </message>
 </context>
 <context>
@@ -2929,6 +3170,53 @@ Czy na pewno wysłać ją do urządzenia?</source>
     <message>
         <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
         <translation>Копирует выделенные кадры (без выделения: все) в буфер обмена</translation>
+    </message>
+</context>
+<context>
+    <name>LocalArchive</name>
+    <message>
+        <source>Treść nie zgadza się z sumą kontrolną rekordu</source>
+        <translation>Содержимое не совпадает с контрольной суммой записи</translation>
+    </message>
+    <message>
+        <source>Rekord jest większy niż 8 MiB</source>
+        <translation>Запись больше 8 МиБ</translation>
+    </message>
+    <message>
+        <source>Niedozwolona nazwa rekordu</source>
+        <translation>Недопустимое название записи</translation>
+    </message>
+    <message>
+        <source>Treść nie jest poprawnym dokumentem JSON (%1)</source>
+        <translation>Содержимое не является корректным документом JSON (%1)</translation>
+    </message>
+    <message>
+        <source>Nieznane pole „%1”</source>
+        <translation>Неизвестное поле «%1»</translation>
+    </message>
+    <message>
+        <source>Niedozwolona wartość pola „%1”</source>
+        <translation>Недопустимое значение поля «%1»</translation>
+    </message>
+    <message>
+        <source>Brak wymaganego pola „%1”</source>
+        <translation>Нет обязательного поля «%1»</translation>
+    </message>
+    <message>
+        <source>Pole „%1” nie wskazuje rekordu archiwum właściwego rodzaju</source>
+        <translation>Поле «%1» не указывает на запись архива нужного вида</translation>
+    </message>
+    <message>
+        <source>Czeka na rekord archiwum %1, do którego się odwołuje</source>
+        <translation>Ожидает запись архива %1, на которую ссылается</translation>
+    </message>
+    <message>
+        <source>Lokalna baza nie przyjęła rekordu: %1</source>
+        <translation>Локальная база не приняла запись: %1</translation>
+    </message>
+    <message>
+        <source>Rekord nie jest usunięty w tej bazie.</source>
+        <translation>Запись не удалена в этой базе.</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,155 @@
         <source>Wybrany język interfejsu zostanie użyty po ponownym uruchomieniu programu.</source>
         <translation>Вибрану мову інтерфейсу буде застосовано після перезапуску програми.</translation>
     </message>
+    <message>
+        <source>Certyfikat CA firmy:</source>
+        <translation>Сертифікат ЦС компанії:</translation>
+    </message>
+    <message>
+        <source>Wybierz plik…</source>
+        <translation>Вибрати файл…</translation>
+    </message>
+    <message>
+        <source>Dla verify-full certyfikat CA firmy musi być w %1.</source>
+        <translation>Для verify-full сертифікат ЦС компанії має бути в %1.</translation>
+    </message>
+    <message>
+        <source>Jest.</source>
+        <translation>Він там є.</translation>
+    </message>
+    <message>
+        <source>Jeszcze go tam nie ma.</source>
+        <translation>Його там ще немає.</translation>
+    </message>
+    <message>
+        <source>Certyfikat CA firmy</source>
+        <translation>Сертифікат ЦС компанії</translation>
+    </message>
+    <message>
+        <source>Certyfikaty (*.crt *.pem *.cer);;Wszystkie pliki (*)</source>
+        <translation>Сертифікати (*.crt *.pem *.cer);;Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Nie skopiowano certyfikatu %1: %2</source>
+        <translation>Сертифікат %1 не скопійовано: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveMarkProxy</name>
+    <message>
+        <source>Wycofany z archiwum firmowego</source>
+        <translation>Відкликано з архіву компанії</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveRecordsDialog</name>
+    <message>
+        <source>Archiwum firmowe</source>
+        <translation>Архів компанії</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum</source>
+        <translation>Відхилені з архіву</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła, i te, które czekają na rekord, do którego się odwołują. Żaden z nich nie zmienił niczego w tej bazie.</source>
+        <translation>Записи колег, яких ця база не прийняла, і ті, що чекають на запис, на який посилаються. Жоден із них нічого не змінив у цій базі.</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum</source>
+        <translation>Записи в архіві</translation>
+    </message>
+    <message>
+        <source>Wycofaj z archiwum</source>
+        <translation>Відкликати з архіву</translation>
+    </message>
+    <message>
+        <source>Przywróć z archiwum</source>
+        <translation>Відновити з архіву</translation>
+    </message>
+    <message>
+        <source>konfiguracja</source>
+        <translation>конфігурація</translation>
+    </message>
+    <message>
+        <source>rejestr zdarzeń</source>
+        <translation>журнал подій</translation>
+    </message>
+    <message>
+        <source>lista uszkodzeń</source>
+        <translation>список несправностей</translation>
+    </message>
+    <message>
+        <source>wersje oprogramowania</source>
+        <translation>версії ПЗ</translation>
+    </message>
+    <message>
+        <source>obiekt</source>
+        <translation>об’єкт</translation>
+    </message>
+    <message>
+        <source>centrala</source>
+        <translation>прилад</translation>
+    </message>
+    <message>
+        <source>wizyta</source>
+        <translation>візит</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Kiedy</source>
+        <translation>Коли</translation>
+    </message>
+    <message>
+        <source>Rodzaj</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Autor</source>
+        <translation>Автор</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Логін</translation>
+    </message>
+    <message>
+        <source>Powód</source>
+        <translation>Причина</translation>
+    </message>
+    <message>
+        <source>wycofany</source>
+        <translation>відкликано</translation>
+    </message>
+    <message>
+        <source>w archiwum</source>
+        <translation>в архіві</translation>
+    </message>
+    <message>
+        <source>usunięty w tej bazie</source>
+        <translation>видалено в цій базі</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>Стан</translation>
+    </message>
+    <message>
+        <source>Łączenie z archiwum…</source>
+        <translation>Підключення до архіву…</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveSettings</name>
+    <message>
+        <source>to nie jest certyfikat w formacie PEM</source>
+        <translation>це не сертифікат у форматі PEM</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveStatus</name>
@@ -133,6 +282,22 @@
     <message>
         <source>Archiwum: %1, czeka %2</source>
         <translation>Архів: %1, очікує %2</translation>
+    </message>
+    <message>
+        <source>Odrzucone z archiwum…</source>
+        <translation>Відхилені з архіву…</translation>
+    </message>
+    <message>
+        <source>Rekordy w archiwum…</source>
+        <translation>Записи в архіві…</translation>
+    </message>
+    <message>
+        <source>Rekordy kolegów, których ta baza nie przyjęła</source>
+        <translation>Записи колег, яких ця база не прийняла</translation>
+    </message>
+    <message>
+        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Відкликання власних записів і відновлення видалених</translation>
     </message>
 </context>
 <context>
@@ -178,16 +343,64 @@
         <translation>Синхронізацію завершено: отримано %1, надіслано %2.</translation>
     </message>
     <message>
-        <source>Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których należą).</source>
-        <translation>Пропущено записів з архіву: %1 (немає об’єкта або приладу, до яких вони належать).</translation>
-    </message>
-    <message>
         <source>Rekord nie został wycofany: wycofać może go tylko jego autor.</source>
         <translation>Запис не відкликано: відкликати його може лише його автор.</translation>
     </message>
     <message>
         <source>Rekord wycofany; pozostaje w archiwum.</source>
         <translation>Запис відкликано; він залишається в архіві.</translation>
+    </message>
+    <message>
+        <source>Brak certyfikatu CA firmy, którym program sprawdza serwer archiwum: umieść go w %1 (Ustawienia &gt; Widok &gt; Certyfikat CA…). Hasła nie wysłano.</source>
+        <translation>Немає сертифіката ЦС компанії, яким програма перевіряє сервер архіву: розмістіть його в %1 (Налаштування &gt; Вигляд &gt; Сертифікат ЦС…). Пароль не надіслано.</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie jest wystawiony na nazwę %1: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%2)</source>
+        <translation>Сертифікат сервера видано не на ім’я %1: можливо, це не сервер архіву компанії. Пароль не надіслано. (%2)</translation>
+    </message>
+    <message>
+        <source>Certyfikat serwera nie pochodzi od CA firmy: to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>Сертифікат сервера видано не ЦС компанії: можливо, це не сервер архіву компанії. Пароль не надіслано. (%1)</translation>
+    </message>
+    <message>
+        <source>Serwer nie potwierdził swojej tożsamości wiązaniem kanału (SCRAM): to może nie być serwer archiwum firmy. Hasła nie wysłano. (%1)</source>
+        <translation>Сервер не підтвердив свою автентичність прив’язкою каналу (SCRAM): можливо, це не сервер архіву компанії. Пароль не надіслано. (%1)</translation>
+    </message>
+    <message>
+        <source>Synchronizacja przerwana.</source>
+        <translation>Синхронізацію перервано.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie zna loginu %1 jako technika: administrator dodaje go poleceniem scripts/archive-server add-technician. Nic nie wysłano.</source>
+        <translation>Архів не знає логін %1 як техніка: адміністратор додає його командою scripts/archive-server add-technician. Нічого не надіслано.</translation>
+    </message>
+    <message>
+        <source>Archiwum na serwerze zostało odtworzone z kopii lub zastąpione: wysłano ponownie %1 rekordów, których w nim brakowało, i pobrano to, czego brakowało tutaj.</source>
+        <translation>Архів на сервері відновлено з копії або замінено: повторно надіслано записів, яких у ньому бракувало: %1; отримано те, чого бракувало тут.</translation>
+    </message>
+    <message>
+        <source>Odrzucono rekordów z archiwum: %1 (zobacz „Odrzucone z archiwum”).</source>
+        <translation>Відхилено записів з архіву: %1 (див. «Відхилені з архіву»).</translation>
+    </message>
+    <message>
+        <source>Rekordy z archiwum czekające na rekord, do którego się odwołują: %1.</source>
+        <translation>Записи з архіву, що чекають на запис, на який посилаються: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie przyjęło: %1.</source>
+        <translation>Архів не прийняв: %1.</translation>
+    </message>
+    <message>
+        <source>Archiwum nie ma tego rekordu.</source>
+        <translation>В архіві немає цього запису.</translation>
+    </message>
+    <message>
+        <source>Nie przywrócono rekordu %1: %2</source>
+        <translation>Запис %1 не відновлено: %2</translation>
+    </message>
+    <message>
+        <source>Przywrócono z archiwum: %1.</source>
+        <translation>Відновлено з архіву: %1.</translation>
     </message>
 </context>
 <context>
@@ -793,6 +1006,14 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
         <source>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Czerwony napis&lt;/i&gt;&lt;/span&gt;: wartość inna niż w porównywanej konfiguracji (albo moduł, którego tam nie ma). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Żółte tło&lt;/i&gt;&lt;/span&gt;: wartość zmieniona i jeszcze niezapisana.</source>
         <translation>&lt;span style=&quot;color:red&quot;&gt;&lt;i&gt;Червоний напис&lt;/i&gt;&lt;/span&gt;: значення відрізняється від порівнюваної конфігурації (або модуль, якого там немає). &lt;span style=&quot;background-color:yellow&quot;&gt;&lt;i&gt;Жовтий фон&lt;/i&gt;&lt;/span&gt;: значення змінено й ще не збережено.</translation>
     </message>
+    <message>
+        <source>Wczytaj ponownie</source>
+        <translation>Завантажити знову</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Порівняти</translation>
+    </message>
 </context>
 <context>
     <name>ConfigManagement</name>
@@ -1045,6 +1266,26 @@ podłączonych do modułu LNM nr 1 do sterowania przewietrzaniem
     <message>
         <source>Konfigurację %1 zapisano w pliku %2.</source>
         <translation>Конфігурацію %1 збережено у файлі %2.</translation>
+    </message>
+    <message>
+        <source>ta stacja</source>
+        <translation>цей комп’ютер</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 została w międzyczasie zmieniona przez synchronizację z archiwum, więc zmian nie zapisano na niej: zapisano je obok jako %2, konflikt do rozstrzygnięcia (Porównaj).</source>
+        <translation>Конфігурацію %1 тим часом змінено синхронізацією з архівом, тому зміни не записано поверх неї: їх записано поруч як %2 — конфлікт, який треба розв’язати (Порівняти).</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z archiwum przyniosła nowszą wersję konfiguracji %1. Edytor pokazuje wersję otwartą wcześniej; jej zapis trafi obok jako konflikt.</source>
+        <translation>Синхронізація з архівом принесла новішу версію конфігурації %1. Редактор показує версію, відкриту раніше; її запис буде збережено поруч як конфлікт.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja %1 ma niezapisane zmiany. Zapisać je obok jako konflikt przed wczytaniem nowszej wersji?</source>
+        <translation>У конфігурації %1 є незбережені зміни. Зберегти їх поруч як конфлікт перед завантаженням новішої версії?</translation>
+    </message>
+    <message>
+        <source>%1 (wersja z archiwum)</source>
+        <translation>%1 (версія з архіву)</translation>
     </message>
 </context>
 <context>
@@ -2929,6 +3170,53 @@ Czy na pewno wysłać ją do urządzenia?</source>
     <message>
         <source>Kopiuje zaznaczone ramki (bez zaznaczenia: wszystkie) do schowka</source>
         <translation>Копіює виділені кадри (без виділення: усі) до буфера обміну</translation>
+    </message>
+</context>
+<context>
+    <name>LocalArchive</name>
+    <message>
+        <source>Treść nie zgadza się z sumą kontrolną rekordu</source>
+        <translation>Вміст не збігається з контрольною сумою запису</translation>
+    </message>
+    <message>
+        <source>Rekord jest większy niż 8 MiB</source>
+        <translation>Запис більший за 8 МіБ</translation>
+    </message>
+    <message>
+        <source>Niedozwolona nazwa rekordu</source>
+        <translation>Неприпустима назва запису</translation>
+    </message>
+    <message>
+        <source>Treść nie jest poprawnym dokumentem JSON (%1)</source>
+        <translation>Вміст не є коректним документом JSON (%1)</translation>
+    </message>
+    <message>
+        <source>Nieznane pole „%1”</source>
+        <translation>Невідоме поле «%1»</translation>
+    </message>
+    <message>
+        <source>Niedozwolona wartość pola „%1”</source>
+        <translation>Неприпустиме значення поля «%1»</translation>
+    </message>
+    <message>
+        <source>Brak wymaganego pola „%1”</source>
+        <translation>Немає обов’язкового поля «%1»</translation>
+    </message>
+    <message>
+        <source>Pole „%1” nie wskazuje rekordu archiwum właściwego rodzaju</source>
+        <translation>Поле «%1» не вказує на запис архіву потрібного виду</translation>
+    </message>
+    <message>
+        <source>Czeka na rekord archiwum %1, do którego się odwołuje</source>
+        <translation>Чекає на запис архіву %1, на який посилається</translation>
+    </message>
+    <message>
+        <source>Lokalna baza nie przyjęła rekordu: %1</source>
+        <translation>Локальна база не прийняла запис: %1</translation>
+    </message>
+    <message>
+        <source>Rekord nie jest usunięty w tej bazie.</source>
+        <translation>Запис не видалено в цій базі.</translation>
     </message>
 </context>
 <context>

@@ -232,7 +232,7 @@ int main(int argc, char *argv[])
         ArchiveStatus status;
         bool synced = false;
         QObject::connect(status.runner(), &ArchiveRunner::finished, &status,
-                         [&](ArchiveSync::Status, const QString &text) {
+                         [&](ArchiveSync::Status, const QString &text, int) {
                              synced = true;
                              printf("%s\n", qPrintable(text));
                          });

@@ -1,6 +1,19 @@
 #include "archive/archiverunner.h"
 
+#include <QDebug>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QThread>
+
+// What the sync thread and the runner share; it outlives whichever ends last, so that a
+// thread left running at exit never touches a destroyed runner.
+struct ArchiveRunner::Shared
+{
+    ArchiveCancel cancel;
+    ArchiveSync::Result result;
+    QMutex mutex;
+    ArchiveRunner *owner = nullptr; // guarded by mutex
+};
 
 ArchiveRunner::ArchiveRunner(QObject *parent) : QObject(parent)
 {
@@ -9,10 +22,22 @@ ArchiveRunner::ArchiveRunner(QObject *parent) : QObject(parent)
 
 ArchiveRunner::~ArchiveRunner()
 {
-    if (m_thread) {
-        m_cancel = true;
-        m_thread->wait();
+    if (!m_thread)
+        return;
+    {
+        QMutexLocker lock(&m_shared->mutex);
+        m_shared->owner = nullptr;
+    }
+    m_shared->cancel.cancel();
+    // The cancel cuts the server connection at once; a local write waits at most its busy
+    // time-out. A thread that still runs after that is left to the end of the process rather
+    // than holding the window open.
+    if (m_thread->wait(4500)) {
         delete m_thread;
+    } else {
+        qWarning() << "archive: the sync did not end in time; left to the process exit";
+        m_thread->disconnect(this);
+        connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
     }
 }
 
@@ -20,20 +45,26 @@ bool ArchiveRunner::start(const ArchiveSettings &settings, const QString &storeF
 {
     if (m_thread)
         return false;
-    m_cancel = false;
-    m_thread = QThread::create([this, settings, storeFile] {
+    m_shared = std::make_shared<Shared>();
+    m_shared->owner = this;
+    const std::shared_ptr<Shared> shared = m_shared;
+    m_thread = QThread::create([shared, settings, storeFile] {
         ArchiveSync sync(settings, storeFile);
-        const ArchiveSync::Result result = sync.run(&m_cancel, [this](int done, int total) {
-            emit progress(done, total);
+        shared->result = sync.run(&shared->cancel, [shared](int done, int total) {
+            QMutexLocker lock(&shared->mutex);
+            if (shared->owner)
+                QMetaObject::invokeMethod(
+                        shared->owner,
+                        [owner = shared->owner, done, total] { emit owner->progress(done, total); },
+                        Qt::QueuedConnection);
         });
-        m_result = result;
     });
-    // Progress is emitted on the worker thread and queued to this object's thread; the result
-    // is reported there once the thread has ended, so a new sync may start from the handler.
-    connect(m_thread, &QThread::finished, this, [this] {
+    // The result is reported on this object's thread once the thread has ended, so a new
+    // sync may start from the handler.
+    connect(m_thread, &QThread::finished, this, [this, shared] {
         m_thread->deleteLater();
         m_thread = nullptr;
-        emit finished(m_result.status, m_result.message);
+        emit finished(shared->result.status, shared->result.message, shared->result.waiting);
     });
     m_thread->start();
     return true;
@@ -41,5 +72,6 @@ bool ArchiveRunner::start(const ArchiveSettings &settings, const QString &storeF
 
 void ArchiveRunner::cancel()
 {
-    m_cancel = true;
+    if (m_shared)
+        m_shared->cancel.cancel();
 }

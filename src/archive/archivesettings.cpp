@@ -2,12 +2,17 @@
 
 #include "store/dbmanager.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QSqlDatabase>
 
 #include <utility>
 
 namespace {
-const char *const kSslModes[] = {"prefer", "require", "verify-full"};
+const char *const kSslModes[] = {"verify-full", "require", "prefer"};
 } // namespace
 
 ArchiveSettings ArchiveSettings::load(DbManager *store)
@@ -44,10 +49,51 @@ void ArchiveSettings::save(DbManager *store) const
 
 QString ArchiveSettings::connectOptions() const
 {
-    // A dead server must not hold a sync for minutes; the password comes from the password
-    // file that libpq finds itself.
-    return QStringLiteral("sslmode=%1;connect_timeout=5;application_name=ostrel-konfigurator")
-            .arg(sslMode);
+    // A dead server must not hold a sync for minutes: the connection gives up after 4 s, and
+    // keep-alives notice a peer that went away without closing. The password comes from the
+    // password file that libpq finds itself; with TLS, channel binding makes libpq refuse any
+    // server that asks for the password instead of proving it holds the certificate's key.
+    QString options = QStringLiteral("sslmode=%1;connect_timeout=4;keepalives=1;"
+                                     "keepalives_idle=5;keepalives_interval=2;keepalives_count=3;"
+                                     "tcp_user_timeout=10000;application_name=ostrel-konfigurator")
+                              .arg(sslMode);
+    if (sslMode != QLatin1String("prefer"))
+        options += QStringLiteral(";channel_binding=require");
+    return options;
+}
+
+QString ArchiveSettings::caFilePath()
+{
+    // Where libpq looks for the root certificate when no other file is named.
+#ifdef Q_OS_WIN
+    return QDir::fromNativeSeparators(QString::fromLocal8Bit(qgetenv("APPDATA")))
+            + QStringLiteral("/postgresql/root.crt");
+#else
+    return QDir::homePath() + QStringLiteral("/.postgresql/root.crt");
+#endif
+}
+
+bool ArchiveSettings::installCaFile(const QString &source, QString *error)
+{
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024) {
+        *error = file.errorString();
+        return false;
+    }
+    const QByteArray pem = file.readAll();
+    if (!pem.contains("-----BEGIN CERTIFICATE-----")) {
+        *error = QCoreApplication::translate("ArchiveSettings",
+                                             "to nie jest certyfikat w formacie PEM");
+        return false;
+    }
+    const QString target = caFilePath();
+    QDir().mkpath(QFileInfo(target).path());
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly) || out.write(pem) != pem.size() || !out.commit()) {
+        *error = out.errorString();
+        return false;
+    }
+    return true;
 }
 
 bool ArchiveSettings::driverAvailable()

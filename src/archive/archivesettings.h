@@ -13,7 +13,9 @@ struct ArchiveSettings
     int port = 5432;
     QString database = QStringLiteral("ostrel");
     QString user;
-    QString sslMode = QStringLiteral("prefer"); // prefer, require or verify-full
+    // verify-full checks the server's certificate against the company CA and its name; prefer
+    // sends the password to whoever answers and is only for a trial server on this computer.
+    QString sslMode = QStringLiteral("verify-full"); // verify-full, require or prefer
     QString technician;
 
     static ArchiveSettings load(DbManager *store);
@@ -22,4 +24,8 @@ struct ArchiveSettings
     // libpq keywords for QSqlDatabase::setConnectOptions.
     QString connectOptions() const;
     static bool driverAvailable();
+    // Where the company CA certificate goes for verify-full.
+    static QString caFilePath();
+    // Copies a PEM certificate there; false with *error set otherwise.
+    static bool installCaFile(const QString &source, QString *error);
 };

@@ -5,16 +5,32 @@
 #include "archive/localarchive.h"
 #include "visits/visitstore.h"
 
-#include <QCoreApplication>
 #include <QDebug>
+#include <QHash>
+#include <QLibrary>
+#include <QMutexLocker>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
 
+#ifdef Q_OS_WIN
+#include <winsock2.h>
+#else
+#include <sys/socket.h>
+#endif
+
 namespace {
-constexpr int PullBatch = 200;
+// A pull reads the rows' headers in batches of this many, and fetches the bytes of the records
+// it lacks in groups of at most this many rows and bytes, each group one local commit: memory
+// and a commit's work stay bounded whatever the archive holds.
+constexpr int HeaderBatch = 500;
+constexpr int GroupRows = 100;
+constexpr qint64 GroupBytes = 16 * 1024 * 1024;
+// Pushed records are noted locally in one commit per this many.
+constexpr int MarkBatch = 64;
 
 // Connections are per thread in Qt: each sync makes its own under names no one else uses.
 class Connection
@@ -37,7 +53,89 @@ private:
     QString m_name;
     QSqlDatabase m_db;
 };
+
+// The socket under a PostgreSQL connection, from the libpq that the driver has loaded; -1
+// when it cannot be had (the sync then ends at its statement time-out instead).
+qintptr socketOf(const QSqlDatabase &db)
+{
+    using SocketOf = int (*)(const void *);
+#ifdef Q_OS_WIN
+    static const auto function = reinterpret_cast<SocketOf>(
+            QLibrary::resolve(QStringLiteral("libpq"), "PQsocket"));
+#else
+    static const auto function = reinterpret_cast<SocketOf>(
+            QLibrary::resolve(QStringLiteral("pq"), 5, "PQsocket"));
+#endif
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (!function || !handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
+        return -1;
+    const void *connection = *static_cast<void *const *>(handle.constData());
+    return connection ? function(connection) : -1;
+}
+
+// Lets a cancel reach the server connection for as long as it is open.
+class CancelAttachment
+{
+public:
+    CancelAttachment(ArchiveCancel *cancel, qintptr socket) : m_cancel(cancel)
+    {
+        if (m_cancel)
+            m_cancel->attach(socket);
+    }
+    ~CancelAttachment()
+    {
+        if (m_cancel)
+            m_cancel->attach(-1);
+    }
+
+private:
+    ArchiveCancel *m_cancel;
+};
+
+void shutdownSocket(qintptr socket)
+{
+#ifdef Q_OS_WIN
+    ::shutdown(SOCKET(socket), SD_BOTH);
+#else
+    ::shutdown(int(socket), SHUT_RDWR);
+#endif
+}
+
+LocalArchive::Incoming header(const QSqlQuery &query)
+{
+    LocalArchive::Incoming row;
+    row.seq = query.value(0).toLongLong();
+    row.xid = query.value(1).toLongLong();
+    row.uuid = query.value(2).toString();
+    row.kind = query.value(3).toString();
+    row.name = query.value(4).toString();
+    row.author = query.value(5).toString();
+    row.login = query.value(6).toString();
+    row.created = QDateTime::fromString(query.value(7).toString(), Qt::ISODate);
+    row.parent = query.value(8).toString();
+    row.hash = query.value(9).toString();
+    row.size = query.value(10).toLongLong();
+    row.withdrawn = query.value(11).toBool();
+    return row;
+}
 } // namespace
+
+void ArchiveCancel::cancel()
+{
+    m_cancelled = true;
+    QMutexLocker lock(&m_mutex);
+    if (m_socket >= 0)
+        shutdownSocket(m_socket);
+}
+
+void ArchiveCancel::attach(qintptr socket)
+{
+    QMutexLocker lock(&m_mutex);
+    m_socket = socket;
+    // Cancelled while the connection was being opened: cut it now.
+    if (m_socket >= 0 && m_cancelled)
+        shutdownSocket(m_socket);
+}
 
 ArchiveSync::ArchiveSync(const ArchiveSettings &settings, const QString &storeFile)
     : m_settings(settings), m_storeFile(storeFile)
@@ -46,21 +144,40 @@ ArchiveSync::ArchiveSync(const ArchiveSettings &settings, const QString &storeFi
 
 QString ArchiveSync::serverFailure(const QSqlError &error) const
 {
-    const QString text = error.text();
-    qCDebug(lcArchive) << "archive server:" << text;
-    if (text.contains(QLatin1String("password authentication failed"))
-        || text.contains(QLatin1String("no password supplied")))
+    const QString text = error.text().trimmed();
+    qDebug() << "archive server:" << text;
+    const auto has = [&text](const char *words) {
+        return text.contains(QLatin1String(words), Qt::CaseInsensitive);
+    };
+    if (has("password authentication failed") || has("no password supplied"))
         return tr("Archiwum odrzuciło użytkownika %1: sprawdź jego hasło w pliku haseł "
                   "PostgreSQL (pgpass).")
                 .arg(m_settings.user);
-    if (text.contains(QLatin1String("SSL"), Qt::CaseInsensitive))
+    // None of the following is about the password, which was not sent.
+    if (has("root certificate file") || has("root.crt"))
+        return tr("Brak certyfikatu CA firmy, którym program sprawdza serwer archiwum: umieść go "
+                  "w %1 (Ustawienia > Widok > Certyfikat CA…). Hasła nie wysłano.")
+                .arg(ArchiveSettings::caFilePath());
+    if (has("does not match host name"))
+        return tr("Certyfikat serwera nie jest wystawiony na nazwę %1: to może nie być serwer "
+                  "archiwum firmy. Hasła nie wysłano. (%2)")
+                .arg(m_settings.host, text);
+    if (has("certificate"))
+        return tr("Certyfikat serwera nie pochodzi od CA firmy: to może nie być serwer archiwum "
+                  "firmy. Hasła nie wysłano. (%1)")
+                .arg(text);
+    if (has("channel binding"))
+        return tr("Serwer nie potwierdził swojej tożsamości wiązaniem kanału (SCRAM): to może "
+                  "nie być serwer archiwum firmy. Hasła nie wysłano. (%1)")
+                .arg(text);
+    if (has("SSL"))
         return tr("Serwer archiwum nie zestawił połączenia szyfrowanego (SSL), którego wymagają "
                   "ustawienia: %1")
-                .arg(text.trimmed());
+                .arg(text);
     return tr("Brak połączenia z archiwum %1:%2: %3")
             .arg(m_settings.host)
             .arg(m_settings.port)
-            .arg(text.trimmed());
+            .arg(text);
 }
 
 bool ArchiveSync::openServer(QSqlDatabase &server, Result &result) const
@@ -73,6 +190,15 @@ bool ArchiveSync::openServer(QSqlDatabase &server, Result &result) const
     if (!server.open()) {
         result.message = serverFailure(server.lastError());
         return false;
+    }
+    // No statement waits for ever on a stalled server or on a colleague's lock.
+    for (const char *limit : {"SET statement_timeout = '120s'", "SET lock_timeout = '5s'",
+                              "SET idle_in_transaction_session_timeout = '60s'"}) {
+        QSqlQuery set(server);
+        if (!set.exec(QLatin1String(limit))) {
+            result.message = serverFailure(set.lastError());
+            return false;
+        }
     }
     QSqlQuery version(server);
     if (!version.exec(QStringLiteral("SELECT version FROM archive_schema")) || !version.next()) {
@@ -92,7 +218,7 @@ bool ArchiveSync::openServer(QSqlDatabase &server, Result &result) const
     return true;
 }
 
-ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Progress &progress)
+ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &progress)
 {
     Result result;
     if (!ArchiveSettings::driverAvailable()) {
@@ -100,12 +226,19 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
                             "niedostępne.");
         return result;
     }
-    const auto cancelled = [cancel] { return cancel && cancel->load(); };
+    const auto cancelled = [cancel, &result] {
+        if (!cancel || !cancel->isCancelled())
+            return false;
+        result.status = Status::Cancelled;
+        result.message = tr("Synchronizacja przerwana.");
+        return true;
+    };
     Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
     QSqlDatabase &local = localConnection.db();
     local.setDatabaseName(m_storeFile);
-    // The GUI thread writes the same file; wait for its short transactions instead of failing.
-    local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    // The GUI thread writes the same file in short transactions; wait for them, but not so
+    // long that closing the program would wait on it.
+    local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=4000"));
     if (!local.open()) {
         result.message = tr("Nie można otworzyć lokalnej bazy: %1").arg(local.lastError().text());
         return result;
@@ -119,10 +252,15 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
 
     Connection serverConnection(QStringLiteral("QPSQL"), QStringLiteral("archive-server-"));
     QSqlDatabase &server = serverConnection.db();
+    if (cancelled())
+        return result;
     if (!openServer(server, result))
         return result;
-    const auto lost = [this, &result](const QSqlError &error) {
-        qCDebug(lcArchive) << "archive server:" << error.text();
+    const CancelAttachment attachment(cancel, socketOf(server));
+    const auto lost = [&result, &cancelled](const QSqlError &error) {
+        if (cancelled())
+            return result;
+        qDebug() << "archive server:" << error.text();
         result.message = tr("Połączenie z archiwum zostało przerwane; synchronizacja nie "
                             "dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. "
                             "(%1)")
@@ -132,8 +270,8 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
     };
 
     // Every local record gets its identity first, so that pulling recognises a record this
-    // store already holds under another identity.
-    // The records are signed by the technician named in the settings, else by the one of the
+    // store already holds under another identity. Until the server names the author, a record
+    // is provisionally signed by the technician named in the settings, else by the one of the
     // latest service visit, else by the login.
     QString author = m_settings.technician;
     if (author.isEmpty())
@@ -143,126 +281,270 @@ ArchiveSync::Result ArchiveSync::run(const std::atomic<bool> *cancel, const Prog
     if (!archive.prepareOutgoing(author, nullptr, false))
         return localFailure();
 
-    const qint64 firstSeen = archive.lastSeen();
-    qint64 lastSeen = firstSeen;
-    qint64 newest = lastSeen;
+    // A server restored from a backup, or another server under the same name, does not hold
+    // what this store counted archived: compare, push again what it lacks, and pull from the
+    // start (what is held here is skipped by identity).
+    QString identity;
+    QString epoch;
+    qint64 newest = 0;
     {
-        QSqlQuery top(server);
-        if (!top.exec(QStringLiteral("SELECT coalesce(max(seq), 0) FROM archive_record"))
-            || !top.next())
-            return lost(top.lastError());
-        newest = top.value(0).toLongLong();
+        QSqlQuery about(server);
+        if (!about.exec(QStringLiteral("SELECT CAST(identity AS text), CAST(epoch AS text),"
+                                       " (SELECT coalesce(max(seq), 0) FROM archive_record)"
+                                       " FROM archive_schema"))
+            || !about.next())
+            return lost(about.lastError());
+        identity = about.value(0).toString();
+        epoch = about.value(1).toString();
+        newest = about.value(2).toLongLong();
+    }
+    const QString knownIdentity = archive.state(QStringLiteral("archive_identity"));
+    const bool restored = !knownIdentity.isEmpty()
+            && (knownIdentity != identity
+                || archive.state(QStringLiteral("archive_epoch")) != epoch
+                || newest < archive.state(QStringLiteral("last_seen")).toLongLong());
+    if (restored) {
+        QStringList uuids;
+        QSqlQuery all(server);
+        all.setForwardOnly(true);
+        if (!all.exec(QStringLiteral("SELECT CAST(uuid AS text) FROM archive_record")))
+            return lost(all.lastError());
+        while (all.next())
+            uuids << all.value(0).toString();
+        if (all.lastError().isValid())
+            return lost(all.lastError());
+        if (!archive.reconcile(uuids, &result.again))
+            return localFailure();
+    }
+    if (knownIdentity != identity || restored) {
+        if (!archive.setState(QStringLiteral("archive_identity"), identity)
+            || !archive.setState(QStringLiteral("archive_epoch"), epoch))
+            return localFailure();
+    }
+
+    // Only rows of transactions older than every one still running are pulled: a row of a
+    // transaction that has not committed yet may still appear below the position.
+    LocalArchive::Position position = archive.position();
+    QString horizon;
+    int total = 0;
+    {
+        QSqlQuery snapshot(server);
+        if (!snapshot.exec(QStringLiteral("SELECT CAST(pg_snapshot_xmin(pg_current_snapshot())"
+                                          " AS text)"))
+            || !snapshot.next())
+            return lost(snapshot.lastError());
+        horizon = snapshot.value(0).toString();
+        QSqlQuery count(server);
+        count.prepare(QStringLiteral("SELECT count(*) FROM archive_record WHERE (xid, seq) >"
+                                     " (CAST(? AS xid8), ?) AND xid < CAST(? AS xid8)"));
+        count.addBindValue(QString::number(position.xid));
+        count.addBindValue(position.seq);
+        count.addBindValue(horizon);
+        if (!count.exec() || !count.next())
+            return lost(count.lastError());
+        total = count.value(0).toInt();
     }
     int done = 0;
-    int total = int(qMax<qint64>(0, newest - lastSeen));
     if (progress)
         progress(0, total);
 
     QSqlQuery pull(server);
     pull.setForwardOnly(true);
-    pull.prepare(QStringLiteral("SELECT seq, CAST(uuid AS text), kind, name, author,"
-                                " to_char(created AT TIME ZONE 'UTC',"
+    pull.prepare(QStringLiteral("SELECT seq, CAST(xid AS text), CAST(uuid AS text), kind, name,"
+                                " author, login, to_char(created AT TIME ZONE 'UTC',"
                                 " 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'), CAST(parent AS text), hash,"
-                                " data, withdrawn FROM archive_record WHERE seq > ?"
-                                " ORDER BY seq LIMIT %1")
-                         .arg(PullBatch));
+                                " octet_length(data), withdrawn FROM archive_record WHERE"
+                                " (xid, seq) > (CAST(? AS xid8), ?) AND xid < CAST(? AS xid8)"
+                                " ORDER BY xid, seq LIMIT %1")
+                         .arg(HeaderBatch));
+    QSqlQuery fetch(server);
+    fetch.setForwardOnly(true);
+    fetch.prepare(QStringLiteral("SELECT CAST(uuid AS text), data FROM archive_record"
+                                 " WHERE uuid = ANY (CAST(? AS uuid[]))"));
     for (;;) {
-        if (cancelled()) {
-            result.status = Status::Cancelled;
+        if (cancelled())
             return result;
-        }
-        pull.addBindValue(lastSeen);
+        pull.addBindValue(QString::number(position.xid));
+        pull.addBindValue(position.seq);
+        pull.addBindValue(horizon);
         if (!pull.exec())
             return lost(pull.lastError());
-        QVector<LocalArchive::Incoming> rows;
-        while (pull.next()) {
-            LocalArchive::Incoming row;
-            row.seq = pull.value(0).toLongLong();
-            row.uuid = pull.value(1).toString();
-            row.kind = pull.value(2).toString();
-            row.name = pull.value(3).toString();
-            row.author = pull.value(4).toString();
-            row.created = QDateTime::fromString(pull.value(5).toString(), Qt::ISODate);
-            row.parent = pull.value(6).toString();
-            row.hash = pull.value(7).toString();
-            row.data = pull.value(8).toByteArray();
-            row.withdrawn = pull.value(9).toBool();
-            rows.append(row);
-        }
+        QVector<LocalArchive::Incoming> headers;
+        while (pull.next())
+            headers.append(header(pull));
         if (pull.lastError().isValid())
             return lost(pull.lastError());
-        if (rows.isEmpty())
+        pull.finish();
+        if (headers.isEmpty())
             break;
-        lastSeen = rows.constLast().seq;
-        if (!archive.applyIncoming(rows, lastSeen, &result.pulled))
-            return localFailure();
-        done = int(qMin<qint64>(total, lastSeen - firstSeen));
-        if (progress)
-            progress(done, total);
+        for (int next = 0; next < headers.size();) {
+            if (cancelled())
+                return result;
+            QVector<LocalArchive::Incoming> group;
+            QHash<QString, int> needed;
+            qint64 bytes = 0;
+            while (next < headers.size() && group.size() < GroupRows) {
+                const LocalArchive::Incoming &row = headers.at(next);
+                const bool need = archive.needsData(row);
+                if (need && !needed.isEmpty() && bytes + row.size > GroupBytes)
+                    break;
+                if (need) {
+                    needed.insert(row.uuid, group.size());
+                    bytes += row.size;
+                }
+                group.append(row);
+                ++next;
+            }
+            if (!needed.isEmpty()) {
+                fetch.addBindValue(QLatin1Char('{') + needed.keys().join(QLatin1Char(','))
+                                   + QLatin1Char('}'));
+                if (!fetch.exec())
+                    return lost(fetch.lastError());
+                while (fetch.next()) {
+                    const int at = needed.value(fetch.value(0).toString(), -1);
+                    if (at >= 0)
+                        group[at].data = fetch.value(1).toByteArray();
+                }
+                if (fetch.lastError().isValid())
+                    return lost(fetch.lastError());
+                fetch.finish();
+            }
+            position = {group.constLast().xid, group.constLast().seq};
+            if (!archive.applyIncoming(group, position, &result.pulled))
+                return localFailure();
+            done = qMin(total, done + group.size());
+            if (progress)
+                progress(done, total);
+        }
     }
+    // Everything older than the horizon is in: the next pull starts there.
+    position = {horizon.toLongLong(), 0};
+    if (!archive.applyIncoming({}, position, &result.pulled)
+        || !archive.retryWaiting(&result.pulled))
+        return localFailure();
+    result.refused = archive.refused();
 
     QVector<LocalArchive::Outgoing> outgoing;
     if (!archive.prepareOutgoing(author, &outgoing, true))
         return localFailure();
     total = done + outgoing.size();
     QSqlQuery insert(server);
-    insert.prepare(QStringLiteral("INSERT INTO archive_record (uuid, kind, revisioned, name,"
-                                  " author, created, parent, hash, data) VALUES"
-                                  " (CAST(? AS uuid), ?, ?, ?, ?, CAST(? AS timestamptz),"
-                                  " CAST(? AS uuid), ?, ?) ON CONFLICT DO NOTHING RETURNING seq"));
-    QSqlQuery holder(server);
-    holder.prepare(QStringLiteral("SELECT CAST(uuid AS text) FROM archive_record"
-                                  " WHERE uuid = CAST(? AS uuid)"
-                                  " OR (kind = ? AND unit = '' AND hash = ? AND NOT revisioned)"
-                                  " ORDER BY uuid <> CAST(? AS uuid) LIMIT 1"));
+    insert.prepare(QStringLiteral("SELECT CAST(o_uuid AS text), o_author, o_refusal FROM"
+                                  " archive_insert(CAST(? AS uuid), ?, ?,"
+                                  " CAST(? AS timestamptz), CAST(? AS uuid), ?)"));
+    QVector<LocalArchive::Archived> archived;
+    const auto note = [&archive, &archived] {
+        const bool ok = archived.isEmpty() || archive.markArchived(archived);
+        archived.clear();
+        return ok;
+    };
+    QStringList serverRefusals;
     for (const LocalArchive::Outgoing &record : outgoing) {
-        if (cancelled()) {
-            result.status = Status::Cancelled;
-            return result;
-        }
-        const ArchiveKind *kind = archiveKind(record.kind);
+        if (cancelled())
+            return note() ? result : localFailure();
+        const QByteArray data = archive.outgoingData(record);
+        if (data.isNull())
+            continue; // changed while the sync ran: the next sync sends it
         insert.addBindValue(record.uuid);
         insert.addBindValue(record.kind);
-        insert.addBindValue(kind->revisioned);
         insert.addBindValue(record.name);
-        insert.addBindValue(record.author);
         insert.addBindValue(record.created.toUTC().toString(Qt::ISODate));
         insert.addBindValue(record.parent.isEmpty() ? QVariant(QVariant::String)
                                                     : QVariant(record.parent));
-        insert.addBindValue(record.hash);
-        insert.addBindValue(record.data);
-        if (!insert.exec())
-            return lost(insert.lastError());
-        QString serverUuid = record.uuid;
-        if (!insert.next()) {
-            // Already there: pushed before the mark was written, or the same bytes of the same
-            // unit read by someone else. Either way this record is that one.
-            holder.addBindValue(record.uuid);
-            holder.addBindValue(record.kind);
-            holder.addBindValue(record.hash);
-            holder.addBindValue(record.uuid);
-            if (!holder.exec())
-                return lost(holder.lastError());
-            if (holder.next())
-                serverUuid = holder.value(0).toString();
+        insert.addBindValue(data);
+        if (!insert.exec() || !insert.next()) {
+            const QSqlError error = insert.lastError();
+            return note() ? lost(error) : localFailure();
+        }
+        const QString refusal = insert.value(2).toString();
+        if (!refusal.isEmpty()) {
+            if (refusal == QLatin1String("login not registered")) {
+                result.message = tr("Archiwum nie zna loginu %1 jako technika: administrator "
+                                    "dodaje go poleceniem scripts/archive-server "
+                                    "add-technician. Nic nie wysłano.")
+                                         .arg(m_settings.user);
+                return note() ? result : localFailure();
+            }
+            serverRefusals << QStringLiteral("%1 (%2)").arg(record.name, refusal);
+        } else {
+            archived.append({record, insert.value(0).toString(), insert.value(1).toString(),
+                             m_settings.user});
+            ++result.pushed;
         }
         insert.finish();
-        if (!archive.markArchived(record, serverUuid))
+        if (archived.size() >= MarkBatch && !note())
             return localFailure();
-        ++result.pushed;
         if (progress)
             progress(++done, total);
     }
+    if (!note())
+        return localFailure();
     archive.setLastSync(QDateTime::currentDateTimeUtc());
+    result.waiting = archive.waitingCount();
     result.status = Status::Done;
     result.message = tr("Synchronizacja zakończona: pobrano %1, wysłano %2.")
                              .arg(result.pulled)
                              .arg(result.pushed);
-    if (archive.skipped())
+    if (restored)
         result.message += QLatin1Char(' ')
-                + tr("Pominięto rekordów z archiwum: %1 (brak obiektu lub centrali, do których "
-                     "należą).")
-                          .arg(archive.skipped());
+                + tr("Archiwum na serwerze zostało odtworzone z kopii lub zastąpione: wysłano "
+                     "ponownie %1 rekordów, których w nim brakowało, i pobrano to, czego "
+                     "brakowało tutaj.")
+                          .arg(result.again);
+    if (result.refused)
+        result.message += QLatin1Char(' ')
+                + tr("Odrzucono rekordów z archiwum: %1 (zobacz „Odrzucone z archiwum”).")
+                          .arg(result.refused);
+    if (const int waiting = archive.waitingForOthers())
+        result.message += QLatin1Char(' ')
+                + tr("Rekordy z archiwum czekające na rekord, do którego się odwołują: %1.")
+                          .arg(waiting);
+    if (!serverRefusals.isEmpty())
+        result.message += QLatin1Char(' ')
+                + tr("Archiwum nie przyjęło: %1.").arg(serverRefusals.join(QStringLiteral(", ")));
+    return result;
+}
+
+ArchiveSync::Result ArchiveSync::restore(const QString &uuid)
+{
+    Result result;
+    Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
+    QSqlDatabase &local = localConnection.db();
+    local.setDatabaseName(m_storeFile);
+    local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=4000"));
+    Connection serverConnection(QStringLiteral("QPSQL"), QStringLiteral("archive-server-"));
+    if (!local.open()) {
+        result.message = tr("Nie można otworzyć lokalnej bazy: %1").arg(local.lastError().text());
+        return result;
+    }
+    if (!openServer(serverConnection.db(), result))
+        return result;
+    QSqlQuery query(serverConnection.db());
+    query.prepare(QStringLiteral("SELECT seq, CAST(xid AS text), CAST(uuid AS text), kind, name,"
+                                 " author, login, to_char(created AT TIME ZONE 'UTC',"
+                                 " 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'), CAST(parent AS text), hash,"
+                                 " octet_length(data), withdrawn, data FROM archive_record"
+                                 " WHERE uuid = CAST(? AS uuid) AND octet_length(data) <= ?"));
+    query.addBindValue(uuid);
+    query.addBindValue(LocalArchive::MaxRecordBytes);
+    if (!query.exec()) {
+        result.message = serverFailure(query.lastError());
+        return result;
+    }
+    if (!query.next()) {
+        result.message = tr("Archiwum nie ma tego rekordu.");
+        return result;
+    }
+    LocalArchive::Incoming row = header(query);
+    row.data = query.value(12).toByteArray();
+    LocalArchive archive(local);
+    int restored = 0;
+    if (!archive.restoreDeleted(row, &restored)) {
+        result.message = tr("Nie przywrócono rekordu %1: %2").arg(row.name, archive.lastError());
+        return result;
+    }
+    result.status = Status::Done;
+    result.message = tr("Przywrócono z archiwum: %1.").arg(row.name);
     return result;
 }
 
@@ -282,6 +564,13 @@ ArchiveSync::Result ArchiveSync::withdraw(const QString &uuid)
     if (!query.value(0).toBool()) {
         result.message = tr("Rekord nie został wycofany: wycofać może go tylko jego autor.");
         return result;
+    }
+    // The mark shows here at once; colleagues get it at their next pull.
+    if (!m_storeFile.isEmpty()) {
+        Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
+        localConnection.db().setDatabaseName(m_storeFile);
+        if (localConnection.db().open())
+            LocalArchive(localConnection.db()).setWithdrawn(uuid);
     }
     result.status = Status::Done;
     result.message = tr("Rekord wycofany; pozostaje w archiwum.");

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMetaType>
+#include <QMutex>
 #include <QString>
 
 #include <atomic>
@@ -12,18 +13,35 @@
 class QSqlDatabase;
 class QSqlError;
 
-// One exchange with the company archive: pull what the server numbered after the last pull,
-// then push what this store has not archived. Runs on whichever thread calls run(), over SQL
-// connections of its own (one to the local store file, one to the server), so it may run off
-// the GUI thread. Every step is committed on its own, so a sync that dies anywhere is finished
-// by the next one with nothing lost or doubled.
+// Ends a running sync from another thread. The sync looks at the flag between its steps; a
+// statement that waits on the server (a stalled or unreachable server) is cut off by shutting
+// the connection's socket down, which no server can hold up.
+class ArchiveCancel
+{
+public:
+    void cancel();
+    bool isCancelled() const { return m_cancelled.load(); }
+    // Called by the sync with its server connection's socket while it is open, -1 after.
+    void attach(qintptr socket);
+
+private:
+    QMutex m_mutex;
+    qintptr m_socket = -1;
+    std::atomic<bool> m_cancelled{false};
+};
+
+// One exchange with the company archive: pull what other transactions finished since the last
+// pull, then push what this store has not archived. Runs on whichever thread calls run(), over
+// SQL connections of its own (one to the local store file, one to the server), so it may run
+// off the GUI thread. Every step is committed on its own, so a sync that dies anywhere is
+// finished by the next one with nothing lost or doubled.
 class ArchiveSync
 {
     Q_DECLARE_TR_FUNCTIONS(ArchiveSync)
 
 public:
     // The schema version this program speaks; the server's archive_schema must match it.
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
 
     enum class Status { Done, Cancelled, Failed };
     struct Result
@@ -32,14 +50,19 @@ public:
         QString message;
         int pulled = 0;
         int pushed = 0;
+        int refused = 0;  // pulled records this store would not take
+        int again = 0;    // records pushed again after the server was restored or replaced
+        int waiting = -1; // records still waiting for the archive, -1 when not counted
     };
     using Progress = std::function<void(int done, int total)>;
 
     ArchiveSync(const ArchiveSettings &settings, const QString &storeFile);
 
-    Result run(const std::atomic<bool> *cancel = nullptr, const Progress &progress = {});
+    Result run(ArchiveCancel *cancel = nullptr, const Progress &progress = {});
     // Marks a record this login archived as withdrawn; it stays in the archive.
     Result withdraw(const QString &uuid);
+    // Brings a record deleted in this store back from the archive.
+    Result restore(const QString &uuid);
 
 private:
     bool openServer(QSqlDatabase &server, Result &result) const;

@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -15,12 +17,21 @@ struct ArchiveKind;
 //   while a push is under way, the identity it is being pushed under;
 // - ARCHIWUM_REWIZJE: every archive UUID this store holds, with its local record (a
 //   configuration keeps all its revisions here, which is how a new revision finds its line);
-// - ARCHIWUM_STAN: the last server number pulled and the time of the last sync.
+// - ARCHIWUM_STAN: where the pull stands, which archive it was, and the time of the last sync;
+// - ARCHIWUM_ZMIANY: the local records changed since they were last archived, kept by
+//   triggers, so that a sync and the waiting count cost what changed, not what is stored;
+// - ARCHIWUM_ODRZUCONE: records of the archive this store refused, with the reason, and those
+//   that wait for a record they name;
+// - ARCHIWUM_LOGINY: the server login that archived each record, beside its author's name;
+// - ARCHIWUM_USUNIETE: the names of archived records deleted here, which may be restored.
 // A record counts as archived only once ARCHIWUM_ID carries the UUID the server committed.
 class LocalArchive
 {
 public:
-    // A record on its way to the server.
+    // The largest record the archive takes.
+    static constexpr qint64 MaxRecordBytes = 8 * 1024 * 1024;
+
+    // A record on its way to the server; its bytes are read again when it is sent.
     struct Outgoing
     {
         QString kind;
@@ -31,30 +42,77 @@ public:
         QString author;
         QDateTime created;
         QString hash;
-        QByteArray data;
+        qint64 change = 0; // the change mark it answers, see ARCHIWUM_ZMIANY
     };
-    // A record from the server.
+    // A record the server took: under which identity and author.
+    struct Archived
+    {
+        Outgoing record;
+        QString uuid;
+        QString author;
+        QString login;
+    };
+    // A record from the server. Its data is only fetched when needsData() says so.
     struct Incoming
     {
         qint64 seq = 0;
+        qint64 xid = 0;
         QString uuid;
         QString kind;
         QString name;
         QString author;
+        QString login;
         QDateTime created;
         QString parent;
         QString hash;
-        QByteArray data;
+        qint64 size = 0;
         bool withdrawn = false;
+        QByteArray data;
+    };
+    // Where the pull stands: rows come in (xid, seq) order.
+    struct Position
+    {
+        qint64 xid = 0;
+        qint64 seq = 0;
+    };
+    // A record of the archive this store did not take.
+    struct Rejected
+    {
+        QString uuid;
+        QString kind;
+        QString name;
+        QString author;
+        QString login;
+        QDateTime created;
+        QDateTime at;
+        QString reason; // as the user reads it
+        bool waiting = false;
+    };
+
+    // A record this store holds an archive identity for.
+    struct Held
+    {
+        QString kind;
+        int localId = 0;
+        QString uuid;
+        QString name;
+        QString author;
+        QString login;
+        bool withdrawn = false;
+        bool deletedHere = false; // deleted in this store; the archive still has it
     };
 
     explicit LocalArchive(const QSqlDatabase &db) : m_db(db) {}
 
-    // Part of the store's start-up table creation.
+    // Part of the store's start-up table creation; must follow the record and visit tables.
     static void createTables(const QSqlDatabase &db);
     static QString hashOf(const QByteArray &data);
+    // The reason of a refusal as the user reads it.
+    static QString refusalText(const QString &reason, const QString &detail);
 
-    qint64 lastSeen() const;
+    Position position() const;
+    QString state(const QString &key) const;
+    bool setState(const QString &key, const QString &value);
     QDateTime lastSync() const;
     bool setLastSync(const QDateTime &when);
 
@@ -64,34 +122,79 @@ public:
     // after a pull, which promotes it if the server committed it. False with nothing changed
     // when the store cannot be written.
     bool prepareOutgoing(const QString &author, QVector<Outgoing> *out, bool afterPull);
-    // How many records wait for the archive (read-only).
+    // The bytes of a record prepared for sending; null when it changed since, so that it waits
+    // for the next sync.
+    QByteArray outgoingData(const Outgoing &record) const;
+    // How many records wait for the archive; reads the change marks only.
     int waitingCount() const;
+    // Notes what the server took, in one transaction.
+    bool markArchived(const QVector<Archived> &records);
 
-    bool markArchived(const Outgoing &record, const QString &serverUuid);
-    // Applies one batch of pulled rows and the new last seen number in one transaction;
-    // *received counts the rows that brought this store something new.
-    bool applyIncoming(const QVector<Incoming> &rows, qint64 lastSeq, int *received);
+    // Whether the record's bytes must be fetched: false when it is held, refused before, or of
+    // a kind this program does not know.
+    bool needsData(const Incoming &row) const;
+    // Applies pulled rows and the new position in one transaction; *received counts the rows
+    // that brought this store something new.
+    bool applyIncoming(const QVector<Incoming> &rows, const Position &after, int *received);
+    // Takes the records that waited for one they name, where that one has arrived since.
+    bool retryWaiting(int *received);
 
+    // After the server was restored or replaced: `serverUuids` is every identity it holds.
+    // Records this store counted archived that the server lacks are pushed again, each under
+    // its own identity where it can be, and the pull starts over. *again counts them.
+    bool reconcile(const QStringList &serverUuids, int *again);
+
+    // What an editor remembers of the configuration it opened: the archive revision it was
+    // and a hash of its bytes.
+    struct Opened
+    {
+        QString revision;
+        QString hash;
+    };
+    Opened opened(int configId, const QByteArray &data) const;
+    // Whether the store still holds the bytes that were opened (a sync may have replaced them);
+    // true when the record is gone, whose save fails as it always did.
+    bool stillHolds(int configId, const Opened &opened) const;
+    // Keeps an edit of a configuration that changed under the editor beside it, named as a
+    // conflict, as a revision that continues the one the editor opened; never over the newer
+    // one. The new row, 0 when the store failed.
+    int saveConflict(const Opened &opened, const QString &name, const QString &author,
+                     const QByteArray &data);
+
+    QVector<Rejected> rejected() const;
+    QVector<Held> held() const;
+    bool setWithdrawn(const QString &uuid);
+    // The records of a table that their authors withdrew from the archive.
+    QSet<int> withdrawnIds(const QString &table) const;
+    // Writes a record deleted here back from the archive's copy (checked as any pulled
+    // record); *restored is its new row. False with lastError() set otherwise.
+    bool restoreDeleted(const Incoming &row, int *restored);
     QString uuidOf(const QString &table, int localId) const;
     bool isWithdrawn(const QString &table, int localId) const;
     QString lastError() const { return m_error; }
-    // Records of the archive that this store could not take (see writeRecord).
-    int skipped() const { return m_skipped; }
+    // Records refused in this handle's pulls.
+    int refused() const { return m_refused; }
+    // Records of the archive that wait for one they name.
+    int waitingForOthers() const;
 
 private:
-    QString stateValue(const QString &key) const;
     static QString nameExpr(const ArchiveKind &kind);
     static QString dataExpr(const ArchiveKind &kind);
     // The record's bytes (null when it names a row without an identity yet).
     QByteArray recordData(const ArchiveKind &kind, int localId, const QVariant &column) const;
     QString referenceUuid(const QString &table, int localId) const;
+    int localOf(const QString &table, const QString &uuid) const;
     // Writes pulled bytes into row localId, or a new row when 0; *written is the row, 0 when
-    // the record was left out. False only when the store failed.
-    bool writeRecord(const ArchiveKind &kind, int localId, const QString &name,
-                     const QByteArray &data, int *written);
+    // the record was refused (and kept aside). False only when the store failed.
+    bool writeRecord(const ArchiveKind &kind, int localId, const Incoming &row,
+                     const QString &name, int *written);
     bool applyOne(const Incoming &row, int *received);
+    bool quarantine(const Incoming &row, const QString &reason, const QString &detail,
+                    bool waiting);
+    bool noteHeld(const Incoming &row, const QString &table, int localId, bool wrote);
     bool exec(const QString &sql, const QVariantList &values = {});
+    bool exists(const QString &sql, const QVariantList &values) const;
     QString m_error;
-    int m_skipped = 0;
+    int m_refused = 0;
     QSqlDatabase m_db;
 };

@@ -7,6 +7,8 @@
 #include "store/languagenames.h"
 #include "visits/visitstore.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QIdentityProxyModel>
 #include <QPushButton>
@@ -72,7 +74,7 @@ void AppSettings::loadArchive()
     ui->archivePort->setValue(archive.port);
     ui->archiveDatabase->setText(archive.database);
     ui->archiveUser->setText(archive.user);
-    for (const char *mode : {"prefer", "require", "verify-full"})
+    for (const char *mode : {"verify-full", "require", "prefer"})
         ui->archiveSslMode->addItem(QString::fromLatin1(mode));
     ui->archiveSslMode->setCurrentText(archive.sslMode);
     ui->archiveTechnician->setText(archive.technician);
@@ -80,6 +82,8 @@ void AppSettings::loadArchive()
             tr("Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: "
                "~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo "
                "%APPDATA%\\postgresql\\pgpass.conf w Windows."));
+    showCaFile();
+    connect(ui->archiveCaButton, &QPushButton::clicked, this, &AppSettings::chooseCaFile);
     // Without the driver the archive cannot work at all; say so rather than fail at sync.
     if (ArchiveSettings::driverAvailable())
         ui->archiveDriverNote->hide();
@@ -87,6 +91,31 @@ void AppSettings::loadArchive()
         ui->archiveDriverNote->setText(
                 tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z "
                    "archiwum jest niedostępna."));
+}
+
+void AppSettings::showCaFile()
+{
+    // verify-full checks the server against this file: without it no sync starts.
+    const QString path = QDir::toNativeSeparators(ArchiveSettings::caFilePath());
+    ui->archiveCaNote->setText(
+            tr("Dla verify-full certyfikat CA firmy musi być w %1.").arg(path) + QLatin1Char(' ')
+            + (QFileInfo::exists(ArchiveSettings::caFilePath()) ? tr("Jest.")
+                                                                 : tr("Jeszcze go tam nie ma.")));
+}
+
+void AppSettings::chooseCaFile()
+{
+    const QString file = Dialogs::instance()->getOpenFileName(
+            this, tr("Certyfikat CA firmy"), QDir::homePath(),
+            tr("Certyfikaty (*.crt *.pem *.cer);;Wszystkie pliki (*)"));
+    if (file.isEmpty())
+        return;
+    QString error;
+    if (!ArchiveSettings::installCaFile(file, &error))
+        Dialogs::instance()->warning(this, tr("Certyfikat CA firmy"),
+                                     tr("Nie skopiowano certyfikatu %1: %2")
+                                             .arg(QDir::toNativeSeparators(file), error));
+    showCaFile();
 }
 
 AppSettings::~AppSettings() = default;

@@ -31,6 +31,8 @@ private slots:
 
 private:
     void loadArchive();
+    void showCaFile();
+    void chooseCaFile();
     std::unique_ptr<Ui::AppSettings> ui;
     QSqlQueryModel *m_languages;
 };

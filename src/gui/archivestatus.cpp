@@ -1,5 +1,8 @@
 #include "archivestatus.h"
 
+#include "archiverecordsdialog.h"
+#include "dialogs.h"
+
 #include "archive/archiverunner.h"
 #include "archive/localarchive.h"
 #include "store/dbmanager.h"
@@ -15,6 +18,8 @@ ArchiveStatus::ArchiveStatus(QWidget *parent)
       m_runner(new ArchiveRunner(this)),
       m_syncAction(new QAction(QIcon(QStringLiteral(":/icons/archiwum.png")),
                                tr("Synchronizuj z archiwum"), this)),
+      m_rejectedAction(new QAction(tr("Odrzucone z archiwum…"), this)),
+      m_recordsAction(new QAction(tr("Rekordy w archiwum…"), this)),
       m_state(new QLabel(this)),
       m_progress(new QProgressBar(this)),
       m_cancel(new QToolButton(this))
@@ -36,13 +41,27 @@ ArchiveStatus::ArchiveStatus(QWidget *parent)
     layout->addWidget(m_cancel);
 
     connect(m_syncAction, &QAction::triggered, this, &ArchiveStatus::slotSync);
+    m_rejectedAction->setObjectName(QStringLiteral("actionArchiveRejected"));
+    m_rejectedAction->setStatusTip(tr("Rekordy kolegów, których ta baza nie przyjęła"));
+    m_recordsAction->setObjectName(QStringLiteral("actionArchiveRecords"));
+    m_recordsAction->setStatusTip(tr("Wycofanie własnych rekordów i przywracanie usuniętych"));
+    for (QAction *action : {m_rejectedAction, m_recordsAction}) {
+        connect(action, &QAction::triggered, this, [this, action] {
+            ArchiveRecordsDialog dialog(window());
+            dialog.showPage(action == m_rejectedAction ? ArchiveRecordsDialog::RejectedPage
+                                                       : ArchiveRecordsDialog::RecordsPage);
+            Dialogs::instance()->exec(&dialog);
+            emit synced();
+            refresh();
+        });
+    }
     connect(m_cancel, &QToolButton::clicked, m_runner, &ArchiveRunner::cancel);
     connect(m_runner, &ArchiveRunner::progress, this, [this](int done, int total) {
         m_progress->setRange(0, qMax(total, 1));
         m_progress->setValue(done);
     });
     connect(m_runner, &ArchiveRunner::finished, this,
-            [this](ArchiveSync::Status status, const QString &text) {
+            [this](ArchiveSync::Status status, const QString &text, int waiting) {
                 m_progress->hide();
                 m_cancel->hide();
                 m_syncAction->setEnabled(true);
@@ -51,7 +70,10 @@ ArchiveStatus::ArchiveStatus(QWidget *parent)
                                      : text,
                              10000);
                 emit synced();
-                refresh();
+                if (waiting >= 0)
+                    showState(waiting);
+                else
+                    refresh();
             });
     // Records are added while the technician works; the count of waiting ones follows.
     m_refresh.setInterval(10000);
@@ -89,14 +111,19 @@ void ArchiveStatus::slotSync()
 void ArchiveStatus::refresh()
 {
     // While a sync writes the store, counting would wait on its lock and stall the window;
-    // the count follows when it ends.
+    // the sync reports the count when it ends.
     const QSqlDatabase db = DbManager::instance()->database();
     if (!db.isOpen() || m_runner->isRunning())
         return;
-    const LocalArchive archive(db);
-    const QDateTime last = archive.lastSync();
+    showState(LocalArchive(db).waitingCount());
+}
+
+void ArchiveStatus::showState(int waiting)
+{
+    const QSqlDatabase db = DbManager::instance()->database();
+    const QDateTime last = db.isOpen() ? LocalArchive(db).lastSync() : QDateTime();
     const QString when = last.isValid()
             ? last.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
             : tr("nigdy");
-    m_state->setText(tr("Archiwum: %1, czeka %2").arg(when).arg(archive.waitingCount()));
+    m_state->setText(tr("Archiwum: %1, czeka %2").arg(when).arg(waiting));
 }

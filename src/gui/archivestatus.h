@@ -9,9 +9,11 @@ class QLabel;
 class QProgressBar;
 class QToolButton;
 
-// The company archive in the main window: the "Synchronizuj z archiwum" action, and in the
-// status bar when the last sync ran, how many records wait, and while a sync runs its progress
-// with a cancel button. The sync itself runs on a thread of its own.
+// The company archive in the main window: the "Synchronizuj z archiwum" action, the archive
+// dialog's actions, and in the status bar when the last sync ran, how many records wait, and
+// while a sync runs its progress with a cancel button. The sync itself runs on a thread of its
+// own, which also counts what waits when it ends; between syncs the count is read from the
+// change marks, which costs what changed, not what is stored.
 class ArchiveStatus : public QWidget
 {
     Q_OBJECT
@@ -20,6 +22,9 @@ public:
     ~ArchiveStatus() override;
 
     QAction *syncAction() const { return m_syncAction; }
+    // "Odrzucone z archiwum" and "Rekordy w archiwum": the archive dialog at either page.
+    QAction *rejectedAction() const { return m_rejectedAction; }
+    QAction *recordsAction() const { return m_recordsAction; }
     ArchiveRunner *runner() const { return m_runner; }
 
 public slots:
@@ -32,8 +37,11 @@ signals:
     void message(QString text, int timeMs);
 
 private:
+    void showState(int waiting);
     ArchiveRunner *m_runner;
     QAction *m_syncAction;
+    QAction *m_rejectedAction;
+    QAction *m_recordsAction;
     QLabel *m_state;
     QProgressBar *m_progress;
     QToolButton *m_cancel;

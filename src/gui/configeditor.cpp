@@ -30,9 +30,23 @@ ConfigEditor::ConfigEditor(QWidget *parent) : QFrame(parent), ui(new Ui::ConfigE
     m_fitNameColumn.setSingleShot(true);
     m_fitNameColumn.setInterval(0);
     connect(&m_fitNameColumn, &QTimer::timeout, this, &ConfigEditor::fitNameColumn);
+    connect(ui->reloadButton, &QPushButton::clicked, this, &ConfigEditor::signalReloadRequested);
+    connect(ui->compareStoredButton, &QPushButton::clicked, this,
+            &ConfigEditor::signalCompareStoredRequested);
 }
 
 ConfigEditor::~ConfigEditor() = default;
+
+void ConfigEditor::showStale(const QString &text)
+{
+    ui->staleText->setText(text);
+    ui->staleBanner->show();
+}
+
+void ConfigEditor::hideStale()
+{
+    ui->staleBanner->hide();
+}
 
 bool ConfigEditor::setModel(TreeModel *model)
 {

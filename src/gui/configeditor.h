@@ -41,8 +41,15 @@ public:
     // action that asked must stop: Cancel, or a save that failed.
     bool askToSave(const QString &question);
 
+    // Says that the stored configuration changed under the editor (a sync brought a newer
+    // revision), offering to reload it or to compare with it; hideStale() takes it away.
+    void showStale(const QString &text);
+    void hideStale();
+
 signals:
     void signalSaveConfig(uint id, QString name, QByteArray data);
+    void signalReloadRequested();
+    void signalCompareStoredRequested();
 
 public slots:
     void on_save_clicked();

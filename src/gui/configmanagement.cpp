@@ -3,6 +3,7 @@
 #include "gui/guilog.h"
 #include "ui_configmanagement.h"
 
+#include "archivemarkproxy.h"
 #include "configeditor.h"
 #include "configreviewdialog.h"
 #include "configsender.h"
@@ -18,7 +19,10 @@
 #include "link/linkreply.h"
 #include "link/requesttracker.h"
 #include "link/usbmanager.h"
+#include "archive/archivesettings.h"
+#include "archive/localarchive.h"
 #include "store/dbmanager.h"
+#include "store/wholelist.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -64,9 +68,11 @@ ConfigManagement::ConfigManagement(USBManager *usb, QWidget *parent)
     connect(m_sender, &ConfigSender::finished, this, &ConfigManagement::updateDeviceActions);
 
     model = new QSqlQueryModel(this);
+    m_marks = new ArchiveMarkProxy(QStringLiteral("KONFIGURACJA"), this);
+    m_marks->setSourceModel(model);
     setupModels();
     ui->listaKonfiguracji->setSelectionMode(QAbstractItemView::SingleSelection);
-    ui->listaKonfiguracji->setModel(model);
+    ui->listaKonfiguracji->setModel(m_marks);
     ui->listaKonfiguracji->setModelColumn(0);
 
     connect(ui->listaKonfiguracji, &QListView::clicked, this,
@@ -156,17 +162,18 @@ QString ConfigManagement::generatedName()
 
 void ConfigManagement::setupModels()
 {
-    model->setQuery(QStringLiteral("SELECT nazwa,id from KONFIGURACJA"), store()->database());
-    while (model->canFetchMore())
-        model->fetchMore();
+    loadWholeList(model, QStringLiteral("SELECT nazwa,id from KONFIGURACJA"),
+                  store()->database());
+    if (m_marks)
+        m_marks->reload(store()->database());
     // Keep the list pointing at the configuration the window works on.
     if (currentId == 0 || !ui->listaKonfiguracji->selectionModel())
         return;
     for (int row = 0; row < model->rowCount(); ++row) {
         if (model->index(row, 1).data().toInt() == currentId) {
-            ui->listaKonfiguracji->selectionModel()->select(model->index(row, 0),
+            ui->listaKonfiguracji->selectionModel()->select(m_marks->index(row, 0),
                                                             QItemSelectionModel::ClearAndSelect);
-            ui->listaKonfiguracji->setCurrentIndex(model->index(row, 0));
+            ui->listaKonfiguracji->setCurrentIndex(m_marks->index(row, 0));
             break;
         }
     }
@@ -218,9 +225,15 @@ void ConfigManagement::openEditor(uint id, const QString &name, Konfiguracja *co
 {
     auto *editor = new ConfigEditor;
     connect(editor, &ConfigEditor::signalSaveConfig, this, &ConfigManagement::slotSaveConfig);
+    connect(editor, &ConfigEditor::signalReloadRequested, this,
+            [this, editor] { reloadEditor(editor); });
+    connect(editor, &ConfigEditor::signalCompareStoredRequested, this,
+            [this, editor] { compareWithStored(editor); });
     editor->setModel(new TreeModel(config, editor));
     editor->setProperty("ID", id);
     editor->setProperty("NAME", name);
+    if (id)
+        rememberOpened(editor, int(id));
     QMdiSubWindow *window = ui->mdiArea->addSubWindow(editor);
     window->setOption(QMdiSubWindow::RubberBandMove);
     window->setProperty("ID", id);
@@ -382,7 +395,11 @@ void ConfigManagement::slotSaveConfig(uint id, QString name, QByteArray bytes)
     QMdiSubWindow *tab = findTab("ID", id);
     if (name.isEmpty() && tab)
         name = tab->property("NAME").toString();
-    if (store()->updateConfig(id, name, bytes) == 0) {
+    if (saveFromEditor(editorOf(tab), tab, id, name, bytes)) {
+        // Saved, over the record or beside it.
+    } else if (store()->updateConfig(id, name, bytes) == 0) {
+        if (ConfigEditor *editor = editorOf(tab))
+            rememberOpened(editor, int(id));
         Dialogs::instance()->information(this, tr("Konfiguracja"),
                                          tr("Konfiguracja została zapisana."));
     } else {
@@ -393,6 +410,101 @@ void ConfigManagement::slotSaveConfig(uint id, QString name, QByteArray bytes)
             editor->setUnsavedChanges(true);
     }
     setupModels();
+}
+
+void ConfigManagement::rememberOpened(ConfigEditor *editor, int id)
+{
+    const LocalArchive::Opened opened =
+            LocalArchive(store()->database()).opened(id, store()->readConfig(id));
+    editor->setProperty("OPENED_REVISION", opened.revision);
+    editor->setProperty("OPENED_HASH", opened.hash);
+    editor->hideStale();
+}
+
+bool ConfigManagement::saveFromEditor(ConfigEditor *editor, QMdiSubWindow *tab, uint id,
+                                      const QString &name, const QByteArray &bytes)
+{
+    if (!editor || !tab || editor->property("OPENED_HASH").toString().isEmpty())
+        return false;
+    LocalArchive archive(store()->database());
+    const LocalArchive::Opened opened = {editor->property("OPENED_REVISION").toString(),
+                                         editor->property("OPENED_HASH").toString()};
+    if (archive.stillHolds(int(id), opened))
+        return false;
+    // A sync replaced the record since the editor opened it: writing over it would silently
+    // undo the colleague's change, so the edit becomes a revision of its own beside it.
+    const ArchiveSettings settings = ArchiveSettings::load(store());
+    const QString author = !settings.technician.isEmpty() ? settings.technician
+            : !settings.user.isEmpty()                    ? settings.user
+                                                          : tr("ta stacja");
+    const int conflictId = archive.saveConflict(opened, name, author, bytes);
+    if (!conflictId) {
+        Dialogs::instance()->warning(this, tr("Konfiguracja"),
+                                     tr("Nie udało się zapisać konfiguracji %1.").arg(name));
+        editor->setUnsavedChanges(true);
+        return true;
+    }
+    const QString conflictName = store()->readConfigName(conflictId);
+    for (QObject *holder : {static_cast<QObject *>(editor), static_cast<QObject *>(tab)}) {
+        holder->setProperty("ID", conflictId);
+        holder->setProperty("NAME", conflictName);
+    }
+    tab->setWindowTitle(conflictName);
+    currentId = conflictId;
+    rememberOpened(editor, conflictId);
+    Dialogs::instance()->information(
+            this, tr("Konfiguracja"),
+            tr("Konfiguracja %1 została w międzyczasie zmieniona przez synchronizację z "
+               "archiwum, więc zmian nie zapisano na niej: zapisano je obok jako %2, konflikt do "
+               "rozstrzygnięcia (Porównaj).")
+                    .arg(name, conflictName));
+    return true;
+}
+
+void ConfigManagement::slotArchiveSynced()
+{
+    const LocalArchive archive(store()->database());
+    for (QMdiSubWindow *window : ui->mdiArea->subWindowList()) {
+        ConfigEditor *editor = editorOf(window);
+        if (!editor || editor->property("OPENED_HASH").toString().isEmpty())
+            continue;
+        const LocalArchive::Opened opened = {editor->property("OPENED_REVISION").toString(),
+                                             editor->property("OPENED_HASH").toString()};
+        if (!archive.stillHolds(editor->property("ID").toInt(), opened))
+            editor->showStale(tr("Synchronizacja z archiwum przyniosła nowszą wersję "
+                                 "konfiguracji %1. Edytor pokazuje wersję otwartą wcześniej; "
+                                 "jej zapis trafi obok jako konflikt.")
+                                      .arg(editor->property("NAME").toString()));
+    }
+    setupModels();
+}
+
+void ConfigManagement::reloadEditor(ConfigEditor *editor)
+{
+    const uint id = editor->property("ID").toUInt();
+    const QString name = editor->property("NAME").toString();
+    QMdiSubWindow *tab = findTab("ID", id);
+    if (!tab || !editor->askToSave(tr("Konfiguracja %1 ma niezapisane zmiany. Zapisać je obok "
+                                      "jako konflikt przed wczytaniem nowszej wersji?")
+                                           .arg(name)))
+        return;
+    // Saving made the editor a conflict revision of its own; the record is reopened anyway.
+    editor->setUnsavedChanges(false);
+    tab->close();
+    showConfig(id, name, Konfiguracja::FromDatabase);
+}
+
+void ConfigManagement::compareWithStored(ConfigEditor *editor)
+{
+    QMdiSubWindow *tab = findTab("ID", editor->property("ID"));
+    if (!tab)
+        return;
+    ui->mdiArea->setActiveSubWindow(tab);
+    const QString name = editor->property("NAME").toString();
+    if (std::unique_ptr<Konfiguracja> stored =
+                usableConfig(store()->readConfig(editor->property("ID").toInt()),
+                             Konfiguracja::FromDatabase, name))
+        showComparison(*stored, tr("%1 (wersja z archiwum)").arg(name));
 }
 
 void ConfigManagement::slotAdd()

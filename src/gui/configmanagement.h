@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class ArchiveMarkProxy;
 class ConfigEditor;
 class ConfigSender;
 class QAction;
@@ -84,8 +85,17 @@ public slots:
     void slotCompareStored();
     void slotCompareFile();
     void slotCompareUnit();
+    // After a sync: an editor whose configuration the archive replaced says so.
+    void slotArchiveSynced();
 
 private:
+    // Remembers in the editor which revision and bytes it opened.
+    void rememberOpened(ConfigEditor *editor, int id);
+    // Saves over the record, or beside it as a conflict when a sync replaced it meanwhile.
+    bool saveFromEditor(ConfigEditor *editor, QMdiSubWindow *tab, uint id, const QString &name,
+                        const QByteArray &bytes);
+    void reloadEditor(ConfigEditor *editor);
+    void compareWithStored(ConfigEditor *editor);
     void createActions();
     QAction *makeAction(const char *icon, const QString &text, const QString &tip);
     Konfiguracja *parseImage(const QByteArray &data, int source, bool *ok);
@@ -110,6 +120,8 @@ private:
     std::unique_ptr<Ui::ConfigManagement> ui;
     USBManager *usb = nullptr;
     QSqlQueryModel *model = nullptr;
+    // The list as shown: the model with withdrawn records marked.
+    ArchiveMarkProxy *m_marks = nullptr;
 
     QAction *readAction = nullptr;
     QAction *sendAction = nullptr;

@@ -147,7 +147,7 @@ void MainWindow::createActions()
     // Records pulled from the archive show in the lists at once.
     connect(m_archiveStatus, &ArchiveStatus::synced, this, [this] {
         if (m_configManagement)
-            m_configManagement->setupModels();
+            m_configManagement->slotArchiveSynced();
         for (RecordManagement *records :
              {static_cast<RecordManagement *>(m_eventsManagement),
               static_cast<RecordManagement *>(m_faultsManagement),
@@ -211,6 +211,8 @@ void MainWindow::createMenus()
 
     m_connectionMenu->addSeparator();
     m_connectionMenu->addAction(m_archiveStatus->syncAction());
+    m_connectionMenu->addAction(m_archiveStatus->rejectedAction());
+    m_connectionMenu->addAction(m_archiveStatus->recordsAction());
     menuBar()->addSeparator();
 
     m_helpMenu = menuBar()->addMenu(tr("&Pomoc"));

@@ -1,5 +1,6 @@
 #include "recordmanagement.h"
 
+#include "archivemarkproxy.h"
 #include "dialogs.h"
 #include "export/filenames.h"
 #include "transferprogress.h"
@@ -7,6 +8,7 @@
 #include "link/usbmanager.h"
 #include "reportprinter.h"
 #include "store/dbmanager.h"
+#include "store/wholelist.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -83,7 +85,9 @@ void RecordManagement::setupWindow(const Widgets &widgets, const Texts &texts)
     fitButtonColumn();
 
     model = new QSqlQueryModel(this);
-    widgets.lista->setModel(model);
+    m_marks = new ArchiveMarkProxy(m_records.table, this);
+    m_marks->setSourceModel(model);
+    widgets.lista->setModel(m_marks);
     setupModels();
     widgets.lista->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(widgets.lista, &QListView::clicked, this, &RecordManagement::openListed);
@@ -130,7 +134,10 @@ void RecordManagement::changeEvent(QEvent *event)
 
 void RecordManagement::setupModels()
 {
-    model->setQuery(QStringLiteral("SELECT nazwa,id from ") + m_records.table);
+    loadWholeList(model, QStringLiteral("SELECT nazwa,id from ") + m_records.table,
+                  QSqlDatabase::database());
+    if (m_marks)
+        m_marks->reload(QSqlDatabase::database());
     m_widgets.lista->setModelColumn(0);
 }
 

@@ -16,6 +16,7 @@ class QMdiSubWindow;
 class QPrinter;
 class QSqlQueryModel;
 class QToolButton;
+class ArchiveMarkProxy;
 class DbManager;
 class RequestTracker;
 class TransferProgress;
@@ -117,6 +118,8 @@ protected:
     int currentId = 0;
     USBManager *usb = nullptr;
     QSqlQueryModel *model = nullptr;
+    // The list as shown: the model with withdrawn records marked.
+    ArchiveMarkProxy *m_marks = nullptr;
     QAction *readAction = nullptr;
     QAction *deleteAction = nullptr;
     QAction *pdfAction = nullptr;

@@ -74,8 +74,8 @@ inline constexpr AppSetting appSettings[] = {
     {AppSetting::ArchiveDatabase, 32, "S_ARCHIVE_DATABASE", AppSetting::Text, "ostrel", 0, 0, 0,
      false},
     {AppSetting::ArchiveUser, 33, "S_ARCHIVE_USER", AppSetting::Text, "", 0, 0, 0, false},
-    {AppSetting::ArchiveSslMode, 34, "S_ARCHIVE_SSLMODE", AppSetting::Text, "prefer", 0, 0, 0,
-     false},
+    {AppSetting::ArchiveSslMode, 34, "S_ARCHIVE_SSLMODE", AppSetting::Text, "verify-full", 0, 0,
+     0, false},
     {AppSetting::ArchiveTechnician, 35, "S_ARCHIVE_TECHNICIAN", AppSetting::Text, "", 0, 0, 0,
      false},
 };

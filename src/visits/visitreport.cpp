@@ -1043,6 +1043,7 @@ QByteArray visitsCsv(const VisitStore &store, const QList<int> &visitIds)
 QString fileBaseName(const VisitStore &store, int visitId)
 {
     const Visit visit = store.visit(visitId);
+    // The short id may come from a colleague's store: it is a name, never a path.
     return proposedFileName(QStringLiteral("Protokol_%1-%2_%3")
                                     .arg(visit.reportYear)
                                     .arg(visit.reportSequence)

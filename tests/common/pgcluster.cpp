@@ -64,12 +64,15 @@ PgCluster::~PgCluster()
         QFile::remove(m_passFile);
 }
 
-bool PgCluster::run(const QString &program, const QStringList &arguments, QString *output)
+bool PgCluster::run(const QString &program, const QStringList &arguments, QString *output,
+                    bool server)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    const QString exe = m_bin + '/' + program;
-    if (asRoot())
+    const QString exe = server ? m_bin + '/' + program : program;
+    if (!server)
+        process.start(exe, arguments);
+    else if (asRoot())
         process.start("runuser", QStringList{"-u", "nobody", "--", exe} + arguments);
     else
         process.start(exe, arguments);
@@ -109,6 +112,36 @@ QString PgCluster::setUp()
         return "initdb failed: " + out;
     QFile::remove(pwFile);
 
+    // TLS under a CA of the cluster's own, as a company server has, and a second CA that
+    // signed nothing here: verify-full, the program's default, is what the tests use.
+    const QString tls = root + "/tls";
+    QDir().mkpath(tls);
+    for (const QString &ca : {QString("ca"), QString("foreign-ca")}) {
+        if (!run("openssl",
+                 {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                  "/CN=" + ca, "-keyout", tls + "/" + ca + ".key", "-out", tls + "/" + ca + ".crt"},
+                 &out, false))
+            return "openssl failed: " + out;
+    }
+    QFile san(tls + "/san.ext");
+    if (!san.open(QIODevice::WriteOnly) || san.write("subjectAltName=IP:127.0.0.1\n") < 0)
+        return "cannot write the certificate extensions";
+    san.close();
+    if (!run("openssl",
+             {"req", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1", "-keyout",
+              tls + "/server.key", "-out", tls + "/server.csr"},
+             &out, false)
+        || !run("openssl",
+                {"x509", "-req", "-in", tls + "/server.csr", "-CA", tls + "/ca.crt", "-CAkey",
+                 tls + "/ca.key", "-CAcreateserial", "-days", "2", "-extfile", tls + "/san.ext",
+                 "-out", tls + "/server.crt"},
+                &out, false))
+        return "openssl failed: " + out;
+    QFile::setPermissions(tls + "/server.key", QFile::ReadOwner | QFile::WriteOwner);
+    for (const QString &file : {tls, tls + "/server.key", tls + "/server.crt"})
+        giveToClusterUser(file);
+    qputenv("PGSSLROOTCERT", QFile::encodeName(caFile()));
+
     // The password file lives beside the cluster, owned by us, readable by us only (libpq
     // ignores a password file that others can read).
     m_passFile = QDir::tempPath() + "/ostrel-pgpass-"
@@ -138,6 +171,10 @@ QString PgCluster::setUp()
         error = sql(QString("CREATE ROLE %1 LOGIN PASSWORD '%2' IN ROLE ostrel_technician")
                             .arg(QString::fromLatin1(kLogins[i][0]),
                                  i == 3 ? "its-real-password" : kLogins[i][1]));
+    // The names the archive signs their records with, as the administrator registers them.
+    if (error.isEmpty())
+        error = sql("INSERT INTO archive_technician (login, display_name) VALUES"
+                    " ('tech_a', 'Anna Nowak'), ('tech_b', 'Bartosz Wiśniewski')");
     return error;
 }
 
@@ -147,7 +184,11 @@ bool PgCluster::start()
     for (int attempt = 0; attempt < 5; ++attempt) {
         const int port = m_port ? m_port : 20000 + int(QRandomGenerator::global()->bounded(30000));
         if (run("pg_ctl", {"-D", root + "/data", "-l", root + "/log", "-w", "-o",
-                           QString("-p %1 -h 127.0.0.1 -k %2 -c fsync=off").arg(port).arg(root),
+                           QString("-p %1 -h 127.0.0.1 -k %2 -c fsync=off -c ssl=on"
+                                   " -c ssl_cert_file=%2/tls/server.crt"
+                                   " -c ssl_key_file=%2/tls/server.key")
+                                   .arg(port)
+                                   .arg(root),
                            "start"})) {
             m_port = port;
             return true;
@@ -176,7 +217,7 @@ ArchiveSettings PgCluster::settings(int port, const QString &user)
     s.port = port;
     s.database = "ostrel";
     s.user = user;
-    s.sslMode = "prefer";
+    s.sslMode = "verify-full";
     s.technician = user == "tech_a" ? "Anna Nowak" : "Bartosz Wiśniewski";
     return s;
 }
@@ -206,11 +247,33 @@ QString PgCluster::sql(const QString &statement, const QString &user, const QStr
     return error;
 }
 
+QString PgCluster::admin(const QStringList &arguments, bool *ok) const
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start("bash", QStringList{OSTREL_ARCHIVE_SCRIPT} + arguments
+                          + QStringList{"-h", "127.0.0.1", "-p", QString::number(m_port), "-U",
+                                        kSuper, "-d", "ostrel"});
+    *ok = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+            && process.exitCode() == 0;
+    return QString::fromLocal8Bit(process.readAll());
+}
+
 QVariant PgCluster::value(const QString &statement) const
 {
     QVariant result;
     sql(statement, kSuper, "ostrel", &result);
     return result;
+}
+
+QString PgCluster::caFile() const
+{
+    return m_dir.path() + "/tls/ca.crt";
+}
+
+QString PgCluster::foreignCaFile() const
+{
+    return m_dir.path() + "/tls/foreign-ca.crt";
 }
 
 QString PgCluster::log() const

@@ -10,7 +10,8 @@
 
 // A throwaway PostgreSQL cluster for the archive's tests and benchmark: initdb and pg_ctl in a
 // temporary folder, run as an unprivileged user when we are root (PostgreSQL refuses root),
-// listening on a free port of 127.0.0.1 with password logins only. The passwords live in a
+// listening on a free port of 127.0.0.1 with password logins only, over TLS under a CA of its
+// own. The passwords live in a
 // temporary PGPASSFILE, as they would on a technician's laptop. Stopped on destruction.
 class PgCluster
 {
@@ -35,12 +36,21 @@ public:
     QString sql(const QString &statement, const QString &user = QStringLiteral("ostrel_super"),
                 const QString &database = QStringLiteral("ostrel"),
                 QVariant *firstValue = nullptr) const;
+    // Runs scripts/archive-server with the arguments, as the superuser on database "ostrel";
+    // its output, or an empty string with *ok false when it failed.
+    QString admin(const QStringList &arguments, bool *ok) const;
     // The first value of a superuser query in database "ostrel".
     QVariant value(const QString &statement) const;
     QString log() const;
+    // The CA that signed the server's certificate (PGSSLROOTCERT points at it), and one that
+    // signed nothing the server has.
+    QString caFile() const;
+    QString foreignCaFile() const;
 
 private:
-    bool run(const QString &program, const QStringList &arguments, QString *output = nullptr);
+    // A server program as the cluster's user, or (server false) any program as ourselves.
+    bool run(const QString &program, const QStringList &arguments, QString *output = nullptr,
+             bool server = true);
     QString m_bin;
     QTemporaryDir m_dir;
     int m_port = 0;

@@ -183,6 +183,28 @@ private slots:
         QVERIFY(m_dialogs->shown.isEmpty());
     }
 
+    // A sync replaced the configuration under an open editor: the editor says so, and its save
+    // goes beside the newer revision as a conflict instead of over it.
+    void staleEditorSavesBeside()
+    {
+        const int id = storeDefault("Wspólna");
+        QVERIFY(click("Wspólna"));
+        TreeModel *model = editor()->model();
+        const QModelIndex cell = model->index(1, 1, model->index(0, 0));
+        QVERIFY(model->setData(cell, model->settingForIndex(cell)->getValue() ^ 1));
+        const QByteArray newer = defaultImage() + "kolega";
+        QCOMPARE(store()->updateConfig(uint(id), "Wspólna", newer), 0);
+        m_window->slotArchiveSynced();
+        QVERIFY(editor()->findChild<QFrame *>("staleBanner")->isVisible());
+        editor()->findChild<QPushButton *>("save")->click();
+        QCOMPARE(store()->readConfig(id), newer);
+        QVERIFY2(m_dialogs->lines().value(0).contains("zapisano je obok jako Wspólna (konflikt:"),
+                 qPrintable(m_dialogs->lines().join('\n')));
+        QCOMPARE(count(), 2);
+        QVERIFY(tab()->windowTitle().startsWith("Wspólna (konflikt:"));
+        QVERIFY(!editor()->findChild<QFrame *>("staleBanner")->isVisible());
+    }
+
     // Deleted behind the editor's back, the record takes no update: no success is claimed, and
     // the edits stay marked as unsaved. (A save that is stored: the trust tests.)
     void failedSaveKeepsTheEdits()

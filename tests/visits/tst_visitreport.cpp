@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -141,6 +142,10 @@ void TestVisitReport::initTestCase()
     battery.installed = QDate::currentDate().addYears(-4).addDays(60);
     battery.voltage = 13.2;
     QVERIFY(m_store.saveBattery(battery));
+    // The short id as a colleague's store could carry it.
+    QVERIFY(QSqlQuery(m_db.database())
+                    .exec("UPDATE WIZYTY SET uid = '=1+1/../x' WHERE id = "
+                          + QString::number(m_visit)));
     QVERIFY(m_store.closeVisit(m_visit, Verdict::WorkingWithRemarks, "Wymieniono bezpiecznik",
                                "Wymienić akumulatory", QDate()));
 }
