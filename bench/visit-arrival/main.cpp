@@ -1,14 +1,21 @@
 // The arrival reading of a service visit without the event register (clock, configuration,
 // faults, software versions), from the simulated unit paced at the real 19200 baud 8N1 byte
-// rate, through VisitSession and the shared link, stored in a real SQLite file. The wire time is
-// what every byte of its requests and answers needs at 1920 bytes/s; the figure is the reading's
-// time from the action to the stored records over that wire time.
+// rate, through the whole main window — its tabs, their timers and the link's idle polls
+// included — as the technician's click on "arrival" starts it, stored in a real SQLite file. The
+// wire time is what every byte of its requests and answers needs at 1920 bytes/s; the figure is
+// the reading's time from the click to the stored records over that wire time.
+#include "gui/mainwindow.h"
+#include "gui/startup.h"
+#include "gui/visitsmanagement.h"
+#include "gui/visitwindow.h"
 #include "link/usbmanager.h"
 #include "store/dbmanager.h"
 #include "visits/visitsession.h"
 #include "visits/visitstore.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -35,15 +42,13 @@ void countFrames(QtMsgType, const QMessageLogContext &, const QString &message)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QString preset =
             argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("smoke-vent");
     const QString simPath = argc > 2 ? QString::fromLocal8Bit(argv[2])
                                      : QStringLiteral(OSTREL_SIM_PATH);
     QTemporaryDir dir;
-    DbManager store;
-    if (!dir.isValid() || !store.openDatabase(dir.path()) || store.initTables() != 0
-        || !VisitStore::createTables(store.database())) {
+    if (!dir.isValid() || !openLocalStore(dir.path())) {
         fprintf(stderr, "cannot open a store\n");
         return 1;
     }
@@ -57,14 +62,29 @@ int main(int argc, char *argv[])
     }
     const QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
     qInstallMessageHandler(countFrames);
-    USBManager link;
+    MainWindow window;
+    window.show();
+    USBManager &link = *window.usbManager();
     if (!link.openPort(port)) {
         fprintf(stderr, "cannot open %s\n", qPrintable(port));
         return 1;
     }
-
-    VisitSession session(&link, &store);
-    session.setRecordPrefix(QStringLiteral("bench"));
+    // A visit of its own, open on the visits tab as the technician sees it.
+    VisitsManagement *visits = window.visitsManagement();
+    VisitStore *store = visits->store();
+    Site site;
+    site.name = QStringLiteral("Bench");
+    Unit unit;
+    unit.siteId = store->saveSite(site);
+    unit.label = QStringLiteral("Bench");
+    unit.id = store->saveUnit(unit);
+    Visit visit;
+    visit.unitId = unit.id;
+    visit.started = QDateTime::currentDateTime();
+    visits->openVisit(store->startVisit(visit));
+    window.findChild<QTabWidget *>()->setCurrentWidget(visits);
+    VisitSession &session = *visits->visitWindow()->session();
+    auto *arrival = visits->visitWindow()->findChild<QPushButton *>(QStringLiteral("arrivalButton"));
     QElapsedTimer clock;
     qint64 elapsedNs = 0;
     int result = 0;
@@ -80,12 +100,14 @@ int main(int argc, char *argv[])
     });
     // Starts right after an answer to the idle clock poll, as a technician's click would land on
     // an idle link.
-    QObject::connect(&link, &USBManager::signalReceivedPacket, &app, [&](Device::COMMAND command) {
-        if (command != Device::ClockData || clock.isValid())
+    QObject::connect(&link, &USBManager::signalUnitClock, &app, [&] {
+        if (clock.isValid())
             return;
         clock.start();
         s_counting = true;
-        if (!session.startArrival(false)) {
+        arrival->click();
+        if (!session.isRunning()) {
+            fprintf(stderr, "the arrival reading did not start\n");
             result = 1;
             QCoreApplication::quit();
         }

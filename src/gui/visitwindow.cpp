@@ -17,6 +17,7 @@
 #include "visits/closewarnings.h"
 #include "visits/visitstore.h"
 
+#include <QSqlDatabase>
 #include <QComboBox>
 #include <QDebug>
 #include <QFile>
@@ -694,9 +695,18 @@ void VisitWindow::readingDone(const VisitReading &reading)
             {RecordRole::Software, reading.softwareId},
             {RecordRole::EventLog, reading.eventLogId},
     };
+    // One commit for everything the reading brings to the visit, rather than one per row: the
+    // technician waits for each of them.
+    QSqlDatabase db = m_store->database();
+    const bool batch = db.transaction();
+    const auto failed = [&] {
+        if (batch)
+            db.rollback();
+        storeFailed();
+    };
     for (const auto &link : links) {
         if (link.recordId != 0 && !m_store->linkRecord(id, link.role, link.recordId)) {
-            storeFailed();
+            failed();
             return;
         }
     }
@@ -711,6 +721,10 @@ void VisitWindow::readingDone(const VisitReading &reading)
                                                   [this](const QString &section) {
                                                       return m_store->checkTemplates(section);
                                                   }));
+    }
+    if (batch && !db.commit()) {
+        failed();
+        return;
     }
     reload();
 

@@ -317,7 +317,7 @@ LinkReply *USBManager::request(Device::COMMAND command, const QByteArray &payloa
     }
     // Waiting for the next tick after every answer would add up over a reading of many
     // requests; with nothing on the wire the request may go at once.
-    if (!m_answerTimer.isActive() && queuedCount() == 1)
+    if (!m_answerTimer.isActive())
         write();
     return reply;
 }

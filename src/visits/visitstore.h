@@ -23,6 +23,7 @@ class VisitStore
 public:
     // The store on the given connection (the process-wide default one when not given).
     explicit VisitStore(const QSqlDatabase &db = QSqlDatabase::database());
+    QSqlDatabase database() const { return m_db; }
 
     // Creates the missing tables; older stores gain them. Called at start-up with the
     // described tables.
