@@ -80,13 +80,19 @@ void AppSettings::loadArchive()
             tr("Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: "
                "~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo "
                "%APPDATA%\\postgresql\\pgpass.conf w Windows."));
-    // Without the driver the archive cannot work at all; say so rather than fail at sync.
-    if (ArchiveSettings::driverAvailable())
+    // Without the driver the archive cannot work at all; say so rather than fail at sync,
+    // and offer nothing to fill in.
+    if (ArchiveSettings::driverAvailable()) {
         ui->archiveDriverNote->hide();
-    else
-        ui->archiveDriverNote->setText(
-                tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z "
-                   "archiwum jest niedostępna."));
+        return;
+    }
+    ui->archiveDriverNote->setText(
+            tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z "
+               "archiwum jest niedostępna."));
+    for (QWidget *field : ui->archiveGroup->findChildren<QWidget *>()) {
+        if (field != ui->archiveDriverNote)
+            field->setEnabled(false);
+    }
 }
 
 AppSettings::~AppSettings() = default;

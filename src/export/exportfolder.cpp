@@ -1,0 +1,31 @@
+#include "exportfolder.h"
+
+#include "store/dbmanager.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString ExportFolder::folder(DbManager *store)
+{
+    const QString last = QString::fromUtf8(store->readAppSetting(int(SettingId)));
+    // A folder that is gone (a removed USB stick) proposes Documents instead.
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+QString ExportFolder::proposedPath(DbManager *store, const QString &fileName)
+{
+    return QDir(folder(store)).filePath(fileName);
+}
+
+void ExportFolder::remember(DbManager *store, const QString &filePath)
+{
+    if (filePath.isEmpty())
+        return;
+    store->updateAppSetting(SettingId, QStringLiteral("S_EXPORT_FOLDER"),
+                            QFileInfo(filePath).absolutePath().toUtf8());
+}
