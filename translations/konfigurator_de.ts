@@ -4718,9 +4718,8 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
 %2
 
 Program zostanie zamknięty.</source>
-        <translation>Die Datenbank des Programms im Ordner
+        <translation>Die Datenbank des Programms im folgenden Ordner lässt sich nicht öffnen:
 %1
-lässt sich nicht öffnen.
 
 %2
 

@@ -9,12 +9,33 @@
 #include <QCheckBox>
 #include <QDebug>
 #include <QLayout>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 
 QDateTime wallClock(const QDateTime &local)
 {
     return QDateTime(local.date(), local.time(), Qt::UTC);
+}
+
+// Some styles (Windows' own among them) leave the calendar's drop-down button out of the edit's
+// size hint, and the button then covers the last digit of the seconds: room for the whole
+// text as a combo box with its button needs it.
+void fitCalendarEdit(QDateTimeEdit *edit)
+{
+    QString sample = edit->displayFormat();
+    for (QChar &c : sample) {
+        if (c.isLetter())
+            c = QLatin1Char('0');
+    }
+    const QFontMetrics metrics = edit->fontMetrics();
+    QStyleOptionComboBox option;
+    option.initFrom(edit);
+    option.editable = true;
+    const QSize text(metrics.horizontalAdvance(sample + QLatin1Char(' ')) + 2, metrics.height());
+    edit->setMinimumWidth(
+            edit->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, edit).width());
 }
 
 QString flagText(bool automaticDst)
@@ -34,6 +55,7 @@ TimeManagement::TimeManagement(USBManager *link, QWidget *parent)
     // PC's zone would move a time inside its spring-forward gap (02:30 on a DST night).
     ui->dateReadTimeEdit->setTimeSpec(Qt::UTC);
     ui->dateSetTimeEdit->setTimeSpec(Qt::UTC);
+    fitCalendarEdit(ui->dateSetTimeEdit);
     // Shown when the unit reports a date that does not exist, rather than keeping the
     // previous value beside a fresh arrival time.
     ui->dateReadTimeEdit->setMinimumDateTime(
