@@ -1,4 +1,5 @@
 #include "archive/archivesettings.h"
+#include "export/exportfolder.h"
 #include "fakedialogs.h"
 #include "gui/appsettings.h"
 #include "gui/archivestatus.h"
@@ -116,6 +117,34 @@ private slots:
         QCOMPARE(storeFolder({"ostrel-konfigurator"}), QStringLiteral("./"));
         QCOMPARE(storeFolder({userFolderArgument()}), QStringLiteral("./"));
         QDir(expected).removeRecursively();
+    }
+    // Save dialogs start in Documents, not in the program's hidden or DLL folder; then in the
+    // folder used last while it exists.
+    void exportFolder_data()
+    {
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<bool>("proposed");
+        QTest::newRow("nothing remembered") << "" << false;
+        QTest::newRow("the last folder") << "Eksport ąę" << true;
+        QTest::newRow("the last folder is gone") << "brak" << false;
+    }
+    void exportFolder()
+    {
+        QFETCH(QString, remembered);
+        QFETCH(bool, proposed);
+        QTemporaryDir dir;
+        QVERIFY(openLocalStore(dir.path()));
+        DbManager *store = DbManager::instance();
+        const QString last = dir.filePath(remembered);
+        if (proposed)
+            QVERIFY(QDir().mkdir(last));
+        if (!remembered.isEmpty())
+            ExportFolder::remember(store, last + QStringLiteral("/raport.pdf"));
+        QCOMPARE(ExportFolder::proposedPath(store, QStringLiteral("raport.pdf")),
+                 (proposed ? last
+                           : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                         + QStringLiteral("/raport.pdf"));
+        store->close();
     }
     // Every image in the bundle loads, at the size its users expect.
     void images()
