@@ -71,7 +71,7 @@ void TestArchivePeer::initTestCase()
         QVERIFY(QDir().mkpath(QFileInfo(LibpqFiles::passwordFile()).path()));
         QVERIFY(QFile::copy(pass, LibpqFiles::passwordFile()));
         QVERIFY(QFile::copy(ca, LibpqFiles::rootCertificate()));
-        m_placed = {LibpqFiles::passwordFile(), LibpqFiles::rootCertificate()};
+        m_placed << LibpqFiles::passwordFile() << LibpqFiles::rootCertificate();
         QVERIFY(LibpqFiles::passwordFile().endsWith(QLatin1String("/postgresql/pgpass.conf")));
         return;
     }
