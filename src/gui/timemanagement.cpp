@@ -9,8 +9,7 @@
 #include <QCheckBox>
 #include <QDebug>
 #include <QLayout>
-#include <QStyle>
-#include <QStyleOptionComboBox>
+#include <QLineEdit>
 
 namespace {
 
@@ -19,23 +18,30 @@ QDateTime wallClock(const QDateTime &local)
     return QDateTime(local.date(), local.time(), Qt::UTC);
 }
 
-// Some styles (Windows' own among them) leave the calendar's drop-down button out of the edit's
-// size hint, and the button then covers the last digit of the seconds: room for the whole
-// text as a combo box with its button needs it.
-void fitCalendarEdit(QDateTimeEdit *edit)
+// Some styles (Windows' own among them) give a date edit less room than its text needs: the
+// calendar's button then covers the last digit of the seconds. Once laid out, the edit grows by
+// what its text field lacks for the widest digits.
+void fitToText(QDateTimeEdit *edit)
 {
-    QString sample = edit->displayFormat();
-    for (QChar &c : sample) {
-        if (c.isLetter())
-            c = QLatin1Char('0');
+    const auto *field = edit->findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!field)
+        return;
+    const QFontMetrics metrics = field->fontMetrics();
+    QChar widest = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
     }
-    const QFontMetrics metrics = edit->fontMetrics();
-    QStyleOptionComboBox option;
-    option.initFrom(edit);
-    option.editable = true;
-    const QSize text(metrics.horizontalAdvance(sample + QLatin1Char(' ')) + 2, metrics.height());
-    edit->setMinimumWidth(
-            edit->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, edit).width());
+    QString sample = field->text();
+    for (QChar &c : sample) {
+        if (c.isDigit())
+            c = widest;
+    }
+    // A line edit keeps 2 px beside its text on each side, and the cursor takes one more.
+    const int missing =
+            metrics.horizontalAdvance(sample) + 5 - field->contentsRect().width();
+    if (missing > 0)
+        edit->setMinimumWidth(edit->width() + missing);
 }
 
 QString flagText(bool automaticDst)
@@ -55,7 +61,6 @@ TimeManagement::TimeManagement(USBManager *link, QWidget *parent)
     // PC's zone would move a time inside its spring-forward gap (02:30 on a DST night).
     ui->dateReadTimeEdit->setTimeSpec(Qt::UTC);
     ui->dateSetTimeEdit->setTimeSpec(Qt::UTC);
-    fitCalendarEdit(ui->dateSetTimeEdit);
     // Shown when the unit reports a date that does not exist, rather than keeping the
     // previous value beside a fresh arrival time.
     ui->dateReadTimeEdit->setMinimumDateTime(
@@ -119,6 +124,8 @@ void TimeManagement::showEvent(QShowEvent *event)
     m_setTimeEdited = false;
     followComputerTime();
     QFrame::showEvent(event);
+    for (QDateTimeEdit *edit : findChildren<QDateTimeEdit *>())
+        fitToText(edit);
 }
 
 void TimeManagement::slotReceivedPacket(Device::COMMAND command, QByteArray packet)
