@@ -67,10 +67,30 @@ if(WIN32)
         install(FILES ${OSTREL_QT_PLUGINS}/${plugin}.dll
                 DESTINATION ${CMAKE_INSTALL_BINDIR}/${plugin_dir})
     endforeach()
-    # The archive's PostgreSQL driver, when the cross Qt has one (it needs libpq beside it).
-    file(GLOB OSTREL_QT_PSQL ${OSTREL_QT_PLUGINS}/sqldrivers/qsqlpsql.dll)
-    if(OSTREL_QT_PSQL)
-        install(FILES ${OSTREL_QT_PSQL} DESTINATION ${CMAKE_INSTALL_BINDIR}/sqldrivers)
+    # The archive's PostgreSQL driver with libpq and OpenSSL, built by scripts/windows into a
+    # prefix of their own. They are also copied beside the built program, so that the build
+    # folder runs (and its tests sync) as the installed program does.
+    set(OSTREL_PSQL_PREFIX "${OSTREL_PSQL_PREFIX}" CACHE PATH
+        "OpenSSL, libpq and the QPSQL plug-in built for MinGW-w64")
+    if(OSTREL_PSQL_PREFIX)
+        set(OSTREL_PSQL_DLLS ${OSTREL_PSQL_PREFIX}/bin/libpq.dll
+            ${OSTREL_PSQL_PREFIX}/bin/libssl-3-x64.dll
+            ${OSTREL_PSQL_PREFIX}/bin/libcrypto-3-x64.dll)
+        set(OSTREL_PSQL_PLUGIN ${OSTREL_PSQL_PREFIX}/plugins/sqldrivers/qsqlpsql.dll)
+        foreach(file ${OSTREL_PSQL_DLLS} ${OSTREL_PSQL_PLUGIN})
+            if(NOT EXISTS ${file})
+                message(FATAL_ERROR "OSTREL_PSQL_PREFIX has no ${file}")
+            endif()
+        endforeach()
+        install(FILES ${OSTREL_PSQL_DLLS} DESTINATION ${CMAKE_INSTALL_BINDIR})
+        install(FILES ${OSTREL_PSQL_PLUGIN} DESTINATION ${CMAKE_INSTALL_BINDIR}/sqldrivers)
+        add_custom_target(psql_driver ALL
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/sqldrivers
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${OSTREL_PSQL_DLLS}
+                    ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
+            COMMAND ${CMAKE_COMMAND} -E copy_if_different ${OSTREL_PSQL_PLUGIN}
+                    ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/sqldrivers
+            VERBATIM)
     endif()
 
     # The compiler's runtime, stripped of its debug information.
@@ -92,6 +112,43 @@ if(WIN32)
     endforeach()
     add_custom_target(mingw_runtime ALL DEPENDS ${OSTREL_RUNTIME_DLLS})
     install(FILES ${OSTREL_RUNTIME_DLLS} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+if(WIN32)
+    # The licence texts: ours, and those of the libraries that ship beside the program (Qt is
+    # under the LGPL 3, which builds on the GPL 3). The installer's licence page shows them all
+    # in one file; the folder keeps each on its own.
+    set(OSTREL_LICENCES
+        "Konfigurator Ostrel" ${PROJECT_SOURCE_DIR}/resources/licences/konfigurator-ostrel.txt
+        "Qt: GNU Lesser General Public License 3" /usr/share/common-licenses/LGPL-3
+        "Qt: GNU General Public License 3" /usr/share/common-licenses/GPL-3)
+    if(OSTREL_PSQL_PREFIX)
+        list(APPEND OSTREL_LICENCES
+            "OpenSSL: Apache License 2.0" ${OSTREL_PSQL_PREFIX}/licenses/OpenSSL.txt
+            "libpq: PostgreSQL Licence" ${OSTREL_PSQL_PREFIX}/licenses/PostgreSQL.txt)
+    endif()
+    set(OSTREL_LICENCE_FILE ${CMAKE_BINARY_DIR}/install/licences.txt)
+    # A byte-order mark, so that the installer reads the Polish letters as UTF-8.
+    string(ASCII 239 187 191 OSTREL_LICENCE_TEXT)
+    list(LENGTH OSTREL_LICENCES licence_items)
+    math(EXPR licence_last "${licence_items} - 1")
+    foreach(index RANGE 0 ${licence_last} 2)
+        math(EXPR file_index "${index} + 1")
+        list(GET OSTREL_LICENCES ${index} licence_title)
+        list(GET OSTREL_LICENCES ${file_index} licence_source)
+        if(NOT EXISTS ${licence_source})
+            message(FATAL_ERROR "Licence text missing: ${licence_source}")
+        endif()
+        file(READ ${licence_source} licence_body)
+        string(APPEND OSTREL_LICENCE_TEXT
+            "==== ${licence_title} ====\n\n${licence_body}\n\n")
+        string(REGEX REPLACE "[^A-Za-z0-9]+" "-" licence_name "${licence_title}")
+        configure_file(${licence_source} ${CMAKE_BINARY_DIR}/install/licenses/${licence_name}.txt
+                       COPYONLY)
+    endforeach()
+    file(WRITE ${OSTREL_LICENCE_FILE} "${OSTREL_LICENCE_TEXT}")
+    install(DIRECTORY ${CMAKE_BINARY_DIR}/install/licenses/ DESTINATION licenses)
+    set(CPACK_RESOURCE_FILE_LICENSE ${OSTREL_LICENCE_FILE})
 endif()
 
 set(CPACK_PACKAGE_NAME ostrel-konfigurator)
@@ -120,6 +177,8 @@ if(WIN32)
     # the user's application data, never under Program Files.
     # $LOCALAPPDATA is the installing user's (SetShellVarContext current), not the all-users
     # ProgramData that an installation for everyone would otherwise give.
+    # The entry passes --user-folder: the program then finds the data folder of whoever starts
+    # it, as an entry for all users must (its "Start in" is only the installing user's).
     set(CPACK_NSIS_CREATE_ICONS_EXTRA "
         SetShellVarContext current
         CreateDirectory '$LOCALAPPDATA\\\\Ostrel Konfigurator'
@@ -127,9 +186,36 @@ if(WIN32)
         StrCmp $SV_ALLUSERS 'AllUsers' 0 +2
         SetShellVarContext all
         CreateShortCut '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Konfigurator Ostrel.lnk' \
-            '$INSTDIR\\\\bin\\\\ostrel-konfigurator.exe'")
-    set(CPACK_NSIS_DELETE_ICONS_EXTRA
-        "Delete '$SMPROGRAMS\\\\$START_MENU\\\\Konfigurator Ostrel.lnk'")
+            '$INSTDIR\\\\bin\\\\ostrel-konfigurator.exe' '--user-folder'")
+    # CPack names the uninstaller's entry in English; it gets its Polish name once made.
+    set(OSTREL_NSIS_UNINSTALL_LINK "Odinstaluj Konfigurator Ostrel.lnk")
+    set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
+        Delete '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\${OSTREL_NSIS_UNINSTALL_LINK}'
+        Rename '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Uninstall.lnk' \
+            '$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\${OSTREL_NSIS_UNINSTALL_LINK}'")
+    set(CPACK_NSIS_DELETE_ICONS_EXTRA "
+        Delete '$SMPROGRAMS\\\\$START_MENU\\\\Konfigurator Ostrel.lnk'
+        Delete '$SMPROGRAMS\\\\$START_MENU\\\\${OSTREL_NSIS_UNINSTALL_LINK}'")
+    # Files of a running program cannot be replaced or removed: an uninstall would leave half
+    # the folder and no uninstaller. Windows refuses to open a running program's file for
+    # writing, which tells that it runs; the user is asked to close it first.
+    set(OSTREL_NSIS_RUNNING "Konfigurator Ostrel jest uruchomiony. Zamknij program i wybierz")
+    string(APPEND OSTREL_NSIS_RUNNING " Ponów.$\\\\n$\\\\nKonfigurator Ostrel is running. Close it")
+    string(APPEND OSTREL_NSIS_RUNNING " and choose Retry.")
+    set(OSTREL_NSIS_WAIT_FOR_CLOSE "
+        ostrel_running_check:
+        ClearErrors
+        IfFileExists '$INSTDIR\\\\bin\\\\ostrel-konfigurator.exe' 0 ostrel_not_running
+        FileOpen $0 '$INSTDIR\\\\bin\\\\ostrel-konfigurator.exe' a
+        IfErrors 0 ostrel_close_file
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION '${OSTREL_NSIS_RUNNING}' \
+            /SD IDCANCEL IDRETRY ostrel_running_check
+        Abort
+        ostrel_close_file:
+        FileClose $0
+        ostrel_not_running:")
+    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "${OSTREL_NSIS_WAIT_FOR_CLOSE}")
+    set(CPACK_NSIS_EXTRA_PREINSTALL_COMMANDS "${OSTREL_NSIS_WAIT_FOR_CLOSE}")
 else()
     set(CPACK_GENERATOR DEB)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

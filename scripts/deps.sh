@@ -9,7 +9,7 @@ OSTREL_SANITIZER_PACKAGES="clang libclang-rt-14-dev"
 # The Windows release (scripts/windows): the MinGW-w64 cross compilers, Debian's sources of
 # qtbase and sqlite3 (dpkg-dev, tcl), Wine for the tests and NSIS for the installer.
 OSTREL_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64 wine wine64 nsis tcl dpkg-dev \
-xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core sqlite3"
+xvfb xauth x11-utils xdotool imagemagick poppler-utils fonts-dejavu-core sqlite3"
 
 # Extra arguments are further package lists to install, e.g. "$OSTREL_SANITIZER_PACKAGES".
 ostrel_install_deps() {

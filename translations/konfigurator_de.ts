@@ -299,6 +299,10 @@
         <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
         <translation>Eigene Datensätze zurückziehen und gelöschte wiederherstellen</translation>
     </message>
+    <message>
+        <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
+        <translation>Archiv nicht verfügbar: PostgreSQL-Treiber fehlt</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSync</name>
@@ -2651,7 +2655,7 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>Usunięcie rejestru zdarzeń</source>
-        <translation>Ereignisspeicher gelöscht</translation>
+        <translation>Ereignisspeicher löschen</translation>
     </message>
     <message>
         <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
@@ -2813,7 +2817,7 @@ Soll sie wirklich an das Gerät gesendet werden?</translation>
     </message>
     <message>
         <source>Usunięcie uszkodzeń</source>
-        <translation>Störungen gelöscht</translation>
+        <translation>Störungen löschen</translation>
     </message>
     <message>
         <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
@@ -5351,7 +5355,7 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
     </message>
     <message>
         <source>Usunięcie wersji oprogramowania</source>
-        <translation>Softwareversionen gelöscht</translation>
+        <translation>Softwareversionen löschen</translation>
     </message>
     <message>
         <source>Usunięcie wersji o nazwie: %1</source>
@@ -5393,6 +5397,47 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
     <message>
         <source>Czy usunąć wersje oprogramowania %1?</source>
         <translation>Softwareversionen %1 löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Folder nie istnieje i nie można go utworzyć.</source>
+        <translation>Der Ordner existiert nicht und kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>W miejscu pliku %1 jest folder.</source>
+        <translation>An der Stelle der Datei %1 liegt ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Brak prawa zapisu w tym folderze. Folder programu (na przykład w Program Files) nie nadaje się na dane: uruchom program ze skrótu w menu Start albo z folderu, w którym można zapisywać.</source>
+        <translation>Keine Schreibberechtigung in diesem Ordner. Der Programmordner (zum Beispiel unter Program Files) eignet sich nicht für Daten: Starten Sie das Programm über die Verknüpfung im Startmenü oder aus einem Ordner, in dem Sie schreiben dürfen.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony albo nie jest bazą danych programu.</source>
+        <translation>Die Datei %1 ist beschädigt oder keine Datenbank des Programms.</translation>
+    </message>
+    <message>
+        <source>Nie udało się utworzyć pliku %1. %2</source>
+        <translation>Die Datei %1 konnte nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Ostrel-Konfigurator</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć bazy danych programu w folderze:
+%1
+
+%2
+
+Program zostanie zamknięty.</source>
+        <translation>Die Datenbank des Programms im folgenden Ordner lässt sich nicht öffnen:
+%1
+
+%2
+
+Das Programm wird beendet.</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,10 @@
         <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
         <translation>Withdrawing one&apos;s own records and restoring deleted ones</translation>
     </message>
+    <message>
+        <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
+        <translation>Archive unavailable: no PostgreSQL driver</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSync</name>
@@ -2651,7 +2655,7 @@ Send it to the unit anyway?</translation>
     </message>
     <message>
         <source>Usunięcie rejestru zdarzeń</source>
-        <translation>Event log deleted</translation>
+        <translation>Delete event log</translation>
     </message>
     <message>
         <source>Usunięcie rejestru zdarzeń o nazwie: %1</source>
@@ -2813,7 +2817,7 @@ Send it to the unit anyway?</translation>
     </message>
     <message>
         <source>Usunięcie uszkodzeń</source>
-        <translation>Faults deleted</translation>
+        <translation>Delete faults</translation>
     </message>
     <message>
         <source>Usunięcie listy uszkodzeń o nazwie: %1</source>
@@ -5351,7 +5355,7 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
     </message>
     <message>
         <source>Usunięcie wersji oprogramowania</source>
-        <translation>Software versions deleted</translation>
+        <translation>Delete software versions</translation>
     </message>
     <message>
         <source>Usunięcie wersji o nazwie: %1</source>
@@ -5393,6 +5397,47 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
     <message>
         <source>Czy usunąć wersje oprogramowania %1?</source>
         <translation>Delete software versions %1?</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Folder nie istnieje i nie można go utworzyć.</source>
+        <translation>The folder does not exist and cannot be created.</translation>
+    </message>
+    <message>
+        <source>W miejscu pliku %1 jest folder.</source>
+        <translation>There is a folder where the file %1 should be.</translation>
+    </message>
+    <message>
+        <source>Brak prawa zapisu w tym folderze. Folder programu (na przykład w Program Files) nie nadaje się na dane: uruchom program ze skrótu w menu Start albo z folderu, w którym można zapisywać.</source>
+        <translation>No permission to write in this folder. The program&apos;s folder (for example under Program Files) is no place for data: start the program from its Start-menu shortcut or from a folder you can write to.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony albo nie jest bazą danych programu.</source>
+        <translation>The file %1 is damaged or is not the program&apos;s database.</translation>
+    </message>
+    <message>
+        <source>Nie udało się utworzyć pliku %1. %2</source>
+        <translation>Could not create the file %1. %2</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Ostrel Configurator</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć bazy danych programu w folderze:
+%1
+
+%2
+
+Program zostanie zamknięty.</source>
+        <translation>Cannot open the program&apos;s database in the folder:
+%1
+
+%2
+
+The program will close.</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,10 @@
         <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
         <translation>Wycofanie własnych rekordów i przywracanie usuniętych</translation>
     </message>
+    <message>
+        <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
+        <translation>Archiwum niedostępne: brak sterownika PostgreSQL</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSync</name>
@@ -5393,6 +5397,47 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Czy usunąć wersje oprogramowania %1?</source>
         <translation>Czy usunąć wersje oprogramowania %1?</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Folder nie istnieje i nie można go utworzyć.</source>
+        <translation>Folder nie istnieje i nie można go utworzyć.</translation>
+    </message>
+    <message>
+        <source>W miejscu pliku %1 jest folder.</source>
+        <translation>W miejscu pliku %1 jest folder.</translation>
+    </message>
+    <message>
+        <source>Brak prawa zapisu w tym folderze. Folder programu (na przykład w Program Files) nie nadaje się na dane: uruchom program ze skrótu w menu Start albo z folderu, w którym można zapisywać.</source>
+        <translation>Brak prawa zapisu w tym folderze. Folder programu (na przykład w Program Files) nie nadaje się na dane: uruchom program ze skrótu w menu Start albo z folderu, w którym można zapisywać.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony albo nie jest bazą danych programu.</source>
+        <translation>Plik %1 jest uszkodzony albo nie jest bazą danych programu.</translation>
+    </message>
+    <message>
+        <source>Nie udało się utworzyć pliku %1. %2</source>
+        <translation>Nie udało się utworzyć pliku %1. %2</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Konfigurator Ostrel</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć bazy danych programu w folderze:
+%1
+
+%2
+
+Program zostanie zamknięty.</source>
+        <translation>Nie można otworzyć bazy danych programu w folderze:
+%1
+
+%2
+
+Program zostanie zamknięty.</translation>
     </message>
 </context>
 <context>

@@ -299,6 +299,10 @@
         <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
         <translation>Отзыв своих записей и восстановление удалённых</translation>
     </message>
+    <message>
+        <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
+        <translation>Архив недоступен: нет драйвера PostgreSQL</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSync</name>
@@ -5393,6 +5397,47 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Czy usunąć wersje oprogramowania %1?</source>
         <translation>Удалить версии ПО %1?</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Folder nie istnieje i nie można go utworzyć.</source>
+        <translation>Папка не существует, и создать её не удаётся.</translation>
+    </message>
+    <message>
+        <source>W miejscu pliku %1 jest folder.</source>
+        <translation>На месте файла %1 находится папка.</translation>
+    </message>
+    <message>
+        <source>Brak prawa zapisu w tym folderze. Folder programu (na przykład w Program Files) nie nadaje się na dane: uruchom program ze skrótu w menu Start albo z folderu, w którym można zapisywać.</source>
+        <translation>Нет права записи в эту папку. Папка программы (например, в Program Files) не подходит для данных: запустите программу ярлыком из меню «Пуск» или из папки, в которую можно записывать.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony albo nie jest bazą danych programu.</source>
+        <translation>Файл %1 повреждён или не является базой данных программы.</translation>
+    </message>
+    <message>
+        <source>Nie udało się utworzyć pliku %1. %2</source>
+        <translation>Не удалось создать файл %1. %2</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Конфигуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć bazy danych programu w folderze:
+%1
+
+%2
+
+Program zostanie zamknięty.</source>
+        <translation>Не удаётся открыть базу данных программы в папке:
+%1
+
+%2
+
+Программа будет закрыта.</translation>
     </message>
 </context>
 <context>

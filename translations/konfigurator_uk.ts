@@ -299,6 +299,10 @@
         <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
         <translation>Відкликання власних записів і відновлення видалених</translation>
     </message>
+    <message>
+        <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
+        <translation>Архів недоступний: немає драйвера PostgreSQL</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSync</name>
@@ -5393,6 +5397,47 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Czy usunąć wersje oprogramowania %1?</source>
         <translation>Видалити версії ПЗ %1?</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Folder nie istnieje i nie można go utworzyć.</source>
+        <translation>Папка не існує, і створити її не вдається.</translation>
+    </message>
+    <message>
+        <source>W miejscu pliku %1 jest folder.</source>
+        <translation>На місці файлу %1 знаходиться папка.</translation>
+    </message>
+    <message>
+        <source>Brak prawa zapisu w tym folderze. Folder programu (na przykład w Program Files) nie nadaje się na dane: uruchom program ze skrótu w menu Start albo z folderu, w którym można zapisywać.</source>
+        <translation>Немає права запису в цю папку. Папка програми (наприклад, у Program Files) не підходить для даних: запустіть програму ярликом із меню «Пуск» або з папки, до якої можна записувати.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony albo nie jest bazą danych programu.</source>
+        <translation>Файл %1 пошкоджений або не є базою даних програми.</translation>
+    </message>
+    <message>
+        <source>Nie udało się utworzyć pliku %1. %2</source>
+        <translation>Не вдалося створити файл %1. %2</translation>
+    </message>
+    <message>
+        <source>Konfigurator Ostrel</source>
+        <translation>Конфігуратор Ostrel</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć bazy danych programu w folderze:
+%1
+
+%2
+
+Program zostanie zamknięty.</source>
+        <translation>Не вдається відкрити базу даних програми в папці:
+%1
+
+%2
+
+Програму буде закрито.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "archive/archivesettings.h"
 
+#include "archive/libpqfiles.h"
+
 #include "store/dbmanager.h"
 
 #include <QCoreApplication>
@@ -64,13 +66,8 @@ QString ArchiveSettings::connectOptions() const
 
 QString ArchiveSettings::caFilePath()
 {
-    // Where libpq looks for the root certificate when no other file is named.
-#ifdef Q_OS_WIN
-    return QDir::fromNativeSeparators(QString::fromLocal8Bit(qgetenv("APPDATA")))
-            + QStringLiteral("/postgresql/root.crt");
-#else
-    return QDir::homePath() + QStringLiteral("/.postgresql/root.crt");
-#endif
+    // Where libpq looks for the root certificate: the one place the dialog copies a chosen one.
+    return LibpqFiles::rootCertificate();
 }
 
 bool ArchiveSettings::installCaFile(const QString &source, QString *error)

@@ -84,13 +84,19 @@ void AppSettings::loadArchive()
                "%APPDATA%\\postgresql\\pgpass.conf w Windows."));
     showCaFile();
     connect(ui->archiveCaButton, &QPushButton::clicked, this, &AppSettings::chooseCaFile);
-    // Without the driver the archive cannot work at all; say so rather than fail at sync.
-    if (ArchiveSettings::driverAvailable())
+    // Without the driver the archive cannot work at all; say so rather than fail at sync,
+    // and offer nothing to fill in.
+    if (ArchiveSettings::driverAvailable()) {
         ui->archiveDriverNote->hide();
-    else
-        ui->archiveDriverNote->setText(
-                tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z "
-                   "archiwum jest niedostępna."));
+        return;
+    }
+    ui->archiveDriverNote->setText(
+            tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: synchronizacja z "
+               "archiwum jest niedostępna."));
+    for (QWidget *field : ui->archiveGroup->findChildren<QWidget *>()) {
+        if (field != ui->archiveDriverNote)
+            field->setEnabled(false);
+    }
 }
 
 void AppSettings::showCaFile()

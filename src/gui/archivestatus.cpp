@@ -4,6 +4,7 @@
 #include "dialogs.h"
 
 #include "archive/archiverunner.h"
+#include "archive/archivesettings.h"
 #include "archive/localarchive.h"
 #include "store/dbmanager.h"
 
@@ -75,6 +76,12 @@ ArchiveStatus::ArchiveStatus(QWidget *parent)
                 else
                     refresh();
             });
+    // Without the driver nothing can be sent: no action, and no count that only grows.
+    if (!ArchiveSettings::driverAvailable()) {
+        m_syncAction->setEnabled(false);
+        m_state->setText(tr("Archiwum niedostępne: brak sterownika PostgreSQL"));
+        return;
+    }
     // Records are added while the technician works; the count of waiting ones follows.
     m_refresh.setInterval(10000);
     connect(&m_refresh, &QTimer::timeout, this, &ArchiveStatus::refresh);

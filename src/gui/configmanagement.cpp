@@ -623,7 +623,7 @@ void ConfigManagement::slotExportFile()
     const QByteArray image = store()->readConfig(id);
     if (id == 0 || image.isNull())
         return;
-    QString path = Dialogs::instance()->getSaveFileName(
+    QString path = Dialogs::saveFileName(
             this, tr("Eksport config"), proposedFileName(name) + QStringLiteral(".cfg"),
             QStringLiteral("*.cfg"));
     if (path.isEmpty())
@@ -650,8 +650,7 @@ void ConfigManagement::slotExportFile()
 
 void ConfigManagement::slotImportFile()
 {
-    const QString path = Dialogs::instance()->getOpenFileName(this, tr("Import conf"), QString(),
-                                                              QStringLiteral("*.cfg"));
+    const QString path = Dialogs::openFileName(this, tr("Import conf"), QStringLiteral("*.cfg"));
     if (path.isEmpty())
         return;
     QByteArray payload;
@@ -768,8 +767,8 @@ void ConfigManagement::slotCompareFile()
 {
     if (!editorToCompare())
         return;
-    const QString path = Dialogs::instance()->getOpenFileName(this, tr("Porównaj z plikiem"),
-                                                              QString(), QStringLiteral("*.cfg"));
+    const QString path = Dialogs::openFileName(this, tr("Porównaj z plikiem"),
+                                                       QStringLiteral("*.cfg"));
     QByteArray payload;
     if (path.isEmpty() || !readCfgFile(path, &payload))
         return;
@@ -893,7 +892,7 @@ void ConfigManagement::slotExportPdf()
     QString html;
     if (id == 0 || !reportForPrint(id, &html))
         return;
-    QString path = Dialogs::instance()->getSaveFileName(
+    QString path = Dialogs::saveFileName(
             this, tr("Eksport PDF"),
             proposedFileName(store()->readConfigName(id)) + QStringLiteral(".pdf"),
             QStringLiteral("*.pdf"));

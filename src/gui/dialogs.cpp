@@ -1,5 +1,8 @@
 #include "dialogs.h"
 
+#include "store/exportfolder.h"
+#include "store/dbmanager.h"
+
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -78,6 +81,25 @@ QString Dialogs::getOpenFileName(QWidget *parent, const QString &caption, const 
                                  const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString Dialogs::saveFileName(QWidget *parent, const QString &caption, const QString &fileName,
+                              const QString &filter)
+{
+    DbManager *store = DbManager::instance();
+    const QString path = instance()->getSaveFileName(
+            parent, caption, ExportFolder::proposedPath(store, fileName), filter);
+    ExportFolder::remember(store, path);
+    return path;
+}
+
+QString Dialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter)
+{
+    DbManager *store = DbManager::instance();
+    const QString path =
+            instance()->getOpenFileName(parent, caption, ExportFolder::folder(store), filter);
+    ExportFolder::remember(store, path);
+    return path;
 }
 
 int Dialogs::exec(QDialog *dialog)

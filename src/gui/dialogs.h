@@ -47,6 +47,12 @@ public:
                                               const QVector<Choice> &choices,
                                               QMessageBox::StandardButton defaultButton,
                                               QMessageBox::StandardButton escapeButton);
+    // A save dialog proposing fileName (a bare name) in the folder used last, else in the
+    // user's Documents; the folder chosen is remembered for the next one.
+    static QString saveFileName(QWidget *parent, const QString &caption, const QString &fileName,
+                                const QString &filter);
+    // An open dialog in that folder, which remembers it the same way.
+    static QString openFileName(QWidget *parent, const QString &caption, const QString &filter);
     // "Tak" / "Nie" before something is lost; "Nie" is the default, so a hasty Enter keeps it.
     static bool confirmDeletion(QWidget *parent, const QString &title, const QString &text);
 };

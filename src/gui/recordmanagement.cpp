@@ -355,7 +355,8 @@ void RecordManagement::slotExportPdf()
     const Scope scope = chooseScope(id, m_texts.pdf, &rows);
     if (scope == Scope::Cancelled)
         return;
-    const QString fileName = ReportPrinter::pdfFileName(this);
+    const QString fileName = ReportPrinter::pdfFileName(
+            this, proposedFileName(readRecordName(id), QLatin1Char('-')));
     if (fileName.isEmpty())
         return;
     if (!ReportPrinter::writePdf(scopedReport(id, scope, rows), fileName, this))
@@ -380,7 +381,7 @@ void RecordManagement::slotExportCsv()
     const Scope scope = chooseScope(id, tr("Eksport CSV"), &rows);
     if (scope == Scope::Cancelled)
         return;
-    QString fileName = Dialogs::instance()->getSaveFileName(
+    QString fileName = Dialogs::saveFileName(
             this, tr("Eksport CSV"), proposedFileName(readRecordName(id), QLatin1Char('-')),
             QStringLiteral("*.csv"));
     if (fileName.isEmpty())

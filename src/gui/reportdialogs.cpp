@@ -55,9 +55,9 @@ void printPreview(QWidget *parent, const QString &html)
 
 QString pdfFileName(QWidget *parent, const QString &proposedName)
 {
-    QString fileName = Dialogs::instance()->getSaveFileName(
-            parent, QCoreApplication::translate("ReportPrinter", "Eksport PDF"), proposedName,
-            QStringLiteral("*.pdf"));
+    QString fileName = Dialogs::saveFileName(
+            parent, QCoreApplication::translate("ReportPrinter", "Eksport PDF"),
+            proposedName + QStringLiteral(".pdf"), QStringLiteral("*.pdf"));
     if (fileName.isEmpty())
         return QString();
     if (QFileInfo(fileName).suffix().isEmpty())

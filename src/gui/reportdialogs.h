@@ -15,8 +15,9 @@ constexpr int PreviewPageLimit = 300;
 
 // Shows the print preview (through the dialog seam).
 void printPreview(QWidget *parent, const QString &html);
-// The "Eksport PDF" question alone: the chosen file with ".pdf" appended when it has no
-// suffix, or an empty string when cancelled.
+// The "Eksport PDF" question alone, proposing proposedName (without ".pdf") in the export
+// folder: the chosen file with ".pdf" appended when it has no suffix, or an empty string when
+// cancelled.
 QString pdfFileName(QWidget *parent, const QString &proposedName = QStringLiteral("nazwa"));
 // Asks for a file name and writes the PDF, showing its progress over the parent.
 // Returns the file written, or an empty string when cancelled or failed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class DbManager;
 class QTranslator;
@@ -15,6 +16,21 @@ bool openLocalStore(const QString &dir);
 // Creates the missing tables of every layer in an open store: the store's own, the visits' and
 // the archive's.
 void createStoreTables(DbManager &store);
+
+// The start argument that puts the store in the user's own data folder.
+inline const char *userFolderArgument() { return "--user-folder"; }
+// The folder of the store for the program's arguments: the working folder, or with
+// userFolderArgument() the data folder of the user who starts the program (made when
+// missing). Shortcuts made by an installer for all users pass the argument, so each account
+// finds its own store whoever installed the program.
+QString storeFolder(const QStringList &arguments);
+// Opens the store in dir, or tells the user in a message (through the dialog seam) which
+// folder failed and why, and returns false.
+bool openLocalStoreOrExplain(const QString &dir);
+// Why the store in dir cannot be opened, in the user's words.
+QString storeOpenFailure(const QString &dir);
+// Before a store tells the language: the catalogue of the system's language, if shipped.
+bool loadSystemTranslation(QTranslator &translator);
 // Loads the translation named by the stored language from the program's directory. False when
 // there is none; the interface then stays in Polish.
 bool loadTranslation(QTranslator &translator);

@@ -12,12 +12,39 @@
 #include <QCheckBox>
 #include <QDebug>
 #include <QLayout>
+#include <QLineEdit>
 
 namespace {
 
 QDateTime wallClock(const QDateTime &local)
 {
     return QDateTime(local.date(), local.time(), Qt::UTC);
+}
+
+// Some styles (Windows' own among them) give a date edit less room than its text needs: the
+// calendar's button then covers the last digit of the seconds. Once laid out, the edit grows by
+// what its text field lacks for the widest digits.
+void fitToText(QDateTimeEdit *edit)
+{
+    const auto *field = edit->findChild<QLineEdit *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!field)
+        return;
+    const QFontMetrics metrics = field->fontMetrics();
+    QChar widest = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
+    }
+    QString sample = field->text();
+    for (QChar &c : sample) {
+        if (c.isDigit())
+            c = widest;
+    }
+    // A line edit keeps 2 px beside its text on each side, and the cursor takes one more.
+    const int missing =
+            metrics.horizontalAdvance(sample) + 5 - field->contentsRect().width();
+    if (missing > 0)
+        edit->setMinimumWidth(edit->width() + missing);
 }
 
 QString flagText(bool automaticDst)
@@ -100,6 +127,8 @@ void TimeManagement::showEvent(QShowEvent *event)
     m_setTimeEdited = false;
     followComputerTime();
     QFrame::showEvent(event);
+    for (QDateTimeEdit *edit : findChildren<QDateTimeEdit *>())
+        fitToText(edit);
 }
 
 void TimeManagement::slotReceivedPacket(Device::COMMAND command, QByteArray packet)

@@ -1037,7 +1037,7 @@ void VisitWindow::exportPdf()
 
 void VisitWindow::exportCsv()
 {
-    QString name = Dialogs::instance()->getSaveFileName(
+    QString name = Dialogs::saveFileName(
             this, tr("Eksport CSV"), VisitReport::fileBaseName(*m_store, m_visit.id) + ".csv",
             tr("Pliki CSV (*.csv)"));
     if (name.isEmpty())

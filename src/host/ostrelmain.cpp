@@ -5,7 +5,7 @@
 #include "gui/startup.h"
 
 #include <QApplication>
-#include <QDebug>
+#include <QDir>
 #include <QIcon>
 #include <QTranslator>
 
@@ -18,10 +18,17 @@ int ostrelMain(int argc, char *argv[])
     QTranslator translator;
     QTranslator qtTranslator;
 
-    if (!openLocalStore(QStringLiteral("./"))) {
-        qCDebug(lcHost) << "Nie nawiązano połaczenia z bazą danych";
-        return 1;
+    const QString folder = storeFolder(app.arguments());
+    {
+        // Until the store tells the language, a failure is told in the system's, if shipped.
+        QTranslator systemTranslator;
+        if (loadSystemTranslation(systemTranslator))
+            app.installTranslator(&systemTranslator);
+        if (!openLocalStoreOrExplain(folder))
+            return 1;
     }
+    // Relative paths keep meaning the store's folder, as when the program is started there.
+    QDir::setCurrent(folder);
 
     if (loadTranslation(translator) && loadQtTranslation(qtTranslator, translator.language()))
         app.installTranslator(&qtTranslator);

@@ -27,6 +27,7 @@ struct AppSetting
         ArchiveUser,
         ArchiveSslMode,
         ArchiveTechnician,
+        ExportFolder,
         KeyCount
     };
     enum Type { Text, Number };
@@ -78,6 +79,8 @@ inline constexpr AppSetting appSettings[] = {
      0, false},
     {AppSetting::ArchiveTechnician, 35, "S_ARCHIVE_TECHNICIAN", AppSetting::Text, "", 0, 0, 0,
      false},
+    // The folder the file dialogs propose: the one used last.
+    {AppSetting::ExportFolder, 50, "S_EXPORT_FOLDER", AppSetting::Text, "", 0, 0, 0, false},
 };
 
 constexpr const AppSetting &AppSetting::of(Key key)

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFileInfo>
 #include <QList>
 #include <QMessageBox>
 #include <QQueue>
@@ -17,8 +18,8 @@ struct ShownDialog
 {
     QString kind;        // question, information, warning, getText, save, open, box or exec
     QString title;       // the title or caption; for another dialog run by exec, its class
-    QString text;        // the message, a prompt's label or the proposed file name
-    QString value;       // the text a prompt proposed
+    QString text;        // the message, a prompt's label or the proposed file's name
+    QString value;       // the text a prompt proposed, or a file dialog's folder
     QStringList buttons; // a message box's buttons, sorted
 
     // "kind|title|text", a prompt's proposed text and a box's buttons appended.
@@ -115,13 +116,14 @@ public:
     QString getSaveFileName(QWidget *, const QString &caption, const QString &dir,
                             const QString &) override
     {
-        shown.append({QStringLiteral("save"), caption, dir, {}, {}});
+        const QFileInfo proposed(dir);
+        shown.append({QStringLiteral("save"), caption, proposed.fileName(), proposed.path(), {}});
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    QString getOpenFileName(QWidget *, const QString &caption, const QString &,
+    QString getOpenFileName(QWidget *, const QString &caption, const QString &dir,
                             const QString &) override
     {
-        shown.append({QStringLiteral("open"), caption, {}, {}, {}});
+        shown.append({QStringLiteral("open"), caption, {}, dir, {}});
         return files.isEmpty() ? QString() : files.dequeue();
     }
     int exec(QDialog *dialog) override

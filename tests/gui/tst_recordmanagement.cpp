@@ -192,6 +192,12 @@ private slots:
         action(window.get(), "pdfButton")->trigger();
         const QString text = pdfText(out.filePath(QStringLiteral("raport.pdf")));
         QVERIFY2(text.startsWith(title), qPrintable(text));
+        // The next export proposes the folder chosen, under the record's name.
+        dialogs.files << QString();
+        action(window.get(), "pdfButton")->trigger();
+        const QList<ShownDialog> saves = dialogs.ofKind("save");
+        QCOMPARE(saves.size(), 2);
+        QCOMPARE(saves.at(1).value + '/' + saves.at(1).text, out.filePath("raport.pdf"));
         action(window.get(), "printButton")->trigger();
         QCOMPARE(dialogs.execCount, 1);
         dialogs.shown.clear();

@@ -179,6 +179,7 @@ void TestDbManager::settingsRegistry_data()
         {AppSetting::ArchiveUser, 33, "S_ARCHIVE_USER"},
         {AppSetting::ArchiveSslMode, 34, "S_ARCHIVE_SSLMODE"},
         {AppSetting::ArchiveTechnician, 35, "S_ARCHIVE_TECHNICIAN"},
+        {AppSetting::ExportFolder, 50, "S_EXPORT_FOLDER"},
     };
     QCOMPARE(int(std::size(known)), int(AppSetting::KeyCount));
     for (const auto &row : known)
