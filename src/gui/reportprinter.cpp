@@ -235,10 +235,10 @@ public:
             if (!paint(&painter, pages, &handled, from, last, printer))
                 return false;
         }
-        if (!painter.isActive()) {
-            m_error = QCoreApplication::translate("ReportPrinter", "Raport ma %1 stron; wybrany zakres jest poza nim.").arg(pages.size());
-            return false;
-        }
+        if (!painter.isActive())
+            return fail(QCoreApplication::translate(
+                        "ReportPrinter", "Raport ma %1 stron; wybrany zakres jest poza nim.")
+                                .arg(pages.size()));
         return painter.end();
     }
 
@@ -298,7 +298,8 @@ private:
             }
             if ((!painter->isActive() && !painter->begin(m_device))
                 || (number > from && !m_device->newPage()))
-                return fail(QCoreApplication::translate("ReportPrinter", "Nie można rozpocząć wydruku."));
+                return fail(QCoreApplication::translate("ReportPrinter",
+                                                        "Nie można rozpocząć wydruku."));
             qreal y = m_setup.top();
             for (const Segment &segment : page) {
                 if (!m_sheets.at(segment.sheet).document && !makeSheet(segment.sheet))
@@ -372,7 +373,8 @@ private:
         const qreal scale = m_setup.scale.y();
         sheet.end = layout->documentSize().height();
         if (!(sheet.end < MaxHeight))
-            return fail(QCoreApplication::translate("ReportPrinter", "Raport jest za długi, by go wydrukować w całości."));
+            return fail(QCoreApplication::translate(
+                    "ReportPrinter", "Raport jest za długi, by go wydrukować w całości."));
         const int band = PageCutter::addCuts(document, scale, &sheet);
         if (m_sheets.size() > 1) {
             // The slice must hold exactly its rows, or a row would be lost or doubled.
@@ -387,7 +389,8 @@ private:
             if (exact && index + 1 < int(m_sheets.size()))
                 sheet.end = rowEdge(document, longTable, longTable->rows() - 1, true, scale);
             if (!exact || qIsNaN(sheet.start) || qIsNaN(sheet.end) || sheet.end <= sheet.start)
-                return fail(QCoreApplication::translate("ReportPrinter", "Tabeli raportu nie udało się podzielić na strony."));
+                return fail(QCoreApplication::translate(
+                        "ReportPrinter", "Tabeli raportu nie udało się podzielić na strony."));
         }
         std::stable_sort(sheet.cuts.begin(), sheet.cuts.end(),
                          [](const Cut &a, const Cut &b) { return a.y < b.y; });
