@@ -15,6 +15,8 @@
 #include "softwaremanagement.h"
 #include "timemanagement.h"
 #include "visitsmanagement.h"
+#include "visitwindow.h"
+#include "visits/visitsession.h"
 #include "startup.h"
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
@@ -148,13 +150,7 @@ void MainWindow::createActions()
     connect(m_archiveStatus, &ArchiveStatus::synced, this, [this] {
         if (m_configManagement)
             m_configManagement->slotArchiveSynced();
-        for (RecordManagement *records :
-             {static_cast<RecordManagement *>(m_eventsManagement),
-              static_cast<RecordManagement *>(m_faultsManagement),
-              static_cast<RecordManagement *>(m_softwareManagement)}) {
-            if (records)
-                records->setupModels();
-        }
+        refreshRecordLists();
         // Sites, units and visits a colleague archived; an open visit on show stays on show.
         if (m_visitsManagement && m_visitsManagement->currentVisit() == 0)
             m_visitsManagement->showList();
@@ -281,6 +277,12 @@ void MainWindow::createTabs()
             &VisitsManagement::attachDiagnostics);
     connect(m_configManagement, &ConfigManagement::signalUnitConfigRead, m_visitsManagement,
             &VisitsManagement::noteUnitConfig);
+    // A visit's readings are ordinary records: the lists show them as soon as they are stored.
+    connect(m_visitsManagement->visitWindow()->session(), &VisitSession::signalReadingDone, this,
+            [this] {
+                m_configManagement->setupModels();
+                refreshRecordLists();
+            });
     connect(m_serviceManagement, &ServiceManagement::signalEventLogStored, m_eventsManagement,
             &EventsManagement::setupModels);
     if (m_configTabIndex >= 0)
@@ -288,6 +290,16 @@ void MainWindow::createTabs()
     // A visit left open by a crash or a kill is where the technician carries on.
     if (m_visitsManagement->currentVisit() != 0)
         m_tabWidget->setCurrentIndex(m_visitsTabIndex);
+}
+
+void MainWindow::refreshRecordLists()
+{
+    for (RecordManagement *records : {static_cast<RecordManagement *>(m_eventsManagement),
+                                      static_cast<RecordManagement *>(m_faultsManagement),
+                                      static_cast<RecordManagement *>(m_softwareManagement)}) {
+        if (records)
+            records->setupModels();
+    }
 }
 
 void MainWindow::slotWriteMessage(QString text, int timeMs)

@@ -66,6 +66,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The lists of the record tabs, read again (records came from a visit or the archive).
+    void refreshRecordLists();
     // Rows of the tab table, in tab order.
     enum TabId {
         ConfigTab, EventsTab, DetailsTab, FaultsTab, SoftwareTab, TimeTab, ServiceTab, VisitsTab

@@ -667,9 +667,11 @@ void VisitWindow::startDeparture()
                                         "połączona albo trwa inny odczyt."));
 }
 
-void VisitWindow::readingFailed(const QString &message)
+void VisitWindow::readingFailed(const QString &message, bool linkSaidSo)
 {
-    Dialogs::instance()->warning(this, tr("Odczyt centrali"), message);
+    // A pulled cable is one message: the progress strip's, which names what was lost.
+    if (!linkSaidSo)
+        Dialogs::instance()->warning(this, tr("Odczyt centrali"), message);
     updateState();
 }
 

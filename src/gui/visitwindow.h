@@ -70,7 +70,7 @@ private:
     void showBattery(int row);
     void updateState();
     void readingDone(const VisitReading &reading);
-    void readingFailed(const QString &message);
+    void readingFailed(const QString &message, bool linkSaidSo);
     void clockSet(bool ok);
     void checkEdited(QTableWidgetItem *item);
     void checkResultChosen(int row, int index);

@@ -106,7 +106,7 @@ void VisitSession::nextStep()
         if (store())
             emit signalReadingDone(m_reading);
         else
-            emit signalReadingFailed(tr("Nie udało się zapisać odczytu w bazie danych."));
+            emit signalReadingFailed(tr("Nie udało się zapisać odczytu w bazie danych."), false);
         return;
     }
     const StepInfo &info = Steps[m_steps.at(m_stepIndex)];
@@ -137,12 +137,14 @@ void VisitSession::stepFinished(int outcome, const QString &reason)
     case LinkReply::Dropped:
         fail(tr("Centrala nie odpowiada (%1). Nic z tego odczytu nie zapisano; przegląd "
                 "pozostaje otwarty.")
-                     .arg(what));
+                     .arg(what),
+             true);
         return;
     default:
         fail(tr("Połączenie z centralą zostało przerwane (%1). Nic z tego odczytu nie "
                 "zapisano.")
-                     .arg(reason.isEmpty() ? what : what + QLatin1String(", ") + reason));
+                     .arg(reason.isEmpty() ? what : what + QLatin1String(", ") + reason),
+             true);
         return;
     }
     switch (step) {
@@ -182,11 +184,11 @@ void VisitSession::stepFinished(int outcome, const QString &reason)
     QMetaObject::invokeMethod(this, &VisitSession::nextStep, Qt::QueuedConnection);
 }
 
-void VisitSession::fail(const QString &message)
+void VisitSession::fail(const QString &message, bool linkSaidSo)
 {
     m_running = false;
     emit signalActiveChanged(false);
-    emit signalReadingFailed(message);
+    emit signalReadingFailed(message, linkSaidSo);
 }
 
 bool VisitSession::store()

@@ -71,7 +71,9 @@ signals:
     // The reading was stored; `reading` holds the record ids.
     void signalReadingDone(const VisitReading &reading);
     // Nothing was stored; `message` says why in the technician's words.
-    void signalReadingFailed(QString message);
+    // `linkSaidSo`: the request's own end (no answer, the port lost) was told already by the
+    // progress strip; the message adds nothing worth a second box.
+    void signalReadingFailed(QString message, bool linkSaidSo);
     void signalClockSet(bool ok);
     // A reading or the clock setting began (true) or ended (false).
     void signalActiveChanged(bool active);
@@ -80,7 +82,7 @@ private:
     bool begin(VisitReading::Kind kind, const QList<Step> &steps);
     void nextStep();
     void stepFinished(int outcome, const QString &reason);
-    void fail(const QString &message);
+    void fail(const QString &message, bool linkSaidSo = false);
     bool store();
     void sendNow(Device::COMMAND command, const QByteArray &payload, Device::COMMAND answer);
 
