@@ -69,11 +69,6 @@ QString walk(const QByteArray &data, bool image, QList<int> *offsets = nullptr)
     return pos == data.size() ? blocks.join(' ').toUpper() : "bad: " + data.toHex();
 }
 
-QDateTime eventTime(const QByteArray &log, int i)
-{
-    const char *r = log.constData() + 8 * i;
-    return QDateTime(QDate(2000 + r[0], r[1], r[2]), QTime(r[3], r[4], r[5]));
-}
 } // namespace
 
 class TestSimLink : public QObject
@@ -85,8 +80,6 @@ private slots:
     void initTestCase();
     void presets_data();
     void presets();
-    void eventLogOfTwentyParts();
-    void clockSetAndRead();
     void faultInjection_data();
     void faultInjection();
 
@@ -160,43 +153,6 @@ void TestSimLink::presets()
     QVERIFY(unit.ask(Device::ConfigData, &answer, edited));
     QVERIFY(unit.ask(Device::ReadConfig, &answer));
     QCOMPARE(answer, edited);
-}
-
-void TestSimLink::eventLogOfTwentyParts()
-{
-    const int entries = 20 * 255;
-    Unit unit({"--fast", "--clock", FixedClock, "--log-entries", QString::number(entries)});
-    QVERIFY(unit.open());
-    QByteArray log;
-    QVERIFY(unit.ask(Device::ReadEventLog, &log, FromStart, 30000));
-    QCOMPARE(log.size(), entries * 8);
-    QCOMPARE(log.right(2), QByteArray::fromHex("1700")); // the unit's start-up
-    QCOMPARE(eventTime(log, entries - 1), QDateTime::fromString(FixedClock, Qt::ISODate));
-    for (int i = 0; i < entries; ++i) {
-        QVERIFY2(eventTime(log, i).isValid() && (!i || eventTime(log, i - 1) < eventTime(log, i)),
-                 qPrintable(QString::number(i)));
-    }
-    // The link closes the transfer with a request for part 20, which delivers nothing more.
-    QTRY_COMPARE(unit.usb.queuedCount(), 0);
-    QCOMPARE(unit.answers[Device::EventLogPart].size(), 1);
-}
-
-void TestSimLink::clockSetAndRead()
-{
-    Unit unit({"--fast"});
-    QVERIFY(unit.open());
-    QByteArray clock;
-    QVERIFY(unit.ask(Device::ReadClock, &clock));
-    QCOMPARE(clock.size(), 7);
-    QVERIFY(qAbs(eventTime(clock, 0).secsTo(QDateTime::currentDateTime())) < 5 && clock.at(6) == 1);
-    // A set is answered with the new clock, which runs on from there and keeps its flag; an
-    // impossible date leaves the clock alone. (Seconds aside in the comparisons.)
-    QVERIFY(unit.ask(Device::ClockData, &clock, QByteArray::fromHex("1803050e070900")));
-    QCOMPARE(clock.toHex().remove(10, 2), QByteArray("1803050e0700"));
-    QTRY_VERIFY(unit.ask(Device::ReadClock, &clock) && clock.at(5) > 9);
-    QCOMPARE(clock.toHex().remove(10, 2), QByteArray("1803050e0700"));
-    QVERIFY(unit.ask(Device::ClockData, &clock, QByteArray::fromHex("180d050e070900")));
-    QCOMPARE(clock.toHex().remove(10, 2), QByteArray("1803050e0700"));
 }
 
 // Event log (3 parts), configuration, faults and software queued at once; done once every
