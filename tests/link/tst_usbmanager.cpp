@@ -21,15 +21,6 @@ struct Fixture
 {
     Fixture() { QVERIFY(link.openPort(pty.slavePath())); }
 
-    // Writes the bytes and waits until the link reports having read exactly them, so that the
-    // next write reaches it as a read of its own.
-    bool feed(const QByteArray &bytes)
-    {
-        messages.clear();
-        const QList<QVariant> read{QString::fromLatin1(bytes.toHex()), 0};
-        return pty.write(bytes) && QTest::qWaitFor([&] { return messages.contains(read); }, 2000);
-    }
-
     // Command and payload of the i-th delivered answer, as "47 18030f0c1e00".
     QByteArray packet(int i) const
     {
@@ -50,8 +41,6 @@ class TestUsbManager : public QObject
 private slots:
     void repeatsKeepAliveAndCablePull();
     void eventLogInThreeParts();
-    void splitAnswerDeliveredOnce_data();
-    void splitAnswerDeliveredOnce();
     void replyEnds_data();
     void replyEnds();
 };
@@ -127,32 +116,6 @@ void TestUsbManager::eventLogInThreeParts()
     // The transfer is closed by a request for part index == count, which delivers nothing.
     QCOMPARE(request(f.pty.readFrame(1500)), QByteArray("44 0303"));
     QCOMPARE(f.packets.count(), 1);
-}
-
-void TestUsbManager::splitAnswerDeliveredOnce_data()
-{
-    QTest::addColumn<int>("chunk");
-    QTest::newRow("one byte per read") << 1;
-    QTest::newRow("odd chunks") << 7;
-}
-
-void TestUsbManager::splitAnswerDeliveredOnce()
-{
-    QFETCH(int, chunk);
-    Fixture f;
-    f.link.queueFrame(frameOf(Device::ReadConfig));
-    QCOMPARE(request(f.pty.readFrame(1500)), QByteArray("40 01"));
-    const QByteArray image = QByteArray("configuration image ").repeated(2);
-    const QByteArray answer = frameOf(Device::ConfigData, image);
-    for (int at = 0; at < answer.size(); at += chunk) {
-        QCOMPARE(f.packets.count(), 0);
-        QCOMPARE(f.link.queuedCount(), 1);
-        QVERIFY(f.feed(answer.mid(at, chunk)));
-    }
-    // Handed on from the event loop, after the read handling has returned.
-    QTRY_COMPARE(f.packets.count(), 1);
-    QCOMPARE(f.packet(0), "41 " + image.toHex());
-    QCOMPARE(f.link.queuedCount(), 0);
 }
 
 // Every request ends exactly once, and only the one who asked gets the answer.
