@@ -1,8 +1,6 @@
 // ctest-labels: translation trust
-#include "fakedialogs.h"
 
 #include "config/modul.h"
-#include "gui/appsettings.h"
 #include "config/modulefactory.h"
 #include "config/setting.h"
 #include "gui/diagnosticvalues.h"
@@ -12,12 +10,9 @@
 
 #include <QAction>
 #include <QCalendarWidget>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -38,8 +33,6 @@ private slots:
     void catalogue();
     void languageFiles_data();
     void languageFiles();
-    void languageChooser_data();
-    void languageChooser();
 
 private:
     QTemporaryDir m_dir;
@@ -267,47 +260,6 @@ void TestTranslation::languageFiles()
     QCOMPARE(QCalendarWidget().locale().name(), locale);
     QCOMPARE(QLocale().name(), locale);
     QLocale::setDefault(QLocale::c());
-}
-
-void TestTranslation::languageChooser_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QByteArray>("stored");
-    QTest::addColumn<QStringList>("shown");
-    QTest::newRow("the same language") << 1 << QByteArray("2") << QStringList();
-    const QString later = QStringLiteral("information|Ustawienia aplikacji|Wybrany język "
-                                         "interfejsu zostanie użyty po ponownym uruchomieniu "
-                                         "programu.");
-    QTest::newRow("Russian") << 2 << QByteArray("3") << QStringList{later};
-    QTest::newRow("German") << 4 << QByteArray("5") << QStringList{later};
-}
-
-// Each language by its own name over the stored rows, which stay as they are; a new choice
-// says when it takes effect.
-void TestTranslation::languageChooser()
-{
-    QFETCH(int, row);
-    QFETCH(QByteArray, stored);
-    QFETCH(QStringList, shown);
-    QCoreApplication::removeTranslator(&m_english);
-    DbManager *store = DbManager::instance();
-    store->updateAppSetting(AppSetting::Language, "2");
-    FakeDialogs dialogs;
-    {
-        AppSettings settings;
-        auto *box = settings.findChild<QComboBox *>(QStringLiteral("languageBox"));
-        QStringList names;
-        for (int i = 0; i < box->count(); ++i)
-            names << box->itemText(i);
-        QCOMPARE(names, (QStringList{"English", "Polski", "Русский", "Українська", "Deutsch"}));
-        QCOMPARE(box->currentIndex(), 1);
-        box->setCurrentIndex(row);
-        settings.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-    }
-    QCoreApplication::installTranslator(&m_english);
-    QCOMPARE(store->readAppSetting(AppSetting::Language), stored);
-    QCOMPARE(dialogs.lines(), shown);
-    store->updateAppSetting(AppSetting::Language, "1");
 }
 
 QTEST_MAIN(TestTranslation)
