@@ -3,19 +3,12 @@
 // Shared by the clock, service and diagnostics window tests: the unit played on a
 // pseudo-terminal, or simulated.
 
-#include "link/device.h"
+#include "frames.h"
 #include "link/usbmanager.h"
 #include "ptypair.h"
 #include "simprocess.h"
 
 #include <QtTest>
-
-inline QByteArray frameFor(Device::COMMAND command, const QByteArray &payload)
-{
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    return frame;
-}
 
 template<typename T>
 T *child(const QObject &parent, const char *name)
@@ -34,7 +27,7 @@ struct PtyUnit
     bool open() { return pty.isValid() && link.openPort(pty.slavePath()); }
     void answer(Device::COMMAND command, const QByteArray &payload)
     {
-        pty.write(frameFor(command, payload));
+        pty.write(frameOf(command, payload));
     }
     // The next request with the given command; the link's idle clock reads on the way are
     // answered so that its queue keeps moving.

@@ -8,7 +8,6 @@
 #include "gui/eventsmanagement.h"
 #include "gui/faultsmanagement.h"
 #include "gui/servicemanagement.h"
-#include "gui/softwaremanagement.h"
 #include "gui/startup.h"
 #include "gui/timemanagement.h"
 #include "gui/treemodel.h"
@@ -17,6 +16,7 @@
 #include "config/modulefactory.h"
 #include "config/optionlists.h"
 #include "config/setting.h"
+#include "link/linkreply.h"
 #include "service/unitclock.h"
 #include "store/dbmanager.h"
 
@@ -40,15 +40,10 @@ int rows(const QString &table, const QString &where = QStringLiteral("1"))
 
 QByteArray readEventLog(USBManager &link)
 {
-    QSignalSpy received(&link, &USBManager::signalReceivedPacket);
-    link.queueFrame(frameFor(Device::ReadEventLog, QByteArray(2, '\0')));
-    for (int tries = 0; tries < 30; ++tries, received.wait(1000)) {
-        for (const QList<QVariant> &arguments : qAsConst(received)) {
-            if (arguments.at(0).value<Device::COMMAND>() == Device::EventLogPart)
-                return arguments.at(1).toByteArray();
-        }
-    }
-    return QByteArray("timeout");
+    QSignalSpy answered(link.request(Device::ReadEventLog, QByteArray(2, '\0'),
+                                     Device::EventLogPart),
+                        &LinkReply::finished);
+    return answered.wait(30000) ? answered.at(0).at(0).toByteArray() : QByteArray("timeout");
 }
 
 QString pdfText(const QString &path)
@@ -86,7 +81,7 @@ private slots:
     }
     void init()
     {
-        for (const char *table : {"KONFIGURACJA", "PAMIETNIK", "USZKODZENIA", "OPROGRAMOWANIE"})
+        for (const char *table : {"KONFIGURACJA", "PAMIETNIK", "USZKODZENIA"})
             QSqlQuery().exec(QLatin1String("DELETE FROM ") + QLatin1String(table));
     }
     // Rows: the action, the answers given in turn, what became of the unit and the store, and the
@@ -114,7 +109,6 @@ private slots:
                 << "box|Usunięcie rejestru zdarzeń|Czy usunąć rejestr zdarzeń R1?|Nie,Tak";
         QTest::newRow("keep fault list") << "faults" << "No" << "kept"
                 << "box|Usunięcie uszkodzeń|Czy usunąć listę uszkodzeń R1?|Nie,Tak";
-        QTest::newRow("keep software list") << "software" << "No" << "kept" << QString();
         QTest::newRow("keep configuration") << "delete" << "No" << "kept"
                 << "box|Konfigurator Ostrel|Czy usunąć konfigurację Hala|Nie,Tak";
         QTest::newRow("delete configuration") << "delete" << "Yes" << "gone" << QString();
@@ -157,7 +151,7 @@ private slots:
         QString effect;
         if (action.startsWith("clear"))
             effect = clearLog(dialogs, action.endsWith("logging"));
-        else if (action == "events" || action == "faults" || action == "software")
+        else if (action == "events" || action == "faults")
             effect = deleteRecord(action);
         else
             effect = editConfig(dialogs, action);
@@ -316,7 +310,7 @@ QString TestSafety::clearLog(FakeDialogs &dialogs, bool unitLogsMeanwhile)
     auto *button = child<QPushButton>(window, "sendAckButton");
     QTest::mouseClick(button, Qt::LeftButton);
     if (unitLogsMeanwhile)
-        sim.link.queueFrame(frameFor(Device::ClockData, QByteArray::fromHex("18031F0C1E0001")));
+        sim.link.queueFrame(frameOf(Device::ClockData, QByteArray::fromHex("18031F0C1E0001")));
     const bool asked = dialogs.answers.isEmpty();
     QTest::qWait(200);
     if (!QTest::qWaitFor([button] { return button->isEnabled(); }, 20000))
@@ -342,18 +336,16 @@ QString TestSafety::clearLog(FakeDialogs &dialogs, bool unitLogsMeanwhile)
     return effect;
 }
 
+// The record windows share their deletion: the event log and the faults stand for them all.
 QString TestSafety::deleteRecord(const QString &kind)
 {
-    std::unique_ptr<RecordManagement> window;
-    const QString table = kind == "events" ? "PAMIETNIK"
-                                           : kind == "faults" ? "USZKODZENIA" : "OPROGRAMOWANIE";
+    const QString table = kind == "events" ? "PAMIETNIK" : "USZKODZENIA";
     QSqlQuery().exec(QStringLiteral("INSERT INTO %1 VALUES (NULL, 'R1', x'00')").arg(table));
+    std::unique_ptr<RecordManagement> window;
     if (kind == "events")
         window = std::make_unique<EventsManagement>(nullptr, nullptr);
-    else if (kind == "faults")
-        window = std::make_unique<FaultsManagement>(nullptr, nullptr);
     else
-        window = std::make_unique<SoftwareManagement>(nullptr, nullptr);
+        window = std::make_unique<FaultsManagement>(nullptr, nullptr);
     auto *list = window->findChild<QListView *>(QStringLiteral("lista"));
     list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Select);
     child<QToolButton>(*window, "deleteButton")->defaultAction()->trigger();

@@ -302,7 +302,7 @@ private slots:
         QVERIFY(!calibrate->isEnabled() && !test->isEnabled() && window.isLiveStale());
 
         QVERIFY(unit.pty.readFrame(3000).size() > 4); // a live poll is waiting for its answer
-        QVERIFY(unit.pty.write(frameFor(Device::LiveStateData, QByteArray(1, '\0'))));
+        QVERIFY(unit.pty.write(frameOf(Device::LiveStateData, QByteArray(1, '\0'))));
         QTRY_VERIFY(calibrate->isEnabled() && test->isEnabled() && !window.isLiveStale());
         link.closePort();
         QVERIFY(widget.text().contains(QStringLiteral("Brak portu")));
