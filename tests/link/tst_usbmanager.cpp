@@ -45,11 +45,14 @@ private slots:
     void replyEnds();
 };
 
-// An unanswered request is written three times 2000 ms apart and then dropped for the next
-// one; once the queue is empty the link polls the clock every 2000 ms, until a cable pull.
+// An unanswered request is written three times one answer time-out apart and then dropped for
+// the next one; once the queue is empty the link polls the clock every keep-alive period, until a
+// cable pull. (The product's periods are 2000 ms; the test runs the same code on 500 ms.)
 void TestUsbManager::repeatsKeepAliveAndCablePull()
 {
+    constexpr int Period = 500;
     Fixture f;
+    f.link.setTimeouts(Period, Period);
     QSignalSpy closed(&f.link, &USBManager::signalUsbPortClosed);
     QCOMPARE(f.messages.at(0), QVariantList({"Port został otwarty. Próba komunikacji z "
                                              "urządzeniem na porcie " + f.pty.slavePath(), 5000}));
@@ -83,7 +86,8 @@ void TestUsbManager::repeatsKeepAliveAndCablePull()
     for (int i = 1; i < writtenAt.size(); ++i) {
         // The first poll comes within one period of the queue running empty.
         const qint64 gap = writtenAt.at(i) - writtenAt.at(i - 1);
-        QVERIFY2(gap >= (i == 4 ? 0 : 1600) && gap <= 2600, qPrintable(QString::number(gap)));
+        QVERIFY2(gap >= (i == 4 ? 0 : Period * 4 / 5) && gap <= Period * 2,
+                 qPrintable(QString::number(gap)));
     }
 
     f.pty.closeMaster();
@@ -94,7 +98,7 @@ void TestUsbManager::repeatsKeepAliveAndCablePull()
     QVERIFY2(error.startsWith("Port zamknięty: ") && !error.contains("Error")
                      && f.messages.last().at(1) == 5000,
              qPrintable(error));
-    QVERIFY(!QTest::qWaitFor([&] { return f.link.queuedCount() > 0; }, 2500)); // no more polls
+    QVERIFY(!QTest::qWaitFor([&] { return f.link.queuedCount() > 0; }, 2 * Period)); // no polls
     f.link.closePort(); // again: harmless, nothing new
     QCOMPARE(closed.count(), 1);
 }
