@@ -1,7 +1,7 @@
 #pragma once
 
-// Shared by the clock, service and diagnostics window tests: the unit played on a
-// pseudo-terminal, or simulated.
+// Shared by the window tests that talk to a unit: the unit played on a pseudo-terminal, or
+// simulated.
 
 #include "frames.h"
 #include "link/usbmanager.h"
@@ -9,6 +9,15 @@
 #include "simprocess.h"
 
 #include <QtTest>
+
+// The text of a PDF the program wrote, blanks collapsed.
+inline QString pdfText(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    pdftotext.waitForFinished(60000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+}
 
 template<typename T>
 T *child(const QObject &parent, const char *name)
