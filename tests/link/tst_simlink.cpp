@@ -1,13 +1,17 @@
-// ctest-labels: tcp
+// ctest-labels: tcp transfer
 // End to end: the product's link (USBManager) against the simulated unit ostrel-sim, on a real
 // pseudo-terminal opened as a serial port and over a loopback TCP connection.
 #include "frames.h"
 #include "simprocess.h"
 
 #include "config/konfiguracja.h"
+#include "link/linkhealth.h"
 #include "link/linkreply.h"
+#include "link/requesttracker.h"
+#include "link/trafficlog.h"
 #include "link/usbmanager.h"
 
+#include <QAbstractItemModelTester>
 #include <QLoggingCategory>
 #include <QtTest>
 
@@ -75,6 +79,8 @@ private slots:
     void initTestCase();
     void presets_data();
     void presets();
+    void progressArrivesInOrder();
+    void corruptedAnswerIsCounted();
     void faultInjection_data();
     void faultInjection();
 
@@ -138,6 +144,53 @@ void TestSimLink::presets()
     }
     QCOMPARE(positions.join(' ').toUpper(), modules.remove(QRegularExpression(":\\d+(?= |$)")));
     QCOMPARE(answer.size(), 5 * (positions.size() + 1));
+}
+
+void TestSimLink::progressArrivesInOrder()
+{
+    const int parts = 6;
+    const int entries = parts * 255 - 100;
+    Unit unit({"--fast", "--log-entries", QString::number(entries)});
+    QVERIFY(unit.open());
+    RequestTracker tracker(&unit.usb, nullptr);
+    QSignalSpy progress(&tracker, &RequestTracker::signalProgress);
+    QSignalSpy finished(&tracker, &RequestTracker::signalFinished);
+    QVERIFY(tracker.start(Device::ReadEventLog, QByteArray(2, '\0'), Device::EventLogPart));
+    QVERIFY(!tracker.start(Device::ReadEventLog, QByteArray(2, '\0'), Device::EventLogPart));
+    // The queue itself takes one register read at a time, whoever asks.
+    QVERIFY(unit.usb.request(Device::ReadEventLog, QByteArray(2, '\0'), Device::EventLogPart)
+                    ->outcome()
+            == LinkReply::Refused);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+    QCOMPARE(finished.first().at(0).toInt(), int(LinkReply::Answered));
+    QCOMPARE(progress.count(), parts);
+    int bytes = 0;
+    for (int i = 0; i < parts; ++i) {
+        QCOMPARE(progress.at(i).at(0).toInt(), i + 1);
+        QCOMPARE(progress.at(i).at(1).toInt(), parts);
+        QVERIFY(progress.at(i).at(2).toInt() > bytes);
+        bytes = progress.at(i).at(2).toInt();
+    }
+    QCOMPARE(bytes, entries * 8);
+    QCOMPARE(progress.last().at(3).toLongLong(), 0);
+    // The refused reads never run late.
+    QVERIFY(!QTest::qWaitFor([&] { return unit.answers[Device::EventLogPart].size() > 1; }, 1000));
+}
+
+void TestSimLink::corruptedAnswerIsCounted()
+{
+    Unit unit({"--fast", "--corrupt-every", "2"});
+    TrafficLog traffic;
+    traffic.watch(&unit.usb);
+    LinkHealth health(&unit.usb);
+    QVERIFY(unit.open());
+    for (int i = 0; i < 4; ++i)
+        unit.send(Device::ReadClock, {});
+    QTRY_VERIFY_WITH_TIMEOUT(health.rejected() >= 1, 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(health.state(), LinkHealth::Answering, 5000);
+    // The rejected frame is in the traffic log with the reason after its name.
+    QVERIFY(!traffic.match(traffic.index(0, TrafficLog::CommandColumn), Qt::DisplayRole,
+                           QStringLiteral("ClockData ("), 1, Qt::MatchStartsWith).isEmpty());
 }
 
 // Event log (3 parts), configuration, faults and software queued at once; done once every

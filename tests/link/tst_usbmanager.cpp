@@ -1,10 +1,15 @@
+// ctest-labels: transfer
 #include "link/usbmanager.h"
 
+#include "link/linkhealth.h"
 #include "link/linkreply.h"
+#include "link/requesttracker.h"
+#include "link/trafficlog.h"
 
 #include "frames.h"
 #include "ptypair.h"
 
+#include <QAbstractItemModelTester>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -43,6 +48,10 @@ private slots:
     void eventLogInThreeParts();
     void replyEnds_data();
     void replyEnds();
+    void silentUnitDropsTheRequest();
+    void trafficLogKeepsTheNewest_data();
+    void trafficLogKeepsTheNewest();
+    void remainingTime();
 };
 
 // An unanswered request is written three times one answer time-out apart and then dropped for
@@ -178,6 +187,66 @@ void TestUsbManager::replyEnds()
         QCOMPARE(finished.at(0).at(0).toByteArray(), image);
     QCOMPARE(f.packets.count(), published);
     QTRY_VERIFY(reply.isNull()); // a reply cleans up after itself
+}
+
+void TestUsbManager::silentUnitDropsTheRequest()
+{
+    PtyPair pty;
+    USBManager link;
+    LinkHealth health(&link);
+    link.setTimeouts(300, 600000);
+    QVERIFY(pty.isValid() && link.openPort(pty.slavePath()));
+    QSignalSpy failed(link.request(Device::ReadConfig, QByteArray(), Device::ConfigData),
+                      &LinkReply::failed);
+    QVERIFY(failed.wait(5000));
+    QCOMPARE(health.state(), LinkHealth::NotAnswering);
+    QCOMPARE(health.dropped(), 1);
+    QCOMPARE(health.repeats(), 2);
+
+    // Counters start again with the next connection.
+    link.closePort();
+    QVERIFY(link.openPort(pty.slavePath()));
+    QCOMPARE(health.dropped(), 0);
+    QCOMPARE(health.repeats(), 0);
+}
+
+void TestUsbManager::trafficLogKeepsTheNewest_data()
+{
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<int>("frames");
+    QTest::newRow("not full") << 5 << 3;
+    QTest::newRow("exactly full") << 5 << 5;
+    QTest::newRow("wrapped once") << 5 << 7;
+    QTest::newRow("wrapped many times") << 4 << 23;
+}
+
+void TestUsbManager::trafficLogKeepsTheNewest()
+{
+    QFETCH(int, capacity);
+    QFETCH(int, frames);
+    TrafficLog log(nullptr, capacity);
+    QAbstractItemModelTester tester(&log);
+    const QDateTime start(QDate(2024, 6, 1), QTime(10, 0));
+    for (int i = 0; i < frames; ++i)
+        log.addFrame(i % 2 == 0, frameOf(Device::ReadClock, QByteArray(1, char(i))), true,
+                     start.addMSecs(i));
+    const int kept = qMin(capacity, frames);
+    QCOMPARE(log.rowCount(), kept);
+    for (int row : {0, kept - 1}) {
+        const int frame = frames - kept + row;
+        QVERIFY(log.index(row, TrafficLog::FrameColumn).data().toString().contains(
+                QString::fromLatin1(QByteArray(1, char(frame)).toHex())));
+    }
+    log.clear();
+    QCOMPARE(log.rowCount(), 0);
+}
+
+// Time left of a transfer from the parts done so far; unknown before the first.
+void TestUsbManager::remainingTime()
+{
+    QCOMPARE(RequestTracker::remainingMs(500, 0, 10), qint64(-1));
+    QCOMPARE(RequestTracker::remainingMs(4000, 16, 64), qint64(12000));
+    QCOMPARE(RequestTracker::remainingMs(9000, 10, 10), qint64(0));
 }
 
 QTEST_GUILESS_MAIN(TestUsbManager)
