@@ -227,11 +227,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        auto frameOf = [](Device::COMMAND command, const QByteArray &payload) {
-            QByteArray frame;
-            Device::buildFrame(command, payload, frame);
-            return frame;
-        };
         const QString damaged = QStringLiteral("nie zawiera poprawnej konfiguracji");
         QByteArray badCrc = frameOf(Device::ConfigData, defaultImage());
         badCrc.back() = char(badCrc.back() ^ 0x5A);
