@@ -147,6 +147,7 @@ private slots:
     {
         m_window.reset();
         m_link.closePort();
+        m_link.setTimeouts(USBManager::AnswerTimeoutMs, USBManager::KeepAliveMs);
     }
 
     void addOpenRenameDelete()
@@ -524,6 +525,8 @@ private slots:
         QFETCH(bool, answerRead);
         QFETCH(QString, message);
         PtyPair pty;
+        // Given up after three writes 0.3 s apart: the same code as the product's 2 s, shorter.
+        m_link.setTimeouts(300, USBManager::KeepAliveMs);
         QVERIFY(pty.isValid() && m_link.openPort(pty.slavePath()));
         Konfiguracja config(QStringLiteral("Hala"), nullptr);
         open("Hala", config.toByteArray(Konfiguracja::FromDatabase));
