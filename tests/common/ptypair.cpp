@@ -45,7 +45,7 @@ bool PtyPair::write(const QByteArray &bytes)
     return true;
 }
 
-// Both waits keep the Qt event loop turning, since the product under test runs on this thread.
+// Waits keep the Qt event loop turning, since the product under test runs on this thread.
 QByteArray PtyPair::drain(int waitMs)
 {
     QByteArray bytes;
@@ -60,26 +60,6 @@ QByteArray PtyPair::drain(int waitMs)
             bytes.append(buffer, int(n));
     }
     return bytes;
-}
-
-QByteArray PtyPair::read(int timeoutMs, int quietMs)
-{
-    QByteArray result = m_pending;
-    m_pending.clear();
-    QElapsedTimer timer;
-    timer.start();
-    QElapsedTimer quiet;
-    quiet.start();
-    while (timer.elapsed() < timeoutMs) {
-        const QByteArray bytes = drain(5);
-        if (!bytes.isEmpty()) {
-            result.append(bytes);
-            quiet.restart();
-        } else if (!result.isEmpty() && quiet.elapsed() >= quietMs) {
-            break;
-        }
-    }
-    return result;
 }
 
 QByteArray PtyPair::readFrame(int timeoutMs)

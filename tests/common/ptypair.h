@@ -17,9 +17,6 @@ public:
     QString slavePath() const { return m_slavePath; }
 
     bool write(const QByteArray &bytes);
-    // Collects what the product wrote within timeoutMs, returning early once bytes arrived and
-    // the line has been quiet for quietMs. Keeps the event loop running meanwhile.
-    QByteArray read(int timeoutMs, int quietMs = 30);
     // Reads exactly one complete frame (by its length field), or an empty array on timeout.
     QByteArray readFrame(int timeoutMs);
     // Closing the master looks to the product like a pulled cable.

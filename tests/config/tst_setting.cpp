@@ -15,8 +15,6 @@ private slots:
         const EnumList *list = EnumList::find(5);
         buildOptionLists();
         QCOMPARE(EnumList::find(5), list);
-        for (int id = -1; id <= 53; ++id)
-            QCOMPARE(EnumList::isRegistered(id), id >= 1 && id <= 41);
     }
 
     // The registry owns its lists: a replaced or unregistered list is deleted, not leaked.
@@ -65,49 +63,6 @@ private slots:
         if (optionList != 0)
             setting.setEnumList(optionList);
         QTEST(setting.getValueText(), "expected");
-    }
-
-    // Texts by key; a null entry is a key the list does not have. The en dash (U+2013) and the
-    // hyphen differ within one list.
-    void optionLists_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QStringList>("texts");
-        const QString gap;
-        const QStringList alarms{"Brak \u2013 wyjście nieaktywne", "Alarm - ogólny Halvo",
-                                 "Alarm - wejście zewnętrzne", "Alarm - system Tarven A/B",
-                                 "Alarm - suma stref LNM", "Alarm - iloczyn stref LNM",
-                                 "Alarm \u2013 wejście zewnętrzne + suma stref LNMn",
-                                 "Alarm \u2013 wejście zewnętrzne + iloczyn stref LNMn",
-                                 "Alarm \u2013 Tarven A/B + suma stref LNMn",
-                                 "Alarm \u2013 Tarven A/B + iloczyn stref LNMn"};
-        QTest::newRow("1") << 1 << alarms + QStringList{"Alarm \u2013 wejście zewnętrzne + własny",
-                                                        "Alarm \u2013 system Tarven A/B + własny",
-                                                        "Alarm - iloczyn stref + wlasny", gap, gap,
-                                                        gap, "Zarezerwowane"};
-        QTest::newRow("2") << 2 << QStringList{gap, gap, gap, gap, "4", gap, gap, gap, "8"};
-        QTest::newRow("8") << 8 << alarms + QStringList{"Aktywne przewietrzanie", gap, gap, gap,
-                                                        gap, "Zarezerwowane", "Zarezerwowane"};
-        QTest::newRow("11") << 11 << QStringList{"Brak \u2013 wejście nieaktywne", "Tryb 2-stanowy",
-                                                 gap, "Tryb 3-stanowy"};
-        QTest::newRow("13") << 13 << QStringList{"Brak konfiguracji", "1200", "2400", "4800",
-                                                 "9600", "19200", "38400", "57600", "115200",
-                                                 "115200"};
-        QStringList criteria{"0 - Brak kryterium"};
-        for (int key = 1; key <= 6; ++key)
-            criteria << QStringLiteral("%1 - L11 LD-alarm").arg(key);
-        QTest::newRow("27") << 27 << criteria + QStringList{"7 - LK-EZ Wspólny"};
-    }
-    void optionLists()
-    {
-        QFETCH(int, id);
-        QFETCH(QStringList, texts);
-        QHash<int, QString> expected;
-        for (int key = 0; key < texts.size(); ++key)
-            if (!texts.at(key).isNull())
-                expected.insert(key, texts.at(key));
-        QVERIFY(EnumList::find(id));
-        QCOMPARE(EnumList::find(id)->texts(), expected);
     }
 };
 

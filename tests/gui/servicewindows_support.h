@@ -1,20 +1,22 @@
 #pragma once
 
-// Shared by the clock, service and diagnostics window tests: the unit played on a
-// pseudo-terminal, or simulated.
+// Shared by the window tests that talk to a unit: the unit played on a pseudo-terminal, or
+// simulated.
 
-#include "link/device.h"
+#include "frames.h"
 #include "link/usbmanager.h"
 #include "ptypair.h"
 #include "simprocess.h"
 
 #include <QtTest>
 
-inline QByteArray frameFor(Device::COMMAND command, const QByteArray &payload)
+// The text of a PDF the program wrote, blanks collapsed.
+inline QString pdfText(const QString &path)
 {
-    QByteArray frame;
-    Device::buildFrame(command, payload, frame);
-    return frame;
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    pdftotext.waitForFinished(60000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
 }
 
 template<typename T>
@@ -34,7 +36,7 @@ struct PtyUnit
     bool open() { return pty.isValid() && link.openPort(pty.slavePath()); }
     void answer(Device::COMMAND command, const QByteArray &payload)
     {
-        pty.write(frameFor(command, payload));
+        pty.write(frameOf(command, payload));
     }
     // The next request with the given command; the link's idle clock reads on the way are
     // answered so that its queue keeps moving.

@@ -124,22 +124,31 @@ private slots:
         QTest::addColumn<QString>("language"); // stored before
         QTest::addColumn<bool>("hosted");
         QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("pick"); // the language row the technician picks; -1: none
         QTest::addColumn<int>("row"); // the language row shown
         QTest::addColumn<QString>("stored"); // language, font size and family after
+        QTest::addColumn<bool>("told"); // that a new language applies after a restart
         QTest::newRow("OK stores, the font follows")
-                << "2" << false << true << 1 << "1,14,DejaVu Sans";
-        QTest::newRow("Cancel stores nothing") << "2" << false << false << 1 << "2,12,Arial";
-        QTest::newRow("no such language") << "7" << false << true << -1 << "7,14,DejaVu Sans";
+                << "2" << false << true << 0 << 1 << "1,14,DejaVu Sans" << true;
+        QTest::newRow("the same language") << "2" << false << true << 1 << 1
+                                           << "2,14,DejaVu Sans" << false;
+        QTest::newRow("Cancel stores nothing") << "2" << false << false << 0 << 1 << "2,12,Arial"
+                                               << false;
+        QTest::newRow("no such language") << "7" << false << true << -1 << -1
+                                          << "7,14,DejaVu Sans" << false;
         QTest::newRow("hosted: no language to pick")
-                << "5" << true << true << 4 << "5,14,DejaVu Sans";
+                << "5" << true << true << -1 << 4 << "5,14,DejaVu Sans" << false;
     }
+    // Each language by its own name over the stored rows, which stay as they are.
     void settingsDialog()
     {
         QFETCH(QString, language);
         QFETCH(bool, hosted);
         QFETCH(bool, ok);
+        QFETCH(int, pick);
         QFETCH(int, row);
         QFETCH(QString, stored);
+        QFETCH(bool, told);
         storeSetting(AppSetting::Language, language.toUtf8());
         storeSetting(AppSetting::FontSize, "12");
         storeSetting(AppSetting::FontType, "Arial");
@@ -148,13 +157,17 @@ private slots:
             window.setHostedMode();
         FakeDialogs dialogs;
         int shownRow = -2;
-        dialogs.onExec = [ok, &shownRow](QDialog *dialog) {
-            // The technician picks the first language when the row is shown and has a choice.
+        QStringList names;
+        bool languageHidden = false;
+        dialogs.onExec = [&](QDialog *dialog) {
             auto *languages = dialog->findChild<QComboBox *>(QStringLiteral("languageBox"));
             shownRow = languages->currentIndex();
-            if (!dialog->findChild<QWidget *>(QStringLiteral("languageWidget"))->isHidden()
-                && shownRow >= 0)
-                languages->setCurrentIndex(0);
+            for (int i = 0; i < languages->count(); ++i)
+                names << languages->itemText(i);
+            languageHidden = dialog->findChild<QWidget *>(QStringLiteral("languageWidget"))
+                                     ->isHidden();
+            if (pick >= 0)
+                languages->setCurrentIndex(pick);
             dialog->findChild<QSpinBox *>(QStringLiteral("fontSize"))->setValue(14);
             dialog->findChild<QFontComboBox *>(QStringLiteral("fontComboBox"))
                     ->setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
@@ -165,6 +178,8 @@ private slots:
         };
         action(window, "actionView")->trigger();
         QCOMPARE(shownRow, row);
+        QCOMPARE(languageHidden, hosted);
+        QCOMPARE(names, (QStringList{"English", "Polski", "Русский", "Українська", "Deutsch"}));
         DbManager *store = DbManager::instance();
         QCOMPARE(store->readAppSetting(AppSetting::Language) + ','
                          + store->readAppSetting(AppSetting::FontSize) + ','
@@ -172,6 +187,10 @@ private slots:
                  stored.toUtf8());
         QCOMPARE(QString::number(window.font().pixelSize()) + ',' + window.font().family(),
                  stored.section(QLatin1Char(','), 1));
+        QCOMPARE(dialogs.lines("information"),
+                 told ? QStringList("information|Ustawienia aplikacji|Wybrany język interfejsu "
+                                    "zostanie użyty po ponownym uruchomieniu programu.")
+                      : QStringList());
     }
 
 private:

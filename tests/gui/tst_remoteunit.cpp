@@ -7,6 +7,7 @@
 #include "config/konfiguracja.h"
 #include "gui/reportprinter.h"
 #include "gui/startup.h"
+#include "link/linkreply.h"
 #include "link/usbmanager.h"
 #include "records/pamietnik.h"
 #include "records/uszkodzenia.h"
@@ -14,6 +15,8 @@
 
 #include <QLoggingCategory>
 #include <QtTest>
+
+#include <tuple>
 
 class TestRemoteUnit : public QObject
 {
@@ -31,25 +34,16 @@ void TestRemoteUnit::readStoreAndReport()
              "the fixture sets OSTREL_SIM_ADDRESS and OSTREL_REPORT_DIR");
 
     USBManager usb;
-    QHash<int, QByteArray> answers;
-    connect(&usb, &USBManager::signalReceivedPacket, this,
-            [&answers](Device::COMMAND command, const QByteArray &payload) {
-                answers.insert(command, payload);
-            });
     QVERIFY2(usb.openPort(address), qPrintable(usb.openError()));
     const QByteArray fromStart(2, '\0');
-    const struct
-    {
-        Device::COMMAND request, answer;
-        QByteArray payload;
-    } reads[] = {{Device::ReadConfig, Device::ConfigData, {}},
-                 {Device::ReadEventLog, Device::EventLogPart, fromStart},
-                 {Device::ReadFaults, Device::FaultsData, fromStart}};
-    for (const auto &read : reads) {
-        QByteArray frame;
-        Device::buildFrame(read.request, read.payload, frame);
-        QVERIFY(usb.queueFrame(frame));
-        QTRY_VERIFY_WITH_TIMEOUT(answers.contains(read.answer), 30000);
+    QHash<int, QByteArray> answers;
+    for (const auto &[request, answer, payload] :
+         {std::tuple(Device::ReadConfig, Device::ConfigData, QByteArray()),
+          std::tuple(Device::ReadEventLog, Device::EventLogPart, fromStart),
+          std::tuple(Device::ReadFaults, Device::FaultsData, fromStart)}) {
+        QSignalSpy answered(usb.request(request, payload, answer), &LinkReply::finished);
+        QVERIFY(answered.wait(30000));
+        answers.insert(answer, answered.at(0).at(0).toByteArray());
     }
     usb.closePort();
 

@@ -1,15 +1,13 @@
 // ctest-labels: transfer trust
 // What the technician sees of a transfer: one read per window at a time, the progress strip
-// and its cancel, reads that always end (with nothing stored) when the unit falls silent or the
-// cable is pulled, a question that does not stall the link, the health widget and what it
+// and its cancel, requests that always end (with nothing stored) when the unit falls silent or
+// the cable is pulled, a question that does not stall the link, the health widget and what it
 // gates, and the status bar's rule for raw traffic.
 #include "gui/configmanagement.h"
 #include "gui/detailsmanagement.h"
 #include "gui/eventsmanagement.h"
-#include "gui/faultsmanagement.h"
 #include "gui/linkhealthwidget.h"
 #include "gui/mainwindow.h"
-#include "gui/servicemanagement.h"
 #include "gui/startup.h"
 #include "gui/transferprogress.h"
 #include "config/konfiguracja.h"
@@ -46,15 +44,17 @@ QByteArrayList stored(const QString &table)
     return blobs;
 }
 
-enum Kind { Faults, Config, Service };
-
-std::unique_ptr<QWidget> makeWindow(int kind, USBManager *link)
+// Whether the link writes a frame with the command within `ms`.
+bool writes(PtyPair &pty, char command, int ms)
 {
-    switch (kind) {
-    case Faults: return std::make_unique<FaultsManagement>(link, nullptr);
-    case Config: return std::make_unique<ConfigManagement>(link, nullptr);
-    default: return std::make_unique<ServiceManagement>(link, nullptr);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        const QByteArray frame = pty.readFrame(int(qMax<qint64>(1, ms - timer.elapsed())));
+        if (frame.size() > 4 && frame.at(4) == command)
+            return true;
     }
+    return false;
 }
 
 // Holds every name prompt open in a real modal dialog for a while, as a slow technician does.
@@ -129,49 +129,48 @@ private slots:
         QCOMPARE(stored("PAMIETNIK").first().size(), parts * EntriesPerPart * 8);
         QVERIFY(read->isEnabled());
     }
-    void cablePullSaysWhichTransferWasLost()
-    {
-        FakeDialogs dialogs;
-        SimUnit sim({"--log-entries", "2040", "--hangup-after", "3"});
-        EventsManagement window(&sim.link, nullptr);
-        window.show();
-        QVERIFY(sim.open());
-        button(&window, "readButton")->click();
-        QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 20000);
-        const QString text = dialogs.ofKind("warning").first().text;
-        // The cause in words, not the port error's enum name.
-        QVERIFY2(text.startsWith(QStringLiteral(
-                         "Połączenie z urządzeniem zostało przerwane (odczyt rejestru zdarzeń)\n"
-                         "Przyczyna: ")) && !text.contains(QLatin1String("Error")),
-                 qPrintable(text));
-        QVERIFY(!window.transferProgress()->isVisible());
-        QVERIFY(!QTest::qWaitFor([] { return !stored("PAMIETNIK").isEmpty(); }, 1000));
-    }
-    void silentUnitEndsRead_data()
+    void readEnds_data()
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("buttonName");
-        QTest::addColumn<QString>("table"); // where a read stores; empty: the clock display
-        QTest::addColumn<QByteArray>("late"); // an answer that comes after the read was given up
-        QTest::newRow("configuration") << 0 << "readButton" << "KONFIGURACJA"
-                                       << frameFor(Device::ConfigData, QByteArray::fromHex("00"));
-        QTest::newRow("event log") << 1 << "readButton" << "PAMIETNIK" << QByteArray();
-        QTest::newRow("faults") << 3 << "readButton" << "USZKODZENIA"
-                                << frameFor(Device::FaultsData, QByteArray::fromHex("0101010101"));
-        QTest::newRow("software") << 4 << "readButton" << "OPROGRAMOWANIE"
-                                  << frameFor(Device::SoftwareData, QByteArray::fromHex("0101"));
+        QTest::addColumn<char>("command"); // of the request the button sends
+        QTest::addColumn<QString>("end");  // "silent", "cancel" (from the busy strip) or "pull"
+        QTest::addColumn<QString>("table"); // where a read stores; empty: nothing to store
+        QTest::addColumn<QString>("warning"); // how the message starts; empty: none
+        const QString silent = QStringLiteral("Urządzenie nie odpowiada\n");
+        // The record windows share one read: the event log and the faults stand for them all.
+        QTest::newRow("configuration, silent unit") << 0 << "readButton" << char(Device::ReadConfig)
+                                                   << "silent" << "KONFIGURACJA" << silent;
+        QTest::newRow("event log, silent unit") << 1 << "readButton" << char(Device::ReadEventLog)
+                                               << "silent" << "PAMIETNIK" << silent;
         // The clock display follows every clock answer, the idle reads' too: nothing to store.
-        QTest::newRow("clock") << 5 << "readTimeButton" << QString() << QByteArray();
+        QTest::newRow("clock, silent unit") << 5 << "readTimeButton" << char(Device::ReadClock)
+                                           << "silent" << QString() << silent;
+        QTest::newRow("event log clear, silent unit") << 6 << "sendAckButton"
+                << char(Device::ClearEventLog) << "silent" << QString() << silent;
+        QTest::newRow("configuration cancelled") << 0 << "readButton" << char(Device::ReadConfig)
+                                                << "cancel" << "KONFIGURACJA" << QString();
+        QTest::newRow("faults cancelled") << 3 << "readButton" << char(Device::ReadFaults)
+                                         << "cancel" << "USZKODZENIA" << QString();
+        // The cause in words, not the port error's enum name.
+        QTest::newRow("event log, cable pulled")
+                << 1 << "readButton" << char(Device::ReadEventLog) << "pull" << "PAMIETNIK"
+                << "Połączenie z urządzeniem zostało przerwane (odczyt rejestru zdarzeń)\n"
+                   "Przyczyna: ";
     }
-    // In the whole program, with the live view polling too: the unit never answers, so the link
-    // gives the request up after its third write, the window says so and stores nothing.
-    void silentUnitEndsRead()
+    // In the whole program, with the idle polls going on: a request to a unit that never answers
+    // is given up after its third write, cancelled from the busy strip (and never written again)
+    // or lost with the cable. Either way the window says what happened, stores nothing and can
+    // be used again.
+    void readEnds()
     {
         QFETCH(int, tab);
         QFETCH(QString, buttonName);
+        QFETCH(char, command);
+        QFETCH(QString, end);
         QFETCH(QString, table);
-        QFETCH(QByteArray, late);
-        FakeDialogs dialogs;
+        QFETCH(QString, warning);
+        FakeDialogs dialogs; // "No" to the clear's question: clear without reading
         PtyPair pty;
         QVERIFY(pty.isValid());
         MainWindow window;
@@ -183,74 +182,38 @@ private slots:
         // Given up after three writes 0.3 s apart, polled every 0.4 s: the same code, shorter waits.
         window.usbManager()->setTimeouts(300, 400);
         QVERIFY(window.usbManager()->openPort(pty.slavePath()));
-        auto *read = page->findChild<QAbstractButton *>(buttonName);
-        QTRY_VERIFY(read->isEnabled());
+        auto *send = page->findChild<QAbstractButton *>(buttonName);
+        QTRY_VERIFY(send->isEnabled());
         const QDateTime shown = clock ? clock->dateTime() : QDateTime();
-        // The idle polls pile up in front of the read, as they do while a technician looks.
-        QTest::qWait(1200);
-        read->click();
-        QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 30000);
-        QVERIFY2(dialogs.ofKind("warning").first().text.startsWith("Urządzenie nie odpowiada\n"),
-                 qPrintable(dialogs.lines().join('\n')));
-        QTRY_VERIFY(read->isEnabled());
-        if (!late.isEmpty())
-            QVERIFY(pty.write(late));
+        // An idle poll is on the wire in front of the request, as while a technician looks.
         QTest::qWait(500);
+        send->click();
+        QVERIFY(!send->isEnabled());
+        if (auto *configSend = page->findChild<QAbstractButton *>(QStringLiteral("sendButton")))
+            QVERIFY(!configSend->isEnabled());
+        QVERIFY(writes(pty, command, 5000));
+        if (end == "cancel") {
+            for (auto *cancel : page->findChildren<QPushButton *>(QStringLiteral("transferCancel")))
+                if (cancel->isVisible())
+                    cancel->click();
+            QVERIFY(send->isEnabled());
+            QVERIFY(!writes(pty, command, 1000));
+        } else if (end == "pull") {
+            pty.closeMaster();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), warning.isEmpty() ? 0 : 1,
+                                  10000);
+        if (!warning.isEmpty()) {
+            const QString text = dialogs.ofKind("warning").first().text;
+            QVERIFY2(text.startsWith(warning) && !text.contains("Error"), qPrintable(text));
+        }
+        QTRY_VERIFY(send->isEnabled() || end == "pull");
+        for (auto *strip : page->findChildren<QPushButton *>(QStringLiteral("transferCancel")))
+            QVERIFY(!strip->isVisible());
         if (clock)
             QCOMPARE(clock->dateTime(), shown);
-        else
-            QCOMPARE(stored(table).size(), 0);
+        QVERIFY(table.isEmpty() || stored(table).isEmpty());
         QCOMPARE(dialogs.ofKind("getText").size(), 0);
-        window.usbManager()->closePort();
-    }
-    void cancelOnSilentUnit_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("buttonName");
-        QTest::addColumn<char>("cancelled"); // the command withdrawn by cancel; 0: left to give up
-        QTest::newRow("faults cancelled")
-                << int(Faults) << "readButton" << char(Device::ReadFaults);
-        QTest::newRow("configuration cancelled") << int(Config) << "readButton"
-                                                 << char(Device::ReadConfig);
-        QTest::newRow("event log clear dropped") << int(Service) << "sendAckButton" << char(0);
-    }
-    // A request to a silent unit either is cancelled from the busy strip and never written again,
-    // or is given up with a message; either way the window can be used again. (The record windows
-    // share one read, so the faults stand for the software versions too.)
-    void cancelOnSilentUnit()
-    {
-        QFETCH(int, kind);
-        QFETCH(QString, buttonName);
-        QFETCH(char, cancelled);
-        FakeDialogs dialogs;
-        PtyUnit unit;
-        USBManager &link = unit.link;
-        const auto window = makeWindow(kind, &link);
-        window->show();
-        link.setTimeouts(300, 600000);
-        QVERIFY(unit.open());
-        QAbstractButton *send = button(window.get(), qPrintable(buttonName));
-        QTest::mouseClick(send, Qt::LeftButton);
-        QVERIFY(!send->isEnabled());
-        if (kind == Config)
-            QVERIFY(!button(window.get(), "sendButton")->isEnabled());
-        if (!cancelled) {
-            QTRY_COMPARE_WITH_TIMEOUT(dialogs.ofKind("warning").size(), 1, 5000);
-            QVERIFY(dialogs.ofKind("warning").first().text.startsWith(
-                    "Urządzenie nie odpowiada\n"));
-            QVERIFY(send->isEnabled());
-            return;
-        }
-        QAbstractButton *cancel = nullptr;
-        for (auto *candidate : window->findChildren<QPushButton *>("transferCancel"))
-            cancel = candidate->isVisible() ? candidate : cancel;
-        QVERIFY(cancel);
-        QVERIFY(!unit.pty.readFrame(3000).isEmpty());
-        cancel->click();
-        QVERIFY(send->isEnabled());
-        const QByteArray later = unit.pty.read(900, 200);
-        QVERIFY2(!later.contains(cancelled), later.toHex().constData());
-        QVERIFY(dialogs.ofKind("warning").isEmpty());
     }
     // Three stored configurations, the first two open, the second chosen: cancelling the read
     // (with the focus on the cancel button) leaves the second chosen in the list and in the tabs.
@@ -339,7 +302,7 @@ private slots:
         QVERIFY(!calibrate->isEnabled() && !test->isEnabled() && window.isLiveStale());
 
         QVERIFY(unit.pty.readFrame(3000).size() > 4); // a live poll is waiting for its answer
-        QVERIFY(unit.pty.write(frameFor(Device::LiveStateData, QByteArray(1, '\0'))));
+        QVERIFY(unit.pty.write(frameOf(Device::LiveStateData, QByteArray(1, '\0'))));
         QTRY_VERIFY(calibrate->isEnabled() && test->isEnabled() && !window.isLiveStale());
         link.closePort();
         QVERIFY(widget.text().contains(QStringLiteral("Brak portu")));

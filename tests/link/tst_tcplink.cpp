@@ -127,6 +127,7 @@ void TestTcpLink::failures()
     QVERIFY(failure != "second" || first.openPort(address));
 
     USBManager link;
+    link.setTimeouts(300, USBManager::KeepAliveMs); // the silent unit's repeat comes sooner
     LinkHealth health(&link);
     QSignalSpy opened(&link, &USBManager::signalUsbPortOpened);
     QSignalSpy closed(&link, &USBManager::signalUsbPortClosed);

@@ -1,10 +1,15 @@
+// ctest-labels: transfer
 #include "link/usbmanager.h"
 
+#include "link/linkhealth.h"
 #include "link/linkreply.h"
+#include "link/requesttracker.h"
+#include "link/trafficlog.h"
 
 #include "frames.h"
 #include "ptypair.h"
 
+#include <QAbstractItemModelTester>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -20,15 +25,6 @@ QByteArray request(const QByteArray &frame)
 struct Fixture
 {
     Fixture() { QVERIFY(link.openPort(pty.slavePath())); }
-
-    // Writes the bytes and waits until the link reports having read exactly them, so that the
-    // next write reaches it as a read of its own.
-    bool feed(const QByteArray &bytes)
-    {
-        messages.clear();
-        const QList<QVariant> read{QString::fromLatin1(bytes.toHex()), 0};
-        return pty.write(bytes) && QTest::qWaitFor([&] { return messages.contains(read); }, 2000);
-    }
 
     // Command and payload of the i-th delivered answer, as "47 18030f0c1e00".
     QByteArray packet(int i) const
@@ -50,17 +46,22 @@ class TestUsbManager : public QObject
 private slots:
     void repeatsKeepAliveAndCablePull();
     void eventLogInThreeParts();
-    void splitAnswerDeliveredOnce_data();
-    void splitAnswerDeliveredOnce();
     void replyEnds_data();
     void replyEnds();
+    void silentUnitDropsTheRequest();
+    void trafficLogKeepsTheNewest_data();
+    void trafficLogKeepsTheNewest();
+    void remainingTime();
 };
 
-// An unanswered request is written three times 2000 ms apart and then dropped for the next
-// one; once the queue is empty the link polls the clock every 2000 ms, until a cable pull.
+// An unanswered request is written three times one answer time-out apart and then dropped for
+// the next one; once the queue is empty the link polls the clock every keep-alive period, until a
+// cable pull. (The product's periods are 2000 ms; the test runs the same code on 500 ms.)
 void TestUsbManager::repeatsKeepAliveAndCablePull()
 {
+    constexpr int Period = 500;
     Fixture f;
+    f.link.setTimeouts(Period, Period);
     QSignalSpy closed(&f.link, &USBManager::signalUsbPortClosed);
     QCOMPARE(f.messages.at(0), QVariantList({"Port został otwarty. Próba komunikacji z "
                                              "urządzeniem na porcie " + f.pty.slavePath(), 5000}));
@@ -94,7 +95,8 @@ void TestUsbManager::repeatsKeepAliveAndCablePull()
     for (int i = 1; i < writtenAt.size(); ++i) {
         // The first poll comes within one period of the queue running empty.
         const qint64 gap = writtenAt.at(i) - writtenAt.at(i - 1);
-        QVERIFY2(gap >= (i == 4 ? 0 : 1600) && gap <= 2600, qPrintable(QString::number(gap)));
+        QVERIFY2(gap >= (i == 4 ? 0 : Period * 4 / 5) && gap <= Period * 2,
+                 qPrintable(QString::number(gap)));
     }
 
     f.pty.closeMaster();
@@ -105,7 +107,7 @@ void TestUsbManager::repeatsKeepAliveAndCablePull()
     QVERIFY2(error.startsWith("Port zamknięty: ") && !error.contains("Error")
                      && f.messages.last().at(1) == 5000,
              qPrintable(error));
-    QVERIFY(!QTest::qWaitFor([&] { return f.link.queuedCount() > 0; }, 2500)); // no more polls
+    QVERIFY(!QTest::qWaitFor([&] { return f.link.queuedCount() > 0; }, 2 * Period)); // no polls
     f.link.closePort(); // again: harmless, nothing new
     QCOMPARE(closed.count(), 1);
 }
@@ -127,32 +129,6 @@ void TestUsbManager::eventLogInThreeParts()
     // The transfer is closed by a request for part index == count, which delivers nothing.
     QCOMPARE(request(f.pty.readFrame(1500)), QByteArray("44 0303"));
     QCOMPARE(f.packets.count(), 1);
-}
-
-void TestUsbManager::splitAnswerDeliveredOnce_data()
-{
-    QTest::addColumn<int>("chunk");
-    QTest::newRow("one byte per read") << 1;
-    QTest::newRow("odd chunks") << 7;
-}
-
-void TestUsbManager::splitAnswerDeliveredOnce()
-{
-    QFETCH(int, chunk);
-    Fixture f;
-    f.link.queueFrame(frameOf(Device::ReadConfig));
-    QCOMPARE(request(f.pty.readFrame(1500)), QByteArray("40 01"));
-    const QByteArray image = QByteArray("configuration image ").repeated(2);
-    const QByteArray answer = frameOf(Device::ConfigData, image);
-    for (int at = 0; at < answer.size(); at += chunk) {
-        QCOMPARE(f.packets.count(), 0);
-        QCOMPARE(f.link.queuedCount(), 1);
-        QVERIFY(f.feed(answer.mid(at, chunk)));
-    }
-    // Handed on from the event loop, after the read handling has returned.
-    QTRY_COMPARE(f.packets.count(), 1);
-    QCOMPARE(f.packet(0), "41 " + image.toHex());
-    QCOMPARE(f.link.queuedCount(), 0);
 }
 
 // Every request ends exactly once, and only the one who asked gets the answer.
@@ -211,6 +187,66 @@ void TestUsbManager::replyEnds()
         QCOMPARE(finished.at(0).at(0).toByteArray(), image);
     QCOMPARE(f.packets.count(), published);
     QTRY_VERIFY(reply.isNull()); // a reply cleans up after itself
+}
+
+void TestUsbManager::silentUnitDropsTheRequest()
+{
+    PtyPair pty;
+    USBManager link;
+    LinkHealth health(&link);
+    link.setTimeouts(300, 600000);
+    QVERIFY(pty.isValid() && link.openPort(pty.slavePath()));
+    QSignalSpy failed(link.request(Device::ReadConfig, QByteArray(), Device::ConfigData),
+                      &LinkReply::failed);
+    QVERIFY(failed.wait(5000));
+    QCOMPARE(health.state(), LinkHealth::NotAnswering);
+    QCOMPARE(health.dropped(), 1);
+    QCOMPARE(health.repeats(), 2);
+
+    // Counters start again with the next connection.
+    link.closePort();
+    QVERIFY(link.openPort(pty.slavePath()));
+    QCOMPARE(health.dropped(), 0);
+    QCOMPARE(health.repeats(), 0);
+}
+
+void TestUsbManager::trafficLogKeepsTheNewest_data()
+{
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<int>("frames");
+    QTest::newRow("not full") << 5 << 3;
+    QTest::newRow("exactly full") << 5 << 5;
+    QTest::newRow("wrapped once") << 5 << 7;
+    QTest::newRow("wrapped many times") << 4 << 23;
+}
+
+void TestUsbManager::trafficLogKeepsTheNewest()
+{
+    QFETCH(int, capacity);
+    QFETCH(int, frames);
+    TrafficLog log(nullptr, capacity);
+    QAbstractItemModelTester tester(&log);
+    const QDateTime start(QDate(2024, 6, 1), QTime(10, 0));
+    for (int i = 0; i < frames; ++i)
+        log.addFrame(i % 2 == 0, frameOf(Device::ReadClock, QByteArray(1, char(i))), true,
+                     start.addMSecs(i));
+    const int kept = qMin(capacity, frames);
+    QCOMPARE(log.rowCount(), kept);
+    for (int row : {0, kept - 1}) {
+        const int frame = frames - kept + row;
+        QVERIFY(log.index(row, TrafficLog::FrameColumn).data().toString().contains(
+                QString::fromLatin1(QByteArray(1, char(frame)).toHex())));
+    }
+    log.clear();
+    QCOMPARE(log.rowCount(), 0);
+}
+
+// Time left of a transfer from the parts done so far; unknown before the first.
+void TestUsbManager::remainingTime()
+{
+    QCOMPARE(RequestTracker::remainingMs(500, 0, 10), qint64(-1));
+    QCOMPARE(RequestTracker::remainingMs(4000, 16, 64), qint64(12000));
+    QCOMPARE(RequestTracker::remainingMs(9000, 10, 10), qint64(0));
 }
 
 QTEST_GUILESS_MAIN(TestUsbManager)

@@ -1,5 +1,6 @@
 #include "modules_support.h"
 
+#include "config/enumlist.h"
 #include "config/konfiguracja.h"
 
 #include <QCryptographicHash>
@@ -68,11 +69,8 @@ private slots:
 
     void catalogue_data();
     void catalogue();
-    void decode_data();
-    void decode();
+    void optionLists();
     void psbIsDefaultClearsPayload();
-    void faults_data();
-    void faults();
     void scbImage_data();
     void scbImage();
 
@@ -157,6 +155,12 @@ void TestModules::catalogue()
     QCOMPARE(fingerprint(settingRows(*module), settings), settings);
     // Construction fills the table again, with the same entries.
     QCOMPARE(fingerprint(faultRows(type), faults), faults);
+    // The module's own fault list names each flag from that same table, in block order.
+    QStringList listed;
+    for (int code = 0; code < 0x80; ++code)
+        listed << ::faultText(type, quint8(code));
+    module->setFaultBytes(QByteArray(0x81, 1));
+    QCOMPARE(module->getFaults(), listed);
 
     // Round trip: parsing ignores list order and serialising ignores offsets, so a row whose
     // offset disagrees with its place, a gap or an overlap changes a byte.
@@ -167,67 +171,19 @@ void TestModules::catalogue()
     QCOMPARE(module->toByteArray().toHex(), payload.toHex());
 }
 
-// A setting at a list position after decoding a payload: the texts of its option list, and
-// keys past a list's end. Every layout is pinned by the catalogue's hashes and round trip;
-// decoding (tst_modul) and number and time texts (tst_setting) are the base classes' own.
-void TestModules::decode_data()
+// Every option list's texts by key, as a setting shows its value: one recorded hash pins them
+// all, and each setting's list is pinned by the catalogue's hashes.
+void TestModules::optionLists()
 {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QByteArray>("payload");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<quint32>("value");
-    QTest::addColumn<QString>("text");
-
-    const QByteArray ls4 = bytesWith(77, {{58, 4}, {59, 3}}); // LS4's mode and criterion
-    QTest::newRow("PSL LS4 mode") << 0xF0 << 1 << ls4 << 22 << 4u
-                                  << "Załączenie impulsowo-ilościowe";
-    QTest::newRow("PSL LS4 criterion") << 0xF0 << 1 << ls4 << 23 << 3u << "System Tarven B";
-    QTest::newRow("PSL mode outside list") << 0xF0 << 1 << bytesWith(77, {{1, 7}}) << 1 << 7u << "";
-    QTest::newRow("LNM current 6 has no option") << 0x90 << 1 << bytesWith(47, {{1, 6}}) << 1 << 6u
-                                                 << "";
-    QTest::newRow("LNM zone 8") << 0x90 << 1 << bytesWith(47, {{44, 3}}) << 29 << 3u
-                                << "Alarm - BZ7x";
-    QTest::newRow("RLA mode 5 has no option") << 0xC0 << 1 << bytesWith(63, {{1, 5}}) << 1 << 5u
-                                              << "";
-    QTest::newRow("RLA PK2 zone 8") << 0xC0 << 1 << bytesWith(63, {{58, 4}}) << 34 << 4u
-                                    << "Osiągnięta pozycja pożarowa (FIRE SAFE)";
-    QTest::newRow("RLH line mode 2 outside its range") << 0x80 << 1 << bytesWith(63, {{37, 2}})
-                                                       << 13 << 2u
-                                                       << "Wejście potwierdzenia zewnętrznego";
-    QTest::newRow("SCA retry on an empty payload") << 0x57 << 1 << QByteArray() << 1 << 0u
-                                                   << "0 - Strefa 1";
-    QTest::newRow("SCB input function 11: past list 21") << 0x55 << 1 << bytesWith(400, {{4, 11}})
-                                                         << 4 << 11u << "";
-    QTest::newRow("SCB nr 2 L8 zone") << 0x55 << 2 << bytesWith(400, {{79, 2}}) << 61 << 2u
-                                      << "2 - Strefa 1 + 2";
-    QTest::newRow("SCB criterion 14: past list 25") << 0x55 << 1 << bytesWith(400, {{158, 14}})
-                                                    << 120 << 14u << "";
-    QTest::newRow("SCB pre-reset: list 52 is absent") << 0x55 << 1 << bytesWith(400, {{171, 1}})
-                                                      << 129 << 1u << "";
-    QTest::newRow("SCB nr 2 zone 0 from a zero payload") << 0x55 << 2 << QByteArray(400, '\0') << 2
-                                                         << 0u << "0 - Strefa 1";
-    QTest::newRow("SCC 01 05: address without a list") << 0x56 << 1 << hex("0105") << 1 << 5u
-                                                       << "";
-    QTest::newRow("SCE PK2 signal type") << 0x53 << 1 << bytesWith(70, {{25, 4}}) << 21 << 4u
-                                         << "4 - cykliczny skończony";
-}
-
-void TestModules::decode()
-{
-    QFETCH(int, type);
-    QFETCH(int, number);
-    QFETCH(QByteArray, payload);
-    QFETCH(int, position);
-    QFETCH(quint32, value);
-    QFETCH(QString, text);
-
-    auto module = makeModule(type, number);
-    QCOMPARE(module->parse(payload), 0);
-    const Setting *setting = module->getSetting(position);
-    QVERIFY(setting);
-    QCOMPARE(setting->getValue(), value);
-    QCOMPARE(setting->getValueText(), text);
+    QStringList rows;
+    for (int id = 0; id < 256; ++id) {
+        const EnumList *list = EnumList::find(id);
+        QList<int> keys = list ? list->texts().keys() : QList<int>();
+        std::sort(keys.begin(), keys.end());
+        for (int key : qAsConst(keys))
+            rows << QStringLiteral("%1:%2=%3").arg(id).arg(key).arg(list->text(key));
+    }
+    QCOMPARE(fingerprint(rows, QStringLiteral("adf7615ca146")), QStringLiteral("adf7615ca146"));
 }
 
 void TestModules::psbIsDefaultClearsPayload()
@@ -237,62 +193,6 @@ void TestModules::psbIsDefaultClearsPayload()
     QVERIFY(psb->isDefault());
     QCOMPARE(psb->toByteArray(), QByteArray(32, '\0'));
     QCOMPARE(psb->getSetting(0)->getValue(), 1u);
-}
-
-void TestModules::faults_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QByteArray>("block");
-    QTest::addColumn<QStringList>("faults");
-
-    const QString ls1 = QStringLiteral(" wyjścia linii sygnałowej numer 1 (LS1)");
-    QTest::newRow("PSL trailing blank") << 0xF0 << ones(13, {11})
-            << QStringList{"Przeciążenie wyjścia linii sygnałowej numer 4 (LS4) "};
-    QTest::newRow("PSL two in order") << 0xF0 << hex("01000000ff00000000000000")
-                                      << QStringList{"Zwarcie" + ls1, "Przerwa" + ls1};
-    QTest::newRow("PSB Tarven B") << 0xE0 << ones(36, {22, 35})
-                                  << QStringList{"Uszkodzenie ogólne z systemu Tarven B"};
-    QTest::newRow("PSR text, then numbers") << 0x83 << hex("01010000")
-                                            << QStringList{"Brak łączności z dodatkowym PSB", "1"};
-    QTest::newRow("ACL") << 0xD0 << hex("0500") << QStringList{"Brak komunikacji z modułem ACL"};
-    QTest::newRow("CTM") << 0xA0 << ones(31, {0, 30}) << QStringList{"LNM nr 1 – brak łączności "};
-    QTest::newRow("LNM double blank") << 0x90 << ones(32, {7})
-                                      << QStringList{"Przełącznik krańcowy KR1  – zwarcie "};
-    QTest::newRow("RLA dashes") << 0xC0 << hex("0000010100")
-            << QStringList{"Linia kontrolna LK2- zwarcie", "Linia kontrolna LK2– przerwa"};
-    QTest::newRow("RLH") << 0x80 << hex("00000100") << QStringList{"Linia kontrolna LK2 – zwarcie"};
-    QTest::newRow("PSV unaccented") << 0xB0 << ones(16, {1, 14})
-            << QStringList{"Niskie napiecie baterii akumulatorów", "Flash – błąd sumy kontrolnej"};
-    QTest::newRow("SCA unaccented, in order") << 0x57 << ones(34, {0, 11, 13, 32})
-            << QStringList{"brak wyplywu srodka ganiczego - strefa 1",
-                           "obnizenie napiecia akumulatorów",
-                           "uszkodzenie 24V na magistrali B0-Can.A,",
-                           "uszkodzenie systemowe modułu nmoduł nr 8"};
-    QTest::newRow("SCB trailing blanks") << 0x55 << ones(111, {59, 69, 99})
-            << QStringList{"L12 - brak stanu aktywnego Y urządz. zewn. ",
-                           "L14 - brak stanu aktywnego Y urządz. zewn.  ", "L20 - ---       "};
-    QTest::newRow("SCC: CTM texts") << 0x56 << hex("00000100")
-                                    << QStringList{"LNM nr 3 – brak łączności "};
-    QTest::newRow("SCD L3 break") << 0x50 << ones(18, {4}) << QStringList{"L3 - przerwa LK 1"};
-    QTest::newRow("SCE repeated L2 texts") << 0x53 << ones(9, {1, 5, 7})
-            << QStringList{"L2 - przeciążenie lub brak wysterowania",
-                           "L2 - przeciążenie lub brak wysterowania", "L2 - brak wysterowania"};
-    QTest::newRow("SCF: numbers as texts") << 0x45 << ones(33, {21, 29, 31})
-                                           << QStringList{"21", "29", "Wersja oprogramowania"};
-    QTest::newRow("SCG") << 0x51 << ones(13, {0, 11})
-                         << QStringList{"L1 - przerwa", "L4 - przeciążenie lub brak wysterowania"};
-}
-
-void TestModules::faults()
-{
-    QFETCH(int, type);
-    QFETCH(QByteArray, block);
-    QFETCH(QStringList, faults);
-
-    auto module = makeModule(type);
-    module->setFaultBytes(block);
-    QCOMPARE(module->getFaults(), faults);
-    QCOMPARE(module->faultsToHtml().isEmpty(), faults.isEmpty());
 }
 
 // The SCB record carries a two-byte length, high byte first. Each image is parsed in its form

@@ -2,12 +2,11 @@
 #include "store/recentaddresses.h"
 
 #include <QDir>
+#include <QSet>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <algorithm>
-#include <iterator>
 
 namespace {
 // The first column of a query's rows.
@@ -36,7 +35,6 @@ private slots:
     void firstStartAndRestart();
     void records();
     void unopenableStores();
-    void settingsRegistry_data();
     void settingsRegistry();
     void recentAddresses();
 };
@@ -152,76 +150,45 @@ void TestDbManager::unopenableStores()
 }
 
 // Ids and names are in the users' stores: a setting moved to another row would be lost there,
-// and two settings on one row would overwrite each other.
-void TestDbManager::settingsRegistry_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<uint>("id");
-    QTest::addColumn<QString>("name");
-    const struct
-    {
-        AppSetting::Key key;
-        uint id;
-        const char *name;
-    } known[] = {
-        {AppSetting::Language, 1, "S_LANGUAGE"},
-        {AppSetting::FontSize, 2, "S_FONT_SIZE"},
-        {AppSetting::FontType, 3, "S_FONT_TYPE"},
-        {AppSetting::BatteryLife, 20, "S_BATTERY_LIFE"},
-        {AppSetting::TcpAddress1, 21, "S_TCP_ADDRESS_1"},
-        {AppSetting::TcpAddress2, 22, "S_TCP_ADDRESS_2"},
-        {AppSetting::TcpAddress3, 23, "S_TCP_ADDRESS_3"},
-        {AppSetting::TcpAddress4, 24, "S_TCP_ADDRESS_4"},
-        {AppSetting::TcpAddress5, 25, "S_TCP_ADDRESS_5"},
-        {AppSetting::ArchiveHost, 30, "S_ARCHIVE_HOST"},
-        {AppSetting::ArchivePort, 31, "S_ARCHIVE_PORT"},
-        {AppSetting::ArchiveDatabase, 32, "S_ARCHIVE_DATABASE"},
-        {AppSetting::ArchiveUser, 33, "S_ARCHIVE_USER"},
-        {AppSetting::ArchiveSslMode, 34, "S_ARCHIVE_SSLMODE"},
-        {AppSetting::ArchiveTechnician, 35, "S_ARCHIVE_TECHNICIAN"},
-        {AppSetting::ExportFolder, 50, "S_EXPORT_FOLDER"},
-    };
-    QCOMPARE(int(std::size(known)), int(AppSetting::KeyCount));
-    for (const auto &row : known)
-        QTest::newRow(row.name) << int(row.key) << row.id << QString::fromLatin1(row.name);
-}
-
+// and two settings on one row would overwrite each other. Written through the registry, each row
+// is the one the store has always written; what cannot be used reads as the default.
 void TestDbManager::settingsRegistry()
 {
-    QFETCH(int, key);
-    QFETCH(uint, id);
-    QFETCH(QString, name);
-    const AppSetting &setting = AppSetting::of(AppSetting::Key(key));
-    QCOMPARE(setting.id, id);
-    QCOMPARE(QString::fromLatin1(setting.name), name);
-    QCOMPARE(std::count_if(std::begin(appSettings), std::end(appSettings),
-                           [id](const AppSetting &other) { return other.id == id; }),
-             1);
-
-    // Written through the registry, the row is the one the store has always written; what
-    // cannot be used reads as the default.
     QTemporaryDir dir;
     Start start(dir.path());
     const QSqlDatabase db = start.store.database();
-    const auto settingKey = AppSetting::Key(key);
-    const QString stored = QStringLiteral("SELECT id||'|'||nazwa||'|'||CAST(dane AS TEXT)||'|'||"
-                                          "typeof(dane) FROM APLIKACJA WHERE id=%1")
-                                   .arg(id);
-    if (setting.type == AppSetting::Number) {
-        QVERIFY(AppSetting::writeNumber(db, settingKey, setting.maximum));
-        QCOMPARE(rows(db, stored).value(0),
-                 QStringLiteral("%1|%2|%3|blob").arg(id).arg(name).arg(setting.maximum));
-        QCOMPARE(AppSetting::number(db, settingKey), setting.maximum);
-        QVERIFY(AppSetting::writeNumber(db, settingKey, setting.maximum + 1));
-        QCOMPARE(AppSetting::number(db, settingKey), setting.defaultNumber);
-    } else {
-        QVERIFY(AppSetting::writeText(db, settingKey, QStringLiteral("Łódź")));
-        QCOMPARE(rows(db, stored).value(0),
-                 QStringLiteral("%1|%2|Łódź|blob").arg(id).arg(name));
-        QCOMPARE(AppSetting::text(db, settingKey), QStringLiteral("Łódź"));
-        QVERIFY(AppSetting::writeText(db, settingKey, QString()));
-        QCOMPARE(AppSetting::text(db, settingKey), QString::fromUtf8(setting.defaultText));
+    QStringList registry;
+    QSet<uint> ids;
+    for (int k = 0; k < AppSetting::KeyCount; ++k) {
+        const auto key = AppSetting::Key(k);
+        const AppSetting &setting = AppSetting::of(key);
+        registry << QStringLiteral("%1 %2").arg(setting.id).arg(setting.name);
+        ids << setting.id;
+        const QString row = QStringLiteral("%1|%2|%3|blob").arg(setting.id).arg(setting.name);
+        const QString stored = QStringLiteral("SELECT id||'|'||nazwa||'|'||CAST(dane AS TEXT)||"
+                                              "'|'||typeof(dane) FROM APLIKACJA WHERE id=%1")
+                                       .arg(setting.id);
+        if (setting.type == AppSetting::Number) {
+            QVERIFY(AppSetting::writeNumber(db, key, setting.maximum));
+            QCOMPARE(rows(db, stored).value(0), row.arg(setting.maximum));
+            QCOMPARE(AppSetting::number(db, key), setting.maximum);
+            QVERIFY(AppSetting::writeNumber(db, key, setting.maximum + 1));
+            QCOMPARE(AppSetting::number(db, key), setting.defaultNumber);
+        } else {
+            QVERIFY(AppSetting::writeText(db, key, QStringLiteral("Łódź")));
+            QCOMPARE(rows(db, stored).value(0), row.arg(QStringLiteral("Łódź")));
+            QCOMPARE(AppSetting::text(db, key), QStringLiteral("Łódź"));
+            QVERIFY(AppSetting::writeText(db, key, QString()));
+            QCOMPARE(AppSetting::text(db, key), QString::fromUtf8(setting.defaultText));
+        }
     }
+    QCOMPARE(registry.join(", "),
+             QStringLiteral("1 S_LANGUAGE, 2 S_FONT_SIZE, 3 S_FONT_TYPE, 20 S_BATTERY_LIFE, "
+                            "21 S_TCP_ADDRESS_1, 22 S_TCP_ADDRESS_2, 23 S_TCP_ADDRESS_3, "
+                            "24 S_TCP_ADDRESS_4, 25 S_TCP_ADDRESS_5, 30 S_ARCHIVE_HOST, "
+                            "31 S_ARCHIVE_PORT, 32 S_ARCHIVE_DATABASE, 33 S_ARCHIVE_USER, "
+                            "34 S_ARCHIVE_SSLMODE, 35 S_ARCHIVE_TECHNICIAN, 50 S_EXPORT_FOLDER"));
+    QCOMPARE(ids.size(), int(AppSetting::KeyCount));
 }
 
 // Newest first, each once, five at most, kept across starts; the described rows stay.
