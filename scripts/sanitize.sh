@@ -1,11 +1,21 @@
 # Sourced by scripts/test --sanitize and scripts/fuzz: the sanitizer build tree and the run-time
-# options shared by every process the tests spawn (simulator, program, host example).
+# options shared by every process the tests spawn (simulator, program).
 OSTREL_SANITIZE_DIR="${OSTREL_SANITIZE_DIR:-$OSTREL_ROOT/build-sanitize}"
 
+# The one configuration of that tree, shared by the suite and the fuzzers so that neither
+# rebuilds what the other built. ccache comes in through CMake, as in every other build.
+OSTREL_SANITIZE_CONFIG=(-DOSTREL_SANITIZE=ON -DOSTREL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+    -DOSTREL_BENCH=OFF)
+
+# Builds the tree; arguments are build targets (all when none).
 ostrel_sanitizer_build() {
     ostrel_install_deps "$OSTREL_SANITIZER_PACKAGES"
-    CC=clang CXX=clang++ ostrel_build "$OSTREL_SANITIZE_DIR" -DOSTREL_SANITIZE=ON \
-        -DCMAKE_CXX_COMPILER=clang++ -DOSTREL_BENCH=OFF
+    local targets=()
+    local target
+    for target in "$@"; do targets+=(--target "$target"); done
+    CC=clang CXX=clang++ cmake -S "$OSTREL_ROOT" -B "$OSTREL_SANITIZE_DIR" \
+        -DCMAKE_BUILD_TYPE="${OSTREL_BUILD_TYPE:-RelWithDebInfo}" "${OSTREL_SANITIZE_CONFIG[@]}"
+    cmake --build "$OSTREL_SANITIZE_DIR" --parallel "$(nproc)" "${targets[@]}"
 }
 
 # Reports go to files under $1 instead of the terminal, so that a report written by a child
