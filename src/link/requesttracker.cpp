@@ -9,14 +9,12 @@ RequestTracker::RequestTracker(USBManager *link, QObject *parent) : QObject(pare
 LinkReply *RequestTracker::start(Device::COMMAND command, const QByteArray &payload,
                                  Device::COMMAND answer)
 {
-    m_refusal.clear();
     if (isBusy() || !m_link) {
         describeNext(QString());
         return nullptr;
     }
     LinkReply *reply = m_link->request(command, payload, answer);
     if (reply->isFinished()) {
-        m_refusal = reply->reason();
         describeNext(QString());
         return nullptr;
     }

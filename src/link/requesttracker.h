@@ -36,8 +36,6 @@ public:
 
     USBManager *link() const { return m_link; }
     bool isBusy() const { return !m_reply.isNull(); }
-    // Why the last start() gave no reply, when the link said; empty otherwise.
-    QString refusal() const { return m_refusal; }
     LinkReply *reply() const { return m_reply; }
     qint64 elapsedMs() const;
     // Withdraws the request; nothing it brings is delivered.
@@ -61,6 +59,5 @@ private:
     QPointer<LinkReply> m_reply;
     QString m_description;
     QString m_lostNote;
-    QString m_refusal;
     bool m_cancellable = true;
 };
