@@ -1,6 +1,7 @@
 #include "archivemarkproxy.h"
 
 #include "archive/localarchive.h"
+#include "visits/visitsession.h"
 
 #include <QBrush>
 #include <QFont>
@@ -20,6 +21,8 @@ void ArchiveMarkProxy::reload(const QSqlDatabase &db)
 
 QVariant ArchiveMarkProxy::data(const QModelIndex &index, int role) const
 {
+    if (index.column() == 0 && role == Qt::DisplayRole)
+        return VisitSession::shownRecordName(QIdentityProxyModel::data(index, role).toString());
     if (index.column() != 0 || m_withdrawn.isEmpty()
         || (role != Qt::FontRole && role != Qt::ForegroundRole && role != Qt::ToolTipRole)
         || !m_withdrawn.contains(index.sibling(index.row(), 1).data().toInt()))

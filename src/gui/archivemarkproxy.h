@@ -5,7 +5,8 @@
 #include <QSqlDatabase>
 
 // A record list with the records withdrawn from the company archive marked: their names in
-// italics and grey, with a tool tip. Rows and texts are the source's (column 1 holds the id).
+// italics and grey, with a tool tip. Rows are the source's (column 1 holds the id); a name
+// the program gave at a visit is shown in the interface's language.
 class ArchiveMarkProxy : public QIdentityProxyModel
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "archive/archivesettings.h"
 #include "archive/localarchive.h"
 #include "store/dbmanager.h"
+#include "visits/visitsession.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -101,7 +102,7 @@ void ArchiveRecordsDialog::reload()
     QVector<QStringList> rows;
     for (const LocalArchive::Rejected &r : archive.rejected())
         rows.append({r.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                     kindName(r.kind), r.name, r.author, r.login,
+                     kindName(r.kind), VisitSession::shownRecordName(r.name), r.author, r.login,
                      r.reason});
     fill(ui->rejectedTable,
          {tr("Kiedy"), tr("Rodzaj"), tr("Nazwa"), tr("Autor"), tr("Login"), tr("Powód")}, rows);
@@ -113,7 +114,7 @@ void ArchiveRecordsDialog::reload()
         QString state = h.withdrawn ? tr("wycofany") : tr("w archiwum");
         if (h.deletedHere)
             state += QStringLiteral(", ") + tr("usunięty w tej bazie");
-        rows.append({kindName(h.kind), h.name, h.author, h.login, state});
+        rows.append({kindName(h.kind), VisitSession::shownRecordName(h.name), h.author, h.login, state});
     }
     fill(ui->recordsTable, {tr("Rodzaj"), tr("Nazwa"), tr("Autor"), tr("Login"), tr("Stan")},
          rows);

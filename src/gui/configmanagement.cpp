@@ -23,6 +23,7 @@
 #include "archive/localarchive.h"
 #include "store/dbmanager.h"
 #include "store/wholelist.h"
+#include "visits/visitsession.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -238,7 +239,7 @@ void ConfigManagement::openEditor(uint id, const QString &name, Konfiguracja *co
     window->setOption(QMdiSubWindow::RubberBandMove);
     window->setProperty("ID", id);
     window->setProperty("NAME", name);
-    window->setWindowTitle(name);
+    window->setWindowTitle(VisitSession::shownRecordName(name));
     window->showMaximized();
     ui->mdiArea->setActiveSubWindow(window);
 }
@@ -449,7 +450,7 @@ bool ConfigManagement::saveFromEditor(ConfigEditor *editor, QMdiSubWindow *tab, 
         holder->setProperty("ID", conflictId);
         holder->setProperty("NAME", conflictName);
     }
-    tab->setWindowTitle(conflictName);
+    tab->setWindowTitle(VisitSession::shownRecordName(conflictName));
     currentId = conflictId;
     rememberOpened(editor, conflictId);
     Dialogs::instance()->information(
@@ -592,7 +593,8 @@ void ConfigManagement::slotDelete()
     if (currentId != 0) {
         const QString storedName = store()->readConfigName(currentId);
         if (Dialogs::confirmDeletion(this, tr("Konfigurator Ostrel"),
-                                     tr("Czy usunąć konfigurację %1").arg(storedName))) {
+                                     tr("Czy usunąć konfigurację %1")
+                                             .arg(VisitSession::shownRecordName(storedName)))) {
             store()->deleteConfig(uint(currentId));
             // The record is gone: closing its tab must not offer to store the edits.
             if (ConfigEditor *editor = editorOf(window))
@@ -836,7 +838,7 @@ QString ConfigManagement::reportHtml(int id)
 {
     std::unique_ptr<Konfiguracja> config(
             parseConfig(store()->readConfig(id), Konfiguracja::FromDatabase));
-    config->setName(store()->readConfigName(id));
+    config->setName(VisitSession::shownRecordName(store()->readConfigName(id)));
     return config->toHtml();
 }
 
@@ -894,7 +896,8 @@ void ConfigManagement::slotExportPdf()
         return;
     QString path = Dialogs::saveFileName(
             this, tr("Eksport PDF"),
-            proposedFileName(store()->readConfigName(id)) + QStringLiteral(".pdf"),
+            proposedFileName(VisitSession::shownRecordName(store()->readConfigName(id)))
+                    + QStringLiteral(".pdf"),
             QStringLiteral("*.pdf"));
     if (path.isEmpty())
         return;

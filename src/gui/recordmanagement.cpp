@@ -9,6 +9,7 @@
 #include "reportprinter.h"
 #include "store/dbmanager.h"
 #include "store/wholelist.h"
+#include "visits/visitsession.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -275,7 +276,7 @@ QByteArray RecordManagement::readRecord(int id) const
 
 QString RecordManagement::readRecordName(int id) const
 {
-    return (DbManager::instance()->*m_records.readName)(id);
+    return VisitSession::shownRecordName((DbManager::instance()->*m_records.readName)(id));
 }
 
 void RecordManagement::deleteRecord(uint id) const

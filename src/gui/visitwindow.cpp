@@ -270,9 +270,8 @@ void VisitWindow::reload()
     m_visit = m_store->visit(m_visit.id);
     const Unit unit = m_store->unit(m_visit.unitId);
     const Site site = m_store->site(unit.siteId);
-    m_session->setRecordPrefix(QStringLiteral("%1 — %2 %3")
-                                       .arg(unit.label, visitTypeText(m_visit.type),
-                                            m_visit.reportNumber()));
+    m_session->setRecordPrefix(
+            VisitSession::recordPrefix(unit.label, m_visit.type, m_visit.reportNumber()));
     QString header = QStringLiteral("<b>%1</b> — %2<br>%3 %4, %5")
                              .arg(unit.label.toHtmlEscaped(), site.name.toHtmlEscaped(),
                                   visitTypeText(m_visit.type), m_visit.reportNumber(),

@@ -2,6 +2,7 @@
 
 #include "config/konfiguracja.h"
 #include "config/modul.h"
+#include "store/textkeys.h"
 
 #include <QCoreApplication>
 
@@ -152,6 +153,22 @@ QString translate(const char *text)
     return QCoreApplication::translate("Checklist", text);
 }
 
+const QStringList &checkTextKeys()
+{
+    static const QStringList keys = [] {
+        QStringList all;
+        for (const SectionTable &table : Sections) {
+            for (int i = 0; i < table.count; ++i) {
+                for (const char *text : {table.rows[i].item, table.rows[i].method,
+                                         table.rows[i].limit})
+                    all.append(QString::fromUtf8(text));
+            }
+        }
+        return all;
+    }();
+    return keys;
+}
+
 } // namespace
 
 ModuleFamily moduleFamily(int type)
@@ -202,6 +219,16 @@ QString familySection(ModuleFamily family)
             return QLatin1String(entry.section);
     }
     return QString();
+}
+
+QString storedCheckText(const QString &text)
+{
+    return TextKeys::stored("Checklist", checkTextKeys(), text);
+}
+
+QString shownCheckText(const QString &text)
+{
+    return TextKeys::shown("Checklist", checkTextKeys(), text);
 }
 
 QList<CheckTemplateRow> defaultCheckTemplates(const QString &section)

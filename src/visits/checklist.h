@@ -18,7 +18,14 @@ QString familySection(ModuleFamily family);
 QStringList checkSections();
 QString checkSectionText(const QString &section);
 // The shipped rows of a section, in the interface's language: what the company starts from.
+// The store keeps their texts as keys, whatever language they were shown in (TextKeys).
 QList<CheckTemplateRow> defaultCheckTemplates(const QString &section);
+
+// A checklist text as the store keeps it, and as the interface shows it: a shipped text in
+// any language becomes its key and is shown in the language of the moment; a text somebody
+// typed stays as typed.
+QString storedCheckText(const QString &text);
+QString shownCheckText(const QString &text);
 
 // The modules in the configuration's order, as the technician finds them in the unit.
 ModuleSet modulesInOrder(const Konfiguracja &configuration);

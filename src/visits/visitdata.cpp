@@ -35,16 +35,31 @@ QString moduleSetText(const ModuleSet &modules)
     return names.join(QLatin1String(", "));
 }
 
-QString visitTypeText(VisitType type)
-{
-    static const char *const texts[] = {
+const char *const VisitTypeTexts[] = {
         QT_TRANSLATE_NOOP("Visits", "przegląd okresowy"),
         QT_TRANSLATE_NOOP("Visits", "naprawa"),
         QT_TRANSLATE_NOOP("Visits", "uruchomienie"),
         QT_TRANSLATE_NOOP("Visits", "inny"),
-    };
+};
+
+QString visitTypeText(VisitType type)
+{
+    const QString key = visitTypeKey(type);
+    return key.isEmpty() ? key : tr(VisitTypeTexts[int(type)]);
+}
+
+QString visitTypeKey(VisitType type)
+{
     const int index = int(type);
-    return index >= 0 && index < 4 ? tr(texts[index]) : QString();
+    return index >= 0 && index < 4 ? QString::fromUtf8(VisitTypeTexts[index]) : QString();
+}
+
+QStringList visitTypeKeys()
+{
+    QStringList keys;
+    for (const char *text : VisitTypeTexts)
+        keys.append(QString::fromUtf8(text));
+    return keys;
 }
 
 QString verdictText(Verdict verdict)

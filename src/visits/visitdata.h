@@ -68,6 +68,9 @@ enum class Verdict { None = 0, Working = 1, WorkingWithRemarks = 2, NotWorking =
 enum class CheckResult { NotChecked = 0, Ok = 1, Fault = 2, NotApplicable = 3 };
 
 QString visitTypeText(VisitType type);       // "przegląd okresowy", "naprawa", ...
+// The same untranslated: the key of a text the store keeps (TextKeys), and every such key.
+QString visitTypeKey(VisitType type);
+QStringList visitTypeKeys();
 QString verdictText(Verdict verdict);        // "sprawna", "sprawna z uwagami", "niesprawna"
 QString checkResultText(CheckResult result); // "OK", "usterka", "nie dotyczy"; "" unchecked
 

@@ -5,6 +5,8 @@
 #include "link/usbmanager.h"
 #include "service/unitclock.h"
 #include "store/dbmanager.h"
+#include "store/textkeys.h"
+#include "visits/visitdata.h"
 
 #include <QSqlDatabase>
 
@@ -16,6 +18,9 @@ struct StepInfo
     Device::COMMAND answer;
     const char *name;
 };
+
+const char *const Arrival = QT_TRANSLATE_NOOP("VisitSession", "przyjazd");
+const char *const Departure = QT_TRANSLATE_NOOP("VisitSession", "odjazd");
 
 // One row per step, in Step order; the names end the record names.
 const StepInfo Steps[VisitSession::StepCount] = {
@@ -230,8 +235,47 @@ bool VisitSession::store()
 
 QString VisitSession::recordName(VisitReading::Kind kind, Step step) const
 {
-    const QString when = kind == VisitReading::Arrival ? tr("przyjazd") : tr("odjazd");
-    return QStringLiteral("%1 — %2 — %3").arg(m_prefix, when, tr(Steps[step].name));
+    // Kept untranslated: the name is shown in the language of whoever looks at it.
+    const char *when = kind == VisitReading::Arrival ? Arrival : Departure;
+    return QStringLiteral("%1 — %2 — %3")
+            .arg(m_prefix, QString::fromUtf8(when), QString::fromUtf8(Steps[step].name));
+}
+
+QString VisitSession::recordPrefix(const QString &unitLabel, VisitType type,
+                                   const QString &reportNumber)
+{
+    return QStringLiteral("%1 — %2 %3").arg(unitLabel, visitTypeKey(type), reportNumber);
+}
+
+QString VisitSession::shownRecordName(const QString &name)
+{
+    static const QStringList whenKeys = {QString::fromUtf8(Arrival),
+                                         QString::fromUtf8(Departure)};
+    static const QStringList stepKeys = [] {
+        QStringList keys;
+        for (const StepInfo &step : Steps)
+            keys.append(QString::fromUtf8(step.name));
+        return keys;
+    }();
+    // "<unit> — <visit type> <number> — <arrival or departure> — <record>": the unit's label is
+    // the company's own text and may hold the dash itself, so the parts are taken from the end.
+    const QString dash = QStringLiteral(" — ");
+    QStringList parts = name.split(dash);
+    const int n = parts.size();
+    if (n < 4)
+        return name;
+    const QString step = TextKeys::keyOf("VisitSession", stepKeys, parts.at(n - 1));
+    const QString when = TextKeys::keyOf("VisitSession", whenKeys, parts.at(n - 2));
+    if (step.isEmpty() || when.isEmpty())
+        return name;
+    parts[n - 1] = tr(step.toUtf8().constData());
+    parts[n - 2] = tr(when.toUtf8().constData());
+    const int space = parts.at(n - 3).lastIndexOf(QLatin1Char(' '));
+    const QString type = TextKeys::keyOf("Visits", visitTypeKeys(), parts.at(n - 3).left(space));
+    if (space > 0 && !type.isEmpty())
+        parts[n - 3] = QCoreApplication::translate("Visits", type.toUtf8().constData())
+                + parts.at(n - 3).mid(space);
+    return parts.join(dash);
 }
 
 bool VisitSession::setUnitClock()

@@ -10,6 +10,7 @@
 #include <QString>
 
 class DbManager;
+enum class VisitType;
 class RequestTracker;
 class USBManager;
 
@@ -45,9 +46,15 @@ public:
 
     VisitSession(USBManager *link, DbManager *store, QObject *parent = nullptr);
 
-    // The start of every record name, e.g. "Centrala A — przegląd 2026/3".
+    // The start of every record name, e.g. "Centrala A — przegląd okresowy 2026/3", made by
+    // recordPrefix(). The names are kept untranslated and shown through shownRecordName().
     void setRecordPrefix(const QString &prefix) { m_prefix = prefix; }
     QString recordPrefix() const { return m_prefix; }
+    static QString recordPrefix(const QString &unitLabel, VisitType type,
+                                const QString &reportNumber);
+    // A record name in the interface's language when the program gave it, in any language,
+    // at a visit; any other name as it is.
+    static QString shownRecordName(const QString &name);
 
     // Arrival: clock, configuration, faults, software versions and, when asked, the event
     // register. Departure: clock, faults and configuration. False when a reading runs already

@@ -1034,8 +1034,10 @@ bool VisitStore::setChecks(int visitId, const QList<CheckRow> &rows)
                          QStringLiteral("INSERT INTO WIZYTY_KONTROLE (visit,position,module_type,"
                                         "module_number,item,method,limit_text,measured,result,"
                                         "remark) VALUES (?,?,?,?,?,?,?,?,?,?)"),
-                         {visitId, ++position, row.moduleType, row.moduleNumber, row.item,
-                          row.method, row.limit, row.measured, int(row.result), row.remark});
+                         {visitId, ++position, row.moduleType, row.moduleNumber,
+                          storedCheckText(row.item), storedCheckText(row.method),
+                          storedCheckText(row.limit), row.measured, int(row.result),
+                          row.remark});
         if (!insert.ok())
             return fail(tr("Nie zapisano listy sprawdzeń w bazie danych."));
     }
@@ -1077,9 +1079,9 @@ QList<CheckRow> VisitStore::checks(int visitId) const
         row.position = rows.value("position").toInt();
         row.moduleType = rows.value("module_type").toInt();
         row.moduleNumber = rows.value("module_number").toInt();
-        row.item = rows.value("item").toString();
-        row.method = rows.value("method").toString();
-        row.limit = rows.value("limit_text").toString();
+        row.item = shownCheckText(rows.value("item").toString());
+        row.method = shownCheckText(rows.value("method").toString());
+        row.limit = shownCheckText(rows.value("limit_text").toString());
         row.measured = rows.value("measured").toString();
         row.result = CheckResult(rows.value("result").toInt());
         row.remark = rows.value("remark").toString();
@@ -1467,9 +1469,9 @@ QList<CheckTemplateRow> VisitStore::checkTemplates(const QString &section,
         row.id = rows.value("id").toInt();
         row.section = section;
         row.position = rows.value("position").toInt();
-        row.item = rows.value("item").toString();
-        row.method = rows.value("method").toString();
-        row.limit = rows.value("limit_text").toString();
+        row.item = shownCheckText(rows.value("item").toString());
+        row.method = shownCheckText(rows.value("method").toString());
+        row.limit = shownCheckText(rows.value("limit_text").toString());
         row.retired = rows.value("retired").toInt() != 0;
         if (withRetired || !row.retired)
             result.append(row);
@@ -1498,8 +1500,9 @@ bool VisitStore::saveCheckTemplates(const QString &section, const QList<CheckTem
     for (const CheckTemplateRow &row : rows) {
         const int id = saveRow(m_db, "SZABLONY_KONTROLI",
                                {"section", "position", "item", "method", "limit_text", "retired"},
-                               {section, ++position, row.item.trimmed(), row.method.trimmed(),
-                                row.limit.trimmed(), int(row.retired)},
+                               {section, ++position, storedCheckText(row.item.trimmed()),
+                                storedCheckText(row.method.trimmed()),
+                                storedCheckText(row.limit.trimmed()), int(row.retired)},
                                row.id);
         if (id == 0)
             return fail(tr("Nie zapisano listy sprawdzeń w bazie danych."));
@@ -1526,8 +1529,9 @@ int VisitStore::addCheck(int visitId, const CheckRow &row)
                      QStringLiteral("INSERT INTO WIZYTY_KONTROLE (visit,position,module_type,"
                                     "module_number,item,method,limit_text,measured,result,"
                                     "remark) VALUES (?,?,?,?,?,?,?,?,?,?)"),
-                     {visitId, position, row.moduleType, row.moduleNumber, row.item.trimmed(),
-                      row.method.trimmed(), row.limit.trimmed(), QString(), 0, QString()});
+                     {visitId, position, row.moduleType, row.moduleNumber,
+                      storedCheckText(row.item.trimmed()), storedCheckText(row.method.trimmed()),
+                      storedCheckText(row.limit.trimmed()), QString(), 0, QString()});
     if (insert.insertedId() == 0)
         fail(tr("Nie zapisano sprawdzenia w bazie danych."));
     return insert.insertedId();

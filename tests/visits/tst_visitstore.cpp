@@ -4,11 +4,13 @@
 #include "teststore.h"
 #include "visits/checklist.h"
 #include "visits/closewarnings.h"
+#include "visits/visitsession.h"
 #include "visits/visitstore.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <functional>
@@ -95,6 +97,8 @@ private slots:
     void batteryDue();
     void typedInput_data();
     void typedInput();
+    void textsInTheLanguageOfTheMoment_data();
+    void textsInTheLanguageOfTheMoment();
 };
 
 // A store written before visits existed opens with its records untouched and the visit
@@ -432,6 +436,97 @@ void TestVisitStore::typedInput()
         QCOMPARE(number ? QString::number(volts) : date.toString(Qt::ISODate), value);
     else
         QVERIFY(error.startsWith(number ? "Napięcie" : "Data") && error.contains(text.trimmed()));
+}
+
+void TestVisitStore::textsInTheLanguageOfTheMoment_data()
+{
+    QTest::addColumn<QString>("kind");      // check, template, typed, old, name
+    QTest::addColumn<QString>("writtenIn"); // the interface's language when the row was made
+    QTest::addColumn<QString>("text");      // what was typed or stored; "" for shipped rows
+    QTest::addColumn<QString>("shownIn");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("stored"); // "" for names, which are only shown
+
+    QTest::newRow("German checklist, Polish UI")
+            << "check" << "de" << "" << "pl" << "Bezpieczniki" << "Bezpieczniki";
+    QTest::newRow("Polish checklist, German UI")
+            << "check" << "pl" << "" << "de" << "Sicherungen" << "Bezpieczniki";
+    QTest::newRow("German template, Polish UI")
+            << "template" << "de" << "" << "pl" << "Bezpieczniki" << "Bezpieczniki";
+    QTest::newRow("typed check stays") << "typed" << "de" << "Sicherungen im Schrank 3" << "pl"
+                                       << "Sicherungen im Schrank 3" << "Sicherungen im Schrank 3";
+    QTest::newRow("old German row") << "old" << "de" << "Sicherungen" << "pl" << "Bezpieczniki"
+                                    << "Sicherungen";
+    QTest::newRow("old own row") << "old" << "de" << "Sicherung F3" << "pl" << "Sicherung F3"
+                                 << "Sicherung F3";
+    QTest::newRow("name made now, German UI")
+            << "name" << "pl" << "" << "de"
+            << "Centrala A — B — regelmäßige Wartung 2026/4 — Ankunft — Konfiguration" << "";
+    QTest::newRow("old German name, Polish UI")
+            << "name" << "de"
+            << "Centrala A — B — regelmäßige Wartung 2026/4 — Abfahrt — Konfiguration" << "pl"
+            << "Centrala A — B — przegląd okresowy 2026/4 — odjazd — konfiguracja" << "";
+    QTest::newRow("own name") << "name" << "de" << "Zentrale — vor dem Umbau — Ankunft — X"
+                              << "pl" << "Zentrale — vor dem Umbau — Ankunft — X" << "";
+}
+
+void TestVisitStore::textsInTheLanguageOfTheMoment()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, writtenIn);
+    QFETCH(QString, text);
+    QFETCH(QString, shownIn);
+    QFETCH(QString, shown);
+    QFETCH(QString, stored);
+    QTranslator translator;
+    const auto speak = [&translator](const QString &language) {
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY(translator.load("konfigurator_" + language,
+                                QCoreApplication::applicationDirPath()));
+        QCoreApplication::installTranslator(&translator);
+    };
+    Fixture f;
+    const int visit = f.openVisit();
+    QString name = text;
+    speak(writtenIn);
+    if (kind == "check") {
+        QVERIFY(f.store.setChecks(visit, buildChecklist(ModuleSet())));
+    } else if (kind == "template") {
+        QVERIFY(f.store.saveCheckTemplates("general", f.store.checkTemplates("general")));
+        QVERIFY(f.store.setChecks(visit, buildChecklist(ModuleSet(), [&f](const QString &s) {
+            return f.store.checkTemplates(s);
+        })));
+    } else if (kind == "typed") {
+        QVERIFY(f.store.setChecks(visit, {}));
+        CheckRow typed;
+        typed.item = text;
+        QVERIFY(f.store.addCheck(visit, typed) != 0);
+    } else if (kind == "old") {
+        QSqlQuery old(f.db.database());
+        old.prepare("UPDATE WIZYTY_KONTROLE SET item = ? WHERE visit = ?");
+        old.addBindValue(text);
+        old.addBindValue(visit);
+        QVERIFY(old.exec());
+    } else if (text.isEmpty()) {
+        name = VisitSession::recordPrefix("Centrala A — B", VisitType::Periodic, "2026/4")
+                + QStringLiteral(" — przyjazd — konfiguracja");
+    }
+    speak(shownIn);
+    if (kind == "name") {
+        QCOMPARE(VisitSession::shownRecordName(name), shown);
+        return;
+    }
+    // The second row of the general checks, or the one check typed or stored.
+    const QList<CheckRow> checks = f.store.checks(visit);
+    const int row = checks.size() > 1 ? 1 : 0;
+    QCOMPARE(checks.value(row).item, shown);
+    QSqlQuery raw(f.db.database());
+    raw.prepare("SELECT item FROM WIZYTY_KONTROLE WHERE visit = ? ORDER BY position");
+    raw.addBindValue(visit);
+    QVERIFY(raw.exec());
+    for (int i = 0; i <= row; ++i)
+        QVERIFY(raw.next());
+    QCOMPARE(raw.value(0).toString(), stored);
 }
 
 QTEST_GUILESS_MAIN(TestVisitStore)
