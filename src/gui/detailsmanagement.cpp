@@ -35,6 +35,7 @@ DetailsManagement::DetailsManagement(USBManager *link, QWidget *parent)
     : QFrame(parent), ui(new Ui::DetailsManagement), m_link(link)
 {
     ui->setupUi(this);
+    Diagnostics::keepTextsAsKeys();
     buildLiveTable();
     buildTestTable();
     m_pollTimer.setInterval(PollIntervalMs);

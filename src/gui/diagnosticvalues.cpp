@@ -1,5 +1,7 @@
 #include "diagnosticvalues.h"
 
+#include "store/textkeys.h"
+
 #include <QCoreApplication>
 
 namespace Diagnostics {
@@ -235,6 +237,26 @@ QString liveText(int row, const QVector<quint16> &values)
             return Texts::tr("Wartość zeruje się po resecie");
         return QString();
     }
+}
+
+void keepTextsAsKeys()
+{
+    // The verdicts and the calibration's row, as DetailsManagement writes them.
+    static const char *const made[] = {
+        QT_TRANSLATE_NOOP("DetailsManagement", "OK"),
+        QT_TRANSLATE_NOOP("DetailsManagement", "BŁĄD"),
+        QT_TRANSLATE_NOOP("DetailsManagement", "Kalibracja"),
+        QT_TRANSLATE_NOOP("DetailsManagement",
+                          "Kalibracja zakończona. Zresetuj mikrokontroler."),
+    };
+    QStringList keys;
+    for (const auto *table : {&testNames, &testRanges}) {
+        for (const char *text : *table)
+            keys.append(QString::fromUtf8(text));
+    }
+    for (const char *text : made)
+        keys.append(QString::fromUtf8(text));
+    TextKeys::addKeys("DetailsManagement", keys);
 }
 
 QString testName(int row)

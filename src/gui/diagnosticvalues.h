@@ -31,6 +31,10 @@ QString liveRowName(int row);
 // 10 depend on the rows above them.
 QString liveText(int row, const QVector<quint16> &values);
 
+// Every text of a stored diagnostics row that the window makes (names, limits, verdicts),
+// handed to TextKeys so that a visit shows them in the language of the moment.
+void keepTextsAsKeys();
+
 QString testName(int row);
 QString testRange(int row);
 QString testText(int row, quint16 value);

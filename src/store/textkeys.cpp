@@ -21,6 +21,7 @@ struct Catalogues
     // Per context: every translation of every key asked about so far, mapped to its key.
     QHash<QString, QHash<QString, QString>> known;
     QHash<QString, QSet<QString>> indexed;
+    QHash<QString, QStringList> given;
 };
 
 Catalogues &catalogues()
@@ -87,6 +88,24 @@ QString shown(const char *context, const QStringList &keys, const QString &text)
     const QString key = keyOf(context, keys, text);
     return key.isEmpty() ? text
                          : QCoreApplication::translate(context, key.toUtf8().constData());
+}
+
+void addKeys(const char *context, const QStringList &keys)
+{
+    Catalogues &c = catalogues();
+    QMutexLocker lock(&c.mutex);
+    QStringList &given = c.given[QLatin1String(context)];
+    for (const QString &key : keys) {
+        if (!given.contains(key))
+            given.append(key);
+    }
+}
+
+QStringList keys(const char *context)
+{
+    Catalogues &c = catalogues();
+    QMutexLocker lock(&c.mutex);
+    return c.given.value(QLatin1String(context));
 }
 
 void setCatalogueDir(const QString &dir)

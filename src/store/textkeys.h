@@ -19,6 +19,11 @@ QString stored(const char *context, const QStringList &keys, const QString &text
 // The text to show: a known text in the interface's language, anything else unchanged.
 QString shown(const char *context, const QStringList &keys, const QString &text);
 
+// Keys that a layer above makes (the diagnostics' texts), given once at start-up, and every
+// key given so far for a context.
+void addKeys(const char *context, const QStringList &keys);
+QStringList keys(const char *context);
+
 // The folder of the shipped catalogues (konfigurator_*.qm); the program's own by default.
 void setCatalogueDir(const QString &dir);
 

@@ -8,6 +8,7 @@
 #include "store/textkeys.h"
 #include "visits/visitdata.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "visits/visitslog.h"
 #include "records/pamietnik.h"
+#include "store/textkeys.h"
 #include "visits/checklist.h"
 #include "visits/visitreport.h"
 
@@ -163,6 +164,17 @@ QVariant dateValue(const QDate &date)
 QVariant timeValue(const QDateTime &time)
 {
     return time.isValid() ? QVariant(time.toString(TimeFormat)) : QVariant(QVariant::String);
+}
+
+// The diagnostics window's texts, kept as keys it hands to TextKeys; the values are numbers.
+QString keptDiagnosticText(const QString &text)
+{
+    return TextKeys::stored("DetailsManagement", TextKeys::keys("DetailsManagement"), text);
+}
+
+QString shownDiagnosticText(const QString &text)
+{
+    return TextKeys::shown("DetailsManagement", TextKeys::keys("DetailsManagement"), text);
 }
 
 QDate toDate(const QVariant &value)
@@ -1207,8 +1219,9 @@ bool VisitStore::saveDiagnostics(int visitId, DiagnosticKind kind,
                        QStringLiteral("INSERT INTO WIZYTY_DIAGNOSTYKA (visit,kind,position,name,"
                                       "limit_text,raw,value_text,result,at) "
                                       "VALUES (?,?,?,?,?,?,?,?,?)"),
-                       {visitId, int(kind), row.position, row.name, row.limit, row.raw,
-                        row.valueText, row.result, timeValue(at)})
+                       {visitId, int(kind), row.position, keptDiagnosticText(row.name),
+                        keptDiagnosticText(row.limit), row.raw, row.valueText,
+                        keptDiagnosticText(row.result), timeValue(at)})
                      .ok())
             return fail(tr("Nie zapisano wyników w bazie danych."));
     }
@@ -1228,11 +1241,11 @@ QList<DiagnosticRow> VisitStore::diagnostics(int visitId) const
         DiagnosticRow row;
         row.kind = DiagnosticKind(rows.value("kind").toInt());
         row.position = rows.value("position").toInt();
-        row.name = rows.value("name").toString();
-        row.limit = rows.value("limit_text").toString();
+        row.name = shownDiagnosticText(rows.value("name").toString());
+        row.limit = shownDiagnosticText(rows.value("limit_text").toString());
         row.raw = rows.value("raw").toInt();
         row.valueText = rows.value("value_text").toString();
-        row.result = rows.value("result").toString();
+        row.result = shownDiagnosticText(rows.value("result").toString());
         row.at = toTime(rows.value("at"));
         result.append(row);
     }

@@ -1,6 +1,7 @@
 // ctest-labels: visit
 #include "config/modulefactory.h"
 #include "store/dbmanager.h"
+#include "store/textkeys.h"
 #include "teststore.h"
 #include "visits/checklist.h"
 #include "visits/closewarnings.h"
@@ -440,7 +441,7 @@ void TestVisitStore::typedInput()
 
 void TestVisitStore::textsInTheLanguageOfTheMoment_data()
 {
-    QTest::addColumn<QString>("kind");      // check, template, typed, old, name
+    QTest::addColumn<QString>("kind"); // check, template, typed, old, diagnostic, name
     QTest::addColumn<QString>("writtenIn"); // the interface's language when the row was made
     QTest::addColumn<QString>("text");      // what was typed or stored; "" for shipped rows
     QTest::addColumn<QString>("shownIn");
@@ -459,6 +460,8 @@ void TestVisitStore::textsInTheLanguageOfTheMoment_data()
                                     << "Sicherungen";
     QTest::newRow("old own row") << "old" << "de" << "Sicherung F3" << "pl" << "Sicherung F3"
                                  << "Sicherung F3";
+    QTest::newRow("German self-test, Polish UI")
+            << "diagnostic" << "de" << "" << "pl" << "Test RAM|BŁĄD" << "Test RAM|BŁĄD";
     QTest::newRow("name made now, German UI")
             << "name" << "pl" << "" << "de"
             << "Centrala A — B — regelmäßige Wartung 2026/4 — Ankunft — Konfiguration" << "";
@@ -507,6 +510,13 @@ void TestVisitStore::textsInTheLanguageOfTheMoment()
         old.addBindValue(text);
         old.addBindValue(visit);
         QVERIFY(old.exec());
+    } else if (kind == "diagnostic") {
+        TextKeys::addKeys("DetailsManagement", {"Test RAM", "BŁĄD"});
+        DiagnosticRow test;
+        test.name = QCoreApplication::translate("DetailsManagement", "Test RAM");
+        test.result = QCoreApplication::translate("DetailsManagement", "BŁĄD");
+        test.valueText = QStringLiteral("0");
+        QVERIFY(f.store.saveDiagnostics(visit, DiagnosticKind::SelfTest, {test}));
     } else if (text.isEmpty()) {
         name = VisitSession::recordPrefix("Centrala A — B", VisitType::Periodic, "2026/4")
                 + QStringLiteral(" — przyjazd — konfiguracja");
@@ -514,6 +524,14 @@ void TestVisitStore::textsInTheLanguageOfTheMoment()
     speak(shownIn);
     if (kind == "name") {
         QCOMPARE(VisitSession::shownRecordName(name), shown);
+        return;
+    }
+    if (kind == "diagnostic") {
+        const DiagnosticRow test = f.store.diagnostics(visit).value(0);
+        QCOMPARE(test.name + '|' + test.result, shown);
+        QSqlQuery raw(f.db.database());
+        QVERIFY(raw.exec("SELECT name || '|' || result FROM WIZYTY_DIAGNOSTYKA") && raw.next());
+        QCOMPARE(raw.value(0).toString(), stored);
         return;
     }
     // The second row of the general checks, or the one check typed or stored.
