@@ -268,7 +268,10 @@ void TestArchive::visitsTravel()
                                a.store.writeFaults(QStringLiteral("S_przyjazd"), faults)));
     CheckRow check;
     check.item = "Zasilanie sieciowe";
-    QVERIFY(visitsA.setChecks(visitId, {check}));
+    // A shipped check as a German interface shows it: it travels as its key.
+    CheckRow shipped;
+    shipped.item = "Sicherungen";
+    QVERIFY(visitsA.setChecks(visitId, {check, shipped}));
     BatteryRow battery;
     battery.visitId = visitId;
     battery.capacityAh = 7.2;
@@ -298,6 +301,9 @@ void TestArchive::visitsTravel()
     QVERIFY(pulled.closed);
     QCOMPARE(pulled.reportNumber(), visitsA.visit(visitId).reportNumber());
     QCOMPARE(visitsB.checks(pulled.id).value(0).item, QStringLiteral("Zasilanie sieciowe"));
+    QSqlQuery key(b.store.database());
+    QVERIFY(key.exec("SELECT item FROM WIZYTY_KONTROLE WHERE position = 2") && key.next());
+    QCOMPARE(key.value(0).toString(), QStringLiteral("Bezpieczniki"));
     const BatteryRow pulledBattery = visitsB.batteries(pulled.id).value(0);
     QCOMPARE(pulledBattery.capacityAh, 7.2);
     QCOMPARE(pulledBattery.installed, QDate(2024, 3, 1));
