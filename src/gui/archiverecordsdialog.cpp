@@ -114,7 +114,8 @@ void ArchiveRecordsDialog::reload()
         QString state = h.withdrawn ? tr("wycofany") : tr("w archiwum");
         if (h.deletedHere)
             state += QStringLiteral(", ") + tr("usunięty w tej bazie");
-        rows.append({kindName(h.kind), VisitSession::shownRecordName(h.name), h.author, h.login, state});
+        rows.append({kindName(h.kind), VisitSession::shownRecordName(h.name), h.author, h.login,
+                     state});
     }
     fill(ui->recordsTable, {tr("Rodzaj"), tr("Nazwa"), tr("Autor"), tr("Login"), tr("Stan")},
          rows);
