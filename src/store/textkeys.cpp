@@ -15,7 +15,6 @@ namespace {
 struct Catalogues
 {
     QMutex mutex;
-    QString dir;
     bool loaded = false;
     std::vector<std::unique_ptr<QTranslator>> translators;
     // Per context: every translation of every key asked about so far, mapped to its key.
@@ -35,7 +34,8 @@ void loadCatalogues(Catalogues &c)
     if (c.loaded)
         return;
     c.loaded = true;
-    const QDir dir(c.dir.isEmpty() ? QCoreApplication::applicationDirPath() : c.dir);
+    // Shipped beside the program, where start-up loads the interface's one from.
+    const QDir dir(QCoreApplication::applicationDirPath());
     const QStringList files = dir.entryList({QStringLiteral("konfigurator_*.qm")}, QDir::Files,
                                             QDir::Name);
     for (const QString &file : files) {
@@ -106,17 +106,6 @@ QStringList keys(const char *context)
     Catalogues &c = catalogues();
     QMutexLocker lock(&c.mutex);
     return c.given.value(QLatin1String(context));
-}
-
-void setCatalogueDir(const QString &dir)
-{
-    Catalogues &c = catalogues();
-    QMutexLocker lock(&c.mutex);
-    c.dir = dir;
-    c.loaded = false;
-    c.translators.clear();
-    c.known.clear();
-    c.indexed.clear();
 }
 
 } // namespace TextKeys

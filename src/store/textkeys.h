@@ -24,7 +24,4 @@ QString shown(const char *context, const QStringList &keys, const QString &text)
 void addKeys(const char *context, const QStringList &keys);
 QStringList keys(const char *context);
 
-// The folder of the shipped catalogues (konfigurator_*.qm); the program's own by default.
-void setCatalogueDir(const QString &dir);
-
 } // namespace TextKeys
