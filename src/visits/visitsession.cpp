@@ -204,7 +204,7 @@ bool VisitSession::store()
     const VisitReading::Kind kind = m_reading.kind;
     bool ok = true;
     for (const Step step : qAsConst(m_steps)) {
-        const QString name = recordName(kind, step);
+        const QString name = recordName(m_prefix, kind, step);
         switch (step) {
         case ConfigStep:
             ok = ok && (m_reading.configId = m_store->writeConfig(name, m_reading.config)) > 0;
@@ -234,12 +234,12 @@ bool VisitSession::store()
     return false;
 }
 
-QString VisitSession::recordName(VisitReading::Kind kind, Step step) const
+QString VisitSession::recordName(const QString &prefix, VisitReading::Kind kind, Step step)
 {
     // Kept untranslated: the name is shown in the language of whoever looks at it.
     const char *when = kind == VisitReading::Arrival ? Arrival : Departure;
     return QStringLiteral("%1 — %2 — %3")
-            .arg(m_prefix, QString::fromUtf8(when), QString::fromUtf8(Steps[step].name));
+            .arg(prefix, QString::fromUtf8(when), QString::fromUtf8(Steps[step].name));
 }
 
 QString VisitSession::recordPrefix(const QString &unitLabel, VisitType type,

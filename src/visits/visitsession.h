@@ -52,6 +52,8 @@ public:
     QString recordPrefix() const { return m_prefix; }
     static QString recordPrefix(const QString &unitLabel, VisitType type,
                                 const QString &reportNumber);
+    // Name of a stored record of a reading, untranslated.
+    static QString recordName(const QString &prefix, VisitReading::Kind kind, Step step);
     // A record name in the interface's language when the program gave it, in any language,
     // at a visit; any other name as it is.
     static QString shownRecordName(const QString &name);
@@ -69,9 +71,6 @@ public:
 
     // Sets the unit's clock to the PC's; signalClockSet tells the outcome.
     bool setUnitClock();
-
-    // Name of a stored record of a reading.
-    QString recordName(VisitReading::Kind kind, Step step) const;
 
 signals:
     void signalStepStarted(int step);

@@ -446,7 +446,7 @@ void TestVisitStore::textsInTheLanguageOfTheMoment_data()
     QTest::addColumn<QString>("text");      // what was typed or stored; "" for shipped rows
     QTest::addColumn<QString>("shownIn");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("stored"); // "" for names, which are only shown
+    QTest::addColumn<QString>("stored"); // "": not looked at
 
     QTest::newRow("German checklist, Polish UI")
             << "check" << "de" << "" << "pl" << "Bezpieczniki" << "Bezpieczniki";
@@ -462,9 +462,10 @@ void TestVisitStore::textsInTheLanguageOfTheMoment_data()
                                  << "Sicherung F3";
     QTest::newRow("German self-test, Polish UI")
             << "diagnostic" << "de" << "" << "pl" << "Test RAM|BŁĄD" << "Test RAM|BŁĄD";
-    QTest::newRow("name made now, German UI")
-            << "name" << "pl" << "" << "de"
-            << "Centrala A — B — regelmäßige Wartung 2026/4 — Ankunft — Konfiguration" << "";
+    QTest::newRow("name made in German, German UI")
+            << "name" << "de" << "" << "de"
+            << "Centrala A — B — regelmäßige Wartung 2026/4 — Ankunft — Konfiguration"
+            << "Centrala A — B — przegląd okresowy 2026/4 — przyjazd — konfiguracja";
     QTest::newRow("old German name, Polish UI")
             << "name" << "de"
             << "Centrala A — B — regelmäßige Wartung 2026/4 — Abfahrt — Konfiguration" << "pl"
@@ -518,12 +519,15 @@ void TestVisitStore::textsInTheLanguageOfTheMoment()
         test.valueText = QStringLiteral("0");
         QVERIFY(f.store.saveDiagnostics(visit, DiagnosticKind::SelfTest, {test}));
     } else if (text.isEmpty()) {
-        name = VisitSession::recordPrefix("Centrala A — B", VisitType::Periodic, "2026/4")
-                + QStringLiteral(" — przyjazd — konfiguracja");
+        name = VisitSession::recordName(
+                VisitSession::recordPrefix("Centrala A — B", VisitType::Periodic, "2026/4"),
+                VisitReading::Arrival, VisitSession::ConfigStep);
     }
     speak(shownIn);
     if (kind == "name") {
         QCOMPARE(VisitSession::shownRecordName(name), shown);
+        if (!stored.isEmpty())
+            QCOMPARE(name, stored);
         return;
     }
     if (kind == "diagnostic") {
