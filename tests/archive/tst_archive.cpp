@@ -28,8 +28,6 @@
 #include <memory>
 #include <vector>
 
-#include <signal.h>
-
 namespace {
 QByteArray randomBytes(int size)
 {
@@ -736,7 +734,7 @@ void TestArchive::interrupted()
                                  " AND application_name = 'ostrel-konfigurator'")
                           .toLongLong();
         QVERIFY(stalled > 0);
-        kill(pid_t(stalled), SIGSTOP);
+        PgCluster::freeze(stalled, true);
         QTest::qWait(300);
         clock.restart();
         if (reaction == "cancel")
@@ -750,7 +748,7 @@ void TestArchive::interrupted()
     // resort (leaving the thread to the process exit after 4.5 s) must not be what passes.
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     if (stalled)
-        kill(pid_t(stalled), SIGCONT);
+        PgCluster::freeze(stalled, false);
     if (runner) {
         const QString message = finished.at(0).at(1).toString();
         QCOMPARE(finished.at(0).at(0).value<ArchiveSync::Status>(),

@@ -11,6 +11,7 @@
 
 #ifdef Q_OS_UNIX
 #include <pwd.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -85,6 +86,9 @@ bool PgCluster::run(const QString &program, const QStringList &arguments, QStrin
 
 QString PgCluster::setUp()
 {
+    const QString running = qEnvironmentVariable("OSTREL_ARCHIVE_SERVER");
+    if (!running.isEmpty())
+        return adopt(running);
     if (m_bin.isEmpty())
         return "PostgreSQL server programs not found (package postgresql)";
     if (!m_dir.isValid())
@@ -178,8 +182,46 @@ QString PgCluster::setUp()
     return error;
 }
 
+QString PgCluster::adopt(const QString &state)
+{
+    m_shared = state;
+    m_host = QStringLiteral("localhost");
+    QFile portFile(state + "/port");
+    if (portFile.open(QIODevice::ReadOnly))
+        m_port = portFile.readAll().trimmed().toInt();
+    // The technicians' password file, and the owner's line (kept apart by archive-server, and
+    // for 127.0.0.1 only) for "localhost", in a password file of our own.
+    QFile logins(state + "/pgpass");
+    QFile owner(state + "/cluster/owner.pgpass");
+    if (m_port <= 0 || !logins.open(QIODevice::ReadOnly) || !owner.open(QIODevice::ReadOnly))
+        return "no archive server running in " + state + " (tests/common/pgserver.sh)";
+    const QList<QByteArray> ownerLine = owner.readLine().trimmed().split(':');
+    if (ownerLine.size() != 5)
+        return "unreadable " + owner.fileName();
+    m_super = QString::fromUtf8(ownerLine.at(3));
+    m_passFile = QDir::tempPath() + "/ostrel-pgpass-"
+            + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QFile pass(m_passFile);
+    if (!pass.open(QIODevice::WriteOnly))
+        return "cannot write PGPASSFILE";
+    pass.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    pass.write(logins.readAll());
+    pass.write("\nlocalhost:" + QByteArray::number(m_port) + ":*:" + ownerLine.at(3) + ':'
+               + ownerLine.at(4) + '\n');
+    pass.close();
+    qputenv("PGPASSFILE", QFile::encodeName(m_passFile));
+    qputenv("PGSSLROOTCERT", QFile::encodeName(caFile()));
+    qputenv("PGSSLMODE", "verify-full");
+    qputenv("PGCHANNELBINDING", "require");
+    QVariant one;
+    const QString error = sql(QStringLiteral("SELECT 1"), kSuper, QStringLiteral("ostrel"), &one);
+    return error.isEmpty() && one.toInt() == 1 ? QString() : "archive server: " + error;
+}
+
 bool PgCluster::start()
 {
+    if (!m_shared.isEmpty())
+        return false;
     const QString root = m_dir.path();
     for (int attempt = 0; attempt < 5; ++attempt) {
         const int port = m_port ? m_port : 20000 + int(QRandomGenerator::global()->bounded(30000));
@@ -207,7 +249,9 @@ void PgCluster::stop()
 
 ArchiveSettings PgCluster::settings(const QString &user) const
 {
-    return settings(m_port, user);
+    ArchiveSettings s = settings(m_port, user);
+    s.host = m_host;
+    return s;
 }
 
 ArchiveSettings PgCluster::settings(int port, const QString &user)
@@ -229,10 +273,10 @@ QString PgCluster::sql(const QString &statement, const QString &user, const QStr
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", name);
-        db.setHostName("127.0.0.1");
+        db.setHostName(m_host);
         db.setPort(m_port);
         db.setDatabaseName(database);
-        db.setUserName(user);
+        db.setUserName(user == kSuper && !m_super.isEmpty() ? m_super : user);
         if (!db.open()) {
             error = db.lastError().text();
         } else {
@@ -268,7 +312,7 @@ QVariant PgCluster::value(const QString &statement) const
 
 QString PgCluster::caFile() const
 {
-    return m_dir.path() + "/tls/ca.crt";
+    return m_shared.isEmpty() ? m_dir.path() + "/tls/ca.crt" : m_shared + "/root.crt";
 }
 
 QString PgCluster::foreignCaFile() const
@@ -276,8 +320,19 @@ QString PgCluster::foreignCaFile() const
     return m_dir.path() + "/tls/foreign-ca.crt";
 }
 
+bool PgCluster::freeze(qint64 pid, bool frozen)
+{
+#ifdef Q_OS_UNIX
+    return pid > 0 && kill(pid_t(pid), frozen ? SIGSTOP : SIGCONT) == 0;
+#else
+    Q_UNUSED(pid);
+    Q_UNUSED(frozen);
+    return false;
+#endif
+}
+
 QString PgCluster::log() const
 {
-    QFile file(m_dir.path() + "/log");
+    QFile file((m_shared.isEmpty() ? m_dir.path() : m_shared + "/cluster") + "/log");
     return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
 }

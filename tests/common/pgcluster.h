@@ -13,6 +13,12 @@
 // listening on a free port of 127.0.0.1 with password logins only, over TLS under a CA of its
 // own. The passwords live in a
 // temporary PGPASSFILE, as they would on a technician's laptop. Stopped on destruction.
+//
+// A test that cannot start a cluster (the Windows build under Wine) takes the one
+// tests/common/pgserver.sh started on the build machine instead, when OSTREL_ARCHIVE_SERVER
+// names its state folder: reached as "localhost", the only name its certificate carries, with
+// verify-full and channel binding for every connection, its owner standing in for the
+// superuser. Such a cluster is shared: it cannot be stopped or restarted from here.
 class PgCluster
 {
 public:
@@ -22,8 +28,8 @@ public:
     PgCluster &operator=(const PgCluster &) = delete;
 
     // initdb, start, database "ostrel" with the shipped schema, technician logins
-    // "tech_a" and "tech_b", and "tech_wrong" whose password file entry is wrong.
-    // Empty on success, otherwise what failed.
+    // "tech_a" and "tech_b", and "tech_wrong" whose password file entry is wrong; or the
+    // running server named by OSTREL_ARCHIVE_SERVER. Empty on success, otherwise what failed.
     QString setUp();
     bool start();
     void stop();
@@ -46,8 +52,11 @@ public:
     // signed nothing the server has.
     QString caFile() const;
     QString foreignCaFile() const;
+    // Stops (or lets go on) a server process, to stall a session: POSIX only.
+    static bool freeze(qint64 pid, bool frozen);
 
 private:
+    QString adopt(const QString &state);
     // A server program as the cluster's user, or (server false) any program as ourselves.
     bool run(const QString &program, const QStringList &arguments, QString *output = nullptr,
              bool server = true);
@@ -55,4 +64,7 @@ private:
     QTemporaryDir m_dir;
     int m_port = 0;
     QString m_passFile;
+    QString m_host = QStringLiteral("127.0.0.1");
+    QString m_shared; // the state folder of a server we did not start
+    QString m_super;  // the superuser's login there
 };
