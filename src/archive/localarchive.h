@@ -1,6 +1,9 @@
 #pragma once
 
+#include "archive/archivecatalogue.h"
+
 #include <QByteArray>
+#include <QDate>
 #include <QDateTime>
 #include <QSet>
 #include <QSqlDatabase>
@@ -23,7 +26,10 @@ struct ArchiveKind;
 // - ARCHIWUM_ODRZUCONE: records of the archive this store refused, with the reason, and those
 //   that wait for a record they name;
 // - ARCHIWUM_LOGINY: the server login that archived each record, beside its author's name;
-// - ARCHIWUM_USUNIETE: the names of archived records deleted here, which may be restored.
+// - ARCHIWUM_USUNIETE: the names of archived records deleted here, which may be restored;
+// - ARCHIWUM_KATALOG: every record of the archive this store knows of, with its place (site
+//   and unit lines), hash and size but without its bytes; the bytes are here when
+//   ARCHIWUM_REWIZJE holds the uuid.
 // A record counts as archived only once ARCHIWUM_ID carries the UUID the server committed.
 class LocalArchive
 {
@@ -67,6 +73,9 @@ public:
         QString hash;
         qint64 size = 0;
         bool withdrawn = false;
+        QString line, site, unit; // placed by the server; site/unit empty when unknown
+        QDateTime visited;
+        QDate nextDue;
         QByteArray data;
     };
     // Where the pull stands: rows come in (xid, seq) order.
@@ -135,7 +144,9 @@ public:
     bool needsData(const Incoming &row) const;
     // Applies pulled rows and the new position in one transaction; *received counts the rows
     // that brought this store something new.
-    bool applyIncoming(const QVector<Incoming> &rows, const Position &after, int *received);
+    // `listed` are headers noted in the catalogue in the same transaction.
+    bool applyIncoming(const QVector<Incoming> &rows, const Position &after, int *received,
+                       const QVector<Incoming> &listed = {});
     // Takes the records that waited for one they name, where that one has arrived since.
     bool retryWaiting(int *received);
 
@@ -172,6 +183,25 @@ public:
     QString uuidOf(const QString &table, int localId) const;
     bool isWithdrawn(const QString &table, int localId) const;
     QString lastError() const { return m_error; }
+
+    // The catalogue this store knows (ARCHIWUM_KATALOG), newest first, offline.
+    CataloguePage catalogue(const CatalogueQuery &query) const;
+    // Sets entry.local, table and localId from what this store holds of entry.uuid.
+    void locate(CatalogueEntry &entry) const;
+    // Notes pulled headers in the catalogue, in one transaction.
+    bool noteCatalogue(const QVector<Incoming> &rows);
+    // Whether the store holds the record's bytes, or refused them for good.
+    bool holds(const QString &uuid) const;
+    // Applies records fetched with what they name, in one transaction, those named first;
+    // the pull's position stays.
+    bool applyFetched(QVector<Incoming> rows, int *received);
+    // Records waiting here for one they name: the UUIDs they wait for, at most `limit`.
+    QStringList waitedFor(int limit) const;
+    // Catalogue entries in the scope whose bytes are not here (nor refused), oldest first, at
+    // most `limit`. Everything when `everything`, else those of `sites` or of `login`.
+    QStringList missingInScope(bool everything, const QStringList &sites, const QString &login,
+                               int limit);
+
     // Records refused in this handle's pulls.
     int refused() const { return m_refused; }
     // Records of the archive that wait for one they name.
@@ -193,6 +223,7 @@ private:
                     bool waiting);
     bool noteHeld(const Incoming &row, const QString &table, int localId, bool wrote);
     bool exec(const QString &sql, const QVariantList &values = {});
+    bool listRows(const QVector<Incoming> &rows);
     bool exists(const QString &sql, const QVariantList &values) const;
     QString m_error;
     int m_refused = 0;

@@ -98,6 +98,7 @@ ArchiveSettings TestArchivePeer::settings(const Laptop &laptop, const QString &h
     s.sslMode = QStringLiteral("verify-full");
     // What the laptop calls its technician; the archive signs with the registered name.
     s.technician = QStringLiteral("Laptop %1").arg(QLatin1String(laptop.role));
+    s.scope = ArchiveScope::Everything; // the colleague's record has no site
     return s;
 }
 
