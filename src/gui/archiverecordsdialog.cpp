@@ -8,6 +8,7 @@
 #include "archive/localarchive.h"
 #include "store/dbmanager.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPushButton>
@@ -89,6 +90,26 @@ struct UnitsAnswer
     QVector<UnitOverview> units;
     bool more = false;
 };
+
+// Which records of a server page have their bytes here, from this store's catalogue over the
+// same stretch of the archive: its page for the same query reaches at least as far down, as
+// it holds no record the server lacks.
+void markLocal(CataloguePage *page, const CatalogueQuery &query)
+{
+    const CataloguePage here = LocalArchive(DbManager::instance()->database()).catalogue(query);
+    QHash<QString, const CatalogueEntry *> local;
+    for (const CatalogueEntry &entry : here.entries) {
+        if (entry.local)
+            local.insert(entry.uuid, &entry);
+    }
+    for (CatalogueEntry &entry : page->entries) {
+        if (const CatalogueEntry *held = local.value(entry.uuid)) {
+            entry.local = true;
+            entry.table = held->table;
+            entry.localId = held->localId;
+        }
+    }
+}
 
 QString storeFile()
 {
@@ -294,14 +315,17 @@ void ArchiveRecordsDialog::loadMore()
                 answer.result = ArchiveSync(settings, file).search(query, &answer.page);
                 return answer;
             },
-            [this, generation, fromCatalogue](const SearchAnswer &answer) {
+            [this, generation, fromCatalogue, query](const SearchAnswer &answer) {
                 if (generation != m_generation)
                     return;
                 m_loading = false;
-                if (answer.result.status == ArchiveSync::Status::Done)
-                    showRecords(answer.page, Source::Server, QString());
-                else
+                if (answer.result.status == ArchiveSync::Status::Done) {
+                    CataloguePage page = answer.page;
+                    markLocal(&page, query);
+                    showRecords(page, Source::Server, QString());
+                } else {
                     fromCatalogue(answer.result.message);
+                }
             });
 }
 

@@ -11,6 +11,7 @@
 #include "pgcluster.h"
 #include "teststore.h"
 
+#include <QSqlQuery>
 #include <QtTest>
 #include <QtWidgets>
 
