@@ -54,7 +54,8 @@ private slots:
         QVERIFY(openLocalStore(dir.path()));
         AppSettings settings;
         for (const char *name : {"archiveHost", "archivePort", "archiveDatabase", "archiveUser",
-                                 "archiveSslMode", "archiveTechnician"})
+                                 "archiveSslMode", "archiveTechnician", "archiveScope",
+                                 "archiveSites", "archiveSiteFilter"})
             QVERIFY2(!settings.findChild<QWidget *>(name)->isEnabled(), name);
         QVERIFY(!settings.findChild<QWidget *>("archiveDriverNote")->isHidden());
         ArchiveStatus status;
