@@ -445,12 +445,9 @@ Auf diesem Computer wurde nichts gespeichert. Verbinden Sie den Computer mit dem
         <source>Nie znaleziono central.</source>
         <translation>Keine Zentralen gefunden.</translation>
     </message>
-    <message numerus="yes">
-        <source>Centrale firmy z serwera archiwum: %n.</source>
-        <translation>
-            <numerusform>%n Zentrale der Firma vom Archivserver.</numerusform>
-            <numerusform>%n Zentralen der Firma vom Archivserver.</numerusform>
-        </translation>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Zentralen der Firma vom Archivserver: %1.</translation>
     </message>
     <message>
         <source>Jest ich więcej.</source>

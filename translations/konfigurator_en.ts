@@ -445,12 +445,9 @@ Nothing was written on this computer. Connect the computer to the company networ
         <source>Nie znaleziono central.</source>
         <translation>No units found.</translation>
     </message>
-    <message numerus="yes">
-        <source>Centrale firmy z serwera archiwum: %n.</source>
-        <translation>
-            <numerusform>%n company unit from the archive server.</numerusform>
-            <numerusform>%n company units from the archive server.</numerusform>
-        </translation>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Company units from the archive server: %1.</translation>
     </message>
     <message>
         <source>Jest ich więcej.</source>

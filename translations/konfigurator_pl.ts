@@ -445,13 +445,9 @@ Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otw�
         <source>Nie znaleziono central.</source>
         <translation>Nie znaleziono central.</translation>
     </message>
-    <message numerus="yes">
-        <source>Centrale firmy z serwera archiwum: %n.</source>
-        <translation>
-            <numerusform>Centrale firmy z serwera archiwum: %n.</numerusform>
-            <numerusform>Centrale firmy z serwera archiwum: %n.</numerusform>
-            <numerusform>Centrale firmy z serwera archiwum: %n.</numerusform>
-        </translation>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Centrale firmy z serwera archiwum: %1.</translation>
     </message>
     <message>
         <source>Jest ich więcej.</source>

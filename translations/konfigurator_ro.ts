@@ -445,13 +445,9 @@ Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otw�
         <source>Nie znaleziono central.</source>
         <translation>Приборы не найдены.</translation>
     </message>
-    <message numerus="yes">
-        <source>Centrale firmy z serwera archiwum: %n.</source>
-        <translation>
-            <numerusform>%n прибор компании с сервера архива.</numerusform>
-            <numerusform>%n прибора компании с сервера архива.</numerusform>
-            <numerusform>%n приборов компании с сервера архива.</numerusform>
-        </translation>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Приборы компании с сервера архива: %1.</translation>
     </message>
     <message>
         <source>Jest ich więcej.</source>

@@ -445,13 +445,9 @@ Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otw�
         <source>Nie znaleziono central.</source>
         <translation>Приладів не знайдено.</translation>
     </message>
-    <message numerus="yes">
-        <source>Centrale firmy z serwera archiwum: %n.</source>
-        <translation>
-            <numerusform>%n прилад компанії з сервера архіву.</numerusform>
-            <numerusform>%n прилади компанії з сервера архіву.</numerusform>
-            <numerusform>%n приладів компанії з сервера архіву.</numerusform>
-        </translation>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Прилади компанії з сервера архіву: %1.</translation>
     </message>
     <message>
         <source>Jest ich więcej.</source>

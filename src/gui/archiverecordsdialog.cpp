@@ -573,8 +573,7 @@ void ArchiveRecordsDialog::searchUnits(bool more)
                 ui->unitsNote->setText(
                         table->rowCount() == 0
                                 ? tr("Nie znaleziono central.")
-                                : tr("Centrale firmy z serwera archiwum: %n.", nullptr,
-                                     table->rowCount())
+                                : tr("Centrale firmy z serwera archiwum: %1.").arg(table->rowCount())
                                           + (m_unitsMore ? QLatin1Char(' ') + tr("Jest ich więcej.")
                                                          : QString()));
             });

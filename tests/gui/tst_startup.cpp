@@ -154,7 +154,7 @@ private slots:
         QStringList icons;
         for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();)
             icons << it.next();
-        QCOMPARE(icons.size(), 28); // the 27 tool icons and the application icon
+        QCOMPARE(icons.size(), 29); // the 28 tool icons and the application icon
         for (const QString &path : qAsConst(icons)) {
             const QSize size = QImage(path).size();
             QVERIFY2(path.endsWith(".ico") || size == QSize(32, 32), qPrintable(path));
