@@ -61,6 +61,13 @@ void fill(QTableWidget *table, const QStringList &headers, const QVector<QString
     table->resizeColumnsToContents();
 }
 
+// A server's message can run over several lines (libpq adds hints); a status line takes the
+// first.
+QString firstLine(const QString &message)
+{
+    return message.section(QLatin1Char('\n'), 0, 0).trimmed();
+}
+
 QString shortTime(const QDateTime &when)
 {
     return when.isValid() ? when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
@@ -135,7 +142,7 @@ ArchiveRecordsDialog::ArchiveRecordsDialog(QWidget *parent)
     ui->buttonBox->button(QDialogButtonBox::Close)->setText(tr("Zamknij"));
     // These show names and server messages: plain text, never markup a name might carry.
     for (QLabel *label : {ui->statusLabel, ui->sourceLabel, ui->restrictionLabel,
-                          ui->unitsStatus, ui->unitsNote})
+                          ui->unitsNote})
         label->setTextFormat(Qt::PlainText);
 
     ui->kindFilter->addItem(tr("wszystkie rodzaje"), QString());
@@ -156,6 +163,8 @@ ArchiveRecordsDialog::ArchiveRecordsDialog(QWidget *parent)
     ui->unitsTable->setSortingEnabled(true);
     ui->fetchProgress->hide();
     ui->fetchCancel->hide();
+    ui->recordButtons->setStretchFactor(ui->statusLabel, 1);
+    ui->unitButtons->addStretch(1);
     setRestriction(QString(), QString(), QString());
 
     connect(ui->searchButton, &QPushButton::clicked, this, &ArchiveRecordsDialog::search);
@@ -340,15 +349,19 @@ void ArchiveRecordsDialog::showRecords(const CataloguePage &page, Source source,
         ui->sourceLabel->setText(
                 tr("Wyniki z katalogu na tym komputerze (stan z ostatniej synchronizacji): "
                    "serwer archiwum nie odpowiada: %1")
-                        .arg(reason));
+                        .arg(firstLine(reason)));
     const bool first = m_shown.isEmpty();
     for (const CatalogueEntry &entry : page.entries) {
         const Shown shown{entry, m_deletedHere.contains(entry.uuid)};
         m_shown.append(shown);
         appendRecord(shown);
     }
-    if (first)
+    if (first) {
+        // Fitted to the first page, but no column crowds the others out.
         ui->recordsTable->resizeColumnsToContents();
+        for (int c = 0; c < StateColumn; ++c)
+            ui->recordsTable->setColumnWidth(c, qMin(ui->recordsTable->columnWidth(c), 240));
+    }
     ui->moreButton->setEnabled(m_more);
     if (m_shown.isEmpty())
         ui->statusLabel->setText(tr("Nie znaleziono rekordów."));
@@ -532,7 +545,7 @@ void ArchiveRecordsDialog::searchUnits(bool more)
                 if (answer.result.status != ArchiveSync::Status::Done) {
                     ui->unitsNote->setText(tr("Centrale firmy podaje serwer archiwum, a ten nie "
                                               "odpowiada: %1")
-                                                   .arg(answer.result.message));
+                                                   .arg(firstLine(answer.result.message)));
                     return;
                 }
                 m_unitsMore = answer.more;
