@@ -627,8 +627,16 @@ Nothing was written on this computer. Connect the computer to the company networ
         <translation>Restored from the archive: %1.</translation>
     </message>
     <message>
-        <source>Jeszcze niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <source>Pobieranie przerwane; nic nie zapisano.</source>
+        <translation>Download cancelled; nothing was saved.</translation>
+    </message>
+    <message>
+        <source>Pobrano z archiwum: %1 B.</source>
+        <translation>Downloaded from the archive: %1 B.</translation>
+    </message>
+    <message>
+        <source>Rekord z archiwum odrzucony: %1</source>
+        <translation>Archive record refused: %1</translation>
     </message>
 </context>
 <context>

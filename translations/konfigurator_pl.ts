@@ -627,8 +627,16 @@ Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otw�
         <translation>Przywrócono z archiwum: %1.</translation>
     </message>
     <message>
-        <source>Jeszcze niedostępne.</source>
-        <translation type="unfinished"></translation>
+        <source>Pobieranie przerwane; nic nie zapisano.</source>
+        <translation>Pobieranie przerwane; nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Pobrano z archiwum: %1 B.</source>
+        <translation>Pobrano z archiwum: %1 B.</translation>
+    </message>
+    <message>
+        <source>Rekord z archiwum odrzucony: %1</source>
+        <translation>Rekord z archiwum odrzucony: %1</translation>
     </message>
 </context>
 <context>
