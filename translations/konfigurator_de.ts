@@ -131,6 +131,42 @@
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>Das Zertifikat %1 wurde nicht kopiert: %2</translation>
     </message>
+    <message>
+        <source>Na tym komputerze:</source>
+        <translation>Auf diesem Computer:</translation>
+    </message>
+    <message>
+        <source>Szukaj obiektu</source>
+        <translation>Objekt suchen</translation>
+    </message>
+    <message>
+        <source>wszystko</source>
+        <translation>alles</translation>
+    </message>
+    <message>
+        <source>Każdy rekord firmy trafia na ten komputer w całości.</source>
+        <translation>Jeder Datensatz der Firma kommt vollständig auf diesen Computer.</translation>
+    </message>
+    <message>
+        <source>moje obiekty</source>
+        <translation>meine Objekte</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty, w których były Twoje wizyty, i rekordy, które sam zapisałeś w archiwum. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>Vollständig kommen hierher die Objekte Ihrer Besuche und die Datensätze, die Sie selbst archiviert haben. Von den übrigen kennt dieser Computer nur die Beschreibung; er lädt sie, wenn Sie sie öffnen.</translation>
+    </message>
+    <message>
+        <source>wybrane obiekty</source>
+        <translation>ausgewählte Objekte</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty zaznaczone poniżej i Twoje własne rekordy. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>Vollständig kommen hierher die unten markierten Objekte und Ihre eigenen Datensätze. Von den übrigen kennt dieser Computer nur die Beschreibung; er lädt sie, wenn Sie sie öffnen.</translation>
+    </message>
+    <message>
+        <source>obiekt jeszcze nieznany na tym komputerze (%1)</source>
+        <translation>auf diesem Computer noch unbekanntes Objekt (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveMarkProxy</name>
@@ -241,6 +277,182 @@
         <source>Łączenie z archiwum…</source>
         <translation>Verbindung zum Archiv…</translation>
     </message>
+    <message>
+        <source>Nazwa, obiekt lub centrala</source>
+        <translation>Name, Objekt oder Zentrale</translation>
+    </message>
+    <message>
+        <source>Szukaj</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Wszystkie obiekty</source>
+        <translation>Alle Objekte</translation>
+    </message>
+    <message>
+        <source>Więcej</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Otwórz</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Rekordy tego obiektu</source>
+        <translation>Datensätze dieses Objekts</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Centrale firmy</source>
+        <translation>Zentralen der Firma</translation>
+    </message>
+    <message>
+        <source>Centrala lub obiekt</source>
+        <translation>Zentrale oder Objekt</translation>
+    </message>
+    <message>
+        <source>Rekordy tej centrali</source>
+        <translation>Datensätze dieser Zentrale</translation>
+    </message>
+    <message>
+        <source>brak sterownika PostgreSQL w tej instalacji</source>
+        <translation>in dieser Installation fehlt der PostgreSQL-Treiber</translation>
+    </message>
+    <message>
+        <source>archiwum nie jest ustawione w Ustawienia &gt; Widok</source>
+        <translation>das Archiv ist unter Einstellungen &gt; Ansicht nicht eingerichtet</translation>
+    </message>
+    <message>
+        <source>wszystkie rodzaje</source>
+        <translation>alle Arten</translation>
+    </message>
+    <message>
+        <source>Obiekt</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>Centrala</source>
+        <translation>Zentrale</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Rozmiar</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Ostatnia wizyta</source>
+        <translation>Letzter Besuch</translation>
+    </message>
+    <message>
+        <source>Następny przegląd</source>
+        <translation>Nächste Wartung</translation>
+    </message>
+    <message>
+        <source>Wizyty</source>
+        <translation>Besuche</translation>
+    </message>
+    <message>
+        <source>Termin</source>
+        <translation>Frist</translation>
+    </message>
+    <message>
+        <source>Tylko obiekt: %1</source>
+        <translation>Nur Objekt: %1</translation>
+    </message>
+    <message>
+        <source>Tylko centrala: %1</source>
+        <translation>Nur Zentrale: %1</translation>
+    </message>
+    <message>
+        <source>Szukanie w archiwum firmowym…</source>
+        <translation>Suche im Firmenarchiv…</translation>
+    </message>
+    <message>
+        <source>Wyniki z serwera archiwum firmowego.</source>
+        <translation>Ergebnisse vom Server des Firmenarchivs.</translation>
+    </message>
+    <message>
+        <source>Wyniki z katalogu na tym komputerze (stan z ostatniej synchronizacji): serwer archiwum nie odpowiada: %1</source>
+        <translation>Ergebnisse aus dem Katalog auf diesem Computer (Stand der letzten Synchronisierung): der Archivserver antwortet nicht: %1</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono rekordów.</source>
+        <translation>Keine Datensätze gefunden.</translation>
+    </message>
+    <message>
+        <source>nie na tym komputerze</source>
+        <translation>nicht auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>Tylko w archiwum firmowym: otwarcie pobierze go na ten komputer</source>
+        <translation>Nur im Firmenarchiv: Öffnen lädt ihn auf diesen Computer</translation>
+    </message>
+    <message>
+        <source>Pobierz i otwórz</source>
+        <translation>Laden und öffnen</translation>
+    </message>
+    <message>
+        <source>Pobieranie „%1” z archiwum…</source>
+        <translation>„%1“ wird aus dem Archiv geladen…</translation>
+    </message>
+    <message>
+        <source>Rekordu „%1” nie udało się otworzyć po pobraniu: %2</source>
+        <translation>Der Datensatz „%1“ ließ sich nach dem Laden nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Pobieranie przerwane: na tym komputerze nic nie zapisano.</source>
+        <translation>Laden abgebrochen: auf diesem Computer wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Rekord tylko w archiwum</source>
+        <translation>Datensatz nur im Archiv</translation>
+    </message>
+    <message>
+        <source>Rekord „%1” jest w archiwum firmowym, ale nie na tym komputerze, a serwera archiwum nie udało się teraz osiągnąć (%2).
+
+Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otwórz rekord ponownie. Żeby rekordy obiektu były tu także bez sieci, wybierz w Ustawienia &gt; Widok zakres archiwum, który go obejmuje, i zsynchronizuj.</source>
+        <translation>Der Datensatz „%1“ ist im Firmenarchiv, aber nicht auf diesem Computer, und der Archivserver ist gerade nicht erreichbar (%2).
+
+Auf diesem Computer wurde nichts gespeichert. Verbinden Sie den Computer mit dem Firmennetz und öffnen Sie den Datensatz erneut. Damit die Datensätze des Objekts auch ohne Netz hier sind, wählen Sie unter Einstellungen &gt; Ansicht einen Archivumfang, der es enthält, und synchronisieren Sie.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten jest niedostępny: %1</source>
+        <translation>Die Zentralen der Firma liefert der Archivserver, und der ist nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Czytanie central z archiwum firmowego…</source>
+        <translation>Zentralen werden aus dem Firmenarchiv gelesen…</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten nie odpowiada: %1</source>
+        <translation>Die Zentralen der Firma liefert der Archivserver, und der antwortet nicht: %1</translation>
+    </message>
+    <message>
+        <source>po terminie</source>
+        <translation>überfällig</translation>
+    </message>
+    <message>
+        <source>wkrótce</source>
+        <translation>bald fällig</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono central.</source>
+        <translation>Keine Zentralen gefunden.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Zentralen der Firma vom Archivserver: %1.</translation>
+    </message>
+    <message>
+        <source>Jest ich więcej.</source>
+        <translation>Es gibt weitere.</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSettings</name>
@@ -296,12 +508,20 @@
         <translation>Datensätze von Kollegen, die diese Datenbank nicht angenommen hat</translation>
     </message>
     <message>
-        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
-        <translation>Eigene Datensätze zurückziehen und gelöschte wiederherstellen</translation>
-    </message>
-    <message>
         <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
         <translation>Archiv nicht verfügbar: PostgreSQL-Treiber fehlt</translation>
+    </message>
+    <message>
+        <source>Centrale firmy…</source>
+        <translation>Zentralen der Firma…</translation>
+    </message>
+    <message>
+        <source>Wyszukiwanie i otwieranie rekordów archiwum, wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Datensätze des Archivs suchen und öffnen, eigene zurückziehen und gelöschte wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z ostatnią wizytą i terminem przeglądu</source>
+        <translation>Zentralen der Firma mit letztem Besuch und Wartungstermin</translation>
     </message>
 </context>
 <context>

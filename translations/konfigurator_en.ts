@@ -131,6 +131,42 @@
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>The certificate %1 was not copied: %2</translation>
     </message>
+    <message>
+        <source>Na tym komputerze:</source>
+        <translation>On this computer:</translation>
+    </message>
+    <message>
+        <source>Szukaj obiektu</source>
+        <translation>Find a site</translation>
+    </message>
+    <message>
+        <source>wszystko</source>
+        <translation>everything</translation>
+    </message>
+    <message>
+        <source>Każdy rekord firmy trafia na ten komputer w całości.</source>
+        <translation>Every record of the company comes to this computer in full.</translation>
+    </message>
+    <message>
+        <source>moje obiekty</source>
+        <translation>my sites</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty, w których były Twoje wizyty, i rekordy, które sam zapisałeś w archiwum. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>What comes here in full: the sites of your visits and the records you archived yourself. Of the rest this computer knows only the description; it fetches them when you open them.</translation>
+    </message>
+    <message>
+        <source>wybrane obiekty</source>
+        <translation>chosen sites</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty zaznaczone poniżej i Twoje własne rekordy. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>What comes here in full: the sites ticked below and your own records. Of the rest this computer knows only the description; it fetches them when you open them.</translation>
+    </message>
+    <message>
+        <source>obiekt jeszcze nieznany na tym komputerze (%1)</source>
+        <translation>site not yet known on this computer (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveMarkProxy</name>
@@ -241,6 +277,182 @@
         <source>Łączenie z archiwum…</source>
         <translation>Connecting to the archive…</translation>
     </message>
+    <message>
+        <source>Nazwa, obiekt lub centrala</source>
+        <translation>Name, site or unit</translation>
+    </message>
+    <message>
+        <source>Szukaj</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Wszystkie obiekty</source>
+        <translation>All sites</translation>
+    </message>
+    <message>
+        <source>Więcej</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>Otwórz</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Rekordy tego obiektu</source>
+        <translation>Records of this site</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Centrale firmy</source>
+        <translation>Company units</translation>
+    </message>
+    <message>
+        <source>Centrala lub obiekt</source>
+        <translation>Unit or site</translation>
+    </message>
+    <message>
+        <source>Rekordy tej centrali</source>
+        <translation>Records of this unit</translation>
+    </message>
+    <message>
+        <source>brak sterownika PostgreSQL w tej instalacji</source>
+        <translation>this installation lacks the PostgreSQL driver</translation>
+    </message>
+    <message>
+        <source>archiwum nie jest ustawione w Ustawienia &gt; Widok</source>
+        <translation>the archive is not set up in Settings &gt; View</translation>
+    </message>
+    <message>
+        <source>wszystkie rodzaje</source>
+        <translation>all kinds</translation>
+    </message>
+    <message>
+        <source>Obiekt</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Centrala</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Rozmiar</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Ostatnia wizyta</source>
+        <translation>Last visit</translation>
+    </message>
+    <message>
+        <source>Następny przegląd</source>
+        <translation>Next service</translation>
+    </message>
+    <message>
+        <source>Wizyty</source>
+        <translation>Visits</translation>
+    </message>
+    <message>
+        <source>Termin</source>
+        <translation>Due</translation>
+    </message>
+    <message>
+        <source>Tylko obiekt: %1</source>
+        <translation>Only site: %1</translation>
+    </message>
+    <message>
+        <source>Tylko centrala: %1</source>
+        <translation>Only unit: %1</translation>
+    </message>
+    <message>
+        <source>Szukanie w archiwum firmowym…</source>
+        <translation>Searching the company archive…</translation>
+    </message>
+    <message>
+        <source>Wyniki z serwera archiwum firmowego.</source>
+        <translation>Results from the company archive server.</translation>
+    </message>
+    <message>
+        <source>Wyniki z katalogu na tym komputerze (stan z ostatniej synchronizacji): serwer archiwum nie odpowiada: %1</source>
+        <translation>Results from the catalogue on this computer (as of the last synchronisation): the archive server does not answer: %1</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono rekordów.</source>
+        <translation>No records found.</translation>
+    </message>
+    <message>
+        <source>nie na tym komputerze</source>
+        <translation>not on this computer</translation>
+    </message>
+    <message>
+        <source>Tylko w archiwum firmowym: otwarcie pobierze go na ten komputer</source>
+        <translation>Only in the company archive: opening it fetches it to this computer</translation>
+    </message>
+    <message>
+        <source>Pobierz i otwórz</source>
+        <translation>Fetch and open</translation>
+    </message>
+    <message>
+        <source>Pobieranie „%1” z archiwum…</source>
+        <translation>Fetching “%1” from the archive…</translation>
+    </message>
+    <message>
+        <source>Rekordu „%1” nie udało się otworzyć po pobraniu: %2</source>
+        <translation>Record “%1” could not be opened after fetching: %2</translation>
+    </message>
+    <message>
+        <source>Pobieranie przerwane: na tym komputerze nic nie zapisano.</source>
+        <translation>Fetch stopped: nothing was written on this computer.</translation>
+    </message>
+    <message>
+        <source>Rekord tylko w archiwum</source>
+        <translation>Record only in the archive</translation>
+    </message>
+    <message>
+        <source>Rekord „%1” jest w archiwum firmowym, ale nie na tym komputerze, a serwera archiwum nie udało się teraz osiągnąć (%2).
+
+Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otwórz rekord ponownie. Żeby rekordy obiektu były tu także bez sieci, wybierz w Ustawienia &gt; Widok zakres archiwum, który go obejmuje, i zsynchronizuj.</source>
+        <translation>Record “%1” is in the company archive but not on this computer, and the archive server cannot be reached now (%2).
+
+Nothing was written on this computer. Connect the computer to the company network and open the record again. To have the site’s records here without a network too, choose an archive scope that includes it in Settings &gt; View, and synchronise.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten jest niedostępny: %1</source>
+        <translation>The company units come from the archive server, which is unavailable: %1</translation>
+    </message>
+    <message>
+        <source>Czytanie central z archiwum firmowego…</source>
+        <translation>Reading the units from the company archive…</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten nie odpowiada: %1</source>
+        <translation>The company units come from the archive server, which does not answer: %1</translation>
+    </message>
+    <message>
+        <source>po terminie</source>
+        <translation>overdue</translation>
+    </message>
+    <message>
+        <source>wkrótce</source>
+        <translation>due soon</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono central.</source>
+        <translation>No units found.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Company units from the archive server: %1.</translation>
+    </message>
+    <message>
+        <source>Jest ich więcej.</source>
+        <translation>There are more.</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSettings</name>
@@ -296,12 +508,20 @@
         <translation>Colleagues&apos; records this database did not accept</translation>
     </message>
     <message>
-        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
-        <translation>Withdrawing one&apos;s own records and restoring deleted ones</translation>
-    </message>
-    <message>
         <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
         <translation>Archive unavailable: no PostgreSQL driver</translation>
+    </message>
+    <message>
+        <source>Centrale firmy…</source>
+        <translation>Company units…</translation>
+    </message>
+    <message>
+        <source>Wyszukiwanie i otwieranie rekordów archiwum, wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Find and open the archive’s records, withdraw your own records and restore deleted ones</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z ostatnią wizytą i terminem przeglądu</source>
+        <translation>The company’s units with their last visit and service due date</translation>
     </message>
 </context>
 <context>

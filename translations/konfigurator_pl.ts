@@ -131,6 +131,42 @@
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>Nie skopiowano certyfikatu %1: %2</translation>
     </message>
+    <message>
+        <source>Na tym komputerze:</source>
+        <translation>Na tym komputerze:</translation>
+    </message>
+    <message>
+        <source>Szukaj obiektu</source>
+        <translation>Szukaj obiektu</translation>
+    </message>
+    <message>
+        <source>wszystko</source>
+        <translation>wszystko</translation>
+    </message>
+    <message>
+        <source>Każdy rekord firmy trafia na ten komputer w całości.</source>
+        <translation>Każdy rekord firmy trafia na ten komputer w całości.</translation>
+    </message>
+    <message>
+        <source>moje obiekty</source>
+        <translation>moje obiekty</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty, w których były Twoje wizyty, i rekordy, które sam zapisałeś w archiwum. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>W całości trafiają tu obiekty, w których były Twoje wizyty, i rekordy, które sam zapisałeś w archiwum. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</translation>
+    </message>
+    <message>
+        <source>wybrane obiekty</source>
+        <translation>wybrane obiekty</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty zaznaczone poniżej i Twoje własne rekordy. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>W całości trafiają tu obiekty zaznaczone poniżej i Twoje własne rekordy. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</translation>
+    </message>
+    <message>
+        <source>obiekt jeszcze nieznany na tym komputerze (%1)</source>
+        <translation>obiekt jeszcze nieznany na tym komputerze (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveMarkProxy</name>
@@ -241,6 +277,182 @@
         <source>Łączenie z archiwum…</source>
         <translation>Łączenie z archiwum…</translation>
     </message>
+    <message>
+        <source>Nazwa, obiekt lub centrala</source>
+        <translation>Nazwa, obiekt lub centrala</translation>
+    </message>
+    <message>
+        <source>Szukaj</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Wszystkie obiekty</source>
+        <translation>Wszystkie obiekty</translation>
+    </message>
+    <message>
+        <source>Więcej</source>
+        <translation>Więcej</translation>
+    </message>
+    <message>
+        <source>Otwórz</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Rekordy tego obiektu</source>
+        <translation>Rekordy tego obiektu</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Przerwij</translation>
+    </message>
+    <message>
+        <source>Centrale firmy</source>
+        <translation>Centrale firmy</translation>
+    </message>
+    <message>
+        <source>Centrala lub obiekt</source>
+        <translation>Centrala lub obiekt</translation>
+    </message>
+    <message>
+        <source>Rekordy tej centrali</source>
+        <translation>Rekordy tej centrali</translation>
+    </message>
+    <message>
+        <source>brak sterownika PostgreSQL w tej instalacji</source>
+        <translation>brak sterownika PostgreSQL w tej instalacji</translation>
+    </message>
+    <message>
+        <source>archiwum nie jest ustawione w Ustawienia &gt; Widok</source>
+        <translation>archiwum nie jest ustawione w Ustawienia &gt; Widok</translation>
+    </message>
+    <message>
+        <source>wszystkie rodzaje</source>
+        <translation>wszystkie rodzaje</translation>
+    </message>
+    <message>
+        <source>Obiekt</source>
+        <translation>Obiekt</translation>
+    </message>
+    <message>
+        <source>Centrala</source>
+        <translation>Centrala</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Rozmiar</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Ostatnia wizyta</source>
+        <translation>Ostatnia wizyta</translation>
+    </message>
+    <message>
+        <source>Następny przegląd</source>
+        <translation>Następny przegląd</translation>
+    </message>
+    <message>
+        <source>Wizyty</source>
+        <translation>Wizyty</translation>
+    </message>
+    <message>
+        <source>Termin</source>
+        <translation>Termin</translation>
+    </message>
+    <message>
+        <source>Tylko obiekt: %1</source>
+        <translation>Tylko obiekt: %1</translation>
+    </message>
+    <message>
+        <source>Tylko centrala: %1</source>
+        <translation>Tylko centrala: %1</translation>
+    </message>
+    <message>
+        <source>Szukanie w archiwum firmowym…</source>
+        <translation>Szukanie w archiwum firmowym…</translation>
+    </message>
+    <message>
+        <source>Wyniki z serwera archiwum firmowego.</source>
+        <translation>Wyniki z serwera archiwum firmowego.</translation>
+    </message>
+    <message>
+        <source>Wyniki z katalogu na tym komputerze (stan z ostatniej synchronizacji): serwer archiwum nie odpowiada: %1</source>
+        <translation>Wyniki z katalogu na tym komputerze (stan z ostatniej synchronizacji): serwer archiwum nie odpowiada: %1</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono rekordów.</source>
+        <translation>Nie znaleziono rekordów.</translation>
+    </message>
+    <message>
+        <source>nie na tym komputerze</source>
+        <translation>nie na tym komputerze</translation>
+    </message>
+    <message>
+        <source>Tylko w archiwum firmowym: otwarcie pobierze go na ten komputer</source>
+        <translation>Tylko w archiwum firmowym: otwarcie pobierze go na ten komputer</translation>
+    </message>
+    <message>
+        <source>Pobierz i otwórz</source>
+        <translation>Pobierz i otwórz</translation>
+    </message>
+    <message>
+        <source>Pobieranie „%1” z archiwum…</source>
+        <translation>Pobieranie „%1” z archiwum…</translation>
+    </message>
+    <message>
+        <source>Rekordu „%1” nie udało się otworzyć po pobraniu: %2</source>
+        <translation>Rekordu „%1” nie udało się otworzyć po pobraniu: %2</translation>
+    </message>
+    <message>
+        <source>Pobieranie przerwane: na tym komputerze nic nie zapisano.</source>
+        <translation>Pobieranie przerwane: na tym komputerze nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Rekord tylko w archiwum</source>
+        <translation>Rekord tylko w archiwum</translation>
+    </message>
+    <message>
+        <source>Rekord „%1” jest w archiwum firmowym, ale nie na tym komputerze, a serwera archiwum nie udało się teraz osiągnąć (%2).
+
+Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otwórz rekord ponownie. Żeby rekordy obiektu były tu także bez sieci, wybierz w Ustawienia &gt; Widok zakres archiwum, który go obejmuje, i zsynchronizuj.</source>
+        <translation>Rekord „%1” jest w archiwum firmowym, ale nie na tym komputerze, a serwera archiwum nie udało się teraz osiągnąć (%2).
+
+Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otwórz rekord ponownie. Żeby rekordy obiektu były tu także bez sieci, wybierz w Ustawienia &gt; Widok zakres archiwum, który go obejmuje, i zsynchronizuj.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten jest niedostępny: %1</source>
+        <translation>Centrale firmy podaje serwer archiwum, a ten jest niedostępny: %1</translation>
+    </message>
+    <message>
+        <source>Czytanie central z archiwum firmowego…</source>
+        <translation>Czytanie central z archiwum firmowego…</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten nie odpowiada: %1</source>
+        <translation>Centrale firmy podaje serwer archiwum, a ten nie odpowiada: %1</translation>
+    </message>
+    <message>
+        <source>po terminie</source>
+        <translation>po terminie</translation>
+    </message>
+    <message>
+        <source>wkrótce</source>
+        <translation>wkrótce</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono central.</source>
+        <translation>Nie znaleziono central.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Centrale firmy z serwera archiwum: %1.</translation>
+    </message>
+    <message>
+        <source>Jest ich więcej.</source>
+        <translation>Jest ich więcej.</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSettings</name>
@@ -296,12 +508,20 @@
         <translation>Rekordy kolegów, których ta baza nie przyjęła</translation>
     </message>
     <message>
-        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
-        <translation>Wycofanie własnych rekordów i przywracanie usuniętych</translation>
-    </message>
-    <message>
         <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
         <translation>Archiwum niedostępne: brak sterownika PostgreSQL</translation>
+    </message>
+    <message>
+        <source>Centrale firmy…</source>
+        <translation>Centrale firmy…</translation>
+    </message>
+    <message>
+        <source>Wyszukiwanie i otwieranie rekordów archiwum, wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Wyszukiwanie i otwieranie rekordów archiwum, wycofanie własnych rekordów i przywracanie usuniętych</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z ostatnią wizytą i terminem przeglądu</source>
+        <translation>Centrale firmy z ostatnią wizytą i terminem przeglądu</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,42 @@
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>Сертификат %1 не скопирован: %2</translation>
     </message>
+    <message>
+        <source>Na tym komputerze:</source>
+        <translation>На этом компьютере:</translation>
+    </message>
+    <message>
+        <source>Szukaj obiektu</source>
+        <translation>Найти объект</translation>
+    </message>
+    <message>
+        <source>wszystko</source>
+        <translation>всё</translation>
+    </message>
+    <message>
+        <source>Każdy rekord firmy trafia na ten komputer w całości.</source>
+        <translation>Каждая запись компании целиком попадает на этот компьютер.</translation>
+    </message>
+    <message>
+        <source>moje obiekty</source>
+        <translation>мои объекты</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty, w których były Twoje wizyty, i rekordy, które sam zapisałeś w archiwum. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>Целиком сюда попадают объекты ваших визитов и записи, которые вы сами сохранили в архиве. Об остальных этот компьютер знает только описание и загружает их при открытии.</translation>
+    </message>
+    <message>
+        <source>wybrane obiekty</source>
+        <translation>выбранные объекты</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty zaznaczone poniżej i Twoje własne rekordy. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>Целиком сюда попадают отмеченные ниже объекты и ваши собственные записи. Об остальных этот компьютер знает только описание и загружает их при открытии.</translation>
+    </message>
+    <message>
+        <source>obiekt jeszcze nieznany na tym komputerze (%1)</source>
+        <translation>объект, ещё неизвестный на этом компьютере (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveMarkProxy</name>
@@ -241,6 +277,182 @@
         <source>Łączenie z archiwum…</source>
         <translation>Подключение к архиву…</translation>
     </message>
+    <message>
+        <source>Nazwa, obiekt lub centrala</source>
+        <translation>Название, объект или прибор</translation>
+    </message>
+    <message>
+        <source>Szukaj</source>
+        <translation>Искать</translation>
+    </message>
+    <message>
+        <source>Wszystkie obiekty</source>
+        <translation>Все объекты</translation>
+    </message>
+    <message>
+        <source>Więcej</source>
+        <translation>Ещё</translation>
+    </message>
+    <message>
+        <source>Otwórz</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Rekordy tego obiektu</source>
+        <translation>Записи этого объекта</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Прервать</translation>
+    </message>
+    <message>
+        <source>Centrale firmy</source>
+        <translation>Приборы компании</translation>
+    </message>
+    <message>
+        <source>Centrala lub obiekt</source>
+        <translation>Прибор или объект</translation>
+    </message>
+    <message>
+        <source>Rekordy tej centrali</source>
+        <translation>Записи этого прибора</translation>
+    </message>
+    <message>
+        <source>brak sterownika PostgreSQL w tej instalacji</source>
+        <translation>в этой установке нет драйвера PostgreSQL</translation>
+    </message>
+    <message>
+        <source>archiwum nie jest ustawione w Ustawienia &gt; Widok</source>
+        <translation>архив не настроен в Настройки &gt; Вид</translation>
+    </message>
+    <message>
+        <source>wszystkie rodzaje</source>
+        <translation>все виды</translation>
+    </message>
+    <message>
+        <source>Obiekt</source>
+        <translation>Объект</translation>
+    </message>
+    <message>
+        <source>Centrala</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Rozmiar</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Ostatnia wizyta</source>
+        <translation>Последний визит</translation>
+    </message>
+    <message>
+        <source>Następny przegląd</source>
+        <translation>Следующее обслуживание</translation>
+    </message>
+    <message>
+        <source>Wizyty</source>
+        <translation>Визиты</translation>
+    </message>
+    <message>
+        <source>Termin</source>
+        <translation>Срок</translation>
+    </message>
+    <message>
+        <source>Tylko obiekt: %1</source>
+        <translation>Только объект: %1</translation>
+    </message>
+    <message>
+        <source>Tylko centrala: %1</source>
+        <translation>Только прибор: %1</translation>
+    </message>
+    <message>
+        <source>Szukanie w archiwum firmowym…</source>
+        <translation>Поиск в архиве компании…</translation>
+    </message>
+    <message>
+        <source>Wyniki z serwera archiwum firmowego.</source>
+        <translation>Результаты с сервера архива компании.</translation>
+    </message>
+    <message>
+        <source>Wyniki z katalogu na tym komputerze (stan z ostatniej synchronizacji): serwer archiwum nie odpowiada: %1</source>
+        <translation>Результаты из каталога на этом компьютере (на момент последней синхронизации): сервер архива не отвечает: %1</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono rekordów.</source>
+        <translation>Записи не найдены.</translation>
+    </message>
+    <message>
+        <source>nie na tym komputerze</source>
+        <translation>не на этом компьютере</translation>
+    </message>
+    <message>
+        <source>Tylko w archiwum firmowym: otwarcie pobierze go na ten komputer</source>
+        <translation>Только в архиве компании: открытие загрузит запись на этот компьютер</translation>
+    </message>
+    <message>
+        <source>Pobierz i otwórz</source>
+        <translation>Загрузить и открыть</translation>
+    </message>
+    <message>
+        <source>Pobieranie „%1” z archiwum…</source>
+        <translation>Загрузка «%1» из архива…</translation>
+    </message>
+    <message>
+        <source>Rekordu „%1” nie udało się otworzyć po pobraniu: %2</source>
+        <translation>Запись «%1» не удалось открыть после загрузки: %2</translation>
+    </message>
+    <message>
+        <source>Pobieranie przerwane: na tym komputerze nic nie zapisano.</source>
+        <translation>Загрузка прервана: на этом компьютере ничего не записано.</translation>
+    </message>
+    <message>
+        <source>Rekord tylko w archiwum</source>
+        <translation>Запись только в архиве</translation>
+    </message>
+    <message>
+        <source>Rekord „%1” jest w archiwum firmowym, ale nie na tym komputerze, a serwera archiwum nie udało się teraz osiągnąć (%2).
+
+Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otwórz rekord ponownie. Żeby rekordy obiektu były tu także bez sieci, wybierz w Ustawienia &gt; Widok zakres archiwum, który go obejmuje, i zsynchronizuj.</source>
+        <translation>Запись «%1» есть в архиве компании, но не на этом компьютере, а сервер архива сейчас недоступен (%2).
+
+На этом компьютере ничего не записано. Подключите компьютер к сети компании и откройте запись снова. Чтобы записи объекта были здесь и без сети, выберите в Настройки &gt; Вид объём архива, который его включает, и синхронизируйте.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten jest niedostępny: %1</source>
+        <translation>Приборы компании сообщает сервер архива, а он недоступен: %1</translation>
+    </message>
+    <message>
+        <source>Czytanie central z archiwum firmowego…</source>
+        <translation>Чтение приборов из архива компании…</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten nie odpowiada: %1</source>
+        <translation>Приборы компании сообщает сервер архива, а он не отвечает: %1</translation>
+    </message>
+    <message>
+        <source>po terminie</source>
+        <translation>просрочено</translation>
+    </message>
+    <message>
+        <source>wkrótce</source>
+        <translation>скоро</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono central.</source>
+        <translation>Приборы не найдены.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Приборы компании с сервера архива: %1.</translation>
+    </message>
+    <message>
+        <source>Jest ich więcej.</source>
+        <translation>Есть ещё.</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSettings</name>
@@ -296,12 +508,20 @@
         <translation>Записи коллег, которые эта база не приняла</translation>
     </message>
     <message>
-        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
-        <translation>Отзыв своих записей и восстановление удалённых</translation>
-    </message>
-    <message>
         <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
         <translation>Архив недоступен: нет драйвера PostgreSQL</translation>
+    </message>
+    <message>
+        <source>Centrale firmy…</source>
+        <translation>Приборы компании…</translation>
+    </message>
+    <message>
+        <source>Wyszukiwanie i otwieranie rekordów archiwum, wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Поиск и открытие записей архива, отзыв своих записей и восстановление удалённых</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z ostatnią wizytą i terminem przeglądu</source>
+        <translation>Приборы компании с последним визитом и сроком обслуживания</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,42 @@
         <source>Nie skopiowano certyfikatu %1: %2</source>
         <translation>Сертифікат %1 не скопійовано: %2</translation>
     </message>
+    <message>
+        <source>Na tym komputerze:</source>
+        <translation>На цьому комп’ютері:</translation>
+    </message>
+    <message>
+        <source>Szukaj obiektu</source>
+        <translation>Знайти об’єкт</translation>
+    </message>
+    <message>
+        <source>wszystko</source>
+        <translation>усе</translation>
+    </message>
+    <message>
+        <source>Każdy rekord firmy trafia na ten komputer w całości.</source>
+        <translation>Кожен запис компанії повністю потрапляє на цей комп’ютер.</translation>
+    </message>
+    <message>
+        <source>moje obiekty</source>
+        <translation>мої об’єкти</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty, w których były Twoje wizyty, i rekordy, które sam zapisałeś w archiwum. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>Повністю сюди потрапляють об’єкти ваших візитів і записи, які ви самі зберегли в архіві. Про решту цей комп’ютер знає лише опис і завантажує їх, коли ви їх відкриваєте.</translation>
+    </message>
+    <message>
+        <source>wybrane obiekty</source>
+        <translation>вибрані об’єкти</translation>
+    </message>
+    <message>
+        <source>W całości trafiają tu obiekty zaznaczone poniżej i Twoje własne rekordy. O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.</source>
+        <translation>Повністю сюди потрапляють позначені нижче об’єкти та ваші власні записи. Про решту цей комп’ютер знає лише опис і завантажує їх, коли ви їх відкриваєте.</translation>
+    </message>
+    <message>
+        <source>obiekt jeszcze nieznany na tym komputerze (%1)</source>
+        <translation>об’єкт, ще невідомий на цьому комп’ютері (%1)</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveMarkProxy</name>
@@ -241,6 +277,182 @@
         <source>Łączenie z archiwum…</source>
         <translation>Підключення до архіву…</translation>
     </message>
+    <message>
+        <source>Nazwa, obiekt lub centrala</source>
+        <translation>Назва, об’єкт або прилад</translation>
+    </message>
+    <message>
+        <source>Szukaj</source>
+        <translation>Шукати</translation>
+    </message>
+    <message>
+        <source>Wszystkie obiekty</source>
+        <translation>Усі об’єкти</translation>
+    </message>
+    <message>
+        <source>Więcej</source>
+        <translation>Ще</translation>
+    </message>
+    <message>
+        <source>Otwórz</source>
+        <translation>Відкрити</translation>
+    </message>
+    <message>
+        <source>Rekordy tego obiektu</source>
+        <translation>Записи цього об’єкта</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Перервати</translation>
+    </message>
+    <message>
+        <source>Centrale firmy</source>
+        <translation>Прилади компанії</translation>
+    </message>
+    <message>
+        <source>Centrala lub obiekt</source>
+        <translation>Прилад або об’єкт</translation>
+    </message>
+    <message>
+        <source>Rekordy tej centrali</source>
+        <translation>Записи цього приладу</translation>
+    </message>
+    <message>
+        <source>brak sterownika PostgreSQL w tej instalacji</source>
+        <translation>у цьому встановленні немає драйвера PostgreSQL</translation>
+    </message>
+    <message>
+        <source>archiwum nie jest ustawione w Ustawienia &gt; Widok</source>
+        <translation>архів не налаштовано в Налаштування &gt; Вигляд</translation>
+    </message>
+    <message>
+        <source>wszystkie rodzaje</source>
+        <translation>усі види</translation>
+    </message>
+    <message>
+        <source>Obiekt</source>
+        <translation>Об’єкт</translation>
+    </message>
+    <message>
+        <source>Centrala</source>
+        <translation>Прилад</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Rozmiar</source>
+        <translation>Розмір</translation>
+    </message>
+    <message>
+        <source>Ostatnia wizyta</source>
+        <translation>Останній візит</translation>
+    </message>
+    <message>
+        <source>Następny przegląd</source>
+        <translation>Наступне обслуговування</translation>
+    </message>
+    <message>
+        <source>Wizyty</source>
+        <translation>Візити</translation>
+    </message>
+    <message>
+        <source>Termin</source>
+        <translation>Термін</translation>
+    </message>
+    <message>
+        <source>Tylko obiekt: %1</source>
+        <translation>Лише об’єкт: %1</translation>
+    </message>
+    <message>
+        <source>Tylko centrala: %1</source>
+        <translation>Лише прилад: %1</translation>
+    </message>
+    <message>
+        <source>Szukanie w archiwum firmowym…</source>
+        <translation>Пошук в архіві компанії…</translation>
+    </message>
+    <message>
+        <source>Wyniki z serwera archiwum firmowego.</source>
+        <translation>Результати з сервера архіву компанії.</translation>
+    </message>
+    <message>
+        <source>Wyniki z katalogu na tym komputerze (stan z ostatniej synchronizacji): serwer archiwum nie odpowiada: %1</source>
+        <translation>Результати з каталогу на цьому комп’ютері (стан останньої синхронізації): сервер архіву не відповідає: %1</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono rekordów.</source>
+        <translation>Записів не знайдено.</translation>
+    </message>
+    <message>
+        <source>nie na tym komputerze</source>
+        <translation>не на цьому комп’ютері</translation>
+    </message>
+    <message>
+        <source>Tylko w archiwum firmowym: otwarcie pobierze go na ten komputer</source>
+        <translation>Лише в архіві компанії: відкриття завантажить запис на цей комп’ютер</translation>
+    </message>
+    <message>
+        <source>Pobierz i otwórz</source>
+        <translation>Завантажити й відкрити</translation>
+    </message>
+    <message>
+        <source>Pobieranie „%1” z archiwum…</source>
+        <translation>Завантаження «%1» з архіву…</translation>
+    </message>
+    <message>
+        <source>Rekordu „%1” nie udało się otworzyć po pobraniu: %2</source>
+        <translation>Запис «%1» не вдалося відкрити після завантаження: %2</translation>
+    </message>
+    <message>
+        <source>Pobieranie przerwane: na tym komputerze nic nie zapisano.</source>
+        <translation>Завантаження перервано: на цьому комп’ютері нічого не записано.</translation>
+    </message>
+    <message>
+        <source>Rekord tylko w archiwum</source>
+        <translation>Запис лише в архіві</translation>
+    </message>
+    <message>
+        <source>Rekord „%1” jest w archiwum firmowym, ale nie na tym komputerze, a serwera archiwum nie udało się teraz osiągnąć (%2).
+
+Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otwórz rekord ponownie. Żeby rekordy obiektu były tu także bez sieci, wybierz w Ustawienia &gt; Widok zakres archiwum, który go obejmuje, i zsynchronizuj.</source>
+        <translation>Запис «%1» є в архіві компанії, але не на цьому комп’ютері, а сервер архіву зараз недоступний (%2).
+
+На цьому комп’ютері нічого не записано. Підключіть комп’ютер до мережі компанії й відкрийте запис знову. Щоб записи об’єкта були тут і без мережі, виберіть у Налаштування &gt; Вигляд обсяг архіву, який його охоплює, і синхронізуйте.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten jest niedostępny: %1</source>
+        <translation>Прилади компанії надає сервер архіву, а він недоступний: %1</translation>
+    </message>
+    <message>
+        <source>Czytanie central z archiwum firmowego…</source>
+        <translation>Читання приладів з архіву компанії…</translation>
+    </message>
+    <message>
+        <source>Centrale firmy podaje serwer archiwum, a ten nie odpowiada: %1</source>
+        <translation>Прилади компанії надає сервер архіву, а він не відповідає: %1</translation>
+    </message>
+    <message>
+        <source>po terminie</source>
+        <translation>прострочено</translation>
+    </message>
+    <message>
+        <source>wkrótce</source>
+        <translation>незабаром</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono central.</source>
+        <translation>Приладів не знайдено.</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z serwera archiwum: %1.</source>
+        <translation>Прилади компанії з сервера архіву: %1.</translation>
+    </message>
+    <message>
+        <source>Jest ich więcej.</source>
+        <translation>Є ще.</translation>
+    </message>
 </context>
 <context>
     <name>ArchiveSettings</name>
@@ -296,12 +508,20 @@
         <translation>Записи колег, яких ця база не прийняла</translation>
     </message>
     <message>
-        <source>Wycofanie własnych rekordów i przywracanie usuniętych</source>
-        <translation>Відкликання власних записів і відновлення видалених</translation>
-    </message>
-    <message>
         <source>Archiwum niedostępne: brak sterownika PostgreSQL</source>
         <translation>Архів недоступний: немає драйвера PostgreSQL</translation>
+    </message>
+    <message>
+        <source>Centrale firmy…</source>
+        <translation>Прилади компанії…</translation>
+    </message>
+    <message>
+        <source>Wyszukiwanie i otwieranie rekordów archiwum, wycofanie własnych rekordów i przywracanie usuniętych</source>
+        <translation>Пошук і відкриття записів архіву, відкликання власних записів і відновлення видалених</translation>
+    </message>
+    <message>
+        <source>Centrale firmy z ostatnią wizytą i terminem przeglądu</source>
+        <translation>Прилади компанії з останнім візитом і терміном обслуговування</translation>
     </message>
 </context>
 <context>

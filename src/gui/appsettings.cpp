@@ -1,7 +1,9 @@
 #include "appsettings.h"
 #include "ui_appsettings.h"
 
+#include "archive/archivecatalogue.h"
 #include "archive/archivesettings.h"
+#include "archive/localarchive.h"
 #include "dialogs.h"
 #include "store/dbmanager.h"
 #include "store/languagenames.h"
@@ -11,8 +13,12 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QIdentityProxyModel>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSqlQueryModel>
+
+#include <iterator>
 
 namespace {
 
@@ -30,6 +36,52 @@ public:
         return value;
     }
 };
+
+// What each archive scope keeps on this computer, in the order of ArchiveScope.
+struct ScopeText
+{
+    const char *name;
+    const char *note;
+};
+const ScopeText kScopes[] = {
+    {QT_TRANSLATE_NOOP("AppSettings", "wszystko"),
+     QT_TRANSLATE_NOOP("AppSettings", "Każdy rekord firmy trafia na ten komputer w całości.")},
+    {QT_TRANSLATE_NOOP("AppSettings", "moje obiekty"),
+     QT_TRANSLATE_NOOP("AppSettings",
+                       "W całości trafiają tu obiekty, w których były Twoje wizyty, i rekordy, "
+                       "które sam zapisałeś w archiwum. O pozostałych ten komputer zna tylko "
+                       "opis; pobiera je, gdy je otworzysz.")},
+    {QT_TRANSLATE_NOOP("AppSettings", "wybrane obiekty"),
+     QT_TRANSLATE_NOOP("AppSettings",
+                       "W całości trafiają tu obiekty zaznaczone poniżej i Twoje własne rekordy. "
+                       "O pozostałych ten komputer zna tylko opis; pobiera je, gdy je otworzysz.")},
+};
+
+// The site lines the local catalogue knows, with the newest revision's name. Read a page at a
+// time; bounded, as a company has thousands of sites, not millions.
+QVector<QPair<QString, QString>> knownSites(const QSqlDatabase &db)
+{
+    QVector<QPair<QString, QString>> sites;
+    QSet<QString> seen;
+    const LocalArchive archive(db);
+    CatalogueQuery query;
+    query.kind = QStringLiteral("site");
+    query.limit = 500;
+    for (int pages = 0; pages < 200; ++pages) {
+        const CataloguePage page = archive.catalogue(query);
+        for (const CatalogueEntry &entry : page.entries) {
+            const QString line = entry.line.isEmpty() ? entry.uuid : entry.line;
+            if (!seen.contains(line)) {
+                seen.insert(line);
+                sites.append({line, entry.name});
+            }
+        }
+        if (!page.more || page.entries.isEmpty())
+            break;
+        query.beforeSeq = page.entries.constLast().seq;
+    }
+    return sites;
+}
 
 } // namespace
 
@@ -78,6 +130,18 @@ void AppSettings::loadArchive()
         ui->archiveSslMode->addItem(QString::fromLatin1(mode));
     ui->archiveSslMode->setCurrentText(archive.sslMode);
     ui->archiveTechnician->setText(archive.technician);
+    for (const ScopeText &scope : kScopes)
+        ui->archiveScope->addItem(tr(scope.name));
+    ui->archiveScope->setCurrentIndex(int(archive.scope));
+    loadSites(archive.sites);
+    connect(ui->archiveScope, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &AppSettings::showScope);
+    connect(ui->archiveSiteFilter, &QLineEdit::textChanged, this, [this](const QString &text) {
+        for (int row = 0; row < ui->archiveSites->count(); ++row) {
+            QListWidgetItem *item = ui->archiveSites->item(row);
+            item->setHidden(!item->text().contains(text.trimmed(), Qt::CaseInsensitive));
+        }
+    });
     ui->archivePasswordNote->setText(
             tr("Hasła nie zapisujemy: PostgreSQL (libpq) bierze je z pliku haseł użytkownika: "
                "~/.pgpass, pliku wskazanego zmienną PGPASSFILE albo "
@@ -88,6 +152,7 @@ void AppSettings::loadArchive()
     // and offer nothing to fill in.
     if (ArchiveSettings::driverAvailable()) {
         ui->archiveDriverNote->hide();
+        showScope();
         return;
     }
     ui->archiveDriverNote->setText(
@@ -97,6 +162,36 @@ void AppSettings::loadArchive()
         if (field != ui->archiveDriverNote)
             field->setEnabled(false);
     }
+}
+
+void AppSettings::loadSites(const QStringList &chosen)
+{
+    QSet<QString> left(chosen.begin(), chosen.end());
+    for (const auto &site : knownSites(DbManager::instance()->database())) {
+        auto *item = new QListWidgetItem(site.second, ui->archiveSites);
+        item->setData(Qt::UserRole, site.first);
+        item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        item->setCheckState(left.remove(site.first) ? Qt::Checked : Qt::Unchecked);
+    }
+    ui->archiveSites->sortItems();
+    // A chosen site this catalogue does not know yet stays chosen.
+    for (const QString &line : left) {
+        auto *item = new QListWidgetItem(tr("obiekt jeszcze nieznany na tym komputerze (%1)")
+                                                 .arg(line),
+                                         ui->archiveSites);
+        item->setData(Qt::UserRole, line);
+        item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        item->setCheckState(Qt::Checked);
+    }
+}
+
+void AppSettings::showScope()
+{
+    const int scope = qBound(0, ui->archiveScope->currentIndex(), int(std::size(kScopes)) - 1);
+    ui->archiveScopeNote->setText(tr(kScopes[scope].note));
+    const bool chosen = scope == int(ArchiveScope::ChosenSites);
+    ui->archiveSiteFilter->setVisible(chosen);
+    ui->archiveSites->setVisible(chosen);
 }
 
 void AppSettings::showCaFile()
@@ -154,6 +249,12 @@ void AppSettings::on_buttonBox_accepted()
     archive.user = ui->archiveUser->text().trimmed();
     archive.sslMode = ui->archiveSslMode->currentText();
     archive.technician = ui->archiveTechnician->text().trimmed();
+    archive.scope = ArchiveScope(ui->archiveScope->currentIndex());
+    for (int row = 0; row < ui->archiveSites->count(); ++row) {
+        const QListWidgetItem *item = ui->archiveSites->item(row);
+        if (item->checkState() == Qt::Checked)
+            archive.sites << item->data(Qt::UserRole).toString();
+    }
     archive.save(store);
     emit signalSettingChanged();
     // The catalogue is loaded at start-up; the windows cannot be rebuilt under a running link.

@@ -21,6 +21,7 @@ ArchiveStatus::ArchiveStatus(QWidget *parent)
                                tr("Synchronizuj z archiwum"), this)),
       m_rejectedAction(new QAction(tr("Odrzucone z archiwum…"), this)),
       m_recordsAction(new QAction(tr("Rekordy w archiwum…"), this)),
+      m_unitsAction(new QAction(tr("Centrale firmy…"), this)),
       m_state(new QLabel(this)),
       m_progress(new QProgressBar(this)),
       m_cancel(new QToolButton(this))
@@ -45,15 +46,27 @@ ArchiveStatus::ArchiveStatus(QWidget *parent)
     m_rejectedAction->setObjectName(QStringLiteral("actionArchiveRejected"));
     m_rejectedAction->setStatusTip(tr("Rekordy kolegów, których ta baza nie przyjęła"));
     m_recordsAction->setObjectName(QStringLiteral("actionArchiveRecords"));
-    m_recordsAction->setStatusTip(tr("Wycofanie własnych rekordów i przywracanie usuniętych"));
-    for (QAction *action : {m_rejectedAction, m_recordsAction}) {
-        connect(action, &QAction::triggered, this, [this, action] {
+    m_recordsAction->setStatusTip(tr("Wyszukiwanie i otwieranie rekordów archiwum, wycofanie "
+                                     "własnych rekordów i przywracanie usuniętych"));
+    m_unitsAction->setObjectName(QStringLiteral("actionArchiveUnits"));
+    m_unitsAction->setStatusTip(tr("Centrale firmy z ostatnią wizytą i terminem przeglądu"));
+    const struct
+    {
+        QAction *action;
+        ArchiveRecordsDialog::Page page;
+    } pages[] = {{m_rejectedAction, ArchiveRecordsDialog::RejectedPage},
+                 {m_recordsAction, ArchiveRecordsDialog::RecordsPage},
+                 {m_unitsAction, ArchiveRecordsDialog::UnitsPage}};
+    for (const auto &entry : pages) {
+        const ArchiveRecordsDialog::Page page = entry.page;
+        connect(entry.action, &QAction::triggered, this, [this, page] {
             ArchiveRecordsDialog dialog(window());
-            dialog.showPage(action == m_rejectedAction ? ArchiveRecordsDialog::RejectedPage
-                                                       : ArchiveRecordsDialog::RecordsPage);
-            Dialogs::instance()->exec(&dialog);
+            dialog.showPage(page);
+            const int result = Dialogs::instance()->exec(&dialog);
             emit synced();
             refresh();
+            if (result == QDialog::Accepted && dialog.openedId() > 0)
+                emit openRecord(dialog.openedKind(), dialog.openedId());
         });
     }
     connect(m_cancel, &QToolButton::clicked, m_runner, &ArchiveRunner::cancel);

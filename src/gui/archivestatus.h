@@ -25,6 +25,8 @@ public:
     // "Odrzucone z archiwum" and "Rekordy w archiwum": the archive dialog at either page.
     QAction *rejectedAction() const { return m_rejectedAction; }
     QAction *recordsAction() const { return m_recordsAction; }
+    // "Centrale firmy": the archive dialog at the company's units.
+    QAction *unitsAction() const { return m_unitsAction; }
     ArchiveRunner *runner() const { return m_runner; }
 
 public slots:
@@ -35,6 +37,9 @@ signals:
     // Records may have arrived: the lists should be read again.
     void synced();
     void message(QString text, int timeMs);
+    // The technician opened a record of this store from the archive dialog: show it where
+    // records of its kind are shown. `kind` is the archive's name of the kind.
+    void openRecord(QString kind, int localId);
 
 private:
     void showState(int waiting);
@@ -42,6 +47,7 @@ private:
     QAction *m_syncAction;
     QAction *m_rejectedAction;
     QAction *m_recordsAction;
+    QAction *m_unitsAction;
     QLabel *m_state;
     QProgressBar *m_progress;
     QToolButton *m_cancel;

@@ -155,6 +155,7 @@ void MainWindow::createActions()
         if (m_visitsManagement && m_visitsManagement->currentVisit() == 0)
             m_visitsManagement->showList();
     });
+    connect(m_archiveStatus, &ArchiveStatus::openRecord, this, &MainWindow::openArchived);
 
     m_connectAction = new QAction(QIcon(QStringLiteral(":/icons/polacz.png")),
                                   tr("&Połącz", "Connect"), this);
@@ -191,6 +192,37 @@ void MainWindow::createActions()
     });
 }
 
+void MainWindow::openArchived(const QString &kind, int localId)
+{
+    const struct
+    {
+        const char *kind;
+        RecordManagement *window;
+    } records[] = {{"eventlog", m_eventsManagement},
+                   {"faults", m_faultsManagement},
+                   {"software", m_softwareManagement}};
+    for (const auto &record : records) {
+        if (kind == QLatin1String(record.kind) && record.window) {
+            m_tabWidget->setCurrentWidget(record.window);
+            record.window->openStored(localId);
+            return;
+        }
+    }
+    if (kind == QLatin1String("config") && m_configManagement) {
+        m_tabWidget->setCurrentWidget(m_configManagement);
+        m_configManagement->setupModels();
+        m_configManagement->showConfig(uint(localId), QString(), Konfiguracja::FromDatabase);
+        return;
+    }
+    // Sites, units and visits live in the visits tab; a visit opens there unless one is being
+    // carried out.
+    if (!m_visitsManagement)
+        return;
+    m_tabWidget->setCurrentWidget(m_visitsManagement);
+    if (kind == QLatin1String("visit") && m_visitsManagement->currentVisit() == 0)
+        m_visitsManagement->openVisit(localId);
+}
+
 void MainWindow::createMenus()
 {
     m_connectionMenu = menuBar()->addMenu(tr("&Połączenie"));
@@ -209,6 +241,7 @@ void MainWindow::createMenus()
     m_connectionMenu->addAction(m_archiveStatus->syncAction());
     m_connectionMenu->addAction(m_archiveStatus->rejectedAction());
     m_connectionMenu->addAction(m_archiveStatus->recordsAction());
+    m_connectionMenu->addAction(m_archiveStatus->unitsAction());
     menuBar()->addSeparator();
 
     m_helpMenu = menuBar()->addMenu(tr("&Pomoc"));

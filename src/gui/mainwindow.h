@@ -68,6 +68,8 @@ protected:
 private:
     // The lists of the record tabs, read again (records came from a visit or the archive).
     void refreshRecordLists();
+    // A record opened from the archive dialog, in the tab of its kind.
+    void openArchived(const QString &kind, int localId);
     // Rows of the tab table, in tab order.
     enum TabId {
         ConfigTab, EventsTab, DetailsTab, FaultsTab, SoftwareTab, TimeTab, ServiceTab, VisitsTab

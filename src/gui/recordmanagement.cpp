@@ -183,6 +183,16 @@ QMdiSubWindow *RecordManagement::findSubWindow(int id) const
     return nullptr;
 }
 
+bool RecordManagement::openStored(int id)
+{
+    const QString name = readRecordName(id);
+    if (name.isNull())
+        return false;
+    setupModels();
+    showRecord(uint(id), name);
+    return true;
+}
+
 void RecordManagement::showRecord(uint id, const QString &nazwa)
 {
     if (QMdiSubWindow *open = findSubWindow(int(id))) {

@@ -41,6 +41,9 @@ public:
     void setupModels();
     // The report of a stored record.
     QString reportHtml(int id);
+    // Opens a stored record in its tab (one fetched from the archive, say); false when the
+    // store has no such record.
+    bool openStored(int id);
 
 public slots:
     void slotReceivedPacket(Device::COMMAND cmd, QByteArray ba);

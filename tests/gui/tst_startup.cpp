@@ -54,7 +54,8 @@ private slots:
         QVERIFY(openLocalStore(dir.path()));
         AppSettings settings;
         for (const char *name : {"archiveHost", "archivePort", "archiveDatabase", "archiveUser",
-                                 "archiveSslMode", "archiveTechnician"})
+                                 "archiveSslMode", "archiveTechnician", "archiveScope",
+                                 "archiveSites", "archiveSiteFilter"})
             QVERIFY2(!settings.findChild<QWidget *>(name)->isEnabled(), name);
         QVERIFY(!settings.findChild<QWidget *>("archiveDriverNote")->isHidden());
         ArchiveStatus status;
@@ -153,7 +154,7 @@ private slots:
         QStringList icons;
         for (QDirIterator it(QStringLiteral(":/icons")); it.hasNext();)
             icons << it.next();
-        QCOMPARE(icons.size(), 28); // the 27 tool icons and the application icon
+        QCOMPARE(icons.size(), 29); // the 28 tool icons and the application icon
         for (const QString &path : qAsConst(icons)) {
             const QSize size = QImage(path).size();
             QVERIFY2(path.endsWith(".ico") || size == QSize(32, 32), qPrintable(path));
