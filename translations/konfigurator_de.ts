@@ -638,6 +638,10 @@ Auf diesem Computer wurde nichts gespeichert. Verbinden Sie den Computer mit dem
         <source>Rekord z archiwum odrzucony: %1</source>
         <translation>Archivdatensatz abgelehnt: %1</translation>
     </message>
+    <message>
+        <source>Nowe w katalogu archiwum, bez danych na tym komputerze: %1 (otwórz je w „Rekordy w archiwum”).</source>
+        <translation>Neu im Archivkatalog, ohne Daten auf diesem Computer: %1 (in „Datensätze im Archiv“ öffnen).</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>

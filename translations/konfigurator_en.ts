@@ -638,6 +638,10 @@ Nothing was written on this computer. Connect the computer to the company networ
         <source>Rekord z archiwum odrzucony: %1</source>
         <translation>Archive record refused: %1</translation>
     </message>
+    <message>
+        <source>Nowe w katalogu archiwum, bez danych na tym komputerze: %1 (otwórz je w „Rekordy w archiwum”).</source>
+        <translation>New in the archive catalogue, without their data on this computer: %1 (open them in “Records in the archive”).</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>

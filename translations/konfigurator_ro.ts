@@ -638,6 +638,10 @@ Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otw�
         <source>Rekord z archiwum odrzucony: %1</source>
         <translation>Запись архива отклонена: %1</translation>
     </message>
+    <message>
+        <source>Nowe w katalogu archiwum, bez danych na tym komputerze: %1 (otwórz je w „Rekordy w archiwum”).</source>
+        <translation>Новые в каталоге архива, без данных на этом компьютере: %1 (откройте их в «Записи в архиве»).</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>

@@ -638,6 +638,10 @@ Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otw�
         <source>Rekord z archiwum odrzucony: %1</source>
         <translation>Запис архіву відхилено: %1</translation>
     </message>
+    <message>
+        <source>Nowe w katalogu archiwum, bez danych na tym komputerze: %1 (otwórz je w „Rekordy w archiwum”).</source>
+        <translation>Нові в каталозі архіву, без даних на цьому комп’ютері: %1 (відкрийте їх у «Записи в архіві»).</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>

@@ -447,6 +447,7 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
                 const LocalArchive::Incoming &row = headers.at(next);
                 const bool need = archive.needsData(row);
                 if (need && !inScope(row)) {
+                    ++result.listedOnly;
                     ++next;
                     continue;
                 }
@@ -613,6 +614,12 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
                      "ponownie %1 rekordów, których w nim brakowało, i pobrano to, czego "
                      "brakowało tutaj.")
                           .arg(result.again);
+    // Without this a colleague's records seem to have gone nowhere: they are listed, not here.
+    if (result.listedOnly)
+        result.message += QLatin1Char(' ')
+                + tr("Nowe w katalogu archiwum, bez danych na tym komputerze: %1 (otwórz je w "
+                     "„Rekordy w archiwum”).")
+                          .arg(result.listedOnly);
     if (result.refused)
         result.message += QLatin1Char(' ')
                 + tr("Odrzucono rekordów z archiwum: %1 (zobacz „Odrzucone z archiwum”).")

@@ -57,6 +57,7 @@ public:
         int waiting = -1; // records still waiting for the archive, -1 when not counted
         qint64 bytes = 0; // record bytes transferred from the server
         int fetched = 0;  // records whose bytes arrived
+        int listedOnly = 0; // records newly listed whose bytes stay on the server (out of scope)
     };
     // Counts records in run(), bytes in fetch() (a record is at most 8 MiB).
     using Progress = std::function<void(int done, int total)>;
