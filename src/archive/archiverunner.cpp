@@ -43,14 +43,31 @@ ArchiveRunner::~ArchiveRunner()
 
 bool ArchiveRunner::start(const ArchiveSettings &settings, const QString &storeFile)
 {
+    return launch(settings, storeFile,
+                  [](ArchiveSync &sync, ArchiveCancel *cancel, const ArchiveSync::Progress &p) {
+                      return sync.run(cancel, p);
+                  });
+}
+
+bool ArchiveRunner::startFetch(const ArchiveSettings &settings, const QString &storeFile,
+                               const QString &uuid)
+{
+    return launch(settings, storeFile,
+                  [uuid](ArchiveSync &sync, ArchiveCancel *cancel,
+                         const ArchiveSync::Progress &p) { return sync.fetch(uuid, cancel, p); });
+}
+
+bool ArchiveRunner::launch(const ArchiveSettings &settings, const QString &storeFile,
+                           const Job &job)
+{
     if (m_thread)
         return false;
     m_shared = std::make_shared<Shared>();
     m_shared->owner = this;
     const std::shared_ptr<Shared> shared = m_shared;
-    m_thread = QThread::create([shared, settings, storeFile] {
+    m_thread = QThread::create([shared, settings, storeFile, job] {
         ArchiveSync sync(settings, storeFile);
-        shared->result = sync.run(&shared->cancel, [shared](int done, int total) {
+        shared->result = job(sync, &shared->cancel, [shared](int done, int total) {
             QMutexLocker lock(&shared->mutex);
             if (shared->owner)
                 QMetaObject::invokeMethod(

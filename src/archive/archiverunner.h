@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QThread;
@@ -21,10 +22,15 @@ public:
 
     // False when a sync is already running.
     bool start(const ArchiveSettings &settings, const QString &storeFile);
+    // Brings one record's bytes (ArchiveSync::fetch); progress counts bytes. False when
+    // something already runs.
+    bool startFetch(const ArchiveSettings &settings, const QString &storeFile,
+                    const QString &uuid);
     void cancel();
     bool isRunning() const { return m_thread != nullptr; }
 
 signals:
+    // Records in a sync, bytes in a fetch.
     void progress(int done, int total);
     // `waiting` is the count of local records still waiting for the archive, -1 when the sync
     // ended before it counted them.
@@ -32,6 +38,9 @@ signals:
 
 private:
     struct Shared;
+    using Job = std::function<ArchiveSync::Result(ArchiveSync &, ArchiveCancel *,
+                                                  const ArchiveSync::Progress &)>;
+    bool launch(const ArchiveSettings &settings, const QString &storeFile, const Job &job);
     QThread *m_thread = nullptr;
     std::shared_ptr<Shared> m_shared;
 };

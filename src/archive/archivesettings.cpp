@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlDatabase>
+#include <QUuid>
 
 #include <utility>
 
@@ -31,6 +32,17 @@ ArchiveSettings ArchiveSettings::load(DbManager *store)
             s.sslMode = sslMode;
     }
     s.technician = AppSetting::text(db, AppSetting::ArchiveTechnician);
+    s.scope = ArchiveScope(AppSetting::number(db, AppSetting::ArchiveScope));
+    // Only what reads as a UUID is a site: the list goes into queries as bound values, and
+    // anything else in the row would only make the scope wrong.
+    const QStringList sites =
+            AppSetting::text(db, AppSetting::ArchiveScopeSites).split(QLatin1Char(','));
+    for (const QString &site : sites) {
+        const QUuid uuid(site.trimmed());
+        const QString text = uuid.toString(QUuid::WithoutBraces);
+        if (!uuid.isNull() && !s.sites.contains(text) && s.sites.size() < MaxSites)
+            s.sites << text;
+    }
     return s;
 }
 
@@ -44,9 +56,11 @@ void ArchiveSettings::save(DbManager *store) const
         {AppSetting::ArchiveUser, user},
         {AppSetting::ArchiveSslMode, sslMode},
         {AppSetting::ArchiveTechnician, technician},
+        {AppSetting::ArchiveScopeSites, sites.join(QLatin1Char(','))},
     };
     for (const auto &row : rows)
         AppSetting::writeText(db, row.first, row.second);
+    AppSetting::writeNumber(db, AppSetting::ArchiveScope, int(scope));
 }
 
 QString ArchiveSettings::connectOptions() const

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class DbManager;
 
+// Which records' bytes a sync brings to this store; the catalogue of all comes always.
+// Shown as "wszystko", "moje obiekty", "wybrane obiekty".
+enum class ArchiveScope { Everything = 0, MySites = 1, ChosenSites = 2 };
+
 // Where the company archive is and who signs the records. Stored as application settings; the
 // password is deliberately not here: libpq reads it from the user's password file.
-// The rows are AppSetting::ArchiveHost to ArchiveTechnician.
+// The rows are AppSetting::ArchiveHost to ArchiveScopeSites.
 struct ArchiveSettings
 {
     QString host;
@@ -17,6 +22,9 @@ struct ArchiveSettings
     // sends the password to whoever answers and is only for a trial server on this computer.
     QString sslMode = QStringLiteral("verify-full"); // verify-full, require or prefer
     QString technician;
+    ArchiveScope scope = ArchiveScope::MySites;
+    QStringList sites; // site lines for ChosenSites, each a UUID, at most MaxSites
+    static constexpr int MaxSites = 2000;
 
     static ArchiveSettings load(DbManager *store);
     void save(DbManager *store) const;

@@ -576,3 +576,34 @@ ArchiveSync::Result ArchiveSync::withdraw(const QString &uuid)
     result.message = tr("Rekord wycofany; pozostaje w archiwum.");
     return result;
 }
+
+ArchiveSync::Result ArchiveSync::search(const CatalogueQuery &query, CataloguePage *page)
+{
+    Q_UNUSED(query)
+    *page = CataloguePage();
+    Result result;
+    result.message = tr("Jeszcze niedostępne.");
+    return result;
+}
+
+ArchiveSync::Result ArchiveSync::units(const UnitQuery &query, QVector<UnitOverview> *page,
+                                       bool *more)
+{
+    Q_UNUSED(query)
+    page->clear();
+    *more = false;
+    Result result;
+    result.message = tr("Jeszcze niedostępne.");
+    return result;
+}
+
+ArchiveSync::Result ArchiveSync::fetch(const QString &uuid, ArchiveCancel *cancel,
+                                       const Progress &progress)
+{
+    Q_UNUSED(uuid)
+    Q_UNUSED(cancel)
+    Q_UNUSED(progress)
+    Result result;
+    result.message = tr("Jeszcze niedostępne.");
+    return result;
+}

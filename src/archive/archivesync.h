@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/archivecatalogue.h"
 #include "archive/archivesettings.h"
 
 #include <QCoreApplication>
@@ -53,7 +54,10 @@ public:
         int refused = 0;  // pulled records this store would not take
         int again = 0;    // records pushed again after the server was restored or replaced
         int waiting = -1; // records still waiting for the archive, -1 when not counted
+        qint64 bytes = 0; // record bytes transferred from the server
+        int fetched = 0;  // records whose bytes arrived
     };
+    // Counts records in run(), bytes in fetch() (a record is at most 8 MiB).
     using Progress = std::function<void(int done, int total)>;
 
     ArchiveSync(const ArchiveSettings &settings, const QString &storeFile);
@@ -63,6 +67,17 @@ public:
     Result withdraw(const QString &uuid);
     // Brings a record deleted in this store back from the archive.
     Result restore(const QString &uuid);
+
+    // The archive's catalogue on the server (no bytes), newest first, keyset-paged by seq.
+    Result search(const CatalogueQuery &query, CataloguePage *page);
+    // The company's units with their last visit and next due date, paged by (label, unit).
+    Result units(const UnitQuery &query, QVector<UnitOverview> *page, bool *more);
+    // Brings one record's bytes (and whatever it names that is missing here: a visit's unit,
+    // site and linked records) into the store. progress(doneBytes, totalBytes) comes in chunks
+    // for a large record; cancel cuts it. The bytes are checked against the hash and written
+    // in one transaction: absent or exact, never partial.
+    Result fetch(const QString &uuid, ArchiveCancel *cancel = nullptr,
+                 const Progress &progress = {});
 
 private:
     bool openServer(QSqlDatabase &server, Result &result) const;

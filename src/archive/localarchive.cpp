@@ -1076,3 +1076,9 @@ bool LocalArchive::isWithdrawn(const QString &table, int localId) const
                    .toInt()
             != 0;
 }
+
+CataloguePage LocalArchive::catalogue(const CatalogueQuery &query) const
+{
+    Q_UNUSED(query)
+    return CataloguePage();
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/archivecatalogue.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QSet>
@@ -172,6 +174,10 @@ public:
     QString uuidOf(const QString &table, int localId) const;
     bool isWithdrawn(const QString &table, int localId) const;
     QString lastError() const { return m_error; }
+
+    // The catalogue this store knows (ARCHIWUM_KATALOG), newest first, offline.
+    CataloguePage catalogue(const CatalogueQuery &query) const;
+
     // Records refused in this handle's pulls.
     int refused() const { return m_refused; }
     // Records of the archive that wait for one they name.

@@ -27,6 +27,8 @@ struct AppSetting
         ArchiveUser,
         ArchiveSslMode,
         ArchiveTechnician,
+        ArchiveScope,
+        ArchiveScopeSites,
         ExportFolder,
         KeyCount
     };
@@ -79,6 +81,10 @@ inline constexpr AppSetting appSettings[] = {
      0, false},
     {AppSetting::ArchiveTechnician, 35, "S_ARCHIVE_TECHNICIAN", AppSetting::Text, "", 0, 0, 0,
      false},
+    // Which records' bytes a sync brings (0 all, 1 the technician's sites, 2 chosen sites) and
+    // the chosen sites' lines, comma-separated.
+    {AppSetting::ArchiveScope, 36, "S_ARCHIVE_SCOPE", AppSetting::Number, "", 1, 0, 2, false},
+    {AppSetting::ArchiveScopeSites, 37, "S_ARCHIVE_SITES", AppSetting::Text, "", 0, 0, 0, false},
     // The folder the file dialogs propose: the one used last.
     {AppSetting::ExportFolder, 50, "S_EXPORT_FOLDER", AppSetting::Text, "", 0, 0, 0, false},
 };
