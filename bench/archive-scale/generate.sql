@@ -94,7 +94,7 @@ SELECT u, u % :sites AS s, gen_random_uuid() AS uuid,
         WHERE t <> 128 OR u % 3 = 0) AS modules
 FROM generate_series(0, :units - 1) u;
 ALTER TABLE bench.unit ADD PRIMARY KEY (u);
--- Visits: every unit once, the first ones twice or more; at tech_a's sites tech_a made two of
+-- Visits: every unit once, the first ones twice; at tech_a's sites tech_a made two of
 -- three. Started a few hours apart over ten years, so each reading's last register entry is
 -- its own.
 CREATE TABLE bench.visit AS
@@ -167,10 +167,10 @@ SELECT format('SET SESSION AUTHORIZATION %I', login),
                              || string_agg(decode(
                                  lpad(to_hex((ARRAY[225, 240, 80, 87, 128, 160, 145])
                                              [1 + (b + w.v) %% 7]), 2, '0') || '0'
-                                 || (1 + b %% 4) || '04'
-                                 || lpad(to_hex(CASE WHEN bench.h(w.v, b, 5) = 0
-                                                THEN 1 << bench.h(w.v, b + 9, 8) ELSE 0 END),
-                                         2, '0') || '000000', 'hex'), ''::bytea ORDER BY b)
+                                 || (1 + b %% 4) || '04', 'hex')
+                                 || int4send(CASE WHEN bench.h(w.v, b, 4) = 0
+                                             THEN 1 << bench.h(w.v, b + 9, 31) ELSE 0 END),
+                                 ''::bytea ORDER BY b)
                       FROM generate_series(0, 2 + bench.h(w.v, 5, 8)) b)) r
                  WHERE w.login = %1$L AND v.v = w.v$q$, login),
        format($q$UPDATE bench.visit v SET software = r.o_uuid FROM bench.visit w,
@@ -179,8 +179,8 @@ SELECT format('SET SESSION AUTHORIZATION %I', login),
                      (SELECT string_agg(decode(
                                  lpad(to_hex((ARRAY[1, 225, 240, 80, 87, 128])[1 + b %% 6]), 2,
                                       '0') || lpad(to_hex(1 + b / 6), 2, '0')
-                                 || lpad(to_hex(16 + (b + w.v / 4000 + w.u %% 50) %% 40), 2, '0')
-                                 || lpad(to_hex(bench.h(b, w.v / 4000 + w.u %% 50, 65536)), 4,
+                                 || lpad(to_hex(16 + (b + w.v / 4000 + w.u %% 3000) %% 40), 2, '0')
+                                 || lpad(to_hex(bench.h(b, w.v / 4000 + w.u %% 3000, 65536)), 4,
                                          '0'),
                                  'hex'), ''::bytea ORDER BY b)
                       FROM generate_series(0, 5 + bench.h(w.u, 6, 12)) b)) r
