@@ -42,7 +42,7 @@ class ArchiveSync
 
 public:
     // The schema version this program speaks; the server's archive_schema must match it.
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = 3;
 
     enum class Status { Done, Cancelled, Failed };
     struct Result

@@ -1,6 +1,6 @@
 -- The company archive of Konfigurator Ostrel records on PostgreSQL (13 or newer).
 -- Apply as the database owner (scripts/archive-server does): it is safe to apply again, and it
--- brings an archive of schema 1 to schema 2 in place.
+-- brings an archive of schema 1 or 2 to schema 3 in place.
 -- The client refuses a server whose archive_schema.version differs from its own.
 BEGIN;
 
@@ -46,9 +46,29 @@ CREATE TABLE IF NOT EXISTS archive_record (
 -- Rows of schema 1 count as made before any transaction a client can still be waiting for.
 ALTER TABLE archive_record ADD COLUMN IF NOT EXISTS xid xid8 NOT NULL DEFAULT '0';
 ALTER TABLE archive_record ADD COLUMN IF NOT EXISTS withdrawn_at timestamptz;
+-- The catalogue: where a record belongs and what it is, so that a client learns every record
+-- without its bytes and the company's questions run on indexes. The server fills these from
+-- the documents it checks itself (archive_place), never from what a client claims.
+--   line: the first revision of the record's line (its own uuid for a record that never
+--         changes); site_line / unit_line: the lines of its site and unit, NULL when unknown;
+--   size: the bytes' length, so the catalogue never reads the bytes;
+--   visited / next_due: a visit's start and next service date.
+ALTER TABLE archive_record ADD COLUMN IF NOT EXISTS line uuid;
+ALTER TABLE archive_record ADD COLUMN IF NOT EXISTS site_line uuid;
+ALTER TABLE archive_record ADD COLUMN IF NOT EXISTS unit_line uuid;
+ALTER TABLE archive_record ADD COLUMN IF NOT EXISTS size integer;
+ALTER TABLE archive_record ADD COLUMN IF NOT EXISTS visited timestamptz;
+ALTER TABLE archive_record ADD COLUMN IF NOT EXISTS next_due date;
 CREATE UNIQUE INDEX IF NOT EXISTS archive_record_seq ON archive_record (seq);
 CREATE INDEX IF NOT EXISTS archive_record_pull ON archive_record (xid, seq);
 -- The same bytes of the same unit are one record, whoever read them.
+CREATE INDEX IF NOT EXISTS archive_record_site ON archive_record (site_line, kind, seq);
+CREATE INDEX IF NOT EXISTS archive_record_unit ON archive_record (unit_line, kind, seq);
+CREATE INDEX IF NOT EXISTS archive_record_kind ON archive_record (kind, seq);
+CREATE INDEX IF NOT EXISTS archive_record_login ON archive_record (login, kind);
+CREATE INDEX IF NOT EXISTS archive_record_line ON archive_record (line, seq);
+CREATE INDEX IF NOT EXISTS archive_record_labels ON archive_record (name, unit_line)
+    WHERE kind = 'unit';
 CREATE UNIQUE INDEX IF NOT EXISTS archive_record_once ON archive_record (kind, unit, hash)
     WHERE NOT revisioned;
 
@@ -106,6 +126,182 @@ $$;
 DROP TRIGGER IF EXISTS archive_record_number ON archive_record;
 CREATE TRIGGER archive_record_number BEFORE INSERT ON archive_record
     FOR EACH ROW EXECUTE FUNCTION archive_number();
+
+-- A record's bytes as a JSON document; NULL when they are none.
+CREATE OR REPLACE FUNCTION archive_document(p_data bytea) RETURNS jsonb
+LANGUAGE plpgsql IMMUTABLE SET search_path = public, pg_temp AS $$
+BEGIN
+    RETURN convert_from(p_data, 'UTF8')::jsonb;
+EXCEPTION WHEN OTHERS THEN
+    RETURN NULL;
+END
+$$;
+
+-- A text of a colleague's document as a UUID, a time or a date; NULL when it is none.
+CREATE OR REPLACE FUNCTION archive_as_uuid(p_text text) RETURNS uuid
+LANGUAGE plpgsql IMMUTABLE SET search_path = public, pg_temp AS $$
+BEGIN
+    IF p_text IS NULL OR p_text !~* '^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$'
+    THEN
+        RETURN NULL;
+    END IF;
+    RETURN p_text::uuid;
+END
+$$;
+CREATE OR REPLACE FUNCTION archive_as_time(p_text text) RETURNS timestamptz
+LANGUAGE plpgsql STABLE SET search_path = public, pg_temp AS $$
+BEGIN
+    IF p_text IS NULL OR p_text !~ '^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}' OR length(p_text) > 40 THEN
+        RETURN NULL;
+    END IF;
+    RETURN p_text::timestamptz;
+EXCEPTION WHEN OTHERS THEN
+    RETURN NULL;
+END
+$$;
+CREATE OR REPLACE FUNCTION archive_as_date(p_text text) RETURNS date
+LANGUAGE plpgsql STABLE SET search_path = public, pg_temp AS $$
+BEGIN
+    IF p_text IS NULL OR p_text !~ '^\d{4}-\d{2}-\d{2}$' THEN
+        RETURN NULL;
+    END IF;
+    RETURN p_text::date;
+EXCEPTION WHEN OTHERS THEN
+    RETURN NULL;
+END
+$$;
+
+-- Places a new row in the catalogue from what the server itself knows: the line from its
+-- parent, the site and unit from the records its document names, checked to be a site and a
+-- unit. A visit also places the records it links (those not placed yet) and numbers them
+-- again, so that every client's next pull learns where they belong.
+CREATE OR REPLACE FUNCTION archive_place() RETURNS trigger
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
+DECLARE
+    v_document jsonb;
+    v_named record;
+BEGIN
+    NEW.size := octet_length(NEW.data);
+    NEW.line := NEW.uuid;
+    NEW.site_line := NULL;
+    NEW.unit_line := NULL;
+    NEW.visited := NULL;
+    NEW.next_due := NULL;
+    IF NEW.parent IS NOT NULL THEN
+        SELECT coalesce(line, uuid) INTO NEW.line FROM archive_record WHERE uuid = NEW.parent;
+        NEW.line := coalesce(NEW.line, NEW.uuid);
+    END IF;
+    IF NEW.kind NOT IN ('site', 'unit', 'visit') THEN
+        RETURN NEW;
+    END IF;
+    v_document := archive_document(NEW.data);
+    IF v_document IS NULL OR jsonb_typeof(v_document) <> 'object' THEN
+        RETURN NEW;
+    END IF;
+    IF NEW.kind = 'site' THEN
+        NEW.site_line := NEW.line;
+    ELSIF NEW.kind = 'unit' THEN
+        NEW.unit_line := NEW.line;
+        SELECT coalesce(line, uuid) AS line INTO v_named FROM archive_record
+            WHERE uuid = archive_as_uuid(v_document->>'site') AND kind = 'site';
+        IF FOUND THEN
+            NEW.site_line := v_named.line;
+        END IF;
+    ELSE
+        SELECT coalesce(line, uuid) AS line, site_line INTO v_named FROM archive_record
+            WHERE uuid = archive_as_uuid(v_document->>'unit') AND kind = 'unit';
+        IF FOUND THEN
+            NEW.unit_line := v_named.line;
+            NEW.site_line := v_named.site_line;
+        END IF;
+        NEW.visited := archive_as_time(v_document->>'started');
+        NEW.next_due := archive_as_date(v_document->>'next_service');
+    END IF;
+    RETURN NEW;
+END
+$$;
+DROP TRIGGER IF EXISTS archive_record_place ON archive_record;
+CREATE TRIGGER archive_record_place BEFORE INSERT ON archive_record
+    FOR EACH ROW EXECUTE FUNCTION archive_place();
+
+-- The records a visit links (at most as many as a visit may carry) take its site and unit
+-- where they have none yet, and are numbered again in the visit's transaction.
+CREATE OR REPLACE FUNCTION archive_place_links(p_visit uuid) RETURNS void
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
+DECLARE
+    v_visit record;
+    v_links uuid[];
+BEGIN
+    SELECT data, site_line, unit_line INTO v_visit FROM archive_record
+        WHERE uuid = p_visit AND kind = 'visit';
+    IF NOT FOUND OR (v_visit.site_line IS NULL AND v_visit.unit_line IS NULL) THEN
+        RETURN;
+    END IF;
+    BEGIN
+        SELECT array_agg(DISTINCT archive_as_uuid(link->>'record')) INTO v_links
+            FROM (SELECT jsonb_array_elements(archive_document(v_visit.data)
+                                              -> 'WIZYTY_REKORDY') AS link
+                  LIMIT 10000) AS links
+            WHERE jsonb_typeof(link) = 'object';
+    EXCEPTION WHEN OTHERS THEN
+        RETURN; -- not an array: the visit links nothing the server can place
+    END;
+    IF v_links IS NULL THEN
+        RETURN;
+    END IF;
+    UPDATE archive_record SET site_line = coalesce(site_line, v_visit.site_line),
+        unit_line = coalesce(unit_line, v_visit.unit_line),
+        seq = nextval('archive_seq'), xid = pg_current_xact_id()
+        WHERE uuid = ANY (v_links) AND kind IN ('config', 'eventlog', 'faults', 'software')
+        AND ((site_line IS NULL AND v_visit.site_line IS NOT NULL)
+             OR (unit_line IS NULL AND v_visit.unit_line IS NOT NULL));
+END
+$$;
+CREATE OR REPLACE FUNCTION archive_place_after() RETURNS trigger
+LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
+BEGIN
+    PERFORM archive_place_links(NEW.uuid);
+    RETURN NULL;
+END
+$$;
+DROP TRIGGER IF EXISTS archive_record_links ON archive_record;
+CREATE TRIGGER archive_record_links AFTER INSERT ON archive_record
+    FOR EACH ROW WHEN (NEW.kind = 'visit') EXECUTE FUNCTION archive_place_after();
+
+-- Schema 2 had no catalogue: every row is placed once, parents and sites before what names
+-- them. Rows placed already (size set) are left alone, so applying this again changes nothing.
+DO $$
+DECLARE
+    r record;
+BEGIN
+    IF NOT EXISTS (SELECT 1 FROM archive_record WHERE size IS NULL) THEN
+        RETURN;
+    END IF;
+    WITH RECURSIVE chain AS (
+        SELECT uuid, uuid AS line FROM archive_record WHERE parent IS NULL
+        UNION ALL
+        SELECT c.uuid, chain.line FROM archive_record c JOIN chain ON c.parent = chain.uuid
+    )
+    UPDATE archive_record a SET line = chain.line, size = octet_length(a.data)
+        FROM chain WHERE chain.uuid = a.uuid AND a.size IS NULL;
+    UPDATE archive_record SET line = uuid, size = octet_length(data) WHERE size IS NULL;
+    UPDATE archive_record SET site_line = line WHERE kind = 'site' AND site_line IS NULL;
+    UPDATE archive_record u SET unit_line = u.line, site_line = s.line
+        FROM archive_record s
+        WHERE u.kind = 'unit' AND u.site_line IS NULL AND s.kind = 'site'
+        AND s.uuid = archive_as_uuid(archive_document(u.data)->>'site');
+    UPDATE archive_record SET unit_line = line WHERE kind = 'unit' AND unit_line IS NULL;
+    UPDATE archive_record v SET unit_line = u.line, site_line = u.site_line,
+        visited = archive_as_time(archive_document(v.data)->>'started'),
+        next_due = archive_as_date(archive_document(v.data)->>'next_service')
+        FROM archive_record u
+        WHERE v.kind = 'visit' AND v.unit_line IS NULL AND u.kind = 'unit'
+        AND u.uuid = archive_as_uuid(archive_document(v.data)->>'unit');
+    FOR r IN SELECT uuid FROM archive_record WHERE kind = 'visit' ORDER BY seq LOOP
+        PERFORM archive_place_links(r.uuid);
+    END LOOP;
+END
+$$;
 
 CREATE OR REPLACE FUNCTION archive_refuse(p_uuid uuid, p_kind text, p_name text, p_reason text)
 RETURNS void
@@ -238,6 +434,102 @@ BEGIN
 END
 $$;
 
+-- "moje obiekty": the sites whose visits this login archived, and the sites and units it
+-- archived itself.
+CREATE OR REPLACE FUNCTION archive_my_sites() RETURNS SETOF uuid
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = public, pg_temp AS $$
+    SELECT DISTINCT site_line FROM archive_record
+        WHERE login = session_user AND kind IN ('site', 'unit', 'visit')
+        AND site_line IS NOT NULL;
+$$;
+
+-- A text to look for, as a case-insensitive LIKE pattern that matches it literally.
+CREATE OR REPLACE FUNCTION archive_pattern(p_text text) RETURNS text
+LANGUAGE sql IMMUTABLE SET search_path = public, pg_temp AS $$
+    SELECT '%' || replace(replace(replace(left(p_text, 200), '\', '\\'), '%', '\%'), '_', '\_')
+        || '%';
+$$;
+
+-- The company's units, the newest revision of each, with their site and service state;
+-- keyset-paged by (label, unit line), at most 500 a page.
+CREATE OR REPLACE FUNCTION archive_units(p_text text, p_after_label text, p_after_unit uuid,
+                                         p_limit integer)
+RETURNS TABLE (unit uuid, label text, site uuid, site_name text, last_visit timestamptz,
+               next_due date, visits integer)
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = public, pg_temp AS $$
+    SELECT u.unit_line, u.name, u.site_line,
+           (SELECT s.name FROM archive_record s WHERE s.line = u.site_line AND s.kind = 'site'
+                ORDER BY s.seq DESC LIMIT 1),
+           v.last_visit,
+           (SELECT d.next_due FROM archive_record d WHERE d.unit_line = u.unit_line
+                AND d.kind = 'visit' AND NOT d.withdrawn
+                ORDER BY d.visited DESC NULLS LAST, d.seq DESC LIMIT 1),
+           coalesce(v.visits, 0)
+    FROM archive_record u
+    LEFT JOIN LATERAL (SELECT max(w.visited) AS last_visit, count(*)::integer AS visits
+                       FROM archive_record w WHERE w.unit_line = u.unit_line
+                       AND w.kind = 'visit' AND NOT w.withdrawn) v ON true
+    WHERE u.kind = 'unit' AND NOT u.withdrawn
+    AND (p_after_label IS NULL OR (u.name, u.unit_line) >
+         (p_after_label, coalesce(p_after_unit, '00000000-0000-0000-0000-000000000000')))
+    AND (p_text IS NULL OR p_text = '' OR u.name ILIKE archive_pattern(p_text)
+         OR EXISTS (SELECT 1 FROM archive_record s WHERE s.line = u.site_line
+                    AND s.kind = 'site' AND s.name ILIKE archive_pattern(p_text)))
+    AND NOT EXISTS (SELECT 1 FROM archive_record n WHERE n.line = u.line AND n.seq > u.seq
+                    AND n.kind = 'unit')
+    ORDER BY u.name, u.unit_line
+    LIMIT least(greatest(coalesce(p_limit, 100), 1), 500);
+$$;
+
+-- The catalogue (no bytes), newest first, keyset-paged by seq, at most 500 a page; a NULL
+-- parameter means "any". The text matches the record's name, its site's name or its unit's
+-- label. The statement is put together from fixed parts only; every value is bound.
+CREATE OR REPLACE FUNCTION archive_search(p_kind text, p_site uuid, p_unit uuid, p_text text,
+                                          p_before_seq bigint, p_limit integer)
+RETURNS TABLE (seq bigint, uuid uuid, kind text, name text, author text, login name,
+               created timestamptz, parent uuid, line uuid, site uuid, unit uuid, hash text,
+               size integer, withdrawn boolean, site_name text, unit_label text)
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = public, pg_temp AS $$
+DECLARE
+    v_where text := 'true';
+    v_sites uuid[];
+    v_units uuid[];
+BEGIN
+    IF p_kind IS NOT NULL AND p_kind <> '' THEN
+        v_where := v_where || ' AND r.kind = $1';
+    END IF;
+    IF p_site IS NOT NULL THEN
+        v_where := v_where || ' AND r.site_line = $2';
+    END IF;
+    IF p_unit IS NOT NULL THEN
+        v_where := v_where || ' AND r.unit_line = $3';
+    END IF;
+    IF p_before_seq IS NOT NULL AND p_before_seq > 0 THEN
+        v_where := v_where || ' AND r.seq < $5';
+    END IF;
+    IF p_text IS NOT NULL AND p_text <> '' THEN
+        SELECT array_agg(DISTINCT s.line) INTO v_sites FROM archive_record s
+            WHERE s.kind = 'site' AND s.name ILIKE archive_pattern(p_text);
+        SELECT array_agg(DISTINCT u.line) INTO v_units FROM archive_record u
+            WHERE u.kind = 'unit' AND u.name ILIKE archive_pattern(p_text);
+        v_where := v_where || ' AND (r.name ILIKE archive_pattern($4)'
+            || ' OR r.site_line = ANY ($7) OR r.unit_line = ANY ($8))';
+    END IF;
+    RETURN QUERY EXECUTE
+        'SELECT r.seq, r.uuid, r.kind, r.name, r.author, r.login, r.created, r.parent, r.line,'
+        || ' r.site_line, r.unit_line, r.hash, r.size, r.withdrawn,'
+        || ' (SELECT s.name FROM archive_record s WHERE s.line = r.site_line'
+        || '  AND s.kind = ''site'' ORDER BY s.seq DESC LIMIT 1),'
+        || ' (SELECT u.name FROM archive_record u WHERE u.line = r.unit_line'
+        || '  AND u.kind = ''unit'' ORDER BY u.seq DESC LIMIT 1)'
+        || ' FROM archive_record r WHERE ' || v_where
+        || ' ORDER BY r.seq DESC LIMIT $6'
+        USING p_kind, p_site, p_unit, p_text, p_before_seq,
+              least(greatest(coalesce(p_limit, 100), 1), 500),
+              coalesce(v_sites, '{}'), coalesce(v_units, '{}');
+END
+$$;
+
 -- A technician's session never waits long on a lock and never holds a transaction open: an
 -- idle open transaction would hold back what every colleague can pull.
 DO $$
@@ -248,12 +540,18 @@ BEGIN
 END
 $$;
 
-UPDATE archive_schema SET version = 2 WHERE version < 2;
+UPDATE archive_schema SET version = 3 WHERE version < 3;
 
 REVOKE ALL ON archive_record, archive_schema, archive_seq, archive_technician,
     archive_rejection FROM PUBLIC;
 REVOKE ALL ON FUNCTION archive_withdraw(uuid) FROM PUBLIC;
 REVOKE ALL ON FUNCTION archive_number() FROM PUBLIC;
+REVOKE ALL ON FUNCTION archive_place() FROM PUBLIC;
+REVOKE ALL ON FUNCTION archive_place_after() FROM PUBLIC;
+REVOKE ALL ON FUNCTION archive_place_links(uuid) FROM PUBLIC;
+REVOKE ALL ON FUNCTION archive_my_sites() FROM PUBLIC;
+REVOKE ALL ON FUNCTION archive_units(text, text, uuid, integer) FROM PUBLIC;
+REVOKE ALL ON FUNCTION archive_search(text, uuid, uuid, text, bigint, integer) FROM PUBLIC;
 REVOKE ALL ON FUNCTION archive_refuse(uuid, text, text, text) FROM PUBLIC;
 REVOKE ALL ON FUNCTION archive_insert(uuid, text, text, timestamptz, uuid, bytea) FROM PUBLIC;
 REVOKE INSERT ON archive_record FROM ostrel_technician;
@@ -262,6 +560,8 @@ GRANT SELECT ON archive_record TO ostrel_technician;
 GRANT EXECUTE ON FUNCTION archive_insert(uuid, text, text, timestamptz, uuid, bytea)
     TO ostrel_technician;
 GRANT EXECUTE ON FUNCTION archive_withdraw(uuid) TO ostrel_technician;
+GRANT EXECUTE ON FUNCTION archive_my_sites(), archive_units(text, text, uuid, integer),
+    archive_search(text, uuid, uuid, text, bigint, integer) TO ostrel_technician, ostrel_admin;
 GRANT ALL ON archive_record, archive_schema, archive_seq, archive_technician, archive_rejection
     TO ostrel_admin;
 GRANT EXECUTE ON FUNCTION archive_withdraw(uuid) TO ostrel_admin;
