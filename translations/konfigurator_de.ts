@@ -406,6 +406,18 @@
         <source>Przywrócono z archiwum: %1.</source>
         <translation>Aus dem Archiv wiederhergestellt: %1.</translation>
     </message>
+    <message>
+        <source>Pobieranie przerwane; nic nie zapisano.</source>
+        <translation>Herunterladen abgebrochen; nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Pobrano z archiwum: %1 B.</source>
+        <translation>Aus dem Archiv geladen: %1 B.</translation>
+    </message>
+    <message>
+        <source>Rekord z archiwum odrzucony: %1</source>
+        <translation>Archivdatensatz abgelehnt: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>

@@ -406,6 +406,18 @@
         <source>Przywrócono z archiwum: %1.</source>
         <translation>Restored from the archive: %1.</translation>
     </message>
+    <message>
+        <source>Pobieranie przerwane; nic nie zapisano.</source>
+        <translation>Download cancelled; nothing was saved.</translation>
+    </message>
+    <message>
+        <source>Pobrano z archiwum: %1 B.</source>
+        <translation>Downloaded from the archive: %1 B.</translation>
+    </message>
+    <message>
+        <source>Rekord z archiwum odrzucony: %1</source>
+        <translation>Archive record refused: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>

@@ -406,6 +406,18 @@
         <source>Przywrócono z archiwum: %1.</source>
         <translation>Przywrócono z archiwum: %1.</translation>
     </message>
+    <message>
+        <source>Pobieranie przerwane; nic nie zapisano.</source>
+        <translation>Pobieranie przerwane; nic nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Pobrano z archiwum: %1 B.</source>
+        <translation>Pobrano z archiwum: %1 B.</translation>
+    </message>
+    <message>
+        <source>Rekord z archiwum odrzucony: %1</source>
+        <translation>Rekord z archiwum odrzucony: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>

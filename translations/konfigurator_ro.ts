@@ -406,6 +406,18 @@
         <source>Przywrócono z archiwum: %1.</source>
         <translation>Восстановлено из архива: %1.</translation>
     </message>
+    <message>
+        <source>Pobieranie przerwane; nic nie zapisano.</source>
+        <translation>Загрузка прервана; ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>Pobrano z archiwum: %1 B.</source>
+        <translation>Загружено из архива: %1 Б.</translation>
+    </message>
+    <message>
+        <source>Rekord z archiwum odrzucony: %1</source>
+        <translation>Запись архива отклонена: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>

@@ -406,6 +406,18 @@
         <source>Przywrócono z archiwum: %1.</source>
         <translation>Відновлено з архіву: %1.</translation>
     </message>
+    <message>
+        <source>Pobieranie przerwane; nic nie zapisano.</source>
+        <translation>Завантаження перервано; нічого не збережено.</translation>
+    </message>
+    <message>
+        <source>Pobrano z archiwum: %1 B.</source>
+        <translation>Завантажено з архіву: %1 Б.</translation>
+    </message>
+    <message>
+        <source>Rekord z archiwum odrzucony: %1</source>
+        <translation>Запис архіву відхилено: %1</translation>
+    </message>
 </context>
 <context>
     <name>CTM</name>

@@ -3,10 +3,12 @@
 #include "archive/archivelog.h"
 #include "archive/archivekinds.h"
 #include "archive/localarchive.h"
+#include "archive/rowcodec.h"
 #include "visits/visitstore.h"
 
 #include <QDebug>
 #include <QHash>
+#include <QSet>
 #include <QLibrary>
 #include <QMutexLocker>
 #include <QSqlDatabase>
@@ -22,6 +24,8 @@
 #include <sys/socket.h>
 #endif
 
+#include <climits>
+
 namespace {
 // A pull reads the rows' headers in batches of this many, and fetches the bytes of the records
 // it lacks in groups of at most this many rows and bytes, each group one local commit: memory
@@ -31,6 +35,34 @@ constexpr int GroupRows = 100;
 constexpr qint64 GroupBytes = 16 * 1024 * 1024;
 // Pushed records are noted locally in one commit per this many.
 constexpr int MarkBatch = 64;
+// A record larger than this travels in pieces of this size, each a progress step and a point
+// where a cancel ends it.
+constexpr int ChunkBytes = 256 * 1024;
+// A fetch follows what a record names at most this many rounds (a visit, its unit, its site,
+// its linked records) and brings at most this much at once.
+constexpr int DependencyRounds = 4;
+constexpr int ClosureRows = 1000;
+constexpr qint64 ClosureBytes = 64 * 1024 * 1024;
+// After a scope was widened, at most this many records' bytes come per sync; the next sync
+// goes on.
+constexpr int CatchUpRows = 5000;
+// "moje obiekty" of one login: far more sites than any technician visits.
+constexpr int MySitesLimit = 100000;
+
+// A row of the catalogue as the pull, the fetch and the restore read it.
+const char *const HeaderColumns =
+        "seq, CAST(xid AS text), CAST(uuid AS text), kind, name, author, login,"
+        " to_char(created AT TIME ZONE 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'),"
+        " CAST(parent AS text), hash, coalesce(size, octet_length(data)), withdrawn,"
+        " CAST(line AS text), CAST(site_line AS text), CAST(unit_line AS text),"
+        " to_char(visited AT TIME ZONE 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'),"
+        " CAST(next_due AS text)";
+constexpr int HeaderCount = 17;
+
+QString uuidArray(const QStringList &uuids)
+{
+    return QLatin1Char('{') + uuids.join(QLatin1Char(',')) + QLatin1Char('}');
+}
 
 // Connections are per thread in Qt: each sync makes its own under names no one else uses.
 class Connection
@@ -116,6 +148,11 @@ LocalArchive::Incoming header(const QSqlQuery &query)
     row.hash = query.value(9).toString();
     row.size = query.value(10).toLongLong();
     row.withdrawn = query.value(11).toBool();
+    row.line = query.value(12).toString();
+    row.site = query.value(13).toString();
+    row.unit = query.value(14).toString();
+    row.visited = QDateTime::fromString(query.value(15).toString(), Qt::ISODate);
+    row.nextDue = QDate::fromString(query.value(16).toString(), Qt::ISODate);
     return row;
 }
 } // namespace
@@ -322,9 +359,28 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
             return localFailure();
     }
 
+    // Which records bring their bytes: all, or those of the scope's sites, those this login
+    // archived, and new revisions of what this store holds.
+    QStringList sites;
+    bool everything = false;
+    {
+        QSqlError error;
+        if (!scopeSites(server, &sites, &everything, &error))
+            return lost(error);
+    }
+    const QSet<QString> scopeSet(sites.cbegin(), sites.cend());
+    const auto inScope = [&](const LocalArchive::Incoming &row) {
+        return everything || row.login == m_settings.user
+                || (!row.site.isEmpty() && scopeSet.contains(row.site))
+                || (!row.parent.isEmpty() && archive.holds(row.parent));
+    };
+
     // Only rows of transactions older than every one still running are pulled: a row of a
-    // transaction that has not committed yet may still appear below the position.
+    // transaction that has not committed yet may still appear below the position. A store
+    // without the catalogue yet reads every header once, from the start.
     LocalArchive::Position position = archive.position();
+    if (archive.state(QStringLiteral("catalogue")) != QString::number(SchemaVersion))
+        position = LocalArchive::Position();
     QString horizon;
     int total = 0;
     {
@@ -350,12 +406,10 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
 
     QSqlQuery pull(server);
     pull.setForwardOnly(true);
-    pull.prepare(QStringLiteral("SELECT seq, CAST(xid AS text), CAST(uuid AS text), kind, name,"
-                                " author, login, to_char(created AT TIME ZONE 'UTC',"
-                                " 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'), CAST(parent AS text), hash,"
-                                " octet_length(data), withdrawn FROM archive_record WHERE"
+    pull.prepare(QStringLiteral("SELECT %1 FROM archive_record WHERE"
                                 " (xid, seq) > (CAST(? AS xid8), ?) AND xid < CAST(? AS xid8)"
-                                " ORDER BY xid, seq LIMIT %1")
+                                " ORDER BY xid, seq LIMIT %2")
+                         .arg(QLatin1String(HeaderColumns))
                          .arg(HeaderBatch));
     QSqlQuery fetch(server);
     fetch.setForwardOnly(true);
@@ -377,15 +431,24 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
         pull.finish();
         if (headers.isEmpty())
             break;
+        // Every row is listed; only those in scope bring their bytes.
+        if (!archive.noteCatalogue(headers))
+            return localFailure();
+        int doneInBatch = 0;
         for (int next = 0; next < headers.size();) {
             if (cancelled())
                 return result;
             QVector<LocalArchive::Incoming> group;
             QHash<QString, int> needed;
             qint64 bytes = 0;
-            while (next < headers.size() && group.size() < GroupRows) {
+            int taken = 0;
+            while (next < headers.size() && taken < GroupRows) {
                 const LocalArchive::Incoming &row = headers.at(next);
                 const bool need = archive.needsData(row);
+                if (need && !inScope(row)) {
+                    ++next;
+                    continue;
+                }
                 if (need && !needed.isEmpty() && bytes + row.size > GroupBytes)
                     break;
                 if (need) {
@@ -394,6 +457,7 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
                 }
                 group.append(row);
                 ++next;
+                ++taken;
             }
             if (!needed.isEmpty()) {
                 fetch.addBindValue(QLatin1Char('{') + needed.keys().join(QLatin1Char(','))
@@ -402,17 +466,21 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
                     return lost(fetch.lastError());
                 while (fetch.next()) {
                     const int at = needed.value(fetch.value(0).toString(), -1);
-                    if (at >= 0)
+                    if (at >= 0) {
                         group[at].data = fetch.value(1).toByteArray();
+                        result.bytes += group[at].data.size();
+                        ++result.fetched;
+                    }
                 }
                 if (fetch.lastError().isValid())
                     return lost(fetch.lastError());
                 fetch.finish();
             }
-            position = {group.constLast().xid, group.constLast().seq};
+            position = {headers.at(next - 1).xid, headers.at(next - 1).seq};
             if (!archive.applyIncoming(group, position, &result.pulled))
                 return localFailure();
-            done = qMin(total, done + group.size());
+            done = qMin(total, done + next - doneInBatch);
+            doneInBatch = next;
             if (progress)
                 progress(done, total);
         }
@@ -420,8 +488,60 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
     // Everything older than the horizon is in: the next pull starts there.
     position = {horizon.toLongLong(), 0};
     if (!archive.applyIncoming({}, position, &result.pulled)
+        || !archive.setState(QStringLiteral("catalogue"), QString::number(SchemaVersion))
         || !archive.retryWaiting(&result.pulled))
         return localFailure();
+
+    // What records in scope wait for (a visit's unit or linked record placed elsewhere) comes
+    // now; then, once after the scope changed, what the catalogue lists in scope without bytes.
+    const auto step = [&](const QStringList &uuids) {
+        QSqlError error;
+        switch (fetchRecords(server, archive, uuids, cancel, {}, result, &error)) {
+        case Step::Done:
+            return true;
+        case Step::Cancelled:
+            cancelled();
+            return false;
+        case Step::ServerFailed:
+            lost(error);
+            return false;
+        case Step::LocalFailed:
+            localFailure();
+            return false;
+        }
+        return false;
+    };
+    const QStringList waited = archive.waitedFor(GroupRows);
+    if (!waited.isEmpty() && !step(waited))
+        return result;
+    QStringList sorted = sites;
+    sorted.sort();
+    const QString signature = LocalArchive::hashOf(
+            (everything ? QStringLiteral("*") : sorted.join(QLatin1Char(','))).toUtf8() + '|'
+            + m_settings.user.toUtf8());
+    if (archive.state(QStringLiteral("scope")) != signature) {
+        QSet<QString> tried;
+        bool complete = true;
+        for (;;) {
+            const QStringList missing =
+                    archive.missingInScope(everything, sites, m_settings.user, GroupRows);
+            bool fresh = false;
+            for (const QString &uuid : missing)
+                fresh = !tried.contains(uuid) || fresh;
+            if (!fresh)
+                break; // nothing, or only what could not be taken
+            if (tried.size() >= CatchUpRows) {
+                complete = false;
+                break;
+            }
+            for (const QString &uuid : missing)
+                tried.insert(uuid);
+            if (!step(missing))
+                return result;
+        }
+        if (complete && !archive.setState(QStringLiteral("scope"), signature))
+            return localFailure();
+    }
     result.refused = archive.refused();
 
     QVector<LocalArchive::Outgoing> outgoing;
@@ -520,11 +640,9 @@ ArchiveSync::Result ArchiveSync::restore(const QString &uuid)
     if (!openServer(serverConnection.db(), result))
         return result;
     QSqlQuery query(serverConnection.db());
-    query.prepare(QStringLiteral("SELECT seq, CAST(xid AS text), CAST(uuid AS text), kind, name,"
-                                 " author, login, to_char(created AT TIME ZONE 'UTC',"
-                                 " 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'), CAST(parent AS text), hash,"
-                                 " octet_length(data), withdrawn, data FROM archive_record"
-                                 " WHERE uuid = CAST(? AS uuid) AND octet_length(data) <= ?"));
+    query.prepare(QStringLiteral("SELECT %1, data FROM archive_record"
+                                 " WHERE uuid = CAST(? AS uuid) AND octet_length(data) <= ?")
+                          .arg(QLatin1String(HeaderColumns)));
     query.addBindValue(uuid);
     query.addBindValue(LocalArchive::MaxRecordBytes);
     if (!query.exec()) {
@@ -536,7 +654,7 @@ ArchiveSync::Result ArchiveSync::restore(const QString &uuid)
         return result;
     }
     LocalArchive::Incoming row = header(query);
-    row.data = query.value(12).toByteArray();
+    row.data = query.value(HeaderCount).toByteArray();
     LocalArchive archive(local);
     int restored = 0;
     if (!archive.restoreDeleted(row, &restored)) {
@@ -577,33 +695,352 @@ ArchiveSync::Result ArchiveSync::withdraw(const QString &uuid)
     return result;
 }
 
+bool ArchiveSync::scopeSites(QSqlDatabase &server, QStringList *sites, bool *everything,
+                             QSqlError *error) const
+{
+    sites->clear();
+    *everything = m_settings.scope == ArchiveScope::Everything;
+    if (m_settings.scope == ArchiveScope::ChosenSites)
+        *sites = m_settings.sites;
+    if (m_settings.scope != ArchiveScope::MySites)
+        return true;
+    QSqlQuery mine(server);
+    mine.setForwardOnly(true);
+    mine.prepare(QStringLiteral("SELECT CAST(s AS text) FROM archive_my_sites() AS s LIMIT ?"));
+    mine.addBindValue(MySitesLimit);
+    if (!mine.exec()) {
+        *error = mine.lastError();
+        return false;
+    }
+    while (mine.next())
+        *sites << mine.value(0).toString();
+    return true;
+}
+
+ArchiveSync::Step ArchiveSync::fetchRecords(QSqlDatabase &server, LocalArchive &archive,
+                                            const QStringList &uuids, ArchiveCancel *cancel,
+                                            const Progress &progress, Result &result,
+                                            QSqlError *error)
+{
+    QSet<QString> seen;
+    QStringList pending;
+    const auto want = [&](const QString &text) {
+        const QUuid uuid(text);
+        const QString key = uuid.toString(QUuid::WithoutBraces);
+        if (uuid.isNull() || seen.contains(key) || archive.holds(key))
+            return;
+        seen.insert(key);
+        pending << key;
+    };
+    for (const QString &uuid : uuids)
+        want(uuid);
+    QSqlQuery headers(server);
+    headers.setForwardOnly(true);
+    headers.prepare(QStringLiteral("SELECT %1 FROM archive_record WHERE uuid = ANY"
+                                   " (CAST(? AS uuid[])) AND coalesce(size, 0) <= ?")
+                            .arg(QLatin1String(HeaderColumns)));
+    QSqlQuery whole(server);
+    whole.setForwardOnly(true);
+    whole.prepare(QStringLiteral("SELECT CAST(uuid AS text), data FROM archive_record"
+                                 " WHERE uuid = ANY (CAST(? AS uuid[]))"));
+    QSqlQuery piece(server);
+    piece.setForwardOnly(true);
+    piece.prepare(QStringLiteral("SELECT substring(data FROM CAST(? AS integer) FOR"
+                                 " CAST(? AS integer)) FROM archive_record"
+                                 " WHERE uuid = CAST(? AS uuid)"));
+    const auto failed = [error, cancel](const QSqlQuery &query) {
+        *error = query.lastError();
+        return cancel && cancel->isCancelled() ? Step::Cancelled : Step::ServerFailed;
+    };
+    QVector<LocalArchive::Incoming> rows;
+    qint64 total = 0;
+    qint64 done = 0;
+    qint64 bytes = 0;
+    const auto report = [&] {
+        if (progress)
+            progress(int(qMin<qint64>(done, INT_MAX)), int(qMin<qint64>(total, INT_MAX)));
+    };
+    for (int round = 0; round < DependencyRounds && !pending.isEmpty(); ++round) {
+        if (cancel && cancel->isCancelled())
+            return Step::Cancelled;
+        headers.addBindValue(uuidArray(pending));
+        headers.addBindValue(LocalArchive::MaxRecordBytes);
+        if (!headers.exec())
+            return failed(headers);
+        QVector<LocalArchive::Incoming> found;
+        while (headers.next()) {
+            LocalArchive::Incoming row = header(headers);
+            if (archiveKind(row.kind))
+                found.append(row);
+        }
+        if (headers.lastError().isValid())
+            return failed(headers);
+        headers.finish();
+        pending.clear();
+        QHash<QString, int> small;
+        for (int i = 0; i < found.size(); ++i) {
+            total += found.at(i).size;
+            if (found.at(i).size <= ChunkBytes)
+                small.insert(found.at(i).uuid, i);
+        }
+        report();
+        if (!small.isEmpty()) {
+            whole.addBindValue(uuidArray(small.keys()));
+            if (!whole.exec())
+                return failed(whole);
+            while (whole.next()) {
+                const int at = small.value(whole.value(0).toString(), -1);
+                if (at >= 0) {
+                    found[at].data = whole.value(1).toByteArray();
+                    done += found.at(at).data.size();
+                }
+            }
+            if (whole.lastError().isValid())
+                return failed(whole);
+            whole.finish();
+            report();
+        }
+        for (LocalArchive::Incoming &row : found) {
+            if (row.size <= ChunkBytes)
+                continue;
+            row.data.reserve(int(row.size));
+            for (qint64 offset = 0; offset < row.size; offset += ChunkBytes) {
+                if (cancel && cancel->isCancelled())
+                    return Step::Cancelled;
+                piece.addBindValue(int(offset + 1));
+                piece.addBindValue(ChunkBytes);
+                piece.addBindValue(row.uuid);
+                if (!piece.exec() || !piece.next())
+                    return failed(piece);
+                const QByteArray part = piece.value(0).toByteArray();
+                piece.finish();
+                if (part.isEmpty())
+                    break; // shorter than its header said: the hash check refuses it
+                row.data.append(part);
+                done += part.size();
+                report();
+            }
+        }
+        for (const LocalArchive::Incoming &row : found) {
+            rows.append(row);
+            bytes += row.data.size();
+            if (round + 1 < DependencyRounds && rows.size() < ClosureRows
+                && bytes < ClosureBytes) {
+                for (const QString &named : RowCodec::references(row.kind, row.data, ClosureRows))
+                    want(named);
+            }
+        }
+        while (rows.size() + pending.size() > ClosureRows && !pending.isEmpty())
+            pending.removeLast();
+    }
+    if (cancel && cancel->isCancelled())
+        return Step::Cancelled;
+    result.bytes += bytes;
+    result.fetched += rows.size();
+    if (!archive.noteCatalogue(rows) || !archive.applyFetched(rows, &result.pulled)
+        || !archive.retryWaiting(&result.pulled))
+        return Step::LocalFailed;
+    return Step::Done;
+}
+
+ArchiveSync::Result ArchiveSync::fetch(const QString &uuid, ArchiveCancel *cancel,
+                                       const Progress &progress)
+{
+    Result result;
+    if (!ArchiveSettings::driverAvailable()) {
+        result.message = tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest "
+                            "niedostępne.");
+        return result;
+    }
+    Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
+    QSqlDatabase &local = localConnection.db();
+    local.setDatabaseName(m_storeFile);
+    local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=4000"));
+    if (!local.open()) {
+        result.message = tr("Nie można otworzyć lokalnej bazy: %1").arg(local.lastError().text());
+        return result;
+    }
+    LocalArchive archive(local);
+    CatalogueEntry entry;
+    entry.uuid = QUuid(uuid).toString(QUuid::WithoutBraces);
+    archive.locate(entry);
+    if (entry.local) {
+        result.status = Status::Done;
+        return result;
+    }
+    Connection serverConnection(QStringLiteral("QPSQL"), QStringLiteral("archive-server-"));
+    QSqlDatabase &server = serverConnection.db();
+    if (cancel && cancel->isCancelled()) {
+        result.status = Status::Cancelled;
+        return result;
+    }
+    if (!openServer(server, result))
+        return result;
+    const CancelAttachment attachment(cancel, socketOf(server));
+    QSqlError error;
+    switch (fetchRecords(server, archive, {entry.uuid}, cancel, progress, result, &error)) {
+    case Step::Done:
+        break;
+    case Step::Cancelled:
+        result.status = Status::Cancelled;
+        result.message = tr("Pobieranie przerwane; nic nie zapisano.");
+        return result;
+    case Step::ServerFailed:
+        result.message = (cancel && cancel->isCancelled())
+                ? tr("Pobieranie przerwane; nic nie zapisano.")
+                : serverFailure(error);
+        if (cancel && cancel->isCancelled())
+            result.status = Status::Cancelled;
+        return result;
+    case Step::LocalFailed:
+        result.message = tr("Błąd zapisu do lokalnej bazy: %1").arg(archive.lastError());
+        return result;
+    }
+    archive.locate(entry);
+    if (entry.local) {
+        result.status = Status::Done;
+        result.message = tr("Pobrano z archiwum: %1 B.").arg(result.bytes);
+        return result;
+    }
+    // Not taken: refused (its bytes do not give its hash, or it is no record this store can
+    // hold), waiting for a record it names, or not in the archive.
+    const QVector<LocalArchive::Rejected> refusedHere = archive.rejected();
+    for (const LocalArchive::Rejected &r : refusedHere) {
+        if (r.uuid == entry.uuid) {
+            result.message = tr("Rekord z archiwum odrzucony: %1").arg(r.reason);
+            return result;
+        }
+    }
+    result.message = tr("Archiwum nie ma tego rekordu.");
+    return result;
+}
+
 ArchiveSync::Result ArchiveSync::search(const CatalogueQuery &query, CataloguePage *page)
 {
-    Q_UNUSED(query)
     *page = CataloguePage();
     Result result;
-    result.message = tr("Jeszcze niedostępne.");
+    const auto uuidOrNull = [](const QString &text, bool *bad) {
+        if (text.isEmpty())
+            return QVariant(QVariant::String);
+        const QUuid uuid(text);
+        *bad = *bad || uuid.isNull();
+        return QVariant(uuid.toString(QUuid::WithoutBraces));
+    };
+    bool bad = false;
+    const QVariant site = uuidOrNull(query.site, &bad);
+    const QVariant unit = uuidOrNull(query.unit, &bad);
+    if (bad) { // no site or unit has that name
+        result.status = Status::Done;
+        return result;
+    }
+    Connection serverConnection(QStringLiteral("QPSQL"), QStringLiteral("archive-server-"));
+    QSqlDatabase &server = serverConnection.db();
+    if (!openServer(server, result))
+        return result;
+    const int limit = qBound(1, query.limit, CatalogueQuery::MaxPage);
+    QSqlQuery rows(server);
+    rows.setForwardOnly(true);
+    rows.prepare(QStringLiteral(
+            "SELECT seq, CAST(uuid AS text), kind, name, author, login,"
+            " to_char(created AT TIME ZONE 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'),"
+            " CAST(parent AS text), CAST(line AS text), CAST(site AS text), CAST(unit AS text),"
+            " hash, size, withdrawn, site_name, unit_label FROM archive_search(?, CAST(? AS uuid),"
+            " CAST(? AS uuid), ?, ?, ?)"));
+    rows.addBindValue(query.kind.isEmpty() ? QVariant(QVariant::String) : QVariant(query.kind));
+    rows.addBindValue(site);
+    rows.addBindValue(unit);
+    rows.addBindValue(query.text.isEmpty() ? QVariant(QVariant::String) : QVariant(query.text));
+    rows.addBindValue(query.beforeSeq > 0 ? QVariant(query.beforeSeq) : QVariant(QVariant::LongLong));
+    rows.addBindValue(qMin(limit + 1, CatalogueQuery::MaxPage));
+    if (!rows.exec()) {
+        result.message = serverFailure(rows.lastError());
+        return result;
+    }
+    while (rows.next()) {
+        if (page->entries.size() == limit) {
+            page->more = true;
+            break;
+        }
+        CatalogueEntry e;
+        e.seq = rows.value(0).toLongLong();
+        e.uuid = rows.value(1).toString();
+        e.kind = rows.value(2).toString();
+        e.name = rows.value(3).toString();
+        e.author = rows.value(4).toString();
+        e.login = rows.value(5).toString();
+        e.created = QDateTime::fromString(rows.value(6).toString(), Qt::ISODate);
+        e.parent = rows.value(7).toString();
+        e.line = rows.value(8).toString();
+        e.site = rows.value(9).toString();
+        e.unit = rows.value(10).toString();
+        e.hash = rows.value(11).toString();
+        e.size = rows.value(12).toLongLong();
+        e.withdrawn = rows.value(13).toBool();
+        e.siteName = rows.value(14).toString();
+        e.unitLabel = rows.value(15).toString();
+        page->entries.append(e);
+    }
+    // A full page of the cap may have more behind it.
+    page->more = page->more || (limit == CatalogueQuery::MaxPage && page->entries.size() == limit);
+    rows.finish();
+    if (!m_storeFile.isEmpty()) {
+        Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
+        localConnection.db().setDatabaseName(m_storeFile);
+        if (localConnection.db().open()) {
+            const LocalArchive archive(localConnection.db());
+            for (CatalogueEntry &e : page->entries)
+                archive.locate(e);
+        }
+    }
+    result.status = Status::Done;
     return result;
 }
 
 ArchiveSync::Result ArchiveSync::units(const UnitQuery &query, QVector<UnitOverview> *page,
                                        bool *more)
 {
-    Q_UNUSED(query)
     page->clear();
     *more = false;
     Result result;
-    result.message = tr("Jeszcze niedostępne.");
-    return result;
-}
-
-ArchiveSync::Result ArchiveSync::fetch(const QString &uuid, ArchiveCancel *cancel,
-                                       const Progress &progress)
-{
-    Q_UNUSED(uuid)
-    Q_UNUSED(cancel)
-    Q_UNUSED(progress)
-    Result result;
-    result.message = tr("Jeszcze niedostępne.");
+    Connection serverConnection(QStringLiteral("QPSQL"), QStringLiteral("archive-server-"));
+    QSqlDatabase &server = serverConnection.db();
+    if (!openServer(server, result))
+        return result;
+    const int limit = qBound(1, query.limit, CatalogueQuery::MaxPage);
+    const QUuid after(query.afterUnit);
+    QSqlQuery rows(server);
+    rows.setForwardOnly(true);
+    rows.prepare(QStringLiteral(
+            "SELECT CAST(unit AS text), label, CAST(site AS text), site_name,"
+            " to_char(last_visit AT TIME ZONE 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'),"
+            " CAST(next_due AS text), visits FROM archive_units(?, ?, CAST(? AS uuid), ?)"));
+    rows.addBindValue(query.text.isEmpty() ? QVariant(QVariant::String) : QVariant(query.text));
+    rows.addBindValue(query.afterLabel.isNull() && query.afterUnit.isEmpty()
+                              ? QVariant(QVariant::String)
+                              : QVariant(query.afterLabel));
+    rows.addBindValue(after.isNull() ? QVariant(QVariant::String)
+                                     : QVariant(after.toString(QUuid::WithoutBraces)));
+    rows.addBindValue(qMin(limit + 1, CatalogueQuery::MaxPage));
+    if (!rows.exec()) {
+        result.message = serverFailure(rows.lastError());
+        return result;
+    }
+    while (rows.next()) {
+        if (page->size() == limit) {
+            *more = true;
+            break;
+        }
+        UnitOverview u;
+        u.unit = rows.value(0).toString();
+        u.label = rows.value(1).toString();
+        u.site = rows.value(2).toString();
+        u.siteName = rows.value(3).toString();
+        u.lastVisit = QDateTime::fromString(rows.value(4).toString(), Qt::ISODate);
+        u.nextDue = QDate::fromString(rows.value(5).toString(), Qt::ISODate);
+        u.visits = rows.value(6).toInt();
+        page->append(u);
+    }
+    *more = *more || (limit == CatalogueQuery::MaxPage && page->size() == limit);
+    result.status = Status::Done;
     return result;
 }

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <functional>
 
+class LocalArchive;
 class QSqlDatabase;
 class QSqlError;
 
@@ -80,6 +81,15 @@ public:
                  const Progress &progress = {});
 
 private:
+    enum class Step { Done, Cancelled, ServerFailed, LocalFailed };
+    // Fetches the bytes of `uuids` and, in bounded rounds, of what they name that this store
+    // lacks, then writes them all in one transaction. progress counts bytes.
+    Step fetchRecords(QSqlDatabase &server, LocalArchive &archive, const QStringList &uuids,
+                      ArchiveCancel *cancel, const Progress &progress, Result &result,
+                      QSqlError *error);
+    // The site lines in scope; *everything for the scope "wszystko".
+    bool scopeSites(QSqlDatabase &server, QStringList *sites, bool *everything,
+                    QSqlError *error) const;
     bool openServer(QSqlDatabase &server, Result &result) const;
     QString serverFailure(const QSqlError &error) const;
     ArchiveSettings m_settings;

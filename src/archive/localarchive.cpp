@@ -13,6 +13,9 @@
 #include <QUuid>
 #include <QVariant>
 
+#include <algorithm>
+#include <utility>
+
 Q_LOGGING_CATEGORY(lcArchive, "ostrel.archive")
 
 namespace {
@@ -38,6 +41,17 @@ const char *const kCreates[] = {
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ID_skrot ON ARCHIWUM_ID (tabela, oczekujacy_skrot)",
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_REWIZJE_wiersz ON ARCHIWUM_REWIZJE (tabela, lokalny_id)",
     "CREATE INDEX IF NOT EXISTS ARCHIWUM_ODRZUCONE_oczekuje ON ARCHIWUM_ODRZUCONE (oczekuje)",
+    // The whole archive's catalogue; the indexes serve the scope, the lists and the names.
+    "CREATE TABLE IF NOT EXISTS ARCHIWUM_KATALOG (uuid TEXT PRIMARY KEY, kind TEXT NOT NULL,"
+    "name TEXT, author TEXT, login TEXT, created TEXT, parent TEXT, line TEXT, site TEXT,"
+    "unit TEXT, hash TEXT, size INTEGER NOT NULL DEFAULT 0, withdrawn INTEGER NOT NULL DEFAULT 0,"
+    "seq INTEGER NOT NULL DEFAULT 0, visited TEXT, next_due TEXT)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_KATALOG_site ON ARCHIWUM_KATALOG (site)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_KATALOG_unit ON ARCHIWUM_KATALOG (unit)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_KATALOG_kind ON ARCHIWUM_KATALOG (kind, seq)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_KATALOG_seq ON ARCHIWUM_KATALOG (seq)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_KATALOG_line ON ARCHIWUM_KATALOG (line, seq)",
+    "CREATE INDEX IF NOT EXISTS ARCHIWUM_KATALOG_login ON ARCHIWUM_KATALOG (login)",
 };
 const char *const kChanges =
         "CREATE TABLE ARCHIWUM_ZMIANY (tabela TEXT NOT NULL, lokalny_id INTEGER NOT NULL,"
@@ -1077,8 +1091,259 @@ bool LocalArchive::isWithdrawn(const QString &table, int localId) const
             != 0;
 }
 
+namespace {
+// The kinds in the order their records name each other: a site before its units, a unit
+// before its visits, a linked record before the visit.
+int dependencyRank(const QString &kind)
+{
+    static const char *const order[] = {"site", "unit", "config", "eventlog", "faults",
+                                        "software", "visit"};
+    for (int i = 0; i < int(sizeof(order) / sizeof(order[0])); ++i) {
+        if (kind == QLatin1String(order[i]))
+            return i;
+    }
+    return int(sizeof(order) / sizeof(order[0]));
+}
+
+QString likePattern(const QString &text)
+{
+    QString escaped = text.left(200);
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"))
+            .replace(QLatin1Char('%'), QStringLiteral("\\%"))
+            .replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return QLatin1Char('%') + escaped + QLatin1Char('%');
+}
+} // namespace
+
+bool LocalArchive::noteCatalogue(const QVector<Incoming> &rows)
+{
+    if (rows.isEmpty())
+        return true;
+    Transaction transaction(m_db);
+    if (!transaction.isOpen()) {
+        m_error = transaction.error();
+        return false;
+    }
+    QSqlQuery upsert(m_db);
+    if (!upsert.prepare(QStringLiteral(
+                "INSERT INTO ARCHIWUM_KATALOG (uuid, kind, name, author, login, created, parent,"
+                " line, site, unit, hash, size, withdrawn, seq, visited, next_due) VALUES (?, ?,"
+                " ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uuid) DO UPDATE SET"
+                " name = excluded.name, author = excluded.author, login = excluded.login,"
+                " line = excluded.line, site = excluded.site, unit = excluded.unit,"
+                " withdrawn = excluded.withdrawn, seq = excluded.seq,"
+                " visited = excluded.visited, next_due = excluded.next_due"))) {
+        m_error = upsert.lastError().text();
+        return false;
+    }
+    const auto text = [](const QString &value) {
+        return value.isEmpty() ? QVariant(QVariant::String) : QVariant(value);
+    };
+    for (const Incoming &row : rows) {
+        // A kind of a newer program is not listed: this one could not open it.
+        if (!archiveKind(row.kind))
+            continue;
+        const QVariantList values = {
+                row.uuid, row.kind,
+                RowCodec::isCleanText(row.name) ? row.name.left(1000) : QString(),
+                RowCodec::isCleanText(row.author) ? row.author.left(1000) : QString(),
+                row.login.left(100), isoTime(row.created), text(row.parent), text(row.line),
+                text(row.site), text(row.unit), row.hash.left(100), row.size,
+                int(row.withdrawn), row.seq,
+                row.visited.isValid() ? QVariant(isoTime(row.visited)) : QVariant(),
+                row.nextDue.isValid() ? QVariant(row.nextDue.toString(Qt::ISODate)) : QVariant()};
+        for (const QVariant &value : values)
+            upsert.addBindValue(value);
+        if (!upsert.exec()) {
+            m_error = upsert.lastError().text();
+            return false;
+        }
+    }
+    if (transaction.commit())
+        return true;
+    m_error = transaction.error();
+    return false;
+}
+
+bool LocalArchive::holds(const QString &uuid) const
+{
+    return exists(QStringLiteral("SELECT 1 FROM ARCHIWUM_REWIZJE WHERE uuid = ?"), {uuid})
+            || exists(QStringLiteral("SELECT 1 FROM ARCHIWUM_ODRZUCONE WHERE uuid = ? AND"
+                                     " oczekuje = 0"),
+                      {uuid});
+}
+
+bool LocalArchive::applyFetched(QVector<Incoming> rows, int *received)
+{
+    std::stable_sort(rows.begin(), rows.end(), [](const Incoming &a, const Incoming &b) {
+        const int ra = dependencyRank(a.kind), rb = dependencyRank(b.kind);
+        return ra != rb ? ra < rb : a.seq < b.seq;
+    });
+    Transaction transaction(m_db);
+    if (!transaction.isOpen()) {
+        m_error = transaction.error();
+        return false;
+    }
+    for (const Incoming &row : rows) {
+        // One that waited for another of these is tried again with it.
+        if (!exec(QStringLiteral("DELETE FROM ARCHIWUM_ODRZUCONE WHERE uuid = ? AND"
+                                 " oczekuje <> 0"),
+                  {row.uuid})
+            || !applyOne(row, received))
+            return false;
+    }
+    if (transaction.commit())
+        return true;
+    m_error = transaction.error();
+    return false;
+}
+
+QStringList LocalArchive::waitedFor(int limit) const
+{
+    QStringList out;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT DISTINCT szczegol FROM ARCHIWUM_ODRZUCONE WHERE"
+                                 " oczekuje <> 0 AND szczegol IS NOT NULL LIMIT ?"));
+    query.addBindValue(limit);
+    query.exec();
+    while (query.next()) {
+        const QUuid uuid(query.value(0).toString());
+        if (!uuid.isNull())
+            out << uuid.toString(QUuid::WithoutBraces);
+    }
+    return out;
+}
+
+QStringList LocalArchive::missingInScope(bool everything, const QStringList &sites,
+                                         const QString &login, int limit)
+{
+    QString where = QStringLiteral("1");
+    QVariantList values;
+    if (!everything) {
+        // The scope's sites go through a table of this connection, so that the lookup runs on
+        // the catalogue's site index whatever their number.
+        if (!exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS archiwum_zakres"
+                                 " (site TEXT PRIMARY KEY)"))
+            || !exec(QStringLiteral("DELETE FROM temp.archiwum_zakres")))
+            return {};
+        for (const QString &site : sites) {
+            if (!exec(QStringLiteral("INSERT OR IGNORE INTO temp.archiwum_zakres VALUES (?)"),
+                      {site}))
+                return {};
+        }
+        where = QStringLiteral("(k.site IN (SELECT site FROM temp.archiwum_zakres)"
+                               " OR k.login = ?)");
+        values << login;
+    }
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT k.uuid FROM ARCHIWUM_KATALOG k WHERE %1 AND k.size <= ?"
+                                 " AND NOT EXISTS (SELECT 1 FROM ARCHIWUM_REWIZJE r WHERE"
+                                 " r.uuid = k.uuid) AND NOT EXISTS (SELECT 1 FROM"
+                                 " ARCHIWUM_ODRZUCONE o WHERE o.uuid = k.uuid) ORDER BY k.seq"
+                                 " LIMIT ?")
+                          .arg(where));
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    query.addBindValue(MaxRecordBytes);
+    query.addBindValue(limit);
+    QStringList out;
+    if (!query.exec())
+        m_error = query.lastError().text();
+    while (query.next())
+        out << query.value(0).toString();
+    return out;
+}
+
 CataloguePage LocalArchive::catalogue(const CatalogueQuery &query) const
 {
-    Q_UNUSED(query)
-    return CataloguePage();
+    // Fixed parts only; every value is bound.
+    QStringList where;
+    QVariantList values;
+    const QString text = query.text.trimmed();
+    if (!text.isEmpty()) {
+        const QString pattern = likePattern(text);
+        where << QStringLiteral(
+                "(k.name LIKE ? ESCAPE '\\' OR k.site IN (SELECT s.line FROM ARCHIWUM_KATALOG s"
+                " WHERE s.kind = 'site' AND s.name LIKE ? ESCAPE '\\') OR k.unit IN (SELECT"
+                " u.line FROM ARCHIWUM_KATALOG u WHERE u.kind = 'unit' AND u.name LIKE ?"
+                " ESCAPE '\\'))");
+        values << pattern << pattern << pattern;
+    }
+    const std::pair<const char *, QString> equal[] = {
+            {"k.kind = ?", query.kind}, {"k.site = ?", query.site}, {"k.unit = ?", query.unit}};
+    for (const auto &condition : equal) {
+        if (!condition.second.isEmpty()) {
+            where << QLatin1String(condition.first);
+            values << condition.second;
+        }
+    }
+    if (query.beforeSeq > 0) {
+        where << QStringLiteral("k.seq < ?");
+        values << query.beforeSeq;
+    }
+    const int limit = qBound(1, query.limit, CatalogueQuery::MaxPage);
+    values << limit + 1;
+    QSqlQuery rows(m_db);
+    rows.setForwardOnly(true);
+    rows.prepare(QStringLiteral(
+            "SELECT k.uuid, k.kind, k.name, k.author, k.login, k.created, k.parent, k.line,"
+            " k.site, k.unit, k.hash, k.size, k.seq, k.withdrawn,"
+            " (SELECT s.name FROM ARCHIWUM_KATALOG s WHERE s.line = k.site AND s.kind = 'site'"
+            "  ORDER BY s.seq DESC LIMIT 1),"
+            " (SELECT u.name FROM ARCHIWUM_KATALOG u WHERE u.line = k.unit AND u.kind = 'unit'"
+            "  ORDER BY u.seq DESC LIMIT 1)"
+            " FROM ARCHIWUM_KATALOG k WHERE %1 ORDER BY k.seq DESC LIMIT ?")
+                         .arg(where.isEmpty() ? QStringLiteral("1")
+                                              : where.join(QStringLiteral(" AND "))));
+    for (const QVariant &value : values)
+        rows.addBindValue(value);
+    CataloguePage page;
+    if (!rows.exec())
+        return page;
+    while (rows.next()) {
+        if (page.entries.size() == limit) {
+            page.more = true;
+            break;
+        }
+        CatalogueEntry e;
+        e.uuid = rows.value(0).toString();
+        e.kind = rows.value(1).toString();
+        e.name = rows.value(2).toString();
+        e.author = rows.value(3).toString();
+        e.login = rows.value(4).toString();
+        e.created = QDateTime::fromString(rows.value(5).toString(), Qt::ISODate);
+        e.parent = rows.value(6).toString();
+        e.line = rows.value(7).toString();
+        e.site = rows.value(8).toString();
+        e.unit = rows.value(9).toString();
+        e.hash = rows.value(10).toString();
+        e.size = rows.value(11).toLongLong();
+        e.seq = rows.value(12).toLongLong();
+        e.withdrawn = rows.value(13).toInt() != 0;
+        e.siteName = rows.value(14).toString();
+        e.unitLabel = rows.value(15).toString();
+        page.entries.append(e);
+    }
+    rows.finish();
+    for (CatalogueEntry &e : page.entries)
+        locate(e);
+    return page;
+}
+
+void LocalArchive::locate(CatalogueEntry &entry) const
+{
+    // Held, unless its local row was deleted here since.
+    entry.local = false;
+    entry.localId = 0;
+    entry.table = firstValue(m_db, QStringLiteral("SELECT tabela FROM ARCHIWUM_REWIZJE WHERE"
+                                                  " uuid = ?"),
+                             {entry.uuid})
+                          .toString();
+    if (!entry.table.isEmpty())
+        entry.localId = qMax(0, localOf(entry.table, entry.uuid));
+    entry.local = entry.localId > 0;
+    if (!entry.local)
+        entry.table.clear();
 }

@@ -3,6 +3,7 @@
 #include "archive/archivecatalogue.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QDateTime>
 #include <QSet>
 #include <QSqlDatabase>
@@ -25,7 +26,10 @@ struct ArchiveKind;
 // - ARCHIWUM_ODRZUCONE: records of the archive this store refused, with the reason, and those
 //   that wait for a record they name;
 // - ARCHIWUM_LOGINY: the server login that archived each record, beside its author's name;
-// - ARCHIWUM_USUNIETE: the names of archived records deleted here, which may be restored.
+// - ARCHIWUM_USUNIETE: the names of archived records deleted here, which may be restored;
+// - ARCHIWUM_KATALOG: every record of the archive this store knows of, with its place (site
+//   and unit lines), hash and size but without its bytes; the bytes are here when
+//   ARCHIWUM_REWIZJE holds the uuid.
 // A record counts as archived only once ARCHIWUM_ID carries the UUID the server committed.
 class LocalArchive
 {
@@ -69,6 +73,9 @@ public:
         QString hash;
         qint64 size = 0;
         bool withdrawn = false;
+        QString line, site, unit; // placed by the server; site/unit empty when unknown
+        QDateTime visited;
+        QDate nextDue;
         QByteArray data;
     };
     // Where the pull stands: rows come in (xid, seq) order.
@@ -177,6 +184,21 @@ public:
 
     // The catalogue this store knows (ARCHIWUM_KATALOG), newest first, offline.
     CataloguePage catalogue(const CatalogueQuery &query) const;
+    // Sets entry.local, table and localId from what this store holds of entry.uuid.
+    void locate(CatalogueEntry &entry) const;
+    // Notes pulled headers in the catalogue, in one transaction.
+    bool noteCatalogue(const QVector<Incoming> &rows);
+    // Whether the store holds the record's bytes, or refused them for good.
+    bool holds(const QString &uuid) const;
+    // Applies records fetched with what they name, in one transaction, those named first;
+    // the pull's position stays.
+    bool applyFetched(QVector<Incoming> rows, int *received);
+    // Records waiting here for one they name: the UUIDs they wait for, at most `limit`.
+    QStringList waitedFor(int limit) const;
+    // Catalogue entries in the scope whose bytes are not here (nor refused), oldest first, at
+    // most `limit`. Everything when `everything`, else those of `sites` or of `login`.
+    QStringList missingInScope(bool everything, const QStringList &sites, const QString &login,
+                               int limit);
 
     // Records refused in this handle's pulls.
     int refused() const { return m_refused; }

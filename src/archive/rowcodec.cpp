@@ -7,7 +7,9 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSqlError>
+#include <QSet>
 #include <QSqlQuery>
+#include <QUuid>
 #include <QVariant>
 
 #include <cmath>
@@ -541,4 +543,36 @@ int RowCodec::decode(const QSqlDatabase &db, const QString &kind, const QByteArr
     close.columns << QStringLiteral("closed");
     close.values << closed;
     return writeRow(db, k->own.table, close, visitId, error);
+}
+
+QStringList RowCodec::references(const QString &kind, const QByteArray &data, int limit)
+{
+    QStringList out;
+    QSet<QString> seen;
+    const Kind *k = kindOf(kind);
+    if (!k)
+        return out;
+    const QJsonDocument document = QJsonDocument::fromJson(data);
+    if (!document.isObject())
+        return out;
+    const auto take = [&out, &seen, limit](const Table &table, const QJsonObject &object) {
+        for (const Column &column : table.columns) {
+            if (column.type != Type::Reference || out.size() >= limit)
+                continue;
+            const QUuid uuid(object.value(QLatin1String(column.name)).toString());
+            const QString text = uuid.toString(QUuid::WithoutBraces);
+            if (!uuid.isNull() && !seen.contains(text)) {
+                seen.insert(text);
+                out << text;
+            }
+        }
+    };
+    const QJsonObject own = document.object();
+    take(k->own, own);
+    for (const Table &child : k->children) {
+        const QJsonArray rows = own.value(QLatin1String(child.table)).toArray();
+        for (int i = 0; i < rows.size() && i < MaxChildRows; ++i)
+            take(child, rows.at(i).toObject());
+    }
+    return out;
 }

@@ -41,6 +41,10 @@ QByteArray encode(const QSqlDatabase &db, const QString &kind, int id, const Uui
 int decode(const QSqlDatabase &db, const QString &kind, const QByteArray &data, int id,
            const QString &name, const LocalOf &localOf, Refusal *refusal, QString *error);
 
+// The archive UUIDs a document names (a unit its site, a visit its unit, the visit it corrects
+// and its linked records), each once, at most `limit`; empty for a kind of one blob or bytes
+// that are no document. Only a hint of what to fetch: decode() checks every reference again.
+QStringList references(const QString &kind, const QByteArray &data, int limit = 10000);
 // The tables a kind's records live in, its own first.
 QStringList tablesOf(const QString &kind);
 // An SQL condition over a row "OLD"/"NEW" of a kind's own table that is true when a column

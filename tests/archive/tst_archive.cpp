@@ -25,6 +25,7 @@
 #include <QUuid>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -63,11 +64,53 @@ struct Client
         return out;
     }
     int waiting() const { return LocalArchive(store.database()).waitingCount(); }
+    ArchiveSync::Result sync(const PgCluster &server, ArchiveScope scope,
+                             const QStringList &sites = {}) const
+    {
+        ArchiveSettings settings = server.settings(user);
+        settings.scope = scope;
+        settings.sites = sites;
+        return ArchiveSync(settings, file()).run();
+    }
+    // A unit at a new site; its id.
+    int newUnit(const QString &siteName)
+    {
+        VisitStore visits(store.database());
+        Site site;
+        site.name = siteName;
+        Unit unit;
+        unit.siteId = visits.saveSite(site);
+        unit.label = "U_" + siteName;
+        return visits.saveUnit(unit);
+    }
+    // A closed visit of the unit that links a faults list, as a technician leaves it.
+    void closedVisit(int unitId, const QString &faultsName, const QByteArray &faults)
+    {
+        VisitStore visits(store.database());
+        Visit visit;
+        visit.unitId = unitId;
+        const int id = visits.startVisit(visit);
+        QVERIFY(visits.linkRecord(id, RecordRole::FaultsArrival,
+                                  store.writeFaults(faultsName, faults)));
+        QVERIFY2(visits.closeVisit(id, Verdict::Working, QStringLiteral("bez uwag"), QString(),
+                                   QDate::currentDate().addMonths(6),
+                                   QStringLiteral("brak odczytu")),
+                 qPrintable(visits.lastError()));
+    }
     static inline int serial = 0;
     QTemporaryDir dir;
     DbManager store;
     QString user;
 };
+
+// Names unique to one test row, for a server that keeps what earlier rows archived.
+QString tagged(const char *name)
+{
+    static const QString run = QString::number(QRandomGenerator::global()->generate(), 36);
+    return QStringLiteral("%1_%2_%3")
+            .arg(QLatin1String(name), QString::fromLatin1(QTest::currentDataTag()), run)
+            .replace(QLatin1Char(' '), QLatin1Char('_'));
+}
 } // namespace
 
 class TestArchive : public QObject
@@ -89,6 +132,14 @@ private slots:
     void interrupted();
     void largeStores_data();
     void largeStores();
+    void scope_data();
+    void scope();
+    void fetchOnDemand_data();
+    void fetchOnDemand();
+    void serverQueries_data();
+    void serverQueries();
+    void claimsIgnored_data();
+    void claimsIgnored();
 
 private:
     qint64 serverCount(const QString &where = QStringLiteral("true"))
@@ -820,6 +871,319 @@ void TestArchive::largeStores()
     QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
     QCOMPARE(result.pushed, archived ? 1 : 4 * count + 1);
     QCOMPARE(c.waiting(), 0);
+}
+
+// A new laptop's first sync lists the whole archive and brings the bytes of its scope: all,
+// the sites its login works on, the chosen sites; always what the login archived itself. A
+// visit in scope arrives whole. Widening the scope brings the rest at the next sync.
+void TestArchive::scope_data()
+{
+    QTest::addColumn<int>("scope");
+    QTest::addColumn<bool>("chooseP");
+    QTest::addColumn<QStringList>("local"); // of the faults lists and configurations
+    QTest::addColumn<QStringList>("sites");
+    QTest::addColumn<int>("visits");
+    const QStringList all = {"C_A", "C_B", "F_P", "F_R", "F_R2"};
+    QTest::newRow("everything") << 0 << false << all << QStringList{"P", "R"} << 3;
+    QTest::newRow("my sites") << 1 << false << QStringList{"C_B", "F_R", "F_R2"}
+                              << QStringList{"R"} << 2;
+    QTest::newRow("chosen sites") << 2 << true << QStringList{"C_B", "F_P", "F_R"}
+                                  << QStringList{"P", "R"} << 2;
+    QTest::newRow("own records") << 2 << false << QStringList{"C_B", "F_R"} << QStringList{"R"}
+                                 << 1;
+}
+
+void TestArchive::scope()
+{
+    QFETCH(int, scope);
+    QFETCH(bool, chooseP);
+    QFETCH(QStringList, local);
+    QFETCH(QStringList, sites);
+    QFETCH(int, visits);
+    // B works on site R (from another laptop); A visits R too, and works on P.
+    Client b1("tech_b"), a("tech_a");
+    b1.closedVisit(b1.newUnit(tagged("R")), tagged("F_R"), randomBytes(50));
+    b1.store.writeConfig(tagged("C_B"), randomBytes(60));
+    QVERIFY(b1.sync(m_server).status == ArchiveSync::Status::Done);
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    const int unitR = a.rows("SELECT c.id FROM CENTRALE c JOIN OBIEKTY o ON o.id = c.site WHERE"
+                             " o.name = '" + tagged("R") + "'").value(0).toInt();
+    QVERIFY(unitR > 0);
+    a.closedVisit(unitR, tagged("F_R2"), randomBytes(50));
+    a.closedVisit(a.newUnit(tagged("P")), tagged("F_P"), randomBytes(50));
+    a.store.writeConfig(tagged("C_A"), randomBytes(60));
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+
+    Client b2("tech_b");
+    const QString lineP = m_server.value("SELECT CAST(line AS text) FROM archive_record WHERE"
+                                         " kind = 'site' AND name = '" + tagged("P") + "'")
+                                  .toString();
+    const auto check = [&](const QStringList &expected, const QStringList &expectedSites,
+                           int expectedVisits) {
+        const QString suffix = tagged("");
+        CatalogueQuery query;
+        query.text = suffix;
+        query.limit = 500;
+        QStringList listed, here;
+        for (const CatalogueEntry &e : LocalArchive(b2.store.database()).catalogue(query).entries) {
+            if (e.kind != "faults" && e.kind != "config")
+                continue;
+            listed << e.name.chopped(suffix.size());
+            if (e.local)
+                here << e.name.chopped(suffix.size());
+        }
+        listed.sort();
+        here.sort();
+        QCOMPARE(listed, QStringList({"C_A", "C_B", "F_P", "F_R", "F_R2"}));
+        QCOMPARE(here, expected);
+        VisitStore store(b2.store.database());
+        QStringList siteNames;
+        int complete = 0;
+        for (const Site &site : store.sites()) {
+            if (!site.name.endsWith(suffix))
+                continue;
+            siteNames << site.name.chopped(suffix.size());
+            for (const Unit &unit : store.units(site.id)) {
+                for (const Visit &visit : store.visits(unit.id)) {
+                    const int faults = store.linkedRecord(visit.id, RecordRole::FaultsArrival);
+                    complete += faults > 0 && b2.store.readFaults(faults).size() == 50
+                            && !store.frozenProtocol(visit.id).html.isEmpty();
+                }
+            }
+        }
+        QCOMPARE(siteNames, expectedSites);
+        QCOMPARE(complete, expectedVisits);
+    };
+    ArchiveSync::Result result = b2.sync(m_server, ArchiveScope(scope),
+                                         chooseP ? QStringList{lineP} : QStringList{});
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    check(local, sites, visits);
+    if (QTest::currentTestFailed())
+        return;
+    result = b2.sync(m_server, ArchiveScope::Everything);
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    check({"C_A", "C_B", "F_P", "F_R", "F_R2"}, {"P", "R"}, 3);
+}
+
+// Opening a record that is not on the laptop: its exact bytes (a register in pieces), or,
+// for a visit, with the site, unit and records it names; never a changed byte, never half.
+void TestArchive::fetchOnDemand_data()
+{
+    QTest::addColumn<QString>("trouble");
+    QTest::newRow("register") << "";
+    QTest::newRow("visit with what it names") << "visit";
+    QTest::newRow("changed byte") << "forged";
+    QTest::newRow("cancelled") << "cancel";
+}
+
+void TestArchive::fetchOnDemand()
+{
+    QFETCH(QString, trouble);
+    Client a("tech_a");
+    const QByteArray log = randomBytes(65025 * 8);
+    const QByteArray faults = randomBytes(50);
+    a.store.writeLog(tagged("L"), log);
+    a.closedVisit(a.newUnit(tagged("P")), tagged("F_P"), faults);
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    Client b("tech_b");
+    QVERIFY(b.sync(m_server, ArchiveScope::ChosenSites).status == ArchiveSync::Status::Done);
+    const QString uuid = m_server.value(
+            trouble == "visit"
+                    ? "SELECT CAST(v.uuid AS text) FROM archive_record v JOIN archive_record s ON"
+                      " s.line = v.site_line WHERE v.kind = 'visit' AND s.name = '"
+                            + tagged("P") + "'"
+                    : "SELECT CAST(uuid AS text) FROM archive_record WHERE name = '"
+                            + tagged("L") + "'").toString();
+    QVERIFY(!uuid.isEmpty());
+    if (trouble == "forged")
+        QVERIFY(m_server.sql("UPDATE archive_record SET data = set_byte(data, 300000,"
+                             " (get_byte(data, 300000) + 1) % 256) WHERE uuid = '" + uuid + "'")
+                        .isEmpty());
+    const QString before = tableBytes(b.store.database());
+    ArchiveCancel cancel;
+    int steps = 0;
+    ArchiveSettings settings = m_server.settings("tech_b");
+    settings.scope = ArchiveScope::ChosenSites;
+    const ArchiveSync::Result result =
+            ArchiveSync(settings, b.file()).fetch(uuid, &cancel, [&](int, int) {
+                if (++steps == 2 && trouble == "cancel")
+                    cancel.cancel();
+            });
+    CatalogueEntry entry;
+    entry.uuid = uuid;
+    LocalArchive(b.store.database()).locate(entry);
+    if (trouble == "forged" || trouble == "cancel") {
+        QVERIFY(result.status != ArchiveSync::Status::Done);
+        QVERIFY(!entry.local);
+        QCOMPARE(tableBytes(b.store.database()), before);
+        return;
+    }
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    QVERIFY(entry.local);
+    if (trouble == "visit") {
+        VisitStore visits(b.store.database());
+        QCOMPARE(b.rows("SELECT count(*) FROM OBIEKTY WHERE name = '" + tagged("P") + "'"),
+                 QStringList{"1"});
+        QCOMPARE(b.store.readFaults(visits.linkedRecord(entry.localId, RecordRole::FaultsArrival)),
+                 faults);
+    } else {
+        QCOMPARE(b.store.readLog(entry.localId), log);
+        QVERIFY(steps >= 3); // in pieces, each reported
+    }
+}
+
+// The company-wide questions run on the server, paged by key: a page continues exactly where
+// the last one ended, a text is matched literally, no page exceeds the cap.
+void TestArchive::serverQueries_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("records of a site, page by page") << "site" << 7;
+    QTest::newRow("text is literal") << "wildcard" << 0;
+    QTest::newRow("units, page by page") << "units" << 3;
+    QTest::newRow("page capped") << "cap" << 500;
+}
+
+void TestArchive::serverQueries()
+{
+    QFETCH(QString, what);
+    QFETCH(int, expected);
+    // A site with three units, each visited once, archived by tech_a.
+    const QString site = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const auto insert = [this](const QString &uuid, const char *kind, const QString &name,
+                               const QString &json) {
+        QVariant refusal;
+        QVERIFY(m_server.sql(QStringLiteral("SELECT coalesce(o_refusal, '') FROM archive_insert("
+                                            "'%1', '%2', $q$%3$q$, now(), NULL,"
+                                            " convert_to($q$%4$q$, 'UTF8'))")
+                                     .arg(uuid, kind, name, json),
+                             "tech_a", "ostrel", &refusal)
+                        .isEmpty());
+        QCOMPARE(refusal.toString(), QString());
+    };
+    insert(site, "site", tagged("S"), R"({"name":"x"})");
+    for (int i = 1; i <= 3; ++i) {
+        const QString unit = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        insert(unit, "unit", tagged("U") + QString::number(i),
+               QStringLiteral(R"({"site":"%1","label":"x"})").arg(site));
+        insert(QUuid::createUuid().toString(QUuid::WithoutBraces), "visit", "v",
+               QStringLiteral(R"({"unit":"%1","started":"2026-0%2-01T08:00:00",)"
+                              R"("next_service":"2027-0%2-01"})")
+                       .arg(unit)
+                       .arg(i));
+    }
+    ArchiveSync sync(m_server.settings("tech_b"), QString());
+    QStringList seen;
+    if (what == "units") {
+        UnitQuery query;
+        query.text = tagged("U");
+        query.limit = 2;
+        bool more = true;
+        for (int page = 0; more && page < 5; ++page) {
+            QVector<UnitOverview> units;
+            QVERIFY(sync.units(query, &units, &more).status == ArchiveSync::Status::Done);
+            QVERIFY(units.size() <= 2);
+            for (const UnitOverview &u : units) {
+                seen << u.label;
+                QCOMPARE(u.site, site);
+                QCOMPARE(u.visits, 1);
+                QCOMPARE(u.nextDue.month(), u.lastVisit.date().month());
+                query.afterLabel = u.label;
+                query.afterUnit = u.unit;
+            }
+        }
+        QCOMPARE(seen, QStringList({tagged("U") + "1", tagged("U") + "2", tagged("U") + "3"}));
+    } else {
+        if (what == "cap")
+            QVERIFY(m_server.sql("INSERT INTO archive_record (uuid, kind, name, author, created,"
+                                 " hash, data) SELECT gen_random_uuid(), 'config', '"
+                                 + tagged("C") + "', 'x', now(), encode(sha256(b), 'hex'), b"
+                                 " FROM (SELECT int4send(i) AS b FROM generate_series(1, 501)"
+                                 " AS i) AS bytes")
+                            .isEmpty());
+        CatalogueQuery query;
+        query.site = what == "site" ? site : QString();
+        query.text = what == "wildcard" ? tagged("S").replace('_', '%')
+                : what == "cap"         ? tagged("C")
+                                        : QString();
+        query.limit = what == "cap" ? 100000 : 2;
+        CataloguePage page;
+        qint64 last = std::numeric_limits<qint64>::max();
+        do {
+            QVERIFY(sync.search(query, &page).status == ArchiveSync::Status::Done);
+            QVERIFY(page.entries.size() <= qMin(query.limit, 500));
+            for (const CatalogueEntry &e : page.entries) {
+                QVERIFY(e.seq < last); // newest first, nothing twice
+                last = e.seq;
+                seen << e.uuid;
+                QCOMPARE(e.siteName, what == "site" ? tagged("S") : e.siteName);
+            }
+            query.beforeSeq = last;
+        } while (page.more && what != "cap");
+        QCOMPARE(page.more, what == "cap");
+    }
+    QCOMPARE(seen.size(), expected);
+}
+
+// Where a record belongs is the server's finding from documents it checks, never a client's
+// word: a reference to a record of the wrong kind places nothing, and a linked record keeps
+// the place it has.
+void TestArchive::claimsIgnored_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("placed"); // which record's place is looked at
+    QTest::addColumn<bool>("site");      // whether it has a site afterwards
+    QTest::addColumn<bool>("unit");
+    QTest::newRow("unit naming a configuration as site")
+            << "unit" << R"({"site":"$config","label":"x"})" << "self" << false << true;
+    QTest::newRow("visit naming a site as unit")
+            << "visit" << R"({"unit":"$site","started":"2026-01-01T08:00:00"})" << "self"
+            << false << false;
+    QTest::newRow("visit of a real unit")
+            << "visit" << R"({"unit":"$unit","started":"2026-01-01T08:00:00"})" << "self"
+            << true << true;
+    QTest::newRow("visit linking a record placed elsewhere")
+            << "visit" << R"({"unit":"$other","WIZYTY_REKORDY":[{"record":"$faults"}]})"
+            << "faults" << true << true;
+}
+
+void TestArchive::claimsIgnored()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, document);
+    QFETCH(QString, placed);
+    QFETCH(bool, site);
+    QFETCH(bool, unit);
+    // A site with a unit, and a faults list linked by a visit of that unit; another unit with
+    // no site.
+    Client a("tech_a");
+    a.closedVisit(a.newUnit(tagged("P")), tagged("F"), randomBytes(40));
+    QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
+    const auto uuidOf = [this](const QString &where) {
+        return m_server.value("SELECT CAST(uuid AS text) FROM archive_record WHERE " + where)
+                .toString();
+    };
+    const QString other = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QVERIFY(m_server.sql("SELECT archive_insert('" + other + "', 'unit', 'u', now(), NULL,"
+                         " convert_to('{\"label\":\"u\"}', 'UTF8'))", "tech_b").isEmpty());
+    const QString self = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString faults = uuidOf("name = '" + tagged("F") + "'");
+    document.replace("$site", uuidOf("kind = 'site' AND name = '" + tagged("P") + "'"))
+            .replace("$unit", uuidOf("kind = 'unit' AND name = 'U_" + tagged("P") + "'"))
+            .replace("$config", faults)
+            .replace("$faults", faults)
+            .replace("$other", other);
+    QVERIFY(m_server.sql("SELECT archive_insert('" + self + "', '" + kind + "', 'x', now(), NULL,"
+                         " convert_to($q$" + document + "$q$, 'UTF8'))", "tech_b").isEmpty());
+    const QString target = placed == "self" ? self : faults;
+    QCOMPARE(m_server.value("SELECT site_line IS NOT NULL FROM archive_record WHERE uuid = '"
+                            + target + "'").toBool(), site);
+    QCOMPARE(m_server.value("SELECT unit_line IS NOT NULL FROM archive_record WHERE uuid = '"
+                            + target + "'").toBool(), unit);
+    // Nor can a technician write a place directly.
+    QVERIFY(!m_server.sql("UPDATE archive_record SET site_line = NULL WHERE uuid = '" + target
+                          + "'", "tech_b").isEmpty());
 }
 
 int main(int argc, char *argv[])
