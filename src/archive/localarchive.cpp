@@ -1010,7 +1010,9 @@ QSet<int> LocalArchive::withdrawnIds(const QString &table) const
 
 bool LocalArchive::setWithdrawn(const QString &uuid)
 {
-    return exec(QStringLiteral("UPDATE ARCHIWUM_ID SET wycofany = 1 WHERE uuid = ?"), {uuid});
+    return exec(QStringLiteral("UPDATE ARCHIWUM_ID SET wycofany = 1 WHERE uuid = ?"), {uuid})
+            && exec(QStringLiteral("UPDATE ARCHIWUM_KATALOG SET withdrawn = 1 WHERE uuid = ?"),
+                    {uuid});
 }
 
 bool LocalArchive::restoreDeleted(const Incoming &row, int *restored)

@@ -97,6 +97,7 @@ ArchiveSettings TestArchivePeer::settings(const Laptop &laptop, const QString &h
     s.user = QString::fromLatin1(laptop.login);
     s.sslMode = QStringLiteral("verify-full");
     s.technician = QString::fromUtf8(laptop.technician);
+    s.scope = ArchiveScope::Everything; // the colleague's record has no site
     return s;
 }
 
