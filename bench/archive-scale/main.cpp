@@ -362,15 +362,31 @@ QString notHeld(const Server &server, const Client &client)
                                         + QLatin1String(ScopeOnServer));
     QSqlQuery local(client.store.database());
     local.prepare(QStringLiteral("SELECT count(*) FROM ARCHIWUM_REWIZJE WHERE uuid = ?"));
+    // Why the store does not hold it, when it knows: the reason it noted, and what the record
+    // waits for, with that one's kind and place.
+    QSqlQuery why(client.store.database());
+    why.prepare(QStringLiteral("SELECT o.powod, o.szczegol, k.kind, k.site FROM"
+                               " ARCHIWUM_ODRZUCONE o LEFT JOIN ARCHIWUM_KATALOG k"
+                               " ON k.uuid = o.szczegol WHERE o.uuid = ?"));
     QMap<QString, int> missing;
     int count = 0;
     if (scope.isValid()) {
         do {
             local.addBindValue(scope.value(0));
             if (local.exec() && local.next() && local.value(0).toInt() == 0) {
-                ++missing[scope.value(1).toString()];
+                QString reason = QStringLiteral("not noted");
+                why.addBindValue(scope.value(0));
+                if (why.exec() && why.next())
+                    reason = QStringLiteral("%1 for a %2 %3")
+                                     .arg(why.value(0).toString(), why.value(2).toString(),
+                                          why.value(3).toString().isEmpty()
+                                                  ? QStringLiteral("without a site")
+                                                  : QStringLiteral("with a site"));
+                why.finish();
+                ++missing[scope.value(1).toString() + QStringLiteral(": ") + reason];
                 ++count;
             }
+            local.finish();
         } while (scope.next());
     }
     QStringList kinds;
