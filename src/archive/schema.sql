@@ -291,9 +291,10 @@ BEGIN
         WHERE u.kind = 'unit' AND u.site_line IS NULL AND s.kind = 'site'
         AND s.uuid = archive_as_uuid(archive_document(u.data)->>'site');
     UPDATE archive_record SET unit_line = line WHERE kind = 'unit' AND unit_line IS NULL;
-    UPDATE archive_record v SET unit_line = u.line, site_line = u.site_line,
-        visited = archive_as_time(archive_document(v.data)->>'started'),
-        next_due = archive_as_date(archive_document(v.data)->>'next_service')
+    UPDATE archive_record SET visited = archive_as_time(archive_document(data)->>'started'),
+        next_due = archive_as_date(archive_document(data)->>'next_service')
+        WHERE kind = 'visit' AND unit_line IS NULL;
+    UPDATE archive_record v SET unit_line = u.line, site_line = u.site_line
         FROM archive_record u
         WHERE v.kind = 'visit' AND v.unit_line IS NULL AND u.kind = 'unit'
         AND u.uuid = archive_as_uuid(archive_document(v.data)->>'unit');

@@ -205,6 +205,11 @@ void PgCluster::stop()
         run("pg_ctl", {"-D", m_dir.path() + "/data", "-m", "fast", "-w", "stop"});
 }
 
+QString PgCluster::schemaFile()
+{
+    return QStringLiteral(OSTREL_ARCHIVE_SCHEMA);
+}
+
 ArchiveSettings PgCluster::settings(const QString &user) const
 {
     return settings(m_port, user);

@@ -31,6 +31,8 @@ public:
     int port() const { return m_port; }
     // Settings of a technician login (tech_a, tech_b) or the superuser (ostrel_super).
     ArchiveSettings settings(const QString &user) const;
+    // The schema the project ships, as the cluster applied it.
+    static QString schemaFile();
     static ArchiveSettings settings(int port, const QString &user);
     // Runs SQL as a login (the superuser by default); empty on success, else the error.
     QString sql(const QString &statement, const QString &user = QStringLiteral("ostrel_super"),
