@@ -9,8 +9,8 @@
 // (c) opening a register of 65,025 entries that is not on the laptop (at most 2 s).
 // The generated cluster is kept under ~/.cache/ostrel-bench, keyed by the schema and the
 // generator, so a rerun starts from a copy of it ("--prepare" only fills the cache and prints
-// the archive's figures). OSTREL_BENCH_SMALL=1 runs a 2% archive, for
-// trying the bench itself; its figures say nothing.
+// the archive's figures). OSTREL_BENCH_SMALL=1 runs a 2% archive, for trying the bench itself;
+// its figures say nothing.
 #include "archive/archivesync.h"
 #include "archive/localarchive.h"
 #include "pgcluster.h"
@@ -225,7 +225,8 @@ QString psql(const PgCluster &cluster, const QString &database, const QStringLis
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PGOPTIONS"), QStringLiteral("-c client_min_messages=warning"));
+    environment.insert(QStringLiteral("PGOPTIONS"),
+                       QStringLiteral("-c client_min_messages=warning"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral("psql"),
                   QStringList{QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-h"),
@@ -299,8 +300,8 @@ void prepareArchive(PgCluster &cluster, const Size &size)
           source("bench/archive-scale/generate.sql")});
     say("archive: generated in %.0f s\n", clock.elapsed() / 1e3);
     // The write-ahead log of the generation is not kept: the copy is the archive, not its history.
-    for (const char *statement : {"ALTER SYSTEM SET max_wal_size = '96MB'", "SELECT pg_reload_conf()",
-                                  "CHECKPOINT", "CHECKPOINT"})
+    for (const char *statement : {"ALTER SYSTEM SET max_wal_size = '96MB'",
+                                  "SELECT pg_reload_conf()", "CHECKPOINT", "CHECKPOINT"})
         cluster.sql(QLatin1String(statement));
     cluster.stop();
     QDir(cache).removeRecursively();
@@ -319,7 +320,9 @@ ArchiveSync::Result sync(const ArchiveSettings &settings, const QString &file, d
     const ArchiveSync::Result result = ArchiveSync(settings, file).run();
     *ms = clock.nsecsElapsed() / 1e6;
     if (result.status != ArchiveSync::Status::Done || result.refused)
-        fail(QStringLiteral("sync failed (%1 refused): %2").arg(result.refused).arg(result.message));
+        fail(QStringLiteral("sync failed (%1 refused): %2")
+                     .arg(result.refused)
+                     .arg(result.message));
     return result;
 }
 
@@ -438,7 +441,8 @@ static int measure(const QCoreApplication &app)
         fail(QStringLiteral("no cluster: ") + error);
     prepareArchive(cluster, size);
     const Server archive(cluster, QStringLiteral("ostrel"));
-    psql(cluster, QStringLiteral("ostrel"), {QStringLiteral("-f"), source("bench/archive-scale/visit.sql")});
+    psql(cluster, QStringLiteral("ostrel"),
+         {QStringLiteral("-f"), source("bench/archive-scale/visit.sql")});
 
     const QSqlQuery total = archive.exec(QStringLiteral(
             "SELECT count(*), sum(octet_length(data)), pg_total_relation_size('archive_record'),"
@@ -577,7 +581,9 @@ static int measure(const QCoreApplication &app)
                               " (?, 'Anna Nowak'), (?, 'Bartosz Wiśniewski')"),
                {Me, Colleague});
     const QString emptyMine =
-            empty.as(Me, QStringLiteral("SELECT bench_place('Obiekt własny')::text")).value(0).toString();
+            empty.as(Me, QStringLiteral("SELECT bench_place('Obiekt własny')::text"))
+                    .value(0)
+                    .toString();
     const QString emptyOther =
             empty.as(Colleague, QStringLiteral("SELECT bench_place('Obiekt kolegi')::text"))
                     .value(0)
