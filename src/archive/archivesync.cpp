@@ -28,9 +28,10 @@
 
 namespace {
 // A pull reads the rows' headers in batches of this many, and fetches the bytes of the records
-// it lacks in groups of at most this many rows and bytes, each group one local commit: memory
-// and a commit's work stay bounded whatever the archive holds.
-constexpr int HeaderBatch = 500;
+// it lacks in groups of at most this many rows and bytes, each group one local commit (the
+// first also lists the batch in the catalogue): memory and a commit's work stay bounded
+// whatever the archive holds, and a first sync of a large archive makes few commits.
+constexpr int HeaderBatch = 2000;
 constexpr int GroupRows = 100;
 constexpr qint64 GroupBytes = 16 * 1024 * 1024;
 // Pushed records are noted locally in one commit per this many.
@@ -431,9 +432,9 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
         pull.finish();
         if (headers.isEmpty())
             break;
-        // Every row is listed; only those in scope bring their bytes.
-        if (!archive.noteCatalogue(headers))
-            return localFailure();
+        // Every row is listed (with the batch's first group); only those in scope bring
+        // their bytes.
+        QVector<LocalArchive::Incoming> listed = headers;
         int doneInBatch = 0;
         for (int next = 0; next < headers.size();) {
             if (cancelled())
@@ -477,8 +478,9 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
                 fetch.finish();
             }
             position = {headers.at(next - 1).xid, headers.at(next - 1).seq};
-            if (!archive.applyIncoming(group, position, &result.pulled))
+            if (!archive.applyIncoming(group, position, &result.pulled, listed))
                 return localFailure();
+            listed.clear();
             done = qMin(total, done + next - doneInBatch);
             doneInBatch = next;
             if (progress)

@@ -470,13 +470,15 @@ bool LocalArchive::needsData(const Incoming &row) const
 }
 
 bool LocalArchive::applyIncoming(const QVector<Incoming> &rows, const Position &after,
-                                 int *received)
+                                 int *received, const QVector<Incoming> &listed)
 {
     Transaction transaction(m_db);
     if (!transaction.isOpen()) {
         m_error = transaction.error();
         return false;
     }
+    if (!listRows(listed))
+        return false;
     qint64 top = state(LastSeen).toLongLong();
     for (const Incoming &row : rows) {
         if (!applyOne(row, received))
@@ -1126,6 +1128,18 @@ bool LocalArchive::noteCatalogue(const QVector<Incoming> &rows)
         m_error = transaction.error();
         return false;
     }
+    if (!listRows(rows))
+        return false;
+    if (transaction.commit())
+        return true;
+    m_error = transaction.error();
+    return false;
+}
+
+bool LocalArchive::listRows(const QVector<Incoming> &rows)
+{
+    if (rows.isEmpty())
+        return true;
     QSqlQuery upsert(m_db);
     if (!upsert.prepare(QStringLiteral(
                 "INSERT INTO ARCHIWUM_KATALOG (uuid, kind, name, author, login, created, parent,"
@@ -1161,10 +1175,7 @@ bool LocalArchive::noteCatalogue(const QVector<Incoming> &rows)
             return false;
         }
     }
-    if (transaction.commit())
-        return true;
-    m_error = transaction.error();
-    return false;
+    return true;
 }
 
 bool LocalArchive::holds(const QString &uuid) const

@@ -144,7 +144,9 @@ public:
     bool needsData(const Incoming &row) const;
     // Applies pulled rows and the new position in one transaction; *received counts the rows
     // that brought this store something new.
-    bool applyIncoming(const QVector<Incoming> &rows, const Position &after, int *received);
+    // `listed` are headers noted in the catalogue in the same transaction.
+    bool applyIncoming(const QVector<Incoming> &rows, const Position &after, int *received,
+                       const QVector<Incoming> &listed = {});
     // Takes the records that waited for one they name, where that one has arrived since.
     bool retryWaiting(int *received);
 
@@ -221,6 +223,7 @@ private:
                     bool waiting);
     bool noteHeld(const Incoming &row, const QString &table, int localId, bool wrote);
     bool exec(const QString &sql, const QVariantList &values = {});
+    bool listRows(const QVector<Incoming> &rows);
     bool exists(const QString &sql, const QVariantList &values) const;
     QString m_error;
     int m_refused = 0;

@@ -191,17 +191,20 @@ BEGIN
         SELECT coalesce(line, uuid) INTO NEW.line FROM archive_record WHERE uuid = NEW.parent;
         NEW.line := coalesce(NEW.line, NEW.uuid);
     END IF;
-    IF NEW.kind NOT IN ('site', 'unit', 'visit') THEN
+    -- A site is its own place and a unit its own unit, whatever their documents hold.
+    IF NEW.kind = 'site' THEN
+        NEW.site_line := NEW.line;
+    ELSIF NEW.kind = 'unit' THEN
+        NEW.unit_line := NEW.line;
+    END IF;
+    IF NEW.kind NOT IN ('unit', 'visit') THEN
         RETURN NEW;
     END IF;
     v_document := archive_document(NEW.data);
     IF v_document IS NULL OR jsonb_typeof(v_document) <> 'object' THEN
         RETURN NEW;
     END IF;
-    IF NEW.kind = 'site' THEN
-        NEW.site_line := NEW.line;
-    ELSIF NEW.kind = 'unit' THEN
-        NEW.unit_line := NEW.line;
+    IF NEW.kind = 'unit' THEN
         SELECT coalesce(line, uuid) AS line INTO v_named FROM archive_record
             WHERE uuid = archive_as_uuid(v_document->>'site') AND kind = 'site';
         IF FOUND THEN

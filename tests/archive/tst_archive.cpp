@@ -6,6 +6,7 @@
 #include "archive/archivesync.h"
 #include "archive/localarchive.h"
 #include "pgcluster.h"
+#include "store/appsetting.h"
 #include "store/dbmanager.h"
 #include "teststore.h"
 #include "store/wholelist.h"
@@ -141,6 +142,8 @@ private slots:
     void claimsIgnored_data();
     void claimsIgnored();
     void upgradeInPlace();
+    void scopeSettings_data();
+    void scopeSettings();
 
 private:
     qint64 serverCount(const QString &where = QStringLiteral("true"))
@@ -1211,6 +1214,38 @@ void TestArchive::upgradeInPlace()
     }
     QCOMPARE(m_server.value("SELECT version FROM archive_schema").toInt(),
              ArchiveSync::SchemaVersion);
+}
+
+// The scope as stored: a site list that is not a list of UUIDs keeps only the UUIDs, each
+// once, and a scope number out of range reads as "moje obiekty".
+void TestArchive::scopeSettings_data()
+{
+    QTest::addColumn<QString>("scope");
+    QTest::addColumn<QString>("sites");
+    QTest::addColumn<int>("loadedScope");
+    QTest::addColumn<QStringList>("loadedSites");
+    const QString a = QStringLiteral("6f1d0c8e-2f4b-4c39-9a57-0d6f6b0c1a11");
+    const QString b = QStringLiteral("0b7a3c2e-91d4-4e0f-8c3b-5a2d7e9f4c22");
+    QTest::newRow("chosen sites and garbage")
+            << "2" << a + ",x' OR 1=1,{" + b + "}, " + a + ",," << 2 << QStringList{a, b};
+    QTest::newRow("scope out of range") << "7" << QString() << 1 << QStringList();
+    QTest::newRow("everything") << "0" << b << 0 << QStringList{b};
+}
+
+void TestArchive::scopeSettings()
+{
+    QFETCH(QString, scope);
+    QFETCH(QString, sites);
+    QFETCH(int, loadedScope);
+    QFETCH(QStringList, loadedSites);
+    Client c("tech_a");
+    QVERIFY(AppSetting::writeText(c.store.database(), AppSetting::ArchiveScope, scope));
+    QVERIFY(AppSetting::writeText(c.store.database(), AppSetting::ArchiveScopeSites, sites));
+    const ArchiveSettings loaded = ArchiveSettings::load(&c.store);
+    QCOMPARE(int(loaded.scope), loadedScope);
+    QCOMPARE(loaded.sites, loadedSites);
+    loaded.save(&c.store);
+    QCOMPARE(ArchiveSettings::load(&c.store).sites, loadedSites);
 }
 
 int main(int argc, char *argv[])

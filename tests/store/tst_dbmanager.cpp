@@ -187,7 +187,8 @@ void TestDbManager::settingsRegistry()
                             "21 S_TCP_ADDRESS_1, 22 S_TCP_ADDRESS_2, 23 S_TCP_ADDRESS_3, "
                             "24 S_TCP_ADDRESS_4, 25 S_TCP_ADDRESS_5, 30 S_ARCHIVE_HOST, "
                             "31 S_ARCHIVE_PORT, 32 S_ARCHIVE_DATABASE, 33 S_ARCHIVE_USER, "
-                            "34 S_ARCHIVE_SSLMODE, 35 S_ARCHIVE_TECHNICIAN, 50 S_EXPORT_FOLDER"));
+                            "34 S_ARCHIVE_SSLMODE, 35 S_ARCHIVE_TECHNICIAN, 36 S_ARCHIVE_SCOPE, "
+                            "37 S_ARCHIVE_SITES, 50 S_EXPORT_FOLDER"));
     QCOMPARE(ids.size(), int(AppSetting::KeyCount));
 }
 
