@@ -32,6 +32,8 @@ namespace {
 // first also lists the batch in the catalogue): memory and a commit's work stay bounded
 // whatever the archive holds, and a first sync of a large archive makes few commits.
 constexpr int HeaderBatch = 2000;
+// Rounds of fetching what waiting records name, per sync.
+constexpr int WaitRounds = 16;
 constexpr int GroupRows = 100;
 constexpr qint64 GroupBytes = 16 * 1024 * 1024;
 // Pushed records are noted locally in one commit per this many.
@@ -409,7 +411,7 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
     pull.setForwardOnly(true);
     pull.prepare(QStringLiteral("SELECT %1 FROM archive_record WHERE"
                                 " (xid, seq) > (CAST(? AS xid8), ?) AND xid < CAST(? AS xid8)"
-                                " ORDER BY xid, seq LIMIT %2")
+                                " ORDER BY archive_record.xid, archive_record.seq LIMIT %2")
                          .arg(QLatin1String(HeaderColumns))
                          .arg(HeaderBatch));
     QSqlQuery fetch(server);
@@ -514,9 +516,26 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
         }
         return false;
     };
-    const QStringList waited = archive.waitedFor(GroupRows);
-    if (!waited.isEmpty() && !step(waited))
-        return result;
+    // A waiting record names one missing record at a time (a visit linking two lists placed at
+    // other sites waits for the second once the first came), so ask again while something new
+    // is waited for; bounded, and what could not be had is not asked for twice.
+    {
+        QSet<QString> tried;
+        for (int round = 0; round < WaitRounds; ++round) {
+            QStringList fresh;
+            for (const QString &uuid : archive.waitedFor(GroupRows + tried.size())) {
+                if (!tried.contains(uuid))
+                    fresh << uuid;
+            }
+            if (fresh.isEmpty())
+                break;
+            fresh = fresh.mid(0, GroupRows);
+            for (const QString &uuid : qAsConst(fresh))
+                tried.insert(uuid);
+            if (!step(fresh))
+                return result;
+        }
+    }
     QStringList sorted = sites;
     sorted.sort();
     const QString signature = LocalArchive::hashOf(

@@ -131,6 +131,7 @@ private slots:
     void interrupted();
     void largeStores_data();
     void largeStores();
+    void pullOrder();
     void scope_data();
     void scope();
     void fetchOnDemand_data();
@@ -879,6 +880,34 @@ void TestArchive::largeStores()
     QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
     QCOMPARE(result.pushed, archived ? 1 : 4 * count + 1);
     QCOMPARE(c.waiting(), 0);
+}
+
+// Pulled in pages of (transaction, number): a page must follow the transactions' order, not
+// their text ("1000" before "999"), or a first pull over many transactions skips rows for good.
+void TestArchive::pullOrder()
+{
+    const int count = 2100; // more than one page of headers
+    QCOMPARE(m_server.sql(QStringLiteral("SELECT archive_insert(gen_random_uuid(), 'faults',"
+                                         " 'order_' || i, now(), NULL, convert_to('order ' || i,"
+                                         " 'UTF8')) FROM generate_series(1, %1) i")
+                                  .arg(count),
+                          QStringLiteral("tech_a")),
+             QString());
+    // As if each had been archived in a transaction of its own, long ago, across 99 -> 100
+    // and 999 -> 1000.
+    QCOMPARE(m_server.sql(QStringLiteral("UPDATE archive_record r SET xid = CAST(CAST(50 + n.i"
+                                         " AS text) AS xid8) FROM (SELECT uuid, row_number()"
+                                         " OVER (ORDER BY seq) AS i FROM archive_record WHERE"
+                                         " name LIKE 'order\\_%') n WHERE r.uuid = n.uuid")),
+             QString());
+    Client c(QStringLiteral("tech_b"));
+    const ArchiveSync::Result result = c.sync(m_server, ArchiveScope::MySites);
+    QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    QCOMPARE(c.rows(QStringLiteral("SELECT count(*) FROM ARCHIWUM_KATALOG WHERE name LIKE"
+                                   " 'order\\_%' ESCAPE '\\'"))
+                     .value(0)
+                     .toInt(),
+             count);
 }
 
 // A new laptop's first sync lists the whole archive and brings the bytes of its scope: all,
