@@ -85,8 +85,10 @@ void TestArchiveBrowse::initTestCase()
                         m_colleagueDir.filePath(QStringLiteral("ostrel.db3")))
                     .run();
     QVERIFY2(result.status == ArchiveSync::Status::Done, qPrintable(result.message));
+    // By name: under Wine the server is shared with the other archive tests.
     m_siteLines = m_server.value("SELECT string_agg(line::text, ',' ORDER BY name)"
-                                 " FROM archive_record WHERE kind = 'site'")
+                                 " FROM archive_record WHERE kind = 'site'"
+                                 " AND name IN ('Hala A', 'Hala B')")
                           .toString()
                           .split(QLatin1Char(','));
     QCOMPARE(m_siteLines.size(), 2);
