@@ -553,6 +553,7 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
         // Every row is listed (with the batch's first group); only those in scope bring
         // their bytes.
         QVector<LocalArchive::Incoming> listed = headers;
+        const QSet<QString> known = archive.known(headers);
         int doneInBatch = 0;
         for (int next = 0; next < headers.size();) {
             if (cancelled())
@@ -563,7 +564,7 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
             int taken = 0;
             while (next < headers.size() && taken < GroupRows) {
                 const LocalArchive::Incoming &row = headers.at(next);
-                const bool need = archive.needsData(row);
+                const bool need = LocalArchive::needsData(row, known);
                 if (need && !inScope(row)) {
                     ++result.listedOnly;
                     ++next;
