@@ -230,9 +230,13 @@ bool header(const QSqlQuery &query, LocalArchive::Incoming *row)
     row->xid = number(f.at(1), 0, std::numeric_limits<qint64>::max());
     row->uuid = uuid(f.at(2), false);
     row->kind = f.at(3).toString();
+    // A kind of a newer program is listed nowhere and skipped, but is still a word.
     ok = ok && !row->kind.isEmpty() && row->kind.size() <= 32
-            && std::all_of(row->kind.cbegin(), row->kind.cend(),
-                           [](QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); });
+            && std::all_of(row->kind.cbegin(), row->kind.cend(), [](QChar c) {
+                   return (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+                           || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                           || c == QLatin1Char('_');
+               });
     row->created = time(f.at(4));
     row->parent = uuid(f.at(5), true);
     if (!f.at(6).isEmpty()) {
