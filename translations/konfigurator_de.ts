@@ -547,6 +547,10 @@ Auf diesem Computer wurde nichts gespeichert. Verbinden Sie den Computer mit dem
         <translation>Das Archiv hat das Schema in Version %1, das Programm unterstützt Version %2: Synchronisierung abgelehnt, es wurde nichts geändert.</translation>
     </message>
     <message>
+        <source>Archiwum przysłało wiersz katalogu w niepoprawnej postaci; synchronizacja przerwana, nic z niego nie zapisano.</source>
+        <translation>Das Archiv hat eine Katalogzeile in ungültiger Form gesendet; Synchronisierung abgebrochen, nichts davon wurde gespeichert.</translation>
+    </message>
+    <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
         <translation>Kein PostgreSQL-Treiber (QPSQL) in dieser Installation: Das Archiv ist nicht verfügbar.</translation>
     </message>

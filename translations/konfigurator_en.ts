@@ -547,6 +547,10 @@ Nothing was written on this computer. Connect the computer to the company networ
         <translation>The archive has schema version %1, but the program supports version %2: synchronisation refused, nothing was changed.</translation>
     </message>
     <message>
+        <source>Archiwum przysłało wiersz katalogu w niepoprawnej postaci; synchronizacja przerwana, nic z niego nie zapisano.</source>
+        <translation>The archive sent a catalogue row in an invalid form; synchronisation stopped, nothing of it was saved.</translation>
+    </message>
+    <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
         <translation>This installation has no PostgreSQL driver (QPSQL): the archive is unavailable.</translation>
     </message>

@@ -547,6 +547,10 @@ Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otw�
         <translation>Archiwum ma schemat w wersji %1, a program obsługuje wersję %2: synchronizacja odrzucona, nic nie zmieniono.</translation>
     </message>
     <message>
+        <source>Archiwum przysłało wiersz katalogu w niepoprawnej postaci; synchronizacja przerwana, nic z niego nie zapisano.</source>
+        <translation>Archiwum przysłało wiersz katalogu w niepoprawnej postaci; synchronizacja przerwana, nic z niego nie zapisano.</translation>
+    </message>
+    <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
         <translation>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</translation>
     </message>

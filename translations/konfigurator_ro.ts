@@ -547,6 +547,10 @@ Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otw�
         <translation>Схема архива имеет версию %1, а программа поддерживает версию %2: синхронизация отклонена, ничего не изменено.</translation>
     </message>
     <message>
+        <source>Archiwum przysłało wiersz katalogu w niepoprawnej postaci; synchronizacja przerwana, nic z niego nie zapisano.</source>
+        <translation>Архив прислал строку каталога в неверном виде; синхронизация прервана, из неё ничего не сохранено.</translation>
+    </message>
+    <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
         <translation>В этой установке нет драйвера PostgreSQL (QPSQL): архив недоступен.</translation>
     </message>

@@ -547,6 +547,10 @@ Na tym komputerze niczego nie zapisano. Połącz komputer z siecią firmy i otw�
         <translation>Архів має схему версії %1, а програма підтримує версію %2: синхронізацію відхилено, нічого не змінено.</translation>
     </message>
     <message>
+        <source>Archiwum przysłało wiersz katalogu w niepoprawnej postaci; synchronizacja przerwana, nic z niego nie zapisano.</source>
+        <translation>Архів надіслав рядок каталогу в неправильному вигляді; синхронізацію перервано, з нього нічого не збережено.</translation>
+    </message>
+    <message>
         <source>Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest niedostępne.</source>
         <translation>У цій інсталяції немає драйвера PostgreSQL (QPSQL): архів недоступний.</translation>
     </message>

@@ -24,7 +24,9 @@
 #include <sys/socket.h>
 #endif
 
+#include <algorithm>
 #include <climits>
+#include <limits>
 
 namespace {
 // A pull reads the rows' headers in batches of this many, and fetches the bytes of the records
@@ -52,16 +54,64 @@ constexpr int CatchUpRows = 5000;
 // "moje obiekty" of one login: far more sites than any technician visits.
 constexpr int MySitesLimit = 100000;
 
-// A row of the catalogue as the pull, the fetch and the restore read it.
-const char *const HeaderColumns =
-        "seq, CAST(xid AS text), CAST(uuid AS text), kind, name, author, login,"
-        " to_char(created AT TIME ZONE 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'),"
-        " CAST(parent AS text), hash, coalesce(size, octet_length(data)), withdrawn,"
-        " CAST(line AS text), CAST(site_line AS text), CAST(unit_line AS text),"
-        " to_char(visited AT TIME ZONE 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'),"
-        " CAST(next_due AS text)";
-constexpr int HeaderCount = 17;
+// A row of the catalogue as the pull, the fetch and the restore read it. A first sync reads
+// every row of the archive, so the row travels dense: the fields the server fills itself are
+// packed into one text column, separated by spaces (UUIDs and the hash in base64, times in
+// seconds and days since 1970, the line empty when it is the record's own UUID), and only the
+// free texts (name, author, login) keep columns of their own. Dates a client sent that are not
+// finite travel as empty fields, as unknown.
+QString uuid64(const char *column)
+{
+    return QStringLiteral("rtrim(encode(uuid_send(%1), 'base64'), '=')").arg(QLatin1String(column));
+}
 
+QString epochOf(const char *column)
+{
+    return QStringLiteral("CASE WHEN isfinite(%1) THEN CAST(floor(extract(epoch FROM %1)) AS"
+                          " bigint) END")
+            .arg(QLatin1String(column));
+}
+
+const QString &headerColumns()
+{
+    static const QString columns =
+            QStringLiteral("format('%s %s %s %s %s %s %s %s %s %s %s %s %s %s', seq, xid, %1, kind,"
+                           " %2, %3, CASE WHEN hash ~ '^[0-9a-f]{64}$' THEN rtrim(encode(decode("
+                           "hash, 'hex'), 'base64'), '=') END, coalesce(size, octet_length(data)),"
+                           " CASE WHEN withdrawn THEN 1 ELSE 0 END, CASE WHEN line = uuid THEN ''"
+                           " WHEN line IS NULL THEN '-' ELSE %4 END, %5, %6, %7, CASE WHEN"
+                           " isfinite(next_due) THEN next_due - DATE '1970-01-01' END),"
+                           " name, author, login")
+                    .arg(uuid64("uuid"), epochOf("created"), uuid64("parent"), uuid64("line"),
+                         uuid64("site_line"), uuid64("unit_line"), epochOf("visited"));
+    return columns;
+}
+constexpr int HeaderCount = 4;
+constexpr int PackedFields = 14;
+// Longer than any packed row the server makes (five UUIDs, a hash, numbers, a kind).
+constexpr int PackedChars = 400;
+// The bytes travel in base64 without line breaks: a third more than the bytes, not the double
+// of bytea's hex.
+const char *const DataColumn = "translate(encode(data, 'base64'), E'\\n', '')";
+
+QByteArray decode64(const QStringRef &text, int bytes)
+{
+    QByteArray padded = text.toLatin1();
+    while (padded.size() % 4)
+        padded += '=';
+    const QByteArray::FromBase64Result decoded =
+            QByteArray::fromBase64Encoding(padded, QByteArray::AbortOnBase64DecodingErrors);
+    return decoded && (bytes < 0 || decoded.decoded.size() == bytes) ? decoded.decoded
+                                                                     : QByteArray();
+}
+
+// The record's bytes as they travel; null when they are not base64, which the hash check
+// then refuses.
+QByteArray dataOf(const QVariant &value)
+{
+    const QString text = value.toString();
+    return decode64(QStringRef(&text), -1);
+}
 QString uuidArray(const QStringList &uuids)
 {
     return QLatin1Char('{') + uuids.join(QLatin1Char(',')) + QLatin1Char('}');
@@ -136,27 +186,81 @@ void shutdownSocket(qintptr socket)
 #endif
 }
 
-LocalArchive::Incoming header(const QSqlQuery &query)
+// Reads a row of headerColumns() strictly: every field of the packed column of its own form
+// and within its bounds. False for a row the server could not have made; nothing of it is then
+// taken.
+bool header(const QSqlQuery &query, LocalArchive::Incoming *row)
 {
-    LocalArchive::Incoming row;
-    row.seq = query.value(0).toLongLong();
-    row.xid = query.value(1).toLongLong();
-    row.uuid = query.value(2).toString();
-    row.kind = query.value(3).toString();
-    row.name = query.value(4).toString();
-    row.author = query.value(5).toString();
-    row.login = query.value(6).toString();
-    row.created = QDateTime::fromString(query.value(7).toString(), Qt::ISODate);
-    row.parent = query.value(8).toString();
-    row.hash = query.value(9).toString();
-    row.size = query.value(10).toLongLong();
-    row.withdrawn = query.value(11).toBool();
-    row.line = query.value(12).toString();
-    row.site = query.value(13).toString();
-    row.unit = query.value(14).toString();
-    row.visited = QDateTime::fromString(query.value(15).toString(), Qt::ISODate);
-    row.nextDue = QDate::fromString(query.value(16).toString(), Qt::ISODate);
-    return row;
+    const QString packed = query.value(0).toString();
+    if (packed.size() > PackedChars)
+        return false;
+    const QVector<QStringRef> f = packed.splitRef(QLatin1Char(' '));
+    if (f.size() != PackedFields)
+        return false;
+    bool ok = true;
+    const auto number = [&ok](const QStringRef &text, qint64 low, qint64 high) {
+        bool parsed = text.size() <= 20;
+        const qint64 value = parsed ? text.toLongLong(&parsed) : 0;
+        // Digits only (an optional minus): no blanks, no plus, no other form of the number.
+        for (int i = 0; parsed && i < text.size(); ++i)
+            parsed = text.at(i).isDigit() || (i == 0 && text.at(i) == QLatin1Char('-'));
+        ok = ok && parsed && value >= low && value <= high;
+        return value;
+    };
+    const auto uuid = [&ok](const QStringRef &text, bool optional) {
+        if (text.isEmpty() && optional)
+            return QString();
+        const QByteArray bytes = text.size() == 22 ? decode64(text, 16) : QByteArray();
+        ok = ok && !bytes.isEmpty();
+        return bytes.isEmpty() ? QString()
+                               : QUuid::fromRfc4122(bytes).toString(QUuid::WithoutBraces);
+    };
+    // A time a client gave may lie outside what a date holds here: unknown, as a date that is
+    // not finite.
+    const auto time = [&](const QStringRef &text) {
+        if (text.isEmpty())
+            return QDateTime();
+        constexpr qint64 Years = 400000LL * 366 * 86400;
+        const qint64 seconds = number(text, -Years, Years);
+        const QDateTime at = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+        return at.isValid() && at.date().year() >= 1 && at.date().year() <= 9999 ? at
+                                                                                 : QDateTime();
+    };
+    row->seq = number(f.at(0), 1, std::numeric_limits<qint64>::max());
+    row->xid = number(f.at(1), 0, std::numeric_limits<qint64>::max());
+    row->uuid = uuid(f.at(2), false);
+    row->kind = f.at(3).toString();
+    // A kind of a newer program is listed nowhere and skipped, but is still a word.
+    ok = ok && !row->kind.isEmpty() && row->kind.size() <= 32
+            && std::all_of(row->kind.cbegin(), row->kind.cend(), [](QChar c) {
+                   return (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+                           || (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                           || c == QLatin1Char('_');
+               });
+    row->created = time(f.at(4));
+    row->parent = uuid(f.at(5), true);
+    if (!f.at(6).isEmpty()) {
+        const QByteArray hash = f.at(6).size() == 43 ? decode64(f.at(6), 32) : QByteArray();
+        ok = ok && !hash.isEmpty();
+        row->hash = QString::fromLatin1(hash.toHex());
+    }
+    row->size = number(f.at(7), 0, std::numeric_limits<int>::max());
+    row->withdrawn = number(f.at(8), 0, 1) == 1;
+    row->line = f.at(9) == QLatin1String("-") ? QString()
+            : f.at(9).isEmpty()               ? row->uuid
+                                              : uuid(f.at(9), false);
+    row->site = uuid(f.at(10), true);
+    row->unit = uuid(f.at(11), true);
+    row->visited = time(f.at(12));
+    if (!f.at(13).isEmpty()) {
+        const qint64 days = number(f.at(13), -4000000000LL, 4000000000LL);
+        const QDate due = QDate(1970, 1, 1).addDays(days);
+        row->nextDue = due.year() >= 1 && due.year() <= 9999 ? due : QDate();
+    }
+    row->name = query.value(1).toString();
+    row->author = query.value(2).toString();
+    row->login = query.value(3).toString();
+    return ok;
 }
 } // namespace
 
@@ -218,6 +322,12 @@ QString ArchiveSync::serverFailure(const QSqlError &error) const
             .arg(m_settings.host)
             .arg(m_settings.port)
             .arg(text);
+}
+
+QString ArchiveSync::malformedText()
+{
+    return tr("Archiwum przysłało wiersz katalogu w niepoprawnej postaci; synchronizacja "
+              "przerwana, nic z niego nie zapisano.");
 }
 
 bool ArchiveSync::openServer(QSqlDatabase &server, Result &result) const
@@ -305,6 +415,12 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
                             "dokończona, zapisane dotąd rekordy są zachowane. Spróbuj ponownie. "
                             "(%1)")
                                  .arg(error.text().trimmed());
+        result.status = Status::Failed;
+        return result;
+    };
+
+    const auto malformed = [&result] {
+        result.message = malformedText();
         result.status = Status::Failed;
         return result;
     };
@@ -412,12 +528,13 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
     pull.prepare(QStringLiteral("SELECT %1 FROM archive_record WHERE"
                                 " (xid, seq) > (CAST(? AS xid8), ?) AND xid < CAST(? AS xid8)"
                                 " ORDER BY archive_record.xid, archive_record.seq LIMIT %2")
-                         .arg(QLatin1String(HeaderColumns))
+                         .arg(headerColumns())
                          .arg(HeaderBatch));
     QSqlQuery fetch(server);
     fetch.setForwardOnly(true);
-    fetch.prepare(QStringLiteral("SELECT CAST(uuid AS text), data FROM archive_record"
-                                 " WHERE uuid = ANY (CAST(? AS uuid[]))"));
+    fetch.prepare(QStringLiteral("SELECT CAST(uuid AS text), %1 FROM archive_record"
+                                 " WHERE uuid = ANY (CAST(? AS uuid[]))")
+                          .arg(QLatin1String(DataColumn)));
     for (;;) {
         if (cancelled())
             return result;
@@ -427,8 +544,11 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
         if (!pull.exec())
             return lost(pull.lastError());
         QVector<LocalArchive::Incoming> headers;
-        while (pull.next())
-            headers.append(header(pull));
+        while (pull.next()) {
+            headers.append(LocalArchive::Incoming());
+            if (!header(pull, &headers.last()))
+                return malformed();
+        }
         if (pull.lastError().isValid())
             return lost(pull.lastError());
         pull.finish();
@@ -437,6 +557,7 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
         // Every row is listed (with the batch's first group); only those in scope bring
         // their bytes.
         QVector<LocalArchive::Incoming> listed = headers;
+        const QSet<QString> known = archive.known(headers);
         int doneInBatch = 0;
         for (int next = 0; next < headers.size();) {
             if (cancelled())
@@ -447,7 +568,7 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
             int taken = 0;
             while (next < headers.size() && taken < GroupRows) {
                 const LocalArchive::Incoming &row = headers.at(next);
-                const bool need = archive.needsData(row);
+                const bool need = LocalArchive::needsData(row, known);
                 if (need && !inScope(row)) {
                     ++result.listedOnly;
                     ++next;
@@ -471,7 +592,7 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
                 while (fetch.next()) {
                     const int at = needed.value(fetch.value(0).toString(), -1);
                     if (at >= 0) {
-                        group[at].data = fetch.value(1).toByteArray();
+                        group[at].data = dataOf(fetch.value(1));
                         result.bytes += group[at].data.size();
                         ++result.fetched;
                     }
@@ -512,6 +633,9 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
             return false;
         case Step::LocalFailed:
             localFailure();
+            return false;
+        case Step::Malformed:
+            malformed();
             return false;
         }
         return false;
@@ -668,9 +792,9 @@ ArchiveSync::Result ArchiveSync::restore(const QString &uuid)
     if (!openServer(serverConnection.db(), result))
         return result;
     QSqlQuery query(serverConnection.db());
-    query.prepare(QStringLiteral("SELECT %1, data FROM archive_record"
+    query.prepare(QStringLiteral("SELECT %1, %2 FROM archive_record"
                                  " WHERE uuid = CAST(? AS uuid) AND octet_length(data) <= ?")
-                          .arg(QLatin1String(HeaderColumns)));
+                          .arg(headerColumns(), QLatin1String(DataColumn)));
     query.addBindValue(uuid);
     query.addBindValue(LocalArchive::MaxRecordBytes);
     if (!query.exec()) {
@@ -681,8 +805,12 @@ ArchiveSync::Result ArchiveSync::restore(const QString &uuid)
         result.message = tr("Archiwum nie ma tego rekordu.");
         return result;
     }
-    LocalArchive::Incoming row = header(query);
-    row.data = query.value(HeaderCount).toByteArray();
+    LocalArchive::Incoming row;
+    if (!header(query, &row)) {
+        result.message = malformedText();
+        return result;
+    }
+    row.data = dataOf(query.value(HeaderCount));
     LocalArchive archive(local);
     int restored = 0;
     if (!archive.restoreDeleted(row, &restored)) {
@@ -766,16 +894,17 @@ ArchiveSync::Step ArchiveSync::fetchRecords(QSqlDatabase &server, LocalArchive &
     headers.setForwardOnly(true);
     headers.prepare(QStringLiteral("SELECT %1 FROM archive_record WHERE uuid = ANY"
                                    " (CAST(? AS uuid[])) AND coalesce(size, 0) <= ?")
-                            .arg(QLatin1String(HeaderColumns)));
+                            .arg(headerColumns()));
     QSqlQuery whole(server);
     whole.setForwardOnly(true);
-    whole.prepare(QStringLiteral("SELECT CAST(uuid AS text), data FROM archive_record"
-                                 " WHERE uuid = ANY (CAST(? AS uuid[]))"));
+    whole.prepare(QStringLiteral("SELECT CAST(uuid AS text), %1 FROM archive_record"
+                                 " WHERE uuid = ANY (CAST(? AS uuid[]))")
+                          .arg(QLatin1String(DataColumn)));
     QSqlQuery piece(server);
     piece.setForwardOnly(true);
-    piece.prepare(QStringLiteral("SELECT substring(data FROM CAST(? AS integer) FOR"
-                                 " CAST(? AS integer)) FROM archive_record"
-                                 " WHERE uuid = CAST(? AS uuid)"));
+    piece.prepare(QStringLiteral("SELECT translate(encode(substring(data FROM CAST(? AS integer)"
+                                 " FOR CAST(? AS integer)), 'base64'), E'\\n', '')"
+                                 " FROM archive_record WHERE uuid = CAST(? AS uuid)"));
     const auto failed = [error, cancel](const QSqlQuery &query) {
         *error = query.lastError();
         return cancel && cancel->isCancelled() ? Step::Cancelled : Step::ServerFailed;
@@ -797,7 +926,9 @@ ArchiveSync::Step ArchiveSync::fetchRecords(QSqlDatabase &server, LocalArchive &
             return failed(headers);
         QVector<LocalArchive::Incoming> found;
         while (headers.next()) {
-            LocalArchive::Incoming row = header(headers);
+            LocalArchive::Incoming row;
+            if (!header(headers, &row))
+                return Step::Malformed;
             if (archiveKind(row.kind))
                 found.append(row);
         }
@@ -819,7 +950,7 @@ ArchiveSync::Step ArchiveSync::fetchRecords(QSqlDatabase &server, LocalArchive &
             while (whole.next()) {
                 const int at = small.value(whole.value(0).toString(), -1);
                 if (at >= 0) {
-                    found[at].data = whole.value(1).toByteArray();
+                    found[at].data = dataOf(whole.value(1));
                     done += found.at(at).data.size();
                 }
             }
@@ -840,10 +971,11 @@ ArchiveSync::Step ArchiveSync::fetchRecords(QSqlDatabase &server, LocalArchive &
                 piece.addBindValue(row.uuid);
                 if (!piece.exec() || !piece.next())
                     return failed(piece);
-                const QByteArray part = piece.value(0).toByteArray();
+                const QByteArray part = dataOf(piece.value(0));
                 piece.finish();
                 if (part.isEmpty())
-                    break; // shorter than its header said: the hash check refuses it
+                    break; // shorter than its header said, or not base64: the hash check
+                           // refuses it
                 row.data.append(part);
                 done += part.size();
                 report();
@@ -922,6 +1054,9 @@ ArchiveSync::Result ArchiveSync::fetch(const QString &uuid, ArchiveCancel *cance
         return result;
     case Step::LocalFailed:
         result.message = tr("Błąd zapisu do lokalnej bazy: %1").arg(archive.lastError());
+        return result;
+    case Step::Malformed:
+        result.message = malformedText();
         return result;
     }
     archive.locate(entry);

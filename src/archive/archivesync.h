@@ -82,7 +82,7 @@ public:
                  const Progress &progress = {});
 
 private:
-    enum class Step { Done, Cancelled, ServerFailed, LocalFailed };
+    enum class Step { Done, Cancelled, ServerFailed, LocalFailed, Malformed };
     // Fetches the bytes of `uuids` and, in bounded rounds, of what they name that this store
     // lacks, then writes them all in one transaction. progress counts bytes.
     Step fetchRecords(QSqlDatabase &server, LocalArchive &archive, const QStringList &uuids,
@@ -93,6 +93,9 @@ private:
                     QSqlError *error) const;
     bool openServer(QSqlDatabase &server, Result &result) const;
     QString serverFailure(const QSqlError &error) const;
+    // A catalogue row the server could not have made: the sync stops before writing anything
+    // of its batch.
+    static QString malformedText();
     ArchiveSettings m_settings;
     QString m_storeFile;
 };

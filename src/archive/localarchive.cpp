@@ -460,13 +460,37 @@ bool LocalArchive::markArchived(const QVector<Archived> &records)
     return false;
 }
 
-bool LocalArchive::needsData(const Incoming &row) const
+QSet<QString> LocalArchive::known(const QVector<Incoming> &rows) const
 {
-    if (!archiveKind(row.kind) || row.size > MaxRecordBytes)
-        return false;
-    if (exists(QStringLiteral("SELECT 1 FROM ARCHIWUM_REWIZJE WHERE uuid = ?"), {row.uuid}))
-        return false;
-    return !exists(QStringLiteral("SELECT 1 FROM ARCHIWUM_ODRZUCONE WHERE uuid = ?"), {row.uuid});
+    // Placeholders only in the text; SQLite takes at most 999 values a statement.
+    constexpr int Chunk = 400;
+    QSet<QString> out;
+    for (int from = 0; from < rows.size(); from += Chunk) {
+        const int count = qMin(Chunk, rows.size() - from);
+        QStringList marks;
+        for (int i = 0; i < count; ++i)
+            marks << QStringLiteral("?");
+        const QString list = marks.join(QLatin1Char(','));
+        QSqlQuery query(m_db);
+        query.setForwardOnly(true);
+        query.prepare(QStringLiteral("SELECT uuid FROM ARCHIWUM_REWIZJE WHERE uuid IN (%1)"
+                                     " UNION SELECT uuid FROM ARCHIWUM_ODRZUCONE WHERE uuid IN"
+                                     " (%1)")
+                              .arg(list));
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int i = 0; i < count; ++i)
+                query.addBindValue(rows.at(from + i).uuid);
+        }
+        query.exec();
+        while (query.next())
+            out.insert(query.value(0).toString());
+    }
+    return out;
+}
+
+bool LocalArchive::needsData(const Incoming &row, const QSet<QString> &known)
+{
+    return archiveKind(row.kind) && row.size <= MaxRecordBytes && !known.contains(row.uuid);
 }
 
 bool LocalArchive::applyIncoming(const QVector<Incoming> &rows, const Position &after,

@@ -139,9 +139,12 @@ public:
     // Notes what the server took, in one transaction.
     bool markArchived(const QVector<Archived> &records);
 
-    // Whether the record's bytes must be fetched: false when it is held, refused before, or of
-    // a kind this program does not know.
-    bool needsData(const Incoming &row) const;
+    // Of these rows, the UUIDs this store holds or refused (waiting ones included): one lookup
+    // per few hundred rows, for needsData().
+    QSet<QString> known(const QVector<Incoming> &rows) const;
+    // Whether the record's bytes must be fetched: false when it is among `known` (held or
+    // refused before), too large, or of a kind this program does not know.
+    static bool needsData(const Incoming &row, const QSet<QString> &known);
     // Applies pulled rows and the new position in one transaction; *received counts the rows
     // that brought this store something new.
     // `listed` are headers noted in the catalogue in the same transaction.

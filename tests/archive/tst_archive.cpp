@@ -452,6 +452,8 @@ void TestArchive::hostileRows_data()
             << "forged" << "site" << "Hala" << json(R"({"name":"Hala","notes":"a\ud800b"})") << "" << "value";
     QTest::newRow("forged author") << "insert" << "faults" << "S_x" << hexOf("bytes") << ""
                                    << "server";
+    QTest::newRow("endless date") << "function" << "faults" << "S_x" << hexOf("endless") << ""
+                                  << "accepted";
 }
 
 void TestArchive::hostileRows()
@@ -496,8 +498,9 @@ void TestArchive::hostileRows()
     const QString error =
             how == "function"
             ? m_server.sql(QStringLiteral("SELECT coalesce(o_refusal, '') FROM archive_insert("
-                                          "'%1', '%2', $q$%3$q$, now(), %4, %5)")
-                                   .arg(uuid, kind, name, parentSql, data),
+                                          "'%1', '%2', $q$%3$q$, %6, %4, %5)")
+                                   .arg(uuid, kind, name, parentSql, data,
+                                        QString(tag == "endless date" ? "'infinity'" : "now()")),
                            "tech_b", "ostrel", &refusal)
             : m_server.sql(QStringLiteral("INSERT INTO archive_record (uuid, kind, name, author,"
                                           " created, hash, data, login) VALUES ('%1', '%2',"
