@@ -760,6 +760,11 @@ QString LocalArchive::referenceUuid(const QString &table, int localId) const
 
 int LocalArchive::localOf(const QString &table, const QString &uuid) const
 {
+    // The table name goes into SQL text: only a table of a kind this program archives.
+    const bool known = std::any_of(archiveKinds().cbegin(), archiveKinds().cend(),
+                                   [&table](const ArchiveKind &k) { return k.table == table; });
+    if (!known)
+        return 0;
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT lokalny_id, tabela FROM ARCHIWUM_REWIZJE WHERE uuid = ?"));
