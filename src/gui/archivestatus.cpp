@@ -83,6 +83,9 @@ ArchiveStatus::ArchiveStatus(QWidget *parent)
                                      ? tr("Synchronizacja przerwana.")
                                      : text,
                              10000);
+                // The status bar cuts a long report short: the whole of it stays at hand, as text
+                // (a server's words included), never as markup.
+                m_state->setToolTip(QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()));
                 emit synced();
                 if (waiting >= 0)
                     showState(waiting);
