@@ -286,6 +286,27 @@ ArchiveSync::ArchiveSync(const ArchiveSettings &settings, const QString &storeFi
 {
 }
 
+bool ArchiveSync::driverMissing(Result &result)
+{
+    if (ArchiveSettings::driverAvailable())
+        return false;
+    result.message = tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest "
+                        "niedostępne.");
+    return true;
+}
+
+bool ArchiveSync::openStore(QSqlDatabase &local, Result &result) const
+{
+    local.setDatabaseName(m_storeFile);
+    // The GUI thread writes the same file in short transactions; wait for them, but not so
+    // long that closing the program would wait on it.
+    local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=4000"));
+    if (local.open())
+        return true;
+    result.message = tr("Nie można otworzyć lokalnej bazy: %1").arg(local.lastError().text());
+    return false;
+}
+
 QString ArchiveSync::serverFailure(const QSqlError &error) const
 {
     const QString text = error.text().trimmed();
@@ -371,11 +392,8 @@ bool ArchiveSync::openServer(QSqlDatabase &server, Result &result) const
 ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &progress)
 {
     Result result;
-    if (!ArchiveSettings::driverAvailable()) {
-        result.message = tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest "
-                            "niedostępne.");
+    if (driverMissing(result))
         return result;
-    }
     const auto cancelled = [cancel, &result] {
         if (!cancel || !cancel->isCancelled())
             return false;
@@ -385,14 +403,8 @@ ArchiveSync::Result ArchiveSync::run(ArchiveCancel *cancel, const Progress &prog
     };
     Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
     QSqlDatabase &local = localConnection.db();
-    local.setDatabaseName(m_storeFile);
-    // The GUI thread writes the same file in short transactions; wait for them, but not so
-    // long that closing the program would wait on it.
-    local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=4000"));
-    if (!local.open()) {
-        result.message = tr("Nie można otworzyć lokalnej bazy: %1").arg(local.lastError().text());
+    if (!openStore(local, result))
         return result;
-    }
     LocalArchive archive(local);
     const auto localFailure = [&archive, &result] {
         result.message = tr("Błąd zapisu do lokalnej bazy: %1").arg(archive.lastError());
@@ -782,13 +794,9 @@ ArchiveSync::Result ArchiveSync::restore(const QString &uuid)
     Result result;
     Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
     QSqlDatabase &local = localConnection.db();
-    local.setDatabaseName(m_storeFile);
-    local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=4000"));
     Connection serverConnection(QStringLiteral("QPSQL"), QStringLiteral("archive-server-"));
-    if (!local.open()) {
-        result.message = tr("Nie można otworzyć lokalnej bazy: %1").arg(local.lastError().text());
+    if (!openStore(local, result))
         return result;
-    }
     if (!openServer(serverConnection.db(), result))
         return result;
     QSqlQuery query(serverConnection.db());
@@ -842,8 +850,8 @@ ArchiveSync::Result ArchiveSync::withdraw(const QString &uuid)
     // The mark shows here at once; colleagues get it at their next pull.
     if (!m_storeFile.isEmpty()) {
         Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
-        localConnection.db().setDatabaseName(m_storeFile);
-        if (localConnection.db().open())
+        Result ignored;
+        if (openStore(localConnection.db(), ignored))
             LocalArchive(localConnection.db()).setWithdrawn(uuid);
     }
     result.status = Status::Done;
@@ -1007,19 +1015,12 @@ ArchiveSync::Result ArchiveSync::fetch(const QString &uuid, ArchiveCancel *cance
                                        const Progress &progress)
 {
     Result result;
-    if (!ArchiveSettings::driverAvailable()) {
-        result.message = tr("Brak sterownika PostgreSQL (QPSQL) w tej instalacji: archiwum jest "
-                            "niedostępne.");
+    if (driverMissing(result))
         return result;
-    }
     Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
     QSqlDatabase &local = localConnection.db();
-    local.setDatabaseName(m_storeFile);
-    local.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=4000"));
-    if (!local.open()) {
-        result.message = tr("Nie można otworzyć lokalnej bazy: %1").arg(local.lastError().text());
+    if (!openStore(local, result))
         return result;
-    }
     LocalArchive archive(local);
     CatalogueEntry entry;
     entry.uuid = QUuid(uuid).toString(QUuid::WithoutBraces);
@@ -1119,37 +1120,14 @@ ArchiveSync::Result ArchiveSync::search(const CatalogueQuery &query, CataloguePa
         result.message = serverFailure(rows.lastError());
         return result;
     }
-    while (rows.next()) {
-        if (page->entries.size() == limit) {
-            page->more = true;
-            break;
-        }
-        CatalogueEntry e;
-        e.seq = rows.value(0).toLongLong();
-        e.uuid = rows.value(1).toString();
-        e.kind = rows.value(2).toString();
-        e.name = rows.value(3).toString();
-        e.author = rows.value(4).toString();
-        e.login = rows.value(5).toString();
-        e.created = QDateTime::fromString(rows.value(6).toString(), Qt::ISODate);
-        e.parent = rows.value(7).toString();
-        e.line = rows.value(8).toString();
-        e.site = rows.value(9).toString();
-        e.unit = rows.value(10).toString();
-        e.hash = rows.value(11).toString();
-        e.size = rows.value(12).toLongLong();
-        e.withdrawn = rows.value(13).toBool();
-        e.siteName = rows.value(14).toString();
-        e.unitLabel = rows.value(15).toString();
-        page->entries.append(e);
-    }
+    LocalArchive::readPage(rows, limit, page);
     // A full page of the cap may have more behind it.
     page->more = page->more || (limit == CatalogueQuery::MaxPage && page->entries.size() == limit);
     rows.finish();
     if (!m_storeFile.isEmpty()) {
         Connection localConnection(QStringLiteral("QSQLITE"), QStringLiteral("archive-local-"));
-        localConnection.db().setDatabaseName(m_storeFile);
-        if (localConnection.db().open()) {
+        Result ignored;
+        if (openStore(localConnection.db(), ignored)) {
             const LocalArchive archive(localConnection.db());
             for (CatalogueEntry &e : page->entries)
                 archive.locate(e);

@@ -91,6 +91,10 @@ private:
     // The site lines in scope; *everything for the scope "wszystko".
     bool scopeSites(QSqlDatabase &server, QStringList *sites, bool *everything,
                     QSqlError *error) const;
+    // False with the message set when this installation has no PostgreSQL driver.
+    static bool driverMissing(Result &result);
+    // The local store file on a connection of the calling thread; false with the message set.
+    bool openStore(QSqlDatabase &local, Result &result) const;
     bool openServer(QSqlDatabase &server, Result &result) const;
     QString serverFailure(const QSqlError &error) const;
     // A catalogue row the server could not have made: the sync stops before writing anything

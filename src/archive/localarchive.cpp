@@ -1330,8 +1330,8 @@ CataloguePage LocalArchive::catalogue(const CatalogueQuery &query) const
     QSqlQuery rows(m_db);
     rows.setForwardOnly(true);
     rows.prepare(QStringLiteral(
-            "SELECT k.uuid, k.kind, k.name, k.author, k.login, k.created, k.parent, k.line,"
-            " k.site, k.unit, k.hash, k.size, k.seq, k.withdrawn,"
+            "SELECT k.seq, k.uuid, k.kind, k.name, k.author, k.login, k.created, k.parent,"
+            " k.line, k.site, k.unit, k.hash, k.size, k.withdrawn,"
             " (SELECT s.name FROM ARCHIWUM_KATALOG s WHERE s.line = k.site AND s.kind = 'site'"
             "  ORDER BY s.seq DESC LIMIT 1),"
             " (SELECT u.name FROM ARCHIWUM_KATALOG u WHERE u.line = k.unit AND u.kind = 'unit'"
@@ -1344,34 +1344,39 @@ CataloguePage LocalArchive::catalogue(const CatalogueQuery &query) const
     CataloguePage page;
     if (!rows.exec())
         return page;
-    while (rows.next()) {
-        if (page.entries.size() == limit) {
-            page.more = true;
-            break;
-        }
-        CatalogueEntry e;
-        e.uuid = rows.value(0).toString();
-        e.kind = rows.value(1).toString();
-        e.name = rows.value(2).toString();
-        e.author = rows.value(3).toString();
-        e.login = rows.value(4).toString();
-        e.created = QDateTime::fromString(rows.value(5).toString(), Qt::ISODate);
-        e.parent = rows.value(6).toString();
-        e.line = rows.value(7).toString();
-        e.site = rows.value(8).toString();
-        e.unit = rows.value(9).toString();
-        e.hash = rows.value(10).toString();
-        e.size = rows.value(11).toLongLong();
-        e.seq = rows.value(12).toLongLong();
-        e.withdrawn = rows.value(13).toInt() != 0;
-        e.siteName = rows.value(14).toString();
-        e.unitLabel = rows.value(15).toString();
-        page.entries.append(e);
-    }
+    readPage(rows, limit, &page);
     rows.finish();
     for (CatalogueEntry &e : page.entries)
         locate(e);
     return page;
+}
+
+void LocalArchive::readPage(QSqlQuery &rows, int limit, CataloguePage *page)
+{
+    while (rows.next()) {
+        if (page->entries.size() == limit) {
+            page->more = true;
+            break;
+        }
+        CatalogueEntry e;
+        e.seq = rows.value(0).toLongLong();
+        e.uuid = rows.value(1).toString();
+        e.kind = rows.value(2).toString();
+        e.name = rows.value(3).toString();
+        e.author = rows.value(4).toString();
+        e.login = rows.value(5).toString();
+        e.created = QDateTime::fromString(rows.value(6).toString(), Qt::ISODate);
+        e.parent = rows.value(7).toString();
+        e.line = rows.value(8).toString();
+        e.site = rows.value(9).toString();
+        e.unit = rows.value(10).toString();
+        e.hash = rows.value(11).toString();
+        e.size = rows.value(12).toLongLong();
+        e.withdrawn = rows.value(13).toBool();
+        e.siteName = rows.value(14).toString();
+        e.unitLabel = rows.value(15).toString();
+        page->entries.append(e);
+    }
 }
 
 void LocalArchive::locate(CatalogueEntry &entry) const

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -189,6 +190,10 @@ public:
 
     // The catalogue this store knows (ARCHIWUM_KATALOG), newest first, offline.
     CataloguePage catalogue(const CatalogueQuery &query) const;
+    // Reads catalogue rows, here's or the server's search, in the order seq, uuid, kind, name,
+    // author, login, created, parent, line, site, unit, hash, size, withdrawn, site name, unit
+    // label, into a page of at most `limit` (one row more only says that more follow).
+    static void readPage(QSqlQuery &rows, int limit, CataloguePage *page);
     // Sets entry.local, table and localId from what this store holds of entry.uuid.
     void locate(CatalogueEntry &entry) const;
     // Notes pulled headers in the catalogue, in one transaction.
