@@ -4787,12 +4787,6 @@ und/oder Produkt LNM-Zonen.
         <comment>Cancel</comment>
         <translation>Abbrechen</translation>
     </message>
-    <message>
-        <source>Nie udało się zapisać pliku %1:
-%2</source>
-        <translation>Datei %1 konnte nicht gespeichert werden:
-%2</translation>
-    </message>
 </context>
 <context>
     <name>ReportPrinter</name>
@@ -4855,6 +4849,16 @@ Bericht als PDF-Datei speichern? Die Datei kann anschließend ganz oder teilweis
     <message>
         <source>Tabeli raportu nie udało się podzielić na strony.</source>
         <translation>Die Tabelle des Berichts konnte nicht in Seiten aufgeteilt werden.</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1:
+%2</source>
+        <translation>Datei %1 konnte nicht gespeichert werden:
+%2</translation>
     </message>
 </context>
 <context>
@@ -7366,14 +7370,6 @@ Das Programm wird beendet.</translation>
         <translation>Abschluss der Wartung</translation>
     </message>
     <message>
-        <source>Pliki CSV (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>Nie udało się zapisać pliku %1.</source>
-        <translation>Datei %1 konnte nicht gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Dodaj wiersz…</source>
         <translation>Zeile hinzufügen…</translation>
     </message>
@@ -7722,14 +7718,6 @@ Wartung trotzdem abschließen?</translation>
     <message>
         <source>Przeglady_%1</source>
         <translation>Wartungen_%1</translation>
-    </message>
-    <message>
-        <source>Pliki CSV (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
-    </message>
-    <message>
-        <source>Nie udało się zapisać pliku %1.</source>
-        <translation>Die Datei %1 konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 </TS>

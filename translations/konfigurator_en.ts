@@ -4784,12 +4784,6 @@ and/or LNM zone product.
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Nie udało się zapisać pliku %1:
-%2</source>
-        <translation>Could not write the file %1:
-%2</translation>
-    </message>
-    <message>
         <source>Odczyt z urządzenia już trwa; poczekaj na jego koniec.</source>
         <translation>A read from the unit is already running; wait for it to end.</translation>
     </message>
@@ -4855,6 +4849,16 @@ Save the report as a PDF file? The file can then be printed in full or in part.<
     <message>
         <source>Tabeli raportu nie udało się podzielić na strony.</source>
         <translation>The report&apos;s table could not be divided into pages.</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1:
+%2</source>
+        <translation>Could not write the file %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -7366,14 +7370,6 @@ The program will close.</translation>
         <translation>Closing the visit</translation>
     </message>
     <message>
-        <source>Pliki CSV (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
-    </message>
-    <message>
-        <source>Nie udało się zapisać pliku %1.</source>
-        <translation>File %1 could not be saved.</translation>
-    </message>
-    <message>
         <source>Dodaj wiersz…</source>
         <translation>Add a row…</translation>
     </message>
@@ -7722,14 +7718,6 @@ Close the visit anyway?</translation>
     <message>
         <source>Przeglady_%1</source>
         <translation>Visits_%1</translation>
-    </message>
-    <message>
-        <source>Pliki CSV (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
-    </message>
-    <message>
-        <source>Nie udało się zapisać pliku %1.</source>
-        <translation>File %1 could not be saved.</translation>
     </message>
 </context>
 </TS>

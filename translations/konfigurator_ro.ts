@@ -4787,12 +4787,6 @@ i/lub iloczyn stref LNM.
         <comment>Cancel</comment>
         <translation>Отмена</translation>
     </message>
-    <message>
-        <source>Nie udało się zapisać pliku %1:
-%2</source>
-        <translation>Не удалось сохранить файл %1:
-%2</translation>
-    </message>
 </context>
 <context>
     <name>ReportPrinter</name>
@@ -4855,6 +4849,16 @@ Zapisać raport do pliku PDF? Plik można potem wydrukować w całości lub w cz
     <message>
         <source>Tabeli raportu nie udało się podzielić na strony.</source>
         <translation>Не удалось разбить таблицу отчёта на страницы.</translation>
+    </message>
+    <message>
+        <source>Eksport CSV</source>
+        <translation>Экспорт CSV</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku %1:
+%2</source>
+        <translation>Не удалось сохранить файл %1:
+%2</translation>
     </message>
 </context>
 <context>
@@ -7366,14 +7370,6 @@ Program zostanie zamknięty.</source>
         <translation>Закрытие визита</translation>
     </message>
     <message>
-        <source>Pliki CSV (*.csv)</source>
-        <translation>Файлы CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Nie udało się zapisać pliku %1.</source>
-        <translation>Не удалось сохранить файл %1.</translation>
-    </message>
-    <message>
         <source>Dodaj wiersz…</source>
         <translation>Добавить строку…</translation>
     </message>
@@ -7722,14 +7718,6 @@ Zamknąć przegląd mimo to?</source>
     <message>
         <source>Przeglady_%1</source>
         <translation>Vizity_%1</translation>
-    </message>
-    <message>
-        <source>Pliki CSV (*.csv)</source>
-        <translation>Файлы CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Nie udało się zapisać pliku %1.</source>
-        <translation>Не удалось сохранить файл %1.</translation>
     </message>
 </context>
 </TS>

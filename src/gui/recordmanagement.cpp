@@ -2,6 +2,7 @@
 
 #include "archivemarkproxy.h"
 #include "dialogs.h"
+#include "reportdialogs.h"
 #include "export/filenames.h"
 #include "transferprogress.h"
 #include "link/requesttracker.h"
@@ -13,8 +14,6 @@
 
 #include <QAction>
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QEvent>
 #include <QIcon>
 #include <QLayout>
@@ -25,7 +24,6 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSqlQueryModel>
 #include <QToolButton>
 
@@ -392,22 +390,12 @@ void RecordManagement::slotExportCsv()
     const Scope scope = chooseScope(id, tr("Eksport CSV"), &rows);
     if (scope == Scope::Cancelled)
         return;
-    QString fileName = Dialogs::saveFileName(
-            this, tr("Eksport CSV"), proposedFileName(readRecordName(id), QLatin1Char('-')),
-            QStringLiteral("*.csv"));
-    if (fileName.isEmpty())
-        return;
-    if (QFileInfo(fileName).suffix().isEmpty())
-        fileName += QLatin1String(".csv");
-    const QByteArray data = readRecord(id);
-    const QByteArray csv = scope == Scope::Visible ? buildRowsCsv(data, rows) : buildCsv(data);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit()) {
-        Dialogs::instance()->warning(this, tr("Eksport CSV"),
-                                     tr("Nie udało się zapisać pliku %1:\n%2")
-                                             .arg(QDir::toNativeSeparators(fileName),
-                                                  file.errorString()));
-    }
+    ReportPrinter::exportCsv(this, proposedFileName(readRecordName(id), QLatin1Char('-')),
+                             [this, id, scope, &rows] {
+                                 const QByteArray data = readRecord(id);
+                                 return scope == Scope::Visible ? buildRowsCsv(data, rows)
+                                                                : buildCsv(data);
+                             });
 }
 
 void RecordManagement::slotUsbPortOpened()

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSaveFile>
 
 #include <functional>
 
@@ -113,6 +114,28 @@ QString exportPdf(QWidget *parent, const QString &html, const PageFooter &footer
         return fileName;
     showFailure(parent, fileName);
     return QString();
+}
+
+QString exportCsv(QWidget *parent, const QString &proposedName,
+                  const std::function<QByteArray()> &csv)
+{
+    const QString caption = QCoreApplication::translate("ReportPrinter", "Eksport CSV");
+    QString fileName =
+            Dialogs::saveFileName(parent, caption, proposedName, QStringLiteral("*.csv"));
+    if (fileName.isEmpty())
+        return QString();
+    if (QFileInfo(fileName).suffix().isEmpty())
+        fileName += QLatin1String(".csv");
+    const QByteArray bytes = csv();
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        Dialogs::instance()->warning(
+                parent, caption,
+                QCoreApplication::translate("ReportPrinter", "Nie udało się zapisać pliku %1:\n%2")
+                        .arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return QString();
+    }
+    return fileName;
 }
 
 } // namespace ReportPrinter

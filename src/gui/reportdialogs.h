@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -28,5 +31,11 @@ void showFailure(QWidget *parent, const QString &fileName = QString());
 void printPreview(QWidget *parent, const QString &html, const PageFooter &footer);
 QString exportPdf(QWidget *parent, const QString &html, const PageFooter &footer,
                   const QString &proposedName = QStringLiteral("nazwa"));
+
+// "Eksport CSV": asks for a file name (proposedName, in the export folder; ".csv" appended when
+// the chosen name has no suffix), then writes what `csv` makes, whole or not at all, and says
+// why when it could not. Returns the file written, or an empty string when cancelled or failed.
+QString exportCsv(QWidget *parent, const QString &proposedName,
+                  const std::function<QByteArray()> &csv);
 
 } // namespace ReportPrinter

@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "protocolcheckdialog.h"
 #include "protocolprint.h"
+#include "reportdialogs.h"
 #include "visitstartdialog.h"
 #include "visitwindow.h"
 #include "config/konfiguracja.h"
@@ -13,7 +14,6 @@
 #include "visits/visitreport.h"
 #include "visits/visitstore.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QTreeWidgetItem>
 
@@ -216,21 +216,9 @@ void VisitsManagement::exportVisits()
     QTreeWidgetItem *unit = ui->unitsTree->currentItem();
     if (ids.isEmpty() || !unit)
         return;
-    QString name = Dialogs::instance()->getSaveFileName(
-            this, tr("Eksport CSV"),
-            proposedFileName(tr("Przeglady_%1").arg(unit->text(0))) + QStringLiteral(".csv"),
-            tr("Pliki CSV (*.csv)"));
-    if (name.isEmpty())
-        return;
-    if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        name += QLatin1String(".csv");
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(VisitReport::visitsCsv(*m_store, ids)) < 0 || !file.flush()) {
-        Dialogs::instance()->warning(this, tr("Eksport CSV"),
-                                     tr("Nie udało się zapisać pliku %1.").arg(name));
-        file.remove();
-    }
+    const QString name = proposedFileName(tr("Przeglady_%1").arg(unit->text(0))) + ".csv";
+    ReportPrinter::exportCsv(this, name,
+                             [this, ids] { return VisitReport::visitsCsv(*m_store, ids); });
 }
 
 bool VisitsManagement::attachDiagnostics(DiagnosticKind kind, const QList<DiagnosticRow> &rows)

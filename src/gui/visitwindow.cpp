@@ -6,6 +6,7 @@
 #include "configreviewdialog.h"
 #include "dialogs.h"
 #include "protocolprint.h"
+#include "reportdialogs.h"
 #include "transferprogress.h"
 #include "config/configdiff.h"
 #include "config/konfiguracja.h"
@@ -20,7 +21,6 @@
 #include <QSqlDatabase>
 #include <QComboBox>
 #include <QDebug>
-#include <QFile>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QLocale>
@@ -1038,20 +1038,11 @@ void VisitWindow::exportPdf()
 
 void VisitWindow::exportCsv()
 {
-    QString name = Dialogs::saveFileName(
-            this, tr("Eksport CSV"), VisitReport::fileBaseName(*m_store, m_visit.id) + ".csv",
-            tr("Pliki CSV (*.csv)"));
-    if (name.isEmpty())
-        return;
-    if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        name += QLatin1String(".csv");
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-        || file.write(VisitReport::checksCsv(*m_store, m_visit.id)) < 0 || !file.flush()) {
-        Dialogs::instance()->warning(this, tr("Eksport CSV"),
-                                     tr("Nie udało się zapisać pliku %1.").arg(name));
-        file.remove();
-    }
+    const int visitId = m_visit.id;
+    const QString name = VisitReport::fileBaseName(*m_store, visitId) + ".csv";
+    ReportPrinter::exportCsv(this, name, [this, visitId] {
+        return VisitReport::checksCsv(*m_store, visitId);
+    });
 }
 
 void VisitWindow::correct()
