@@ -200,22 +200,23 @@ ArchiveRecordsDialog::ArchiveRecordsDialog(QWidget *parent)
             [this](ArchiveSync::Status status, const QString &message, int) {
                 fetchFinished(status, message);
             });
-    connect(ui->withdrawButton, &QPushButton::clicked, this, [this] {
-        const Shown *shown = selected();
-        if (!shown)
-            return;
-        const ArchiveSettings settings = ArchiveSettings::load(DbManager::instance());
-        const QString file = storeFile(), uuid = shown->entry.uuid;
-        runOnServer([settings, file, uuid] { return ArchiveSync(settings, file).withdraw(uuid); });
-    });
-    connect(ui->restoreButton, &QPushButton::clicked, this, [this] {
-        const Shown *shown = selected();
-        if (!shown)
-            return;
-        const ArchiveSettings settings = ArchiveSettings::load(DbManager::instance());
-        const QString file = storeFile(), uuid = shown->entry.uuid;
-        runOnServer([settings, file, uuid] { return ArchiveSync(settings, file).restore(uuid); });
-    });
+    // Withdraw and restore: the selected record's action, run on the server.
+    using Action = ArchiveSync::Result (ArchiveSync::*)(const QString &);
+    const auto onSelected = [this](Action action) {
+        return [this, action] {
+            const Shown *shown = selected();
+            if (!shown)
+                return;
+            const ArchiveSettings settings = ArchiveSettings::load(DbManager::instance());
+            const QString file = storeFile(), uuid = shown->entry.uuid;
+            runOnServer([settings, file, uuid, action] {
+                ArchiveSync sync(settings, file);
+                return (sync.*action)(uuid);
+            });
+        };
+    };
+    connect(ui->withdrawButton, &QPushButton::clicked, this, onSelected(&ArchiveSync::withdraw));
+    connect(ui->restoreButton, &QPushButton::clicked, this, onSelected(&ArchiveSync::restore));
 
     connect(ui->unitSearchButton, &QPushButton::clicked, this, [this] { searchUnits(false); });
     connect(ui->unitFilter, &QLineEdit::returnPressed, this, [this] { searchUnits(false); });
