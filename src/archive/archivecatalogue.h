@@ -12,6 +12,7 @@ struct CatalogueEntry
 {
     QString uuid, kind, name, author, login;
     QDateTime created;
+    QDateTime visited; // a visit's own date, from its document
     QString parent, line, site, unit; // site/unit: lines, empty when unknown
     QString siteName, unitLabel;      // newest revision's, for display
     QString hash;

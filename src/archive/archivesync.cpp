@@ -186,12 +186,18 @@ void shutdownSocket(qintptr socket)
 #endif
 }
 
-// Reads a row of headerColumns() strictly: every field of the packed column of its own form
-// and within its bounds. False for a row the server could not have made; nothing of it is then
-// taken.
+// A row of headerColumns(): the packed column, then the free texts.
 bool header(const QSqlQuery &query, LocalArchive::Incoming *row)
 {
-    const QString packed = query.value(0).toString();
+    row->name = query.value(1).toString();
+    row->author = query.value(2).toString();
+    row->login = query.value(3).toString();
+    return ArchiveSync::readPackedRow(query.value(0).toString(), row);
+}
+} // namespace
+
+bool ArchiveSync::readPackedRow(const QString &packed, LocalArchive::Incoming *row)
+{
     if (packed.size() > PackedChars)
         return false;
     const QVector<QStringRef> f = packed.splitRef(QLatin1Char(' '));
@@ -201,9 +207,11 @@ bool header(const QSqlQuery &query, LocalArchive::Incoming *row)
     const auto number = [&ok](const QStringRef &text, qint64 low, qint64 high) {
         bool parsed = text.size() <= 20;
         const qint64 value = parsed ? text.toLongLong(&parsed) : 0;
-        // Digits only (an optional minus): no blanks, no plus, no other form of the number.
+        // ASCII digits only (an optional minus): no blanks, no plus, no other script's digits,
+        // no other form of the number.
         for (int i = 0; parsed && i < text.size(); ++i)
-            parsed = text.at(i).isDigit() || (i == 0 && text.at(i) == QLatin1Char('-'));
+            parsed = (text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
+                    || (i == 0 && text.at(i) == QLatin1Char('-'));
         ok = ok && parsed && value >= low && value <= high;
         return value;
     };
@@ -257,12 +265,8 @@ bool header(const QSqlQuery &query, LocalArchive::Incoming *row)
         const QDate due = QDate(1970, 1, 1).addDays(days);
         row->nextDue = due.year() >= 1 && due.year() <= 9999 ? due : QDate();
     }
-    row->name = query.value(1).toString();
-    row->author = query.value(2).toString();
-    row->login = query.value(3).toString();
     return ok;
 }
-} // namespace
 
 void ArchiveCancel::cancel()
 {
@@ -1108,8 +1112,9 @@ ArchiveSync::Result ArchiveSync::search(const CatalogueQuery &query, CataloguePa
             "SELECT seq, CAST(uuid AS text), kind, name, author, login,"
             " to_char(created AT TIME ZONE 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"'),"
             " CAST(parent AS text), CAST(line AS text), CAST(site AS text), CAST(unit AS text),"
-            " hash, size, withdrawn, site_name, unit_label FROM archive_search(?, CAST(? AS uuid),"
-            " CAST(? AS uuid), ?, ?, ?)"));
+            " hash, size, withdrawn, site_name, unit_label,"
+            " to_char(visited AT TIME ZONE 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS\"Z\"')"
+            " FROM archive_search(?, CAST(? AS uuid), CAST(? AS uuid), ?, ?, ?)"));
     rows.addBindValue(query.kind.isEmpty() ? QVariant(QVariant::String) : QVariant(query.kind));
     rows.addBindValue(site);
     rows.addBindValue(unit);

@@ -2,6 +2,7 @@
 
 #include "archive/archivecatalogue.h"
 #include "archive/archivesettings.h"
+#include "archive/localarchive.h"
 
 #include <QCoreApplication>
 #include <QMetaType>
@@ -11,7 +12,6 @@
 #include <atomic>
 #include <functional>
 
-class LocalArchive;
 class QSqlDatabase;
 class QSqlError;
 
@@ -80,6 +80,11 @@ public:
     // in one transaction: absent or exact, never partial.
     Result fetch(const QString &uuid, ArchiveCancel *cancel = nullptr,
                  const Progress &progress = {});
+
+    // Reads the packed column of a catalogue row strictly: every field of its own form and
+    // within its bounds. False for a row the server could not have made; the row's fields are
+    // then not to be used.
+    static bool readPackedRow(const QString &packed, LocalArchive::Incoming *row);
 
 private:
     enum class Step { Done, Cancelled, ServerFailed, LocalFailed, Malformed };

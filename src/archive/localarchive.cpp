@@ -1335,7 +1335,7 @@ CataloguePage LocalArchive::catalogue(const CatalogueQuery &query) const
             " (SELECT s.name FROM ARCHIWUM_KATALOG s WHERE s.line = k.site AND s.kind = 'site'"
             "  ORDER BY s.seq DESC LIMIT 1),"
             " (SELECT u.name FROM ARCHIWUM_KATALOG u WHERE u.line = k.unit AND u.kind = 'unit'"
-            "  ORDER BY u.seq DESC LIMIT 1)"
+            "  ORDER BY u.seq DESC LIMIT 1), k.visited"
             " FROM ARCHIWUM_KATALOG k WHERE %1 ORDER BY k.seq DESC LIMIT ?")
                          .arg(where.isEmpty() ? QStringLiteral("1")
                                               : where.join(QStringLiteral(" AND "))));
@@ -1375,6 +1375,7 @@ void LocalArchive::readPage(QSqlQuery &rows, int limit, CataloguePage *page)
         e.withdrawn = rows.value(13).toBool();
         e.siteName = rows.value(14).toString();
         e.unitLabel = rows.value(15).toString();
+        e.visited = QDateTime::fromString(rows.value(16).toString(), Qt::ISODate);
         page->entries.append(e);
     }
 }

@@ -487,12 +487,15 @@ $$;
 
 -- The catalogue (no bytes), newest first, keyset-paged by seq, at most 500 a page; a NULL
 -- parameter means "any". The text matches the record's name, its site's name or its unit's
--- label. The statement is put together from fixed parts only; every value is bound.
-CREATE OR REPLACE FUNCTION archive_search(p_kind text, p_site uuid, p_unit uuid, p_text text,
+-- label. The statement is put together from fixed parts only; every value is bound. Dropped
+-- first: its columns grew (the visit's date), which a replace cannot change.
+DROP FUNCTION IF EXISTS archive_search(text, uuid, uuid, text, bigint, integer);
+CREATE FUNCTION archive_search(p_kind text, p_site uuid, p_unit uuid, p_text text,
                                           p_before_seq bigint, p_limit integer)
 RETURNS TABLE (seq bigint, uuid uuid, kind text, name text, author text, login name,
                created timestamptz, parent uuid, line uuid, site uuid, unit uuid, hash text,
-               size integer, withdrawn boolean, site_name text, unit_label text)
+               size integer, withdrawn boolean, site_name text, unit_label text,
+               visited timestamptz)
 LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = public, pg_temp AS $$
 DECLARE
     v_where text := 'true';
@@ -525,7 +528,7 @@ BEGIN
         || ' (SELECT s.name FROM archive_record s WHERE s.line = r.site_line'
         || '  AND s.kind = ''site'' ORDER BY s.seq DESC LIMIT 1),'
         || ' (SELECT u.name FROM archive_record u WHERE u.line = r.unit_line'
-        || '  AND u.kind = ''unit'' ORDER BY u.seq DESC LIMIT 1)'
+        || '  AND u.kind = ''unit'' ORDER BY u.seq DESC LIMIT 1), r.visited'
         || ' FROM archive_record r WHERE ' || v_where
         || ' ORDER BY r.seq DESC LIMIT $6'
         USING p_kind, p_site, p_unit, p_text, p_before_seq,

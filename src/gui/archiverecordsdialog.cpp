@@ -383,7 +383,8 @@ void ArchiveRecordsDialog::appendRecord(const Shown &shown)
     else if (!e.local)
         state += QStringLiteral(", ") + tr("nie na tym komputerze");
     const QStringList texts{kindName(e.kind), VisitSession::shownRecordName(e.name), e.siteName, e.unitLabel, e.author,
-                            shortTime(e.created), QLocale().formattedDataSize(e.size), state};
+                            shortTime(e.visited.isValid() ? e.visited : e.created),
+                            QLocale().formattedDataSize(e.size), state};
     for (int c = 0; c < texts.size(); ++c)
         ui->recordsTable->setItem(row, c, new QTableWidgetItem(texts.at(c)));
     ui->recordsTable->item(row, SizeColumn)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

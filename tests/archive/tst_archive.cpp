@@ -122,6 +122,8 @@ private slots:
     void visitsTravel();
     void hostileRows_data();
     void hostileRows();
+    void packedRows_data();
+    void packedRows();
     void refused_data();
     void refused();
     void technicianRights();
@@ -454,6 +456,53 @@ void TestArchive::hostileRows_data()
                                    << "server";
     QTest::newRow("endless date") << "function" << "faults" << "S_x" << hexOf("endless") << ""
                                   << "accepted";
+}
+
+// The catalogue row as it travels, read strictly: what the server could not have packed is
+// refused, whatever a hostile or broken server sends in its place.
+void TestArchive::packedRows_data()
+{
+    QTest::addColumn<QString>("packed");
+    QTest::addColumn<bool>("taken");
+    const QUuid uuid("{0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0}");
+    const QString u64 = QString::fromLatin1(uuid.toRfc4122().toBase64()).chopped(2);
+    const QString h64 = QString::fromLatin1(QByteArray(32, '\x5a').toBase64()).chopped(1);
+    const QStringList valid{"5", "7", u64, "faults", "1700000000", "", h64, "40", "0", "", "", "", "", ""};
+    const auto with = [&valid](int field, const QString &value) {
+        QStringList fields = valid;
+        fields[field] = value;
+        return fields.join(' ');
+    };
+    QTest::newRow("as the server packs it") << valid.join(' ') << true;
+    QTest::newRow("a field short") << valid.mid(1).join(' ') << false;
+    QTest::newRow("a field more") << (valid + QStringList{"1"}).join(' ') << false;
+    QTest::newRow("UUID a character short") << with(2, u64.left(21)) << false;
+    QTest::newRow("UUID not base64") << with(2, u64.left(21) + '*') << false;
+    QTest::newRow("sequence zero") << with(0, "0") << false;
+    QTest::newRow("number with a plus") << with(7, "+40") << false;
+    QTest::newRow("number in other digits") << with(7, QString::fromUtf8("\u0664\u0660")) << false;
+    QTest::newRow("kind not a word") << with(3, "faults'--") << false;
+    QTest::newRow("kind in capitals") << with(3, "FAULTS") << false;
+    QTest::newRow("hash a byte short") << with(6, h64.left(42)) << false;
+    QTest::newRow("withdrawn neither 0 nor 1") << with(8, "2") << false;
+    QTest::newRow("negative size") << with(7, "-1") << false;
+    QTest::newRow("longer than any row") << with(3, QString(400, 'a')) << false;
+    QTest::newRow("next due out of bounds") << with(13, "9999999999") << false;
+    QTest::newRow("time past year 9999: unknown") << with(4, "999999999999") << true;
+}
+
+void TestArchive::packedRows()
+{
+    QFETCH(QString, packed);
+    QFETCH(bool, taken);
+    LocalArchive::Incoming row;
+    QCOMPARE(ArchiveSync::readPackedRow(packed, &row), taken);
+    if (taken) {
+        QCOMPARE(row.uuid, QStringLiteral("0f1e2d3c-4b5a-6978-8796-a5b4c3d2e1f0"));
+        QCOMPARE(row.line, row.uuid);
+        QCOMPARE(row.hash, QStringLiteral("5a").repeated(32));
+        QCOMPARE(row.size, qint64(40));
+    }
 }
 
 void TestArchive::hostileRows()
@@ -1164,6 +1213,9 @@ void TestArchive::serverQueries()
                 last = e.seq;
                 seen << e.uuid;
                 QCOMPARE(e.siteName, what == "site" ? tagged("S") : e.siteName);
+                // A visit is dated by its document (January to March), not by its archiving.
+                QCOMPARE(e.visited.isValid(), e.kind == "visit");
+                QVERIFY(!e.visited.isValid() || e.visited.date().month() <= 3);
             }
             query.beforeSeq = last;
         } while (page.more && what != "cap");
