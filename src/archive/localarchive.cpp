@@ -909,6 +909,24 @@ bool LocalArchive::reconcile(const QStringList &serverUuids, int *again)
             ++*again;
         }
     }
+    // The catalogue lists what the server holds: an entry for a record it no longer has would
+    // be offered and then not found. A record of this store among them is listed again once
+    // it has been pushed again.
+    {
+        QStringList gone;
+        QSqlQuery query(m_db);
+        query.setForwardOnly(true);
+        query.exec(QStringLiteral("SELECT uuid FROM ARCHIWUM_KATALOG"));
+        while (query.next()) {
+            if (!server.contains(query.value(0).toString()))
+                gone << query.value(0).toString();
+        }
+        query.finish();
+        for (const QString &uuid : gone) {
+            if (!exec(QStringLiteral("DELETE FROM ARCHIWUM_KATALOG WHERE uuid = ?"), {uuid}))
+                return false;
+        }
+    }
     // Everything the server holds is looked at again; what is held here is skipped by its
     // identity, so only what this store lacks is fetched.
     if (!exec(QStringLiteral("DELETE FROM ARCHIWUM_STAN WHERE klucz IN (?, ?, ?)"),

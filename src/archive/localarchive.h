@@ -156,7 +156,8 @@ public:
 
     // After the server was restored or replaced: `serverUuids` is every identity it holds.
     // Records this store counted archived that the server lacks are pushed again, each under
-    // its own identity where it can be, and the pull starts over. *again counts them.
+    // its own identity where it can be, the catalogue forgets what the server lacks, and the
+    // pull starts over. *again counts them.
     bool reconcile(const QStringList &serverUuids, int *again);
 
     // What an editor remembers of the configuration it opened: the archive revision it was

@@ -71,6 +71,12 @@ CREATE INDEX IF NOT EXISTS archive_record_labels ON archive_record (name, unit_l
     WHERE kind = 'unit';
 CREATE UNIQUE INDEX IF NOT EXISTS archive_record_once ON archive_record (kind, unit, hash)
     WHERE NOT revisioned;
+-- Names are searched anywhere in the text (archive_pattern): a trigram index finds them without
+-- reading every record. pg_trgm comes with PostgreSQL and is a trusted extension, so the
+-- database owner may create it.
+CREATE EXTENSION IF NOT EXISTS pg_trgm;
+CREATE INDEX IF NOT EXISTS archive_record_name_text ON archive_record
+    USING gin (name gin_trgm_ops);
 
 -- Who may write, under which name. The administrator fills it (scripts/archive-server
 -- add-technician); a record's author is always the name registered for the login that

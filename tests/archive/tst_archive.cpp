@@ -730,7 +730,15 @@ void TestArchive::backupRestored()
     QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
     a.store.updateConfig(uint(config), QStringLiteral("C_po_kopii"), randomBytes(50));
     QVERIFY(a.sync(m_server).status == ArchiveSync::Status::Done);
-    QVERIFY(b.sync(m_server).status == ArchiveSync::Status::Done);
+    // Archived after the backup by a third login, outside b's scope and never seen by a:
+    // listed, never held, and gone from the catalogue with the restore.
+    const QString onlyThere = "SELECT count(*) FROM ARCHIWUM_KATALOG WHERE name = 'S_tylko_tam'";
+    QVERIFY(m_server.sql("INSERT INTO archive_record (uuid, kind, name, author, created, hash,"
+                         " data) SELECT gen_random_uuid(), 'faults', 'S_tylko_tam', 'x', now(),"
+                         " encode(sha256(b), 'hex'), b FROM convert_to('tylko tam', 'UTF8') b")
+                    .isEmpty());
+    QVERIFY(b.sync(m_server, ArchiveScope::MySites).status == ArchiveSync::Status::Done);
+    QCOMPARE(b.rows(onlyThere), QStringList{"1"});
     out = m_server.admin({"restore", dir.filePath("archive.dump")}, &ok);
     QVERIFY2(ok, qPrintable(out));
 
@@ -753,6 +761,7 @@ void TestArchive::backupRestored()
         QCOMPARE(client->rows("SELECT count(*) FROM KONFIGURACJA WHERE nazwa = 'C_po_kopii'"),
                  QStringList{"1"});
         QCOMPARE(client->waiting(), 0);
+        QCOMPARE(client->rows(onlyThere), QStringList{"0"});
     }
 }
 
