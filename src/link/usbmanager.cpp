@@ -667,6 +667,7 @@ void USBManager::slotReadReady()
         m_noAnswerFlag = false;
         locker.unlock();
         emit signalHealthChanged();
+        write();
         return;
     }
     const int result = slotReceivedFrame(command, payload);
@@ -674,11 +675,16 @@ void USBManager::slotReadReady()
     // given up is nobody's.
     QPointer<LinkReply> reply;
     if (m_answerTimer.isActive()) {
-        QMutexLocker locker(&m_queueMutex);
-        if (!m_queue.isEmpty())
-            reply = m_queue.takeFirst().reply;
-        m_attemptCount = 0;
-        m_answerTimer.stop();
+        {
+            QMutexLocker locker(&m_queueMutex);
+            if (!m_queue.isEmpty())
+                reply = m_queue.takeFirst().reply;
+            m_attemptCount = 0;
+            m_answerTimer.stop();
+        }
+        // The next request, a register's next part among them, goes out at once: waiting
+        // for the queue's tick after every answer adds up over a reading of many requests.
+        write();
     }
     emit signalHealthChanged();
     if (m_progressPending) {
