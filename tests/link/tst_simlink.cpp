@@ -253,7 +253,9 @@ void TestSimLink::faultInjection()
     for (int i = 0; i < results.size(); ++i)
         QCOMPARE(results[i], lost ? QByteArray() : m_reference[i]);
     QVERIFY(logMark.isEmpty() || log.contains(logMark));
-    QVERIFY(!lost || log.count(logMark) == 3);
+    // The register's answer dropped three times; a clock poll that joins the empty queue as the
+    // request is given up may be dropped too, and is not counted.
+    QVERIFY(!lost || log.count(logMark + ": EventLogPart") == 3);
 }
 
 QTEST_GUILESS_MAIN(TestSimLink)
