@@ -33,7 +33,6 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QUuid>
 
@@ -88,17 +87,7 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-struct Client
-{
-    explicit Client(const QString &name) : store(name)
-    {
-        store.openDatabase(dir.path());
-        initStoreTables(store);
-    }
-    QString file() const { return dir.path() + QStringLiteral("/ostrel.db3"); }
-    QTemporaryDir dir;
-    DbManager store;
-};
+using Client = TempStore;
 
 // Counts every byte that crosses between the program and the server, both ways, TLS included:
 // a relay on loopback, on a thread of its own because a sync blocks the thread that runs it.

@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -28,17 +27,7 @@ namespace {
 constexpr int Small = 70;
 constexpr int Large = 10000;
 
-struct Client
-{
-    explicit Client(const QString &name) : store(name)
-    {
-        store.openDatabase(dir.path());
-        initStoreTables(store);
-    }
-    QString file() const { return dir.path() + QStringLiteral("/ostrel.db3"); }
-    QTemporaryDir dir;
-    DbManager store;
-};
+using Client = TempStore;
 
 [[noreturn]] void fail(const QString &what)
 {

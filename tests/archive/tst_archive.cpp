@@ -40,15 +40,12 @@ QByteArray randomBytes(int size)
 }
 
 // One technician's laptop: a store of its own.
-struct Client
+struct Client : TempStore
 {
-    explicit Client(const QString &user) : store("client-" + user + QString::number(++serial)),
-                                           user(user)
+    explicit Client(const QString &user)
+        : TempStore("client-" + user + QString::number(++serial)), user(user)
     {
-        store.openDatabase(dir.path());
-        initStoreTables(store);
     }
-    QString file() const { return dir.filePath("ostrel.db3"); }
     ArchiveSync::Result sync(const PgCluster &server) const
     {
         return ArchiveSync(server.settings(user), file()).run();
@@ -97,8 +94,6 @@ struct Client
                  qPrintable(visits.lastError()));
     }
     static inline int serial = 0;
-    QTemporaryDir dir;
-    DbManager store;
     QString user;
 };
 
